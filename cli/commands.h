@@ -1,0 +1,11 @@
+#pragma once
+
+#include "clicontext.h"
+
+#include <QList>
+
+// Each group of subcommands lives in its own file.
+QList<CliCommand> basicCommands();
+QList<CliCommand> storageCommands();
+QList<CliCommand> importCommands();
+QList<CliCommand> reportCommands();

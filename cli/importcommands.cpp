@@ -1,0 +1,6 @@
+#include "commands.h"
+
+QList<CliCommand> importCommands()
+{
+    return {};
+}

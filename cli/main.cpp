@@ -1,0 +1,88 @@
+#include "commands.h"
+
+#include "data/datadirectory.h"
+#include "data/loghandler.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+QList<CliCommand> allCommands()
+{
+    return basicCommands() + storageCommands() + importCommands() + reportCommands();
+}
+
+void printHelp()
+{
+    QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n\n"
+                                  "Works on the same data directory as the app (ZIMBREL_DATA_DIR included).\n"
+                                  "Prints JSON on standard output; amounts are in minor units.\n"
+                                  "Exit codes: 0 success, 1 failure, 2 usage error.\n\n"
+                                  "Options:\n  --data-dir DIR   use DIR as the data directory\n"
+                                  "  --version        print the version\n  --help           print this help\n\n"
+                                  "Commands:\n");
+    for (const CliCommand &command : allCommands()) {
+        const QString synopsis = command.usage.isEmpty() ? command.name : command.name + QLatin1Char(' ') + command.usage;
+        text += QStringLiteral("  %1\n      %2\n").arg(synopsis, command.summary);
+    }
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvantis"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zimbrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.5"));
+    installLogHandler();
+
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QString dataDir;
+    while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
+        const QString option = arguments.takeFirst();
+        if (option == QLatin1String("--help")) {
+            printHelp();
+            return 0;
+        }
+        if (option == QLatin1String("--version")) {
+            std::printf("zimbrel-cli 1.0.5\n");
+            return 0;
+        }
+        if (option == QLatin1String("--data-dir")) {
+            if (arguments.isEmpty()) {
+                std::fprintf(stderr, "zimbrel-cli: --data-dir needs a directory\n");
+                return 2;
+            }
+            dataDir = arguments.takeFirst();
+            continue;
+        }
+        std::fprintf(stderr, "zimbrel-cli: unknown option %s\n", option.toUtf8().constData());
+        return 2;
+    }
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "zimbrel-cli: no command given (see --help)\n");
+        return 2;
+    }
+
+    if (dataDir.isEmpty()) {
+        dataDir = dataDirectory();
+    } else {
+        QDir().mkpath(dataDir);
+        dataDir = QDir(dataDir).absolutePath();
+    }
+
+    const QString name = arguments.takeFirst();
+    for (const CliCommand &command : allCommands()) {
+        if (command.name == name) {
+            CliContext context(dataDir);
+            return command.run(context, arguments);
+        }
+    }
+    std::fprintf(stderr, "zimbrel-cli: unknown command %s (see --help)\n", name.toUtf8().constData());
+    return 2;
+}

@@ -1,0 +1,6 @@
+#include "commands.h"
+
+QList<CliCommand> reportCommands()
+{
+    return {};
+}

@@ -1,0 +1,169 @@
+#include "database.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+struct Migration
+{
+    int version;
+    const char *name;
+    const char *resourcePath;
+};
+
+constexpr Migration migrations[] = {
+    {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
+    {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+};
+
+} // namespace
+
+Database::Database(QObject *parent)
+    : QObject(parent)
+    , m_connectionName(QString::fromLatin1(QSqlDatabase::defaultConnection))
+{
+}
+
+Database::~Database()
+{
+    if (m_open) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool Database::open(const QString &path)
+{
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+                          ? QSqlDatabase::database(m_connectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    if (!db.open()) {
+        qCritical().noquote() << "Failed to open database:" << db.lastError().text();
+        return false;
+    }
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_open = true;
+    return true;
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::runMigrations()
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  "
+                                   "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
+        qCritical().noquote() << "Failed to create schema_version table:" << query.lastError().text();
+        return false;
+    }
+
+    int current = 0;
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
+        current = query.value(0).toInt();
+    query.finish();
+
+    for (const Migration &migration : migrations) {
+        if (migration.version <= current)
+            continue;
+        const QString path = QString::fromLatin1(migration.resourcePath);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message = QStringLiteral("Cannot read migration file: %1").arg(path);
+            qCritical().noquote() << message;
+            emit migrationError(migration.version, message);
+            return false;
+        }
+        const QString sql = QString::fromUtf8(file.readAll());
+        if (!applyMigration(migration.version, QString::fromLatin1(migration.name), sql))
+            return false;
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString &name, const QString &sql)
+{
+    QSqlDatabase db = connection();
+    db.transaction();
+    {
+        QSqlQuery query(db);
+        for (const QString &statement : splitStatements(sql)) {
+            if (!query.exec(statement)) {
+                const QString error = query.lastError().text();
+                qCritical().noquote() << "Migration" << version << "failed:" << error << "\nStatement:"
+                                      << statement.left(200);
+                query.finish();
+                db.rollback();
+                emit migrationError(version, error);
+                return false;
+            }
+        }
+        query.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+        query.addBindValue(version);
+        query.addBindValue(name);
+        if (!query.exec()) {
+            const QString error = query.lastError().text();
+            query.finish();
+            db.rollback();
+            emit migrationError(version, error);
+            return false;
+        }
+    }
+    if (!db.commit()) {
+        const QString error = db.lastError().text();
+        db.rollback();
+        emit migrationError(version, error);
+        return false;
+    }
+    qInfo().noquote() << "Applied migration" << version << name;
+    emit migrationApplied(version, name);
+    return true;
+}
+
+QStringList Database::splitStatements(const QString &sql)
+{
+    QStringList statements;
+    QString buffer;
+    int depth = 0;
+
+    const auto flush = [&] {
+        QString statement = buffer.trimmed();
+        buffer.clear();
+        if (statement == QLatin1String(";"))
+            return;
+        if (statement.endsWith(QLatin1Char(';')))
+            statement.chop(1);
+        statement = statement.trimmed();
+        if (!statement.isEmpty())
+            statements.append(statement);
+    };
+
+    for (const QString &line : sql.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")))
+            continue;
+        buffer += line;
+        buffer += QLatin1Char('\n');
+        const QString upper = trimmed.toUpper();
+        if (upper.contains(QLatin1String("BEGIN")))
+            ++depth;
+        if (upper.startsWith(QLatin1String("END")) && depth > 0)
+            --depth;
+        if (depth == 0 && trimmed.endsWith(QLatin1Char(';')))
+            flush();
+    }
+    flush();
+    return statements;
+}

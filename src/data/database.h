@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QStringList>
+
+// Owns the process's one SQLite connection (the toolkit's default connection, so code that asks
+// the SQL module for its default connection gets this one) and brings its schema up to date.
+// Everything runs on the GUI thread.
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Database(QObject *parent = nullptr);
+    ~Database() override;
+
+    // Opens the file with write-ahead logging and foreign keys on. False, with a critical log
+    // line, when the file cannot be opened.
+    bool open(const QString &path);
+
+    // Applies every compiled-in migration newer than the stored schema version, each in its own
+    // transaction together with its schema_version row. Stops at the first failure.
+    bool runMigrations();
+
+    // Applies one migration script; on any failure nothing of it remains.
+    bool applyMigration(int version, const QString &name, const QString &sql);
+
+    QSqlDatabase connection() const;
+    bool isOpen() const { return m_open; }
+
+    // Splits a migration script into statements. A trigger body stays whole: statements inside
+    // BEGIN ... END do not end the outer statement. Lines starting with "--" are dropped.
+    static QStringList splitStatements(const QString &sql);
+
+signals:
+    void migrationApplied(int version, const QString &name);
+    void migrationError(int version, const QString &error);
+
+private:
+    QString m_connectionName;
+    bool m_open = false;
+};
