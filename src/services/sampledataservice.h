@@ -22,7 +22,8 @@ public:
     bool loadSampleData();
 
     // Removes the sample rows. A row the user added never goes: a sample account that holds such
-    // rows stays, with only its sample rows removed. False when the database refused.
+    // rows stays, with only its sample rows removed (and hasSampleData() stays true while it
+    // does). Split lines of a sample transaction go with it. False when the database refused.
     bool clearSampleData();
 
 private:

@@ -93,7 +93,7 @@ bool ZipArchiveReader::parse()
     quint64 entryCount = u16(bytes, end + 10);
     quint64 directorySize = u32(bytes, end + 12);
     quint64 directoryOffset = u32(bytes, end + 16);
-    bool countKnown = entryCount != 0xffff;
+    bool zip64 = false;
 
     const qint64 locator = end - zip64LocatorSize;
     if (locator >= 0 && u32(bytes, locator) == zip64LocatorSignature) {
@@ -104,16 +104,16 @@ bool ZipArchiveReader::parse()
         entryCount = u64(bytes, qint64(recordOffset) + 32);
         directorySize = u64(bytes, qint64(recordOffset) + 40);
         directoryOffset = u64(bytes, qint64(recordOffset) + 48);
-        countKnown = true;
+        zip64 = true;
     }
     if (!fits(bytes, directoryOffset, directorySize))
         return false;
 
-    // Without ZIP64 records a count of 0xffff may stand for any larger number: walk the
-    // directory to its end instead of trusting it.
+    // The directory is walked to its end, whatever the count says: writers without ZIP64
+    // support (the toolkit's among them) store only the low 16 bits of a larger count.
     const quint64 directoryEnd = directoryOffset + directorySize;
     quint64 at = directoryOffset;
-    while (countKnown ? quint64(m_entries.size()) < entryCount : at < directoryEnd) {
+    while (at < directoryEnd) {
         if (!fits(bytes, at, centralHeaderSize) || at + centralHeaderSize > directoryEnd
             || u32(bytes, qint64(at)) != centralHeaderSignature)
             return false;
@@ -136,7 +136,10 @@ bool ZipArchiveReader::parse()
         m_entries.append(entry);
         at += recordSize;
     }
-    return true;
+    const auto found = quint64(m_entries.size());
+    if (zip64)
+        return found == entryCount;
+    return entryCount == 0xffff || (found & 0xffff) == entryCount;
 }
 
 std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const

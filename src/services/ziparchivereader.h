@@ -8,9 +8,9 @@
 
 // Reads the entries of a ZIP archive held in memory, in archive (central directory) order.
 //
-// Backups hold one entry per row, so an archive easily has more than 65535 entries: the entry
-// count is taken from the ZIP64 end records when present and otherwise by walking the central
-// directory, and every entry is read by its index in constant time. Only stored and deflated
+// Backups hold one entry per row, so an archive easily has more than 65535 entries: the central
+// directory is walked to its end (ZIP64 end records are understood, and a 16-bit count that
+// wrapped around is accepted), and every entry is read by its index in constant time. Only stored and deflated
 // entries without encryption are read. Every offset and size comes from the file and is checked
 // against the buffer before use, and each entry's CRC-32 is verified, so a damaged or hostile
 // archive yields an error, never a read outside the buffer.

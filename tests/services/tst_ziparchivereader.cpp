@@ -57,6 +57,7 @@ class TestZipArchiveReader : public QObject
 private slots:
     void readsWhatTheToolkitWrites();
     void readsAnotherZipper();
+    void countBeyond16BitsWithoutZip64Records();
     void damagedArchives_data();
     void damagedArchives();
 };
@@ -88,6 +89,26 @@ void TestZipArchiveReader::readsAnotherZipper()
                                  QStringLiteral("manifest.json")}));
     QCOMPARE(reader.data(1), std::optional<QByteArray>("stored text"));
     QVERIFY(reader.data(0).value_or(QByteArray()).contains("\"starting_balance\": 1234"));
+}
+
+void TestZipArchiveReader::countBeyond16BitsWithoutZip64Records()
+{
+    // The toolkit's writer keeps only the low 16 bits of the entry count in the end record.
+    constexpr int count = 65540;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QZipWriter writer(&buffer);
+        writer.setCompressionPolicy(QZipWriter::NeverCompress);
+        for (int i = 0; i < count; ++i)
+            writer.addFile(QStringLiteral("rows/%1.json").arg(i), QByteArray::number(i));
+        writer.close();
+    }
+    const ZipArchiveReader reader(buffer.data());
+    QVERIFY(reader.isValid());
+    QCOMPARE(reader.entries().size(), count);
+    QCOMPARE(reader.entries().last().path, QStringLiteral("rows/65539.json"));
+    QCOMPARE(reader.data(count - 1), std::optional<QByteArray>("65539"));
 }
 
 void TestZipArchiveReader::damagedArchives_data()
