@@ -10,8 +10,10 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/reportservice.h"
 
 #include <QDebug>
 
@@ -54,6 +56,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+    m_reportService = new ReportService(m_database, this);
+    m_backupService = new BackupService(m_database, this);
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

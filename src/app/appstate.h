@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -11,6 +12,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -39,6 +41,8 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    BackupService *backupService() const { return m_backupService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -60,5 +64,7 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };
