@@ -1,6 +1,13 @@
 #include "appstate.h"
 
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
 #include "data/datadirectory.h"
 
 #include <QDebug>
@@ -26,6 +33,26 @@ bool AppState::initialize()
     m_database = database.release();
     m_database->setParent(this);
 
+    m_accountRepository = new AccountRepository(m_database, this);
+    m_transactionRepository = new TransactionRepository(m_database, this);
+    m_categoryRepository = new CategoryRepository(m_database, this);
+    m_preferencesRepository = new PreferencesRepository(m_database, this);
+    m_splitLineRepository = new SplitLineRepository(m_database, this);
+    m_recurringRepository = new RecurringRepository(m_database, this);
+    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+
+    if (const std::optional<QString> last = m_preferencesRepository->value(QStringLiteral("lastViewedAccountId")))
+        m_currentAccountId = *last;
+
     emit databaseReady();
     return true;
+}
+
+void AppState::setCurrentAccount(const QString &accountId)
+{
+    if (accountId == m_currentAccountId)
+        return;
+    m_currentAccountId = accountId;
+    m_preferencesRepository->setValue(QStringLiteral("lastViewedAccountId"), accountId);
+    emit currentAccountChanged(accountId);
 }
