@@ -52,7 +52,7 @@ struct TestState
         account.createdAt = currentTimestamp();
         account.updatedAt = account.createdAt;
         if (!state->accountRepository()->insert(account))
-            qFatal(\"TestState: a fixture row could not be inserted\");
+            qFatal("TestState: a fixture row could not be inserted");
         return account;
     }
 
@@ -73,7 +73,7 @@ struct TestState
         transaction.createdAt = currentTimestamp();
         transaction.updatedAt = transaction.createdAt;
         if (!state->transactionRepository()->insert(transaction))
-            qFatal(\"TestState: a fixture row could not be inserted\");
+            qFatal("TestState: a fixture row could not be inserted");
         return transaction;
     }
 
@@ -86,7 +86,7 @@ struct TestState
         category.createdAt = currentTimestamp();
         category.updatedAt = category.createdAt;
         if (!state->categoryRepository()->insert(category))
-            qFatal(\"TestState: a fixture row could not be inserted\");
+            qFatal("TestState: a fixture row could not be inserted");
         return category;
     }
 };
