@@ -3,16 +3,26 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/datadirectory.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "data/datadirectory.h"
+#include "data/weekstartday.h"
+#include "services/categoryservice.h"
 
 #include <QDebug>
 
 #include <memory>
+#include <optional>
+
+namespace {
+
+const QString weekStartDayKey = QStringLiteral("weekStartDay");
+const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+
+} // namespace
 
 AppState::AppState(const QString &dataDirectory, QObject *parent)
     : QObject(parent)
@@ -40,9 +50,19 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categoryRepository, this);
 
-    if (const std::optional<QString> last = m_preferencesRepository->value(QStringLiteral("lastViewedAccountId")))
-        m_currentAccountId = *last;
+    if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
+        bool isNumber = false;
+        const int day = stored->toInt(&isNumber);
+        if (isNumber)
+            setWeekStartDay(day);
+    }
+
+    m_categoryService->ensureDefaults();
+
+    if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
+        m_currentAccountId = *stored;
 
     emit databaseReady();
     return true;
@@ -53,6 +73,7 @@ void AppState::setCurrentAccount(const QString &accountId)
     if (accountId == m_currentAccountId)
         return;
     m_currentAccountId = accountId;
-    m_preferencesRepository->setValue(QStringLiteral("lastViewedAccountId"), accountId);
+    if (m_preferencesRepository)
+        m_preferencesRepository->setValue(lastViewedAccountKey, accountId);
     emit currentAccountChanged(accountId);
 }

@@ -5,6 +5,7 @@
 
 class AccountRepository;
 class CategoryRepository;
+class CategoryService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -35,17 +36,18 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    CategoryService *categoryService() const { return m_categoryService; }
 
+    // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccount(const QString &accountId);
 
 signals:
-    void databaseReady();
     void currentAccountChanged(const QString &accountId);
+    void databaseReady();
 
 private:
     QString m_dataDirectory;
-    QString m_currentAccountId;
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
     TransactionRepository *m_transactionRepository = nullptr;
@@ -54,4 +56,6 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    QString m_currentAccountId;
 };
