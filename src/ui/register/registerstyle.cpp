@@ -57,3 +57,8 @@ QPixmap calendarIcon(const QWidget *widget)
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(0xE935)));
     return pixmap;
 }
+
+QColor pendingRowBackground()
+{
+    return isDarkPalette() ? QColor(u"#1A2E28") : QColor(u"#E8F5E9");
+}

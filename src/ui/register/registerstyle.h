@@ -27,3 +27,6 @@ QFont iconFont();
 
 // The calendar_today glyph, 16 x 16, in the widget palette's placeholder colour.
 QPixmap calendarIcon(const QWidget *widget);
+
+// Background of the row being typed into, in the one-line layout.
+QColor pendingRowBackground();
