@@ -11,6 +11,7 @@
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
 #include "services/categoryservice.h"
+#include "services/recurringservice.h"
 
 #include <QDebug>
 
@@ -51,6 +52,8 @@ bool AppState::initialize()
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService =
+        new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

@@ -10,6 +10,7 @@ class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -37,6 +38,7 @@ public:
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -57,5 +59,6 @@ private:
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
     QString m_currentAccountId;
 };
