@@ -12,6 +12,7 @@
 #include "data/weekstartday.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "thememanager.h"
 
 #include <QDebug>
 
@@ -54,6 +55,9 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

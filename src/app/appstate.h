@@ -12,6 +12,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // The composition root: owns the database and every repository and service for the whole run
@@ -39,6 +40,7 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -60,5 +62,6 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -210,6 +210,9 @@ bool RegisterModel::setData(const QModelIndex &index, const QVariant &value, int
         m_pending.payee = text;
         break;
     case CategoryColumn:
+        // A category id chosen earlier no longer applies to different text.
+        if (text != m_pending.category)
+            m_pending.categoryId.clear();
         m_pending.category = text;
         break;
     case MemoColumn:
