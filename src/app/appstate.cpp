@@ -10,8 +10,10 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "thememanager.h"
 
 #include <QDebug>
@@ -55,6 +57,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+    m_reportService = new ReportService(m_database, this);
+    m_backupService = new BackupService(m_database, this);
 
     m_themeManager = new ThemeManager(m_preferencesRepository, this);
     m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));

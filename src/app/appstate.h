@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -11,6 +12,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -41,6 +43,8 @@ public:
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    ReportService *reportService() const { return m_reportService; }
+    BackupService *backupService() const { return m_backupService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -63,5 +67,7 @@ private:
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
     ThemeManager *m_themeManager = nullptr;
+    ReportService *m_reportService = nullptr;
+    BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };

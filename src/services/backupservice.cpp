@@ -1,0 +1,439 @@
+#include "backupservice.h"
+
+#include "ziparchivereader.h"
+
+#include "data/database.h"
+#include "data/datetext.h"
+
+#include <QtGui/private/qzipwriter_p.h>
+
+#include <QBuffer>
+#include <QDebug>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtEndian>
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace {
+
+struct BackupTable
+{
+    QLatin1String table;
+    QLatin1String folder;
+    QLatin1String manifestKey;
+    bool hasSyncColumns;
+};
+
+// Parents before children, so that a restore into an empty database satisfies every foreign key.
+const std::array<BackupTable, BackupImportResult::tableCount> backupTables{{
+    {QLatin1String("accounts"), QLatin1String("accounts"), QLatin1String("accountCount"), true},
+    {QLatin1String("categories"), QLatin1String("categories"), QLatin1String("categoryCount"), true},
+    {QLatin1String("transactions"), QLatin1String("transactions"), QLatin1String("transactionCount"), true},
+    {QLatin1String("split_lines"), QLatin1String("split_lines"), QLatin1String("splitLineCount"), false},
+    {QLatin1String("recurring_transactions"), QLatin1String("recurring"), QLatin1String("recurringCount"), true},
+    {QLatin1String("reconciliations"), QLatin1String("reconciliations"), QLatin1String("reconciliationCount"), true},
+}};
+
+const QString manifestPath = QStringLiteral("manifest.json");
+
+QJsonValue jsonValue(const QVariant &value)
+{
+    if (value.isNull())
+        return QJsonValue::Null;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return QJsonValue(value.toLongLong());
+    case QMetaType::Double:
+        return QJsonValue(value.toDouble());
+    case QMetaType::Bool:
+        return QJsonValue(value.toBool());
+    default:
+        return QJsonValue(value.toString());
+    }
+}
+
+// The toolkit's ZIP writer stores the entry count in 16 bits. Past 65535 entries the end record
+// gets the "see ZIP64" marks and the real counts go into ZIP64 end records in front of it, as
+// the ZIP format provides; without this a large backup could not be read back.
+void addZip64EndRecords(QByteArray &archive, quint64 entryCount)
+{
+    constexpr qsizetype endOfDirectorySize = 22;
+    if (entryCount <= 0xffff || archive.size() < endOfDirectorySize)
+        return;
+    const qsizetype end = archive.size() - endOfDirectorySize;
+    const auto *record = reinterpret_cast<const uchar *>(archive.constData() + end);
+    if (qFromLittleEndian<quint32>(record) != 0x06054b50)
+        return;
+    const quint64 directorySize = qFromLittleEndian<quint32>(record + 12);
+    const quint64 directoryOffset = qFromLittleEndian<quint32>(record + 16);
+    archive.truncate(end);
+
+    const auto put16 = [&archive](quint16 value) {
+        const quint16 le = qToLittleEndian(value);
+        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
+    };
+    const auto put32 = [&archive](quint32 value) {
+        const quint32 le = qToLittleEndian(value);
+        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
+    };
+    const auto put64 = [&archive](quint64 value) {
+        const quint64 le = qToLittleEndian(value);
+        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
+    };
+
+    const auto zip64Record = quint64(archive.size());
+    put32(0x06064b50);
+    put64(44); // size of the rest of this record
+    put16(45); // made by: ZIP 4.5
+    put16(45); // needed: ZIP 4.5
+    put32(0);
+    put32(0);
+    put64(entryCount);
+    put64(entryCount);
+    put64(directorySize);
+    put64(directoryOffset);
+
+    put32(0x07064b50);
+    put32(0);
+    put64(zip64Record);
+    put32(1);
+
+    put32(0x06054b50);
+    put16(0);
+    put16(0);
+    put16(0xffff);
+    put16(0xffff);
+    put32(quint32(directorySize));
+    put32(quint32(directoryOffset));
+    put16(0);
+}
+
+// Rolls the restore back unless it reached its commit.
+class TransactionGuard
+{
+public:
+    explicit TransactionGuard(QSqlDatabase database)
+        : m_database(std::move(database))
+        , m_active(m_database.transaction())
+    {
+    }
+    ~TransactionGuard()
+    {
+        if (m_active)
+            m_database.rollback();
+    }
+    TransactionGuard(const TransactionGuard &) = delete;
+    TransactionGuard &operator=(const TransactionGuard &) = delete;
+
+    bool isActive() const { return m_active; }
+    bool commit()
+    {
+        m_active = !m_database.commit();
+        return !m_active;
+    }
+
+private:
+    QSqlDatabase m_database;
+    bool m_active;
+};
+
+std::optional<QVariant> bindValue(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QVariant(QMetaType::fromType<QString>());
+    case QJsonValue::Bool:
+        return QVariant(value.toBool());
+    case QJsonValue::String:
+        return QVariant(value.toString());
+    case QJsonValue::Double: {
+        const QVariant number = value.toVariant();
+        if (number.typeId() == QMetaType::LongLong)
+            return number;
+        // Every column that takes numbers holds integers; a fraction is cut off. Values beyond
+        // the 64-bit range cannot be meant and fail the row.
+        const double real = std::trunc(value.toDouble());
+        if (!(real >= -9.2e18 && real <= 9.2e18))
+            return std::nullopt;
+        return QVariant(qint64(real));
+    }
+    default: // arrays and objects have no column to go into
+        return std::nullopt;
+    }
+}
+
+// Writes the rows of one table. Statements are prepared once per table and member set and reused
+// for every row, and the only names that reach SQL text are the table's own columns as SQLite
+// reports them.
+class TableRestorer
+{
+public:
+    TableRestorer(const QSqlDatabase &database, const BackupTable &table, BackupImportMode mode, QStringList &errors)
+        : m_database(database)
+        , m_table(table)
+        , m_mode(mode)
+        , m_errors(errors)
+        , m_lookup(database)
+    {
+        QSqlQuery info(database);
+        if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(m_table.table))) {
+            while (info.next())
+                m_columns.insert(info.value(1).toString());
+        }
+        m_lookup.setForwardOnly(true);
+        m_ready = !m_columns.isEmpty()
+                  && m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table.table));
+        if (!m_ready)
+            m_errors.append(BackupService::tr("%1: cannot be restored: %2")
+                                .arg(m_table.table, m_lookup.lastError().text()));
+    }
+
+    // True when the row was written.
+    bool restore(QJsonObject row)
+    {
+        if (!m_ready)
+            return false;
+        if (m_table.hasSyncColumns) {
+            row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
+            row.insert(QStringLiteral("server_id"), QJsonValue::Null);
+            row.insert(QStringLiteral("version"), 1);
+        }
+        const QString id = row.value(QStringLiteral("id")).toString();
+        if (id.isEmpty())
+            return false;
+
+        QStringList columns;
+        QVariantList values;
+        for (auto member = row.constBegin(); member != row.constEnd(); ++member) {
+            if (!m_columns.contains(member.key())) {
+                if (!m_reportedUnknown.contains(member.key())) {
+                    m_reportedUnknown.insert(member.key());
+                    m_errors.append(BackupService::tr("%1: unknown member \"%2\" ignored")
+                                        .arg(m_table.folder, member.key()));
+                }
+                continue;
+            }
+            const std::optional<QVariant> value = bindValue(member.value());
+            if (!value)
+                return false;
+            columns.append(member.key());
+            values.append(*value);
+        }
+
+        m_lookup.bindValue(0, id);
+        if (!m_lookup.exec())
+            return false;
+        const bool exists = m_lookup.next();
+        const QString storedUpdatedAt = exists ? m_lookup.value(1).toString() : QString();
+        m_lookup.finish();
+
+        if (!exists)
+            return write(insertStatement(columns), values);
+        switch (m_mode) {
+        case BackupImportMode::SkipExisting:
+            return false;
+        case BackupImportMode::KeepNewer: {
+            const QString updatedAt = row.value(QStringLiteral("updated_at")).toString();
+            if (!updatedAt.isEmpty() && updatedAt <= storedUpdatedAt)
+                return false;
+            break;
+        }
+        case BackupImportMode::ReplaceExisting:
+            break;
+        }
+        const qsizetype idIndex = columns.indexOf(QStringLiteral("id"));
+        columns.removeAt(idIndex);
+        values.removeAt(idIndex);
+        values.append(id);
+        return write(updateStatement(columns), values);
+    }
+
+private:
+    QSqlQuery *insertStatement(const QStringList &columns)
+    {
+        const QString key = columns.join(QLatin1Char(','));
+        if (const auto found = m_inserts.find(key); found != m_inserts.end())
+            return &found->second;
+        const QStringList placeholders(columns.size(), QStringLiteral("?"));
+        return prepare(m_inserts, key,
+                       QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(m_table.table, columns.join(QLatin1String(", ")), placeholders.join(QLatin1String(", "))));
+    }
+
+    QSqlQuery *updateStatement(const QStringList &columns)
+    {
+        const QString key = columns.join(QLatin1Char(','));
+        if (const auto found = m_updates.find(key); found != m_updates.end())
+            return &found->second;
+        QStringList assignments;
+        for (const QString &column : columns)
+            assignments.append(column + QLatin1String(" = ?"));
+        return prepare(m_updates, key,
+                       QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                           .arg(m_table.table, assignments.join(QLatin1String(", "))));
+    }
+
+    QSqlQuery *prepare(std::map<QString, QSqlQuery> &cache, const QString &key, const QString &sql)
+    {
+        QSqlQuery &query = cache.try_emplace(key, m_database).first->second;
+        query.prepare(sql);
+        return &query;
+    }
+
+    static bool write(QSqlQuery *statement, const QVariantList &values)
+    {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            statement->bindValue(int(i), values.at(i));
+        const bool written = statement->exec();
+        statement->finish();
+        return written;
+    }
+
+    QSqlDatabase m_database;
+    const BackupTable &m_table;
+    BackupImportMode m_mode;
+    QStringList &m_errors;
+    QSet<QString> m_columns;
+    QSqlQuery m_lookup;
+    bool m_ready = false;
+    std::map<QString, QSqlQuery> m_inserts;
+    std::map<QString, QSqlQuery> m_updates;
+    QSet<QString> m_reportedUnknown;
+};
+
+} // namespace
+
+BackupService::BackupService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QByteArray BackupService::exportBackup() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QJsonObject manifest{{QStringLiteral("version"), 1},
+                         {QStringLiteral("exportedAt"), timestampToText(currentTimestamp())}};
+    quint64 entryCount = 0;
+    bool complete = true;
+    {
+        QZipWriter writer(&buffer);
+        // The writer sets up a fresh compressor for every entry, which made export of 100,000
+        // rows five times slower for a file only 40% smaller: rows are stored as they are.
+        writer.setCompressionPolicy(QZipWriter::NeverCompress);
+        for (const BackupTable &table : backupTables) {
+            QSqlQuery query(m_database->connection());
+            query.setForwardOnly(true);
+            int count = 0;
+            if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table.table))) {
+                qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
+                complete = false;
+            } else {
+                const QSqlRecord record = query.record();
+                QStringList names;
+                int idColumn = -1;
+                for (int column = 0; column < record.count(); ++column) {
+                    names.append(record.fieldName(column));
+                    if (names.last() == QLatin1String("id"))
+                        idColumn = column;
+                }
+                while (query.next()) {
+                    QJsonObject row;
+                    for (int column = 0; column < names.size(); ++column)
+                        row.insert(names.at(column), jsonValue(query.value(column)));
+                    const QString id = idColumn >= 0 ? query.value(idColumn).toString() : QString();
+                    writer.addFile(QStringLiteral("%1/%2.json").arg(table.folder, id),
+                                   QJsonDocument(row).toJson(QJsonDocument::Indented));
+                    ++count;
+                }
+            }
+            manifest.insert(table.manifestKey, count);
+            entryCount += quint64(count);
+        }
+        writer.addFile(manifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
+        ++entryCount;
+        writer.close();
+        if (writer.status() != QZipWriter::NoError) {
+            qWarning().noquote() << "BackupService export failed: the archive could not be written";
+            complete = false;
+        }
+    }
+    if (!complete)
+        return {};
+    QByteArray archive = buffer.data();
+    addZip64EndRecords(archive, entryCount);
+    return archive;
+}
+
+BackupImportResult BackupService::importBackup(const QByteArray &archive, BackupImportMode mode) const
+{
+    BackupImportResult result;
+    const ZipArchiveReader reader(archive);
+    if (!reader.isValid()) {
+        result.errors.append(tr("Failed to open ZIP archive"));
+        return result;
+    }
+    const std::optional<QByteArray> manifest = reader.data(manifestPath);
+    if (!manifest || manifest->isEmpty()) {
+        result.errors.append(tr("Invalid backup: missing manifest.json"));
+        return result;
+    }
+    const int version = QJsonDocument::fromJson(*manifest).object().value(QStringLiteral("version")).toInt();
+    if (version != 1) {
+        result.errors.append(tr("Unsupported backup version: %1").arg(version));
+        return result;
+    }
+
+    // One transaction for the whole restore: a failing row still fails alone (SQLite undoes only
+    // that statement), the journal is written once instead of once per row, and a restore cut
+    // short leaves the database as it was.
+    const QSqlDatabase database = m_database->connection();
+    TransactionGuard guard(database);
+    if (!guard.isActive()) {
+        result.errors.append(tr("Failed to start the restore: %1").arg(database.lastError().text()));
+        return result;
+    }
+
+    const QList<ZipArchiveReader::Entry> &entries = reader.entries();
+    for (qsizetype t = 0; t < qsizetype(backupTables.size()); ++t) {
+        const BackupTable &table = backupTables.at(size_t(t));
+        const QString prefix = table.folder + QLatin1Char('/');
+        TableRestorer restorer(database, table, mode, result.errors);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const QString &path = entries.at(i).path;
+            if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
+                continue;
+            const std::optional<QByteArray> bytes = reader.data(i);
+            if (!bytes) {
+                result.errors.append(tr("%1: damaged archive entry").arg(path));
+                continue;
+            }
+            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
+            if (!document.isObject() || document.object().isEmpty()) {
+                result.errors.append(tr("%1: invalid JSON").arg(path));
+                continue;
+            }
+            if (restorer.restore(document.object()))
+                ++result.imported[size_t(t)];
+            else
+                ++result.skipped[size_t(t)];
+        }
+    }
+
+    if (!guard.commit()) {
+        result.errors.append(tr("Failed to save the restored rows: %1").arg(database.lastError().text()));
+        result.imported.fill(0);
+    }
+    return result;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "backupimportmode.h"
+#include "backupimportresult.h"
+
+#include <QByteArray>
+#include <QObject>
+
+class Database;
+
+// Writes the user's data into a ZIP archive of JSON rows (one entry per row, "manifest.json"
+// last) and restores such an archive. The archive is a file a stranger may hand the user: its
+// member names only ever select existing columns, and nothing in it reaches SQL text.
+class BackupService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BackupService(Database *database, QObject *parent = nullptr);
+
+    // The whole archive, built in memory. Empty when a table cannot be read: a backup that
+    // silently lacks a table would only be found out on the day it is needed.
+    QByteArray exportBackup() const;
+
+    // Restores every row of the archive in one database transaction; rows that fail (missing
+    // parent, no id) are counted as skipped and the others go on. Archive-level failures (not a
+    // ZIP, no manifest, unknown version) return one error with zero counts and change nothing.
+    // Never deletes a row.
+    BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode) const;
+
+private:
+    Database *m_database;
+};

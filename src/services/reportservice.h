@@ -1,0 +1,46 @@
+#pragma once
+
+#include "accountsummaryrow.h"
+#include "categorytotal.h"
+#include "monthlyflow.h"
+#include "payeetotal.h"
+#include "taxline.h"
+#include "transactionlistrow.h"
+#include "yearoveryearrow.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class Database;
+
+// The eight reports, each one grouped statement on the database (two for year over year) plus a
+// linear pass over its rows. Periods are inclusive at both ends; an empty account or category id
+// means no filter. Amounts keep their stored signs. A statement that fails gives an empty list.
+class ReportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReportService(Database *database, QObject *parent = nullptr);
+
+    QList<CategoryTotal> categorySpending(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    QList<PayeeTotal> payeeSummary(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    QList<TaxLine> taxReport(const QDate &from, const QDate &to) const;
+    // Transfers are left out: moving money between one's own accounts is neither income nor expense.
+    QList<MonthlyFlow> incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    QList<MonthlyFlow> cashFlow(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    // Rows sorted by category name, case-sensitively by code unit.
+    QList<YearOverYearRow> yearOverYear(const QDate &from1, const QDate &to1, const QDate &from2, const QDate &to2,
+                                        const QString &accountId = {}) const;
+    QList<AccountSummaryRow> accountSummary() const;
+    QList<TransactionListRow> transactionList(const QDate &from, const QDate &to, const QString &accountId = {},
+                                              const QString &categoryId = {}) const;
+
+    // Every cell quoted, inner quotes doubled, one line per row ending in a line break.
+    static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
+
+private:
+    Database *m_database;
+};
