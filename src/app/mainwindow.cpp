@@ -15,6 +15,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
+#include "services/sampledataservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/elidedlabel.h"
@@ -100,6 +101,11 @@ QString accountTypeName(AccountType type)
 qreal smallerPointSize(int less)
 {
     return qMax<qreal>(7, QApplication::font().pointSizeF() - less);
+}
+
+bool developerItemsEnabled()
+{
+    return !qEnvironmentVariable("ZIMBREL_DEV").isEmpty();
 }
 
 } // namespace
@@ -303,6 +309,11 @@ void MainWindow::setupMenuBar()
     helpMenu->addAction(tr("Check for &Updates..."))->setObjectName(QStringLiteral("checkForUpdatesAction"));
     helpMenu->addSeparator();
     connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this, &MainWindow::showShortcutsBox);
+    if (developerItemsEnabled()) {
+        helpMenu->addSeparator();
+        connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this, &MainWindow::loadSampleData);
+        connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this, &MainWindow::clearSampleData);
+    }
 }
 
 void MainWindow::updateAuthUI()
@@ -839,6 +850,39 @@ void MainWindow::showShortcutsBox()
            "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; Alt+9</b></td><td>Switch to "
            "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),
         QMessageBox::Ok);
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleDataService sampleData(m_state->database());
+    if (sampleData.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    sampleData.loadSampleData();
+    onAccountsChanged();
+    if (m_state->currentAccountId().isEmpty())
+        chooseStartPage();
+    m_statusBar->showMessage(tr("Sample data loaded"), 3000);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService sampleData(m_state->database());
+    if (!sampleData.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    sampleData.clearSampleData();
+    // A sample account that was current is gone; the register must not keep showing it.
+    const QString current = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accountRepository()->findById(current);
+    if (!current.isEmpty() && (!account || account->deletedAt))
+        m_state->setCurrentAccount(QString());
+    onAccountsChanged();
+    m_stack->setCurrentIndex(WelcomePage);
+    m_welcomeScreen->setFocus();
+    m_statusBar->showMessage(tr("Sample data cleared"), 3000);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

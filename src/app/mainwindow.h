@@ -84,6 +84,8 @@ private:
     void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize);
     void showAboutBox();
     void showShortcutsBox();
+    void loadSampleData();
+    void clearSampleData();
 
     AppState *m_state;
     CloudSession *m_session;

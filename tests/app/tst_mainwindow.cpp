@@ -63,6 +63,7 @@ private slots:
     void geometryAndSplitterPersist();
     void listShowsBalancesAndTotal();
     void noSampleItemsWithoutDeveloperMode();
+    void sampleDataItemsInDeveloperMode();
 };
 
 namespace {
@@ -541,6 +542,54 @@ void TestMainWindow::noSampleItemsWithoutDeveloperMode()
     QVERIFY(texts.contains(QStringLiteral("&Keyboard Shortcuts")));
     QVERIFY(!texts.contains(QStringLiteral("Load &Sample Data")));
     QVERIFY(!texts.contains(QStringLiteral("&Clear Sample Data")));
+}
+
+void TestMainWindow::sampleDataItemsInDeveloperMode()
+{
+    qputenv("ZIMBREL_DEV", "1");
+    TestState state;
+    MainWindow window(state.get());
+    qunsetenv("ZIMBREL_DEV");
+    QAction *load = nullptr;
+    QAction *clear = nullptr;
+    for (QAction *menu : window.menuBar()->actions()) {
+        if (!menu->menu())
+            continue;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("Load &Sample Data"))
+                load = item;
+            else if (item->text() == QStringLiteral("&Clear Sample Data"))
+                clear = item;
+        }
+    }
+    QVERIFY(load && clear);
+
+    load->trigger();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Sample data loaded"));
+    QCOMPARE(accountList(window)->count(), 3);
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QCOMPARE(state->currentAccountId(), QStringLiteral("sample-acct-checking"));
+
+    QString text;
+    whenModalShown([&text](QWidget *box) {
+        text = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    load->trigger();
+    QCOMPARE(text, QStringLiteral("Sample data is already loaded."));
+
+    clear->trigger();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Sample data cleared"));
+    QCOMPARE(accountList(window)->count(), 0);
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QCOMPARE(state->currentAccountId(), QString());
+
+    whenModalShown([&text](QWidget *box) {
+        text = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    clear->trigger();
+    QCOMPARE(text, QStringLiteral("No sample data to clear."));
 }
 
 QTEST_MAIN(TestMainWindow)
