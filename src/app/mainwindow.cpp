@@ -375,6 +375,8 @@ QWidget *MainWindow::buildEmptyStatePage()
     create->setObjectName(QStringLiteral("createAccountButton"));
     create->setMinimumSize(180, 40);
     create->setCursor(Qt::PointingHandCursor);
+    // Enter presses it, as in a dialog: the page is reached from the keyboard.
+    create->setAutoDefault(true);
     create->setStyleSheet(QStringLiteral("QPushButton {  background-color: %1;  color: white;  border: none;  "
                                          "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
                                          "QPushButton:hover {  background-color: #00796B;}"
@@ -392,7 +394,13 @@ QWidget *MainWindow::buildEmptyStatePage()
     hint->setFont(hintFont);
     hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
     hint->setAlignment(Qt::AlignCenter);
-    layout->addWidget(hint, 0, Qt::AlignHCenter);
+    // Centred through stretches rather than an alignment flag, so the layout gives the wrapped
+    // text the height it needs.
+    auto *hintRow = new QHBoxLayout;
+    hintRow->addStretch(1);
+    hintRow->addWidget(hint, 4);
+    hintRow->addStretch(1);
+    layout->addLayout(hintRow);
     layout->addStretch(1);
     page->setFocusProxy(create);
     return page;

@@ -32,6 +32,7 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     m_accountButton->setObjectName(QStringLiteral("accountButton"));
     m_accountButton->setFlat(true);
     m_accountButton->setCursor(Qt::PointingHandCursor);
+    m_accountButton->setAutoDefault(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
