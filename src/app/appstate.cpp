@@ -14,6 +14,7 @@
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "thememanager.h"
 
 #include <QDebug>
 
@@ -58,6 +59,9 @@ bool AppState::initialize()
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, this);
+
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

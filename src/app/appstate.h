@@ -14,6 +14,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // The composition root: owns the database and every repository and service for the whole run
@@ -41,6 +42,7 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
     ReportService *reportService() const { return m_reportService; }
     BackupService *backupService() const { return m_backupService; }
 
@@ -64,6 +66,7 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     ReportService *m_reportService = nullptr;
     BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
