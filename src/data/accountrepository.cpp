@@ -1,0 +1,211 @@
+#include "accountrepository.h"
+
+#include "database.h"
+#include "datetext.h"
+#include "repositorysupport.h"
+#include "sqltransaction.h"
+
+#include <QSqlQuery>
+
+using namespace RepositorySupport;
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "id, name, account_type, currency, institution, account_number_last4, starting_balance, sort_order, is_shared, "
+    "version, sync_status, server_id, created_at, updated_at, deleted_at");
+
+Account accountFromRow(const QSqlQuery &query)
+{
+    Account account;
+    account.id = query.value(0).toString();
+    account.name = query.value(1).toString();
+    account.type = accountTypeFromString(query.value(2).toString());
+    account.currency = currencyFromCode(query.value(3).toString());
+    account.institution = query.value(4).toString();
+    account.accountNumberLast4 = query.value(5).toString();
+    account.startingBalance = query.value(6).toLongLong();
+    account.sortOrder = query.value(7).toInt();
+    account.isShared = query.value(8).toBool();
+    account.version = query.value(9).toInt();
+    account.syncStatus = syncStatusFromString(query.value(10).toString());
+    account.serverId = query.value(11).toString();
+    account.createdAt = timestampFromText(query.value(12).toString());
+    account.updatedAt = timestampFromText(query.value(13).toString());
+    account.deletedAt = optionalTimestampFromText(query.value(14).toString());
+    return account;
+}
+
+} // namespace
+
+AccountRepository::AccountRepository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+{
+    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
+    query.setForwardOnly(true);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    QList<Account> result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.append(accountFromRow(query));
+    return result;
+}
+
+QList<Account> AccountRepository::all() const
+{
+    return select(QStringLiteral("SELECT %1 FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name"), {});
+}
+
+std::optional<Account> AccountRepository::findById(const QString &id) const
+{
+    const QList<Account> found = select(QStringLiteral("SELECT %1 FROM accounts WHERE id = ?"), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<Account> AccountRepository::deleted() const
+{
+    return select(QStringLiteral("SELECT %1 FROM accounts WHERE deleted_at IS NOT NULL ORDER BY name"), {});
+}
+
+QList<Account> AccountRepository::pending() const
+{
+    return select(QStringLiteral("SELECT %1 FROM accounts WHERE sync_status = 'pending'"), {});
+}
+
+bool AccountRepository::insert(const Account &account)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
+                       "starting_balance, sort_order, is_shared, version, sync_status, server_id, created_at, "
+                       "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(account.id);
+    query.addBindValue(account.name);
+    query.addBindValue(accountTypeToString(account.type));
+    query.addBindValue(currencyCode(account.currency));
+    query.addBindValue(account.institution);
+    query.addBindValue(account.accountNumberLast4);
+    query.addBindValue(qint64(account.startingBalance));
+    query.addBindValue(account.sortOrder);
+    query.addBindValue(account.isShared ? 1 : 0);
+    query.addBindValue(account.version);
+    query.addBindValue(syncStatusToString(account.syncStatus));
+    query.addBindValue(account.serverId);
+    query.addBindValue(timestampToText(account.createdAt));
+    query.addBindValue(timestampToText(account.updatedAt));
+    if (!query.exec()) {
+        logFailure("AccountRepository::insert", query);
+        return false;
+    }
+    emit accountsChanged();
+    return true;
+}
+
+bool AccountRepository::update(const Account &account)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
+                       "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, "
+                       "updated_at=? WHERE id=?"));
+    query.addBindValue(account.name);
+    query.addBindValue(accountTypeToString(account.type));
+    query.addBindValue(currencyCode(account.currency));
+    query.addBindValue(account.institution);
+    query.addBindValue(account.accountNumberLast4);
+    query.addBindValue(qint64(account.startingBalance));
+    query.addBindValue(account.sortOrder);
+    query.addBindValue(account.isShared ? 1 : 0);
+    query.addBindValue(account.version);
+    query.addBindValue(syncStatusToString(account.syncStatus));
+    query.addBindValue(account.serverId);
+    query.addBindValue(timestampToText(account.updatedAt));
+    query.addBindValue(account.id);
+    if (!query.exec()) {
+        logFailure("AccountRepository::update", query);
+        return false;
+    }
+    emit accountsChanged();
+    return true;
+}
+
+bool AccountRepository::softDelete(const QString &id)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+    const QString now = timestampToText(currentTimestamp());
+    query.addBindValue(now);
+    query.addBindValue(now);
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("AccountRepository::softDelete", query);
+        return false;
+    }
+    emit accountsChanged();
+    return true;
+}
+
+bool AccountRepository::restore(const QString &id)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("AccountRepository::restore", query);
+        return false;
+    }
+    emit accountsChanged();
+    return true;
+}
+
+bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &entries)
+{
+    SqlTransaction transaction(m_database->connection());
+    if (!transaction.isActive())
+        return false;
+    {
+        QSqlQuery query = prepare(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"));
+        const QString now = timestampToText(currentTimestamp());
+        for (const auto &[id, sortOrder] : entries) {
+            query.addBindValue(sortOrder);
+            query.addBindValue(now);
+            query.addBindValue(id);
+            if (!query.exec())
+                return false;
+        }
+    }
+    if (!transaction.commit())
+        return false;
+    emit accountsChanged();
+    return true;
+}
+
+int AccountRepository::markAllPendingForResync()
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"));
+    if (!query.exec()) {
+        logFailure("AccountRepository::markAllPendingForResync", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit accountsChanged();
+    return changed;
+}
+
+bool AccountRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery query = prepare(m_database, QStringLiteral("UPDATE accounts SET sync_status='synced', server_id=? WHERE id=?"));
+    query.addBindValue(serverId);
+    query.addBindValue(id);
+    return query.exec();
+}

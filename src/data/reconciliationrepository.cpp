@@ -1,0 +1,201 @@
+#include "reconciliationrepository.h"
+
+#include "database.h"
+#include "datetext.h"
+#include "repositorysupport.h"
+
+#include <QSqlQuery>
+
+using namespace RepositorySupport;
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "id, account_id, statement_date, statement_balance, reconciled_balance, completed_at, version, sync_status, "
+    "server_id, created_at, updated_at, deleted_at");
+
+Reconciliation reconciliationFromRow(const QSqlQuery &query)
+{
+    Reconciliation reconciliation;
+    reconciliation.id = query.value(0).toString();
+    reconciliation.accountId = query.value(1).toString();
+    reconciliation.statementDate = dateFromText(query.value(2).toString());
+    reconciliation.statementBalance = query.value(3).toLongLong();
+    reconciliation.reconciledBalance = query.value(4).toLongLong();
+    reconciliation.completedAt = timestampFromText(query.value(5).toString());
+    reconciliation.version = query.value(6).toInt();
+    reconciliation.syncStatus = syncStatusFromString(query.value(7).toString());
+    reconciliation.serverId = query.value(8).toString();
+    reconciliation.createdAt = timestampFromText(query.value(9).toString());
+    reconciliation.updatedAt = timestampFromText(query.value(10).toString());
+    reconciliation.deletedAt = optionalTimestampFromText(query.value(11).toString());
+    return reconciliation;
+}
+
+QString timestampOrNow(const QDateTime &timestamp)
+{
+    return timestampToText(timestamp.isValid() ? timestamp : currentTimestamp());
+}
+
+} // namespace
+
+ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+{
+    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
+    query.setForwardOnly(true);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    QList<Reconciliation> result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.append(reconciliationFromRow(query));
+    return result;
+}
+
+QList<Reconciliation> ReconciliationRepository::byAccount(const QString &accountId) const
+{
+    return select(QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER "
+                                 "BY statement_date DESC"),
+                  {accountId});
+}
+
+std::optional<Reconciliation> ReconciliationRepository::findById(const QString &id) const
+{
+    const QList<Reconciliation> found = select(QStringLiteral("SELECT %1 FROM reconciliations WHERE id = ?"), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+std::optional<Reconciliation> ReconciliationRepository::latestForAccount(const QString &accountId) const
+{
+    const QList<Reconciliation> found =
+        select(QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER BY "
+                              "statement_date DESC LIMIT 1"),
+               {accountId});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<Reconciliation> ReconciliationRepository::pending() const
+{
+    return select(QStringLiteral("SELECT %1 FROM reconciliations WHERE sync_status = 'pending'"), {});
+}
+
+bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+                       "reconciled_balance, completed_at, version, sync_status, server_id, created_at, updated_at) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(reconciliation.id);
+    query.addBindValue(reconciliation.accountId);
+    query.addBindValue(dateToText(reconciliation.statementDate));
+    query.addBindValue(qint64(reconciliation.statementBalance));
+    query.addBindValue(qint64(reconciliation.reconciledBalance));
+    query.addBindValue(timestampToText(reconciliation.completedAt));
+    query.addBindValue(reconciliation.version);
+    query.addBindValue(syncStatusToString(reconciliation.syncStatus));
+    query.addBindValue(reconciliation.serverId);
+    query.addBindValue(timestampOrNow(reconciliation.createdAt));
+    query.addBindValue(timestampOrNow(reconciliation.updatedAt));
+    if (!query.exec()) {
+        logFailure("ReconciliationRepository::insert", query);
+        return false;
+    }
+    emit reconciliationsChanged();
+    return true;
+}
+
+bool ReconciliationRepository::update(const Reconciliation &reconciliation)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, statement_balance=?, "
+                       "reconciled_balance=?, completed_at=?, version=?, sync_status=?, server_id=?, updated_at=? "
+                       "WHERE id=?"));
+    query.addBindValue(reconciliation.accountId);
+    query.addBindValue(dateToText(reconciliation.statementDate));
+    query.addBindValue(qint64(reconciliation.statementBalance));
+    query.addBindValue(qint64(reconciliation.reconciledBalance));
+    query.addBindValue(timestampToText(reconciliation.completedAt));
+    query.addBindValue(reconciliation.version);
+    query.addBindValue(syncStatusToString(reconciliation.syncStatus));
+    query.addBindValue(reconciliation.serverId);
+    query.addBindValue(timestampToText(reconciliation.updatedAt));
+    query.addBindValue(reconciliation.id);
+    if (!query.exec()) {
+        logFailure("ReconciliationRepository::update", query);
+        return false;
+    }
+    emit reconciliationsChanged();
+    return true;
+}
+
+int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at IS NULL"));
+    const QString now = timestampToText(currentTimestamp());
+    query.addBindValue(now);
+    query.addBindValue(now);
+    query.addBindValue(accountId);
+    if (!query.exec()) {
+        logFailure("ReconciliationRepository::softDeleteByAccount", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit reconciliationsChanged();
+    return changed;
+}
+
+int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at >= ?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(accountId);
+    query.addBindValue(cutOff);
+    if (!query.exec()) {
+        logFailure("ReconciliationRepository::restoreByAccount", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit reconciliationsChanged();
+    return changed;
+}
+
+int ReconciliationRepository::markAllPendingForResync()
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status "
+                       "!= 'pending'"));
+    if (!query.exec()) {
+        logFailure("ReconciliationRepository::markAllPendingForResync", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit reconciliationsChanged();
+    return changed;
+}
+
+bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery query = prepare(m_database,
+                              QStringLiteral("UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"));
+    query.addBindValue(serverId);
+    query.addBindValue(id);
+    return query.exec();
+}

@@ -1,0 +1,30 @@
+#include "repositorysupport.h"
+
+#include "database.h"
+
+#include <QDebug>
+#include <QMetaType>
+#include <QSqlError>
+
+namespace RepositorySupport {
+
+QSqlQuery prepare(const Database *database, const QString &sql)
+{
+    QSqlQuery query(database->connection());
+    query.prepare(sql);
+    return query;
+}
+
+QVariant textOrNull(const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    return text;
+}
+
+void logFailure(const char *operation, const QSqlQuery &query)
+{
+    qWarning().noquote() << QLatin1String(operation) + QStringLiteral(" failed:") << query.lastError().text();
+}
+
+} // namespace RepositorySupport

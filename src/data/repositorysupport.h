@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+class Database;
+
+// Shared plumbing of the repositories: statement preparation on the one connection, the binding
+// conventions and the one-line failure warning.
+namespace RepositorySupport {
+
+// A prepared statement on the database's connection; an unprepared query when that fails, whose
+// exec() then fails with the driver's error.
+QSqlQuery prepare(const Database *database, const QString &sql);
+
+// Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
+QVariant textOrNull(const QString &text);
+
+// Logs "<Class>::<operation> failed: <driver text>" as a warning.
+void logFailure(const char *operation, const QSqlQuery &query);
+
+} // namespace RepositorySupport

@@ -1,0 +1,383 @@
+#include "transactionrepository.h"
+
+#include "database.h"
+#include "datetext.h"
+#include "repositorysupport.h"
+
+#include <QSqlQuery>
+
+using namespace RepositorySupport;
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, t.reconciled, "
+    "t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, t.sync_status, "
+    "t.server_id, t.created_at, t.updated_at, t.deleted_at");
+constexpr int categoryNameColumn = 20;
+
+Transaction transactionFromRow(const QSqlQuery &query)
+{
+    Transaction transaction;
+    transaction.id = query.value(0).toString();
+    transaction.accountId = query.value(1).toString();
+    transaction.date = dateFromText(query.value(2).toString());
+    transaction.payee = query.value(3).toString();
+    transaction.memo = query.value(4).toString();
+    transaction.amount = query.value(5).toLongLong();
+    transaction.categoryId = query.value(6).toString();
+    transaction.checkNumber = query.value(7).toString();
+    transaction.cleared = query.value(8).toBool();
+    transaction.reconciled = query.value(9).toBool();
+    transaction.transferLinkId = query.value(10).toString();
+    transaction.transferDestAccountId = query.value(11).toString();
+    transaction.isSplit = query.value(12).toBool();
+    transaction.recurringId = query.value(13).toString();
+    transaction.version = query.value(14).toInt();
+    transaction.syncStatus = syncStatusFromString(query.value(15).toString());
+    transaction.serverId = query.value(16).toString();
+    transaction.createdAt = timestampFromText(query.value(17).toString());
+    transaction.updatedAt = timestampFromText(query.value(18).toString());
+    transaction.deletedAt = optionalTimestampFromText(query.value(19).toString());
+    return transaction;
+}
+
+RegisterRow registerRowFromRow(const QSqlQuery &query)
+{
+    RegisterRow row;
+    row.transaction = transactionFromRow(query);
+    row.categoryName = query.value(categoryNameColumn).toString();
+    return row;
+}
+
+// The values shared by insert and update, from date to server id, in statement order.
+void bindEditableValues(QSqlQuery &query, const Transaction &transaction)
+{
+    query.addBindValue(dateToText(transaction.date));
+    query.addBindValue(transaction.payee);
+    query.addBindValue(transaction.memo);
+    query.addBindValue(qint64(transaction.amount));
+    query.addBindValue(textOrNull(transaction.categoryId));
+    query.addBindValue(transaction.checkNumber);
+    query.addBindValue(transaction.cleared ? 1 : 0);
+    query.addBindValue(transaction.reconciled ? 1 : 0);
+    query.addBindValue(transaction.transferLinkId);
+    query.addBindValue(transaction.transferDestAccountId);
+    query.addBindValue(transaction.isSplit ? 1 : 0);
+    query.addBindValue(transaction.recurringId);
+    query.addBindValue(transaction.version);
+    query.addBindValue(syncStatusToString(transaction.syncStatus));
+    query.addBindValue(transaction.serverId);
+}
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database *database, QObject *parent, std::function<QDate()> today)
+    : QObject(parent)
+    , m_database(database)
+    , m_today(today ? std::move(today) : [] { return QDate::currentDate(); })
+{
+}
+
+QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+{
+    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
+    query.setForwardOnly(true);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    QList<Transaction> result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.append(transactionFromRow(query));
+    return result;
+}
+
+QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
+{
+    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                 "ORDER BY t.date DESC, t.created_at DESC"),
+                  {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::findById(const QString &id) const
+{
+    const QList<Transaction> found = select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?"), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<Transaction> TransactionRepository::pending() const
+{
+    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'"), {});
+}
+
+QList<Transaction> TransactionRepository::unreconciled(const QString &accountId) const
+{
+    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                 "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+                  {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee, const QString &accountId) const
+{
+    const QList<Transaction> found =
+        select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? AND "
+                              "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1"),
+               {payee, accountId});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QStringList TransactionRepository::payees() const
+{
+    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at "
+                                                         "IS NULL AND payee != '' ORDER BY payee"));
+    query.setForwardOnly(true);
+    QStringList result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.append(query.value(0).toString());
+    return result;
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
+{
+    QList<RegisterRow> rows;
+
+    Money startingBalance = 0;
+    {
+        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"));
+        query.addBindValue(accountId);
+        if (query.exec() && query.next())
+            startingBalance = query.value(0).toLongLong();
+    }
+
+    qsizetype rowCount = 0;
+    {
+        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ? "
+                                                             "AND deleted_at IS NULL"));
+        query.addBindValue(accountId);
+        if (query.exec() && query.next())
+            rowCount = query.value(0).toLongLong();
+    }
+    rows.reserve(rowCount + 1);
+
+    if (startingBalance != 0) {
+        QDate openingDate;
+        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND "
+                                                             "deleted_at IS NULL ORDER BY date ASC LIMIT 1"));
+        query.addBindValue(accountId);
+        if (query.exec() && query.next())
+            openingDate = dateFromText(query.value(0).toString());
+        if (!openingDate.isValid())
+            openingDate = m_today();
+
+        RegisterRow opening;
+        opening.transaction.payee = QStringLiteral("Opening Balance");
+        opening.transaction.amount = startingBalance;
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        opening.transaction.date = openingDate;
+        opening.runningBalance = startingBalance;
+        rows.append(opening);
+    }
+
+    // One ordered pass: each row's balance is the previous one plus its amount.
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                       "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
+                       "t.created_at ASC")
+            .arg(columns));
+    query.setForwardOnly(true);
+    query.addBindValue(accountId);
+    if (!query.exec())
+        return rows;
+    Money running = startingBalance;
+    while (query.next()) {
+        RegisterRow row = registerRowFromRow(query);
+        running += row.transaction.amount;
+        row.runningBalance = running;
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+Money TransactionRepository::balance(const QString &accountId) const
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = "
+                       "a.id AND deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"));
+    query.addBindValue(accountId);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(0).toLongLong();
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString &text, const TransactionSearchFilter &filter) const
+{
+    QString sql;
+    QVariantList values;
+    if (text.isEmpty()) {
+        sql = QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                             "t.category_id = c.id WHERE t.deleted_at IS NULL");
+    } else {
+        sql = QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t JOIN transactions_fts fts ON "
+                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                             "t.deleted_at IS NULL AND transactions_fts MATCH ?");
+        values.append(text);
+    }
+    if (!filter.accountId.isEmpty()) {
+        sql += QStringLiteral(" AND t.account_id = ?");
+        values.append(filter.accountId);
+    }
+    if (!filter.categoryId.isEmpty()) {
+        sql += QStringLiteral(" AND t.category_id = ?");
+        values.append(filter.categoryId);
+    }
+    if (filter.fromDate.isValid()) {
+        sql += QStringLiteral(" AND t.date >= ?");
+        values.append(dateToText(filter.fromDate));
+    }
+    if (filter.toDate.isValid()) {
+        sql += QStringLiteral(" AND t.date <= ?");
+        values.append(dateToText(filter.toDate));
+    }
+    if (filter.cleared.has_value()) {
+        sql += QStringLiteral(" AND t.cleared = ?");
+        values.append(*filter.cleared ? 1 : 0);
+    }
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+
+    QSqlQuery query = prepare(m_database, sql.arg(columns));
+    query.setForwardOnly(true);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    QList<RegisterRow> rows;
+    if (!query.exec())
+        return rows;
+    rows.reserve(searchLimit);
+    while (query.next())
+        rows.append(registerRowFromRow(query));
+    return rows;
+}
+
+bool TransactionRepository::insert(const Transaction &transaction)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+                       "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+                       "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(transaction.id);
+    query.addBindValue(transaction.accountId);
+    bindEditableValues(query, transaction);
+    query.addBindValue(timestampToText(transaction.createdAt));
+    query.addBindValue(timestampToText(transaction.updatedAt));
+    if (!query.exec()) {
+        logFailure("TransactionRepository::insert", query);
+        return false;
+    }
+    emit transactionsChanged(transaction.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction &transaction)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "
+                       "cleared=?, reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, "
+                       "recurring_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+    bindEditableValues(query, transaction);
+    query.addBindValue(timestampToText(transaction.updatedAt));
+    query.addBindValue(transaction.id);
+    if (!query.exec()) {
+        logFailure("TransactionRepository::update", query);
+        return false;
+    }
+    emit transactionsChanged(transaction.accountId);
+    return true;
+}
+
+bool TransactionRepository::softDelete(const QString &id)
+{
+    const std::optional<Transaction> stored = findById(id);
+    if (!stored)
+        return false;
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+    const QString now = timestampToText(currentTimestamp());
+    query.addBindValue(now);
+    query.addBindValue(now);
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("TransactionRepository::softDelete", query);
+        return false;
+    }
+    emit transactionsChanged(stored->accountId);
+    return true;
+}
+
+int TransactionRepository::softDeleteByAccount(const QString &accountId)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at IS NULL"));
+    const QString now = timestampToText(currentTimestamp());
+    query.addBindValue(now);
+    query.addBindValue(now);
+    query.addBindValue(accountId);
+    if (!query.exec()) {
+        logFailure("TransactionRepository::softDeleteByAccount", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at >= ?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(accountId);
+    query.addBindValue(cutOff);
+    if (!query.exec()) {
+        logFailure("TransactionRepository::restoreByAccount", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
+                       "'pending'"));
+    if (!query.exec()) {
+        logFailure("TransactionRepository::markAllPendingForResync", query);
+        return 0;
+    }
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        emit transactionsChanged(QString());
+    return changed;
+}
+
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery query = prepare(m_database,
+                              QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"));
+    query.addBindValue(serverId);
+    query.addBindValue(id);
+    return query.exec();
+}

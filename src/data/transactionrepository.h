@@ -1,0 +1,71 @@
+#pragma once
+
+#include "registerrow.h"
+#include "transaction.h"
+#include "transactionsearchfilter.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class Database;
+
+// The only code that reads and writes the transactions table. Holds no cache: every call runs SQL.
+// Reads return empty results when nothing matches or the statement fails; writes return false
+// (or 0) and log "TransactionRepository::<operation> failed:" with the driver text.
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `today` dates the opening row of an account without transactions; the system date by default.
+    explicit TransactionRepository(Database *database, QObject *parent = nullptr,
+                                   std::function<QDate()> today = {});
+
+    static constexpr int searchLimit = 200;
+
+    QList<Transaction> byAccount(const QString &accountId) const; // newest first
+    std::optional<Transaction> findById(const QString &id) const;  // deleted rows included
+    QList<Transaction> pending() const;                            // deleted rows included
+    QList<Transaction> unreconciled(const QString &accountId) const; // oldest first
+    // Exact, case-sensitive payee comparison.
+    std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
+    QStringList payees() const; // all accounts, ascending
+
+    // Oldest first, each with the balance after it. A non-zero starting balance comes first as a
+    // synthetic "Opening Balance" row with an empty id that is never stored. The last row's
+    // running balance is the account's balance.
+    QList<RegisterRow> registerRows(const QString &accountId) const;
+    // The account's balance (starting balance plus every live amount) without building rows.
+    Money balance(const QString &accountId) const;
+
+    // `query` is FTS5 syntax over payee, memo and check number (empty: no text condition). At most
+    // searchLimit rows, newest first, running balance 0. Invalid FTS5 syntax gives an empty list.
+    QList<RegisterRow> search(const QString &query, const TransactionSearchFilter &filter) const;
+
+    bool insert(const Transaction &transaction);
+    // Never moves a transaction to another account, nor changes created_at or deleted_at.
+    bool update(const Transaction &transaction);
+    bool softDelete(const QString &id); // false, without a signal, for an unknown id
+    int softDeleteByAccount(const QString &accountId);
+    // Restores the rows deleted at or after `cutOff` (an ISO timestamp compared as text).
+    int restoreByAccount(const QString &accountId, const QString &cutOff);
+    int markAllPendingForResync(); // announces the change with an empty account id
+    // Sync bookkeeping: emits nothing, so it cannot trigger another sync.
+    bool markSynced(const QString &id, const QString &serverId);
+
+signals:
+    // The account whose register changed; empty when the change spans every account.
+    void transactionsChanged(const QString &accountId);
+
+private:
+    QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values) const;
+
+    Database *m_database;
+    std::function<QDate()> m_today;
+};

@@ -1,0 +1,393 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/sqltransaction.h"
+#include "data/transactionrepository.h"
+#include "testdatabase.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestTransactionRepository : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void registerRowsStartWithOpeningBalanceAtEarliestDate();
+    void registerRowsOpeningRowIsDatedTodayWithoutTransactions();
+    void registerRowsWithoutStartingBalanceHaveNoOpeningRow();
+    void sameDateRowsFollowCreationOrder();
+    void softDeletedRowLeavesEveryLiveReadButStaysPending();
+    void softDeleteOfUnknownIdReturnsFalseSilently();
+    void restoreByAccountHonoursTheCutOff();
+    void foreignKeyFailureLogsAndEmitsNothing();
+    void emptyCategoryIsStoredAsNull();
+    void updateNeverMovesTheTransaction();
+    void lastByPayeeComparesExactly();
+    void resyncAnnouncesWithEmptyAccount();
+    void search_data();
+    void search();
+    void searchIsCutAt200NewestFirst();
+    void searchWithInvalidSyntaxIsEmptyAndQuiet();
+    void guardRollsBackNestedWrites();
+
+private:
+    QString addAccount(Money startingBalance = 0, const QString &name = QStringLiteral("Checking"));
+    Transaction add(const QString &accountId, const QDate &date, Money amount,
+                    const QString &payee = QStringLiteral("Payee"));
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<CategoryRepository> m_categories;
+    QDateTime m_created;
+};
+
+namespace {
+const QDate fixedToday(2026, 6, 15);
+}
+
+void TestTransactionRepository::init()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    m_accounts = std::make_unique<AccountRepository>(m_db->database());
+    m_transactions = std::make_unique<TransactionRepository>(m_db->database(), nullptr, [] { return fixedToday; });
+    m_categories = std::make_unique<CategoryRepository>(m_db->database());
+    m_created = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
+}
+
+void TestTransactionRepository::cleanup()
+{
+    m_transactions.reset();
+    m_accounts.reset();
+    m_categories.reset();
+    m_db.reset();
+}
+
+QString TestTransactionRepository::addAccount(Money startingBalance, const QString &name)
+{
+    const Account account = TestDatabase::account(name, startingBalance);
+    return m_accounts->insert(account) ? account.id : QString();
+}
+
+// Each row is created one second after the previous one, so creation order is well defined.
+Transaction TestTransactionRepository::add(const QString &accountId, const QDate &date, Money amount,
+                                           const QString &payee)
+{
+    m_created = m_created.addSecs(1);
+    const Transaction transaction = TestDatabase::transaction(accountId, date, amount, payee, m_created);
+    if (!m_transactions->insert(transaction))
+        return {};
+    return transaction;
+}
+
+void TestTransactionRepository::registerRowsStartWithOpeningBalanceAtEarliestDate()
+{
+    const QString account = addAccount(10000);
+    add(account, QDate(2026, 1, 5), -2500);
+    add(account, QDate(2026, 1, 3), 1000);
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(account);
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows[0].transaction.id.isEmpty());
+    QCOMPARE(rows[0].transaction.payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows[0].transaction.date, QDate(2026, 1, 3));
+    QVERIFY(rows[0].transaction.cleared && rows[0].transaction.reconciled);
+    QCOMPARE(rows[0].runningBalance, 10000);
+    QCOMPARE(rows[1].transaction.date, QDate(2026, 1, 3));
+    QCOMPARE(rows[1].runningBalance, 11000);
+    QCOMPARE(rows[2].transaction.date, QDate(2026, 1, 5));
+    QCOMPARE(rows[2].runningBalance, 8500);
+    QCOMPARE(m_transactions->balance(account), 8500);
+}
+
+void TestTransactionRepository::registerRowsOpeningRowIsDatedTodayWithoutTransactions()
+{
+    const QString account = addAccount(5000);
+    const QList<RegisterRow> rows = m_transactions->registerRows(account);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].transaction.date, fixedToday);
+    QCOMPARE(rows[0].runningBalance, 5000);
+}
+
+void TestTransactionRepository::registerRowsWithoutStartingBalanceHaveNoOpeningRow()
+{
+    const QString account = addAccount(0);
+    Category food = TestDatabase::category(QStringLiteral("Food"));
+    QVERIFY(m_categories->insert(food));
+    Transaction transaction = TestDatabase::transaction(account, QDate(2026, 2, 1), -499);
+    transaction.categoryId = food.id;
+    QVERIFY(m_transactions->insert(transaction));
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(account);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].transaction, transaction);
+    QCOMPARE(rows[0].categoryName, QStringLiteral("Food"));
+    QCOMPARE(rows[0].runningBalance, -499);
+    QVERIFY(m_transactions->registerRows(QStringLiteral("unknown")).isEmpty());
+}
+
+void TestTransactionRepository::sameDateRowsFollowCreationOrder()
+{
+    const QString account = addAccount();
+    const Transaction first = add(account, QDate(2026, 3, 1), 100);
+    const Transaction second = add(account, QDate(2026, 3, 1), 200);
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(account);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].transaction.id, first.id);
+    QCOMPARE(rows[1].transaction.id, second.id);
+    const QList<Transaction> newestFirst = m_transactions->byAccount(account);
+    QCOMPARE(newestFirst[0].id, second.id);
+    QCOMPARE(newestFirst[1].id, first.id);
+    QCOMPARE(m_transactions->unreconciled(account).first().id, first.id);
+}
+
+void TestTransactionRepository::softDeletedRowLeavesEveryLiveReadButStaysPending()
+{
+    const QString account = addAccount();
+    const Transaction kept = add(account, QDate(2026, 3, 1), 100, QStringLiteral("Kept"));
+    const Transaction gone = add(account, QDate(2026, 3, 2), 200, QStringLiteral("Vanished"));
+    QVERIFY(m_transactions->markSynced(kept.id, QStringLiteral("s1")));
+    QVERIFY(m_transactions->markSynced(gone.id, QStringLiteral("s2")));
+
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QVERIFY(m_transactions->softDelete(gone.id));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), account);
+
+    QCOMPARE(m_transactions->registerRows(account).size(), 1);
+    QCOMPARE(m_transactions->byAccount(account).size(), 1);
+    QCOMPARE(m_transactions->unreconciled(account).size(), 1);
+    QCOMPARE(m_transactions->payees(), QStringList{QStringLiteral("Kept")});
+    QVERIFY(m_transactions->search(QStringLiteral("Vanished"), {}).isEmpty());
+    QCOMPARE(m_transactions->search(QString(), {}).size(), 1);
+    QVERIFY(!m_transactions->lastByPayee(QStringLiteral("Vanished"), account));
+    QCOMPARE(m_transactions->balance(account), 100);
+
+    const QList<Transaction> pending = m_transactions->pending();
+    QCOMPARE(pending.size(), 1);
+    QCOMPARE(pending.first().id, gone.id);
+    QVERIFY(pending.first().deletedAt.has_value());
+}
+
+void TestTransactionRepository::softDeleteOfUnknownIdReturnsFalseSilently()
+{
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVERIFY(!m_transactions->softDelete(QStringLiteral("no-such-id")));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestTransactionRepository::restoreByAccountHonoursTheCutOff()
+{
+    const QString account = addAccount();
+    const Transaction early = add(account, QDate(2026, 3, 1), 100);
+    const Transaction late = add(account, QDate(2026, 3, 2), 200);
+    QVERIFY(m_db->exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T10:00:00Z' WHERE id = '%1'")
+                           .arg(early.id)));
+    QVERIFY(m_db->exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T12:00:05Z' WHERE id = '%1'")
+                           .arg(late.id)));
+
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QCOMPARE(m_transactions->restoreByAccount(account, QStringLiteral("2026-05-01T11:59:55Z")), 1);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!m_transactions->findById(late.id)->deletedAt.has_value());
+    QVERIFY(m_transactions->findById(early.id)->deletedAt.has_value());
+    QCOMPARE(m_transactions->restoreByAccount(account, QStringLiteral("2026-05-01T11:59:55Z")), 0);
+    QCOMPARE(changed.count(), 1);
+
+    QCOMPARE(m_transactions->softDeleteByAccount(account), 1);
+    QCOMPARE(m_transactions->softDeleteByAccount(account), 0);
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestTransactionRepository::foreignKeyFailureLogsAndEmitsNothing()
+{
+    const QString account = addAccount();
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    Transaction orphan = TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 1, 1), 1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: FOREIGN KEY")));
+    QVERIFY(!m_transactions->insert(orphan));
+
+    Transaction badCategory = TestDatabase::transaction(account, QDate(2026, 1, 1), 1);
+    badCategory.categoryId = QStringLiteral("no-such-category");
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: FOREIGN KEY")));
+    QVERIFY(!m_transactions->insert(badCategory));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+}
+
+void TestTransactionRepository::emptyCategoryIsStoredAsNull()
+{
+    const QString account = addAccount();
+    const Transaction transaction = add(account, QDate(2026, 1, 1), 1);
+    QVERIFY(!transaction.id.isEmpty());
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(), 1);
+    QCOMPARE(m_transactions->findById(transaction.id), std::optional<Transaction>(transaction));
+}
+
+void TestTransactionRepository::updateNeverMovesTheTransaction()
+{
+    const QString from = addAccount(0, QStringLiteral("From"));
+    const QString to = addAccount(0, QStringLiteral("To"));
+    Transaction transaction = add(from, QDate(2026, 1, 1), 1);
+    transaction.accountId = to;
+    transaction.amount = 77;
+    QVERIFY(m_transactions->update(transaction));
+    const std::optional<Transaction> stored = m_transactions->findById(transaction.id);
+    QCOMPARE(stored->accountId, from);
+    QCOMPARE(stored->amount, 77);
+}
+
+void TestTransactionRepository::lastByPayeeComparesExactly()
+{
+    const QString account = addAccount();
+    const QString other = addAccount(0, QStringLiteral("Other"));
+    add(account, QDate(2026, 1, 1), -100, QStringLiteral("Grocer"));
+    const Transaction newest = add(account, QDate(2026, 2, 1), -200, QStringLiteral("Grocer"));
+    add(account, QDate(2026, 1, 15), -300, QStringLiteral("Grocer"));
+    add(other, QDate(2026, 3, 1), -400, QStringLiteral("Grocer"));
+
+    QCOMPARE(m_transactions->lastByPayee(QStringLiteral("Grocer"), account)->id, newest.id);
+    QVERIFY(!m_transactions->lastByPayee(QStringLiteral("grocer"), account));
+    QVERIFY(!m_transactions->lastByPayee(QStringLiteral("Grocer "), account));
+}
+
+void TestTransactionRepository::resyncAnnouncesWithEmptyAccount()
+{
+    const QString account = addAccount();
+    const Transaction transaction = add(account, QDate(2026, 1, 1), 1);
+    QVERIFY(m_transactions->markSynced(transaction.id, QStringLiteral("s")));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QCOMPARE(m_transactions->markAllPendingForResync(), 1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QString());
+}
+
+void TestTransactionRepository::search_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<TransactionSearchFilter>("filter");
+    QTest::addColumn<QStringList>("payees"); // newest first
+
+    const QString checking = QStringLiteral("acc-checking");
+    QTest::newRow("plain word in payee") << QStringLiteral("coffee") << TransactionSearchFilter{}
+                                         << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Coffee Club")};
+    QTest::newRow("word in memo") << QStringLiteral("birthday") << TransactionSearchFilter{}
+                                  << QStringList{QStringLiteral("Toy Shop")};
+    QTest::newRow("check number") << QStringLiteral("1042") << TransactionSearchFilter{}
+                                  << QStringList{QStringLiteral("Landlord")};
+    QTest::newRow("prefix") << QStringLiteral("coff*") << TransactionSearchFilter{}
+                            << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Coffee Club")};
+    QTest::newRow("phrase") << QStringLiteral("\"corner coffee\"") << TransactionSearchFilter{}
+                            << QStringList{QStringLiteral("Corner Coffee")};
+    TransactionSearchFilter inChecking;
+    inChecking.accountId = checking;
+    QTest::newRow("account filter") << QStringLiteral("coffee") << inChecking
+                                    << QStringList{QStringLiteral("Coffee Club")};
+    TransactionSearchFilter range;
+    range.fromDate = QDate(2026, 2, 1);
+    range.toDate = QDate(2026, 2, 10);
+    QTest::newRow("inclusive date range") << QString() << range
+                                          << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Toy Shop")};
+    TransactionSearchFilter uncleared;
+    uncleared.cleared = false;
+    QTest::newRow("only uncleared, all accounts") << QString() << uncleared
+                                                  << QStringList{QStringLiteral("Corner Coffee"),
+                                                                 QStringLiteral("Landlord")};
+    TransactionSearchFilter food;
+    food.categoryId = QStringLiteral("cat-food");
+    QTest::newRow("category filter") << QString() << food << QStringList{QStringLiteral("Coffee Club")};
+}
+
+void TestTransactionRepository::search()
+{
+    QFETCH(QString, query);
+    QFETCH(TransactionSearchFilter, filter);
+    QFETCH(QStringList, payees);
+
+    Account checking = TestDatabase::account(QStringLiteral("Checking"));
+    checking.id = QStringLiteral("acc-checking");
+    const QString savings = addAccount(0, QStringLiteral("Savings"));
+    QVERIFY(m_accounts->insert(checking));
+    Category food = TestDatabase::category(QStringLiteral("Food"));
+    food.id = QStringLiteral("cat-food");
+    QVERIFY(m_categories->insert(food));
+
+    Transaction club = TestDatabase::transaction(checking.id, QDate(2026, 1, 20), -450, QStringLiteral("Coffee Club"));
+    club.categoryId = food.id;
+    club.cleared = true;
+    Transaction toy = TestDatabase::transaction(savings, QDate(2026, 2, 1), -2000, QStringLiteral("Toy Shop"));
+    toy.memo = QStringLiteral("Birthday present");
+    toy.cleared = true;
+    Transaction corner = TestDatabase::transaction(savings, QDate(2026, 2, 10), -380, QStringLiteral("Corner Coffee"));
+    Transaction rent = TestDatabase::transaction(checking.id, QDate(2026, 1, 1), -90000, QStringLiteral("Landlord"));
+    rent.checkNumber = QStringLiteral("1042");
+    for (const Transaction &transaction : {club, toy, corner, rent})
+        QVERIFY(m_transactions->insert(transaction));
+
+    QStringList found;
+    for (const RegisterRow &row : m_transactions->search(query, filter)) {
+        found.append(row.transaction.payee);
+        QCOMPARE(row.runningBalance, 0);
+        if (row.transaction.id == club.id)
+            QCOMPARE(row.categoryName, QStringLiteral("Food"));
+    }
+    QCOMPARE(found, payees);
+}
+
+void TestTransactionRepository::searchIsCutAt200NewestFirst()
+{
+    const QString account = addAccount();
+    SqlTransaction guard(m_db->database()->connection());
+    for (int day = 0; day < 250; ++day)
+        QVERIFY(!add(account, QDate(2025, 1, 1).addDays(day), day, QStringLiteral("Repeat")).id.isEmpty());
+    QVERIFY(guard.commit());
+
+    const QList<RegisterRow> rows = m_transactions->search(QStringLiteral("repeat"), {});
+    QCOMPARE(rows.size(), 200);
+    QCOMPARE(rows.first().transaction.date, QDate(2025, 1, 1).addDays(249));
+    QCOMPARE(rows.last().transaction.date, QDate(2025, 1, 1).addDays(50));
+    QCOMPARE(m_transactions->search(QString(), {}).size(), 200);
+}
+
+void TestTransactionRepository::searchWithInvalidSyntaxIsEmptyAndQuiet()
+{
+    const QString account = addAccount();
+    add(account, QDate(2026, 1, 1), 1, QStringLiteral("Quote \"Shop"));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVERIFY(m_transactions->search(QStringLiteral("\"unbalanced"), {}).isEmpty());
+    QVERIFY(m_transactions->search(QStringLiteral("AND"), {}).isEmpty());
+}
+
+void TestTransactionRepository::guardRollsBackNestedWrites()
+{
+    const QString account = addAccount();
+    {
+        SqlTransaction outer(m_db->database()->connection());
+        QVERIFY(outer.isActive());
+        add(account, QDate(2026, 1, 1), 1);
+        {
+            SqlTransaction inner(m_db->database()->connection());
+            QVERIFY(inner.isActive());
+            add(account, QDate(2026, 1, 2), 2);
+            QVERIFY(inner.commit());
+        }
+        {
+            SqlTransaction abandoned(m_db->database()->connection());
+            add(account, QDate(2026, 1, 3), 3);
+        }
+        QCOMPARE(m_transactions->byAccount(account).size(), 2);
+    }
+    QCOMPARE(m_transactions->byAccount(account).size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestTransactionRepository)
+#include "tst_transactionrepository.moc"
