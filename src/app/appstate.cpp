@@ -1,11 +1,29 @@
 #include "appstate.h"
 
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datadirectory.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "data/weekstartday.h"
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
 
 #include <QDebug>
 
 #include <memory>
+#include <optional>
+
+namespace {
+
+const QString weekStartDayKey = QStringLiteral("weekStartDay");
+const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+
+} // namespace
 
 AppState::AppState(const QString &dataDirectory, QObject *parent)
     : QObject(parent)
@@ -26,6 +44,39 @@ bool AppState::initialize()
     m_database = database.release();
     m_database->setParent(this);
 
+    m_accountRepository = new AccountRepository(m_database, this);
+    m_transactionRepository = new TransactionRepository(m_database, this);
+    m_categoryRepository = new CategoryRepository(m_database, this);
+    m_preferencesRepository = new PreferencesRepository(m_database, this);
+    m_splitLineRepository = new SplitLineRepository(m_database, this);
+    m_recurringRepository = new RecurringRepository(m_database, this);
+    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService =
+        new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+
+    if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
+        bool isNumber = false;
+        const int day = stored->toInt(&isNumber);
+        if (isNumber)
+            setWeekStartDay(day);
+    }
+
+    m_categoryService->ensureDefaults();
+
+    if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
+        m_currentAccountId = *stored;
+
     emit databaseReady();
     return true;
+}
+
+void AppState::setCurrentAccount(const QString &accountId)
+{
+    if (accountId == m_currentAccountId)
+        return;
+    m_currentAccountId = accountId;
+    if (m_preferencesRepository)
+        m_preferencesRepository->setValue(lastViewedAccountKey, accountId);
+    emit currentAccountChanged(accountId);
 }

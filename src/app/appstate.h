@@ -3,7 +3,16 @@
 #include <QObject>
 #include <QString>
 
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
 class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class RecurringService;
+class SplitLineRepository;
+class TransactionRepository;
 
 // The composition root: owns the database and every repository and service for the whole run
 // (as children) and hands out plain pointers. Screens never own what they get from here.
@@ -21,11 +30,35 @@ public:
 
     QString dataDirectory() const { return m_dataDirectory; }
     Database *database() const { return m_database; }
+    AccountRepository *accountRepository() const { return m_accountRepository; }
+    TransactionRepository *transactionRepository() const { return m_transactionRepository; }
+    CategoryRepository *categoryRepository() const { return m_categoryRepository; }
+    PreferencesRepository *preferencesRepository() const { return m_preferencesRepository; }
+    SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
+    RecurringRepository *recurringRepository() const { return m_recurringRepository; }
+    ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+
+    // The account the user viewed last; empty until known. Remembered in the preferences.
+    QString currentAccountId() const { return m_currentAccountId; }
+    void setCurrentAccount(const QString &accountId);
 
 signals:
+    void currentAccountChanged(const QString &accountId);
     void databaseReady();
 
 private:
     QString m_dataDirectory;
     Database *m_database = nullptr;
+    AccountRepository *m_accountRepository = nullptr;
+    TransactionRepository *m_transactionRepository = nullptr;
+    CategoryRepository *m_categoryRepository = nullptr;
+    PreferencesRepository *m_preferencesRepository = nullptr;
+    SplitLineRepository *m_splitLineRepository = nullptr;
+    RecurringRepository *m_recurringRepository = nullptr;
+    ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    QString m_currentAccountId;
 };

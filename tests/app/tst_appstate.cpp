@@ -1,6 +1,12 @@
 #include "app/application.h"
 #include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/preferencesrepository.h"
+#include "data/weekstartday.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -20,6 +26,10 @@ private slots:
     void initializeCreatesAndMigratesTheDatabase();
     void initializeFailsWhereNoDatabaseCanLive();
     void resolveLanguage();
+    void freshStartSeedsDefaultCategoriesOnce();
+    void weekStartDayPreference_data();
+    void weekStartDayPreference();
+    void currentAccountIsRememberedAcrossStarts();
 };
 
 void TestAppState::initTestCase()
@@ -75,6 +85,73 @@ void TestAppState::resolveLanguage()
     QCOMPARE(Application::resolveLanguage(false), QStringLiteral("system"));
     const QString resolved = Application::resolveLanguage(true);
     QVERIFY2(Application::supportedLanguages().contains(resolved), qPrintable(resolved));
+}
+
+void TestAppState::freshStartSeedsDefaultCategoriesOnce()
+{
+    QTemporaryDir root;
+    for (int start = 0; start < 2; ++start) {
+        AppState state(root.path());
+        QVERIFY(state.initialize());
+        QCOMPARE(state.categoryRepository()->countLive(), 56);
+        QVERIFY(state.categoryRepository()->findById(QStringLiteral("a3be4c14-fe7e-514c-b45e-22f112551974")));
+        QVERIFY(state.categoryRepository()->findById(QStringLiteral("df7ff46f-2565-5c9d-831c-e01e79747397")));
+        QSqlQuery query(state.database()->connection());
+        QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && query.next());
+        QCOMPARE(query.value(0).toInt(), 56);
+    }
+}
+
+void TestAppState::weekStartDayPreference_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("wednesday") << QStringLiteral("3") << true;
+    QTest::newRow("sunday") << QStringLiteral("7") << true;
+    QTest::newRow("zero ignored") << QStringLiteral("0") << false;
+    QTest::newRow("eight ignored") << QStringLiteral("8") << false;
+    QTest::newRow("text ignored") << QStringLiteral("x") << false;
+}
+
+void TestAppState::weekStartDayPreference()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, applied);
+    QTemporaryDir root;
+    {
+        AppState first(root.path());
+        QVERIFY(first.initialize());
+        QVERIFY(first.preferencesRepository()->setValue(QStringLiteral("weekStartDay"), stored));
+    }
+    // A value no preference can hold, so an ignored preference shows as "unchanged".
+    QVERIFY(setWeekStartDay(stored == QLatin1String("3") ? 5 : 3));
+    const int before = weekStartDay();
+    AppState state(root.path());
+    QVERIFY(state.initialize());
+    QCOMPARE(weekStartDay(), applied ? stored.toInt() : before);
+}
+
+void TestAppState::currentAccountIsRememberedAcrossStarts()
+{
+    QTemporaryDir root;
+    Account account;
+    account.id = newId();
+    account.name = QStringLiteral("Checking");
+    account.createdAt = account.updatedAt = currentTimestamp();
+    {
+        AppState state(root.path());
+        QVERIFY(state.initialize());
+        QVERIFY(state.currentAccountId().isEmpty());
+        QVERIFY(state.accountRepository()->insert(account));
+        QSignalSpy changed(&state, &AppState::currentAccountChanged);
+        state.setCurrentAccount(account.id);
+        state.setCurrentAccount(account.id);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().first().toString(), account.id);
+    }
+    AppState state(root.path());
+    QVERIFY(state.initialize());
+    QCOMPARE(state.currentAccountId(), account.id);
 }
 
 QTEST_MAIN(TestAppState)
