@@ -11,6 +11,7 @@
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 
 #include <QDebug>
@@ -54,6 +55,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+    m_importService =
+        new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

@@ -7,6 +7,7 @@ class AccountRepository;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -39,6 +40,7 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    ImportService *importService() const { return m_importService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -60,5 +62,6 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    ImportService *m_importService = nullptr;
     QString m_currentAccountId;
 };
