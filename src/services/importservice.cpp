@@ -105,6 +105,52 @@ int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
     return 2;
 }
 
+// Settings for the length of one import. A large import dirties far more pages than SQLite's
+// default cache holds (random ids and the full-text index spread the writes over the whole file),
+// and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
+// with the defaults both go through the file system, about twenty writes per record. A wide cache
+// and in-memory temporary storage keep that work in memory; the old values come back afterwards.
+class ImportPragmas
+{
+public:
+    explicit ImportPragmas(const QSqlDatabase &connection)
+        : m_connection(connection)
+    {
+        m_cacheSize = value(QStringLiteral("cache_size"), m_cacheSize);
+        m_tempStore = value(QStringLiteral("temp_store"), m_tempStore);
+        set(QStringLiteral("cache_size"), -65536);
+        set(QStringLiteral("temp_store"), 2); // memory
+    }
+
+    ~ImportPragmas()
+    {
+        set(QStringLiteral("cache_size"), m_cacheSize);
+        set(QStringLiteral("temp_store"), m_tempStore);
+    }
+
+    ImportPragmas(const ImportPragmas &) = delete;
+    ImportPragmas &operator=(const ImportPragmas &) = delete;
+
+private:
+    qint64 value(const QString &name, qint64 fallback) const
+    {
+        QSqlQuery query(m_connection);
+        if (query.exec(QStringLiteral("PRAGMA ") + name) && query.next())
+            return query.value(0).toLongLong();
+        return fallback;
+    }
+
+    void set(const QString &name, qint64 value) const
+    {
+        QSqlQuery query(m_connection);
+        query.exec(QStringLiteral("PRAGMA %1 = %2").arg(name).arg(value));
+    }
+
+    QSqlDatabase m_connection;
+    qint64 m_cacheSize = -2000;
+    qint64 m_tempStore = 0;
+};
+
 void processEventsBriefly()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
@@ -375,6 +421,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     CategoryMap categories(m_categories);
 
     emit importStarted(total);
+    const ImportPragmas pragmas(connection);
     SqlTransaction guard(connection);
     TransactionInserter inserter(connection);
     const int requiredFields = std::max({options.dateColumn, options.payeeColumn, options.amountColumn}) + 1;
@@ -550,6 +597,7 @@ ImportResult ImportService::importQif(const QStringList &filePaths, const QifMap
     CategoryMap categories(m_categories);
     const int total = int(items.size());
     emit importStarted(total);
+    const ImportPragmas pragmas(connection);
     SqlTransaction guard(connection);
     TransactionInserter inserter(connection);
     QSet<QString> touchedAccounts;
