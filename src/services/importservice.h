@@ -2,6 +2,7 @@
 
 #include "importrecords.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -18,9 +19,10 @@ class TransactionRepository;
 // thread: every 100 records it reports progress and lets the event loop repaint (user input
 // excluded, at most 5 ms), so a progress dialog stays alive during large imports.
 //
-// The bulk writes (transactions, split lines) go straight to the connection through statements
-// prepared once per import; the repositories' change signals are emitted once per touched
-// account after the commit instead of once per row.
+// The bulk writes (transactions, split lines) are collected in temporary tables and moved into
+// their tables in large chunks; should that fail, the import is rolled back and run again row by
+// row, which tells the failing rows apart and counts them. Either way the repositories' change
+// signals are emitted once per touched account after the commit instead of once per row.
 class ImportService : public QObject
 {
     Q_OBJECT
@@ -49,10 +51,17 @@ public:
     static std::optional<TransferHint> transferHint(const QString &memo);
 
 signals:
+    // Once the work list is known; once more when a staged run falls back to row by row.
     void importStarted(int totalRecords);
     void importProgress(int currentRecord, int totalRecords);
 
 private:
+    // A staged run that cannot tell which row failed asks through `retryRowByRow` to be run again
+    // row by row; its own work is rolled back by then.
+    ImportResult writeCsvRows(const QList<QStringList> &rows, const QString &accountId, const CsvImportOptions &options,
+                              bool staged, bool *retryRowByRow);
+    ImportResult runQifImport(const QStringList &filePaths, const QifMapping &mapping, bool staged,
+                              bool *retryRowByRow);
     void reportProgress(int current, int total);
 
     Database *m_database;
