@@ -8,6 +8,7 @@ class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -45,6 +46,7 @@ public:
     ThemeManager *themeManager() const { return m_themeManager; }
     ReportService *reportService() const { return m_reportService; }
     BackupService *backupService() const { return m_backupService; }
+    ImportService *importService() const { return m_importService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -69,5 +71,6 @@ private:
     ThemeManager *m_themeManager = nullptr;
     ReportService *m_reportService = nullptr;
     BackupService *m_backupService = nullptr;
+    ImportService *m_importService = nullptr;
     QString m_currentAccountId;
 };
