@@ -17,13 +17,22 @@
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "ui/dialogs/accountformdialog.h"
+#include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/elidedlabel.h"
+#include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registerstyle.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/categoriesscreen.h"
+#include "ui/screens/importscreen.h"
+#include "ui/screens/payeescreen.h"
 #include "ui/screens/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliationscreen.h"
+#include "ui/screens/recurringscreen.h"
+#include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchscreen.h"
+#include "ui/screens/settingsscreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,6 +136,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
     connect(m_registerScreen, &RegisterScreen::newTransactionRequested, this, &MainWindow::newTransactionForm);
+    connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
 
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
         static const QStringList registerKeys = {QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
@@ -700,34 +710,154 @@ void MainWindow::showReconciliationHistoryWindow()
     showSecondaryWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
 }
 
-// The secondary screens below arrive with their own work; each show-function is the slot they
-// fill, and does nothing until then.
+ReportsScreen *MainWindow::reportsScreen() const
+{
+    return m_reportsScreen;
+}
+
+RecurringScreen *MainWindow::recurringScreen() const
+{
+    return m_recurringScreen;
+}
+
+SearchScreen *MainWindow::searchScreen() const
+{
+    return m_searchScreen;
+}
+
+CategoriesScreen *MainWindow::categoriesScreen() const
+{
+    return m_categoriesScreen;
+}
+
+SettingsScreen *MainWindow::settingsScreen() const
+{
+    return m_settingsScreen;
+}
+
+ImportScreen *MainWindow::importScreen() const
+{
+    return m_importScreen;
+}
+
+PayeeScreen *MainWindow::payeeScreen() const
+{
+    return m_payeeScreen;
+}
+
 void MainWindow::showReportsWindow()
 {
+    if (!m_reportsScreen) {
+        m_reportsScreen = new ReportsScreen(m_state);
+        m_reportsScreen->setObjectName(QStringLiteral("reportsScreen"));
+    }
+    m_reportsScreen->refresh();
+    showSecondaryWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showRecurringWindow()
 {
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_state);
+        m_recurringScreen->setObjectName(QStringLiteral("recurringScreen"));
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, [this] {
+            m_registerScreen->reload();
+            onAccountsChanged();
+        });
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
+            if (m_recurringScreen->isVisible())
+                m_recurringScreen->reload();
+        });
+    }
+    m_recurringScreen->reload();
+    showSecondaryWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::showSearchWindow()
 {
+    if (!m_searchScreen) {
+        m_searchScreen = new SearchScreen(m_state);
+        m_searchScreen->setObjectName(QStringLiteral("searchScreen"));
+        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this, &MainWindow::goToTransaction);
+    }
+    m_searchScreen->refresh();
+    showSecondaryWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
+    m_searchScreen->focusQuery();
 }
 
 void MainWindow::showCategoriesWindow()
 {
+    if (!m_categoriesScreen) {
+        m_categoriesScreen = new CategoriesScreen(m_state);
+        m_categoriesScreen->setObjectName(QStringLiteral("categoriesScreen"));
+    }
+    m_categoriesScreen->reload();
+    showSecondaryWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
 }
 
 void MainWindow::showSettingsWindow()
 {
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_state);
+        m_settingsScreen->setObjectName(QStringLiteral("settingsScreen"));
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    }
+    m_settingsScreen->refresh();
+    showSecondaryWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showImportWindow()
 {
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_state);
+        m_importScreen->setObjectName(QStringLiteral("importScreen"));
+        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
+            m_registerScreen->reload();
+            onAccountsChanged();
+        });
+    }
+    m_importScreen->reset();
+    showSecondaryWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::showPayeesWindow()
 {
+    if (!m_payeeScreen) {
+        m_payeeScreen = new PayeeScreen(m_state);
+        m_payeeScreen->setObjectName(QStringLiteral("payeeScreen"));
+        connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+    }
+    m_payeeScreen->reload();
+    showSecondaryWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::memorizeTransaction(const RecurringTransaction &seed)
+{
+    auto *form = new RecurringFormDialog(m_state, this);
+    form->setSeed(seed);
+    if (form->exec() == QDialog::Accepted) {
+        RecurringTransaction recurring = form->recurring();
+        recurring.updatedAt = recurring.createdAt;
+        if (m_state->recurringRepository()->insert(recurring))
+            m_registerScreen->showHint(tr("Transaction memorized as recurring"), 3000);
+    }
+    form->deleteLater();
+}
+
+// A search result opens where it lives: its account's register, with the row current.
+void MainWindow::goToTransaction(const QString &transactionId)
+{
+    const std::optional<Transaction> transaction = m_state->transactionRepository()->findById(transactionId);
+    if (!transaction || transaction->deletedAt)
+        return;
+    selectAccount(transaction->accountId);
+    const int row = m_registerScreen->model()->rowOfTransaction(transactionId);
+    if (row >= 0) {
+        m_registerScreen->view()->setCurrentIndex(m_registerScreen->model()->index(row, RegisterModel::PayeeColumn));
+        m_registerScreen->view()->scrollTo(m_registerScreen->view()->currentIndex());
+    }
+    raise();
+    activateWindow();
 }
 
 void MainWindow::showCorvantisAccountScreen(int tab)

@@ -14,11 +14,19 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class CategoriesScreen;
+class ImportScreen;
+class PayeeScreen;
 class ReconciliationHistoryScreen;
+class RecurringScreen;
+class ReportsScreen;
+class SearchScreen;
+class SettingsScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
 struct Account;
+struct RecurringTransaction;
 
 // The single top-level window: the account list on the left, and on the right the welcome page,
 // the register of the current account or the empty-state page; the menu bar, the status bar and
@@ -38,6 +46,14 @@ public:
 
     int currentPage() const;
     RegisterScreen *registerScreen() const { return m_registerScreen; }
+    // The secondary screens, null until first shown.
+    ReportsScreen *reportsScreen() const;
+    RecurringScreen *recurringScreen() const;
+    SearchScreen *searchScreen() const;
+    CategoriesScreen *categoriesScreen() const;
+    SettingsScreen *settingsScreen() const;
+    ImportScreen *importScreen() const;
+    PayeeScreen *payeeScreen() const;
     StatusBar *statusBarWidget() const { return m_statusBar; }
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
     QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
@@ -85,6 +101,8 @@ private:
     void showAboutBox();
     void showShortcutsBox();
     void loadSampleData();
+    void memorizeTransaction(const RecurringTransaction &seed);
+    void goToTransaction(const QString &transactionId);
     void clearSampleData();
 
     AppState *m_state;
@@ -104,4 +122,11 @@ private:
     StatusBar *m_statusBar = nullptr;
 
     QPointer<ReconciliationHistoryScreen> m_reconciliationHistoryScreen;
+    QPointer<ReportsScreen> m_reportsScreen;
+    QPointer<RecurringScreen> m_recurringScreen;
+    QPointer<SearchScreen> m_searchScreen;
+    QPointer<CategoriesScreen> m_categoriesScreen;
+    QPointer<SettingsScreen> m_settingsScreen;
+    QPointer<ImportScreen> m_importScreen;
+    QPointer<PayeeScreen> m_payeeScreen;
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class AppState;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Renames payees and merges several payees into one, across the transactions of every account.
+class PayeeScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PayeeScreen(AppState *appState, QWidget *parent = nullptr);
+    ~PayeeScreen() override;
+
+    void reload();
+    QListWidget *list() const { return m_list; }
+    // Gives every live transaction paid to one of `oldNames` the payee `newName`; names equal to
+    // `newName` are passed over. Returns the number of transactions changed.
+    int renamePayees(const QStringList &oldNames, const QString &newName);
+
+signals:
+    void payeesChanged();
+
+public slots:
+    void onRename();
+    void onMerge();
+
+private:
+    QStringList selectedPayees() const;
+
+    AppState *m_appState;
+    QListWidget *m_list;
+    QLineEdit *m_renameEdit;
+    QPushButton *m_renameButton;
+    QPushButton *m_mergeButton;
+};

@@ -1,0 +1,263 @@
+#include "reportcharts.h"
+
+#include "ui/register/registerstyle.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QDate>
+#include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
+#include <QLocale>
+#include <QPieLegendMarker>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPalette>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The palette's teal accent, also the selection colour of the light theme.
+QColor accentColor()
+{
+    return isDarkPalette() ? QColor(u"#4DB6AC") : QColor(u"#00897B");
+}
+
+QColor mutedColor()
+{
+    return isDarkPalette() ? QColor(u"#8FAF9F") : QColor(u"#90A4AE");
+}
+
+double majorUnits(Money amount)
+{
+    return double(amount) / 100.0;
+}
+
+QChart *newChart()
+{
+    const QPalette palette = QApplication::palette();
+    auto *chart = new QChart;
+    chart->setBackgroundBrush(palette.color(QPalette::Base));
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setLabelColor(palette.color(QPalette::Text));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+void styleAxis(QAbstractAxis *axis)
+{
+    const QPalette palette = QApplication::palette();
+    axis->setLabelsColor(palette.color(QPalette::Text));
+    QColor grid = palette.color(QPalette::Text);
+    grid.setAlpha(40);
+    axis->setGridLineColor(grid);
+    axis->setLinePenColor(grid);
+    // Category and account names are the point of the axis; elided to "..." they say nothing.
+    axis->setTruncateLabels(false);
+}
+
+QValueAxis *moneyAxis(double low, double high)
+{
+    auto *axis = new QValueAxis;
+    axis->setRange(std::min(0.0, low), std::max(0.0, high));
+    axis->setLabelFormat(QStringLiteral("$%.0f"));
+    axis->applyNiceNumbers();
+    styleAxis(axis);
+    return axis;
+}
+
+QBarSet *barSet(const QString &label, const QColor &color)
+{
+    auto *set = new QBarSet(label);
+    set->setColor(color);
+    set->setBorderColor(color);
+    return set;
+}
+
+// A palette of distinct hues that read on both backgrounds.
+QColor sliceColor(int index)
+{
+    static const char *const colors[] = {"#00897B", "#EF6C00", "#5C6BC0", "#C62828", "#7CB342",
+                                         "#8E24AA", "#00ACC1", "#F9A825", "#6D4C41", "#D81B60"};
+    return QColor(QLatin1String(colors[index % int(std::size(colors))]));
+}
+
+} // namespace
+
+namespace ReportCharts {
+
+QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
+{
+    constexpr int maximumSlices = 8;
+    QList<CategoryTotal> spending;
+    for (const CategoryTotal &row : rows) {
+        if (row.total < 0)
+            spending.append(row);
+    }
+    std::stable_sort(spending.begin(), spending.end(),
+                     [](const CategoryTotal &a, const CategoryTotal &b) { return a.total < b.total; });
+
+    QChart *chart = newChart();
+    auto *series = new QPieSeries;
+    series->setHoleSize(0.5);
+    series->setPieSize(0.85);
+    Money other = 0;
+    for (int i = 0; i < spending.size(); ++i) {
+        if (i < maximumSlices) {
+            const QString name = spending[i].name.isEmpty() ? QCoreApplication::translate("ReportCharts", "Uncategorized")
+                                                            : spending[i].name;
+            QPieSlice *slice = series->append(name, majorUnits(-spending[i].total));
+            slice->setColor(sliceColor(i));
+            slice->setBorderColor(QApplication::palette().color(QPalette::Base));
+        } else {
+            other += -spending[i].total;
+        }
+    }
+    if (other > 0) {
+        QPieSlice *slice = series->append(QCoreApplication::translate("ReportCharts", "Other"), majorUnits(other));
+        slice->setColor(mutedColor());
+        slice->setBorderColor(QApplication::palette().color(QPalette::Base));
+    }
+    chart->addSeries(series);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    // Percentages in the legend, so that the ring needs no labels that could overlap.
+    const QList<QLegendMarker *> markers = chart->legend()->markers(series);
+    for (QLegendMarker *marker : markers) {
+        const auto *slice = qobject_cast<QPieSlice *>(static_cast<QPieLegendMarker *>(marker)->slice());
+        if (slice)
+            marker->setLabel(QStringLiteral("%1  %2%").arg(slice->label()).arg(slice->percentage() * 100.0, 0, 'f', 1));
+    }
+    return chart;
+}
+
+QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel, const QString &outLabel)
+{
+    QChart *chart = newChart();
+    QBarSet *inflows = barSet(inLabel, positiveColor());
+    QBarSet *outflows = barSet(outLabel, negativeColor());
+    auto *net = new QLineSeries;
+    net->setName(QCoreApplication::translate("ReportCharts", "Net"));
+    QPen pen(accentColor());
+    pen.setWidth(3);
+    net->setPen(pen);
+    net->setPointsVisible(true);
+
+    QStringList months;
+    double low = 0;
+    double high = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const MonthlyFlow &row = rows[i];
+        const QDate month = QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
+        months.append(month.isValid() ? QLocale().toString(month, QStringLiteral("MMM yy")) : row.month);
+        inflows->append(majorUnits(row.inflows));
+        outflows->append(majorUnits(row.outflows));
+        net->append(i, majorUnits(row.net));
+        low = std::min({low, majorUnits(row.outflows), majorUnits(row.net)});
+        high = std::max({high, majorUnits(row.inflows), majorUnits(row.net)});
+    }
+    auto *bars = new QBarSeries;
+    bars->append(inflows);
+    bars->append(outflows);
+    bars->setBarWidth(0.7);
+    chart->addSeries(bars);
+    chart->addSeries(net);
+
+    auto *monthAxis = new QBarCategoryAxis;
+    monthAxis->append(months);
+    styleAxis(monthAxis);
+    chart->addAxis(monthAxis, Qt::AlignBottom);
+    QValueAxis *valueAxis = moneyAxis(low, high);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(bars), static_cast<QAbstractSeries *>(net)}) {
+        series->attachAxis(monthAxis);
+        series->attachAxis(valueAxis);
+    }
+    return chart;
+}
+
+QChart *yearOverYearChart(const QList<YearOverYearRow> &rows)
+{
+    constexpr int maximumCategories = 8;
+    QList<YearOverYearRow> largest = rows;
+    const auto size = [](const YearOverYearRow &row) { return std::max(std::abs(row.period1), std::abs(row.period2)); };
+    std::stable_sort(largest.begin(), largest.end(),
+                     [&size](const YearOverYearRow &a, const YearOverYearRow &b) { return size(a) > size(b); });
+    if (largest.size() > maximumCategories)
+        largest.resize(maximumCategories);
+    // Horizontal bars list from the bottom up; reversing puts the largest at the top.
+    std::reverse(largest.begin(), largest.end());
+
+    QChart *chart = newChart();
+    QBarSet *first = barSet(QCoreApplication::translate("ReportCharts", "Period 1"), mutedColor());
+    QBarSet *second = barSet(QCoreApplication::translate("ReportCharts", "Period 2"), accentColor());
+    QStringList categories;
+    double low = 0;
+    double high = 0;
+    for (const YearOverYearRow &row : std::as_const(largest)) {
+        categories.append(row.category.isEmpty() ? QCoreApplication::translate("ReportCharts", "Uncategorized")
+                                                 : row.category);
+        first->append(majorUnits(row.period1));
+        second->append(majorUnits(row.period2));
+        low = std::min({low, majorUnits(row.period1), majorUnits(row.period2)});
+        high = std::max({high, majorUnits(row.period1), majorUnits(row.period2)});
+    }
+    auto *bars = new QHorizontalBarSeries;
+    bars->append(first);
+    bars->append(second);
+    chart->addSeries(bars);
+    auto *categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(categories);
+    styleAxis(categoryAxis);
+    chart->addAxis(categoryAxis, Qt::AlignLeft);
+    QValueAxis *valueAxis = moneyAxis(low, high);
+    chart->addAxis(valueAxis, Qt::AlignBottom);
+    bars->attachAxis(categoryAxis);
+    bars->attachAxis(valueAxis);
+    return chart;
+}
+
+QChart *accountSummaryChart(const QList<AccountSummaryRow> &rows)
+{
+    QChart *chart = newChart();
+    QBarSet *cleared = barSet(QCoreApplication::translate("ReportCharts", "Cleared"), accentColor());
+    QBarSet *uncleared = barSet(QCoreApplication::translate("ReportCharts", "Uncleared"), mutedColor());
+    QStringList names;
+    double low = 0;
+    double high = 0;
+    // Bottom-up, so the list order reads from the top.
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        names.append(it->name);
+        cleared->append(majorUnits(it->clearedBalance));
+        uncleared->append(majorUnits(it->unclearedTotal));
+        // Stacked: the bar ends where the balance is, whatever the signs of its two parts.
+        const double positives = std::max(0.0, majorUnits(it->clearedBalance)) + std::max(0.0, majorUnits(it->unclearedTotal));
+        const double negatives = std::min(0.0, majorUnits(it->clearedBalance)) + std::min(0.0, majorUnits(it->unclearedTotal));
+        low = std::min(low, negatives);
+        high = std::max(high, positives);
+    }
+    auto *bars = new QHorizontalStackedBarSeries;
+    bars->append(cleared);
+    bars->append(uncleared);
+    chart->addSeries(bars);
+    auto *nameAxis = new QBarCategoryAxis;
+    nameAxis->append(names);
+    styleAxis(nameAxis);
+    chart->addAxis(nameAxis, Qt::AlignLeft);
+    QValueAxis *valueAxis = moneyAxis(low, high);
+    chart->addAxis(valueAxis, Qt::AlignBottom);
+    bars->attachAxis(nameAxis);
+    bars->attachAxis(valueAxis);
+    return chart;
+}
+
+} // namespace ReportCharts

@@ -1,0 +1,561 @@
+#include "reportsscreen.h"
+
+#include "app/appstate.h"
+#include "data/account.h"
+#include "data/accountrepository.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "reportcharts.h"
+#include "services/payeetotal.h"
+#include "services/reportservice.h"
+#include "services/taxline.h"
+#include "services/transactionlistrow.h"
+#include "ui/register/registerstyle.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+QString shortDate(const QDate &date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QDate firstOfQuarter(const QDate &today)
+{
+    return QDate(today.year(), ((today.month() - 1) / 3) * 3 + 1, 1);
+}
+
+QTableWidgetItem *textItem(const QString &text)
+{
+    return new QTableWidgetItem(text);
+}
+
+QTableWidgetItem *amountItem(Money amount)
+{
+    auto *item = new QTableWidgetItem(formatMoney(amount, Currency::USD));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem *numberItem(int number)
+{
+    auto *item = new QTableWidgetItem(QString::number(number));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+void setRow(QTableWidget *table, int row, const QList<QTableWidgetItem *> &items)
+{
+    for (int column = 0; column < items.size(); ++column)
+        table->setItem(row, column, items[column]);
+}
+
+QString accountTypeText(const QString &stored)
+{
+    if (stored == QLatin1String("checking"))
+        return ReportsScreen::tr("Checking");
+    if (stored == QLatin1String("savings"))
+        return ReportsScreen::tr("Savings");
+    if (stored == QLatin1String("credit_card"))
+        return ReportsScreen::tr("Credit Card");
+    if (stored == QLatin1String("cash"))
+        return ReportsScreen::tr("Cash");
+    if (stored == QLatin1String("investment"))
+        return ReportsScreen::tr("Investment");
+    return ReportsScreen::tr("Other");
+}
+
+void fillMonthlyFlows(QTableWidget *table, const QList<MonthlyFlow> &rows)
+{
+    table->setRowCount(rows.isEmpty() ? 0 : int(rows.size()) + 1);
+    Money inflows = 0;
+    Money outflows = 0;
+    Money net = 0;
+    for (int row = 0; row < rows.size(); ++row) {
+        const MonthlyFlow &flow = rows[row];
+        setRow(table, row, {textItem(flow.month), amountItem(flow.inflows), amountItem(flow.outflows), amountItem(flow.net)});
+        inflows += flow.inflows;
+        outflows += flow.outflows;
+        net += flow.net;
+    }
+    if (rows.isEmpty())
+        return;
+    const int totalRow = int(rows.size());
+    setRow(table, totalRow, {textItem(ReportsScreen::tr("Total")), amountItem(inflows), amountItem(outflows), amountItem(net)});
+    for (int column = 0; column < table->columnCount(); ++column) {
+        QFont font = table->item(totalRow, column)->font();
+        font.setBold(true);
+        table->item(totalRow, column)->setFont(font);
+    }
+}
+
+void colourNegatives(QTableWidget *table)
+{
+    const QColor negative = negativeColor();
+    const QColor normal = table->palette().color(QPalette::Text);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 1; column < table->columnCount(); ++column) {
+            QTableWidgetItem *item = table->item(row, column);
+            if (item && item->text().startsWith(QLatin1Char('-')))
+                item->setForeground(negative);
+            else if (item)
+                item->setForeground(normal);
+        }
+    }
+}
+
+} // namespace
+
+ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
+    : QWidget(parent)
+    , m_appState(appState)
+    , m_accountCombo(new QComboBox(this))
+    , m_periodCombo(new QComboBox(this))
+    , m_fromEdit(newDateEdit())
+    , m_toEdit(newDateEdit())
+    , m_rangeLabel(new QLabel(this))
+    , m_exportButton(new QPushButton(tr("Export CSV"), this))
+    , m_tabs(new QTabWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(tr("Reports"), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(16);
+    titleFont.setWeight(QFont::Bold);
+    title->setFont(titleFont);
+    layout->addWidget(title);
+
+    m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
+    m_periodCombo->setObjectName(QStringLiteral("periodCombo"));
+    m_periodCombo->setMinimumWidth(130);
+    m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
+    m_toEdit->setObjectName(QStringLiteral("toEdit"));
+    m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
+    m_rangeLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#6E8A7E")));
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    m_tabs->setObjectName(QStringLiteral("reportTabs"));
+
+    auto *filters = new QHBoxLayout;
+    auto *accountLabel = new QLabel(tr("&Account:"), this);
+    accountLabel->setBuddy(m_accountCombo);
+    filters->addWidget(accountLabel);
+    filters->addWidget(m_accountCombo);
+    auto *periodLabel = new QLabel(tr("&Period:"), this);
+    periodLabel->setBuddy(m_periodCombo);
+    filters->addWidget(periodLabel);
+    filters->addWidget(m_periodCombo);
+    filters->addWidget(m_fromEdit);
+    filters->addWidget(m_toEdit);
+    filters->addWidget(m_rangeLabel);
+    filters->addStretch(1);
+    filters->addWidget(m_exportButton);
+    layout->addLayout(filters);
+    layout->addWidget(m_tabs, 1);
+
+    m_tables[CategorySpendingTab] = newTable({tr("Category"), tr("Total")});
+    m_tables[PayeeSummaryTab] = newTable({tr("Payee"), tr("Total"), tr("Count")});
+    m_tables[TaxReportTab] = newTable({tr("Category"), tr("Tax Code"), tr("Total")});
+    m_tables[IncomeVsExpensesTab] = newTable({tr("Month"), tr("Income"), tr("Expenses"), tr("Net")});
+    m_tables[CashFlowTab] = newTable({tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net")});
+    m_tables[YearOverYearTab] = newTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")});
+    m_tables[AccountSummaryTab] = newTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")});
+    m_tables[TransactionsTab] =
+        newTable({tr("Date"), tr("Account"), tr("Payee"), tr("Category"), tr("Memo"), tr("Amount")});
+    for (Tab tab : {CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab, YearOverYearTab, AccountSummaryTab}) {
+        auto *view = new QChartView(this);
+        view->setObjectName(QStringLiteral("chartView%1").arg(int(tab)));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumHeight(180);
+        m_chartViews[tab] = view;
+    }
+
+    // The comparison controls of the year-over-year tab.
+    auto *compare = new QWidget(this);
+    auto *compareLayout = new QHBoxLayout(compare);
+    compareLayout->setContentsMargins(0, 0, 0, 0);
+    m_compareCombo = new QComboBox(compare);
+    m_compareCombo->setObjectName(QStringLiteral("compareCombo"));
+    m_compareCombo->addItems({tr("This Year vs Last Year"), tr("Last Year vs Year Before"),
+                              tr("This Quarter vs Last Quarter"), tr("Custom")});
+    auto *compareLabelText = new QLabel(tr("Compare:"), compare);
+    compareLabelText->setBuddy(m_compareCombo);
+    compareLayout->addWidget(compareLabelText);
+    compareLayout->addWidget(m_compareCombo);
+    m_compareLabel = new QLabel(compare);
+    m_compareLabel->setObjectName(QStringLiteral("compareLabel"));
+    compareLayout->addWidget(m_compareLabel);
+    m_customCompare = new QWidget(compare);
+    auto *customLayout = new QHBoxLayout(m_customCompare);
+    customLayout->setContentsMargins(0, 0, 0, 0);
+    m_p1FromEdit = newDateEdit();
+    m_p1ToEdit = newDateEdit();
+    m_p2FromEdit = newDateEdit();
+    m_p2ToEdit = newDateEdit();
+    customLayout->addWidget(new QLabel(tr("P1:"), m_customCompare));
+    customLayout->addWidget(m_p1FromEdit);
+    customLayout->addWidget(m_p1ToEdit);
+    customLayout->addWidget(new QLabel(tr("P2:"), m_customCompare));
+    customLayout->addWidget(m_p2FromEdit);
+    customLayout->addWidget(m_p2ToEdit);
+    compareLayout->addWidget(m_customCompare);
+    compareLayout->addStretch(1);
+
+    m_tabs->addTab(newTabPage(CategorySpendingTab), tr("Category Spending"));
+    m_tabs->addTab(newTabPage(PayeeSummaryTab), tr("Payee Summary"));
+    m_tabs->addTab(newTabPage(TaxReportTab), tr("Tax Report"));
+    m_tabs->addTab(newTabPage(IncomeVsExpensesTab), tr("Income vs Expenses"));
+    m_tabs->addTab(newTabPage(CashFlowTab), tr("Cash Flow"));
+    m_tabs->addTab(newTabPage(YearOverYearTab, compare), tr("Year-over-Year"));
+    m_tabs->addTab(newTabPage(AccountSummaryTab), tr("Account Summary"));
+    m_tabs->addTab(newTabPage(TransactionsTab), tr("Transactions"));
+
+    for (const PeriodPreset &preset : periodPresets(QDate::currentDate()))
+        m_periodCombo->addItem(preset.label);
+
+    m_suppress = true;
+    fillAccountCombo();
+    onComparePresetChanged(0);
+    m_periodCombo->setCurrentIndex(0);
+    onDatePresetChanged(0);
+    m_suppress = false;
+
+    connect(m_accountCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_periodCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
+    connect(m_compareCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparePresetChanged);
+    for (QDateEdit *edit : {m_fromEdit, m_toEdit, m_p1FromEdit, m_p1ToEdit, m_p2FromEdit, m_p2ToEdit}) {
+        connect(edit, &QDateEdit::dateChanged, this, [this] {
+            if (!m_suppress)
+                runReport();
+        });
+    }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::runReport);
+    connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this, &ReportsScreen::onDataChanged);
+    connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &ReportsScreen::onDataChanged);
+
+    runReport();
+}
+
+ReportsScreen::~ReportsScreen() = default;
+
+QList<PeriodPreset> ReportsScreen::periodPresets(const QDate &today)
+{
+    const QDate monthStart(today.year(), today.month(), 1);
+    const QDate quarterStart = firstOfQuarter(today);
+    return {
+        {tr("This Month"), monthStart, today},
+        {tr("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
+        {tr("This Quarter"), quarterStart, today},
+        {tr("Last Quarter"), quarterStart.addMonths(-3), quarterStart.addDays(-1)},
+        {tr("This Year"), QDate(today.year(), 1, 1), today},
+        {tr("Last Year"), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
+        {tr("Last 30 Days"), today.addDays(-30), today},
+        {tr("Last 90 Days"), today.addDays(-90), today},
+        {tr("Last 12 Months"), today.addYears(-1), today},
+        {tr("All Time"), QDate(2000, 1, 1), today},
+        {tr("Custom"), QDate(), QDate()},
+    };
+}
+
+QList<ComparePeriods> ReportsScreen::comparePresets(const QDate &today)
+{
+    const int year = today.year();
+    const QDate quarterStart = firstOfQuarter(today);
+    return {
+        {tr("This Year vs Last Year"), QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1), today},
+        {tr("Last Year vs Year Before"), QDate(year - 2, 1, 1), QDate(year - 2, 12, 31), QDate(year - 1, 1, 1),
+         QDate(year - 1, 12, 31)},
+        {tr("This Quarter vs Last Quarter"), quarterStart.addMonths(-3), quarterStart.addDays(-1), quarterStart, today},
+    };
+}
+
+QString ReportsScreen::defaultExportFileName(Tab tab)
+{
+    static const char *const names[TabCount] = {"category_spending.csv", "payee_summary.csv", "tax_report.csv",
+                                                "income_vs_expenses.csv", "cash_flow.csv", "year_over_year.csv",
+                                                "account_summary.csv", "transactions.csv"};
+    return QLatin1String(names[tab]);
+}
+
+QDateEdit *ReportsScreen::newDateEdit()
+{
+    auto *edit = new QDateEdit(this);
+    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    edit->setCalendarPopup(true);
+    return edit;
+}
+
+QTableWidget *ReportsScreen::newTable(const QStringList &headers)
+{
+    auto *table = new QTableWidget(0, int(headers.size()), this);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setAlternatingRowColors(true);
+    table->setShowGrid(false);
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(36);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < headers.size(); ++column)
+        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    return table;
+}
+
+QWidget *ReportsScreen::newTabPage(Tab tab, QWidget *above)
+{
+    auto *page = new QWidget(m_tabs);
+    auto *layout = new QVBoxLayout(page);
+    if (above)
+        layout->addWidget(above);
+    m_tables[tab]->setObjectName(QStringLiteral("table%1").arg(int(tab)));
+    if (!m_chartViews[tab]) {
+        layout->addWidget(m_tables[tab]);
+        return page;
+    }
+    // The chart gives the shape at a glance; the user can drag the table taller to read it.
+    auto *splitter = new QSplitter(Qt::Vertical, page);
+    splitter->addWidget(m_chartViews[tab]);
+    splitter->addWidget(m_tables[tab]);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setChildrenCollapsible(false);
+    layout->addWidget(splitter);
+    return page;
+}
+
+void ReportsScreen::fillAccountCombo()
+{
+    m_accountCombo->clear();
+    m_accountCombo->addItem(tr("All Accounts"), QString());
+    for (const Account &account : m_appState->accountRepository()->all())
+        m_accountCombo->addItem(account.name, account.id);
+}
+
+void ReportsScreen::refresh()
+{
+    const bool wasSuppressed = m_suppress;
+    m_suppress = true;
+    fillAccountCombo();
+    // Presets follow the calendar: a window left open overnight moves with the date.
+    if (m_periodCombo->currentIndex() != m_periodCombo->count() - 1)
+        onDatePresetChanged(m_periodCombo->currentIndex());
+    if (m_compareCombo->currentIndex() != m_compareCombo->count() - 1)
+        onComparePresetChanged(m_compareCombo->currentIndex());
+    m_suppress = wasSuppressed;
+    runReport();
+}
+
+void ReportsScreen::onDataChanged()
+{
+    if (!isVisible())
+        return;
+    const bool wasSuppressed = m_suppress;
+    m_suppress = true;
+    fillAccountCombo();
+    m_suppress = wasSuppressed;
+    runReport();
+}
+
+void ReportsScreen::onDatePresetChanged(int index)
+{
+    const QList<PeriodPreset> presets = periodPresets(QDate::currentDate());
+    if (index < 0 || index >= presets.size())
+        return;
+    const PeriodPreset &preset = presets[index];
+    const bool custom = !preset.from.isValid();
+    m_fromEdit->setVisible(custom);
+    m_toEdit->setVisible(custom);
+    m_rangeLabel->setVisible(!custom);
+    if (!custom) {
+        const bool wasSuppressed = m_suppress;
+        m_suppress = true;
+        m_fromEdit->setDate(preset.from);
+        m_toEdit->setDate(preset.to);
+        m_suppress = wasSuppressed;
+        m_rangeLabel->setText(QStringLiteral("%1 – %2").arg(shortDate(preset.from), shortDate(preset.to)));
+    }
+    if (!m_suppress)
+        runReport();
+}
+
+void ReportsScreen::onComparePresetChanged(int index)
+{
+    const QList<ComparePeriods> presets = comparePresets(QDate::currentDate());
+    const bool custom = index >= presets.size();
+    const bool wasSuppressed = m_suppress;
+    m_suppress = true;
+    if (!custom && index >= 0) {
+        const ComparePeriods &periods = presets[index];
+        m_p1FromEdit->setDate(periods.from1);
+        m_p1ToEdit->setDate(periods.to1);
+        m_p2FromEdit->setDate(periods.from2);
+        m_p2ToEdit->setDate(periods.to2);
+    }
+    m_suppress = wasSuppressed;
+    m_customCompare->setVisible(custom);
+    m_compareLabel->setVisible(!custom);
+    updateCompareLabel();
+    if (!m_suppress)
+        runReport();
+}
+
+void ReportsScreen::updateCompareLabel()
+{
+    m_compareLabel->setText(tr("P1: %1 – %2    P2: %3 – %4")
+                                .arg(shortDate(m_p1FromEdit->date()), shortDate(m_p1ToEdit->date()),
+                                     shortDate(m_p2FromEdit->date()), shortDate(m_p2ToEdit->date())));
+}
+
+void ReportsScreen::onFilterChanged()
+{
+    if (!m_suppress)
+        runReport();
+}
+
+void ReportsScreen::runReport()
+{
+    const ReportService *reports = m_appState->reportService();
+    const QString accountId = m_accountCombo->currentData().toString();
+    const QDate from = m_fromEdit->date();
+    const QDate to = m_toEdit->date();
+    updateCompareLabel();
+
+    m_categorySpending = reports->categorySpending(from, to, accountId);
+    QTableWidget *table = m_tables[CategorySpendingTab];
+    table->setRowCount(int(m_categorySpending.size()));
+    for (int row = 0; row < m_categorySpending.size(); ++row)
+        setRow(table, row, {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
+
+    const QList<PayeeTotal> payees = reports->payeeSummary(from, to, accountId);
+    table = m_tables[PayeeSummaryTab];
+    table->setRowCount(int(payees.size()));
+    for (int row = 0; row < payees.size(); ++row)
+        setRow(table, row, {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
+
+    const QList<TaxLine> taxLines = reports->taxReport(from, to);
+    table = m_tables[TaxReportTab];
+    table->setRowCount(int(taxLines.size()));
+    for (int row = 0; row < taxLines.size(); ++row)
+        setRow(table, row,
+               {textItem(taxLines[row].categoryName), textItem(taxLines[row].taxCategory), amountItem(taxLines[row].total)});
+
+    m_incomeVsExpenses = reports->incomeVsExpenses(from, to, accountId);
+    fillMonthlyFlows(m_tables[IncomeVsExpensesTab], m_incomeVsExpenses);
+    m_cashFlow = reports->cashFlow(from, to, accountId);
+    fillMonthlyFlows(m_tables[CashFlowTab], m_cashFlow);
+
+    m_yearOverYear = reports->yearOverYear(m_p1FromEdit->date(), m_p1ToEdit->date(), m_p2FromEdit->date(),
+                                           m_p2ToEdit->date(), accountId);
+    table = m_tables[YearOverYearTab];
+    table->setRowCount(int(m_yearOverYear.size()));
+    for (int row = 0; row < m_yearOverYear.size(); ++row) {
+        const YearOverYearRow &line = m_yearOverYear[row];
+        setRow(table, row,
+               {textItem(line.category), amountItem(line.period1), amountItem(line.period2), amountItem(line.change)});
+    }
+
+    m_accountSummary = reports->accountSummary();
+    table = m_tables[AccountSummaryTab];
+    table->setRowCount(int(m_accountSummary.size()));
+    for (int row = 0; row < m_accountSummary.size(); ++row) {
+        const AccountSummaryRow &line = m_accountSummary[row];
+        setRow(table, row,
+               {textItem(line.name), textItem(accountTypeText(line.accountType)), amountItem(line.clearedBalance),
+                amountItem(line.unclearedTotal), amountItem(line.balance)});
+    }
+
+    const QList<TransactionListRow> transactions = reports->transactionList(from, to, accountId);
+    table = m_tables[TransactionsTab];
+    table->setRowCount(int(transactions.size()));
+    for (int row = 0; row < transactions.size(); ++row) {
+        const TransactionListRow &line = transactions[row];
+        setRow(table, row,
+               {textItem(shortDate(line.date)), textItem(line.accountName), textItem(line.payee),
+                textItem(line.categoryName), textItem(line.memo), amountItem(line.amount)});
+    }
+
+    for (QTableWidget *each : m_tables)
+        colourNegatives(each);
+    rebuildCharts();
+    emit reportsUpdated();
+}
+
+void ReportsScreen::rebuildCharts()
+{
+    const auto install = [this](Tab tab, QChart *chart) {
+        // setChart hands the previous chart back to the caller.
+        const std::unique_ptr<QChart> previous(m_chartViews[tab]->chart());
+        m_chartViews[tab]->setChart(chart);
+    };
+    install(CategorySpendingTab, ReportCharts::categorySpendingChart(m_categorySpending));
+    install(IncomeVsExpensesTab, ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses")));
+    install(CashFlowTab, ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows")));
+    install(YearOverYearTab, ReportCharts::yearOverYearChart(m_yearOverYear));
+    install(AccountSummaryTab, ReportCharts::accountSummaryChart(m_accountSummary));
+}
+
+void ReportsScreen::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !m_rebuildingCharts) {
+        m_rebuildingCharts = true;
+        for (QTableWidget *each : m_tables)
+            colourNegatives(each);
+        rebuildCharts();
+        m_rebuildingCharts = false;
+    }
+}
+
+bool ReportsScreen::exportTab(Tab tab, const QString &filePath) const
+{
+    const QTableWidget *table = m_tables[tab];
+    if (table->rowCount() == 0)
+        return false;
+    QStringList headers;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headers.append(table->horizontalHeaderItem(column)->text());
+    QList<QStringList> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem *item = table->item(row, column);
+            cells.append(item ? item->text() : QString());
+        }
+        rows.append(cells);
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    return file.write(ReportService::toCsv(headers, rows).toUtf8()) >= 0;
+}
+
+void ReportsScreen::exportCurrentTab()
+{
+    const auto tab = Tab(m_tabs->currentIndex());
+    if (tab < 0 || tab >= TabCount || m_tables[tab]->rowCount() == 0)
+        return;
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export CSV"), defaultExportFileName(tab), tr("CSV Files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    exportTab(tab, path);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "periodpreset.h"
+#include "services/accountsummaryrow.h"
+#include "services/categorytotal.h"
+#include "services/monthlyflow.h"
+#include "services/yearoveryearrow.h"
+
+#include <QList>
+#include <QWidget>
+
+class AppState;
+class QChartView;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+// The eight reports as tabs of one window, sharing an account filter and a period; the
+// year-over-year tab has its own pair of periods. Figures with a natural picture get a chart
+// above their table; the table stays the exact record and is what the CSV export writes.
+class ReportsScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Tab {
+        CategorySpendingTab,
+        PayeeSummaryTab,
+        TaxReportTab,
+        IncomeVsExpensesTab,
+        CashFlowTab,
+        YearOverYearTab,
+        AccountSummaryTab,
+        TransactionsTab,
+        TabCount
+    };
+
+    explicit ReportsScreen(AppState *appState, QWidget *parent = nullptr);
+    ~ReportsScreen() override;
+
+    // Computed from `today` each time they are needed. The last preset is Custom, without dates.
+    static QList<PeriodPreset> periodPresets(const QDate &today);
+    // "This Year vs Last Year", "Last Year vs Year Before", "This Quarter vs Last Quarter"; Custom
+    // is the fourth item of the compare combo and has no computed periods.
+    static QList<ComparePeriods> comparePresets(const QDate &today);
+
+    // Refills the account filter (back to "All Accounts") and runs the reports.
+    void refresh();
+
+    QTableWidget *table(Tab tab) const { return m_tables[tab]; }
+    QChartView *chartView(Tab tab) const { return m_chartViews[tab]; }
+    QTabWidget *tabs() const { return m_tabs; }
+    // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
+    bool exportTab(Tab tab, const QString &filePath) const;
+    static QString defaultExportFileName(Tab tab);
+
+signals:
+    // After every run of the reports; one per user change.
+    void reportsUpdated();
+
+public slots:
+    void onDatePresetChanged(int index);
+    void onComparePresetChanged(int index);
+    void onFilterChanged();
+    void runReport();
+    void exportCurrentTab();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QTableWidget *newTable(const QStringList &headers);
+    QWidget *newTabPage(Tab tab, QWidget *above = nullptr);
+    QDateEdit *newDateEdit();
+    void fillAccountCombo();
+    void onDataChanged();
+    void updateCompareLabel();
+    void rebuildCharts();
+
+    AppState *m_appState;
+    QComboBox *m_accountCombo;
+    QComboBox *m_periodCombo;
+    QDateEdit *m_fromEdit;
+    QDateEdit *m_toEdit;
+    QLabel *m_rangeLabel;
+    QPushButton *m_exportButton;
+    QTabWidget *m_tabs;
+    QComboBox *m_compareCombo = nullptr;
+    QLabel *m_compareLabel = nullptr;
+    QWidget *m_customCompare = nullptr;
+    QDateEdit *m_p1FromEdit = nullptr;
+    QDateEdit *m_p1ToEdit = nullptr;
+    QDateEdit *m_p2FromEdit = nullptr;
+    QDateEdit *m_p2ToEdit = nullptr;
+    QTableWidget *m_tables[TabCount] = {};
+    QChartView *m_chartViews[TabCount] = {};
+    // Set while the screen moves its own date edits, so that one change runs the reports once.
+    bool m_suppress = false;
+    bool m_rebuildingCharts = false;
+    // The figures the charts were last drawn from, kept to redraw them after a theme change.
+    QList<CategoryTotal> m_categorySpending;
+    QList<MonthlyFlow> m_incomeVsExpenses;
+    QList<MonthlyFlow> m_cashFlow;
+    QList<YearOverYearRow> m_yearOverYear;
+    QList<AccountSummaryRow> m_accountSummary;
+};

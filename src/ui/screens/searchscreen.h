@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QTableView;
+class QTimer;
+class RegisterModel;
+
+// Finds transactions across accounts by text (payee, memo, check number) narrowed by account,
+// category, date range and cleared state. Typing is debounced: one search 300 ms after the last
+// keystroke.
+class SearchScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SearchScreen(AppState *appState, QWidget *parent = nullptr);
+    ~SearchScreen() override;
+
+    // Refills the account and category filters; called before the window is shown.
+    void refresh();
+    // Focuses the query field with its text selected; called after the window is shown.
+    void focusQuery();
+    RegisterModel *model() const { return m_model; }
+    QTableView *view() const { return m_view; }
+
+signals:
+    void editTransactionRequested(const QString &transactionId);
+    // After every search, with the number of rows found.
+    void searchFinished(int resultCount);
+
+public slots:
+    void performSearch();
+
+private:
+    void onDateChanged();
+
+    AppState *m_appState;
+    QLineEdit *m_queryEdit;
+    QComboBox *m_accountCombo;
+    QComboBox *m_categoryCombo;
+    QCheckBox *m_dateRangeCheck;
+    QDateEdit *m_fromEdit;
+    QDateEdit *m_toEdit;
+    QCheckBox *m_clearedCheck;
+    RegisterModel *m_model;
+    QTableView *m_view;
+    QTimer *m_debounce;
+    bool m_refilling = false;
+};
