@@ -69,7 +69,12 @@ void styleAxis(QAbstractAxis *axis)
 QValueAxis *moneyAxis(double low, double high)
 {
     auto *axis = new QValueAxis;
-    axis->setRange(std::min(0.0, low), std::max(0.0, high));
+    low = std::min(0.0, low);
+    high = std::max(0.0, high);
+    // An empty report still gets a scale: a zero-width range has no nice numbers.
+    if (high - low < 1.0)
+        high = low + 100.0;
+    axis->setRange(low, high);
     axis->setLabelFormat(QStringLiteral("$%.0f"));
     axis->applyNiceNumbers();
     styleAxis(axis);

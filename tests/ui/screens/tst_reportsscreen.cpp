@@ -1,0 +1,316 @@
+#include "ui/screens/reportsscreen.h"
+
+#include "app/guitesthelpers.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+class TestReportsScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void periodPresets_data();
+    void periodPresets();
+    void comparePresets_data();
+    void comparePresets();
+    void periodChangeRunsTheReportsOnce();
+    void tablesShowTheFiguresWithTotals();
+    void chartsFollowTheTables();
+    void exportWritesTheTableThroughTheDialog();
+    void exportOfAnEmptyTabAsksNothing();
+    void dataChangesRefreshAVisibleScreen();
+};
+
+namespace {
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+QString cell(QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+void TestReportsScreen::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestReportsScreen::periodPresets_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+
+    QTest::newRow("last month on 31 March clamps to February") << QDate(2026, 3, 31) << "Last Month"
+                                                                << QDate(2026, 2, 1) << QDate(2026, 2, 28);
+    QTest::newRow("last month in a leap year") << QDate(2024, 3, 31) << "Last Month" << QDate(2024, 2, 1)
+                                               << QDate(2024, 2, 29);
+    QTest::newRow("last month in January is December") << QDate(2026, 1, 15) << "Last Month" << QDate(2025, 12, 1)
+                                                       << QDate(2025, 12, 31);
+    QTest::newRow("this quarter") << QDate(2026, 8, 20) << "This Quarter" << QDate(2026, 7, 1) << QDate(2026, 8, 20);
+    QTest::newRow("last quarter across the year") << QDate(2026, 1, 15) << "Last Quarter" << QDate(2025, 10, 1)
+                                                  << QDate(2025, 12, 31);
+    QTest::newRow("last year") << QDate(2026, 6, 1) << "Last Year" << QDate(2025, 1, 1) << QDate(2025, 12, 31);
+    QTest::newRow("last 12 months on 29 February") << QDate(2024, 2, 29) << "Last 12 Months" << QDate(2023, 2, 28)
+                                                   << QDate(2024, 2, 29);
+    QTest::newRow("all time") << QDate(2026, 6, 1) << "All Time" << QDate(2000, 1, 1) << QDate(2026, 6, 1);
+}
+
+void TestReportsScreen::periodPresets()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, label);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    const QList<PeriodPreset> presets = ReportsScreen::periodPresets(today);
+    QCOMPARE(presets.size(), 11);
+    QCOMPARE(presets.last().label, QStringLiteral("Custom"));
+    for (const PeriodPreset &preset : presets) {
+        if (preset.label == label) {
+            QCOMPARE(preset.from, from);
+            QCOMPARE(preset.to, to);
+            return;
+        }
+    }
+    QFAIL("no such preset");
+}
+
+void TestReportsScreen::comparePresets_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QDate>("from1");
+    QTest::addColumn<QDate>("to1");
+    QTest::addColumn<QDate>("from2");
+    QTest::addColumn<QDate>("to2");
+
+    QTest::newRow("this year vs last year") << QDate(2026, 5, 10) << 0 << QDate(2025, 1, 1) << QDate(2025, 12, 31)
+                                            << QDate(2026, 1, 1) << QDate(2026, 5, 10);
+    QTest::newRow("last year vs year before") << QDate(2026, 5, 10) << 1 << QDate(2024, 1, 1) << QDate(2024, 12, 31)
+                                              << QDate(2025, 1, 1) << QDate(2025, 12, 31);
+    QTest::newRow("quarters on 15 January") << QDate(2026, 1, 15) << 2 << QDate(2025, 10, 1) << QDate(2025, 12, 31)
+                                            << QDate(2026, 1, 1) << QDate(2026, 1, 15);
+}
+
+void TestReportsScreen::comparePresets()
+{
+    QFETCH(QDate, today);
+    QFETCH(int, index);
+    const ComparePeriods periods = ReportsScreen::comparePresets(today).at(index);
+    QTEST(periods.from1, "from1");
+    QTEST(periods.to1, "to1");
+    QTEST(periods.from2, "from2");
+    QTEST(periods.to2, "to2");
+}
+
+void TestReportsScreen::periodChangeRunsTheReportsOnce()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(account.id, QDate::currentDate(), QStringLiteral("Grocer"), -1234);
+    ReportsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
+
+    auto *period = child<QComboBox>(&screen, "periodCombo");
+    auto *from = child<QDateEdit>(&screen, "fromEdit");
+    auto *range = child<QLabel>(&screen, "rangeLabel");
+    QVERIFY(from->isHidden());
+    period->setFocus();
+    QTest::keyClick(period, Qt::Key_Down); // Last Month: both date edits move
+    QCOMPARE(runs.count(), 1);
+    const PeriodPreset lastMonth = ReportsScreen::periodPresets(QDate::currentDate()).at(1);
+    QCOMPARE(from->date(), lastMonth.from);
+    QCOMPARE(range->text(), QStringLiteral("%1 – %2").arg(QLocale().toString(lastMonth.from, QLocale::ShortFormat),
+                                                           QLocale().toString(lastMonth.to, QLocale::ShortFormat)));
+    QCOMPARE(screen.table(ReportsScreen::PayeeSummaryTab)->rowCount(), 0);
+
+    QTest::keyClick(period, Qt::Key_End); // Custom: the edits show, the dates stay
+    QCOMPARE(runs.count(), 2);
+    QVERIFY(!from->isHidden());
+    QVERIFY(range->isHidden());
+
+    // A date typed in a custom period runs the reports again, once per change.
+    auto *to = child<QDateEdit>(&screen, "toEdit");
+    to->setDate(QDate::currentDate());
+    QCOMPARE(runs.count(), 3);
+    from->setDate(QDate::currentDate().addDays(-1));
+    QCOMPARE(runs.count(), 4);
+    QCOMPARE(screen.table(ReportsScreen::PayeeSummaryTab)->rowCount(), 1);
+
+    // The year-over-year periods move together: one run for four date edits.
+    auto *compare = child<QComboBox>(&screen, "compareCombo");
+    compare->setFocus();
+    QTest::keyClick(compare, Qt::Key_Down);
+    QCOMPARE(runs.count(), 5);
+}
+
+void TestReportsScreen::tablesShowTheFiguresWithTotals()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"), 10000);
+    const Account visa = state.addAccount(QStringLiteral("Visa"));
+    const Category food = state.addCategory(QStringLiteral("Food"));
+    const QDate today = QDate::currentDate();
+    state.addTransaction(checking.id, today, QStringLiteral("Employer"), 250000);
+    state.addTransaction(checking.id, today, QStringLiteral("Grocer \"Best\""), -4550, true, false, {}, food.id);
+    state.addTransaction(visa.id, today, QStringLiteral("Grocer \"Best\""), -1000, false, false, {}, food.id);
+
+    ReportsScreen screen(state.get());
+    QTableWidget *spending = screen.table(ReportsScreen::CategorySpendingTab);
+    QCOMPARE(spending->rowCount(), 1);
+    QCOMPARE(cell(spending, 0, 0), QStringLiteral("Food"));
+    QCOMPARE(cell(spending, 0, 1), QStringLiteral("-$55.50"));
+    QCOMPARE(spending->item(0, 1)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+
+    QTableWidget *flows = screen.table(ReportsScreen::IncomeVsExpensesTab);
+    QCOMPARE(flows->rowCount(), 2);
+    QCOMPARE(cell(flows, 1, 0), QStringLiteral("Total"));
+    QCOMPARE(cell(flows, 1, 1), QStringLiteral("$2,500.00"));
+    QCOMPARE(cell(flows, 1, 2), QStringLiteral("-$55.50"));
+    QCOMPARE(cell(flows, 1, 3), QStringLiteral("$2,444.50"));
+    QVERIFY(flows->item(1, 0)->font().bold());
+
+    QTableWidget *summary = screen.table(ReportsScreen::AccountSummaryTab);
+    QCOMPARE(summary->rowCount(), 2);
+    QCOMPARE(cell(summary, 0, 1), QStringLiteral("Checking"));
+    QCOMPARE(cell(summary, 0, 4), QStringLiteral("$2,554.50"));
+
+    // The account filter narrows the period reports but not the account summary.
+    auto *account = child<QComboBox>(&screen, "accountCombo");
+    account->setCurrentIndex(account->findData(visa.id));
+    QCOMPARE(cell(spending, 0, 1), QStringLiteral("-$10.00"));
+    QCOMPARE(screen.table(ReportsScreen::TransactionsTab)->rowCount(), 1);
+    QCOMPARE(summary->rowCount(), 2);
+}
+
+void TestReportsScreen::chartsFollowTheTables()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Category food = state.addCategory(QStringLiteral("Food"));
+    const Category rent = state.addCategory(QStringLiteral("Rent"));
+    const QDate today = QDate::currentDate();
+    state.addTransaction(checking.id, today, QStringLiteral("Grocer"), -2500, false, false, {}, food.id);
+    state.addTransaction(checking.id, today, QStringLiteral("Landlord"), -7500, false, false, {}, rent.id);
+    state.addTransaction(checking.id, today, QStringLiteral("Refund"), 900, false, false, {}, food.id);
+
+    ReportsScreen screen(state.get());
+    QVERIFY(!screen.chartView(ReportsScreen::PayeeSummaryTab));
+    const QList<QAbstractSeries *> series = screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->series();
+    QCOMPARE(series.size(), 1);
+    auto *pie = qobject_cast<QPieSeries *>(series.first());
+    QVERIFY(pie);
+    // Only spending makes slices, largest first; the refund is income, not less spending.
+    QCOMPARE(pie->count(), 2);
+    QCOMPARE(pie->slices().at(0)->label(), QStringLiteral("Rent"));
+    QCOMPARE(pie->slices().at(0)->value(), 75.0);
+    QCOMPARE(pie->slices().at(1)->value(), 25.0);
+    QCOMPARE(screen.chartView(ReportsScreen::IncomeVsExpensesTab)->chart()->series().size(), 2);
+}
+
+void TestReportsScreen::exportWritesTheTableThroughTheDialog()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Joe's \"Diner\""), -1250);
+    ReportsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+
+    const QString path = state.directory.filePath(QStringLiteral("payees.csv"));
+    QString suggested;
+    QString title;
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        suggested = dialog->selectedFiles().value(0);
+        // The file name field decides what a save dialog returns.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>(&screen, "exportButton"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Export CSV"));
+    QVERIFY(suggested.endsWith(QStringLiteral("payee_summary.csv")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Payee\",\"Total\",\"Count\"\n\"Joe's \"\"Diner\"\"\",\"-$12.50\",\"1\"\n"));
+}
+
+void TestReportsScreen::exportOfAnEmptyTabAsksNothing()
+{
+    TestState state;
+    ReportsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.tabs()->setCurrentIndex(ReportsScreen::TaxReportTab);
+    QCOMPARE(screen.table(ReportsScreen::TaxReportTab)->rowCount(), 0);
+    auto asked = std::make_shared<bool>(false);
+    whenModalShown(
+        [asked](QWidget *modal) {
+            *asked = true;
+            static_cast<QDialog *>(modal)->reject();
+        },
+        5);
+    screen.exportCurrentTab();
+    QVERIFY(!*asked);
+    QVERIFY(!screen.exportTab(ReportsScreen::TaxReportTab, state.directory.filePath(QStringLiteral("tax.csv"))));
+    QVERIFY(!QFile::exists(state.directory.filePath(QStringLiteral("tax.csv"))));
+}
+
+void TestReportsScreen::dataChangesRefreshAVisibleScreen()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    ReportsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *account = child<QComboBox>(&screen, "accountCombo");
+    account->setCurrentIndex(account->findData(checking.id));
+    QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
+
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
+    QCOMPARE(runs.count(), 1);
+    QCOMPARE(account->currentIndex(), 0);
+    QCOMPARE(screen.table(ReportsScreen::TransactionsTab)->rowCount(), 1);
+
+    screen.hide();
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
+    QCOMPARE(runs.count(), 1);
+}
+
+QTEST_MAIN(TestReportsScreen)
+#include "tst_reportsscreen.moc"
