@@ -1,0 +1,201 @@
+#include "ui/dialogs/recurringformdialog.h"
+
+#include "app/guitesthelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestRecurringFormDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void newFormFromTheKeyboard();
+    void editDates_data();
+    void editDates();
+    void startBefore2000FallsBackToToday();
+    void memorizeCreatesANewSchedule();
+    void endDateFollowsItsCheckBox();
+};
+
+namespace {
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+RecurringTransaction schedule(const QString &accountId)
+{
+    RecurringTransaction recurring;
+    recurring.id = newId();
+    recurring.accountId = accountId;
+    recurring.payee = QStringLiteral("Rent");
+    recurring.amount = -145000;
+    recurring.frequency = Frequency::Quarterly;
+    recurring.startDate = QDate(2026, 1, 15);
+    recurring.nextDueDate = QDate(2026, 7, 15);
+    recurring.version = 4;
+    recurring.createdAt = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
+    recurring.updatedAt = recurring.createdAt;
+    return recurring;
+}
+
+void typeInto(QWidget *widget, const QString &text)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget, text);
+}
+
+} // namespace
+
+void TestRecurringFormDialog::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestRecurringFormDialog::newFormFromTheKeyboard()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
+    const Category food = state.addCategory(QStringLiteral("Food"));
+    RecurringFormDialog form(state.get());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("New Recurring Transaction"));
+    QVERIFY(child<QRadioButton>(&form, "paymentButton")->isChecked());
+    QVERIFY(child<QCheckBox>(&form, "activeCheck")->isChecked());
+    QVERIFY(!child<QCheckBox>(&form, "autoPostCheck")->isChecked());
+
+    auto *account = child<QComboBox>(&form, "accountCombo");
+    account->setFocus();
+    QTest::keyClick(account, Qt::Key_Down);
+    typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("  Gym  "));
+    typeInto(child<QDoubleSpinBox>(&form, "amountSpin"), QStringLiteral("1234.56"));
+    typeInto(child<QComboBox>(&form, "categoryCombo")->lineEdit(), QStringLiteral("food"));
+    typeInto(child<QLineEdit>(&form, "memoEdit"), QStringLiteral("monthly fee"));
+
+    const RecurringTransaction result = form.recurring();
+    QVERIFY(!result.id.isEmpty());
+    QVERIFY(!result.id.contains(QLatin1Char('{')));
+    QCOMPARE(result.accountId, savings.id);
+    QCOMPARE(result.payee, QStringLiteral("Gym"));
+    QCOMPARE(result.amount, Money(-123456));
+    QCOMPARE(result.categoryId, food.id);
+    QCOMPARE(result.memo, QStringLiteral("monthly fee"));
+    QCOMPARE(result.frequency, Frequency::Monthly);
+    QCOMPARE(result.startDate, QDate::currentDate());
+    QCOMPARE(result.nextDueDate, QDate::currentDate());
+    QVERIFY(!result.endDate);
+    QCOMPARE(result.version, 1);
+    QVERIFY(result.createdAt.isValid());
+
+    // Deposit keeps the amount positive.
+    QTest::keyClick(child<QRadioButton>(&form, "depositButton"), Qt::Key_Space);
+    QCOMPARE(form.recurring().amount, Money(123456));
+}
+
+void TestRecurringFormDialog::editDates_data()
+{
+    QTest::addColumn<QDate>("fieldDate");
+    QTest::addColumn<QDate>("expectedStart");
+    QTest::addColumn<QDate>("expectedNextDue");
+
+    QTest::newRow("start untouched keeps the next due date")
+        << QDate(2026, 1, 15) << QDate(2026, 1, 15) << QDate(2026, 7, 15);
+    QTest::newRow("a new start moves the next due date") << QDate(2026, 2, 1) << QDate(2026, 2, 1) << QDate(2026, 2, 1);
+}
+
+void TestRecurringFormDialog::editDates()
+{
+    QFETCH(QDate, fieldDate);
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const RecurringTransaction original = schedule(checking.id);
+    RecurringFormDialog form(state.get());
+    form.setRecurring(original);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
+    QCOMPARE(child<QComboBox>(&form, "frequencyCombo")->currentData().toString(), QStringLiteral("quarterly"));
+    QCOMPARE(child<QDoubleSpinBox>(&form, "amountSpin")->value(), 1450.0);
+    typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("New Landlord"));
+    child<QDateEdit>(&form, "startDateEdit")->setDate(fieldDate);
+
+    const RecurringTransaction result = form.recurring();
+    QCOMPARE(result.id, original.id);
+    QCOMPARE(result.createdAt, original.createdAt);
+    QCOMPARE(result.payee, QStringLiteral("New Landlord"));
+    QCOMPARE(result.amount, Money(-145000));
+    QTEST(result.startDate, "expectedStart");
+    QTEST(result.nextDueDate, "expectedNextDue");
+    QCOMPARE(result.version, 5);
+    QCOMPARE(result.syncStatus, SyncStatus::Pending);
+}
+
+void TestRecurringFormDialog::startBefore2000FallsBackToToday()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    RecurringFormDialog form(state.get());
+    child<QDateEdit>(&form, "startDateEdit")->setDate(QDate(1999, 12, 31));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid startDate")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid nextDueDate")));
+    const RecurringTransaction result = form.recurring();
+    QCOMPARE(result.startDate, QDate::currentDate());
+    QCOMPARE(result.nextDueDate, QDate::currentDate());
+}
+
+void TestRecurringFormDialog::memorizeCreatesANewSchedule()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    RecurringTransaction seed = schedule(checking.id);
+    seed.id.clear();
+    seed.startDate = QDate(2026, 3, 3);
+    seed.nextDueDate = seed.startDate;
+    seed.amount = 250000;
+    RecurringFormDialog form(state.get());
+    form.setSeed(seed);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Memorize Transaction"));
+    QVERIFY(!form.isEditMode());
+    QVERIFY(child<QRadioButton>(&form, "depositButton")->isChecked());
+    const RecurringTransaction result = form.recurring();
+    QVERIFY(!result.id.isEmpty());
+    QCOMPARE(result.startDate, QDate(2026, 3, 3));
+    QCOMPARE(result.nextDueDate, QDate(2026, 3, 3));
+    QCOMPARE(result.amount, Money(250000));
+    QCOMPARE(result.version, seed.version);
+}
+
+void TestRecurringFormDialog::endDateFollowsItsCheckBox()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    RecurringFormDialog form(state.get());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *hasEnd = child<QCheckBox>(&form, "hasEndDateCheck");
+    auto *end = child<QDateEdit>(&form, "endDateEdit");
+    QVERIFY(!end->isEnabled());
+    hasEnd->setFocus();
+    QTest::keyClick(hasEnd, Qt::Key_Space);
+    QVERIFY(end->isEnabled());
+    end->setDate(QDate(2027, 6, 30));
+    QCOMPARE(form.recurring().endDate, std::optional<QDate>(QDate(2027, 6, 30)));
+    QTest::keyClick(hasEnd, Qt::Key_Space);
+    QVERIFY(!form.recurring().endDate);
+}
+
+QTEST_MAIN(TestRecurringFormDialog)
+#include "tst_recurringformdialog.moc"
