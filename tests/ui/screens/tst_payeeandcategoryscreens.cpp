@@ -1,0 +1,287 @@
+#include "ui/screens/categoriesscreen.h"
+#include "ui/screens/payeescreen.h"
+
+#include "app/guitesthelpers.h"
+#include "data/database.h"
+#include "ui/screens/categorytreemodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeView>
+
+class TestPayeeAndCategoryScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void renameAcrossAccounts();
+    void renameToTheSameNameChangesNothing();
+    void mergeIntoTheFirstSelected();
+    void mergeNeedsTwo();
+    void treeShowsOrphansAtTheTop();
+    void createRenameAndDeleteInTheTree();
+};
+
+namespace {
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+void selectPayees(QListWidget *list, const QStringList &names)
+{
+    list->clearSelection();
+    for (int row = 0; row < list->count(); ++row) {
+        if (names.contains(list->item(row)->text()))
+            list->item(row)->setSelected(true);
+    }
+}
+
+QStringList listTexts(QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+// Accepts the next message box and keeps its text.
+void acceptBox(QString *text)
+{
+    whenModalShown([text](QWidget *modal) {
+        auto *box = static_cast<QMessageBox *>(modal);
+        *text = box->text();
+        if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+            yes->click();
+        else
+            pressInModal(modal, Qt::Key_Return);
+    });
+}
+
+// Types `text` into the next input dialog and accepts it.
+void answerInput(const QString &text, QString *title = nullptr, QString *prefilled = nullptr)
+{
+    whenModalShown([=](QWidget *modal) {
+        if (title)
+            *title = modal->windowTitle();
+        auto *edit = modal->findChild<QLineEdit *>();
+        if (prefilled)
+            *prefilled = edit->text();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        pressInModal(modal, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+void TestPayeeAndCategoryScreens::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestPayeeAndCategoryScreens::renameAcrossAccounts()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("AMZN Mktp"), -100);
+    const Transaction other = state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("AMZN Mktp"), -200);
+    state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Cafe"), -300);
+    PayeeScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
+
+    selectPayees(screen.list(), {QStringLiteral("AMZN Mktp")});
+    auto *renameTo = child<QLineEdit>(&screen, "renameEdit");
+    renameTo->setFocus();
+    QTest::keyClicks(renameTo, QStringLiteral("  Amazon "));
+    QString report;
+    acceptBox(&report);
+    QTest::keyClick(child<QPushButton>(&screen, "renameButton"), Qt::Key_Space);
+    QCOMPARE(report, QStringLiteral("Renamed 2 transaction(s)."));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(listTexts(screen.list()), (QStringList{QStringLiteral("Amazon"), QStringLiteral("Cafe")}));
+
+    // The rename is a change to push, stamped in the one timestamp form every row uses.
+    const std::optional<Transaction> renamed = state->transactionRepository()->findById(other.id);
+    QCOMPARE(renamed->payee, QStringLiteral("Amazon"));
+    QCOMPARE(renamed->syncStatus, SyncStatus::Pending);
+    QSqlQuery query(state->database()->connection());
+    QVERIFY(query.exec(QStringLiteral("SELECT updated_at FROM transactions WHERE payee = 'Amazon'")));
+    while (query.next())
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"))
+                     .match(query.value(0).toString())
+                     .hasMatch(),
+                 qPrintable(query.value(0).toString()));
+}
+
+void TestPayeeAndCategoryScreens::renameToTheSameNameChangesNothing()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
+    PayeeScreen screen(state.get());
+    selectPayees(screen.list(), {QStringLiteral("Cafe")});
+    child<QLineEdit>(&screen, "renameEdit")->setText(QStringLiteral("Cafe"));
+    QString report;
+    acceptBox(&report);
+    screen.onRename();
+    QCOMPARE(report, QStringLiteral("Renamed 0 transaction(s)."));
+}
+
+void TestPayeeAndCategoryScreens::mergeIntoTheFirstSelected()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
+    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("ACME Corp"), -100);
+    state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("ACME Corp"), -100);
+    PayeeScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
+    selectPayees(screen.list(), {QStringLiteral("Acme"), QStringLiteral("ACME Corp")});
+
+    QString question;
+    QString report;
+    whenModalShown([&](QWidget *modal) {
+        question = static_cast<QMessageBox *>(modal)->text();
+        static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        acceptBox(&report);
+    });
+    QTest::keyClick(child<QPushButton>(&screen, "mergeButton"), Qt::Key_Space);
+    // The list is in byte order, so "ACME Corp" is the first selected.
+    QCOMPARE(question, QStringLiteral("Merge 2 payees into \"ACME Corp\"?"));
+    QCOMPARE(report, QStringLiteral("Merged 1 transaction(s)."));
+    QCOMPARE(listTexts(screen.list()), QStringList{QStringLiteral("ACME Corp")});
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestPayeeAndCategoryScreens::mergeNeedsTwo()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
+    PayeeScreen screen(state.get());
+    QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
+    selectPayees(screen.list(), {QStringLiteral("Acme")});
+    QString text;
+    acceptBox(&text);
+    screen.onMerge();
+    QCOMPARE(text, QStringLiteral("Select 2 or more payees to merge."));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestPayeeAndCategoryScreens::treeShowsOrphansAtTheTop()
+{
+    TestState state;
+    const Category parent = state.addCategory(QStringLiteral("Home"));
+    const Category child = state.addCategory(QStringLiteral("Repairs"), parent.id);
+    Category orphan;
+    orphan.id = newId();
+    orphan.name = QStringLiteral("Lost");
+    orphan.parentId = newId(); // a parent this device never had
+
+    CategoryTreeModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<Category> categories = {parent, child, orphan};
+    model.load(categories);
+    QCOMPARE(model.rowCount(), 2);
+    const QModelIndex home = model.indexOf(parent.id);
+    QCOMPARE(model.rowCount(home), 1);
+    QCOMPARE(model.index(0, 0, home).data().toString(), QStringLiteral("Repairs"));
+    QVERIFY(home.data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!model.indexOf(orphan.id).parent().isValid());
+
+    // A parent cycle (from a peer's bad data) still shows every category.
+    Category a = parent;
+    Category b = child;
+    a.parentId = b.id;
+    model.load({a, b});
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.rowCount(model.index(0, 0)), 1);
+}
+
+void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
+{
+    TestState state;
+    CategoriesScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    const int topLevel = screen.model()->rowCount();
+
+    // Nothing selected: a top-level category.
+    screen.view()->setCurrentIndex({});
+    QString title;
+    answerInput(QStringLiteral("Pets"), &title);
+    QTest::keyClick(child<QPushButton>(&screen, "newCategoryButton"), Qt::Key_Space);
+    QCOMPARE(title, QStringLiteral("New Category"));
+    QCOMPARE(screen.model()->rowCount(), topLevel + 1);
+    const std::optional<Category> pets = state->categoryRepository()->findByName(QStringLiteral("Pets"));
+    QVERIFY(pets);
+    QVERIFY(pets->parentId.isEmpty());
+
+    // A top-level category selected: the new one goes under it.
+    screen.view()->setCurrentIndex(screen.model()->indexOf(pets->id));
+    answerInput(QStringLiteral("Vet"));
+    screen.onCreateCategory();
+    const std::optional<Category> vet = state->categoryRepository()->findByName(QStringLiteral("Vet"));
+    QVERIFY(vet);
+    QCOMPARE(vet->parentId, pets->id);
+
+    // A sub-category selected: top level again.
+    screen.view()->setCurrentIndex(screen.model()->indexOf(vet->id));
+    answerInput(QStringLiteral("Toys"));
+    screen.onCreateCategory();
+    QVERIFY(state->categoryRepository()->findByName(QStringLiteral("Toys"))->parentId.isEmpty());
+
+    // Rename from the keyboard (F2), with the old name offered.
+    screen.view()->setCurrentIndex(screen.model()->indexOf(vet->id));
+    // Shortcuts go to the active window; the dialogs above took that away.
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    screen.view()->setFocus();
+    QString prefilled;
+    answerInput(QStringLiteral("Veterinary"), &title, &prefilled);
+    QTest::keyClick(screen.view(), Qt::Key_F2);
+    QCOMPARE(title, QStringLiteral("Edit Category"));
+    QCOMPARE(prefilled, QStringLiteral("Vet"));
+    QCOMPARE(state->categoryRepository()->findById(vet->id)->name, QStringLiteral("Veterinary"));
+
+    // A blank name changes nothing.
+    answerInput(QStringLiteral("   "));
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QTest::keyClick(screen.view(), Qt::Key_F2);
+    QCOMPARE(state->categoryRepository()->findById(vet->id)->name, QStringLiteral("Veterinary"));
+
+    // Delete asks, then removes it from the tree.
+    screen.view()->setCurrentIndex(screen.model()->indexOf(pets->id));
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QString question;
+    acceptBox(&question);
+    QTest::keyClick(screen.view(), Qt::Key_Delete);
+    QCOMPARE(question, QStringLiteral("Delete \"Pets\"? Transactions using this category will become uncategorized."));
+    QVERIFY(!screen.model()->indexOf(pets->id).isValid());
+    // Its child stays, now at the top.
+    QVERIFY(!screen.model()->indexOf(vet->id).parent().isValid());
+}
+
+QTEST_MAIN(TestPayeeAndCategoryScreens)
+#include "tst_payeeandcategoryscreens.moc"
