@@ -1,0 +1,285 @@
+#include "ui/screens/importscreen.h"
+
+#include "app/guitesthelpers.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+
+class TestImportScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void qifTwoAccountsIntoNewAccounts();
+    void qifWithoutAccountHeader();
+    void switchingToCsvDropsTheQifChoice();
+    void csvPreviewFollowsTheDelimiter();
+    void csvWithTwoColumnsPreselectsNothing();
+    void csvImportCountsDuplicates();
+    void noTargetAccountCancelledImportsNothing();
+};
+
+namespace {
+
+const char twoAccountsQif[] = "!Option:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\nNVisa Card\nTCCard\n^\n"
+                              "!Clear:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\n!Type:Bank\nD01/05/2026\n"
+                              "T-45.00\nPGrocer\n^\nD01/06/2026\nT1,000.00\nPEmployer\n^\n!Account\nNVisa Card\n"
+                              "TCCard\n^\n!Type:CCard\nD01/07/2026\nT-20.00\nPCafe\n^\n";
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+QString writeFile(const TestState &state, const QString &name, const QByteArray &content)
+{
+    const QString path = state.directory.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("fixture file not written");
+    file.write(content);
+    return path;
+}
+
+void press(QWidget *widget, Qt::Key key = Qt::Key_Space)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, key);
+}
+
+Account accountNamed(AppState *state, const QString &name)
+{
+    for (const Account &account : state->accountRepository()->all()) {
+        if (account.name == name)
+            return account;
+    }
+    return {};
+}
+
+} // namespace
+
+void TestImportScreen::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestImportScreen::qifTwoAccountsIntoNewAccounts()
+{
+    TestState state;
+    const QString path = writeFile(state, QStringLiteral("two.qif"), twoAccountsQif);
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QSignalSpy completed(&screen, &ImportScreen::importCompleted);
+
+    press(child<QRadioButton>(&screen, "qifButton"));
+    QVERIFY(child<QWidget>(&screen, "csvGroup")->isHidden());
+    QString dialogTitle;
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialogTitle = dialog->windowTitle();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    press(child<QPushButton>(&screen, "browseButton"));
+    QCOMPARE(dialogTitle, QStringLiteral("Select QIF File(s)"));
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("two.qif"));
+    QVERIFY(!child<QWidget>(&screen, "qifGroup")->isHidden());
+    QCOMPARE(screen.mappingRowCount(), 2);
+
+    auto *rows = screen.findChild<QFormLayout *>(QStringLiteral("qifMapRowsLayout"));
+    QVERIFY(rows);
+    QCOMPARE(rows->rowCount(), 2);
+    auto *first = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
+    QCOMPARE(first->currentText(), QStringLiteral("— Create new account \"Checking Main\" —"));
+    QCOMPARE(first->itemText(1), QStringLiteral("— Skip these transactions —"));
+
+    press(child<QPushButton>(&screen, "importButton"));
+    QCOMPARE(screen.currentPage(), int(ImportScreen::SummaryPage));
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n3 transaction(s) imported"));
+    const Account checking = accountNamed(state.get(), QStringLiteral("Checking Main"));
+    const Account visa = accountNamed(state.get(), QStringLiteral("Visa Card"));
+    QCOMPARE(checking.type, AccountType::Checking);
+    QCOMPARE(visa.type, AccountType::CreditCard);
+    QCOMPARE(state->transactionRepository()->balance(checking.id), Money(95500));
+    QCOMPARE(state->transactionRepository()->balance(visa.id), Money(-2000));
+
+    // Importing again maps the entries to the accounts of the same names and finds duplicates.
+    screen.reset();
+    press(child<QRadioButton>(&screen, "qifButton"));
+    screen.chooseQifFiles({path});
+    first = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
+    QCOMPARE(first->currentData().toString(), checking.id);
+    press(child<QPushButton>(&screen, "importButton"));
+    QCOMPARE(screen.summaryText(),
+             QStringLiteral("Import complete!\n\n0 transaction(s) imported\n3 duplicate(s) skipped"));
+    QCOMPARE(state->accountRepository()->all().size(), 2);
+
+    press(child<QPushButton>(&screen, "doneButton"));
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(screen.currentPage(), int(ImportScreen::InputPage));
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("No file selected"));
+    QVERIFY(child<QRadioButton>(&screen, "csvButton")->isChecked());
+    QCOMPARE(screen.mappingRowCount(), 0);
+}
+
+void TestImportScreen::qifWithoutAccountHeader()
+{
+    TestState state;
+    const QString path = writeFile(state, QStringLiteral("plain.file.qif"),
+                                   "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
+    ImportScreen screen(state.get());
+    press(child<QRadioButton>(&screen, "qifButton"));
+    screen.chooseQifFiles({path});
+    auto *rows = screen.findChild<QFormLayout *>(QStringLiteral("qifMapRowsLayout"));
+    QCOMPARE(rows->rowCount(), 1);
+    auto *label = qobject_cast<QLabel *>(rows->itemAt(0, QFormLayout::LabelRole)->widget());
+    QCOMPARE(label->text(), QStringLiteral("plain.file.qif (no account header)"));
+    auto *combo = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
+    QCOMPARE(combo->currentText(), QStringLiteral("— Create new account \"plain.file.qif\" —"));
+    screen.runImport();
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
+    const Account created = accountNamed(state.get(), QStringLiteral("plain"));
+    QVERIFY(!created.id.isEmpty());
+    QCOMPARE(state->transactionRepository()->balance(created.id), Money(-4500));
+}
+
+void TestImportScreen::switchingToCsvDropsTheQifChoice()
+{
+    TestState state;
+    const QString first = writeFile(state, QStringLiteral("a.qif"), twoAccountsQif);
+    const QString second = writeFile(state, QStringLiteral("b.qif"), "!Type:Bank\nD01/05/2026\nT-1.00\nPX\n^\n");
+    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    state.addAccount(QStringLiteral("Checking"));
+    ImportScreen screen(state.get());
+    press(child<QRadioButton>(&screen, "qifButton"));
+    screen.chooseQifFiles({first, second});
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("2 file(s) selected"));
+    QCOMPARE(screen.mappingRowCount(), 3);
+
+    press(child<QRadioButton>(&screen, "csvButton"));
+    QCOMPARE(screen.mappingRowCount(), 0);
+    QVERIFY(child<QWidget>(&screen, "qifGroup")->isHidden());
+    screen.chooseCsvFile(csv);
+    screen.runImport();
+    // Only the CSV row: the QIF files were forgotten.
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
+}
+
+void TestImportScreen::csvPreviewFollowsTheDelimiter()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(state, QStringLiteral("semi.csv"),
+                                  "Date;Payee;Amount;Memo\n01/02/2026;Cafe;-4.50;latte\n01/03/2026;Shop;-10.00;\n");
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.chooseCsvFile(csv);
+    auto *delimiter = child<QComboBox>(&screen, "delimiterCombo");
+    QCOMPARE(delimiter->currentText(), QStringLiteral("Auto (Semicolon)"));
+    auto *preview = child<QTableWidget>(&screen, "previewTable");
+    QCOMPARE(preview->columnCount(), 4);
+    QCOMPARE(preview->rowCount(), 3);
+    QCOMPARE(preview->horizontalHeaderItem(3)->text(), QStringLiteral("Col 3"));
+    auto *memo = child<QComboBox>(&screen, "memoColumnCombo");
+    QCOMPARE(memo->itemText(0), QStringLiteral("(none)"));
+    QCOMPARE(memo->itemText(4), QStringLiteral("Col 3: Memo"));
+    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentData().toInt(), 2);
+
+    // Forcing a comma makes one column of each line.
+    press(delimiter, Qt::Key_Down);
+    QCOMPARE(delimiter->currentText(), QStringLiteral("Comma"));
+    QCOMPARE(preview->columnCount(), 1);
+    press(delimiter, Qt::Key_Home);
+
+    memo->setCurrentIndex(4);
+    screen.runImport();
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n2 transaction(s) imported"));
+    const QList<Transaction> imported = state->transactionRepository()->byAccount(checking.id);
+    QCOMPARE(imported.size(), 2);
+    QCOMPARE(state->transactionRepository()->balance(checking.id), Money(-1450));
+}
+
+void TestImportScreen::csvWithTwoColumnsPreselectsNothing()
+{
+    TestState state;
+    const QString csv = writeFile(state, QStringLiteral("two.csv"), "Date,Amount\n01/02/2026,-4.50\n");
+    ImportScreen screen(state.get());
+    screen.chooseCsvFile(csv);
+    QCOMPARE(child<QComboBox>(&screen, "dateColumnCombo")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "payeeColumnCombo")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->count(), 2);
+}
+
+void TestImportScreen::csvImportCountsDuplicates()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(state, QStringLiteral("c.csv"),
+                                  "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\nnot a date,Shop,-1.00\n");
+    ImportScreen screen(state.get());
+    screen.chooseCsvFile(csv);
+    screen.runImport();
+    QCOMPARE(screen.summaryText(),
+             QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 record(s) skipped (unparseable)"));
+    screen.reset();
+    screen.chooseCsvFile(csv);
+    screen.runImport();
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n0 transaction(s) imported\n1 duplicate(s) "
+                                                  "skipped\n1 record(s) skipped (unparseable)"));
+}
+
+void TestImportScreen::noTargetAccountCancelledImportsNothing()
+{
+    TestState state;
+    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.chooseCsvFile(csv);
+
+    QString question;
+    whenModalShown([&question](QWidget *modal) {
+        question = static_cast<QMessageBox *>(modal)->text();
+        static_cast<QMessageBox *>(modal)->button(QMessageBox::No)->click();
+    });
+    press(child<QPushButton>(&screen, "importButton"));
+    QCOMPARE(question, QStringLiteral("Pick an account to import into, or create one now."));
+    QCOMPARE(screen.currentPage(), int(ImportScreen::InputPage));
+
+    // Yes opens the account form; cancelling it leaves everything as it was.
+    QString formTitle;
+    whenModalShown([&formTitle](QWidget *modal) {
+        pressInModal(modal, Qt::Key_Return); // Yes is the default
+        whenModalShown([&formTitle](QWidget *form) {
+            formTitle = form->windowTitle();
+            pressInModal(form, Qt::Key_Escape);
+        });
+    });
+    press(child<QPushButton>(&screen, "importButton"));
+    QVERIFY(!formTitle.isEmpty());
+    QCOMPARE(screen.currentPage(), int(ImportScreen::InputPage));
+    QCOMPARE(state->accountRepository()->all().size(), 0);
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("c.csv"));
+}
+
+QTEST_MAIN(TestImportScreen)
+#include "tst_importscreen.moc"
