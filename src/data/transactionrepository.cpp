@@ -21,7 +21,7 @@ Transaction transactionFromRow(const QSqlQuery &query)
     Transaction transaction;
     transaction.id = query.value(0).toString();
     transaction.accountId = query.value(1).toString();
-    transaction.date = dateFromText(query.value(2).toString());
+    transaction.date = storedDate(query.value(2).toString());
     transaction.payee = query.value(3).toString();
     transaction.memo = query.value(4).toString();
     transaction.amount = query.value(5).toLongLong();
@@ -36,9 +36,9 @@ Transaction transactionFromRow(const QSqlQuery &query)
     transaction.version = query.value(14).toInt();
     transaction.syncStatus = syncStatusFromString(query.value(15).toString());
     transaction.serverId = query.value(16).toString();
-    transaction.createdAt = timestampFromText(query.value(17).toString());
-    transaction.updatedAt = timestampFromText(query.value(18).toString());
-    transaction.deletedAt = optionalTimestampFromText(query.value(19).toString());
+    transaction.createdAt = storedTimestamp(query.value(17).toString());
+    transaction.updatedAt = storedTimestamp(query.value(18).toString());
+    transaction.deletedAt = storedOptionalTimestamp(query.value(19).toString());
     return transaction;
 }
 
@@ -166,22 +166,15 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
     }
     rows.reserve(rowCount + 1);
 
-    if (startingBalance != 0) {
-        QDate openingDate;
-        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND "
-                                                             "deleted_at IS NULL ORDER BY date ASC LIMIT 1"));
-        query.addBindValue(accountId);
-        if (query.exec() && query.next())
-            openingDate = dateFromText(query.value(0).toString());
-        if (!openingDate.isValid())
-            openingDate = m_today();
-
+    // The opening row takes the date of the earliest live transaction, which is the first row of
+    // the date-ordered pass below, so it is dated after that pass.
+    const bool hasOpeningRow = startingBalance != 0;
+    if (hasOpeningRow) {
         RegisterRow opening;
         opening.transaction.payee = QStringLiteral("Opening Balance");
         opening.transaction.amount = startingBalance;
         opening.transaction.cleared = true;
         opening.transaction.reconciled = true;
-        opening.transaction.date = openingDate;
         opening.runningBalance = startingBalance;
         rows.append(opening);
     }
@@ -194,14 +187,18 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
             .arg(columns));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
-    if (!query.exec())
-        return rows;
     Money running = startingBalance;
-    while (query.next()) {
-        RegisterRow row = registerRowFromRow(query);
-        running += row.transaction.amount;
-        row.runningBalance = running;
-        rows.append(std::move(row));
+    if (query.exec()) {
+        while (query.next()) {
+            RegisterRow row = registerRowFromRow(query);
+            running += row.transaction.amount;
+            row.runningBalance = running;
+            rows.append(std::move(row));
+        }
+    }
+    if (hasOpeningRow) {
+        const QDate earliest = rows.size() > 1 ? rows.at(1).transaction.date : QDate();
+        rows.first().transaction.date = earliest.isValid() ? earliest : m_today();
     }
     return rows;
 }
