@@ -161,6 +161,20 @@ bool CategoryRepository::softDelete(const QString &id)
     return true;
 }
 
+bool CategoryRepository::restore(const QString &id)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("CategoryRepository::restore", query);
+        return false;
+    }
+    emit categoriesChanged();
+    return true;
+}
+
 int CategoryRepository::markAllPendingForResync()
 {
     QSqlQuery query = prepare(m_database,
