@@ -154,7 +154,8 @@ bool RecurringService::post(RecurringTransaction recurring)
         // Listeners hear of the change only once it is committed, never of a rolled-back half.
         const QSignalBlocker blockTransactions(m_transactions);
         const QSignalBlocker blockRecurring(m_recurring);
-        SqlTransaction guard(QSqlDatabase::database());
+        // The repositories share the process's one connection, the SQL module's default one.
+        SqlTransaction guard(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
         if (!guard.isActive())
             return false;
         if (!m_transactions->insert(occurrence))
