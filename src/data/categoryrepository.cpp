@@ -39,7 +39,7 @@ Category categoryFromRow(const QSqlQuery &query)
 // From name to server id: the values insert and update share, in statement order.
 void bindEditableValues(QSqlQuery &query, const Category &category)
 {
-    query.addBindValue(category.name);
+    query.addBindValue(nonNullText(category.name));
     query.addBindValue(categoryTypeToString(category.type));
     query.addBindValue(textOrNull(category.parentId));
     query.addBindValue(category.isTaxRelevant ? 1 : 0);

@@ -87,6 +87,11 @@ QVariant textOrNull(const QString &text)
     return text;
 }
 
+QString nonNullText(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 void logFailure(const char *operation, const QSqlQuery &query)
 {
     qWarning().noquote() << QLatin1String(operation) + QStringLiteral(" failed:") << query.lastError().text();

@@ -21,6 +21,10 @@ QSqlQuery prepare(const Database *database, const QString &sql);
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);
 
+// A null QString binds as SQL NULL; NOT NULL text columns such as a payee get '' instead, so an
+// empty payee is stored rather than refused.
+QString nonNullText(const QString &text);
+
 // Stored dates and timestamps, read on a fast path for the one form the repositories write
 // (yyyy-MM-dd, yyyy-MM-ddTHH:mm:ssZ); any other text goes through the general readers, so the
 // results are the same as dateFromText and timestampFromText.

@@ -54,7 +54,7 @@ RegisterRow registerRowFromRow(const QSqlQuery &query)
 void bindEditableValues(QSqlQuery &query, const Transaction &transaction)
 {
     query.addBindValue(dateToText(transaction.date));
-    query.addBindValue(transaction.payee);
+    query.addBindValue(nonNullText(transaction.payee));
     query.addBindValue(transaction.memo);
     query.addBindValue(qint64(transaction.amount));
     query.addBindValue(textOrNull(transaction.categoryId));

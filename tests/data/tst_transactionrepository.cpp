@@ -24,6 +24,7 @@ private slots:
     void restoreByAccountHonoursTheCutOff();
     void foreignKeyFailureLogsAndEmitsNothing();
     void emptyCategoryIsStoredAsNull();
+    void emptyPayeeIsStoredNotRefused();
     void updateNeverMovesTheTransaction();
     void lastByPayeeComparesExactly();
     void resyncAnnouncesWithEmptyAccount();
@@ -231,6 +232,16 @@ void TestTransactionRepository::emptyCategoryIsStoredAsNull()
     QVERIFY(!transaction.id.isEmpty());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(), 1);
     QCOMPARE(m_transactions->findById(transaction.id), std::optional<Transaction>(transaction));
+}
+
+void TestTransactionRepository::emptyPayeeIsStoredNotRefused()
+{
+    const QString account = addAccount();
+    // Regression: a default-constructed payee was bound as NULL and failed the NOT NULL column.
+    const Transaction transaction = add(account, QDate(2026, 1, 1), -100, QString());
+    QVERIFY(!transaction.id.isEmpty());
+    QCOMPARE(m_transactions->registerRows(account).size(), 1);
+    QVERIFY(m_transactions->payees().isEmpty());
 }
 
 void TestTransactionRepository::updateNeverMovesTheTransaction()
