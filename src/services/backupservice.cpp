@@ -4,6 +4,7 @@
 
 #include "data/database.h"
 #include "data/datetext.h"
+#include "data/sqltransaction.h"
 
 #include <QtGui/private/qzipwriter_p.h>
 
@@ -19,7 +20,6 @@
 
 #include <cmath>
 #include <map>
-#include <utility>
 
 namespace {
 
@@ -117,35 +117,6 @@ void addZip64EndRecords(QByteArray &archive, quint64 entryCount)
     put32(quint32(directoryOffset));
     put16(0);
 }
-
-// Rolls the restore back unless it reached its commit.
-class TransactionGuard
-{
-public:
-    explicit TransactionGuard(QSqlDatabase database)
-        : m_database(std::move(database))
-        , m_active(m_database.transaction())
-    {
-    }
-    ~TransactionGuard()
-    {
-        if (m_active)
-            m_database.rollback();
-    }
-    TransactionGuard(const TransactionGuard &) = delete;
-    TransactionGuard &operator=(const TransactionGuard &) = delete;
-
-    bool isActive() const { return m_active; }
-    bool commit()
-    {
-        m_active = !m_database.commit();
-        return !m_active;
-    }
-
-private:
-    QSqlDatabase m_database;
-    bool m_active;
-};
 
 std::optional<QVariant> bindValue(const QJsonValue &value)
 {
@@ -399,9 +370,9 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
     // that statement), the journal is written once instead of once per row, and a restore cut
     // short leaves the database as it was.
     const QSqlDatabase database = m_database->connection();
-    TransactionGuard guard(database);
+    SqlTransaction guard(database);
     if (!guard.isActive()) {
-        result.errors.append(tr("Failed to start the restore: %1").arg(database.lastError().text()));
+        result.errors.append(tr("Failed to start the restore: %1").arg(guard.lastError()));
         return result;
     }
 
@@ -432,7 +403,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
     }
 
     if (!guard.commit()) {
-        result.errors.append(tr("Failed to save the restored rows: %1").arg(database.lastError().text()));
+        result.errors.append(tr("Failed to save the restored rows: %1").arg(guard.lastError()));
         result.imported.fill(0);
     }
     return result;

@@ -6,6 +6,8 @@
 #include <QtGui/private/qzipwriter_p.h>
 
 #include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -70,12 +72,12 @@ private slots:
     void modes();
     void archiveLevelErrors_data();
     void archiveLevelErrors();
-    void rowLevelProblemsAreCountedOrListed();
+    void goldenArchives_data();
+    void goldenArchives();
     void craftedMemberNamesNeverReachSql_data();
     void craftedMemberNamesNeverReachSql();
     void restoreThatCannotCommitLeavesDatabaseAsItWas();
     void moreThan65535RowsRoundTrip();
-    void restoresArchiveOfAnotherZipper();
     void exportWithUnreadableTableGivesNothing();
 
 private:
@@ -356,43 +358,99 @@ void TestBackupService::archiveLevelErrors()
     QCOMPARE(count(QStringLiteral("accounts")), 0);
 }
 
-void TestBackupService::rowLevelProblemsAreCountedOrListed()
+// Each folder under fixtures/backup is one case: the archive (a folder zipped in the order its
+// expected.json lists, or a ready-made archive.zip) and expected.json with the mode, optional
+// setup statements, the counts, the errors and the resulting rows (listed columns only).
+void TestBackupService::goldenArchives_data()
 {
-    QJsonObject orphan{{QStringLiteral("id"), QStringLiteral("tx-orphan")},
-                       {QStringLiteral("account_id"), QStringLiteral("no-such-account")},
-                       {QStringLiteral("date"), QStringLiteral("2026-01-05")},
-                       {QStringLiteral("payee"), QStringLiteral("Nobody")},
-                       {QStringLiteral("amount"), -100},
-                       {QStringLiteral("created_at"), QStringLiteral("2026-01-01T00:00:00Z")},
-                       {QStringLiteral("updated_at"), QStringLiteral("2026-01-01T00:00:00Z")}};
-    QJsonObject child = orphan;
-    child[QStringLiteral("id")] = QStringLiteral("tx-ok");
-    child[QStringLiteral("account_id")] = QStringLiteral("a1");
-    QJsonObject noId = accountRow(QString(), QStringLiteral("No id"), QString());
+    QTest::addColumn<QString>("caseDir");
+    const QDir root(QFINDTESTDATA("../fixtures/backup"));
+    QVERIFY(root.exists());
+    const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QVERIFY(!cases.isEmpty());
+    for (const QString &name : cases)
+        QTest::newRow(qPrintable(name)) << root.filePath(name);
+}
 
-    const QByteArray archive = zip({
-        {QStringLiteral("notes.txt"), "hello"},
-        {QStringLiteral("accounts/readme.md"), "# not a row"},
-        {QStringLiteral("transactions/tx-orphan.json"), json(orphan)},
-        {QStringLiteral("accounts/x.json"), "[1, 2, 3]"},
-        {QStringLiteral("accounts/empty.json"), "{}"},
-        {QStringLiteral("accounts/broken.json"), "{\"id\": "},
-        {QStringLiteral("accounts/noid.json"), json(noId)},
-        {QStringLiteral("transactions/tx-ok.json"), json(child)},
-        {QStringLiteral("accounts/a1.json"), json(accountRow(QStringLiteral("a1"), QStringLiteral("A"), QString()))},
-        {QStringLiteral("Accounts/a9.json"), json(accountRow(QStringLiteral("a9"), QStringLiteral("Wrong case"), QString()))},
-        {QStringLiteral("manifest.json"), manifestV1},
-    });
+void TestBackupService::goldenArchives()
+{
+    QFETCH(QString, caseDir);
+    const QDir dir(caseDir);
+    QFile expectedFile(dir.filePath(QStringLiteral("expected.json")));
+    QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+    const QJsonObject expected = QJsonDocument::fromJson(expectedFile.readAll()).object();
+    QVERIFY(!expected.isEmpty());
 
-    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::SkipExisting);
-    QCOMPARE(result.errors, (QStringList{QStringLiteral("accounts/x.json: invalid JSON"),
-                                         QStringLiteral("accounts/empty.json: invalid JSON"),
-                                         QStringLiteral("accounts/broken.json: invalid JSON")}));
-    // Accounts are restored before transactions, whatever the order inside the archive.
-    QCOMPARE(result.imported, (Counts{1, 0, 1, 0, 0, 0}));
-    QCOMPARE(result.skipped, (Counts{1, 0, 1, 0, 0, 0}));
-    QCOMPARE(count(QStringLiteral("accounts")), 1);
-    QCOMPARE(count(QStringLiteral("transactions")), 1);
+    QByteArray archive;
+    if (QFile zipFile(dir.filePath(QStringLiteral("archive.zip"))); zipFile.open(QIODevice::ReadOnly)) {
+        archive = zipFile.readAll();
+    } else {
+        const QDir content(dir.filePath(QStringLiteral("archive")));
+        QStringList paths;
+        for (QDirIterator it(content.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            paths.append(content.relativeFilePath(it.next()));
+        paths.sort();
+        if (expected.contains(QStringLiteral("entries"))) {
+            QStringList ordered;
+            for (const QJsonValue &path : expected.value(QStringLiteral("entries")).toArray())
+                ordered.append(path.toString());
+            QStringList sortedOrder = ordered;
+            sortedOrder.sort();
+            QCOMPARE(sortedOrder, paths);
+            paths = ordered;
+        }
+        Entries entries;
+        for (const QString &path : paths) {
+            QFile file(content.filePath(path));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            entries.append({path, file.readAll()});
+        }
+        archive = zip(entries);
+    }
+
+    for (const QJsonValue &statement : expected.value(QStringLiteral("setup")).toArray())
+        exec(statement.toString());
+
+    const QHash<QString, BackupImportMode> modes{{QStringLiteral("skip"), BackupImportMode::SkipExisting},
+                                                 {QStringLiteral("replace"), BackupImportMode::ReplaceExisting},
+                                                 {QStringLiteral("keep-newer"), BackupImportMode::KeepNewer}};
+    const QString modeText = expected.value(QStringLiteral("mode")).toString();
+    QVERIFY(modes.contains(modeText));
+    const BackupImportResult result = m_service->importBackup(archive, modes.value(modeText));
+
+    const auto counts = [](const QJsonValue &value) {
+        Counts result{};
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size() && i < qsizetype(result.size()); ++i)
+            result[size_t(i)] = array.at(i).toInt();
+        return result;
+    };
+    QStringList errors;
+    for (const QJsonValue &error : expected.value(QStringLiteral("errors")).toArray())
+        errors.append(error.toString());
+    QCOMPARE(result.errors, errors);
+    QCOMPARE(result.imported, counts(expected.value(QStringLiteral("imported"))));
+    QCOMPARE(result.skipped, counts(expected.value(QStringLiteral("skipped"))));
+
+    const QJsonObject tables = expected.value(QStringLiteral("rows")).toObject();
+    for (auto table = tables.begin(); table != tables.end(); ++table) {
+        const QList<QVariantMap> actual = rows(table.key());
+        const QJsonArray wanted = table.value().toArray();
+        QCOMPARE(actual.size(), wanted.size());
+        for (qsizetype i = 0; i < wanted.size(); ++i) {
+            const QJsonObject row = wanted.at(i).toObject();
+            for (auto column = row.begin(); column != row.end(); ++column) {
+                const QVariant value = actual.at(i).value(column.key());
+                const QString where = QStringLiteral("%1[%2].%3").arg(table.key()).arg(i).arg(column.key());
+                if (column.value().isNull())
+                    QVERIFY2(value.isNull(), qPrintable(where));
+                else if (column.value().isDouble())
+                    QCOMPARE(value.toString(), QString::number(column.value().toInteger()));
+                else
+                    QCOMPARE(value.toString(), column.value().toString());
+            }
+        }
+    }
 }
 
 void TestBackupService::craftedMemberNamesNeverReachSql_data()
@@ -509,24 +567,6 @@ void TestBackupService::moreThan65535RowsRoundTrip()
     QVERIFY(check.next());
     QCOMPARE(check.value(0).toInt(), accounts);
     QCOMPARE(check.value(1).toLongLong(), qint64(accounts) * (accounts - 1) / 2);
-}
-
-void TestBackupService::restoresArchiveOfAnotherZipper()
-{
-    QFile file(QFINDTESTDATA("../fixtures/backup/python-zipfile.zip"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const BackupImportResult result = m_service->importBackup(file.readAll(), BackupImportMode::KeepNewer);
-    QCOMPARE(result.errors, QStringList());
-    QCOMPARE(result.imported, (Counts{1, 0, 0, 0, 0, 0}));
-    const QList<QVariantMap> accounts = rows(QStringLiteral("accounts"));
-    QCOMPARE(accounts.size(), 1);
-    const QVariantMap &account = accounts.first();
-    QCOMPARE(account.value(QStringLiteral("name")).toString(), QStringLiteral("Café account"));
-    QCOMPARE(account.value(QStringLiteral("currency")).toString(), QStringLiteral("EUR"));
-    QCOMPARE(account.value(QStringLiteral("starting_balance")).toString(), QStringLiteral("1234"));
-    QCOMPARE(account.value(QStringLiteral("sync_status")).toString(), QStringLiteral("pending"));
-    QVERIFY(account.value(QStringLiteral("server_id")).isNull());
-    QCOMPARE(account.value(QStringLiteral("version")).toString(), QStringLiteral("1"));
 }
 
 void TestBackupService::exportWithUnreadableTableGivesNothing()

@@ -78,7 +78,7 @@ void TestZipArchiveReader::readsWhatTheToolkitWrites()
 void TestZipArchiveReader::readsAnotherZipper()
 {
     // Written by Python's zipfile: an archive comment, a stored entry, a non-ASCII name.
-    QFile file(QFINDTESTDATA("../fixtures/backup/python-zipfile.zip"));
+    QFile file(QFINDTESTDATA("../fixtures/backup/another-zipper/archive.zip"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const ZipArchiveReader reader(file.readAll());
     QVERIFY(reader.isValid());
