@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWindow>
@@ -53,6 +54,8 @@ private slots:
     void altDigitSwitchesAccounts();
     void movedRowsStoreTheSortOrder();
     void dragReordersAndStoresTheSortOrder();
+    void editAccountKeepsItsOpeningTransaction();
+    void contextMenuOffersTheAccountActions();
     void deleteCurrentAccountLandsOnTheWelcomePage();
     void deleteOtherAccountKeepsTheRegister();
     void actionsWithoutAccountAskForOne();
@@ -300,6 +303,77 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
     QCOMPARE(stored.at(2).id, a.id);
     QCOMPARE(stored.at(2).sortOrder, 2);
     QCOMPARE(window.shortcutAccountIds(), QStringList({b.id, c.id, a.id}));
+}
+
+// The balance entered at creation lives in the opening transaction, so the edit form shows 0 and
+// saving it does not add the amount a second time.
+void TestMainWindow::editAccountKeepsItsOpeningTransaction()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    whenModalShown([](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Wallet"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("80"));
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    window.showNewAccountDialog();
+    const Account created = state->accountRepository()->all().first();
+
+    double shownBalance = -1;
+    whenModalShown([&shownBalance](QWidget *form) {
+        shownBalance = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->value();
+        auto *name = form->findChild<QLineEdit *>(QStringLiteral("nameEdit"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, QStringLiteral(" Cash"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    window.showEditAccountDialog();
+    QCOMPARE(shownBalance, 0.0);
+    const Account edited = *state->accountRepository()->findById(created.id);
+    QCOMPARE(edited.name, QStringLiteral("Wallet Cash"));
+    QCOMPARE(edited.startingBalance, Money(0));
+    QCOMPARE(edited.version, created.version + 1);
+    QCOMPARE(edited.createdAt, created.createdAt);
+    QCOMPARE(state->transactionRepository()->balance(created.id), Money(8000));
+}
+
+void TestMainWindow::contextMenuOffersTheAccountActions()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"), 0, 0);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QListWidget *list = accountList(window);
+    QStringList onItem;
+    QTimer::singleShot(100, &window, [&onItem] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                onItem.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(list->visualItemRect(list->item(0)).center());
+    QCOMPARE(onItem, QStringList({QStringLiteral("New Account..."), QStringLiteral("-"),
+                                  QStringLiteral("Edit \"Checking\"..."), QStringLiteral("Reconcile..."),
+                                  QStringLiteral("Reconciliation History..."), QStringLiteral("Rename Payees..."),
+                                  QStringLiteral("-"), QStringLiteral("Share..."), QStringLiteral("-"),
+                                  QStringLiteral("Delete \"Checking\"")}));
+
+    QStringList offList;
+    QTimer::singleShot(100, &window, [&offList] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                offList.append(action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(QPoint(5, list->viewport()->height() - 5));
+    QCOMPARE(offList, QStringList({QStringLiteral("New Account...")}));
 }
 
 void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
