@@ -539,8 +539,9 @@ void MainWindow::selectAccount(const QString &accountId)
 void MainWindow::chooseStartPage()
 {
     const QString current = m_state->currentAccountId();
-    if (!current.isEmpty() && m_state->accountRepository()->findById(current).has_value()
-        && !m_state->accountRepository()->findById(current)->deletedAt) {
+    const std::optional<Account> remembered =
+        current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (remembered && !remembered->deletedAt) {
         selectAccount(current);
         return;
     }

@@ -474,7 +474,7 @@ void TestMainWindow::reconcileThroughTheWindow()
     QPointer<QWidget> guard(screen);
     whenModalShown([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
     finish->setFocus();
-    QTest::keyClick(finish, Qt::Key_Space);
+    QTest::keyClick(finish, Qt::Key_Return);
     QTRY_VERIFY(guard.isNull());
 
     QVERIFY(state->transactionRepository()->findById(pay.id)->reconciled);

@@ -98,6 +98,9 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     m_finishButton->setEnabled(false);
     auto *cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    // The screen is a window, not a dialog: Enter presses the focused button only when asked to.
+    m_finishButton->setAutoDefault(true);
+    cancelButton->setAutoDefault(true);
     buttonRow->addWidget(m_finishButton);
     buttonRow->addWidget(cancelButton);
     buttonRow->addStretch(1);
@@ -130,6 +133,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     editButton->setToolTip(tr("Edit selected transaction (F2)"));
     auto *deleteButton = new QPushButton(tr("Delete"), this);
     deleteButton->setToolTip(tr("Delete selected transaction (Del)"));
+    for (QPushButton *button : {addButton, editButton, deleteButton})
+        button->setAutoDefault(true);
     toolRow->addWidget(addButton);
     toolRow->addWidget(editButton);
     toolRow->addWidget(deleteButton);
