@@ -35,11 +35,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -134,9 +134,16 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
         if (registerKeys.contains(key))
             m_registerScreen->reload();
     });
+    // A burst of writes (a reconciliation, an import) rebuilds the list once, after the burst, and
+    // never from inside the list's own drop handling.
+    m_accountListRebuild = new QTimer(this);
+    m_accountListRebuild->setSingleShot(true);
+    m_accountListRebuild->setInterval(0);
+    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::onAccountsChanged);
     connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            &MainWindow::onAccountsChanged);
-    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this, &MainWindow::onAccountsChanged);
+            &MainWindow::scheduleAccountListRebuild);
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::scheduleAccountListRebuild);
 
     m_welcomeScreen = new WelcomeScreen(this);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_session, &CloudSession::signIn);
@@ -458,8 +465,14 @@ QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
     return row;
 }
 
+void MainWindow::scheduleAccountListRebuild()
+{
+    m_accountListRebuild->start();
+}
+
 void MainWindow::onAccountsChanged()
 {
+    m_accountListRebuild->stop();
     m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->all();
     qint64 total = 0;

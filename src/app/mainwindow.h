@@ -13,6 +13,7 @@ class QLabel;
 class QListWidgetItem;
 class QShortcut;
 class QSplitter;
+class QTimer;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RegisterScreen;
@@ -73,6 +74,7 @@ private:
     QWidget *buildEmptyStatePage();
     QWidget *buildAccountRow(const Account &account, qint64 balance);
     void updateAccountShortcuts();
+    void scheduleAccountListRebuild();
     void onAccountsReordered();
     void onSplitterMoved();
     void chooseStartPage();
@@ -93,6 +95,7 @@ private:
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
     QLabel *m_totalLabel = nullptr;
+    QTimer *m_accountListRebuild = nullptr;
     QList<QShortcut *> m_accountShortcuts;
     QStringList m_shortcutAccountIds;
     WelcomeScreen *m_welcomeScreen = nullptr;

@@ -251,6 +251,7 @@ void TestMainWindow::movedRowsStoreTheSortOrder()
     auto *list = window.findChild<AccountListWidget *>(QStringLiteral("accountList"));
     QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
     emit list->rowsReordered();
+    QTRY_COMPARE(window.shortcutAccountIds(), QStringList({c.id, a.id, b.id}));
     const QList<Account> stored = state->accountRepository()->all();
     QCOMPARE(stored.at(0).id, c.id);
     QCOMPARE(stored.at(0).sortOrder, 0);
@@ -597,8 +598,8 @@ void TestMainWindow::listShowsBalancesAndTotal()
 
     // A new transaction anywhere updates the list.
     state.addTransaction(visa.id, QDate(2025, 1, 2), QStringLiteral("Payment"), 12345);
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
     QCOMPARE(balanceOf(1), QStringLiteral("$0.00"));
-    QCOMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
 }
 
 void TestMainWindow::noSampleItemsWithoutDeveloperMode()

@@ -2,10 +2,12 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/reconciliation.h"
 #include "data/reconciliationrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -348,7 +350,12 @@ void ReconciliationScreen::finish()
         return;
     const QDateTime now = currentTimestamp();
     Money reconciledBalance = m_previousBalance;
-    for (qsizetype i = 0; i < m_transactions.size(); ++i) {
+
+    // All or nothing: a history row without its reconciled transactions, or the reverse, would
+    // make the next statement's previous balance wrong.
+    SqlTransaction guard(m_state->database()->connection());
+    bool saved = guard.isActive();
+    for (qsizetype i = 0; saved && i < m_transactions.size(); ++i) {
         if (!m_ticked.at(i))
             continue;
         Transaction transaction = m_transactions.at(i);
@@ -357,7 +364,7 @@ void ReconciliationScreen::finish()
         transaction.version += 1;
         transaction.updatedAt = now;
         transaction.syncStatus = SyncStatus::Pending;
-        m_state->transactionRepository()->update(transaction);
+        saved = m_state->transactionRepository()->update(transaction);
         reconciledBalance += transaction.amount;
     }
 
@@ -372,8 +379,15 @@ void ReconciliationScreen::finish()
     reconciliation.updatedAt = now;
     reconciliation.version = 1;
     reconciliation.syncStatus = SyncStatus::Pending;
-    m_state->reconciliationRepository()->insert(reconciliation);
+    saved = saved && m_state->reconciliationRepository()->insert(reconciliation) && guard.commit();
 
+    if (!saved) {
+        guard.rollback();
+        reloadTable();
+        QMessageBox::warning(this, tr("Reconciliation Failed"),
+                             tr("The reconciliation could not be saved. Nothing was changed."));
+        return;
+    }
     QMessageBox::information(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
     emit reconciliationCompleted();
 }
