@@ -139,11 +139,11 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_accountListRebuild = new QTimer(this);
     m_accountListRebuild->setSingleShot(true);
     m_accountListRebuild->setInterval(0);
-    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::onAccountsChanged);
+    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::rebuildAccountList);
     connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            &MainWindow::scheduleAccountListRebuild);
+            &MainWindow::onTransactionsChanged);
     connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
-            &MainWindow::scheduleAccountListRebuild);
+            &MainWindow::onAccountRowsChanged);
 
     m_welcomeScreen = new WelcomeScreen(this);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_session, &CloudSession::signIn);
@@ -465,12 +465,31 @@ QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
     return row;
 }
 
-void MainWindow::scheduleAccountListRebuild()
+void MainWindow::onTransactionsChanged(const QString &accountId)
 {
+    // Only the changed account is summed again: on a large register that sum is the cost.
+    if (accountId.isEmpty())
+        m_balances.clear();
+    else
+        m_balances.remove(accountId);
+    m_accountListRebuild->start();
+}
+
+void MainWindow::onAccountRowsChanged()
+{
+    // A starting balance may have changed.
+    m_balances.clear();
     m_accountListRebuild->start();
 }
 
 void MainWindow::onAccountsChanged()
+{
+    // Called after writes that announce nothing (sample data), so every balance is read afresh.
+    m_balances.clear();
+    rebuildAccountList();
+}
+
+void MainWindow::rebuildAccountList()
 {
     m_accountListRebuild->stop();
     m_accountList->clear();
@@ -478,7 +497,10 @@ void MainWindow::onAccountsChanged()
     qint64 total = 0;
     const int width = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
-        const qint64 balance = m_state->transactionRepository()->balance(account.id);
+        auto cached = m_balances.constFind(account.id);
+        if (cached == m_balances.cend())
+            cached = m_balances.insert(account.id, m_state->transactionRepository()->balance(account.id));
+        const qint64 balance = *cached;
         total += balance;
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);

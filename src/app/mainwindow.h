@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -74,7 +75,9 @@ private:
     QWidget *buildEmptyStatePage();
     QWidget *buildAccountRow(const Account &account, qint64 balance);
     void updateAccountShortcuts();
-    void scheduleAccountListRebuild();
+    void rebuildAccountList();
+    void onTransactionsChanged(const QString &accountId);
+    void onAccountRowsChanged();
     void onAccountsReordered();
     void onSplitterMoved();
     void chooseStartPage();
@@ -96,6 +99,8 @@ private:
     QSplitter *m_splitter = nullptr;
     QLabel *m_totalLabel = nullptr;
     QTimer *m_accountListRebuild = nullptr;
+    // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
+    QHash<QString, qint64> m_balances;
     QList<QShortcut *> m_accountShortcuts;
     QStringList m_shortcutAccountIds;
     WelcomeScreen *m_welcomeScreen = nullptr;

@@ -600,6 +600,13 @@ void TestMainWindow::listShowsBalancesAndTotal()
     state.addTransaction(visa.id, QDate(2025, 1, 2), QStringLiteral("Payment"), 12345);
     QTRY_COMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
     QCOMPARE(balanceOf(1), QStringLiteral("$0.00"));
+
+    // So does a changed starting balance.
+    Account changed = *state->accountRepository()->findById(checking.id);
+    changed.startingBalance = 0;
+    QVERIFY(state->accountRepository()->update(changed));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: -$25.50"));
+    QCOMPARE(balanceOf(0), QStringLiteral("-$25.50"));
 }
 
 void TestMainWindow::noSampleItemsWithoutDeveloperMode()
