@@ -117,6 +117,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // Arrows move between rows; Tab leaves the table for the Finish button.
+    m_table->setTabKeyNavigation(false);
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(TickColumn, QHeaderView::Fixed);
     header->resizeSection(TickColumn, 30);
