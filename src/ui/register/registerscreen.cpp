@@ -471,6 +471,11 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
         break;
     }
     if (!control && event->text() == u"'") {
+        // An apostrophe copies from above only before anything is typed into the field, so
+        // payees such as "Trader Joe's" can still be written.
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        if (edit && m_view->isAncestorOf(edit) && !edit->text().isEmpty() && edit->selectedText() != edit->text())
+            return false;
         copyFromAbove();
         return true;
     }
