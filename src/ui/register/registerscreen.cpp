@@ -19,7 +19,9 @@
 #include "data/transactionrepository.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -370,6 +372,9 @@ bool RegisterScreen::focusNextPrevChild(bool next)
     const bool inTable = m_view->hasFocus() || (focus && m_view->isAncestorOf(focus));
     if (!inTable)
         return QWidget::focusNextPrevChild(next);
+    // A completion list left open would float over the next field.
+    if (auto *edit = qobject_cast<QLineEdit *>(focus); edit && edit->completer())
+        edit->completer()->popup()->hide();
     QWidget *container = focus;
     while (container && container != m_view && container->objectName() != u"PayeeMemoEditor")
         container = container->parentWidget();
