@@ -155,6 +155,10 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    connect(m_delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (m_reloadPending)
+            QTimer::singleShot(0, this, &RegisterScreen::reload);
+    });
     connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { startEditingRow(current.row()); });
@@ -179,6 +183,10 @@ QString RegisterScreen::balanceText() const
 
 void RegisterScreen::setAccount(const QString &accountId)
 {
+    // An editor left open would keep the reload from running and leave the old account's rows
+    // on screen under the new account's id.
+    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
+        m_view->closeEditorQuietly(editor);
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     reload();
@@ -187,8 +195,15 @@ void RegisterScreen::setAccount(const QString &accountId)
 
 void RegisterScreen::reload()
 {
-    if (m_accountId.isEmpty() || m_view->isEditing())
+    if (m_accountId.isEmpty())
         return;
+    if (m_view->isEditing()) {
+        // Catch up once the user leaves the cell, rather than showing stale rows until the next
+        // change.
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
     const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
     if (!account)
         return;
@@ -205,6 +220,7 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const RegisterRow *currentRecord = current.isValid() ? m_model->registerRow(current.row()) : nullptr;
     const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
+    const bool currentWasBlank = current.isValid() && m_model->isBlankRow(current.row());
 
     QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
     PreferencesRepository *preferences = m_appState->preferencesRepository();
@@ -227,7 +243,7 @@ void RegisterScreen::reload()
         (balance < 0 ? negativeColor() : positiveColor()).name(QColor::HexRgb)));
 
     const int lastRow = m_model->rowCount() - 1;
-    int currentRow = m_model->rowOfTransaction(currentId);
+    int currentRow = currentWasBlank ? m_model->blankRow() : m_model->rowOfTransaction(currentId);
     if (currentRow < 0 && current.isValid())
         currentRow = std::min(current.row(), lastRow);
     int restoredTop = m_model->rowOfTransaction(topId);
@@ -255,6 +271,9 @@ void RegisterScreen::focusNewEntryRow()
 
 void RegisterScreen::insertNewEntry()
 {
+    // Closed without writing: its text belongs to the row being left, not to the new entry.
+    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
+        m_view->closeEditorQuietly(editor);
     m_model->setEditingRow(-1);
     m_model->clearPendingEdit();
     m_model->setPendingEdit(m_model->pendingEdit());
@@ -657,6 +676,8 @@ void RegisterScreen::commitCurrentRow()
     std::optional<Transaction> linked;
     if (!transaction.transferLinkId.isEmpty())
         linked = transactions->findById(transaction.transferLinkId);
+    if (linked && !linked->deletedAt && destination && linked->accountId != destination->id)
+        return refuse(tr("To move a transfer to another account, delete it and enter it again"));
     if (linked && !linked->deletedAt) {
         linked->date = date;
         linked->amount = -amount;

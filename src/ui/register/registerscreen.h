@@ -82,4 +82,5 @@ private:
     QLabel *m_subtitleLabel;
     QLabel *m_hintLabel;
     QTimer *m_hintTimer;
+    bool m_reloadPending = false;
 };
