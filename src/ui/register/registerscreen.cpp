@@ -7,6 +7,7 @@
 #include "registertableview.h"
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -155,6 +156,9 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    // The balance colour is a style sheet, which a new palette does not reach by itself.
+    if (ThemeManager *themes = m_appState->themeManager())
+        connect(themes, &ThemeManager::themeChanged, this, &RegisterScreen::applyBalanceColor);
     connect(m_delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
         if (m_reloadPending)
             QTimer::singleShot(0, this, &RegisterScreen::reload);
@@ -170,6 +174,12 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 }
 
 RegisterScreen::~RegisterScreen() = default;
+
+void RegisterScreen::applyBalanceColor()
+{
+    const QColor color = m_balanceIsNegative ? negativeColor() : positiveColor();
+    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color.name(QColor::HexRgb)));
+}
 
 QString RegisterScreen::hintText() const
 {
@@ -239,8 +249,8 @@ void RegisterScreen::reload()
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));
-    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(
-        (balance < 0 ? negativeColor() : positiveColor()).name(QColor::HexRgb)));
+    m_balanceIsNegative = balance < 0;
+    applyBalanceColor();
 
     const int lastRow = m_model->rowCount() - 1;
     int currentRow = currentWasBlank ? m_model->blankRow() : m_model->rowOfTransaction(currentId);

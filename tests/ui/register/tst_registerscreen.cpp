@@ -4,6 +4,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QLabel>
+#include "app/thememanager.h"
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -58,6 +60,8 @@ private slots:
     void switchingAccountsWhileEditingShowsTheNewAccount();
     void escapeLeavesTheEarlierFieldsAndInsertNewStartsClean();
     void openingBalanceRowCannotBeEditedOrDeleted();
+    void clickingACellStartsEditingItsRow();
+    void balanceColourFollowsTheTheme();
 
 private:
     std::unique_ptr<RegisterFixture> m_fixture;
@@ -786,6 +790,40 @@ void TestRegisterScreen::openingBalanceRowCannotBeEditedOrDeleted()
     f.press(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(f.model()->rowCount(), 3);
     QVERIFY(!f.screen()->hintText().isEmpty());
+}
+
+void TestRegisterScreen::clickingACellStartsEditingItsRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Library"), -100);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Museum"), -200);
+    QVERIFY(f.open(m_checking));
+    const QModelIndex payee = f.model()->index(0, RegisterModel::PayeeColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(payee).center());
+    QCOMPARE(f.model()->editingRow(), 0);
+    auto *editor = qobject_cast<QLineEdit *>(f.view()->editorAt(payee));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("Library"));
+
+    const QModelIndex balance = f.model()->index(1, RegisterModel::BalanceColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(balance).center());
+    QCOMPARE(f.model()->editingRow(), 1);
+    QVERIFY(!f.view()->editorAt(balance));
+}
+
+void TestRegisterScreen::balanceColourFollowsTheTheme()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Overdraft"), -100);
+    f.state()->themeManager()->setTheme(QStringLiteral("light"));
+    QVERIFY(f.open(m_checking));
+    const auto labels = f.screen()->findChildren<QLabel *>();
+    const auto balance = std::find_if(labels.begin(), labels.end(),
+                                      [](QLabel *label) { return label->text() == u"-$1.00"; });
+    QVERIFY(balance != labels.end());
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
+    f.state()->themeManager()->setTheme(QStringLiteral("dark"));
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #ff8a80;"));
 }
 
 QTEST_MAIN(TestRegisterScreen)
