@@ -1,6 +1,394 @@
 #include "commands.h"
 
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/datetext.h"
+#include "data/decimaltext.h"
+#include "data/identifiers.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// The repositories of one command run, on the context's database. Like the app, a database
+// without live categories gets the defaults first, so category names resolve from the start.
+struct Storage
+{
+    explicit Storage(Database *database)
+        : accounts(database)
+        , transactions(database)
+        , categories(database)
+        , recurring(database)
+    {
+        CategoryService(&categories).ensureDefaults();
+    }
+
+    AccountRepository accounts;
+    TransactionRepository transactions;
+    CategoryRepository categories;
+    RecurringRepository recurring;
+};
+
+QJsonValue textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+QJsonValue timestampOrNull(const std::optional<QDateTime> &timestamp)
+{
+    return timestamp ? QJsonValue(timestampToText(*timestamp)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject accountJson(const Account &account, Money balance)
+{
+    return {
+        {QStringLiteral("id"), account.id},
+        {QStringLiteral("name"), account.name},
+        {QStringLiteral("account_type"), accountTypeToString(account.type)},
+        {QStringLiteral("currency"), currencyCode(account.currency)},
+        {QStringLiteral("institution"), account.institution},
+        {QStringLiteral("account_number_last4"), account.accountNumberLast4},
+        {QStringLiteral("starting_balance"), qint64(account.startingBalance)},
+        {QStringLiteral("sort_order"), account.sortOrder},
+        {QStringLiteral("is_shared"), account.isShared},
+        {QStringLiteral("version"), account.version},
+        {QStringLiteral("sync_status"), syncStatusToString(account.syncStatus)},
+        {QStringLiteral("server_id"), textOrNull(account.serverId)},
+        {QStringLiteral("created_at"), timestampToText(account.createdAt)},
+        {QStringLiteral("updated_at"), timestampToText(account.updatedAt)},
+        {QStringLiteral("deleted_at"), timestampOrNull(account.deletedAt)},
+        {QStringLiteral("balance"), qint64(balance)},
+    };
+}
+
+QJsonObject transactionJson(const Transaction &transaction)
+{
+    return {
+        {QStringLiteral("id"), textOrNull(transaction.id)},
+        {QStringLiteral("account_id"), transaction.accountId},
+        {QStringLiteral("date"), dateToText(transaction.date)},
+        {QStringLiteral("payee"), transaction.payee},
+        {QStringLiteral("memo"), transaction.memo},
+        {QStringLiteral("amount"), qint64(transaction.amount)},
+        {QStringLiteral("category_id"), textOrNull(transaction.categoryId)},
+        {QStringLiteral("check_number"), transaction.checkNumber},
+        {QStringLiteral("cleared"), transaction.cleared},
+        {QStringLiteral("reconciled"), transaction.reconciled},
+        {QStringLiteral("transfer_link_id"), textOrNull(transaction.transferLinkId)},
+        {QStringLiteral("transfer_dest_account_id"), textOrNull(transaction.transferDestAccountId)},
+        {QStringLiteral("is_split"), transaction.isSplit},
+        {QStringLiteral("recurring_id"), textOrNull(transaction.recurringId)},
+        {QStringLiteral("version"), transaction.version},
+        {QStringLiteral("sync_status"), syncStatusToString(transaction.syncStatus)},
+        {QStringLiteral("server_id"), textOrNull(transaction.serverId)},
+        {QStringLiteral("created_at"), timestampToText(transaction.createdAt)},
+        {QStringLiteral("updated_at"), timestampToText(transaction.updatedAt)},
+        {QStringLiteral("deleted_at"), timestampOrNull(transaction.deletedAt)},
+    };
+}
+
+QJsonArray registerRowsJson(const QList<RegisterRow> &rows, bool withRunningBalance)
+{
+    QJsonArray array;
+    for (const RegisterRow &row : rows) {
+        QJsonObject object = transactionJson(row.transaction);
+        object.insert(QStringLiteral("category_name"), row.categoryName);
+        if (withRunningBalance)
+            object.insert(QStringLiteral("running_balance"), qint64(row.runningBalance));
+        array.append(object);
+    }
+    return array;
+}
+
+QJsonObject categoryJson(const Category &category)
+{
+    return {
+        {QStringLiteral("id"), category.id},
+        {QStringLiteral("name"), category.name},
+        {QStringLiteral("category_type"), categoryTypeToString(category.type)},
+        {QStringLiteral("parent_id"), textOrNull(category.parentId)},
+        {QStringLiteral("is_tax_relevant"), category.isTaxRelevant},
+        {QStringLiteral("tax_category"), textOrNull(category.taxCategory)},
+        {QStringLiteral("is_default"), category.isDefault},
+        {QStringLiteral("version"), category.version},
+        {QStringLiteral("sync_status"), syncStatusToString(category.syncStatus)},
+        {QStringLiteral("created_at"), timestampToText(category.createdAt)},
+        {QStringLiteral("updated_at"), timestampToText(category.updatedAt)},
+    };
+}
+
+// Amounts are typed as decimals in the currency's unit ("-12.34"; whole numbers for JPY) and read
+// exactly; more decimals than the currency has are refused rather than rounded away.
+std::optional<Money> parseAmount(const QString &text, Currency currency)
+{
+    const int decimals = currencyDecimals(currency);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0 && text.size() - point - 1 > decimals)
+        return std::nullopt;
+    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return std::nullopt;
+    const std::optional<qint64> minorUnits = decimalToMinorUnits(text, decimals);
+    if (!minorUnits)
+        return std::nullopt;
+    return Money(*minorUnits);
+}
+
+// A strict yyyy-MM-dd date; anything else is invalid.
+QDate parseDate(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!shape.match(text).hasMatch())
+        return {};
+    return dateFromText(text);
+}
+
+std::optional<Account> liveAccount(Storage &storage, const QString &id)
+{
+    std::optional<Account> account = storage.accounts.findById(id);
+    if (!account || account->deletedAt)
+        return std::nullopt;
+    return account;
+}
+
+template<typename Enum>
+std::optional<Enum> enumFromText(const QString &text, QString (*toText)(Enum), std::initializer_list<Enum> values)
+{
+    for (Enum value : values) {
+        if (toText(value) == text)
+            return value;
+    }
+    return std::nullopt;
+}
+
+int accounts(CliContext &context, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return context.usageError(QStringLiteral("accounts takes no arguments"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    QJsonArray array;
+    for (const Account &account : storage.accounts.all())
+        array.append(accountJson(account, storage.transactions.balance(account.id)));
+    context.printJson(array);
+    return 0;
+}
+
+int accountAdd(CliContext &context, const QStringList &arguments)
+{
+    const CliArguments parsed(arguments, {QStringLiteral("--type"), QStringLiteral("--currency"),
+                                          QStringLiteral("--starting-balance")});
+    if (!parsed.isValid())
+        return context.usageError(parsed.error());
+    if (parsed.positionals().size() != 1 || parsed.positionals().first().trimmed().isEmpty())
+        return context.usageError(QStringLiteral("account-add needs exactly one non-empty NAME"));
+
+    Account account;
+    account.id = newId();
+    account.name = parsed.positionals().first().trimmed();
+    if (parsed.has(QStringLiteral("--type"))) {
+        const std::optional<AccountType> type = enumFromText<AccountType>(
+            parsed.value(QStringLiteral("--type")), accountTypeToString,
+            {AccountType::Checking, AccountType::Savings, AccountType::CreditCard, AccountType::Cash,
+             AccountType::Investment, AccountType::Other});
+        if (!type) {
+            return context.usageError(QStringLiteral("unknown account type %1 (checking, savings, credit_card, cash, "
+                                                     "investment, other)")
+                                          .arg(parsed.value(QStringLiteral("--type"))));
+        }
+        account.type = *type;
+    }
+    if (parsed.has(QStringLiteral("--currency"))) {
+        const std::optional<Currency> currency = enumFromText<Currency>(
+            parsed.value(QStringLiteral("--currency")), currencyCode,
+            {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD, Currency::AUD, Currency::JPY});
+        if (!currency) {
+            return context.usageError(QStringLiteral("unknown currency %1 (USD, EUR, GBP, CAD, AUD, JPY)")
+                                          .arg(parsed.value(QStringLiteral("--currency"))));
+        }
+        account.currency = *currency;
+    }
+    if (parsed.has(QStringLiteral("--starting-balance"))) {
+        const QString text = parsed.value(QStringLiteral("--starting-balance"));
+        const std::optional<Money> balance = parseAmount(text, account.currency);
+        if (!balance)
+            return context.usageError(QStringLiteral("malformed amount %1").arg(text));
+        account.startingBalance = *balance;
+    }
+
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    const QList<Account> existing = storage.accounts.all();
+    account.sortOrder = existing.isEmpty() ? 0 : existing.last().sortOrder + 1;
+    account.createdAt = account.updatedAt = currentTimestamp();
+    if (!storage.accounts.insert(account))
+        return context.fail(QStringLiteral("could not store the account"));
+    context.printJson(accountJson(account, account.startingBalance));
+    return 0;
+}
+
+int transactionAdd(CliContext &context, const QStringList &arguments)
+{
+    const CliArguments parsed(arguments, {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount"),
+                                          QStringLiteral("--memo"), QStringLiteral("--category")});
+    if (!parsed.isValid())
+        return context.usageError(parsed.error());
+    if (parsed.positionals().size() != 1)
+        return context.usageError(QStringLiteral("tx-add needs exactly one ACCOUNT_ID"));
+    for (const QString &required : {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount")}) {
+        if (!parsed.has(required))
+            return context.usageError(QStringLiteral("tx-add needs %1").arg(required));
+    }
+    const QDate date = parseDate(parsed.value(QStringLiteral("--date")));
+    if (!date.isValid()) {
+        return context.usageError(
+            QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(QStringLiteral("--date"))));
+    }
+
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    const QString accountId = parsed.positionals().first();
+    const std::optional<Account> account = liveAccount(storage, accountId);
+    if (!account)
+        return context.usageError(QStringLiteral("unknown account %1").arg(accountId));
+    const QString amountText = parsed.value(QStringLiteral("--amount"));
+    const std::optional<Money> amount = parseAmount(amountText, account->currency);
+    if (!amount)
+        return context.usageError(QStringLiteral("malformed amount %1").arg(amountText));
+
+    Transaction transaction;
+    if (parsed.has(QStringLiteral("--category"))) {
+        const QString name = parsed.value(QStringLiteral("--category"));
+        const std::optional<Category> category = storage.categories.findByName(name);
+        if (!category)
+            return context.usageError(QStringLiteral("unknown category %1").arg(name));
+        transaction.categoryId = category->id;
+    }
+    transaction.id = newId();
+    transaction.accountId = account->id;
+    transaction.date = date;
+    transaction.payee = parsed.value(QStringLiteral("--payee"));
+    transaction.memo = parsed.value(QStringLiteral("--memo"));
+    transaction.amount = *amount;
+    transaction.createdAt = transaction.updatedAt = currentTimestamp();
+    if (!storage.transactions.insert(transaction))
+        return context.fail(QStringLiteral("could not store the transaction"));
+    context.printJson(transactionJson(transaction));
+    return 0;
+}
+
+int registerCommand(CliContext &context, const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return context.usageError(QStringLiteral("register needs exactly one ACCOUNT_ID"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    if (!liveAccount(storage, arguments.first()))
+        return context.usageError(QStringLiteral("unknown account %1").arg(arguments.first()));
+    context.printJson(registerRowsJson(storage.transactions.registerRows(arguments.first()), true));
+    return 0;
+}
+
+int search(CliContext &context, const QStringList &arguments)
+{
+    const CliArguments parsed(arguments, {QStringLiteral("--account"), QStringLiteral("--category"),
+                                          QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--cleared")});
+    if (!parsed.isValid())
+        return context.usageError(parsed.error());
+    if (parsed.positionals().size() > 1)
+        return context.usageError(QStringLiteral("search takes at most one QUERY (quote it)"));
+
+    TransactionSearchFilter filter;
+    filter.accountId = parsed.value(QStringLiteral("--account"));
+    filter.categoryId = parsed.value(QStringLiteral("--category"));
+    for (const auto &[option, target] : {std::pair{QStringLiteral("--from"), &filter.fromDate},
+                                         std::pair{QStringLiteral("--to"), &filter.toDate}}) {
+        if (!parsed.has(option))
+            continue;
+        *target = parseDate(parsed.value(option));
+        if (!target->isValid())
+            return context.usageError(QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(option)));
+    }
+    if (parsed.has(QStringLiteral("--cleared"))) {
+        const QString cleared = parsed.value(QStringLiteral("--cleared"));
+        if (cleared != QLatin1String("true") && cleared != QLatin1String("false"))
+            return context.usageError(QStringLiteral("--cleared takes true or false"));
+        filter.cleared = cleared == QLatin1String("true");
+    }
+
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    if (!filter.accountId.isEmpty() && !liveAccount(storage, filter.accountId))
+        return context.usageError(QStringLiteral("unknown account %1").arg(filter.accountId));
+    const QString query = parsed.positionals().value(0).trimmed();
+    context.printJson(registerRowsJson(storage.transactions.search(query, filter), false));
+    return 0;
+}
+
+int categories(CliContext &context, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return context.usageError(QStringLiteral("categories takes no arguments"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    QJsonArray array;
+    for (const Category &category : storage.categories.all())
+        array.append(categoryJson(category));
+    context.printJson(array);
+    return 0;
+}
+
+int recurringProcess(CliContext &context, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return context.usageError(QStringLiteral("recurring-process takes no arguments"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    Storage storage(database);
+    RecurringService service(&storage.recurring, &storage.transactions, &storage.accounts);
+    context.printJson(QJsonObject{{QStringLiteral("posted"), service.processDue()}});
+    return 0;
+}
+
+} // namespace
+
 QList<CliCommand> storageCommands()
 {
-    return {};
+    return {
+        {QStringLiteral("accounts"), QString(), QStringLiteral("List the accounts with their current balance"), accounts},
+        {QStringLiteral("account-add"), QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT]"),
+         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00"), accountAdd},
+        {QStringLiteral("tx-add"),
+         QStringLiteral("ACCOUNT_ID --date yyyy-MM-dd --payee P --amount AMOUNT [--memo M] [--category NAME]"),
+         QStringLiteral("Add a transaction; a negative AMOUNT is a payment"), transactionAdd},
+        {QStringLiteral("register"), QStringLiteral("ACCOUNT_ID"),
+         QStringLiteral("Print an account's register, oldest first, with running balances"), registerCommand},
+        {QStringLiteral("search"),
+         QStringLiteral("[QUERY] [--account ID] [--category ID] [--from D] [--to D] [--cleared true|false]"),
+         QStringLiteral("Full-text search over payee, memo and check number (newest 200)"), search},
+        {QStringLiteral("categories"), QString(), QStringLiteral("List the live categories by name"), categories},
+        {QStringLiteral("recurring-process"), QString(),
+         QStringLiteral("Post every due auto-post recurring transaction and print how many"), recurringProcess},
+    };
 }
