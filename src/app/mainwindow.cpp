@@ -8,11 +8,13 @@
 #include "welcomescreen.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -666,9 +668,10 @@ void MainWindow::showNewAccountDialog()
     const QList<Account> existing = m_state->accountRepository()->all();
     for (const Account &other : existing)
         account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    if (!m_state->accountRepository()->insert(account))
-        return;
-    if (openingBalance != 0) {
+    // An account without its opening transaction would silently lose the entered balance.
+    SqlTransaction guard(m_state->database()->connection());
+    bool saved = guard.isActive() && m_state->accountRepository()->insert(account);
+    if (saved && openingBalance != 0) {
         Transaction opening;
         opening.id = newId();
         opening.accountId = account.id;
@@ -680,7 +683,12 @@ void MainWindow::showNewAccountDialog()
         opening.version = 1;
         opening.createdAt = currentTimestamp();
         opening.updatedAt = opening.createdAt;
-        m_state->transactionRepository()->insert(opening);
+        saved = m_state->transactionRepository()->insert(opening);
+    }
+    if (!saved || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
     }
     selectAccount(account.id);
 }
@@ -839,10 +847,16 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (answer != QMessageBox::Yes)
         return;
 
+    // One unit, so that a restore finds every row deleted with the account, or the account stays.
+    SqlTransaction guard(m_state->database()->connection());
     const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
     const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
     const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
-    m_state->accountRepository()->softDelete(accountId);
+    if (!m_state->accountRepository()->softDelete(accountId) || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
+    }
     qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
                       << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
 

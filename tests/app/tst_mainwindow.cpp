@@ -4,6 +4,7 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -23,7 +24,9 @@
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -51,6 +54,7 @@ private slots:
     void forgottenAccountFallsBackToTheFirst();
     void newAccountWithStartingBalance_data();
     void newAccountWithStartingBalance();
+    void refusedOpeningBalanceCreatesNoAccount();
     void altDigitSwitchesAccounts();
     void movedRowsStoreTheSortOrder();
     void dragReordersAndStoresTheSortOrder();
@@ -216,6 +220,27 @@ void TestMainWindow::newAccountWithStartingBalance()
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().transaction.payee, QStringLiteral("Opening Balance"));
     QCOMPARE(rows.first().transaction.id, row.id);
+}
+
+// Regression: the account was stored even when its opening transaction was refused, and the
+// entered balance was lost without a trace.
+void TestMainWindow::refusedOpeningBalanceCreatesNoAccount()
+{
+    TestState state;
+    QSqlQuery trigger(state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    MainWindow window(state.get());
+    whenModalShown([](QWidget *form) {
+        form->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Lost"));
+        form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->setValue(250);
+        static_cast<QDialog *>(form)->accept();
+    });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    window.showNewAccountDialog();
+    QVERIFY(state->accountRepository()->all().isEmpty());
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("No accounts"));
 }
 
 void TestMainWindow::altDigitSwitchesAccounts()
