@@ -8,6 +8,7 @@ class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -42,6 +43,7 @@ public:
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
     ReportService *reportService() const { return m_reportService; }
+    ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
@@ -65,6 +67,7 @@ private:
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
     ReportService *m_reportService = nullptr;
+    ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };
