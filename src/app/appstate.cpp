@@ -15,6 +15,7 @@
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "thememanager.h"
 
 #include <QDebug>
 
@@ -61,6 +62,9 @@ bool AppState::initialize()
     m_importService =
         new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
+
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;

@@ -15,6 +15,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // The composition root: owns the database and every repository and service for the whole run
@@ -45,6 +46,7 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -69,5 +71,6 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

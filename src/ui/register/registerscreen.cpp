@@ -1,0 +1,814 @@
+#include "registerscreen.h"
+
+#include "dateinput.h"
+#include "registerdelegate.h"
+#include "registermodel.h"
+#include "registerstyle.h"
+#include "registertableview.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/datetext.h"
+#include "data/decimaltext.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+#include "data/sqltransaction.h"
+#include "data/transactionrepository.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString transferPrefix = QStringLiteral("[Transfer] ");
+
+// parseMoney reads anything unreadable as 0; the register must not save a typo as a zero amount.
+std::optional<Money> readAmount(const QString &text, Currency currency)
+{
+    const Money value = parseMoney(text, currency);
+    if (value != 0)
+        return value;
+    QString cleaned = text;
+    cleaned.remove(currencySymbol(currency)).remove(u',');
+    cleaned = cleaned.trimmed();
+    if (cleaned.startsWith(u'-'))
+        cleaned.remove(0, 1);
+    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)).has_value())
+        return Money(0);
+    return std::nullopt;
+}
+
+QFont resizedFont(const QFont &base, qreal delta, int weight = -1)
+{
+    QFont font = base;
+    font.setPointSizeF(std::max(7.0, base.pointSizeF() + delta));
+    if (weight > 0)
+        font.setWeight(QFont::Weight(weight));
+    return font;
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
+    : QWidget(parent)
+    , m_appState(appState)
+    , m_model(new RegisterModel(this))
+    , m_delegate(new RegisterDelegate(appState, this))
+    , m_view(new RegisterTableView(this, this))
+    , m_nameLabel(new QLabel(this))
+    , m_balanceLabel(new QLabel(this))
+    , m_reconcileButton(new QPushButton(tr("Reconcile"), this))
+    , m_subtitleLabel(new QLabel(this))
+    , m_hintLabel(new QLabel(this))
+    , m_hintTimer(new QTimer(this))
+{
+    const QFont appFont = QApplication::font();
+    m_nameLabel->setFont(resizedFont(appFont, 8, 600));
+    m_balanceLabel->setFont(resizedFont(appFont, 4, 600));
+    m_balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
+
+    m_subtitleLabel->setFont(resizedFont(appFont, -2));
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitleLabel->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    auto *header = new QHBoxLayout;
+    header->setSpacing(16);
+    header->addWidget(m_nameLabel);
+    header->addStretch();
+    header->addWidget(m_balanceLabel);
+    header->addWidget(m_reconcileButton);
+    layout->addLayout(header);
+    layout->addWidget(m_subtitleLabel);
+    layout->addSpacing(8);
+    layout->addWidget(m_view, 1);
+
+    auto *hintBar = new QHBoxLayout;
+    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#6E8A7E"));
+    auto *keysLabel = new QLabel(
+        tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
+    keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
+    hintBar->addWidget(m_hintLabel);
+    hintBar->addStretch();
+    hintBar->addWidget(keysLabel);
+    layout->addLayout(hintBar);
+
+    m_hintTimer->setSingleShot(true);
+    connect(m_hintTimer, &QTimer::timeout, m_hintLabel, &QLabel::clear);
+
+    m_delegate->setKeyHandler(this);
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->setSortingEnabled(false);
+    m_view->setShowGrid(false);
+    m_view->setWordWrap(false);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Fixed, uniform row heights: the view never measures rows, so 100,000 of them scroll as
+    // fast as ten.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(RegisterDelegate::oneLineHeight);
+    m_view->verticalHeader()->hide();
+    QHeaderView *columns = m_view->horizontalHeader();
+    columns->setHighlightSections(false);
+    const struct
+    {
+        int column;
+        int width; // 0: stretches
+    } widths[] = {{RegisterModel::DateColumn, 130}, {RegisterModel::CheckNumberColumn, 60},
+                  {RegisterModel::PayeeColumn, 0},  {RegisterModel::CategoryColumn, 0},
+                  {RegisterModel::MemoColumn, 0},   {RegisterModel::PaymentColumn, 100},
+                  {RegisterModel::DepositColumn, 100}, {RegisterModel::ClearedColumn, 35},
+                  {RegisterModel::BalanceColumn, 110}};
+    for (const auto &entry : widths) {
+        if (entry.width > 0) {
+            columns->setSectionResizeMode(entry.column, QHeaderView::Fixed);
+            columns->resizeSection(entry.column, entry.width);
+        } else {
+            columns->setSectionResizeMode(entry.column, QHeaderView::Stretch);
+        }
+    }
+
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { startEditingRow(current.row()); });
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        startEditingRow(index.row());
+        if (index.column() != RegisterModel::BalanceColumn)
+            openEditorAt(index);
+    });
+}
+
+RegisterScreen::~RegisterScreen() = default;
+
+QString RegisterScreen::hintText() const
+{
+    return m_hintLabel->text();
+}
+
+QString RegisterScreen::balanceText() const
+{
+    return m_balanceLabel->text();
+}
+
+void RegisterScreen::setAccount(const QString &accountId)
+{
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    reload();
+    focusNewEntryRow();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    if (!account)
+        return;
+    m_nameLabel->setText(account->name);
+    QString subtitle = account->institution;
+    if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+
+    const int topRow = m_view->rowAt(0);
+    const RegisterRow *top = m_model->registerRow(topRow);
+    const QString topId = top ? top->transaction.id : QString();
+    const QModelIndex current = m_view->currentIndex();
+    const RegisterRow *currentRecord = current.isValid() ? m_model->registerRow(current.row()) : nullptr;
+    const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
+
+    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    PreferencesRepository *preferences = m_appState->preferencesRepository();
+    const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
+    m_delegate->setTwoLine(twoLine);
+    m_view->setColumnHidden(RegisterModel::MemoColumn, twoLine);
+    m_model->setTwoLine(twoLine);
+    m_view->verticalHeader()->setDefaultSectionSize(twoLine ? RegisterDelegate::twoLineHeight
+                                                            : RegisterDelegate::oneLineHeight);
+    m_view->viewport()->update();
+    const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
+    if (newestFirst)
+        std::reverse(rows.begin(), rows.end());
+
+    m_model->load(std::move(rows), newestFirst, account->currency);
+
+    const Money balance = m_model->accountBalance(account->startingBalance);
+    m_balanceLabel->setText(formatMoney(balance, account->currency));
+    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(
+        (balance < 0 ? negativeColor() : positiveColor()).name(QColor::HexRgb)));
+
+    const int lastRow = m_model->rowCount() - 1;
+    int currentRow = m_model->rowOfTransaction(currentId);
+    if (currentRow < 0 && current.isValid())
+        currentRow = std::min(current.row(), lastRow);
+    int restoredTop = m_model->rowOfTransaction(topId);
+    if (restoredTop < 0 && topRow >= 0)
+        restoredTop = std::min(topRow, lastRow);
+    if (restoredTop >= 0)
+        m_view->scrollTo(m_model->index(restoredTop, 0), QAbstractItemView::PositionAtTop);
+    if (currentRow >= 0) {
+        const QModelIndex restored = m_model->index(currentRow, std::max(0, current.column()));
+        m_view->setCurrentIndex(restored);
+        m_view->scrollTo(restored);
+    }
+}
+
+void RegisterScreen::focusNewEntryRow()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    if (m_model->isNewestFirst())
+        m_view->scrollToTop();
+    else
+        m_view->scrollToBottom();
+    m_view->setCurrentIndex(m_model->index(m_model->blankRow(), RegisterModel::DateColumn));
+}
+
+void RegisterScreen::insertNewEntry()
+{
+    m_model->setEditingRow(-1);
+    m_model->clearPendingEdit();
+    m_model->setPendingEdit(m_model->pendingEdit());
+    const QModelIndex blank = m_model->index(m_model->blankRow(), RegisterModel::DateColumn);
+    m_view->setCurrentIndex(blank);
+    m_view->scrollTo(blank);
+    openEditorAt(blank);
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    if (!m_accountId.isEmpty())
+        emit newTransactionRequested(m_accountId);
+}
+
+void RegisterScreen::showHint(const QString &text, int timeoutMs)
+{
+    m_hintLabel->setText(text);
+    // One timer for all hints, so an old hint's timeout never clears a newer one early.
+    m_hintTimer->start(timeoutMs);
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    const int editingRow = m_model->editingRow();
+    const RegisterRow *record = m_model->registerRow(row);
+    const bool leavesAnEdit = editingRow != -1 && editingRow != row;
+    if (m_model->isBlankRow(row) || (record && record->transaction.id.isEmpty())) {
+        // The blank row, or the opening-balance row, which has nothing stored to edit.
+        if (leavesAnEdit) {
+            m_model->setEditingRow(-1);
+            m_model->clearPendingEdit();
+            m_model->setPendingEdit(m_model->pendingEdit());
+        }
+        return;
+    }
+    if (!record || row == editingRow)
+        return;
+    m_model->loadPendingEditFromRow(row);
+    m_model->setEditingRow(row);
+}
+
+void RegisterScreen::openEditorAt(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    m_view->scrollTo(index);
+    if (m_model->flags(index).testFlag(Qt::ItemIsEditable))
+        m_view->edit(index);
+}
+
+void RegisterScreen::writeOpenEditor()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (QWidget *editor = m_view->editorAt(current))
+        m_delegate->setModelData(editor, m_model, current);
+}
+
+int RegisterScreen::nextVisibleColumn(int column) const
+{
+    for (int candidate = column + 1; candidate <= RegisterModel::ClearedColumn; ++candidate) {
+        if (!m_view->isColumnHidden(candidate))
+            return candidate;
+    }
+    return -1;
+}
+
+int RegisterScreen::previousVisibleColumn(int column) const
+{
+    for (int candidate = std::min(column, int(RegisterModel::BalanceColumn)) - 1; candidate >= 0; --candidate) {
+        if (!m_view->isColumnHidden(candidate))
+            return candidate;
+    }
+    return -1;
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    writeOpenEditor();
+    const int next = nextVisibleColumn(current.column());
+    if (next < 0)
+        return;
+    const QModelIndex target = current.siblingAtColumn(next);
+    m_view->setCurrentIndex(target);
+    openEditorAt(target);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    writeOpenEditor();
+    const int previous = previousVisibleColumn(current.column());
+    if (previous < 0)
+        return;
+    const QModelIndex target = current.siblingAtColumn(previous);
+    m_view->setCurrentIndex(target);
+    openEditorAt(target);
+    if (previous == RegisterModel::PayeeColumn) {
+        QWidget *editor = m_view->editorAt(target);
+        if (editor && editor->objectName() == u"PayeeMemoEditor") {
+            if (auto *memoEdit = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
+                memoEdit->setFocus();
+        }
+    }
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget *focus = QApplication::focusWidget();
+    const bool inTable = m_view->hasFocus() || (focus && m_view->isAncestorOf(focus));
+    if (!inTable)
+        return QWidget::focusNextPrevChild(next);
+    QWidget *container = focus;
+    while (container && container != m_view && container->objectName() != u"PayeeMemoEditor")
+        container = container->parentWidget();
+    if (container && container != m_view) {
+        auto *payeeEdit = container->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        auto *memoEdit = container->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        if (next && focus == payeeEdit && memoEdit) {
+            memoEdit->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (!next && focus == memoEdit && payeeEdit) {
+            payeeEdit->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    if (next)
+        advanceToNextField();
+    else
+        advanceToPreviousField();
+    return true;
+}
+
+bool RegisterScreen::isRegisterShortcut(const QKeyEvent *event) const
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_D:
+    case Qt::Key_I:
+    case Qt::Key_N:
+    case Qt::Key_M:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Win over window-wide shortcuts on the same keys while the register has the focus.
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (isRegisterShortcut(keyEvent)) {
+            keyEvent->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (handleKeyPress(keyEvent)) {
+            keyEvent->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RegisterScreen::handleKeyPress(QKeyEvent *event)
+{
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (control) {
+            commitCurrentRow();
+        } else {
+            const QModelIndex current = m_view->currentIndex();
+            if (!current.isValid() || m_view->editorAt(current)
+                || !m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
+                enterMove();
+            } else {
+                startEditingRow(current.row());
+                openEditorAt(current);
+            }
+        }
+        return true;
+    case Qt::Key_D:
+        if (!control)
+            return false;
+        deleteCurrentRow();
+        return true;
+    case Qt::Key_I:
+        if (!control)
+            return false;
+        insertNewEntry();
+        return true;
+    case Qt::Key_N:
+        if (!control)
+            return false;
+        newTransactionDialog();
+        return true;
+    case Qt::Key_M:
+        if (!control)
+            return false;
+        memorize();
+        return true;
+    default:
+        break;
+    }
+    if (!control && event->text() == u"'") {
+        // An apostrophe copies from above only before anything is typed into the field, so
+        // payees such as "Trader Joe's" can still be written.
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        if (edit && m_view->isAncestorOf(edit) && !edit->text().isEmpty() && edit->selectedText() != edit->text())
+            return false;
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}
+
+void RegisterScreen::enterMove()
+{
+    writeOpenEditor();
+    const QModelIndex current = m_view->currentIndex();
+    const int row = current.isValid() ? current.row() : m_model->blankRow();
+    const int column = current.isValid() ? current.column() : -1;
+    int target = -1;
+    if (column < 0 || column > RegisterModel::ClearedColumn) {
+        target = nextVisibleColumn(-1);
+    } else {
+        target = nextVisibleColumn(column);
+        if (target < 0) {
+            commitCurrentRow();
+            return;
+        }
+    }
+    const QModelIndex index = m_model->index(row, target);
+    m_view->setCurrentIndex(index);
+    openEditorAt(index);
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    if (m_accountId.isEmpty())
+        return;
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && m_view->editorAt(current))
+        writeOpenEditor();
+    m_view->setCurrentIndex(QModelIndex());
+
+    // A failed check leaves everything as typed and the cursor where it was.
+    const auto refuse = [this, current](const QString &hint) {
+        if (!hint.isEmpty())
+            showHint(hint, 3000);
+        if (current.isValid())
+            m_view->setCurrentIndex(current);
+    };
+
+    const RegisterModel::PendingEdit pending = m_model->pendingEdit();
+    const int editingRow = m_model->editingRow();
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    if (!account)
+        return refuse(QString());
+
+    QString payee = pending.payee.trimmed();
+    if (payee.isEmpty())
+        return refuse(tr("Payee is required"));
+
+    const QString paymentText = pending.payment.trimmed();
+    const QString depositText = pending.deposit.trimmed();
+    if (paymentText.isEmpty() && depositText.isEmpty())
+        return refuse(tr("Enter a payment or deposit amount"));
+    const std::optional<Money> parsed = readAmount(paymentText.isEmpty() ? depositText : paymentText,
+                                                   account->currency);
+    if (!parsed)
+        return refuse(tr("Enter a valid amount"));
+    const Money amount = paymentText.isEmpty() ? *parsed : -*parsed;
+
+    QDate date = dateFromEditText(pending.date.trimmed());
+    if (!date.isValid())
+        date = QDate::currentDate();
+
+    QString categoryId = pending.categoryId;
+    const QString categoryText = pending.category.trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        CategoryRepository *categories = m_appState->categoryRepository();
+        std::optional<Category> category = categories->findByName(categoryText);
+        const qsizetype separator = categoryText.indexOf(QStringLiteral(" > "));
+        if (!category && separator >= 0)
+            category = categories->findByName(categoryText.mid(separator + 3).trimmed());
+        if (category)
+            categoryId = category->id;
+    }
+
+    const QString clearedText = pending.cleared.trimmed().toUpper();
+    const bool reconciled = clearedText == u"R";
+    const bool cleared = reconciled || clearedText == u"C";
+
+    std::optional<Account> destination;
+    if (payee.startsWith(transferPrefix)) {
+        const QString name = payee.mid(transferPrefix.size());
+        const QList<Account> accounts = m_appState->accountRepository()->all();
+        const auto found = std::find_if(accounts.cbegin(), accounts.cend(),
+                                        [&name](const Account &candidate) { return candidate.name == name; });
+        if (found == accounts.cend())
+            return refuse(tr("Transfer account not found"));
+        if (found->id == m_accountId)
+            return refuse(tr("Cannot transfer to the same account"));
+        if (found->currency != account->currency) {
+            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+            return refuse(QString());
+        }
+        destination = *found;
+        payee = tr("Transfer to %1").arg(destination->name);
+    }
+
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    const QDateTime now = currentTimestamp();
+    const auto otherLeg = [&](const QString &firstId) {
+        Transaction other;
+        other.id = newId();
+        other.accountId = destination->id;
+        other.date = date;
+        other.payee = tr("Transfer from %1").arg(account->name);
+        other.amount = -amount;
+        other.cleared = cleared;
+        other.reconciled = reconciled;
+        other.createdAt = now;
+        other.updatedAt = now;
+        other.transferLinkId = firstId;
+        other.transferDestAccountId = m_accountId;
+        return other;
+    };
+
+    const bool isNewEntry = editingRow == -1 || m_model->isBlankRow(editingRow);
+    SqlTransaction guard(m_appState->database()->connection());
+    if (isNewEntry) {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = m_accountId;
+        transaction.date = date;
+        transaction.payee = payee;
+        transaction.checkNumber = pending.checkNumber.trimmed();
+        transaction.memo = pending.memo.trimmed();
+        transaction.amount = amount;
+        transaction.categoryId = categoryId;
+        transaction.cleared = cleared;
+        transaction.reconciled = reconciled;
+        transaction.createdAt = now;
+        transaction.updatedAt = now;
+        bool saved = true;
+        if (destination) {
+            const Transaction other = otherLeg(transaction.id);
+            transaction.transferLinkId = other.id;
+            transaction.transferDestAccountId = destination->id;
+            saved = transactions->insert(other);
+        }
+        saved = saved && transactions->insert(transaction) && guard.commit();
+        if (!saved) {
+            emit errorMessage(tr("The transaction could not be saved"));
+            return refuse(QString());
+        }
+        m_model->setLastDate(dateToEditText(date));
+        reload();
+        focusNewEntryRow();
+        return;
+    }
+
+    const RegisterRow *record = m_model->registerRow(editingRow);
+    if (!record)
+        return refuse(QString());
+    Transaction transaction = transactions->findById(record->transaction.id).value_or(record->transaction);
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.checkNumber = pending.checkNumber.trimmed();
+    transaction.memo = pending.memo.trimmed();
+    transaction.amount = amount;
+    transaction.categoryId = categoryId;
+    transaction.cleared = cleared;
+    transaction.reconciled = reconciled;
+    transaction.version += 1;
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.updatedAt = now;
+
+    // Both legs of a transfer must keep mirroring each other, or money would appear in or vanish
+    // from the other account.
+    bool saved = true;
+    std::optional<Transaction> linked;
+    if (!transaction.transferLinkId.isEmpty())
+        linked = transactions->findById(transaction.transferLinkId);
+    if (linked && !linked->deletedAt) {
+        linked->date = date;
+        linked->amount = -amount;
+        linked->version += 1;
+        linked->syncStatus = SyncStatus::Pending;
+        linked->updatedAt = now;
+        saved = transactions->update(*linked);
+    } else if (destination && transaction.transferLinkId.isEmpty()) {
+        const Transaction other = otherLeg(transaction.id);
+        transaction.transferLinkId = other.id;
+        transaction.transferDestAccountId = destination->id;
+        saved = transactions->insert(other);
+    }
+    saved = saved && transactions->update(transaction) && guard.commit();
+    if (!saved) {
+        emit errorMessage(tr("The transaction could not be saved"));
+        return refuse(QString());
+    }
+    reload();
+    if (editingRow < m_model->rowCount() - 1)
+        m_view->setCurrentIndex(m_model->index(editingRow + 1, RegisterModel::DateColumn));
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    if (m_model->isBlankRow(current.row())) {
+        if (QWidget *editor = m_view->editorAt(current))
+            m_view->closeEditorQuietly(editor);
+        m_model->setEditingRow(-1);
+        m_model->clearPendingEdit();
+        m_model->setPendingEdit(m_model->pendingEdit());
+        const QModelIndex blank = m_model->index(m_model->blankRow(), RegisterModel::DateColumn);
+        m_view->setCurrentIndex(blank);
+        openEditorAt(blank);
+        showHint(tr("Fields cleared"), 3000);
+        return;
+    }
+    deleteRow(current.row());
+}
+
+void RegisterScreen::deleteRow(int row)
+{
+    const RegisterRow *record = m_model->registerRow(row);
+    if (!record)
+        return;
+    if (record->transaction.id.isEmpty()) {
+        showHint(tr("The opening balance belongs to the account: change it in the account's settings"), 3000);
+        return;
+    }
+    const Transaction transaction = record->transaction;
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    const Currency currency = account ? account->currency : Currency::USD;
+    const QString amount = formatMoney(qAbs(transaction.amount), currency);
+    const QString question = transaction.transferLinkId.isEmpty()
+        ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
+        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+              .arg(transaction.payee, amount);
+    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+
+    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
+        m_view->closeEditorQuietly(editor);
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    SqlTransaction guard(m_appState->database()->connection());
+    bool deleted = true;
+    if (!transaction.transferLinkId.isEmpty()) {
+        const std::optional<Transaction> linked = transactions->findById(transaction.transferLinkId);
+        if (linked && !linked->deletedAt)
+            deleted = transactions->softDelete(linked->id);
+    }
+    deleted = deleted && transactions->softDelete(transaction.id) && guard.commit();
+    if (!deleted)
+        emit errorMessage(tr("The transaction could not be deleted"));
+    reload();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.row() == 0 || !m_model->flags(current).testFlag(Qt::ItemIsEditable))
+        return;
+    const QVariant value = m_model->index(current.row() - 1, current.column()).data(Qt::EditRole);
+    m_model->setData(current, value, Qt::EditRole);
+    QWidget *editor = m_view->editorAt(current);
+    if (!editor)
+        return;
+    const QString text = value.toString();
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (found >= 0)
+            combo->setCurrentIndex(found);
+        else
+            combo->setEditText(text);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+        edit->setText(text);
+    } else if (auto *payeeEdit = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))) {
+        payeeEdit->setText(text);
+    }
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    const RegisterRow *record = m_model->registerRow(row);
+    if (!record || record->transaction.id.isEmpty())
+        return;
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    Transaction transaction = transactions->findById(record->transaction.id).value_or(record->transaction);
+    transaction.cleared = !transaction.cleared;
+    transaction.updatedAt = currentTimestamp();
+    transaction.syncStatus = SyncStatus::Pending;
+    transactions->update(transaction);
+    reload();
+}
+
+void RegisterScreen::memorize()
+{
+    const RegisterRow *record = m_model->registerRow(m_view->currentIndex().row());
+    if (!record || record->transaction.id.isEmpty())
+        return;
+    const Transaction &transaction = record->transaction;
+    if (!transaction.date.isValid() || transaction.date.year() < 2000) {
+        showHint(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction recurring;
+    recurring.accountId = transaction.accountId;
+    recurring.payee = transaction.payee;
+    recurring.memo = transaction.memo;
+    recurring.amount = transaction.amount;
+    recurring.categoryId = transaction.categoryId;
+    recurring.frequency = Frequency::Monthly;
+    recurring.startDate = transaction.date;
+    recurring.nextDueDate = transaction.date;
+    recurring.autoPost = false;
+    recurring.isActive = true;
+    recurring.transferDestAccountId = transaction.transferDestAccountId;
+    recurring.version = 1;
+    emit memorizeRequested(recurring);
+}
+
+void RegisterScreen::onContextMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    connect(menu.addAction(tr("&Insert New (Ctrl+I)")), &QAction::triggered, this, &RegisterScreen::insertNewEntry);
+    connect(menu.addAction(tr("&New Transaction... (Ctrl+N)")), &QAction::triggered, this,
+            &RegisterScreen::newTransactionDialog);
+    const int row = m_view->rowAt(position.y());
+    const RegisterRow *record = m_model->registerRow(row);
+    if (record && !record->transaction.id.isEmpty()) {
+        menu.addSeparator();
+        const QString toggleText = record->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared");
+        connect(menu.addAction(toggleText), &QAction::triggered, this, [this, row] { toggleCleared(row); });
+        connect(menu.addAction(tr("&Delete (Ctrl+D)")), &QAction::triggered, this, [this, row] { deleteRow(row); });
+    }
+    menu.exec(m_view->viewport()->mapToGlobal(position));
+}

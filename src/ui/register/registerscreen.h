@@ -1,0 +1,85 @@
+#pragma once
+
+#include "data/recurringtransaction.h"
+
+#include <QString>
+#include <QWidget>
+
+class AppState;
+class QKeyEvent;
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class QTimer;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// The register of the current account: loads its rows, turns keystrokes into field moves, and
+// commits the row being edited as a new or changed transaction, both legs of a transfer included.
+class RegisterScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState *appState, QWidget *parent = nullptr);
+    ~RegisterScreen() override;
+
+    void setAccount(const QString &accountId);
+    QString accountId() const { return m_accountId; }
+    // Skipped while no account is set or a cell editor is open.
+    void reload();
+    void focusNewEntryRow();
+    void insertNewEntry();
+    void showHint(const QString &text, int timeoutMs);
+    void toggleCleared(int row);
+    void memorize();
+
+    RegisterModel *model() const { return m_model; }
+    RegisterTableView *view() const { return m_view; }
+    QString hintText() const;
+    QString balanceText() const;
+
+    // The Tab chain inside the two-line payee/memo editor; public so the view can defer to it.
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+signals:
+    void reconcileRequested();
+    void errorMessage(const QString &message);
+    // The transaction form and the recurring form open from here once they exist.
+    void newTransactionRequested(const QString &accountId);
+    void memorizeRequested(const RecurringTransaction &recurring);
+
+public slots:
+    void onContextMenu(const QPoint &position);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+
+private:
+    bool handleKeyPress(QKeyEvent *event);
+    bool isRegisterShortcut(const QKeyEvent *event) const;
+    void enterMove();
+    void writeOpenEditor();
+    void deleteRow(int row);
+    int nextVisibleColumn(int column) const;
+    int previousVisibleColumn(int column) const;
+    void openEditorAt(const QModelIndex &index);
+
+    AppState *m_appState;
+    QString m_accountId;
+    RegisterModel *m_model;
+    RegisterDelegate *m_delegate;
+    RegisterTableView *m_view;
+    QLabel *m_nameLabel;
+    QLabel *m_balanceLabel;
+    QPushButton *m_reconcileButton;
+    QLabel *m_subtitleLabel;
+    QLabel *m_hintLabel;
+    QTimer *m_hintTimer;
+};
