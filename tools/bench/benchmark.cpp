@@ -206,7 +206,8 @@ private:
             qFatal("no QIF file in %s", qPrintable(m_dataDir));
         const QByteArray bytes = file.readAll();
         qint64 count = 0;
-        Figure figure{QStringLiteral("qif-parse")};
+        Figure figure;
+        figure.name = QStringLiteral("qif-parse");
         figure.floorName = QStringLiteral("decode + split lines");
         figure.floorSeconds = medianTime(m_runs, {}, [&] {
             const QString text = decodeImportText(bytes);
@@ -259,7 +260,8 @@ private:
             qFatal("no QIF file in %s", qPrintable(m_dataDir));
         const QifParseResult parsed = QifParser::parse(decodeImportText(file.readAll()));
 
-        Figure figure{reimport ? QStringLiteral("qif-reimport") : QStringLiteral("qif-import")};
+        Figure figure;
+        figure.name = reimport ? QStringLiteral("qif-reimport") : QStringLiteral("qif-import");
         figure.items = parsed.transactions.size();
         figure.itemUnit = QStringLiteral("records");
         ImportTarget target;
@@ -389,7 +391,8 @@ private:
     Figure withSqlFloor(const QString &name, const std::function<qint64(Stack &)> &work)
     {
         Stack stack(databasePath());
-        Figure figure{name};
+        Figure figure;
+        figure.name = name;
         QStringList statements;
         {
             StatementRecorder recorder(stack.database->connection());
@@ -477,7 +480,8 @@ private:
     Figure backupExport()
     {
         Stack stack(databasePath());
-        Figure figure{QStringLiteral("backup-export")};
+        Figure figure;
+        figure.name = QStringLiteral("backup-export");
         QByteArray archive;
         resetPeakMemory();
         figure.seconds = medianTime(m_runs, {}, [&] { archive = stack.backupService->exportBackup(); });
@@ -494,7 +498,8 @@ private:
             Stack stack(databasePath());
             archive = stack.backupService->exportBackup();
         }
-        Figure figure{QStringLiteral("backup-import")};
+        Figure figure;
+        figure.name = QStringLiteral("backup-import");
         std::unique_ptr<QTemporaryDir> directory;
         std::unique_ptr<Stack> stack;
         resetPeakMemory();
@@ -506,7 +511,7 @@ private:
                 stack = std::make_unique<Stack>(directory->filePath(QStringLiteral("zimbrel.db")));
             },
             [&] {
-                const BackupImportResult result = stack->backupService->importBackup(archive, BackupImportMode::Skip);
+                const BackupImportResult result = stack->backupService->importBackup(archive, BackupImportMode::SkipExisting);
                 figure.items = result.importedTotal();
             });
         figure.peakMegabytes = peakMegabytes();
