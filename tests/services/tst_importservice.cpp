@@ -51,6 +51,7 @@ private slots:
     void csvDuplicatesCountOccurrencesAcrossImports();
     void csvCreatesEachCategoryOnce();
     void csvMissingFileGivesZeroResult();
+    void csvFailedInsertsAreCountedNotReportedAsImported();
     void qifPairsTransfersInsideTheBatch();
     void qifPairsEachLegWithTheFirstLaterPartner();
     void qifLinksRetroactivelyThroughTheHint();
@@ -252,6 +253,21 @@ void TestImportService::csvMissingFileGivesZeroResult()
                                                      addAccount(QStringLiteral("Checking")), {});
     QCOMPARE(result, ImportResult());
     QCOMPARE(started.count(), 0);
+}
+
+// The staged write cannot tell which row failed; the import runs again row by row, and every
+// failed row is counted instead of disappearing.
+void TestImportService::csvFailedInsertsAreCountedNotReportedAsImported()
+{
+    const QString account = addAccount(QStringLiteral("Checking"));
+    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import: insert failed for 2024-01-06 Refused")));
+    const QByteArray csv("Date,Payee,Amount\n01/05/2024,Fine,-1.00\n01/06/2024,Refused,-2.00\n01/07/2024,Also fine,-3.00\n");
+    ImportResult expected = counters(2);
+    expected.databaseErrors = 1;
+    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("f.csv"), csv), account, {}), expected);
+    QCOMPARE(rows(account), (QStringList{QStringLiteral("2024-01-05|-100|Fine"), QStringLiteral("2024-01-07|-300|Also fine")}));
 }
 
 // Checking sends 100.00 to Savings; both legs are in the file and both accounts are mapped.

@@ -72,7 +72,7 @@ void TestImportText::splitCsv_data()
                                                  << Rows{{"Smith, J", "two\nlines", "3"}};
     QTest::newRow("doubled quote") << "\"say \"\"hi\"\"\",x\n" << comma << Rows{{"say \"hi\"", "x"}};
     QTest::newRow("crlf") << "a,b\r\nc,d\r\n" << comma << Rows{{"a", "b"}, {"c", "d"}};
-    QTest::newRow("lone carriage return ends a row") << "a,b\rc,d\r" << comma << Rows{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("fault: lone carriage return ends a row") << "a,b\rc,d\r" << comma << Rows{{"a", "b"}, {"c", "d"}};
     QTest::newRow("cr cr lf gives no extra row") << "a\r\r\nb\n" << comma << Rows{{"a"}, {"b"}};
     QTest::newRow("ends inside a quoted field") << "a,\"unfinished\nrest" << comma << Rows{{"a", "unfinished\nrest"}};
     QTest::newRow("quote at the very end") << "a,\"b\"" << comma << Rows{{"a", "b"}};
