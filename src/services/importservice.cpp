@@ -720,6 +720,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.id = newId();
             items.append(std::move(item));
         }
+        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
     }
     pairTransfers(items);
 
