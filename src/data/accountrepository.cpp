@@ -30,9 +30,9 @@ Account accountFromRow(const QSqlQuery &query)
     account.version = query.value(9).toInt();
     account.syncStatus = syncStatusFromString(query.value(10).toString());
     account.serverId = query.value(11).toString();
-    account.createdAt = timestampFromText(query.value(12).toString());
-    account.updatedAt = timestampFromText(query.value(13).toString());
-    account.deletedAt = optionalTimestampFromText(query.value(14).toString());
+    account.createdAt = storedTimestamp(query.value(12).toString());
+    account.updatedAt = storedTimestamp(query.value(13).toString());
+    account.deletedAt = storedOptionalTimestamp(query.value(14).toString());
     return account;
 }
 
@@ -88,7 +88,7 @@ bool AccountRepository::insert(const Account &account)
                        "starting_balance, sort_order, is_shared, version, sync_status, server_id, created_at, "
                        "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(account.id);
-    query.addBindValue(account.name);
+    query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
     query.addBindValue(currencyCode(account.currency));
     query.addBindValue(account.institution);
@@ -115,7 +115,7 @@ bool AccountRepository::update(const Account &account)
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
                        "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, "
                        "updated_at=? WHERE id=?"));
-    query.addBindValue(account.name);
+    query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
     query.addBindValue(currencyCode(account.currency));
     query.addBindValue(account.institution);

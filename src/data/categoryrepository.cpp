@@ -30,16 +30,16 @@ Category categoryFromRow(const QSqlQuery &query)
     category.version = query.value(10).toInt();
     category.syncStatus = syncStatusFromString(query.value(11).toString());
     category.serverId = query.value(12).toString();
-    category.createdAt = timestampFromText(query.value(13).toString());
-    category.updatedAt = timestampFromText(query.value(14).toString());
-    category.deletedAt = optionalTimestampFromText(query.value(15).toString());
+    category.createdAt = storedTimestamp(query.value(13).toString());
+    category.updatedAt = storedTimestamp(query.value(14).toString());
+    category.deletedAt = storedOptionalTimestamp(query.value(15).toString());
     return category;
 }
 
 // From name to server id: the values insert and update share, in statement order.
 void bindEditableValues(QSqlQuery &query, const Category &category)
 {
-    query.addBindValue(category.name);
+    query.addBindValue(nonNullText(category.name));
     query.addBindValue(categoryTypeToString(category.type));
     query.addBindValue(textOrNull(category.parentId));
     query.addBindValue(category.isTaxRelevant ? 1 : 0);
@@ -155,6 +155,20 @@ bool CategoryRepository::softDelete(const QString &id)
     query.addBindValue(id);
     if (!query.exec()) {
         logFailure("CategoryRepository::softDelete", query);
+        return false;
+    }
+    emit categoriesChanged();
+    return true;
+}
+
+bool CategoryRepository::restore(const QString &id)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("CategoryRepository::restore", query);
         return false;
     }
     emit categoriesChanged();

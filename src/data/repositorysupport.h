@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+
+#include <optional>
 
 class Database;
 
@@ -16,6 +20,17 @@ QSqlQuery prepare(const Database *database, const QString &sql);
 
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);
+
+// A null QString binds as SQL NULL; NOT NULL text columns such as a payee get '' instead, so an
+// empty payee is stored rather than refused.
+QString nonNullText(const QString &text);
+
+// Stored dates and timestamps, read on a fast path for the one form the repositories write
+// (yyyy-MM-dd, yyyy-MM-ddTHH:mm:ssZ); any other text goes through the general readers, so the
+// results are the same as dateFromText and timestampFromText.
+QDate storedDate(const QString &text);
+QDateTime storedTimestamp(const QString &text);
+std::optional<QDateTime> storedOptionalTimestamp(const QString &text);
 
 // Logs "<Class>::<operation> failed: <driver text>" as a warning.
 void logFailure(const char *operation, const QSqlQuery &query);
