@@ -10,6 +10,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/money.h"
+#include "data/repositorysupport.h"
 #include "data/splitline.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
@@ -108,7 +109,7 @@ public:
             transaction.id,
             transaction.accountId,
             dateToText(transaction.date),
-            transaction.payee,
+            RepositorySupport::nonNullText(transaction.payee),
             transaction.memo,
             qint64(transaction.amount),
             transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transaction.categoryId),

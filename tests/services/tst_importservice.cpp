@@ -188,6 +188,9 @@ void TestImportService::csvImport_data()
     QTest::newRow("short row and bad date are unparseable")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Only two\nPending,Shop,-1.00\n13/45/2024,Shop,-1.00\n")
         << Currency::USD << defaults << counters(0, 0, 3) << QStringList();
+    QTest::newRow("empty payee is stored, not refused")
+        << QByteArray("Date,Payee,Amount\n01/05/2024,,-1.00\n") << Currency::USD << defaults << counters(1)
+        << QStringList{"2024-01-05|-100|"};
     QTest::newRow("unreadable amount imports as zero")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Mystery,n/a\n") << Currency::USD << defaults << counters(1)
         << QStringList{"2024-01-05|0|Mystery"};
