@@ -226,7 +226,9 @@ int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
 // default cache holds (random ids and the full-text index spread the writes over the whole file),
 // and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
 // with the defaults both go through the file system, about twenty writes per record. A wide cache
-// and in-memory temporary storage keep that work in memory; the old values come back afterwards.
+// and (row by row) in-memory temporary storage keep that work in memory; the old values come back
+// afterwards. Changing temp_store drops temporary tables, so it is only done when the import has
+// none: staged imports keep the default and their statement journals are few anyway.
 class ImportPragmas
 {
 public:
