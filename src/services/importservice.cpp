@@ -10,6 +10,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/money.h"
+#include "data/repositorysupport.h"
 #include "data/splitline.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
@@ -108,7 +109,7 @@ public:
             transaction.id,
             transaction.accountId,
             dateToText(transaction.date),
-            transaction.payee,
+            RepositorySupport::nonNullText(transaction.payee),
             transaction.memo,
             qint64(transaction.amount),
             transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transaction.categoryId),
@@ -225,7 +226,9 @@ int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
 // default cache holds (random ids and the full-text index spread the writes over the whole file),
 // and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
 // with the defaults both go through the file system, about twenty writes per record. A wide cache
-// and in-memory temporary storage keep that work in memory; the old values come back afterwards.
+// and (row by row) in-memory temporary storage keep that work in memory; the old values come back
+// afterwards. Changing temp_store drops temporary tables, so it is only done when the import has
+// none: staged imports keep the default and their statement journals are few anyway.
 class ImportPragmas
 {
 public:
@@ -720,6 +723,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.id = newId();
             items.append(std::move(item));
         }
+        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
     }
     pairTransfers(items);
 
