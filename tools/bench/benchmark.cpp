@@ -9,6 +9,7 @@
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
+#include "data/loghandler.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
@@ -388,7 +389,8 @@ private:
     }
 
     // Measures `work` and its floor: the statements it ran, replayed through SQLite's C interface.
-    Figure withSqlFloor(const QString &name, const std::function<qint64(Stack &)> &work)
+    Figure withSqlFloor(const QString &name, const std::function<qint64(Stack &)> &work,
+                        const std::function<void()> &setup = {})
     {
         Stack stack(databasePath());
         Figure figure;
@@ -405,8 +407,10 @@ private:
             if (StatementRecorder::replay(stack.database->connection(), statements) < 0)
                 qFatal("a replayed statement failed");
         });
+        if (setup)
+            setup();
         resetPeakMemory();
-        figure.seconds = medianTime(m_runs, {}, [&] { work(stack); });
+        figure.seconds = medianTime(m_runs, setup, [&] { work(stack); });
         figure.peakMegabytes = peakMegabytes();
         return figure;
     }
@@ -434,7 +438,7 @@ private:
             const qint64 count = rows.size();
             model.load(std::move(rows), true, Currency::USD);
             return count;
-        });
+        }, [&] { model.load({}, true, Currency::USD); });
     }
 
     Figure search(const QString &name)
@@ -559,6 +563,7 @@ int main(int argc, char *argv[])
     // The register model and the start-up case need a GUI application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    installLogHandler();
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
