@@ -15,8 +15,10 @@ public:
 
     QStringList statements() const { return m_statements; }
 
-    // Runs each statement to its end, reading every column of every row; returns the row count.
+    // Run each statement to its end, reading every column of every row, through the toolkit's SQL
+    // module or through SQLite's C interface; return the row count, or -1 when a statement fails.
     static qint64 replay(const QSqlDatabase &database, const QStringList &statements);
+    static qint64 replayThroughC(const QSqlDatabase &database, const QStringList &statements);
     static sqlite3 *handle(const QSqlDatabase &database);
 
 private:
