@@ -12,6 +12,7 @@
 #include "data/weekstartday.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "thememanager.h"
@@ -58,6 +59,8 @@ bool AppState::initialize()
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
     m_reportService = new ReportService(m_database, this);
+    m_importService =
+        new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
 
     m_themeManager = new ThemeManager(m_preferencesRepository, this);

@@ -30,9 +30,9 @@ Account accountFromRow(const QSqlQuery &query)
     account.version = query.value(9).toInt();
     account.syncStatus = syncStatusFromString(query.value(10).toString());
     account.serverId = query.value(11).toString();
-    account.createdAt = storedTimestamp(query.value(12).toString());
-    account.updatedAt = storedTimestamp(query.value(13).toString());
-    account.deletedAt = storedOptionalTimestamp(query.value(14).toString());
+    account.createdAt = timestampFromText(query.value(12).toString());
+    account.updatedAt = timestampFromText(query.value(13).toString());
+    account.deletedAt = optionalTimestampFromText(query.value(14).toString());
     return account;
 }
 

@@ -30,9 +30,9 @@ Category categoryFromRow(const QSqlQuery &query)
     category.version = query.value(10).toInt();
     category.syncStatus = syncStatusFromString(query.value(11).toString());
     category.serverId = query.value(12).toString();
-    category.createdAt = storedTimestamp(query.value(13).toString());
-    category.updatedAt = storedTimestamp(query.value(14).toString());
-    category.deletedAt = storedOptionalTimestamp(query.value(15).toString());
+    category.createdAt = timestampFromText(query.value(13).toString());
+    category.updatedAt = timestampFromText(query.value(14).toString());
+    category.deletedAt = optionalTimestampFromText(query.value(15).toString());
     return category;
 }
 

@@ -19,16 +19,16 @@ Reconciliation reconciliationFromRow(const QSqlQuery &query)
     Reconciliation reconciliation;
     reconciliation.id = query.value(0).toString();
     reconciliation.accountId = query.value(1).toString();
-    reconciliation.statementDate = storedDate(query.value(2).toString());
+    reconciliation.statementDate = dateFromText(query.value(2).toString());
     reconciliation.statementBalance = query.value(3).toLongLong();
     reconciliation.reconciledBalance = query.value(4).toLongLong();
-    reconciliation.completedAt = storedTimestamp(query.value(5).toString());
+    reconciliation.completedAt = timestampFromText(query.value(5).toString());
     reconciliation.version = query.value(6).toInt();
     reconciliation.syncStatus = syncStatusFromString(query.value(7).toString());
     reconciliation.serverId = query.value(8).toString();
-    reconciliation.createdAt = storedTimestamp(query.value(9).toString());
-    reconciliation.updatedAt = storedTimestamp(query.value(10).toString());
-    reconciliation.deletedAt = storedOptionalTimestamp(query.value(11).toString());
+    reconciliation.createdAt = timestampFromText(query.value(9).toString());
+    reconciliation.updatedAt = timestampFromText(query.value(10).toString());
+    reconciliation.deletedAt = optionalTimestampFromText(query.value(11).toString());
     return reconciliation;
 }
 

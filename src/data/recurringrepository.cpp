@@ -25,20 +25,20 @@ RecurringTransaction recurringFromRow(const QSqlQuery &query)
     recurring.amount = query.value(4).toLongLong();
     recurring.categoryId = query.value(5).toString();
     recurring.frequency = frequencyFromString(query.value(6).toString());
-    recurring.startDate = storedDate(query.value(7).toString());
+    recurring.startDate = dateFromText(query.value(7).toString());
     const QString endDate = query.value(8).toString();
     if (!endDate.isEmpty())
-        recurring.endDate = storedDate(endDate);
-    recurring.nextDueDate = storedDate(query.value(9).toString());
+        recurring.endDate = dateFromText(endDate);
+    recurring.nextDueDate = dateFromText(query.value(9).toString());
     recurring.autoPost = query.value(10).toBool();
     recurring.isActive = query.value(11).toBool();
     recurring.transferDestAccountId = query.value(12).toString();
     recurring.version = query.value(13).toInt();
     recurring.syncStatus = syncStatusFromString(query.value(14).toString());
     recurring.serverId = query.value(15).toString();
-    recurring.createdAt = storedTimestamp(query.value(16).toString());
-    recurring.updatedAt = storedTimestamp(query.value(17).toString());
-    recurring.deletedAt = storedOptionalTimestamp(query.value(18).toString());
+    recurring.createdAt = timestampFromText(query.value(16).toString());
+    recurring.updatedAt = timestampFromText(query.value(17).toString());
+    recurring.deletedAt = optionalTimestampFromText(query.value(18).toString());
     return recurring;
 }
 

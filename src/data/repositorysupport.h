@@ -25,13 +25,6 @@ QVariant textOrNull(const QString &text);
 // empty payee is stored rather than refused.
 QString nonNullText(const QString &text);
 
-// Stored dates and timestamps, read on a fast path for the one form the repositories write
-// (yyyy-MM-dd, yyyy-MM-ddTHH:mm:ssZ); any other text goes through the general readers, so the
-// results are the same as dateFromText and timestampFromText.
-QDate storedDate(const QString &text);
-QDateTime storedTimestamp(const QString &text);
-std::optional<QDateTime> storedOptionalTimestamp(const QString &text);
-
 // Logs "<Class>::<operation> failed: <driver text>" as a warning.
 void logFailure(const char *operation, const QSqlQuery &query);
 

@@ -21,7 +21,7 @@ Transaction transactionFromRow(const QSqlQuery &query)
     Transaction transaction;
     transaction.id = query.value(0).toString();
     transaction.accountId = query.value(1).toString();
-    transaction.date = storedDate(query.value(2).toString());
+    transaction.date = dateFromText(query.value(2).toString());
     transaction.payee = query.value(3).toString();
     transaction.memo = query.value(4).toString();
     transaction.amount = query.value(5).toLongLong();
@@ -36,9 +36,9 @@ Transaction transactionFromRow(const QSqlQuery &query)
     transaction.version = query.value(14).toInt();
     transaction.syncStatus = syncStatusFromString(query.value(15).toString());
     transaction.serverId = query.value(16).toString();
-    transaction.createdAt = storedTimestamp(query.value(17).toString());
-    transaction.updatedAt = storedTimestamp(query.value(18).toString());
-    transaction.deletedAt = storedOptionalTimestamp(query.value(19).toString());
+    transaction.createdAt = timestampFromText(query.value(17).toString());
+    transaction.updatedAt = timestampFromText(query.value(18).toString());
+    transaction.deletedAt = optionalTimestampFromText(query.value(19).toString());
     return transaction;
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// Splits CSV text into rows of fields. A quoted field may hold delimiters, line breaks and
+// doubled quotes; every field is trimmed; blank lines give no row. A row ends at a line feed, a
+// carriage return followed by a line feed, or a lone carriage return (old Mac files). Text that
+// ends inside a quoted field keeps what was read as the last field.
+QList<QStringList> splitCsv(QStringView text, QChar delimiter = QLatin1Char(','));
+
+// Guesses the field delimiter (comma, semicolon or tab) from the first rows of a file: the one
+// that splits the most of those rows into the same number of fields, more than one. Comma when
+// nothing else fits.
+QChar detectCsvDelimiter(QStringView text);
+
+// Reads a date with a pattern in the toolkit's notation ("MM/dd/yyyy", "dd.MM.yy", ...). A
+// two-digit year reads 00-69 as 2000-2069 and 70-99 as 1900-1999. Invalid date on failure.
+QDate parseCsvDate(const QString &text, const QString &pattern);

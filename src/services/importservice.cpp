@@ -1,0 +1,952 @@
+#include "importservice.h"
+
+#include "csvreader.h"
+#include "importtext.h"
+#include "qifparser.h"
+
+#include "data/category.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/repositorysupport.h"
+#include "data/splitline.h"
+#include "data/splitlinerepository.h"
+#include "data/sqltransaction.h"
+#include "data/transaction.h"
+#include "data/transactionrepository.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+
+namespace {
+
+constexpr int progressInterval = 100;
+
+const QString hintPrefix = QStringLiteral("[\u2192 ");
+
+const QString transactionColumns = QStringLiteral(
+    "id, account_id, date, payee, memo, amount, category_id, check_number, cleared, reconciled, transfer_link_id, "
+    "transfer_dest_account_id, is_split, recurring_id, version, sync_status, server_id, created_at, updated_at");
+const QString splitLineColumns = QStringLiteral("id, transaction_id, category_id, amount, memo, created_at, updated_at");
+
+QString placeholders(int count)
+{
+    QString text = QStringLiteral("?");
+    for (int i = 1; i < count; ++i)
+        text += QStringLiteral(", ?");
+    return text;
+}
+
+// Where an import's rows go. Row by row, each row is inserted into its table at once (the
+// statement of the transaction repository, prepared once) and a failure is known at once. Staged,
+// rows are collected in temporary tables and moved with one INSERT ... SELECT per table and chunk
+// in finish(): the database then does its index and full-text work per chunk instead of per
+// statement, which roughly halves its share of a large import. A staged import cannot tell which
+// row failed, so when finish() fails the caller rolls back and runs the import again row by row.
+class RowWriter
+{
+public:
+    enum class Mode { RowByRow, Staged };
+
+    RowWriter(const QSqlDatabase &connection, Mode mode, SplitLineRepository *splitLines)
+        : m_connection(connection)
+        , m_mode(mode)
+        , m_splitLines(splitLines)
+        , m_transactionInsert(connection)
+        , m_splitLineInsert(connection)
+    {
+        if (m_mode == Mode::Staged) {
+            QSqlQuery create(m_connection);
+            m_ready = create.exec(QStringLiteral("CREATE TEMP TABLE import_transactions (seq INTEGER PRIMARY KEY, %1)")
+                                      .arg(transactionColumns))
+                      && create.exec(QStringLiteral("CREATE TEMP TABLE import_split_lines (seq INTEGER PRIMARY KEY, %1)")
+                                         .arg(splitLineColumns));
+            m_ready = m_ready
+                      && m_splitLineInsert.prepare(QStringLiteral("INSERT INTO temp.import_split_lines (%1) VALUES (%2)")
+                                                       .arg(splitLineColumns, placeholders(7)));
+        }
+        const QString target = m_mode == Mode::Staged ? QStringLiteral("temp.import_transactions")
+                                                      : QStringLiteral("transactions");
+        m_ready = (m_mode == Mode::RowByRow || m_ready)
+                  && m_transactionInsert.prepare(
+                      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(target, transactionColumns, placeholders(19)));
+    }
+
+    ~RowWriter()
+    {
+        if (m_mode != Mode::Staged)
+            return;
+        m_transactionInsert.finish();
+        m_splitLineInsert.finish();
+        m_transactionInsert = QSqlQuery();
+        m_splitLineInsert = QSqlQuery();
+        QSqlQuery drop(m_connection);
+        drop.exec(QStringLiteral("DROP TABLE IF EXISTS temp.import_transactions"));
+        drop.exec(QStringLiteral("DROP TABLE IF EXISTS temp.import_split_lines"));
+    }
+
+    RowWriter(const RowWriter &) = delete;
+    RowWriter &operator=(const RowWriter &) = delete;
+
+    // False when the statements could not be prepared (or the staging tables not created).
+    bool isReady() const { return m_ready; }
+    Mode mode() const { return m_mode; }
+
+    bool insertTransaction(const Transaction &transaction)
+    {
+        const QVariant values[] = {
+            transaction.id,
+            transaction.accountId,
+            dateToText(transaction.date),
+            RepositorySupport::nonNullText(transaction.payee),
+            transaction.memo,
+            qint64(transaction.amount),
+            transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transaction.categoryId),
+            transaction.checkNumber,
+            transaction.cleared ? 1 : 0,
+            transaction.reconciled ? 1 : 0,
+            transaction.transferLinkId,
+            transaction.transferDestAccountId,
+            transaction.isSplit ? 1 : 0,
+            transaction.recurringId,
+            transaction.version,
+            syncStatusToString(transaction.syncStatus),
+            transaction.serverId,
+            timestampToText(transaction.createdAt),
+            timestampToText(transaction.updatedAt),
+        };
+        for (int i = 0; i < int(std::size(values)); ++i)
+            m_transactionInsert.bindValue(i, values[i]);
+        if (!m_transactionInsert.exec())
+            return false;
+        ++m_stagedTransactions;
+        return true;
+    }
+
+    bool insertSplitLine(const SplitLine &line)
+    {
+        if (m_mode == Mode::RowByRow)
+            return m_splitLines->insert(line);
+        const QVariant values[] = {
+            line.id,     line.transactionId, line.categoryId, qint64(line.amount),
+            line.memo,   timestampToText(line.createdAt), timestampToText(line.updatedAt),
+        };
+        for (int i = 0; i < int(std::size(values)); ++i)
+            m_splitLineInsert.bindValue(i, values[i]);
+        if (!m_splitLineInsert.exec())
+            return false;
+        ++m_stagedSplitLines;
+        return true;
+    }
+
+    QString lastError() const { return m_transactionInsert.lastError().text(); }
+
+    // Moves the staged rows into their tables, in the order they were staged, calling
+    // `betweenChunks` after each chunk so that the event loop keeps running. Row by row it has
+    // nothing to do. False, with the driver's text in `error`, when a statement fails.
+    bool finish(const std::function<void()> &betweenChunks, QString *error)
+    {
+        if (m_mode == Mode::RowByRow)
+            return true;
+        return move(QStringLiteral("transactions"), QStringLiteral("import_transactions"), transactionColumns,
+                    m_stagedTransactions, betweenChunks, error)
+               && move(QStringLiteral("split_lines"), QStringLiteral("import_split_lines"), splitLineColumns,
+                       m_stagedSplitLines, betweenChunks, error);
+    }
+
+private:
+    bool move(const QString &table, const QString &stagingTable, const QString &columns, qint64 rows,
+              const std::function<void()> &betweenChunks, QString *error)
+    {
+        constexpr qint64 chunk = 10000;
+        QSqlQuery query(m_connection);
+        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%3) SELECT %3 FROM temp.%2 WHERE seq > ? AND seq <= ? ORDER BY seq")
+                               .arg(table, stagingTable, columns))) {
+            *error = query.lastError().text();
+            return false;
+        }
+        for (qint64 first = 0; first < rows; first += chunk) {
+            query.bindValue(0, first);
+            query.bindValue(1, first + chunk);
+            if (!query.exec()) {
+                *error = query.lastError().text();
+                return false;
+            }
+            betweenChunks();
+        }
+        return true;
+    }
+
+    QSqlDatabase m_connection;
+    Mode m_mode;
+    SplitLineRepository *m_splitLines;
+    QSqlQuery m_transactionInsert;
+    QSqlQuery m_splitLineInsert;
+    bool m_ready = false;
+    qint64 m_stagedTransactions = 0;
+    qint64 m_stagedSplitLines = 0;
+};
+
+// Amounts are read in cents; an account in a currency without minor units (JPY) stores whole units.
+qint64 centsToMinorUnits(qint64 cents, int decimals)
+{
+    if (decimals >= 2)
+        return cents;
+    qint64 units = cents / 100;
+    const qint64 remainder = cents % 100;
+    if (remainder >= 50)
+        ++units;
+    else if (remainder <= -50)
+        --units;
+    return units;
+}
+
+int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
+{
+    QSqlQuery query(connection);
+    query.prepare(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
+    query.addBindValue(accountId);
+    if (query.exec() && query.next())
+        return currencyDecimals(currencyFromCode(query.value(0).toString()));
+    return 2;
+}
+
+// Settings for the length of one import. A large import dirties far more pages than SQLite's
+// default cache holds (random ids and the full-text index spread the writes over the whole file),
+// and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
+// with the defaults both go through the file system, about twenty writes per record. A wide cache
+// and (row by row) in-memory temporary storage keep that work in memory; the old values come back
+// afterwards. Changing temp_store drops temporary tables, so it is only done when the import has
+// none: staged imports keep the default and their statement journals are few anyway.
+class ImportPragmas
+{
+public:
+    ImportPragmas(const QSqlDatabase &connection, bool journalsInMemory)
+        : m_connection(connection)
+        , m_journalsInMemory(journalsInMemory)
+    {
+        m_cacheSize = value(QStringLiteral("cache_size"), m_cacheSize);
+        set(QStringLiteral("cache_size"), -65536);
+        if (m_journalsInMemory) {
+            m_tempStore = value(QStringLiteral("temp_store"), m_tempStore);
+            set(QStringLiteral("temp_store"), 2); // memory
+        }
+    }
+
+    ~ImportPragmas()
+    {
+        set(QStringLiteral("cache_size"), m_cacheSize);
+        if (m_journalsInMemory)
+            set(QStringLiteral("temp_store"), m_tempStore);
+    }
+
+    ImportPragmas(const ImportPragmas &) = delete;
+    ImportPragmas &operator=(const ImportPragmas &) = delete;
+
+private:
+    qint64 value(const QString &name, qint64 fallback) const
+    {
+        QSqlQuery query(m_connection);
+        if (query.exec(QStringLiteral("PRAGMA ") + name) && query.next())
+            return query.value(0).toLongLong();
+        return fallback;
+    }
+
+    void set(const QString &name, qint64 value) const
+    {
+        QSqlQuery query(m_connection);
+        query.exec(QStringLiteral("PRAGMA %1 = %2").arg(name).arg(value));
+    }
+
+    QSqlDatabase m_connection;
+    bool m_journalsInMemory;
+    qint64 m_cacheSize = -2000;
+    qint64 m_tempStore = 0;
+};
+
+void processEventsBriefly()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+}
+
+QByteArray readFile(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    return *ok ? file.readAll() : QByteArray();
+}
+
+// Exact name to id, creating missing categories on first use.
+class CategoryMap
+{
+public:
+    explicit CategoryMap(CategoryRepository *repository)
+        : m_repository(repository)
+    {
+        for (const Category &category : repository->all())
+            m_ids.insert(category.name, category.id);
+    }
+
+    bool contains(const QString &name) const { return m_ids.contains(name); }
+
+    // Empty for an empty name, and when a needed insert fails (the transaction stays uncategorised).
+    QString idFor(const QString &name, CategoryType typeWhenNew = CategoryType::Expense)
+    {
+        if (name.isEmpty())
+            return {};
+        const auto it = m_ids.constFind(name);
+        if (it != m_ids.cend())
+            return it.value();
+        Category category;
+        category.id = newId();
+        category.name = name;
+        category.type = typeWhenNew;
+        category.createdAt = currentTimestamp();
+        category.updatedAt = category.createdAt;
+        if (!m_repository->insert(category))
+            return {};
+        m_ids.insert(name, category.id);
+        return category.id;
+    }
+
+private:
+    CategoryRepository *m_repository;
+    QHash<QString, QString> m_ids;
+};
+
+// Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
+// imported record, so k identical records against m stored ones import max(0, k - m): a re-import
+// adds nothing, and two genuine identical purchases both land.
+class DuplicateCounter
+{
+public:
+    void addStored(const QString &key) { ++m_remaining[key]; }
+
+    bool absorb(const QString &key)
+    {
+        const auto it = m_remaining.find(key);
+        if (it == m_remaining.end() || it.value() == 0)
+            return false;
+        --it.value();
+        return true;
+    }
+
+private:
+    QHash<QString, int> m_remaining;
+};
+
+struct Candidate
+{
+    QString id;
+    QString accountId;
+    QString key; // its bucket in AccountState::candidates
+};
+
+// What one import needs to know about a target account, read once per account and import.
+struct AccountState
+{
+    int decimals = 2;
+    DuplicateCounter duplicates;
+    // One-sided transfers left by an earlier import, keyed by lower-cased hint name, date and
+    // amount, each list in the repository's order (newest first). Linked ones are taken out.
+    QHash<QString, std::deque<QString>> candidates;
+    QHash<QString, Transaction> candidateRows;
+};
+
+QString candidateKey(const QString &hintName, const QDate &date, qint64 amount)
+{
+    // Concatenated, not filled in with arg(): a "%2" inside an account name must stay text.
+    const QChar separator(0x1F);
+    return hintName.toLower() + separator + dateToText(date) + separator + QString::number(amount);
+}
+
+AccountState loadAccountState(const QSqlDatabase &connection, TransactionRepository *repository, const QString &accountId)
+{
+    AccountState state;
+    state.decimals = accountDecimals(connection, accountId);
+    for (Transaction &transaction : repository->byAccount(accountId)) {
+        state.duplicates.addStored(ImportService::duplicateKey(transaction.date, transaction.amount, transaction.payee));
+        if (!transaction.transferLinkId.isEmpty())
+            continue;
+        const std::optional<ImportService::TransferHint> hint = ImportService::transferHint(transaction.memo);
+        if (!hint)
+            continue;
+        state.candidates[candidateKey(hint->accountName, transaction.date, transaction.amount)].push_back(transaction.id);
+        state.candidateRows.insert(transaction.id, std::move(transaction));
+    }
+    return state;
+}
+
+QString qifPayee(const QifTransaction &transaction)
+{
+    if (!transaction.payee.isEmpty())
+        return transaction.payee;
+    if (!transaction.checkNumber.isEmpty() && !transaction.security.isEmpty())
+        return QStringLiteral("%1: %2").arg(transaction.checkNumber, transaction.security);
+    if (!transaction.security.isEmpty())
+        return transaction.security;
+    if (!transaction.checkNumber.isEmpty())
+        return transaction.checkNumber;
+    if (!transaction.transferAccount.isEmpty())
+        return transaction.transferAccount;
+    return QCoreApplication::translate("ImportService", "Imported transaction");
+}
+
+// A split line must have a category. One that names none (a transfer leg, or a blank "S") is filed
+// under a fallback category instead of being refused by the database and lost.
+QString splitCategoryName(const QifSplit &split)
+{
+    if (!split.category.isEmpty())
+        return split.category;
+    if (!split.transferAccount.isEmpty())
+        return QCoreApplication::translate("ImportService", "Transfer");
+    return QCoreApplication::translate("ImportService", "Uncategorized");
+}
+
+CategoryType splitCategoryType(const QifSplit &split)
+{
+    return split.category.isEmpty() && !split.transferAccount.isEmpty() ? CategoryType::Transfer : CategoryType::Expense;
+}
+
+enum class Outcome { Waiting, Unmapped, Duplicate, Inserted, Failed };
+
+struct WorkItem
+{
+    QifTransaction parsed;
+    QString targetAccountId;
+    int partnerIndex = -1;
+    QString id;
+    QString payee;
+    qint64 amount = 0; // in the target account's minor units
+    Outcome outcome = Outcome::Waiting;
+};
+
+// Whether an item names a transfer to an account other than its own source.
+bool namesOtherAccount(const WorkItem &item)
+{
+    return !item.parsed.transferAccount.isEmpty()
+           && item.parsed.transferAccount.compare(item.parsed.accountName, Qt::CaseInsensitive) != 0;
+}
+
+// Pairs the two legs of each transfer inside the batch: for every leg, the first later leg in
+// another target with the same date, the opposite amount and the two account names crossed.
+// Legs are found through a hash on (date, amount, source, transfer account), so the pairing is
+// linear however far apart the two accounts' blocks are in the files. All legs of one bucket
+// share their source name and therefore their target.
+int pairTransfers(QList<WorkItem> &items)
+{
+    const auto takesPart = [](const WorkItem &item) {
+        return item.partnerIndex == -1 && !item.parsed.accountName.isEmpty() && !item.targetAccountId.isEmpty()
+               && namesOtherAccount(item);
+    };
+    const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
+        const QChar separator(0x1F); // a control character, so no two real names run together
+        return dateToText(date) + separator + QString::number(amount) + separator + source.toLower() + separator
+               + transfer.toLower();
+    };
+    QHash<QString, std::deque<int>> legs;
+    for (int j = 0; j < items.size(); ++j) {
+        const WorkItem &item = items[j];
+        if (takesPart(item))
+            legs[legKey(item.parsed.date, item.parsed.amount, item.parsed.accountName, item.parsed.transferAccount)].push_back(j);
+    }
+    int pairs = 0;
+    for (int i = 0; i < items.size(); ++i) {
+        WorkItem &item = items[i];
+        if (!takesPart(item))
+            continue;
+        const auto bucket = legs.find(
+            legKey(item.parsed.date, -item.parsed.amount, item.parsed.transferAccount, item.parsed.accountName));
+        if (bucket == legs.end())
+            continue;
+        std::deque<int> &queue = bucket.value();
+        // Earlier legs can never be chosen again (partners are always later), and paired ones are done.
+        while (!queue.empty() && (queue.front() <= i || items[queue.front()].partnerIndex != -1))
+            queue.pop_front();
+        if (queue.empty() || items[queue.front()].targetAccountId == item.targetAccountId)
+            continue;
+        const int j = queue.front();
+        queue.pop_front();
+        item.partnerIndex = j;
+        items[j].partnerIndex = i;
+        ++pairs;
+    }
+    return pairs;
+}
+
+} // namespace
+
+ImportService::ImportService(Database *database, TransactionRepository *transactions, CategoryRepository *categories,
+                             SplitLineRepository *splitLines, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+{
+}
+
+QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
+{
+    return QStringLiteral("%1|%2|%3").arg(dateToText(date)).arg(amount).arg(payee);
+}
+
+QString ImportService::withTransferHint(const QString &accountName, const QString &memo)
+{
+    const QString hint = hintPrefix + accountName + QLatin1Char(']');
+    return memo.isEmpty() ? hint : hint + QLatin1Char(' ') + memo;
+}
+
+std::optional<ImportService::TransferHint> ImportService::transferHint(const QString &memo)
+{
+    if (!memo.startsWith(hintPrefix))
+        return std::nullopt;
+    const qsizetype close = memo.indexOf(QLatin1Char(']'), hintPrefix.size());
+    if (close < 0)
+        return std::nullopt;
+    TransferHint hint;
+    hint.accountName = memo.mid(hintPrefix.size(), close - hintPrefix.size());
+    if (hint.accountName.isEmpty())
+        return std::nullopt;
+    qsizetype restStart = close + 1;
+    if (restStart < memo.size() && memo.at(restStart) == QLatin1Char(' '))
+        ++restStart;
+    hint.rest = memo.mid(restStart);
+    return hint;
+}
+
+void ImportService::reportProgress(int current, int total)
+{
+    emit importProgress(current, total);
+    processEventsBriefly();
+}
+
+ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options)
+{
+    bool opened = false;
+    const QByteArray bytes = readFile(filePath, &opened);
+    if (!opened)
+        return {};
+    const QList<QStringList> rows = splitCsv(decodeImportText(bytes), options.delimiter);
+    bool retryRowByRow = false;
+    const ImportResult result = writeCsvRows(rows, accountId, options, true, &retryRowByRow);
+    return retryRowByRow ? writeCsvRows(rows, accountId, options, false, &retryRowByRow) : result;
+}
+
+ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const QString &accountId,
+                                         const CsvImportOptions &options, bool staged, bool *retryRowByRow)
+{
+    ImportResult result;
+    const int firstRow = options.hasHeader ? 1 : 0;
+    const int total = std::max(0, int(rows.size()) - firstRow);
+
+    const QSqlDatabase connection = m_database->connection();
+    const ImportPragmas pragmas(connection, !staged);
+    RowWriter writer(connection, staged ? RowWriter::Mode::Staged : RowWriter::Mode::RowByRow, m_splitLines);
+    if (staged && !writer.isReady()) {
+        *retryRowByRow = true;
+        return result;
+    }
+    AccountState state = loadAccountState(connection, m_transactions, accountId);
+    CategoryMap categories(m_categories);
+
+    emit importStarted(total);
+    SqlTransaction guard(connection);
+    const int requiredFields = std::max({options.dateColumn, options.payeeColumn, options.amountColumn}) + 1;
+    for (int n = 1; n <= total; ++n) {
+        if (n % progressInterval == 0)
+            reportProgress(n, total);
+        const QStringList &row = rows.at(firstRow + n - 1);
+        if (options.dateColumn < 0 || options.payeeColumn < 0 || options.amountColumn < 0 || row.size() < requiredFields) {
+            ++result.unparseable;
+            continue;
+        }
+        const QDate date = parseCsvDate(row.at(options.dateColumn), options.dateFormat);
+        if (!date.isValid()) {
+            ++result.unparseable;
+            continue;
+        }
+        Transaction transaction;
+        transaction.payee = row.at(options.payeeColumn);
+        // An amount that cannot be read imports as 0 rather than dropping the row.
+        transaction.amount = QifParser::parseAmount(row.at(options.amountColumn), state.decimals).value_or(0);
+        transaction.date = date;
+        if (state.duplicates.absorb(duplicateKey(date, transaction.amount, transaction.payee))) {
+            ++result.duplicates;
+            continue;
+        }
+        transaction.id = newId();
+        transaction.accountId = accountId;
+        transaction.createdAt = currentTimestamp();
+        transaction.updatedAt = transaction.createdAt;
+        if (options.memoColumn >= 0 && options.memoColumn < row.size())
+            transaction.memo = row.at(options.memoColumn);
+        if (options.categoryColumn >= 0 && options.categoryColumn < row.size())
+            transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
+        if (!writer.insertTransaction(transaction)) {
+            if (staged) {
+                *retryRowByRow = true;
+                return {};
+            }
+            qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee << "amount"
+                                 << transaction.amount << "account" << accountId << ":" << writer.lastError();
+            ++result.databaseErrors;
+            continue;
+        }
+        ++result.imported;
+    }
+    QString moveError;
+    if (!writer.finish(processEventsBriefly, &moveError)) {
+        qInfo().noquote() << "CSV import: bulk insert failed, importing row by row:" << moveError;
+        *retryRowByRow = true;
+        return {};
+    }
+    if (!guard.commit()) {
+        qWarning().noquote() << "CSV import: commit failed:" << guard.lastError();
+        guard.rollback();
+    } else if (result.imported > 0) {
+        emit m_transactions->transactionsChanged(accountId);
+    }
+    emit importProgress(total, total);
+    return result;
+}
+
+QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
+{
+    QifAnalysis analysis;
+    QSet<QString> seen;
+    for (const QString &path : filePaths) {
+        bool opened = false;
+        const QByteArray bytes = readFile(path, &opened);
+        if (!opened)
+            continue;
+        const QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        analysis.totalTransactions += int(parsed.transactions.size());
+        if (parsed.accounts.isEmpty()) {
+            QifSourceEntry entry;
+            entry.key = path;
+            entry.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+            entry.noAccountHeader = true;
+            entry.suggestedType = AccountType::Checking;
+            analysis.entries.append(entry);
+        }
+        for (const QifAccountInfo &account : parsed.accounts) {
+            const QString lower = account.name.toLower();
+            if (seen.contains(lower))
+                continue;
+            seen.insert(lower);
+            QifSourceEntry entry;
+            entry.key = account.name;
+            entry.displayName = account.name;
+            switch (account.type) {
+            case QifAccountType::CreditCard:
+                entry.suggestedType = AccountType::CreditCard;
+                break;
+            case QifAccountType::Investment:
+                entry.suggestedType = AccountType::Investment;
+                break;
+            case QifAccountType::Cash:
+                entry.suggestedType = AccountType::Cash;
+                break;
+            case QifAccountType::OtherAsset:
+            case QifAccountType::OtherLiability:
+                entry.suggestedType = AccountType::Other;
+                break;
+            case QifAccountType::Bank:
+                entry.suggestedType = lower.contains(QLatin1String("saving")) ? AccountType::Savings : AccountType::Checking;
+                break;
+            }
+            analysis.entries.append(entry);
+        }
+        processEventsBriefly();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importQif(const QStringList &filePaths, const QifMapping &mapping)
+{
+    bool retryRowByRow = false;
+    const ImportResult result = runQifImport(filePaths, mapping, true, &retryRowByRow);
+    return retryRowByRow ? runQifImport(filePaths, mapping, false, &retryRowByRow) : result;
+}
+
+ImportResult ImportService::runQifImport(const QStringList &filePaths, const QifMapping &mapping, bool staged,
+                                         bool *retryRowByRow)
+{
+    const QSqlDatabase connection = m_database->connection();
+    const ImportPragmas pragmas(connection, !staged);
+    RowWriter writer(connection, staged ? RowWriter::Mode::Staged : RowWriter::Mode::RowByRow, m_splitLines);
+    if (staged && !writer.isReady()) {
+        *retryRowByRow = true;
+        return {};
+    }
+
+    ImportResult result;
+    QHash<QString, QString> targets;
+    for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
+        targets.insert(it.key().toLower(), it.value());
+
+    QList<QifCategory> parsedCategories;
+    QSet<QString> parsedCategoryNames;
+    QList<WorkItem> items;
+    for (const QString &path : filePaths) {
+        bool opened = false;
+        const QByteArray bytes = readFile(path, &opened);
+        if (!opened)
+            continue;
+        QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        result.unparseable += parsed.unparseableCount;
+        result.metadataSkipped += parsed.skippedCount;
+        for (QifCategory &category : parsed.categories) {
+            if (!parsedCategoryNames.contains(category.name)) {
+                parsedCategoryNames.insert(category.name);
+                parsedCategories.append(std::move(category));
+            }
+        }
+        items.reserve(items.size() + parsed.transactions.size());
+        for (QifTransaction &transaction : parsed.transactions) {
+            WorkItem item;
+            const QString key = transaction.accountName.isEmpty() ? path : transaction.accountName;
+            item.targetAccountId = targets.value(key.toLower());
+            item.parsed = std::move(transaction);
+            item.id = newId();
+            items.append(std::move(item));
+        }
+        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
+    }
+    pairTransfers(items);
+
+    QHash<QString, AccountState> states;
+    const auto stateOf = [&](const QString &accountId) -> AccountState & {
+        auto it = states.find(accountId);
+        if (it == states.end())
+            it = states.insert(accountId, loadAccountState(connection, m_transactions, accountId));
+        return it.value();
+    };
+
+    // Duplicates are decided before anything is written: they depend only on the stored rows and
+    // the order of the records, and knowing them first lets a transfer whose other leg is a
+    // duplicate be imported as one-sided instead of pointing at a row that will never exist.
+    for (WorkItem &item : items) {
+        if (item.targetAccountId.isEmpty()) {
+            item.outcome = Outcome::Unmapped;
+            continue;
+        }
+        AccountState &state = stateOf(item.targetAccountId);
+        item.payee = qifPayee(item.parsed);
+        item.amount = centsToMinorUnits(item.parsed.amount, state.decimals);
+        if (state.duplicates.absorb(duplicateKey(item.parsed.date, item.amount, item.payee)))
+            item.outcome = Outcome::Duplicate;
+    }
+    for (int i = 0; i < items.size(); ++i) {
+        const int partner = items[i].partnerIndex;
+        if (partner >= 0 && items[partner].outcome != Outcome::Waiting)
+            items[i].partnerIndex = -1;
+    }
+    for (WorkItem &item : items) {
+        if (item.outcome != Outcome::Waiting)
+            item.partnerIndex = -1;
+    }
+
+    CategoryMap categories(m_categories);
+    const int total = int(items.size());
+    emit importStarted(total);
+    SqlTransaction guard(connection);
+    QSet<QString> touchedAccounts;
+    // Inserted legs whose partner comes later, by item index: should the partner fail, the leg is
+    // rewritten as one-sided.
+    QHash<int, Transaction> awaitingPartner;
+
+    const auto abort = [&](const QString &reason) {
+        qWarning().noquote() << "QIF import aborted:" << reason;
+        result.aborted = true;
+        guard.rollback();
+        emit importProgress(total, total);
+        return result;
+    };
+
+    for (const QifCategory &category : std::as_const(parsedCategories)) {
+        if (!categories.contains(category.name))
+            categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+    }
+
+    // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
+    // left in the other account, or else marks this leg's memo with the hint for a later import.
+    const auto resolveOneSided = [&](const WorkItem &item, Transaction &transaction) -> std::optional<Candidate> {
+        if (!namesOtherAccount(item))
+            return std::nullopt;
+        const QString otherTarget = targets.value(item.parsed.transferAccount.toLower());
+        if (!otherTarget.isEmpty() && otherTarget != item.targetAccountId) {
+            AccountState &other = stateOf(otherTarget);
+            const qint64 otherAmount = -centsToMinorUnits(item.parsed.amount, other.decimals);
+            const auto bucket = other.candidates.find(candidateKey(item.parsed.accountName, item.parsed.date, otherAmount));
+            if (bucket != other.candidates.end() && !bucket.value().empty()) {
+                const QString candidateId = bucket.value().front();
+                bucket.value().pop_front();
+                transaction.transferLinkId = candidateId;
+                transaction.transferDestAccountId = otherTarget;
+                return Candidate{candidateId, otherTarget, bucket.key()};
+            }
+        }
+        transaction.memo = withTransferHint(item.parsed.transferAccount, transaction.memo);
+        return std::nullopt;
+    };
+
+    // Points the earlier one-sided row at its new partner and takes its hint off. Empty on
+    // success, else the reason the import must stop.
+    const auto linkCandidate = [&](const Candidate &candidate, const QString &partnerId,
+                                   const QString &partnerAccountId) -> QString {
+        AccountState &other = stateOf(candidate.accountId);
+        Transaction row = other.candidateRows.take(candidate.id);
+        const std::optional<TransferHint> hint = transferHint(row.memo);
+        if (row.id.isEmpty() || !hint)
+            return QStringLiteral("retroactive candidate lost its hint");
+        row.memo = hint->rest;
+        row.transferLinkId = partnerId;
+        row.transferDestAccountId = partnerAccountId;
+        row.updatedAt = currentTimestamp();
+        row.version += 1;
+        row.syncStatus = SyncStatus::Pending;
+        if (!m_transactions->update(row))
+            return QStringLiteral("failed to update retroactive partner");
+        ++result.transfersLinked;
+        ++result.retroactiveLinks;
+        return {};
+    };
+
+    for (int n = 1; n <= total; ++n) {
+        if (n % progressInterval == 0)
+            reportProgress(n, total);
+        WorkItem &item = items[n - 1];
+        if (item.outcome == Outcome::Unmapped) {
+            ++result.unmappedSkipped;
+            continue;
+        }
+        if (item.outcome == Outcome::Duplicate) {
+            ++result.duplicates;
+            continue;
+        }
+
+        Transaction transaction;
+        transaction.id = item.id;
+        transaction.accountId = item.targetAccountId;
+        transaction.date = item.parsed.date;
+        transaction.payee = item.payee;
+        transaction.amount = item.amount;
+        transaction.memo = item.parsed.memo;
+        transaction.checkNumber = item.parsed.checkNumber;
+        transaction.cleared = item.parsed.cleared;
+        transaction.reconciled = item.parsed.reconciled;
+        transaction.isSplit = !item.parsed.splits.isEmpty();
+        transaction.createdAt = currentTimestamp();
+        transaction.updatedAt = transaction.createdAt;
+        transaction.categoryId = categories.idFor(item.parsed.category);
+
+        std::optional<Candidate> candidate;
+        if (item.partnerIndex >= 0) {
+            transaction.transferLinkId = items[item.partnerIndex].id;
+            transaction.transferDestAccountId = items[item.partnerIndex].targetAccountId;
+        } else {
+            candidate = resolveOneSided(item, transaction);
+        }
+
+        if (!writer.insertTransaction(transaction)) {
+            if (staged) {
+                *retryRowByRow = true;
+                return {};
+            }
+            qWarning().noquote() << "QIF import: insert failed for" << dateToText(transaction.date) << transaction.payee
+                                 << "amount" << transaction.amount << "account" << transaction.accountId;
+            ++result.databaseErrors;
+            item.outcome = Outcome::Failed;
+            if (candidate) {
+                // Not linked after all: a later leg may still claim it.
+                stateOf(candidate->accountId).candidates[candidate->key].push_front(candidate->id);
+            }
+            if (item.partnerIndex >= 0) {
+                WorkItem &partner = items[item.partnerIndex];
+                partner.partnerIndex = -1;
+                if (partner.outcome == Outcome::Inserted) {
+                    // The partner already points at this row, which does not exist: make it
+                    // one-sided again, as if it never had a partner.
+                    Transaction repaired = awaitingPartner.take(item.partnerIndex);
+                    repaired.transferLinkId.clear();
+                    repaired.transferDestAccountId.clear();
+                    const std::optional<Candidate> partnerCandidate = resolveOneSided(partner, repaired);
+                    if (!m_transactions->update(repaired))
+                        return abort(QStringLiteral("failed to repair transfer partner"));
+                    if (partnerCandidate) {
+                        const QString reason = linkCandidate(*partnerCandidate, repaired.id, repaired.accountId);
+                        if (!reason.isEmpty())
+                            return abort(reason);
+                    }
+                }
+                item.partnerIndex = -1;
+            }
+            continue;
+        }
+        touchedAccounts.insert(transaction.accountId);
+
+        if (candidate) {
+            const QString reason = linkCandidate(*candidate, transaction.id, transaction.accountId);
+            if (!reason.isEmpty())
+                return abort(reason);
+        }
+
+        for (const QifSplit &split : std::as_const(item.parsed.splits)) {
+            SplitLine line;
+            line.id = newId();
+            line.transactionId = transaction.id;
+            line.categoryId = categories.idFor(splitCategoryName(split), splitCategoryType(split));
+            line.amount = centsToMinorUnits(split.amount, stateOf(item.targetAccountId).decimals);
+            line.memo = split.transferAccount.isEmpty() ? split.memo : withTransferHint(split.transferAccount, split.memo);
+            line.createdAt = transaction.createdAt;
+            line.updatedAt = transaction.createdAt;
+            if (!writer.insertSplitLine(line) && staged) {
+                *retryRowByRow = true;
+                return {};
+            }
+        }
+
+        item.outcome = Outcome::Inserted;
+        if (item.partnerIndex > n - 1)
+            awaitingPartner.insert(n - 1, std::move(transaction));
+        else if (item.partnerIndex >= 0)
+            awaitingPartner.remove(item.partnerIndex);
+        ++result.imported;
+    }
+
+    // Only links that exist: both legs of an in-batch pair were written.
+    for (int i = 0; i < items.size(); ++i) {
+        const int partner = items[i].partnerIndex;
+        if (partner > i && items[i].outcome == Outcome::Inserted && items[partner].outcome == Outcome::Inserted)
+            ++result.transfersLinked;
+    }
+
+    QString moveError;
+    if (!writer.finish(processEventsBriefly, &moveError)) {
+        qInfo().noquote() << "QIF import: bulk insert failed, importing row by row:" << moveError;
+        *retryRowByRow = true;
+        return {};
+    }
+    if (!guard.commit()) {
+        qWarning().noquote() << "QIF import: commit failed:" << guard.lastError();
+        guard.rollback();
+    } else {
+        for (const QString &accountId : std::as_const(touchedAccounts))
+            emit m_transactions->transactionsChanged(accountId);
+    }
+    emit importProgress(total, total);
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "qifrecords.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Reads the text of one Quicken Interchange Format file into plain records. Pure functions: no
+// state between calls, no database. The parser never fails as a whole; what it cannot read is
+// counted (unparseableCount, skippedCount) or dropped.
+class QifParser
+{
+public:
+    // One pass over the lines (two with Auto: date-order detection first), so the cost grows
+    // linearly with the text.
+    static QifParseResult parse(QStringView text, QifDateOrder dateOrder = QifDateOrder::Auto);
+
+    // The amount rule: parentheses or a leading minus for negatives, currency signs and blanks
+    // ignored, a decimal comma or point told apart from grouping separators. The value is read
+    // exactly and scaled to `decimals` minor units (2 gives cents), rounding half away from zero.
+    // Empty when the text is not an amount or the value does not fit.
+    static std::optional<qint64> parseAmount(QStringView text, int decimals = 2);
+
+    // The date rule: separators "/", "-", "." and "'", blanks ignored, a leading four-digit year,
+    // short years 00-69 as 20xx and 70-99 as 19xx. Invalid date on failure. `order` must not be Auto.
+    static QDate parseDate(QStringView text, QifDateOrder order);
+
+    // DayFirst when some date line starts with a value above 12, MonthFirst otherwise.
+    static QifDateOrder detectDateOrder(QStringView text);
+
+    // The `L`/`S` field: a class after "/" is dropped; "[Name]" is a transfer to Name.
+    static void splitCategoryField(QStringView text, QString *category, QString *transferAccount);
+};
