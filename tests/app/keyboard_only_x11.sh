@@ -27,18 +27,24 @@ session() {
 
     keys Return                 # welcome page: Continue Without an Account
     keys Return                 # empty state: Create Account
+    xdotool search --sync --onlyvisible --name "New Account" >/dev/null
+    sleep 0.3
     text "Everyday"
     keys Return                 # account form: OK
-    sleep 0.5
+    for _ in $(seq 50); do
+        [[ -z "$(xdotool search --onlyvisible --name "New Account" 2>/dev/null)" ]] && break
+        sleep 0.2
+    done
+    # Without a window manager the window is not made active again after the form closes:
+    # xdotool gives it the focus back, as a window manager would.
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
     keys Return t Tab Tab       # register: open the date, today, on to the payee
     text "Corner Bakery"
     keys Tab Tab Tab            # category, memo, payment
     text "4.25"
     keys ctrl+Return            # store it
     sleep 0.5
-    # Without a window manager the window is not made active again after the form closes, and
-    # window-wide shortcuts such as Ctrl+Q wait for an active window.
-    xdotool windowfocus --sync "$window"
     keys ctrl+q
     for _ in $(seq 50); do
         kill -0 "$app" 2>/dev/null || break
