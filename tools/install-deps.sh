@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n libqt6sql6-sqlite qt6-charts-dev libgl-dev
     qt6-qpa-plugins libxkbcommon-dev
-    fonts-dejavu-core sqlite3 zlib1g-dev
+    fonts-dejavu-core sqlite3 libsqlite3-dev zlib1g-dev
 )
 if [ "${ZIMBREL_WITH_X:-0}" = 1 ]; then
     packages+=(xvfb xdotool imagemagick x11-utils)

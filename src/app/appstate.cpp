@@ -59,9 +59,9 @@ bool AppState::initialize()
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
     m_reportService = new ReportService(m_database, this);
-    m_backupService = new BackupService(m_database, this);
     m_importService =
         new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);
+    m_backupService = new BackupService(m_database, this);
 
     m_themeManager = new ThemeManager(m_preferencesRepository, this);
     m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));

@@ -43,10 +43,10 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
-    ThemeManager *themeManager() const { return m_themeManager; }
     ReportService *reportService() const { return m_reportService; }
-    BackupService *backupService() const { return m_backupService; }
     ImportService *importService() const { return m_importService; }
+    BackupService *backupService() const { return m_backupService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -68,9 +68,9 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
-    ThemeManager *m_themeManager = nullptr;
     ReportService *m_reportService = nullptr;
-    BackupService *m_backupService = nullptr;
     ImportService *m_importService = nullptr;
+    BackupService *m_backupService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

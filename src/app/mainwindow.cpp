@@ -8,11 +8,13 @@
 #include "welcomescreen.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -44,11 +46,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -144,9 +146,16 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
         if (registerKeys.contains(key))
             m_registerScreen->reload();
     });
+    // A burst of writes (a reconciliation, an import) rebuilds the list once, after the burst, and
+    // never from inside the list's own drop handling.
+    m_accountListRebuild = new QTimer(this);
+    m_accountListRebuild->setSingleShot(true);
+    m_accountListRebuild->setInterval(0);
+    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::rebuildAccountList);
     connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            &MainWindow::onAccountsChanged);
-    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this, &MainWindow::onAccountsChanged);
+            &MainWindow::onTransactionsChanged);
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::onAccountRowsChanged);
 
     m_welcomeScreen = new WelcomeScreen(this);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_session, &CloudSession::signIn);
@@ -468,14 +477,42 @@ QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
     return row;
 }
 
+void MainWindow::onTransactionsChanged(const QString &accountId)
+{
+    // Only the changed account is summed again: on a large register that sum is the cost.
+    if (accountId.isEmpty())
+        m_balances.clear();
+    else
+        m_balances.remove(accountId);
+    m_accountListRebuild->start();
+}
+
+void MainWindow::onAccountRowsChanged()
+{
+    // A starting balance may have changed.
+    m_balances.clear();
+    m_accountListRebuild->start();
+}
+
 void MainWindow::onAccountsChanged()
 {
+    // Called after writes that announce nothing (sample data), so every balance is read afresh.
+    m_balances.clear();
+    rebuildAccountList();
+}
+
+void MainWindow::rebuildAccountList()
+{
+    m_accountListRebuild->stop();
     m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->all();
     qint64 total = 0;
     const int width = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
-        const qint64 balance = m_state->transactionRepository()->balance(account.id);
+        auto cached = m_balances.constFind(account.id);
+        if (cached == m_balances.cend())
+            cached = m_balances.insert(account.id, m_state->transactionRepository()->balance(account.id));
+        const qint64 balance = *cached;
         total += balance;
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
@@ -549,8 +586,9 @@ void MainWindow::selectAccount(const QString &accountId)
 void MainWindow::chooseStartPage()
 {
     const QString current = m_state->currentAccountId();
-    if (!current.isEmpty() && m_state->accountRepository()->findById(current).has_value()
-        && !m_state->accountRepository()->findById(current)->deletedAt) {
+    const std::optional<Account> remembered =
+        current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (remembered && !remembered->deletedAt) {
         selectAccount(current);
         return;
     }
@@ -640,9 +678,10 @@ void MainWindow::showNewAccountDialog()
     const QList<Account> existing = m_state->accountRepository()->all();
     for (const Account &other : existing)
         account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    if (!m_state->accountRepository()->insert(account))
-        return;
-    if (openingBalance != 0) {
+    // An account without its opening transaction would silently lose the entered balance.
+    SqlTransaction guard(m_state->database()->connection());
+    bool saved = guard.isActive() && m_state->accountRepository()->insert(account);
+    if (saved && openingBalance != 0) {
         Transaction opening;
         opening.id = newId();
         opening.accountId = account.id;
@@ -654,7 +693,12 @@ void MainWindow::showNewAccountDialog()
         opening.version = 1;
         opening.createdAt = currentTimestamp();
         opening.updatedAt = opening.createdAt;
-        m_state->transactionRepository()->insert(opening);
+        saved = m_state->transactionRepository()->insert(opening);
+    }
+    if (!saved || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
     }
     selectAccount(account.id);
 }
@@ -933,10 +977,16 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (answer != QMessageBox::Yes)
         return;
 
+    // One unit, so that a restore finds every row deleted with the account, or the account stays.
+    SqlTransaction guard(m_state->database()->connection());
     const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
     const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
     const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
-    m_state->accountRepository()->softDelete(accountId);
+    if (!m_state->accountRepository()->softDelete(accountId) || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
+    }
     qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
                       << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,7 @@ class QLabel;
 class QListWidgetItem;
 class QShortcut;
 class QSplitter;
+class QTimer;
 class QStackedWidget;
 class CategoriesScreen;
 class ImportScreen;
@@ -89,6 +91,9 @@ private:
     QWidget *buildEmptyStatePage();
     QWidget *buildAccountRow(const Account &account, qint64 balance);
     void updateAccountShortcuts();
+    void rebuildAccountList();
+    void onTransactionsChanged(const QString &accountId);
+    void onAccountRowsChanged();
     void onAccountsReordered();
     void onSplitterMoved();
     void chooseStartPage();
@@ -111,6 +116,9 @@ private:
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
     QLabel *m_totalLabel = nullptr;
+    QTimer *m_accountListRebuild = nullptr;
+    // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
+    QHash<QString, qint64> m_balances;
     QList<QShortcut *> m_accountShortcuts;
     QStringList m_shortcutAccountIds;
     WelcomeScreen *m_welcomeScreen = nullptr;

@@ -88,7 +88,7 @@ bool AccountRepository::insert(const Account &account)
                        "starting_balance, sort_order, is_shared, version, sync_status, server_id, created_at, "
                        "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(account.id);
-    query.addBindValue(account.name);
+    query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
     query.addBindValue(currencyCode(account.currency));
     query.addBindValue(account.institution);
@@ -115,7 +115,7 @@ bool AccountRepository::update(const Account &account)
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
                        "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, "
                        "updated_at=? WHERE id=?"));
-    query.addBindValue(account.name);
+    query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
     query.addBindValue(currencyCode(account.currency));
     query.addBindValue(account.institution);

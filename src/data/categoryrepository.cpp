@@ -39,7 +39,7 @@ Category categoryFromRow(const QSqlQuery &query)
 // From name to server id: the values insert and update share, in statement order.
 void bindEditableValues(QSqlQuery &query, const Category &category)
 {
-    query.addBindValue(category.name);
+    query.addBindValue(nonNullText(category.name));
     query.addBindValue(categoryTypeToString(category.type));
     query.addBindValue(textOrNull(category.parentId));
     query.addBindValue(category.isTaxRelevant ? 1 : 0);
@@ -155,6 +155,20 @@ bool CategoryRepository::softDelete(const QString &id)
     query.addBindValue(id);
     if (!query.exec()) {
         logFailure("CategoryRepository::softDelete", query);
+        return false;
+    }
+    emit categoriesChanged();
+    return true;
+}
+
+bool CategoryRepository::restore(const QString &id)
+{
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+    query.addBindValue(timestampToText(currentTimestamp()));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure("CategoryRepository::restore", query);
         return false;
     }
     emit categoriesChanged();

@@ -30,6 +30,7 @@ public:
     bool update(const Category &category);
     // Touches nothing else: children and transactions keep their references.
     bool softDelete(const QString &id);
+    bool restore(const QString &id);
     int markAllPendingForResync();
     // Sync bookkeeping: emits nothing, so it cannot trigger another sync.
     bool markSynced(const QString &id, const QString &serverId);

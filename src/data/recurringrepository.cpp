@@ -51,7 +51,7 @@ QString requiredDateText(const QDate &date)
 // From payee to server id: the values insert and update share, in statement order.
 void bindEditableValues(QSqlQuery &query, const RecurringTransaction &recurring)
 {
-    query.addBindValue(recurring.payee);
+    query.addBindValue(nonNullText(recurring.payee));
     query.addBindValue(recurring.memo);
     query.addBindValue(qint64(recurring.amount));
     query.addBindValue(textOrNull(recurring.categoryId));

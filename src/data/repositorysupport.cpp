@@ -1,6 +1,7 @@
 #include "repositorysupport.h"
 
 #include "database.h"
+#include "datetext.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -20,6 +21,11 @@ QVariant textOrNull(const QString &text)
     if (text.isEmpty())
         return QVariant(QMetaType::fromType<QString>());
     return text;
+}
+
+QString nonNullText(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 void logFailure(const char *operation, const QSqlQuery &query)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+
+#include <optional>
 
 class Database;
 
@@ -16,6 +20,10 @@ QSqlQuery prepare(const Database *database, const QString &sql);
 
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);
+
+// A null QString binds as SQL NULL; NOT NULL text columns such as a payee get '' instead, so an
+// empty payee is stored rather than refused.
+QString nonNullText(const QString &text);
 
 // Logs "<Class>::<operation> failed: <driver text>" as a warning.
 void logFailure(const char *operation, const QSqlQuery &query);

@@ -65,6 +65,9 @@ signals:
 
 private:
     QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values) const;
+    // Whether a text search should walk the date index rather than join the full-text matches
+    // first. Clears `isValidQuery` when the text is not valid FTS5 syntax.
+    bool walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter, bool *isValidQuery) const;
 
     Database *m_database;
     std::function<QDate()> m_today;

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace {
 
 struct DefaultCategory
@@ -128,7 +130,13 @@ void CategoryService::seedCategory(const QString &name, CategoryType type, const
     category.taxCategory = taxCategory;
     category.isDefault = true;
     category.createdAt = category.updatedAt = currentTimestamp();
-    m_categories->insert(category);
+    // A default the user deleted has this very id already: bring that row back instead of
+    // failing on the key, or deleting every category would leave none at the next start.
+    const std::optional<Category> stored = m_categories->findById(category.id);
+    if (stored && stored->deletedAt)
+        m_categories->restore(category.id);
+    else
+        m_categories->insert(category);
     m_idsByName.insert(name, category.id);
     m_namesById.insert(category.id, name);
 }

@@ -21,7 +21,8 @@ public:
 
     // Seeds the defaults when there is no live category. True when it seeded.
     bool ensureDefaults();
-    // Inserts the whole default set; a failing insert is logged by the repository and skipped.
+    // Inserts the whole default set, restoring defaults the user deleted; a failing insert is
+    // logged by the repository and skipped.
     void seedDefaults();
 
 private:

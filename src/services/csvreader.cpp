@@ -137,10 +137,11 @@ QDate parseCsvDate(const QString &text, const QString &pattern)
         qsizetype run = 1;
         while (i + run < pattern.size() && pattern[i + run] == letter)
             ++run;
+        // "dd" and "MM" also take a single digit: exports drop leading zeros more often than not.
         if (letter == QLatin1Char('d') && run <= 2) {
-            day = readNumber(trimmed, pos, run, 2);
+            day = readNumber(trimmed, pos, 1, 2);
         } else if (letter == QLatin1Char('M') && run <= 2) {
-            month = readNumber(trimmed, pos, run, 2);
+            month = readNumber(trimmed, pos, 1, 2);
         } else if (letter == QLatin1Char('y') && run == 2) {
             year = readNumber(trimmed, pos, 2, 2);
             if (year >= 0)

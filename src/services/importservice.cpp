@@ -10,6 +10,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/money.h"
+#include "data/repositorysupport.h"
 #include "data/splitline.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
@@ -108,7 +109,7 @@ public:
             transaction.id,
             transaction.accountId,
             dateToText(transaction.date),
-            transaction.payee,
+            RepositorySupport::nonNullText(transaction.payee),
             transaction.memo,
             qint64(transaction.amount),
             transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transaction.categoryId),
@@ -225,23 +226,29 @@ int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
 // default cache holds (random ids and the full-text index spread the writes over the whole file),
 // and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
 // with the defaults both go through the file system, about twenty writes per record. A wide cache
-// and in-memory temporary storage keep that work in memory; the old values come back afterwards.
+// and (row by row) in-memory temporary storage keep that work in memory; the old values come back
+// afterwards. Changing temp_store drops temporary tables, so it is only done when the import has
+// none: staged imports keep the default and their statement journals are few anyway.
 class ImportPragmas
 {
 public:
-    explicit ImportPragmas(const QSqlDatabase &connection)
+    ImportPragmas(const QSqlDatabase &connection, bool journalsInMemory)
         : m_connection(connection)
+        , m_journalsInMemory(journalsInMemory)
     {
         m_cacheSize = value(QStringLiteral("cache_size"), m_cacheSize);
-        m_tempStore = value(QStringLiteral("temp_store"), m_tempStore);
         set(QStringLiteral("cache_size"), -65536);
-        set(QStringLiteral("temp_store"), 2); // memory
+        if (m_journalsInMemory) {
+            m_tempStore = value(QStringLiteral("temp_store"), m_tempStore);
+            set(QStringLiteral("temp_store"), 2); // memory
+        }
     }
 
     ~ImportPragmas()
     {
         set(QStringLiteral("cache_size"), m_cacheSize);
-        set(QStringLiteral("temp_store"), m_tempStore);
+        if (m_journalsInMemory)
+            set(QStringLiteral("temp_store"), m_tempStore);
     }
 
     ImportPragmas(const ImportPragmas &) = delete;
@@ -263,6 +270,7 @@ private:
     }
 
     QSqlDatabase m_connection;
+    bool m_journalsInMemory;
     qint64 m_cacheSize = -2000;
     qint64 m_tempStore = 0;
 };
@@ -358,7 +366,9 @@ struct AccountState
 
 QString candidateKey(const QString &hintName, const QDate &date, qint64 amount)
 {
-    return QStringLiteral("%1|%2|%3").arg(hintName.toLower(), dateToText(date)).arg(amount);
+    // Concatenated, not filled in with arg(): a "%2" inside an account name must stay text.
+    const QChar separator(0x1F);
+    return hintName.toLower() + separator + dateToText(date) + separator + QString::number(amount);
 }
 
 AccountState loadAccountState(const QSqlDatabase &connection, TransactionRepository *repository, const QString &accountId)
@@ -420,7 +430,6 @@ struct WorkItem
     QString payee;
     qint64 amount = 0; // in the target account's minor units
     Outcome outcome = Outcome::Waiting;
-    Transaction stored; // kept only while a partner may still need it to be repaired
 };
 
 // Whether an item names a transfer to an account other than its own source.
@@ -442,7 +451,9 @@ int pairTransfers(QList<WorkItem> &items)
                && namesOtherAccount(item);
     };
     const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
-        return QStringLiteral("%1|%2|%3|%4").arg(dateToText(date)).arg(amount).arg(source.toLower(), transfer.toLower());
+        const QChar separator(0x1F); // a control character, so no two real names run together
+        return dateToText(date) + separator + QString::number(amount) + separator + source.toLower() + separator
+               + transfer.toLower();
     };
     QHash<QString, std::deque<int>> legs;
     for (int j = 0; j < items.size(); ++j) {
@@ -541,7 +552,7 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
     const int total = std::max(0, int(rows.size()) - firstRow);
 
     const QSqlDatabase connection = m_database->connection();
-    const ImportPragmas pragmas(connection);
+    const ImportPragmas pragmas(connection, !staged);
     RowWriter writer(connection, staged ? RowWriter::Mode::Staged : RowWriter::Mode::RowByRow, m_splitLines);
     if (staged && !writer.isReady()) {
         *retryRowByRow = true;
@@ -674,7 +685,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                                          bool *retryRowByRow)
 {
     const QSqlDatabase connection = m_database->connection();
-    const ImportPragmas pragmas(connection);
+    const ImportPragmas pragmas(connection, !staged);
     RowWriter writer(connection, staged ? RowWriter::Mode::Staged : RowWriter::Mode::RowByRow, m_splitLines);
     if (staged && !writer.isReady()) {
         *retryRowByRow = true;
@@ -712,6 +723,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.id = newId();
             items.append(std::move(item));
         }
+        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
     }
     pairTransfers(items);
 
@@ -752,6 +764,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     emit importStarted(total);
     SqlTransaction guard(connection);
     QSet<QString> touchedAccounts;
+    // Inserted legs whose partner comes later, by item index: should the partner fail, the leg is
+    // rewritten as one-sided.
+    QHash<int, Transaction> awaitingPartner;
 
     const auto abort = [&](const QString &reason) {
         qWarning().noquote() << "QIF import aborted:" << reason;
@@ -865,7 +880,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 if (partner.outcome == Outcome::Inserted) {
                     // The partner already points at this row, which does not exist: make it
                     // one-sided again, as if it never had a partner.
-                    Transaction repaired = partner.stored;
+                    Transaction repaired = awaitingPartner.take(item.partnerIndex);
                     repaired.transferLinkId.clear();
                     repaired.transferDestAccountId.clear();
                     const std::optional<Candidate> partnerCandidate = resolveOneSided(partner, repaired);
@@ -876,7 +891,6 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                         if (!reason.isEmpty())
                             return abort(reason);
                     }
-                    partner.stored = {};
                 }
                 item.partnerIndex = -1;
             }
@@ -907,9 +921,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
 
         item.outcome = Outcome::Inserted;
         if (item.partnerIndex > n - 1)
-            item.stored = std::move(transaction);
+            awaitingPartner.insert(n - 1, std::move(transaction));
         else if (item.partnerIndex >= 0)
-            items[item.partnerIndex].stored = {};
+            awaitingPartner.remove(item.partnerIndex);
         ++result.imported;
     }
 

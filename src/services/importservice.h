@@ -2,6 +2,7 @@
 
 #include "importrecords.h"
 
+#include <QDate>
 #include <QList>
 #include <QObject>
 #include <QString>

@@ -9,6 +9,7 @@
 #include "data/transactionrepository.h"
 
 #include <QDebug>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 
@@ -154,7 +155,8 @@ bool RecurringService::post(RecurringTransaction recurring)
         // Listeners hear of the change only once it is committed, never of a rolled-back half.
         const QSignalBlocker blockTransactions(m_transactions);
         const QSignalBlocker blockRecurring(m_recurring);
-        SqlTransaction guard(QSqlDatabase::database());
+        // The repositories share the process's one connection, the SQL module's default one.
+        SqlTransaction guard(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
         if (!guard.isActive())
             return false;
         if (!m_transactions->insert(occurrence))
@@ -200,48 +202,76 @@ int RecurringService::processDue()
 {
     const QDate today = m_today();
     int posted = 0;
-    for (const RecurringTransaction &recurring : m_recurring->due(today)) {
-        if (!recurring.autoPost)
-            continue;
-        if (RecurringRepository::isBrokenDueDate(recurring.nextDueDate)) {
-            quarantine(recurring, QStringLiteral("broken next_due_date"));
-            continue;
-        }
-        if (!confirm(recurring.id))
-            continue;
-        ++posted;
-
-        int catchUps = 0;
-        QDate lastSeen;
-        bool capReached = false;
-        while (true) {
-            const std::optional<RecurringTransaction> current = m_recurring->findById(recurring.id);
-            if (!current || !current->isActive)
-                break;
-            const QDate due = current->nextDueDate;
-            if (!due.isValid())
-                break;
-            if (due < RecurringRepository::earliestDueDate()) {
-                quarantine(*current, QStringLiteral("advanced to broken date during catchup"));
-                break;
+    bool changed = false;
+    QSet<QString> touchedAccounts;
+    {
+        // One run may post hundreds of occurrences: they share one commit, and listeners hear of
+        // the result once, after it, instead of reloading after every posting.
+        const QSignalBlocker blockTransactions(m_transactions);
+        const QSignalBlocker blockRecurring(m_recurring);
+        const QSignalBlocker blockSelf(this);
+        SqlTransaction run(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+        for (const RecurringTransaction &recurring : m_recurring->due(today)) {
+            if (!recurring.autoPost)
+                continue;
+            changed = true;
+            if (RecurringRepository::isBrokenDueDate(recurring.nextDueDate)) {
+                quarantine(recurring, QStringLiteral("broken next_due_date"));
+                continue;
             }
-            if (due > today || due == lastSeen)
-                break;
-            lastSeen = due;
             if (!confirm(recurring.id))
-                break;
-            ++catchUps;
+                continue;
             ++posted;
-            // A schedule this far behind is more likely wrong than a year of real postings.
-            if (catchUps >= catchUpLimit - 1)
-                capReached = true;
-            if (catchUps >= catchUpLimit)
-                break;
+            touchedAccounts.insert(recurring.accountId);
+            if (!recurring.transferDestAccountId.isEmpty())
+                touchedAccounts.insert(recurring.transferDestAccountId);
+            posted += catchUp(recurring.id, today);
         }
-        if (capReached) {
-            if (const std::optional<RecurringTransaction> current = m_recurring->findById(recurring.id))
-                quarantine(*current, QStringLiteral("hit catchup cap in single tick"));
+        if (changed && run.isActive() && !run.commit()) {
+            qWarning().noquote() << "RecurringService::processDue failed:" << run.lastError();
+            return 0;
         }
     }
+    if (!changed)
+        return posted;
+    for (const QString &accountId : std::as_const(touchedAccounts))
+        emit m_transactions->transactionsChanged(accountId);
+    emit m_recurring->recurringChanged();
+    emit pendingCountChanged(pendingCount());
     return posted;
+}
+
+int RecurringService::catchUp(const QString &id, const QDate &today)
+{
+    int catchUps = 0;
+    QDate lastSeen;
+    bool capReached = false;
+    while (true) {
+        const std::optional<RecurringTransaction> current = m_recurring->findById(id);
+        if (!current || !current->isActive)
+            break;
+        const QDate due = current->nextDueDate;
+        if (!due.isValid())
+            break;
+        if (due < RecurringRepository::earliestDueDate()) {
+            quarantine(*current, QStringLiteral("advanced to broken date during catchup"));
+            break;
+        }
+        if (due > today || due == lastSeen)
+            break;
+        lastSeen = due;
+        if (!confirm(id))
+            break;
+        ++catchUps;
+        // A schedule this far behind is more likely wrong than a year of real postings.
+        if (catchUps >= catchUpLimit - 1)
+            capReached = true;
+        if (catchUps >= catchUpLimit)
+            break;
+    }
+    if (capReached) {
+        if (const std::optional<RecurringTransaction> current = m_recurring->findById(id))
+            quarantine(*current, QStringLiteral("hit catchup cap in single tick"));
+    }
+    return catchUps;
 }

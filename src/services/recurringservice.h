@@ -48,7 +48,8 @@ public:
     // One occurrence per due schedule; returns how many were posted.
     int confirmAllDue();
     // Posts every due auto-post schedule, catching up at most catchUpLimit further occurrences
-    // each; a schedule reaching the limit is quarantined. Returns how many were posted.
+    // each; a schedule reaching the limit is quarantined. Returns how many were posted. The whole
+    // run is one SQL transaction and announces its changes once, after the commit.
     int processDue();
 
 signals:
@@ -59,6 +60,8 @@ private:
     void quarantine(const RecurringTransaction &recurring, const QString &reason);
     void deactivate(const QString &id);
     bool post(RecurringTransaction recurring);
+    // The catch-up of one schedule after its first posting; returns the postings it made.
+    int catchUp(const QString &id, const QDate &today);
 
     RecurringRepository *m_recurring;
     TransactionRepository *m_transactions;

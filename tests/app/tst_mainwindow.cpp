@@ -4,6 +4,7 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -17,12 +18,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -50,9 +54,12 @@ private slots:
     void forgottenAccountFallsBackToTheFirst();
     void newAccountWithStartingBalance_data();
     void newAccountWithStartingBalance();
+    void refusedOpeningBalanceCreatesNoAccount();
     void altDigitSwitchesAccounts();
     void movedRowsStoreTheSortOrder();
     void dragReordersAndStoresTheSortOrder();
+    void editAccountKeepsItsOpeningTransaction();
+    void contextMenuOffersTheAccountActions();
     void deleteCurrentAccountLandsOnTheWelcomePage();
     void deleteOtherAccountKeepsTheRegister();
     void actionsWithoutAccountAskForOne();
@@ -215,6 +222,27 @@ void TestMainWindow::newAccountWithStartingBalance()
     QCOMPARE(rows.first().transaction.id, row.id);
 }
 
+// Regression: the account was stored even when its opening transaction was refused, and the
+// entered balance was lost without a trace.
+void TestMainWindow::refusedOpeningBalanceCreatesNoAccount()
+{
+    TestState state;
+    QSqlQuery trigger(state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    MainWindow window(state.get());
+    whenModalShown([](QWidget *form) {
+        form->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Lost"));
+        form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->setValue(250);
+        static_cast<QDialog *>(form)->accept();
+    });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    window.showNewAccountDialog();
+    QVERIFY(state->accountRepository()->all().isEmpty());
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("No accounts"));
+}
+
 void TestMainWindow::altDigitSwitchesAccounts()
 {
     TestState state;
@@ -248,6 +276,7 @@ void TestMainWindow::movedRowsStoreTheSortOrder()
     auto *list = window.findChild<AccountListWidget *>(QStringLiteral("accountList"));
     QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
     emit list->rowsReordered();
+    QTRY_COMPARE(window.shortcutAccountIds(), QStringList({c.id, a.id, b.id}));
     const QList<Account> stored = state->accountRepository()->all();
     QCOMPARE(stored.at(0).id, c.id);
     QCOMPARE(stored.at(0).sortOrder, 0);
@@ -300,6 +329,77 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
     QCOMPARE(stored.at(2).id, a.id);
     QCOMPARE(stored.at(2).sortOrder, 2);
     QCOMPARE(window.shortcutAccountIds(), QStringList({b.id, c.id, a.id}));
+}
+
+// The balance entered at creation lives in the opening transaction, so the edit form shows 0 and
+// saving it does not add the amount a second time.
+void TestMainWindow::editAccountKeepsItsOpeningTransaction()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    whenModalShown([](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Wallet"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("80"));
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    window.showNewAccountDialog();
+    const Account created = state->accountRepository()->all().first();
+
+    double shownBalance = -1;
+    whenModalShown([&shownBalance](QWidget *form) {
+        shownBalance = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->value();
+        auto *name = form->findChild<QLineEdit *>(QStringLiteral("nameEdit"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, QStringLiteral(" Cash"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    window.showEditAccountDialog();
+    QCOMPARE(shownBalance, 0.0);
+    const Account edited = *state->accountRepository()->findById(created.id);
+    QCOMPARE(edited.name, QStringLiteral("Wallet Cash"));
+    QCOMPARE(edited.startingBalance, Money(0));
+    QCOMPARE(edited.version, created.version + 1);
+    QCOMPARE(edited.createdAt, created.createdAt);
+    QCOMPARE(state->transactionRepository()->balance(created.id), Money(8000));
+}
+
+void TestMainWindow::contextMenuOffersTheAccountActions()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"), 0, 0);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QListWidget *list = accountList(window);
+    QStringList onItem;
+    QTimer::singleShot(100, &window, [&onItem] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                onItem.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(list->visualItemRect(list->item(0)).center());
+    QCOMPARE(onItem, QStringList({QStringLiteral("New Account..."), QStringLiteral("-"),
+                                  QStringLiteral("Edit \"Checking\"..."), QStringLiteral("Reconcile..."),
+                                  QStringLiteral("Reconciliation History..."), QStringLiteral("Rename Payees..."),
+                                  QStringLiteral("-"), QStringLiteral("Share..."), QStringLiteral("-"),
+                                  QStringLiteral("Delete \"Checking\"")}));
+
+    QStringList offList;
+    QTimer::singleShot(100, &window, [&offList] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                offList.append(action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(QPoint(5, list->viewport()->height() - 5));
+    QCOMPARE(offList, QStringList({QStringLiteral("New Account...")}));
 }
 
 void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
@@ -399,8 +499,9 @@ void TestMainWindow::reconcileThroughTheWindow()
 
     QPointer<QWidget> guard(screen);
     whenModalShown([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
-    finish->setFocus();
-    QTest::keyClick(finish, Qt::Key_Space);
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(screen->focusWidget(), static_cast<QWidget *>(finish));
+    QTest::keyClick(finish, Qt::Key_Return);
     QTRY_VERIFY(guard.isNull());
 
     QVERIFY(state->transactionRepository()->findById(pay.id)->reconciled);
@@ -523,8 +624,15 @@ void TestMainWindow::listShowsBalancesAndTotal()
 
     // A new transaction anywhere updates the list.
     state.addTransaction(visa.id, QDate(2025, 1, 2), QStringLiteral("Payment"), 12345);
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
     QCOMPARE(balanceOf(1), QStringLiteral("$0.00"));
-    QCOMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
+
+    // So does a changed starting balance.
+    Account changed = *state->accountRepository()->findById(checking.id);
+    changed.startingBalance = 0;
+    QVERIFY(state->accountRepository()->update(changed));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: -$25.50"));
+    QCOMPARE(balanceOf(0), QStringLiteral("-$25.50"));
 }
 
 void TestMainWindow::noSampleItemsWithoutDeveloperMode()

@@ -24,6 +24,7 @@ private slots:
     void restoreByAccountHonoursTheCutOff();
     void foreignKeyFailureLogsAndEmitsNothing();
     void emptyCategoryIsStoredAsNull();
+    void emptyPayeeIsStoredNotRefused();
     void updateNeverMovesTheTransaction();
     void lastByPayeeComparesExactly();
     void resyncAnnouncesWithEmptyAccount();
@@ -233,6 +234,16 @@ void TestTransactionRepository::emptyCategoryIsStoredAsNull()
     QCOMPARE(m_transactions->findById(transaction.id), std::optional<Transaction>(transaction));
 }
 
+void TestTransactionRepository::emptyPayeeIsStoredNotRefused()
+{
+    const QString account = addAccount();
+    // Regression: a default-constructed payee was bound as NULL and failed the NOT NULL column.
+    const Transaction transaction = add(account, QDate(2026, 1, 1), -100, QString());
+    QVERIFY(!transaction.id.isEmpty());
+    QCOMPARE(m_transactions->registerRows(account).size(), 1);
+    QVERIFY(m_transactions->payees().isEmpty());
+}
+
 void TestTransactionRepository::updateNeverMovesTheTransaction()
 {
     const QString from = addAccount(0, QStringLiteral("From"));
@@ -356,6 +367,20 @@ void TestTransactionRepository::searchIsCutAt200NewestFirst()
     QCOMPARE(rows.first().transaction.date, QDate(2025, 1, 1).addDays(249));
     QCOMPARE(rows.last().transaction.date, QDate(2025, 1, 1).addDays(50));
     QCOMPARE(m_transactions->search(QString(), {}).size(), 200);
+
+    // Enough matches that the search walks the date index: the filters still apply.
+    TransactionSearchFilter window;
+    window.fromDate = QDate(2025, 1, 11);
+    window.toDate = QDate(2025, 1, 20);
+    window.cleared = false;
+    const QList<RegisterRow> windowRows = m_transactions->search(QStringLiteral("repeat"), window);
+    QCOMPARE(windowRows.size(), 10);
+    QCOMPARE(windowRows.first().transaction.date, QDate(2025, 1, 20));
+    QCOMPARE(windowRows.last().transaction.date, QDate(2025, 1, 11));
+    QVERIFY(m_transactions->softDelete(windowRows.first().transaction.id));
+    QCOMPARE(m_transactions->search(QStringLiteral("repeat"), window).size(), 9);
+    window.cleared = true;
+    QVERIFY(m_transactions->search(QStringLiteral("repeat"), window).isEmpty());
 }
 
 void TestTransactionRepository::searchWithInvalidSyntaxIsEmptyAndQuiet()

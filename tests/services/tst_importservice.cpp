@@ -10,6 +10,9 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +54,7 @@ private slots:
     void csvDuplicatesCountOccurrencesAcrossImports();
     void csvCreatesEachCategoryOnce();
     void csvMissingFileGivesZeroResult();
+    void csvFailedInsertsAreCountedNotReportedAsImported();
     void qifPairsTransfersInsideTheBatch();
     void qifPairsEachLegWithTheFirstLaterPartner();
     void qifLinksRetroactivelyThroughTheHint();
@@ -65,6 +69,8 @@ private slots:
     void qifAbortRollsEverythingBack();
     void progressEvery100Records();
     void analyzeQif();
+    void golden_data();
+    void golden();
     void corpus();
 
 private:
@@ -182,6 +188,9 @@ void TestImportService::csvImport_data()
     QTest::newRow("short row and bad date are unparseable")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Only two\nPending,Shop,-1.00\n13/45/2024,Shop,-1.00\n")
         << Currency::USD << defaults << counters(0, 0, 3) << QStringList();
+    QTest::newRow("empty payee is stored, not refused")
+        << QByteArray("Date,Payee,Amount\n01/05/2024,,-1.00\n") << Currency::USD << defaults << counters(1)
+        << QStringList{"2024-01-05|-100|"};
     QTest::newRow("unreadable amount imports as zero")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Mystery,n/a\n") << Currency::USD << defaults << counters(1)
         << QStringList{"2024-01-05|0|Mystery"};
@@ -252,6 +261,21 @@ void TestImportService::csvMissingFileGivesZeroResult()
                                                      addAccount(QStringLiteral("Checking")), {});
     QCOMPARE(result, ImportResult());
     QCOMPARE(started.count(), 0);
+}
+
+// The staged write cannot tell which row failed; the import runs again row by row, and every
+// failed row is counted instead of disappearing.
+void TestImportService::csvFailedInsertsAreCountedNotReportedAsImported()
+{
+    const QString account = addAccount(QStringLiteral("Checking"));
+    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import: insert failed for 2024-01-06 Refused")));
+    const QByteArray csv("Date,Payee,Amount\n01/05/2024,Fine,-1.00\n01/06/2024,Refused,-2.00\n01/07/2024,Also fine,-3.00\n");
+    ImportResult expected = counters(2);
+    expected.databaseErrors = 1;
+    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("f.csv"), csv), account, {}), expected);
+    QCOMPARE(rows(account), (QStringList{QStringLiteral("2024-01-05|-100|Fine"), QStringLiteral("2024-01-07|-300|Also fine")}));
 }
 
 // Checking sends 100.00 to Savings; both legs are in the file and both accounts are mapped.
@@ -548,6 +572,94 @@ void TestImportService::analyzeQif()
         {c, QStringLiteral("c.qif (no account header)"), true, AccountType::Checking},
     };
     QCOMPARE(analysis.entries, expected);
+}
+
+// Each folder holds QIF files and case.json: the accounts to create, the imports to run in order
+// (files, mapping from source key to account name or "" for skip, the expected counters) and the
+// rows every account holds at the end, as "date|amount|payee|memo|linked account:linked payee".
+void TestImportService::golden_data()
+{
+    QTest::addColumn<QString>("folder");
+    const QString root = QFINDTESTDATA("../fixtures/import/qif-import");
+    QVERIFY(!root.isEmpty());
+    const QStringList cases = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QVERIFY(!cases.isEmpty());
+    for (const QString &name : cases)
+        QTest::newRow(qPrintable(name)) << root + QLatin1Char('/') + name;
+}
+
+void TestImportService::golden()
+{
+    QFETCH(QString, folder);
+    QFile caseFile(folder + QStringLiteral("/case.json"));
+    QVERIFY(caseFile.open(QIODevice::ReadOnly));
+    const QJsonObject spec = QJsonDocument::fromJson(caseFile.readAll()).object();
+    QVERIFY(!spec.isEmpty());
+
+    QHash<QString, QString> accountIds;
+    QHash<QString, QString> accountNames;
+    for (const QJsonValue &name : spec.value(QStringLiteral("accounts")).toArray()) {
+        const QString id = addAccount(name.toString());
+        accountIds.insert(name.toString(), id);
+        accountNames.insert(id, name.toString());
+    }
+    int step = 0;
+    for (const QJsonValue &stepValue : spec.value(QStringLiteral("steps")).toArray()) {
+        ++step;
+        const QJsonObject stepObject = stepValue.toObject();
+        QStringList files;
+        for (const QJsonValue &file : stepObject.value(QStringLiteral("files")).toArray())
+            files.append(folder + QLatin1Char('/') + file.toString());
+        QifMapping mapping;
+        const QJsonObject map = stepObject.value(QStringLiteral("mapping")).toObject();
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            const QString key = QFile::exists(folder + QLatin1Char('/') + it.key()) ? folder + QLatin1Char('/') + it.key()
+                                                                                    : it.key();
+            mapping.insert(key, accountIds.value(it.value().toString()));
+        }
+        const ImportResult result = m_service->importQif(files, mapping);
+        const QJsonObject expected = stepObject.value(QStringLiteral("result")).toObject();
+        const QJsonObject actual{
+            {QStringLiteral("imported"), result.imported},
+            {QStringLiteral("duplicates"), result.duplicates},
+            {QStringLiteral("unparseable"), result.unparseable},
+            {QStringLiteral("metadata_skipped"), result.metadataSkipped},
+            {QStringLiteral("unmapped_skipped"), result.unmappedSkipped},
+            {QStringLiteral("transfers_linked"), result.transfersLinked},
+            {QStringLiteral("retroactive_links"), result.retroactiveLinks},
+            {QStringLiteral("database_errors"), result.databaseErrors},
+            {QStringLiteral("aborted"), result.aborted},
+        };
+        QVERIFY2(actual == expected, qPrintable(QStringLiteral("step %1: %2").arg(step).arg(
+                                         QString::fromUtf8(QJsonDocument(actual).toJson(QJsonDocument::Compact)))));
+    }
+
+    const QJsonObject expectedRows = spec.value(QStringLiteral("rows")).toObject();
+    QStringList names = accountIds.keys();
+    std::sort(names.begin(), names.end());
+    QCOMPARE(expectedRows.keys(), names);
+    for (auto it = expectedRows.begin(); it != expectedRows.end(); ++it) {
+        QStringList actual;
+        for (const Transaction &transaction : m_transactions->byAccount(accountIds.value(it.key()))) {
+            QString link;
+            if (!transaction.transferLinkId.isEmpty()) {
+                const std::optional<Transaction> partner = m_transactions->findById(transaction.transferLinkId);
+                link = partner ? accountNames.value(partner->accountId) + QLatin1Char(':') + partner->payee
+                               : QStringLiteral("missing");
+                if (partner && (partner->transferLinkId != transaction.id || partner->accountId != transaction.transferDestAccountId))
+                    link += QStringLiteral(" (not mutual)");
+            }
+            actual.append(QStringLiteral("%1|%2|%3|%4|%5")
+                              .arg(dateToText(transaction.date), QString::number(transaction.amount), transaction.payee,
+                                   transaction.memo, link));
+        }
+        std::sort(actual.begin(), actual.end());
+        QStringList expected;
+        for (const QJsonValue &row : it.value().toArray())
+            expected.append(row.toString());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(actual, expected);
+    }
 }
 
 // Real files from other projects: every transaction is accounted for as imported, duplicate,

@@ -72,7 +72,7 @@ void TestImportText::splitCsv_data()
                                                  << Rows{{"Smith, J", "two\nlines", "3"}};
     QTest::newRow("doubled quote") << "\"say \"\"hi\"\"\",x\n" << comma << Rows{{"say \"hi\"", "x"}};
     QTest::newRow("crlf") << "a,b\r\nc,d\r\n" << comma << Rows{{"a", "b"}, {"c", "d"}};
-    QTest::newRow("lone carriage return ends a row") << "a,b\rc,d\r" << comma << Rows{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("fault: lone carriage return ends a row") << "a,b\rc,d\r" << comma << Rows{{"a", "b"}, {"c", "d"}};
     QTest::newRow("cr cr lf gives no extra row") << "a\r\r\nb\n" << comma << Rows{{"a"}, {"b"}};
     QTest::newRow("ends inside a quoted field") << "a,\"unfinished\nrest" << comma << Rows{{"a", "unfinished\nrest"}};
     QTest::newRow("quote at the very end") << "a,\"b\"" << comma << Rows{{"a", "b"}};
@@ -125,6 +125,8 @@ void TestImportText::csvDate_data()
     QTest::newRow("european") << "25/12/2023" << "dd/MM/yyyy" << QDate(2023, 12, 25);
     QTest::newRow("iso") << "2023-12-25" << "yyyy-MM-dd" << QDate(2023, 12, 25);
     QTest::newRow("short parts") << "1/5/2024" << "M/d/yyyy" << QDate(2024, 1, 5);
+    QTest::newRow("leading zeros missing") << "1/5/2024" << "MM/dd/yyyy" << QDate(2024, 1, 5);
+    QTest::newRow("three-digit day") << "01/123/2024" << "MM/dd/yyyy" << QDate();
     QTest::newRow("blanks around") << " 01/05/2024 " << "MM/dd/yyyy" << QDate(2024, 1, 5);
     QTest::newRow("two-digit year 24 is 2024") << "01/05/24" << "MM/dd/yy" << QDate(2024, 1, 5);
     QTest::newRow("two-digit year 69 is 2069") << "01/05/69" << "MM/dd/yy" << QDate(2069, 1, 5);

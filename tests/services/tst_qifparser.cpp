@@ -199,9 +199,9 @@ void TestQifParser::counters_data()
     QTest::newRow("account without transactions is not listed")
         << "!Account\nNEmpty\n^\n!Account\nNFull\n^\n!Type:CCard\nD1/2/24\nT1\n^\n" << 1 << 0 << 0
         << QStringList{QStringLiteral("Full")};
-    QTest::newRow("double caret ends records")
+    QTest::newRow("fault: a line starting with ^ ends the record")
         << "!Type:Bank\nD1/2/24\nT-1.00\n^^\nD1/3/24\nT-2.00\n^^\nD1/4/24\nT-3.00\n^^\n" << 3 << 0 << 0 << QStringList();
-    QTest::newRow("transactions right after !Account")
+    QTest::newRow("fault: register right after !Account without !Type")
         << "!Account\nNChecking\nTBank\n^\nD1/2/24\nT-1.00\nPShop\nN101\n^\nD1/3/24\nPNo amount\n^\n"
            "!Type:Bank\nD1/4/24\nT-3.00\n^\n"
         << 2 << 1 << 0 << QStringList{QStringLiteral("Checking")};

@@ -31,6 +31,7 @@ private slots:
     void skipAdvancesWithoutPosting();
     void confirmAllDuePostsOneEach();
     void processDueIgnoresManualSchedules();
+    void processDueAnnouncesOnceAfterItsRun();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
@@ -330,6 +331,37 @@ void TestRecurringService::processDueIgnoresManualSchedules()
     addRecurring(QDate(2026, 4, 1), -100, Frequency::Monthly, false);
     QCOMPARE(m_service->processDue(), 0);
     QVERIFY(posted().isEmpty());
+}
+
+void TestRecurringService::processDueAnnouncesOnceAfterItsRun()
+{
+    const QString savings = addAccount(QStringLiteral("Savings"));
+    RecurringTransaction transfer = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -100, Frequency::Weekly);
+    transfer.autoPost = true;
+    transfer.transferDestAccountId = savings;
+    QVERIFY(m_recurring->insert(transfer));
+    addRecurring(QDate(2026, 3, 1), -200, Frequency::Monthly);
+
+    QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
+    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+    // Weekly: 04-01 and 04-08 (04-15 too); monthly: 03-01 and 04-01.
+    QCOMPARE(m_service->processDue(), 5);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 3 * 2 + 2);
+
+    QStringList accounts;
+    for (const QList<QVariant> &arguments : std::as_const(transactionsChanged))
+        accounts.append(arguments.first().toString());
+    accounts.sort();
+    QStringList expected{m_accountId, savings};
+    expected.sort();
+    QCOMPARE(accounts, expected);
+    QCOMPARE(recurringChanged.count(), 1);
+    QCOMPARE(pendingCount.count(), 1);
+    QCOMPARE(pendingCount.first().first().toInt(), 0);
+
+    QCOMPARE(m_service->processDue(), 0);
+    QCOMPARE(pendingCount.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestRecurringService)

@@ -29,6 +29,9 @@ const char categoryIdProperty[] = "_corvantisCategoryId";
 // Marks the line edits inside a composite editor: their keys go to the key handler, but the
 // delegate's own editor handling only applies to the editor the view registered.
 const char innerEditorProperty[] = "_registerInnerEditor";
+// Marks a completer popup: while it is open it receives the keys, and only the register's Ctrl
+// shortcuts are taken from it; plain keys (Enter, Tab) stay with the completion.
+const char completerPopupProperty[] = "_registerCompleterPopup";
 
 QFont memoFont(const QFont &base)
 {
@@ -127,6 +130,7 @@ QWidget *RegisterDelegate::createPayeeEditor(QWidget *parent, int row) const
         auto *edit = new RegisterLineEdit(parent);
         completer->setParent(edit);
         edit->setCompleter(completer);
+        watchCompleterPopup(completer);
         connect(completer, qOverload<const QString &>(&QCompleter::activated), edit,
                 [this, edit, row](const QString &text) {
                     auto *view = qobject_cast<QAbstractItemView *>(edit->parentWidget()->parentWidget());
@@ -147,6 +151,7 @@ QWidget *RegisterDelegate::createPayeeEditor(QWidget *parent, int row) const
     payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     completer->setParent(payeeEdit);
     payeeEdit->setCompleter(completer);
+    watchCompleterPopup(completer);
     auto *memoEdit = new RegisterLineEdit(container);
     memoEdit->setObjectName(QStringLiteral("memoEdit"));
     memoEdit->setFont(memoFont(QApplication::font()));
@@ -166,6 +171,13 @@ QWidget *RegisterDelegate::createPayeeEditor(QWidget *parent, int row) const
                     autofillPayee(model, text, memoEdit);
             });
     return container;
+}
+
+void RegisterDelegate::watchCompleterPopup(QCompleter *completer) const
+{
+    QWidget *popup = completer->popup();
+    popup->setProperty(completerPopupProperty, true);
+    watchInnerEditor(popup);
 }
 
 void RegisterDelegate::watchInnerEditor(QWidget *widget) const
@@ -194,6 +206,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
             combo->addItem(text, id);
         auto *completer = new TabCompleter(combo->model(), combo);
         combo->setCompleter(completer);
+        watchCompleterPopup(completer);
         connect(completer, qOverload<const QString &>(&QCompleter::activated), combo,
                 [combo](const QString &text) {
                     const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -397,16 +410,17 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         if (!memo.isEmpty() && !isPlaceholder) {
             painter->setFont(memoFont(option.font));
             painter->setPen(selected ? palette.color(QPalette::HighlightedText) : secondaryTextColor());
+            // The memo runs from the payee column across the category column; each of the two
+            // cells paints its own part of the one line, so the halves join up.
             QRect memoRect(textRect.left(), cell.top() + oneLineHeight, textRect.width(),
                            cell.height() - oneLineHeight);
-            if (index.column() == RegisterModel::CategoryColumn) {
-                // The memo runs on under the category: it starts at the payee column's left edge.
-                const auto *view = qobject_cast<const QAbstractItemView *>(widget);
-                if (view) {
-                    const QRect payeeCell = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn));
-                    memoRect.setLeft(payeeCell.left() + 4);
-                    painter->setClipRect(cell);
-                }
+            if (const auto *view = qobject_cast<const QAbstractItemView *>(widget)) {
+                const QRect payeeCell = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn));
+                const QRect categoryCell = view->visualRect(index.siblingAtColumn(RegisterModel::CategoryColumn));
+                memoRect.setLeft(payeeCell.left() + 4);
+                if (categoryCell.isValid())
+                    memoRect.setRight(categoryCell.right() - 4);
+                painter->setClipRect(cell);
             }
             painter->drawText(memoRect, Qt::AlignLeft | Qt::AlignVCenter,
                               painter->fontMetrics().elidedText(memo, Qt::ElideRight, memoRect.width()));
@@ -417,6 +431,10 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
 {
+    if (object->property(completerPopupProperty).toBool()
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        && !static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))
+        return false;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_keyHandler
         && m_keyHandler->eventFilter(object, event))
         return true;

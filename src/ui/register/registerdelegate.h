@@ -6,6 +6,7 @@
 class AppState;
 class Category;
 class RegisterModel;
+class QCompleter;
 class QLineEdit;
 
 // Creates, fills and reads the register's in-cell editors and paints the two-line layout. Key
@@ -52,6 +53,7 @@ protected:
 private:
     QWidget *createPayeeEditor(QWidget *parent, int row) const;
     void watchInnerEditor(QWidget *widget) const;
+    void watchCompleterPopup(QCompleter *completer) const;
 
     AppState *m_appState;
     QString m_accountId;

@@ -75,6 +75,11 @@ bool RegisterTableView::focusNextPrevChild(bool next)
 
 void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // Qt hands the focus back only when the editor itself has it. When a line edit inside the
+    // payee/memo editor has it, hiding the editor would move the focus on through
+    // focusNextPrevChild, which the register reads as one more Tab.
+    if (editor && !editor->hasFocus() && editor->isAncestorOf(QApplication::focusWidget()))
+        setFocus();
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
         QTableView::closeEditor(editor, hint);
         return;

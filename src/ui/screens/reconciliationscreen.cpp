@@ -2,10 +2,12 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/reconciliation.h"
 #include "data/reconciliationrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -98,6 +100,9 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     m_finishButton->setEnabled(false);
     auto *cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    // The screen is a window, not a dialog: Enter presses the focused button only when asked to.
+    m_finishButton->setAutoDefault(true);
+    cancelButton->setAutoDefault(true);
     buttonRow->addWidget(m_finishButton);
     buttonRow->addWidget(cancelButton);
     buttonRow->addStretch(1);
@@ -112,6 +117,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // Arrows move between rows; Tab leaves the table for the Finish button.
+    m_table->setTabKeyNavigation(false);
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(TickColumn, QHeaderView::Fixed);
     header->resizeSection(TickColumn, 30);
@@ -130,6 +137,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     editButton->setToolTip(tr("Edit selected transaction (F2)"));
     auto *deleteButton = new QPushButton(tr("Delete"), this);
     deleteButton->setToolTip(tr("Delete selected transaction (Del)"));
+    for (QPushButton *button : {addButton, editButton, deleteButton})
+        button->setAutoDefault(true);
     toolRow->addWidget(addButton);
     toolRow->addWidget(editButton);
     toolRow->addWidget(deleteButton);
@@ -343,7 +352,12 @@ void ReconciliationScreen::finish()
         return;
     const QDateTime now = currentTimestamp();
     Money reconciledBalance = m_previousBalance;
-    for (qsizetype i = 0; i < m_transactions.size(); ++i) {
+
+    // All or nothing: a history row without its reconciled transactions, or the reverse, would
+    // make the next statement's previous balance wrong.
+    SqlTransaction guard(m_state->database()->connection());
+    bool saved = guard.isActive();
+    for (qsizetype i = 0; saved && i < m_transactions.size(); ++i) {
         if (!m_ticked.at(i))
             continue;
         Transaction transaction = m_transactions.at(i);
@@ -352,7 +366,7 @@ void ReconciliationScreen::finish()
         transaction.version += 1;
         transaction.updatedAt = now;
         transaction.syncStatus = SyncStatus::Pending;
-        m_state->transactionRepository()->update(transaction);
+        saved = m_state->transactionRepository()->update(transaction);
         reconciledBalance += transaction.amount;
     }
 
@@ -367,8 +381,15 @@ void ReconciliationScreen::finish()
     reconciliation.updatedAt = now;
     reconciliation.version = 1;
     reconciliation.syncStatus = SyncStatus::Pending;
-    m_state->reconciliationRepository()->insert(reconciliation);
+    saved = saved && m_state->reconciliationRepository()->insert(reconciliation) && guard.commit();
 
+    if (!saved) {
+        guard.rollback();
+        reloadTable();
+        QMessageBox::warning(this, tr("Reconciliation Failed"),
+                             tr("The reconciliation could not be saved. Nothing was changed."));
+        return;
+    }
     QMessageBox::information(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
     emit reconciliationCompleted();
 }

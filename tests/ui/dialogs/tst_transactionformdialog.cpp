@@ -87,7 +87,7 @@ void TestTransactionFormDialog::enteredFromTheKeyboard()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Category groceries = state.addCategory(QStringLiteral("Groceries"));
+    const Category treats = state.addCategory(QStringLiteral("Bakery Treats"));
     TransactionFormDialog form(state.get(), account.id);
     QCOMPARE(form.windowTitle(), QStringLiteral("New Transaction"));
     form.show();
@@ -103,7 +103,7 @@ void TestTransactionFormDialog::enteredFromTheKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("42.5"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Groceries"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bakery Treats"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" milk "));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -120,7 +120,7 @@ void TestTransactionFormDialog::enteredFromTheKeyboard()
     QCOMPARE(transaction.date, QDate(2024, 3, 15));
     QCOMPARE(transaction.payee, QStringLiteral("Corner Shop"));
     QCOMPARE(transaction.amount, Money(-4250));
-    QCOMPARE(transaction.categoryId, groceries.id);
+    QCOMPARE(transaction.categoryId, treats.id);
     QCOMPARE(transaction.memo, QStringLiteral("milk"));
     QCOMPARE(transaction.checkNumber, QStringLiteral("1001"));
     QVERIFY(transaction.cleared);
@@ -201,8 +201,8 @@ void TestTransactionFormDialog::categoriesShowTheirParent()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Category utilities = state.addCategory(QStringLiteral("Utilities"));
-    state.addCategory(QStringLiteral("Electric"), utilities.id);
+    const Category hobbies = state.addCategory(QStringLiteral("Hobbies"));
+    state.addCategory(QStringLiteral("Pottery"), hobbies.id);
 
     TransactionFormDialog form(state.get(), account.id);
     auto *combo = child<QComboBox>(&form, "categoryCombo");
@@ -210,8 +210,8 @@ void TestTransactionFormDialog::categoriesShowTheirParent()
     for (int i = 0; i < combo->count(); ++i)
         texts.append(combo->itemText(i));
     QCOMPARE(texts.first(), QStringLiteral("(none)"));
-    QVERIFY(texts.contains(QStringLiteral("Utilities > Electric")));
-    QVERIFY(texts.contains(QStringLiteral("Utilities")));
+    QVERIFY(texts.contains(QStringLiteral("Hobbies > Pottery")));
+    QVERIFY(texts.contains(QStringLiteral("Hobbies")));
     QCOMPARE(combo->itemData(0).toString(), QString());
     QCOMPARE(form.transaction().categoryId, QString());
 }

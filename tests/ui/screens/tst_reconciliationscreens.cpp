@@ -2,6 +2,7 @@
 #include "ui/screens/reconciliationscreen.h"
 
 #include "app/guitesthelpers.h"
+#include "data/database.h"
 #include "data/reconciliationrepository.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/datefield.h"
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
@@ -24,6 +27,7 @@ private slots:
     void initTestCase();
     void reconcileFromTheKeyboard();
     void nothingTickedMatchesThePreviousBalance();
+    void failedFinishChangesNothing();
     void ticksSurviveAddingATransaction();
     void deleteAsksFirst();
     void statementDateDefault_data();
@@ -150,6 +154,36 @@ void TestReconciliationScreens::nothingTickedMatchesThePreviousBalance()
     QCOMPARE(history.first().statementBalance, Money(2500));
     QCOMPARE(history.first().reconciledBalance, Money(2500));
     QCOMPARE(*state->transactionRepository()->findById(open.id), open);
+}
+
+// Regression: the rows were marked reconciled even when the history row could not be stored, and
+// the screen still said the account was reconciled.
+void TestReconciliationScreens::failedFinishChangesNothing()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Transaction cleared = state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -500, true);
+    QSqlQuery trigger(state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+
+    ReconciliationScreen screen(state.get());
+    screen.setAccount(account.id);
+    typeStatementBalance(&screen, QStringLiteral("-5"));
+    QCOMPARE(screen.difference(), Money(0));
+    QSignalSpy completed(&screen, &ReconciliationScreen::reconciliationCompleted);
+    QString title;
+    whenModalShown([&title](QWidget *box) {
+        title = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ReconciliationRepository::insert failed:")));
+    screen.finish();
+    QCOMPARE(title, QStringLiteral("Reconciliation Failed"));
+    QCOMPARE(completed.count(), 0);
+    QVERIFY(!state->transactionRepository()->findById(cleared.id)->reconciled);
+    QVERIFY(state->reconciliationRepository()->byAccount(account.id).isEmpty());
+    QCOMPARE(child<QTableWidget>(&screen, "transactionTable")->rowCount(), 1);
 }
 
 // Insert opens the transaction form; the tick given before survives the reload, and the new row

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "data/account.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/preferencesrepository.h"
+#include "data/transactionrepository.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// Hosts a RegisterScreen on an AppState with its own temporary data directory, the way the main
+// window will, and types into it through real key events.
+class RegisterFixture
+{
+public:
+    bool start()
+    {
+        if (!m_directory.isValid())
+            return false;
+        m_state = std::make_unique<AppState>(m_directory.path());
+        if (!m_state->initialize())
+            return false;
+        m_screen = std::make_unique<RegisterScreen>(m_state.get());
+        m_screen->resize(1100, 600);
+        return true;
+    }
+
+    AppState *state() const { return m_state.get(); }
+    RegisterScreen *screen() const { return m_screen.get(); }
+    RegisterModel *model() const { return m_screen->model(); }
+    RegisterTableView *view() const { return m_screen->view(); }
+    TransactionRepository *transactions() const { return m_state->transactionRepository(); }
+
+    QString addAccount(const QString &name, Currency currency = Currency::USD, Money startingBalance = 0)
+    {
+        Account account;
+        account.id = newId();
+        account.name = name;
+        account.currency = currency;
+        account.startingBalance = startingBalance;
+        account.createdAt = currentTimestamp();
+        account.updatedAt = account.createdAt;
+        return m_state->accountRepository()->insert(account) ? account.id : QString();
+    }
+
+    QString addTransaction(const QString &accountId, const QDate &date, const QString &payee, Money amount,
+                           const QString &categoryName = {}, const QString &memo = {})
+    {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = accountId;
+        transaction.date = date;
+        transaction.payee = payee;
+        transaction.amount = amount;
+        transaction.memo = memo;
+        if (!categoryName.isEmpty()) {
+            if (const auto category = m_state->categoryRepository()->findByName(categoryName))
+                transaction.categoryId = category->id;
+        }
+        transaction.createdAt = currentTimestamp();
+        transaction.updatedAt = transaction.createdAt;
+        return transactions()->insert(transaction) ? transaction.id : QString();
+    }
+
+    // Shows the screen on the account with the keyboard in the register.
+    bool open(const QString &accountId)
+    {
+        m_screen->setAccount(accountId);
+        m_screen->show();
+        if (!QTest::qWaitForWindowActive(m_screen.get()))
+            return false;
+        view()->setFocus();
+        return true;
+    }
+
+    QWidget *focus() const
+    {
+        // The offscreen platform does not give the window back its activation when a message
+        // box closes, as a desktop does.
+        if (!QApplication::focusWidget()) {
+            m_screen->activateWindow();
+            [[maybe_unused]] const bool focused =
+                QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 2000);
+        }
+        return QApplication::focusWidget();
+    }
+
+    // Key by key into whatever has the focus, as a user's typing would go.
+    void type(const QString &text)
+    {
+        for (const QChar character : text)
+            QTest::keyClick(focus(), character.toLatin1());
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus(), key, modifiers);
+    }
+
+    // Answers the next message box (the delete question) with `button`, and keeps its text.
+    void answerNextQuestion(QMessageBox::StandardButton button)
+    {
+        auto *poll = new QTimer(m_screen.get());
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            m_lastQuestion = box->text();
+            box->button(button)->click();
+        });
+        poll->start();
+    }
+    QString lastQuestion() const { return m_lastQuestion; }
+
+    QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
+    int currentColumn() const { return view()->currentIndex().column(); }
+
+private:
+    QTemporaryDir m_directory;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<RegisterScreen> m_screen;
+    QString m_lastQuestion;
+};

@@ -1,0 +1,830 @@
+#include "registerfixture.h"
+
+#include "ui/register/smartdateedit.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLabel>
+#include "app/thememanager.h"
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+namespace {
+
+const QDate march15(2024, 3, 15);
+
+QList<Transaction> liveTransactions(TransactionRepository *repository, const QString &accountId)
+{
+    return repository->byAccount(accountId);
+}
+
+} // namespace
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void typesAPaymentIntoTheBlankRowAndCommits();
+    void nextBlankRowStartsOnTheLastCommittedDate();
+    void twoDigitYearInTheRegisterIsThisCentury();
+    void dateShortcutsWorkInTheDateCell();
+    void refusesAnEmptyPayeeOrAmountWithHints_data();
+    void refusesAnEmptyPayeeOrAmountWithHints();
+    void zeroAmountIsSavedAsADeposit();
+    void autofillsFromTheLastTransactionOfThePayee();
+    void autofillDoesNotTouchAnExistingRow();
+    void commitsATransferWithBothLegs();
+    void refusesTransfers_data();
+    void refusesTransfers();
+    void editingARowRecomputesTheRunningBalances();
+    void editingATransferKeepsTheOtherLegInStep();
+    void deletingOneLegOfATransferDeletesBoth();
+    void deleteQuestionUsesTheAccountCurrency();
+    void deleteOnTheBlankRowClearsTheFields();
+    void tabMovesThroughTheOneLineLayout();
+    void tabMovesThroughTheTwoLineLayout();
+    void enterMovesOnAndCommitsFromTheClearedColumn();
+    void balanceColumnIsNeverReachedByArrowKeys();
+    void copyFromAboveAndApostropheInText();
+    void newestFirstPutsTheBlankRowOnTopAndDeletesWork();
+    void reloadKeepsTheCurrentTransaction();
+    void shortcutSeamsAreSignals();
+    void clearedToggleFlipsOnlyThatRow();
+    void externalChangesKeepTheCursorOnTheEntryRow();
+    void switchingAccountsWhileEditingShowsTheNewAccount();
+    void escapeLeavesTheEarlierFieldsAndInsertNewStartsClean();
+    void openingBalanceRowCannotBeEditedOrDeleted();
+    void clickingACellStartsEditingItsRow();
+    void balanceColourFollowsTheTheme();
+
+private:
+    std::unique_ptr<RegisterFixture> m_fixture;
+    QString m_checking;
+};
+
+void TestRegisterScreen::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestRegisterScreen::init()
+{
+    m_fixture = std::make_unique<RegisterFixture>();
+    QVERIFY(m_fixture->start());
+    m_checking = m_fixture->addAccount(QStringLiteral("Checking"));
+    QVERIFY(!m_checking.isEmpty());
+}
+
+void TestRegisterScreen::cleanup()
+{
+    m_fixture.reset();
+}
+
+void TestRegisterScreen::typesAPaymentIntoTheBlankRowAndCommits()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 3, 1), QStringLiteral("Employer"), 250000);
+    QVERIFY(f.open(m_checking));
+    QAbstractItemModelTester tester(f.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+
+    f.type(QStringLiteral("3/15/2024"));
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 1);
+    f.type(QStringLiteral("1001"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 2);
+    f.type(QStringLiteral("Corner Grocer"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 3);
+    QVERIFY(qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex())));
+    f.type(QStringLiteral("Groceries"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 4);
+    f.type(QStringLiteral("weekly shop"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 5);
+    f.type(QStringLiteral("1,234.56"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> stored = liveTransactions(f.transactions(), m_checking);
+    QCOMPARE(stored.size(), 2);
+    const Transaction &payment = stored.first();
+    QCOMPARE(payment.date, march15);
+    QCOMPARE(payment.checkNumber, QStringLiteral("1001"));
+    QCOMPARE(payment.payee, QStringLiteral("Corner Grocer"));
+    QCOMPARE(payment.memo, QStringLiteral("weekly shop"));
+    QCOMPARE(payment.amount, Money(-123456));
+    QCOMPARE(payment.categoryId, f.state()->categoryRepository()->findByName(QStringLiteral("Groceries"))->id);
+    QCOMPARE(payment.version, 1);
+    QCOMPARE(payment.syncStatus, SyncStatus::Pending);
+    QVERIFY(!payment.cleared);
+
+    QCOMPARE(f.model()->rowCount(), 3);
+    QCOMPARE(f.cell(1, RegisterModel::BalanceColumn), QStringLiteral("1,265.44"));
+    QCOMPARE(f.cell(1, RegisterModel::CategoryColumn), QStringLiteral("Groceries"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("$1,265.44"));
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(2, 0));
+}
+
+void TestRegisterScreen::nextBlankRowStartsOnTheLastCommittedDate()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.type(QStringLiteral("3/15/2024"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Bakery"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 6);
+    f.type(QStringLiteral("20"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(f.transactions()->byAccount(m_checking).size(), 1);
+    QCOMPARE(f.transactions()->byAccount(m_checking).first().amount, Money(2000));
+    const int blank = f.model()->blankRow();
+    QCOMPARE(blank, 1);
+    QCOMPARE(f.model()->pendingEdit().date, QStringLiteral("3/15/2024"));
+    QCOMPARE(f.cell(blank, RegisterModel::DateColumn), QStringLiteral("3/15/2024"));
+    QCOMPARE(f.cell(blank, RegisterModel::PayeeColumn), QStringLiteral("Payee"));
+}
+
+void TestRegisterScreen::twoDigitYearInTheRegisterIsThisCentury()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.type(QStringLiteral("1/5/24"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().date, QStringLiteral("1/5/2024"));
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Cafe"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("4.50"));
+    f.press(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().date, QDate(2024, 1, 5));
+    QCOMPARE(stored.first().amount, Money(-450));
+}
+
+void TestRegisterScreen::dateShortcutsWorkInTheDateCell()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.type(QStringLiteral("1/31/2024"));
+    f.press(Qt::Key_Plus);
+    QCOMPARE(qobject_cast<QLineEdit *>(f.focus())->text(), QStringLiteral("2/1/2024"));
+    f.press(Qt::Key_H);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().date, QStringLiteral("2/29/2024"));
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), 0);
+    f.press(Qt::Key_T);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().date, QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
+}
+
+void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("empty payee") << "" << "12.00" << "Payee is required";
+    QTest::newRow("blank payee") << "   " << "12.00" << "Payee is required";
+    QTest::newRow("no amount") << "Grocer" << "" << "Enter a payment or deposit amount";
+    QTest::newRow("unreadable amount saved as zero") << "Grocer" << "12x" << "Enter a valid amount";
+}
+
+void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, amount);
+    QFETCH(QString, hint);
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(payee);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(amount);
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(f.screen()->hintText(), hint);
+    QVERIFY(f.transactions()->byAccount(m_checking).isEmpty());
+    // What was typed stays, and the cursor too, so the user can correct it.
+    QCOMPARE(f.model()->pendingEdit().payee, payee);
+    QCOMPARE(f.model()->pendingEdit().payment, amount);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::PaymentColumn));
+    QTRY_COMPARE_WITH_TIMEOUT(f.screen()->hintText(), QString(), 5000);
+}
+
+void TestRegisterScreen::zeroAmountIsSavedAsADeposit()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Adjustment"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("0"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().amount, Money(0));
+    QCOMPARE(f.cell(0, RegisterModel::DepositColumn), QStringLiteral("0.00"));
+    QCOMPARE(f.cell(0, RegisterModel::PaymentColumn), QString());
+}
+
+void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Power Co"), -5000, QStringLiteral("Gas"),
+                     QStringLiteral("old memo"));
+    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125, QStringLiteral("Electric"),
+                     QStringLiteral("February bill"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Power Co"));
+    f.press(Qt::Key_Tab);
+
+    const RegisterModel::PendingEdit &pending = f.model()->pendingEdit();
+    QCOMPARE(pending.payment, QStringLiteral("81.25"));
+    QCOMPARE(pending.deposit, QString());
+    QCOMPARE(pending.category, QStringLiteral("Electric"));
+    QCOMPARE(pending.memo, QStringLiteral("February bill"));
+    QCOMPARE(pending.checkNumber, QString());
+
+    // Typing over the filled amount survives leaving the payee again.
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("90.10"));
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), 2);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("90.10"));
+
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    const Transaction newest = f.transactions()->byAccount(m_checking).first();
+    QCOMPARE(newest.amount, Money(-9010));
+    QCOMPARE(newest.memo, QStringLiteral("February bill"));
+    QCOMPARE(newest.categoryId, f.state()->categoryRepository()->findByName(QStringLiteral("Electric"))->id);
+}
+
+void TestRegisterScreen::autofillDoesNotTouchAnExistingRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Power Co"), -5000, QStringLiteral("Gas"));
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Bakery"), -300);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    QCOMPARE(f.model()->editingRow(), 1);
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), 0);
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), 2);
+    f.type(QStringLiteral("Power Co"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Power Co"));
+    QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("3.00"));
+    QCOMPARE(f.model()->pendingEdit().category, QString());
+}
+
+void TestRegisterScreen::commitsATransferWithBothLegs()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("[Transfer] Savings"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("50.00"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("c"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> checking = f.transactions()->byAccount(m_checking);
+    const QList<Transaction> other = f.transactions()->byAccount(savings);
+    QCOMPARE(checking.size(), 1);
+    QCOMPARE(other.size(), 1);
+    QCOMPARE(checking.first().payee, QStringLiteral("Transfer to Savings"));
+    QCOMPARE(checking.first().amount, Money(-5000));
+    QCOMPARE(other.first().payee, QStringLiteral("Transfer from Checking"));
+    QCOMPARE(other.first().amount, Money(5000));
+    QCOMPARE(checking.first().transferLinkId, other.first().id);
+    QCOMPARE(other.first().transferLinkId, checking.first().id);
+    QCOMPARE(checking.first().transferDestAccountId, savings);
+    QCOMPARE(other.first().transferDestAccountId, m_checking);
+    QVERIFY(checking.first().cleared && other.first().cleared);
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Transfer to Savings"));
+
+    // The other leg shows in the other account's register.
+    f.screen()->setAccount(savings);
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Transfer from Checking"));
+    QCOMPARE(f.cell(0, RegisterModel::DepositColumn), QStringLiteral("50.00"));
+}
+
+void TestRegisterScreen::refusesTransfers_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("currencyError");
+    QTest::newRow("name differs in case") << "[Transfer] savings" << "Transfer account not found" << false;
+    QTest::newRow("no such account") << "[Transfer] Brokerage" << "Transfer account not found" << false;
+    QTest::newRow("other currency") << "[Transfer] Euro Account" << "" << true;
+    QTest::newRow("to itself") << "[Transfer] Checking" << "Cannot transfer to the same account" << false;
+}
+
+void TestRegisterScreen::refusesTransfers()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, hint);
+    QFETCH(bool, currencyError);
+    RegisterFixture &f = *m_fixture;
+    f.addAccount(QStringLiteral("Savings"));
+    const QString euro = f.addAccount(QStringLiteral("Euro Account"), Currency::EUR);
+    QSignalSpy errors(f.screen(), &RegisterScreen::errorMessage);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(payee);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("10"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(f.screen()->hintText(), hint);
+    QCOMPARE(errors.count(), currencyError ? 1 : 0);
+    if (currencyError)
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Transfers require both accounts to use the same currency"));
+    QVERIFY(f.transactions()->byAccount(m_checking).isEmpty());
+    QVERIFY(f.transactions()->byAccount(euro).isEmpty());
+}
+
+void TestRegisterScreen::editingARowRecomputesTheRunningBalances()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString salary = f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("Cafe"), -500);
+    QVERIFY(f.open(m_checking));
+    QCOMPARE(f.cell(2, RegisterModel::BalanceColumn), QStringLiteral("395.00"));
+
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::DepositColumn));
+    QCOMPARE(f.model()->editingRow(), 0);
+    f.press(Qt::Key_Return);
+    QVERIFY(qobject_cast<QLineEdit *>(f.focus()));
+    f.type(QStringLiteral("1200.50"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const Transaction edited = *f.transactions()->findById(salary);
+    QCOMPARE(edited.amount, Money(120050));
+    QCOMPARE(edited.version, 2);
+    QCOMPARE(edited.syncStatus, SyncStatus::Pending);
+    QCOMPARE(f.cell(0, RegisterModel::BalanceColumn), QStringLiteral("1,200.50"));
+    QCOMPARE(f.cell(1, RegisterModel::BalanceColumn), QStringLiteral("600.50"));
+    QCOMPARE(f.cell(2, RegisterModel::BalanceColumn), QStringLiteral("595.50"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("$595.50"));
+    // The cursor moves on to the next row, ready for the next edit.
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+    QCOMPARE(f.model()->editingRow(), 1);
+}
+
+void TestRegisterScreen::editingATransferKeepsTheOtherLegInStep()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("[Transfer] Savings"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("50"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PaymentColumn));
+    f.press(Qt::Key_Return);
+    f.type(QStringLiteral("75"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.transactions()->byAccount(m_checking).first().amount, Money(-7500));
+    QCOMPARE(f.transactions()->byAccount(savings).first().amount, Money(7500));
+}
+
+void TestRegisterScreen::deletingOneLegOfATransferDeletesBoth()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("[Transfer] Savings"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("50"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.transactions()->byAccount(savings).size(), 1);
+
+    // Delete from the other side: the Savings leg.
+    f.screen()->setAccount(savings);
+    f.press(Qt::Key_Up);
+    f.answerNextQuestion(QMessageBox::Yes);
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.lastQuestion(), QStringLiteral("Delete transfer \"Transfer from Checking\" for $50.00?\n\n"
+                                              "Both sides of the transfer will be deleted."));
+    QVERIFY(f.transactions()->byAccount(savings).isEmpty());
+    QCOMPARE(f.transactions()->byAccount(m_checking).size(), 1);
+    QCOMPARE(f.model()->rowCount(), 1);
+}
+
+void TestRegisterScreen::deleteQuestionUsesTheAccountCurrency()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString euro = f.addAccount(QStringLiteral("Euro Account"), Currency::EUR);
+    f.addTransaction(euro, QDate(2024, 1, 1), QStringLiteral("Boulangerie"), -1250);
+    QVERIFY(f.open(euro));
+    f.press(Qt::Key_Up);
+
+    f.answerNextQuestion(QMessageBox::No);
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.lastQuestion(), QStringLiteral("Delete \"Boulangerie\" for €12.50?"));
+    QCOMPARE(f.transactions()->byAccount(euro).size(), 1);
+
+    f.answerNextQuestion(QMessageBox::Yes);
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(f.transactions()->byAccount(euro).isEmpty());
+}
+
+void TestRegisterScreen::deleteOnTheBlankRowClearsTheFields()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Typo"));
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Fields cleared"));
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, 0));
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+}
+
+void TestRegisterScreen::tabMovesThroughTheOneLineLayout()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 7};
+    for (const int column : expected) {
+        f.press(Qt::Key_Tab);
+        QCOMPARE(f.currentColumn(), column);
+        QVERIFY(f.view()->isAncestorOf(f.focus()));
+    }
+    // Tab on Clr does nothing: the editor stays open there.
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::ClearedColumn));
+    const QList<int> back = {6, 5, 4, 3, 2, 1, 0, 0};
+    for (const int column : back) {
+        f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.currentColumn(), column);
+    }
+}
+
+void TestRegisterScreen::tabMovesThroughTheTwoLineLayout()
+{
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), true);
+    QVERIFY(f.open(m_checking));
+    QVERIFY(f.view()->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(f.view()->rowHeight(0), 52);
+    QCOMPARE(f.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Payee / Memo"));
+
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 2);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("payeeEdit"));
+    f.type(QStringLiteral("Bookshop"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("memoEdit"));
+    QCOMPARE(f.currentColumn(), 2);
+    f.type(QStringLiteral("gift"));
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("payeeEdit"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("memoEdit"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 3);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Bookshop"));
+    QCOMPARE(f.model()->pendingEdit().memo, QStringLiteral("gift"));
+    // The hidden Memo column is skipped both ways.
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), 5);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), 3);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), 2);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("memoEdit"));
+
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("15"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().memo, QStringLiteral("gift"));
+    QCOMPARE(stored.first().amount, Money(-1500));
+}
+
+void TestRegisterScreen::enterMovesOnAndCommitsFromTheClearedColumn()
+{
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Return);
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), 1);
+    f.press(Qt::Key_Return);
+    f.type(QStringLiteral("Library"));
+    for (int column = 3; column <= 6; ++column) {
+        f.press(Qt::Key_Return);
+        QCOMPARE(f.currentColumn(), column);
+    }
+    f.type(QStringLiteral("7.25"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), 7);
+    f.type(QStringLiteral("r"));
+    f.press(Qt::Key_Return);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().amount, Money(725));
+    QVERIFY(stored.first().cleared && stored.first().reconciled);
+    QCOMPARE(f.cell(0, RegisterModel::ClearedColumn), QStringLiteral("R"));
+}
+
+void TestRegisterScreen::balanceColumnIsNeverReachedByArrowKeys()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    for (int step = 0; step < 10; ++step)
+        f.press(Qt::Key_Right);
+    QCOMPARE(f.currentColumn(), RegisterModel::ClearedColumn);
+    f.press(Qt::Key_End);
+    QCOMPARE(f.currentColumn(), RegisterModel::ClearedColumn);
+}
+
+void TestRegisterScreen::copyFromAboveAndApostropheInText()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000, QStringLiteral("Groceries"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("'"));
+    QCOMPARE(qobject_cast<QLineEdit *>(f.focus())->text(), QStringLiteral("Employer"));
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.press(Qt::Key_Backspace);
+    f.type(QStringLiteral("Trader Joe's"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Trader Joe's"));
+    // The copied category text drops any category chosen before it.
+    f.type(QStringLiteral("'"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().category, QStringLiteral("Groceries"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), RegisterModel::DepositColumn);
+    f.type(QStringLiteral("'"));
+    QCOMPARE(f.model()->pendingEdit().deposit, QStringLiteral("1,000.00"));
+}
+
+void TestRegisterScreen::newestFirstPutsTheBlankRowOnTopAndDeletesWork()
+{
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), true);
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    QVERIFY(f.open(m_checking));
+    QCOMPARE(f.model()->blankRow(), 0);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, 0));
+    QCOMPARE(f.cell(1, RegisterModel::PayeeColumn), QStringLiteral("Rent"));
+    QCOMPARE(f.cell(1, RegisterModel::BalanceColumn), QStringLiteral("400.00"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("$400.00"));
+
+    f.press(Qt::Key_Down);
+    f.press(Qt::Key_Down);
+    QCOMPARE(f.cell(2, RegisterModel::PayeeColumn), QStringLiteral("Employer"));
+    f.answerNextQuestion(QMessageBox::Yes);
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.transactions()->byAccount(m_checking).size(), 1);
+    QCOMPARE(f.cell(1, RegisterModel::BalanceColumn), QStringLiteral("-600.00"));
+}
+
+void TestRegisterScreen::reloadKeepsTheCurrentTransaction()
+{
+    RegisterFixture &f = *m_fixture;
+    for (int day = 1; day <= 28; ++day)
+        f.addTransaction(m_checking, QDate(2024, 2, day), QStringLiteral("Shop %1").arg(day), -100 * day);
+    QVERIFY(f.open(m_checking));
+    f.view()->setCurrentIndex(f.model()->index(10, RegisterModel::CategoryColumn));
+    const QString currentId = f.model()->registerRow(10)->transaction.id;
+    // A row dated before it lands above it and shifts it down by one.
+    f.addTransaction(m_checking, QDate(2024, 1, 15), QStringLiteral("Earlier"), -1);
+    f.screen()->reload();
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(11, RegisterModel::CategoryColumn));
+    QCOMPARE(f.model()->registerRow(11)->transaction.id, currentId);
+}
+
+void TestRegisterScreen::shortcutSeamsAreSignals()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(1999, 12, 31), QStringLiteral("Old"), -100);
+    f.addTransaction(m_checking, QDate(2024, 1, 5), QStringLiteral("Gym"), -4000, QStringLiteral("Groceries"));
+    QSignalSpy newTransaction(f.screen(), &RegisterScreen::newTransactionRequested);
+    QSignalSpy memorize(f.screen(), &RegisterScreen::memorizeRequested);
+    QVERIFY(f.open(m_checking));
+
+    f.press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(newTransaction.count(), 1);
+    QCOMPARE(newTransaction.at(0).at(0).toString(), m_checking);
+
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(memorize.count(), 1);
+    const auto recurring = memorize.at(0).at(0).value<RecurringTransaction>();
+    QCOMPARE(recurring.payee, QStringLiteral("Gym"));
+    QCOMPARE(recurring.amount, Money(-4000));
+    QCOMPARE(recurring.startDate, QDate(2024, 1, 5));
+    QCOMPARE(recurring.nextDueDate, QDate(2024, 1, 5));
+    QCOMPARE(recurring.frequency, Frequency::Monthly);
+
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(memorize.count(), 1);
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+}
+
+void TestRegisterScreen::clearedToggleFlipsOnlyThatRow()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString first = f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+    const QString second = f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    QVERIFY(f.open(m_checking));
+    f.screen()->toggleCleared(0);
+    QVERIFY(f.transactions()->findById(first)->cleared);
+    QVERIFY(!f.transactions()->findById(second)->cleared);
+    QCOMPARE(f.cell(0, RegisterModel::ClearedColumn), QStringLiteral("C"));
+    f.screen()->toggleCleared(0);
+    QVERIFY(!f.transactions()->findById(first)->cleared);
+    QCOMPARE(f.transactions()->findById(first)->syncStatus, SyncStatus::Pending);
+}
+
+void TestRegisterScreen::externalChangesKeepTheCursorOnTheEntryRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+    QVERIFY(f.open(m_checking));
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+    // A change from elsewhere (a sync, another window) while the cursor waits on the entry row.
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    f.screen()->reload();
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(2, 0));
+    QCOMPARE(f.model()->editingRow(), -1);
+
+    // While a cell is being edited the reload waits until the editor closes.
+    f.type(QStringLiteral("3/1/2024"));
+    f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("C"), -300);
+    f.screen()->reload();
+    QCOMPARE(f.model()->rowCount(), 3);
+    f.press(Qt::Key_Escape);
+    QTRY_COMPARE(f.model()->rowCount(), 4);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(3, 0));
+}
+
+void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    f.addTransaction(savings, QDate(2024, 1, 1), QStringLiteral("Interest"), 12);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Half typed"));
+    f.screen()->setAccount(savings);
+    QCOMPARE(f.model()->rowCount(), 2);
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Interest"));
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
+}
+
+void TestRegisterScreen::escapeLeavesTheEarlierFieldsAndInsertNewStartsClean()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Kept"));
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Dropped"));
+    f.press(Qt::Key_Escape);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Kept"));
+    QCOMPARE(f.model()->pendingEdit().category, QString());
+
+    // Ctrl+I from an open editor on a stored row starts an empty entry; the stored row's text
+    // does not leak into it.
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Home);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), RegisterModel::PayeeColumn);
+    f.press(Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+    QCOMPARE(f.model()->editingRow(), -1);
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+    QCOMPARE(f.transactions()->byAccount(m_checking).first().payee, QStringLiteral("Stored"));
+}
+
+void TestRegisterScreen::openingBalanceRowCannotBeEditedOrDeleted()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString funded = f.addAccount(QStringLiteral("Funded"), Currency::USD, 50000);
+    f.addTransaction(funded, QDate(2024, 1, 5), QStringLiteral("Cafe"), -500);
+    QVERIFY(f.open(funded));
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Opening Balance"));
+    QCOMPARE(f.cell(0, RegisterModel::DateColumn), QStringLiteral("1/5/2024"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("$495.00"));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.model()->editingRow(), -1);
+    QVERIFY(!f.view()->editorAt(f.view()->currentIndex()));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.model()->rowCount(), 3);
+    QVERIFY(!f.screen()->hintText().isEmpty());
+}
+
+void TestRegisterScreen::clickingACellStartsEditingItsRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Library"), -100);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Museum"), -200);
+    QVERIFY(f.open(m_checking));
+    const QModelIndex payee = f.model()->index(0, RegisterModel::PayeeColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(payee).center());
+    QCOMPARE(f.model()->editingRow(), 0);
+    auto *editor = qobject_cast<QLineEdit *>(f.view()->editorAt(payee));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("Library"));
+
+    const QModelIndex balance = f.model()->index(1, RegisterModel::BalanceColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(balance).center());
+    QCOMPARE(f.model()->editingRow(), 1);
+    QVERIFY(!f.view()->editorAt(balance));
+}
+
+void TestRegisterScreen::balanceColourFollowsTheTheme()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Overdraft"), -100);
+    f.state()->themeManager()->setTheme(QStringLiteral("light"));
+    QVERIFY(f.open(m_checking));
+    const auto labels = f.screen()->findChildren<QLabel *>();
+    const auto balance = std::find_if(labels.begin(), labels.end(),
+                                      [](QLabel *label) { return label->text() == u"-$1.00"; });
+    QVERIFY(balance != labels.end());
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
+    f.state()->themeManager()->setTheme(QStringLiteral("dark"));
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #ff8a80;"));
+}
+
+QTEST_MAIN(TestRegisterScreen)
+#include "tst_registerscreen.moc"

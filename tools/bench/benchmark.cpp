@@ -1,0 +1,651 @@
+// Benchmarks of the storage and service layers on generated data (see tools/datagen). Each figure is
+// measured next to its floor, the same work done with plain SQL on the same data in the same
+// process. Every case runs in a process of its own so that its peak resident memory is its own.
+
+#include "statementrecorder.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/loghandler.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/categoryservice.h"
+#include "services/importservice.h"
+#include "services/importtext.h"
+#include "services/qifparser.h"
+#include "services/reportservice.h"
+#include "ui/register/registermodel.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Figure
+{
+    QString name;
+    double seconds = 0;
+    QString floorName;
+    double floorSeconds = 0;
+    QString secondFloorName;
+    double secondFloorSeconds = 0;
+    qint64 items = 0;
+    QString itemUnit;
+    double peakMegabytes = 0;
+};
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double timeOnce(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+double medianTime(int runs, const std::function<void()> &setup, const std::function<void()> &work)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (setup)
+            setup();
+        times.append(timeOnce(work));
+    }
+    return median(times);
+}
+
+void resetPeakMemory()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+double peakMegabytes()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// The services over one open database, as the app composes them.
+struct Stack
+{
+    std::unique_ptr<Database> database;
+    std::unique_ptr<AccountRepository> accounts;
+    std::unique_ptr<TransactionRepository> transactions;
+    std::unique_ptr<CategoryRepository> categories;
+    std::unique_ptr<SplitLineRepository> splitLines;
+    std::unique_ptr<CategoryService> categoryService;
+    std::unique_ptr<ImportService> importService;
+    std::unique_ptr<ReportService> reportService;
+    std::unique_ptr<BackupService> backupService;
+
+    explicit Stack(const QString &path)
+    {
+        database = std::make_unique<Database>();
+        if (!database->open(path) || !database->runMigrations())
+            qFatal("cannot open %s", qPrintable(path));
+        accounts = std::make_unique<AccountRepository>(database.get());
+        transactions = std::make_unique<TransactionRepository>(database.get());
+        categories = std::make_unique<CategoryRepository>(database.get());
+        splitLines = std::make_unique<SplitLineRepository>(database.get());
+        categoryService = std::make_unique<CategoryService>(categories.get());
+        categoryService->ensureDefaults();
+        importService = std::make_unique<ImportService>(database.get(), transactions.get(), categories.get(),
+                                                        splitLines.get());
+        reportService = std::make_unique<ReportService>(database.get());
+        backupService = std::make_unique<BackupService>(database.get());
+    }
+    ~Stack()
+    {
+        // The repositories hold no connection of their own; the database goes last.
+        backupService.reset();
+        reportService.reset();
+        importService.reset();
+        categoryService.reset();
+        splitLines.reset();
+        categories.reset();
+        transactions.reset();
+        accounts.reset();
+        database.reset();
+    }
+};
+
+class Bench
+{
+public:
+    Bench(const QString &dataDir, int runs)
+        : m_dataDir(dataDir)
+        , m_runs(runs)
+    {
+    }
+
+    QStringList caseNames() const
+    {
+        return {QStringLiteral("qif-parse"),
+                QStringLiteral("qif-import"),
+                QStringLiteral("qif-reimport"),
+                QStringLiteral("register"),
+                QStringLiteral("search-word"),
+                QStringLiteral("search-prefix"),
+                QStringLiteral("search-phrase"),
+                QStringLiteral("report-category-spending"),
+                QStringLiteral("report-payee-summary"),
+                QStringLiteral("report-tax"),
+                QStringLiteral("report-income-vs-expenses"),
+                QStringLiteral("report-cash-flow"),
+                QStringLiteral("report-year-over-year"),
+                QStringLiteral("report-account-summary"),
+                QStringLiteral("report-transactions"),
+                QStringLiteral("backup-export"),
+                QStringLiteral("backup-import")};
+    }
+
+    std::optional<Figure> run(const QString &name)
+    {
+        if (name == QLatin1String("qif-parse"))
+            return qifParse();
+        if (name == QLatin1String("qif-import"))
+            return qifImport(false);
+        if (name == QLatin1String("qif-reimport"))
+            return qifImport(true);
+        if (name == QLatin1String("register"))
+            return registerRows();
+        if (name.startsWith(QLatin1String("search-")))
+            return search(name);
+        if (name.startsWith(QLatin1String("report-")))
+            return report(name);
+        if (name == QLatin1String("backup-export"))
+            return backupExport();
+        if (name == QLatin1String("backup-import"))
+            return backupImport();
+        return std::nullopt;
+    }
+
+private:
+    QString qifPath() const { return m_dataDir + QStringLiteral("/transactions.qif"); }
+    QString databasePath() const { return m_dataDir + QStringLiteral("/zimbrel.db"); }
+
+    Figure qifParse()
+    {
+        QFile file(qifPath());
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("no QIF file in %s", qPrintable(m_dataDir));
+        const QByteArray bytes = file.readAll();
+        qint64 count = 0;
+        Figure figure;
+        figure.name = QStringLiteral("qif-parse");
+        figure.floorName = QStringLiteral("decode + split lines");
+        figure.floorSeconds = medianTime(m_runs, {}, [&] {
+            const QString text = decodeImportText(bytes);
+            count = text.split(QLatin1Char('\n')).size();
+        });
+        resetPeakMemory();
+        figure.seconds = medianTime(m_runs, {}, [&] {
+            const QifParseResult result = QifParser::parse(decodeImportText(bytes));
+            count = result.transactions.size();
+        });
+        figure.peakMegabytes = peakMegabytes();
+        figure.items = bytes.size();
+        figure.itemUnit = QStringLiteral("bytes");
+        return figure;
+    }
+
+    // A fresh database with one empty account per source account of the file.
+    struct ImportTarget
+    {
+        std::unique_ptr<QTemporaryDir> directory;
+        std::unique_ptr<Stack> stack;
+        QifMapping mapping;
+        QHash<QString, QString> accountIds; // source name → id
+    };
+
+    ImportTarget freshTarget(const QifParseResult &parsed)
+    {
+        ImportTarget target;
+        target.stack.reset();
+        target.directory = std::make_unique<QTemporaryDir>();
+        target.stack = std::make_unique<Stack>(target.directory->filePath(QStringLiteral("zimbrel.db")));
+        int order = 0;
+        for (const QifAccountInfo &info : parsed.accounts) {
+            Account account;
+            account.id = newId();
+            account.name = info.name;
+            account.sortOrder = order++;
+            account.createdAt = account.updatedAt = currentTimestamp();
+            target.stack->accounts->insert(account);
+            target.mapping.insert(info.name, account.id);
+            target.accountIds.insert(info.name, account.id);
+        }
+        return target;
+    }
+
+    Figure qifImport(bool reimport)
+    {
+        QFile file(qifPath());
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("no QIF file in %s", qPrintable(m_dataDir));
+        const QifParseResult parsed = QifParser::parse(decodeImportText(file.readAll()));
+
+        Figure figure;
+        figure.name = reimport ? QStringLiteral("qif-reimport") : QStringLiteral("qif-import");
+        figure.items = parsed.transactions.size();
+        figure.itemUnit = QStringLiteral("records");
+        ImportTarget target;
+
+        if (!reimport) {
+            figure.floorName = QStringLiteral("staged INSERT ... SELECT");
+            figure.floorSeconds = medianTime(
+                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                [&] { insertFloor(target, parsed, true); });
+            figure.secondFloorName = QStringLiteral("row-by-row INSERT");
+            figure.secondFloorSeconds = medianTime(
+                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                [&] { insertFloor(target, parsed, false); });
+            target = {};
+            resetPeakMemory();
+            figure.seconds = medianTime(
+                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                [&] {
+                    const ImportResult result = target.stack->importService->importQif({qifPath()}, target.mapping);
+                    if (result.imported == 0)
+                        qFatal("the import stored nothing");
+                });
+        } else {
+            figure.floorName = QStringLiteral("first import");
+            QList<double> first;
+            QList<double> second;
+            resetPeakMemory();
+            for (int i = 0; i < m_runs; ++i) {
+                target = {};
+                target = freshTarget(parsed);
+                first.append(timeOnce([&] { target.stack->importService->importQif({qifPath()}, target.mapping); }));
+                second.append(timeOnce([&] {
+                    const ImportResult result = target.stack->importService->importQif({qifPath()}, target.mapping);
+                    if (result.imported != 0)
+                        qFatal("a re-import stored %d rows", result.imported);
+                }));
+            }
+            figure.floorSeconds = median(first);
+            figure.seconds = median(second);
+        }
+        figure.peakMegabytes = peakMegabytes();
+        return figure;
+    }
+
+    // The plain-SQL floor of an import: the same rows, with their categories, written either through a
+    // staging table and one INSERT ... SELECT per table, or one prepared INSERT at a time.
+    static void insertFloor(ImportTarget &target, const QifParseResult &parsed, bool staged)
+    {
+        QSqlDatabase db = target.stack->database->connection();
+        db.transaction();
+        QSqlQuery query(db);
+        QHash<QString, QString> categoryIds;
+        for (const Category &category : target.stack->categories->all())
+            categoryIds.insert(category.name, category.id);
+        const QString now = timestampToText(currentTimestamp());
+        QSqlQuery addCategory(db);
+        addCategory.prepare(QStringLiteral(
+            "INSERT INTO categories (id, name, category_type, created_at, updated_at) VALUES (?, ?, 'expense', ?, ?)"));
+        const auto categoryId = [&](const QString &name) -> QVariant {
+            if (name.isEmpty())
+                return QVariant(QMetaType::fromType<QString>());
+            QString id = categoryIds.value(name);
+            if (id.isEmpty()) {
+                id = newId();
+                addCategory.addBindValue(id);
+                addCategory.addBindValue(name);
+                addCategory.addBindValue(now);
+                addCategory.addBindValue(now);
+                addCategory.exec();
+                categoryIds.insert(name, id);
+            }
+            return id;
+        };
+
+        const QString table = staged ? QStringLiteral("temp.staged_transactions") : QStringLiteral("transactions");
+        const QString splitTable = staged ? QStringLiteral("temp.staged_splits") : QStringLiteral("split_lines");
+        if (staged) {
+            query.exec(QStringLiteral("CREATE TEMP TABLE staged_transactions AS SELECT * FROM transactions WHERE 0"));
+            query.exec(QStringLiteral("CREATE TEMP TABLE staged_splits AS SELECT * FROM split_lines WHERE 0"));
+        }
+        query.prepare(QStringLiteral("INSERT INTO %1 (id, account_id, date, payee, memo, amount, category_id, "
+                                     "check_number, cleared, reconciled, is_split, version, sync_status, created_at, "
+                                     "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)")
+                          .arg(table));
+        QSqlQuery split(db);
+        split.prepare(QStringLiteral("INSERT INTO %1 (id, transaction_id, category_id, amount, memo, created_at, "
+                                     "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                          .arg(splitTable));
+        for (const QifTransaction &t : parsed.transactions) {
+            const QString id = newId();
+            query.addBindValue(id);
+            query.addBindValue(target.accountIds.value(t.accountName));
+            query.addBindValue(dateToText(t.date));
+            query.addBindValue(t.payee);
+            query.addBindValue(t.memo);
+            query.addBindValue(t.amount);
+            query.addBindValue(categoryId(t.category));
+            query.addBindValue(t.checkNumber);
+            query.addBindValue(t.cleared ? 1 : 0);
+            query.addBindValue(t.reconciled ? 1 : 0);
+            query.addBindValue(t.splits.isEmpty() ? 0 : 1);
+            query.addBindValue(now);
+            query.addBindValue(now);
+            if (!query.exec())
+                qFatal("floor insert failed: %s", qPrintable(query.lastError().text()));
+            for (const QifSplit &line : t.splits) {
+                split.addBindValue(newId());
+                split.addBindValue(id);
+                split.addBindValue(categoryId(line.category.isEmpty() ? t.category : line.category));
+                split.addBindValue(line.amount);
+                split.addBindValue(line.memo);
+                split.addBindValue(now);
+                split.addBindValue(now);
+                split.exec();
+            }
+        }
+        if (staged) {
+            query.exec(QStringLiteral("INSERT INTO transactions SELECT * FROM temp.staged_transactions"));
+            query.exec(QStringLiteral("INSERT INTO split_lines SELECT * FROM temp.staged_splits"));
+            query.exec(QStringLiteral("DROP TABLE temp.staged_transactions"));
+            query.exec(QStringLiteral("DROP TABLE temp.staged_splits"));
+        }
+        db.commit();
+    }
+
+    // Measures `work` and its floor: the statements it ran, replayed through SQLite's C interface.
+    Figure withSqlFloor(const QString &name, const std::function<qint64(Stack &)> &work,
+                        const std::function<void()> &setup = {})
+    {
+        Stack stack(databasePath());
+        Figure figure;
+        figure.name = name;
+        QStringList statements;
+        {
+            StatementRecorder recorder(stack.database->connection());
+            figure.items = work(stack);
+            statements = recorder.statements();
+        }
+        figure.itemUnit = QStringLiteral("rows");
+        figure.floorName = QStringLiteral("bare statements");
+        figure.floorSeconds = medianTime(m_runs, {}, [&] {
+            if (StatementRecorder::replay(stack.database->connection(), statements) < 0)
+                qFatal("a replayed statement failed");
+        });
+        figure.secondFloorName = QStringLiteral("bare statements through SQLite's C interface");
+        figure.secondFloorSeconds = medianTime(m_runs, {}, [&] {
+            if (StatementRecorder::replayThroughC(stack.database->connection(), statements) < 0)
+                qFatal("a replayed statement failed");
+        });
+        if (setup)
+            setup();
+        resetPeakMemory();
+        figure.seconds = medianTime(m_runs, setup, [&] { work(stack); });
+        figure.peakMegabytes = peakMegabytes();
+        return figure;
+    }
+
+    static QString largestAccount(Stack &stack)
+    {
+        QSqlQuery query(stack.database->connection());
+        query.exec(QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL GROUP BY account_id "
+                                  "ORDER BY COUNT(*) DESC LIMIT 1"));
+        return query.next() ? query.value(0).toString() : QString();
+    }
+
+    // The register of the largest account as the screen gets it: its rows with running balances,
+    // loaded into the register model.
+    Figure registerRows()
+    {
+        QString accountId;
+        {
+            Stack stack(databasePath());
+            accountId = largestAccount(stack);
+        }
+        RegisterModel model;
+        return withSqlFloor(QStringLiteral("register"), [&](Stack &stack) -> qint64 {
+            QList<RegisterRow> rows = stack.transactions->registerRows(accountId);
+            const qint64 count = rows.size();
+            model.load(std::move(rows), true, Currency::USD);
+            return count;
+        }, [&] { model.load({}, true, Currency::USD); });
+    }
+
+    Figure search(const QString &name)
+    {
+        QString text;
+        if (name == QLatin1String("search-word"))
+            text = QStringLiteral("market");
+        else if (name == QLatin1String("search-prefix"))
+            text = QStringLiteral("gro*");
+        else
+            text = QStringLiteral("\"maple market\"");
+        return withSqlFloor(name, [&](Stack &stack) -> qint64 {
+            return stack.transactions->search(text, TransactionSearchFilter{}).size();
+        });
+    }
+
+    Figure report(const QString &name)
+    {
+        const QDate from(1990, 1, 1);
+        const QDate to(2099, 12, 31);
+        return withSqlFloor(name, [&](Stack &stack) -> qint64 {
+            ReportService *reports = stack.reportService.get();
+            if (name == QLatin1String("report-category-spending"))
+                return reports->categorySpending(from, to).size();
+            if (name == QLatin1String("report-payee-summary"))
+                return reports->payeeSummary(from, to).size();
+            if (name == QLatin1String("report-tax"))
+                return reports->taxReport(from, to).size();
+            if (name == QLatin1String("report-income-vs-expenses"))
+                return reports->incomeVsExpenses(from, to).size();
+            if (name == QLatin1String("report-cash-flow"))
+                return reports->cashFlow(from, to).size();
+            if (name == QLatin1String("report-year-over-year"))
+                return reports->yearOverYear(QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2025, 1, 1),
+                                             QDate(2025, 12, 31))
+                    .size();
+            if (name == QLatin1String("report-account-summary"))
+                return reports->accountSummary().size();
+            return reports->transactionList(from, to).size();
+        });
+    }
+
+    Figure backupExport()
+    {
+        Stack stack(databasePath());
+        Figure figure;
+        figure.name = QStringLiteral("backup-export");
+        QByteArray archive;
+        resetPeakMemory();
+        figure.seconds = medianTime(m_runs, {}, [&] { archive = stack.backupService->exportBackup(); });
+        figure.peakMegabytes = peakMegabytes();
+        figure.items = archive.size();
+        figure.itemUnit = QStringLiteral("bytes");
+        return figure;
+    }
+
+    Figure backupImport()
+    {
+        QByteArray archive;
+        {
+            Stack stack(databasePath());
+            archive = stack.backupService->exportBackup();
+        }
+        Figure figure;
+        figure.name = QStringLiteral("backup-import");
+        std::unique_ptr<QTemporaryDir> directory;
+        std::unique_ptr<Stack> stack;
+        resetPeakMemory();
+        figure.seconds = medianTime(
+            m_runs,
+            [&] {
+                stack.reset();
+                directory = std::make_unique<QTemporaryDir>();
+                stack = std::make_unique<Stack>(directory->filePath(QStringLiteral("zimbrel.db")));
+            },
+            [&] {
+                const BackupImportResult result = stack->backupService->importBackup(archive, BackupImportMode::SkipExisting);
+                figure.items = result.importedTotal();
+            });
+        figure.peakMegabytes = peakMegabytes();
+        figure.itemUnit = QStringLiteral("rows");
+        stack.reset();
+        return figure;
+    }
+
+private:
+    QString m_dataDir;
+    int m_runs;
+};
+
+QJsonObject toJson(const Figure &figure)
+{
+    QJsonObject object{{QStringLiteral("case"), figure.name},
+                       {QStringLiteral("seconds"), figure.seconds},
+                       {QStringLiteral("items"), figure.items},
+                       {QStringLiteral("item_unit"), figure.itemUnit},
+                       {QStringLiteral("peak_mb"), figure.peakMegabytes}};
+    if (!figure.floorName.isEmpty()) {
+        object.insert(QStringLiteral("floor"), figure.floorName);
+        object.insert(QStringLiteral("floor_seconds"), figure.floorSeconds);
+    }
+    if (!figure.secondFloorName.isEmpty()) {
+        object.insert(QStringLiteral("second_floor"), figure.secondFloorName);
+        object.insert(QStringLiteral("second_floor_seconds"), figure.secondFloorSeconds);
+    }
+    return object;
+}
+
+QString formatSeconds(double seconds)
+{
+    if (seconds <= 0)
+        return QStringLiteral("-");
+    if (seconds < 1)
+        return QStringLiteral("%1 ms").arg(seconds * 1000, 0, 'f', 1);
+    return QStringLiteral("%1 s").arg(seconds, 0, 'f', 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The register model and the start-up case need a GUI application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    installLogHandler();
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Measures the services on a generated data set (zimbrel-datagen OUT_DIR) next to plain-SQL floors."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("data"), QStringLiteral("Directory made by zimbrel-datagen."), QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("case"), QStringLiteral("Run one case in this process."), QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("only"), QStringLiteral("Comma-separated cases to run."), QStringLiteral("NAMES")});
+    parser.addOption({QStringLiteral("runs"), QStringLiteral("Timed runs per figure (median)."), QStringLiteral("N"),
+                      QStringLiteral("3")});
+    parser.addOption({QStringLiteral("json"), QStringLiteral("Write the figures as JSON to FILE."), QStringLiteral("FILE")});
+    parser.process(app);
+
+    const QString dataDir = parser.value(QStringLiteral("data"));
+    if (dataDir.isEmpty() || !QFileInfo::exists(dataDir + QStringLiteral("/zimbrel.db"))) {
+        std::fprintf(stderr, "zimbrel-bench: --data must name a directory made by zimbrel-datagen\n");
+        return 2;
+    }
+    const int runs = std::max(1, parser.value(QStringLiteral("runs")).toInt());
+    Bench bench(dataDir, runs);
+
+    if (parser.isSet(QStringLiteral("case"))) {
+        const std::optional<Figure> figure = bench.run(parser.value(QStringLiteral("case")));
+        if (!figure) {
+            std::fprintf(stderr, "zimbrel-bench: unknown case\n");
+            return 2;
+        }
+        std::printf("%s\n", QJsonDocument(toJson(*figure)).toJson(QJsonDocument::Compact).constData());
+        return 0;
+    }
+
+    QStringList cases = bench.caseNames();
+    if (parser.isSet(QStringLiteral("only")))
+        cases = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+
+    QJsonArray figures;
+    std::printf("%-26s %12s %12s %7s %14s %7s %10s %16s\n", "case", "time", "floor", "ratio", "2nd floor", "ratio",
+                "peak MB", "throughput");
+    for (const QString &name : cases) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--data"), dataDir, QStringLiteral("--case"), name, QStringLiteral("--runs"),
+                     QString::number(runs)});
+        if (!child.waitForFinished(-1) || child.exitCode() != 0) {
+            std::printf("%-26s failed\n", qPrintable(name));
+            continue;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(child.readAllStandardOutput().trimmed()).object();
+        figures.append(object);
+        const double seconds = object.value(QStringLiteral("seconds")).toDouble();
+        const double floor = object.value(QStringLiteral("floor_seconds")).toDouble();
+        const double secondFloor = object.value(QStringLiteral("second_floor_seconds")).toDouble();
+        const qint64 items = object.value(QStringLiteral("items")).toInteger();
+        const QString unit = object.value(QStringLiteral("item_unit")).toString();
+        QString throughput;
+        if (seconds > 0 && unit == QLatin1String("bytes"))
+            throughput = QStringLiteral("%1 MB/s").arg(double(items) / 1e6 / seconds, 0, 'f', 1);
+        else if (seconds > 0 && unit == QLatin1String("records"))
+            throughput = QStringLiteral("%1 rec/s").arg(qint64(double(items) / seconds));
+        else
+            throughput = QStringLiteral("%1 %2").arg(items).arg(unit);
+        std::printf("%-26s %12s %12s %7s %14s %7s %10.0f %16s\n", qPrintable(name), qPrintable(formatSeconds(seconds)),
+                    qPrintable(formatSeconds(floor)),
+                    floor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / floor, 0, 'f', 2)) : "-",
+                    qPrintable(formatSeconds(secondFloor)),
+                    secondFloor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / secondFloor, 0, 'f', 2)) : "-",
+                    object.value(QStringLiteral("peak_mb")).toDouble(), qPrintable(throughput));
+        std::fflush(stdout);
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        QFile out(parser.value(QStringLiteral("json")));
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(QJsonDocument(QJsonObject{{QStringLiteral("data"), QDir(dataDir).absolutePath()},
+                                                {QStringLiteral("runs"), runs},
+                                                {QStringLiteral("figures"), figures}})
+                          .toJson());
+    }
+    return 0;
+}
