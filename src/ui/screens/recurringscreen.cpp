@@ -52,6 +52,9 @@ RecurringScreen::RecurringScreen(AppState *appState, QWidget *parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->verticalHeader()->setVisible(false);
+    m_view->setWordWrap(false);
+    for (int column = 0; column < RecurringModel::ColumnCount; ++column)
+        m_view->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
 
     auto *layout = new QVBoxLayout(this);
