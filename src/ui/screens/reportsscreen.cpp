@@ -10,6 +10,7 @@
 #include "services/reportservice.h"
 #include "services/taxline.h"
 #include "services/transactionlistrow.h"
+#include "transactionlistmodel.h"
 #include "ui/register/registerstyle.h"
 
 #include <QChart>
@@ -177,8 +178,11 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     m_tables[CashFlowTab] = newTable({tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net")});
     m_tables[YearOverYearTab] = newTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")});
     m_tables[AccountSummaryTab] = newTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")});
-    m_tables[TransactionsTab] =
-        newTable({tr("Date"), tr("Account"), tr("Payee"), tr("Category"), tr("Memo"), tr("Amount")});
+    m_transactionModel = new TransactionListModel(this);
+    auto *transactions = new QTableView(this);
+    transactions->setModel(m_transactionModel);
+    configureTable(transactions);
+    m_tables[TransactionsTab] = transactions;
     for (Tab tab : {CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab, YearOverYearTab, AccountSummaryTab}) {
         auto *view = new QChartView(this);
         view->setObjectName(QStringLiteral("chartView%1").arg(int(tab)));
@@ -308,16 +312,20 @@ QTableWidget *ReportsScreen::newTable(const QStringList &headers)
 {
     auto *table = new QTableWidget(0, int(headers.size()), this);
     table->setHorizontalHeaderLabels(headers);
+    configureTable(table);
+    return table;
+}
+
+void ReportsScreen::configureTable(QTableView *table)
+{
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setAlternatingRowColors(true);
     table->setShowGrid(false);
     table->verticalHeader()->setVisible(false);
     table->verticalHeader()->setDefaultSectionSize(36);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int column = 1; column < headers.size(); ++column)
-        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    return table;
 }
 
 QWidget *ReportsScreen::newTabPage(Tab tab, QWidget *above)
@@ -440,32 +448,32 @@ void ReportsScreen::runReport()
     updateCompareLabel();
 
     m_categorySpending = reports->categorySpending(from, to, accountId);
-    QTableWidget *table = m_tables[CategorySpendingTab];
+    QTableWidget *table = widgetTable(CategorySpendingTab);
     table->setRowCount(int(m_categorySpending.size()));
     for (int row = 0; row < m_categorySpending.size(); ++row)
         setRow(table, row, {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
 
     const QList<PayeeTotal> payees = reports->payeeSummary(from, to, accountId);
-    table = m_tables[PayeeSummaryTab];
+    table = widgetTable(PayeeSummaryTab);
     table->setRowCount(int(payees.size()));
     for (int row = 0; row < payees.size(); ++row)
         setRow(table, row, {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
 
     const QList<TaxLine> taxLines = reports->taxReport(from, to);
-    table = m_tables[TaxReportTab];
+    table = widgetTable(TaxReportTab);
     table->setRowCount(int(taxLines.size()));
     for (int row = 0; row < taxLines.size(); ++row)
         setRow(table, row,
                {textItem(taxLines[row].categoryName), textItem(taxLines[row].taxCategory), amountItem(taxLines[row].total)});
 
     m_incomeVsExpenses = reports->incomeVsExpenses(from, to, accountId);
-    fillMonthlyFlows(m_tables[IncomeVsExpensesTab], m_incomeVsExpenses);
+    fillMonthlyFlows(widgetTable(IncomeVsExpensesTab), m_incomeVsExpenses);
     m_cashFlow = reports->cashFlow(from, to, accountId);
-    fillMonthlyFlows(m_tables[CashFlowTab], m_cashFlow);
+    fillMonthlyFlows(widgetTable(CashFlowTab), m_cashFlow);
 
     m_yearOverYear = reports->yearOverYear(m_p1FromEdit->date(), m_p1ToEdit->date(), m_p2FromEdit->date(),
                                            m_p2ToEdit->date(), accountId);
-    table = m_tables[YearOverYearTab];
+    table = widgetTable(YearOverYearTab);
     table->setRowCount(int(m_yearOverYear.size()));
     for (int row = 0; row < m_yearOverYear.size(); ++row) {
         const YearOverYearRow &line = m_yearOverYear[row];
@@ -474,7 +482,7 @@ void ReportsScreen::runReport()
     }
 
     m_accountSummary = reports->accountSummary();
-    table = m_tables[AccountSummaryTab];
+    table = widgetTable(AccountSummaryTab);
     table->setRowCount(int(m_accountSummary.size()));
     for (int row = 0; row < m_accountSummary.size(); ++row) {
         const AccountSummaryRow &line = m_accountSummary[row];
@@ -483,18 +491,12 @@ void ReportsScreen::runReport()
                 amountItem(line.unclearedTotal), amountItem(line.balance)});
     }
 
-    const QList<TransactionListRow> transactions = reports->transactionList(from, to, accountId);
-    table = m_tables[TransactionsTab];
-    table->setRowCount(int(transactions.size()));
-    for (int row = 0; row < transactions.size(); ++row) {
-        const TransactionListRow &line = transactions[row];
-        setRow(table, row,
-               {textItem(shortDate(line.date)), textItem(line.accountName), textItem(line.payee),
-                textItem(line.categoryName), textItem(line.memo), amountItem(line.amount)});
-    }
+    m_transactionModel->load(reports->transactionList(from, to, accountId));
 
-    for (QTableWidget *each : m_tables)
-        colourNegatives(each);
+    for (QTableView *each : m_tables) {
+        if (auto *widget = qobject_cast<QTableWidget *>(each))
+            colourNegatives(widget);
+    }
     rebuildCharts();
     emit reportsUpdated();
 }
@@ -518,28 +520,45 @@ void ReportsScreen::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && !m_rebuildingCharts) {
         m_rebuildingCharts = true;
-        for (QTableWidget *each : m_tables)
-            colourNegatives(each);
+        for (QTableView *each : m_tables) {
+            if (auto *widget = qobject_cast<QTableWidget *>(each))
+                colourNegatives(widget);
+        }
         rebuildCharts();
         m_rebuildingCharts = false;
     }
 }
 
+QTableWidget *ReportsScreen::widgetTable(Tab tab) const
+{
+    return qobject_cast<QTableWidget *>(m_tables[tab]);
+}
+
+int ReportsScreen::rowCount(Tab tab) const
+{
+    return m_tables[tab]->model()->rowCount();
+}
+
+QString ReportsScreen::cellText(Tab tab, int row, int column) const
+{
+    const QAbstractItemModel *model = m_tables[tab]->model();
+    return model->index(row, column).data(Qt::DisplayRole).toString();
+}
+
 bool ReportsScreen::exportTab(Tab tab, const QString &filePath) const
 {
-    const QTableWidget *table = m_tables[tab];
-    if (table->rowCount() == 0)
+    const QAbstractItemModel *model = m_tables[tab]->model();
+    if (model->rowCount() == 0)
         return false;
     QStringList headers;
-    for (int column = 0; column < table->columnCount(); ++column)
-        headers.append(table->horizontalHeaderItem(column)->text());
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers.append(model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     QList<QStringList> rows;
-    for (int row = 0; row < table->rowCount(); ++row) {
+    rows.reserve(model->rowCount());
+    for (int row = 0; row < model->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
-            const QTableWidgetItem *item = table->item(row, column);
-            cells.append(item ? item->text() : QString());
-        }
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells.append(cellText(tab, row, column));
         rows.append(cells);
     }
     QFile file(filePath);
@@ -551,7 +570,7 @@ bool ReportsScreen::exportTab(Tab tab, const QString &filePath) const
 void ReportsScreen::exportCurrentTab()
 {
     const auto tab = Tab(m_tabs->currentIndex());
-    if (tab < 0 || tab >= TabCount || m_tables[tab]->rowCount() == 0)
+    if (tab < 0 || tab >= TabCount || rowCount(tab) == 0)
         return;
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Export CSV"), defaultExportFileName(tab), tr("CSV Files (*.csv)"));

@@ -16,7 +16,9 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
+class TransactionListModel;
 class QWidget;
 
 // The eight reports as tabs of one window, sharing an account filter and a period; the
@@ -51,7 +53,10 @@ public:
     // Refills the account filter (back to "All Accounts") and runs the reports.
     void refresh();
 
-    QTableWidget *table(Tab tab) const { return m_tables[tab]; }
+    QTableView *table(Tab tab) const { return m_tables[tab]; }
+    int rowCount(Tab tab) const;
+    // The displayed text of a cell, as the export writes it.
+    QString cellText(Tab tab, int row, int column) const;
     QChartView *chartView(Tab tab) const { return m_chartViews[tab]; }
     QTabWidget *tabs() const { return m_tabs; }
     // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
@@ -74,6 +79,9 @@ protected:
 
 private:
     QTableWidget *newTable(const QStringList &headers);
+    void configureTable(QTableView *table);
+    // Every tab but the transaction list is a table widget.
+    QTableWidget *widgetTable(Tab tab) const;
     QWidget *newTabPage(Tab tab, QWidget *above = nullptr);
     QDateEdit *newDateEdit();
     void fillAccountCombo();
@@ -96,7 +104,8 @@ private:
     QDateEdit *m_p1ToEdit = nullptr;
     QDateEdit *m_p2FromEdit = nullptr;
     QDateEdit *m_p2ToEdit = nullptr;
-    QTableWidget *m_tables[TabCount] = {};
+    QTableView *m_tables[TabCount] = {};
+    TransactionListModel *m_transactionModel = nullptr;
     QChartView *m_chartViews[TabCount] = {};
     // Set while the screen moves its own date edits, so that one change runs the reports once.
     bool m_suppress = false;

@@ -1,11 +1,14 @@
 #include "ui/screens/reportsscreen.h"
 
 #include "app/guitesthelpers.h"
+#include "services/reportservice.h"
 
+#include <QAbstractItemModelTester>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -36,6 +39,7 @@ private slots:
     void exportWritesTheTableThroughTheDialog();
     void exportOfAnEmptyTabAsksNothing();
     void dataChangesRefreshAVisibleScreen();
+    void benchmarkAllTime();
 };
 
 namespace {
@@ -48,10 +52,9 @@ T *child(QWidget *parent, const char *name)
     return widget;
 }
 
-QString cell(QTableWidget *table, int row, int column)
+QTableWidget *widgetTable(ReportsScreen &screen, ReportsScreen::Tab tab)
 {
-    const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QString();
+    return qobject_cast<QTableWidget *>(screen.table(tab));
 }
 
 } // namespace
@@ -151,7 +154,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     QCOMPARE(from->date(), lastMonth.from);
     QCOMPARE(range->text(), QStringLiteral("%1 – %2").arg(QLocale().toString(lastMonth.from, QLocale::ShortFormat),
                                                            QLocale().toString(lastMonth.to, QLocale::ShortFormat)));
-    QCOMPARE(screen.table(ReportsScreen::PayeeSummaryTab)->rowCount(), 0);
+    QCOMPARE(screen.rowCount(ReportsScreen::PayeeSummaryTab), 0);
 
     QTest::keyClick(period, Qt::Key_End); // Custom: the edits show, the dates stay
     QCOMPARE(runs.count(), 2);
@@ -164,7 +167,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     QCOMPARE(runs.count(), 3);
     from->setDate(QDate::currentDate().addDays(-1));
     QCOMPARE(runs.count(), 4);
-    QCOMPARE(screen.table(ReportsScreen::PayeeSummaryTab)->rowCount(), 1);
+    QCOMPARE(screen.rowCount(ReportsScreen::PayeeSummaryTab), 1);
 
     // The year-over-year periods move together: one run for four date edits.
     auto *compare = child<QComboBox>(&screen, "compareCombo");
@@ -185,31 +188,37 @@ void TestReportsScreen::tablesShowTheFiguresWithTotals()
     state.addTransaction(visa.id, today, QStringLiteral("Grocer \"Best\""), -1000, false, false, {}, food.id);
 
     ReportsScreen screen(state.get());
-    QTableWidget *spending = screen.table(ReportsScreen::CategorySpendingTab);
-    QCOMPARE(spending->rowCount(), 1);
-    QCOMPARE(cell(spending, 0, 0), QStringLiteral("Food"));
-    QCOMPARE(cell(spending, 0, 1), QStringLiteral("-$55.50"));
-    QCOMPARE(spending->item(0, 1)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    using Tab = ReportsScreen;
+    QCOMPARE(screen.rowCount(Tab::CategorySpendingTab), 1);
+    QCOMPARE(screen.cellText(Tab::CategorySpendingTab, 0, 0), QStringLiteral("Food"));
+    QCOMPARE(screen.cellText(Tab::CategorySpendingTab, 0, 1), QStringLiteral("-$55.50"));
+    QCOMPARE(widgetTable(screen, Tab::CategorySpendingTab)->item(0, 1)->textAlignment(),
+             int(Qt::AlignRight | Qt::AlignVCenter));
 
-    QTableWidget *flows = screen.table(ReportsScreen::IncomeVsExpensesTab);
-    QCOMPARE(flows->rowCount(), 2);
-    QCOMPARE(cell(flows, 1, 0), QStringLiteral("Total"));
-    QCOMPARE(cell(flows, 1, 1), QStringLiteral("$2,500.00"));
-    QCOMPARE(cell(flows, 1, 2), QStringLiteral("-$55.50"));
-    QCOMPARE(cell(flows, 1, 3), QStringLiteral("$2,444.50"));
-    QVERIFY(flows->item(1, 0)->font().bold());
+    QCOMPARE(screen.rowCount(Tab::IncomeVsExpensesTab), 2);
+    QCOMPARE(screen.cellText(Tab::IncomeVsExpensesTab, 1, 0), QStringLiteral("Total"));
+    QCOMPARE(screen.cellText(Tab::IncomeVsExpensesTab, 1, 1), QStringLiteral("$2,500.00"));
+    QCOMPARE(screen.cellText(Tab::IncomeVsExpensesTab, 1, 2), QStringLiteral("-$55.50"));
+    QCOMPARE(screen.cellText(Tab::IncomeVsExpensesTab, 1, 3), QStringLiteral("$2,444.50"));
+    QVERIFY(widgetTable(screen, Tab::IncomeVsExpensesTab)->item(1, 0)->font().bold());
 
-    QTableWidget *summary = screen.table(ReportsScreen::AccountSummaryTab);
-    QCOMPARE(summary->rowCount(), 2);
-    QCOMPARE(cell(summary, 0, 1), QStringLiteral("Checking"));
-    QCOMPARE(cell(summary, 0, 4), QStringLiteral("$2,554.50"));
+    QCOMPARE(screen.rowCount(Tab::AccountSummaryTab), 2);
+    QCOMPARE(screen.cellText(Tab::AccountSummaryTab, 0, 1), QStringLiteral("Checking"));
+    QCOMPARE(screen.cellText(Tab::AccountSummaryTab, 0, 4), QStringLiteral("$2,554.50"));
+
+    QCOMPARE(screen.rowCount(Tab::TransactionsTab), 3);
+    QCOMPARE(screen.table(Tab::TransactionsTab)->model()->headerData(5, Qt::Horizontal).toString(),
+             QStringLiteral("Amount"));
 
     // The account filter narrows the period reports but not the account summary.
+    QAbstractItemModelTester tester(screen.table(Tab::TransactionsTab)->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     auto *account = child<QComboBox>(&screen, "accountCombo");
     account->setCurrentIndex(account->findData(visa.id));
-    QCOMPARE(cell(spending, 0, 1), QStringLiteral("-$10.00"));
-    QCOMPARE(screen.table(ReportsScreen::TransactionsTab)->rowCount(), 1);
-    QCOMPARE(summary->rowCount(), 2);
+    QCOMPARE(screen.cellText(Tab::CategorySpendingTab, 0, 1), QStringLiteral("-$10.00"));
+    QCOMPARE(screen.rowCount(Tab::TransactionsTab), 1);
+    QCOMPARE(screen.cellText(Tab::TransactionsTab, 0, 5), QStringLiteral("-$10.00"));
+    QCOMPARE(screen.rowCount(Tab::AccountSummaryTab), 2);
 }
 
 void TestReportsScreen::chartsFollowTheTables()
@@ -277,7 +286,7 @@ void TestReportsScreen::exportOfAnEmptyTabAsksNothing()
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.tabs()->setCurrentIndex(ReportsScreen::TaxReportTab);
-    QCOMPARE(screen.table(ReportsScreen::TaxReportTab)->rowCount(), 0);
+    QCOMPARE(screen.rowCount(ReportsScreen::TaxReportTab), 0);
     auto asked = std::make_shared<bool>(false);
     // Fires at the first event processing: inside exec() if a dialog opens, else right below.
     QTimer::singleShot(0, qApp, [asked] {
@@ -307,11 +316,35 @@ void TestReportsScreen::dataChangesRefreshAVisibleScreen()
     state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
     QCOMPARE(runs.count(), 1);
     QCOMPARE(account->currentIndex(), 0);
-    QCOMPARE(screen.table(ReportsScreen::TransactionsTab)->rowCount(), 1);
+    QCOMPARE(screen.rowCount(ReportsScreen::TransactionsTab), 1);
 
     screen.hide();
     state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
     QCOMPARE(runs.count(), 1);
+}
+
+// Prints how long one run of all eight reports takes over "All Time" on a large data directory
+// (made by zimbrel-datagen), named by ZIMBREL_BENCH_DATA_DIR. Skipped without it.
+void TestReportsScreen::benchmarkAllTime()
+{
+    const QString directory = qEnvironmentVariable("ZIMBREL_BENCH_DATA_DIR");
+    if (directory.isEmpty())
+        QSKIP("set ZIMBREL_BENCH_DATA_DIR to a generated data directory");
+    AppState state(directory);
+    QVERIFY(state.initialize());
+    ReportsScreen screen(&state);
+    auto *period = child<QComboBox>(&screen, "periodCombo");
+    QElapsedTimer timer;
+    timer.start();
+    period->setCurrentIndex(period->count() - 2); // All Time
+    const qint64 elapsed = timer.elapsed();
+    qInfo().noquote() << QStringLiteral("All Time, all eight reports: %1 ms, %2 transaction rows")
+                             .arg(elapsed)
+                             .arg(screen.rowCount(ReportsScreen::TransactionsTab));
+    QVERIFY(screen.rowCount(ReportsScreen::TransactionsTab) > 0);
+    timer.restart();
+    const int rows = int(state.reportService()->transactionList(QDate(2000, 1, 1), QDate::currentDate()).size());
+    qInfo().noquote() << QStringLiteral("of which the transaction list query: %1 ms for %2 rows").arg(timer.elapsed()).arg(rows);
 }
 
 QTEST_MAIN(TestReportsScreen)
