@@ -225,6 +225,8 @@ void RecurringFormDialog::setRecurring(const RecurringTransaction &recurring)
     m_editMode = true;
     m_createdFromSeed = false;
     fill(recurring);
+    // A schedule stays with its account: posted occurrences and the stored row both name it.
+    m_accountCombo->setEnabled(false);
 }
 
 void RecurringFormDialog::setSeed(const RecurringTransaction &seed)

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -66,6 +67,13 @@ RecurringScreen::RecurringScreen(AppState *appState, QWidget *parent)
     connect(m_view, &QWidget::customContextMenuRequested, this, &RecurringScreen::onContextMenu);
     connect(m_view, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { showEditForm(index.row()); });
+    // The keyboard way to what the mouse does: Enter edits, Delete deletes.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *edit = new QShortcut(key, m_view, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(edit, &QShortcut::activated, this, [this] { showEditForm(m_view->currentIndex().row()); });
+    }
+    auto *remove = new QShortcut(QKeySequence::Delete, m_view, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &RecurringScreen::deleteSelected);
 
     reload();
 }

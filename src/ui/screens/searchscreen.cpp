@@ -46,6 +46,11 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     m_queryEdit->setPlaceholderText(tr("Search payee, memo, check number..."));
     m_queryEdit->setClearButtonEnabled(true);
 
+    // Long names must not make the window wider than its default.
+    for (QComboBox *combo : {m_accountCombo, m_categoryCombo}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(5);
+    }
     for (QDateEdit *edit : {m_fromEdit, m_toEdit}) {
         edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
         edit->setCalendarPopup(true);
@@ -58,17 +63,16 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     auto *accountLabel = new QLabel(tr("Account:"), this);
     accountLabel->setBuddy(m_accountCombo);
     filters->addWidget(accountLabel);
-    filters->addWidget(m_accountCombo);
+    filters->addWidget(m_accountCombo, 1);
     auto *categoryLabel = new QLabel(tr("Category:"), this);
     categoryLabel->setBuddy(m_categoryCombo);
     filters->addWidget(categoryLabel);
-    filters->addWidget(m_categoryCombo);
+    filters->addWidget(m_categoryCombo, 1);
     filters->addWidget(m_dateRangeCheck);
     filters->addWidget(m_fromEdit);
     filters->addWidget(new QLabel(tr("to"), this));
     filters->addWidget(m_toEdit);
     filters->addWidget(m_clearedCheck);
-    filters->addStretch(1);
 
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -11,6 +11,7 @@
 #include "ui/screens/recurringmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -224,8 +225,26 @@ void TestRecurringScreen::deleteAsksFirst()
     QCOMPARE(question, QStringLiteral("Delete recurring \"Gym\"?"));
     QCOMPARE(screen.model()->rowCount(), 1);
 
+    // Enter opens the edit form; Delete asks and removes.
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    screen.view()->setFocus();
+    QString formTitle;
+    bool accountLocked = false;
+    whenModalShown([&](QWidget *modal) {
+        formTitle = modal->windowTitle();
+        accountLocked = !modal->findChild<QComboBox *>(QStringLiteral("accountCombo"))->isEnabled();
+        pressInModal(modal, Qt::Key_Escape);
+    });
+    QTest::keyClick(screen.view(), Qt::Key_Return);
+    QCOMPARE(formTitle, QStringLiteral("Edit Recurring Transaction"));
+    QVERIFY(accountLocked);
+
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    screen.view()->setFocus();
     whenModalShown([](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
-    screen.deleteSelected();
+    QTest::keyClick(screen.view(), Qt::Key_Delete);
     QCOMPARE(screen.model()->rowCount(), 0);
     QCOMPARE(state->recurringRepository()->all().size(), 0);
 }
