@@ -250,7 +250,7 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
                 runReport();
         });
     }
-    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::runReport);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onTabChanged);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this, &ReportsScreen::onDataChanged);
     connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
@@ -441,78 +441,125 @@ void ReportsScreen::onFilterChanged()
 
 void ReportsScreen::runReport()
 {
+    updateCompareLabel();
+    // Only the tab in view is computed now; the others when they are shown or read, so that a
+    // change of period over years of data costs one report, not eight.
+    for (bool &dirty : m_dirty)
+        dirty = true;
+    const int current = m_tabs->currentIndex();
+    if (current >= 0 && current < TabCount)
+        ensureFilled(Tab(current));
+    emit reportsUpdated();
+}
+
+void ReportsScreen::onTabChanged(int index)
+{
+    if (index >= 0 && index < TabCount)
+        ensureFilled(Tab(index));
+}
+
+void ReportsScreen::ensureFilled(Tab tab)
+{
+    if (!m_dirty[tab])
+        return;
+    m_dirty[tab] = false;
     const ReportService *reports = m_appState->reportService();
     const QString accountId = m_accountCombo->currentData().toString();
     const QDate from = m_fromEdit->date();
     const QDate to = m_toEdit->date();
-    updateCompareLabel();
+    QTableWidget *table = widgetTable(tab);
 
-    m_categorySpending = reports->categorySpending(from, to, accountId);
-    QTableWidget *table = widgetTable(CategorySpendingTab);
-    table->setRowCount(int(m_categorySpending.size()));
-    for (int row = 0; row < m_categorySpending.size(); ++row)
-        setRow(table, row, {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
-
-    const QList<PayeeTotal> payees = reports->payeeSummary(from, to, accountId);
-    table = widgetTable(PayeeSummaryTab);
-    table->setRowCount(int(payees.size()));
-    for (int row = 0; row < payees.size(); ++row)
-        setRow(table, row, {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
-
-    const QList<TaxLine> taxLines = reports->taxReport(from, to);
-    table = widgetTable(TaxReportTab);
-    table->setRowCount(int(taxLines.size()));
-    for (int row = 0; row < taxLines.size(); ++row)
-        setRow(table, row,
-               {textItem(taxLines[row].categoryName), textItem(taxLines[row].taxCategory), amountItem(taxLines[row].total)});
-
-    m_incomeVsExpenses = reports->incomeVsExpenses(from, to, accountId);
-    fillMonthlyFlows(widgetTable(IncomeVsExpensesTab), m_incomeVsExpenses);
-    m_cashFlow = reports->cashFlow(from, to, accountId);
-    fillMonthlyFlows(widgetTable(CashFlowTab), m_cashFlow);
-
-    m_yearOverYear = reports->yearOverYear(m_p1FromEdit->date(), m_p1ToEdit->date(), m_p2FromEdit->date(),
-                                           m_p2ToEdit->date(), accountId);
-    table = widgetTable(YearOverYearTab);
-    table->setRowCount(int(m_yearOverYear.size()));
-    for (int row = 0; row < m_yearOverYear.size(); ++row) {
-        const YearOverYearRow &line = m_yearOverYear[row];
-        setRow(table, row,
-               {textItem(line.category), amountItem(line.period1), amountItem(line.period2), amountItem(line.change)});
+    switch (tab) {
+    case CategorySpendingTab:
+        m_categorySpending = reports->categorySpending(from, to, accountId);
+        table->setRowCount(int(m_categorySpending.size()));
+        for (int row = 0; row < m_categorySpending.size(); ++row)
+            setRow(table, row, {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
+        break;
+    case PayeeSummaryTab: {
+        const QList<PayeeTotal> payees = reports->payeeSummary(from, to, accountId);
+        table->setRowCount(int(payees.size()));
+        for (int row = 0; row < payees.size(); ++row)
+            setRow(table, row,
+                   {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
+        break;
     }
-
-    m_accountSummary = reports->accountSummary();
-    table = widgetTable(AccountSummaryTab);
-    table->setRowCount(int(m_accountSummary.size()));
-    for (int row = 0; row < m_accountSummary.size(); ++row) {
-        const AccountSummaryRow &line = m_accountSummary[row];
-        setRow(table, row,
-               {textItem(line.name), textItem(accountTypeText(line.accountType)), amountItem(line.clearedBalance),
-                amountItem(line.unclearedTotal), amountItem(line.balance)});
+    case TaxReportTab: {
+        const QList<TaxLine> taxLines = reports->taxReport(from, to);
+        table->setRowCount(int(taxLines.size()));
+        for (int row = 0; row < taxLines.size(); ++row)
+            setRow(table, row,
+                   {textItem(taxLines[row].categoryName), textItem(taxLines[row].taxCategory),
+                    amountItem(taxLines[row].total)});
+        break;
     }
-
-    m_transactionModel->load(reports->transactionList(from, to, accountId));
-
-    for (QTableView *each : m_tables) {
-        if (auto *widget = qobject_cast<QTableWidget *>(each))
-            colourNegatives(widget);
+    case IncomeVsExpensesTab:
+        m_incomeVsExpenses = reports->incomeVsExpenses(from, to, accountId);
+        fillMonthlyFlows(table, m_incomeVsExpenses);
+        break;
+    case CashFlowTab:
+        m_cashFlow = reports->cashFlow(from, to, accountId);
+        fillMonthlyFlows(table, m_cashFlow);
+        break;
+    case YearOverYearTab:
+        m_yearOverYear = reports->yearOverYear(m_p1FromEdit->date(), m_p1ToEdit->date(), m_p2FromEdit->date(),
+                                               m_p2ToEdit->date(), accountId);
+        table->setRowCount(int(m_yearOverYear.size()));
+        for (int row = 0; row < m_yearOverYear.size(); ++row) {
+            const YearOverYearRow &line = m_yearOverYear[row];
+            setRow(table, row,
+                   {textItem(line.category), amountItem(line.period1), amountItem(line.period2),
+                    amountItem(line.change)});
+        }
+        break;
+    case AccountSummaryTab:
+        m_accountSummary = reports->accountSummary();
+        table->setRowCount(int(m_accountSummary.size()));
+        for (int row = 0; row < m_accountSummary.size(); ++row) {
+            const AccountSummaryRow &line = m_accountSummary[row];
+            setRow(table, row,
+                   {textItem(line.name), textItem(accountTypeText(line.accountType)), amountItem(line.clearedBalance),
+                    amountItem(line.unclearedTotal), amountItem(line.balance)});
+        }
+        break;
+    case TransactionsTab:
+        m_transactionModel->load(reports->transactionList(from, to, accountId));
+        break;
+    case TabCount:
+        break;
     }
-    rebuildCharts();
-    emit reportsUpdated();
+    if (table)
+        colourNegatives(table);
+    rebuildChart(tab);
 }
 
-void ReportsScreen::rebuildCharts()
+void ReportsScreen::rebuildChart(Tab tab)
 {
-    const auto install = [this](Tab tab, QChart *chart) {
-        // setChart hands the previous chart back to the caller.
-        const std::unique_ptr<QChart> previous(m_chartViews[tab]->chart());
-        m_chartViews[tab]->setChart(chart);
-    };
-    install(CategorySpendingTab, ReportCharts::categorySpendingChart(m_categorySpending));
-    install(IncomeVsExpensesTab, ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses")));
-    install(CashFlowTab, ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows")));
-    install(YearOverYearTab, ReportCharts::yearOverYearChart(m_yearOverYear));
-    install(AccountSummaryTab, ReportCharts::accountSummaryChart(m_accountSummary));
+    if (!m_chartViews[tab])
+        return;
+    QChart *chart = nullptr;
+    switch (tab) {
+    case CategorySpendingTab:
+        chart = ReportCharts::categorySpendingChart(m_categorySpending);
+        break;
+    case IncomeVsExpensesTab:
+        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"));
+        break;
+    case CashFlowTab:
+        chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"));
+        break;
+    case YearOverYearTab:
+        chart = ReportCharts::yearOverYearChart(m_yearOverYear);
+        break;
+    case AccountSummaryTab:
+        chart = ReportCharts::accountSummaryChart(m_accountSummary);
+        break;
+    default:
+        return;
+    }
+    // setChart hands the previous chart back to the caller.
+    const std::unique_ptr<QChart> previous(m_chartViews[tab]->chart());
+    m_chartViews[tab]->setChart(chart);
 }
 
 void ReportsScreen::changeEvent(QEvent *event)
@@ -520,11 +567,12 @@ void ReportsScreen::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && !m_rebuildingCharts) {
         m_rebuildingCharts = true;
-        for (QTableView *each : m_tables) {
-            if (auto *widget = qobject_cast<QTableWidget *>(each))
+        for (int tab = 0; tab < TabCount; ++tab) {
+            if (QTableWidget *widget = widgetTable(Tab(tab)))
                 colourNegatives(widget);
+            if (!m_dirty[tab])
+                rebuildChart(Tab(tab));
         }
-        rebuildCharts();
         m_rebuildingCharts = false;
     }
 }
@@ -534,19 +582,28 @@ QTableWidget *ReportsScreen::widgetTable(Tab tab) const
     return qobject_cast<QTableWidget *>(m_tables[tab]);
 }
 
-int ReportsScreen::rowCount(Tab tab) const
+QChartView *ReportsScreen::chartView(Tab tab)
 {
+    ensureFilled(tab);
+    return m_chartViews[tab];
+}
+
+int ReportsScreen::rowCount(Tab tab)
+{
+    ensureFilled(tab);
     return m_tables[tab]->model()->rowCount();
 }
 
-QString ReportsScreen::cellText(Tab tab, int row, int column) const
+QString ReportsScreen::cellText(Tab tab, int row, int column)
 {
+    ensureFilled(tab);
     const QAbstractItemModel *model = m_tables[tab]->model();
     return model->index(row, column).data(Qt::DisplayRole).toString();
 }
 
-bool ReportsScreen::exportTab(Tab tab, const QString &filePath) const
+bool ReportsScreen::exportTab(Tab tab, const QString &filePath)
 {
+    ensureFilled(tab);
     const QAbstractItemModel *model = m_tables[tab]->model();
     if (model->rowCount() == 0)
         return false;

@@ -54,17 +54,19 @@ public:
     void refresh();
 
     QTableView *table(Tab tab) const { return m_tables[tab]; }
-    int rowCount(Tab tab) const;
+    int rowCount(Tab tab);
     // The displayed text of a cell, as the export writes it.
-    QString cellText(Tab tab, int row, int column) const;
-    QChartView *chartView(Tab tab) const { return m_chartViews[tab]; }
+    QString cellText(Tab tab, int row, int column);
+    // The accessors below compute the tab's report first when it is out of date.
+    QChartView *chartView(Tab tab);
     QTabWidget *tabs() const { return m_tabs; }
     // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
-    bool exportTab(Tab tab, const QString &filePath) const;
+    bool exportTab(Tab tab, const QString &filePath);
     static QString defaultExportFileName(Tab tab);
 
 signals:
-    // After every run of the reports; one per user change.
+    // After every run of the reports (the tab in view is computed, the others marked out of
+    // date); one per user change.
     void reportsUpdated();
 
 public slots:
@@ -87,7 +89,9 @@ private:
     void fillAccountCombo();
     void onDataChanged();
     void updateCompareLabel();
-    void rebuildCharts();
+    void onTabChanged(int index);
+    void ensureFilled(Tab tab);
+    void rebuildChart(Tab tab);
 
     AppState *m_appState;
     QComboBox *m_accountCombo;
@@ -110,6 +114,7 @@ private:
     // Set while the screen moves its own date edits, so that one change runs the reports once.
     bool m_suppress = false;
     bool m_rebuildingCharts = false;
+    bool m_dirty[TabCount] = {true, true, true, true, true, true, true, true};
     // The figures the charts were last drawn from, kept to redraw them after a theme change.
     QList<CategoryTotal> m_categorySpending;
     QList<MonthlyFlow> m_incomeVsExpenses;
