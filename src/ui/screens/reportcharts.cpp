@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDate>
 #include <QHorizontalBarSeries>
@@ -47,7 +48,8 @@ QChart *newChart()
     auto *chart = new QChart;
     chart->setBackgroundBrush(palette.color(QPalette::Base));
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    // Room on the right for the last axis label, which is centred on the plot edge.
+    chart->setMargins(QMargins(4, 4, 24, 4));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setLabelColor(palette.color(QPalette::Text));
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -66,17 +68,34 @@ void styleAxis(QAbstractAxis *axis)
     axis->setTruncateLabels(false);
 }
 
-QValueAxis *moneyAxis(double low, double high)
+QString wholeDollars(double value)
 {
-    auto *axis = new QValueAxis;
+    const qint64 dollars = qRound64(value);
+    const QString digits = QLocale(QLocale::English, QLocale::UnitedStates).toString(dollars < 0 ? -dollars : dollars);
+    return (dollars < 0 ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
+}
+
+// A value axis with the money written as the tables write it ("-$2,000"), which a printf
+// pattern cannot do: the ticks of a nice-numbered value axis, labelled one by one.
+QCategoryAxis *moneyAxis(double low, double high)
+{
     low = std::min(0.0, low);
     high = std::max(0.0, high);
     // An empty report still gets a scale: a zero-width range has no nice numbers.
     if (high - low < 1.0)
         high = low + 100.0;
-    axis->setRange(low, high);
-    axis->setLabelFormat(QStringLiteral("$%.0f"));
-    axis->applyNiceNumbers();
+    QValueAxis nice;
+    nice.setRange(low, high);
+    nice.applyNiceNumbers();
+    auto *axis = new QCategoryAxis;
+    axis->setRange(nice.min(), nice.max());
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int ticks = std::max(2, nice.tickCount());
+    const double step = (nice.max() - nice.min()) / (ticks - 1);
+    for (int tick = 0; tick < ticks; ++tick) {
+        const double value = nice.min() + tick * step;
+        axis->append(wholeDollars(value), value);
+    }
     styleAxis(axis);
     return axis;
 }
@@ -181,7 +200,7 @@ QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel,
     monthAxis->append(months);
     styleAxis(monthAxis);
     chart->addAxis(monthAxis, Qt::AlignBottom);
-    QValueAxis *valueAxis = moneyAxis(low, high);
+    QCategoryAxis *valueAxis = moneyAxis(low, high);
     chart->addAxis(valueAxis, Qt::AlignLeft);
     for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(bars), static_cast<QAbstractSeries *>(net)}) {
         series->attachAxis(monthAxis);
@@ -224,7 +243,7 @@ QChart *yearOverYearChart(const QList<YearOverYearRow> &rows)
     categoryAxis->append(categories);
     styleAxis(categoryAxis);
     chart->addAxis(categoryAxis, Qt::AlignLeft);
-    QValueAxis *valueAxis = moneyAxis(low, high);
+    QCategoryAxis *valueAxis = moneyAxis(low, high);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     bars->attachAxis(categoryAxis);
     bars->attachAxis(valueAxis);
@@ -258,7 +277,7 @@ QChart *accountSummaryChart(const QList<AccountSummaryRow> &rows)
     nameAxis->append(names);
     styleAxis(nameAxis);
     chart->addAxis(nameAxis, Qt::AlignLeft);
-    QValueAxis *valueAxis = moneyAxis(low, high);
+    QCategoryAxis *valueAxis = moneyAxis(low, high);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     bars->attachAxis(nameAxis);
     bars->attachAxis(valueAxis);

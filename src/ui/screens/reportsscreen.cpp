@@ -345,6 +345,8 @@ QWidget *ReportsScreen::newTabPage(Tab tab, QWidget *above)
     splitter->addWidget(m_tables[tab]);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    // Three parts chart to two parts table from the first show on, whatever the table holds.
+    splitter->setSizes({300, 200});
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter);
     return page;
