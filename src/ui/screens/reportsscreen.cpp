@@ -567,7 +567,8 @@ void ReportsScreen::rebuildChart(Tab tab)
 void ReportsScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && !m_rebuildingCharts) {
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        && !m_rebuildingCharts) {
         m_rebuildingCharts = true;
         for (int tab = 0; tab < TabCount; ++tab) {
             if (QTableWidget *widget = widgetTable(Tab(tab)))

@@ -324,7 +324,7 @@ void SettingsScreen::applySidebarStyle()
 void SettingsScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && !m_styling)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) && !m_styling)
         applySidebarStyle();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/screens/reportsscreen.h"
 
 #include "app/guitesthelpers.h"
+#include "app/thememanager.h"
 #include "services/reportservice.h"
 
 #include <QAbstractItemModelTester>
@@ -244,6 +245,14 @@ void TestReportsScreen::chartsFollowTheTables()
     QCOMPARE(pie->slices().at(0)->value(), 75.0);
     QCOMPARE(pie->slices().at(1)->value(), 25.0);
     QCOMPARE(screen.chartView(ReportsScreen::IncomeVsExpensesTab)->chart()->series().size(), 2);
+
+    // The charts are drawn again in the colours of a new theme.
+    state->themeManager()->setTheme(QStringLiteral("dark"));
+    QTRY_COMPARE(screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->backgroundBrush().color(),
+             ThemeManager::darkPalette().color(QPalette::Base));
+    state->themeManager()->setTheme(QStringLiteral("light"));
+    QTRY_COMPARE(screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->backgroundBrush().color(),
+             ThemeManager::lightPalette().color(QPalette::Base));
 }
 
 void TestReportsScreen::exportWritesTheTableThroughTheDialog()
