@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "appstate.h"
+#include "mainwindow.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
 
@@ -99,9 +100,7 @@ int Application::run()
         return 1;
     }
 
-    auto window = std::make_unique<QMainWindow>();
-    window->setWindowTitle(QStringLiteral("Corvantis Zimbrel"));
-    window->resize(1100, 720);
+    auto window = std::make_unique<MainWindow>(m_appState);
     window->show();
     m_mainWindow = std::move(window);
 

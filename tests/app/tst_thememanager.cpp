@@ -1,3 +1,4 @@
+#include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
@@ -24,6 +25,7 @@ private slots:
     void settingTheSameThemeTwiceWritesAndEmitsTwice();
     void lightPaletteRoles();
     void darkPaletteRoles();
+    void appStateAppliesTheStoredTheme();
 
 private:
     std::unique_ptr<QTemporaryDir> m_directory;
@@ -128,6 +130,22 @@ void TestThemeManager::darkPaletteRoles()
     QCOMPARE(palette.color(QPalette::Active, QPalette::Dark), QColor(u"#0A1510"));
     // Disabled text only: the disabled window colour is the common one.
     QCOMPARE(palette.color(QPalette::Disabled, QPalette::Window), QColor(u"#0F1E19"));
+}
+
+void TestThemeManager::appStateAppliesTheStoredTheme()
+{
+    QTemporaryDir directory;
+    {
+        AppState state(directory.path());
+        QVERIFY(state.initialize());
+        QCOMPARE(state.themeManager()->currentTheme(), ThemeManager::Theme::System);
+        QCOMPARE(state.preferencesRepository()->value(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("system")));
+        state.themeManager()->setTheme(QStringLiteral("dark"));
+    }
+    AppState state(directory.path());
+    QVERIFY(state.initialize());
+    QCOMPARE(state.themeManager()->currentTheme(), ThemeManager::Theme::Dark);
+    QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(u"#0F1E19"));
 }
 
 QTEST_MAIN(TestThemeManager)

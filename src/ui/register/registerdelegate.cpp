@@ -410,16 +410,17 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         if (!memo.isEmpty() && !isPlaceholder) {
             painter->setFont(memoFont(option.font));
             painter->setPen(selected ? palette.color(QPalette::HighlightedText) : secondaryTextColor());
+            // The memo runs from the payee column across the category column; each of the two
+            // cells paints its own part of the one line, so the halves join up.
             QRect memoRect(textRect.left(), cell.top() + oneLineHeight, textRect.width(),
                            cell.height() - oneLineHeight);
-            if (index.column() == RegisterModel::CategoryColumn) {
-                // The memo runs on under the category: it starts at the payee column's left edge.
-                const auto *view = qobject_cast<const QAbstractItemView *>(widget);
-                if (view) {
-                    const QRect payeeCell = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn));
-                    memoRect.setLeft(payeeCell.left() + 4);
-                    painter->setClipRect(cell);
-                }
+            if (const auto *view = qobject_cast<const QAbstractItemView *>(widget)) {
+                const QRect payeeCell = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn));
+                const QRect categoryCell = view->visualRect(index.siblingAtColumn(RegisterModel::CategoryColumn));
+                memoRect.setLeft(payeeCell.left() + 4);
+                if (categoryCell.isValid())
+                    memoRect.setRight(categoryCell.right() - 4);
+                painter->setClipRect(cell);
             }
             painter->drawText(memoRect, Qt::AlignLeft | Qt::AlignVCenter,
                               painter->fontMetrics().elidedText(memo, Qt::ElideRight, memoRect.width()));

@@ -155,6 +155,21 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
             return QBrush(pendingRowBackground());
     }
 
+    // Font and alignment depend on the column only, so amounts typed into the blank row already
+    // sit where they will stay once saved.
+    if (role == Qt::FontRole) {
+        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
+            return monospaceFont();
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (column == ClearedColumn)
+            return QVariant::fromValue(Qt::AlignCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
     const RegisterRow *registerRowPointer = registerRow(row);
     if (!registerRowPointer)
         return {};
@@ -165,16 +180,6 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
         return displayText(record, column);
     case Qt::EditRole:
         return column == BalanceColumn ? QVariant() : QVariant(displayText(record, column));
-    case Qt::FontRole:
-        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
-            return monospaceFont();
-        return {};
-    case Qt::TextAlignmentRole:
-        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        if (column == ClearedColumn)
-            return QVariant::fromValue(Qt::AlignCenter);
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (row == m_editingRow && !m_twoLine)
             return QBrush(pendingRowBackground());

@@ -7,6 +7,7 @@
 #include "registertableview.h"
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -19,7 +20,9 @@
 #include "data/transactionrepository.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -153,6 +156,13 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    // The balance colour is a style sheet, which a new palette does not reach by itself.
+    if (ThemeManager *themes = m_appState->themeManager())
+        connect(themes, &ThemeManager::themeChanged, this, &RegisterScreen::applyBalanceColor);
+    connect(m_delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (m_reloadPending)
+            QTimer::singleShot(0, this, &RegisterScreen::reload);
+    });
     connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { startEditingRow(current.row()); });
@@ -164,6 +174,12 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 }
 
 RegisterScreen::~RegisterScreen() = default;
+
+void RegisterScreen::applyBalanceColor()
+{
+    const QColor color = m_balanceIsNegative ? negativeColor() : positiveColor();
+    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color.name(QColor::HexRgb)));
+}
 
 QString RegisterScreen::hintText() const
 {
@@ -177,6 +193,10 @@ QString RegisterScreen::balanceText() const
 
 void RegisterScreen::setAccount(const QString &accountId)
 {
+    // An editor left open would keep the reload from running and leave the old account's rows
+    // on screen under the new account's id.
+    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
+        m_view->closeEditorQuietly(editor);
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     reload();
@@ -185,8 +205,15 @@ void RegisterScreen::setAccount(const QString &accountId)
 
 void RegisterScreen::reload()
 {
-    if (m_accountId.isEmpty() || m_view->isEditing())
+    if (m_accountId.isEmpty())
         return;
+    if (m_view->isEditing()) {
+        // Catch up once the user leaves the cell, rather than showing stale rows until the next
+        // change.
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
     const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
     if (!account)
         return;
@@ -203,6 +230,7 @@ void RegisterScreen::reload()
     const QModelIndex current = m_view->currentIndex();
     const RegisterRow *currentRecord = current.isValid() ? m_model->registerRow(current.row()) : nullptr;
     const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
+    const bool currentWasBlank = current.isValid() && m_model->isBlankRow(current.row());
 
     QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
     PreferencesRepository *preferences = m_appState->preferencesRepository();
@@ -221,11 +249,11 @@ void RegisterScreen::reload()
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));
-    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(
-        (balance < 0 ? negativeColor() : positiveColor()).name(QColor::HexRgb)));
+    m_balanceIsNegative = balance < 0;
+    applyBalanceColor();
 
     const int lastRow = m_model->rowCount() - 1;
-    int currentRow = m_model->rowOfTransaction(currentId);
+    int currentRow = currentWasBlank ? m_model->blankRow() : m_model->rowOfTransaction(currentId);
     if (currentRow < 0 && current.isValid())
         currentRow = std::min(current.row(), lastRow);
     int restoredTop = m_model->rowOfTransaction(topId);
@@ -253,6 +281,9 @@ void RegisterScreen::focusNewEntryRow()
 
 void RegisterScreen::insertNewEntry()
 {
+    // Closed without writing: its text belongs to the row being left, not to the new entry.
+    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
+        m_view->closeEditorQuietly(editor);
     m_model->setEditingRow(-1);
     m_model->clearPendingEdit();
     m_model->setPendingEdit(m_model->pendingEdit());
@@ -370,6 +401,9 @@ bool RegisterScreen::focusNextPrevChild(bool next)
     const bool inTable = m_view->hasFocus() || (focus && m_view->isAncestorOf(focus));
     if (!inTable)
         return QWidget::focusNextPrevChild(next);
+    // A completion list left open would float over the next field.
+    if (auto *edit = qobject_cast<QLineEdit *>(focus); edit && edit->completer())
+        edit->completer()->popup()->hide();
     QWidget *container = focus;
     while (container && container != m_view && container->objectName() != u"PayeeMemoEditor")
         container = container->parentWidget();
@@ -394,7 +428,8 @@ bool RegisterScreen::focusNextPrevChild(bool next)
 
 bool RegisterScreen::isRegisterShortcut(const QKeyEvent *event) const
 {
-    if (!event->modifiers().testFlag(Qt::ControlModifier))
+    // Ctrl alone: Ctrl+Shift+N (new account) and the like belong to the window.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
         return false;
     switch (event->key()) {
     case Qt::Key_Return:
@@ -430,7 +465,7 @@ bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
 
 bool RegisterScreen::handleKeyPress(QKeyEvent *event)
 {
-    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool control = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -652,6 +687,8 @@ void RegisterScreen::commitCurrentRow()
     std::optional<Transaction> linked;
     if (!transaction.transferLinkId.isEmpty())
         linked = transactions->findById(transaction.transferLinkId);
+    if (linked && !linked->deletedAt && destination && linked->accountId != destination->id)
+        return refuse(tr("To move a transfer to another account, delete it and enter it again"));
     if (linked && !linked->deletedAt) {
         linked->date = date;
         linked->amount = -amount;

@@ -70,6 +70,7 @@ private:
     int nextVisibleColumn(int column) const;
     int previousVisibleColumn(int column) const;
     void openEditorAt(const QModelIndex &index);
+    void applyBalanceColor();
 
     AppState *m_appState;
     QString m_accountId;
@@ -82,4 +83,6 @@ private:
     QLabel *m_subtitleLabel;
     QLabel *m_hintLabel;
     QTimer *m_hintTimer;
+    bool m_reloadPending = false;
+    bool m_balanceIsNegative = false;
 };

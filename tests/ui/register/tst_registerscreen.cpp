@@ -4,6 +4,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QLabel>
+#include "app/thememanager.h"
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -53,6 +55,13 @@ private slots:
     void newestFirstPutsTheBlankRowOnTopAndDeletesWork();
     void reloadKeepsTheCurrentTransaction();
     void shortcutSeamsAreSignals();
+    void clearedToggleFlipsOnlyThatRow();
+    void externalChangesKeepTheCursorOnTheEntryRow();
+    void switchingAccountsWhileEditingShowsTheNewAccount();
+    void escapeLeavesTheEarlierFieldsAndInsertNewStartsClean();
+    void openingBalanceRowCannotBeEditedOrDeleted();
+    void clickingACellStartsEditingItsRow();
+    void balanceColourFollowsTheTheme();
 
 private:
     std::unique_ptr<RegisterFixture> m_fixture;
@@ -680,6 +689,141 @@ void TestRegisterScreen::shortcutSeamsAreSignals()
     f.press(Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(memorize.count(), 1);
     QCOMPARE(f.screen()->hintText(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+}
+
+void TestRegisterScreen::clearedToggleFlipsOnlyThatRow()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString first = f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+    const QString second = f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    QVERIFY(f.open(m_checking));
+    f.screen()->toggleCleared(0);
+    QVERIFY(f.transactions()->findById(first)->cleared);
+    QVERIFY(!f.transactions()->findById(second)->cleared);
+    QCOMPARE(f.cell(0, RegisterModel::ClearedColumn), QStringLiteral("C"));
+    f.screen()->toggleCleared(0);
+    QVERIFY(!f.transactions()->findById(first)->cleared);
+    QCOMPARE(f.transactions()->findById(first)->syncStatus, SyncStatus::Pending);
+}
+
+void TestRegisterScreen::externalChangesKeepTheCursorOnTheEntryRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+    QVERIFY(f.open(m_checking));
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+    // A change from elsewhere (a sync, another window) while the cursor waits on the entry row.
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    f.screen()->reload();
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(2, 0));
+    QCOMPARE(f.model()->editingRow(), -1);
+
+    // While a cell is being edited the reload waits until the editor closes.
+    f.type(QStringLiteral("3/1/2024"));
+    f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("C"), -300);
+    f.screen()->reload();
+    QCOMPARE(f.model()->rowCount(), 3);
+    f.press(Qt::Key_Escape);
+    QTRY_COMPARE(f.model()->rowCount(), 4);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(3, 0));
+}
+
+void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    f.addTransaction(savings, QDate(2024, 1, 1), QStringLiteral("Interest"), 12);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Half typed"));
+    f.screen()->setAccount(savings);
+    QCOMPARE(f.model()->rowCount(), 2);
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Interest"));
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
+}
+
+void TestRegisterScreen::escapeLeavesTheEarlierFieldsAndInsertNewStartsClean()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Kept"));
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Dropped"));
+    f.press(Qt::Key_Escape);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Kept"));
+    QCOMPARE(f.model()->pendingEdit().category, QString());
+
+    // Ctrl+I from an open editor on a stored row starts an empty entry; the stored row's text
+    // does not leak into it.
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Home);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.currentColumn(), RegisterModel::PayeeColumn);
+    f.press(Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
+    QCOMPARE(f.model()->editingRow(), -1);
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
+    QCOMPARE(f.transactions()->byAccount(m_checking).first().payee, QStringLiteral("Stored"));
+}
+
+void TestRegisterScreen::openingBalanceRowCannotBeEditedOrDeleted()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString funded = f.addAccount(QStringLiteral("Funded"), Currency::USD, 50000);
+    f.addTransaction(funded, QDate(2024, 1, 5), QStringLiteral("Cafe"), -500);
+    QVERIFY(f.open(funded));
+    QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Opening Balance"));
+    QCOMPARE(f.cell(0, RegisterModel::DateColumn), QStringLiteral("1/5/2024"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("$495.00"));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.model()->editingRow(), -1);
+    QVERIFY(!f.view()->editorAt(f.view()->currentIndex()));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.model()->rowCount(), 3);
+    QVERIFY(!f.screen()->hintText().isEmpty());
+}
+
+void TestRegisterScreen::clickingACellStartsEditingItsRow()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Library"), -100);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Museum"), -200);
+    QVERIFY(f.open(m_checking));
+    const QModelIndex payee = f.model()->index(0, RegisterModel::PayeeColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(payee).center());
+    QCOMPARE(f.model()->editingRow(), 0);
+    auto *editor = qobject_cast<QLineEdit *>(f.view()->editorAt(payee));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("Library"));
+
+    const QModelIndex balance = f.model()->index(1, RegisterModel::BalanceColumn);
+    QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(balance).center());
+    QCOMPARE(f.model()->editingRow(), 1);
+    QVERIFY(!f.view()->editorAt(balance));
+}
+
+void TestRegisterScreen::balanceColourFollowsTheTheme()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Overdraft"), -100);
+    f.state()->themeManager()->setTheme(QStringLiteral("light"));
+    QVERIFY(f.open(m_checking));
+    const auto labels = f.screen()->findChildren<QLabel *>();
+    const auto balance = std::find_if(labels.begin(), labels.end(),
+                                      [](QLabel *label) { return label->text() == u"-$1.00"; });
+    QVERIFY(balance != labels.end());
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
+    f.state()->themeManager()->setTheme(QStringLiteral("dark"));
+    QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #ff8a80;"));
 }
 
 QTEST_MAIN(TestRegisterScreen)

@@ -1,0 +1,952 @@
+#include "mainwindow.h"
+
+#include "accountlistwidget.h"
+#include "appstate.h"
+#include "cloudsession.h"
+#include "statusbar.h"
+#include "thememanager.h"
+#include "welcomescreen.h"
+
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqltransaction.h"
+#include "data/transactionrepository.h"
+#include "services/recurringservice.h"
+#include "services/sampledataservice.h"
+#include "ui/dialogs/accountformdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
+#include "ui/register/elidedlabel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registerstyle.h"
+#include "ui/register/registertableview.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString geometryKey = QStringLiteral("mainwindow/geometry");
+const QString splitterKey = QStringLiteral("mainwindow/splitter");
+constexpr int accountShortcutCount = 10;
+
+QString accountListStyle()
+{
+    return QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
+                          "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
+                          "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+                          "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+                          "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
+                          "background: transparent;}")
+        .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3530"),
+             QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"));
+}
+
+QChar accountGlyph(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return QChar(0xE84F);
+    case AccountType::Savings:
+        return QChar(0xE2EB);
+    case AccountType::CreditCard:
+        return QChar(0xE870);
+    case AccountType::Cash:
+        return QChar(0xE57D);
+    case AccountType::Investment:
+        return QChar(0xE8E5);
+    case AccountType::Other:
+        break;
+    }
+    return QChar(0xE850);
+}
+
+QString accountTypeName(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return MainWindow::tr("Checking");
+    case AccountType::Savings:
+        return MainWindow::tr("Savings");
+    case AccountType::CreditCard:
+        return MainWindow::tr("Credit Card");
+    case AccountType::Cash:
+        return MainWindow::tr("Cash");
+    case AccountType::Investment:
+        return MainWindow::tr("Investment");
+    case AccountType::Other:
+        break;
+    }
+    return MainWindow::tr("Other");
+}
+
+qreal smallerPointSize(int less)
+{
+    return qMax<qreal>(7, QApplication::font().pointSizeF() - less);
+}
+
+bool developerItemsEnabled()
+{
+    return !qEnvironmentVariable("ZIMBREL_DEV").isEmpty();
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_session(session ? session : new CloudSession(this))
+{
+    setWindowTitle(tr("Corvantis Zimbrel"));
+    const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1280, 900);
+
+    setupMenuBar();
+
+    m_registerScreen = new RegisterScreen(m_state, this);
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
+    connect(m_registerScreen, &RegisterScreen::newTransactionRequested, this, &MainWindow::newTransactionForm);
+
+    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+        static const QStringList registerKeys = {QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
+                                                 QStringLiteral("weekStartDay"), QStringLiteral("theme")};
+        if (registerKeys.contains(key))
+            m_registerScreen->reload();
+    });
+    // A burst of writes (a reconciliation, an import) rebuilds the list once, after the burst, and
+    // never from inside the list's own drop handling.
+    m_accountListRebuild = new QTimer(this);
+    m_accountListRebuild->setSingleShot(true);
+    m_accountListRebuild->setInterval(0);
+    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::rebuildAccountList);
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &MainWindow::onTransactionsChanged);
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::onAccountRowsChanged);
+
+    m_welcomeScreen = new WelcomeScreen(this);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_session, &CloudSession::signIn);
+    connect(m_welcomeScreen, &WelcomeScreen::signOutRequested, m_session, &CloudSession::signOut);
+    connect(m_welcomeScreen, &WelcomeScreen::dismissRequested, this, &MainWindow::onWelcomeDismissed);
+
+    m_emptyStatePage = buildEmptyStatePage();
+
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(m_welcomeScreen);
+    m_stack->addWidget(m_registerScreen);
+    m_stack->addWidget(m_emptyStatePage);
+
+    auto *leftPanel = new QWidget(this);
+    leftPanel->setMinimumWidth(260);
+    leftPanel->setMaximumWidth(500);
+    auto *leftLayout = new QVBoxLayout(leftPanel);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+
+    m_accountList = new AccountListWidget(leftPanel);
+    m_accountList->setObjectName(QStringLiteral("accountList"));
+    m_accountList->setMinimumWidth(260);
+    // The keyboard stays in the register; accounts are switched with Alt+digit.
+    m_accountList->setFocusPolicy(Qt::NoFocus);
+    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_accountList->setStyleSheet(accountListStyle());
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
+    connect(m_accountList, &AccountListWidget::rowsReordered, this, &MainWindow::onAccountsReordered);
+    leftLayout->addWidget(m_accountList, 1);
+
+    m_totalLabel = new QLabel(leftPanel);
+    m_totalLabel->setObjectName(QStringLiteral("totalLabel"));
+    QFont totalFont = m_totalLabel->font();
+    totalFont.setWeight(QFont::Medium);
+    m_totalLabel->setFont(totalFont);
+    m_totalLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+                                    .arg(QStringLiteral("#1E3028"), QStringLiteral("#8FAF9F"), QStringLiteral("#152420")));
+    leftLayout->addWidget(m_totalLabel);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->addWidget(leftPanel);
+    m_splitter->addWidget(m_stack);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+    const QSettings settings;
+    if (!settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray()))
+        m_splitter->setSizes({280, 1000});
+    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::onSplitterMoved);
+    setCentralWidget(m_splitter);
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    connect(m_state->themeManager(), &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyColors);
+
+    connect(m_session, &CloudSession::stateChanged, this, &MainWindow::updateAuthUI);
+    connect(m_session, &CloudSession::loginSucceeded, this,
+            [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
+    connect(m_session, &CloudSession::loginFailed, this,
+            [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
+    updateAuthUI();
+
+    for (int i = 0; i < accountShortcutCount; ++i) {
+        // Alt+1 ... Alt+9 for the first nine rows, Alt+0 for the tenth.
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + (i + 1) % 10)), this);
+        shortcut->setEnabled(false);
+        connect(shortcut, &QShortcut::activated, this, [this, i] {
+            if (i < m_shortcutAccountIds.size())
+                selectAccount(m_shortcutAccountIds.at(i));
+        });
+        m_accountShortcuts.append(shortcut);
+    }
+
+    onAccountsChanged();
+    runDueRecurring();
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this, &MainWindow::updateRecurringDue);
+    connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
+            &MainWindow::updateRecurringDue);
+    chooseStartPage();
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::currentPage() const
+{
+    return m_stack->currentIndex();
+}
+
+QString MainWindow::totalText() const
+{
+    return m_totalLabel->text();
+}
+
+void MainWindow::setupMenuBar()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *fileMenu = bar->addMenu(tr("&File"));
+    QAction *newTransaction = fileMenu->addAction(tr("&New Transaction"));
+    newTransaction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (m_stack->currentIndex() == RegisterPage)
+            m_registerScreen->insertNewEntry();
+    });
+    QAction *newAccount = fileMenu->addAction(tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    fileMenu->addSeparator();
+    QAction *import = fileMenu->addAction(tr("&Import..."));
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
+    fileMenu->addSeparator();
+    QAction *cloudAccount = fileMenu->addAction(tr("Corvantis &Account..."));
+    connect(cloudAccount, &QAction::triggered, this, [this] { showCorvantisAccountScreen(0); });
+    fileMenu->addSeparator();
+    m_signInAction = fileMenu->addAction(tr("Sign &In..."));
+    connect(m_signInAction, &QAction::triggered, this, [this] {
+        m_stack->setCurrentIndex(WelcomePage);
+        m_welcomeScreen->setFocus();
+    });
+    m_signOutAction = fileMenu->addAction(tr("Sign &Out"));
+    connect(m_signOutAction, &QAction::triggered, m_session, &CloudSession::signOut);
+    fileMenu->addSeparator();
+    QAction *quit = fileMenu->addAction(tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *editMenu = bar->addMenu(tr("&Edit"));
+    QAction *find = editMenu->addAction(tr("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
+    editMenu->addSeparator();
+    QAction *preferences = editMenu->addAction(tr("&Preferences..."));
+    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
+
+    QMenu *accountMenu = bar->addMenu(tr("&Account"));
+    connect(accountMenu->addAction(tr("&Edit...")), &QAction::triggered, this, &MainWindow::showEditAccountDialog);
+    QAction *reconcile = accountMenu->addAction(tr("&Reconcile..."));
+    reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    connect(accountMenu->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
+            &MainWindow::showReconciliationHistoryWindow);
+    connect(accountMenu->addAction(tr("Rename &Payees...")), &QAction::triggered, this, &MainWindow::showPayeesWindow);
+    accountMenu->addSeparator();
+    connect(accountMenu->addAction(tr("&Share...")), &QAction::triggered, this, &MainWindow::showShareAccountDialog);
+    accountMenu->addSeparator();
+    connect(accountMenu->addAction(tr("&Delete")), &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+
+    QMenu *viewMenu = bar->addMenu(tr("&View"));
+    QAction *reports = viewMenu->addAction(tr("&Reports"));
+    reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
+    QAction *recurring = viewMenu->addAction(tr("Re&curring Transactions"));
+    recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    QAction *categories = viewMenu->addAction(tr("C&ategories"));
+    categories->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+
+    QMenu *helpMenu = bar->addMenu(tr("&Help"));
+    connect(helpMenu->addAction(tr("&About Corvantis Zimbrel")), &QAction::triggered, this, &MainWindow::showAboutBox);
+    // The what's-new and update dialogs come with the update checker; these items are its slots.
+    helpMenu->addAction(tr("What's &New..."))->setObjectName(QStringLiteral("whatsNewAction"));
+    helpMenu->addAction(tr("Check for &Updates..."))->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    helpMenu->addSeparator();
+    connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this, &MainWindow::showShortcutsBox);
+    if (developerItemsEnabled()) {
+        helpMenu->addSeparator();
+        connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this, &MainWindow::loadSampleData);
+        connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this, &MainWindow::clearSampleData);
+    }
+}
+
+void MainWindow::updateAuthUI()
+{
+    const bool signedIn = m_session->isSignedIn();
+    m_signInAction->setVisible(!signedIn);
+    m_signOutAction->setVisible(signedIn);
+    m_welcomeScreen->setSignedIn(signedIn);
+    if (!m_statusBar)
+        return;
+    if (signedIn) {
+        m_statusBar->setSyncStateText(m_session->syncStateText());
+        if (m_stack->currentIndex() == WelcomePage) {
+            if (m_state->currentAccountId().isEmpty())
+                m_stack->setCurrentIndex(EmptyStatePage);
+            else
+                selectAccount(m_state->currentAccountId());
+        }
+    } else {
+        m_statusBar->setSyncStateText(tr("Not signed in"));
+    }
+}
+
+QWidget *MainWindow::buildEmptyStatePage()
+{
+    auto *page = new QWidget(this);
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(12);
+    layout->addStretch(1);
+
+    auto *glyph = new QLabel(QString(QChar(0xE850)), page);
+    QFont glyphFont = iconFont();
+    glyphFont.setPixelSize(96);
+    glyph->setFont(glyphFont);
+    glyph->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    glyph->setAlignment(Qt::AlignCenter);
+    layout->addWidget(glyph);
+    layout->addSpacing(8);
+
+    auto *title = new QLabel(tr("Welcome to Corvantis Zimbrel"), page);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(QApplication::font().pointSizeF() + 8);
+    titleFont.setWeight(QFont::DemiBold);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+
+    auto *subtitle = new QLabel(tr("Create your first account to get started."), page);
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
+    subtitleFont.setWeight(QFont::Medium);
+    subtitle->setFont(subtitleFont);
+    subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    subtitle->setAlignment(Qt::AlignCenter);
+    layout->addWidget(subtitle);
+    layout->addSpacing(16);
+
+    auto *create = new QPushButton(tr("Create Account"), page);
+    create->setObjectName(QStringLiteral("createAccountButton"));
+    create->setMinimumSize(180, 40);
+    create->setCursor(Qt::PointingHandCursor);
+    // Enter presses it, as in a dialog: the page is reached from the keyboard.
+    create->setAutoDefault(true);
+    create->setStyleSheet(QStringLiteral("QPushButton {  background-color: %1;  color: white;  border: none;  "
+                                         "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
+                                         "QPushButton:hover {  background-color: #00796B;}"
+                                         "QPushButton:pressed {  background-color: #004D40;}")
+                              .arg(QStringLiteral("#00897B")));
+    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
+    layout->addWidget(create, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+
+    auto *hint = new QLabel(tr("You can also import transactions from a CSV file via File › Import."), page);
+    hint->setWordWrap(true);
+    hint->setMaximumWidth(480);
+    QFont hintFont = hint->font();
+    hintFont.setPointSizeF(smallerPointSize(2));
+    hint->setFont(hintFont);
+    hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    hint->setAlignment(Qt::AlignCenter);
+    // Centred through stretches rather than an alignment flag, so the layout gives the wrapped
+    // text the height it needs.
+    auto *hintRow = new QHBoxLayout;
+    hintRow->addStretch(1);
+    hintRow->addWidget(hint, 4);
+    hintRow->addStretch(1);
+    layout->addLayout(hintRow);
+    layout->addStretch(1);
+    page->setFocusProxy(create);
+    return page;
+}
+
+QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
+{
+    auto *row = new QWidget;
+    row->setAttribute(Qt::WA_TranslucentBackground);
+    auto *layout = new QHBoxLayout(row);
+    layout->setSpacing(8);
+    layout->setContentsMargins(6, 8, 8, 8);
+
+    auto *icon = new QLabel(QString(accountGlyph(account.type)), row);
+    QFont glyphFont = iconFont();
+    glyphFont.setPixelSize(22);
+    icon->setFont(glyphFont);
+    icon->setFixedSize(24, 24);
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    layout->addWidget(icon);
+
+    auto *block = new QVBoxLayout;
+    block->setSpacing(3);
+    auto *topLine = new QHBoxLayout;
+    topLine->setSpacing(8);
+    auto *name = new ElidedLabel(account.name, row);
+    QFont nameFont = QApplication::font();
+    nameFont.setWeight(QFont::Medium);
+    name->setFont(nameFont);
+    name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
+    name->setToolTip(account.name);
+    topLine->addWidget(name, 1);
+
+    auto *balanceLabel = new QLabel(formatMoney(balance, account.currency), row);
+    balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
+    balanceLabel->setFont(monospaceFont());
+    balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balance < 0 ? QStringLiteral("#FF8A80")
+                                                                             : QStringLiteral("#66BB6A")));
+    balanceLabel->setMinimumWidth(balanceLabel->fontMetrics().horizontalAdvance(balanceLabel->text()) + 4);
+    topLine->addWidget(balanceLabel);
+    block->addLayout(topLine);
+
+    QString detail = account.institution.isEmpty() ? accountTypeName(account.type) : account.institution;
+    if (!account.accountNumberLast4.isEmpty())
+        detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
+    auto *second = new QLabel(detail, row);
+    QFont secondFont = QApplication::font();
+    secondFont.setPointSizeF(smallerPointSize(2));
+    second->setFont(secondFont);
+    second->setStyleSheet(QStringLiteral("color: #8FAF9F;"));
+    block->addWidget(second);
+    layout->addLayout(block, 1);
+    return row;
+}
+
+void MainWindow::onTransactionsChanged(const QString &accountId)
+{
+    // Only the changed account is summed again: on a large register that sum is the cost.
+    if (accountId.isEmpty())
+        m_balances.clear();
+    else
+        m_balances.remove(accountId);
+    m_accountListRebuild->start();
+}
+
+void MainWindow::onAccountRowsChanged()
+{
+    // A starting balance may have changed.
+    m_balances.clear();
+    m_accountListRebuild->start();
+}
+
+void MainWindow::onAccountsChanged()
+{
+    // Called after writes that announce nothing (sample data), so every balance is read afresh.
+    m_balances.clear();
+    rebuildAccountList();
+}
+
+void MainWindow::rebuildAccountList()
+{
+    m_accountListRebuild->stop();
+    m_accountList->clear();
+    const QList<Account> accounts = m_state->accountRepository()->all();
+    qint64 total = 0;
+    const int width = m_accountList->viewport()->width();
+    for (const Account &account : accounts) {
+        auto cached = m_balances.constFind(account.id);
+        if (cached == m_balances.cend())
+            cached = m_balances.insert(account.id, m_state->transactionRepository()->balance(account.id));
+        const qint64 balance = *cached;
+        total += balance;
+        auto *item = new QListWidgetItem(m_accountList);
+        item->setData(Qt::UserRole, account.id);
+        QWidget *row = buildAccountRow(account, balance);
+        item->setSizeHint(QSize(width, row->sizeHint().height() + 10));
+        m_accountList->setItemWidget(item, row);
+    }
+    m_statusBar->setAccountCount(int(accounts.size()));
+    updateAccountShortcuts();
+    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
+
+    const QString current = m_state->currentAccountId();
+    if (!current.isEmpty()) {
+        for (int row = 0; row < m_accountList->count(); ++row) {
+            if (m_accountList->item(row)->data(Qt::UserRole).toString() == current) {
+                m_accountList->setCurrentRow(row);
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::updateAccountShortcuts()
+{
+    m_shortcutAccountIds = m_accountList->accountIds().mid(0, accountShortcutCount);
+    for (int i = 0; i < m_accountShortcuts.size(); ++i)
+        m_accountShortcuts.at(i)->setEnabled(i < m_shortcutAccountIds.size());
+}
+
+void MainWindow::onAccountsReordered()
+{
+    QList<QPair<QString, int>> entries;
+    const QStringList ids = m_accountList->accountIds();
+    for (int row = 0; row < ids.size(); ++row)
+        entries.append({ids.at(row), row});
+    m_state->accountRepository()->updateSortOrders(entries);
+}
+
+void MainWindow::onSplitterMoved()
+{
+    const int width = m_accountList->viewport()->width();
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        QListWidgetItem *item = m_accountList->item(row);
+        item->setSizeHint(QSize(width, item->sizeHint().height()));
+    }
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item)
+{
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    if (!id.isEmpty())
+        selectAccount(id);
+}
+
+void MainWindow::selectAccount(const QString &accountId)
+{
+    m_state->setCurrentAccount(accountId);
+    m_registerScreen->setAccount(accountId);
+    m_stack->setCurrentIndex(RegisterPage);
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(row);
+            break;
+        }
+    }
+    // Typing starts in the register's blank row, without a click.
+    m_registerScreen->focusNewEntryRow();
+    m_registerScreen->view()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::chooseStartPage()
+{
+    const QString current = m_state->currentAccountId();
+    const std::optional<Account> remembered =
+        current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (remembered && !remembered->deletedAt) {
+        selectAccount(current);
+        return;
+    }
+    const QStringList ids = m_accountList->accountIds();
+    if (!ids.isEmpty()) {
+        selectAccount(ids.first());
+        return;
+    }
+    m_stack->setCurrentIndex(m_session->isSignedIn() ? EmptyStatePage : WelcomePage);
+    m_stack->currentWidget()->setFocus();
+}
+
+void MainWindow::runDueRecurring()
+{
+    const int posted = m_state->recurringService()->processDue();
+    if (posted > 0) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
+        onAccountsChanged();
+    }
+    updateRecurringDue();
+}
+
+void MainWindow::updateRecurringDue()
+{
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+}
+
+void MainWindow::onWelcomeDismissed()
+{
+    const QString current = m_state->currentAccountId();
+    if (current.isEmpty()) {
+        m_stack->setCurrentIndex(EmptyStatePage);
+        m_emptyStatePage->setFocus();
+    } else {
+        selectAccount(current);
+    }
+}
+
+void MainWindow::newTransactionForm(const QString &accountId)
+{
+    if (accountId.isEmpty())
+        return;
+    TransactionFormDialog form(m_state, accountId, this);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    m_state->transactionRepository()->insert(form.transaction());
+    m_registerScreen->reload();
+    m_registerScreen->focusNewEntryRow();
+}
+
+bool MainWindow::hasCurrentAccount()
+{
+    if (!m_state->currentAccountId().isEmpty())
+        return true;
+    m_statusBar->showMessage(tr("Select an account first"), 3000);
+    return false;
+}
+
+void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize)
+{
+    screen->setWindowTitle(title);
+    if (!screen->parentWidget()) {
+        screen->setParent(this, Qt::Window);
+        screen->resize(defaultSize);
+    }
+    if (screen->isMinimized())
+        screen->setWindowState(screen->windowState() & ~Qt::WindowMinimized);
+    if (screen->isHidden())
+        screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog form(this);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    Account account = form.account();
+    if (account.name.isEmpty())
+        return;
+    // The entered balance becomes an opening transaction, so that it shows in the register, can
+    // be reconciled, and is dated.
+    const Money openingBalance = account.startingBalance;
+    account.startingBalance = 0;
+    // A new account goes to the end of the list, also after the user has reordered it.
+    const QList<Account> existing = m_state->accountRepository()->all();
+    for (const Account &other : existing)
+        account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
+    // An account without its opening transaction would silently lose the entered balance.
+    SqlTransaction guard(m_state->database()->connection());
+    bool saved = guard.isActive() && m_state->accountRepository()->insert(account);
+    if (saved && openingBalance != 0) {
+        Transaction opening;
+        opening.id = newId();
+        opening.accountId = account.id;
+        opening.date = form.asOfDate();
+        opening.payee = QStringLiteral("Opening Balance");
+        opening.amount = openingBalance;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.version = 1;
+        opening.createdAt = currentTimestamp();
+        opening.updatedAt = opening.createdAt;
+        saved = m_state->transactionRepository()->insert(opening);
+    }
+    if (!saved || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
+    }
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    if (!hasCurrentAccount())
+        return;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account)
+        return;
+    AccountFormDialog form(this);
+    form.setAccount(*account);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    Account edited = form.account();
+    // A local change must outrank the copy other devices hold.
+    edited.version = account->version + 1;
+    m_state->accountRepository()->update(edited);
+    m_registerScreen->reload();
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!hasCurrentAccount())
+        return;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account)
+        return;
+    // A fresh screen each time: a half-finished reconciliation is not resumed.
+    auto *screen = new ReconciliationScreen(m_state);
+    screen->setObjectName(QStringLiteral("reconciliationScreen"));
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        m_registerScreen->reload();
+        onAccountsChanged();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    screen->setAccount(account->id);
+    showSecondaryWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!hasCurrentAccount())
+        return;
+    if (!m_reconciliationHistoryScreen) {
+        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(m_state);
+        m_reconciliationHistoryScreen->setObjectName(QStringLiteral("reconciliationHistoryScreen"));
+    }
+    m_reconciliationHistoryScreen->setAccount(m_state->currentAccountId());
+    showSecondaryWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
+}
+
+// The secondary screens below arrive with their own work; each show-function is the slot they
+// fill, and does nothing until then.
+void MainWindow::showReportsWindow()
+{
+}
+
+void MainWindow::showRecurringWindow()
+{
+}
+
+void MainWindow::showSearchWindow()
+{
+}
+
+void MainWindow::showCategoriesWindow()
+{
+}
+
+void MainWindow::showSettingsWindow()
+{
+}
+
+void MainWindow::showImportWindow()
+{
+}
+
+void MainWindow::showPayeesWindow()
+{
+}
+
+void MainWindow::showCorvantisAccountScreen(int tab)
+{
+    Q_UNUSED(tab);
+    if (!m_session->isSignedIn()) {
+        m_stack->setCurrentIndex(WelcomePage);
+        m_welcomeScreen->setFocus();
+    }
+}
+
+void MainWindow::showShareAccountDialog()
+{
+    if (!hasCurrentAccount())
+        return;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account)
+        return;
+    if (!m_session->isSignedIn()) {
+        QMessageBox::information(this, tr("Sign In Required"),
+                                 tr("Sharing an account needs a signed-in Corvantis account.\n\n"
+                                    "Sign in via File › Sign In, then share the account again."));
+        return;
+    }
+    m_session->shareAccount(*account, this);
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    QListWidgetItem *item = m_accountList->itemAt(position);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    if (!id.isEmpty()) {
+        const std::optional<Account> account = m_state->accountRepository()->findById(id);
+        const QString name = account ? account->name : QString();
+        const auto selectThen = [this, id](void (MainWindow::*show)()) {
+            return [this, id, show] {
+                selectAccount(id);
+                (this->*show)();
+            };
+        };
+        menu.addSeparator();
+        connect(menu.addAction(tr("Edit \"%1\"...").arg(name)), &QAction::triggered, this,
+                selectThen(&MainWindow::showEditAccountDialog));
+        connect(menu.addAction(tr("Reconcile...")), &QAction::triggered, this,
+                selectThen(&MainWindow::showReconciliationWindow));
+        connect(menu.addAction(tr("Reconciliation History...")), &QAction::triggered, this,
+                selectThen(&MainWindow::showReconciliationHistoryWindow));
+        connect(menu.addAction(tr("Rename Payees...")), &QAction::triggered, this,
+                selectThen(&MainWindow::showPayeesWindow));
+        menu.addSeparator();
+        connect(menu.addAction(tr("Share...")), &QAction::triggered, this,
+                selectThen(&MainWindow::showShareAccountDialog));
+        menu.addSeparator();
+        connect(menu.addAction(tr("Delete \"%1\"").arg(name)), &QAction::triggered, this,
+                [this, id] { deleteAccount(id); });
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::deleteAccount(const QString &accountId)
+{
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    const auto answer = QMessageBox::warning(
+        this, tr("Delete Account"),
+        tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this account will "
+           "be removed. You can restore it from Preferences → Data & Sync.")
+            .arg(account->name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+
+    // One unit, so that a restore finds every row deleted with the account, or the account stays.
+    SqlTransaction guard(m_state->database()->connection());
+    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
+    const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
+    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
+    if (!m_state->accountRepository()->softDelete(accountId) || !guard.commit()) {
+        guard.rollback();
+        onAccountsChanged();
+        return;
+    }
+    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+
+    if (m_state->currentAccountId() == accountId) {
+        m_state->setCurrentAccount(QString());
+        m_stack->setCurrentIndex(WelcomePage);
+        m_welcomeScreen->setFocus();
+    }
+    onAccountsChanged();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    if (!hasCurrentAccount())
+        return;
+    deleteAccount(m_state->currentAccountId());
+}
+
+void MainWindow::showAboutBox()
+{
+    QMessageBox::about(
+        this, tr("About Corvantis Zimbrel"),
+        tr("<h3>Corvantis Zimbrel</h3><p>Version %1</p>"
+           "<p>A digital checkbook register for tracking household finances.</p>"
+           "<p><small>This application uses the Qt framework, licensed under the GNU Lesser General Public "
+           "License version 3 (LGPLv3). The Qt source code is available from "
+           "<a href=\"https://download.qt.io/official_releases/qt/\">download.qt.io</a>; see "
+           "<a href=\"https://www.qt.io/licensing/open-source-lgpl-obligations\">qt.io</a> for the licence "
+           "terms.</small></p>")
+            .arg(QCoreApplication::applicationVersion()));
+}
+
+void MainWindow::showShortcutsBox()
+{
+    QMessageBox::information(
+        this, tr("Keyboard Shortcuts"),
+        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>Ctrl+Enter</b></td><td>Save transaction</td></tr>"
+           "<tr><td><b>Ctrl+I</b></td><td>Insert new transaction</td></tr><tr><td><b>Ctrl+D</b></td><td>Delete "
+           "current transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
+           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date Field</h3>"
+           "<table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next / "
+           "previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of month</td></tr><tr><td><b>y / "
+           "r</b></td><td>First / last day of year</td></tr><tr><td><b>w / k</b></td><td>First / last day of "
+           "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>Ctrl+N</b></td><td>New "
+           "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New account</td></tr><tr><td><b>Ctrl+R</b>"
+           "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search transactions</td></tr><tr>"
+           "<td><b>Ctrl+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
+           "Ctrl+3</b></td><td>Recurring transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
+           "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; Alt+9</b></td><td>Switch to "
+           "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),
+        QMessageBox::Ok);
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleDataService sampleData(m_state->database());
+    if (sampleData.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    sampleData.loadSampleData();
+    onAccountsChanged();
+    if (m_state->currentAccountId().isEmpty())
+        chooseStartPage();
+    m_statusBar->showMessage(tr("Sample data loaded"), 3000);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService sampleData(m_state->database());
+    if (!sampleData.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    sampleData.clearSampleData();
+    // A sample account that was current is gone; the register must not keep showing it.
+    const QString current = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accountRepository()->findById(current);
+    if (!current.isEmpty() && (!account || account->deletedAt))
+        m_state->setCurrentAccount(QString());
+    onAccountsChanged();
+    m_stack->setCurrentIndex(WelcomePage);
+    m_welcomeScreen->setFocus();
+    m_statusBar->showMessage(tr("Sample data cleared"), 3000);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(splitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}

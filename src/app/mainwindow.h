@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class AccountListWidget;
+class AppState;
+class CloudSession;
+class QAction;
+class QLabel;
+class QListWidgetItem;
+class QShortcut;
+class QSplitter;
+class QTimer;
+class QStackedWidget;
+class ReconciliationHistoryScreen;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
+struct Account;
+
+// The single top-level window: the account list on the left, and on the right the welcome page,
+// the register of the current account or the empty-state page; the menu bar, the status bar and
+// the Alt+digit account shortcuts. It keeps list and register in step with the repositories and
+// opens every secondary window.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Stacked pages, in order.
+    enum Page { WelcomePage = 0, RegisterPage = 1, EmptyStatePage = 2 };
+
+    // `session` is the cloud sign-in state; a signed-out session of this window's own when null.
+    explicit MainWindow(AppState *state, CloudSession *session = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    int currentPage() const;
+    RegisterScreen *registerScreen() const { return m_registerScreen; }
+    StatusBar *statusBarWidget() const { return m_statusBar; }
+    // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
+    QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
+    QString totalText() const;
+
+public slots:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
+    void showShareAccountDialog();
+    void onAccountContextMenu(const QPoint &position);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+    void showCorvantisAccountScreen(int tab = 0);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupMenuBar();
+    void updateAuthUI();
+    QWidget *buildEmptyStatePage();
+    QWidget *buildAccountRow(const Account &account, qint64 balance);
+    void updateAccountShortcuts();
+    void rebuildAccountList();
+    void onTransactionsChanged(const QString &accountId);
+    void onAccountRowsChanged();
+    void onAccountsReordered();
+    void onSplitterMoved();
+    void chooseStartPage();
+    void runDueRecurring();
+    void updateRecurringDue();
+    void onWelcomeDismissed();
+    void newTransactionForm(const QString &accountId);
+    bool hasCurrentAccount();
+    void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize);
+    void showAboutBox();
+    void showShortcutsBox();
+    void loadSampleData();
+    void clearSampleData();
+
+    AppState *m_state;
+    CloudSession *m_session;
+
+    AccountListWidget *m_accountList = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QLabel *m_totalLabel = nullptr;
+    QTimer *m_accountListRebuild = nullptr;
+    // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
+    QHash<QString, qint64> m_balances;
+    QList<QShortcut *> m_accountShortcuts;
+    QStringList m_shortcutAccountIds;
+    WelcomeScreen *m_welcomeScreen = nullptr;
+    RegisterScreen *m_registerScreen = nullptr;
+    QWidget *m_emptyStatePage = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    QAction *m_signInAction = nullptr;
+    QAction *m_signOutAction = nullptr;
+    StatusBar *m_statusBar = nullptr;
+
+    QPointer<ReconciliationHistoryScreen> m_reconciliationHistoryScreen;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+class QLabel;
+class QTableWidget;
+
+// The stored reconciliations of one account, newest statement first.
+class ReconciliationHistoryScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReconciliationHistoryScreen(AppState *state, QWidget *parent = nullptr);
+
+    // Stores the account and refills the screen from the database.
+    void setAccount(const QString &accountId);
+
+private:
+    void reload();
+
+    AppState *m_state;
+    QString m_accountId;
+    QLabel *m_header = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_emptyLabel = nullptr;
+};

@@ -1,0 +1,704 @@
+#include "app/mainwindow.h"
+
+#include "app/accountlistwidget.h"
+#include "app/cloudsession.h"
+#include "app/guitesthelpers.h"
+#include "app/statusbar.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/recurringtransaction.h"
+#include "ui/dialogs/transactionformdialog.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+
+class SignedInSession : public CloudSession
+{
+public:
+    using CloudSession::CloudSession;
+    bool isSignedIn() const override { return true; }
+    QString syncStateText() const override { return QStringLiteral("Synced"); }
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void startPageWithoutAccounts_data();
+    void startPageWithoutAccounts();
+    void opensOnTheLastViewedAccountWithFocusInTheBlankRow();
+    void forgottenAccountFallsBackToTheFirst();
+    void newAccountWithStartingBalance_data();
+    void newAccountWithStartingBalance();
+    void refusedOpeningBalanceCreatesNoAccount();
+    void altDigitSwitchesAccounts();
+    void movedRowsStoreTheSortOrder();
+    void dragReordersAndStoresTheSortOrder();
+    void editAccountKeepsItsOpeningTransaction();
+    void contextMenuOffersTheAccountActions();
+    void deleteCurrentAccountLandsOnTheWelcomePage();
+    void deleteOtherAccountKeepsTheRegister();
+    void actionsWithoutAccountAskForOne();
+    void reconcileThroughTheWindow();
+    void registerCtrlNOpensTheTransactionForm();
+    void dueRecurringIsPostedAtStart();
+    void shareNeedsSignIn();
+    void geometryAndSplitterPersist();
+    void listShowsBalancesAndTotal();
+    void noSampleItemsWithoutDeveloperMode();
+    void sampleDataItemsInDeveloperMode();
+};
+
+namespace {
+
+void pressInWindow(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, key, modifiers);
+}
+
+QListWidget *accountList(MainWindow &window)
+{
+    return window.findChild<QListWidget *>(QStringLiteral("accountList"));
+}
+
+bool showAndActivate(MainWindow &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+} // namespace
+
+void TestMainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestMainWindow::init()
+{
+    QSettings().clear();
+    TransactionFormDialog::resetLastDate();
+}
+
+void TestMainWindow::startPageWithoutAccounts_data()
+{
+    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("syncText");
+    QTest::newRow("signed out") << false << int(MainWindow::WelcomePage) << QStringLiteral("Not signed in");
+    QTest::newRow("signed in") << true << int(MainWindow::EmptyStatePage) << QStringLiteral("Synced");
+}
+
+void TestMainWindow::startPageWithoutAccounts()
+{
+    QFETCH(bool, signedIn);
+    QFETCH(int, page);
+    QFETCH(QString, syncText);
+
+    TestState state;
+    SignedInSession signedInSession;
+    MainWindow window(state.get(), signedIn ? &signedInSession : nullptr);
+    QCOMPARE(window.currentPage(), page);
+    QCOMPARE(window.totalText(), QStringLiteral("No accounts"));
+    QVERIFY(window.shortcutAccountIds().isEmpty());
+    QCOMPARE(window.statusBarWidget()->syncStateText(), syncText);
+    QCOMPARE(window.statusBarWidget()->accountCountText(), QStringLiteral("0 account(s)"));
+}
+
+// The user never needs the mouse: the window opens on the account viewed last, with the keyboard
+// in the register's blank row.
+void TestMainWindow::opensOnTheLastViewedAccountWithFocusInTheBlankRow()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("First"), 0, 0);
+    const Account second = state.addAccount(QStringLiteral("Second"), 0, 1);
+    state.addTransaction(second.id, QDate(2025, 1, 2), QStringLiteral("Shop"), -500);
+    state->setCurrentAccount(second.id);
+
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QCOMPARE(window.registerScreen()->accountId(), second.id);
+    QCOMPARE(accountList(window)->currentRow(), 1);
+    RegisterTableView *view = window.registerScreen()->view();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view));
+    QCOMPARE(view->currentIndex().row(), window.registerScreen()->model()->blankRow());
+    QCOMPARE(view->currentIndex().column(), 0);
+}
+
+void TestMainWindow::forgottenAccountFallsBackToTheFirst()
+{
+    TestState state;
+    const Account first = state.addAccount(QStringLiteral("Alpha"), 0, 0);
+    state.addAccount(QStringLiteral("Beta"), 0, 1);
+    state->setCurrentAccount(newId());
+    MainWindow window(state.get());
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QCOMPARE(state->currentAccountId(), first.id);
+}
+
+void TestMainWindow::newAccountWithStartingBalance_data()
+{
+    QTest::addColumn<QString>("balance");
+    QTest::addColumn<qint64>("opening");
+    QTest::newRow("non-zero balance becomes a transaction") << QStringLiteral("1234.56") << qint64(123456);
+    QTest::newRow("negative balance") << QStringLiteral("-75") << qint64(-7500);
+    QTest::newRow("zero balance has no transaction") << QStringLiteral("0") << qint64(0);
+}
+
+void TestMainWindow::newAccountWithStartingBalance()
+{
+    QFETCH(QString, balance);
+    QFETCH(qint64, opening);
+
+    TestState state;
+    const Account existing = state.addAccount(QStringLiteral("Existing"), 0, 4);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+
+    whenModalShown([balance](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Household"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, balance);
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    pressInWindow(&window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+
+    const QList<Account> accounts = state->accountRepository()->all();
+    QCOMPARE(accounts.size(), 2);
+    // The new account goes after the existing one, whose sort order is 4.
+    const Account created = accounts.last();
+    QCOMPARE(created.name, QStringLiteral("Household"));
+    QCOMPARE(created.startingBalance, Money(0));
+    QCOMPARE(created.sortOrder, 5);
+    QCOMPARE(state->currentAccountId(), created.id);
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QVERIFY(existing.id != created.id);
+
+    const QList<Transaction> transactions = state->transactionRepository()->byAccount(created.id);
+    if (opening == 0) {
+        QVERIFY(transactions.isEmpty());
+        return;
+    }
+    QCOMPARE(transactions.size(), 1);
+    const Transaction &row = transactions.first();
+    QCOMPARE(row.payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(row.amount, Money(opening));
+    QVERIFY(row.cleared);
+    QVERIFY(row.reconciled);
+    QCOMPARE(row.date, QDate::currentDate());
+    QVERIFY(row.memo.isEmpty() && row.categoryId.isEmpty() && row.checkNumber.isEmpty());
+    const QList<RegisterRow> rows = state->transactionRepository()->registerRows(created.id);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().transaction.payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.first().transaction.id, row.id);
+}
+
+// Regression: the account was stored even when its opening transaction was refused, and the
+// entered balance was lost without a trace.
+void TestMainWindow::refusedOpeningBalanceCreatesNoAccount()
+{
+    TestState state;
+    QSqlQuery trigger(state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    MainWindow window(state.get());
+    whenModalShown([](QWidget *form) {
+        form->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Lost"));
+        form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->setValue(250);
+        static_cast<QDialog *>(form)->accept();
+    });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    window.showNewAccountDialog();
+    QVERIFY(state->accountRepository()->all().isEmpty());
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("No accounts"));
+}
+
+void TestMainWindow::altDigitSwitchesAccounts()
+{
+    TestState state;
+    QList<Account> accounts;
+    for (int i = 0; i < 11; ++i)
+        accounts.append(state.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), 0, i));
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QCOMPARE(window.shortcutAccountIds().size(), 10);
+
+    pressInWindow(&window, Qt::Key_3, Qt::AltModifier);
+    QCOMPARE(state->currentAccountId(), accounts.at(2).id);
+    QCOMPARE(window.registerScreen()->accountId(), accounts.at(2).id);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.registerScreen()->view()));
+    pressInWindow(&window, Qt::Key_0, Qt::AltModifier);
+    QCOMPARE(state->currentAccountId(), accounts.at(9).id);
+    pressInWindow(&window, Qt::Key_1, Qt::AltModifier);
+    QCOMPARE(state->currentAccountId(), accounts.at(0).id);
+    QCOMPARE(accountList(window)->currentRow(), 0);
+    QVERIFY(!window.shortcutAccountIds().contains(accounts.at(10).id));
+}
+
+// After the list has moved a row, the whole order is stored.
+void TestMainWindow::movedRowsStoreTheSortOrder()
+{
+    TestState state;
+    const Account a = state.addAccount(QStringLiteral("A"), 0, 0);
+    const Account b = state.addAccount(QStringLiteral("B"), 0, 1);
+    const Account c = state.addAccount(QStringLiteral("C"), 0, 2);
+    MainWindow window(state.get());
+    auto *list = window.findChild<AccountListWidget *>(QStringLiteral("accountList"));
+    QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    emit list->rowsReordered();
+    QTRY_COMPARE(window.shortcutAccountIds(), QStringList({c.id, a.id, b.id}));
+    const QList<Account> stored = state->accountRepository()->all();
+    QCOMPARE(stored.at(0).id, c.id);
+    QCOMPARE(stored.at(0).sortOrder, 0);
+    QCOMPARE(stored.at(1).id, a.id);
+    QCOMPARE(stored.at(2).id, b.id);
+    QCOMPARE(stored.at(2).sortOrder, 2);
+    QCOMPARE(window.shortcutAccountIds(), QStringList({c.id, a.id, b.id}));
+}
+
+// A real drag of the first row below the third. Needs a platform with drag and drop (run it with
+// -platform xcb on an X display); the offscreen platform ends every drag at once.
+void TestMainWindow::dragReordersAndStoresTheSortOrder()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("drag and drop needs a windowing system");
+    TestState state;
+    const Account a = state.addAccount(QStringLiteral("A"), 0, 0);
+    const Account b = state.addAccount(QStringLiteral("B"), 0, 1);
+    const Account c = state.addAccount(QStringLiteral("C"), 0, 2);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QListWidget *list = accountList(window);
+    QWidget *viewport = list->viewport();
+    const QPoint from = list->visualItemRect(list->item(0)).center();
+    const QRect last = list->visualItemRect(list->item(2));
+    const QPoint to(last.center().x(), last.bottom() - 2);
+
+    // The drag runs its own event loop and listens to the window: the move and the release over
+    // the third row are queued before the move that starts the drag.
+    QWindow *handle = window.windowHandle();
+    const QPoint target = viewport->mapTo(&window, to);
+    QTimer::singleShot(50, &window, [handle, target] {
+        QTest::mouseMove(handle, target - QPoint(0, 4));
+        QTest::mouseMove(handle, target);
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, target);
+    });
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+    const auto moveHeld = [viewport](const QPoint &position) {
+        QMouseEvent move(QEvent::MouseMove, position, viewport->mapToGlobal(position), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    };
+    moveHeld(from + QPoint(0, QApplication::startDragDistance() + 5));
+    moveHeld(from + QPoint(0, 2 * QApplication::startDragDistance() + 10));
+
+    QTRY_COMPARE(state->accountRepository()->all().first().id, b.id);
+    const QList<Account> stored = state->accountRepository()->all();
+    QCOMPARE(stored.at(0).id, b.id);
+    QCOMPARE(stored.at(1).id, c.id);
+    QCOMPARE(stored.at(2).id, a.id);
+    QCOMPARE(stored.at(2).sortOrder, 2);
+    QCOMPARE(window.shortcutAccountIds(), QStringList({b.id, c.id, a.id}));
+}
+
+// The balance entered at creation lives in the opening transaction, so the edit form shows 0 and
+// saving it does not add the amount a second time.
+void TestMainWindow::editAccountKeepsItsOpeningTransaction()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    whenModalShown([](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Wallet"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("80"));
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    window.showNewAccountDialog();
+    const Account created = state->accountRepository()->all().first();
+
+    double shownBalance = -1;
+    whenModalShown([&shownBalance](QWidget *form) {
+        shownBalance = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->value();
+        auto *name = form->findChild<QLineEdit *>(QStringLiteral("nameEdit"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, QStringLiteral(" Cash"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    window.showEditAccountDialog();
+    QCOMPARE(shownBalance, 0.0);
+    const Account edited = *state->accountRepository()->findById(created.id);
+    QCOMPARE(edited.name, QStringLiteral("Wallet Cash"));
+    QCOMPARE(edited.startingBalance, Money(0));
+    QCOMPARE(edited.version, created.version + 1);
+    QCOMPARE(edited.createdAt, created.createdAt);
+    QCOMPARE(state->transactionRepository()->balance(created.id), Money(8000));
+}
+
+void TestMainWindow::contextMenuOffersTheAccountActions()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"), 0, 0);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QListWidget *list = accountList(window);
+    QStringList onItem;
+    QTimer::singleShot(100, &window, [&onItem] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                onItem.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(list->visualItemRect(list->item(0)).center());
+    QCOMPARE(onItem, QStringList({QStringLiteral("New Account..."), QStringLiteral("-"),
+                                  QStringLiteral("Edit \"Checking\"..."), QStringLiteral("Reconcile..."),
+                                  QStringLiteral("Reconciliation History..."), QStringLiteral("Rename Payees..."),
+                                  QStringLiteral("-"), QStringLiteral("Share..."), QStringLiteral("-"),
+                                  QStringLiteral("Delete \"Checking\"")}));
+
+    QStringList offList;
+    QTimer::singleShot(100, &window, [&offList] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                offList.append(action->text());
+            menu->close();
+        }
+    });
+    window.onAccountContextMenu(QPoint(5, list->viewport()->height() - 5));
+    QCOMPARE(offList, QStringList({QStringLiteral("New Account...")}));
+}
+
+void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
+{
+    TestState state;
+    const Account keep = state.addAccount(QStringLiteral("Keep"), 0, 0);
+    const Account doomed = state.addAccount(QStringLiteral("Doomed"), 0, 1);
+    state.addTransaction(doomed.id, QDate(2025, 1, 1), QStringLiteral("One"), -100);
+    state.addTransaction(doomed.id, QDate(2025, 1, 2), QStringLiteral("Two"), -200);
+    state->setCurrentAccount(doomed.id);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+
+    // No first: nothing happens.
+    whenModalShown([](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    window.deleteCurrentAccount();
+    QCOMPARE(state->accountRepository()->all().size(), 2);
+
+    QString question;
+    whenModalShown([&question](QWidget *box) {
+        question = static_cast<QMessageBox *>(box)->text();
+        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+    });
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral(
+        "^Cascade delete account %1 → transactions: 2 recurrings: 0 reconciliations: 0$").arg(doomed.id)));
+    window.deleteCurrentAccount();
+    QVERIFY(question.startsWith(QStringLiteral("Delete \"Doomed\"?\n\n")));
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QCOMPARE(state->currentAccountId(), QString());
+    QCOMPARE(state->accountRepository()->all().size(), 1);
+    QCOMPARE(state->accountRepository()->all().first().id, keep.id);
+    QVERIFY(state->transactionRepository()->byAccount(doomed.id).isEmpty());
+    QCOMPARE(window.shortcutAccountIds(), QStringList({keep.id}));
+}
+
+void TestMainWindow::deleteOtherAccountKeepsTheRegister()
+{
+    TestState state;
+    const Account keep = state.addAccount(QStringLiteral("Keep"), 0, 0);
+    const Account other = state.addAccount(QStringLiteral("Other"), 0, 1);
+    state->setCurrentAccount(keep.id);
+    MainWindow window(state.get());
+    whenModalShown([](QWidget *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));
+    window.deleteAccount(other.id);
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QCOMPARE(state->currentAccountId(), keep.id);
+    QCOMPARE(window.registerScreen()->accountId(), keep.id);
+}
+
+void TestMainWindow::actionsWithoutAccountAskForOne()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    pressInWindow(&window, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Select an account first"));
+    window.statusBarWidget()->clearMessage();
+    window.deleteCurrentAccount();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Select an account first"));
+    window.statusBarWidget()->clearMessage();
+    window.showEditAccountDialog();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Select an account first"));
+}
+
+void TestMainWindow::reconcileThroughTheWindow()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Checking"), 10000);
+    const Transaction pay = state.addTransaction(account.id, QDate(2025, 1, 3), QStringLiteral("Pay"), 50000);
+    const Transaction rent = state.addTransaction(account.id, QDate(2025, 1, 4), QStringLiteral("Rent"), -30000);
+    const Transaction open = state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Open"), -999);
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+
+    pressInWindow(&window, Qt::Key_R, Qt::ControlModifier);
+    auto *screen = window.findChild<QWidget *>(QStringLiteral("reconciliationScreen"));
+    QVERIFY(screen);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Reconcile — Checking"));
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+
+    auto *spin = screen->findChild<QDoubleSpinBox *>(QStringLiteral("statementBalanceSpin"));
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spin, QStringLiteral("300"));
+    QTest::keyClick(spin, Qt::Key_Tab);
+    auto *table = screen->findChild<QTableWidget *>(QStringLiteral("transactionTable"));
+    QCOMPARE(screen->focusWidget(), static_cast<QWidget *>(table));
+    auto *finish = screen->findChild<QPushButton *>(QStringLiteral("finishButton"));
+    table->setCurrentCell(0, 1);
+    QTest::keyClick(table, Qt::Key_Space);
+    QVERIFY(!finish->isEnabled());
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Space);
+    QVERIFY(finish->isEnabled());
+
+    QPointer<QWidget> guard(screen);
+    whenModalShown([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(screen->focusWidget(), static_cast<QWidget *>(finish));
+    QTest::keyClick(finish, Qt::Key_Return);
+    QTRY_VERIFY(guard.isNull());
+
+    QVERIFY(state->transactionRepository()->findById(pay.id)->reconciled);
+    QVERIFY(state->transactionRepository()->findById(rent.id)->reconciled);
+    QVERIFY(!state->transactionRepository()->findById(open.id)->reconciled);
+    const QList<Reconciliation> history = state->reconciliationRepository()->byAccount(account.id);
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(history.first().reconciledBalance, Money(30000));
+
+    window.showReconciliationHistoryWindow();
+    auto *historyScreen = window.findChild<QWidget *>(QStringLiteral("reconciliationHistoryScreen"));
+    QVERIFY(historyScreen && historyScreen->isVisible());
+    QCOMPARE(historyScreen->windowTitle(), QStringLiteral("Reconciliation History"));
+    auto *historyTable = historyScreen->findChild<QTableWidget *>(QStringLiteral("historyTable"));
+    QCOMPARE(historyTable->rowCount(), 1);
+    QCOMPARE(historyTable->item(0, 1)->text(), QStringLiteral("$300.00"));
+}
+
+void TestMainWindow::registerCtrlNOpensTheTransactionForm()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Checking"));
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.registerScreen()->view()));
+
+    whenModalShown([](QWidget *form) {
+        QCOMPARE(form->windowTitle(), QStringLiteral("New Transaction"));
+        auto *payee = form->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        payee->setFocus();
+        QTest::keyClicks(payee, QStringLiteral("Bakery"));
+        QTest::keyClick(payee, Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(window.registerScreen()->view(), Qt::Key_N, Qt::ControlModifier);
+    const QList<Transaction> transactions = state->transactionRepository()->byAccount(account.id);
+    QCOMPARE(transactions.size(), 1);
+    QCOMPARE(transactions.first().payee, QStringLiteral("Bakery"));
+    QCOMPARE(transactions.first().amount, Money(-350));
+}
+
+void TestMainWindow::dueRecurringIsPostedAtStart()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Checking"));
+    RecurringTransaction recurring;
+    recurring.id = newId();
+    recurring.accountId = account.id;
+    recurring.payee = QStringLiteral("Rent");
+    recurring.amount = -100000;
+    recurring.frequency = Frequency::Monthly;
+    recurring.startDate = QDate::currentDate().addDays(-1);
+    recurring.nextDueDate = recurring.startDate;
+    recurring.autoPost = true;
+    recurring.isActive = true;
+    recurring.createdAt = currentTimestamp();
+    recurring.updatedAt = recurring.createdAt;
+    QVERIFY(state->recurringRepository()->insert(recurring));
+
+    MainWindow window(state.get());
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+    QCOMPARE(state->transactionRepository()->byAccount(account.id).size(), 1);
+    QCOMPARE(window.statusBarWidget()->recurringDueText(), QString());
+}
+
+void TestMainWindow::shareNeedsSignIn()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    MainWindow window(state.get());
+    QString title;
+    whenModalShown([&title](QWidget *box) {
+        title = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    window.showShareAccountDialog();
+    QCOMPARE(title, QStringLiteral("Sign In Required"));
+}
+
+void TestMainWindow::geometryAndSplitterPersist()
+{
+    TestState state;
+    {
+        MainWindow window(state.get());
+        QCOMPARE(window.size(), QSize(1280, 900));
+        auto *splitter = window.findChild<QSplitter *>();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(splitter->sizes().first(), 280);
+        window.resize(1000, 700);
+        splitter->setSizes({350, 650});
+        window.close();
+    }
+    QVERIFY(QSettings().contains(QStringLiteral("mainwindow/geometry")));
+    MainWindow again(state.get());
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.size(), QSize(1000, 700));
+    QCOMPARE(again.findChild<QSplitter *>()->sizes().first(), 350);
+}
+
+void TestMainWindow::listShowsBalancesAndTotal()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"), 100000, 0);
+    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
+    state.addTransaction(checking.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -2550);
+    state.addTransaction(visa.id, QDate(2025, 1, 1), QStringLiteral("Gadget"), -12345);
+    MainWindow window(state.get());
+    QListWidget *list = accountList(window);
+    QCOMPARE(list->count(), 2);
+    const auto balanceOf = [list](int row) {
+        return list->itemWidget(list->item(row))->findChild<QLabel *>(QStringLiteral("balanceLabel"))->text();
+    };
+    QCOMPARE(balanceOf(0), QStringLiteral("$974.50"));
+    QCOMPARE(balanceOf(1), QStringLiteral("-$123.45"));
+    QCOMPARE(window.totalText(), QStringLiteral("Total: $851.05"));
+    QCOMPARE(window.statusBarWidget()->accountCountText(), QStringLiteral("2 account(s)"));
+
+    // A new transaction anywhere updates the list.
+    state.addTransaction(visa.id, QDate(2025, 1, 2), QStringLiteral("Payment"), 12345);
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
+    QCOMPARE(balanceOf(1), QStringLiteral("$0.00"));
+
+    // So does a changed starting balance.
+    Account changed = *state->accountRepository()->findById(checking.id);
+    changed.startingBalance = 0;
+    QVERIFY(state->accountRepository()->update(changed));
+    QTRY_COMPARE(window.totalText(), QStringLiteral("Total: -$25.50"));
+    QCOMPARE(balanceOf(0), QStringLiteral("-$25.50"));
+}
+
+void TestMainWindow::noSampleItemsWithoutDeveloperMode()
+{
+    qputenv("ZIMBREL_DEV", "");
+    TestState state;
+    MainWindow window(state.get());
+    QStringList texts;
+    for (QAction *menu : window.menuBar()->actions()) {
+        if (menu->menu()) {
+            for (QAction *item : menu->menu()->actions())
+                texts.append(item->text());
+        }
+    }
+    QVERIFY(texts.contains(QStringLiteral("&Keyboard Shortcuts")));
+    QVERIFY(!texts.contains(QStringLiteral("Load &Sample Data")));
+    QVERIFY(!texts.contains(QStringLiteral("&Clear Sample Data")));
+}
+
+void TestMainWindow::sampleDataItemsInDeveloperMode()
+{
+    qputenv("ZIMBREL_DEV", "1");
+    TestState state;
+    MainWindow window(state.get());
+    qunsetenv("ZIMBREL_DEV");
+    QAction *load = nullptr;
+    QAction *clear = nullptr;
+    for (QAction *menu : window.menuBar()->actions()) {
+        if (!menu->menu())
+            continue;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("Load &Sample Data"))
+                load = item;
+            else if (item->text() == QStringLiteral("&Clear Sample Data"))
+                clear = item;
+        }
+    }
+    QVERIFY(load && clear);
+
+    load->trigger();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Sample data loaded"));
+    QCOMPARE(accountList(window)->count(), 3);
+    QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
+    QCOMPARE(state->currentAccountId(), QStringLiteral("sample-acct-checking"));
+
+    QString text;
+    whenModalShown([&text](QWidget *box) {
+        text = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    load->trigger();
+    QCOMPARE(text, QStringLiteral("Sample data is already loaded."));
+
+    clear->trigger();
+    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Sample data cleared"));
+    QCOMPARE(accountList(window)->count(), 0);
+    QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
+    QCOMPARE(state->currentAccountId(), QString());
+
+    whenModalShown([&text](QWidget *box) {
+        text = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    clear->trigger();
+    QCOMPARE(text, QStringLiteral("No sample data to clear."));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
