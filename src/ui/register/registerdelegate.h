@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QStyledItemDelegate>
+
+#include <optional>
 
 class AppState;
 class Category;
@@ -22,7 +25,7 @@ public:
 
     explicit RegisterDelegate(AppState *appState, QObject *parent = nullptr);
 
-    void setAccountId(const QString &accountId) { m_accountId = accountId; }
+    void setAccountId(const QString &accountId);
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
     bool isTwoLine() const { return m_twoLine; }
     // Sees every key press and shortcut override inside an editor before the editor does.
@@ -59,4 +62,7 @@ private:
     QString m_accountId;
     bool m_twoLine = false;
     QPointer<QObject> m_keyHandler;
+    // The payee list costs a scan of every transaction; it is kept until a transaction or an
+    // account changes.
+    mutable std::optional<QStringList> m_payees;
 };
