@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -207,9 +208,9 @@ void RegisterScreen::reload()
 {
     if (m_accountId.isEmpty())
         return;
-    if (m_view->isEditing()) {
-        // Catch up once the user leaves the cell, rather than showing stale rows until the next
-        // change.
+    if (m_view->isEditing() || m_writing) {
+        // Catch up once the user leaves the cell (or the write in progress is done) rather than
+        // showing stale rows, or loading 100,000 rows once per leg of a transfer.
         m_reloadPending = true;
         return;
     }
@@ -631,6 +632,8 @@ void RegisterScreen::commitCurrentRow()
     };
 
     const bool isNewEntry = editingRow == -1 || m_model->isBlankRow(editingRow);
+    m_writing = true;
+    const auto writingDone = qScopeGuard([this] { m_writing = false; });
     SqlTransaction guard(m_appState->database()->connection());
     if (isNewEntry) {
         Transaction transaction;
@@ -659,6 +662,7 @@ void RegisterScreen::commitCurrentRow()
             return refuse(QString());
         }
         m_model->setLastDate(dateToEditText(date));
+        m_writing = false;
         reload();
         focusNewEntryRow();
         return;
@@ -706,6 +710,7 @@ void RegisterScreen::commitCurrentRow()
         emit errorMessage(tr("The transaction could not be saved"));
         return refuse(QString());
     }
+    m_writing = false;
     reload();
     if (editingRow < m_model->rowCount() - 1)
         m_view->setCurrentIndex(m_model->index(editingRow + 1, RegisterModel::DateColumn));
@@ -755,6 +760,7 @@ void RegisterScreen::deleteRow(int row)
     if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
         m_view->closeEditorQuietly(editor);
     TransactionRepository *transactions = m_appState->transactionRepository();
+    m_writing = true;
     SqlTransaction guard(m_appState->database()->connection());
     bool deleted = true;
     if (!transaction.transferLinkId.isEmpty()) {
@@ -763,6 +769,7 @@ void RegisterScreen::deleteRow(int row)
             deleted = transactions->softDelete(linked->id);
     }
     deleted = deleted && transactions->softDelete(transaction.id) && guard.commit();
+    m_writing = false;
     if (!deleted)
         emit errorMessage(tr("The transaction could not be deleted"));
     reload();
@@ -802,7 +809,9 @@ void RegisterScreen::toggleCleared(int row)
     transaction.cleared = !transaction.cleared;
     transaction.updatedAt = currentTimestamp();
     transaction.syncStatus = SyncStatus::Pending;
+    m_writing = true;
     transactions->update(transaction);
+    m_writing = false;
     reload();
 }
 

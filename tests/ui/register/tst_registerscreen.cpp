@@ -315,6 +315,9 @@ void TestRegisterScreen::commitsATransferWithBothLegs()
     RegisterFixture &f = *m_fixture;
     const QString savings = f.addAccount(QStringLiteral("Savings"));
     QVERIFY(f.open(m_checking));
+    // The main window reloads the register on every change; the two legs still cost one load.
+    connect(f.transactions(), &TransactionRepository::transactionsChanged, f.screen(), &RegisterScreen::reload);
+    QSignalSpy loads(f.model(), &QAbstractItemModel::modelReset);
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("[Transfer] Savings"));
@@ -326,6 +329,7 @@ void TestRegisterScreen::commitsATransferWithBothLegs()
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("c"));
     f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(loads.count(), 1);
 
     const QList<Transaction> checking = f.transactions()->byAccount(m_checking);
     const QList<Transaction> other = f.transactions()->byAccount(savings);
