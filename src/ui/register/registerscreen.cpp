@@ -51,7 +51,8 @@ std::optional<Money> readAmount(const QString &text, Currency currency)
     cleaned = cleaned.trimmed();
     if (cleaned.startsWith(u'-'))
         cleaned.remove(0, 1);
-    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)).has_value())
+    // Only a written zero is a zero; "12.50" yen, say, is not readable as whole yen.
+    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)) == std::optional<qint64>(0))
         return Money(0);
     return std::nullopt;
 }

@@ -37,6 +37,7 @@ private slots:
     void refusesAnEmptyPayeeOrAmountWithHints_data();
     void refusesAnEmptyPayeeOrAmountWithHints();
     void zeroAmountIsSavedAsADeposit();
+    void yenAmountsAreWholeYen();
     void autofillsFromTheLastTransactionOfThePayee();
     void autofillDoesNotTouchAnExistingRow();
     void commitsATransferWithBothLegs();
@@ -249,6 +250,33 @@ void TestRegisterScreen::zeroAmountIsSavedAsADeposit()
     QCOMPARE(stored.first().amount, Money(0));
     QCOMPARE(f.cell(0, RegisterModel::DepositColumn), QStringLiteral("0.00"));
     QCOMPARE(f.cell(0, RegisterModel::PaymentColumn), QString());
+}
+
+void TestRegisterScreen::yenAmountsAreWholeYen()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString yen = f.addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    QVERIFY(f.open(yen));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Ramen"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("12.50"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Enter a valid amount"));
+    QVERIFY(f.transactions()->byAccount(yen).isEmpty());
+
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("1,500"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = f.transactions()->byAccount(yen);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().amount, Money(-1500));
+    QCOMPARE(f.cell(0, RegisterModel::PaymentColumn), QStringLiteral("1,500"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("-¥1,500"));
 }
 
 void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
