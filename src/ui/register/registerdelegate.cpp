@@ -128,11 +128,15 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
             pending.categoryId = category->id;
         }
     }
-    if (!last->memo.isEmpty()) {
+    // A memo the user has typed already is theirs; only an empty one is filled.
+    const bool memoTyped = !pending.memo.isEmpty() || (memoEdit && !memoEdit->text().isEmpty());
+    if (!last->memo.isEmpty() && !memoTyped) {
         pending.memo = last->memo;
         if (memoEdit)
             memoEdit->setText(last->memo);
     }
+    // Remembered, so that leaving the payee cell with the same payee does not fill again.
+    pending.payee = payee;
     model->setPendingEdit(pending);
 }
 

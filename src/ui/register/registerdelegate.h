@@ -37,8 +37,9 @@ public:
     // the own name when the parent is not in the list.
     static QList<QPair<QString, QString>> categoryItems(const QList<Category> &categories);
 
-    // Fills the blank row's amount, category and memo from the newest transaction of this payee in
-    // the current account. `memoEdit`, when given, shows the filled memo too.
+    // Fills the blank row's amount, category and (when none is typed) memo from the newest
+    // transaction of this payee in the current account. `memoEdit`, when given, shows the filled
+    // memo too.
     void autofillPayee(RegisterModel *model, const QString &payee, QLineEdit *memoEdit = nullptr) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;

@@ -40,6 +40,7 @@ private slots:
     void yenAmountsAreWholeYen();
     void autofillsFromTheLastTransactionOfThePayee();
     void autofillDoesNotTouchAnExistingRow();
+    void autofillKeepsAMemoTypedInTheTwoLineEditor();
     void commitsATransferWithBothLegs();
     void refusesTransfers_data();
     void refusesTransfers();
@@ -336,6 +337,26 @@ void TestRegisterScreen::autofillDoesNotTouchAnExistingRow()
     QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Power Co"));
     QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("3.00"));
     QCOMPARE(f.model()->pendingEdit().category, QString());
+}
+
+void TestRegisterScreen::autofillKeepsAMemoTypedInTheTwoLineEditor()
+{
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), true);
+    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125, QStringLiteral("Electric"),
+                     QStringLiteral("February bill"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Power Co"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("memoEdit"));
+    f.type(QStringLiteral("March bill"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), RegisterModel::CategoryColumn);
+    QCOMPARE(f.model()->pendingEdit().memo, QStringLiteral("March bill"));
+    QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("81.25"));
+    QCOMPARE(f.model()->pendingEdit().category, QStringLiteral("Electric"));
 }
 
 void TestRegisterScreen::commitsATransferWithBothLegs()
