@@ -89,7 +89,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
 
     m_subtitleLabel->setFont(resizedFont(appFont, -2));
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name(QColor::HexRgb)));
     m_subtitleLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -106,7 +106,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     layout->addWidget(m_view, 1);
 
     auto *hintBar = new QHBoxLayout;
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#6E8A7E"));
+    m_hintLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(secondaryTextColor().name(QColor::HexRgb)));
     auto *keysLabel = new QLabel(
         tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
     keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
@@ -369,8 +370,12 @@ void RegisterScreen::advanceToNextField()
         return;
     writeOpenEditor();
     const int next = nextVisibleColumn(current.column());
-    if (next < 0)
+    if (next < 0) {
+        // The last field: nothing to move to, but the cell stays open for typing.
+        if (!m_view->editorAt(current))
+            openEditorAt(current);
         return;
+    }
     const QModelIndex target = current.siblingAtColumn(next);
     m_view->setCurrentIndex(target);
     openEditorAt(target);
@@ -383,8 +388,11 @@ void RegisterScreen::advanceToPreviousField()
         return;
     writeOpenEditor();
     const int previous = previousVisibleColumn(current.column());
-    if (previous < 0)
+    if (previous < 0) {
+        if (!m_view->editorAt(current))
+            openEditorAt(current);
         return;
+    }
     const QModelIndex target = current.siblingAtColumn(previous);
     m_view->setCurrentIndex(target);
     openEditorAt(target);

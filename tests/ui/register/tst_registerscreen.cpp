@@ -560,13 +560,16 @@ void TestRegisterScreen::tabMovesThroughTheOneLineLayout()
         QCOMPARE(f.currentColumn(), column);
         QVERIFY(f.view()->isAncestorOf(f.focus()));
     }
-    // Tab on Clr does nothing: the editor stays open there.
+    // Tab on Clr does nothing: the cell stays current and open for typing.
     QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::ClearedColumn));
+    QVERIFY(f.view()->editorAt(f.view()->currentIndex()));
+    QCOMPARE(f.focus(), f.view()->editorAt(f.view()->currentIndex()));
     const QList<int> back = {6, 5, 4, 3, 2, 1, 0, 0};
     for (const int column : back) {
         f.press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(f.currentColumn(), column);
     }
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
 }
 
 void TestRegisterScreen::tabMovesThroughTheTwoLineLayout()
