@@ -438,7 +438,8 @@ bool RegisterScreen::focusNextPrevChild(bool next)
 
 bool RegisterScreen::isRegisterShortcut(const QKeyEvent *event) const
 {
-    if (!event->modifiers().testFlag(Qt::ControlModifier))
+    // Ctrl alone: Ctrl+Shift+N (new account) and the like belong to the window.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
         return false;
     switch (event->key()) {
     case Qt::Key_Return:
@@ -474,7 +475,7 @@ bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
 
 bool RegisterScreen::handleKeyPress(QKeyEvent *event)
 {
-    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool control = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
