@@ -620,7 +620,8 @@ void RegisterScreen::commitCurrentRow()
             return refuse(QString());
         }
         destination = *found;
-        payee = tr("Transfer to %1").arg(destination->name);
+        // Stored data, not interface text: the same whatever language the interface speaks.
+        payee = QStringLiteral("Transfer to %1").arg(destination->name);
     }
 
     TransactionRepository *transactions = m_appState->transactionRepository();
@@ -630,7 +631,7 @@ void RegisterScreen::commitCurrentRow()
         other.id = newId();
         other.accountId = destination->id;
         other.date = date;
-        other.payee = tr("Transfer from %1").arg(account->name);
+        other.payee = QStringLiteral("Transfer from %1").arg(account->name);
         other.amount = -amount;
         other.cleared = cleared;
         other.reconciled = reconciled;
