@@ -84,5 +84,6 @@ private:
     QLabel *m_hintLabel;
     QTimer *m_hintTimer;
     bool m_reloadPending = false;
+    bool m_writing = false; // reloads wait while the screen writes several rows
     bool m_balanceIsNegative = false;
 };
