@@ -273,6 +273,16 @@ QList<RegisterRow> TransactionRepository::registerRowsByRowId(const QList<qint64
     return rows;
 }
 
+qint64 TransactionRepository::rowIdOf(const QString &id) const
+{
+    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND deleted_at "
+                                                         "IS NULL"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
+}
+
 Money TransactionRepository::balance(const QString &accountId) const
 {
     QSqlQuery query = prepare(m_database,

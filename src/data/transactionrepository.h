@@ -47,6 +47,8 @@ public:
     // Full rows (running balance 0) for the given rowids, in the order given; a rowid that names no
     // live transaction is left out.
     QList<RegisterRow> registerRowsByRowId(const QList<qint64> &rowIds) const;
+    // The rowid of a live transaction; -1 when there is none with that id.
+    qint64 rowIdOf(const QString &id) const;
     // The account's balance (starting balance plus every live amount) without building rows.
     Money balance(const QString &accountId) const;
 

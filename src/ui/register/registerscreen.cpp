@@ -235,7 +235,8 @@ void RegisterScreen::reload()
     const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
     const bool currentWasBlank = current.isValid() && m_model->isBlankRow(current.row());
 
-    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    RegisterIndex index = transactions->registerIndex(m_accountId);
     PreferencesRepository *preferences = m_appState->preferencesRepository();
     const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
     m_delegate->setTwoLine(twoLine);
@@ -245,10 +246,7 @@ void RegisterScreen::reload()
                                                             : RegisterDelegate::oneLineHeight);
     m_view->viewport()->update();
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
-    if (newestFirst)
-        std::reverse(rows.begin(), rows.end());
-
-    m_model->load(std::move(rows), newestFirst, account->currency);
+    m_model->loadIndex(std::move(index), transactions, newestFirst, account->currency);
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));
