@@ -163,7 +163,7 @@ public:
                 QStringLiteral("qif-import"),
                 QStringLiteral("qif-reimport"),
                 QStringLiteral("register"),
-                QStringLiteral("register-index"),
+                QStringLiteral("register-open"),
                 QStringLiteral("search-word"),
                 QStringLiteral("search-prefix"),
                 QStringLiteral("search-phrase"),
@@ -190,8 +190,8 @@ public:
             return qifImport(true);
         if (name == QLatin1String("register"))
             return registerRows();
-        if (name == QLatin1String("register-index"))
-            return registerIndex();
+        if (name == QLatin1String("register-open"))
+            return registerOpen();
         if (name.startsWith(QLatin1String("search-")))
             return search(name);
         if (name.startsWith(QLatin1String("report-")))
@@ -455,20 +455,24 @@ private:
         }, [&] { model.load({}, true, Currency::USD); });
     }
 
-    // Opening the largest account the way a large register does: the index of rowids and running
-    // balances, then the newest screenful of full rows.
-    Figure registerIndex()
+    // Opening the largest account the way the register screen does: its index of rowids and running
+    // balances into the model, then the newest screenful of rows fetched and formatted.
+    Figure registerOpen()
     {
         QString accountId;
         {
             Stack stack(databasePath());
             accountId = largestAccount(stack);
         }
-        return withSqlFloor(QStringLiteral("register-index"), [&](Stack &stack) -> qint64 {
-            const RegisterIndex index = stack.transactions->registerIndex(accountId);
-            const QList<qint64> newest = index.rowIds.mid(std::max<qsizetype>(0, index.rowIds.size() - 100));
-            return index.rowIds.size() + stack.transactions->registerRowsByRowId(newest).size() * 0;
-        });
+        RegisterModel model;
+        return withSqlFloor(QStringLiteral("register-open"), [&](Stack &stack) -> qint64 {
+            model.loadIndex(stack.transactions->registerIndex(accountId), stack.transactions.get(), true);
+            for (int row = 0; row < 50 && row < model.rowCount(); ++row) {
+                for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+                    model.index(row, column).data();
+            }
+            return model.transactionCount();
+        }, [&] { model.load({}, true, Currency::USD); });
     }
 
     Figure search(const QString &name)
