@@ -7,7 +7,7 @@
 #include <optional>
 
 class AppState;
-class Category;
+struct Category;
 class RegisterModel;
 class QCompleter;
 class QLineEdit;

@@ -93,5 +93,16 @@ int main(int argc, char **argv)
     timer.restart();
     view->edit(payee);
     out << "open the payee editor with its completion list: " << timer.elapsed() << " ms\n";
+
+    // Ctrl+Enter on a typed entry: validation, the insert and the reload with new balances.
+    view->setFocus();
+    RegisterModel::PendingEdit pending = fixture.model()->pendingEdit();
+    pending.payee = QStringLiteral("Benchmark");
+    pending.payment = QStringLiteral("12.34");
+    fixture.model()->setPendingEdit(pending);
+    timer.restart();
+    fixture.screen()->commitCurrentRow();
+    out << "commit a new entry and reload: " << timer.elapsed() << " ms ("
+        << fixture.model()->transactionCount() << " rows after)\n";
     return 0;
 }

@@ -46,6 +46,7 @@ private slots:
     void refusesTransfers();
     void editingARowRecomputesTheRunningBalances();
     void editingATransferKeepsTheOtherLegInStep();
+    void editingARowIntoATransferAddsTheOtherLeg();
     void deletingOneLegOfATransferDeletesBoth();
     void deleteQuestionUsesTheAccountCurrency();
     void deleteOnTheBlankRowClearsTheFields();
@@ -488,6 +489,29 @@ void TestRegisterScreen::editingATransferKeepsTheOtherLegInStep()
     f.press(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(f.transactions()->byAccount(m_checking).first().amount, Money(-7500));
     QCOMPARE(f.transactions()->byAccount(savings).first().amount, Money(7500));
+}
+
+void TestRegisterScreen::editingARowIntoATransferAddsTheOtherLeg()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    const QString id = f.addTransaction(m_checking, QDate(2024, 4, 2), QStringLiteral("Savings top-up"), -2500);
+    QVERIFY(f.open(m_checking));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("[Transfer] Savings"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const Transaction edited = *f.transactions()->findById(id);
+    QCOMPARE(edited.payee, QStringLiteral("Transfer to Savings"));
+    const QList<Transaction> other = f.transactions()->byAccount(savings);
+    QCOMPARE(other.size(), 1);
+    QCOMPARE(other.first().amount, Money(2500));
+    QCOMPARE(other.first().date, QDate(2024, 4, 2));
+    QCOMPARE(other.first().transferLinkId, id);
+    QCOMPARE(edited.transferLinkId, other.first().id);
+    QCOMPARE(edited.transferDestAccountId, savings);
 }
 
 void TestRegisterScreen::deletingOneLegOfATransferDeletesBoth()
