@@ -82,16 +82,7 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
 
 QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<Transaction> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(transactionFromRow(query));
-    return result;
+    return selectRecords<Transaction>(m_database, sqlTemplate.arg(columns), values, [](const QSqlQuery &query) { return transactionFromRow(query); });
 }
 
 QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
