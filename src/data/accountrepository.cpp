@@ -46,16 +46,7 @@ AccountRepository::AccountRepository(Database *database, QObject *parent)
 
 QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<Account> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(accountFromRow(query));
-    return result;
+    return selectRecords<Account>(m_database, sqlTemplate.arg(columns), values, accountFromRow);
 }
 
 QList<Account> AccountRepository::all() const

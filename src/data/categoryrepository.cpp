@@ -63,16 +63,7 @@ CategoryRepository::CategoryRepository(Database *database, QObject *parent)
 
 QList<Category> CategoryRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<Category> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(categoryFromRow(query));
-    return result;
+    return selectRecords<Category>(m_database, sqlTemplate.arg(columns), values, categoryFromRow);
 }
 
 int CategoryRepository::countLive() const

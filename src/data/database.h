@@ -38,6 +38,8 @@ signals:
     void migrationError(int version, const QString &error);
 
 private:
+    void ensureLookupIndexes();
+
     QString m_connectionName;
     bool m_open = false;
 };

@@ -47,16 +47,7 @@ ReconciliationRepository::ReconciliationRepository(Database *database, QObject *
 
 QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<Reconciliation> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(reconciliationFromRow(query));
-    return result;
+    return selectRecords<Reconciliation>(m_database, sqlTemplate.arg(columns), values, reconciliationFromRow);
 }
 
 QList<Reconciliation> ReconciliationRepository::byAccount(const QString &accountId) const

@@ -87,16 +87,7 @@ RecurringRepository::RecurringRepository(Database *database, QObject *parent)
 
 QList<RecurringTransaction> RecurringRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<RecurringTransaction> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(recurringFromRow(query));
-    return result;
+    return selectRecords<RecurringTransaction>(m_database, sqlTemplate.arg(columns), values, recurringFromRow);
 }
 
 QList<RecurringTransaction> RecurringRepository::all() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
@@ -17,6 +18,23 @@ namespace RepositorySupport {
 // A prepared statement on the database's connection; an unprepared query when that fails, whose
 // exec() then fails with the driver's error.
 QSqlQuery prepare(const Database *database, const QString &sql);
+
+// Runs a read with `values` bound in order and maps every row with `fromRow`; empty when the
+// statement fails.
+template<typename Record, typename FromRow>
+QList<Record> selectRecords(const Database *database, const QString &sql, const QVariantList &values, FromRow fromRow)
+{
+    QSqlQuery query = prepare(database, sql);
+    query.setForwardOnly(true);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    QList<Record> result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.append(fromRow(query));
+    return result;
+}
 
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);

@@ -4,6 +4,7 @@
 #include "datetext.h"
 #include "repositorysupport.h"
 
+#include <QHash>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -16,37 +17,37 @@ const QString columns = QStringLiteral(
     "t.server_id, t.created_at, t.updated_at, t.deleted_at");
 constexpr int categoryNameColumn = 20;
 
-Transaction transactionFromRow(const QSqlQuery &query)
+Transaction transactionFromRow(const QSqlQuery &query, int first = 0)
 {
     Transaction transaction;
-    transaction.id = query.value(0).toString();
-    transaction.accountId = query.value(1).toString();
-    transaction.date = dateFromText(query.value(2).toString());
-    transaction.payee = query.value(3).toString();
-    transaction.memo = query.value(4).toString();
-    transaction.amount = query.value(5).toLongLong();
-    transaction.categoryId = query.value(6).toString();
-    transaction.checkNumber = query.value(7).toString();
-    transaction.cleared = query.value(8).toBool();
-    transaction.reconciled = query.value(9).toBool();
-    transaction.transferLinkId = query.value(10).toString();
-    transaction.transferDestAccountId = query.value(11).toString();
-    transaction.isSplit = query.value(12).toBool();
-    transaction.recurringId = query.value(13).toString();
-    transaction.version = query.value(14).toInt();
-    transaction.syncStatus = syncStatusFromString(query.value(15).toString());
-    transaction.serverId = query.value(16).toString();
-    transaction.createdAt = timestampFromText(query.value(17).toString());
-    transaction.updatedAt = timestampFromText(query.value(18).toString());
-    transaction.deletedAt = optionalTimestampFromText(query.value(19).toString());
+    transaction.id = query.value(first + 0).toString();
+    transaction.accountId = query.value(first + 1).toString();
+    transaction.date = dateFromText(query.value(first + 2).toString());
+    transaction.payee = query.value(first + 3).toString();
+    transaction.memo = query.value(first + 4).toString();
+    transaction.amount = query.value(first + 5).toLongLong();
+    transaction.categoryId = query.value(first + 6).toString();
+    transaction.checkNumber = query.value(first + 7).toString();
+    transaction.cleared = query.value(first + 8).toBool();
+    transaction.reconciled = query.value(first + 9).toBool();
+    transaction.transferLinkId = query.value(first + 10).toString();
+    transaction.transferDestAccountId = query.value(first + 11).toString();
+    transaction.isSplit = query.value(first + 12).toBool();
+    transaction.recurringId = query.value(first + 13).toString();
+    transaction.version = query.value(first + 14).toInt();
+    transaction.syncStatus = syncStatusFromString(query.value(first + 15).toString());
+    transaction.serverId = query.value(first + 16).toString();
+    transaction.createdAt = timestampFromText(query.value(first + 17).toString());
+    transaction.updatedAt = timestampFromText(query.value(first + 18).toString());
+    transaction.deletedAt = optionalTimestampFromText(query.value(first + 19).toString());
     return transaction;
 }
 
-RegisterRow registerRowFromRow(const QSqlQuery &query)
+RegisterRow registerRowFromRow(const QSqlQuery &query, int first = 0)
 {
     RegisterRow row;
-    row.transaction = transactionFromRow(query);
-    row.categoryName = query.value(categoryNameColumn).toString();
+    row.transaction = transactionFromRow(query, first);
+    row.categoryName = query.value(first + categoryNameColumn).toString();
     return row;
 }
 
@@ -81,16 +82,7 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
 
 QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values) const
 {
-    QSqlQuery query = prepare(m_database, sqlTemplate.arg(columns));
-    query.setForwardOnly(true);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    QList<Transaction> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.append(transactionFromRow(query));
-    return result;
+    return selectRecords<Transaction>(m_database, sqlTemplate.arg(columns), values, [](const QSqlQuery &query) { return transactionFromRow(query); });
 }
 
 QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
@@ -144,17 +136,42 @@ QStringList TransactionRepository::payees() const
     return result;
 }
 
-QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
+std::optional<RegisterRow> TransactionRepository::openingRow(const QString &accountId, Money *startingBalance) const
 {
-    QList<RegisterRow> rows;
-
-    Money startingBalance = 0;
+    *startingBalance = 0;
     {
         QSqlQuery query = prepare(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"));
         query.addBindValue(accountId);
         if (query.exec() && query.next())
-            startingBalance = query.value(0).toLongLong();
+            *startingBalance = query.value(0).toLongLong();
     }
+    if (*startingBalance == 0)
+        return std::nullopt;
+
+    QDate openingDate;
+    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND "
+                                                         "deleted_at IS NULL ORDER BY date ASC LIMIT 1"));
+    query.addBindValue(accountId);
+    if (query.exec() && query.next())
+        openingDate = dateFromText(query.value(0).toString());
+    if (!openingDate.isValid())
+        openingDate = m_today();
+
+    RegisterRow opening;
+    opening.transaction.payee = QStringLiteral("Opening Balance");
+    opening.transaction.amount = *startingBalance;
+    opening.transaction.cleared = true;
+    opening.transaction.reconciled = true;
+    opening.transaction.date = openingDate;
+    opening.runningBalance = *startingBalance;
+    return opening;
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
+{
+    QList<RegisterRow> rows;
+    Money startingBalance = 0;
+    const std::optional<RegisterRow> opening = openingRow(accountId, &startingBalance);
 
     qsizetype rowCount = 0;
     {
@@ -165,19 +182,8 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
             rowCount = query.value(0).toLongLong();
     }
     rows.reserve(rowCount + 1);
-
-    // The opening row takes the date of the earliest live transaction, which is the first row of
-    // the date-ordered pass below, so it is dated after that pass.
-    const bool hasOpeningRow = startingBalance != 0;
-    if (hasOpeningRow) {
-        RegisterRow opening;
-        opening.transaction.payee = QStringLiteral("Opening Balance");
-        opening.transaction.amount = startingBalance;
-        opening.transaction.cleared = true;
-        opening.transaction.reconciled = true;
-        opening.runningBalance = startingBalance;
-        rows.append(opening);
-    }
+    if (opening)
+        rows.append(*opening);
 
     // One ordered pass: each row's balance is the previous one plus its amount.
     QSqlQuery query = prepare(m_database,
@@ -196,11 +202,76 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
             rows.append(std::move(row));
         }
     }
-    if (hasOpeningRow) {
-        const QDate earliest = rows.size() > 1 ? rows.at(1).transaction.date : QDate();
-        rows.first().transaction.date = earliest.isValid() ? earliest : m_today();
+    return rows;
+}
+
+RegisterIndex TransactionRepository::registerIndex(const QString &accountId) const
+{
+    RegisterIndex index;
+    Money running = 0;
+    index.openingRow = openingRow(accountId, &running);
+
+    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? "
+                                                         "AND deleted_at IS NULL ORDER BY date ASC, created_at ASC"));
+    query.setForwardOnly(true);
+    query.addBindValue(accountId);
+    if (!query.exec())
+        return index;
+    while (query.next()) {
+        running += query.value(1).toLongLong();
+        index.rowIds.append(query.value(0).toLongLong());
+        index.runningBalances.append(running);
+    }
+    return index;
+}
+
+QList<RegisterRow> TransactionRepository::registerRowsByRowId(const QList<qint64> &rowIds) const
+{
+    if (rowIds.isEmpty())
+        return {};
+    // The rowids travel as one JSON array, so any number of them fits one prepared statement.
+    QString list;
+    list.reserve(rowIds.size() * 8);
+    list += QLatin1Char('[');
+    for (qsizetype i = 0; i < rowIds.size(); ++i) {
+        if (i > 0)
+            list += QLatin1Char(',');
+        list += QString::number(rowIds[i]);
+    }
+    list += QLatin1Char(']');
+
+    QSqlQuery query = prepare(m_database,
+        QStringLiteral("SELECT t.rowid, %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                       "t.category_id = c.id WHERE t.rowid IN (SELECT value FROM json_each(?)) AND t.deleted_at IS NULL")
+            .arg(columns));
+    query.setForwardOnly(true);
+    query.addBindValue(list);
+    if (!query.exec())
+        return {};
+    QHash<qint64, RegisterRow> found;
+    found.reserve(rowIds.size());
+    while (query.next()) {
+        const qint64 rowId = query.value(0).toLongLong();
+        found.insert(rowId, registerRowFromRow(query, 1));
+    }
+    QList<RegisterRow> rows;
+    rows.reserve(found.size());
+    for (qint64 rowId : rowIds) {
+        const auto it = found.constFind(rowId);
+        if (it != found.cend())
+            rows.append(*it);
     }
     return rows;
+}
+
+qint64 TransactionRepository::rowIdOf(const QString &id) const
+{
+    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND deleted_at "
+                                                         "IS NULL"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
 }
 
 Money TransactionRepository::balance(const QString &accountId) const

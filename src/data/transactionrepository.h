@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registerindex.h"
 #include "registerrow.h"
 #include "transaction.h"
 #include "transactionsearchfilter.h"
@@ -41,6 +42,13 @@ public:
     // synthetic "Opening Balance" row with an empty id that is never stored. The last row's
     // running balance is the account's balance.
     QList<RegisterRow> registerRows(const QString &accountId) const;
+    // The same register as rowids and running balances only, for accounts too large to hold whole.
+    RegisterIndex registerIndex(const QString &accountId) const;
+    // Full rows (running balance 0) for the given rowids, in the order given; a rowid that names no
+    // live transaction is left out.
+    QList<RegisterRow> registerRowsByRowId(const QList<qint64> &rowIds) const;
+    // The rowid of a live transaction; -1 when there is none with that id.
+    qint64 rowIdOf(const QString &id) const;
     // The account's balance (starting balance plus every live amount) without building rows.
     Money balance(const QString &accountId) const;
 
@@ -64,6 +72,7 @@ signals:
     void transactionsChanged(const QString &accountId);
 
 private:
+    std::optional<RegisterRow> openingRow(const QString &accountId, Money *startingBalance) const;
     QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values) const;
     // Whether a text search should walk the date index rather than join the full-text matches
     // first. Clears `isValidQuery` when the text is not valid FTS5 syntax.

@@ -19,6 +19,7 @@ private slots:
     void registerRowsOpeningRowIsDatedTodayWithoutTransactions();
     void registerRowsWithoutStartingBalanceHaveNoOpeningRow();
     void sameDateRowsFollowCreationOrder();
+    void registerIndexAgreesWithRegisterRows();
     void softDeletedRowLeavesEveryLiveReadButStaysPending();
     void softDeleteOfUnknownIdReturnsFalseSilently();
     void restoreByAccountHonoursTheCutOff();
@@ -145,6 +146,46 @@ void TestTransactionRepository::sameDateRowsFollowCreationOrder()
     QCOMPARE(newestFirst[0].id, second.id);
     QCOMPARE(newestFirst[1].id, first.id);
     QCOMPARE(m_transactions->unreconciled(account).first().id, first.id);
+}
+
+// The index and the rows fetched through it are the same register as registerRows, row for row.
+void TestTransactionRepository::registerIndexAgreesWithRegisterRows()
+{
+    const QString account = addAccount(5000);
+    const QString other = addAccount(0, QStringLiteral("Savings"));
+    add(account, QDate(2026, 3, 2), -700, QStringLiteral("Later"));
+    add(account, QDate(2026, 3, 1), 100, QStringLiteral("Earlier"));
+    add(account, QDate(2026, 3, 1), -250, QStringLiteral("Same day, created after"));
+    add(other, QDate(2026, 3, 1), 999, QStringLiteral("Other account"));
+    const Transaction gone = add(account, QDate(2026, 2, 1), 40, QStringLiteral("Deleted"));
+    QVERIFY(m_transactions->softDelete(gone.id));
+
+    const QList<RegisterRow> expected = m_transactions->registerRows(account);
+    const RegisterIndex index = m_transactions->registerIndex(account);
+    QVERIFY(index.openingRow.has_value());
+    QCOMPARE(*index.openingRow, expected.first());
+    QCOMPARE(index.rowIds.size(), expected.size() - 1);
+    QCOMPARE(index.runningBalances.size(), index.rowIds.size());
+
+    QList<RegisterRow> fetched = m_transactions->registerRowsByRowId(index.rowIds);
+    QCOMPARE(fetched.size(), index.rowIds.size());
+    for (qsizetype i = 0; i < fetched.size(); ++i) {
+        fetched[i].runningBalance = index.runningBalances[i];
+        QCOMPARE(fetched[i], expected[i + 1]);
+    }
+    QCOMPARE(index.runningBalances.last(), m_transactions->balance(account));
+
+    // Any order comes back as asked; rowids of deleted or unknown rows are left out.
+    const QList<qint64> reversed{index.rowIds[2], 987654, index.rowIds[0]};
+    const QList<RegisterRow> some = m_transactions->registerRowsByRowId(reversed);
+    QCOMPARE(some.size(), 2);
+    QCOMPARE(some[0].transaction.id, expected[3].transaction.id);
+    QCOMPARE(some[1].transaction.id, expected[1].transaction.id);
+    QVERIFY(m_transactions->registerRowsByRowId({}).isEmpty());
+
+    const RegisterIndex empty = m_transactions->registerIndex(other);
+    QVERIFY(!empty.openingRow.has_value());
+    QCOMPARE(empty.rowIds.size(), 1);
 }
 
 void TestTransactionRepository::softDeletedRowLeavesEveryLiveReadButStaysPending()

@@ -58,10 +58,22 @@ RegisterDelegate::RegisterDelegate(AppState *appState, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_appState(appState)
 {
+    connect(appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            [this] { m_payees.reset(); });
+    connect(appState->accountRepository(), &AccountRepository::accountsChanged, this, [this] { m_payees.reset(); });
+}
+
+void RegisterDelegate::setAccountId(const QString &accountId)
+{
+    if (accountId != m_accountId)
+        m_payees.reset();
+    m_accountId = accountId;
 }
 
 QStringList RegisterDelegate::payeeList() const
 {
+    if (m_payees)
+        return *m_payees;
     QStringList payees = m_appState->transactionRepository()->payees();
     const auto accounts = m_appState->accountRepository()->all();
     for (const Account &account : accounts) {
@@ -71,6 +83,7 @@ QStringList RegisterDelegate::payeeList() const
         if (!payees.contains(entry))
             payees.append(entry);
     }
+    m_payees = payees;
     return payees;
 }
 
@@ -115,11 +128,15 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
             pending.categoryId = category->id;
         }
     }
-    if (!last->memo.isEmpty()) {
+    // A memo the user has typed already is theirs; only an empty one is filled.
+    const bool memoTyped = !pending.memo.isEmpty() || (memoEdit && !memoEdit->text().isEmpty());
+    if (!last->memo.isEmpty() && !memoTyped) {
         pending.memo = last->memo;
         if (memoEdit)
             memoEdit->setText(last->memo);
     }
+    // Remembered, so that leaving the payee cell with the same payee does not fill again.
+    pending.payee = payee;
     model->setPendingEdit(pending);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
+#include <optional>
+
 class AppState;
-class Category;
+struct Category;
 class RegisterModel;
 class QCompleter;
 class QLineEdit;
@@ -22,7 +25,7 @@ public:
 
     explicit RegisterDelegate(AppState *appState, QObject *parent = nullptr);
 
-    void setAccountId(const QString &accountId) { m_accountId = accountId; }
+    void setAccountId(const QString &accountId);
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
     bool isTwoLine() const { return m_twoLine; }
     // Sees every key press and shortcut override inside an editor before the editor does.
@@ -34,8 +37,9 @@ public:
     // the own name when the parent is not in the list.
     static QList<QPair<QString, QString>> categoryItems(const QList<Category> &categories);
 
-    // Fills the blank row's amount, category and memo from the newest transaction of this payee in
-    // the current account. `memoEdit`, when given, shows the filled memo too.
+    // Fills the blank row's amount, category and (when none is typed) memo from the newest
+    // transaction of this payee in the current account. `memoEdit`, when given, shows the filled
+    // memo too.
     void autofillPayee(RegisterModel *model, const QString &payee, QLineEdit *memoEdit = nullptr) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -59,4 +63,7 @@ private:
     QString m_accountId;
     bool m_twoLine = false;
     QPointer<QObject> m_keyHandler;
+    // The payee list costs a scan of every transaction; it is kept until a transaction or an
+    // account changes.
+    mutable std::optional<QStringList> m_payees;
 };

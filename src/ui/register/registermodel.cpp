@@ -4,8 +4,10 @@
 #include "registerstyle.h"
 
 #include "data/money.h"
+#include "data/transactionrepository.h"
 
 #include <QBrush>
+#include <QTimer>
 
 RegisterModel::RegisterModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -15,7 +17,14 @@ RegisterModel::RegisterModel(QObject *parent)
 
 int RegisterModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+    return parent.isValid() ? 0 : transactionCount() + 1;
+}
+
+int RegisterModel::transactionCount() const
+{
+    if (!m_source)
+        return int(m_rows.size());
+    return int(m_index.rowIds.size()) + (m_index.openingRow ? 1 : 0);
 }
 
 int RegisterModel::columnCount(const QModelIndex &parent) const
@@ -243,6 +252,26 @@ void RegisterModel::load(QList<RegisterRow> rows, bool newestFirst, Currency cur
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_source = nullptr;
+    m_index = {};
+    m_pages.clear();
+    m_pageUse.clear();
+    m_newestFirst = newestFirst;
+    m_currency = currency;
+    m_editingRow = -1;
+    clearPendingEdit();
+    endResetModel();
+}
+
+void RegisterModel::loadIndex(RegisterIndex index, const TransactionRepository *transactions, bool newestFirst,
+                              Currency currency)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_source = transactions;
+    m_index = std::move(index);
+    m_pages.clear();
+    m_pageUse.clear();
     m_newestFirst = newestFirst;
     m_currency = currency;
     m_editingRow = -1;
@@ -306,25 +335,78 @@ void RegisterModel::loadPendingEditFromRow(int row)
 
 const RegisterRow *RegisterModel::registerRow(int row) const
 {
-    const int position = m_newestFirst ? row - 1 : row;
-    if (position < 0 || position >= m_rows.size())
+    const int count = transactionCount();
+    // Positions count oldest first; the display order runs the other way when newest-first.
+    const int position = m_newestFirst ? count - row : row;
+    if (row < 0 || isBlankRow(row) || position < 0 || position >= count)
         return nullptr;
-    return &m_rows.at(position);
+    if (!m_source)
+        return &m_rows.at(m_newestFirst ? row - 1 : row);
+    return indexedRow(position);
+}
+
+const RegisterRow *RegisterModel::indexedRow(qsizetype position) const
+{
+    if (m_index.openingRow) {
+        if (position == 0)
+            return &*m_index.openingRow;
+        --position;
+    }
+    const qsizetype page = position / pageSize;
+    auto it = m_pages.find(page);
+    if (it == m_pages.end()) {
+        const QList<qint64> rowIds = m_index.rowIds.mid(page * pageSize, pageSize);
+        QList<RegisterRow> rows = m_source->registerRowsByRowId(rowIds);
+        // Every change reloads the model, so the rows are all there; should one have vanished in
+        // between, the page is padded with an empty read-only row until that reload comes.
+        rows.resize(rowIds.size());
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            rows[i].runningBalance = m_index.runningBalances.at(page * pageSize + i);
+        it = m_pages.insert(page, std::move(rows));
+        if (m_pages.size() > keptPages && !m_trimScheduled) {
+            // Later, so that pointers handed out in this pass stay valid.
+            m_trimScheduled = true;
+            QTimer::singleShot(0, this, &RegisterModel::trimPages);
+        }
+    }
+    m_pageUse.removeOne(page);
+    m_pageUse.append(page);
+    return &it->at(position % pageSize);
+}
+
+void RegisterModel::trimPages()
+{
+    m_trimScheduled = false;
+    while (m_pages.size() > keptPages && !m_pageUse.isEmpty())
+        m_pages.remove(m_pageUse.takeFirst());
 }
 
 int RegisterModel::rowOfTransaction(const QString &transactionId) const
 {
     if (transactionId.isEmpty())
         return -1;
-    for (qsizetype position = 0; position < m_rows.size(); ++position) {
-        if (m_rows.at(position).transaction.id == transactionId)
-            return m_newestFirst ? int(position) + 1 : int(position);
+    if (!m_source) {
+        for (qsizetype position = 0; position < m_rows.size(); ++position) {
+            if (m_rows.at(position).transaction.id == transactionId)
+                return m_newestFirst ? int(position) + 1 : int(position);
+        }
+        return -1;
     }
-    return -1;
+    const qint64 rowId = m_source->rowIdOf(transactionId);
+    const qsizetype found = rowId < 0 ? -1 : m_index.rowIds.indexOf(rowId);
+    if (found < 0)
+        return -1;
+    const int position = int(found) + (m_index.openingRow ? 1 : 0);
+    return m_newestFirst ? transactionCount() - position : position;
 }
 
 Money RegisterModel::accountBalance(Money startingBalance) const
 {
+    if (m_source) {
+        if (!m_index.runningBalances.isEmpty())
+            return m_index.runningBalances.constLast();
+        return m_index.openingRow ? m_index.openingRow->runningBalance : startingBalance;
+    }
     if (m_rows.isEmpty())
         return startingBalance;
     return m_newestFirst ? m_rows.constFirst().runningBalance : m_rows.constLast().runningBalance;

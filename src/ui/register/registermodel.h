@@ -1,9 +1,11 @@
 #pragma once
 
 #include "data/enums.h"
+#include "data/registerindex.h"
 #include "data/registerrow.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -12,7 +14,11 @@
 // register screen commits them; the model itself never writes to the database.
 //
 // The blank row is model row 0 when newest-first, otherwise the last row. Every cell is computed
-// from the loaded rows on demand, so a load is one query however long the account is.
+// from the loaded rows on demand. An account loaded through its index holds only rowids and
+// running balances; the full rows are fetched a page at a time as they are shown, so opening an
+// account of half a million rows reads two integers a row and keeps a few pages in memory.
+class TransactionRepository;
+
 class RegisterModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -59,15 +65,18 @@ public:
 
     // `rows` in display order (reversed already when newest-first). Ends any edit.
     void load(QList<RegisterRow> rows, bool newestFirst, Currency currency = Currency::USD);
+    // The register as its index (oldest first); rows come from `transactions` as they are needed.
+    void loadIndex(RegisterIndex index, const TransactionRepository *transactions, bool newestFirst,
+                   Currency currency = Currency::USD);
 
     bool isNewestFirst() const { return m_newestFirst; }
     bool isTwoLine() const { return m_twoLine; }
     void setTwoLine(bool twoLine);
     Currency currency() const { return m_currency; }
 
-    int blankRow() const { return m_newestFirst ? 0 : int(m_rows.size()); }
+    int blankRow() const { return m_newestFirst ? 0 : transactionCount(); }
     bool isBlankRow(int row) const { return row == blankRow(); }
-    int transactionCount() const { return int(m_rows.size()); }
+    int transactionCount() const;
 
     // -1 when no existing row is being edited (then the blank row holds the pending edit).
     int editingRow() const { return m_editingRow; }
@@ -84,7 +93,8 @@ public:
     QString lastDate() const { return m_lastDate; }
     void setLastDate(const QString &dateText) { m_lastDate = dateText; }
 
-    // The register row behind a model row; nullptr for the blank row and out of range.
+    // The register row behind a model row; nullptr for the blank row and out of range. The pointer
+    // stays valid until control returns to the event loop or the model is loaded again.
     const RegisterRow *registerRow(int row) const;
     // The first model row holding the transaction; -1 for an empty id or no match.
     int rowOfTransaction(const QString &transactionId) const;
@@ -97,8 +107,18 @@ private:
     QString pendingText(int column) const;
     QString displayText(const RegisterRow &row, int column) const;
     void emitRowChanged(int row);
+    const RegisterRow *indexedRow(qsizetype position) const;
+    void trimPages();
 
-    QList<RegisterRow> m_rows;
+    static constexpr qsizetype pageSize = 256;
+    static constexpr qsizetype keptPages = 64;
+
+    QList<RegisterRow> m_rows; // every row in display order, when loaded without an index
+    const TransactionRepository *m_source = nullptr; // set when loaded through an index
+    RegisterIndex m_index;
+    mutable QHash<qsizetype, QList<RegisterRow>> m_pages; // page number → rows, oldest first
+    mutable QList<qsizetype> m_pageUse;                   // least recently used first
+    mutable bool m_trimScheduled = false;
     bool m_newestFirst = false;
     bool m_twoLine = false;
     Currency m_currency = Currency::USD;

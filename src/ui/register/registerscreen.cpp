@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,7 +51,8 @@ std::optional<Money> readAmount(const QString &text, Currency currency)
     cleaned = cleaned.trimmed();
     if (cleaned.startsWith(u'-'))
         cleaned.remove(0, 1);
-    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)).has_value())
+    // Only a written zero is a zero; "12.50" yen, say, is not readable as whole yen.
+    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)) == std::optional<qint64>(0))
         return Money(0);
     return std::nullopt;
 }
@@ -87,7 +89,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
 
     m_subtitleLabel->setFont(resizedFont(appFont, -2));
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name(QColor::HexRgb)));
     m_subtitleLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -104,7 +106,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     layout->addWidget(m_view, 1);
 
     auto *hintBar = new QHBoxLayout;
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#6E8A7E"));
+    m_hintLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(secondaryTextColor().name(QColor::HexRgb)));
     auto *keysLabel = new QLabel(
         tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
     keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
@@ -207,9 +210,9 @@ void RegisterScreen::reload()
 {
     if (m_accountId.isEmpty())
         return;
-    if (m_view->isEditing()) {
-        // Catch up once the user leaves the cell, rather than showing stale rows until the next
-        // change.
+    if (m_view->isEditing() || m_writing) {
+        // Catch up once the user leaves the cell (or the write in progress is done) rather than
+        // showing stale rows, or loading 100,000 rows once per leg of a transfer.
         m_reloadPending = true;
         return;
     }
@@ -232,7 +235,8 @@ void RegisterScreen::reload()
     const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
     const bool currentWasBlank = current.isValid() && m_model->isBlankRow(current.row());
 
-    QList<RegisterRow> rows = m_appState->transactionRepository()->registerRows(m_accountId);
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    RegisterIndex index = transactions->registerIndex(m_accountId);
     PreferencesRepository *preferences = m_appState->preferencesRepository();
     const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
     m_delegate->setTwoLine(twoLine);
@@ -242,10 +246,7 @@ void RegisterScreen::reload()
                                                             : RegisterDelegate::oneLineHeight);
     m_view->viewport()->update();
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
-    if (newestFirst)
-        std::reverse(rows.begin(), rows.end());
-
-    m_model->load(std::move(rows), newestFirst, account->currency);
+    m_model->loadIndex(std::move(index), transactions, newestFirst, account->currency);
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));
@@ -367,8 +368,12 @@ void RegisterScreen::advanceToNextField()
         return;
     writeOpenEditor();
     const int next = nextVisibleColumn(current.column());
-    if (next < 0)
+    if (next < 0) {
+        // The last field: nothing to move to, but the cell stays open for typing.
+        if (!m_view->editorAt(current))
+            openEditorAt(current);
         return;
+    }
     const QModelIndex target = current.siblingAtColumn(next);
     m_view->setCurrentIndex(target);
     openEditorAt(target);
@@ -381,8 +386,11 @@ void RegisterScreen::advanceToPreviousField()
         return;
     writeOpenEditor();
     const int previous = previousVisibleColumn(current.column());
-    if (previous < 0)
+    if (previous < 0) {
+        if (!m_view->editorAt(current))
+            openEditorAt(current);
         return;
+    }
     const QModelIndex target = current.siblingAtColumn(previous);
     m_view->setCurrentIndex(target);
     openEditorAt(target);
@@ -610,7 +618,8 @@ void RegisterScreen::commitCurrentRow()
             return refuse(QString());
         }
         destination = *found;
-        payee = tr("Transfer to %1").arg(destination->name);
+        // Stored data, not interface text: the same whatever language the interface speaks.
+        payee = QStringLiteral("Transfer to %1").arg(destination->name);
     }
 
     TransactionRepository *transactions = m_appState->transactionRepository();
@@ -620,7 +629,7 @@ void RegisterScreen::commitCurrentRow()
         other.id = newId();
         other.accountId = destination->id;
         other.date = date;
-        other.payee = tr("Transfer from %1").arg(account->name);
+        other.payee = QStringLiteral("Transfer from %1").arg(account->name);
         other.amount = -amount;
         other.cleared = cleared;
         other.reconciled = reconciled;
@@ -632,6 +641,8 @@ void RegisterScreen::commitCurrentRow()
     };
 
     const bool isNewEntry = editingRow == -1 || m_model->isBlankRow(editingRow);
+    m_writing = true;
+    const auto writingDone = qScopeGuard([this] { m_writing = false; });
     SqlTransaction guard(m_appState->database()->connection());
     if (isNewEntry) {
         Transaction transaction;
@@ -660,6 +671,7 @@ void RegisterScreen::commitCurrentRow()
             return refuse(QString());
         }
         m_model->setLastDate(dateToEditText(date));
+        m_writing = false;
         reload();
         focusNewEntryRow();
         return;
@@ -707,6 +719,7 @@ void RegisterScreen::commitCurrentRow()
         emit errorMessage(tr("The transaction could not be saved"));
         return refuse(QString());
     }
+    m_writing = false;
     reload();
     if (editingRow < m_model->rowCount() - 1)
         m_view->setCurrentIndex(m_model->index(editingRow + 1, RegisterModel::DateColumn));
@@ -756,6 +769,7 @@ void RegisterScreen::deleteRow(int row)
     if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
         m_view->closeEditorQuietly(editor);
     TransactionRepository *transactions = m_appState->transactionRepository();
+    m_writing = true;
     SqlTransaction guard(m_appState->database()->connection());
     bool deleted = true;
     if (!transaction.transferLinkId.isEmpty()) {
@@ -764,6 +778,7 @@ void RegisterScreen::deleteRow(int row)
             deleted = transactions->softDelete(linked->id);
     }
     deleted = deleted && transactions->softDelete(transaction.id) && guard.commit();
+    m_writing = false;
     if (!deleted)
         emit errorMessage(tr("The transaction could not be deleted"));
     reload();
@@ -803,7 +818,9 @@ void RegisterScreen::toggleCleared(int row)
     transaction.cleared = !transaction.cleared;
     transaction.updatedAt = currentTimestamp();
     transaction.syncStatus = SyncStatus::Pending;
+    m_writing = true;
     transactions->update(transaction);
+    m_writing = false;
     reload();
 }
 

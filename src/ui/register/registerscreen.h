@@ -27,7 +27,8 @@ public:
 
     void setAccount(const QString &accountId);
     QString accountId() const { return m_accountId; }
-    // Skipped while no account is set or a cell editor is open.
+    // Nothing without an account. While a cell editor is open, or the screen itself is writing,
+    // it waits and runs once (when the editor closes, or after the write).
     void reload();
     void focusNewEntryRow();
     void insertNewEntry();
@@ -84,5 +85,6 @@ private:
     QLabel *m_hintLabel;
     QTimer *m_hintTimer;
     bool m_reloadPending = false;
+    bool m_writing = false; // reloads wait while the screen writes several rows
     bool m_balanceIsNegative = false;
 };

@@ -86,5 +86,23 @@ int main(int argc, char **argv)
     bar->setValue(bar->maximum());
     view->viewport()->repaint();
     out << "jump top to bottom with repaint: " << timer.elapsed() << " ms\n";
+
+    // Opening the payee cell builds its completion list from every payee in the file.
+    const QModelIndex payee = fixture.model()->index(fixture.model()->blankRow(), RegisterModel::PayeeColumn);
+    view->setCurrentIndex(payee);
+    timer.restart();
+    view->edit(payee);
+    out << "open the payee editor with its completion list: " << timer.elapsed() << " ms\n";
+
+    // Ctrl+Enter on a typed entry: validation, the insert and the reload with new balances.
+    view->setFocus();
+    RegisterModel::PendingEdit pending = fixture.model()->pendingEdit();
+    pending.payee = QStringLiteral("Benchmark");
+    pending.payment = QStringLiteral("12.34");
+    fixture.model()->setPendingEdit(pending);
+    timer.restart();
+    fixture.screen()->commitCurrentRow();
+    out << "commit a new entry and reload: " << timer.elapsed() << " ms ("
+        << fixture.model()->transactionCount() << " rows after)\n";
     return 0;
 }

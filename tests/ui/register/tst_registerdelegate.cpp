@@ -38,6 +38,16 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
     delegate.setAccountId(checking);
     QCOMPARE(delegate.payeeList(), (QStringList{QStringLiteral("Bakery"), QStringLiteral("[Transfer] Visa"),
                                                 QStringLiteral("[Transfer] Savings")}));
+
+    // New payees and accounts show up the next time the list is asked for.
+    fixture.addTransaction(checking, QDate(2024, 1, 3), QStringLiteral("Apothecary"), -100);
+    fixture.addAccount(QStringLiteral("Brokerage"));
+    QCOMPARE(delegate.payeeList(), (QStringList{QStringLiteral("Apothecary"), QStringLiteral("Bakery"),
+                                                QStringLiteral("[Transfer] Visa"), QStringLiteral("[Transfer] Brokerage"),
+                                                QStringLiteral("[Transfer] Savings")}));
+    delegate.setAccountId(savings);
+    QVERIFY(delegate.payeeList().contains(QStringLiteral("[Transfer] Checking")));
+    QVERIFY(!delegate.payeeList().contains(QStringLiteral("[Transfer] Savings")));
 }
 
 void TestRegisterDelegate::categoryItemsShowOneParentLevel()

@@ -1,3 +1,7 @@
+#include "data/accountrepository.h"
+#include "data/sqltransaction.h"
+#include "data/testdatabase.h"
+#include "data/transactionrepository.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerstyle.h"
 
@@ -77,6 +81,8 @@ private slots:
     void rolesForAmountsAndColours();
     void yenAmountsHaveNoDecimals();
     void openingBalanceRowIsReadOnly();
+    void indexedLoadShowsTheSameCellsAsAFullLoad_data();
+    void indexedLoadShowsTheSameCellsAsAFullLoad();
 };
 
 void TestRegisterModel::initTestCase()
@@ -318,6 +324,67 @@ void TestRegisterModel::openingBalanceRowIsReadOnly()
     model.setEditingRow(0);
     QCOMPARE(model.flags(model.index(0, 2)), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     QCOMPARE(model.rowOfTransaction(QString()), -1);
+}
+
+void TestRegisterModel::indexedLoadShowsTheSameCellsAsAFullLoad_data()
+{
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("oldest first") << false;
+    QTest::newRow("newest first") << true;
+}
+
+// An account of several pages, with an opening row and one deleted transaction, read cell by cell
+// through its index must look exactly like the same account loaded whole.
+void TestRegisterModel::indexedLoadShowsTheSameCellsAsAFullLoad()
+{
+    QFETCH(bool, newestFirst);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    AccountRepository accounts(db.database());
+    TransactionRepository transactions(db.database());
+    const Account account = TestDatabase::account(QStringLiteral("Checking"), 10000);
+    QVERIFY(accounts.insert(account));
+    QString deletedId;
+    QString middleId;
+    {
+        SqlTransaction guard(db.database()->connection());
+        for (int i = 0; i < 600; ++i) {
+            Transaction t = TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(i / 3), (i % 7 - 3) * 1234,
+                                                      QStringLiteral("Payee %1").arg(i),
+                                                      QDateTime(QDate(2026, 1, 1), QTime(0, 0).addSecs(i), Qt::UTC));
+            t.cleared = i % 2;
+            QVERIFY(transactions.insert(t));
+            if (i == 77)
+                deletedId = t.id;
+            if (i == 300)
+                middleId = t.id;
+        }
+        QVERIFY(guard.commit());
+    }
+    QVERIFY(transactions.softDelete(deletedId));
+
+    QList<RegisterRow> rows = transactions.registerRows(account.id);
+    if (newestFirst)
+        std::reverse(rows.begin(), rows.end());
+    RegisterModel whole;
+    whole.load(rows, newestFirst);
+    RegisterModel indexed;
+    QAbstractItemModelTester tester(&indexed, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    indexed.loadIndex(transactions.registerIndex(account.id), &transactions, newestFirst);
+
+    QCOMPARE(indexed.rowCount(), 601); // 599 transactions, the opening row, the blank row
+    QCOMPARE(indexed.rowCount(), whole.rowCount());
+    QCOMPARE(indexed.blankRow(), whole.blankRow());
+    for (int row = 0; row < whole.rowCount(); ++row) {
+        for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+            for (int role : {int(Qt::DisplayRole), int(Qt::EditRole), int(Qt::ForegroundRole)})
+                QCOMPARE(indexed.index(row, column).data(role), whole.index(row, column).data(role));
+        }
+        QCOMPARE(indexed.flags(indexed.index(row, 0)), whole.flags(whole.index(row, 0)));
+    }
+    QCOMPARE(indexed.rowOfTransaction(middleId), whole.rowOfTransaction(middleId));
+    QCOMPARE(indexed.rowOfTransaction(deletedId), -1);
+    QCOMPARE(indexed.accountBalance(account.startingBalance), transactions.balance(account.id));
 }
 
 QTEST_MAIN(TestRegisterModel)

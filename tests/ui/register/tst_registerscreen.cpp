@@ -37,13 +37,16 @@ private slots:
     void refusesAnEmptyPayeeOrAmountWithHints_data();
     void refusesAnEmptyPayeeOrAmountWithHints();
     void zeroAmountIsSavedAsADeposit();
+    void yenAmountsAreWholeYen();
     void autofillsFromTheLastTransactionOfThePayee();
     void autofillDoesNotTouchAnExistingRow();
+    void autofillKeepsAMemoTypedInTheTwoLineEditor();
     void commitsATransferWithBothLegs();
     void refusesTransfers_data();
     void refusesTransfers();
     void editingARowRecomputesTheRunningBalances();
     void editingATransferKeepsTheOtherLegInStep();
+    void editingARowIntoATransferAddsTheOtherLeg();
     void deletingOneLegOfATransferDeletesBoth();
     void deleteQuestionUsesTheAccountCurrency();
     void deleteOnTheBlankRowClearsTheFields();
@@ -251,6 +254,33 @@ void TestRegisterScreen::zeroAmountIsSavedAsADeposit()
     QCOMPARE(f.cell(0, RegisterModel::PaymentColumn), QString());
 }
 
+void TestRegisterScreen::yenAmountsAreWholeYen()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString yen = f.addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    QVERIFY(f.open(yen));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Ramen"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("12.50"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Enter a valid amount"));
+    QVERIFY(f.transactions()->byAccount(yen).isEmpty());
+
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("1,500"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = f.transactions()->byAccount(yen);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().amount, Money(-1500));
+    QCOMPARE(f.cell(0, RegisterModel::PaymentColumn), QStringLiteral("1,500"));
+    QCOMPARE(f.screen()->balanceText(), QStringLiteral("-¥1,500"));
+}
+
 void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
 {
     RegisterFixture &f = *m_fixture;
@@ -310,11 +340,34 @@ void TestRegisterScreen::autofillDoesNotTouchAnExistingRow()
     QCOMPARE(f.model()->pendingEdit().category, QString());
 }
 
+void TestRegisterScreen::autofillKeepsAMemoTypedInTheTwoLineEditor()
+{
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), true);
+    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125, QStringLiteral("Electric"),
+                     QStringLiteral("February bill"));
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Power Co"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("memoEdit"));
+    f.type(QStringLiteral("March bill"));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), RegisterModel::CategoryColumn);
+    QCOMPARE(f.model()->pendingEdit().memo, QStringLiteral("March bill"));
+    QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("81.25"));
+    QCOMPARE(f.model()->pendingEdit().category, QStringLiteral("Electric"));
+}
+
 void TestRegisterScreen::commitsATransferWithBothLegs()
 {
     RegisterFixture &f = *m_fixture;
     const QString savings = f.addAccount(QStringLiteral("Savings"));
     QVERIFY(f.open(m_checking));
+    // The main window reloads the register on every change; the two legs still cost one load.
+    connect(f.transactions(), &TransactionRepository::transactionsChanged, f.screen(), &RegisterScreen::reload);
+    QSignalSpy loads(f.model(), &QAbstractItemModel::modelReset);
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("[Transfer] Savings"));
@@ -326,6 +379,7 @@ void TestRegisterScreen::commitsATransferWithBothLegs()
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("c"));
     f.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(loads.count(), 1);
 
     const QList<Transaction> checking = f.transactions()->byAccount(m_checking);
     const QList<Transaction> other = f.transactions()->byAccount(savings);
@@ -437,6 +491,29 @@ void TestRegisterScreen::editingATransferKeepsTheOtherLegInStep()
     QCOMPARE(f.transactions()->byAccount(savings).first().amount, Money(7500));
 }
 
+void TestRegisterScreen::editingARowIntoATransferAddsTheOtherLeg()
+{
+    RegisterFixture &f = *m_fixture;
+    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    const QString id = f.addTransaction(m_checking, QDate(2024, 4, 2), QStringLiteral("Savings top-up"), -2500);
+    QVERIFY(f.open(m_checking));
+    f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("[Transfer] Savings"));
+    f.press(Qt::Key_Return, Qt::ControlModifier);
+
+    const Transaction edited = *f.transactions()->findById(id);
+    QCOMPARE(edited.payee, QStringLiteral("Transfer to Savings"));
+    const QList<Transaction> other = f.transactions()->byAccount(savings);
+    QCOMPARE(other.size(), 1);
+    QCOMPARE(other.first().amount, Money(2500));
+    QCOMPARE(other.first().date, QDate(2024, 4, 2));
+    QCOMPARE(other.first().transferLinkId, id);
+    QCOMPARE(edited.transferLinkId, other.first().id);
+    QCOMPARE(edited.transferDestAccountId, savings);
+}
+
 void TestRegisterScreen::deletingOneLegOfATransferDeletesBoth()
 {
     RegisterFixture &f = *m_fixture;
@@ -507,13 +584,16 @@ void TestRegisterScreen::tabMovesThroughTheOneLineLayout()
         QCOMPARE(f.currentColumn(), column);
         QVERIFY(f.view()->isAncestorOf(f.focus()));
     }
-    // Tab on Clr does nothing: the editor stays open there.
+    // Tab on Clr does nothing: the cell stays current and open for typing.
     QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::ClearedColumn));
+    QVERIFY(f.view()->editorAt(f.view()->currentIndex()));
+    QCOMPARE(f.focus(), f.view()->editorAt(f.view()->currentIndex()));
     const QList<int> back = {6, 5, 4, 3, 2, 1, 0, 0};
     for (const int column : back) {
         f.press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(f.currentColumn(), column);
     }
+    QVERIFY(qobject_cast<SmartDateEdit *>(f.focus()));
 }
 
 void TestRegisterScreen::tabMovesThroughTheTwoLineLayout()
