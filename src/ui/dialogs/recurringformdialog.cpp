@@ -55,6 +55,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
     , m_depositButton(new QRadioButton(tr("Deposit"), this))
     , m_payeeEdit(new QLineEdit(this))
     , m_payeeCompleter(new QCompleter(this))
+    , m_payeeModel(new QStringListModel(this))
     , m_amountSpin(new QDoubleSpinBox(this))
     , m_categoryCombo(new QComboBox(this))
     , m_memoEdit(new QLineEdit(this))
@@ -99,6 +100,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
     m_payeeCompleter->setFilterMode(Qt::MatchContains);
     m_payeeCompleter->setCompletionMode(QCompleter::PopupCompletion);
     m_payeeCompleter->setMaxVisibleItems(10);
+    m_payeeCompleter->setModel(m_payeeModel);
     m_payeeEdit->setCompleter(m_payeeCompleter);
 
     m_amountSpin->setRange(0, 99999999.99);
@@ -177,7 +179,7 @@ void RecurringFormDialog::onAccountChanged()
 {
     if (m_accountCombo->currentData().toString().isEmpty())
         return;
-    m_payeeCompleter->setModel(new QStringListModel(m_appState->transactionRepository()->payees(), m_payeeCompleter));
+    m_payeeModel->setStringList(m_appState->transactionRepository()->payees());
 }
 
 void RecurringFormDialog::selectCategory(const QString &categoryId)

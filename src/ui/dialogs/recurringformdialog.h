@@ -12,6 +12,7 @@ class QDateEdit;
 class QDoubleSpinBox;
 class QLineEdit;
 class QRadioButton;
+class QStringListModel;
 
 // The form of one recurring schedule: new (the default), edit (setRecurring) or memorize
 // (setSeed: filled from a register transaction, saved as a new schedule). After acceptance the
@@ -48,6 +49,7 @@ private:
     QRadioButton *m_depositButton;
     QLineEdit *m_payeeEdit;
     QCompleter *m_payeeCompleter;
+    QStringListModel *m_payeeModel;
     QDoubleSpinBox *m_amountSpin;
     QComboBox *m_categoryCombo;
     QLineEdit *m_memoEdit;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -71,6 +72,7 @@ void TestRecurringFormDialog::newFormFromTheKeyboard()
     state.addAccount(QStringLiteral("Checking"));
     const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
     const Category food = state.addCategory(QStringLiteral("Food"));
+    state.addTransaction(savings.id, QDate(2026, 1, 2), QStringLiteral("Gym Corp"), -3000);
     RecurringFormDialog form(state.get());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -86,6 +88,11 @@ void TestRecurringFormDialog::newFormFromTheKeyboard()
     typeInto(child<QDoubleSpinBox>(&form, "amountSpin"), QStringLiteral("1234.56"));
     typeInto(child<QComboBox>(&form, "categoryCombo")->lineEdit(), QStringLiteral("food"));
     typeInto(child<QLineEdit>(&form, "memoEdit"), QStringLiteral("monthly fee"));
+
+    // Payees of every account are offered, matched anywhere in the name.
+    QCompleter *completer = child<QLineEdit>(&form, "payeeEdit")->completer();
+    QCOMPARE(completer->model()->rowCount(), 1);
+    QCOMPARE(completer->filterMode(), Qt::MatchContains);
 
     const RecurringTransaction result = form.recurring();
     QVERIFY(!result.id.isEmpty());
