@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QLocale>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -162,6 +163,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
     form->addRow(m_activeCheck);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_okButton = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
@@ -169,14 +171,24 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
     layout->addWidget(buttons);
 
     connect(m_accountCombo, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::onAccountChanged);
+    connect(m_payeeEdit, &QLineEdit::textChanged, this, &RecurringFormDialog::updateOkButton);
     onAccountChanged();
+    updateOkButton();
     m_payeeEdit->setFocus();
 }
 
 RecurringFormDialog::~RecurringFormDialog() = default;
 
+// A schedule needs an account to post into and a payee to show in the list.
+void RecurringFormDialog::updateOkButton()
+{
+    m_okButton->setEnabled(!m_accountCombo->currentData().toString().isEmpty()
+                           && !m_payeeEdit->text().trimmed().isEmpty());
+}
+
 void RecurringFormDialog::onAccountChanged()
 {
+    updateOkButton();
     if (m_accountCombo->currentData().toString().isEmpty())
         return;
     m_payeeModel->setStringList(m_appState->transactionRepository()->payees());

@@ -11,6 +11,7 @@ class QCompleter;
 class QDateEdit;
 class QDoubleSpinBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QStringListModel;
 
@@ -36,6 +37,7 @@ public:
 private:
     void fill(const RecurringTransaction &recurring);
     void onAccountChanged();
+    void updateOkButton();
     void selectCategory(const QString &categoryId);
     QString selectedCategoryId() const;
 
@@ -59,4 +61,5 @@ private:
     QDateEdit *m_endDateEdit;
     QCheckBox *m_autoPostCheck;
     QCheckBox *m_activeCheck;
+    QPushButton *m_okButton = nullptr;
 };

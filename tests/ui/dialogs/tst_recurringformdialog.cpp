@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -81,10 +83,16 @@ void TestRecurringFormDialog::newFormFromTheKeyboard()
     QVERIFY(child<QCheckBox>(&form, "activeCheck")->isChecked());
     QVERIFY(!child<QCheckBox>(&form, "autoPostCheck")->isChecked());
 
+    // No payee yet: nothing to save.
+    auto *ok = form.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QVERIFY(!ok->isEnabled());
     auto *account = child<QComboBox>(&form, "accountCombo");
     account->setFocus();
     QTest::keyClick(account, Qt::Key_Down);
+    typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("   "));
+    QVERIFY(!ok->isEnabled());
     typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("  Gym  "));
+    QVERIFY(ok->isEnabled());
     typeInto(child<QDoubleSpinBox>(&form, "amountSpin"), QStringLiteral("1234.56"));
     typeInto(child<QComboBox>(&form, "categoryCombo")->lineEdit(), QStringLiteral("food"));
     typeInto(child<QLineEdit>(&form, "memoEdit"), QStringLiteral("monthly fee"));
