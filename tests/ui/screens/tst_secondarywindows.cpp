@@ -1,6 +1,9 @@
 #include "app/mainwindow.h"
 
 #include "app/guitesthelpers.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/payeescreen.h"
@@ -10,6 +13,8 @@
 #include "ui/screens/settingsscreen.h"
 
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTableView>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -23,6 +28,8 @@ private slots:
     void showFunctions();
     void shortcutsOpenTheirWindows_data();
     void shortcutsOpenTheirWindows();
+    void searchResultOpensItsRegister();
+    void payeeRenameReloadsTheRegister();
 };
 
 using ShowFunction = void (MainWindow::*)();
@@ -132,6 +139,48 @@ void TestSecondaryWindows::shortcutsOpenTheirWindows()
     QVERIFY(screen(window)->isVisible());
     if (auto *search = qobject_cast<SearchScreen *>(screen(window)))
         QCOMPARE(search->focusWidget(), search->findChild<QLineEdit *>(QStringLiteral("queryEdit")));
+}
+
+void TestSecondaryWindows::searchResultOpensItsRegister()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
+    const Transaction target = state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("Bookshop"), -200);
+    MainWindow window(state.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.selectAccount(checking.id);
+    window.showSearchWindow();
+    SearchScreen *search = window.searchScreen();
+    search->performSearch();
+    const int row = 0; // newest first: the bookshop
+    const QRect cell = search->view()->visualRect(search->model()->index(row, RegisterModel::PayeeColumn));
+    QTest::mouseClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(window.registerScreen()->accountId(), visa.id);
+    const QModelIndex current = window.registerScreen()->view()->currentIndex();
+    QCOMPARE(window.registerScreen()->model()->registerRow(current.row())->transaction.id, target.id);
+}
+
+void TestSecondaryWindows::payeeRenameReloadsTheRegister()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("AMZN"), -100);
+    MainWindow window(state.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.selectAccount(checking.id);
+    window.showPayeesWindow();
+    PayeeScreen *payees = window.payeeScreen();
+    payees->list()->item(0)->setSelected(true);
+    payees->findChild<QLineEdit *>(QStringLiteral("renameEdit"))->setText(QStringLiteral("Amazon"));
+    whenModalShown([](QWidget *modal) { pressInModal(modal, Qt::Key_Return); });
+    payees->onRename();
+    RegisterModel *model = window.registerScreen()->model();
+    QCOMPARE(model->index(0, RegisterModel::PayeeColumn).data().toString(), QStringLiteral("Amazon"));
 }
 
 QTEST_MAIN(TestSecondaryWindows)
