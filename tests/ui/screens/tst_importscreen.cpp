@@ -27,6 +27,7 @@ private slots:
     void switchingToCsvDropsTheQifChoice();
     void csvPreviewFollowsTheDelimiter();
     void csvWithTwoColumnsPreselectsNothing();
+    void tabSeparatedBankExportIsDetected();
     void csvImportCountsDuplicates();
     void noTargetAccountCancelledImportsNothing();
 };
@@ -227,6 +228,23 @@ void TestImportScreen::csvWithTwoColumnsPreselectsNothing()
     QCOMPARE(child<QComboBox>(&screen, "payeeColumnCombo")->currentIndex(), 0);
     QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentIndex(), 0);
     QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->count(), 2);
+}
+
+void TestImportScreen::tabSeparatedBankExportIsDetected()
+{
+    const QString path = qEnvironmentVariable("ZIMBREL_CORPUS_DIR")
+                         + QStringLiteral("/csv/bank2ynab/test_delimiter_tab.csv");
+    if (!QFile::exists(path))
+        QSKIP("the import corpus is not available");
+    TestState state;
+    ImportScreen screen(state.get());
+    screen.chooseCsvFile(path);
+    QCOMPARE(child<QComboBox>(&screen, "delimiterCombo")->currentText(), QStringLiteral("Auto (Tab)"));
+    QCOMPARE(screen.effectiveDelimiter(), QLatin1Char('\t'));
+    auto *preview = child<QTableWidget>(&screen, "previewTable");
+    QCOMPARE(preview->columnCount(), 5);
+    QCOMPARE(preview->rowCount(), 5);
+    QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("18.09.2017"));
 }
 
 void TestImportScreen::csvImportCountsDuplicates()
