@@ -92,6 +92,8 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     m_debounce->setInterval(300);
     connect(m_debounce, &QTimer::timeout, this, &SearchScreen::performSearch);
     connect(m_queryEdit, &QLineEdit::textChanged, m_debounce, qOverload<>(&QTimer::start));
+    // Enter does not wait for the debounce; a search already due is not run twice.
+    connect(m_queryEdit, &QLineEdit::returnPressed, this, &SearchScreen::performSearch);
     const auto filterChanged = [this] {
         if (!m_refilling)
             performSearch();

@@ -69,6 +69,14 @@ void TestSearchScreen::typingRunsOneSearchPerBurst()
     QTRY_COMPARE(searches.count(), 1);
     QCOMPARE(searches.first().first().toInt(), 1);
     QCOMPARE(payees(screen.model()), QStringList{QStringLiteral("Grocer")});
+
+    // Enter searches at once, without waiting for the debounce.
+    auto *query = child<QLineEdit>(&screen, "queryEdit");
+    query->selectAll();
+    QTest::keyClicks(query, QStringLiteral("garage"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(searches.count(), 2);
+    QCOMPARE(payees(screen.model()), QStringList{QStringLiteral("Garage")});
 }
 
 void TestSearchScreen::filtersNarrowTheResults()
