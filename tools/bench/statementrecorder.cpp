@@ -1,6 +1,8 @@
 #include "statementrecorder.h"
 
 #include <QSqlDriver>
+#include <QDebug>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -34,7 +36,9 @@ int StatementRecorder::trace(unsigned type, void *context, void *statement, void
         return 0;
     auto recorder = static_cast<StatementRecorder *>(context);
     char *expanded = sqlite3_expanded_sql(static_cast<sqlite3_stmt *>(statement));
-    if (expanded) {
+    // Statements run from inside another (triggers, virtual tables) are traced as "-- " comments;
+    // they are replayed as part of their outer statement.
+    if (expanded && qstrncmp(expanded, "--", 2) != 0) {
         recorder->m_statements.append(QString::fromUtf8(expanded));
         sqlite3_free(expanded);
     }
@@ -48,8 +52,10 @@ qint64 StatementRecorder::replay(const QSqlDatabase &database, const QStringList
     for (const QString &sql : statements) {
         QSqlQuery query(database);
         query.setForwardOnly(true);
-        if (!query.exec(sql))
+        if (!query.exec(sql)) {
+            qWarning().noquote() << "replay failed:" << sql.left(300) << query.lastError().text();
             return -1;
+        }
         const int columns = query.record().count();
         while (query.next()) {
             ++rows;
