@@ -2,7 +2,9 @@
 
 #include "data/database.h"
 #include "data/datetext.h"
+#include "data/categoryrepository.h"
 #include "data/identifiers.h"
+#include "services/categoryservice.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -394,13 +396,26 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
             return failWith(query);
     }
 
-    // Categories carry the same ids the default seeding would give them, so a generated database
-    // looks like one that grew in the app.
-    QHash<QString, QString> categoryIds;
-    query.prepare(QStringLiteral("INSERT OR IGNORE INTO categories (id, name, category_type, parent_id, "
-                                 "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?)"));
+    // The default categories as the app seeds them, then whatever the data uses beyond them.
+    QHash<QString, QString> categoryIds; // "Parent:Child" or top-level name → id
+    {
+        CategoryRepository repository(&database);
+        CategoryService(&repository).ensureDefaults();
+        QHash<QString, Category> byId;
+        const QList<Category> all = repository.all();
+        for (const Category &category : all)
+            byId.insert(category.id, category);
+        for (const Category &category : all) {
+            const QString parent = byId.value(category.parentId).name;
+            categoryIds.insert(parent.isEmpty() ? category.name : parent + QLatin1Char(':') + category.name, category.id);
+        }
+    }
+    query.prepare(QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) "
+                                 "VALUES (?, ?, ?, ?, ?, ?)"));
     const QStringList incomeNames{QStringLiteral("Salary"), QStringLiteral("Refunds"), QStringLiteral("Interest Income")};
-    for (const QString &path : data.categories) {
+    const auto ensureCategory = [&](const QString &path) -> bool {
+        if (categoryIds.contains(path))
+            return true;
         const QString parent = path.section(QLatin1Char(':'), 0, 0);
         const QString child = path.section(QLatin1Char(':'), 1);
         const CategoryType type = incomeNames.contains(parent) ? CategoryType::Income : CategoryType::Expense;
@@ -416,7 +431,7 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
                 query.addBindValue(now);
                 query.addBindValue(now);
                 if (!query.exec())
-                    return failWith(query);
+                    return false;
                 categoryIds.insert(parent, parentId);
             }
         }
@@ -429,8 +444,13 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
         query.addBindValue(now);
         query.addBindValue(now);
         if (!query.exec())
-            return failWith(query);
+            return false;
         categoryIds.insert(path, id);
+        return true;
+    };
+    for (const QString &path : data.categories) {
+        if (!ensureCategory(path))
+            return failWith(query);
     }
 
     QSqlQuery split(db);
