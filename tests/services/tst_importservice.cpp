@@ -593,18 +593,18 @@ void TestImportService::golden()
     QFETCH(QString, folder);
     QFile caseFile(folder + QStringLiteral("/case.json"));
     QVERIFY(caseFile.open(QIODevice::ReadOnly));
-    const QJsonObject spec = QJsonDocument::fromJson(caseFile.readAll()).object();
-    QVERIFY(!spec.isEmpty());
+    const QJsonObject caseDefinition = QJsonDocument::fromJson(caseFile.readAll()).object();
+    QVERIFY(!caseDefinition.isEmpty());
 
     QHash<QString, QString> accountIds;
     QHash<QString, QString> accountNames;
-    for (const QJsonValue &name : spec.value(QStringLiteral("accounts")).toArray()) {
+    for (const QJsonValue &name : caseDefinition.value(QStringLiteral("accounts")).toArray()) {
         const QString id = addAccount(name.toString());
         accountIds.insert(name.toString(), id);
         accountNames.insert(id, name.toString());
     }
     int step = 0;
-    for (const QJsonValue &stepValue : spec.value(QStringLiteral("steps")).toArray()) {
+    for (const QJsonValue &stepValue : caseDefinition.value(QStringLiteral("steps")).toArray()) {
         ++step;
         const QJsonObject stepObject = stepValue.toObject();
         QStringList files;
@@ -634,7 +634,7 @@ void TestImportService::golden()
                                          QString::fromUtf8(QJsonDocument(actual).toJson(QJsonDocument::Compact)))));
     }
 
-    const QJsonObject expectedRows = spec.value(QStringLiteral("rows")).toObject();
+    const QJsonObject expectedRows = caseDefinition.value(QStringLiteral("rows")).toObject();
     QStringList names = accountIds.keys();
     std::sort(names.begin(), names.end());
     QCOMPARE(expectedRows.keys(), names);
