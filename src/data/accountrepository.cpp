@@ -181,13 +181,9 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &entri
 
 int AccountRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"));
-    if (!query.exec()) {
-        logFailure("AccountRepository::markAllPendingForResync", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+    const int changed = executeCounting(m_database,
+        QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"),
+        {}, "AccountRepository::markAllPendingForResync");
     if (changed > 0)
         emit accountsChanged();
     return changed;

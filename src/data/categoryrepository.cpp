@@ -168,14 +168,10 @@ bool CategoryRepository::restore(const QString &id)
 
 int CategoryRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
-                       "'pending'"));
-    if (!query.exec()) {
-        logFailure("CategoryRepository::markAllPendingForResync", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "'pending'"),
+        {}, "CategoryRepository::markAllPendingForResync");
     if (changed > 0)
         emit categoriesChanged();
     return changed;

@@ -132,18 +132,11 @@ bool ReconciliationRepository::update(const Reconciliation &reconciliation)
 
 int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
-                       "account_id = ? AND deleted_at IS NULL"));
     const QString now = timestampToText(currentTimestamp());
-    query.addBindValue(now);
-    query.addBindValue(now);
-    query.addBindValue(accountId);
-    if (!query.exec()) {
-        logFailure("ReconciliationRepository::softDeleteByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+    const int changed = executeCounting(m_database,
+        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at IS NULL"),
+        {now, now, accountId}, "ReconciliationRepository::softDeleteByAccount");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
@@ -151,17 +144,10 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 
 int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
-                       "account_id = ? AND deleted_at >= ?"));
-    query.addBindValue(timestampToText(currentTimestamp()));
-    query.addBindValue(accountId);
-    query.addBindValue(cutOff);
-    if (!query.exec()) {
-        logFailure("ReconciliationRepository::restoreByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "account_id = ? AND deleted_at >= ?"),
+        {timestampToText(currentTimestamp()), accountId, cutOff}, "ReconciliationRepository::restoreByAccount");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
@@ -169,14 +155,10 @@ int ReconciliationRepository::restoreByAccount(const QString &accountId, const Q
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status "
-                       "!= 'pending'"));
-    if (!query.exec()) {
-        logFailure("ReconciliationRepository::markAllPendingForResync", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "!= 'pending'"),
+        {}, "ReconciliationRepository::markAllPendingForResync");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;

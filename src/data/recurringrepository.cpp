@@ -174,18 +174,11 @@ bool RecurringRepository::softDelete(const QString &id)
 
 int RecurringRepository::softDeleteByAccount(const QString &accountId)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
-                       "WHERE account_id = ? AND deleted_at IS NULL"));
     const QString now = timestampToText(currentTimestamp());
-    query.addBindValue(now);
-    query.addBindValue(now);
-    query.addBindValue(accountId);
-    if (!query.exec()) {
-        logFailure("RecurringRepository::softDeleteByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+    const int changed = executeCounting(m_database,
+        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+                       "WHERE account_id = ? AND deleted_at IS NULL"),
+        {now, now, accountId}, "RecurringRepository::softDeleteByAccount");
     if (changed > 0)
         emit recurringChanged();
     return changed;
@@ -193,17 +186,10 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
-                       "WHERE account_id = ? AND deleted_at >= ?"));
-    query.addBindValue(timestampToText(currentTimestamp()));
-    query.addBindValue(accountId);
-    query.addBindValue(cutOff);
-    if (!query.exec()) {
-        logFailure("RecurringRepository::restoreByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "WHERE account_id = ? AND deleted_at >= ?"),
+        {timestampToText(currentTimestamp()), accountId, cutOff}, "RecurringRepository::restoreByAccount");
     if (changed > 0)
         emit recurringChanged();
     return changed;
@@ -211,14 +197,10 @@ int RecurringRepository::restoreByAccount(const QString &accountId, const QStrin
 
 int RecurringRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE recurring_transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND "
-                       "sync_status != 'pending'"));
-    if (!query.exec()) {
-        logFailure("RecurringRepository::markAllPendingForResync", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "sync_status != 'pending'"),
+        {}, "RecurringRepository::markAllPendingForResync");
     if (changed > 0)
         emit recurringChanged();
     return changed;

@@ -16,6 +16,18 @@ QSqlQuery prepare(const Database *database, const QString &sql)
     return query;
 }
 
+int executeCounting(const Database *database, const QString &sql, const QVariantList &values, const char *operation)
+{
+    QSqlQuery query = prepare(database, sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        logFailure(operation, query);
+        return 0;
+    }
+    return query.numRowsAffected();
+}
+
 QVariant textOrNull(const QString &text)
 {
     if (text.isEmpty())

@@ -36,6 +36,10 @@ QList<Record> selectRecords(const Database *database, const QString &sql, const 
     return result;
 }
 
+// Runs a write with `values` bound in order. Returns the number of rows it changed, or 0 after
+// logging "<operation> failed:" with the driver text.
+int executeCounting(const Database *database, const QString &sql, const QVariantList &values, const char *operation);
+
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);
 

@@ -425,18 +425,11 @@ bool TransactionRepository::softDelete(const QString &id)
 
 int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
-                       "account_id = ? AND deleted_at IS NULL"));
     const QString now = timestampToText(currentTimestamp());
-    query.addBindValue(now);
-    query.addBindValue(now);
-    query.addBindValue(accountId);
-    if (!query.exec()) {
-        logFailure("TransactionRepository::softDeleteByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+    const int changed = executeCounting(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at IS NULL"),
+        {now, now, accountId}, "TransactionRepository::softDeleteByAccount");
     if (changed > 0)
         emit transactionsChanged(accountId);
     return changed;
@@ -444,17 +437,10 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
-                       "account_id = ? AND deleted_at >= ?"));
-    query.addBindValue(timestampToText(currentTimestamp()));
-    query.addBindValue(accountId);
-    query.addBindValue(cutOff);
-    if (!query.exec()) {
-        logFailure("TransactionRepository::restoreByAccount", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "account_id = ? AND deleted_at >= ?"),
+        {timestampToText(currentTimestamp()), accountId, cutOff}, "TransactionRepository::restoreByAccount");
     if (changed > 0)
         emit transactionsChanged(accountId);
     return changed;
@@ -462,14 +448,10 @@ int TransactionRepository::restoreByAccount(const QString &accountId, const QStr
 
 int TransactionRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database,
+    const int changed = executeCounting(m_database,
         QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
-                       "'pending'"));
-    if (!query.exec()) {
-        logFailure("TransactionRepository::markAllPendingForResync", query);
-        return 0;
-    }
-    const int changed = query.numRowsAffected();
+                       "'pending'"),
+        {}, "TransactionRepository::markAllPendingForResync");
     if (changed > 0)
         emit transactionsChanged(QString());
     return changed;
