@@ -176,7 +176,17 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     });
 }
 
-RegisterScreen::~RegisterScreen() = default;
+RegisterScreen::~RegisterScreen()
+{
+    // The view and delegate outlive this part of the object: hiding the window while QWidget tears
+    // down can close an open editor and move the focus, and their signals must not reach the lambdas
+    // above once RegisterScreen itself is gone.
+    m_delegate->disconnect(this);
+    m_view->disconnect(this);
+    m_view->selectionModel()->disconnect(this);
+    m_view->removeEventFilter(this);
+    m_view->viewport()->removeEventFilter(this);
+}
 
 void RegisterScreen::applyBalanceColor()
 {
