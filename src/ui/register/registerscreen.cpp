@@ -373,44 +373,39 @@ int RegisterScreen::previousVisibleColumn(int column) const
 
 void RegisterScreen::advanceToNextField()
 {
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    writeOpenEditor();
-    const int next = nextVisibleColumn(current.column());
-    if (next < 0) {
-        // The last field: nothing to move to, but the cell stays open for typing.
-        if (!m_view->editorAt(current))
-            openEditorAt(current);
-        return;
-    }
-    const QModelIndex target = current.siblingAtColumn(next);
-    m_view->setCurrentIndex(target);
-    openEditorAt(target);
+    moveToField(true);
 }
 
 void RegisterScreen::advanceToPreviousField()
 {
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    writeOpenEditor();
-    const int previous = previousVisibleColumn(current.column());
-    if (previous < 0) {
-        if (!m_view->editorAt(current))
-            openEditorAt(current);
-        return;
-    }
-    const QModelIndex target = current.siblingAtColumn(previous);
-    m_view->setCurrentIndex(target);
-    openEditorAt(target);
-    if (previous == RegisterModel::PayeeColumn) {
+    const QModelIndex target = moveToField(false);
+    // Backing into the two-line payee cell lands on its memo, the field just left.
+    if (target.isValid() && target.column() == RegisterModel::PayeeColumn) {
         QWidget *editor = m_view->editorAt(target);
         if (editor && editor->objectName() == u"PayeeMemoEditor") {
             if (auto *memoEdit = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
                 memoEdit->setFocus();
         }
     }
+}
+
+QModelIndex RegisterScreen::moveToField(bool forward)
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return {};
+    writeOpenEditor();
+    const int column = forward ? nextVisibleColumn(current.column()) : previousVisibleColumn(current.column());
+    if (column < 0) {
+        // The first or last field: nothing to move to, but the cell stays open for typing.
+        if (!m_view->editorAt(current))
+            openEditorAt(current);
+        return {};
+    }
+    const QModelIndex target = current.siblingAtColumn(column);
+    m_view->setCurrentIndex(target);
+    openEditorAt(target);
+    return target;
 }
 
 bool RegisterScreen::focusNextPrevChild(bool next)

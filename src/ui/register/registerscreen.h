@@ -59,6 +59,9 @@ public slots:
     void copyFromAbove();
     void advanceToNextField();
     void advanceToPreviousField();
+    // Writes the open editor and opens the next or previous visible field of the current row;
+    // the index moved to, or an invalid one when there was none to move to.
+    QModelIndex moveToField(bool forward);
     void startEditingRow(int row);
     void newTransactionDialog();
 
