@@ -104,7 +104,8 @@ double peakMegabytes()
     return 0;
 }
 
-// The services over one open database, as the app composes them.
+// The services over one open database, as the app composes them. Members go in reverse order, so
+// the database is closed last.
 struct Stack
 {
     std::unique_ptr<Database> database;
@@ -132,19 +133,6 @@ struct Stack
                                                         splitLines.get());
         reportService = std::make_unique<ReportService>(database.get());
         backupService = std::make_unique<BackupService>(database.get());
-    }
-    ~Stack()
-    {
-        // The repositories hold no connection of their own; the database goes last.
-        backupService.reset();
-        reportService.reset();
-        importService.reset();
-        categoryService.reset();
-        splitLines.reset();
-        categories.reset();
-        transactions.reset();
-        accounts.reset();
-        database.reset();
     }
 };
 
@@ -246,7 +234,6 @@ private:
     ImportTarget freshTarget(const QifParseResult &parsed)
     {
         ImportTarget target;
-        target.stack.reset();
         target.directory = std::make_unique<QTemporaryDir>();
         target.stack = std::make_unique<Stack>(target.directory->filePath(QStringLiteral("zimbrel.db")));
         int order = 0;
@@ -279,6 +266,7 @@ private:
         if (!reimport) {
             figure.floorName = QStringLiteral("staged INSERT ... SELECT");
             figure.floorSeconds = medianTime(
+                // The old target goes first: there is one database connection at a time.
                 m_runs, [&] { target = {}; target = freshTarget(parsed); },
                 [&] { insertFloor(target, parsed, true); });
             figure.secondFloorName = QStringLiteral("row-by-row INSERT");
