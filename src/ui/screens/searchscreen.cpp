@@ -80,8 +80,22 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->setVisible(false);
-    m_view->horizontalHeader()->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
-    m_view->horizontalHeader()->setSectionResizeMode(RegisterModel::CategoryColumn, QHeaderView::Stretch);
+    m_view->setWordWrap(false);
+    // Payee and category take what the narrow columns leave; left at their default widths, the
+    // dates and amounts would squeeze them to a few letters in the default window.
+    QHeaderView *columns = m_view->horizontalHeader();
+    const struct
+    {
+        int column;
+        int width;
+    } widths[] = {{RegisterModel::DateColumn, 92},    {RegisterModel::CheckNumberColumn, 52},
+                  {RegisterModel::MemoColumn, 130},   {RegisterModel::PaymentColumn, 88},
+                  {RegisterModel::DepositColumn, 88}, {RegisterModel::ClearedColumn, 36},
+                  {RegisterModel::BalanceColumn, 88}};
+    for (const auto &entry : widths)
+        columns->resizeSection(entry.column, entry.width);
+    columns->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
+    columns->setSectionResizeMode(RegisterModel::CategoryColumn, QHeaderView::Stretch);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_queryEdit);
