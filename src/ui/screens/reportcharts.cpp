@@ -100,6 +100,22 @@ QCategoryAxis *moneyAxis(double low, double high)
     return axis;
 }
 
+// Labels along `labelEdge` and money along the other edge, attached to every series of the chart.
+void addAxes(QChart *chart, const QStringList &labels, Qt::Alignment labelEdge, double low, double high)
+{
+    auto *labelAxis = new QBarCategoryAxis;
+    labelAxis->append(labels);
+    styleAxis(labelAxis);
+    chart->addAxis(labelAxis, labelEdge);
+    QCategoryAxis *valueAxis = moneyAxis(low, high);
+    chart->addAxis(valueAxis, labelEdge == Qt::AlignBottom ? Qt::AlignLeft : Qt::AlignBottom);
+    const QList<QAbstractSeries *> series = chart->series();
+    for (QAbstractSeries *one : series) {
+        one->attachAxis(labelAxis);
+        one->attachAxis(valueAxis);
+    }
+}
+
 QBarSet *barSet(const QString &label, const QColor &color)
 {
     auto *set = new QBarSet(label);
@@ -196,16 +212,7 @@ QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel,
     chart->addSeries(bars);
     chart->addSeries(net);
 
-    auto *monthAxis = new QBarCategoryAxis;
-    monthAxis->append(months);
-    styleAxis(monthAxis);
-    chart->addAxis(monthAxis, Qt::AlignBottom);
-    QCategoryAxis *valueAxis = moneyAxis(low, high);
-    chart->addAxis(valueAxis, Qt::AlignLeft);
-    for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(bars), static_cast<QAbstractSeries *>(net)}) {
-        series->attachAxis(monthAxis);
-        series->attachAxis(valueAxis);
-    }
+    addAxes(chart, months, Qt::AlignBottom, low, high);
     return chart;
 }
 
@@ -239,14 +246,7 @@ QChart *yearOverYearChart(const QList<YearOverYearRow> &rows)
     bars->append(first);
     bars->append(second);
     chart->addSeries(bars);
-    auto *categoryAxis = new QBarCategoryAxis;
-    categoryAxis->append(categories);
-    styleAxis(categoryAxis);
-    chart->addAxis(categoryAxis, Qt::AlignLeft);
-    QCategoryAxis *valueAxis = moneyAxis(low, high);
-    chart->addAxis(valueAxis, Qt::AlignBottom);
-    bars->attachAxis(categoryAxis);
-    bars->attachAxis(valueAxis);
+    addAxes(chart, categories, Qt::AlignLeft, low, high);
     return chart;
 }
 
@@ -273,14 +273,7 @@ QChart *accountSummaryChart(const QList<AccountSummaryRow> &rows)
     bars->append(cleared);
     bars->append(uncleared);
     chart->addSeries(bars);
-    auto *nameAxis = new QBarCategoryAxis;
-    nameAxis->append(names);
-    styleAxis(nameAxis);
-    chart->addAxis(nameAxis, Qt::AlignLeft);
-    QCategoryAxis *valueAxis = moneyAxis(low, high);
-    chart->addAxis(valueAxis, Qt::AlignBottom);
-    bars->attachAxis(nameAxis);
-    bars->attachAxis(valueAxis);
+    addAxes(chart, names, Qt::AlignLeft, low, high);
     return chart;
 }
 
