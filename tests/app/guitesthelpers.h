@@ -25,6 +25,15 @@
 #include <functional>
 #include <memory>
 
+// The named child of a form or screen; the tests name what they drive.
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
 struct TestState
 {
     QTemporaryDir directory;

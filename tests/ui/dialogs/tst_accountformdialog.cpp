@@ -1,3 +1,4 @@
+#include "app/guitesthelpers.h"
 #include "ui/dialogs/accountformdialog.h"
 
 #include "data/datetext.h"
@@ -23,18 +24,6 @@ private slots:
     void accountNumberTakesFourCharacters();
     void editKeepsIdentityAndRefreshesUpdatedTime();
 };
-
-namespace {
-
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
-} // namespace
 
 void TestAccountFormDialog::initTestCase()
 {

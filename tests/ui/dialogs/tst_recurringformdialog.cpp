@@ -30,14 +30,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 RecurringTransaction schedule(const QString &accountId)
 {
     RecurringTransaction recurring;

@@ -30,18 +30,6 @@ private slots:
     void editModeLoadsAndKeepsIdentity();
 };
 
-namespace {
-
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
-} // namespace
-
 void TestTransactionFormDialog::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);

@@ -39,14 +39,6 @@ const char twoAccountsQif[] = "!Option:AutoSwitch\n!Account\nNChecking Main\nTBa
                               "T-45.00\nPGrocer\n^\nD01/06/2026\nT1,000.00\nPEmployer\n^\n!Account\nNVisa Card\n"
                               "TCCard\n^\n!Type:CCard\nD01/07/2026\nT-20.00\nPCafe\n^\n";
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 QString writeFile(const TestState &state, const QString &name, const QByteArray &content)
 {
     const QString path = state.directory.filePath(name);

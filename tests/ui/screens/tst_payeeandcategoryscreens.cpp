@@ -33,14 +33,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 void selectPayees(QListWidget *list, const QStringList &names)
 {
     list->clearSelection();

@@ -38,14 +38,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 bool isTicked(QTableWidget *table, int row)
 {
     return table->item(row, 0)->checkState() == Qt::Checked;

@@ -45,14 +45,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 QTableWidget *widgetTable(ReportsScreen &screen, ReportsScreen::Tab tab)
 {
     return qobject_cast<QTableWidget *>(screen.table(tab));

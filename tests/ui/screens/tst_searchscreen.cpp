@@ -27,14 +27,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 QStringList payees(RegisterModel *model)
 {
     QStringList result;

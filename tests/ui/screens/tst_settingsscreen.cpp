@@ -41,14 +41,6 @@ private slots:
 
 namespace {
 
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 // Types the path into the next file dialog and accepts it; then runs `next`, if any, for the
 // dialog that follows.
 void answerFileDialog(const QString &path, std::function<void()> next = {})
