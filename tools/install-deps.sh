@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ ccache pkg-config
     qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    qt6-translations-l10n libqt6sql6-sqlite qt6-charts-dev libgl-dev
+    qt6-translations-l10n libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-qpa-plugins libxkbcommon-dev
     fonts-dejavu-core sqlite3 libsqlite3-dev zlib1g-dev
 )
