@@ -10,6 +10,7 @@
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/transactionservice.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -28,6 +29,7 @@ struct Storage
         , transactions(database)
         , categories(database)
         , recurring(database)
+        , transactionService(database, &transactions, &accounts, &categories)
     {
         CategoryService(&categories).ensureDefaults();
     }
@@ -36,6 +38,7 @@ struct Storage
     TransactionRepository transactions;
     CategoryRepository categories;
     RecurringRepository recurring;
+    TransactionService transactionService;
 };
 
 QJsonValue textOrNull(const QString &text)
@@ -270,7 +273,8 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     if (!amount)
         return context.usageError(QStringLiteral("malformed amount %1").arg(amountText));
 
-    Transaction transaction;
+    TransactionEntry entry;
+    Transaction &transaction = entry.transaction;
     if (parsed.has(QStringLiteral("--category"))) {
         const QString name = parsed.value(QStringLiteral("--category"));
         const std::optional<Category> category = storage.categories.findByName(name);
@@ -284,10 +288,12 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     transaction.payee = parsed.value(QStringLiteral("--payee"));
     transaction.memo = parsed.value(QStringLiteral("--memo"));
     transaction.amount = *amount;
-    transaction.createdAt = transaction.updatedAt = currentTimestamp();
-    if (!storage.transactions.insert(transaction))
+    if (storage.transactionService.create(entry) != TransactionService::Outcome::Saved)
         return context.fail(QStringLiteral("could not store the transaction"));
-    context.printJson(transactionJson(transaction));
+    const std::optional<Transaction> stored = storage.transactions.findById(transaction.id);
+    if (!stored)
+        return context.fail(QStringLiteral("could not read the stored transaction back"));
+    context.printJson(transactionJson(*stored));
     return 0;
 }
 

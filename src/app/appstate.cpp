@@ -15,6 +15,7 @@
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 #include "thememanager.h"
 
 #include <QDebug>
@@ -58,6 +59,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+    m_transactionService = new TransactionService(m_database, m_transactionRepository, m_accountRepository,
+                                                  m_categoryRepository, this);
     m_reportService = new ReportService(m_database, this);
     m_importService =
         new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);

@@ -17,6 +17,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // The composition root: owns the database and every repository and service for the whole run
 // (as children) and hands out plain pointers. Screens never own what they get from here.
@@ -43,6 +44,7 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    TransactionService *transactionService() const { return m_transactionService; }
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
@@ -68,6 +70,7 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    TransactionService *m_transactionService = nullptr;
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;

@@ -18,6 +18,7 @@
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -634,7 +635,9 @@ void MainWindow::newTransactionForm(const QString &accountId)
     TransactionFormDialog form(m_state, accountId, this);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_state->transactionRepository()->insert(form.transaction());
+    TransactionEntry entry;
+    entry.transaction = form.transaction();
+    m_state->transactionService()->create(entry);
     m_registerScreen->reload();
     m_registerScreen->focusNewEntryRow();
 }
