@@ -8,6 +8,7 @@
 #include "data/identifiers.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
@@ -29,6 +30,7 @@ struct Storage
         , transactions(database)
         , categories(database)
         , recurring(database)
+        , accountService(database, &accounts, &transactions)
         , transactionService(database, &transactions, &accounts, &categories)
     {
         CategoryService(&categories).ensureDefaults();
@@ -38,6 +40,7 @@ struct Storage
     TransactionRepository transactions;
     CategoryRepository categories;
     RecurringRepository recurring;
+    AccountService accountService;
     TransactionService transactionService;
 };
 
@@ -190,14 +193,13 @@ int accounts(CliContext &context, const QStringList &arguments)
 int accountAdd(CliContext &context, const QStringList &arguments)
 {
     const CliArguments parsed(arguments, {QStringLiteral("--type"), QStringLiteral("--currency"),
-                                          QStringLiteral("--starting-balance")});
+                                          QStringLiteral("--starting-balance"), QStringLiteral("--as-of")});
     if (!parsed.isValid())
         return context.usageError(parsed.error());
     if (parsed.positionals().size() != 1 || parsed.positionals().first().trimmed().isEmpty())
         return context.usageError(QStringLiteral("account-add needs exactly one non-empty NAME"));
 
     Account account;
-    account.id = newId();
     account.name = parsed.positionals().first().trimmed();
     if (parsed.has(QStringLiteral("--type"))) {
         const std::optional<AccountType> type = enumFromText<AccountType>(
@@ -228,17 +230,24 @@ int accountAdd(CliContext &context, const QStringList &arguments)
             return context.usageError(QStringLiteral("malformed amount %1").arg(text));
         account.startingBalance = *balance;
     }
+    // The app's account form dates the opening balance today unless told otherwise.
+    QDate asOf = QDate::currentDate();
+    if (parsed.has(QStringLiteral("--as-of"))) {
+        asOf = parseDate(parsed.value(QStringLiteral("--as-of")));
+        if (!asOf.isValid()) {
+            return context.usageError(
+                QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(QStringLiteral("--as-of"))));
+        }
+    }
 
     Database *database = context.database();
     if (!database)
         return 1;
     Storage storage(database);
-    const QList<Account> existing = storage.accounts.all();
-    account.sortOrder = existing.isEmpty() ? 0 : existing.last().sortOrder + 1;
-    account.createdAt = account.updatedAt = currentTimestamp();
-    if (!storage.accounts.insert(account))
+    const std::optional<Account> stored = storage.accountService.createAccount(account, asOf);
+    if (!stored)
         return context.fail(QStringLiteral("could not store the account"));
-    context.printJson(accountJson(account, account.startingBalance));
+    context.printJson(accountJson(*stored, storage.transactions.balance(stored->id)));
     return 0;
 }
 
@@ -383,8 +392,11 @@ QList<CliCommand> storageCommands()
 {
     return {
         {QStringLiteral("accounts"), QString(), QStringLiteral("List the accounts with their current balance"), accounts},
-        {QStringLiteral("account-add"), QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT]"),
-         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00"), accountAdd},
+        {QStringLiteral("account-add"),
+         QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT [--as-of yyyy-MM-dd]]"),
+         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00, stored as an "
+                        "\"Opening Balance\" transaction dated --as-of (today by default)"),
+         accountAdd},
         {QStringLiteral("tx-add"),
          QStringLiteral("ACCOUNT_ID --date yyyy-MM-dd --payee P --amount AMOUNT [--memo M] [--category NAME]"),
          QStringLiteral("Add a transaction; a negative AMOUNT is a payment"), transactionAdd},

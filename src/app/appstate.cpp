@@ -10,6 +10,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
@@ -56,6 +57,7 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);

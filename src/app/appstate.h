@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -42,6 +43,7 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    AccountService *accountService() const { return m_accountService; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
     TransactionService *transactionService() const { return m_transactionService; }
@@ -68,6 +70,7 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    AccountService *m_accountService = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
     TransactionService *m_transactionService = nullptr;

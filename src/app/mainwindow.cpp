@@ -10,12 +10,12 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "services/transactionservice.h"
@@ -670,40 +670,16 @@ void MainWindow::showNewAccountDialog()
     AccountFormDialog form(this);
     if (form.exec() != QDialog::Accepted)
         return;
-    Account account = form.account();
-    if (account.name.isEmpty())
+    const Account entered = form.account();
+    if (entered.name.isEmpty())
         return;
-    // The entered balance becomes an opening transaction, so that it shows in the register, can
-    // be reconciled, and is dated.
-    const Money openingBalance = account.startingBalance;
-    account.startingBalance = 0;
-    // A new account goes to the end of the list, also after the user has reordered it.
-    const QList<Account> existing = m_state->accountRepository()->all();
-    for (const Account &other : existing)
-        account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    // An account without its opening transaction would silently lose the entered balance.
-    SqlTransaction guard(m_state->database()->connection());
-    bool saved = guard.isActive() && m_state->accountRepository()->insert(account);
-    if (saved && openingBalance != 0) {
-        Transaction opening;
-        opening.id = newId();
-        opening.accountId = account.id;
-        opening.date = form.asOfDate();
-        opening.payee = QStringLiteral("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.version = 1;
-        opening.createdAt = currentTimestamp();
-        opening.updatedAt = opening.createdAt;
-        saved = m_state->transactionRepository()->insert(opening);
-    }
-    if (!saved || !guard.commit()) {
-        guard.rollback();
+    const std::optional<Account> account = m_state->accountService()->createAccount(entered, form.asOfDate());
+    if (!account) {
+        m_statusBar->showMessage(tr("The account could not be created"), 5000);
         onAccountsChanged();
         return;
     }
-    selectAccount(account.id);
+    selectAccount(account->id);
 }
 
 void MainWindow::showEditAccountDialog()

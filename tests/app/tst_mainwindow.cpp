@@ -24,13 +24,17 @@
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 class SignedInSession : public CloudSession
@@ -55,6 +59,7 @@ private slots:
     void newAccountWithStartingBalance_data();
     void newAccountWithStartingBalance();
     void refusedOpeningBalanceCreatesNoAccount();
+    void cliAndAppCreateTheSameRows();
     void altDigitSwitchesAccounts();
     void movedRowsStoreTheSortOrder();
     void dragReordersAndStoresTheSortOrder();
@@ -333,6 +338,88 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
 
 // The balance entered at creation lives in the opening transaction, so the edit form shows 0 and
 // saving it does not add the amount a second time.
+namespace {
+
+// Every row of `table` as column → value, without the columns that differ by nature between two
+// databases (ids, the account reference, timestamps).
+QList<QVariantMap> rowsWithoutIdentity(const QSqlDatabase &connection, const QString &table)
+{
+    static const QStringList identity{QStringLiteral("id"), QStringLiteral("account_id"),
+                                      QStringLiteral("created_at"), QStringLiteral("updated_at")};
+    QList<QVariantMap> rows;
+    QSqlQuery query(connection);
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table)))
+        return rows;
+    while (query.next()) {
+        QVariantMap row;
+        const QSqlRecord record = query.record();
+        for (int column = 0; column < record.count(); ++column) {
+            if (!identity.contains(record.fieldName(column)))
+                row.insert(record.fieldName(column), record.value(column));
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+// Regression: zimbrel-cli account-add kept a starting balance on the account, where the app stores
+// it as an "Opening Balance" transaction; the same account looked different in every report.
+void TestMainWindow::cliAndAppCreateTheSameRows()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    whenModalShown([](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Household"));
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Sa"));
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("EUR"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("1234.56"));
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    pressInWindow(&window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(state->accountRepository()->all().size(), 1);
+
+    QTemporaryDir cliDirectory;
+    QProcess cli;
+    cli.start(QStringLiteral(ZIMBREL_CLI_PATH),
+              {QStringLiteral("--data-dir"), cliDirectory.path(), QStringLiteral("account-add"),
+               QStringLiteral("Household"), QStringLiteral("--type"), QStringLiteral("savings"),
+               QStringLiteral("--currency"), QStringLiteral("EUR"), QStringLiteral("--starting-balance"),
+               QStringLiteral("1234.56")});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 0);
+
+    QList<QVariantMap> cliAccounts;
+    QList<QVariantMap> cliTransactions;
+    {
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli"));
+        connection.setDatabaseName(cliDirectory.filePath(QStringLiteral("zimbrel.db")));
+        QVERIFY(connection.open());
+        cliAccounts = rowsWithoutIdentity(connection, QStringLiteral("accounts"));
+        cliTransactions = rowsWithoutIdentity(connection, QStringLiteral("transactions"));
+        connection.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("cli"));
+
+    const QSqlDatabase app = state->database()->connection();
+    const QList<QVariantMap> appAccounts = rowsWithoutIdentity(app, QStringLiteral("accounts"));
+    const QList<QVariantMap> appTransactions = rowsWithoutIdentity(app, QStringLiteral("transactions"));
+    QCOMPARE(appAccounts.size(), 1);
+    QCOMPARE(appAccounts.first().value(QStringLiteral("account_type")).toString(), QStringLiteral("savings"));
+    QCOMPARE(appAccounts.first().value(QStringLiteral("currency")).toString(), QStringLiteral("EUR"));
+    QCOMPARE(appTransactions.size(), 1);
+    QCOMPARE(appTransactions.first().value(QStringLiteral("amount")).toLongLong(), 123456);
+    QCOMPARE(cliAccounts, appAccounts);
+    QCOMPARE(cliTransactions, appTransactions);
+}
+
 void TestMainWindow::editAccountKeepsItsOpeningTransaction()
 {
     TestState state;
