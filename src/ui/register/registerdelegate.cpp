@@ -17,8 +17,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -32,6 +35,14 @@ const char innerEditorProperty[] = "_registerInnerEditor";
 // Marks a completer popup: while it is open it receives the keys, and only the register's Ctrl
 // shortcuts are taken from it; plain keys (Enter, Tab) stay with the completion.
 const char completerPopupProperty[] = "_registerCompleterPopup";
+// Marks the category completer's popup: leaving the cell while it is open takes a completion.
+const char categoryCompleterProperty[] = "_registerCategoryCompleter";
+
+// Keys that leave a cell or close its completion list.
+bool isLeavingKey(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 QFont memoFont(const QFont &base)
 {
@@ -224,6 +235,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         auto *completer = new TabCompleter(combo->model(), combo);
         combo->setCompleter(completer);
         watchCompleterPopup(completer);
+        completer->popup()->setProperty(categoryCompleterProperty, QVariant::fromValue<QObject *>(completer));
         connect(completer, qOverload<const QString &>(&QCompleter::activated), combo,
                 [combo](const QString &text) {
                     const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -446,8 +458,59 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->restore();
 }
 
+void RegisterDelegate::takeCategoryCompletion(QCompleter *completer) const
+{
+    QAbstractItemView *popup = completer->popup();
+    // A combo box makes itself the completer's widget; its line edit is the one typed into.
+    QWidget *widget = completer->widget();
+    auto *combo = qobject_cast<QComboBox *>(widget);
+    if (!combo && widget)
+        combo = qobject_cast<QComboBox *>(widget->parentWidget());
+    if (!combo || !popup->isVisible())
+        return;
+    const QAbstractItemModel *offered = completer->completionModel();
+    const auto offeredText = [&](int row) {
+        return offered->index(row, completer->completionColumn()).data(completer->completionRole()).toString();
+    };
+    QString chosen;
+    if (popup->currentIndex().isValid()) {
+        chosen = offeredText(popup->currentIndex().row());
+    } else {
+        // Nothing highlighted: what was typed when it is offered whole (as a name or "Parent >
+        // Name"), otherwise the first offer.
+        const QString typed = combo->currentText().trimmed();
+        for (int row = 0; row < offered->rowCount() && chosen.isEmpty(); ++row) {
+            const QString text = offeredText(row);
+            if (text.compare(typed, Qt::CaseInsensitive) == 0
+                || text.endsWith(QStringLiteral(" > ") + typed, Qt::CaseInsensitive))
+                chosen = text;
+        }
+        if (chosen.isEmpty() && offered->rowCount() > 0)
+            chosen = offeredText(0);
+    }
+    popup->hide();
+    const int found = combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found < 0)
+        return;
+    combo->setCurrentIndex(found);
+    // The current item may have been this one already, under a text typed over it.
+    combo->setEditText(combo->itemText(found));
+}
+
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && isLeavingKey(static_cast<QKeyEvent *>(event)->key())) {
+        // Leaving the category cell (Tab, Enter, Ctrl+Enter) with its list open takes the
+        // highlighted or best completion rather than a fragment such as "Gro"; the key then goes
+        // on as usual. The list gets the keys first; the line edit when they are sent to it.
+        QCompleter *completer =
+            qobject_cast<QCompleter *>(object->property(categoryCompleterProperty).value<QObject *>());
+        if (auto *edit = qobject_cast<QLineEdit *>(object); !completer && edit && edit->completer()
+            && edit->completer()->popup()->property(categoryCompleterProperty).isValid())
+            completer = edit->completer();
+        if (completer)
+            takeCategoryCompletion(completer);
+    }
     if (object->property(completerPopupProperty).toBool()
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
         && !static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))

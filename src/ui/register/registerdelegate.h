@@ -58,6 +58,8 @@ private:
     QWidget *createPayeeEditor(QWidget *parent, int row) const;
     void watchInnerEditor(QWidget *widget) const;
     void watchCompleterPopup(QCompleter *completer) const;
+    // Puts the highlighted completion, or the best one offered, into the category editor.
+    void takeCategoryCompletion(QCompleter *completer) const;
 
     AppState *m_appState;
     QString m_accountId;

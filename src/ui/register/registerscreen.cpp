@@ -9,12 +9,12 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
-#include "data/categoryrepository.h"
 #include "data/datetext.h"
 #include "data/decimaltext.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "services/categoryservice.h"
 #include "services/transactionservice.h"
 
 #include <QApplication>
@@ -590,18 +590,6 @@ void RegisterScreen::commitCurrentRow()
     if (!date.isValid())
         date = QDate::currentDate();
 
-    QString categoryId = pending.categoryId;
-    const QString categoryText = pending.category.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryRepository *categories = m_appState->categoryRepository();
-        std::optional<Category> category = categories->findByName(categoryText);
-        const qsizetype separator = categoryText.indexOf(QStringLiteral(" > "));
-        if (!category && separator >= 0)
-            category = categories->findByName(categoryText.mid(separator + 3).trimmed());
-        if (category)
-            categoryId = category->id;
-    }
-
     const QString clearedText = pending.cleared.trimmed().toUpper();
     const bool reconciled = clearedText == u"R";
     const bool cleared = reconciled || clearedText == u"C";
@@ -615,6 +603,34 @@ void RegisterScreen::commitCurrentRow()
         if (found == accounts.cend())
             return refuse(tr("Transfer account not found"));
         entry.transferAccountId = found->id;
+    }
+
+    // A typed category name is never dropped: it names a category, or the user decides whether it
+    // becomes one.
+    QString categoryId = pending.categoryId;
+    const QString categoryText = pending.category.trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        CategoryService *categories = m_appState->categoryService();
+        if (const std::optional<Category> category = categories->findByTypedName(categoryText)) {
+            categoryId = category->id;
+        } else {
+            const bool isPayment = !paymentText.isEmpty();
+            const QString question = isPayment
+                ? tr("There is no category \"%1\". Create it as an expense category?").arg(categoryText)
+                : tr("There is no category \"%1\". Create it as an income category?").arg(categoryText);
+            if (QMessageBox::question(this, tr("New Category"), question, QMessageBox::Yes | QMessageBox::No,
+                                      QMessageBox::Yes)
+                != QMessageBox::Yes) {
+                // Back in the category cell with the name as typed, to correct it or pick another.
+                const int row = editingRow == -1 ? m_model->blankRow() : editingRow;
+                const QModelIndex cell = m_model->index(row, RegisterModel::CategoryColumn);
+                m_view->setCurrentIndex(cell);
+                openEditorAt(cell);
+                return;
+            }
+            entry.newCategory =
+                categories->newCategoryFor(categoryText, isPayment ? CategoryType::Expense : CategoryType::Income);
+        }
     }
 
     Transaction &transaction = entry.transaction;

@@ -1,9 +1,12 @@
 #include "registerfixture.h"
 
+#include "services/categoryservice.h"
 #include "ui/register/smartdateedit.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include "app/thememanager.h"
 #include <QLineEdit>
@@ -17,6 +20,19 @@ const QDate march15(2024, 3, 15);
 QList<Transaction> liveTransactions(TransactionRepository *repository, const QString &accountId)
 {
     return repository->byAccount(accountId);
+}
+
+// Keys as the platform delivers them: to the window, which hands them to an open completion list
+// first, as a user's typing would go.
+void typeIntoWindow(RegisterFixture &f, const QString &text)
+{
+    for (const QChar character : text)
+        QTest::keyClick(f.screen()->windowHandle(), character.toLatin1());
+}
+
+void pressInWindow(RegisterFixture &f, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(f.screen()->windowHandle(), key, modifiers);
 }
 
 } // namespace
@@ -65,6 +81,10 @@ private slots:
     void openingBalanceRowCannotBeEditedOrDeleted();
     void clickingACellStartsEditingItsRow();
     void balanceColourFollowsTheTheme();
+    void leavingTheCategoryTakesTheCompletion_data();
+    void leavingTheCategoryTakesTheCompletion();
+    void unknownCategoryIsCreatedOrKept_data();
+    void unknownCategoryIsCreatedOrKept();
 
 private:
     std::unique_ptr<RegisterFixture> m_fixture;
@@ -904,6 +924,130 @@ void TestRegisterScreen::balanceColourFollowsTheTheme()
     QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
     f.state()->themeManager()->setTheme(QStringLiteral("dark"));
     QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #ff8a80;"));
+}
+
+// Regression: "Gro" with Groceries offered, then Tab, saved the row without a category.
+void TestRegisterScreen::leavingTheCategoryTakesTheCompletion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("downPresses"); // highlights in the completion list before leaving
+    QTest::addColumn<bool>("commitFromTheCell"); // Ctrl+Enter in the category cell instead of Tab
+    QTest::addColumn<QString>("expected");       // as the category editor shows it
+    QTest::newRow("fragment with one offer dropped on Tab") << "Gro" << 0 << false << "Groceries";
+    QTest::newRow("lower case fragment") << "dining" << 0 << false << "Dining & Restaurants";
+    QTest::newRow("highlighted second offer") << "Maintenance" << 2 << false << "Transportation > Maintenance";
+    QTest::newRow("a name offered whole beats the first offer") << "Fees" << 0 << false << "Fees";
+    QTest::newRow("fragment dropped on Ctrl+Enter") << "Gro" << 0 << true << "Groceries";
+}
+
+void TestRegisterScreen::leavingTheCategoryTakesTheCompletion()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, downPresses);
+    QFETCH(bool, commitFromTheCell);
+    QFETCH(QString, expected);
+    RegisterFixture &f = *m_fixture;
+    Category fees;
+    fees.id = newId();
+    fees.name = QStringLiteral("Fees");
+    fees.createdAt = fees.updatedAt = currentTimestamp();
+    QVERIFY(f.state()->categoryRepository()->insert(fees));
+    QVERIFY(f.open(m_checking));
+    pressInWindow(f, Qt::Key_Tab);
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Shop"));
+    for (int column = RegisterModel::CategoryColumn; column <= RegisterModel::PaymentColumn; ++column)
+        pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("12"));
+    pressInWindow(f, Qt::Key_Backtab, Qt::ShiftModifier);
+    pressInWindow(f, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), RegisterModel::CategoryColumn);
+    typeIntoWindow(f, typed);
+    auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+    QVERIFY(combo);
+    QTRY_VERIFY(combo->completer()->popup()->isVisible());
+    for (int press = 0; press < downPresses; ++press)
+        pressInWindow(f, Qt::Key_Down);
+    if (commitFromTheCell) {
+        pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    } else {
+        pressInWindow(f, Qt::Key_Tab);
+        QCOMPARE(f.currentColumn(), RegisterModel::MemoColumn);
+        QCOMPARE(f.model()->pendingEdit().category, expected);
+        pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    }
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    const std::optional<Category> category = f.state()->categoryService()->findByTypedName(expected);
+    QVERIFY(category);
+    QCOMPARE(stored.first().categoryId, category->id);
+}
+
+// Regression: a category name that names no category ("Pet Food") was dropped without a word.
+void TestRegisterScreen::unknownCategoryIsCreatedOrKept_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("amountColumn");
+    QTest::addColumn<bool>("create");
+    QTest::addColumn<QString>("name");   // of the created category
+    QTest::addColumn<QString>("parent"); // of the created category; empty for top level
+    QTest::addColumn<CategoryType>("type");
+    QTest::newRow("payment creates an expense category")
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "" << CategoryType::Expense;
+    QTest::newRow("deposit creates an income category")
+        << "Side Gigs" << int(RegisterModel::DepositColumn) << true << "Side Gigs" << "" << CategoryType::Income;
+    QTest::newRow("under a known parent")
+        << "Pets > Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "Pets"
+        << CategoryType::Expense;
+    QTest::newRow("no keeps the editor open and saves nothing")
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << false << "" << "" << CategoryType::Expense;
+}
+
+void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, amountColumn);
+    QFETCH(bool, create);
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(CategoryType, type);
+    RegisterFixture &f = *m_fixture;
+    const int categoriesBefore = f.state()->categoryRepository()->countLive();
+    QVERIFY(f.open(m_checking));
+    pressInWindow(f, Qt::Key_Tab);
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Corner Pet Shop"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, typed);
+    while (f.currentColumn() < amountColumn)
+        pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("30"));
+    f.answerNextQuestion(create ? QMessageBox::Yes : QMessageBox::No);
+    pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    const QString kind = type == CategoryType::Income ? QStringLiteral("income") : QStringLiteral("expense");
+    QCOMPARE(f.lastQuestion(),
+             QStringLiteral("There is no category \"%1\". Create it as an %2 category?").arg(typed, kind));
+
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    if (!create) {
+        QVERIFY(stored.isEmpty());
+        QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore);
+        QCOMPARE(f.view()->currentIndex(), f.model()->index(f.model()->blankRow(), RegisterModel::CategoryColumn));
+        auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+        QVERIFY(combo);
+        QCOMPARE(combo->currentText(), typed);
+        QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Corner Pet Shop"));
+        QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("30"));
+        return;
+    }
+    QCOMPARE(stored.size(), 1);
+    const std::optional<Category> created = f.state()->categoryRepository()->findById(stored.first().categoryId);
+    QVERIFY(created);
+    QCOMPARE(created->name, name);
+    QCOMPARE(created->type, type);
+    const QString parentId = parent.isEmpty() ? QString() : f.state()->categoryRepository()->findByName(parent)->id;
+    QCOMPARE(created->parentId, parentId);
+    QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore + 1);
 }
 
 QTEST_MAIN(TestRegisterScreen)
