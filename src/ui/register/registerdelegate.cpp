@@ -23,6 +23,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,6 +39,8 @@ const char innerEditorProperty[] = "_registerInnerEditor";
 const char completerPopupProperty[] = "_registerCompleterPopup";
 // Marks the category completer's popup: leaving the cell while it is open takes a completion.
 const char categoryCompleterProperty[] = "_registerCategoryCompleter";
+// Marks the Clr editor, which takes only its flag keys.
+const char clearedEditorProperty[] = "_registerClearedEditor";
 
 // Keys that leave a cell or close its completion list.
 bool isLeavingKey(int key)
@@ -262,6 +266,9 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         auto *edit = new RegisterLineEdit(parent);
         edit->setMaxLength(1);
         edit->setAlignment(Qt::AlignCenter);
+        edit->setProperty(clearedEditorProperty, true);
+        // What the flag keys do not decide, pasting for one, is held to the flags too.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[CcRr]?")), edit));
         editor = edit;
         break;
     }
@@ -458,6 +465,22 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->restore();
 }
 
+bool RegisterDelegate::setClearedFlag(QLineEdit *edit, const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    // C cleared, R reconciled, Space neither; each replaces the flag there was. Any other
+    // character is swallowed: "3" is no flag.
+    const QString key = text.toUpper();
+    if (key == u"C" || key == u"R")
+        edit->setText(key);
+    else if (key == u" ")
+        edit->clear();
+    return true;
+}
+
 void RegisterDelegate::takeCategoryCompletion(QCompleter *completer) const
 {
     QAbstractItemView *popup = completer->popup();
@@ -517,6 +540,9 @@ bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
         return false;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_keyHandler
         && m_keyHandler->eventFilter(object, event))
+        return true;
+    if (event->type() == QEvent::KeyPress && object->property(clearedEditorProperty).toBool()
+        && setClearedFlag(static_cast<QLineEdit *>(object), static_cast<QKeyEvent *>(event)))
         return true;
     if (object->property(innerEditorProperty).toBool())
         return false;

@@ -85,6 +85,10 @@ private slots:
     void leavingTheCategoryTakesTheCompletion();
     void unknownCategoryIsCreatedOrKept_data();
     void unknownCategoryIsCreatedOrKept();
+    void ctrlEndLandsOnTheDateOfTheLastRow_data();
+    void ctrlEndLandsOnTheDateOfTheLastRow();
+    void clearedCellTakesOnlyItsFlagKeys_data();
+    void clearedCellTakesOnlyItsFlagKeys();
 
 private:
     std::unique_ptr<RegisterFixture> m_fixture;
@@ -1048,6 +1052,79 @@ void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
     const QString parentId = parent.isEmpty() ? QString() : f.state()->categoryRepository()->findByName(parent)->id;
     QCOMPARE(created->parentId, parentId);
     QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore + 1);
+}
+
+// Regression: Ctrl+End landed on the Clr cell of the blank row instead of where an entry starts.
+void TestRegisterScreen::ctrlEndLandsOnTheDateOfTheLastRow_data()
+{
+    QTest::addColumn<bool>("newestFirst");
+    QTest::addColumn<QString>("payee"); // of the row landed on; empty for the blank row
+    QTest::newRow("oldest first: the blank row") << false << "";
+    QTest::newRow("newest first: the oldest row") << true << "Employer";
+}
+
+void TestRegisterScreen::ctrlEndLandsOnTheDateOfTheLastRow()
+{
+    QFETCH(bool, newestFirst);
+    QFETCH(QString, payee);
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    QVERIFY(f.open(m_checking));
+    f.view()->setCurrentIndex(f.model()->index(1, RegisterModel::PaymentColumn));
+    f.press(Qt::Key_Home, Qt::ControlModifier);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_End, Qt::ControlModifier);
+    const int lastRow = f.model()->rowCount() - 1;
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(lastRow, RegisterModel::DateColumn));
+    const RegisterRow *row = f.model()->registerRow(lastRow);
+    QCOMPARE(row ? row->transaction.payee : QString(), payee);
+}
+
+// Regression: the Clr cell took any character, and "3" was saved as a flag.
+void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("reconciled");
+    QTest::newRow("a digit is no flag") << "3" << "" << false << false;
+    QTest::newRow("a letter other than C or R") << "x" << "" << false << false;
+    QTest::newRow("c clears") << "c" << "C" << true << false;
+    QTest::newRow("R reconciles") << "R" << "R" << true << true;
+    QTest::newRow("r replaces c") << "cr" << "R" << true << true;
+    QTest::newRow("space takes the flag away") << "r " << "" << false << false;
+    QTest::newRow("junk after a flag keeps it") << "c7" << "C" << true << false;
+}
+
+void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(bool, cleared);
+    QFETCH(bool, reconciled);
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Cafe"));
+    for (int column = RegisterModel::CategoryColumn; column <= RegisterModel::PaymentColumn; ++column)
+        f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("4"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), RegisterModel::ClearedColumn);
+    // The first key opens the editor; every key after it goes to the editor.
+    f.type(keys);
+    auto *edit = qobject_cast<QLineEdit *>(f.view()->editorAt(f.view()->currentIndex()));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), shown);
+    f.press(Qt::Key_Return);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().cleared, cleared);
+    QCOMPARE(stored.first().reconciled, reconciled);
 }
 
 QTEST_MAIN(TestRegisterScreen)
