@@ -272,13 +272,15 @@ void MainWindow::setupMenuBar()
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
     fileMenu->addSeparator();
     QAction *import = fileMenu->addAction(tr("&Import..."));
-    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    // Not Ctrl+I: that is the register's "insert new", and the register has the keyboard.
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
     fileMenu->addSeparator();
-    QAction *cloudAccount = fileMenu->addAction(tr("Corvantis &Account..."));
+    // Every item of a menu needs a letter of its own, or Alt+letter reaches only the first of two.
+    QAction *cloudAccount = fileMenu->addAction(tr("&Corvantis Account..."));
     connect(cloudAccount, &QAction::triggered, this, [this] { showCorvantisAccountScreen(0); });
     fileMenu->addSeparator();
-    m_signInAction = fileMenu->addAction(tr("Sign &In..."));
+    m_signInAction = fileMenu->addAction(tr("&Sign In..."));
     connect(m_signInAction, &QAction::triggered, this, [this] {
         m_stack->setCurrentIndex(WelcomePage);
         m_welcomeScreen->setFocus();
@@ -1012,7 +1014,7 @@ void MainWindow::showShortcutsBox()
            "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>Ctrl+N</b></td><td>New "
            "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New account</td></tr><tr><td><b>Ctrl+R</b>"
            "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search transactions</td></tr><tr>"
-           "<td><b>Ctrl+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
+           "<td><b>Ctrl+Shift+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
            "Ctrl+3</b></td><td>Recurring transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
            "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; Alt+9</b></td><td>Switch to "
            "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),

@@ -4,6 +4,7 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
+#include "ui/screens/importscreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
@@ -76,6 +77,9 @@ private slots:
     void listShowsBalancesAndTotal();
     void noSampleItemsWithoutDeveloperMode();
     void sampleDataItemsInDeveloperMode();
+    void importShortcutWorksFromTheRegister();
+    void noMenuSharesAMnemonic_data();
+    void noMenuSharesAMnemonic();
 };
 
 namespace {
@@ -785,6 +789,106 @@ void TestMainWindow::sampleDataItemsInDeveloperMode()
     });
     clear->trigger();
     QCOMPARE(text, QStringLiteral("No sample data to clear."));
+}
+
+// Regression: File › Import had Ctrl+I, which the register takes for "insert new", so the menu's
+// shortcut never worked where the keyboard lives.
+void TestMainWindow::importShortcutWorksFromTheRegister()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    window.selectAccount(checking.id);
+    RegisterTableView *view = window.registerScreen()->view();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view));
+
+    pressInWindow(&window, Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(!window.importScreen());
+    QVERIFY(view->isAncestorOf(QApplication::focusWidget()));
+    pressInWindow(&window, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.importScreen());
+    QTRY_VERIFY(window.importScreen()->isVisible());
+
+    QString shortcuts;
+    whenModalShown([&shortcuts](QWidget *box) {
+        shortcuts = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    for (QAction *menu : window.menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("&Import..."))
+                QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+            if (item->text() == QStringLiteral("&Keyboard Shortcuts"))
+                item->trigger();
+        }
+    }
+    QVERIFY(shortcuts.contains(QStringLiteral("<b>Ctrl+Shift+I</b></td><td>Import</td>")));
+    QVERIFY(shortcuts.contains(QStringLiteral("<b>Ctrl+I</b></td><td>Insert new transaction</td>")));
+    QVERIFY(!shortcuts.contains(QStringLiteral("<b>Ctrl+I</b></td><td>Import</td>")));
+}
+
+namespace {
+
+// The letter after a single "&" in a menu text, upper-cased; a null QChar when there is none.
+QChar mnemonic(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != u'&')
+            continue;
+        if (text.at(i + 1) == u'&') {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toUpper();
+    }
+    return {};
+}
+
+// "<menu>: <item> and <item> share Alt+<letter>" for every clash among `actions`, submenus included.
+QStringList mnemonicClashes(const QString &menu, const QList<QAction *> &actions)
+{
+    QStringList clashes;
+    QHash<QChar, QString> taken;
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QChar letter = mnemonic(action->text());
+        if (!letter.isNull()) {
+            if (taken.contains(letter)) {
+                clashes.append(QStringLiteral("%1: %2 and %3 share Alt+%4")
+                                   .arg(menu, taken.value(letter), action->text(), letter));
+            }
+            taken.insert(letter, action->text());
+        }
+        if (action->menu())
+            clashes += mnemonicClashes(action->text(), action->menu()->actions());
+    }
+    return clashes;
+}
+
+} // namespace
+
+// Two items of one menu on the same letter: Alt+letter picks the first, the other never opens.
+// Hidden items count too (sign in and sign out take turns), and so do the developer items.
+void TestMainWindow::noMenuSharesAMnemonic_data()
+{
+    QTest::addColumn<QByteArray>("developerMode");
+    QTest::newRow("user") << QByteArray();
+    QTest::newRow("developer items") << QByteArray("1");
+}
+
+void TestMainWindow::noMenuSharesAMnemonic()
+{
+    QFETCH(QByteArray, developerMode);
+    qputenv("ZIMBREL_DEV", developerMode);
+    TestState state;
+    MainWindow window(state.get());
+    qunsetenv("ZIMBREL_DEV");
+    const QList<QAction *> menus = window.menuBar()->actions();
+    QCOMPARE(menus.size(), 5);
+    const QStringList clashes = mnemonicClashes(QStringLiteral("menu bar"), menus);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestMainWindow)
