@@ -288,11 +288,32 @@ void RegisterScreen::focusNewEntryRow()
     m_view->setCurrentIndex(m_model->index(m_model->blankRow(), RegisterModel::DateColumn));
 }
 
+void RegisterScreen::closeEditorWithoutWriting()
+{
+    QWidget *editor = m_view->editorAt(m_view->currentIndex());
+    if (!editor)
+        return;
+    m_view->closeEditorQuietly(editor);
+    // The delegate does not announce a quiet close; a reload that waited for the editor runs now.
+    if (m_reloadPending)
+        QTimer::singleShot(0, this, &RegisterScreen::reload);
+}
+
+void RegisterScreen::discardNewEntry()
+{
+    const QModelIndex current = m_view->currentIndex();
+    closeEditorWithoutWriting();
+    m_model->clearPendingEdit();
+    m_model->setPendingEdit(m_model->pendingEdit());
+    const int column = current.isValid() ? current.column() : int(RegisterModel::DateColumn);
+    m_view->setCurrentIndex(m_model->index(m_model->blankRow(), column));
+    m_view->setFocus();
+}
+
 void RegisterScreen::insertNewEntry()
 {
     // Closed without writing: its text belongs to the row being left, not to the new entry.
-    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
-        m_view->closeEditorQuietly(editor);
+    closeEditorWithoutWriting();
     m_model->setEditingRow(-1);
     m_model->clearPendingEdit();
     m_model->setPendingEdit(m_model->pendingEdit());
@@ -513,6 +534,16 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
             return false;
         memorize();
         return true;
+    case Qt::Key_Escape: {
+        // Esc in the blank row gives up the entry being typed; in a stored row it only closes the
+        // editor (the view's own handling), keeping what earlier moves wrote.
+        const QModelIndex current = m_view->currentIndex();
+        if (event->modifiers() != Qt::NoModifier || m_model->editingRow() != -1 || !current.isValid()
+            || !m_model->isBlankRow(current.row()))
+            return false;
+        discardNewEntry();
+        return true;
+    }
     default:
         break;
     }

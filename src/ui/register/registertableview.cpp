@@ -25,6 +25,10 @@ bool RegisterTableView::focusIsInPayeeMemoEditor() const
 
 void RegisterTableView::closeEditorQuietly(QWidget *editor)
 {
+    // As in closeEditor: focus left in a line edit inside the two-line editor would move on to
+    // the next field when the editor is hidden.
+    if (editor && !editor->hasFocus() && editor->isAncestorOf(QApplication::focusWidget()))
+        setFocus();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 

@@ -77,7 +77,10 @@ private slots:
     void clearedToggleFlipsOnlyThatRow();
     void externalChangesKeepTheCursorOnTheEntryRow();
     void switchingAccountsWhileEditingShowsTheNewAccount();
-    void escapeLeavesTheEarlierFieldsAndInsertNewStartsClean();
+    void escapeDiscardsTheEntryAndInsertNewStartsClean();
+    void escapeDiscardsWhatWasTypedInTheBlankRow_data();
+    void escapeDiscardsWhatWasTypedInTheBlankRow();
+    void escapeInAStoredRowOnlyClosesTheEditor();
     void openingBalanceRowCannotBeEditedOrDeleted();
     void clickingACellStartsEditingItsRow();
     void balanceColourFollowsTheTheme();
@@ -847,19 +850,20 @@ void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
     QCOMPARE(f.model()->pendingEdit().payee, QString());
 }
 
-void TestRegisterScreen::escapeLeavesTheEarlierFieldsAndInsertNewStartsClean()
+void TestRegisterScreen::escapeDiscardsTheEntryAndInsertNewStartsClean()
 {
     RegisterFixture &f = *m_fixture;
     f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
-    f.type(QStringLiteral("Kept"));
+    f.type(QStringLiteral("Typed"));
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("Dropped"));
     f.press(Qt::Key_Escape);
-    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Kept"));
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
     QCOMPARE(f.model()->pendingEdit().category, QString());
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, RegisterModel::CategoryColumn));
 
     // Ctrl+I from an open editor on a stored row starts an empty entry; the stored row's text
     // does not leak into it.
@@ -1125,6 +1129,85 @@ void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys()
     QCOMPARE(stored.size(), 1);
     QCOMPARE(stored.first().cleared, cleared);
     QCOMPARE(stored.first().reconciled, reconciled);
+}
+
+// Regression: Esc in the blank row closed only the cell; what was typed before stayed in the row
+// and a later Ctrl+Enter saved it.
+void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow_data()
+{
+    QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<bool>("fromTheCompletionList");
+    QTest::newRow("one-line, in the memo cell") << false << false;
+    QTest::newRow("two-line, in the memo line of the payee cell") << true << false;
+    QTest::newRow("first Esc closes the completion list, the second the entry") << false << true;
+}
+
+void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow()
+{
+    QFETCH(bool, twoLine);
+    QFETCH(bool, fromTheCompletionList);
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), twoLine);
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    const RegisterModel::PendingEdit blank = f.model()->pendingEdit();
+    typeIntoWindow(f, QStringLiteral("3/15/2024"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("1001"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Corner Grocer"));
+    pressInWindow(f, Qt::Key_Tab);
+    int column = RegisterModel::PayeeColumn;
+    if (fromTheCompletionList) {
+        column = RegisterModel::CategoryColumn;
+        typeIntoWindow(f, QStringLiteral("Gro"));
+        auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+        QVERIFY(combo);
+        QTRY_VERIFY(combo->completer()->popup()->isVisible());
+        pressInWindow(f, Qt::Key_Escape);
+        QVERIFY(!combo->completer()->popup()->isVisible());
+        QCOMPARE(f.view()->editorAt(f.view()->currentIndex()), static_cast<QWidget *>(combo));
+        QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Corner Grocer"));
+    } else if (!twoLine) {
+        pressInWindow(f, Qt::Key_Tab);
+        column = RegisterModel::MemoColumn;
+    }
+    QCOMPARE(f.currentColumn(), column);
+    typeIntoWindow(f, QStringLiteral("note"));
+    pressInWindow(f, Qt::Key_Escape);
+
+    QCOMPARE(f.model()->pendingEdit(), blank);
+    const int blankRow = f.model()->blankRow();
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(blankRow, column));
+    QVERIFY(!f.view()->editorAt(f.view()->currentIndex()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.view()));
+    QCOMPARE(f.cell(blankRow, RegisterModel::PayeeColumn), QStringLiteral("Payee"));
+    QCOMPARE(f.cell(blankRow, RegisterModel::CheckNumberColumn), QStringLiteral("Chk #"));
+    pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Payee is required"));
+    QCOMPARE(f.transactions()->byAccount(m_checking).size(), 1);
+}
+
+// Only the entry row is given up by Esc: in a stored row it closes the editor, and the other
+// fields already moved through stay changed until the row is saved or left.
+void TestRegisterScreen::escapeInAStoredRowOnlyClosesTheEditor()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("Renamed"));
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Dropped"));
+    f.press(Qt::Key_Escape);
+    QCOMPARE(f.model()->editingRow(), 0);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Renamed"));
+    QCOMPARE(f.model()->pendingEdit().category, QString());
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::CategoryColumn));
 }
 
 QTEST_MAIN(TestRegisterScreen)
