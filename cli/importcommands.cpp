@@ -35,6 +35,15 @@ QJsonObject importResultToJson(const ImportResult &result)
     };
 }
 
+// The counters always; exit 1 with the reason when the import was stopped and rolled back.
+int reportImport(CliContext &context, const ImportResult &result)
+{
+    context.printJson(importResultToJson(result));
+    if (result.aborted)
+        return context.fail(QStringLiteral("the import failed and nothing was stored: %1").arg(result.failure));
+    return 0;
+}
+
 // The service with the repositories it writes through, all on the context's database.
 struct ImportSetup
 {
@@ -187,8 +196,7 @@ int importQif(CliContext &context, const QStringList &arguments)
         const ProgressBar bar(&setup.service);
         result = setup.service.importQif(args.positionals(), mapping);
     }
-    context.printJson(importResultToJson(result));
-    return result.aborted ? 1 : 0;
+    return reportImport(context, result);
 }
 
 int importCsv(CliContext &context, const QStringList &arguments)
@@ -251,8 +259,7 @@ int importCsv(CliContext &context, const QStringList &arguments)
         const ProgressBar bar(&setup.service);
         result = setup.service.importCsv(path, accountId, options);
     }
-    context.printJson(importResultToJson(result));
-    return 0;
+    return reportImport(context, result);
 }
 
 } // namespace

@@ -295,10 +295,15 @@ int backupImport(CliContext &context, const QStringList &argumentList)
     const BackupImportResult result = BackupService(database).importBackup(archive, mode);
     context.printJson(QJsonObject{{QStringLiteral("imported"), countsJson(result.imported)},
                                   {QStringLiteral("skipped"), countsJson(result.skipped)},
+                                  {QStringLiteral("refused"), countsJson(result.refused)},
                                   {QStringLiteral("errors"), QJsonArray::fromStringList(result.errors)}});
-    // An archive that could not be read at all is a failure; row-level problems are reported above.
-    const bool nothingRead = result.importedTotal() == 0 && result.skippedTotal() == 0 && !result.errors.isEmpty();
-    return nothingRead ? 1 : 0;
+    // A restore that could not run, or in which every row was refused, did not happen; rows refused
+    // beside rows restored are listed above.
+    if (result.aborted)
+        return context.fail(result.errors.value(0));
+    if (result.importedTotal() == 0 && result.refusedTotal() > 0)
+        return context.fail(QStringLiteral("no row of the backup could be restored (%1 refused)").arg(result.refusedTotal()));
+    return 0;
 }
 
 int sampleData(CliContext &context, const QStringList &argumentList)

@@ -15,6 +15,10 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
+    // How long a statement waits for another process's lock before it fails as "database is
+    // locked": long enough to outlast another import, after which the failure is a storage error.
+    static constexpr int busyTimeoutMs = 30000;
+
     // Opens the file with write-ahead logging and foreign keys on. False, with a critical log
     // line, when the file cannot be opened.
     bool open(const QString &path);

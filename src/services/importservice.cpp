@@ -14,6 +14,7 @@
 #include "data/splitline.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
+#include "data/storageerror.h"
 #include "data/transaction.h"
 #include "data/transactionrepository.h"
 
@@ -150,12 +151,13 @@ public:
         return true;
     }
 
-    QString lastError() const { return m_transactionInsert.lastError().text(); }
+    QSqlError lastTransactionError() const { return m_transactionInsert.lastError(); }
+    QSqlError lastSplitLineError() const { return m_splitLineInsert.lastError(); }
 
     // Moves the staged rows into their tables, in the order they were staged, calling
     // `betweenChunks` after each chunk so that the event loop keeps running. Row by row it has
-    // nothing to do. False, with the driver's text in `error`, when a statement fails.
-    bool finish(const std::function<void()> &betweenChunks, QString *error)
+    // nothing to do. False, with the driver's error in `error`, when a statement fails.
+    bool finish(const std::function<void()> &betweenChunks, QSqlError *error)
     {
         if (m_mode == Mode::RowByRow)
             return true;
@@ -167,20 +169,20 @@ public:
 
 private:
     bool move(const QString &table, const QString &stagingTable, const QString &columns, qint64 rows,
-              const std::function<void()> &betweenChunks, QString *error)
+              const std::function<void()> &betweenChunks, QSqlError *error)
     {
         constexpr qint64 chunk = 10000;
         QSqlQuery query(m_connection);
         if (!query.prepare(QStringLiteral("INSERT INTO %1 (%3) SELECT %3 FROM temp.%2 WHERE seq > ? AND seq <= ? ORDER BY seq")
                                .arg(table, stagingTable, columns))) {
-            *error = query.lastError().text();
+            *error = query.lastError();
             return false;
         }
         for (qint64 first = 0; first < rows; first += chunk) {
             query.bindValue(0, first);
             query.bindValue(1, first + chunk);
             if (!query.exec()) {
-                *error = query.lastError().text();
+                *error = query.lastError();
                 return false;
             }
             betweenChunks();
@@ -300,7 +302,8 @@ public:
 
     bool contains(const QString &name) const { return m_ids.contains(name); }
 
-    // Empty for an empty name, and when a needed insert fails (the transaction stays uncategorised).
+    // Empty for an empty name, and when a needed insert fails; then failedName() tells which, and
+    // the import must stop: creating a category is never a row's own fault.
     QString idFor(const QString &name, CategoryType typeWhenNew = CategoryType::Expense)
     {
         if (name.isEmpty())
@@ -314,15 +317,21 @@ public:
         category.type = typeWhenNew;
         category.createdAt = currentTimestamp();
         category.updatedAt = category.createdAt;
-        if (!m_repository->insert(category))
+        if (!m_repository->insert(category)) {
+            if (m_failedName.isEmpty())
+                m_failedName = name;
             return {};
+        }
         m_ids.insert(name, category.id);
         return category.id;
     }
 
+    QString failedName() const { return m_failedName; }
+
 private:
     CategoryRepository *m_repository;
     QHash<QString, QString> m_ids;
+    QString m_failedName;
 };
 
 // Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
@@ -558,8 +567,6 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         *retryRowByRow = true;
         return result;
     }
-    AccountState state = loadAccountState(connection, m_transactions, accountId);
-    CategoryMap categories(m_categories);
 
     emit importStarted(total);
     SqlTransaction guard(connection);
@@ -592,32 +599,38 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         transaction.updatedAt = transaction.createdAt;
         if (options.memoColumn >= 0 && options.memoColumn < row.size())
             transaction.memo = row.at(options.memoColumn);
-        if (options.categoryColumn >= 0 && options.categoryColumn < row.size())
+        if (options.categoryColumn >= 0 && options.categoryColumn < row.size()) {
             transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
+            if (!categories.failedName().isEmpty())
+                return stop(QStringLiteral("cannot create the category %1").arg(categories.failedName()));
+        }
         if (!writer.insertTransaction(transaction)) {
+            const QSqlError error = writer.lastTransactionError();
+            if (StorageError::isStorageError(error) || !guard.isIntact())
+                return stop(error.text());
             if (staged) {
                 *retryRowByRow = true;
                 return {};
             }
             qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee << "amount"
-                                 << transaction.amount << "account" << accountId << ":" << writer.lastError();
+                                 << transaction.amount << "account" << accountId << ":" << error.text();
             ++result.databaseErrors;
             continue;
         }
         ++result.imported;
     }
-    QString moveError;
+    QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
-        qInfo().noquote() << "CSV import: bulk insert failed, importing row by row:" << moveError;
+        if (StorageError::isStorageError(moveError) || !guard.isIntact())
+            return stop(moveError.text());
+        qInfo().noquote() << "CSV import: bulk insert failed, importing row by row:" << moveError.text();
         *retryRowByRow = true;
         return {};
     }
-    if (!guard.commit()) {
-        qWarning().noquote() << "CSV import: commit failed:" << guard.lastError();
-        guard.rollback();
-    } else if (result.imported > 0) {
+    if (!guard.commit())
+        return stop(QStringLiteral("commit failed: %1").arg(guard.lastError()));
+    if (result.imported > 0)
         emit m_transactions->transactionsChanged(accountId);
-    }
     emit importProgress(total, total);
     return result;
 }
@@ -771,15 +784,23 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     const auto abort = [&](const QString &reason) {
         qWarning().noquote() << "QIF import aborted:" << reason;
         result.aborted = true;
+        result.failure = reason;
         guard.rollback();
         emit importProgress(total, total);
         return result;
     };
+    const auto categoryFailure = [&] {
+        return QStringLiteral("cannot create the category %1").arg(categories.failedName());
+    };
+    if (!guard.isActive())
+        return abort(guard.lastError());
 
     for (const QifCategory &category : std::as_const(parsedCategories)) {
         if (!categories.contains(category.name))
             categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
     }
+    if (!categories.failedName().isEmpty())
+        return abort(categoryFailure());
 
     // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
     // left in the other account, or else marks this leg's memo with the hint for a later import.
@@ -852,6 +873,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         transaction.createdAt = currentTimestamp();
         transaction.updatedAt = transaction.createdAt;
         transaction.categoryId = categories.idFor(item.parsed.category);
+        if (!categories.failedName().isEmpty())
+            return abort(categoryFailure());
 
         std::optional<Candidate> candidate;
         if (item.partnerIndex >= 0) {
@@ -862,6 +885,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         }
 
         if (!writer.insertTransaction(transaction)) {
+            const QSqlError error = writer.lastTransactionError();
+            if (StorageError::isStorageError(error) || !guard.isIntact())
+                return abort(error.text());
             if (staged) {
                 *retryRowByRow = true;
                 return {};
@@ -913,7 +939,15 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             line.memo = split.transferAccount.isEmpty() ? split.memo : withTransferHint(split.transferAccount, split.memo);
             line.createdAt = transaction.createdAt;
             line.updatedAt = transaction.createdAt;
-            if (!writer.insertSplitLine(line) && staged) {
+            if (!categories.failedName().isEmpty())
+                return abort(categoryFailure());
+            if (!writer.insertSplitLine(line)) {
+                // Row by row, the only way a split line fails is through the storage: its
+                // transaction was just written and its category exists. A transaction must not
+                // be kept without one of its lines.
+                const QSqlError error = writer.lastSplitLineError();
+                if (!staged || StorageError::isStorageError(error) || !guard.isIntact())
+                    return abort(staged ? error.text() : QStringLiteral("failed to store a split line"));
                 *retryRowByRow = true;
                 return {};
             }
@@ -934,19 +968,18 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             ++result.transfersLinked;
     }
 
-    QString moveError;
+    QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
-        qInfo().noquote() << "QIF import: bulk insert failed, importing row by row:" << moveError;
+        if (StorageError::isStorageError(moveError) || !guard.isIntact())
+            return abort(moveError.text());
+        qInfo().noquote() << "QIF import: bulk insert failed, importing row by row:" << moveError.text();
         *retryRowByRow = true;
         return {};
     }
-    if (!guard.commit()) {
-        qWarning().noquote() << "QIF import: commit failed:" << guard.lastError();
-        guard.rollback();
-    } else {
-        for (const QString &accountId : std::as_const(touchedAccounts))
-            emit m_transactions->transactionsChanged(accountId);
-    }
+    if (!guard.commit())
+        return abort(QStringLiteral("commit failed: %1").arg(guard.lastError()));
+    for (const QString &accountId : std::as_const(touchedAccounts))
+        emit m_transactions->transactionsChanged(accountId);
     emit importProgress(total, total);
     return result;
 }

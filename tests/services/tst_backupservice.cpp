@@ -77,6 +77,8 @@ private slots:
     void craftedMemberNamesNeverReachSql_data();
     void craftedMemberNamesNeverReachSql();
     void restoreThatCannotCommitLeavesDatabaseAsItWas();
+    void storageErrorAbortsTheRestore_data();
+    void storageErrorAbortsTheRestore();
     void moreThan65535RowsRoundTrip();
     void exportWithUnreadableTableGivesNothing();
 
@@ -431,6 +433,7 @@ void TestBackupService::goldenArchives()
     QCOMPARE(result.errors, errors);
     QCOMPARE(result.imported, counts(expected.value(QStringLiteral("imported"))));
     QCOMPARE(result.skipped, counts(expected.value(QStringLiteral("skipped"))));
+    QCOMPARE(result.refused, counts(expected.value(QStringLiteral("refused"))));
 
     const QJsonObject tables = expected.value(QStringLiteral("rows")).toObject();
     for (auto table = tables.begin(); table != tables.end(); ++table) {
@@ -524,9 +527,11 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
     // With foreign keys checked only at commit, the orphan makes the commit itself fail: nothing
     // of the restore may remain, as if the process had died half-way.
     exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
     QCOMPARE(result.errors.size(), 1);
-    QVERIFY(result.errors.first().startsWith(QLatin1String("Failed to save the restored rows: ")));
+    QVERIFY(result.errors.first().startsWith(QLatin1String("The restore failed and nothing was changed: ")));
+    QVERIFY(result.aborted);
     QCOMPARE(result.importedTotal(), 0);
     QCOMPARE(rows(QStringLiteral("accounts")).size(), 1);
     QCOMPARE(rows(QStringLiteral("accounts")).first().value(QStringLiteral("name")).toString(), QStringLiteral("Stored"));
@@ -534,6 +539,46 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
     // No transaction is left open behind the failed restore.
     QVERIFY(m_database->connection().transaction());
     QVERIFY(m_database->connection().rollback());
+}
+
+void TestBackupService::storageErrorAbortsTheRestore_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("disk full") << QStringLiteral("PRAGMA max_page_count = %1");
+    QTest::newRow("read-only") << QStringLiteral("PRAGMA query_only = 1");
+}
+
+// A full disk or a read-only file is no row's fault: the restore stops at once, nothing of it
+// remains, and the one error says why instead of counting rows as skipped.
+void TestBackupService::storageErrorAbortsTheRestore()
+{
+    QFETCH(QString, fault);
+    fillEveryTable();
+    for (int i = 0; i < 2000; ++i) {
+        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, updated_at) "
+                            "VALUES ('bulk-%1', 'acc-1', '2026-01-07', 'Bulk %1', '%2', -%1, '2026-01-01T10:00:00Z', "
+                            "'2026-01-01T10:00:00Z')")
+                 .arg(i)
+                 .arg(QString(300, QLatin1Char('m'))));
+    }
+    const QByteArray archive = m_service->exportBackup();
+    QVERIFY(!archive.isEmpty());
+
+    openDatabase();
+    QSqlQuery pages(m_database->connection());
+    QVERIFY(pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next());
+    exec(fault.contains(QLatin1String("%1")) ? fault.arg(pages.value(0).toLongLong() + 8) : fault);
+    pages.finish();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
+    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
+    QVERIFY(result.aborted);
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY(result.errors.first().startsWith(QLatin1String("The restore failed and nothing was changed: ")));
+    QCOMPARE(result.importedTotal(), 0);
+    QCOMPARE(result.skippedTotal(), 0);
+    QCOMPARE(count(QStringLiteral("accounts")), 0);
+    QCOMPARE(count(QStringLiteral("transactions")), 0);
 }
 
 void TestBackupService::moreThan65535RowsRoundTrip()

@@ -539,6 +539,8 @@ void ImportScreen::showSummary(const ImportResult &result)
     if (result.aborted) {
         lines << tr("Import failed.") << QString()
               << tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+        if (!result.failure.isEmpty())
+            lines << result.failure;
     } else {
         lines << tr("Import complete!") << QString() << tr("%n transaction(s) imported", nullptr, result.imported);
         if (result.transfersLinked > 0) {
