@@ -202,11 +202,13 @@ int report(CliContext &context, const QStringList &argumentList)
     request.accountId = arguments.value(account);
     request.categoryId = arguments.value(category);
 
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     const ReportService service(database);
     const ReportTable result = kind->run(service, request);
+    if (!service.lastError().isEmpty())
+        return context.fail(QStringLiteral("the %1 report failed: %2").arg(name, service.lastError()));
 
     if (arguments.has(QStringLiteral("--csv"))) {
         QList<QStringList> rows;
@@ -238,7 +240,7 @@ int backupExport(CliContext &context, const QStringList &argumentList)
         return context.usageError(arguments.error());
     if (arguments.positionals().size() != 1)
         return context.usageError(QStringLiteral("backup-export needs the archive file"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
 

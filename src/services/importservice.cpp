@@ -586,8 +586,15 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         }
         Transaction transaction;
         transaction.payee = row.at(options.payeeColumn);
-        // An amount that cannot be read imports as 0 rather than dropping the row.
-        transaction.amount = QifParser::parseAmount(row.at(options.amountColumn), state.decimals).value_or(0);
+        // An amount that cannot be read imports as 0 rather than dropping the row; one beyond the
+        // largest amount is no figure to keep at all.
+        bool beyondRange = false;
+        transaction.amount =
+            QifParser::parseAmount(row.at(options.amountColumn), state.decimals, &beyondRange).value_or(0);
+        if (beyondRange) {
+            ++result.unparseable;
+            continue;
+        }
         transaction.date = date;
         if (state.duplicates.absorb(duplicateKey(date, transaction.amount, transaction.payee))) {
             ++result.duplicates;

@@ -1,6 +1,7 @@
 #include "qifparser.h"
 
 #include "data/decimaltext.h"
+#include "data/money.h"
 
 #include <QSet>
 
@@ -440,8 +441,10 @@ QifParseResult QifParser::parse(QStringView text, QifDateOrder dateOrder)
     return reader.finish();
 }
 
-std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals)
+std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals, bool *beyondRange)
 {
+    if (beyondRange)
+        *beyondRange = false;
     text = text.trimmed();
     if (text.isEmpty())
         return std::nullopt;
@@ -499,11 +502,14 @@ std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals)
     }
     if (number.isEmpty() || number == QLatin1String("."))
         return std::nullopt;
-    // Read exactly rather than through a double: 0.285 is 29 cents, and a value too large for the
-    // count of minor units is refused instead of overflowing.
-    const std::optional<qint64> value = decimalToMinorUnits(number, decimals);
-    if (!value)
+    // Read exactly rather than through a double: 0.285 is 29 cents, and a value beyond the largest
+    // amount is refused instead of overflowing a balance later.
+    const std::optional<qint64> value = amountFromDecimal(number, decimals);
+    if (!value) {
+        if (beyondRange)
+            *beyondRange = decimalToMinorUnits(number, decimals).has_value() || number.size() > 18;
         return std::nullopt;
+    }
     return negative ? -*value : *value;
 }
 

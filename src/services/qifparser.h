@@ -21,8 +21,9 @@ public:
     // The amount rule: parentheses or a leading minus for negatives, currency signs and blanks
     // ignored, a decimal comma or point told apart from grouping separators. The value is read
     // exactly and scaled to `decimals` minor units (2 gives cents), rounding half away from zero.
-    // Empty when the text is not an amount or the value does not fit.
-    static std::optional<qint64> parseAmount(QStringView text, int decimals = 2);
+    // Empty when the text is not an amount or the value is beyond maxAmount.
+    // `beyondRange`, when given, tells a well-formed amount that is too large from malformed text.
+    static std::optional<qint64> parseAmount(QStringView text, int decimals = 2, bool *beyondRange = nullptr);
 
     // The date rule: separators "/", "-", "." and "'", blanks ignored, a leading four-digit year,
     // short years 00-69 as 20xx and 70-99 as 19xx. Invalid date on failure. `order` must not be Auto.

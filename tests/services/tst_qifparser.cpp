@@ -1,3 +1,4 @@
+#include "data/money.h"
 #include "services/importtext.h"
 #include "services/qifjson.h"
 #include "services/qifparser.h"
@@ -65,6 +66,9 @@ void TestQifParser::parseAmount_data()
     QTest::newRow("half cent read exactly, not through a double") << "1,234.565" << 2 << true << qint64(123457);
     QTest::newRow("negative half cent read exactly") << "-1,000.005" << 2 << true << qint64(-100001);
     QTest::newRow("too large is refused, not wrapped") << "99999999999999999999" << 2 << false << qint64(0);
+    QTest::newRow("largest amount") << "-10,000,000,000,000.00" << 2 << true << -maxAmount;
+    QTest::newRow("fault: fits 64 bits, beyond the largest amount")
+        << "60,000,000,000,000,000.00" << 2 << false << qint64(0);
     QTest::newRow("yen keeps whole units") << "1,500" << 0 << true << qint64(1500);
     QTest::newRow("yen rounds half away") << "-2.5" << 0 << true << qint64(-3);
 }
