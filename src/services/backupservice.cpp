@@ -1,5 +1,6 @@
 #include "backupservice.h"
 
+#include "backuprowvalidator.h"
 #include "ziparchivereader.h"
 
 #include "data/database.h"
@@ -212,7 +213,12 @@ public:
         }
         const QString id = row.value(QStringLiteral("id")).toString();
         if (id.isEmpty())
-            return false;
+            return refused(BackupService::tr("no id"));
+        if (const QString invalid = BackupRowValidator::check(m_table.table, row); !invalid.isEmpty())
+            return refused(invalid);
+        if (const RowOutcome cycle = checkParentChain(id, row.value(QStringLiteral("parent_id")));
+            cycle.kind != RowOutcome::Kind::Written)
+            return cycle;
 
         QStringList columns;
         QVariantList values;
@@ -261,6 +267,31 @@ public:
     }
 
 private:
+    // A category whose parents lead back to itself would send every walk up the tree round for
+    // ever. The chain is followed through the rows stored so far.
+    RowOutcome checkParentChain(const QString &id, const QJsonValue &parent)
+    {
+        if (m_table.table != QLatin1String("categories") || !parent.isString())
+            return written();
+        if (!m_parentLookup) {
+            m_parentLookup.emplace(m_database);
+            m_parentLookup->prepare(QStringLiteral("SELECT parent_id FROM categories WHERE id = ?"));
+        }
+        QString current = parent.toString();
+        QSet<QString> seen;
+        while (!current.isEmpty()) {
+            if (current == id || seen.contains(current))
+                return refused(BackupService::tr("parent_id leads back to the category itself"));
+            seen.insert(current);
+            m_parentLookup->bindValue(0, current);
+            if (!m_parentLookup->exec())
+                return failed(m_parentLookup->lastError());
+            current = m_parentLookup->next() ? m_parentLookup->value(0).toString() : QString();
+            m_parentLookup->finish();
+        }
+        return written();
+    }
+
     QSqlQuery *insertStatement(const QStringList &columns)
     {
         const QString key = columns.join(QLatin1Char(','));
@@ -309,6 +340,8 @@ private:
     QSet<QString> m_columns;
     QSqlQuery m_lookup;
     bool m_ready = false;
+    QString m_setupError;
+    std::optional<QSqlQuery> m_parentLookup;
     std::map<QString, QSqlQuery> m_inserts;
     std::map<QString, QSqlQuery> m_updates;
     QSet<QString> m_reportedUnknown;
