@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -106,6 +107,13 @@ private:
     bool m_drawn = false;
 };
 
+// A deleted account is refused like one that never existed: nobody would see rows written there.
+bool isLive(const AccountRepository &accounts, const QString &accountId)
+{
+    const std::optional<Account> account = accounts.findById(accountId);
+    return account && !account->deletedAt;
+}
+
 int qifInspect(CliContext &context, const QStringList &arguments)
 {
     const CliArguments args(arguments, {QStringLiteral("--date-order")});
@@ -188,7 +196,7 @@ int importQif(CliContext &context, const QStringList &arguments)
         return 1;
     ImportSetup setup(database);
     for (const QString &accountId : std::as_const(mapping)) {
-        if (!accountId.isEmpty() && !setup.accounts.findById(accountId))
+        if (!accountId.isEmpty() && !isLive(setup.accounts, accountId))
             return context.fail(QStringLiteral("no account with id %1").arg(accountId));
     }
     ImportResult result;
@@ -220,6 +228,7 @@ int importCsv(CliContext &context, const QStringList &arguments)
     CsvImportOptions options;
     int *columns[] = {&options.dateColumn, &options.payeeColumn, &options.amountColumn, &options.memoColumn,
                       &options.categoryColumn};
+    QList<int> givenColumns;
     for (int i = 0; i < columnOptions.size(); ++i) {
         if (!args.has(columnOptions[i]))
             continue;
@@ -229,6 +238,8 @@ int importCsv(CliContext &context, const QStringList &arguments)
         if (!ok || column < (i >= 3 ? -1 : 0))
             return context.usageError(QStringLiteral("%1 takes a column number counted from 0").arg(columnOptions[i]));
         *columns[i] = column;
+        if (column >= 0)
+            givenColumns.append(i);
     }
     options.hasHeader = !args.has(QStringLiteral("--no-header"));
     options.dateFormat = args.value(QStringLiteral("--date-format"), options.dateFormat);
@@ -246,13 +257,26 @@ int importCsv(CliContext &context, const QStringList &arguments)
         options.delimiter = QLatin1Char('\t');
     else
         return context.usageError(QStringLiteral("--delimiter takes \",\", \";\" or tab"));
+    // A column the user names must be one the file has: the widest row decides.
+    if (!givenColumns.isEmpty()) {
+        file.seek(0);
+        qsizetype width = 0;
+        for (const QStringList &row : splitCsv(decodeImportText(file.readAll()), options.delimiter))
+            width = std::max(width, row.size());
+        for (const int i : std::as_const(givenColumns)) {
+            if (*columns[i] >= width) {
+                return context.usageError(
+                    QStringLiteral("%1 %2 is outside the file's %3 columns").arg(columnOptions[i]).arg(*columns[i]).arg(width));
+            }
+        }
+    }
     file.close();
 
     Database *database = context.database();
     if (!database)
         return 1;
     ImportSetup setup(database);
-    if (!setup.accounts.findById(accountId))
+    if (!isLive(setup.accounts, accountId))
         return context.fail(QStringLiteral("no account with id %1").arg(accountId));
     ImportResult result;
     {

@@ -277,6 +277,35 @@ private:
     qint64 m_tempStore = 0;
 };
 
+// Imports go only into live accounts: rows written into a deleted account are seen by nobody.
+// Empty when every id names one, else the refusal to report.
+QString refusedTarget(const QSqlDatabase &connection, const QStringList &accountIds)
+{
+    QSqlQuery query(connection);
+    query.prepare(QStringLiteral("SELECT 1 FROM accounts WHERE id = ? AND deleted_at IS NULL"));
+    for (const QString &accountId : accountIds) {
+        if (accountId.isEmpty())
+            continue;
+        query.bindValue(0, accountId);
+        if (!query.exec())
+            return query.lastError().text();
+        const bool live = query.next();
+        query.finish();
+        if (!live)
+            return QCoreApplication::translate("ImportService", "The account %1 does not exist or has been deleted.")
+                .arg(accountId);
+    }
+    return {};
+}
+
+ImportResult refusal(const QString &reason)
+{
+    ImportResult result;
+    result.aborted = true;
+    result.failure = reason;
+    return result;
+}
+
 void processEventsBriefly()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
@@ -543,6 +572,8 @@ void ImportService::reportProgress(int current, int total)
 
 ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options)
 {
+    if (const QString refused = refusedTarget(m_database->connection(), {accountId}); !refused.isEmpty())
+        return refusal(refused);
     bool opened = false;
     const QByteArray bytes = readFile(filePath, &opened);
     if (!opened)
@@ -570,7 +601,22 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
 
     emit importStarted(total);
     SqlTransaction guard(connection);
-    const int requiredFields = std::max({options.dateColumn, options.payeeColumn, options.amountColumn}) + 1;
+    const auto stop = [&](const QString &reason) {
+        qWarning().noquote() << "CSV import aborted:" << reason;
+        result.aborted = true;
+        result.failure = reason;
+        guard.rollback();
+        emit importProgress(total, total);
+        return result;
+    };
+    if (!guard.isActive())
+        return stop(guard.lastError());
+    AccountState state = loadAccountState(connection, m_transactions, accountId);
+    CategoryMap categories(m_categories);
+
+    // Counted in qsizetype: a column index near INT_MAX must not wrap to a negative field count.
+    const qsizetype requiredFields =
+        qsizetype(std::max({options.dateColumn, options.payeeColumn, options.amountColumn})) + 1;
     for (int n = 1; n <= total; ++n) {
         if (n % progressInterval == 0)
             reportProgress(n, total);
@@ -696,6 +742,8 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
 
 ImportResult ImportService::importQif(const QStringList &filePaths, const QifMapping &mapping)
 {
+    if (const QString refused = refusedTarget(m_database->connection(), mapping.values()); !refused.isEmpty())
+        return refusal(refused);
     bool retryRowByRow = false;
     const ImportResult result = runQifImport(filePaths, mapping, true, &retryRowByRow);
     return retryRowByRow ? runQifImport(filePaths, mapping, false, &retryRowByRow) : result;

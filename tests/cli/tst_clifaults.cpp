@@ -20,6 +20,9 @@ private slots:
     void fullDiskFailsTheWholeImportOrRestore_data();
     void fullDiskFailsTheWholeImportOrRestore();
     void twoImportsAtOnceStoreEveryRow();
+    void importIntoDeletedAccountIsRefused();
+    void csvColumnOutsideTheFileIsAUsageError_data();
+    void csvColumnOutsideTheFileIsAUsageError();
 
 private:
     struct Run
@@ -174,6 +177,56 @@ void TestCliFaults::twoImportsAtOnceStoreEveryRow()
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 2 * records);
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'second'")),
              records);
+}
+
+void TestCliFaults::importIntoDeletedAccountIsRefused()
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("data"));
+    const QString account = addAccount(dir);
+    QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE deleted_at IS NULL")), 1);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("delete"));
+        db.setDatabaseName(QDir(dir).filePath(QStringLiteral("zimbrel.db")));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2026-01-01T00:00:00Z'")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("delete"));
+    const QString file = writeFile(root.filePath(QStringLiteral("f.csv")), csv(3, QStringLiteral("Shop")));
+    const QString qif = writeFile(root.filePath(QStringLiteral("f.qif")), "!Type:Bank\nD1/2/24\nPShop\nT-1.00\n^\n");
+
+    const Run csvRun = run(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account});
+    QCOMPARE(csvRun.exitCode, 1);
+    QVERIFY(csvRun.err.contains(account.toUtf8()));
+    const Run qifRun = run(dir, {QStringLiteral("import-qif"), qif, QStringLiteral("--map"), qif + QLatin1Char('=') + account});
+    QCOMPARE(qifRun.exitCode, 1);
+    QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+}
+
+void TestCliFaults::csvColumnOutsideTheFileIsAUsageError_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("fault: date column INT_MAX crashed the release build") << "--date-column" << "2147483647";
+    QTest::newRow("fault: payee column INT_MAX") << "--payee-column" << "2147483647";
+    QTest::newRow("fault: amount column INT_MAX") << "--amount-column" << "2147483647";
+    QTest::newRow("memo column one past the last") << "--memo-column" << "3";
+    QTest::newRow("category column far out") << "--category-column" << "99";
+}
+
+void TestCliFaults::csvColumnOutsideTheFileIsAUsageError()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, value);
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("data"));
+    const QString account = addAccount(dir);
+    const QString file = writeFile(root.filePath(QStringLiteral("f.csv")), csv(3, QStringLiteral("Shop")));
+    const Run result = run(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account, option, value});
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains("outside the file's 3 columns"), result.err.constData());
+    QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 
 Q_DECLARE_METATYPE(ImportResult)
 Q_DECLARE_METATYPE(CsvImportOptions)
@@ -68,6 +69,9 @@ private slots:
     void qifYenAccountStoresWholeYen();
     void qifAbortRollsEverythingBack();
     void storageErrorAbortsTheWholeImport_data();
+    void importIntoDeletedAccountIsRefused();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash_data();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash();
     void storageErrorAbortsTheWholeImport();
     void progressEvery100Records();
     void analyzeQif();
@@ -618,6 +622,47 @@ void TestImportService::storageErrorAbortsTheWholeImport()
     QCOMPARE(stored.imported, rowByRow ? records - 1 : records);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), stored.imported);
     QCOMPARE(m_db->scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+// Rows written into a deleted account are seen by nobody: both imports refuse it and write nothing.
+void TestImportService::importIntoDeletedAccountIsRefused()
+{
+    const QString live = addAccount(QStringLiteral("Checking"));
+    const QString gone = addAccount(QStringLiteral("Savings"));
+    QVERIFY(m_accounts->softDelete(gone));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    const QString qif = writeFile(QStringLiteral("both.qif"), checkingSavingsQif);
+
+    const ImportResult csvResult = m_service->importCsv(csv, gone, {});
+    QVERIFY(csvResult.aborted);
+    QVERIFY(csvResult.failure.contains(gone));
+    const ImportResult qifResult =
+        m_service->importQif({qif}, {{QStringLiteral("Checking"), live}, {QStringLiteral("Savings"), gone}});
+    QVERIFY(qifResult.aborted);
+    QVERIFY(qifResult.failure.contains(gone));
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash_data()
+{
+    QTest::addColumn<CsvImportOptions>("options");
+    CsvImportOptions date;
+    date.dateColumn = std::numeric_limits<int>::max();
+    CsvImportOptions payee;
+    payee.payeeColumn = std::numeric_limits<int>::max();
+    CsvImportOptions amount;
+    amount.amountColumn = std::numeric_limits<int>::max();
+    QTest::newRow("fault: date column INT_MAX wrapped the field count") << date;
+    QTest::newRow("fault: payee column INT_MAX") << payee;
+    QTest::newRow("fault: amount column INT_MAX") << amount;
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash()
+{
+    QFETCH(CsvImportOptions, options);
+    const QString account = addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    QCOMPARE(m_service->importCsv(csv, account, options), counters(0, 0, 1));
 }
 
 void TestImportService::progressEvery100Records()
