@@ -36,12 +36,20 @@ QJsonObject importResultToJson(const ImportResult &result)
     };
 }
 
-// The counters always; exit 1 with the reason when the import was stopped and rolled back.
+// The counters always; exit 1 with the reason when the import was stopped and rolled back, or
+// when records were there and not one could be stored. Duplicates and records mapped to skip are
+// the user's own choice, not a failure.
 int reportImport(CliContext &context, const ImportResult &result)
 {
     context.printJson(importResultToJson(result));
     if (result.aborted)
         return context.fail(QStringLiteral("the import failed and nothing was stored: %1").arg(result.failure));
+    if (result.imported == 0 && result.duplicates == 0 && result.unmappedSkipped == 0
+        && result.unparseable + result.databaseErrors > 0) {
+        return context.fail(QStringLiteral("nothing was imported: %1 record(s) unreadable, %2 refused by the database")
+                                .arg(result.unparseable)
+                                .arg(result.databaseErrors));
+    }
     return 0;
 }
 
@@ -156,7 +164,7 @@ int qifAnalyze(CliContext &context, const QStringList &arguments)
         return context.usageError(QStringLiteral("qif-analyze takes one or more files"));
     if (const int failed = checkReadable(context, args.positionals()))
         return failed;
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     ImportSetup setup(database);

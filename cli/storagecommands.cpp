@@ -18,8 +18,8 @@
 
 namespace {
 
-// The repositories of one command run, on the context's database. Like the app, a database
-// without live categories gets the defaults first, so category names resolve from the start.
+// The repositories of one command run, on the context's database. Like the app, a writable
+// database without live categories gets the defaults first, so category names resolve from the start.
 struct Storage
 {
     explicit Storage(Database *database)
@@ -28,7 +28,8 @@ struct Storage
         , categories(database)
         , recurring(database)
     {
-        CategoryService(&categories).ensureDefaults();
+        if (!database->isReadOnly())
+            CategoryService(&categories).ensureDefaults();
     }
 
     AccountRepository accounts;
@@ -156,7 +157,7 @@ int accounts(CliContext &context, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return context.usageError(QStringLiteral("accounts takes no arguments"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
@@ -283,7 +284,7 @@ int registerCommand(CliContext &context, const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return context.usageError(QStringLiteral("register needs exactly one ACCOUNT_ID"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
@@ -324,13 +325,15 @@ int search(CliContext &context, const QStringList &arguments)
         filter.cleared = cleared == QLatin1String("true");
     }
 
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
     if (!filter.accountId.isEmpty() && !liveAccount(storage, filter.accountId))
         return context.usageError(QStringLiteral("unknown account %1").arg(filter.accountId));
     const QString query = parsed.positionals().value(0).trimmed();
+    if (const QString error = storage.transactions.searchSyntaxError(query); !error.isEmpty())
+        return context.usageError(QStringLiteral("search syntax error in %1: %2").arg(query, error));
     context.printJson(registerRowsJson(storage.transactions.search(query, filter), false));
     return 0;
 }
@@ -339,7 +342,7 @@ int categories(CliContext &context, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return context.usageError(QStringLiteral("categories takes no arguments"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);

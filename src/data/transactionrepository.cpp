@@ -321,6 +321,18 @@ Money TransactionRepository::balance(const QString &accountId, bool *ok) const
     return *sum;
 }
 
+QString TransactionRepository::searchSyntaxError(const QString &query) const
+{
+    if (query.isEmpty())
+        return {};
+    QSqlQuery probe = prepare(m_database, QStringLiteral("SELECT 1 FROM transactions_fts WHERE transactions_fts MATCH ? "
+                                                         "LIMIT 1"));
+    probe.addBindValue(query);
+    if (probe.exec())
+        return {};
+    return probe.lastError().databaseText().isEmpty() ? probe.lastError().text() : probe.lastError().databaseText();
+}
+
 bool TransactionRepository::walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter,
                                                bool *isValidQuery) const
 {

@@ -55,6 +55,10 @@ public:
     // with `ok` false and a warning, when the sum does not fit in Money or cannot be read.
     Money balance(const QString &accountId, bool *ok = nullptr) const;
 
+    // Empty when `query` is valid full-text syntax; otherwise the database's words for what is
+    // wrong with it ("fts5: syntax error near ..."), for the search field to show.
+    QString searchSyntaxError(const QString &query) const;
+
     // `query` is FTS5 syntax over payee, memo and check number (empty: no text condition). At most
     // searchLimit rows, newest first, running balance 0. Invalid FTS5 syntax gives an empty list.
     QList<RegisterRow> search(const QString &query, const TransactionSearchFilter &filter) const;

@@ -422,7 +422,13 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         return result;
     }
     const std::optional<QByteArray> manifest = reader.data(manifestPath);
+    if (!manifest && reader.contains(manifestPath)) {
+        result.aborted = true;
+        result.errors.append(tr("Invalid backup: manifest.json is damaged or too large"));
+        return result;
+    }
     if (!manifest || manifest->isEmpty()) {
+        result.aborted = true;
         result.errors.append(tr("Invalid backup: missing manifest.json"));
         return result;
     }

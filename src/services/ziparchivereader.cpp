@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -178,6 +180,11 @@ std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const
     if (checksum != entry.crc)
         return std::nullopt;
     return output;
+}
+
+bool ZipArchiveReader::contains(const QString &path) const
+{
+    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&path](const Entry &entry) { return entry.path == path; });
 }
 
 std::optional<QByteArray> ZipArchiveReader::data(const QString &path) const

@@ -41,6 +41,7 @@ public:
     std::optional<QByteArray> data(qsizetype index) const;
     // The first entry of that exact path, as the ZIP readers of the toolkit do.
     std::optional<QByteArray> data(const QString &path) const;
+    bool contains(const QString &path) const;
 
 private:
     bool parse();

@@ -23,6 +23,10 @@ private slots:
     void importIntoDeletedAccountIsRefused();
     void csvColumnOutsideTheFileIsAUsageError_data();
     void csvColumnOutsideTheFileIsAUsageError();
+    void nothingStoredIsAFailure();
+    void malformedSearchIsAUsageError_data();
+    void malformedSearchIsAUsageError();
+    void readOnlyDataDirectoryStillReads();
 
 private:
     struct Run
@@ -227,6 +231,100 @@ void TestCliFaults::csvColumnOutsideTheFileIsAUsageError()
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains("outside the file's 3 columns"), result.err.constData());
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+}
+
+// Work that did not happen is not reported as success: a CSV file none of whose rows could be read,
+// a backup every row of which was refused.
+void TestCliFaults::nothingStoredIsAFailure()
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("data"));
+    const QString account = addAccount(dir);
+    const QString unreadable =
+        writeFile(root.filePath(QStringLiteral("bad.csv")), "Date,Payee,Amount\nnot a date,Shop,-1.00\n13/45/2024,Shop,-2\n");
+    const Run csvRun = run(dir, {QStringLiteral("import-csv"), unreadable, QStringLiteral("--account"), account});
+    QCOMPARE(csvRun.exitCode, 1);
+    QCOMPARE(csvRun.json().value(QStringLiteral("unparseable")).toInt(), 2);
+
+    // The only row of this archive is a transaction of an account that exists nowhere.
+    const QString roomy = root.filePath(QStringLiteral("roomy"));
+    const QString roomyAccount = addAccount(roomy);
+    QCOMPARE(run(roomy, {QStringLiteral("tx-add"), roomyAccount, QStringLiteral("--date"), QStringLiteral("2026-01-02"),
+                         QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"), QStringLiteral("-1")})
+                 .exitCode,
+             0);
+    const QString archive = root.filePath(QStringLiteral("backup.zip"));
+    QCOMPARE(run(roomy, {QStringLiteral("backup-export"), archive}).exitCode, 0);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("strip"));
+        db.setDatabaseName(QDir(roomy).filePath(QStringLiteral("zimbrel.db")));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM accounts")));
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM categories")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("strip"));
+    const QString orphans = root.filePath(QStringLiteral("orphans.zip"));
+    QCOMPARE(run(roomy, {QStringLiteral("backup-export"), orphans}).exitCode, 0);
+    const QString empty = root.filePath(QStringLiteral("empty"));
+    const Run restore = run(empty, {QStringLiteral("backup-import"), orphans, QStringLiteral("--mode"), QStringLiteral("skip")});
+    QCOMPARE(restore.exitCode, 1);
+    QVERIFY2(restore.err.contains("no row of the backup could be restored"), restore.err.constData());
+    QCOMPARE(restore.json().value(QStringLiteral("refused")).toObject().value(QStringLiteral("transactions")).toInt(), 1);
+}
+
+void TestCliFaults::malformedSearchIsAUsageError_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::newRow("lone operator") << "AND";
+    QTest::newRow("unbalanced quote") << "\"x";
+}
+
+void TestCliFaults::malformedSearchIsAUsageError()
+{
+    QFETCH(QString, query);
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("data"));
+    addAccount(dir);
+    const Run result = run(dir, {QStringLiteral("search"), query});
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains("syntax error"), result.err.constData());
+    QCOMPARE(run(dir, {QStringLiteral("search"), QStringLiteral("shop")}).exitCode, 0);
+}
+
+// A data directory on a read-only mount: the commands that only read still work, those that
+// write fail with the reason.
+void TestCliFaults::readOnlyDataDirectoryStillReads()
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(dir));
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=8m"), QStringLiteral("tmpfs"), dir});
+    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        QSKIP("cannot mount a file system here");
+    const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir}); });
+    const QString account = addAccount(dir);
+    QCOMPARE(run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-02"),
+                       QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"), QStringLiteral("-1")})
+                 .exitCode,
+             0);
+    QCOMPARE(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), dir}), 0);
+
+    const Run accounts = run(dir, {QStringLiteral("accounts")});
+    QCOMPARE(accounts.exitCode, 0);
+    QCOMPARE(QJsonDocument::fromJson(accounts.out).array().first().toObject().value(QStringLiteral("balance")).toInteger(),
+             -100);
+    const Run registerRun = run(dir, {QStringLiteral("register"), account});
+    QCOMPARE(registerRun.exitCode, 0);
+    QCOMPARE(QJsonDocument::fromJson(registerRun.out).array().size(), 1);
+    QCOMPARE(run(dir, {QStringLiteral("search"), QStringLiteral("shop")}).exitCode, 0);
+    const Run write = run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-03"),
+                                QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"),
+                                QStringLiteral("-1")});
+    QCOMPARE(write.exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)

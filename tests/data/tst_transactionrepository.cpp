@@ -35,6 +35,7 @@ private slots:
     void searchWithInvalidSyntaxIsEmptyAndQuiet();
     void guardRollsBackNestedWrites();
     void sumsBeyond64BitsAreReportedNotWrapped();
+    void searchSyntaxErrorIsNamed();
 
 private:
     QString addAccount(Money startingBalance = 0, const QString &name = QStringLiteral("Checking"));
@@ -461,6 +462,14 @@ void TestTransactionRepository::sumsBeyond64BitsAreReportedNotWrapped()
     QVERIFY(m_db->exec(QStringLiteral("DELETE FROM transactions WHERE id = 'huge-2'")));
     QCOMPARE(m_transactions->balance(account, &ok), Money(Q_INT64_C(6000000000000000100)));
     QVERIFY(ok);
+}
+
+void TestTransactionRepository::searchSyntaxErrorIsNamed()
+{
+    QCOMPARE(m_transactions->searchSyntaxError(QStringLiteral("market")), QString());
+    QCOMPARE(m_transactions->searchSyntaxError(QString()), QString());
+    QVERIFY(m_transactions->searchSyntaxError(QStringLiteral("AND")).contains(QLatin1String("syntax error")));
+    QVERIFY(!m_transactions->searchSyntaxError(QStringLiteral("\"x")).isEmpty());
 }
 
 void TestTransactionRepository::guardRollsBackNestedWrites()

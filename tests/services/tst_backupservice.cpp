@@ -18,6 +18,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <memory>
 
@@ -343,6 +344,13 @@ void TestBackupService::archiveLevelErrors_data()
     QTest::newRow("version 2") << zip({{QStringLiteral("accounts/a1.json"), account},
                                        {QStringLiteral("manifest.json"), R"({"version": 2})"}})
                                << QStringLiteral("Unsupported backup version: 2");
+    QByteArray hugeManifest = zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), manifestV1}});
+    // The central directory's record of manifest.json claims 100 MB: too large to read, and said so.
+    const qsizetype record = hugeManifest.lastIndexOf("manifest.json") - 46;
+    QVERIFY(record > 0 && hugeManifest.mid(record, 4) == QByteArray("PK\x01\x02"));
+    qToLittleEndian<quint32>(100 * 1024 * 1024, hugeManifest.data() + record + 24);
+    QTest::newRow("fault: oversized manifest read as missing") << hugeManifest
+                                                               << QStringLiteral("Invalid backup: manifest.json is damaged or too large");
     QTest::newRow("manifest without version") << zip({{QStringLiteral("accounts/a1.json"), account},
                                                       {QStringLiteral("manifest.json"), "[1]"}})
                                               << QStringLiteral("Unsupported backup version: 0");
