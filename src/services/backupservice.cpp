@@ -418,7 +418,19 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
     const ZipArchiveReader reader(archive);
     if (!reader.isValid()) {
         result.aborted = true;
-        result.errors.append(tr("Failed to open ZIP archive"));
+        switch (reader.error()) {
+        case ZipArchiveReader::Error::OverlappingEntries:
+            result.errors.append(tr("Invalid backup: archive entries overlap"));
+            break;
+        case ZipArchiveReader::Error::TooLarge:
+            result.errors.append(tr("Invalid backup: the archive would inflate to more than %1 bytes")
+                                     .arg(ZipArchiveReader::maxInflatedSize));
+            break;
+        case ZipArchiveReader::Error::None:
+        case ZipArchiveReader::Error::NotAnArchive:
+            result.errors.append(tr("Failed to open ZIP archive"));
+            break;
+        }
         return result;
     }
     const std::optional<QByteArray> manifest = reader.data(manifestPath);
