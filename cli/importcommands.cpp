@@ -141,7 +141,12 @@ int qifInspect(CliContext &context, const QStringList &arguments)
     QFile file(args.positionals().first());
     if (!file.open(QIODevice::ReadOnly))
         return context.fail(QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
-    context.printJson(qifParseResultToJson(QifParser::parse(decodeImportText(file.readAll()), order)));
+    if (file.size() > ImportService::maxFileSize)
+        return context.fail(QStringLiteral("%1 is larger than %2 MiB").arg(file.fileName()).arg(ImportService::maxFileSize >> 20));
+    const QifParseResult parsed = QifParser::parse(decodeImportText(file.readAll()), order);
+    if (!parsed.error.isEmpty())
+        return context.fail(QStringLiteral("%1: %2").arg(file.fileName(), parsed.error));
+    context.printJson(qifParseResultToJson(parsed));
     return 0;
 }
 
@@ -169,6 +174,8 @@ int qifAnalyze(CliContext &context, const QStringList &arguments)
         return 1;
     ImportSetup setup(database);
     const QifAnalysis analysis = setup.service.analyzeQif(args.positionals());
+    if (!analysis.error.isEmpty())
+        return context.fail(analysis.error);
     QJsonArray entries;
     for (const QifSourceEntry &entry : analysis.entries) {
         entries.append(QJsonObject{{QStringLiteral("key"), entry.key},
@@ -266,11 +273,14 @@ int importCsv(CliContext &context, const QStringList &arguments)
     else
         return context.usageError(QStringLiteral("--delimiter takes \",\", \";\" or tab"));
     // A column the user names must be one the file has: the widest row decides.
-    if (!givenColumns.isEmpty()) {
+    if (!givenColumns.isEmpty() && file.size() <= ImportService::maxFileSize) {
         file.seek(0);
         qsizetype width = 0;
-        for (const QStringList &row : splitCsv(decodeImportText(file.readAll()), options.delimiter))
+        QString splitError;
+        for (const QStringList &row : splitCsv(decodeImportText(file.readAll()), options.delimiter, &splitError))
             width = std::max(width, row.size());
+        if (!splitError.isEmpty())
+            return context.fail(QStringLiteral("%1: %2").arg(path, splitError));
         for (const int i : std::as_const(givenColumns)) {
             if (*columns[i] >= width) {
                 return context.usageError(

@@ -56,6 +56,7 @@ struct QifAnalysis
 {
     QList<QifSourceEntry> entries;
     int totalTransactions = 0;
+    QString error; // a file that is too large or breaks the parser's bounds; then the rest is empty
 
     bool operator==(const QifAnalysis &) const = default;
 };

@@ -311,11 +311,20 @@ void processEventsBriefly()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
 }
 
-QByteArray readFile(const QString &path, bool *ok)
+// Nothing when the file cannot be opened, or (with `refusal` set) when it is larger than any
+// bank export: an import holds the whole text in memory.
+std::optional<QByteArray> readFile(const QString &path, QString *refusal)
 {
     QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    return *ok ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > ImportService::maxFileSize) {
+        *refusal = QCoreApplication::translate("ImportService", "%1 is larger than %2 MiB")
+                       .arg(path)
+                       .arg(ImportService::maxFileSize / (1024 * 1024));
+        return std::nullopt;
+    }
+    return file.readAll();
 }
 
 // Exact name to id, creating missing categories on first use.
@@ -574,22 +583,30 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
 {
     if (const QString refused = refusedTarget(m_database->connection(), {accountId}); !refused.isEmpty())
         return refusal(refused);
-    bool opened = false;
-    const QByteArray bytes = readFile(filePath, &opened);
-    if (!opened)
-        return {};
-    const QList<QStringList> rows = splitCsv(decodeImportText(bytes), options.delimiter);
+    QString refused;
+    const std::optional<QByteArray> bytes = readFile(filePath, &refused);
+    if (!bytes)
+        return refused.isEmpty() ? ImportResult() : refusal(refused);
+    const QString text = decodeImportText(*bytes);
+    int rowCount = 0;
+    QString splitError;
+    const auto count = [&rowCount](const QStringList &) {
+        ++rowCount;
+        return true;
+    };
+    if (!forEachCsvRow(text, options.delimiter, count, &splitError))
+        return refusal(QStringLiteral("%1: %2").arg(filePath, splitError));
     bool retryRowByRow = false;
-    const ImportResult result = writeCsvRows(rows, accountId, options, true, &retryRowByRow);
-    return retryRowByRow ? writeCsvRows(rows, accountId, options, false, &retryRowByRow) : result;
+    const ImportResult result = writeCsvRows(text, rowCount, accountId, options, true, &retryRowByRow);
+    return retryRowByRow ? writeCsvRows(text, rowCount, accountId, options, false, &retryRowByRow) : result;
 }
 
-ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const QString &accountId,
+ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, const QString &accountId,
                                          const CsvImportOptions &options, bool staged, bool *retryRowByRow)
 {
     ImportResult result;
     const int firstRow = options.hasHeader ? 1 : 0;
-    const int total = std::max(0, int(rows.size()) - firstRow);
+    const int total = std::max(0, rowCount - firstRow);
 
     const QSqlDatabase connection = m_database->connection();
     const ImportPragmas pragmas(connection, !staged);
@@ -617,18 +634,23 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
     // Counted in qsizetype: a column index near INT_MAX must not wrap to a negative field count.
     const qsizetype requiredFields =
         qsizetype(std::max({options.dateColumn, options.payeeColumn, options.amountColumn})) + 1;
-    for (int n = 1; n <= total; ++n) {
+    // Set when the walk over the rows must end the import with this result.
+    std::optional<ImportResult> ended;
+    int rowNumber = 0;
+    const auto importRow = [&](const QStringList &row) -> bool {
+        if (++rowNumber <= firstRow)
+            return true;
+        const int n = rowNumber - firstRow;
         if (n % progressInterval == 0)
             reportProgress(n, total);
-        const QStringList &row = rows.at(firstRow + n - 1);
         if (options.dateColumn < 0 || options.payeeColumn < 0 || options.amountColumn < 0 || row.size() < requiredFields) {
             ++result.unparseable;
-            continue;
+            return true;
         }
         const QDate date = parseCsvDate(row.at(options.dateColumn), options.dateFormat);
         if (!date.isValid()) {
             ++result.unparseable;
-            continue;
+            return true;
         }
         Transaction transaction;
         transaction.payee = row.at(options.payeeColumn);
@@ -639,12 +661,12 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
             QifParser::parseAmount(row.at(options.amountColumn), state.decimals, &beyondRange).value_or(0);
         if (beyondRange) {
             ++result.unparseable;
-            continue;
+            return true;
         }
         transaction.date = date;
         if (state.duplicates.absorb(duplicateKey(date, transaction.amount, transaction.payee))) {
             ++result.duplicates;
-            continue;
+            return true;
         }
         transaction.id = newId();
         transaction.accountId = accountId;
@@ -654,24 +676,33 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
             transaction.memo = row.at(options.memoColumn);
         if (options.categoryColumn >= 0 && options.categoryColumn < row.size()) {
             transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
-            if (!categories.failedName().isEmpty())
-                return stop(QStringLiteral("cannot create the category %1").arg(categories.failedName()));
+            if (!categories.failedName().isEmpty()) {
+                ended = stop(QStringLiteral("cannot create the category %1").arg(categories.failedName()));
+                return false;
+            }
         }
         if (!writer.insertTransaction(transaction)) {
             const QSqlError error = writer.lastTransactionError();
-            if (StorageError::isStorageError(error) || !guard.isIntact())
-                return stop(error.text());
+            if (StorageError::isStorageError(error) || !guard.isIntact()) {
+                ended = stop(error.text());
+                return false;
+            }
             if (staged) {
                 *retryRowByRow = true;
-                return {};
+                ended = ImportResult();
+                return false;
             }
             qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee << "amount"
                                  << transaction.amount << "account" << accountId << ":" << error.text();
             ++result.databaseErrors;
-            continue;
+            return true;
         }
         ++result.imported;
-    }
+        return true;
+    };
+    forEachCsvRow(text, options.delimiter, importRow);
+    if (ended)
+        return *ended;
     QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
         if (StorageError::isStorageError(moveError) || !guard.isIntact())
@@ -693,11 +724,16 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
     QifAnalysis analysis;
     QSet<QString> seen;
     for (const QString &path : filePaths) {
-        bool opened = false;
-        const QByteArray bytes = readFile(path, &opened);
-        if (!opened)
+        QString refused;
+        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        if (!bytes && refused.isEmpty())
             continue;
-        const QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        const QifParseResult parsed = bytes ? QifParser::parse(decodeImportText(*bytes)) : QifParseResult();
+        if (!bytes || !parsed.error.isEmpty()) {
+            QifAnalysis failed;
+            failed.error = bytes ? QStringLiteral("%1: %2").arg(path, parsed.error) : refused;
+            return failed;
+        }
         analysis.totalTransactions += int(parsed.transactions.size());
         if (parsed.accounts.isEmpty()) {
             QifSourceEntry entry;
@@ -769,11 +805,15 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     QSet<QString> parsedCategoryNames;
     QList<WorkItem> items;
     for (const QString &path : filePaths) {
-        bool opened = false;
-        const QByteArray bytes = readFile(path, &opened);
-        if (!opened)
+        QString refused;
+        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        if (!bytes && refused.isEmpty())
             continue;
-        QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        if (!bytes)
+            return refusal(refused);
+        QifParseResult parsed = QifParser::parse(decodeImportText(*bytes));
+        if (!parsed.error.isEmpty())
+            return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
         result.unparseable += parsed.unparseableCount;
         result.metadataSkipped += parsed.skippedCount;
         for (QifCategory &category : parsed.categories) {

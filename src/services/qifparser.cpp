@@ -130,6 +130,13 @@ public:
 
     void readLine(QStringView rawLine)
     {
+        ++m_lineNumber;
+        if (!m_result.error.isEmpty())
+            return;
+        if (rawLine.size() > QifParser::maxLineLength) {
+            fail(QStringLiteral("longer than %1 characters").arg(QifParser::maxLineLength));
+            return;
+        }
         const QStringView line = preparedLine(rawLine);
         if (line.isEmpty())
             return;
@@ -166,11 +173,21 @@ public:
 
     QifParseResult finish()
     {
-        completeRecord();
+        if (m_result.error.isEmpty())
+            completeRecord();
         return std::move(m_result);
     }
 
 private:
+    void fail(const QString &reason)
+    {
+        QifParseResult failed;
+        failed.dateOrder = m_result.dateOrder;
+        failed.error = QStringLiteral("line %1: %2").arg(m_lineNumber).arg(reason);
+        m_result = std::move(failed);
+        resetRecord();
+    }
+
     void readHeader(QStringView line)
     {
         if (line.startsWith(QLatin1String("!Type:"), Qt::CaseInsensitive)) {
@@ -261,6 +278,10 @@ private:
             break;
         }
         case 'S':
+            if (++m_splitLines > QifParser::maxSplitsPerRecord) {
+                fail(QStringLiteral("more than %1 split lines in one record").arg(QifParser::maxSplitsPerRecord));
+                return;
+            }
             completeSplit();
             m_splitOpen = true;
             QifParser::splitCategoryField(value, &m_split.category, &m_split.transferAccount);
@@ -292,7 +313,10 @@ private:
     {
         if (!m_splitOpen)
             return;
-        m_transaction.splits.append(std::move(m_split));
+        // A bare "S" line with nothing after it says nothing; keeping it would let a file of them
+        // cost memory and split lines out of all proportion to what it holds.
+        if (m_split != QifSplit())
+            m_transaction.splits.append(std::move(m_split));
         m_split = {};
         m_splitOpen = false;
     }
@@ -392,12 +416,14 @@ private:
         m_splitOpen = false;
         m_category = {};
         m_blockFields.clear();
+        m_splitLines = 0;
         m_hasContent = false;
         m_hasDate = false;
         m_hasAmount = false;
     }
 
     QifParseResult m_result;
+    qsizetype m_lineNumber = 0;
     Section m_section = Section::Other;
     QifAccountType m_accountType = QifAccountType::Bank;
     QString m_currentAccount;
@@ -406,6 +432,7 @@ private:
     QifTransaction m_transaction;
     QifSplit m_split;
     bool m_splitOpen = false;
+    qsizetype m_splitLines = 0; // "S" lines of the pending record, empty ones included
     QifCategory m_category;
     QList<Field> m_blockFields;
     bool m_hasContent = false;

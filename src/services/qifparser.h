@@ -14,8 +14,14 @@
 class QifParser
 {
 public:
+    // What one line and one record may cost: no exporter comes near them, while a file of bare
+    // "S" lines would otherwise become millions of splits of one record.
+    static constexpr qsizetype maxLineLength = 4 * 1024 * 1024;
+    static constexpr qsizetype maxSplitsPerRecord = 1000;
+
     // One pass over the lines (two with Auto: date-order detection first), so the cost grows
-    // linearly with the text.
+    // linearly with the text. A line or a record beyond the bounds above stops the parse with
+    // `error` set.
     static QifParseResult parse(QStringView text, QifDateOrder dateOrder = QifDateOrder::Auto);
 
     // The amount rule: parentheses or a leading minus for negatives, currency signs and blanks

@@ -332,6 +332,8 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
     QApplication::processEvents();
     const QifAnalysis analysis = m_appState->importService()->analyzeQif(filePaths);
     progress.close();
+    if (!analysis.error.isEmpty())
+        m_fileLabel->setText(tr("Cannot import: %1").arg(analysis.error));
     if (!analysis.entries.isEmpty()) {
         buildMappingRows(analysis.entries);
         m_qifGroup->show();
