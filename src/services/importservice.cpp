@@ -573,6 +573,17 @@ std::optional<ImportService::TransferHint> ImportService::transferHint(const QSt
     return hint;
 }
 
+ImportResult ImportService::abortImport(const char *kind, ImportResult result, const QString &reason,
+                                        SqlTransaction &guard, int total)
+{
+    qWarning().noquote() << QLatin1String(kind) + QStringLiteral(" import aborted:") << reason;
+    result.aborted = true;
+    result.failure = reason;
+    guard.rollback();
+    emit importProgress(total, total);
+    return result;
+}
+
 void ImportService::reportProgress(int current, int total)
 {
     emit importProgress(current, total);
@@ -618,14 +629,7 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
 
     emit importStarted(total);
     SqlTransaction guard(connection);
-    const auto stop = [&](const QString &reason) {
-        qWarning().noquote() << "CSV import aborted:" << reason;
-        result.aborted = true;
-        result.failure = reason;
-        guard.rollback();
-        emit importProgress(total, total);
-        return result;
-    };
+    const auto stop = [&](const QString &reason) { return abortImport("CSV", result, reason, guard, total); };
     if (!guard.isActive())
         return stop(guard.lastError());
     AccountState state = loadAccountState(connection, m_transactions, accountId);
@@ -876,14 +880,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     // rewritten as one-sided.
     QHash<int, Transaction> awaitingPartner;
 
-    const auto abort = [&](const QString &reason) {
-        qWarning().noquote() << "QIF import aborted:" << reason;
-        result.aborted = true;
-        result.failure = reason;
-        guard.rollback();
-        emit importProgress(total, total);
-        return result;
-    };
+    const auto abort = [&](const QString &reason) { return abortImport("QIF", result, reason, guard, total); };
     const auto categoryFailure = [&] {
         return QStringLiteral("cannot create the category %1").arg(categories.failedName());
     };

@@ -13,6 +13,7 @@
 class CategoryRepository;
 class Database;
 class SplitLineRepository;
+class SqlTransaction;
 class TransactionRepository;
 
 // Brings CSV and QIF files into the database. Each import runs inside one SQL transaction that is
@@ -69,6 +70,10 @@ private:
                               bool staged, bool *retryRowByRow);
     ImportResult runQifImport(const QStringList &filePaths, const QifMapping &mapping, bool staged,
                               bool *retryRowByRow);
+    // Logs "<kind> import aborted: <reason>", rolls everything back, reports the end of the
+    // progress and returns `result` marked aborted with the reason.
+    ImportResult abortImport(const char *kind, ImportResult result, const QString &reason, SqlTransaction &guard,
+                             int total);
     void reportProgress(int current, int total);
 
     Database *m_database;

@@ -42,6 +42,8 @@ private:
     static int scalar(const QString &dir, const QString &sql);
     static QString writeFile(const QString &path, const QByteArray &bytes);
     static QByteArray csv(int rows, const QString &payee);
+    // Mounting needs privileges; false where the machine does not allow it.
+    static bool mountSmallFileSystem(const QString &dir, int megabytes);
 };
 
 TestCliFaults::Run TestCliFaults::run(const QString &dir, const QStringList &arguments)
@@ -94,6 +96,14 @@ QString TestCliFaults::writeFile(const QString &path, const QByteArray &bytes)
     return path;
 }
 
+bool TestCliFaults::mountSmallFileSystem(const QString &dir, int megabytes)
+{
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=%1m").arg(megabytes), QStringLiteral("tmpfs"), dir});
+    return mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+}
+
 QByteArray TestCliFaults::csv(int rows, const QString &payee)
 {
     QByteArray bytes("Date,Payee,Amount\n");
@@ -118,10 +128,7 @@ void TestCliFaults::fullDiskFailsTheWholeImportOrRestore()
     QTemporaryDir root;
     const QString dir = root.filePath(QStringLiteral("small"));
     QVERIFY(QDir().mkpath(dir));
-    QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=3m"), QStringLiteral("tmpfs"), dir});
-    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+    if (!mountSmallFileSystem(dir, 3))
         QSKIP("cannot mount a small file system here");
     const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir}); });
 
@@ -300,11 +307,8 @@ void TestCliFaults::readOnlyDataDirectoryStillReads()
     QTemporaryDir root;
     const QString dir = root.filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkpath(dir));
-    QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=8m"), QStringLiteral("tmpfs"), dir});
-    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
-        QSKIP("cannot mount a file system here");
+    if (!mountSmallFileSystem(dir, 8))
+        QSKIP("cannot mount a small file system here");
     const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir}); });
     const QString account = addAccount(dir);
     QCOMPARE(run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-02"),
