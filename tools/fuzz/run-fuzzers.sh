@@ -20,11 +20,16 @@ if ! command -v clang++ >/dev/null || ! compgen -G "/usr/lib/llvm-*/lib/clang/*/
     exit 0
 fi
 
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DZIMBREL_FUZZ=ON -DZIMBREL_BUILD_TESTS=OFF -DZIMBREL_BUILD_TOOLS=OFF >/dev/null
+mkdir -p "$build_dir"
+build_log="$build_dir/fuzz-build.log"
+if ! { [ -f "$build_dir/CMakeCache.txt" ] || CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja \
+           -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIMBREL_FUZZ=ON -DZIMBREL_BUILD_TESTS=OFF -DZIMBREL_BUILD_TOOLS=OFF; } \
+       >"$build_log" 2>&1 \
+   || ! cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}" >>"$build_log" 2>&1; then
+    tail -30 "$build_log"
+    echo "fuzz: the fuzz targets did not build"
+    exit 1
 fi
-cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 # Seeds: the files each reader is meant for. The corpus directory grows with what the fuzzer finds.
 corpus_root=${ZIMBREL_CORPUS_DIR:-../shared/corpus}
