@@ -17,8 +17,9 @@ struct ImportResult
     int unmappedSkipped = 0; // QIF only: source account without a target
     int transfersLinked = 0; // QIF only: links that exist once the import is committed
     int retroactiveLinks = 0; // the part of transfersLinked made to rows stored before
-    int databaseErrors = 0;  // inserts that failed (the rest of the import still commits)
+    int databaseErrors = 0;  // inserts refused for the row's own fault (the rest still commits)
     bool aborted = false;    // stopped and rolled back: nothing of this import remains
+    QString failure;         // why it was stopped or refused, for the user; empty otherwise
 
     bool operator==(const ImportResult &) const = default;
 };
@@ -55,6 +56,7 @@ struct QifAnalysis
 {
     QList<QifSourceEntry> entries;
     int totalTransactions = 0;
+    QString error; // a file that is too large or breaks the parser's bounds; then the rest is empty
 
     bool operator==(const QifAnalysis &) const = default;
 };

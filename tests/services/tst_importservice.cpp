@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 
 Q_DECLARE_METATYPE(ImportResult)
 Q_DECLARE_METATYPE(CsvImportOptions)
@@ -67,6 +68,11 @@ private slots:
     void qifFieldsPayeeFallbackAndSplits();
     void qifYenAccountStoresWholeYen();
     void qifAbortRollsEverythingBack();
+    void storageErrorAbortsTheWholeImport_data();
+    void importIntoDeletedAccountIsRefused();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash_data();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash();
+    void storageErrorAbortsTheWholeImport();
     void progressEvery100Records();
     void analyzeQif();
     void golden_data();
@@ -535,6 +541,128 @@ void TestImportService::qifAbortRollsEverythingBack()
     QCOMPARE(rows(savings), QStringList());
     QCOMPARE(int(m_categories->all().size()), categoriesBefore);
     QCOMPARE(progress.last(), (QVariantList{4, 4}));
+}
+
+// A storage error (full disk, read-only file) is no row's fault: the import stops, rolls back
+// everything it wrote and says why, whether it was writing in bulk or row by row. A trigger that
+// refuses the first record sends the import down the row-by-row path.
+void TestImportService::storageErrorAbortsTheWholeImport_data()
+{
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<bool>("rowByRow");
+    QTest::addColumn<QString>("fault");
+    for (const bool qif : {false, true}) {
+        for (const bool rowByRow : {false, true}) {
+            for (const QString &fault : {QStringLiteral("full"), QStringLiteral("read-only")}) {
+                const QString name = QStringLiteral("%1 %2 %3")
+                                         .arg(qif ? QStringLiteral("qif") : QStringLiteral("csv"),
+                                              rowByRow ? QStringLiteral("row by row") : QStringLiteral("staged"), fault);
+                QTest::newRow(qPrintable(name)) << qif << rowByRow << fault;
+            }
+        }
+    }
+}
+
+void TestImportService::storageErrorAbortsTheWholeImport()
+{
+    QFETCH(bool, qif);
+    QFETCH(bool, rowByRow);
+    QFETCH(QString, fault);
+
+    const QString checking = addAccount(QStringLiteral("Checking"));
+    const QString savings = addAccount(QStringLiteral("Savings"));
+    constexpr int records = 3000;
+    const QString memo(200, QLatin1Char('m'));
+    QByteArray bytes = qif ? QByteArray("!Account\nNChecking\n^\n!Type:Bank\n") : QByteArray("Date,Payee,Amount,Memo,Category\n");
+    for (int i = 0; i < records; ++i) {
+        const QString payee = i == 0 ? QStringLiteral("Refused") : QStringLiteral("Payee %1").arg(i);
+        const QString category = QStringLiteral("Category %1").arg(i % 50);
+        if (qif) {
+            bytes += QStringLiteral("D1/2/24\nP%1\nT-%2.00\nM%3\n%4\n^\n")
+                         .arg(payee)
+                         .arg(i + 1)
+                         .arg(memo, i % 10 == 0 ? QStringLiteral("L[Savings]") : QStringLiteral("L") + category)
+                         .toUtf8();
+        } else {
+            bytes += QStringLiteral("01/02/2024,%1,-%2.00,%3,%4\n").arg(payee).arg(i + 1).arg(memo, category).toUtf8();
+        }
+    }
+    const QString path = writeFile(QStringLiteral("big.txt"), bytes);
+    if (rowByRow) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = "
+                                          "'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    }
+    const int categoriesBefore = int(m_categories->all().size());
+    if (fault == QLatin1String("full")) {
+        const qint64 pages = m_db->scalar(QStringLiteral("PRAGMA page_count")).toLongLong();
+        QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 8)));
+    } else {
+        QVERIFY(m_db->exec(QStringLiteral("PRAGMA query_only = 1")));
+    }
+
+    const QifMapping mapping{{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}};
+    const auto runImport = [&] {
+        return qif ? m_service->importQif({path}, mapping) : m_service->importCsv(path, checking, CsvImportOptions{0, 1, 2, 3, 4});
+    };
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("import aborted: ")));
+    const ImportResult failed = runImport();
+    QVERIFY(failed.aborted);
+    QVERIFY(!failed.failure.isEmpty());
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), 0);
+    QCOMPARE(int(m_categories->all().size()), categoriesBefore);
+
+    // The connection is whole again once the fault is gone: the same import stores every record.
+    QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
+    QVERIFY(m_db->exec(QStringLiteral("PRAGMA query_only = 0")));
+    if (rowByRow)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed for 2024-01-02 Refused")));
+    const ImportResult stored = runImport();
+    QVERIFY(!stored.aborted);
+    QCOMPARE(stored.imported, rowByRow ? records - 1 : records);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), stored.imported);
+    QCOMPARE(m_db->scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+// Rows written into a deleted account are seen by nobody: both imports refuse it and write nothing.
+void TestImportService::importIntoDeletedAccountIsRefused()
+{
+    const QString live = addAccount(QStringLiteral("Checking"));
+    const QString gone = addAccount(QStringLiteral("Savings"));
+    QVERIFY(m_accounts->softDelete(gone));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    const QString qif = writeFile(QStringLiteral("both.qif"), checkingSavingsQif);
+
+    const ImportResult csvResult = m_service->importCsv(csv, gone, {});
+    QVERIFY(csvResult.aborted);
+    QVERIFY(csvResult.failure.contains(gone));
+    const ImportResult qifResult =
+        m_service->importQif({qif}, {{QStringLiteral("Checking"), live}, {QStringLiteral("Savings"), gone}});
+    QVERIFY(qifResult.aborted);
+    QVERIFY(qifResult.failure.contains(gone));
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash_data()
+{
+    QTest::addColumn<CsvImportOptions>("options");
+    CsvImportOptions date;
+    date.dateColumn = std::numeric_limits<int>::max();
+    CsvImportOptions payee;
+    payee.payeeColumn = std::numeric_limits<int>::max();
+    CsvImportOptions amount;
+    amount.amountColumn = std::numeric_limits<int>::max();
+    QTest::newRow("fault: date column INT_MAX wrapped the field count") << date;
+    QTest::newRow("fault: payee column INT_MAX") << payee;
+    QTest::newRow("fault: amount column INT_MAX") << amount;
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash()
+{
+    QFETCH(CsvImportOptions, options);
+    const QString account = addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    QCOMPARE(m_service->importCsv(csv, account, options), counters(0, 0, 1));
 }
 
 void TestImportService::progressEvery100Records()

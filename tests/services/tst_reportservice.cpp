@@ -40,6 +40,8 @@ private slots:
     void transactionList_data();
     void transactionList();
     void failingStatementGivesEmptyList();
+    void totalsBeyond64BitsAreReported_data();
+    void totalsBeyond64BitsAreReported();
     void toCsv_data();
     void toCsv();
 
@@ -296,6 +298,43 @@ void TestReportService::failingStatementGivesEmptyList()
     QVERIFY(m_service->transactionList(day("2026-01-01"), day("2026-12-31")).isEmpty());
     QVERIFY(m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31")).isEmpty());
     QVERIFY(m_service->accountSummary().isEmpty());
+}
+
+void TestReportService::totalsBeyond64BitsAreReported_data()
+{
+    QTest::addColumn<int>("report");
+    const char *names[] = {"category spending", "payee summary", "tax report", "income vs expenses",
+                           "cash flow", "year over year", "account summary"};
+    for (int i = 0; i < int(std::size(names)); ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+// Rows written around the amount limit (by an older version, or by hand) can still add up past 64
+// bits: the report then says so instead of coming back empty in silence, or wrapped.
+void TestReportService::totalsBeyond64BitsAreReported()
+{
+    QFETCH(int, report);
+    addTransaction(QStringLiteral("huge-1"), QStringLiteral("chk"), "2026-01-06", QStringLiteral("Market"),
+                   Q_INT64_C(-6000000000000000000), QStringLiteral("med"), true);
+    addTransaction(QStringLiteral("huge-2"), QStringLiteral("chk"), "2026-01-07", QStringLiteral("Market"),
+                   Q_INT64_C(-6000000000000000000), QStringLiteral("med"), true);
+    const QDate from = day("2026-01-01");
+    const QDate to = day("2026-02-28");
+    qsizetype rows = -1;
+    switch (report) {
+    case 0: rows = m_service->categorySpending(from, to).size(); break;
+    case 1: rows = m_service->payeeSummary(from, to).size(); break;
+    case 2: rows = m_service->taxReport(from, to).size(); break;
+    case 3: rows = m_service->incomeVsExpenses(from, to).size(); break;
+    case 4: rows = m_service->cashFlow(from, to).size(); break;
+    case 5: rows = m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), from, to).size(); break;
+    default: rows = m_service->accountSummary().size(); break;
+    }
+    QCOMPARE(rows, 0);
+    QVERIFY(m_service->lastError().contains(QLatin1String("overflow")));
+    // The next report that succeeds clears it.
+    QVERIFY(!m_service->transactionList(from, to).isEmpty());
+    QCOMPARE(m_service->lastError(), QString());
 }
 
 void TestReportService::toCsv_data()

@@ -332,6 +332,8 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
     QApplication::processEvents();
     const QifAnalysis analysis = m_appState->importService()->analyzeQif(filePaths);
     progress.close();
+    if (!analysis.error.isEmpty())
+        m_fileLabel->setText(tr("Cannot import: %1").arg(analysis.error));
     if (!analysis.entries.isEmpty()) {
         buildMappingRows(analysis.entries);
         m_qifGroup->show();
@@ -539,6 +541,8 @@ void ImportScreen::showSummary(const ImportResult &result)
     if (result.aborted) {
         lines << tr("Import failed.") << QString()
               << tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+        if (!result.failure.isEmpty())
+            lines << result.failure;
     } else {
         lines << tr("Import complete!") << QString() << tr("%n transaction(s) imported", nullptr, result.imported);
         if (result.transfersLinked > 0) {

@@ -24,6 +24,7 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     : QWidget(parent)
     , m_appState(appState)
     , m_queryEdit(new QLineEdit(this))
+    , m_syntaxErrorLabel(new QLabel(this))
     , m_accountCombo(new QComboBox(this))
     , m_categoryCombo(new QComboBox(this))
     , m_dateRangeCheck(new QCheckBox(tr("Date range:"), this))
@@ -45,6 +46,9 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
 
     m_queryEdit->setPlaceholderText(tr("Search payee, memo, check number..."));
     m_queryEdit->setClearButtonEnabled(true);
+    m_syntaxErrorLabel->setObjectName(QStringLiteral("syntaxErrorLabel"));
+    m_syntaxErrorLabel->setForegroundRole(QPalette::PlaceholderText);
+    m_syntaxErrorLabel->hide();
 
     // Long names must not make the window wider than its default.
     for (QComboBox *combo : {m_accountCombo, m_categoryCombo}) {
@@ -99,6 +103,7 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_queryEdit);
+    layout->addWidget(m_syntaxErrorLabel);
     layout->addLayout(filters);
     layout->addWidget(m_view, 1);
 
@@ -175,7 +180,12 @@ void SearchScreen::performSearch()
     }
     if (m_clearedCheck->isChecked())
         filter.cleared = true;
-    const QList<RegisterRow> rows = m_appState->transactionRepository()->search(m_queryEdit->text().trimmed(), filter);
+    // A query the full-text syntax cannot read finds nothing; saying why beats an empty list.
+    const QString query = m_queryEdit->text().trimmed();
+    const QString syntaxError = m_appState->transactionRepository()->searchSyntaxError(query);
+    m_syntaxErrorLabel->setText(tr("Search syntax error: %1").arg(syntaxError));
+    m_syntaxErrorLabel->setVisible(!syntaxError.isEmpty());
+    const QList<RegisterRow> rows = m_appState->transactionRepository()->search(query, filter);
     m_model->load(rows, false);
     emit searchFinished(int(rows.size()));
 }

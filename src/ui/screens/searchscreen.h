@@ -6,6 +6,7 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
@@ -42,6 +43,7 @@ private:
 
     AppState *m_appState;
     QLineEdit *m_queryEdit;
+    QLabel *m_syntaxErrorLabel;
     QComboBox *m_accountCombo;
     QComboBox *m_categoryCombo;
     QCheckBox *m_dateRangeCheck;

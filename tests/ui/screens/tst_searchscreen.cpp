@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -23,6 +24,7 @@ private slots:
     void datesOnlyCountWhileTheRangeIsOn();
     void emptyQueryListsTheNewest();
     void doubleClickAsksToEdit();
+    void syntaxErrorIsShownUnderTheField();
 };
 
 namespace {
@@ -175,6 +177,35 @@ void TestSearchScreen::doubleClickAsksToEdit()
     QTest::mouseDClick(screen.view()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits.first().first().toString(), shop.id);
+}
+
+// "AND" or an unbalanced quote is no search the full-text index can run: the screen says so under
+// the field instead of showing an empty list as if nothing matched.
+void TestSearchScreen::syntaxErrorIsShownUnderTheField()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Grocer"), -100);
+    SearchScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *query = child<QLineEdit>(&screen, "queryEdit");
+    auto *hint = child<QLabel>(&screen, "syntaxErrorLabel");
+    QVERIFY(!hint->isVisible());
+
+    QTest::keyClicks(query, QStringLiteral("\"gro"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QVERIFY(hint->isVisible());
+    QVERIFY(hint->text().startsWith(QLatin1String("Search syntax error: ")));
+    QCOMPARE(screen.model()->transactionCount(), 0);
+
+    QTest::keyClick(query, Qt::Key_Home);
+    QTest::keyClick(query, Qt::Key_Delete);
+    QTest::keyClick(query, Qt::Key_End);
+    QTest::keyClicks(query, QStringLiteral("*"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QVERIFY(!hint->isVisible());
+    QCOMPARE(screen.model()->transactionCount(), 1);
 }
 
 QTEST_MAIN(TestSearchScreen)
