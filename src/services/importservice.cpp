@@ -1,11 +1,10 @@
 #include "importservice.h"
 
+#include "categoryresolver.h"
 #include "csvreader.h"
 #include "importtext.h"
 #include "qifparser.h"
 
-#include "data/category.h"
-#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
@@ -287,44 +286,6 @@ QByteArray readFile(const QString &path, bool *ok)
     return *ok ? file.readAll() : QByteArray();
 }
 
-// Exact name to id, creating missing categories on first use.
-class CategoryMap
-{
-public:
-    explicit CategoryMap(CategoryRepository *repository)
-        : m_repository(repository)
-    {
-        for (const Category &category : repository->all())
-            m_ids.insert(category.name, category.id);
-    }
-
-    bool contains(const QString &name) const { return m_ids.contains(name); }
-
-    // Empty for an empty name, and when a needed insert fails (the transaction stays uncategorised).
-    QString idFor(const QString &name, CategoryType typeWhenNew = CategoryType::Expense)
-    {
-        if (name.isEmpty())
-            return {};
-        const auto it = m_ids.constFind(name);
-        if (it != m_ids.cend())
-            return it.value();
-        Category category;
-        category.id = newId();
-        category.name = name;
-        category.type = typeWhenNew;
-        category.createdAt = currentTimestamp();
-        category.updatedAt = category.createdAt;
-        if (!m_repository->insert(category))
-            return {};
-        m_ids.insert(name, category.id);
-        return category.id;
-    }
-
-private:
-    CategoryRepository *m_repository;
-    QHash<QString, QString> m_ids;
-};
-
 // Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
 // imported record, so k identical records against m stored ones import max(0, k - m): a re-import
 // adds nothing, and two genuine identical purchases both land.
@@ -559,7 +520,7 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         return result;
     }
     AccountState state = loadAccountState(connection, m_transactions, accountId);
-    CategoryMap categories(m_categories);
+    CategoryResolver categories(m_categories);
 
     emit importStarted(total);
     SqlTransaction guard(connection);
@@ -759,7 +720,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.partnerIndex = -1;
     }
 
-    CategoryMap categories(m_categories);
+    CategoryResolver categories(m_categories);
     const int total = int(items.size());
     emit importStarted(total);
     SqlTransaction guard(connection);
@@ -776,10 +737,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         return result;
     };
 
-    for (const QifCategory &category : std::as_const(parsedCategories)) {
-        if (!categories.contains(category.name))
-            categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
-    }
+    for (const QifCategory &category : std::as_const(parsedCategories))
+        categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
 
     // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
     // left in the other account, or else marks this leg's memo with the hint for a later import.
