@@ -47,6 +47,9 @@ struct QifSourceEntry
     QString displayName;
     bool noAccountHeader = false;
     AccountType suggestedType = AccountType::Checking;
+    // The name offered for a new target account: the source account's name, or the file's name
+    // without directory and without everything from its first ".".
+    QString accountName;
 
     bool operator==(const QifSourceEntry &) const = default;
 };

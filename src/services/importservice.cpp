@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QSqlError>
@@ -597,9 +598,11 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
         if (parsed.accounts.isEmpty()) {
             QifSourceEntry entry;
             entry.key = path;
-            entry.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+            const QFileInfo file(path);
+            entry.displayName = tr("%1 (no account header)").arg(file.fileName());
             entry.noAccountHeader = true;
             entry.suggestedType = AccountType::Checking;
+            entry.accountName = file.baseName().isEmpty() ? file.fileName() : file.baseName();
             analysis.entries.append(entry);
         }
         for (const QifAccountInfo &account : parsed.accounts) {
@@ -610,6 +613,7 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
             QifSourceEntry entry;
             entry.key = account.name;
             entry.displayName = account.name;
+            entry.accountName = account.name;
             switch (account.type) {
             case QifAccountType::CreditCard:
                 entry.suggestedType = AccountType::CreditCard;

@@ -646,14 +646,25 @@ void TestImportService::analyzeQif()
                                                          "!Account\nNVisa\n^\n!Type:CCard\nD1/1/24\nT1\n^\n"
                                                          "!Account\nNHouse\n^\n!Type:Oth A\nD1/1/24\nT1\n^\n");
     const QString b = writeFile(QStringLiteral("b.qif"), "!Account\nNMY SAVINGS\n^\n!Type:Bank\nD1/2/24\nT1\n^\n");
-    const QString c = writeFile(QStringLiteral("c.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
-    const QifAnalysis analysis = m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c});
-    QCOMPARE(analysis.totalTransactions, 6);
+    const QString c =
+        writeFile(QStringLiteral("normalTransactions.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
+    const QString d = writeFile(QStringLiteral("bank.2024-03.qif"), "D1/4/24\nT1\n^\n");
+    const QifAnalysis analysis =
+        m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c, d});
+    QCOMPARE(analysis.totalTransactions, 7);
+    // A file without account blocks offers an account named after the file, without its
+    // extension (it offered "normalTransactions.qif").
     const QList<QifSourceEntry> expected{
-        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings},
-        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard},
-        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other},
-        {c, QStringLiteral("c.qif (no account header)"), true, AccountType::Checking},
+        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings,
+         QStringLiteral("My Savings")},
+        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard,
+         QStringLiteral("Visa")},
+        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other,
+         QStringLiteral("House")},
+        {c, QStringLiteral("normalTransactions.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("normalTransactions")},
+        {d, QStringLiteral("bank.2024-03.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("bank")},
     };
     QCOMPARE(analysis.entries, expected);
 }

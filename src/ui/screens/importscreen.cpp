@@ -69,6 +69,12 @@ QString delimiterName(QChar delimiter)
     return ImportScreen::tr("Comma");
 }
 
+// What the create item offers and creates: the same name in both places.
+QString newAccountName(const QifSourceEntry &entry)
+{
+    return entry.accountName.isEmpty() ? entry.displayName : entry.accountName;
+}
+
 void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStringList &firstRow)
 {
     const int previous = combo->currentIndex();
@@ -403,9 +409,7 @@ void ImportScreen::buildMappingRows(const QList<QifSourceEntry> &entries)
     const QList<Account> accounts = m_appState->accountRepository()->all();
     for (const QifSourceEntry &entry : entries) {
         auto *combo = new QComboBox(m_qifGroup);
-        const QString createName =
-            entry.noAccountHeader ? entry.displayName.section(QLatin1Char(' '), 0, 0) : entry.displayName;
-        combo->addItem(tr("— Create new account \"%1\" —").arg(createName), createValue);
+        combo->addItem(tr("— Create new account \"%1\" —").arg(newAccountName(entry)), createValue);
         combo->addItem(tr("— Skip these transactions —"), skipValue);
         int initial = 0;
         for (const Account &account : accounts) {
@@ -470,16 +474,9 @@ QifMapping ImportScreen::buildQifMapping()
         if (value == skipValue) {
             mapping.insert(row.entry.key, QString());
         } else if (value == createValue) {
-            QString name = row.entry.key;
-            if (row.entry.key != row.entry.displayName) {
-                name = fileNameOf(row.entry.key);
-                name = name.left(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
-            }
-            if (name.isEmpty())
-                name = row.entry.displayName;
             Account account;
             account.id = newId();
-            account.name = name;
+            account.name = newAccountName(row.entry);
             account.type = row.entry.suggestedType;
             account.sortOrder = nextSortOrder++;
             account.createdAt = currentTimestamp();

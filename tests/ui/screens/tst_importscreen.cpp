@@ -145,7 +145,8 @@ void TestImportScreen::qifWithoutAccountHeader()
     auto *label = qobject_cast<QLabel *>(rows->itemAt(0, QFormLayout::LabelRole)->widget());
     QCOMPARE(label->text(), QStringLiteral("plain.file.qif (no account header)"));
     auto *combo = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
-    QCOMPARE(combo->currentText(), QStringLiteral("— Create new account \"plain.file.qif\" —"));
+    // The item names the account it creates, without the file's extension.
+    QCOMPARE(combo->currentText(), QStringLiteral("— Create new account \"plain\" —"));
     screen.runImport();
     QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
     const Account created = accountNamed(state.get(), QStringLiteral("plain"));
