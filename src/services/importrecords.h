@@ -23,8 +23,8 @@ struct ImportResult
     bool operator==(const ImportResult &) const = default;
 };
 
-// Column indexes are 0-based; memo and category use -1 for none. The date pattern is in the
-// toolkit's notation ("MM/dd/yyyy").
+// Column indexes are 0-based; memo, category and check number use -1 for none. The date pattern
+// is in the toolkit's notation ("MM/dd/yyyy").
 struct CsvImportOptions
 {
     int dateColumn = 0;
@@ -32,6 +32,7 @@ struct CsvImportOptions
     int amountColumn = 2;
     int memoColumn = -1;
     int categoryColumn = -1;
+    int checkNumberColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("MM/dd/yyyy");
     QChar delimiter = QLatin1Char(',');

@@ -554,6 +554,8 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         transaction.updatedAt = transaction.createdAt;
         if (options.memoColumn >= 0 && options.memoColumn < row.size())
             transaction.memo = row.at(options.memoColumn);
+        if (options.checkNumberColumn >= 0 && options.checkNumberColumn < row.size())
+            transaction.checkNumber = row.at(options.checkNumberColumn);
         if (options.categoryColumn >= 0 && options.categoryColumn < row.size())
             transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
         if (!writer.insertTransaction(transaction)) {

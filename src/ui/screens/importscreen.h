@@ -57,6 +57,10 @@ private:
     };
 
     void onFormatChanged();
+    // Import needs files (QIF), or a file and its date, payee and amount columns (CSV).
+    bool canImport() const;
+    void updateImportButton();
+    void applyColumnGuess(int columns, const QStringList &firstRow);
     void clearMappingRows();
     void loadPreview();
     void buildMappingRows(const QList<QifSourceEntry> &entries);
@@ -85,6 +89,7 @@ private:
     QComboBox *m_amountColumnCombo;
     QComboBox *m_memoColumnCombo;
     QComboBox *m_categoryColumnCombo;
+    QComboBox *m_checkNumberColumnCombo;
     QComboBox *m_delimiterCombo;
     QComboBox *m_dateFormatCombo;
     QCheckBox *m_headerCheck;
