@@ -7,6 +7,7 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "data/transactionsearchfilter.h"
+#include "services/searchquery.h"
 #include "ui/register/registermodel.h"
 
 #include <QCheckBox>
@@ -175,7 +176,8 @@ void SearchScreen::performSearch()
     }
     if (m_clearedCheck->isChecked())
         filter.cleared = true;
-    const QList<RegisterRow> rows = m_appState->transactionRepository()->search(m_queryEdit->text().trimmed(), filter);
+    const QList<RegisterRow> rows =
+        m_appState->transactionRepository()->search(searchAsYouTypeQuery(m_queryEdit->text()), filter);
     m_model->load(rows, false);
     emit searchFinished(int(rows.size()));
 }

@@ -13,7 +13,7 @@ class RegisterModel;
 
 // Finds transactions across accounts by text (payee, memo, check number) narrowed by account,
 // category, date range and cleared state. Typing is debounced: one search 300 ms after the last
-// keystroke.
+// keystroke. The word being typed matches as a prefix, so results follow the typing.
 class SearchScreen : public QWidget
 {
     Q_OBJECT

@@ -19,6 +19,7 @@ class TestSearchScreen : public QObject
 private slots:
     void initTestCase();
     void typingRunsOneSearchPerBurst();
+    void wordBeingTypedMatchesAsPrefix();
     void filtersNarrowTheResults();
     void datesOnlyCountWhileTheRangeIsOn();
     void emptyQueryListsTheNewest();
@@ -69,6 +70,40 @@ void TestSearchScreen::typingRunsOneSearchPerBurst()
     QTest::keyClick(query, Qt::Key_Return);
     QCOMPARE(searches.count(), 2);
     QCOMPARE(payees(screen.model()), QStringList{QStringLiteral("Garage")});
+}
+
+// "green" found nothing while "Greenleaf" found the shop: the word being typed is a prefix, a
+// finished word (a blank after it) and a phrase match whole words.
+void TestSearchScreen::wordBeingTypedMatchesAsPrefix()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Greenleaf Market"), -100);
+    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Green Grocer"), -200);
+    state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("Evergreen"), -300);
+    SearchScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *query = child<QLineEdit>(&screen, "queryEdit");
+    screen.focusQuery();
+
+    QTest::keyClicks(query, QStringLiteral("green"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(payees(screen.model()),
+             (QStringList{QStringLiteral("Green Grocer"), QStringLiteral("Greenleaf Market")}));
+
+    QTest::keyClick(query, Qt::Key_Space);
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(payees(screen.model()), QStringList{QStringLiteral("Green Grocer")});
+
+    query->selectAll();
+    QTest::keyClicks(query, QStringLiteral("\"green gro"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(payees(screen.model()), QStringList());
+    QTest::keyClicks(query, QStringLiteral("cer\" OR ever"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(payees(screen.model()),
+             (QStringList{QStringLiteral("Evergreen"), QStringLiteral("Green Grocer")}));
 }
 
 void TestSearchScreen::filtersNarrowTheResults()
