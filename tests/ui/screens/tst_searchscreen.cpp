@@ -1,11 +1,13 @@
 #include "ui/screens/searchscreen.h"
 
 #include "app/guitesthelpers.h"
-#include "ui/register/registermodel.h"
+#include "ui/screens/searchresultsmodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -23,19 +25,27 @@ private slots:
     void filtersNarrowTheResults();
     void datesOnlyCountWhileTheRangeIsOn();
     void emptyQueryListsTheNewest();
+    void resultsNameTheirAccount();
     void doubleClickAsksToEdit();
 };
 
 namespace {
 
-QStringList payees(RegisterModel *model)
+QStringList payees(SearchResultsModel *model)
 {
     QStringList result;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (const RegisterRow *record = model->registerRow(row))
-            result.append(record->transaction.payee);
-    }
+    for (int row = 0; row < model->rowCount(); ++row)
+        result.append(model->resultRow(row)->transaction.payee);
     return result;
+}
+
+// A row as the table shows it, cells joined by "|".
+QString rowText(const SearchResultsModel *model, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells.append(model->index(row, column).data().toString());
+    return cells.join(QLatin1Char('|'));
 }
 
 } // namespace
@@ -122,26 +132,26 @@ void TestSearchScreen::filtersNarrowTheResults()
 
     QTest::keyClicks(child<QLineEdit>(&screen, "queryEdit"), QStringLiteral("market"));
     QTRY_COMPARE(searches.count(), 1);
-    QCOMPARE(screen.model()->transactionCount(), 3);
+    QCOMPARE(screen.model()->rowCount(), 3);
 
     auto *account = child<QComboBox>(&screen, "accountCombo");
     account->setFocus();
     QTest::keyClick(account, Qt::Key_Down); // Checking
     QCOMPARE(searches.count(), 2);
-    QCOMPARE(screen.model()->transactionCount(), 2);
+    QCOMPARE(screen.model()->rowCount(), 2);
 
     auto *cleared = child<QCheckBox>(&screen, "clearedCheck");
     cleared->setFocus();
     QTest::keyClick(cleared, Qt::Key_Space);
     QCOMPARE(searches.count(), 3);
-    QCOMPARE(screen.model()->transactionCount(), 1);
-    QCOMPARE(screen.model()->registerRow(0)->transaction.amount, Money(-100));
+    QCOMPARE(screen.model()->rowCount(), 1);
+    QCOMPARE(screen.model()->resultRow(0)->transaction.amount, Money(-100));
 
     QTest::keyClick(cleared, Qt::Key_Space);
     auto *category = child<QComboBox>(&screen, "categoryCombo");
     QTest::keyClick(account, Qt::Key_Home); // All Accounts
     category->setCurrentIndex(category->findData(food.id));
-    QCOMPARE(screen.model()->transactionCount(), 2);
+    QCOMPARE(screen.model()->rowCount(), 2);
 
     // Refreshing the lists keeps the choices and runs no search.
     const int before = int(searches.count());
@@ -176,7 +186,7 @@ void TestSearchScreen::datesOnlyCountWhileTheRangeIsOn()
     QCOMPARE(payees(screen.model()), QStringList{QStringLiteral("Early")});
     to->setDate(QDate(2026, 2, 28));
     QCOMPARE(searches.count(), 2);
-    QCOMPARE(screen.model()->transactionCount(), 2);
+    QCOMPARE(screen.model()->rowCount(), 2);
 }
 
 void TestSearchScreen::emptyQueryListsTheNewest()
@@ -187,11 +197,47 @@ void TestSearchScreen::emptyQueryListsTheNewest()
         state.addTransaction(checking.id, QDate(2025, 1, 1).addDays(day), QStringLiteral("Shop"), -100);
     SearchScreen screen(state.get());
     screen.performSearch();
-    QCOMPARE(screen.model()->transactionCount(), 200);
-    QCOMPARE(screen.model()->registerRow(0)->transaction.date, QDate(2025, 1, 1).addDays(204));
-    // The blank entry row is there but cannot be edited from here.
-    QCOMPARE(screen.model()->rowCount(), 201);
+    // Only results: no blank entry row of a register.
+    QCOMPARE(screen.model()->rowCount(), 200);
+    QCOMPARE(screen.model()->resultRow(0)->transaction.date, QDate(2025, 1, 1).addDays(204));
     QCOMPARE(screen.view()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // The list is cut, and says so.
+    QCOMPARE(screen.resultCountText(), QStringLiteral("200 newest of 205"));
+
+    auto *query = child<QLineEdit>(&screen, "queryEdit");
+    query->setText(QStringLiteral("shop"));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(screen.resultCountText(), QStringLiteral("200 newest of 205"));
+    // Exactly as many matches as the limit: nothing was cut.
+    for (int row = 0; row < 5; ++row)
+        QVERIFY(state->transactionRepository()->softDelete(screen.model()->resultRow(row)->transaction.id));
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(screen.resultCountText(), QStringLiteral("200 transaction(s)"));
+}
+
+// Results come from every account: each row names its account and shows its amount in that
+// account's currency; there is no running balance to show.
+void TestSearchScreen::resultsNameTheirAccount()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account tokyo = state.addAccount(QStringLiteral("Tokyo"), 0, 1, Currency::JPY);
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Book Shop"), -1250, true);
+    state.addTransaction(tokyo.id, QDate(2026, 1, 3), QStringLiteral("Book Shop"), 1500, true, true,
+                         QStringLiteral("refund"));
+    SearchScreen screen(state.get());
+    SearchResultsModel *model = screen.model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    screen.performSearch();
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers.append(model->headerData(column, Qt::Horizontal).toString());
+    QCOMPARE(headers, (QStringList{"Date", "Account", "Chk #", "Payee", "Category", "Memo", "Payment",
+                                   "Deposit", "Clr"}));
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(rowText(model, 0), QStringLiteral("1/3/2026|Tokyo||Book Shop||refund||1,500|R"));
+    QCOMPARE(rowText(model, 1), QStringLiteral("1/2/2026|Checking||Book Shop|||12.50||C"));
+    QCOMPARE(screen.resultCountText(), QStringLiteral("2 transaction(s)"));
 }
 
 void TestSearchScreen::doubleClickAsksToEdit()
@@ -204,7 +250,7 @@ void TestSearchScreen::doubleClickAsksToEdit()
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.performSearch();
     QSignalSpy edits(&screen, &SearchScreen::editTransactionRequested);
-    const QRect cell = screen.view()->visualRect(screen.model()->index(0, RegisterModel::PayeeColumn));
+    const QRect cell = screen.view()->visualRect(screen.model()->index(0, SearchResultsModel::PayeeColumn));
     // A real double-click starts with a press on the same cell.
     QTest::mouseClick(screen.view()->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(screen.view()->viewport(), Qt::LeftButton, {}, cell.center());

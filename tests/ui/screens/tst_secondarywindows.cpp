@@ -9,6 +9,7 @@
 #include "ui/screens/payeescreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchresultsmodel.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
 
@@ -156,7 +157,8 @@ void TestSecondaryWindows::searchResultOpensItsRegister()
     SearchScreen *search = window.searchScreen();
     search->performSearch();
     const int row = 0; // newest first: the bookshop
-    const QRect cell = search->view()->visualRect(search->model()->index(row, RegisterModel::PayeeColumn));
+    const QRect cell =
+        search->view()->visualRect(search->model()->index(row, SearchResultsModel::PayeeColumn));
     QTest::mouseClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(window.registerScreen()->accountId(), visa.id);
