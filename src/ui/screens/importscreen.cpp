@@ -615,6 +615,15 @@ void ImportScreen::showSummary(const ImportResult &result)
     m_doneButton->setFocus();
 }
 
+void ImportScreen::closeEvent(QCloseEvent *event)
+{
+    if (currentPage() == SummaryPage) {
+        emit importCompleted();
+        reset();
+    }
+    QWidget::closeEvent(event);
+}
+
 void ImportScreen::finish()
 {
     emit importCompleted();

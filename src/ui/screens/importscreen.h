@@ -49,6 +49,10 @@ public slots:
     void selectFile();
     void runImport();
 
+protected:
+    // Closed on the summary page (Esc, Ctrl+W, the title bar) it finishes as Done does.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     struct MappingRow
     {
