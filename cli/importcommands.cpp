@@ -178,10 +178,12 @@ int qifAnalyze(CliContext &context, const QStringList &arguments)
         return context.fail(analysis.error);
     QJsonArray entries;
     for (const QifSourceEntry &entry : analysis.entries) {
-        entries.append(QJsonObject{{QStringLiteral("key"), entry.key},
-                                   {QStringLiteral("display_name"), entry.displayName},
-                                   {QStringLiteral("no_account_header"), entry.noAccountHeader},
-                                   {QStringLiteral("suggested_type"), accountTypeToString(entry.suggestedType)}});
+        entries.append(
+            QJsonObject{{QStringLiteral("key"), entry.key},
+                        {QStringLiteral("display_name"), entry.displayName},
+                        {QStringLiteral("no_account_header"), entry.noAccountHeader},
+                        {QStringLiteral("suggested_type"), accountTypeToString(entry.suggestedType)},
+                        {QStringLiteral("account_name"), entry.accountName}});
     }
     context.printJson(QJsonObject{{QStringLiteral("total_transactions"), analysis.totalTransactions},
                                   {QStringLiteral("entries"), entries}});

@@ -73,6 +73,31 @@ void bindEditableValues(QSqlQuery &query, const Transaction &transaction)
     query.addBindValue(transaction.serverId);
 }
 
+// The filter conditions of a search, in the order of their placeholders.
+void appendSearchFilter(const TransactionSearchFilter &filter, QString *sql, QVariantList *values)
+{
+    if (!filter.accountId.isEmpty()) {
+        *sql += QStringLiteral(" AND t.account_id = ?");
+        values->append(filter.accountId);
+    }
+    if (!filter.categoryId.isEmpty()) {
+        *sql += QStringLiteral(" AND t.category_id = ?");
+        values->append(filter.categoryId);
+    }
+    if (filter.fromDate.isValid()) {
+        *sql += QStringLiteral(" AND t.date >= ?");
+        values->append(dateToText(filter.fromDate));
+    }
+    if (filter.toDate.isValid()) {
+        *sql += QStringLiteral(" AND t.date <= ?");
+        values->append(dateToText(filter.toDate));
+    }
+    if (filter.cleared.has_value()) {
+        *sql += QStringLiteral(" AND t.cleared = ?");
+        values->append(*filter.cleared ? 1 : 0);
+    }
+}
+
 } // namespace
 
 TransactionRepository::TransactionRepository(Database *database, QObject *parent, std::function<QDate()> today)
@@ -380,26 +405,7 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
                              "t.deleted_at IS NULL AND transactions_fts MATCH ?");
         values.append(text);
     }
-    if (!filter.accountId.isEmpty()) {
-        sql += QStringLiteral(" AND t.account_id = ?");
-        values.append(filter.accountId);
-    }
-    if (!filter.categoryId.isEmpty()) {
-        sql += QStringLiteral(" AND t.category_id = ?");
-        values.append(filter.categoryId);
-    }
-    if (filter.fromDate.isValid()) {
-        sql += QStringLiteral(" AND t.date >= ?");
-        values.append(dateToText(filter.fromDate));
-    }
-    if (filter.toDate.isValid()) {
-        sql += QStringLiteral(" AND t.date <= ?");
-        values.append(dateToText(filter.toDate));
-    }
-    if (filter.cleared.has_value()) {
-        sql += QStringLiteral(" AND t.cleared = ?");
-        values.append(*filter.cleared ? 1 : 0);
-    }
+    appendSearchFilter(filter, &sql, &values);
     sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
 
     QSqlQuery query = prepare(m_database, sql.arg(columns));
@@ -413,6 +419,25 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     while (query.next())
         rows.append(registerRowFromRow(query));
     return rows;
+}
+
+int TransactionRepository::searchCount(const QString &text, const TransactionSearchFilter &filter) const
+{
+    // Only what decides whether a row matches: no category join, no order, no columns.
+    QString sql = QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL");
+    QVariantList values;
+    if (!text.isEmpty()) {
+        sql += QStringLiteral(
+            " AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
+        values.append(text);
+    }
+    appendSearchFilter(filter, &sql, &values);
+    QSqlQuery query = prepare(m_database, sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(0).toInt();
 }
 
 bool TransactionRepository::insert(const Transaction &transaction)

@@ -62,6 +62,9 @@ public:
     // `query` is FTS5 syntax over payee, memo and check number (empty: no text condition). At most
     // searchLimit rows, newest first, running balance 0. Invalid FTS5 syntax gives an empty list.
     QList<RegisterRow> search(const QString &query, const TransactionSearchFilter &filter) const;
+    // How many live transactions the same search matches, without the limit; 0 for invalid FTS5
+    // syntax. Meant for when search() returned searchLimit rows.
+    int searchCount(const QString &query, const TransactionSearchFilter &filter) const;
 
     bool insert(const Transaction &transaction);
     // Never moves a transaction to another account, nor changes created_at or deleted_at.

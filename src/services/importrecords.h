@@ -24,8 +24,8 @@ struct ImportResult
     bool operator==(const ImportResult &) const = default;
 };
 
-// Column indexes are 0-based; memo and category use -1 for none. The date pattern is in the
-// toolkit's notation ("MM/dd/yyyy").
+// Column indexes are 0-based; memo, category and check number use -1 for none. The date pattern
+// is in the toolkit's notation ("MM/dd/yyyy").
 struct CsvImportOptions
 {
     int dateColumn = 0;
@@ -33,6 +33,7 @@ struct CsvImportOptions
     int amountColumn = 2;
     int memoColumn = -1;
     int categoryColumn = -1;
+    int checkNumberColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("MM/dd/yyyy");
     QChar delimiter = QLatin1Char(',');
@@ -48,6 +49,9 @@ struct QifSourceEntry
     QString displayName;
     bool noAccountHeader = false;
     AccountType suggestedType = AccountType::Checking;
+    // The name offered for a new target account: the source account's name, or the file's name
+    // without directory and without everything from its first ".".
+    QString accountName;
 
     bool operator==(const QifSourceEntry &) const = default;
 };

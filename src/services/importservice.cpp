@@ -1,11 +1,10 @@
 #include "importservice.h"
 
+#include "categoryresolver.h"
 #include "csvreader.h"
 #include "importtext.h"
 #include "qifparser.h"
 
-#include "data/category.h"
-#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
@@ -21,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QSqlError>
@@ -327,51 +327,6 @@ std::optional<QByteArray> readFile(const QString &path, QString *refusal)
     return file.readAll();
 }
 
-// Exact name to id, creating missing categories on first use.
-class CategoryMap
-{
-public:
-    explicit CategoryMap(CategoryRepository *repository)
-        : m_repository(repository)
-    {
-        for (const Category &category : repository->all())
-            m_ids.insert(category.name, category.id);
-    }
-
-    bool contains(const QString &name) const { return m_ids.contains(name); }
-
-    // Empty for an empty name, and when a needed insert fails; then failedName() tells which, and
-    // the import must stop: creating a category is never a row's own fault.
-    QString idFor(const QString &name, CategoryType typeWhenNew = CategoryType::Expense)
-    {
-        if (name.isEmpty())
-            return {};
-        const auto it = m_ids.constFind(name);
-        if (it != m_ids.cend())
-            return it.value();
-        Category category;
-        category.id = newId();
-        category.name = name;
-        category.type = typeWhenNew;
-        category.createdAt = currentTimestamp();
-        category.updatedAt = category.createdAt;
-        if (!m_repository->insert(category)) {
-            if (m_failedName.isEmpty())
-                m_failedName = name;
-            return {};
-        }
-        m_ids.insert(name, category.id);
-        return category.id;
-    }
-
-    QString failedName() const { return m_failedName; }
-
-private:
-    CategoryRepository *m_repository;
-    QHash<QString, QString> m_ids;
-    QString m_failedName;
-};
-
 // Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
 // imported record, so k identical records against m stored ones import max(0, k - m): a re-import
 // adds nothing, and two genuine identical purchases both land.
@@ -633,7 +588,7 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
     if (!guard.isActive())
         return stop(guard.lastError());
     AccountState state = loadAccountState(connection, m_transactions, accountId);
-    CategoryMap categories(m_categories);
+    CategoryResolver categories(m_categories);
 
     // Counted in qsizetype: a column index near INT_MAX must not wrap to a negative field count.
     const qsizetype requiredFields =
@@ -678,6 +633,8 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
         transaction.updatedAt = transaction.createdAt;
         if (options.memoColumn >= 0 && options.memoColumn < row.size())
             transaction.memo = row.at(options.memoColumn);
+        if (options.checkNumberColumn >= 0 && options.checkNumberColumn < row.size())
+            transaction.checkNumber = row.at(options.checkNumberColumn);
         if (options.categoryColumn >= 0 && options.categoryColumn < row.size()) {
             transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
             if (!categories.failedName().isEmpty()) {
@@ -742,9 +699,11 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
         if (parsed.accounts.isEmpty()) {
             QifSourceEntry entry;
             entry.key = path;
-            entry.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+            const QFileInfo file(path);
+            entry.displayName = tr("%1 (no account header)").arg(file.fileName());
             entry.noAccountHeader = true;
             entry.suggestedType = AccountType::Checking;
+            entry.accountName = file.baseName().isEmpty() ? file.fileName() : file.baseName();
             analysis.entries.append(entry);
         }
         for (const QifAccountInfo &account : parsed.accounts) {
@@ -755,6 +714,7 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
             QifSourceEntry entry;
             entry.key = account.name;
             entry.displayName = account.name;
+            entry.accountName = account.name;
             switch (account.type) {
             case QifAccountType::CreditCard:
                 entry.suggestedType = AccountType::CreditCard;
@@ -871,7 +831,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.partnerIndex = -1;
     }
 
-    CategoryMap categories(m_categories);
+    CategoryResolver categories(m_categories);
     const int total = int(items.size());
     emit importStarted(total);
     SqlTransaction guard(connection);
@@ -887,10 +847,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     if (!guard.isActive())
         return abort(guard.lastError());
 
-    for (const QifCategory &category : std::as_const(parsedCategories)) {
-        if (!categories.contains(category.name))
-            categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
-    }
+    for (const QifCategory &category : std::as_const(parsedCategories))
+        categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
     if (!categories.failedName().isEmpty())
         return abort(categoryFailure());
 

@@ -55,6 +55,12 @@ QVariantList periodValues(const QDate &from, const QDate &to, const QString &acc
     return values;
 }
 
+// A transfer between two of the user's own accounts is neither income nor spending: every report
+// that sums income or spending leaves both legs out, as income vs expenses always did. Cash flow,
+// the account summary and the transaction list show money moving, so they keep them.
+const QString notLinkedTransfer =
+    QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')");
+
 QString accountClause(const QString &accountId)
 {
     return accountId.isEmpty() ? QString() : QStringLiteral(" AND t.account_id = ?");
@@ -104,11 +110,12 @@ ReportService::ReportService(Database *database, QObject *parent)
 
 QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QDate &to, const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                       "AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId)
-                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
+                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer + QStringLiteral(" AND t.amount < 0 AND t.date >= ? AND t.date <= ?") +
+        accountClause(accountId) +
+        QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
     QSqlQuery query(m_database->connection());
     if (!run(query, sql, periodValues(from, to, accountId), &m_lastError))
         return {};
@@ -123,8 +130,10 @@ QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QD
 QList<PayeeTotal> ReportService::payeeSummary(const QDate &from, const QDate &to, const QString &accountId) const
 {
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
-                                       "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+                                       "t.deleted_at IS NULL") +
+                        notLinkedTransfer + QStringLiteral(" AND t.date >= ? AND t.date <= ?") +
+                        accountClause(accountId) +
+                        QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
     QSqlQuery query(m_database->connection());
     if (!run(query, sql, periodValues(from, to, accountId), &m_lastError))
         return {};
@@ -138,10 +147,12 @@ QList<PayeeTotal> ReportService::payeeSummary(const QDate &from, const QDate &to
 
 QList<TaxLine> ReportService::taxReport(const QDate &from, const QDate &to) const
 {
-    const QString sql = QStringLiteral(
-        "SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON t.category_id = c.id "
-        "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? "
-        "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
+    const QString sql =
+        QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN "
+                       "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer +
+        QStringLiteral(" AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? GROUP BY c.name, "
+                       "c.tax_category ORDER BY c.tax_category, c.name");
     QSqlQuery query(m_database->connection());
     if (!run(query, sql, periodValues(from, to, QString()), &m_lastError))
         return {};
@@ -177,10 +188,11 @@ QList<MonthlyFlow> ReportService::cashFlow(const QDate &from, const QDate &to, c
 QList<YearOverYearRow> ReportService::yearOverYear(const QDate &from1, const QDate &to1, const QDate &from2,
                                                    const QDate &to2, const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                       "AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
+                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer + QStringLiteral(" AND t.date >= ? AND t.date <= ?") + accountClause(accountId) +
+        QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
 
     // QMap orders its keys with QString's operator<, which compares UTF-16 code units.
     QMap<QString, YearOverYearRow> byName;

@@ -395,6 +395,8 @@ void TestTransactionRepository::search()
             QCOMPARE(row.categoryName, QStringLiteral("Food"));
     }
     QCOMPARE(found, payees);
+    // The count without the limit agrees with the search under it.
+    QCOMPARE(m_transactions->searchCount(query, filter), int(payees.size()));
 }
 
 void TestTransactionRepository::searchIsCutAt200NewestFirst()
@@ -410,6 +412,8 @@ void TestTransactionRepository::searchIsCutAt200NewestFirst()
     QCOMPARE(rows.first().transaction.date, QDate(2025, 1, 1).addDays(249));
     QCOMPARE(rows.last().transaction.date, QDate(2025, 1, 1).addDays(50));
     QCOMPARE(m_transactions->search(QString(), {}).size(), 200);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), {}), 250);
+    QCOMPARE(m_transactions->searchCount(QString(), {}), 250);
 
     // Enough matches that the search walks the date index: the filters still apply.
     TransactionSearchFilter window;
@@ -422,6 +426,8 @@ void TestTransactionRepository::searchIsCutAt200NewestFirst()
     QCOMPARE(windowRows.last().transaction.date, QDate(2025, 1, 11));
     QVERIFY(m_transactions->softDelete(windowRows.first().transaction.id));
     QCOMPARE(m_transactions->search(QStringLiteral("repeat"), window).size(), 9);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), window), 9);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), {}), 249);
     window.cleared = true;
     QVERIFY(m_transactions->search(QStringLiteral("repeat"), window).isEmpty());
 }
@@ -433,6 +439,7 @@ void TestTransactionRepository::searchWithInvalidSyntaxIsEmptyAndQuiet()
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     QVERIFY(m_transactions->search(QStringLiteral("\"unbalanced"), {}).isEmpty());
     QVERIFY(m_transactions->search(QStringLiteral("AND"), {}).isEmpty());
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("\"unbalanced"), {}), 0);
 }
 
 // Only rows written around the amount limit can add up past 64 bits; the balance and the running

@@ -67,6 +67,8 @@ private slots:
     void qifTransferToOwnAccountIsPlain();
     void qifFieldsPayeeFallbackAndSplits();
     void qifYenAccountStoresWholeYen();
+    void qifResolvesParentChildCategories_data();
+    void qifResolvesParentChildCategories();
     void qifAbortRollsEverythingBack();
     void storageErrorAbortsTheWholeImport_data();
     void importIntoDeletedAccountIsRefused();
@@ -84,6 +86,7 @@ private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
     QStringList rows(const QString &accountId) const; // "date|amount|payee", sorted
     Transaction only(const QString &accountId, const QString &payee) const;
+    QString categoryPath(const QString &categoryId) const; // "Parent > Child:type"
 
     std::unique_ptr<QTemporaryDir> m_files;
     std::unique_ptr<TestDatabase> m_db;
@@ -153,6 +156,18 @@ Transaction TestImportService::only(const QString &accountId, const QString &pay
         }
     }
     return count == 1 ? found : Transaction();
+}
+
+QString TestImportService::categoryPath(const QString &categoryId) const
+{
+    const std::optional<Category> category = m_categories->findById(categoryId);
+    if (!category)
+        return QStringLiteral("none");
+    QString path = category->name + QLatin1Char(':') + categoryTypeToString(category->type);
+    if (category->parentId.isEmpty())
+        return path;
+    const std::optional<Category> parent = m_categories->findById(category->parentId);
+    return (parent ? parent->name : QStringLiteral("missing")) + QStringLiteral(" > ") + path;
 }
 
 void TestImportService::csvImport_data()
@@ -516,6 +531,75 @@ void TestImportService::qifYenAccountStoresWholeYen()
     QCOMPARE(rows(yen), (QStringList{QStringLiteral("2024-01-01|-1500|Ramen"), QStringLiteral("2024-01-02|250000|Salary")}));
 }
 
+// Quicken names a subcategory "Parent:Child". Every row of a case is imported twice (two payees),
+// so each case also shows that one text is resolved to one category, created at most once.
+void TestImportService::qifResolvesParentChildCategories_data()
+{
+    QTest::addColumn<QByteArray>("categoryList");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("categoriesAfter"); // the fixture holds three
+
+    QTest::newRow("fault: Parent:Child made a flat category beside the existing child")
+        << QByteArray() << QByteArray("LShopping:Electronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("blanks around the separator")
+        << QByteArray() << QByteArray("LShopping : Electronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("missing child goes under the existing parent")
+        << QByteArray() << QByteArray("LShopping:Gadgets\n") << "Shopping > Gadgets:expense" << 4;
+    QTest::newRow("child of an income parent is income")
+        << QByteArray() << QByteArray("LSalary:Bonus\n") << "Salary > Bonus:income" << 4;
+    QTest::newRow("missing parent and child are both created")
+        << QByteArray() << QByteArray("LHobbies:Models\n") << "Hobbies > Models:expense" << 5;
+    QTest::newRow("deeper levels stay one child of the first")
+        << QByteArray() << QByteArray("LAuto:Fuel:Diesel\n") << "Auto > Fuel:Diesel:expense" << 5;
+    QTest::newRow("fault: split line made a flat category too")
+        << QByteArray() << QByteArray("SShopping:Electronics\n$-10.00\n") << "Shopping > Electronics:expense"
+        << 3;
+    QTest::newRow("plain name still finds the child")
+        << QByteArray() << QByteArray("LElectronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("category list builds the tree with its income flag")
+        << QByteArray("!Type:Cat\nNGifts:Received\nI\n^\n") << QByteArray("LGifts:Received\n")
+        << "Gifts > Received:income" << 5;
+}
+
+void TestImportService::qifResolvesParentChildCategories()
+{
+    QFETCH(QByteArray, categoryList);
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, expected);
+    QFETCH(int, categoriesAfter);
+
+    Category shopping = TestDatabase::category(QStringLiteral("Shopping"));
+    Category salary = TestDatabase::category(QStringLiteral("Salary"));
+    salary.type = CategoryType::Income;
+    QVERIFY(m_categories->insert(shopping));
+    QVERIFY(m_categories->insert(TestDatabase::category(QStringLiteral("Electronics"), shopping.id)));
+    QVERIFY(m_categories->insert(salary));
+    const QString checking = addAccount(QStringLiteral("Checking"));
+
+    QByteArray qif = categoryList + "!Account\nNChecking\n^\n!Type:Bank\n";
+    for (const char *payee : {"Shop 1", "Shop 2"})
+        qif += QByteArray("D1/5/24\nP") + payee + "\nT-10.00\n" + fields + "^\n";
+    QCOMPARE(m_service
+                 ->importQif({writeFile(QStringLiteral("tree.qif"), qif)},
+                             {{QStringLiteral("Checking"), checking}})
+                 .imported,
+             2);
+
+    for (const QString &payee : {QStringLiteral("Shop 1"), QStringLiteral("Shop 2")}) {
+        const Transaction transaction = only(checking, payee);
+        const QString categoryId =
+            transaction.isSplit
+                ? m_db->scalar(
+                          QStringLiteral("SELECT category_id FROM split_lines WHERE transaction_id = '%1'")
+                              .arg(transaction.id))
+                      .toString()
+                : transaction.categoryId;
+        QCOMPARE(categoryPath(categoryId), expected);
+    }
+    QCOMPARE(int(m_categories->all().size()), categoriesAfter);
+}
+
 // A retroactive link whose update fails stops the import: nothing of it remains, categories
 // included.
 void TestImportService::qifAbortRollsEverythingBack()
@@ -690,14 +774,25 @@ void TestImportService::analyzeQif()
                                                          "!Account\nNVisa\n^\n!Type:CCard\nD1/1/24\nT1\n^\n"
                                                          "!Account\nNHouse\n^\n!Type:Oth A\nD1/1/24\nT1\n^\n");
     const QString b = writeFile(QStringLiteral("b.qif"), "!Account\nNMY SAVINGS\n^\n!Type:Bank\nD1/2/24\nT1\n^\n");
-    const QString c = writeFile(QStringLiteral("c.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
-    const QifAnalysis analysis = m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c});
-    QCOMPARE(analysis.totalTransactions, 6);
+    const QString c =
+        writeFile(QStringLiteral("normalTransactions.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
+    const QString d = writeFile(QStringLiteral("bank.2024-03.qif"), "D1/4/24\nT1\n^\n");
+    const QifAnalysis analysis =
+        m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c, d});
+    QCOMPARE(analysis.totalTransactions, 7);
+    // A file without account blocks offers an account named after the file, without its
+    // extension (it offered "normalTransactions.qif").
     const QList<QifSourceEntry> expected{
-        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings},
-        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard},
-        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other},
-        {c, QStringLiteral("c.qif (no account header)"), true, AccountType::Checking},
+        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings,
+         QStringLiteral("My Savings")},
+        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard,
+         QStringLiteral("Visa")},
+        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other,
+         QStringLiteral("House")},
+        {c, QStringLiteral("normalTransactions.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("normalTransactions")},
+        {d, QStringLiteral("bank.2024-03.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("bank")},
     };
     QCOMPARE(analysis.entries, expected);
 }

@@ -10,11 +10,11 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
-class RegisterModel;
+class SearchResultsModel;
 
 // Finds transactions across accounts by text (payee, memo, check number) narrowed by account,
 // category, date range and cleared state. Typing is debounced: one search 300 ms after the last
-// keystroke.
+// keystroke. The word being typed matches as a prefix, so results follow the typing.
 class SearchScreen : public QWidget
 {
     Q_OBJECT
@@ -27,7 +27,9 @@ public:
     void refresh();
     // Focuses the query field with its text selected; called after the window is shown.
     void focusQuery();
-    RegisterModel *model() const { return m_model; }
+    SearchResultsModel *model() const { return m_model; }
+    // How many were found: "200 newest of N" when the search stopped at its limit.
+    QString resultCountText() const;
     QTableView *view() const { return m_view; }
 
 signals:
@@ -50,8 +52,9 @@ private:
     QDateEdit *m_fromEdit;
     QDateEdit *m_toEdit;
     QCheckBox *m_clearedCheck;
-    RegisterModel *m_model;
+    SearchResultsModel *m_model;
     QTableView *m_view;
+    QLabel *m_countLabel;
     QTimer *m_debounce;
     bool m_refilling = false;
 };
