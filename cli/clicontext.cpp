@@ -3,9 +3,12 @@
 #include "data/database.h"
 #include "data/datadirectory.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -19,6 +22,35 @@ CliContext::~CliContext() = default;
 QString CliContext::databasePath() const
 {
     return ::databasePath(m_dataDirectory);
+}
+
+Database *CliContext::databaseForReading()
+{
+    if (m_database || m_databaseFailed || canWrite())
+        return database();
+    auto database = std::make_unique<Database>();
+    if (!QFileInfo::exists(databasePath()) || !database->openReadOnly(databasePath())) {
+        m_databaseFailed = true;
+        fail(QStringLiteral("cannot open the database at %1 for reading").arg(databasePath()));
+        return nullptr;
+    }
+    if (!database->isSchemaCurrent()) {
+        m_databaseFailed = true;
+        fail(QStringLiteral("the database at %1 needs an upgrade and cannot be written").arg(databasePath()));
+        return nullptr;
+    }
+    m_database = std::move(database);
+    return m_database.get();
+}
+
+bool CliContext::canWrite() const
+{
+    // Tried rather than judged from permission bits, which say nothing to root or of a read-only mount.
+    QTemporaryFile probe(QDir(m_dataDirectory).filePath(QStringLiteral("write-probe-XXXXXX")));
+    if (!probe.open())
+        return false;
+    QFile file(databasePath());
+    return !file.exists() || file.open(QIODevice::ReadWrite);
 }
 
 Database *CliContext::database()

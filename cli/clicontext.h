@@ -22,6 +22,9 @@ public:
 
     // Opens and migrates the database on first use; null (after a message) when that fails.
     Database *database();
+    // For commands that only read: when the data directory or the database file cannot be written
+    // (a read-only mount, a copy on a CD), opens the existing database read-only instead of failing.
+    Database *databaseForReading();
 
     void printJson(const QJsonValue &value) const;
     void printText(const QString &text) const;
@@ -30,6 +33,8 @@ public:
     int usageError(const QString &message) const;
 
 private:
+    bool canWrite() const;
+
     QString m_dataDirectory;
     std::unique_ptr<Database> m_database;
     bool m_databaseFailed = false;

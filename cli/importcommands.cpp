@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -33,6 +34,23 @@ QJsonObject importResultToJson(const ImportResult &result)
         {QStringLiteral("database_errors"), result.databaseErrors},
         {QStringLiteral("aborted"), result.aborted},
     };
+}
+
+// The counters always; exit 1 with the reason when the import was stopped and rolled back, or
+// when records were there and not one could be stored. Duplicates and records mapped to skip are
+// the user's own choice, not a failure.
+int reportImport(CliContext &context, const ImportResult &result)
+{
+    context.printJson(importResultToJson(result));
+    if (result.aborted)
+        return context.fail(QStringLiteral("the import failed and nothing was stored: %1").arg(result.failure));
+    if (result.imported == 0 && result.duplicates == 0 && result.unmappedSkipped == 0
+        && result.unparseable + result.databaseErrors > 0) {
+        return context.fail(QStringLiteral("nothing was imported: %1 record(s) unreadable, %2 refused by the database")
+                                .arg(result.unparseable)
+                                .arg(result.databaseErrors));
+    }
+    return 0;
 }
 
 // The service with the repositories it writes through, all on the context's database.
@@ -97,6 +115,13 @@ private:
     bool m_drawn = false;
 };
 
+// A deleted account is refused like one that never existed: nobody would see rows written there.
+bool isLive(const AccountRepository &accounts, const QString &accountId)
+{
+    const std::optional<Account> account = accounts.findById(accountId);
+    return account && !account->deletedAt;
+}
+
 int qifInspect(CliContext &context, const QStringList &arguments)
 {
     const CliArguments args(arguments, {QStringLiteral("--date-order")});
@@ -116,7 +141,12 @@ int qifInspect(CliContext &context, const QStringList &arguments)
     QFile file(args.positionals().first());
     if (!file.open(QIODevice::ReadOnly))
         return context.fail(QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
-    context.printJson(qifParseResultToJson(QifParser::parse(decodeImportText(file.readAll()), order)));
+    if (file.size() > ImportService::maxFileSize)
+        return context.fail(QStringLiteral("%1 is larger than %2 MiB").arg(file.fileName()).arg(ImportService::maxFileSize >> 20));
+    const QifParseResult parsed = QifParser::parse(decodeImportText(file.readAll()), order);
+    if (!parsed.error.isEmpty())
+        return context.fail(QStringLiteral("%1: %2").arg(file.fileName(), parsed.error));
+    context.printJson(qifParseResultToJson(parsed));
     return 0;
 }
 
@@ -139,17 +169,21 @@ int qifAnalyze(CliContext &context, const QStringList &arguments)
         return context.usageError(QStringLiteral("qif-analyze takes one or more files"));
     if (const int failed = checkReadable(context, args.positionals()))
         return failed;
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     ImportSetup setup(database);
     const QifAnalysis analysis = setup.service.analyzeQif(args.positionals());
+    if (!analysis.error.isEmpty())
+        return context.fail(analysis.error);
     QJsonArray entries;
     for (const QifSourceEntry &entry : analysis.entries) {
-        entries.append(QJsonObject{{QStringLiteral("key"), entry.key},
-                                   {QStringLiteral("display_name"), entry.displayName},
-                                   {QStringLiteral("no_account_header"), entry.noAccountHeader},
-                                   {QStringLiteral("suggested_type"), accountTypeToString(entry.suggestedType)}});
+        entries.append(
+            QJsonObject{{QStringLiteral("key"), entry.key},
+                        {QStringLiteral("display_name"), entry.displayName},
+                        {QStringLiteral("no_account_header"), entry.noAccountHeader},
+                        {QStringLiteral("suggested_type"), accountTypeToString(entry.suggestedType)},
+                        {QStringLiteral("account_name"), entry.accountName}});
     }
     context.printJson(QJsonObject{{QStringLiteral("total_transactions"), analysis.totalTransactions},
                                   {QStringLiteral("entries"), entries}});
@@ -179,7 +213,7 @@ int importQif(CliContext &context, const QStringList &arguments)
         return 1;
     ImportSetup setup(database);
     for (const QString &accountId : std::as_const(mapping)) {
-        if (!accountId.isEmpty() && !setup.accounts.findById(accountId))
+        if (!accountId.isEmpty() && !isLive(setup.accounts, accountId))
             return context.fail(QStringLiteral("no account with id %1").arg(accountId));
     }
     ImportResult result;
@@ -187,8 +221,7 @@ int importQif(CliContext &context, const QStringList &arguments)
         const ProgressBar bar(&setup.service);
         result = setup.service.importQif(args.positionals(), mapping);
     }
-    context.printJson(importResultToJson(result));
-    return result.aborted ? 1 : 0;
+    return reportImport(context, result);
 }
 
 int importCsv(CliContext &context, const QStringList &arguments)
@@ -212,6 +245,7 @@ int importCsv(CliContext &context, const QStringList &arguments)
     CsvImportOptions options;
     int *columns[] = {&options.dateColumn, &options.payeeColumn, &options.amountColumn, &options.memoColumn,
                       &options.categoryColumn};
+    QList<int> givenColumns;
     for (int i = 0; i < columnOptions.size(); ++i) {
         if (!args.has(columnOptions[i]))
             continue;
@@ -221,6 +255,8 @@ int importCsv(CliContext &context, const QStringList &arguments)
         if (!ok || column < (i >= 3 ? -1 : 0))
             return context.usageError(QStringLiteral("%1 takes a column number counted from 0").arg(columnOptions[i]));
         *columns[i] = column;
+        if (column >= 0)
+            givenColumns.append(i);
     }
     options.hasHeader = !args.has(QStringLiteral("--no-header"));
     options.dateFormat = args.value(QStringLiteral("--date-format"), options.dateFormat);
@@ -238,21 +274,36 @@ int importCsv(CliContext &context, const QStringList &arguments)
         options.delimiter = QLatin1Char('\t');
     else
         return context.usageError(QStringLiteral("--delimiter takes \",\", \";\" or tab"));
+    // A column the user names must be one the file has: the widest row decides.
+    if (!givenColumns.isEmpty() && file.size() <= ImportService::maxFileSize) {
+        file.seek(0);
+        qsizetype width = 0;
+        QString splitError;
+        for (const QStringList &row : splitCsv(decodeImportText(file.readAll()), options.delimiter, &splitError))
+            width = std::max(width, row.size());
+        if (!splitError.isEmpty())
+            return context.fail(QStringLiteral("%1: %2").arg(path, splitError));
+        for (const int i : std::as_const(givenColumns)) {
+            if (*columns[i] >= width) {
+                return context.usageError(
+                    QStringLiteral("%1 %2 is outside the file's %3 columns").arg(columnOptions[i]).arg(*columns[i]).arg(width));
+            }
+        }
+    }
     file.close();
 
     Database *database = context.database();
     if (!database)
         return 1;
     ImportSetup setup(database);
-    if (!setup.accounts.findById(accountId))
+    if (!isLive(setup.accounts, accountId))
         return context.fail(QStringLiteral("no account with id %1").arg(accountId));
     ImportResult result;
     {
         const ProgressBar bar(&setup.service);
         result = setup.service.importCsv(path, accountId, options);
     }
-    context.printJson(importResultToJson(result));
-    return 0;
+    return reportImport(context, result);
 }
 
 } // namespace

@@ -202,11 +202,13 @@ int report(CliContext &context, const QStringList &argumentList)
     request.accountId = arguments.value(account);
     request.categoryId = arguments.value(category);
 
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     const ReportService service(database);
     const ReportTable result = kind->run(service, request);
+    if (!service.lastError().isEmpty())
+        return context.fail(QStringLiteral("the %1 report failed: %2").arg(name, service.lastError()));
 
     if (arguments.has(QStringLiteral("--csv"))) {
         QList<QStringList> rows;
@@ -238,7 +240,7 @@ int backupExport(CliContext &context, const QStringList &argumentList)
         return context.usageError(arguments.error());
     if (arguments.positionals().size() != 1)
         return context.usageError(QStringLiteral("backup-export needs the archive file"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
 
@@ -295,10 +297,15 @@ int backupImport(CliContext &context, const QStringList &argumentList)
     const BackupImportResult result = BackupService(database).importBackup(archive, mode);
     context.printJson(QJsonObject{{QStringLiteral("imported"), countsJson(result.imported)},
                                   {QStringLiteral("skipped"), countsJson(result.skipped)},
+                                  {QStringLiteral("refused"), countsJson(result.refused)},
                                   {QStringLiteral("errors"), QJsonArray::fromStringList(result.errors)}});
-    // An archive that could not be read at all is a failure; row-level problems are reported above.
-    const bool nothingRead = result.importedTotal() == 0 && result.skippedTotal() == 0 && !result.errors.isEmpty();
-    return nothingRead ? 1 : 0;
+    // A restore that could not run, or in which every row was refused, did not happen; rows refused
+    // beside rows restored are listed above.
+    if (result.aborted)
+        return context.fail(result.errors.value(0));
+    if (result.importedTotal() == 0 && result.refusedTotal() > 0)
+        return context.fail(QStringLiteral("no row of the backup could be restored (%1 refused)").arg(result.refusedTotal()));
+    return 0;
 }
 
 int sampleData(CliContext &context, const QStringList &argumentList)

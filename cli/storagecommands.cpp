@@ -4,7 +4,6 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
-#include "data/decimaltext.h"
 #include "data/identifiers.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -21,8 +20,8 @@
 
 namespace {
 
-// The repositories of one command run, on the context's database. Like the app, a database
-// without live categories gets the defaults first, so category names resolve from the start.
+// The repositories of one command run, on the context's database. Like the app, a writable
+// database without live categories gets the defaults first, so category names resolve from the start.
 struct Storage
 {
     explicit Storage(Database *database)
@@ -33,7 +32,8 @@ struct Storage
         , accountService(database, &accounts, &transactions)
         , transactionService(database, &transactions, &accounts, &categories)
     {
-        CategoryService(&categories).ensureDefaults();
+        if (!database->isReadOnly())
+            CategoryService(&categories).ensureDefaults();
     }
 
     AccountRepository accounts;
@@ -132,22 +132,6 @@ QJsonObject categoryJson(const Category &category)
     };
 }
 
-// Amounts are typed as decimals in the currency's unit ("-12.34"; whole numbers for JPY) and read
-// exactly; more decimals than the currency has are refused rather than rounded away.
-std::optional<Money> parseAmount(const QString &text, Currency currency)
-{
-    const int decimals = currencyDecimals(currency);
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0 && text.size() - point - 1 > decimals)
-        return std::nullopt;
-    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
-        return std::nullopt;
-    const std::optional<qint64> minorUnits = decimalToMinorUnits(text, decimals);
-    if (!minorUnits)
-        return std::nullopt;
-    return Money(*minorUnits);
-}
-
 // A strict yyyy-MM-dd date; anything else is invalid.
 QDate parseDate(const QString &text)
 {
@@ -179,13 +163,18 @@ int accounts(CliContext &context, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return context.usageError(QStringLiteral("accounts takes no arguments"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
     QJsonArray array;
-    for (const Account &account : storage.accounts.all())
-        array.append(accountJson(account, storage.transactions.balance(account.id)));
+    for (const Account &account : storage.accounts.all()) {
+        bool ok = false;
+        const Money balance = storage.transactions.balance(account.id, &ok);
+        if (!ok)
+            return context.fail(QStringLiteral("the balance of account %1 cannot be computed").arg(account.id));
+        array.append(accountJson(account, balance));
+    }
     context.printJson(array);
     return 0;
 }
@@ -225,7 +214,7 @@ int accountAdd(CliContext &context, const QStringList &arguments)
     }
     if (parsed.has(QStringLiteral("--starting-balance"))) {
         const QString text = parsed.value(QStringLiteral("--starting-balance"));
-        const std::optional<Money> balance = parseAmount(text, account.currency);
+        const std::optional<Money> balance = readAmount(text, account.currency);
         if (!balance)
             return context.usageError(QStringLiteral("malformed amount %1").arg(text));
         account.startingBalance = *balance;
@@ -278,7 +267,7 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     if (!account)
         return context.usageError(QStringLiteral("unknown account %1").arg(accountId));
     const QString amountText = parsed.value(QStringLiteral("--amount"));
-    const std::optional<Money> amount = parseAmount(amountText, account->currency);
+    const std::optional<Money> amount = readAmount(amountText, account->currency);
     if (!amount)
         return context.usageError(QStringLiteral("malformed amount %1").arg(amountText));
 
@@ -310,13 +299,17 @@ int registerCommand(CliContext &context, const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return context.usageError(QStringLiteral("register needs exactly one ACCOUNT_ID"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
     if (!liveAccount(storage, arguments.first()))
         return context.usageError(QStringLiteral("unknown account %1").arg(arguments.first()));
-    context.printJson(registerRowsJson(storage.transactions.registerRows(arguments.first()), true));
+    bool ok = false;
+    const QList<RegisterRow> rows = storage.transactions.registerRows(arguments.first(), &ok);
+    if (!ok)
+        return context.fail(QStringLiteral("the running balance of account %1 does not fit in 64 bits").arg(arguments.first()));
+    context.printJson(registerRowsJson(rows, true));
     return 0;
 }
 
@@ -347,13 +340,15 @@ int search(CliContext &context, const QStringList &arguments)
         filter.cleared = cleared == QLatin1String("true");
     }
 
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);
     if (!filter.accountId.isEmpty() && !liveAccount(storage, filter.accountId))
         return context.usageError(QStringLiteral("unknown account %1").arg(filter.accountId));
     const QString query = parsed.positionals().value(0).trimmed();
+    if (const QString error = storage.transactions.searchSyntaxError(query); !error.isEmpty())
+        return context.usageError(QStringLiteral("search syntax error in %1: %2").arg(query, error));
     context.printJson(registerRowsJson(storage.transactions.search(query, filter), false));
     return 0;
 }
@@ -362,7 +357,7 @@ int categories(CliContext &context, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return context.usageError(QStringLiteral("categories takes no arguments"));
-    Database *database = context.database();
+    Database *database = context.databaseForReading();
     if (!database)
         return 1;
     Storage storage(database);

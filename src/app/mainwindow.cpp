@@ -6,6 +6,7 @@
 #include "statusbar.h"
 #include "thememanager.h"
 #include "welcomescreen.h"
+#include "windowclosekeys.h"
 
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -652,12 +653,15 @@ bool MainWindow::hasCurrentAccount()
     return false;
 }
 
-void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize)
+void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
+                                     CloseKeys closeKeys)
 {
     screen->setWindowTitle(title);
     if (!screen->parentWidget()) {
         screen->setParent(this, Qt::Window);
         screen->resize(defaultSize);
+        if (closeKeys == CloseKeys::EscapeAndCtrlW)
+            WindowCloseKeys::install(screen);
     }
     if (screen->isMinimized())
         screen->setWindowState(screen->windowState() & ~Qt::WindowMinimized);
@@ -720,7 +724,8 @@ void MainWindow::showReconciliationWindow()
     });
     connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
     screen->setAccount(account->id);
-    showSecondaryWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+    // A stray Esc must not throw away the rows ticked so far.
+    showSecondaryWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720), CloseKeys::None);
 }
 
 void MainWindow::showReconciliationHistoryWindow()

@@ -102,7 +102,10 @@ private:
     void onWelcomeDismissed();
     void newTransactionForm(const QString &accountId);
     bool hasCurrentAccount();
-    void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize);
+    // Esc and Ctrl+W close a secondary window, except where closing would throw work away.
+    enum class CloseKeys { EscapeAndCtrlW, None };
+    void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
+                             CloseKeys closeKeys = CloseKeys::EscapeAndCtrlW);
     void showAboutBox();
     void showShortcutsBox();
     void loadSampleData();

@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 namespace {
 
@@ -40,19 +41,55 @@ Database::~Database()
 
 bool Database::open(const QString &path)
 {
+    if (!openWith(path, QString()))
+        return false;
+    QSqlQuery pragma(connection());
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    return true;
+}
+
+bool Database::openReadOnly(const QString &path)
+{
+    m_readOnly = openWith(path, QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!m_readOnly)
+        return false;
+    QSqlQuery probe(connection());
+    if (probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return true;
+    probe = QSqlQuery();
+    // A database in write-ahead-log mode whose log files are gone (closed cleanly) and cannot be
+    // created (a read-only directory) is only readable as an unchanging file.
+    connection().close();
+    const QString uri = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1");
+    m_readOnly = openWith(uri, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    return m_readOnly;
+}
+
+bool Database::openWith(const QString &path, const QString &options)
+{
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(path);
+    QString connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (!options.isEmpty())
+        connectOptions += QLatin1Char(';') + options;
+    db.setConnectOptions(connectOptions);
     if (!db.open()) {
         qCritical().noquote() << "Failed to open database:" << db.lastError().text();
         return false;
     }
-    QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     m_open = true;
     return true;
+}
+
+bool Database::isSchemaCurrent() const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
+        return false;
+    return query.value(0).toInt() >= std::end(migrations)[-1].version;
 }
 
 QSqlDatabase Database::connection() const

@@ -15,9 +15,19 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
+    // How long a statement waits for another process's lock before it fails as "database is
+    // locked": long enough to outlast another import, after which the failure is a storage error.
+    static constexpr int busyTimeoutMs = 30000;
+
     // Opens the file with write-ahead logging and foreign keys on. False, with a critical log
     // line, when the file cannot be opened.
     bool open(const QString &path);
+    // Opens an existing file for reading only (no migration, no write), for a data directory that
+    // cannot be written. False, with a critical log line, when the file cannot be opened.
+    bool openReadOnly(const QString &path);
+
+    // True when every compiled-in migration has been applied, so a read-only connection may be used.
+    bool isSchemaCurrent() const;
 
     // Applies every compiled-in migration newer than the stored schema version, each in its own
     // transaction together with its schema_version row. Stops at the first failure.
@@ -28,6 +38,7 @@ public:
 
     QSqlDatabase connection() const;
     bool isOpen() const { return m_open; }
+    bool isReadOnly() const { return m_readOnly; }
 
     // Splits a migration script into statements. A trigger body stays whole: statements inside
     // BEGIN ... END do not end the outer statement. Lines starting with "--" are dropped.
@@ -38,8 +49,10 @@ signals:
     void migrationError(int version, const QString &error);
 
 private:
+    bool openWith(const QString &path, const QString &options);
     void ensureLookupIndexes();
 
     QString m_connectionName;
     bool m_open = false;
+    bool m_readOnly = false;
 };

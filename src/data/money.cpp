@@ -56,19 +56,70 @@ Money parseMoney(const QString &text, Currency currency)
     if (currency == Currency::JPY) {
         bool ok = false;
         value = cleaned.toLongLong(&ok, 10);
-        if (!ok)
+        if (!ok || !isAmountInRange(value))
             return 0;
     } else {
         // Read the decimal text exactly rather than through a double: 0.285 must be 29 cents,
         // and a value that does not fit must not reach an undefined float-to-integer cast.
-        const std::optional<Money> exact = decimalToMinorUnits(cleaned, 2);
+        const std::optional<Money> exact = amountFromDecimal(cleaned, 2);
         if (!exact)
             return 0;
         value = *exact;
     }
-    if (negative)
-        value = value == std::numeric_limits<Money>::min() ? 0 : -value;
-    return value;
+    return negative ? -value : value;
+}
+
+std::optional<Money> amountFromDecimal(QStringView text, int decimals)
+{
+    const std::optional<qint64> value = decimalToMinorUnits(text, decimals);
+    if (!value || !isAmountInRange(*value))
+        return std::nullopt;
+    return *value;
+}
+
+std::optional<Money> readAmount(const QString &text, Currency currency)
+{
+    QString cleaned = text;
+    cleaned.remove(currencySymbol(currency));
+    cleaned = cleaned.trimmed();
+    bool negative = false;
+    if (cleaned.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        cleaned = cleaned.mid(1).trimmed();
+    }
+    // Grouping commas only between digits, in groups of three before the point.
+    const qsizetype point = cleaned.indexOf(QLatin1Char('.'));
+    const QString integerPart = point >= 0 ? cleaned.left(point) : cleaned;
+    if (integerPart.contains(QLatin1Char(','))) {
+        const QStringList groups = integerPart.split(QLatin1Char(','));
+        if (groups.first().isEmpty() || groups.first().size() > 3)
+            return std::nullopt;
+        for (qsizetype i = 1; i < groups.size(); ++i) {
+            if (groups.at(i).size() != 3)
+                return std::nullopt;
+        }
+        cleaned.remove(QLatin1Char(','));
+    }
+    const int decimals = currencyDecimals(currency);
+    const qsizetype decimalPoint = cleaned.indexOf(QLatin1Char('.'));
+    if (decimalPoint >= 0 && cleaned.size() - decimalPoint - 1 > decimals)
+        return std::nullopt;
+    for (const QChar c : std::as_const(cleaned)) {
+        if (!(c.isDigit() && c.unicode() < 128) && c != QLatin1Char('.'))
+            return std::nullopt;
+    }
+    const std::optional<Money> value = amountFromDecimal(cleaned, decimals);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+std::optional<Money> addAmounts(Money a, Money b)
+{
+    Money sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return std::nullopt;
+    return sum;
 }
 
 QString currencySymbol(Currency currency)

@@ -1,5 +1,7 @@
 #include "sqltransaction.h"
 
+#include "storageerror.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -14,7 +16,13 @@ SqlTransaction::SqlTransaction(QSqlDatabase connection)
     : m_connection(connection)
     , m_name(QStringLiteral("zimbrel_guard_%1").arg(++nextSavepointNumber))
 {
-    m_active = exec(QStringLiteral("SAVEPOINT ") + m_name);
+    m_outermost = !StorageError::isInTransaction(m_connection);
+    m_active = exec(m_outermost ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT ") + m_name);
+}
+
+bool SqlTransaction::isIntact() const
+{
+    return m_active && StorageError::isInTransaction(m_connection);
 }
 
 SqlTransaction::~SqlTransaction()
@@ -26,7 +34,12 @@ bool SqlTransaction::commit()
 {
     if (!m_active)
         return false;
-    if (!exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name))
+    if (!isIntact()) {
+        m_lastError = QStringLiteral("the database rolled the transaction back after an earlier error");
+        m_active = false;
+        return false;
+    }
+    if (!exec(m_outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE SAVEPOINT ") + m_name))
         return false;
     m_active = false;
     return true;
@@ -36,10 +49,16 @@ void SqlTransaction::rollback()
 {
     if (!m_active)
         return;
-    // ROLLBACK TO keeps the savepoint open; RELEASE closes it (and the transaction, when outermost).
+    m_active = false;
+    if (m_outermost) {
+        // Nothing to undo when SQLite has already rolled back by itself.
+        if (StorageError::isInTransaction(m_connection))
+            exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
+    // ROLLBACK TO keeps the savepoint open; RELEASE closes it.
     exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
     exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
-    m_active = false;
 }
 
 bool SqlTransaction::exec(const QString &statement)

@@ -4,9 +4,11 @@
 #include <QString>
 
 // Scoped SQL transaction: everything done on the connection between construction and commit()
-// becomes durable at once, and leaving the scope without commit() undoes it all. Built on
-// savepoints, so a guard opened while another one is active nests inside it instead of failing:
-// an import may wrap calls that guard their own writes.
+// becomes durable at once, and leaving the scope without commit() undoes it all. A guard opened
+// while another one is active nests inside it as a savepoint instead of failing: an import may wrap
+// calls that guard their own writes. The outermost guard takes the write lock at once (BEGIN
+// IMMEDIATE), waiting out another writer for the busy time-out: a transaction that read first and
+// wrote later could not wait, and would fail as soon as another process had written meanwhile.
 class SqlTransaction
 {
 public:
@@ -16,8 +18,13 @@ public:
     SqlTransaction(const SqlTransaction &) = delete;
     SqlTransaction &operator=(const SqlTransaction &) = delete;
 
-    // False when the savepoint could not be opened; then commit() fails and nothing is undone.
+    // False when the transaction could not be opened (the reason is in lastError()); then commit()
+    // fails and nothing is undone.
     bool isActive() const { return m_active; }
+    // False once SQLite has rolled the transaction back by itself (it does on a full disk, an I/O
+    // error, no memory): what is written after that would be committed row by row, so the caller
+    // must stop.
+    bool isIntact() const;
     bool commit();
     void rollback();
 
@@ -28,6 +35,7 @@ private:
 
     QSqlDatabase m_connection;
     QString m_name;
+    bool m_outermost = false;
     bool m_active = false;
     QString m_lastError;
 };

@@ -4,7 +4,9 @@
 #include "datetext.h"
 #include "repositorysupport.h"
 
+#include <QDebug>
 #include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -69,6 +71,31 @@ void bindEditableValues(QSqlQuery &query, const Transaction &transaction)
     query.addBindValue(transaction.version);
     query.addBindValue(syncStatusToString(transaction.syncStatus));
     query.addBindValue(transaction.serverId);
+}
+
+// The filter conditions of a search, in the order of their placeholders.
+void appendSearchFilter(const TransactionSearchFilter &filter, QString *sql, QVariantList *values)
+{
+    if (!filter.accountId.isEmpty()) {
+        *sql += QStringLiteral(" AND t.account_id = ?");
+        values->append(filter.accountId);
+    }
+    if (!filter.categoryId.isEmpty()) {
+        *sql += QStringLiteral(" AND t.category_id = ?");
+        values->append(filter.categoryId);
+    }
+    if (filter.fromDate.isValid()) {
+        *sql += QStringLiteral(" AND t.date >= ?");
+        values->append(dateToText(filter.fromDate));
+    }
+    if (filter.toDate.isValid()) {
+        *sql += QStringLiteral(" AND t.date <= ?");
+        values->append(dateToText(filter.toDate));
+    }
+    if (filter.cleared.has_value()) {
+        *sql += QStringLiteral(" AND t.cleared = ?");
+        values->append(*filter.cleared ? 1 : 0);
+    }
 }
 
 } // namespace
@@ -167,8 +194,10 @@ std::optional<RegisterRow> TransactionRepository::openingRow(const QString &acco
     return opening;
 }
 
-QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
+QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId, bool *ok) const
 {
+    if (ok)
+        *ok = true;
     QList<RegisterRow> rows;
     Money startingBalance = 0;
     const std::optional<RegisterRow> opening = openingRow(accountId, &startingBalance);
@@ -197,7 +226,15 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
     if (query.exec()) {
         while (query.next()) {
             RegisterRow row = registerRowFromRow(query);
-            running += row.transaction.amount;
+            const std::optional<Money> next = addAmounts(running, row.transaction.amount);
+            if (!next) {
+                qWarning().noquote() << "TransactionRepository::registerRows failed: the running balance of account"
+                                     << accountId << "does not fit in 64 bits";
+                if (ok)
+                    *ok = false;
+                return {};
+            }
+            running = *next;
             row.runningBalance = running;
             rows.append(std::move(row));
         }
@@ -218,7 +255,13 @@ RegisterIndex TransactionRepository::registerIndex(const QString &accountId) con
     if (!query.exec())
         return index;
     while (query.next()) {
-        running += query.value(1).toLongLong();
+        const std::optional<Money> next = addAmounts(running, query.value(1).toLongLong());
+        if (!next) {
+            qWarning().noquote() << "TransactionRepository::registerIndex failed: the running balance of account"
+                                 << accountId << "does not fit in 64 bits";
+            return {};
+        }
+        running = *next;
         index.rowIds.append(query.value(0).toLongLong());
         index.runningBalances.append(running);
     }
@@ -274,15 +317,45 @@ qint64 TransactionRepository::rowIdOf(const QString &id) const
     return query.value(0).toLongLong();
 }
 
-Money TransactionRepository::balance(const QString &accountId) const
+Money TransactionRepository::balance(const QString &accountId, bool *ok) const
 {
+    if (ok)
+        *ok = true;
+    // SQLite's SUM fails with "integer overflow" rather than wrapping; the starting balance is
+    // added here, checked, because SQL's "+" would turn an overflow into an inexact real.
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = "
+        QStringLiteral("SELECT a.starting_balance, COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = "
                        "a.id AND deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"));
     query.addBindValue(accountId);
-    if (!query.exec() || !query.next())
+    if (!query.exec()) {
+        logFailure("TransactionRepository::balance", query);
+        if (ok)
+            *ok = false;
         return 0;
-    return query.value(0).toLongLong();
+    }
+    if (!query.next())
+        return 0;
+    const std::optional<Money> sum = addAmounts(query.value(0).toLongLong(), query.value(1).toLongLong());
+    if (!sum) {
+        qWarning().noquote() << "TransactionRepository::balance failed: the balance of account" << accountId
+                             << "does not fit in 64 bits";
+        if (ok)
+            *ok = false;
+        return 0;
+    }
+    return *sum;
+}
+
+QString TransactionRepository::searchSyntaxError(const QString &query) const
+{
+    if (query.isEmpty())
+        return {};
+    QSqlQuery probe = prepare(m_database, QStringLiteral("SELECT 1 FROM transactions_fts WHERE transactions_fts MATCH ? "
+                                                         "LIMIT 1"));
+    probe.addBindValue(query);
+    if (probe.exec())
+        return {};
+    return probe.lastError().databaseText().isEmpty() ? probe.lastError().text() : probe.lastError().databaseText();
 }
 
 bool TransactionRepository::walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter,
@@ -332,26 +405,7 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
                              "t.deleted_at IS NULL AND transactions_fts MATCH ?");
         values.append(text);
     }
-    if (!filter.accountId.isEmpty()) {
-        sql += QStringLiteral(" AND t.account_id = ?");
-        values.append(filter.accountId);
-    }
-    if (!filter.categoryId.isEmpty()) {
-        sql += QStringLiteral(" AND t.category_id = ?");
-        values.append(filter.categoryId);
-    }
-    if (filter.fromDate.isValid()) {
-        sql += QStringLiteral(" AND t.date >= ?");
-        values.append(dateToText(filter.fromDate));
-    }
-    if (filter.toDate.isValid()) {
-        sql += QStringLiteral(" AND t.date <= ?");
-        values.append(dateToText(filter.toDate));
-    }
-    if (filter.cleared.has_value()) {
-        sql += QStringLiteral(" AND t.cleared = ?");
-        values.append(*filter.cleared ? 1 : 0);
-    }
+    appendSearchFilter(filter, &sql, &values);
     sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200");
 
     QSqlQuery query = prepare(m_database, sql.arg(columns));
@@ -365,6 +419,25 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     while (query.next())
         rows.append(registerRowFromRow(query));
     return rows;
+}
+
+int TransactionRepository::searchCount(const QString &text, const TransactionSearchFilter &filter) const
+{
+    // Only what decides whether a row matches: no category join, no order, no columns.
+    QString sql = QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL");
+    QVariantList values;
+    if (!text.isEmpty()) {
+        sql += QStringLiteral(
+            " AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
+        values.append(text);
+    }
+    appendSearchFilter(filter, &sql, &values);
+    QSqlQuery query = prepare(m_database, sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(0).toInt();
 }
 
 bool TransactionRepository::insert(const Transaction &transaction)

@@ -43,21 +43,31 @@ public:
 
     // Oldest first, each with the balance after it. A non-zero starting balance comes first as a
     // synthetic "Opening Balance" row with an empty id that is never stored. The last row's
-    // running balance is the account's balance.
-    QList<RegisterRow> registerRows(const QString &accountId) const;
-    // The same register as rowids and running balances only, for accounts too large to hold whole.
+    // running balance is the account's balance. Empty, with `ok` false and a warning, when a
+    // running balance does not fit in Money (only rows written around the amount limit can do it).
+    QList<RegisterRow> registerRows(const QString &accountId, bool *ok = nullptr) const;
+    // The same register as rowids and running balances only, for accounts too large to hold whole;
+    // empty, with a warning, when a running balance does not fit.
     RegisterIndex registerIndex(const QString &accountId) const;
     // Full rows (running balance 0) for the given rowids, in the order given; a rowid that names no
     // live transaction is left out.
     QList<RegisterRow> registerRowsByRowId(const QList<qint64> &rowIds) const;
     // The rowid of a live transaction; -1 when there is none with that id.
     qint64 rowIdOf(const QString &id) const;
-    // The account's balance (starting balance plus every live amount) without building rows.
-    Money balance(const QString &accountId) const;
+    // The account's balance (starting balance plus every live amount) without building rows. 0,
+    // with `ok` false and a warning, when the sum does not fit in Money or cannot be read.
+    Money balance(const QString &accountId, bool *ok = nullptr) const;
+
+    // Empty when `query` is valid full-text syntax; otherwise the database's words for what is
+    // wrong with it ("fts5: syntax error near ..."), for the search field to show.
+    QString searchSyntaxError(const QString &query) const;
 
     // `query` is FTS5 syntax over payee, memo and check number (empty: no text condition). At most
     // searchLimit rows, newest first, running balance 0. Invalid FTS5 syntax gives an empty list.
     QList<RegisterRow> search(const QString &query, const TransactionSearchFilter &filter) const;
+    // How many live transactions the same search matches, without the limit; 0 for invalid FTS5
+    // syntax. Meant for when search() returned searchLimit rows.
+    int searchCount(const QString &query, const TransactionSearchFilter &filter) const;
 
     bool insert(const Transaction &transaction);
     // Never moves a transaction to another account, nor changes created_at or deleted_at.

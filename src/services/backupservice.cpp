@@ -1,10 +1,12 @@
 #include "backupservice.h"
 
+#include "backuprowvalidator.h"
 #include "ziparchivereader.h"
 
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/sqltransaction.h"
+#include "data/storageerror.h"
 
 #include <QtGui/private/qzipwriter_p.h>
 
@@ -143,6 +145,37 @@ std::optional<QVariant> bindValue(const QJsonValue &value)
     }
 }
 
+// What became of one archive row. A row refused for its own fault is named in the errors; a
+// storage failure stops the whole restore.
+struct RowOutcome
+{
+    enum class Kind { Written, Skipped, Refused, StorageFailed };
+    Kind kind = Kind::Written;
+    QString reason;
+};
+
+RowOutcome written()
+{
+    return {RowOutcome::Kind::Written, {}};
+}
+
+RowOutcome skipped()
+{
+    return {RowOutcome::Kind::Skipped, {}};
+}
+
+RowOutcome refused(const QString &reason)
+{
+    return {RowOutcome::Kind::Refused, reason};
+}
+
+RowOutcome failed(const QSqlError &error)
+{
+    // The database's own words ("FOREIGN KEY constraint failed"); the driver's add nothing.
+    const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return {StorageError::isStorageError(error) ? RowOutcome::Kind::StorageFailed : RowOutcome::Kind::Refused, reason};
+}
+
 // Writes the rows of one table. Statements are prepared once per table and member set and reused
 // for every row, and the only names that reach SQL text are the table's own columns as SQLite
 // reports them.
@@ -165,15 +198,14 @@ public:
         m_ready = !m_columns.isEmpty()
                   && m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table.table));
         if (!m_ready)
-            m_errors.append(BackupService::tr("%1: cannot be restored: %2")
-                                .arg(m_table.table, m_lookup.lastError().text()));
+            m_setupError = BackupService::tr("%1: cannot be restored: %2").arg(m_table.table, m_lookup.lastError().text());
     }
 
-    // True when the row was written.
-    bool restore(QJsonObject row)
+    // Empty when the table is ready to take rows; otherwise the restore cannot go on.
+    QString setupError() const { return m_setupError; }
+
+    RowOutcome restore(QJsonObject row)
     {
-        if (!m_ready)
-            return false;
         if (m_table.hasSyncColumns) {
             row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
             row.insert(QStringLiteral("server_id"), QJsonValue::Null);
@@ -181,7 +213,12 @@ public:
         }
         const QString id = row.value(QStringLiteral("id")).toString();
         if (id.isEmpty())
-            return false;
+            return refused(BackupService::tr("no id"));
+        if (const QString invalid = BackupRowValidator::check(m_table.table, row); !invalid.isEmpty())
+            return refused(invalid);
+        if (const RowOutcome cycle = checkParentChain(id, row.value(QStringLiteral("parent_id")));
+            cycle.kind != RowOutcome::Kind::Written)
+            return cycle;
 
         QStringList columns;
         QVariantList values;
@@ -196,14 +233,14 @@ public:
             }
             const std::optional<QVariant> value = bindValue(member.value());
             if (!value)
-                return false;
+                return refused(BackupService::tr("%1 holds no value a column can take").arg(member.key()));
             columns.append(member.key());
             values.append(*value);
         }
 
         m_lookup.bindValue(0, id);
         if (!m_lookup.exec())
-            return false;
+            return failed(m_lookup.lastError());
         const bool exists = m_lookup.next();
         const QString storedUpdatedAt = exists ? m_lookup.value(1).toString() : QString();
         m_lookup.finish();
@@ -212,11 +249,11 @@ public:
             return write(insertStatement(columns), values);
         switch (m_mode) {
         case BackupImportMode::SkipExisting:
-            return false;
+            return skipped();
         case BackupImportMode::KeepNewer: {
             const QString updatedAt = row.value(QStringLiteral("updated_at")).toString();
             if (!updatedAt.isEmpty() && updatedAt <= storedUpdatedAt)
-                return false;
+                return skipped();
             break;
         }
         case BackupImportMode::ReplaceExisting:
@@ -230,6 +267,31 @@ public:
     }
 
 private:
+    // A category whose parents lead back to itself would send every walk up the tree round for
+    // ever. The chain is followed through the rows stored so far.
+    RowOutcome checkParentChain(const QString &id, const QJsonValue &parent)
+    {
+        if (m_table.table != QLatin1String("categories") || !parent.isString())
+            return written();
+        if (!m_parentLookup) {
+            m_parentLookup.emplace(m_database);
+            m_parentLookup->prepare(QStringLiteral("SELECT parent_id FROM categories WHERE id = ?"));
+        }
+        QString current = parent.toString();
+        QSet<QString> seen;
+        while (!current.isEmpty()) {
+            if (current == id || seen.contains(current))
+                return refused(BackupService::tr("parent_id leads back to the category itself"));
+            seen.insert(current);
+            m_parentLookup->bindValue(0, current);
+            if (!m_parentLookup->exec())
+                return failed(m_parentLookup->lastError());
+            current = m_parentLookup->next() ? m_parentLookup->value(0).toString() : QString();
+            m_parentLookup->finish();
+        }
+        return written();
+    }
+
     QSqlQuery *insertStatement(const QStringList &columns)
     {
         const QString key = columns.join(QLatin1Char(','));
@@ -261,13 +323,14 @@ private:
         return &query;
     }
 
-    static bool write(QSqlQuery *statement, const QVariantList &values)
+    static RowOutcome write(QSqlQuery *statement, const QVariantList &values)
     {
         for (qsizetype i = 0; i < values.size(); ++i)
             statement->bindValue(int(i), values.at(i));
-        const bool written = statement->exec();
+        const bool ok = statement->exec();
+        const QSqlError error = statement->lastError();
         statement->finish();
-        return written;
+        return ok ? written() : failed(error);
     }
 
     QSqlDatabase m_database;
@@ -277,6 +340,8 @@ private:
     QSet<QString> m_columns;
     QSqlQuery m_lookup;
     bool m_ready = false;
+    QString m_setupError;
+    std::optional<QSqlQuery> m_parentLookup;
     std::map<QString, QSqlQuery> m_inserts;
     std::map<QString, QSqlQuery> m_updates;
     QSet<QString> m_reportedUnknown;
@@ -352,35 +417,63 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
     BackupImportResult result;
     const ZipArchiveReader reader(archive);
     if (!reader.isValid()) {
-        result.errors.append(tr("Failed to open ZIP archive"));
+        result.aborted = true;
+        switch (reader.error()) {
+        case ZipArchiveReader::Error::OverlappingEntries:
+            result.errors.append(tr("Invalid backup: archive entries overlap"));
+            break;
+        case ZipArchiveReader::Error::TooLarge:
+            result.errors.append(tr("Invalid backup: the archive would inflate to more than %1 bytes")
+                                     .arg(ZipArchiveReader::maxInflatedSize));
+            break;
+        case ZipArchiveReader::Error::None:
+        case ZipArchiveReader::Error::NotAnArchive:
+            result.errors.append(tr("Failed to open ZIP archive"));
+            break;
+        }
         return result;
     }
     const std::optional<QByteArray> manifest = reader.data(manifestPath);
+    if (!manifest && reader.contains(manifestPath)) {
+        result.aborted = true;
+        result.errors.append(tr("Invalid backup: manifest.json is damaged or too large"));
+        return result;
+    }
     if (!manifest || manifest->isEmpty()) {
+        result.aborted = true;
         result.errors.append(tr("Invalid backup: missing manifest.json"));
         return result;
     }
     const int version = QJsonDocument::fromJson(*manifest).object().value(QStringLiteral("version")).toInt();
     if (version != 1) {
+        result.aborted = true;
         result.errors.append(tr("Unsupported backup version: %1").arg(version));
         return result;
     }
 
-    // One transaction for the whole restore: a failing row still fails alone (SQLite undoes only
-    // that statement), the journal is written once instead of once per row, and a restore cut
-    // short leaves the database as it was.
+    // One transaction for the whole restore: a row refused for its own fault fails alone (SQLite
+    // undoes only that statement), the journal is written once instead of once per row, and a
+    // restore cut short, by a storage error or by the process ending, leaves the database as it was.
     const QSqlDatabase database = m_database->connection();
     SqlTransaction guard(database);
-    if (!guard.isActive()) {
-        result.errors.append(tr("Failed to start the restore: %1").arg(guard.lastError()));
+    const auto stop = [&result, &guard](const QString &reason) {
+        qWarning().noquote() << "BackupService::importBackup failed:" << reason;
+        guard.rollback();
+        result = {};
+        result.aborted = true;
+        result.errors.append(tr("The restore failed and nothing was changed: %1").arg(reason));
         return result;
-    }
+    };
+    if (!guard.isActive())
+        return stop(guard.lastError());
 
     const QList<ZipArchiveReader::Entry> &entries = reader.entries();
     for (qsizetype t = 0; t < qsizetype(backupTables.size()); ++t) {
         const BackupTable &table = backupTables.at(size_t(t));
         const QString prefix = table.folder + QLatin1Char('/');
         TableRestorer restorer(database, table, mode, result.errors);
+        if (!restorer.setupError().isEmpty())
+            return stop(restorer.setupError());
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const QString &path = entries.at(i).path;
             if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
@@ -388,23 +481,34 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             const std::optional<QByteArray> bytes = reader.data(i);
             if (!bytes) {
                 result.errors.append(tr("%1: damaged archive entry").arg(path));
+                ++result.refused[size_t(t)];
                 continue;
             }
             const QJsonDocument document = QJsonDocument::fromJson(*bytes);
             if (!document.isObject() || document.object().isEmpty()) {
                 result.errors.append(tr("%1: invalid JSON").arg(path));
+                ++result.refused[size_t(t)];
                 continue;
             }
-            if (restorer.restore(document.object()))
+            const RowOutcome outcome = restorer.restore(document.object());
+            switch (outcome.kind) {
+            case RowOutcome::Kind::Written:
                 ++result.imported[size_t(t)];
-            else
+                break;
+            case RowOutcome::Kind::Skipped:
                 ++result.skipped[size_t(t)];
+                break;
+            case RowOutcome::Kind::Refused:
+                result.errors.append(QStringLiteral("%1: %2").arg(path, outcome.reason));
+                ++result.refused[size_t(t)];
+                break;
+            case RowOutcome::Kind::StorageFailed:
+                return stop(outcome.reason);
+            }
         }
     }
 
-    if (!guard.commit()) {
-        result.errors.append(tr("Failed to save the restored rows: %1").arg(guard.lastError()));
-        result.imported.fill(0);
-    }
+    if (!guard.commit())
+        return stop(guard.lastError());
     return result;
 }

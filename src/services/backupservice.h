@@ -22,10 +22,11 @@ public:
     // silently lacks a table would only be found out on the day it is needed.
     QByteArray exportBackup() const;
 
-    // Restores every row of the archive in one database transaction; rows that fail (missing
-    // parent, no id) are counted as skipped and the others go on. Archive-level failures (not a
-    // ZIP, no manifest, unknown version) return one error with zero counts and change nothing.
-    // Never deletes a row.
+    // Restores every row of the archive in one database transaction; a row refused for its own
+    // fault (missing parent, no id) is counted as refused and named in the errors, and the others
+    // go on. Archive-level failures (not a ZIP, no manifest, unknown version) and storage errors
+    // (disk full, I/O, read-only, locked) return aborted with one error and zero counts, and change
+    // nothing. Never deletes a row.
     BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode) const;
 
 private:

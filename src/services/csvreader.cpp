@@ -4,9 +4,18 @@
 
 #include <algorithm>
 
-QList<QStringList> splitCsv(QStringView text, QChar delimiter)
+bool forEachCsvRow(QStringView text, QChar delimiter, const std::function<bool(const QStringList &)> &visit,
+                   QString *error)
 {
-    QList<QStringList> rows;
+    bool visiting = true;
+    qsizetype line = 1;        // of the character being read
+    qsizetype recordLine = 1;  // where the row being read began
+    qsizetype recordStart = 0; // its first character
+    const auto refuse = [&](const QString &reason) {
+        if (error)
+            *error = QStringLiteral("line %1: %2").arg(recordLine).arg(reason);
+        return false;
+    };
     QStringList row;
     QString field;
     bool inQuotes = false;
@@ -19,13 +28,23 @@ QList<QStringList> splitCsv(QStringView text, QChar delimiter)
     const auto endRow = [&] {
         endField();
         if (!(row.size() == 1 && row.first().isEmpty()))
-            rows.append(row);
+            visiting = visit(row);
         row.clear();
     };
 
+    if (error)
+        error->clear();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
+        if (!visiting)
+            return true;
         const QChar c = text[i];
+        if (row.size() >= maxCsvFields)
+            return refuse(QStringLiteral("more than %1 fields").arg(maxCsvFields));
+        if (i - recordStart >= maxCsvRecordLength)
+            return refuse(QStringLiteral("a row longer than %1 characters").arg(maxCsvRecordLength));
+        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(i + 1 < size && text[i + 1] == QLatin1Char('\n'))))
+            ++line;
         if (inQuotes) {
             if (c == QLatin1Char('"')) {
                 if (i + 1 < size && text[i + 1] == QLatin1Char('"')) {
@@ -45,16 +64,34 @@ QList<QStringList> splitCsv(QStringView text, QChar delimiter)
             endField();
         } else if (c == QLatin1Char('\n')) {
             endRow();
+            recordStart = i + 1;
+            recordLine = line;
         } else if (c == QLatin1Char('\r')) {
-            if (i + 1 < size && text[i + 1] == QLatin1Char('\n'))
+            if (i + 1 < size && text[i + 1] == QLatin1Char('\n')) {
                 ++i;
+                ++line;
+            }
             endRow();
+            recordStart = i + 1;
+            recordLine = line;
         } else {
             field.append(c);
         }
     }
-    if (!field.isEmpty() || !row.isEmpty())
+    if (row.size() >= maxCsvFields)
+        return refuse(QStringLiteral("more than %1 fields").arg(maxCsvFields));
+    if (visiting && (!field.isEmpty() || !row.isEmpty()))
         endRow();
+    return true;
+}
+
+QList<QStringList> splitCsv(QStringView text, QChar delimiter, QString *error)
+{
+    QList<QStringList> rows;
+    forEachCsvRow(text, delimiter, [&rows](const QStringList &row) {
+        rows.append(row);
+        return true;
+    }, error);
     return rows;
 }
 

@@ -17,14 +17,15 @@ struct ImportResult
     int unmappedSkipped = 0; // QIF only: source account without a target
     int transfersLinked = 0; // QIF only: links that exist once the import is committed
     int retroactiveLinks = 0; // the part of transfersLinked made to rows stored before
-    int databaseErrors = 0;  // inserts that failed (the rest of the import still commits)
+    int databaseErrors = 0;  // inserts refused for the row's own fault (the rest still commits)
     bool aborted = false;    // stopped and rolled back: nothing of this import remains
+    QString failure;         // why it was stopped or refused, for the user; empty otherwise
 
     bool operator==(const ImportResult &) const = default;
 };
 
-// Column indexes are 0-based; memo and category use -1 for none. The date pattern is in the
-// toolkit's notation ("MM/dd/yyyy").
+// Column indexes are 0-based; memo, category and check number use -1 for none. The date pattern
+// is in the toolkit's notation ("MM/dd/yyyy").
 struct CsvImportOptions
 {
     int dateColumn = 0;
@@ -32,6 +33,7 @@ struct CsvImportOptions
     int amountColumn = 2;
     int memoColumn = -1;
     int categoryColumn = -1;
+    int checkNumberColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("MM/dd/yyyy");
     QChar delimiter = QLatin1Char(',');
@@ -47,6 +49,9 @@ struct QifSourceEntry
     QString displayName;
     bool noAccountHeader = false;
     AccountType suggestedType = AccountType::Checking;
+    // The name offered for a new target account: the source account's name, or the file's name
+    // without directory and without everything from its first ".".
+    QString accountName;
 
     bool operator==(const QifSourceEntry &) const = default;
 };
@@ -55,6 +60,7 @@ struct QifAnalysis
 {
     QList<QifSourceEntry> entries;
     int totalTransactions = 0;
+    QString error; // a file that is too large or breaks the parser's bounds; then the rest is empty
 
     bool operator==(const QifAnalysis &) const = default;
 };

@@ -1,11 +1,10 @@
 #include "importservice.h"
 
+#include "categoryresolver.h"
 #include "csvreader.h"
 #include "importtext.h"
 #include "qifparser.h"
 
-#include "data/category.h"
-#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
@@ -14,12 +13,14 @@
 #include "data/splitline.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
+#include "data/storageerror.h"
 #include "data/transaction.h"
 #include "data/transactionrepository.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QSqlError>
@@ -150,12 +151,13 @@ public:
         return true;
     }
 
-    QString lastError() const { return m_transactionInsert.lastError().text(); }
+    QSqlError lastTransactionError() const { return m_transactionInsert.lastError(); }
+    QSqlError lastSplitLineError() const { return m_splitLineInsert.lastError(); }
 
     // Moves the staged rows into their tables, in the order they were staged, calling
     // `betweenChunks` after each chunk so that the event loop keeps running. Row by row it has
-    // nothing to do. False, with the driver's text in `error`, when a statement fails.
-    bool finish(const std::function<void()> &betweenChunks, QString *error)
+    // nothing to do. False, with the driver's error in `error`, when a statement fails.
+    bool finish(const std::function<void()> &betweenChunks, QSqlError *error)
     {
         if (m_mode == Mode::RowByRow)
             return true;
@@ -167,20 +169,20 @@ public:
 
 private:
     bool move(const QString &table, const QString &stagingTable, const QString &columns, qint64 rows,
-              const std::function<void()> &betweenChunks, QString *error)
+              const std::function<void()> &betweenChunks, QSqlError *error)
     {
         constexpr qint64 chunk = 10000;
         QSqlQuery query(m_connection);
         if (!query.prepare(QStringLiteral("INSERT INTO %1 (%3) SELECT %3 FROM temp.%2 WHERE seq > ? AND seq <= ? ORDER BY seq")
                                .arg(table, stagingTable, columns))) {
-            *error = query.lastError().text();
+            *error = query.lastError();
             return false;
         }
         for (qint64 first = 0; first < rows; first += chunk) {
             query.bindValue(0, first);
             query.bindValue(1, first + chunk);
             if (!query.exec()) {
-                *error = query.lastError().text();
+                *error = query.lastError();
                 return false;
             }
             betweenChunks();
@@ -275,55 +277,55 @@ private:
     qint64 m_tempStore = 0;
 };
 
+// Imports go only into live accounts: rows written into a deleted account are seen by nobody.
+// Empty when every id names one, else the refusal to report.
+QString refusedTarget(const QSqlDatabase &connection, const QStringList &accountIds)
+{
+    QSqlQuery query(connection);
+    query.prepare(QStringLiteral("SELECT 1 FROM accounts WHERE id = ? AND deleted_at IS NULL"));
+    for (const QString &accountId : accountIds) {
+        if (accountId.isEmpty())
+            continue;
+        query.bindValue(0, accountId);
+        if (!query.exec())
+            return query.lastError().text();
+        const bool live = query.next();
+        query.finish();
+        if (!live)
+            return QCoreApplication::translate("ImportService", "The account %1 does not exist or has been deleted.")
+                .arg(accountId);
+    }
+    return {};
+}
+
+ImportResult refusal(const QString &reason)
+{
+    ImportResult result;
+    result.aborted = true;
+    result.failure = reason;
+    return result;
+}
+
 void processEventsBriefly()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
 }
 
-QByteArray readFile(const QString &path, bool *ok)
+// Nothing when the file cannot be opened, or (with `refusal` set) when it is larger than any
+// bank export: an import holds the whole text in memory.
+std::optional<QByteArray> readFile(const QString &path, QString *refusal)
 {
     QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    return *ok ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > ImportService::maxFileSize) {
+        *refusal = QCoreApplication::translate("ImportService", "%1 is larger than %2 MiB")
+                       .arg(path)
+                       .arg(ImportService::maxFileSize / (1024 * 1024));
+        return std::nullopt;
+    }
+    return file.readAll();
 }
-
-// Exact name to id, creating missing categories on first use.
-class CategoryMap
-{
-public:
-    explicit CategoryMap(CategoryRepository *repository)
-        : m_repository(repository)
-    {
-        for (const Category &category : repository->all())
-            m_ids.insert(category.name, category.id);
-    }
-
-    bool contains(const QString &name) const { return m_ids.contains(name); }
-
-    // Empty for an empty name, and when a needed insert fails (the transaction stays uncategorised).
-    QString idFor(const QString &name, CategoryType typeWhenNew = CategoryType::Expense)
-    {
-        if (name.isEmpty())
-            return {};
-        const auto it = m_ids.constFind(name);
-        if (it != m_ids.cend())
-            return it.value();
-        Category category;
-        category.id = newId();
-        category.name = name;
-        category.type = typeWhenNew;
-        category.createdAt = currentTimestamp();
-        category.updatedAt = category.createdAt;
-        if (!m_repository->insert(category))
-            return {};
-        m_ids.insert(name, category.id);
-        return category.id;
-    }
-
-private:
-    CategoryRepository *m_repository;
-    QHash<QString, QString> m_ids;
-};
 
 // Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
 // imported record, so k identical records against m stored ones import max(0, k - m): a re-import
@@ -526,6 +528,17 @@ std::optional<ImportService::TransferHint> ImportService::transferHint(const QSt
     return hint;
 }
 
+ImportResult ImportService::abortImport(const char *kind, ImportResult result, const QString &reason,
+                                        SqlTransaction &guard, int total)
+{
+    qWarning().noquote() << QLatin1String(kind) + QStringLiteral(" import aborted:") << reason;
+    result.aborted = true;
+    result.failure = reason;
+    guard.rollback();
+    emit importProgress(total, total);
+    return result;
+}
+
 void ImportService::reportProgress(int current, int total)
 {
     emit importProgress(current, total);
@@ -534,22 +547,32 @@ void ImportService::reportProgress(int current, int total)
 
 ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options)
 {
-    bool opened = false;
-    const QByteArray bytes = readFile(filePath, &opened);
-    if (!opened)
-        return {};
-    const QList<QStringList> rows = splitCsv(decodeImportText(bytes), options.delimiter);
+    if (const QString refused = refusedTarget(m_database->connection(), {accountId}); !refused.isEmpty())
+        return refusal(refused);
+    QString refused;
+    const std::optional<QByteArray> bytes = readFile(filePath, &refused);
+    if (!bytes)
+        return refused.isEmpty() ? ImportResult() : refusal(refused);
+    const QString text = decodeImportText(*bytes);
+    int rowCount = 0;
+    QString splitError;
+    const auto count = [&rowCount](const QStringList &) {
+        ++rowCount;
+        return true;
+    };
+    if (!forEachCsvRow(text, options.delimiter, count, &splitError))
+        return refusal(QStringLiteral("%1: %2").arg(filePath, splitError));
     bool retryRowByRow = false;
-    const ImportResult result = writeCsvRows(rows, accountId, options, true, &retryRowByRow);
-    return retryRowByRow ? writeCsvRows(rows, accountId, options, false, &retryRowByRow) : result;
+    const ImportResult result = writeCsvRows(text, rowCount, accountId, options, true, &retryRowByRow);
+    return retryRowByRow ? writeCsvRows(text, rowCount, accountId, options, false, &retryRowByRow) : result;
 }
 
-ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const QString &accountId,
+ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, const QString &accountId,
                                          const CsvImportOptions &options, bool staged, bool *retryRowByRow)
 {
     ImportResult result;
     const int firstRow = options.hasHeader ? 1 : 0;
-    const int total = std::max(0, int(rows.size()) - firstRow);
+    const int total = std::max(0, rowCount - firstRow);
 
     const QSqlDatabase connection = m_database->connection();
     const ImportPragmas pragmas(connection, !staged);
@@ -558,33 +581,51 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         *retryRowByRow = true;
         return result;
     }
-    AccountState state = loadAccountState(connection, m_transactions, accountId);
-    CategoryMap categories(m_categories);
 
     emit importStarted(total);
     SqlTransaction guard(connection);
-    const int requiredFields = std::max({options.dateColumn, options.payeeColumn, options.amountColumn}) + 1;
-    for (int n = 1; n <= total; ++n) {
+    const auto stop = [&](const QString &reason) { return abortImport("CSV", result, reason, guard, total); };
+    if (!guard.isActive())
+        return stop(guard.lastError());
+    AccountState state = loadAccountState(connection, m_transactions, accountId);
+    CategoryResolver categories(m_categories);
+
+    // Counted in qsizetype: a column index near INT_MAX must not wrap to a negative field count.
+    const qsizetype requiredFields =
+        qsizetype(std::max({options.dateColumn, options.payeeColumn, options.amountColumn})) + 1;
+    // Set when the walk over the rows must end the import with this result.
+    std::optional<ImportResult> ended;
+    int rowNumber = 0;
+    const auto importRow = [&](const QStringList &row) -> bool {
+        if (++rowNumber <= firstRow)
+            return true;
+        const int n = rowNumber - firstRow;
         if (n % progressInterval == 0)
             reportProgress(n, total);
-        const QStringList &row = rows.at(firstRow + n - 1);
         if (options.dateColumn < 0 || options.payeeColumn < 0 || options.amountColumn < 0 || row.size() < requiredFields) {
             ++result.unparseable;
-            continue;
+            return true;
         }
         const QDate date = parseCsvDate(row.at(options.dateColumn), options.dateFormat);
         if (!date.isValid()) {
             ++result.unparseable;
-            continue;
+            return true;
         }
         Transaction transaction;
         transaction.payee = row.at(options.payeeColumn);
-        // An amount that cannot be read imports as 0 rather than dropping the row.
-        transaction.amount = QifParser::parseAmount(row.at(options.amountColumn), state.decimals).value_or(0);
+        // An amount that cannot be read imports as 0 rather than dropping the row; one beyond the
+        // largest amount is no figure to keep at all.
+        bool beyondRange = false;
+        transaction.amount =
+            QifParser::parseAmount(row.at(options.amountColumn), state.decimals, &beyondRange).value_or(0);
+        if (beyondRange) {
+            ++result.unparseable;
+            return true;
+        }
         transaction.date = date;
         if (state.duplicates.absorb(duplicateKey(date, transaction.amount, transaction.payee))) {
             ++result.duplicates;
-            continue;
+            return true;
         }
         transaction.id = newId();
         transaction.accountId = accountId;
@@ -592,32 +633,49 @@ ImportResult ImportService::writeCsvRows(const QList<QStringList> &rows, const Q
         transaction.updatedAt = transaction.createdAt;
         if (options.memoColumn >= 0 && options.memoColumn < row.size())
             transaction.memo = row.at(options.memoColumn);
-        if (options.categoryColumn >= 0 && options.categoryColumn < row.size())
+        if (options.checkNumberColumn >= 0 && options.checkNumberColumn < row.size())
+            transaction.checkNumber = row.at(options.checkNumberColumn);
+        if (options.categoryColumn >= 0 && options.categoryColumn < row.size()) {
             transaction.categoryId = categories.idFor(row.at(options.categoryColumn));
+            if (!categories.failedName().isEmpty()) {
+                ended = stop(QStringLiteral("cannot create the category %1").arg(categories.failedName()));
+                return false;
+            }
+        }
         if (!writer.insertTransaction(transaction)) {
+            const QSqlError error = writer.lastTransactionError();
+            if (StorageError::isStorageError(error) || !guard.isIntact()) {
+                ended = stop(error.text());
+                return false;
+            }
             if (staged) {
                 *retryRowByRow = true;
-                return {};
+                ended = ImportResult();
+                return false;
             }
             qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee << "amount"
-                                 << transaction.amount << "account" << accountId << ":" << writer.lastError();
+                                 << transaction.amount << "account" << accountId << ":" << error.text();
             ++result.databaseErrors;
-            continue;
+            return true;
         }
         ++result.imported;
-    }
-    QString moveError;
+        return true;
+    };
+    forEachCsvRow(text, options.delimiter, importRow);
+    if (ended)
+        return *ended;
+    QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
-        qInfo().noquote() << "CSV import: bulk insert failed, importing row by row:" << moveError;
+        if (StorageError::isStorageError(moveError) || !guard.isIntact())
+            return stop(moveError.text());
+        qInfo().noquote() << "CSV import: bulk insert failed, importing row by row:" << moveError.text();
         *retryRowByRow = true;
         return {};
     }
-    if (!guard.commit()) {
-        qWarning().noquote() << "CSV import: commit failed:" << guard.lastError();
-        guard.rollback();
-    } else if (result.imported > 0) {
+    if (!guard.commit())
+        return stop(QStringLiteral("commit failed: %1").arg(guard.lastError()));
+    if (result.imported > 0)
         emit m_transactions->transactionsChanged(accountId);
-    }
     emit importProgress(total, total);
     return result;
 }
@@ -627,18 +685,25 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
     QifAnalysis analysis;
     QSet<QString> seen;
     for (const QString &path : filePaths) {
-        bool opened = false;
-        const QByteArray bytes = readFile(path, &opened);
-        if (!opened)
+        QString refused;
+        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        if (!bytes && refused.isEmpty())
             continue;
-        const QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        const QifParseResult parsed = bytes ? QifParser::parse(decodeImportText(*bytes)) : QifParseResult();
+        if (!bytes || !parsed.error.isEmpty()) {
+            QifAnalysis failed;
+            failed.error = bytes ? QStringLiteral("%1: %2").arg(path, parsed.error) : refused;
+            return failed;
+        }
         analysis.totalTransactions += int(parsed.transactions.size());
         if (parsed.accounts.isEmpty()) {
             QifSourceEntry entry;
             entry.key = path;
-            entry.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+            const QFileInfo file(path);
+            entry.displayName = tr("%1 (no account header)").arg(file.fileName());
             entry.noAccountHeader = true;
             entry.suggestedType = AccountType::Checking;
+            entry.accountName = file.baseName().isEmpty() ? file.fileName() : file.baseName();
             analysis.entries.append(entry);
         }
         for (const QifAccountInfo &account : parsed.accounts) {
@@ -649,6 +714,7 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
             QifSourceEntry entry;
             entry.key = account.name;
             entry.displayName = account.name;
+            entry.accountName = account.name;
             switch (account.type) {
             case QifAccountType::CreditCard:
                 entry.suggestedType = AccountType::CreditCard;
@@ -676,6 +742,8 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
 
 ImportResult ImportService::importQif(const QStringList &filePaths, const QifMapping &mapping)
 {
+    if (const QString refused = refusedTarget(m_database->connection(), mapping.values()); !refused.isEmpty())
+        return refusal(refused);
     bool retryRowByRow = false;
     const ImportResult result = runQifImport(filePaths, mapping, true, &retryRowByRow);
     return retryRowByRow ? runQifImport(filePaths, mapping, false, &retryRowByRow) : result;
@@ -701,11 +769,15 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     QSet<QString> parsedCategoryNames;
     QList<WorkItem> items;
     for (const QString &path : filePaths) {
-        bool opened = false;
-        const QByteArray bytes = readFile(path, &opened);
-        if (!opened)
+        QString refused;
+        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        if (!bytes && refused.isEmpty())
             continue;
-        QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+        if (!bytes)
+            return refusal(refused);
+        QifParseResult parsed = QifParser::parse(decodeImportText(*bytes));
+        if (!parsed.error.isEmpty())
+            return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
         result.unparseable += parsed.unparseableCount;
         result.metadataSkipped += parsed.skippedCount;
         for (QifCategory &category : parsed.categories) {
@@ -759,7 +831,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             item.partnerIndex = -1;
     }
 
-    CategoryMap categories(m_categories);
+    CategoryResolver categories(m_categories);
     const int total = int(items.size());
     emit importStarted(total);
     SqlTransaction guard(connection);
@@ -768,18 +840,17 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     // rewritten as one-sided.
     QHash<int, Transaction> awaitingPartner;
 
-    const auto abort = [&](const QString &reason) {
-        qWarning().noquote() << "QIF import aborted:" << reason;
-        result.aborted = true;
-        guard.rollback();
-        emit importProgress(total, total);
-        return result;
+    const auto abort = [&](const QString &reason) { return abortImport("QIF", result, reason, guard, total); };
+    const auto categoryFailure = [&] {
+        return QStringLiteral("cannot create the category %1").arg(categories.failedName());
     };
+    if (!guard.isActive())
+        return abort(guard.lastError());
 
-    for (const QifCategory &category : std::as_const(parsedCategories)) {
-        if (!categories.contains(category.name))
-            categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
-    }
+    for (const QifCategory &category : std::as_const(parsedCategories))
+        categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+    if (!categories.failedName().isEmpty())
+        return abort(categoryFailure());
 
     // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
     // left in the other account, or else marks this leg's memo with the hint for a later import.
@@ -852,6 +923,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         transaction.createdAt = currentTimestamp();
         transaction.updatedAt = transaction.createdAt;
         transaction.categoryId = categories.idFor(item.parsed.category);
+        if (!categories.failedName().isEmpty())
+            return abort(categoryFailure());
 
         std::optional<Candidate> candidate;
         if (item.partnerIndex >= 0) {
@@ -862,6 +935,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         }
 
         if (!writer.insertTransaction(transaction)) {
+            const QSqlError error = writer.lastTransactionError();
+            if (StorageError::isStorageError(error) || !guard.isIntact())
+                return abort(error.text());
             if (staged) {
                 *retryRowByRow = true;
                 return {};
@@ -913,7 +989,15 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             line.memo = split.transferAccount.isEmpty() ? split.memo : withTransferHint(split.transferAccount, split.memo);
             line.createdAt = transaction.createdAt;
             line.updatedAt = transaction.createdAt;
-            if (!writer.insertSplitLine(line) && staged) {
+            if (!categories.failedName().isEmpty())
+                return abort(categoryFailure());
+            if (!writer.insertSplitLine(line)) {
+                // Row by row, the only way a split line fails is through the storage: its
+                // transaction was just written and its category exists. A transaction must not
+                // be kept without one of its lines.
+                const QSqlError error = writer.lastSplitLineError();
+                if (!staged || StorageError::isStorageError(error) || !guard.isIntact())
+                    return abort(staged ? error.text() : QStringLiteral("failed to store a split line"));
                 *retryRowByRow = true;
                 return {};
             }
@@ -934,19 +1018,18 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             ++result.transfersLinked;
     }
 
-    QString moveError;
+    QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
-        qInfo().noquote() << "QIF import: bulk insert failed, importing row by row:" << moveError;
+        if (StorageError::isStorageError(moveError) || !guard.isIntact())
+            return abort(moveError.text());
+        qInfo().noquote() << "QIF import: bulk insert failed, importing row by row:" << moveError.text();
         *retryRowByRow = true;
         return {};
     }
-    if (!guard.commit()) {
-        qWarning().noquote() << "QIF import: commit failed:" << guard.lastError();
-        guard.rollback();
-    } else {
-        for (const QString &accountId : std::as_const(touchedAccounts))
-            emit m_transactions->transactionsChanged(accountId);
-    }
+    if (!guard.commit())
+        return abort(QStringLiteral("commit failed: %1").arg(guard.lastError()));
+    for (const QString &accountId : std::as_const(touchedAccounts))
+        emit m_transactions->transactionsChanged(accountId);
     emit importProgress(total, total);
     return result;
 }

@@ -13,6 +13,7 @@
 class CategoryRepository;
 class Database;
 class SplitLineRepository;
+class SqlTransaction;
 class TransactionRepository;
 
 // Brings CSV and QIF files into the database. Each import runs inside one SQL transaction that is
@@ -32,9 +33,14 @@ public:
     ImportService(Database *database, TransactionRepository *transactions, CategoryRepository *categories,
                   SplitLineRepository *splitLines, QObject *parent = nullptr);
 
-    // An all-zero result when the file cannot be opened.
+    // Larger import files are refused unread.
+    static constexpr qint64 maxFileSize = 256 * 1024 * 1024;
+
+    // An all-zero result when the file cannot be opened; aborted, with the reason, when it is too
+    // large or a row breaks the CSV reader's bounds.
     ImportResult importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options);
-    // Files that cannot be opened are passed over.
+    // Files that cannot be opened are passed over; one that is too large or breaks the QIF parser's
+    // bounds refuses the whole import.
     ImportResult importQif(const QStringList &filePaths, const QifMapping &mapping);
     QifAnalysis analyzeQif(const QStringList &filePaths);
 
@@ -59,10 +65,15 @@ signals:
 private:
     // A staged run that cannot tell which row failed asks through `retryRowByRow` to be run again
     // row by row; its own work is rolled back by then.
-    ImportResult writeCsvRows(const QList<QStringList> &rows, const QString &accountId, const CsvImportOptions &options,
+    // `text` is read one row at a time: memory follows the file's text, not its count of fields.
+    ImportResult writeCsvRows(const QString &text, int rowCount, const QString &accountId, const CsvImportOptions &options,
                               bool staged, bool *retryRowByRow);
     ImportResult runQifImport(const QStringList &filePaths, const QifMapping &mapping, bool staged,
                               bool *retryRowByRow);
+    // Logs "<kind> import aborted: <reason>", rolls everything back, reports the end of the
+    // progress and returns `result` marked aborted with the reason.
+    ImportResult abortImport(const char *kind, ImportResult result, const QString &reason, SqlTransaction &guard,
+                             int total);
     void reportProgress(int current, int total);
 
     Database *m_database;

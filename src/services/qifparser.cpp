@@ -1,6 +1,7 @@
 #include "qifparser.h"
 
 #include "data/decimaltext.h"
+#include "data/money.h"
 
 #include <QSet>
 
@@ -129,6 +130,13 @@ public:
 
     void readLine(QStringView rawLine)
     {
+        ++m_lineNumber;
+        if (!m_result.error.isEmpty())
+            return;
+        if (rawLine.size() > QifParser::maxLineLength) {
+            fail(QStringLiteral("longer than %1 characters").arg(QifParser::maxLineLength));
+            return;
+        }
         const QStringView line = preparedLine(rawLine);
         if (line.isEmpty())
             return;
@@ -165,11 +173,21 @@ public:
 
     QifParseResult finish()
     {
-        completeRecord();
+        if (m_result.error.isEmpty())
+            completeRecord();
         return std::move(m_result);
     }
 
 private:
+    void fail(const QString &reason)
+    {
+        QifParseResult failed;
+        failed.dateOrder = m_result.dateOrder;
+        failed.error = QStringLiteral("line %1: %2").arg(m_lineNumber).arg(reason);
+        m_result = std::move(failed);
+        resetRecord();
+    }
+
     void readHeader(QStringView line)
     {
         if (line.startsWith(QLatin1String("!Type:"), Qt::CaseInsensitive)) {
@@ -260,6 +278,10 @@ private:
             break;
         }
         case 'S':
+            if (++m_splitLines > QifParser::maxSplitsPerRecord) {
+                fail(QStringLiteral("more than %1 split lines in one record").arg(QifParser::maxSplitsPerRecord));
+                return;
+            }
             completeSplit();
             m_splitOpen = true;
             QifParser::splitCategoryField(value, &m_split.category, &m_split.transferAccount);
@@ -291,7 +313,10 @@ private:
     {
         if (!m_splitOpen)
             return;
-        m_transaction.splits.append(std::move(m_split));
+        // A bare "S" line with nothing after it says nothing; keeping it would let a file of them
+        // cost memory and split lines out of all proportion to what it holds.
+        if (m_split != QifSplit())
+            m_transaction.splits.append(std::move(m_split));
         m_split = {};
         m_splitOpen = false;
     }
@@ -391,12 +416,14 @@ private:
         m_splitOpen = false;
         m_category = {};
         m_blockFields.clear();
+        m_splitLines = 0;
         m_hasContent = false;
         m_hasDate = false;
         m_hasAmount = false;
     }
 
     QifParseResult m_result;
+    qsizetype m_lineNumber = 0;
     Section m_section = Section::Other;
     QifAccountType m_accountType = QifAccountType::Bank;
     QString m_currentAccount;
@@ -405,6 +432,7 @@ private:
     QifTransaction m_transaction;
     QifSplit m_split;
     bool m_splitOpen = false;
+    qsizetype m_splitLines = 0; // "S" lines of the pending record, empty ones included
     QifCategory m_category;
     QList<Field> m_blockFields;
     bool m_hasContent = false;
@@ -440,8 +468,10 @@ QifParseResult QifParser::parse(QStringView text, QifDateOrder dateOrder)
     return reader.finish();
 }
 
-std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals)
+std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals, bool *beyondRange)
 {
+    if (beyondRange)
+        *beyondRange = false;
     text = text.trimmed();
     if (text.isEmpty())
         return std::nullopt;
@@ -499,11 +529,14 @@ std::optional<qint64> QifParser::parseAmount(QStringView text, int decimals)
     }
     if (number.isEmpty() || number == QLatin1String("."))
         return std::nullopt;
-    // Read exactly rather than through a double: 0.285 is 29 cents, and a value too large for the
-    // count of minor units is refused instead of overflowing.
-    const std::optional<qint64> value = decimalToMinorUnits(number, decimals);
-    if (!value)
+    // Read exactly rather than through a double: 0.285 is 29 cents, and a value beyond the largest
+    // amount is refused instead of overflowing a balance later.
+    const std::optional<qint64> value = amountFromDecimal(number, decimals);
+    if (!value) {
+        if (beyondRange)
+            *beyondRange = decimalToMinorUnits(number, decimals).has_value() || number.size() > 18;
         return std::nullopt;
+    }
     return negative ? -*value : *value;
 }
 

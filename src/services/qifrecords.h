@@ -65,6 +65,9 @@ struct QifParseResult
     int skippedCount = 0;     // records with content in ignored (metadata) sections
     QList<QifAccountInfo> accounts;
     QifDateOrder dateOrder = QifDateOrder::MonthFirst;
+    // Set when the text broke one of the parser's bounds ("line 12: ..."); the records are then
+    // dropped, since a file read only in part must not be imported in part.
+    QString error;
 
     bool operator==(const QifParseResult &) const = default;
 };

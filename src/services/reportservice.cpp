@@ -2,23 +2,47 @@
 
 #include "data/database.h"
 #include "data/datetext.h"
+#include "data/money.h"
 
 #include <QMap>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 namespace {
 
-// Prepares the statement, binds the values in order and runs it; false leaves the caller to
-// return an empty report.
-bool run(QSqlQuery &query, const QString &sql, const QVariantList &values)
+// Prepares the statement, binds the values in order and runs it; false, with the reason in
+// `error`, leaves the caller to return an empty report.
+bool run(QSqlQuery &query, const QString &sql, const QVariantList &values, QString *error)
 {
+    error->clear();
     query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return false;
+    bool ok = query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
-    return query.exec();
+    ok = ok && query.exec();
+    if (!ok)
+        *error = query.lastError().text();
+    return ok;
+}
+
+// After the last row: false, with the reason in `error`, when stepping stopped on an error (a SUM
+// past 64 bits fails with "integer overflow" while the rows are read) rather than at the end.
+bool endedCleanly(const QSqlQuery &query, QString *error)
+{
+    if (!query.lastError().isValid())
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
+// Sums in C++ are checked like SQLite's SUM: a total past 64 bits is an error, never a wrapped figure.
+Money checkedSum(Money a, Money b, QString *error)
+{
+    const std::optional<Money> sum = addAmounts(a, b);
+    if (!sum)
+        *error = QStringLiteral("integer overflow");
+    return sum.value_or(0);
 }
 
 // The two dates, then the account id when one is given; the filter clause goes before the
@@ -31,15 +55,22 @@ QVariantList periodValues(const QDate &from, const QDate &to, const QString &acc
     return values;
 }
 
+// A transfer between two of the user's own accounts is neither income nor spending: every report
+// that sums income or spending leaves both legs out, as income vs expenses always did. Cash flow,
+// the account summary and the transaction list show money moving, so they keep them.
+const QString notLinkedTransfer =
+    QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')");
+
 QString accountClause(const QString &accountId)
 {
     return accountId.isEmpty() ? QString() : QStringLiteral(" AND t.account_id = ?");
 }
 
-QList<MonthlyFlow> monthlyFlows(const Database *database, const QString &sql, const QVariantList &values)
+QList<MonthlyFlow> monthlyFlows(const Database *database, const QString &sql, const QVariantList &values,
+                                QString *error)
 {
     QSqlQuery query(database->connection());
-    if (!run(query, sql, values))
+    if (!run(query, sql, values, error))
         return {};
     QList<MonthlyFlow> rows;
     while (query.next()) {
@@ -47,9 +78,11 @@ QList<MonthlyFlow> monthlyFlows(const Database *database, const QString &sql, co
         row.month = query.value(0).toString();
         row.inflows = query.value(1).toLongLong();
         row.outflows = query.value(2).toLongLong();
-        row.net = row.inflows + row.outflows;
+        row.net = checkedSum(row.inflows, row.outflows, error);
         rows.append(row);
     }
+    if (!endedCleanly(query, error) || !error->isEmpty())
+        return {};
     return rows;
 }
 
@@ -77,46 +110,57 @@ ReportService::ReportService(Database *database, QObject *parent)
 
 QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QDate &to, const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                       "AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId)
-                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
+                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer + QStringLiteral(" AND t.amount < 0 AND t.date >= ? AND t.date <= ?") +
+        accountClause(accountId) +
+        QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
     QSqlQuery query(m_database->connection());
-    if (!run(query, sql, periodValues(from, to, accountId)))
+    if (!run(query, sql, periodValues(from, to, accountId), &m_lastError))
         return {};
     QList<CategoryTotal> rows;
     while (query.next())
         rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    if (!endedCleanly(query, &m_lastError))
+        return {};
     return rows;
 }
 
 QList<PayeeTotal> ReportService::payeeSummary(const QDate &from, const QDate &to, const QString &accountId) const
 {
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
-                                       "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+                                       "t.deleted_at IS NULL") +
+                        notLinkedTransfer + QStringLiteral(" AND t.date >= ? AND t.date <= ?") +
+                        accountClause(accountId) +
+                        QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
     QSqlQuery query(m_database->connection());
-    if (!run(query, sql, periodValues(from, to, accountId)))
+    if (!run(query, sql, periodValues(from, to, accountId), &m_lastError))
         return {};
     QList<PayeeTotal> rows;
     while (query.next())
         rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    if (!endedCleanly(query, &m_lastError))
+        return {};
     return rows;
 }
 
 QList<TaxLine> ReportService::taxReport(const QDate &from, const QDate &to) const
 {
-    const QString sql = QStringLiteral(
-        "SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON t.category_id = c.id "
-        "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? "
-        "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
+    const QString sql =
+        QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN "
+                       "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer +
+        QStringLiteral(" AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? GROUP BY c.name, "
+                       "c.tax_category ORDER BY c.tax_category, c.name");
     QSqlQuery query(m_database->connection());
-    if (!run(query, sql, periodValues(from, to, QString())))
+    if (!run(query, sql, periodValues(from, to, QString()), &m_lastError))
         return {};
     QList<TaxLine> rows;
     while (query.next())
         rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    if (!endedCleanly(query, &m_lastError))
+        return {};
     return rows;
 }
 
@@ -128,7 +172,7 @@ QList<MonthlyFlow> ReportService::incomeVsExpenses(const QDate &from, const QDat
                                        "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   AND t.date >= ? "
                                        "AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
-    return monthlyFlows(m_database, sql, periodValues(from, to, accountId));
+    return monthlyFlows(m_database, sql, periodValues(from, to, accountId), &m_lastError);
 }
 
 QList<MonthlyFlow> ReportService::cashFlow(const QDate &from, const QDate &to, const QString &accountId) const
@@ -138,30 +182,31 @@ QList<MonthlyFlow> ReportService::cashFlow(const QDate &from, const QDate &to, c
                                        "ELSE 0 END) AS outflows FROM transactions t WHERE t.deleted_at IS NULL AND "
                                        "t.date >= ? AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
-    return monthlyFlows(m_database, sql, periodValues(from, to, accountId));
+    return monthlyFlows(m_database, sql, periodValues(from, to, accountId), &m_lastError);
 }
 
 QList<YearOverYearRow> ReportService::yearOverYear(const QDate &from1, const QDate &to1, const QDate &from2,
                                                    const QDate &to2, const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                       "AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
+                       "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL") +
+        notLinkedTransfer + QStringLiteral(" AND t.date >= ? AND t.date <= ?") + accountClause(accountId) +
+        QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
 
     // QMap orders its keys with QString's operator<, which compares UTF-16 code units.
     QMap<QString, YearOverYearRow> byName;
     const auto collect = [&](const QDate &from, const QDate &to, Money YearOverYearRow::*period) {
         QSqlQuery query(m_database->connection());
-        if (!run(query, sql, periodValues(from, to, accountId)))
+        if (!run(query, sql, periodValues(from, to, accountId), &m_lastError))
             return false;
         while (query.next()) {
             const QString name = query.value(0).toString();
             YearOverYearRow &row = byName[name];
             row.category = name;
-            row.*period += query.value(1).toLongLong();
+            row.*period = checkedSum(row.*period, query.value(1).toLongLong(), &m_lastError);
         }
-        return true;
+        return endedCleanly(query, &m_lastError) && m_lastError.isEmpty();
     };
     if (!collect(from1, to1, &YearOverYearRow::period1) || !collect(from2, to2, &YearOverYearRow::period2))
         return {};
@@ -169,7 +214,10 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &from1, const QDa
     QList<YearOverYearRow> rows;
     rows.reserve(byName.size());
     for (YearOverYearRow &row : byName) {
-        row.change = row.period2 - row.period1;
+        if (__builtin_sub_overflow(row.period2, row.period1, &row.change)) {
+            m_lastError = QStringLiteral("integer overflow");
+            return {};
+        }
         rows.append(row);
     }
     return rows;
@@ -183,7 +231,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
         "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND "
         "t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name");
     QSqlQuery query(m_database->connection());
-    if (!run(query, sql, {}))
+    if (!run(query, sql, {}, &m_lastError))
         return {};
     QList<AccountSummaryRow> rows;
     while (query.next()) {
@@ -191,11 +239,13 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
         AccountSummaryRow row;
         row.name = query.value(0).toString();
         row.accountType = query.value(1).toString();
-        row.clearedBalance = startingBalance + query.value(3).toLongLong();
+        row.clearedBalance = checkedSum(startingBalance, query.value(3).toLongLong(), &m_lastError);
         row.unclearedTotal = query.value(4).toLongLong();
-        row.balance = startingBalance + query.value(5).toLongLong();
+        row.balance = checkedSum(startingBalance, query.value(5).toLongLong(), &m_lastError);
         rows.append(row);
     }
+    if (!endedCleanly(query, &m_lastError) || !m_lastError.isEmpty())
+        return {};
     return rows;
 }
 
@@ -215,7 +265,7 @@ QList<TransactionListRow> ReportService::transactionList(const QDate &from, cons
     sql += QStringLiteral(" ORDER BY t.date, t.payee");
 
     QSqlQuery query(m_database->connection());
-    if (!run(query, sql, values))
+    if (!run(query, sql, values, &m_lastError))
         return {};
     QList<TransactionListRow> rows;
     while (query.next()) {
@@ -228,6 +278,8 @@ QList<TransactionListRow> ReportService::transactionList(const QDate &from, cons
         row.amount = query.value(5).toLongLong();
         rows.append(row);
     }
+    if (!endedCleanly(query, &m_lastError))
+        return {};
     return rows;
 }
 

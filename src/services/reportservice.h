@@ -17,7 +17,8 @@ class Database;
 
 // The eight reports, each one grouped statement on the database (two for year over year) plus a
 // linear pass over its rows. Periods are inclusive at both ends; an empty account or category id
-// means no filter. Amounts keep their stored signs. A statement that fails gives an empty list.
+// means no filter. Amounts keep their stored signs. A statement that fails, or a total that does
+// not fit in 64 bits, gives an empty list and sets lastError().
 class ReportService : public QObject
 {
     Q_OBJECT
@@ -41,6 +42,11 @@ public:
     // Every cell quoted, inner quotes doubled, one line per row ending in a line break.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
+    // Why the last report came back empty when it failed ("integer overflow" for totals past 64
+    // bits); empty after a report that succeeded.
+    QString lastError() const { return m_lastError; }
+
 private:
     Database *m_database;
+    mutable QString m_lastError;
 };

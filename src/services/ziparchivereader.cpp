@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -67,16 +69,18 @@ std::optional<QByteArray> inflateRaw(const char *input, qint64 inputSize, qint64
 ZipArchiveReader::ZipArchiveReader(const QByteArray &archive)
     : m_archive(archive)
 {
-    m_valid = parse();
+    m_error = parse();
+    m_valid = m_error == Error::None;
     if (!m_valid)
         m_entries.clear();
 }
 
-bool ZipArchiveReader::parse()
+ZipArchiveReader::Error ZipArchiveReader::parse()
 {
+    constexpr Error notAnArchive = Error::NotAnArchive;
     const QByteArray &bytes = m_archive;
     if (bytes.size() < endOfDirectorySize)
-        return false;
+        return notAnArchive;
 
     // The end record sits at the very end, followed only by a comment of at most 65535 bytes.
     qint64 end = -1;
@@ -88,7 +92,7 @@ bool ZipArchiveReader::parse()
         }
     }
     if (end < 0)
-        return false;
+        return notAnArchive;
 
     quint64 entryCount = u16(bytes, end + 10);
     quint64 directorySize = u32(bytes, end + 12);
@@ -100,14 +104,14 @@ bool ZipArchiveReader::parse()
         const quint64 recordOffset = u64(bytes, locator + 8);
         if (!fits(bytes, recordOffset, zip64EndOfDirectorySize)
             || u32(bytes, qint64(recordOffset)) != zip64EndOfDirectorySignature)
-            return false;
+            return notAnArchive;
         entryCount = u64(bytes, qint64(recordOffset) + 32);
         directorySize = u64(bytes, qint64(recordOffset) + 40);
         directoryOffset = u64(bytes, qint64(recordOffset) + 48);
         zip64 = true;
     }
     if (!fits(bytes, directoryOffset, directorySize))
-        return false;
+        return notAnArchive;
 
     // The directory is walked to its end, whatever the count says: writers without ZIP64
     // support (the toolkit's among them) store only the low 16 bits of a larger count.
@@ -116,14 +120,14 @@ bool ZipArchiveReader::parse()
     while (at < directoryEnd) {
         if (!fits(bytes, at, centralHeaderSize) || at + centralHeaderSize > directoryEnd
             || u32(bytes, qint64(at)) != centralHeaderSignature)
-            return false;
+            return notAnArchive;
         const auto header = qint64(at);
         const quint64 nameLength = u16(bytes, header + 28);
         const quint64 extraLength = u16(bytes, header + 30);
         const quint64 commentLength = u16(bytes, header + 32);
         const quint64 recordSize = centralHeaderSize + nameLength + extraLength + commentLength;
         if (at + recordSize > directoryEnd)
-            return false;
+            return notAnArchive;
 
         Entry entry;
         entry.flags = u16(bytes, header + 8);
@@ -137,9 +141,37 @@ bool ZipArchiveReader::parse()
         at += recordSize;
     }
     const auto found = quint64(m_entries.size());
-    if (zip64)
-        return found == entryCount;
-    return entryCount == 0xffff || (found & 0xffff) == entryCount;
+    const bool complete = zip64 ? found == entryCount : (entryCount == 0xffff || (found & 0xffff) == entryCount);
+    if (!complete)
+        return notAnArchive;
+    return checkSpans(directoryOffset);
+}
+
+ZipArchiveReader::Error ZipArchiveReader::checkSpans(quint64 directoryOffset) const
+{
+    // Each entry's local header and data, as far as they can be read: an entry whose header lies
+    // outside the buffer is damaged alone and fails when it is read.
+    QList<std::pair<quint64, quint64>> spans;
+    spans.reserve(m_entries.size());
+    quint64 inflated = 0;
+    for (const Entry &entry : m_entries) {
+        inflated += quint64(entry.uncompressedSize);
+        if (inflated > quint64(maxInflatedSize))
+            return Error::TooLarge;
+        const auto header = quint64(entry.localHeaderOffset);
+        if (!fits(m_archive, header, localHeaderSize) || u32(m_archive, qint64(header)) != localHeaderSignature)
+            continue;
+        const quint64 end = header + localHeaderSize + u16(m_archive, qint64(header) + 26)
+                            + u16(m_archive, qint64(header) + 28) + quint64(entry.compressedSize);
+        spans.append({header, std::min(end, directoryOffset)});
+    }
+    if (!std::is_sorted(spans.cbegin(), spans.cend()))
+        std::sort(spans.begin(), spans.end());
+    for (qsizetype i = 1; i < spans.size(); ++i) {
+        if (spans.at(i).first < spans.at(i - 1).second)
+            return Error::OverlappingEntries;
+    }
+    return Error::None;
 }
 
 std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const
@@ -178,6 +210,11 @@ std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const
     if (checksum != entry.crc)
         return std::nullopt;
     return output;
+}
+
+bool ZipArchiveReader::contains(const QString &path) const
+{
+    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&path](const Entry &entry) { return entry.path == path; });
 }
 
 std::optional<QByteArray> ZipArchiveReader::data(const QString &path) const

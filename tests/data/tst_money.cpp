@@ -14,6 +14,9 @@ private slots:
     void parse_data();
     void parse();
     void formatParseRoundTrip();
+    void readAmountIsStrict_data();
+    void readAmountIsStrict();
+    void sumsNeverWrap();
 };
 
 void TestMoney::format_data()
@@ -74,8 +77,10 @@ void TestMoney::parse_data()
     QTest::newRow("pound symbol") << "£12.50" << Currency::GBP << qint64(1250);
     // Values beyond 64-bit minor units must read as 0, never as an undefined conversion.
     QTest::newRow("overflow cents") << "92233720368547758.08" << Currency::USD << qint64(0);
-    QTest::newRow("largest cents") << "92233720368547758.07" << Currency::USD
-                                   << std::numeric_limits<qint64>::max();
+    QTest::newRow("largest amount") << "10,000,000,000,000.00" << Currency::USD << maxAmount;
+    QTest::newRow("fault: a cent beyond the largest amount") << "10000000000000.01" << Currency::USD << qint64(0);
+    QTest::newRow("fault: yen beyond the largest amount") << "-1000000000000001" << Currency::JPY << qint64(0);
+    QTest::newRow("fault: fits 64 bits, beyond the limit") << "92233720368547758.07" << Currency::USD << qint64(0);
     QTest::newRow("huge exponent") << "1e300" << Currency::USD << qint64(0);
     QTest::newRow("enormous exponent") << "1e99999999999" << Currency::USD << qint64(0);
     QTest::newRow("tiny exponent") << "1e-300" << Currency::USD << qint64(0);
@@ -104,6 +109,46 @@ void TestMoney::formatParseRoundTrip()
             QCOMPARE(parseMoney(formatAmount(amount, currency), currency), amount);
         }
     }
+}
+
+// The reader of typed amounts refuses instead of guessing: a typo is never stored as zero, and no
+// amount beyond the limit enters at all.
+void TestMoney::readAmountIsStrict_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<std::optional<qint64>>("expected");
+    const std::optional<qint64> refused;
+    QTest::newRow("plain") << "12.34" << Currency::USD << std::optional<qint64>(1234);
+    QTest::newRow("symbol grouping sign") << "-$1,234.50" << Currency::USD << std::optional<qint64>(-123450);
+    QTest::newRow("written zero") << "0.00" << Currency::USD << std::optional<qint64>(0);
+    QTest::newRow("whole yen") << "¥1,500" << Currency::JPY << std::optional<qint64>(1500);
+    QTest::newRow("largest amount") << "-10000000000000" << Currency::USD << std::optional<qint64>(-maxAmount);
+    QTest::newRow("fault: beyond the largest amount") << "10000000000000.01" << Currency::USD << refused;
+    QTest::newRow("fault: two QIF-sized amounts") << "600000000000000000" << Currency::JPY << refused;
+    QTest::newRow("fault: more decimals than the currency") << "12.345" << Currency::USD << refused;
+    QTest::newRow("fault: yen with cents") << "12.50" << Currency::JPY << refused;
+    QTest::newRow("fault: exponent") << "1e3" << Currency::USD << refused;
+    QTest::newRow("fault: letters") << "12x" << Currency::USD << refused;
+    QTest::newRow("fault: irregular grouping") << "1,23.00" << Currency::USD << refused;
+    QTest::newRow("fault: empty") << "" << Currency::USD << refused;
+    QTest::newRow("fault: lone minus") << "-" << Currency::USD << refused;
+}
+
+void TestMoney::readAmountIsStrict()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(std::optional<qint64>, expected);
+    QCOMPARE(readAmount(text, currency), expected);
+}
+
+void TestMoney::sumsNeverWrap()
+{
+    QCOMPARE(addAmounts(maxAmount, maxAmount), std::optional<Money>(2 * maxAmount));
+    QCOMPARE(addAmounts(std::numeric_limits<Money>::max(), 1), std::nullopt);
+    QCOMPARE(addAmounts(std::numeric_limits<Money>::min(), -1), std::nullopt);
+    QCOMPARE(addAmounts(std::numeric_limits<Money>::min(), std::numeric_limits<Money>::max()), std::optional<Money>(-1));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

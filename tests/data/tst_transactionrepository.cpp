@@ -41,6 +41,8 @@ private slots:
     void searchIsCutAt200NewestFirst();
     void searchWithInvalidSyntaxIsEmptyAndQuiet();
     void guardRollsBackNestedWrites();
+    void sumsBeyond64BitsAreReportedNotWrapped();
+    void searchSyntaxErrorIsNamed();
 
 private:
     QString addAccount(Money startingBalance = 0, const QString &name = QStringLiteral("Checking"));
@@ -544,6 +546,8 @@ void TestTransactionRepository::search()
             QCOMPARE(row.categoryName, QStringLiteral("Food"));
     }
     QCOMPARE(found, payees);
+    // The count without the limit agrees with the search under it.
+    QCOMPARE(m_transactions->searchCount(query, filter), int(payees.size()));
 }
 
 void TestTransactionRepository::searchIsCutAt200NewestFirst()
@@ -559,6 +563,8 @@ void TestTransactionRepository::searchIsCutAt200NewestFirst()
     QCOMPARE(rows.first().transaction.date, QDate(2025, 1, 1).addDays(249));
     QCOMPARE(rows.last().transaction.date, QDate(2025, 1, 1).addDays(50));
     QCOMPARE(m_transactions->search(QString(), {}).size(), 200);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), {}), 250);
+    QCOMPARE(m_transactions->searchCount(QString(), {}), 250);
 
     // Enough matches that the search walks the date index: the filters still apply.
     TransactionSearchFilter window;
@@ -571,6 +577,8 @@ void TestTransactionRepository::searchIsCutAt200NewestFirst()
     QCOMPARE(windowRows.last().transaction.date, QDate(2025, 1, 11));
     QVERIFY(m_transactions->softDelete(windowRows.first().transaction.id));
     QCOMPARE(m_transactions->search(QStringLiteral("repeat"), window).size(), 9);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), window), 9);
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("repeat"), {}), 249);
     window.cleared = true;
     QVERIFY(m_transactions->search(QStringLiteral("repeat"), window).isEmpty());
 }
@@ -582,6 +590,44 @@ void TestTransactionRepository::searchWithInvalidSyntaxIsEmptyAndQuiet()
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     QVERIFY(m_transactions->search(QStringLiteral("\"unbalanced"), {}).isEmpty());
     QVERIFY(m_transactions->search(QStringLiteral("AND"), {}).isEmpty());
+    QCOMPARE(m_transactions->searchCount(QStringLiteral("\"unbalanced"), {}), 0);
+}
+
+// Only rows written around the amount limit can add up past 64 bits; the balance and the running
+// balances then fail loudly instead of showing 0, INT64_MIN or a wrapped figure.
+void TestTransactionRepository::sumsBeyond64BitsAreReportedNotWrapped()
+{
+    const QString account = addAccount(100);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(m_db->exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                          "updated_at) VALUES ('huge-%1', '%2', '2026-01-0%1', 'Huge', "
+                                          "6000000000000000000, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')")
+                               .arg(i + 1)
+                               .arg(account)));
+    }
+    bool ok = true;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::balance failed:")));
+    QCOMPARE(m_transactions->balance(account, &ok), Money(0));
+    QVERIFY(!ok);
+    ok = true;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::registerRows failed:")));
+    QVERIFY(m_transactions->registerRows(account, &ok).isEmpty());
+    QVERIFY(!ok);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::registerIndex failed:")));
+    QVERIFY(m_transactions->registerIndex(account).rowIds.isEmpty());
+
+    // One such row alone still fits, exactly.
+    QVERIFY(m_db->exec(QStringLiteral("DELETE FROM transactions WHERE id = 'huge-2'")));
+    QCOMPARE(m_transactions->balance(account, &ok), Money(Q_INT64_C(6000000000000000100)));
+    QVERIFY(ok);
+}
+
+void TestTransactionRepository::searchSyntaxErrorIsNamed()
+{
+    QCOMPARE(m_transactions->searchSyntaxError(QStringLiteral("market")), QString());
+    QCOMPARE(m_transactions->searchSyntaxError(QString()), QString());
+    QVERIFY(m_transactions->searchSyntaxError(QStringLiteral("AND")).contains(QLatin1String("syntax error")));
+    QVERIFY(!m_transactions->searchSyntaxError(QStringLiteral("\"x")).isEmpty());
 }
 
 void TestTransactionRepository::guardRollsBackNestedWrites()

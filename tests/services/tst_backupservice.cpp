@@ -18,6 +18,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <memory>
 
@@ -77,6 +78,8 @@ private slots:
     void craftedMemberNamesNeverReachSql_data();
     void craftedMemberNamesNeverReachSql();
     void restoreThatCannotCommitLeavesDatabaseAsItWas();
+    void storageErrorAbortsTheRestore_data();
+    void storageErrorAbortsTheRestore();
     void moreThan65535RowsRoundTrip();
     void exportWithUnreadableTableGivesNothing();
 
@@ -151,10 +154,10 @@ int TestBackupService::count(const QString &table) const
 void TestBackupService::fillEveryTable()
 {
     const QString stamps = QStringLiteral("'2026-01-01T10:00:00Z', '2026-02-01T10:00:00Z'");
-    // An amount past 2^53 shows that numbers are not squeezed through a double.
+    // The largest amount there is: an amount at the limit survives the trip exactly.
     exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
                         "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES ('acc-1', "
-                        "'Checking \"Main\"', 'checking', 'USD', NULL, 9007199254740993, 1, 7, 'synced', 'srv-1', %1)")
+                        "'Checking \"Main\"', 'checking', 'USD', NULL, 1000000000000000, 1, 7, 'synced', 'srv-1', %1)")
              .arg(stamps));
     exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, starting_balance, version, "
                         "sync_status, server_id, created_at, updated_at, deleted_at) VALUES ('acc-2', 'Old ✓', "
@@ -263,7 +266,7 @@ void TestBackupService::archiveHasTablesInOrderAndManifestLast()
     QVERIFY(rowBytes.contains("\n    \"")); // indented
     const QJsonObject row = QJsonDocument::fromJson(rowBytes).object();
     QCOMPARE(row.value(QStringLiteral("starting_balance")).type(), QJsonValue::Double);
-    QCOMPARE(row.value(QStringLiteral("starting_balance")).toInteger(), Q_INT64_C(9007199254740993));
+    QCOMPARE(row.value(QStringLiteral("starting_balance")).toInteger(), Q_INT64_C(1000000000000000));
     QCOMPARE(row.value(QStringLiteral("institution")).type(), QJsonValue::Null);
     QCOMPARE(row.value(QStringLiteral("name")).toString(), QStringLiteral("Checking \"Main\""));
     QCOMPARE(row.value(QStringLiteral("server_id")).toString(), QStringLiteral("srv-1"));
@@ -341,6 +344,13 @@ void TestBackupService::archiveLevelErrors_data()
     QTest::newRow("version 2") << zip({{QStringLiteral("accounts/a1.json"), account},
                                        {QStringLiteral("manifest.json"), R"({"version": 2})"}})
                                << QStringLiteral("Unsupported backup version: 2");
+    QByteArray hugeManifest = zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), manifestV1}});
+    // The central directory's record of manifest.json claims 100 MB: too large to read, and said so.
+    const qsizetype record = hugeManifest.lastIndexOf("manifest.json") - 46;
+    QVERIFY(record > 0 && hugeManifest.mid(record, 4) == QByteArray("PK\x01\x02"));
+    qToLittleEndian<quint32>(100 * 1024 * 1024, hugeManifest.data() + record + 24);
+    QTest::newRow("fault: oversized manifest read as missing") << hugeManifest
+                                                               << QStringLiteral("Invalid backup: manifest.json is damaged or too large");
     QTest::newRow("manifest without version") << zip({{QStringLiteral("accounts/a1.json"), account},
                                                       {QStringLiteral("manifest.json"), "[1]"}})
                                               << QStringLiteral("Unsupported backup version: 0");
@@ -431,6 +441,7 @@ void TestBackupService::goldenArchives()
     QCOMPARE(result.errors, errors);
     QCOMPARE(result.imported, counts(expected.value(QStringLiteral("imported"))));
     QCOMPARE(result.skipped, counts(expected.value(QStringLiteral("skipped"))));
+    QCOMPARE(result.refused, counts(expected.value(QStringLiteral("refused"))));
 
     const QJsonObject tables = expected.value(QStringLiteral("rows")).toObject();
     for (auto table = tables.begin(); table != tables.end(); ++table) {
@@ -524,9 +535,11 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
     // With foreign keys checked only at commit, the orphan makes the commit itself fail: nothing
     // of the restore may remain, as if the process had died half-way.
     exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
     QCOMPARE(result.errors.size(), 1);
-    QVERIFY(result.errors.first().startsWith(QLatin1String("Failed to save the restored rows: ")));
+    QVERIFY(result.errors.first().startsWith(QLatin1String("The restore failed and nothing was changed: ")));
+    QVERIFY(result.aborted);
     QCOMPARE(result.importedTotal(), 0);
     QCOMPARE(rows(QStringLiteral("accounts")).size(), 1);
     QCOMPARE(rows(QStringLiteral("accounts")).first().value(QStringLiteral("name")).toString(), QStringLiteral("Stored"));
@@ -534,6 +547,46 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
     // No transaction is left open behind the failed restore.
     QVERIFY(m_database->connection().transaction());
     QVERIFY(m_database->connection().rollback());
+}
+
+void TestBackupService::storageErrorAbortsTheRestore_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("disk full") << QStringLiteral("PRAGMA max_page_count = %1");
+    QTest::newRow("read-only") << QStringLiteral("PRAGMA query_only = 1");
+}
+
+// A full disk or a read-only file is no row's fault: the restore stops at once, nothing of it
+// remains, and the one error says why instead of counting rows as skipped.
+void TestBackupService::storageErrorAbortsTheRestore()
+{
+    QFETCH(QString, fault);
+    fillEveryTable();
+    for (int i = 0; i < 2000; ++i) {
+        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, updated_at) "
+                            "VALUES ('bulk-%1', 'acc-1', '2026-01-07', 'Bulk %1', '%2', -%1, '2026-01-01T10:00:00Z', "
+                            "'2026-01-01T10:00:00Z')")
+                 .arg(i)
+                 .arg(QString(300, QLatin1Char('m'))));
+    }
+    const QByteArray archive = m_service->exportBackup();
+    QVERIFY(!archive.isEmpty());
+
+    openDatabase();
+    QSqlQuery pages(m_database->connection());
+    QVERIFY(pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next());
+    exec(fault.contains(QLatin1String("%1")) ? fault.arg(pages.value(0).toLongLong() + 8) : fault);
+    pages.finish();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
+    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
+    QVERIFY(result.aborted);
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY(result.errors.first().startsWith(QLatin1String("The restore failed and nothing was changed: ")));
+    QCOMPARE(result.importedTotal(), 0);
+    QCOMPARE(result.skippedTotal(), 0);
+    QCOMPARE(count(QStringLiteral("accounts")), 0);
+    QCOMPARE(count(QStringLiteral("transactions")), 0);
 }
 
 void TestBackupService::moreThan65535RowsRoundTrip()

@@ -20,6 +20,7 @@ private slots:
     void importCsvTwice();
     void importQifWithMapping();
     void qifInspectPrintsTheParse();
+    void qifAnalyzeNamesTheNewAccountWithoutExtension();
     void usageErrors_data();
     void usageErrors();
 
@@ -137,6 +138,17 @@ void TestImportCommands::qifInspectPrintsTheParse()
                             QStringLiteral("--date-order"), QStringLiteral("month-first")});
     QCOMPARE(forced.json.value(QStringLiteral("date_order")).toString(), QStringLiteral("month-first"));
     QCOMPARE(forced.json.value(QStringLiteral("unparseable_count")).toInt(), 1); // 13.5.2024 is no month-first date
+}
+
+void TestImportCommands::qifAnalyzeNamesTheNewAccountWithoutExtension()
+{
+    const QString qif =
+        writeFile(QStringLiteral("normalTransactions.qif"), "!Type:Bank\nD1/2/24\nPShop\nT-1.00\n^\n");
+    const Run result = run({QStringLiteral("qif-analyze"), qif});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject entry = result.json.value(QStringLiteral("entries")).toArray().first().toObject();
+    QCOMPARE(entry.value(QStringLiteral("key")).toString(), qif);
+    QCOMPARE(entry.value(QStringLiteral("account_name")).toString(), QStringLiteral("normalTransactions"));
 }
 
 void TestImportCommands::usageErrors_data()

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 
 Q_DECLARE_METATYPE(ImportResult)
 Q_DECLARE_METATYPE(CsvImportOptions)
@@ -66,7 +67,14 @@ private slots:
     void qifTransferToOwnAccountIsPlain();
     void qifFieldsPayeeFallbackAndSplits();
     void qifYenAccountStoresWholeYen();
+    void qifResolvesParentChildCategories_data();
+    void qifResolvesParentChildCategories();
     void qifAbortRollsEverythingBack();
+    void storageErrorAbortsTheWholeImport_data();
+    void importIntoDeletedAccountIsRefused();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash_data();
+    void csvColumnsNearIntMaxAreUnparseableNotACrash();
+    void storageErrorAbortsTheWholeImport();
     void progressEvery100Records();
     void analyzeQif();
     void golden_data();
@@ -78,6 +86,7 @@ private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
     QStringList rows(const QString &accountId) const; // "date|amount|payee", sorted
     Transaction only(const QString &accountId, const QString &payee) const;
+    QString categoryPath(const QString &categoryId) const; // "Parent > Child:type"
 
     std::unique_ptr<QTemporaryDir> m_files;
     std::unique_ptr<TestDatabase> m_db;
@@ -147,6 +156,18 @@ Transaction TestImportService::only(const QString &accountId, const QString &pay
         }
     }
     return count == 1 ? found : Transaction();
+}
+
+QString TestImportService::categoryPath(const QString &categoryId) const
+{
+    const std::optional<Category> category = m_categories->findById(categoryId);
+    if (!category)
+        return QStringLiteral("none");
+    QString path = category->name + QLatin1Char(':') + categoryTypeToString(category->type);
+    if (category->parentId.isEmpty())
+        return path;
+    const std::optional<Category> parent = m_categories->findById(category->parentId);
+    return (parent ? parent->name : QStringLiteral("missing")) + QStringLiteral(" > ") + path;
 }
 
 void TestImportService::csvImport_data()
@@ -510,6 +531,75 @@ void TestImportService::qifYenAccountStoresWholeYen()
     QCOMPARE(rows(yen), (QStringList{QStringLiteral("2024-01-01|-1500|Ramen"), QStringLiteral("2024-01-02|250000|Salary")}));
 }
 
+// Quicken names a subcategory "Parent:Child". Every row of a case is imported twice (two payees),
+// so each case also shows that one text is resolved to one category, created at most once.
+void TestImportService::qifResolvesParentChildCategories_data()
+{
+    QTest::addColumn<QByteArray>("categoryList");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("categoriesAfter"); // the fixture holds three
+
+    QTest::newRow("fault: Parent:Child made a flat category beside the existing child")
+        << QByteArray() << QByteArray("LShopping:Electronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("blanks around the separator")
+        << QByteArray() << QByteArray("LShopping : Electronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("missing child goes under the existing parent")
+        << QByteArray() << QByteArray("LShopping:Gadgets\n") << "Shopping > Gadgets:expense" << 4;
+    QTest::newRow("child of an income parent is income")
+        << QByteArray() << QByteArray("LSalary:Bonus\n") << "Salary > Bonus:income" << 4;
+    QTest::newRow("missing parent and child are both created")
+        << QByteArray() << QByteArray("LHobbies:Models\n") << "Hobbies > Models:expense" << 5;
+    QTest::newRow("deeper levels stay one child of the first")
+        << QByteArray() << QByteArray("LAuto:Fuel:Diesel\n") << "Auto > Fuel:Diesel:expense" << 5;
+    QTest::newRow("fault: split line made a flat category too")
+        << QByteArray() << QByteArray("SShopping:Electronics\n$-10.00\n") << "Shopping > Electronics:expense"
+        << 3;
+    QTest::newRow("plain name still finds the child")
+        << QByteArray() << QByteArray("LElectronics\n") << "Shopping > Electronics:expense" << 3;
+    QTest::newRow("category list builds the tree with its income flag")
+        << QByteArray("!Type:Cat\nNGifts:Received\nI\n^\n") << QByteArray("LGifts:Received\n")
+        << "Gifts > Received:income" << 5;
+}
+
+void TestImportService::qifResolvesParentChildCategories()
+{
+    QFETCH(QByteArray, categoryList);
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, expected);
+    QFETCH(int, categoriesAfter);
+
+    Category shopping = TestDatabase::category(QStringLiteral("Shopping"));
+    Category salary = TestDatabase::category(QStringLiteral("Salary"));
+    salary.type = CategoryType::Income;
+    QVERIFY(m_categories->insert(shopping));
+    QVERIFY(m_categories->insert(TestDatabase::category(QStringLiteral("Electronics"), shopping.id)));
+    QVERIFY(m_categories->insert(salary));
+    const QString checking = addAccount(QStringLiteral("Checking"));
+
+    QByteArray qif = categoryList + "!Account\nNChecking\n^\n!Type:Bank\n";
+    for (const char *payee : {"Shop 1", "Shop 2"})
+        qif += QByteArray("D1/5/24\nP") + payee + "\nT-10.00\n" + fields + "^\n";
+    QCOMPARE(m_service
+                 ->importQif({writeFile(QStringLiteral("tree.qif"), qif)},
+                             {{QStringLiteral("Checking"), checking}})
+                 .imported,
+             2);
+
+    for (const QString &payee : {QStringLiteral("Shop 1"), QStringLiteral("Shop 2")}) {
+        const Transaction transaction = only(checking, payee);
+        const QString categoryId =
+            transaction.isSplit
+                ? m_db->scalar(
+                          QStringLiteral("SELECT category_id FROM split_lines WHERE transaction_id = '%1'")
+                              .arg(transaction.id))
+                      .toString()
+                : transaction.categoryId;
+        QCOMPARE(categoryPath(categoryId), expected);
+    }
+    QCOMPARE(int(m_categories->all().size()), categoriesAfter);
+}
+
 // A retroactive link whose update fails stops the import: nothing of it remains, categories
 // included.
 void TestImportService::qifAbortRollsEverythingBack()
@@ -537,6 +627,128 @@ void TestImportService::qifAbortRollsEverythingBack()
     QCOMPARE(progress.last(), (QVariantList{4, 4}));
 }
 
+// A storage error (full disk, read-only file) is no row's fault: the import stops, rolls back
+// everything it wrote and says why, whether it was writing in bulk or row by row. A trigger that
+// refuses the first record sends the import down the row-by-row path.
+void TestImportService::storageErrorAbortsTheWholeImport_data()
+{
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<bool>("rowByRow");
+    QTest::addColumn<QString>("fault");
+    for (const bool qif : {false, true}) {
+        for (const bool rowByRow : {false, true}) {
+            for (const QString &fault : {QStringLiteral("full"), QStringLiteral("read-only")}) {
+                const QString name = QStringLiteral("%1 %2 %3")
+                                         .arg(qif ? QStringLiteral("qif") : QStringLiteral("csv"),
+                                              rowByRow ? QStringLiteral("row by row") : QStringLiteral("staged"), fault);
+                QTest::newRow(qPrintable(name)) << qif << rowByRow << fault;
+            }
+        }
+    }
+}
+
+void TestImportService::storageErrorAbortsTheWholeImport()
+{
+    QFETCH(bool, qif);
+    QFETCH(bool, rowByRow);
+    QFETCH(QString, fault);
+
+    const QString checking = addAccount(QStringLiteral("Checking"));
+    const QString savings = addAccount(QStringLiteral("Savings"));
+    constexpr int records = 3000;
+    const QString memo(200, QLatin1Char('m'));
+    QByteArray bytes = qif ? QByteArray("!Account\nNChecking\n^\n!Type:Bank\n") : QByteArray("Date,Payee,Amount,Memo,Category\n");
+    for (int i = 0; i < records; ++i) {
+        const QString payee = i == 0 ? QStringLiteral("Refused") : QStringLiteral("Payee %1").arg(i);
+        const QString category = QStringLiteral("Category %1").arg(i % 50);
+        if (qif) {
+            bytes += QStringLiteral("D1/2/24\nP%1\nT-%2.00\nM%3\n%4\n^\n")
+                         .arg(payee)
+                         .arg(i + 1)
+                         .arg(memo, i % 10 == 0 ? QStringLiteral("L[Savings]") : QStringLiteral("L") + category)
+                         .toUtf8();
+        } else {
+            bytes += QStringLiteral("01/02/2024,%1,-%2.00,%3,%4\n").arg(payee).arg(i + 1).arg(memo, category).toUtf8();
+        }
+    }
+    const QString path = writeFile(QStringLiteral("big.txt"), bytes);
+    if (rowByRow) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = "
+                                          "'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    }
+    const int categoriesBefore = int(m_categories->all().size());
+    if (fault == QLatin1String("full")) {
+        const qint64 pages = m_db->scalar(QStringLiteral("PRAGMA page_count")).toLongLong();
+        QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 8)));
+    } else {
+        QVERIFY(m_db->exec(QStringLiteral("PRAGMA query_only = 1")));
+    }
+
+    const QifMapping mapping{{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}};
+    const auto runImport = [&] {
+        return qif ? m_service->importQif({path}, mapping) : m_service->importCsv(path, checking, CsvImportOptions{0, 1, 2, 3, 4});
+    };
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("import aborted: ")));
+    const ImportResult failed = runImport();
+    QVERIFY(failed.aborted);
+    QVERIFY(!failed.failure.isEmpty());
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), 0);
+    QCOMPARE(int(m_categories->all().size()), categoriesBefore);
+
+    // The connection is whole again once the fault is gone: the same import stores every record.
+    QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
+    QVERIFY(m_db->exec(QStringLiteral("PRAGMA query_only = 0")));
+    if (rowByRow)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed for 2024-01-02 Refused")));
+    const ImportResult stored = runImport();
+    QVERIFY(!stored.aborted);
+    QCOMPARE(stored.imported, rowByRow ? records - 1 : records);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), stored.imported);
+    QCOMPARE(m_db->scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+// Rows written into a deleted account are seen by nobody: both imports refuse it and write nothing.
+void TestImportService::importIntoDeletedAccountIsRefused()
+{
+    const QString live = addAccount(QStringLiteral("Checking"));
+    const QString gone = addAccount(QStringLiteral("Savings"));
+    QVERIFY(m_accounts->softDelete(gone));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    const QString qif = writeFile(QStringLiteral("both.qif"), checkingSavingsQif);
+
+    const ImportResult csvResult = m_service->importCsv(csv, gone, {});
+    QVERIFY(csvResult.aborted);
+    QVERIFY(csvResult.failure.contains(gone));
+    const ImportResult qifResult =
+        m_service->importQif({qif}, {{QStringLiteral("Checking"), live}, {QStringLiteral("Savings"), gone}});
+    QVERIFY(qifResult.aborted);
+    QVERIFY(qifResult.failure.contains(gone));
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash_data()
+{
+    QTest::addColumn<CsvImportOptions>("options");
+    CsvImportOptions date;
+    date.dateColumn = std::numeric_limits<int>::max();
+    CsvImportOptions payee;
+    payee.payeeColumn = std::numeric_limits<int>::max();
+    CsvImportOptions amount;
+    amount.amountColumn = std::numeric_limits<int>::max();
+    QTest::newRow("fault: date column INT_MAX wrapped the field count") << date;
+    QTest::newRow("fault: payee column INT_MAX") << payee;
+    QTest::newRow("fault: amount column INT_MAX") << amount;
+}
+
+void TestImportService::csvColumnsNearIntMaxAreUnparseableNotACrash()
+{
+    QFETCH(CsvImportOptions, options);
+    const QString account = addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(QStringLiteral("f.csv"), "Date,Payee,Amount\n01/05/2024,Shop,-1.00\n");
+    QCOMPARE(m_service->importCsv(csv, account, options), counters(0, 0, 1));
+}
+
 void TestImportService::progressEvery100Records()
 {
     const QString account = addAccount(QStringLiteral("Checking"));
@@ -562,14 +774,25 @@ void TestImportService::analyzeQif()
                                                          "!Account\nNVisa\n^\n!Type:CCard\nD1/1/24\nT1\n^\n"
                                                          "!Account\nNHouse\n^\n!Type:Oth A\nD1/1/24\nT1\n^\n");
     const QString b = writeFile(QStringLiteral("b.qif"), "!Account\nNMY SAVINGS\n^\n!Type:Bank\nD1/2/24\nT1\n^\n");
-    const QString c = writeFile(QStringLiteral("c.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
-    const QifAnalysis analysis = m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c});
-    QCOMPARE(analysis.totalTransactions, 6);
+    const QString c =
+        writeFile(QStringLiteral("normalTransactions.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
+    const QString d = writeFile(QStringLiteral("bank.2024-03.qif"), "D1/4/24\nT1\n^\n");
+    const QifAnalysis analysis =
+        m_service->analyzeQif({a, m_files->filePath(QStringLiteral("absent.qif")), b, c, d});
+    QCOMPARE(analysis.totalTransactions, 7);
+    // A file without account blocks offers an account named after the file, without its
+    // extension (it offered "normalTransactions.qif").
     const QList<QifSourceEntry> expected{
-        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings},
-        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard},
-        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other},
-        {c, QStringLiteral("c.qif (no account header)"), true, AccountType::Checking},
+        {QStringLiteral("My Savings"), QStringLiteral("My Savings"), false, AccountType::Savings,
+         QStringLiteral("My Savings")},
+        {QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard,
+         QStringLiteral("Visa")},
+        {QStringLiteral("House"), QStringLiteral("House"), false, AccountType::Other,
+         QStringLiteral("House")},
+        {c, QStringLiteral("normalTransactions.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("normalTransactions")},
+        {d, QStringLiteral("bank.2024-03.qif (no account header)"), true, AccountType::Checking,
+         QStringLiteral("bank")},
     };
     QCOMPARE(analysis.entries, expected);
 }

@@ -17,6 +17,8 @@ private slots:
     void decode();
     void splitCsv_data();
     void splitCsv();
+    void splitCsvBounds_data();
+    void splitCsvBounds();
     void detectDelimiter_data();
     void detectDelimiter();
     void csvDate_data();
@@ -86,6 +88,35 @@ void TestImportText::splitCsv()
     QFETCH(QChar, delimiter);
     QFETCH(Rows, expected);
     QCOMPARE(::splitCsv(text, delimiter), expected);
+}
+
+void TestImportText::splitCsvBounds_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("error");
+    const QString widest = QString(maxCsvFields - 1, QLatin1Char(','));
+    QTest::newRow("widest row") << QStringLiteral("a,b\n") + widest + QStringLiteral("\n") << 2 << QString();
+    QTest::newRow("fault: a file of commas became millions of fields")
+        << QStringLiteral("a,b\r\nc,d\r\n") + widest + QLatin1Char(',') << 2
+        << QStringLiteral("line 3: more than 256 fields");
+    QTest::newRow("longest row") << QString(maxCsvRecordLength - 1, QLatin1Char('x')) + QLatin1Char('\n') << 1 << QString();
+    QTest::newRow("fault: one endless row") << QStringLiteral("a\n") + QString(maxCsvRecordLength + 1, QLatin1Char('x'))
+                                            << 1 << QStringLiteral("line 2: a row longer than 65536 characters");
+    QTest::newRow("fault: a quote never closed runs over the lines")
+        << QStringLiteral("a\n\"") + QStringLiteral("x\n").repeated(maxCsvRecordLength) << 1
+        << QStringLiteral("line 2: a row longer than 65536 characters");
+}
+
+// A row beyond the bounds stops the split, names its first line and keeps the rows before it.
+void TestImportText::splitCsvBounds()
+{
+    QFETCH(QString, text);
+    QFETCH(int, rows);
+    QFETCH(QString, error);
+    QString actual = QStringLiteral("not cleared");
+    QCOMPARE(int(::splitCsv(text, QLatin1Char(','), &actual).size()), rows);
+    QCOMPARE(actual, error);
 }
 
 void TestImportText::detectDelimiter_data()

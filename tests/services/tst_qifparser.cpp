@@ -1,3 +1,4 @@
+#include "data/money.h"
 #include "services/importtext.h"
 #include "services/qifjson.h"
 #include "services/qifparser.h"
@@ -31,6 +32,8 @@ private slots:
     void golden();
     void accountBlockKeepsItsAccountRecords();
     void hugeInputs();
+    void boundsStopTheParse_data();
+    void boundsStopTheParse();
     void corpus();
 };
 
@@ -65,6 +68,9 @@ void TestQifParser::parseAmount_data()
     QTest::newRow("half cent read exactly, not through a double") << "1,234.565" << 2 << true << qint64(123457);
     QTest::newRow("negative half cent read exactly") << "-1,000.005" << 2 << true << qint64(-100001);
     QTest::newRow("too large is refused, not wrapped") << "99999999999999999999" << 2 << false << qint64(0);
+    QTest::newRow("largest amount") << "-10,000,000,000,000.00" << 2 << true << -maxAmount;
+    QTest::newRow("fault: fits 64 bits, beyond the largest amount")
+        << "60,000,000,000,000,000.00" << 2 << false << qint64(0);
     QTest::newRow("yen keeps whole units") << "1,500" << 0 << true << qint64(1500);
     QTest::newRow("yen rounds half away") << "-2.5" << 0 << true << qint64(-3);
 }
@@ -206,6 +212,32 @@ void TestQifParser::counters_data()
            "!Type:Bank\nD1/4/24\nT-3.00\n^\n"
         << 2 << 1 << 0 << QStringList{QStringLiteral("Checking")};
     QTest::newRow("lone carriage returns") << "!Type:Bank\rD1/2/24\rT-1.00\r^\rD1/3/24\rT2\r" << 2 << 0 << 0 << QStringList();
+}
+
+void TestQifParser::boundsStopTheParse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+    const QString record = QStringLiteral("!Type:Bank\nD1/2/24\nPShop\nT-3.00\n");
+    QTest::newRow("most splits") << record + QStringLiteral("SFood\n$-1.00\n").repeated(QifParser::maxSplitsPerRecord) + QStringLiteral("^\n")
+                                 << QString();
+    QTest::newRow("fault: bare S lines became millions of splits")
+        << record + QStringLiteral("S\n").repeated(QifParser::maxSplitsPerRecord + 5) << QStringLiteral("line 1005: more than 1000 split lines in one record");
+    QTest::newRow("fault: one endless line")
+        << record + QStringLiteral("M") + QString(QifParser::maxLineLength, QLatin1Char('m')) + QStringLiteral("\n^\n")
+        << QStringLiteral("line 5: longer than 4194304 characters");
+}
+
+// A file beyond the bounds is refused whole, naming the line: no records of a file read in part.
+void TestQifParser::boundsStopTheParse()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    const QifParseResult result = QifParser::parse(text);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.transactions.size(), error.isEmpty() ? 1 : 0);
+    if (error.isEmpty())
+        QCOMPARE(result.transactions.first().splits.size(), QifParser::maxSplitsPerRecord);
 }
 
 void TestQifParser::counters()

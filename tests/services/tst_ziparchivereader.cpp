@@ -60,6 +60,8 @@ private slots:
     void countBeyond16BitsWithoutZip64Records();
     void damagedArchives_data();
     void damagedArchives();
+    void entriesSharingBytesAreRefused();
+    void archiveInflatingBeyondTheCapIsRefused();
 };
 
 void TestZipArchiveReader::readsWhatTheToolkitWrites()
@@ -168,6 +170,55 @@ void TestZipArchiveReader::damagedArchives()
         QCOMPARE(reader.data(1), std::optional<QByteArray>(R"({"version": 1})"));
     else
         QVERIFY(reader.entries().isEmpty());
+}
+
+// Ten directory records that all name one member's bytes: every read would inflate that member
+// again. Such an archive is refused whole, before anything is read.
+void TestZipArchiveReader::entriesSharingBytesAreRefused()
+{
+    QByteArray bytes = sampleArchive();
+    const qsizetype directory = firstCentralHeader(bytes);
+    const qsizetype end = endRecord(bytes);
+    const qsizetype firstRecordSize = 46 + qFromLittleEndian<quint16>(bytes.constData() + directory + 28);
+    const QByteArray record = bytes.mid(directory, firstRecordSize);
+    QByteArray crafted = bytes.left(directory);
+    for (int i = 0; i < 10; ++i)
+        crafted += record;
+    QByteArray tail = bytes.mid(end);
+    put16(tail, 8, 10);
+    put16(tail, 10, 10);
+    put32(tail, 12, quint32(10 * record.size()));
+    crafted += tail;
+
+    const ZipArchiveReader reader(crafted);
+    QVERIFY(!reader.isValid());
+    QCOMPARE(reader.error(), ZipArchiveReader::Error::OverlappingEntries);
+    QVERIFY(reader.entries().isEmpty());
+    QCOMPARE(ZipArchiveReader(bytes).error(), ZipArchiveReader::Error::None);
+}
+
+// Entries each within the per-entry limit whose sizes add up past the archive cap.
+void TestZipArchiveReader::archiveInflatingBeyondTheCapIsRefused()
+{
+    constexpr int entries = 70;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QZipWriter writer(&buffer);
+        for (int i = 0; i < entries; ++i)
+            writer.addFile(QStringLiteral("rows/%1.json").arg(i), QByteArray("{}"));
+        writer.close();
+    }
+    QByteArray bytes = buffer.data();
+    qsizetype at = firstCentralHeader(bytes);
+    for (int i = 0; i < entries; ++i) {
+        put32(bytes, at + 24, quint32(ZipArchiveReader::maxEntrySize));
+        at = bytes.indexOf(QByteArray("PK\x01\x02", 4), at + 4);
+    }
+    static_assert(entries * ZipArchiveReader::maxEntrySize > ZipArchiveReader::maxInflatedSize);
+    const ZipArchiveReader reader(bytes);
+    QVERIFY(!reader.isValid());
+    QCOMPARE(reader.error(), ZipArchiveReader::Error::TooLarge);
 }
 
 QTEST_GUILESS_MAIN(TestZipArchiveReader)

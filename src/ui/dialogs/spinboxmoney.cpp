@@ -1,6 +1,5 @@
 #include "spinboxmoney.h"
 
-#include "data/decimaltext.h"
 
 #include <QDoubleSpinBox>
 #include <QString>
@@ -20,7 +19,7 @@ Money moneyFromSpinValue(double value, Currency currency)
 {
     // 15 significant digits give back the decimal that was typed for any value a spin box holds.
     const QString text = QString::number(value, 'g', 15);
-    return decimalToMinorUnits(text, currencyDecimals(currency)).value_or(0);
+    return amountFromDecimal(text, currencyDecimals(currency)).value_or(0);
 }
 
 double spinValueFromMoney(Money amount, Currency currency)

@@ -38,23 +38,6 @@ namespace {
 
 const QString transferPrefix = QStringLiteral("[Transfer] ");
 
-// parseMoney reads anything unreadable as 0; the register must not save a typo as a zero amount.
-std::optional<Money> readAmount(const QString &text, Currency currency)
-{
-    const Money value = parseMoney(text, currency);
-    if (value != 0)
-        return value;
-    QString cleaned = text;
-    cleaned.remove(currencySymbol(currency)).remove(u',');
-    cleaned = cleaned.trimmed();
-    if (cleaned.startsWith(u'-'))
-        cleaned.remove(0, 1);
-    // Only a written zero is a zero; "12.50" yen, say, is not readable as whole yen.
-    if (decimalToMinorUnits(cleaned, currencyDecimals(currency)) == std::optional<qint64>(0))
-        return Money(0);
-    return std::nullopt;
-}
-
 QFont resizedFont(const QFont &base, qreal delta, int weight = -1)
 {
     QFont font = base;

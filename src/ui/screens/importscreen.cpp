@@ -7,6 +7,7 @@
 #include "data/identifiers.h"
 #include "data/transaction.h"
 #include "data/transactionrepository.h"
+#include "services/csvcolumnguess.h"
 #include "services/csvreader.h"
 #include "services/importservice.h"
 #include "services/importtext.h"
@@ -26,6 +27,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -69,9 +71,16 @@ QString delimiterName(QChar delimiter)
     return ImportScreen::tr("Comma");
 }
 
+// What the create item offers and creates: the same name in both places.
+QString newAccountName(const QifSourceEntry &entry)
+{
+    return entry.accountName.isEmpty() ? entry.displayName : entry.accountName;
+}
+
+// The choice is made afterwards, from the header (applyColumnGuess).
 void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStringList &firstRow)
 {
-    const int previous = combo->currentIndex();
+    const QSignalBlocker blocker(combo);
     combo->clear();
     if (withNone)
         combo->addItem(ImportScreen::tr("(none)"), -1);
@@ -81,8 +90,6 @@ void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStri
                                  : ImportScreen::tr("Column %1").arg(column);
         combo->addItem(text, column);
     }
-    if (previous >= 0 && previous < combo->count())
-        combo->setCurrentIndex(previous);
 }
 
 } // namespace
@@ -103,6 +110,7 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     , m_amountColumnCombo(new QComboBox(this))
     , m_memoColumnCombo(new QComboBox(this))
     , m_categoryColumnCombo(new QComboBox(this))
+    , m_checkNumberColumnCombo(new QComboBox(this))
     , m_delimiterCombo(new QComboBox(this))
     , m_dateFormatCombo(new QComboBox(this))
     , m_headerCheck(new QCheckBox(tr("First row is header"), this))
@@ -124,6 +132,7 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     m_amountColumnCombo->setObjectName(QStringLiteral("amountColumnCombo"));
     m_memoColumnCombo->setObjectName(QStringLiteral("memoColumnCombo"));
     m_categoryColumnCombo->setObjectName(QStringLiteral("categoryColumnCombo"));
+    m_checkNumberColumnCombo->setObjectName(QStringLiteral("checkNumberColumnCombo"));
     m_delimiterCombo->setObjectName(QStringLiteral("delimiterCombo"));
     m_dateFormatCombo->setObjectName(QStringLiteral("dateFormatCombo"));
     m_headerCheck->setObjectName(QStringLiteral("headerCheck"));
@@ -173,6 +182,7 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     columns->addRow(tr("Amount column:"), m_amountColumnCombo);
     columns->addRow(tr("Memo column:"), m_memoColumnCombo);
     columns->addRow(tr("Category column:"), m_categoryColumnCombo);
+    columns->addRow(tr("Check number column:"), m_checkNumberColumnCombo);
     m_delimiterCombo->addItem(tr("Auto"), AutoDelimiter);
     m_delimiterCombo->addItem(tr("Comma"), CommaDelimiter);
     m_delimiterCombo->addItem(tr("Semicolon"), SemicolonDelimiter);
@@ -231,8 +241,11 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     connect(m_importButton, &QPushButton::clicked, this, &ImportScreen::runImport);
     connect(m_doneButton, &QPushButton::clicked, this, &ImportScreen::finish);
     connect(m_delimiterCombo, &QComboBox::currentIndexChanged, this, &ImportScreen::loadPreview);
+    for (QComboBox *combo : {m_dateColumnCombo, m_payeeColumnCombo, m_amountColumnCombo})
+        connect(combo, &QComboBox::currentIndexChanged, this, &ImportScreen::updateImportButton);
 
     refreshAccounts();
+    updateImportButton();
 }
 
 ImportScreen::~ImportScreen() = default;
@@ -268,6 +281,22 @@ void ImportScreen::onFormatChanged()
         m_qifGroup->hide();
         clearMappingRows();
     }
+    updateImportButton();
+}
+
+bool ImportScreen::canImport() const
+{
+    if (m_qifButton->isChecked())
+        return !m_qifPaths.isEmpty();
+    // A combo without a choice has index -1: the file names no such column and the user has not
+    // picked one yet.
+    return !m_csvPath.isEmpty() && m_dateColumnCombo->currentIndex() >= 0 &&
+           m_payeeColumnCombo->currentIndex() >= 0 && m_amountColumnCombo->currentIndex() >= 0;
+}
+
+void ImportScreen::updateImportButton()
+{
+    m_importButton->setEnabled(canImport());
 }
 
 void ImportScreen::clearMappingRows()
@@ -291,8 +320,12 @@ void ImportScreen::reset()
     m_previewTable->setColumnCount(0);
     m_summaryLabel->clear();
     m_delimiterCombo->setItemText(AutoDelimiter, tr("Auto"));
+    for (QComboBox *combo : {m_dateColumnCombo, m_payeeColumnCombo, m_amountColumnCombo, m_memoColumnCombo,
+                             m_categoryColumnCombo, m_checkNumberColumnCombo})
+        combo->clear();
     m_pages->setCurrentIndex(InputPage);
     refreshAccounts();
+    updateImportButton();
 }
 
 void ImportScreen::selectFile()
@@ -325,6 +358,7 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
         m_fileLabel->setText(tr("%n file(s) selected", nullptr, int(filePaths.size())));
         m_fileLabel->setToolTip(filePaths.join(QLatin1Char('\n')));
     }
+    updateImportButton();
     QProgressDialog progress(tr("Analyzing QIF file(s)..."), QString(), 0, 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(200);
@@ -332,6 +366,8 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
     QApplication::processEvents();
     const QifAnalysis analysis = m_appState->importService()->analyzeQif(filePaths);
     progress.close();
+    if (!analysis.error.isEmpty())
+        m_fileLabel->setText(tr("Cannot import: %1").arg(analysis.error));
     if (!analysis.entries.isEmpty()) {
         buildMappingRows(analysis.entries);
         m_qifGroup->show();
@@ -378,11 +414,8 @@ void ImportScreen::loadPreview()
     refillColumnCombo(m_amountColumnCombo, false, columns, firstRow);
     refillColumnCombo(m_memoColumnCombo, true, columns, firstRow);
     refillColumnCombo(m_categoryColumnCombo, true, columns, firstRow);
-    if (columns > 2) {
-        m_dateColumnCombo->setCurrentIndex(0);
-        m_payeeColumnCombo->setCurrentIndex(1);
-        m_amountColumnCombo->setCurrentIndex(2);
-    }
+    refillColumnCombo(m_checkNumberColumnCombo, true, columns, firstRow);
+    applyColumnGuess(columns, firstRow);
 
     const int rows = int(qMin<qsizetype>(5, m_csvRows.size()));
     m_previewTable->clear();
@@ -398,14 +431,34 @@ void ImportScreen::loadPreview()
     }
 }
 
+void ImportScreen::applyColumnGuess(int columns, const QStringList &firstRow)
+{
+    CsvColumnGuess guess = guessCsvColumns(firstRow);
+    const bool named = guess.dateColumn >= 0 || guess.payeeColumn >= 0 || guess.amountColumn >= 0;
+    if (named) {
+        m_headerCheck->setChecked(true);
+    } else if (columns > 2) {
+        // No header that names anything: the usual order of date, payee and amount.
+        guess = {0, 1, 2, -1, -1, -1};
+    }
+    const auto choose = [](QComboBox *combo, int column) {
+        combo->setCurrentIndex(combo->findData(column));
+    };
+    choose(m_dateColumnCombo, guess.dateColumn);
+    choose(m_payeeColumnCombo, guess.payeeColumn);
+    choose(m_amountColumnCombo, guess.amountColumn);
+    choose(m_memoColumnCombo, guess.memoColumn);
+    choose(m_categoryColumnCombo, guess.categoryColumn);
+    choose(m_checkNumberColumnCombo, guess.checkNumberColumn);
+    updateImportButton();
+}
+
 void ImportScreen::buildMappingRows(const QList<QifSourceEntry> &entries)
 {
     const QList<Account> accounts = m_appState->accountRepository()->all();
     for (const QifSourceEntry &entry : entries) {
         auto *combo = new QComboBox(m_qifGroup);
-        const QString createName =
-            entry.noAccountHeader ? entry.displayName.section(QLatin1Char(' '), 0, 0) : entry.displayName;
-        combo->addItem(tr("— Create new account \"%1\" —").arg(createName), createValue);
+        combo->addItem(tr("— Create new account \"%1\" —").arg(newAccountName(entry)), createValue);
         combo->addItem(tr("— Skip these transactions —"), skipValue);
         int initial = 0;
         for (const Account &account : accounts) {
@@ -470,16 +523,9 @@ QifMapping ImportScreen::buildQifMapping()
         if (value == skipValue) {
             mapping.insert(row.entry.key, QString());
         } else if (value == createValue) {
-            QString name = row.entry.key;
-            if (row.entry.key != row.entry.displayName) {
-                name = fileNameOf(row.entry.key);
-                name = name.left(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
-            }
-            if (name.isEmpty())
-                name = row.entry.displayName;
             Account account;
             account.id = newId();
-            account.name = name;
+            account.name = newAccountName(row.entry);
             account.type = row.entry.suggestedType;
             account.sortOrder = nextSortOrder++;
             account.createdAt = currentTimestamp();
@@ -494,9 +540,9 @@ QifMapping ImportScreen::buildQifMapping()
 
 void ImportScreen::runImport()
 {
-    const bool qif = m_qifButton->isChecked();
-    if ((qif && m_qifPaths.isEmpty()) || (!qif && m_csvPath.isEmpty()))
+    if (!canImport())
         return;
+    const bool qif = m_qifButton->isChecked();
     if (!qif && !ensureTargetAccount())
         return;
 
@@ -524,6 +570,7 @@ void ImportScreen::runImport()
         options.amountColumn = m_amountColumnCombo->currentData().toInt();
         options.memoColumn = m_memoColumnCombo->currentData().toInt();
         options.categoryColumn = m_categoryColumnCombo->currentData().toInt();
+        options.checkNumberColumn = m_checkNumberColumnCombo->currentData().toInt();
         options.hasHeader = m_headerCheck->isChecked();
         options.dateFormat = m_dateFormatCombo->currentText();
         options.delimiter = effectiveDelimiter();
@@ -539,8 +586,16 @@ void ImportScreen::showSummary(const ImportResult &result)
     if (result.aborted) {
         lines << tr("Import failed.") << QString()
               << tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+        if (!result.failure.isEmpty())
+            lines << result.failure;
     } else {
-        lines << tr("Import complete!") << QString() << tr("%n transaction(s) imported", nullptr, result.imported);
+        // Nothing stored is no success: the user is told so, and why.
+        if (result.imported > 0)
+            lines << tr("Import complete!") << QString()
+                  << tr("%n transaction(s) imported", nullptr, result.imported);
+        else
+            lines << tr("No transactions were imported") << QString();
+        const qsizetype reasonsFrom = lines.size();
         if (result.transfersLinked > 0) {
             lines << tr("%n transfer(s) linked across accounts", nullptr, result.transfersLinked);
             if (result.retroactiveLinks > 0)
@@ -556,10 +611,21 @@ void ImportScreen::showSummary(const ImportResult &result)
             lines << tr("%n record(s) skipped (unmapped source account)", nullptr, result.unmappedSkipped);
         if (result.databaseErrors > 0)
             lines << tr("%n record(s) skipped (database error — see log)", nullptr, result.databaseErrors);
+        if (result.imported == 0 && lines.size() == reasonsFrom)
+            lines << tr("The file holds no transactions.");
     }
     m_summaryLabel->setText(lines.join(QLatin1Char('\n')));
     m_pages->setCurrentIndex(SummaryPage);
     m_doneButton->setFocus();
+}
+
+void ImportScreen::closeEvent(QCloseEvent *event)
+{
+    if (currentPage() == SummaryPage) {
+        emit importCompleted();
+        reset();
+    }
+    QWidget::closeEvent(event);
 }
 
 void ImportScreen::finish()

@@ -49,6 +49,10 @@ public slots:
     void selectFile();
     void runImport();
 
+protected:
+    // Closed on the summary page (Esc, Ctrl+W, the title bar) it finishes as Done does.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     struct MappingRow
     {
@@ -57,6 +61,10 @@ private:
     };
 
     void onFormatChanged();
+    // Import needs files (QIF), or a file and its date, payee and amount columns (CSV).
+    bool canImport() const;
+    void updateImportButton();
+    void applyColumnGuess(int columns, const QStringList &firstRow);
     void clearMappingRows();
     void loadPreview();
     void buildMappingRows(const QList<QifSourceEntry> &entries);
@@ -85,6 +93,7 @@ private:
     QComboBox *m_amountColumnCombo;
     QComboBox *m_memoColumnCombo;
     QComboBox *m_categoryColumnCombo;
+    QComboBox *m_checkNumberColumnCombo;
     QComboBox *m_delimiterCombo;
     QComboBox *m_dateFormatCombo;
     QCheckBox *m_headerCheck;

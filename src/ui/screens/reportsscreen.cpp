@@ -25,9 +25,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -234,6 +236,28 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     for (const PeriodPreset &preset : periodPresets(QDate::currentDate()))
         m_periodCombo->addItem(preset.label);
 
+    m_periodSettle = new QTimer(this);
+    m_periodSettle->setSingleShot(true);
+    m_periodSettle->setInterval(400);
+    connect(m_periodSettle, &QTimer::timeout, this, &ReportsScreen::runReport);
+    m_periodCombo->installEventFilter(this);
+
+    // From anywhere in the window, as between the tabs of a browser.
+    const struct
+    {
+        QKeySequence keys;
+        int delta;
+    } tabKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                   {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                   {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto &tabKey : tabKeys) {
+        auto *shortcut = new QShortcut(tabKey.keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        const int delta = tabKey.delta;
+        connect(shortcut, &QShortcut::activated, this, [this, delta] { stepTab(delta); });
+    }
+
     m_suppress = true;
     fillAccountCombo();
     onComparePresetChanged(0);
@@ -403,8 +427,29 @@ void ReportsScreen::onDatePresetChanged(int index)
         m_suppress = wasSuppressed;
         m_rangeLabel->setText(QStringLiteral("%1 – %2").arg(shortDate(preset.from), shortDate(preset.to)));
     }
-    if (!m_suppress)
+    if (m_suppress)
+        return;
+    // Stepping through the closed list (arrow keys, letters, wheel) passes every preset on the
+    // way: the reports run once the choice has settled, not for each step. A choice from the open
+    // list, or one made by the program, runs them at once.
+    if (m_periodStepping)
+        m_periodSettle->start();
+    else
         runReport();
+}
+
+bool ReportsScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_periodCombo && !m_periodStepping &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)) {
+        // Whatever index change the closed list makes for this event is a step. The list handles
+        // the event here, inside the flag; one it ignores still goes on to the window.
+        m_periodStepping = true;
+        static_cast<QObject *>(m_periodCombo)->event(event);
+        m_periodStepping = false;
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReportsScreen::onComparePresetChanged(int index)
@@ -443,6 +488,7 @@ void ReportsScreen::onFilterChanged()
 
 void ReportsScreen::runReport()
 {
+    m_periodSettle->stop();
     updateCompareLabel();
     // Only the tab in view is computed now; the others when they are shown or read, so that a
     // change of period over years of data costs one report, not eight.
@@ -452,6 +498,12 @@ void ReportsScreen::runReport()
     if (current >= 0 && current < TabCount)
         ensureFilled(Tab(current));
     emit reportsUpdated();
+}
+
+void ReportsScreen::stepTab(int delta)
+{
+    const int count = m_tabs->count();
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + delta + count) % count);
 }
 
 void ReportsScreen::onTabChanged(int index)

@@ -18,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
+class QTimer;
 class TransactionListModel;
 class QWidget;
 
@@ -78,6 +79,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QTableWidget *newTable(const QStringList &headers);
@@ -90,6 +92,8 @@ private:
     void onDataChanged();
     void updateCompareLabel();
     void onTabChanged(int index);
+    // Moves to the next (+1) or previous (-1) report, wrapping around at the ends.
+    void stepTab(int delta);
     void ensureFilled(Tab tab);
     void rebuildChart(Tab tab);
 
@@ -111,6 +115,10 @@ private:
     QTableView *m_tables[TabCount] = {};
     TransactionListModel *m_transactionModel = nullptr;
     QChartView *m_chartViews[TabCount] = {};
+    // Runs the reports once the period chosen by stepping through the list has settled.
+    QTimer *m_periodSettle = nullptr;
+    // Set while a key or the wheel steps through the closed period list.
+    bool m_periodStepping = false;
     // Set while the screen moves its own date edits, so that one change runs the reports once.
     bool m_suppress = false;
     bool m_rebuildingCharts = false;

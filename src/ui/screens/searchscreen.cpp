@@ -7,7 +7,8 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "data/transactionsearchfilter.h"
-#include "ui/register/registermodel.h"
+#include "searchresultsmodel.h"
+#include "services/searchquery.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,14 +26,16 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     : QWidget(parent)
     , m_appState(appState)
     , m_queryEdit(new QLineEdit(this))
+    , m_syntaxErrorLabel(new QLabel(this))
     , m_accountCombo(new QComboBox(this))
     , m_categoryCombo(new QComboBox(this))
     , m_dateRangeCheck(new QCheckBox(tr("Date range:"), this))
     , m_fromEdit(new QDateEdit(this))
     , m_toEdit(new QDateEdit(this))
     , m_clearedCheck(new QCheckBox(tr("Cleared only"), this))
-    , m_model(new RegisterModel(this))
+    , m_model(new SearchResultsModel(this))
     , m_view(new QTableView(this))
+    , m_countLabel(new QLabel(this))
     , m_debounce(new QTimer(this))
 {
     m_queryEdit->setObjectName(QStringLiteral("queryEdit"));
@@ -42,9 +46,13 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     m_toEdit->setObjectName(QStringLiteral("toEdit"));
     m_clearedCheck->setObjectName(QStringLiteral("clearedCheck"));
     m_view->setObjectName(QStringLiteral("resultsView"));
+    m_countLabel->setObjectName(QStringLiteral("resultCountLabel"));
 
     m_queryEdit->setPlaceholderText(tr("Search payee, memo, check number..."));
     m_queryEdit->setClearButtonEnabled(true);
+    m_syntaxErrorLabel->setObjectName(QStringLiteral("syntaxErrorLabel"));
+    m_syntaxErrorLabel->setForegroundRole(QPalette::PlaceholderText);
+    m_syntaxErrorLabel->hide();
 
     // Long names must not make the window wider than its default.
     for (QComboBox *combo : {m_accountCombo, m_categoryCombo}) {
@@ -88,19 +96,21 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     {
         int column;
         int width;
-    } widths[] = {{RegisterModel::DateColumn, 92},    {RegisterModel::CheckNumberColumn, 52},
-                  {RegisterModel::MemoColumn, 130},   {RegisterModel::PaymentColumn, 88},
-                  {RegisterModel::DepositColumn, 88}, {RegisterModel::ClearedColumn, 36},
-                  {RegisterModel::BalanceColumn, 88}};
+    } widths[] = {{SearchResultsModel::DateColumn, 92},        {SearchResultsModel::AccountColumn, 110},
+                  {SearchResultsModel::CheckNumberColumn, 52}, {SearchResultsModel::MemoColumn, 130},
+                  {SearchResultsModel::PaymentColumn, 88},     {SearchResultsModel::DepositColumn, 88},
+                  {SearchResultsModel::ClearedColumn, 36}};
     for (const auto &entry : widths)
         columns->resizeSection(entry.column, entry.width);
-    columns->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
-    columns->setSectionResizeMode(RegisterModel::CategoryColumn, QHeaderView::Stretch);
+    columns->setSectionResizeMode(SearchResultsModel::PayeeColumn, QHeaderView::Stretch);
+    columns->setSectionResizeMode(SearchResultsModel::CategoryColumn, QHeaderView::Stretch);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_queryEdit);
+    layout->addWidget(m_syntaxErrorLabel);
     layout->addLayout(filters);
     layout->addWidget(m_view, 1);
+    layout->addWidget(m_countLabel);
 
     m_debounce->setSingleShot(true);
     m_debounce->setInterval(300);
@@ -121,7 +131,7 @@ SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
     connect(m_fromEdit, &QDateEdit::dateChanged, this, &SearchScreen::onDateChanged);
     connect(m_toEdit, &QDateEdit::dateChanged, this, &SearchScreen::onDateChanged);
     connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        const RegisterRow *row = m_model->registerRow(index.row());
+        const RegisterRow *row = m_model->resultRow(index.row());
         if (row && !row->transaction.id.isEmpty())
             emit editTransactionRequested(row->transaction.id);
     });
@@ -175,7 +185,24 @@ void SearchScreen::performSearch()
     }
     if (m_clearedCheck->isChecked())
         filter.cleared = true;
-    const QList<RegisterRow> rows = m_appState->transactionRepository()->search(m_queryEdit->text().trimmed(), filter);
-    m_model->load(rows, false);
-    emit searchFinished(int(rows.size()));
+    const QString query = searchAsYouTypeQuery(m_queryEdit->text());
+    TransactionRepository *transactions = m_appState->transactionRepository();
+    // A query the full-text syntax cannot read finds nothing; saying why beats an empty list.
+    const QString syntaxError = transactions->searchSyntaxError(query);
+    m_syntaxErrorLabel->setText(tr("Search syntax error: %1").arg(syntaxError));
+    m_syntaxErrorLabel->setVisible(!syntaxError.isEmpty());
+    QList<RegisterRow> rows = transactions->search(query, filter);
+    const int found = int(rows.size());
+    // Counting every match costs a second query, so it is only run when the list was cut.
+    const int total =
+        found == TransactionRepository::searchLimit ? transactions->searchCount(query, filter) : found;
+    m_countLabel->setText(total > found ? tr("%1 newest of %2").arg(found).arg(QLocale().toString(total))
+                                        : tr("%n transaction(s)", nullptr, found));
+    m_model->load(std::move(rows), m_appState->accountRepository()->all());
+    emit searchFinished(found);
+}
+
+QString SearchScreen::resultCountText() const
+{
+    return m_countLabel->text();
 }

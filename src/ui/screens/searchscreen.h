@@ -6,14 +6,15 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
-class RegisterModel;
+class SearchResultsModel;
 
 // Finds transactions across accounts by text (payee, memo, check number) narrowed by account,
 // category, date range and cleared state. Typing is debounced: one search 300 ms after the last
-// keystroke.
+// keystroke. The word being typed matches as a prefix, so results follow the typing.
 class SearchScreen : public QWidget
 {
     Q_OBJECT
@@ -26,7 +27,9 @@ public:
     void refresh();
     // Focuses the query field with its text selected; called after the window is shown.
     void focusQuery();
-    RegisterModel *model() const { return m_model; }
+    SearchResultsModel *model() const { return m_model; }
+    // How many were found: "200 newest of N" when the search stopped at its limit.
+    QString resultCountText() const;
     QTableView *view() const { return m_view; }
 
 signals:
@@ -42,14 +45,16 @@ private:
 
     AppState *m_appState;
     QLineEdit *m_queryEdit;
+    QLabel *m_syntaxErrorLabel;
     QComboBox *m_accountCombo;
     QComboBox *m_categoryCombo;
     QCheckBox *m_dateRangeCheck;
     QDateEdit *m_fromEdit;
     QDateEdit *m_toEdit;
     QCheckBox *m_clearedCheck;
-    RegisterModel *m_model;
+    SearchResultsModel *m_model;
     QTableView *m_view;
+    QLabel *m_countLabel;
     QTimer *m_debounce;
     bool m_refilling = false;
 };

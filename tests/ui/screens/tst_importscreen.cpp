@@ -26,7 +26,9 @@ private slots:
     void qifWithoutAccountHeader();
     void switchingToCsvDropsTheQifChoice();
     void csvPreviewFollowsTheDelimiter();
-    void csvWithTwoColumnsPreselectsNothing();
+    void importWaitsForDatePayeeAndAmount();
+    void csvColumnsFollowTheHeader();
+    void fileWithoutRowsIsNotAComplete();
     void tabSeparatedBankExportIsDetected();
     void csvImportCountsDuplicates();
     void noTargetAccountCancelledImportsNothing();
@@ -120,8 +122,7 @@ void TestImportScreen::qifTwoAccountsIntoNewAccounts()
     first = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
     QCOMPARE(first->currentData().toString(), checking.id);
     press(child<QPushButton>(&screen, "importButton"));
-    QCOMPARE(screen.summaryText(),
-             QStringLiteral("Import complete!\n\n0 transaction(s) imported\n3 duplicate(s) skipped"));
+    QCOMPARE(screen.summaryText(), QStringLiteral("No transactions were imported\n\n3 duplicate(s) skipped"));
     QCOMPARE(state->accountRepository()->all().size(), 2);
 
     press(child<QPushButton>(&screen, "doneButton"));
@@ -145,7 +146,8 @@ void TestImportScreen::qifWithoutAccountHeader()
     auto *label = qobject_cast<QLabel *>(rows->itemAt(0, QFormLayout::LabelRole)->widget());
     QCOMPARE(label->text(), QStringLiteral("plain.file.qif (no account header)"));
     auto *combo = qobject_cast<QComboBox *>(rows->itemAt(0, QFormLayout::FieldRole)->widget());
-    QCOMPARE(combo->currentText(), QStringLiteral("— Create new account \"plain.file.qif\" —"));
+    // The item names the account it creates, without the file's extension.
+    QCOMPARE(combo->currentText(), QStringLiteral("— Create new account \"plain\" —"));
     screen.runImport();
     QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
     const Account created = accountNamed(state.get(), QStringLiteral("plain"));
@@ -210,16 +212,77 @@ void TestImportScreen::csvPreviewFollowsTheDelimiter()
     QCOMPARE(state->transactionRepository()->balance(checking.id), Money(-1450));
 }
 
-void TestImportScreen::csvWithTwoColumnsPreselectsNothing()
+// A file whose header names no payee column leaves the payee unchosen, and Import waits for it.
+void TestImportScreen::importWaitsForDatePayeeAndAmount()
 {
     TestState state;
+    state.addAccount(QStringLiteral("Checking"));
     const QString csv = writeFile(state, QStringLiteral("two.csv"), "Date,Amount\n01/02/2026,-4.50\n");
     ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *import = child<QPushButton>(&screen, "importButton");
+    QVERIFY(!import->isEnabled()); // no file yet
+
     screen.chooseCsvFile(csv);
-    QCOMPARE(child<QComboBox>(&screen, "dateColumnCombo")->currentIndex(), 0);
-    QCOMPARE(child<QComboBox>(&screen, "payeeColumnCombo")->currentIndex(), 0);
-    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "dateColumnCombo")->currentData().toInt(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentData().toInt(), 1);
     QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->count(), 2);
+    auto *payee = child<QComboBox>(&screen, "payeeColumnCombo");
+    QCOMPARE(payee->currentIndex(), -1);
+    QVERIFY(!import->isEnabled());
+    screen.runImport();
+    QCOMPARE(screen.currentPage(), int(ImportScreen::InputPage));
+
+    press(payee, Qt::Key_Down);
+    QCOMPARE(payee->currentData().toInt(), 0);
+    QVERIFY(import->isEnabled());
+    press(import);
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
+}
+
+// The header names the columns; their order in the file does not matter.
+void TestImportScreen::csvColumnsFollowTheHeader()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Girokonto"));
+    const QString csv = writeFile(state, QStringLiteral("bank.csv"),
+                                  "Betrag;Verwendungszweck;Buchungstag;Empfänger;Kategorie;Schecknummer\n"
+                                  "-12,50;Rechnung 7;02/01/2026;Bäckerei;Lebensmittel;1001\n");
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.chooseCsvFile(csv);
+    QCOMPARE(child<QComboBox>(&screen, "dateColumnCombo")->currentData().toInt(), 2);
+    QCOMPARE(child<QComboBox>(&screen, "payeeColumnCombo")->currentData().toInt(), 3);
+    QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentData().toInt(), 0);
+    QCOMPARE(child<QComboBox>(&screen, "memoColumnCombo")->currentData().toInt(), 1);
+    QCOMPARE(child<QComboBox>(&screen, "categoryColumnCombo")->currentData().toInt(), 4);
+    QCOMPARE(child<QComboBox>(&screen, "checkNumberColumnCombo")->currentData().toInt(), 5);
+
+    auto *format = child<QComboBox>(&screen, "dateFormatCombo");
+    format->setCurrentIndex(format->findText(QStringLiteral("dd/MM/yyyy")));
+    press(child<QPushButton>(&screen, "importButton"));
+    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n1 transaction(s) imported"));
+    const QList<Transaction> imported = state->transactionRepository()->byAccount(checking.id);
+    QCOMPARE(imported.size(), 1);
+    QCOMPARE(imported.first().payee, QStringLiteral("Bäckerei"));
+    QCOMPARE(imported.first().amount, Money(-1250));
+    QCOMPARE(imported.first().memo, QStringLiteral("Rechnung 7"));
+    QCOMPARE(imported.first().checkNumber, QStringLiteral("1001"));
+    QCOMPARE(imported.first().date, QDate(2026, 1, 2));
+}
+
+void TestImportScreen::fileWithoutRowsIsNotAComplete()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const QString csv = writeFile(state, QStringLiteral("empty.csv"), "Date,Payee,Amount\n");
+    ImportScreen screen(state.get());
+    screen.chooseCsvFile(csv);
+    screen.runImport();
+    QCOMPARE(screen.summaryText(),
+             QStringLiteral("No transactions were imported\n\nThe file holds no transactions."));
 }
 
 void TestImportScreen::tabSeparatedBankExportIsDetected()
@@ -253,8 +316,9 @@ void TestImportScreen::csvImportCountsDuplicates()
     screen.reset();
     screen.chooseCsvFile(csv);
     screen.runImport();
-    QCOMPARE(screen.summaryText(), QStringLiteral("Import complete!\n\n0 transaction(s) imported\n1 duplicate(s) "
-                                                  "skipped\n1 record(s) skipped (unparseable)"));
+    // Nothing stored is not reported as a complete import.
+    QCOMPARE(screen.summaryText(), QStringLiteral("No transactions were imported\n\n1 duplicate(s) skipped\n"
+                                                  "1 record(s) skipped (unparseable)"));
 }
 
 void TestImportScreen::noTargetAccountCancelledImportsNothing()

@@ -35,6 +35,9 @@ private slots:
     void comparePresets_data();
     void comparePresets();
     void periodChangeRunsTheReportsOnce();
+    void periodRunsOnceTheChoiceSettles();
+    void controlKeysStepThroughTheReports_data();
+    void controlKeysStepThroughTheReports();
     void tablesShowTheFiguresWithTotals();
     void chartsFollowTheTables();
     void exportWritesTheTableThroughTheDialog();
@@ -142,7 +145,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     QVERIFY(from->isHidden());
     period->setFocus();
     QTest::keyClick(period, Qt::Key_Down); // Last Month: both date edits move
-    QCOMPARE(runs.count(), 1);
+    QTRY_COMPARE(runs.count(), 1);
     const PeriodPreset lastMonth = ReportsScreen::periodPresets(QDate::currentDate()).at(1);
     QCOMPARE(from->date(), lastMonth.from);
     QCOMPARE(range->text(), QStringLiteral("%1 – %2").arg(QLocale().toString(lastMonth.from, QLocale::ShortFormat),
@@ -150,7 +153,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     QCOMPARE(screen.rowCount(ReportsScreen::PayeeSummaryTab), 0);
 
     QTest::keyClick(period, Qt::Key_End); // Custom: the edits show, the dates stay
-    QCOMPARE(runs.count(), 2);
+    QTRY_COMPARE(runs.count(), 2);
     QVERIFY(!from->isHidden());
     QVERIFY(range->isHidden());
 
@@ -167,6 +170,84 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     compare->setFocus();
     QTest::keyClick(compare, Qt::Key_Down);
     QCOMPARE(runs.count(), 5);
+}
+
+// Stepping through the closed list passes presets the user does not want: one run, for the preset
+// the steps stop at, not one per step. A choice from the open list runs at once.
+void TestReportsScreen::periodRunsOnceTheChoiceSettles()
+{
+    TestState state;
+    ReportsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
+    auto *period = child<QComboBox>(&screen, "periodCombo");
+    auto *range = child<QLabel>(&screen, "rangeLabel");
+    period->setFocus();
+    for (int step = 0; step < 4; ++step)
+        QTest::keyClick(period, Qt::Key_Down);
+    QCOMPARE(period->currentText(), QStringLiteral("This Year"));
+    QCOMPARE(runs.count(), 0);
+    QTRY_COMPARE(runs.count(), 1);
+    QVERIFY(!runs.wait(600)); // and no late run for a step passed on the way
+    const PeriodPreset thisYear = ReportsScreen::periodPresets(QDate::currentDate()).at(4);
+    QCOMPARE(range->text(),
+             QStringLiteral("%1 – %2").arg(QLocale().toString(thisYear.from, QLocale::ShortFormat),
+                                           QLocale().toString(thisYear.to, QLocale::ShortFormat)));
+
+    QTest::keyClick(period, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QWidget *list = QApplication::activePopupWidget()->focusWidget();
+    QVERIFY(list);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(runs.count(), 1); // moving in the open list chooses nothing yet
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(period->currentText(), QStringLiteral("This Quarter"));
+    QCOMPARE(runs.count(), 2);
+    QVERIFY(!runs.wait(600));
+}
+
+void TestReportsScreen::controlKeysStepThroughTheReports_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("firstStep"); // from Category Spending
+    QTest::addColumn<int>("secondStep");
+    using Tab = ReportsScreen;
+    QTest::newRow("Ctrl+Tab") << QKeySequence(Qt::CTRL | Qt::Key_Tab) << int(Tab::PayeeSummaryTab)
+                              << int(Tab::TaxReportTab);
+    QTest::newRow("Ctrl+PgDn") << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << int(Tab::PayeeSummaryTab)
+                               << int(Tab::TaxReportTab);
+    QTest::newRow("Ctrl+Shift+Tab wraps to the last")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab) << int(Tab::TransactionsTab)
+        << int(Tab::AccountSummaryTab);
+    QTest::newRow("Ctrl+PgUp wraps to the last") << QKeySequence(Qt::CTRL | Qt::Key_PageUp)
+                                                 << int(Tab::TransactionsTab) << int(Tab::AccountSummaryTab);
+}
+
+// The keys work wherever the focus is in the window: in the filter row and in a report's table.
+void TestReportsScreen::controlKeysStepThroughTheReports()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, firstStep);
+    QFETCH(int, secondStep);
+    TestState state;
+    ReportsScreen screen(state.get());
+    screen.show();
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QCOMPARE(screen.tabs()->currentIndex(), int(ReportsScreen::CategorySpendingTab));
+
+    auto *period = child<QComboBox>(&screen, "periodCombo");
+    period->setFocus();
+    QTest::keySequence(period, keys);
+    QCOMPARE(screen.tabs()->currentIndex(), firstStep);
+    QCOMPARE(period->currentIndex(), 0);
+
+    QTableView *table = screen.table(ReportsScreen::Tab(firstStep));
+    table->setFocus();
+    QTest::keySequence(table, keys);
+    QCOMPARE(screen.tabs()->currentIndex(), secondStep);
 }
 
 void TestReportsScreen::tablesShowTheFiguresWithTotals()

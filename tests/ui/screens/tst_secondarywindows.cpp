@@ -9,13 +9,17 @@
 #include "ui/screens/payeescreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchresultsmodel.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
 
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableView>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 
 class TestSecondaryWindows : public QObject
@@ -28,6 +32,11 @@ private slots:
     void showFunctions();
     void shortcutsOpenTheirWindows_data();
     void shortcutsOpenTheirWindows();
+    void closeKeysCloseTheWindow_data();
+    void closeKeysCloseTheWindow();
+    void escapeClosesAnOpenPopupFirst();
+    void reconciliationIgnoresEscape();
+    void importClosedOnItsSummaryFinishes();
     void searchResultOpensItsRegister();
     void payeeRenameReloadsTheRegister();
 };
@@ -43,6 +52,34 @@ template<typename Screen, Screen *(MainWindow::*getter)() const>
 QWidget *screenOf(const MainWindow &window)
 {
     return (window.*getter)();
+}
+
+// A fresh state with one account, its main window shown with that account current.
+struct ShownWindow
+{
+    TestState state;
+    Account checking = state.addAccount(QStringLiteral("Checking"));
+    MainWindow window{state.get()};
+
+    ShownWindow()
+    {
+        window.show();
+        window.selectAccount(checking.id);
+    }
+
+    bool isExposed() { return QTest::qWaitForWindowExposed(&window); }
+};
+
+QWidget *historyScreen(const MainWindow &window)
+{
+    return window.findChild<QWidget *>(QStringLiteral("reconciliationHistoryScreen"));
+}
+
+// Where a key typed now would go: the focused widget of the active window.
+QWidget *keyTarget(QWidget *window)
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && focus->window() == window ? focus : window;
 }
 
 } // namespace
@@ -141,6 +178,131 @@ void TestSecondaryWindows::shortcutsOpenTheirWindows()
         QCOMPARE(search->focusWidget(), search->findChild<QLineEdit *>(QStringLiteral("queryEdit")));
 }
 
+void TestSecondaryWindows::closeKeysCloseTheWindow_data()
+{
+    QTest::addColumn<ShowFunction>("show");
+    QTest::addColumn<ScreenGetter>("screen");
+    QTest::addColumn<QKeySequence>("keys");
+
+    const struct
+    {
+        const char *name;
+        ShowFunction show;
+        ScreenGetter screen;
+    } windows[] = {
+        {"reports", &MainWindow::showReportsWindow, &screenOf<ReportsScreen, &MainWindow::reportsScreen>},
+        {"recurring", &MainWindow::showRecurringWindow,
+         &screenOf<RecurringScreen, &MainWindow::recurringScreen>},
+        {"categories", &MainWindow::showCategoriesWindow,
+         &screenOf<CategoriesScreen, &MainWindow::categoriesScreen>},
+        {"search", &MainWindow::showSearchWindow, &screenOf<SearchScreen, &MainWindow::searchScreen>},
+        {"payees", &MainWindow::showPayeesWindow, &screenOf<PayeeScreen, &MainWindow::payeeScreen>},
+        {"import", &MainWindow::showImportWindow, &screenOf<ImportScreen, &MainWindow::importScreen>},
+        {"history", &MainWindow::showReconciliationHistoryWindow, &historyScreen},
+        {"preferences", &MainWindow::showSettingsWindow,
+         &screenOf<SettingsScreen, &MainWindow::settingsScreen>},
+    };
+    for (const auto &window : windows) {
+        QTest::addRow("%s Esc", window.name) << window.show << window.screen << QKeySequence(Qt::Key_Escape);
+        QTest::addRow("%s Ctrl+W", window.name)
+            << window.show << window.screen << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+}
+
+void TestSecondaryWindows::closeKeysCloseTheWindow()
+{
+    QFETCH(ShowFunction, show);
+    QFETCH(ScreenGetter, screen);
+    QFETCH(QKeySequence, keys);
+    ShownWindow shown;
+    QVERIFY(shown.isExposed());
+    MainWindow &window = shown.window;
+
+    (window.*show)();
+    QWidget *secondary = screen(window);
+    QVERIFY(secondary);
+    QVERIFY(QTest::qWaitForWindowActive(secondary));
+    QTest::keySequence(keyTarget(secondary), keys);
+    QVERIFY(!secondary->isVisible());
+    QVERIFY(window.isVisible());
+
+    // Shown again, it closes again the same way.
+    (window.*show)();
+    QVERIFY(QTest::qWaitForWindowActive(secondary));
+    QTest::keySequence(keyTarget(secondary), keys);
+    QVERIFY(!secondary->isVisible());
+}
+
+// Esc closes an open list first; only the next one closes the window.
+void TestSecondaryWindows::escapeClosesAnOpenPopupFirst()
+{
+    ShownWindow shown;
+    QVERIFY(shown.isExposed());
+    MainWindow &window = shown.window;
+    window.showSearchWindow();
+    SearchScreen *search = window.searchScreen();
+    QVERIFY(QTest::qWaitForWindowActive(search));
+    auto *account = search->findChild<QComboBox *>(QStringLiteral("accountCombo"));
+    account->setFocus();
+    QTest::keyClick(account, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(search->isVisible());
+
+    QTest::keyClick(keyTarget(search), Qt::Key_Escape);
+    QVERIFY(!search->isVisible());
+
+    // The reports' period list handles its keys itself; the Esc it does not use still closes.
+    window.showReportsWindow();
+    ReportsScreen *reports = window.reportsScreen();
+    QVERIFY(QTest::qWaitForWindowActive(reports));
+    auto *period = reports->findChild<QComboBox *>(QStringLiteral("periodCombo"));
+    period->setFocus();
+    QTest::keyClick(period, Qt::Key_Escape);
+    QVERIFY(!reports->isVisible());
+}
+
+// Closing the reconciliation would throw away the rows ticked so far: Esc leaves it open.
+void TestSecondaryWindows::reconciliationIgnoresEscape()
+{
+    ShownWindow shown;
+    QVERIFY(shown.isExposed());
+    MainWindow &window = shown.window;
+    window.showReconciliationWindow();
+    auto *reconcile = window.findChild<QWidget *>(QStringLiteral("reconciliationScreen"));
+    QVERIFY(reconcile);
+    QVERIFY(QTest::qWaitForWindowActive(reconcile));
+    QTest::keyClick(keyTarget(reconcile), Qt::Key_Escape);
+    QVERIFY(reconcile->isVisible());
+}
+
+// Closing the import window on its summary page finishes the import as Done does.
+void TestSecondaryWindows::importClosedOnItsSummaryFinishes()
+{
+    ShownWindow shown;
+    QVERIFY(shown.isExposed());
+    MainWindow &window = shown.window;
+    window.showImportWindow();
+    ImportScreen *import = window.importScreen();
+    QVERIFY(QTest::qWaitForWindowActive(import));
+    const QString csv = shown.state.directory.filePath(QStringLiteral("in.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    file.close();
+    import->chooseCsvFile(csv);
+    import->runImport();
+    QCOMPARE(import->currentPage(), int(ImportScreen::SummaryPage));
+    QSignalSpy completed(import, &ImportScreen::importCompleted);
+
+    QTest::keyClick(keyTarget(import), Qt::Key_Escape);
+    QVERIFY(!import->isVisible());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(import->currentPage(), int(ImportScreen::InputPage));
+    QCOMPARE(window.registerScreen()->model()->transactionCount(), 1);
+}
+
 void TestSecondaryWindows::searchResultOpensItsRegister()
 {
     TestState state;
@@ -156,7 +318,8 @@ void TestSecondaryWindows::searchResultOpensItsRegister()
     SearchScreen *search = window.searchScreen();
     search->performSearch();
     const int row = 0; // newest first: the bookshop
-    const QRect cell = search->view()->visualRect(search->model()->index(row, RegisterModel::PayeeColumn));
+    const QRect cell =
+        search->view()->visualRect(search->model()->index(row, SearchResultsModel::PayeeColumn));
     QTest::mouseClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(search->view()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(window.registerScreen()->accountId(), visa.id);
