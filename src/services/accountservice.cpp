@@ -5,6 +5,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/sqltransaction.h"
+#include "data/syncstamp.h"
 #include "data/transaction.h"
 #include "data/transactionrepository.h"
 
@@ -32,11 +33,7 @@ std::optional<Account> AccountService::createAccount(Account account, const QDat
     account.sortOrder = 0;
     for (const Account &other : m_accounts->all())
         account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    account.version = 1;
-    account.syncStatus = SyncStatus::Pending;
-    account.serverId.clear();
-    account.createdAt = account.updatedAt = now;
-    account.deletedAt.reset();
+    SyncStamp::stampNew(account, now);
 
     // Shown in the register, reconcilable and dated, which a number on the account is not.
     Transaction opening;
@@ -47,7 +44,7 @@ std::optional<Account> AccountService::createAccount(Account account, const QDat
     opening.amount = openingBalance;
     opening.cleared = true;
     opening.reconciled = true;
-    opening.createdAt = opening.updatedAt = now;
+    SyncStamp::stampNew(opening, now);
 
     {
         // An account without its opening transaction would silently lose the entered balance.

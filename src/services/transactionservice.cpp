@@ -7,6 +7,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/sqltransaction.h"
+#include "data/syncstamp.h"
 #include "data/transactionrepository.h"
 
 #include <QDebug>
@@ -70,8 +71,7 @@ Transaction TransactionService::otherLeg(const Transaction &first, const Account
     other.reconciled = first.reconciled;
     other.transferLinkId = first.id;
     other.transferDestAccountId = source.id;
-    other.createdAt = first.updatedAt;
-    other.updatedAt = first.updatedAt;
+    SyncStamp::stampNew(other, first.updatedAt);
     return other;
 }
 
@@ -82,11 +82,7 @@ std::optional<Category> TransactionService::categoryToStore(const TransactionEnt
     Category category = *entry.newCategory;
     if (category.id.isEmpty())
         category.id = newId();
-    category.version = 1;
-    category.syncStatus = SyncStatus::Pending;
-    category.serverId.clear();
-    category.createdAt = category.updatedAt = now;
-    category.deletedAt.reset();
+    SyncStamp::stampNew(category, now);
     return category;
 }
 
@@ -98,11 +94,7 @@ TransactionService::Outcome TransactionService::create(const TransactionEntry &e
         transaction.id = newId();
     transaction.transferLinkId.clear();
     transaction.transferDestAccountId.clear();
-    transaction.version = 1;
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.serverId.clear();
-    transaction.createdAt = transaction.updatedAt = now;
-    transaction.deletedAt.reset();
+    SyncStamp::stampNew(transaction, now);
 
     std::optional<Transaction> other;
     QStringList touched{transaction.accountId};
@@ -144,10 +136,7 @@ TransactionService::Outcome TransactionService::update(const TransactionEntry &e
     transaction.categoryId = edited.categoryId;
     transaction.cleared = edited.cleared;
     transaction.reconciled = edited.reconciled;
-    // A local change must outrank the copy other devices hold.
-    transaction.version = stored->version + 1;
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.updatedAt = now;
+    SyncStamp::stampChanged(transaction, now);
 
     std::optional<Account> destination;
     Account source;
@@ -175,9 +164,7 @@ TransactionService::Outcome TransactionService::update(const TransactionEntry &e
         // account.
         linked->date = transaction.date;
         linked->amount = -transaction.amount;
-        linked->version += 1;
-        linked->syncStatus = SyncStatus::Pending;
-        linked->updatedAt = now;
+        SyncStamp::stampChanged(*linked, now);
         touched.append(linked->accountId);
     } else if (destination && stored->transferLinkId.isEmpty()) {
         newLeg = otherLeg(transaction, source, *destination);
