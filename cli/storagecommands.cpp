@@ -7,8 +7,10 @@
 #include "data/identifiers.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/transactionservice.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,6 +29,8 @@ struct Storage
         , transactions(database)
         , categories(database)
         , recurring(database)
+        , accountService(database, &accounts, &transactions)
+        , transactionService(database, &transactions, &accounts, &categories)
     {
         if (!database->isReadOnly())
             CategoryService(&categories).ensureDefaults();
@@ -36,6 +40,8 @@ struct Storage
     TransactionRepository transactions;
     CategoryRepository categories;
     RecurringRepository recurring;
+    AccountService accountService;
+    TransactionService transactionService;
 };
 
 QJsonValue textOrNull(const QString &text)
@@ -176,14 +182,13 @@ int accounts(CliContext &context, const QStringList &arguments)
 int accountAdd(CliContext &context, const QStringList &arguments)
 {
     const CliArguments parsed(arguments, {QStringLiteral("--type"), QStringLiteral("--currency"),
-                                          QStringLiteral("--starting-balance")});
+                                          QStringLiteral("--starting-balance"), QStringLiteral("--as-of")});
     if (!parsed.isValid())
         return context.usageError(parsed.error());
     if (parsed.positionals().size() != 1 || parsed.positionals().first().trimmed().isEmpty())
         return context.usageError(QStringLiteral("account-add needs exactly one non-empty NAME"));
 
     Account account;
-    account.id = newId();
     account.name = parsed.positionals().first().trimmed();
     if (parsed.has(QStringLiteral("--type"))) {
         const std::optional<AccountType> type = enumFromText<AccountType>(
@@ -214,17 +219,24 @@ int accountAdd(CliContext &context, const QStringList &arguments)
             return context.usageError(QStringLiteral("malformed amount %1").arg(text));
         account.startingBalance = *balance;
     }
+    // The app's account form dates the opening balance today unless told otherwise.
+    QDate asOf = QDate::currentDate();
+    if (parsed.has(QStringLiteral("--as-of"))) {
+        asOf = parseDate(parsed.value(QStringLiteral("--as-of")));
+        if (!asOf.isValid()) {
+            return context.usageError(
+                QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(QStringLiteral("--as-of"))));
+        }
+    }
 
     Database *database = context.database();
     if (!database)
         return 1;
     Storage storage(database);
-    const QList<Account> existing = storage.accounts.all();
-    account.sortOrder = existing.isEmpty() ? 0 : existing.last().sortOrder + 1;
-    account.createdAt = account.updatedAt = currentTimestamp();
-    if (!storage.accounts.insert(account))
+    const std::optional<Account> stored = storage.accountService.createAccount(account, asOf);
+    if (!stored)
         return context.fail(QStringLiteral("could not store the account"));
-    context.printJson(accountJson(account, account.startingBalance));
+    context.printJson(accountJson(*stored, storage.transactions.balance(stored->id)));
     return 0;
 }
 
@@ -259,7 +271,8 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     if (!amount)
         return context.usageError(QStringLiteral("malformed amount %1").arg(amountText));
 
-    Transaction transaction;
+    TransactionEntry entry;
+    Transaction &transaction = entry.transaction;
     if (parsed.has(QStringLiteral("--category"))) {
         const QString name = parsed.value(QStringLiteral("--category"));
         const std::optional<Category> category = storage.categories.findByName(name);
@@ -273,10 +286,12 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     transaction.payee = parsed.value(QStringLiteral("--payee"));
     transaction.memo = parsed.value(QStringLiteral("--memo"));
     transaction.amount = *amount;
-    transaction.createdAt = transaction.updatedAt = currentTimestamp();
-    if (!storage.transactions.insert(transaction))
+    if (storage.transactionService.create(entry) != TransactionService::Outcome::Saved)
         return context.fail(QStringLiteral("could not store the transaction"));
-    context.printJson(transactionJson(transaction));
+    const std::optional<Transaction> stored = storage.transactions.findById(transaction.id);
+    if (!stored)
+        return context.fail(QStringLiteral("could not read the stored transaction back"));
+    context.printJson(transactionJson(*stored));
     return 0;
 }
 
@@ -372,8 +387,11 @@ QList<CliCommand> storageCommands()
 {
     return {
         {QStringLiteral("accounts"), QString(), QStringLiteral("List the accounts with their current balance"), accounts},
-        {QStringLiteral("account-add"), QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT]"),
-         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00"), accountAdd},
+        {QStringLiteral("account-add"),
+         QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT [--as-of yyyy-MM-dd]]"),
+         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00, stored as an "
+                        "\"Opening Balance\" transaction dated --as-of (today by default)"),
+         accountAdd},
         {QStringLiteral("tx-add"),
          QStringLiteral("ACCOUNT_ID --date yyyy-MM-dd --payee P --amount AMOUNT [--memo M] [--category NAME]"),
          QStringLiteral("Add a transaction; a negative AMOUNT is a payment"), transactionAdd},

@@ -10,11 +10,13 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 #include "thememanager.h"
 
 #include <QDebug>
@@ -55,9 +57,12 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
+    m_transactionService = new TransactionService(m_database, m_transactionRepository, m_accountRepository,
+                                                  m_categoryRepository, this);
     m_reportService = new ReportService(m_database, this);
     m_importService =
         new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);

@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -17,6 +18,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // The composition root: owns the database and every repository and service for the whole run
 // (as children) and hands out plain pointers. Screens never own what they get from here.
@@ -41,8 +43,10 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    AccountService *accountService() const { return m_accountService; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    TransactionService *transactionService() const { return m_transactionService; }
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
@@ -66,8 +70,10 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    AccountService *m_accountService = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    TransactionService *m_transactionService = nullptr;
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;

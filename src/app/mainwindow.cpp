@@ -11,14 +11,15 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -272,13 +273,15 @@ void MainWindow::setupMenuBar()
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
     fileMenu->addSeparator();
     QAction *import = fileMenu->addAction(tr("&Import..."));
-    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    // Not Ctrl+I: that is the register's "insert new", and the register has the keyboard.
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
     fileMenu->addSeparator();
-    QAction *cloudAccount = fileMenu->addAction(tr("Corvantis &Account..."));
+    // Every item of a menu needs a letter of its own, or Alt+letter reaches only the first of two.
+    QAction *cloudAccount = fileMenu->addAction(tr("&Corvantis Account..."));
     connect(cloudAccount, &QAction::triggered, this, [this] { showCorvantisAccountScreen(0); });
     fileMenu->addSeparator();
-    m_signInAction = fileMenu->addAction(tr("Sign &In..."));
+    m_signInAction = fileMenu->addAction(tr("&Sign In..."));
     connect(m_signInAction, &QAction::triggered, this, [this] {
         m_stack->setCurrentIndex(WelcomePage);
         m_welcomeScreen->setFocus();
@@ -635,7 +638,9 @@ void MainWindow::newTransactionForm(const QString &accountId)
     TransactionFormDialog form(m_state, accountId, this);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_state->transactionRepository()->insert(form.transaction());
+    TransactionEntry entry;
+    entry.transaction = form.transaction();
+    m_state->transactionService()->create(entry);
     m_registerScreen->reload();
     m_registerScreen->focusNewEntryRow();
 }
@@ -671,40 +676,16 @@ void MainWindow::showNewAccountDialog()
     AccountFormDialog form(this);
     if (form.exec() != QDialog::Accepted)
         return;
-    Account account = form.account();
-    if (account.name.isEmpty())
+    const Account entered = form.account();
+    if (entered.name.isEmpty())
         return;
-    // The entered balance becomes an opening transaction, so that it shows in the register, can
-    // be reconciled, and is dated.
-    const Money openingBalance = account.startingBalance;
-    account.startingBalance = 0;
-    // A new account goes to the end of the list, also after the user has reordered it.
-    const QList<Account> existing = m_state->accountRepository()->all();
-    for (const Account &other : existing)
-        account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    // An account without its opening transaction would silently lose the entered balance.
-    SqlTransaction guard(m_state->database()->connection());
-    bool saved = guard.isActive() && m_state->accountRepository()->insert(account);
-    if (saved && openingBalance != 0) {
-        Transaction opening;
-        opening.id = newId();
-        opening.accountId = account.id;
-        opening.date = form.asOfDate();
-        opening.payee = QStringLiteral("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.version = 1;
-        opening.createdAt = currentTimestamp();
-        opening.updatedAt = opening.createdAt;
-        saved = m_state->transactionRepository()->insert(opening);
-    }
-    if (!saved || !guard.commit()) {
-        guard.rollback();
+    const std::optional<Account> account = m_state->accountService()->createAccount(entered, form.asOfDate());
+    if (!account) {
+        m_statusBar->showMessage(tr("The account could not be created"), 5000);
         onAccountsChanged();
         return;
     }
-    selectAccount(account.id);
+    selectAccount(account->id);
 }
 
 void MainWindow::showEditAccountDialog()
@@ -1038,7 +1019,7 @@ void MainWindow::showShortcutsBox()
            "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>Ctrl+N</b></td><td>New "
            "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New account</td></tr><tr><td><b>Ctrl+R</b>"
            "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search transactions</td></tr><tr>"
-           "<td><b>Ctrl+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
+           "<td><b>Ctrl+Shift+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
            "Ctrl+3</b></td><td>Recurring transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
            "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; Alt+9</b></td><td>Switch to "
            "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),

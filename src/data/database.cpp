@@ -135,10 +135,13 @@ void Database::ensureLookupIndexes()
 {
     // Not part of the versioned schema: nothing stored depends on them, and a database without them
     // (an older copy, a restore) only reads slower until the next start builds them.
-    // The register index covers what opening an account reads, in register order, so even an
-    // account of half a million rows opens without a sort; the payee index serves the payee list.
+    // The register index walks an account in register order (date, creation time, then rowid, which
+    // every index entry ends with), so even an account of half a million rows opens without a sort.
+    // Nothing may follow created_at in it: a further column would order rows entered in the same
+    // second by that column instead of by entry. The payee index serves the payee list.
     static const char *const statements[] = {
-        "CREATE INDEX IF NOT EXISTS idx_transactions_register ON transactions(account_id, date, created_at, amount) "
+        "DROP INDEX IF EXISTS idx_transactions_register",
+        "CREATE INDEX IF NOT EXISTS idx_transactions_register_order ON transactions(account_id, date, created_at) "
         "WHERE deleted_at IS NULL",
         "CREATE INDEX IF NOT EXISTS idx_transactions_live_payee ON transactions(payee) WHERE deleted_at IS NULL",
     };

@@ -115,7 +115,7 @@ QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, con
 QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
 {
     return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                 "ORDER BY t.date DESC, t.created_at DESC"),
+                                 "ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC"),
                   {accountId});
 }
 
@@ -135,7 +135,7 @@ QList<Transaction> TransactionRepository::pending() const
 QList<Transaction> TransactionRepository::unreconciled(const QString &accountId) const
 {
     return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                 "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+                                 "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"),
                   {accountId});
 }
 
@@ -143,7 +143,7 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString &pay
 {
     const QList<Transaction> found =
         select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? AND "
-                              "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1"),
+                              "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 1"),
                {payee, accountId});
     if (found.isEmpty())
         return std::nullopt;
@@ -218,7 +218,7 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId,
     QSqlQuery query = prepare(m_database,
         QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
                        "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-                       "t.created_at ASC")
+                       "t.created_at ASC, t.rowid ASC")
             .arg(columns));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
@@ -249,7 +249,7 @@ RegisterIndex TransactionRepository::registerIndex(const QString &accountId) con
     index.openingRow = openingRow(accountId, &running);
 
     QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? "
-                                                         "AND deleted_at IS NULL ORDER BY date ASC, created_at ASC"));
+                                                         "AND deleted_at IS NULL ORDER BY date ASC, created_at ASC, rowid ASC"));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
     if (!query.exec())
@@ -406,7 +406,7 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
         values.append(text);
     }
     appendSearchFilter(filter, &sql, &values);
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200");
 
     QSqlQuery query = prepare(m_database, sql.arg(columns));
     query.setForwardOnly(true);

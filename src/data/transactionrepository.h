@@ -17,6 +17,9 @@
 class Database;
 
 // The only code that reads and writes the transactions table. Holds no cache: every call runs SQL.
+// Register order is date, then creation time, then entry order (rowid): rows stored within the same
+// second, as an import does, keep the order they were entered in. "Oldest first" and "newest first"
+// below mean that order and its reverse.
 // Reads return empty results when nothing matches or the statement fails; writes return false
 // (or 0) and log "TransactionRepository::<operation> failed:" with the driver text.
 class TransactionRepository : public QObject

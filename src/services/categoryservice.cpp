@@ -6,6 +6,7 @@
 #include "data/identifiers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <optional>
 
@@ -139,4 +140,63 @@ void CategoryService::seedCategory(const QString &name, CategoryType type, const
         m_categories->insert(category);
     m_idsByName.insert(name, category.id);
     m_namesById.insert(category.id, name);
+}
+
+namespace {
+
+const QString parentSeparator = QStringLiteral(" > ");
+
+} // namespace
+
+std::optional<Category> CategoryService::findByTypedName(const QString &text) const
+{
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return std::nullopt;
+    const QList<Category> categories = m_categories->all();
+    QHash<QString, QString> namesById;
+    for (const Category &category : categories)
+        namesById.insert(category.id, category.name);
+    const qsizetype separator = wanted.indexOf(parentSeparator);
+    const QString ownName = separator >= 0 ? wanted.mid(separator + parentSeparator.size()).trimmed() : QString();
+    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (const Category &category : categories) {
+            const QString parentName = namesById.value(category.parentId);
+            const QString shown = parentName.isEmpty() ? category.name : parentName + parentSeparator + category.name;
+            if (shown.compare(wanted, sensitivity) == 0 || category.name.compare(wanted, sensitivity) == 0)
+                return category;
+        }
+        if (ownName.isEmpty())
+            continue;
+        for (const Category &category : categories) {
+            if (category.name.compare(ownName, sensitivity) == 0)
+                return category;
+        }
+    }
+    return std::nullopt;
+}
+
+Category CategoryService::newCategoryFor(const QString &text, CategoryType type) const
+{
+    Category category;
+    category.id = newId();
+    category.type = type;
+    category.name = text.trimmed();
+    category.createdAt = category.updatedAt = currentTimestamp();
+    const qsizetype separator = category.name.indexOf(parentSeparator);
+    if (separator < 0)
+        return category;
+    const QString parentName = category.name.left(separator).trimmed();
+    const QString ownName = category.name.mid(separator + parentSeparator.size()).trimmed();
+    if (ownName.isEmpty())
+        return category;
+    // Two levels only: a parent must be a top-level category.
+    for (const Category &candidate : m_categories->all()) {
+        if (candidate.parentId.isEmpty() && candidate.name == parentName) {
+            category.parentId = candidate.id;
+            category.name = ownName;
+            break;
+        }
+    }
+    return category;
 }

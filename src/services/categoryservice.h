@@ -1,15 +1,19 @@
 #pragma once
 
+#include "data/category.h"
 #include "data/enums.h"
 
 #include <QHash>
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class CategoryRepository;
 
 // Seeds the default category tree into a database without live categories. Default categories
-// get name-based ids, so two devices seeding in the same language produce identical rows.
+// get name-based ids, so two devices seeding in the same language produce identical rows. Also
+// turns a category name typed by the user into a category.
 class CategoryService : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,14 @@ public:
     // Inserts the whole default set, restoring defaults the user deleted; a failing insert is
     // logged by the repository and skipped.
     void seedDefaults();
+
+    // The live category a typed text names, as the register shows categories: its own name or
+    // "Parent > Child"; an unknown parent in front of a known name still finds the name. Exact
+    // matches win over matches that ignore letter case. Nothing when no category fits.
+    std::optional<Category> findByTypedName(const QString &text) const;
+    // A new, unsaved category for a typed text that names none: "Parent > Child" under an existing
+    // top-level Parent, otherwise the whole text at the top level.
+    Category newCategoryFor(const QString &text, CategoryType type) const;
 
 private:
     void seedCategory(const QString &name, CategoryType type, const QString &parentId, bool isTaxRelevant,

@@ -4,6 +4,7 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
+#include "ui/screens/importscreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
@@ -24,13 +25,17 @@
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 class SignedInSession : public CloudSession
@@ -55,6 +60,7 @@ private slots:
     void newAccountWithStartingBalance_data();
     void newAccountWithStartingBalance();
     void refusedOpeningBalanceCreatesNoAccount();
+    void cliAndAppCreateTheSameRows();
     void altDigitSwitchesAccounts();
     void movedRowsStoreTheSortOrder();
     void dragReordersAndStoresTheSortOrder();
@@ -71,6 +77,9 @@ private slots:
     void listShowsBalancesAndTotal();
     void noSampleItemsWithoutDeveloperMode();
     void sampleDataItemsInDeveloperMode();
+    void importShortcutWorksFromTheRegister();
+    void noMenuSharesAMnemonic_data();
+    void noMenuSharesAMnemonic();
 };
 
 namespace {
@@ -333,6 +342,88 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
 
 // The balance entered at creation lives in the opening transaction, so the edit form shows 0 and
 // saving it does not add the amount a second time.
+namespace {
+
+// Every row of `table` as column → value, without the columns that differ by nature between two
+// databases (ids, the account reference, timestamps).
+QList<QVariantMap> rowsWithoutIdentity(const QSqlDatabase &connection, const QString &table)
+{
+    static const QStringList identity{QStringLiteral("id"), QStringLiteral("account_id"),
+                                      QStringLiteral("created_at"), QStringLiteral("updated_at")};
+    QList<QVariantMap> rows;
+    QSqlQuery query(connection);
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table)))
+        return rows;
+    while (query.next()) {
+        QVariantMap row;
+        const QSqlRecord record = query.record();
+        for (int column = 0; column < record.count(); ++column) {
+            if (!identity.contains(record.fieldName(column)))
+                row.insert(record.fieldName(column), record.value(column));
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+// Regression: zimbrel-cli account-add kept a starting balance on the account, where the app stores
+// it as an "Opening Balance" transaction; the same account looked different in every report.
+void TestMainWindow::cliAndAppCreateTheSameRows()
+{
+    TestState state;
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    whenModalShown([](QWidget *form) {
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Household"));
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("Sa"));
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("EUR"));
+        auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("1234.56"));
+        QTest::keyClick(spin, Qt::Key_Return);
+    });
+    pressInWindow(&window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(state->accountRepository()->all().size(), 1);
+
+    QTemporaryDir cliDirectory;
+    QProcess cli;
+    cli.start(QStringLiteral(ZIMBREL_CLI_PATH),
+              {QStringLiteral("--data-dir"), cliDirectory.path(), QStringLiteral("account-add"),
+               QStringLiteral("Household"), QStringLiteral("--type"), QStringLiteral("savings"),
+               QStringLiteral("--currency"), QStringLiteral("EUR"), QStringLiteral("--starting-balance"),
+               QStringLiteral("1234.56")});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 0);
+
+    QList<QVariantMap> cliAccounts;
+    QList<QVariantMap> cliTransactions;
+    {
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli"));
+        connection.setDatabaseName(cliDirectory.filePath(QStringLiteral("zimbrel.db")));
+        QVERIFY(connection.open());
+        cliAccounts = rowsWithoutIdentity(connection, QStringLiteral("accounts"));
+        cliTransactions = rowsWithoutIdentity(connection, QStringLiteral("transactions"));
+        connection.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("cli"));
+
+    const QSqlDatabase app = state->database()->connection();
+    const QList<QVariantMap> appAccounts = rowsWithoutIdentity(app, QStringLiteral("accounts"));
+    const QList<QVariantMap> appTransactions = rowsWithoutIdentity(app, QStringLiteral("transactions"));
+    QCOMPARE(appAccounts.size(), 1);
+    QCOMPARE(appAccounts.first().value(QStringLiteral("account_type")).toString(), QStringLiteral("savings"));
+    QCOMPARE(appAccounts.first().value(QStringLiteral("currency")).toString(), QStringLiteral("EUR"));
+    QCOMPARE(appTransactions.size(), 1);
+    QCOMPARE(appTransactions.first().value(QStringLiteral("amount")).toLongLong(), 123456);
+    QCOMPARE(cliAccounts, appAccounts);
+    QCOMPARE(cliTransactions, appTransactions);
+}
+
 void TestMainWindow::editAccountKeepsItsOpeningTransaction()
 {
     TestState state;
@@ -698,6 +789,106 @@ void TestMainWindow::sampleDataItemsInDeveloperMode()
     });
     clear->trigger();
     QCOMPARE(text, QStringLiteral("No sample data to clear."));
+}
+
+// Regression: File › Import had Ctrl+I, which the register takes for "insert new", so the menu's
+// shortcut never worked where the keyboard lives.
+void TestMainWindow::importShortcutWorksFromTheRegister()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    MainWindow window(state.get());
+    QVERIFY(showAndActivate(window));
+    window.selectAccount(checking.id);
+    RegisterTableView *view = window.registerScreen()->view();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(view));
+
+    pressInWindow(&window, Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(!window.importScreen());
+    QVERIFY(view->isAncestorOf(QApplication::focusWidget()));
+    pressInWindow(&window, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.importScreen());
+    QTRY_VERIFY(window.importScreen()->isVisible());
+
+    QString shortcuts;
+    whenModalShown([&shortcuts](QWidget *box) {
+        shortcuts = static_cast<QMessageBox *>(box)->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    for (QAction *menu : window.menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("&Import..."))
+                QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+            if (item->text() == QStringLiteral("&Keyboard Shortcuts"))
+                item->trigger();
+        }
+    }
+    QVERIFY(shortcuts.contains(QStringLiteral("<b>Ctrl+Shift+I</b></td><td>Import</td>")));
+    QVERIFY(shortcuts.contains(QStringLiteral("<b>Ctrl+I</b></td><td>Insert new transaction</td>")));
+    QVERIFY(!shortcuts.contains(QStringLiteral("<b>Ctrl+I</b></td><td>Import</td>")));
+}
+
+namespace {
+
+// The letter after a single "&" in a menu text, upper-cased; a null QChar when there is none.
+QChar mnemonic(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != u'&')
+            continue;
+        if (text.at(i + 1) == u'&') {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toUpper();
+    }
+    return {};
+}
+
+// "<menu>: <item> and <item> share Alt+<letter>" for every clash among `actions`, submenus included.
+QStringList mnemonicClashes(const QString &menu, const QList<QAction *> &actions)
+{
+    QStringList clashes;
+    QHash<QChar, QString> taken;
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QChar letter = mnemonic(action->text());
+        if (!letter.isNull()) {
+            if (taken.contains(letter)) {
+                clashes.append(QStringLiteral("%1: %2 and %3 share Alt+%4")
+                                   .arg(menu, taken.value(letter), action->text(), letter));
+            }
+            taken.insert(letter, action->text());
+        }
+        if (action->menu())
+            clashes += mnemonicClashes(action->text(), action->menu()->actions());
+    }
+    return clashes;
+}
+
+} // namespace
+
+// Two items of one menu on the same letter: Alt+letter picks the first, the other never opens.
+// Hidden items count too (sign in and sign out take turns), and so do the developer items.
+void TestMainWindow::noMenuSharesAMnemonic_data()
+{
+    QTest::addColumn<QByteArray>("developerMode");
+    QTest::newRow("user") << QByteArray();
+    QTest::newRow("developer items") << QByteArray("1");
+}
+
+void TestMainWindow::noMenuSharesAMnemonic()
+{
+    QFETCH(QByteArray, developerMode);
+    qputenv("ZIMBREL_DEV", developerMode);
+    TestState state;
+    MainWindow window(state.get());
+    qunsetenv("ZIMBREL_DEV");
+    const QList<QAction *> menus = window.menuBar()->actions();
+    QCOMPARE(menus.size(), 5);
+    const QStringList clashes = mnemonicClashes(QStringLiteral("menu bar"), menus);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestMainWindow)

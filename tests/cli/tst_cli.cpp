@@ -108,7 +108,8 @@ void TestCli::usageErrors()
 void TestCli::registerEndsAtTheAccountBalance()
 {
     QTemporaryDir dir;
-    const QString account = addAccount(dir.path(), {QStringLiteral("--starting-balance"), QStringLiteral("1000.50")});
+    const QString account = addAccount(dir.path(), {QStringLiteral("--starting-balance"), QStringLiteral("1000.50"),
+                                                    QStringLiteral("--as-of"), QStringLiteral("2026-01-01")});
     QVERIFY(!account.isEmpty());
     runJson(dir.path(), {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-05"),
                          QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
@@ -119,8 +120,12 @@ void TestCli::registerEndsAtTheAccountBalance()
 
     const QJsonArray rows = runJson(dir.path(), {QStringLiteral("register"), account}).array();
     QCOMPARE(rows.size(), 3);
+    // The starting balance is a stored transaction, dated as given, as the app stores it.
     QCOMPARE(rows.at(0)[QStringLiteral("payee")].toString(), QStringLiteral("Opening Balance"));
-    QCOMPARE(rows.at(0)[QStringLiteral("date")].toString(), QStringLiteral("2026-01-03"));
+    QCOMPARE(rows.at(0)[QStringLiteral("date")].toString(), QStringLiteral("2026-01-01"));
+    QVERIFY(!rows.at(0)[QStringLiteral("id")].toString().isEmpty());
+    QVERIFY(rows.at(0)[QStringLiteral("reconciled")].toBool());
+    QCOMPARE(rows.at(0)[QStringLiteral("running_balance")].toInteger(), 100050);
     QCOMPARE(rows.at(1)[QStringLiteral("running_balance")].toInteger(), 110050);
     QCOMPARE(rows.at(2)[QStringLiteral("category_name")].toString(), QStringLiteral("Groceries"));
     QCOMPARE(rows.at(2)[QStringLiteral("amount")].toInteger(), -2510);
@@ -129,7 +134,7 @@ void TestCli::registerEndsAtTheAccountBalance()
     const QJsonArray accounts = runJson(dir.path(), {QStringLiteral("accounts")}).array();
     QCOMPARE(accounts.size(), 1);
     QCOMPARE(accounts.at(0)[QStringLiteral("balance")].toInteger(), 107540);
-    QCOMPARE(accounts.at(0)[QStringLiteral("starting_balance")].toInteger(), 100050);
+    QCOMPARE(accounts.at(0)[QStringLiteral("starting_balance")].toInteger(), 0);
 }
 
 void TestCli::badStorageArgumentsWriteNothing_data()
@@ -160,6 +165,9 @@ void TestCli::badStorageArgumentsWriteNothing_data()
     QTest::newRow("cents on yen") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
                                                  QStringLiteral("--currency"), QStringLiteral("JPY"),
                                                  QStringLiteral("--starting-balance"), QStringLiteral("10.5")};
+    QTest::newRow("as-of date not a date") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
+                                                          QStringLiteral("--starting-balance"), QStringLiteral("5"),
+                                                          QStringLiteral("--as-of"), QStringLiteral("2026-02-30")};
     QTest::newRow("register of unknown account") << QStringList{QStringLiteral("register"), QStringLiteral("nope")};
     QTest::newRow("search cleared maybe") << QStringList{QStringLiteral("search"), QStringLiteral("--cleared"),
                                                          QStringLiteral("maybe")};

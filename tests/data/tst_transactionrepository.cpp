@@ -6,7 +6,11 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlDriver>
+#include <QSqlQuery>
 #include <QTest>
+
+#include <sqlite3.h>
 
 class TestTransactionRepository : public QObject
 {
@@ -19,6 +23,9 @@ private slots:
     void registerRowsOpeningRowIsDatedTodayWithoutTransactions();
     void registerRowsWithoutStartingBalanceHaveNoOpeningRow();
     void sameDateRowsFollowCreationOrder();
+    void sameSecondRowsKeepEntryOrder_data();
+    void sameSecondRowsKeepEntryOrder();
+    void registerQueriesWalkTheIndexWithoutSorting();
     void registerIndexAgreesWithRegisterRows();
     void softDeletedRowLeavesEveryLiveReadButStaysPending();
     void softDeleteOfUnknownIdReturnsFalseSilently();
@@ -148,6 +155,150 @@ void TestTransactionRepository::sameDateRowsFollowCreationOrder()
     QCOMPARE(newestFirst[0].id, second.id);
     QCOMPARE(newestFirst[1].id, first.id);
     QCOMPARE(m_transactions->unreconciled(account).first().id, first.id);
+}
+
+// An import, or quick typing, stores several rows of one date within one second. They must come
+// out in the order they were entered, whatever their amounts and ids, and the same on every read.
+void TestTransactionRepository::sameSecondRowsKeepEntryOrder_data()
+{
+    QTest::addColumn<QString>("read");
+    QTest::newRow("registerRows") << "registerRows";
+    QTest::newRow("registerIndex and its running balances") << "registerIndex";
+    QTest::newRow("byAccount newest first") << "byAccount";
+    QTest::newRow("unreconciled") << "unreconciled";
+    QTest::newRow("search newest first") << "search";
+    QTest::newRow("lastByPayee takes the last entered") << "lastByPayee";
+}
+
+void TestTransactionRepository::sameSecondRowsKeepEntryOrder()
+{
+    QFETCH(QString, read);
+    const QString account = addAccount(1000);
+    const QDateTime second(QDate(2026, 1, 1), QTime(9, 0), Qt::UTC);
+    // Amounts rising and falling, so neither amount order nor id order matches entry order.
+    const QList<Money> amounts{300, -100, 500, -700, 200, 0};
+    QStringList entered;
+    for (Money amount : amounts) {
+        const Transaction transaction =
+            TestDatabase::transaction(account, QDate(2026, 3, 1), amount, QStringLiteral("Import"), second);
+        QVERIFY(m_transactions->insert(transaction));
+        entered.append(transaction.id);
+    }
+    QStringList newestFirst = entered;
+    std::reverse(newestFirst.begin(), newestFirst.end());
+
+    QStringList ids;
+    if (read == u"registerRows") {
+        const QList<RegisterRow> rows = m_transactions->registerRows(account);
+        QCOMPARE(rows.size(), amounts.size() + 1);
+        Money running = 1000;
+        for (qsizetype i = 1; i < rows.size(); ++i) {
+            running += amounts[i - 1];
+            QCOMPARE(rows[i].runningBalance, running);
+            ids.append(rows[i].transaction.id);
+        }
+        QCOMPARE(ids, entered);
+    } else if (read == u"registerIndex") {
+        const RegisterIndex index = m_transactions->registerIndex(account);
+        const QList<RegisterRow> rows = m_transactions->registerRowsByRowId(index.rowIds);
+        Money running = 1000;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            running += amounts[i];
+            QCOMPARE(index.runningBalances[i], running);
+            ids.append(rows[i].transaction.id);
+        }
+        QCOMPARE(ids, entered);
+    } else if (read == u"byAccount") {
+        for (const Transaction &transaction : m_transactions->byAccount(account))
+            ids.append(transaction.id);
+        QCOMPARE(ids, newestFirst);
+    } else if (read == u"unreconciled") {
+        for (const Transaction &transaction : m_transactions->unreconciled(account))
+            ids.append(transaction.id);
+        QCOMPARE(ids, entered);
+    } else if (read == u"search") {
+        TransactionSearchFilter filter;
+        filter.accountId = account;
+        for (const RegisterRow &row : m_transactions->search(QStringLiteral("import"), filter))
+            ids.append(row.transaction.id);
+        QCOMPARE(ids, newestFirst);
+    } else {
+        QCOMPARE(m_transactions->lastByPayee(QStringLiteral("Import"), account)->id, entered.last());
+    }
+}
+
+namespace {
+
+// Collects every statement SQLite runs on the connection, with its values bound, so a test can ask
+// SQLite how it runs exactly the statements the repository ran.
+class StatementTrace
+{
+public:
+    explicit StatementTrace(const QSqlDatabase &connection)
+    {
+        const QVariant handle = connection.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+            m_handle = *static_cast<sqlite3 *const *>(handle.data());
+        if (m_handle)
+            sqlite3_trace_v2(m_handle, SQLITE_TRACE_STMT, &StatementTrace::record, this);
+    }
+    ~StatementTrace()
+    {
+        if (m_handle)
+            sqlite3_trace_v2(m_handle, 0, nullptr, nullptr);
+    }
+
+    bool isActive() const { return m_handle != nullptr; }
+    QStringList statements() const { return m_statements; }
+
+private:
+    static int record(unsigned, void *context, void *statement, void *)
+    {
+        char *expanded = sqlite3_expanded_sql(static_cast<sqlite3_stmt *>(statement));
+        if (expanded) {
+            static_cast<StatementTrace *>(context)->m_statements.append(QString::fromUtf8(expanded));
+            sqlite3_free(expanded);
+        }
+        return 0;
+    }
+
+    sqlite3 *m_handle = nullptr;
+    QStringList m_statements;
+};
+
+} // namespace
+
+// Opening an account of half a million rows must not sort them: the register's statements walk
+// the register index, whose entries end with the rowid that breaks ties.
+void TestTransactionRepository::registerQueriesWalkTheIndexWithoutSorting()
+{
+    const QString account = addAccount();
+    add(account, QDate(2026, 3, 1), 100);
+    QStringList statements;
+    {
+        StatementTrace trace(m_db->database()->connection());
+        QVERIFY(trace.isActive());
+        m_transactions->registerIndex(account);
+        m_transactions->registerRows(account);
+        m_transactions->byAccount(account);
+        statements = trace.statements();
+    }
+    QStringList ordered;
+    for (const QString &statement : std::as_const(statements)) {
+        if (statement.contains(QLatin1String("ORDER BY")) && !statement.contains(QLatin1String("LIMIT")))
+            ordered.append(statement);
+    }
+    QCOMPARE(ordered.size(), 3);
+    for (const QString &statement : std::as_const(ordered)) {
+        QSqlQuery plan(m_db->database()->connection());
+        QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + statement));
+        QStringList steps;
+        while (plan.next())
+            steps.append(plan.value(3).toString());
+        const QString text = steps.join(QLatin1Char('\n'));
+        QVERIFY2(text.contains(QLatin1String("idx_transactions_register_order")), qPrintable(statement + u'\n' + text));
+        QVERIFY2(!text.contains(QLatin1String("TEMP B-TREE")), qPrintable(statement + u'\n' + text));
+    }
 }
 
 // The index and the rows fetched through it are the same register as registerRows, row for row.

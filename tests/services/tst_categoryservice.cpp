@@ -41,6 +41,8 @@ private slots:
     void secondRunSeedsNothing();
     void reseedingOverDeletedDefaultsRestoresThem();
     void seedingUsesTheActiveLanguage();
+    void typedNames_data();
+    void typedNames();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -159,6 +161,45 @@ void TestCategoryService::seedingUsesTheActiveLanguage()
     QCOMPARE(hoa->parentId, housing->id);
     QCOMPARE(hoa->id, defaultCategoryId(CategoryType::Expense, QStringLiteral("Wohnen"), QStringLiteral("Hausgeld")));
     QCOMPARE(m_categories->countLive(), 56);
+}
+
+// What the register makes of a category name typed into its category cell.
+void TestCategoryService::typedNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found");        // "Parent > Name" of the category found; empty: none
+    QTest::addColumn<QString>("createdName");   // of the category made when none is found
+    QTest::addColumn<QString>("createdParent");
+    QTest::newRow("own name") << "Groceries" << "Groceries" << "" << "";
+    QTest::newRow("as the register shows it") << "Utilities > Gas" << "Utilities > Gas" << "" << "";
+    QTest::newRow("other letter case") << "  groceries " << "Groceries" << "" << "";
+    QTest::newRow("unknown parent, known name") << "Food > Groceries" << "Groceries" << "" << "";
+    QTest::newRow("new top-level name") << "Pet Food" << "" << "Pet Food" << "";
+    QTest::newRow("new name under a top-level parent") << "Pets > Pet Food" << "" << "Pet Food" << "Pets";
+    QTest::newRow("parent below the top stays in the name") << "Gas > Propane" << "" << "Gas > Propane" << "";
+}
+
+void TestCategoryService::typedNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    QFETCH(QString, createdName);
+    QFETCH(QString, createdParent);
+    m_service->ensureDefaults();
+    const auto shown = [this](const Category &category) {
+        const std::optional<Category> parent = m_categories->findById(category.parentId);
+        return parent ? parent->name + QStringLiteral(" > ") + category.name : category.name;
+    };
+    const std::optional<Category> category = m_service->findByTypedName(typed);
+    QCOMPARE(category ? shown(*category) : QString(), found);
+    if (category)
+        return;
+    const Category created = m_service->newCategoryFor(typed, CategoryType::Income);
+    QCOMPARE(created.name, createdName);
+    QCOMPARE(created.type, CategoryType::Income);
+    QCOMPARE(created.parentId.isEmpty() ? QString() : m_categories->findById(created.parentId)->name, createdParent);
+    QVERIFY(!created.id.isEmpty());
+    QVERIFY(!m_categories->findById(created.id));
 }
 
 QTEST_GUILESS_MAIN(TestCategoryService)

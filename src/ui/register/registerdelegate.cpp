@@ -17,9 +17,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,6 +37,16 @@ const char innerEditorProperty[] = "_registerInnerEditor";
 // Marks a completer popup: while it is open it receives the keys, and only the register's Ctrl
 // shortcuts are taken from it; plain keys (Enter, Tab) stay with the completion.
 const char completerPopupProperty[] = "_registerCompleterPopup";
+// Marks the category completer's popup: leaving the cell while it is open takes a completion.
+const char categoryCompleterProperty[] = "_registerCategoryCompleter";
+// Marks the Clr editor, which takes only its flag keys.
+const char clearedEditorProperty[] = "_registerClearedEditor";
+
+// Keys that leave a cell or close its completion list.
+bool isLeavingKey(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 QFont memoFont(const QFont &base)
 {
@@ -224,6 +239,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         auto *completer = new TabCompleter(combo->model(), combo);
         combo->setCompleter(completer);
         watchCompleterPopup(completer);
+        completer->popup()->setProperty(categoryCompleterProperty, QVariant::fromValue<QObject *>(completer));
         connect(completer, qOverload<const QString &>(&QCompleter::activated), combo,
                 [combo](const QString &text) {
                     const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -250,6 +266,9 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         auto *edit = new RegisterLineEdit(parent);
         edit->setMaxLength(1);
         edit->setAlignment(Qt::AlignCenter);
+        edit->setProperty(clearedEditorProperty, true);
+        // What the flag keys do not decide, pasting for one, is held to the flags too.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[CcRr]?")), edit));
         editor = edit;
         break;
     }
@@ -446,14 +465,84 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->restore();
 }
 
+bool RegisterDelegate::setClearedFlag(QLineEdit *edit, const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    // C cleared, R reconciled, Space neither; each replaces the flag there was. Any other
+    // character is swallowed: "3" is no flag.
+    const QString key = text.toUpper();
+    if (key == u"C" || key == u"R")
+        edit->setText(key);
+    else if (key == u" ")
+        edit->clear();
+    return true;
+}
+
+void RegisterDelegate::takeCategoryCompletion(QCompleter *completer) const
+{
+    QAbstractItemView *popup = completer->popup();
+    // A combo box makes itself the completer's widget; its line edit is the one typed into.
+    QWidget *widget = completer->widget();
+    auto *combo = qobject_cast<QComboBox *>(widget);
+    if (!combo && widget)
+        combo = qobject_cast<QComboBox *>(widget->parentWidget());
+    if (!combo || !popup->isVisible())
+        return;
+    const QAbstractItemModel *offered = completer->completionModel();
+    const auto offeredText = [&](int row) {
+        return offered->index(row, completer->completionColumn()).data(completer->completionRole()).toString();
+    };
+    QString chosen;
+    if (popup->currentIndex().isValid()) {
+        chosen = offeredText(popup->currentIndex().row());
+    } else {
+        // Nothing highlighted: what was typed when it is offered whole (as a name or "Parent >
+        // Name"), otherwise the first offer.
+        const QString typed = combo->currentText().trimmed();
+        for (int row = 0; row < offered->rowCount() && chosen.isEmpty(); ++row) {
+            const QString text = offeredText(row);
+            if (text.compare(typed, Qt::CaseInsensitive) == 0
+                || text.endsWith(QStringLiteral(" > ") + typed, Qt::CaseInsensitive))
+                chosen = text;
+        }
+        if (chosen.isEmpty() && offered->rowCount() > 0)
+            chosen = offeredText(0);
+    }
+    popup->hide();
+    const int found = combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found < 0)
+        return;
+    combo->setCurrentIndex(found);
+    // The current item may have been this one already, under a text typed over it.
+    combo->setEditText(combo->itemText(found));
+}
+
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && isLeavingKey(static_cast<QKeyEvent *>(event)->key())) {
+        // Leaving the category cell (Tab, Enter, Ctrl+Enter) with its list open takes the
+        // highlighted or best completion rather than a fragment such as "Gro"; the key then goes
+        // on as usual. The list gets the keys first; the line edit when they are sent to it.
+        QCompleter *completer =
+            qobject_cast<QCompleter *>(object->property(categoryCompleterProperty).value<QObject *>());
+        if (auto *edit = qobject_cast<QLineEdit *>(object); !completer && edit && edit->completer()
+            && edit->completer()->popup()->property(categoryCompleterProperty).isValid())
+            completer = edit->completer();
+        if (completer)
+            takeCategoryCompletion(completer);
+    }
     if (object->property(completerPopupProperty).toBool()
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
         && !static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))
         return false;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_keyHandler
         && m_keyHandler->eventFilter(object, event))
+        return true;
+    if (event->type() == QEvent::KeyPress && object->property(clearedEditorProperty).toBool()
+        && setClearedFlag(static_cast<QLineEdit *>(object), static_cast<QKeyEvent *>(event)))
         return true;
     if (object->property(innerEditorProperty).toBool())
         return false;

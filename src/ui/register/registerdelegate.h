@@ -10,6 +10,7 @@ class AppState;
 struct Category;
 class RegisterModel;
 class QCompleter;
+class QKeyEvent;
 class QLineEdit;
 
 // Creates, fills and reads the register's in-cell editors and paints the two-line layout. Key
@@ -58,6 +59,10 @@ private:
     QWidget *createPayeeEditor(QWidget *parent, int row) const;
     void watchInnerEditor(QWidget *widget) const;
     void watchCompleterPopup(QCompleter *completer) const;
+    // Puts the highlighted completion, or the best one offered, into the category editor.
+    void takeCategoryCompletion(QCompleter *completer) const;
+    // A printable key in the Clr editor: sets the flag it stands for, or nothing. True when handled.
+    static bool setClearedFlag(QLineEdit *edit, const QKeyEvent *event);
 
     AppState *m_appState;
     QString m_accountId;

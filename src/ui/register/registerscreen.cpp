@@ -9,15 +9,13 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
-#include "data/categoryrepository.h"
-#include "data/database.h"
 #include "data/datetext.h"
 #include "data/decimaltext.h"
-#include "data/identifiers.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/categoryservice.h"
+#include "services/transactionservice.h"
 
 #include <QApplication>
 #include <QAbstractItemView>
@@ -273,11 +271,32 @@ void RegisterScreen::focusNewEntryRow()
     m_view->setCurrentIndex(m_model->index(m_model->blankRow(), RegisterModel::DateColumn));
 }
 
+void RegisterScreen::closeEditorWithoutWriting()
+{
+    QWidget *editor = m_view->editorAt(m_view->currentIndex());
+    if (!editor)
+        return;
+    m_view->closeEditorQuietly(editor);
+    // The delegate does not announce a quiet close; a reload that waited for the editor runs now.
+    if (m_reloadPending)
+        QTimer::singleShot(0, this, &RegisterScreen::reload);
+}
+
+void RegisterScreen::discardNewEntry()
+{
+    const QModelIndex current = m_view->currentIndex();
+    closeEditorWithoutWriting();
+    m_model->clearPendingEdit();
+    m_model->setPendingEdit(m_model->pendingEdit());
+    const int column = current.isValid() ? current.column() : int(RegisterModel::DateColumn);
+    m_view->setCurrentIndex(m_model->index(m_model->blankRow(), column));
+    m_view->setFocus();
+}
+
 void RegisterScreen::insertNewEntry()
 {
     // Closed without writing: its text belongs to the row being left, not to the new entry.
-    if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
-        m_view->closeEditorQuietly(editor);
+    closeEditorWithoutWriting();
     m_model->setEditingRow(-1);
     m_model->clearPendingEdit();
     m_model->setPendingEdit(m_model->pendingEdit());
@@ -498,6 +517,16 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
             return false;
         memorize();
         return true;
+    case Qt::Key_Escape: {
+        // Esc in the blank row gives up the entry being typed; in a stored row it only closes the
+        // editor (the view's own handling), keeping what earlier moves wrote.
+        const QModelIndex current = m_view->currentIndex();
+        if (event->modifiers() != Qt::NoModifier || m_model->editingRow() != -1 || !current.isValid()
+            || !m_model->isBlankRow(current.row()))
+            return false;
+        discardNewEntry();
+        return true;
+    }
     default:
         break;
     }
@@ -557,7 +586,7 @@ void RegisterScreen::commitCurrentRow()
     if (!account)
         return refuse(QString());
 
-    QString payee = pending.payee.trimmed();
+    const QString payee = pending.payee.trimmed();
     if (payee.isEmpty())
         return refuse(tr("Payee is required"));
 
@@ -575,23 +604,11 @@ void RegisterScreen::commitCurrentRow()
     if (!date.isValid())
         date = QDate::currentDate();
 
-    QString categoryId = pending.categoryId;
-    const QString categoryText = pending.category.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryRepository *categories = m_appState->categoryRepository();
-        std::optional<Category> category = categories->findByName(categoryText);
-        const qsizetype separator = categoryText.indexOf(QStringLiteral(" > "));
-        if (!category && separator >= 0)
-            category = categories->findByName(categoryText.mid(separator + 3).trimmed());
-        if (category)
-            categoryId = category->id;
-    }
-
     const QString clearedText = pending.cleared.trimmed().toUpper();
     const bool reconciled = clearedText == u"R";
     const bool cleared = reconciled || clearedText == u"C";
 
-    std::optional<Account> destination;
+    TransactionEntry entry;
     if (payee.startsWith(transferPrefix)) {
         const QString name = payee.mid(transferPrefix.size());
         const QList<Account> accounts = m_appState->accountRepository()->all();
@@ -599,76 +616,39 @@ void RegisterScreen::commitCurrentRow()
                                         [&name](const Account &candidate) { return candidate.name == name; });
         if (found == accounts.cend())
             return refuse(tr("Transfer account not found"));
-        if (found->id == m_accountId)
-            return refuse(tr("Cannot transfer to the same account"));
-        if (found->currency != account->currency) {
-            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
-            return refuse(QString());
-        }
-        destination = *found;
-        // Stored data, not interface text: the same whatever language the interface speaks.
-        payee = QStringLiteral("Transfer to %1").arg(destination->name);
+        entry.transferAccountId = found->id;
     }
 
-    TransactionRepository *transactions = m_appState->transactionRepository();
-    const QDateTime now = currentTimestamp();
-    const auto otherLeg = [&](const QString &firstId) {
-        Transaction other;
-        other.id = newId();
-        other.accountId = destination->id;
-        other.date = date;
-        other.payee = QStringLiteral("Transfer from %1").arg(account->name);
-        other.amount = -amount;
-        other.cleared = cleared;
-        other.reconciled = reconciled;
-        other.createdAt = now;
-        other.updatedAt = now;
-        other.transferLinkId = firstId;
-        other.transferDestAccountId = m_accountId;
-        return other;
-    };
-
-    const bool isNewEntry = editingRow == -1 || m_model->isBlankRow(editingRow);
-    m_writing = true;
-    const auto writingDone = qScopeGuard([this] { m_writing = false; });
-    SqlTransaction guard(m_appState->database()->connection());
-    if (isNewEntry) {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = m_accountId;
-        transaction.date = date;
-        transaction.payee = payee;
-        transaction.checkNumber = pending.checkNumber.trimmed();
-        transaction.memo = pending.memo.trimmed();
-        transaction.amount = amount;
-        transaction.categoryId = categoryId;
-        transaction.cleared = cleared;
-        transaction.reconciled = reconciled;
-        transaction.createdAt = now;
-        transaction.updatedAt = now;
-        bool saved = true;
-        if (destination) {
-            const Transaction other = otherLeg(transaction.id);
-            transaction.transferLinkId = other.id;
-            transaction.transferDestAccountId = destination->id;
-            saved = transactions->insert(other);
+    // A typed category name is never dropped: it names a category, or the user decides whether it
+    // becomes one.
+    QString categoryId = pending.categoryId;
+    const QString categoryText = pending.category.trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        CategoryService *categories = m_appState->categoryService();
+        if (const std::optional<Category> category = categories->findByTypedName(categoryText)) {
+            categoryId = category->id;
+        } else {
+            const bool isPayment = !paymentText.isEmpty();
+            const QString question = isPayment
+                ? tr("There is no category \"%1\". Create it as an expense category?").arg(categoryText)
+                : tr("There is no category \"%1\". Create it as an income category?").arg(categoryText);
+            if (QMessageBox::question(this, tr("New Category"), question, QMessageBox::Yes | QMessageBox::No,
+                                      QMessageBox::Yes)
+                != QMessageBox::Yes) {
+                // Back in the category cell with the name as typed, to correct it or pick another.
+                const int row = editingRow == -1 ? m_model->blankRow() : editingRow;
+                const QModelIndex cell = m_model->index(row, RegisterModel::CategoryColumn);
+                m_view->setCurrentIndex(cell);
+                openEditorAt(cell);
+                return;
+            }
+            entry.newCategory =
+                categories->newCategoryFor(categoryText, isPayment ? CategoryType::Expense : CategoryType::Income);
         }
-        saved = saved && transactions->insert(transaction) && guard.commit();
-        if (!saved) {
-            emit errorMessage(tr("The transaction could not be saved"));
-            return refuse(QString());
-        }
-        m_model->setLastDate(dateToEditText(date));
-        m_writing = false;
-        reload();
-        focusNewEntryRow();
-        return;
     }
 
-    const RegisterRow *record = m_model->registerRow(editingRow);
-    if (!record)
-        return refuse(QString());
-    Transaction transaction = transactions->findById(record->transaction.id).value_or(record->transaction);
+    Transaction &transaction = entry.transaction;
+    transaction.accountId = m_accountId;
     transaction.date = date;
     transaction.payee = payee;
     transaction.checkNumber = pending.checkNumber.trimmed();
@@ -677,37 +657,46 @@ void RegisterScreen::commitCurrentRow()
     transaction.categoryId = categoryId;
     transaction.cleared = cleared;
     transaction.reconciled = reconciled;
-    transaction.version += 1;
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.updatedAt = now;
 
-    // Both legs of a transfer must keep mirroring each other, or money would appear in or vanish
-    // from the other account.
-    bool saved = true;
-    std::optional<Transaction> linked;
-    if (!transaction.transferLinkId.isEmpty())
-        linked = transactions->findById(transaction.transferLinkId);
-    if (linked && !linked->deletedAt && destination && linked->accountId != destination->id)
-        return refuse(tr("To move a transfer to another account, delete it and enter it again"));
-    if (linked && !linked->deletedAt) {
-        linked->date = date;
-        linked->amount = -amount;
-        linked->version += 1;
-        linked->syncStatus = SyncStatus::Pending;
-        linked->updatedAt = now;
-        saved = transactions->update(*linked);
-    } else if (destination && transaction.transferLinkId.isEmpty()) {
-        const Transaction other = otherLeg(transaction.id);
-        transaction.transferLinkId = other.id;
-        transaction.transferDestAccountId = destination->id;
-        saved = transactions->insert(other);
+    const bool isNewEntry = editingRow == -1 || m_model->isBlankRow(editingRow);
+    const RegisterRow *record = isNewEntry ? nullptr : m_model->registerRow(editingRow);
+    if (!isNewEntry && !record)
+        return refuse(QString());
+    if (record)
+        transaction.id = record->transaction.id;
+
+    TransactionService::Outcome outcome = TransactionService::Outcome::Saved;
+    {
+        // The service announces both legs of a transfer; the register loads once, afterwards.
+        m_writing = true;
+        const auto writingDone = qScopeGuard([this] { m_writing = false; });
+        TransactionService *service = m_appState->transactionService();
+        outcome = isNewEntry ? service->create(entry) : service->update(entry);
     }
-    saved = saved && transactions->update(transaction) && guard.commit();
-    if (!saved) {
+    switch (outcome) {
+    case TransactionService::Outcome::Saved:
+        break;
+    case TransactionService::Outcome::AccountNotFound:
+        return refuse(tr("Transfer account not found"));
+    case TransactionService::Outcome::TransferToSameAccount:
+        return refuse(tr("Cannot transfer to the same account"));
+    case TransactionService::Outcome::CurrencyMismatch:
+        emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+        return refuse(QString());
+    case TransactionService::Outcome::TransferAccountChanged:
+        return refuse(tr("To move a transfer to another account, delete it and enter it again"));
+    case TransactionService::Outcome::NotFound:
+    case TransactionService::Outcome::StorageFailed:
         emit errorMessage(tr("The transaction could not be saved"));
         return refuse(QString());
     }
-    m_writing = false;
+
+    if (isNewEntry) {
+        m_model->setLastDate(dateToEditText(date));
+        reload();
+        focusNewEntryRow();
+        return;
+    }
     reload();
     if (editingRow < m_model->rowCount() - 1)
         m_view->setCurrentIndex(m_model->index(editingRow + 1, RegisterModel::DateColumn));
@@ -756,18 +745,10 @@ void RegisterScreen::deleteRow(int row)
 
     if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
         m_view->closeEditorQuietly(editor);
-    TransactionRepository *transactions = m_appState->transactionRepository();
     m_writing = true;
-    SqlTransaction guard(m_appState->database()->connection());
-    bool deleted = true;
-    if (!transaction.transferLinkId.isEmpty()) {
-        const std::optional<Transaction> linked = transactions->findById(transaction.transferLinkId);
-        if (linked && !linked->deletedAt)
-            deleted = transactions->softDelete(linked->id);
-    }
-    deleted = deleted && transactions->softDelete(transaction.id) && guard.commit();
+    const TransactionService::Outcome outcome = m_appState->transactionService()->remove(transaction.id);
     m_writing = false;
-    if (!deleted)
+    if (outcome != TransactionService::Outcome::Saved)
         emit errorMessage(tr("The transaction could not be deleted"));
     reload();
 }

@@ -32,6 +32,8 @@ public:
     void reload();
     void focusNewEntryRow();
     void insertNewEntry();
+    // Empties the blank row of what was typed into it; the cursor stays in the blank row.
+    void discardNewEntry();
     void showHint(const QString &text, int timeoutMs);
     void toggleCleared(int row);
     void memorize();
@@ -70,6 +72,7 @@ private:
     bool isRegisterShortcut(const QKeyEvent *event) const;
     void enterMove();
     void writeOpenEditor();
+    void closeEditorWithoutWriting();
     void deleteRow(int row);
     int nextVisibleColumn(int column) const;
     int previousVisibleColumn(int column) const;

@@ -25,6 +25,10 @@ bool RegisterTableView::focusIsInPayeeMemoEditor() const
 
 void RegisterTableView::closeEditorQuietly(QWidget *editor)
 {
+    // As in closeEditor: focus left in a line edit inside the two-line editor would move on to
+    // the next field when the editor is hidden.
+    if (editor && !editor->hasFocus() && editor->isAncestorOf(QApplication::focusWidget()))
+        setFocus();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
@@ -98,6 +102,13 @@ void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndE
 
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
+    // Ctrl+End goes where a new entry starts: the Date cell of the last row, the blank row unless
+    // the register shows the newest rows first.
+    if (cursorAction == MoveEnd && modifiers.testFlag(Qt::ControlModifier) && model()) {
+        const int lastRow = model()->rowCount(rootIndex()) - 1;
+        if (lastRow >= 0)
+            return model()->index(lastRow, RegisterModel::DateColumn, rootIndex());
+    }
     const QModelIndex target = QTableView::moveCursor(cursorAction, modifiers);
     if (target.isValid() && target.column() == RegisterModel::BalanceColumn)
         return target.siblingAtColumn(RegisterModel::ClearedColumn);

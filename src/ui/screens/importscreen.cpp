@@ -5,8 +5,7 @@
 #include "data/accountrepository.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
-#include "data/transaction.h"
-#include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/csvcolumnguess.h"
 #include "services/csvreader.h"
 #include "services/importservice.h"
@@ -484,31 +483,14 @@ bool ImportScreen::ensureTargetAccount()
     AccountFormDialog form(this);
     if (form.exec() != QDialog::Accepted)
         return false;
-    Account account = form.account();
-    if (account.name.isEmpty())
+    const Account entered = form.account();
+    if (entered.name.isEmpty())
         return false;
-    // The entered balance is kept as a dated, reconcilable opening transaction.
-    const Money openingBalance = account.startingBalance;
-    account.startingBalance = 0;
-    for (const Account &other : m_appState->accountRepository()->all())
-        account.sortOrder = qMax(account.sortOrder, other.sortOrder + 1);
-    if (!m_appState->accountRepository()->insert(account))
+    const std::optional<Account> account = m_appState->accountService()->createAccount(entered, form.asOfDate());
+    if (!account)
         return false;
-    if (openingBalance != 0) {
-        Transaction opening;
-        opening.id = newId();
-        opening.accountId = account.id;
-        opening.date = form.asOfDate();
-        opening.payee = QStringLiteral("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.createdAt = currentTimestamp();
-        opening.updatedAt = opening.createdAt;
-        m_appState->transactionRepository()->insert(opening);
-    }
     refreshAccounts();
-    m_accountCombo->setCurrentIndex(m_accountCombo->findData(account.id));
+    m_accountCombo->setCurrentIndex(m_accountCombo->findData(account->id));
     return true;
 }
 

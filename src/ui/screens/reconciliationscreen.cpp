@@ -9,6 +9,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/datefield.h"
@@ -401,7 +402,9 @@ void ReconciliationScreen::addTransaction()
     TransactionFormDialog form(m_state, m_accountId, this);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_state->transactionRepository()->insert(form.transaction());
+    TransactionEntry entry;
+    entry.transaction = form.transaction();
+    m_state->transactionService()->create(entry);
     reloadTable();
 }
 
@@ -414,7 +417,10 @@ void ReconciliationScreen::editSelectedTransaction()
     form.setTransaction(m_transactions.at(row));
     if (form.exec() != QDialog::Accepted)
         return;
-    m_state->transactionRepository()->update(form.transaction());
+    // Through the service, so the other leg of a transfer changes with this one.
+    TransactionEntry entry;
+    entry.transaction = form.transaction();
+    m_state->transactionService()->update(entry);
     reloadTable();
 }
 
@@ -424,12 +430,14 @@ void ReconciliationScreen::deleteSelectedTransaction()
     if (row < 0)
         return;
     const Transaction transaction = m_transactions.at(row);
-    const auto answer = QMessageBox::question(this, tr("Delete Transaction"),
-                                              tr("Delete the transaction for %1?").arg(transaction.payee),
+    const QString question = transaction.transferLinkId.isEmpty()
+        ? tr("Delete the transaction for %1?").arg(transaction.payee)
+        : tr("Delete the transfer for %1?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee);
+    const auto answer = QMessageBox::question(this, tr("Delete Transaction"), question,
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    m_state->transactionRepository()->softDelete(transaction.id);
+    m_state->transactionService()->remove(transaction.id);
     reloadTable();
 }
 

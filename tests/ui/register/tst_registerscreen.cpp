@@ -1,9 +1,12 @@
 #include "registerfixture.h"
 
+#include "services/categoryservice.h"
 #include "ui/register/smartdateedit.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include "app/thememanager.h"
 #include <QLineEdit>
@@ -17,6 +20,19 @@ const QDate march15(2024, 3, 15);
 QList<Transaction> liveTransactions(TransactionRepository *repository, const QString &accountId)
 {
     return repository->byAccount(accountId);
+}
+
+// Keys as the platform delivers them: to the window, which hands them to an open completion list
+// first, as a user's typing would go.
+void typeIntoWindow(RegisterFixture &f, const QString &text)
+{
+    for (const QChar character : text)
+        QTest::keyClick(f.screen()->windowHandle(), character.toLatin1());
+}
+
+void pressInWindow(RegisterFixture &f, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(f.screen()->windowHandle(), key, modifiers);
 }
 
 } // namespace
@@ -61,10 +77,21 @@ private slots:
     void clearedToggleFlipsOnlyThatRow();
     void externalChangesKeepTheCursorOnTheEntryRow();
     void switchingAccountsWhileEditingShowsTheNewAccount();
-    void escapeLeavesTheEarlierFieldsAndInsertNewStartsClean();
+    void escapeDiscardsTheEntryAndInsertNewStartsClean();
+    void escapeDiscardsWhatWasTypedInTheBlankRow_data();
+    void escapeDiscardsWhatWasTypedInTheBlankRow();
+    void escapeInAStoredRowOnlyClosesTheEditor();
     void openingBalanceRowCannotBeEditedOrDeleted();
     void clickingACellStartsEditingItsRow();
     void balanceColourFollowsTheTheme();
+    void leavingTheCategoryTakesTheCompletion_data();
+    void leavingTheCategoryTakesTheCompletion();
+    void unknownCategoryIsCreatedOrKept_data();
+    void unknownCategoryIsCreatedOrKept();
+    void ctrlEndLandsOnTheDateOfTheLastRow_data();
+    void ctrlEndLandsOnTheDateOfTheLastRow();
+    void clearedCellTakesOnlyItsFlagKeys_data();
+    void clearedCellTakesOnlyItsFlagKeys();
 
 private:
     std::unique_ptr<RegisterFixture> m_fixture;
@@ -823,19 +850,20 @@ void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
     QCOMPARE(f.model()->pendingEdit().payee, QString());
 }
 
-void TestRegisterScreen::escapeLeavesTheEarlierFieldsAndInsertNewStartsClean()
+void TestRegisterScreen::escapeDiscardsTheEntryAndInsertNewStartsClean()
 {
     RegisterFixture &f = *m_fixture;
     f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
-    f.type(QStringLiteral("Kept"));
+    f.type(QStringLiteral("Typed"));
     f.press(Qt::Key_Tab);
     f.type(QStringLiteral("Dropped"));
     f.press(Qt::Key_Escape);
-    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Kept"));
+    QCOMPARE(f.model()->pendingEdit().payee, QString());
     QCOMPARE(f.model()->pendingEdit().category, QString());
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(1, RegisterModel::CategoryColumn));
 
     // Ctrl+I from an open editor on a stored row starts an empty entry; the stored row's text
     // does not leak into it.
@@ -904,6 +932,282 @@ void TestRegisterScreen::balanceColourFollowsTheTheme()
     QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
     f.state()->themeManager()->setTheme(QStringLiteral("dark"));
     QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #ff8a80;"));
+}
+
+// Regression: "Gro" with Groceries offered, then Tab, saved the row without a category.
+void TestRegisterScreen::leavingTheCategoryTakesTheCompletion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("downPresses"); // highlights in the completion list before leaving
+    QTest::addColumn<bool>("commitFromTheCell"); // Ctrl+Enter in the category cell instead of Tab
+    QTest::addColumn<QString>("expected");       // as the category editor shows it
+    QTest::newRow("fragment with one offer dropped on Tab") << "Gro" << 0 << false << "Groceries";
+    QTest::newRow("lower case fragment") << "dining" << 0 << false << "Dining & Restaurants";
+    QTest::newRow("highlighted second offer") << "Maintenance" << 2 << false << "Transportation > Maintenance";
+    QTest::newRow("a name offered whole beats the first offer") << "Fees" << 0 << false << "Fees";
+    QTest::newRow("fragment dropped on Ctrl+Enter") << "Gro" << 0 << true << "Groceries";
+}
+
+void TestRegisterScreen::leavingTheCategoryTakesTheCompletion()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, downPresses);
+    QFETCH(bool, commitFromTheCell);
+    QFETCH(QString, expected);
+    RegisterFixture &f = *m_fixture;
+    Category fees;
+    fees.id = newId();
+    fees.name = QStringLiteral("Fees");
+    fees.createdAt = fees.updatedAt = currentTimestamp();
+    QVERIFY(f.state()->categoryRepository()->insert(fees));
+    QVERIFY(f.open(m_checking));
+    pressInWindow(f, Qt::Key_Tab);
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Shop"));
+    for (int column = RegisterModel::CategoryColumn; column <= RegisterModel::PaymentColumn; ++column)
+        pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("12"));
+    pressInWindow(f, Qt::Key_Backtab, Qt::ShiftModifier);
+    pressInWindow(f, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.currentColumn(), RegisterModel::CategoryColumn);
+    typeIntoWindow(f, typed);
+    auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+    QVERIFY(combo);
+    QTRY_VERIFY(combo->completer()->popup()->isVisible());
+    for (int press = 0; press < downPresses; ++press)
+        pressInWindow(f, Qt::Key_Down);
+    if (commitFromTheCell) {
+        pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    } else {
+        pressInWindow(f, Qt::Key_Tab);
+        QCOMPARE(f.currentColumn(), RegisterModel::MemoColumn);
+        QCOMPARE(f.model()->pendingEdit().category, expected);
+        pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    }
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    const std::optional<Category> category = f.state()->categoryService()->findByTypedName(expected);
+    QVERIFY(category);
+    QCOMPARE(stored.first().categoryId, category->id);
+}
+
+// Regression: a category name that names no category ("Pet Food") was dropped without a word.
+void TestRegisterScreen::unknownCategoryIsCreatedOrKept_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("amountColumn");
+    QTest::addColumn<bool>("create");
+    QTest::addColumn<QString>("name");   // of the created category
+    QTest::addColumn<QString>("parent"); // of the created category; empty for top level
+    QTest::addColumn<CategoryType>("type");
+    QTest::newRow("payment creates an expense category")
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "" << CategoryType::Expense;
+    QTest::newRow("deposit creates an income category")
+        << "Side Gigs" << int(RegisterModel::DepositColumn) << true << "Side Gigs" << "" << CategoryType::Income;
+    QTest::newRow("under a known parent")
+        << "Pets > Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "Pets"
+        << CategoryType::Expense;
+    QTest::newRow("no keeps the editor open and saves nothing")
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << false << "" << "" << CategoryType::Expense;
+}
+
+void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, amountColumn);
+    QFETCH(bool, create);
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(CategoryType, type);
+    RegisterFixture &f = *m_fixture;
+    const int categoriesBefore = f.state()->categoryRepository()->countLive();
+    QVERIFY(f.open(m_checking));
+    pressInWindow(f, Qt::Key_Tab);
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Corner Pet Shop"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, typed);
+    while (f.currentColumn() < amountColumn)
+        pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("30"));
+    f.answerNextQuestion(create ? QMessageBox::Yes : QMessageBox::No);
+    pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    const QString kind = type == CategoryType::Income ? QStringLiteral("income") : QStringLiteral("expense");
+    QCOMPARE(f.lastQuestion(),
+             QStringLiteral("There is no category \"%1\". Create it as an %2 category?").arg(typed, kind));
+
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    if (!create) {
+        QVERIFY(stored.isEmpty());
+        QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore);
+        QCOMPARE(f.view()->currentIndex(), f.model()->index(f.model()->blankRow(), RegisterModel::CategoryColumn));
+        auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+        QVERIFY(combo);
+        QCOMPARE(combo->currentText(), typed);
+        QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Corner Pet Shop"));
+        QCOMPARE(f.model()->pendingEdit().payment, QStringLiteral("30"));
+        return;
+    }
+    QCOMPARE(stored.size(), 1);
+    const std::optional<Category> created = f.state()->categoryRepository()->findById(stored.first().categoryId);
+    QVERIFY(created);
+    QCOMPARE(created->name, name);
+    QCOMPARE(created->type, type);
+    const QString parentId = parent.isEmpty() ? QString() : f.state()->categoryRepository()->findByName(parent)->id;
+    QCOMPARE(created->parentId, parentId);
+    QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore + 1);
+}
+
+// Regression: Ctrl+End landed on the Clr cell of the blank row instead of where an entry starts.
+void TestRegisterScreen::ctrlEndLandsOnTheDateOfTheLastRow_data()
+{
+    QTest::addColumn<bool>("newestFirst");
+    QTest::addColumn<QString>("payee"); // of the row landed on; empty for the blank row
+    QTest::newRow("oldest first: the blank row") << false << "";
+    QTest::newRow("newest first: the oldest row") << true << "Employer";
+}
+
+void TestRegisterScreen::ctrlEndLandsOnTheDateOfTheLastRow()
+{
+    QFETCH(bool, newestFirst);
+    QFETCH(QString, payee);
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    QVERIFY(f.open(m_checking));
+    f.view()->setCurrentIndex(f.model()->index(1, RegisterModel::PaymentColumn));
+    f.press(Qt::Key_Home, Qt::ControlModifier);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_End, Qt::ControlModifier);
+    const int lastRow = f.model()->rowCount() - 1;
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(lastRow, RegisterModel::DateColumn));
+    const RegisterRow *row = f.model()->registerRow(lastRow);
+    QCOMPARE(row ? row->transaction.payee : QString(), payee);
+}
+
+// Regression: the Clr cell took any character, and "3" was saved as a flag.
+void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("reconciled");
+    QTest::newRow("a digit is no flag") << "3" << "" << false << false;
+    QTest::newRow("a letter other than C or R") << "x" << "" << false << false;
+    QTest::newRow("c clears") << "c" << "C" << true << false;
+    QTest::newRow("R reconciles") << "R" << "R" << true << true;
+    QTest::newRow("r replaces c") << "cr" << "R" << true << true;
+    QTest::newRow("space takes the flag away") << "r " << "" << false << false;
+    QTest::newRow("junk after a flag keeps it") << "c7" << "C" << true << false;
+}
+
+void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(bool, cleared);
+    QFETCH(bool, reconciled);
+    RegisterFixture &f = *m_fixture;
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Cafe"));
+    for (int column = RegisterModel::CategoryColumn; column <= RegisterModel::PaymentColumn; ++column)
+        f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("4"));
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.currentColumn(), RegisterModel::ClearedColumn);
+    // The first key opens the editor; every key after it goes to the editor.
+    f.type(keys);
+    auto *edit = qobject_cast<QLineEdit *>(f.view()->editorAt(f.view()->currentIndex()));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), shown);
+    f.press(Qt::Key_Return);
+    const QList<Transaction> stored = f.transactions()->byAccount(m_checking);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().cleared, cleared);
+    QCOMPARE(stored.first().reconciled, reconciled);
+}
+
+// Regression: Esc in the blank row closed only the cell; what was typed before stayed in the row
+// and a later Ctrl+Enter saved it.
+void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow_data()
+{
+    QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<bool>("fromTheCompletionList");
+    QTest::newRow("one-line, in the memo cell") << false << false;
+    QTest::newRow("two-line, in the memo line of the payee cell") << true << false;
+    QTest::newRow("first Esc closes the completion list, the second the entry") << false << true;
+}
+
+void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow()
+{
+    QFETCH(bool, twoLine);
+    QFETCH(bool, fromTheCompletionList);
+    RegisterFixture &f = *m_fixture;
+    f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), twoLine);
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    const RegisterModel::PendingEdit blank = f.model()->pendingEdit();
+    typeIntoWindow(f, QStringLiteral("3/15/2024"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("1001"));
+    pressInWindow(f, Qt::Key_Tab);
+    typeIntoWindow(f, QStringLiteral("Corner Grocer"));
+    pressInWindow(f, Qt::Key_Tab);
+    int column = RegisterModel::PayeeColumn;
+    if (fromTheCompletionList) {
+        column = RegisterModel::CategoryColumn;
+        typeIntoWindow(f, QStringLiteral("Gro"));
+        auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
+        QVERIFY(combo);
+        QTRY_VERIFY(combo->completer()->popup()->isVisible());
+        pressInWindow(f, Qt::Key_Escape);
+        QVERIFY(!combo->completer()->popup()->isVisible());
+        QCOMPARE(f.view()->editorAt(f.view()->currentIndex()), static_cast<QWidget *>(combo));
+        QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Corner Grocer"));
+    } else if (!twoLine) {
+        pressInWindow(f, Qt::Key_Tab);
+        column = RegisterModel::MemoColumn;
+    }
+    QCOMPARE(f.currentColumn(), column);
+    typeIntoWindow(f, QStringLiteral("note"));
+    pressInWindow(f, Qt::Key_Escape);
+
+    QCOMPARE(f.model()->pendingEdit(), blank);
+    const int blankRow = f.model()->blankRow();
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(blankRow, column));
+    QVERIFY(!f.view()->editorAt(f.view()->currentIndex()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.view()));
+    QCOMPARE(f.cell(blankRow, RegisterModel::PayeeColumn), QStringLiteral("Payee"));
+    QCOMPARE(f.cell(blankRow, RegisterModel::CheckNumberColumn), QStringLiteral("Chk #"));
+    pressInWindow(f, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(f.screen()->hintText(), QStringLiteral("Payee is required"));
+    QCOMPARE(f.transactions()->byAccount(m_checking).size(), 1);
+}
+
+// Only the entry row is given up by Esc: in a stored row it closes the editor, and the other
+// fields already moved through stay changed until the row is saved or left.
+void TestRegisterScreen::escapeInAStoredRowOnlyClosesTheEditor()
+{
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_Right);
+    f.press(Qt::Key_Return);
+    f.press(Qt::Key_A, Qt::ControlModifier);
+    f.type(QStringLiteral("Renamed"));
+    f.press(Qt::Key_Tab);
+    f.type(QStringLiteral("Dropped"));
+    f.press(Qt::Key_Escape);
+    QCOMPARE(f.model()->editingRow(), 0);
+    QCOMPARE(f.model()->pendingEdit().payee, QStringLiteral("Renamed"));
+    QCOMPARE(f.model()->pendingEdit().category, QString());
+    QCOMPARE(f.view()->currentIndex(), f.model()->index(0, RegisterModel::CategoryColumn));
 }
 
 QTEST_MAIN(TestRegisterScreen)

@@ -3,6 +3,7 @@
 #include "app/guitesthelpers.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -32,6 +33,7 @@ private slots:
     void tabSeparatedBankExportIsDetected();
     void csvImportCountsDuplicates();
     void noTargetAccountCancelledImportsNothing();
+    void newTargetAccountKeepsItsBalanceAsAnOpeningTransaction();
 };
 
 namespace {
@@ -353,6 +355,37 @@ void TestImportScreen::noTargetAccountCancelledImportsNothing()
     QCOMPARE(screen.currentPage(), int(ImportScreen::InputPage));
     QCOMPARE(state->accountRepository()->all().size(), 0);
     QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("c.csv"));
+}
+
+// The account made for an import is made as everywhere else: its starting balance becomes an
+// "Opening Balance" transaction in the same commit as the account.
+void TestImportScreen::newTargetAccountKeepsItsBalanceAsAnOpeningTransaction()
+{
+    TestState state;
+    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.chooseCsvFile(csv);
+    whenModalShown([](QWidget *modal) {
+        pressInModal(modal, Qt::Key_Return);
+        whenModalShown([](QWidget *form) {
+            QTest::keyClicks(form->focusWidget(), QStringLiteral("Wallet"));
+            auto *spin = form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"));
+            spin->setFocus();
+            QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(spin, QStringLiteral("100"));
+            QTest::keyClick(spin, Qt::Key_Return);
+        });
+    });
+    press(child<QPushButton>(&screen, "importButton"));
+    const Account wallet = accountNamed(state.get(), QStringLiteral("Wallet"));
+    QCOMPARE(wallet.startingBalance, Money(0));
+    const QList<Transaction> rows = state->transactionRepository()->byAccount(wallet.id);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.last().payee, QStringLiteral("Cafe"));
+    QCOMPARE(rows.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(state->transactionRepository()->balance(wallet.id), Money(9550));
 }
 
 QTEST_MAIN(TestImportScreen)

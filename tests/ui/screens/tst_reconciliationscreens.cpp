@@ -4,6 +4,7 @@
 #include "app/guitesthelpers.h"
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/datefield.h"
 
@@ -30,6 +31,8 @@ private slots:
     void failedFinishChangesNothing();
     void ticksSurviveAddingATransaction();
     void deleteAsksFirst();
+    void transferLegChangesMoveBothLegs_data();
+    void transferLegChangesMoveBothLegs();
     void statementDateDefault_data();
     void statementDateDefault();
     void historyListsNewestFirst();
@@ -247,6 +250,69 @@ void TestReconciliationScreens::deleteAsksFirst()
     QTest::keyClick(table, Qt::Key_Delete);
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(state->transactionRepository()->findById(doomed.id)->deletedAt.has_value());
+}
+
+// A transfer shows here as one leg; deleting or editing it must not leave the other account's leg
+// dangling or different.
+void TestReconciliationScreens::transferLegChangesMoveBothLegs_data()
+{
+    QTest::addColumn<bool>("deleting");
+    QTest::newRow("delete left the other leg behind") << true;
+    QTest::newRow("edit left the other leg's amount as it was") << false;
+}
+
+void TestReconciliationScreens::transferLegChangesMoveBothLegs()
+{
+    QFETCH(bool, deleting);
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account savings = state.addAccount(QStringLiteral("Savings"));
+    TransactionEntry entry;
+    entry.transaction.accountId = checking.id;
+    entry.transaction.date = QDate(2025, 3, 1);
+    entry.transaction.amount = -5000;
+    entry.transferAccountId = savings.id;
+    QCOMPARE(state->transactionService()->create(entry), TransactionService::Outcome::Saved);
+    TransactionRepository *transactions = state->transactionRepository();
+    const Transaction leg = transactions->byAccount(checking.id).first();
+    const Transaction otherLeg = transactions->byAccount(savings.id).first();
+
+    ReconciliationScreen screen(state.get());
+    screen.setAccount(checking.id);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *table = child<QTableWidget>(&screen, "transactionTable");
+    table->setFocus();
+    table->selectRow(0);
+
+    if (deleting) {
+        QString question;
+        whenModalShown([&question](QWidget *modal) {
+            question = static_cast<QMessageBox *>(modal)->text();
+            static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        });
+        QTest::keyClick(table, Qt::Key_Delete);
+        QVERIFY(transactions->findById(leg.id)->deletedAt.has_value());
+        QVERIFY(transactions->findById(otherLeg.id)->deletedAt.has_value());
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(question, QStringLiteral("Delete the transfer for Transfer to Savings?\n\n"
+                                          "Both sides of the transfer will be deleted."));
+        return;
+    }
+    whenModalShown([](QWidget *modal) {
+        auto *amount = modal->findChild<QDoubleSpinBox *>(QStringLiteral("amountField"));
+        amount->setFocus();
+        QTest::keyClick(amount, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(amount, QStringLiteral("75"));
+        QTest::keyClick(amount, Qt::Key_Return);
+    });
+    QTest::keyClick(table, Qt::Key_F2);
+    QCOMPARE(transactions->findById(leg.id)->amount, Money(-7500));
+    const Transaction followed = *transactions->findById(otherLeg.id);
+    QCOMPARE(followed.amount, Money(7500));
+    QCOMPARE(followed.version, 2);
+    QCOMPARE(followed.syncStatus, SyncStatus::Pending);
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("-$75.00"));
 }
 
 void TestReconciliationScreens::statementDateDefault_data()

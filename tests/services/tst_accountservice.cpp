@@ -1,0 +1,109 @@
+#include "data/accountrepository.h"
+#include "data/testdatabase.h"
+#include "data/transactionrepository.h"
+#include "services/accountservice.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestAccountService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startingBalanceBecomesTheOpeningTransaction_data();
+    void startingBalanceBecomesTheOpeningTransaction();
+    void refusedOpeningTransactionStoresNoAccount();
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<AccountService> m_service;
+    QDateTime m_now;
+};
+
+void TestAccountService::init()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    m_accounts = std::make_unique<AccountRepository>(m_db->database());
+    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
+    m_now = QDateTime(QDate(2026, 5, 1), QTime(10, 0), Qt::UTC);
+    m_service = std::make_unique<AccountService>(m_db->database(), m_accounts.get(), m_transactions.get(), nullptr,
+                                                 [this] { return m_now; });
+}
+
+void TestAccountService::cleanup()
+{
+    m_service.reset();
+    m_transactions.reset();
+    m_accounts.reset();
+    m_db.reset();
+}
+
+void TestAccountService::startingBalanceBecomesTheOpeningTransaction_data()
+{
+    QTest::addColumn<qint64>("balance");
+    QTest::newRow("balance") << qint64(-25010);
+    QTest::newRow("no balance, no transaction") << qint64(0);
+}
+
+void TestAccountService::startingBalanceBecomesTheOpeningTransaction()
+{
+    QFETCH(qint64, balance);
+    Account existing = TestDatabase::account(QStringLiteral("Existing"));
+    existing.sortOrder = 7;
+    QVERIFY(m_accounts->insert(existing));
+
+    // A listener that reloads on either signal finds the account and its balance complete.
+    QList<Money> balancesSeen;
+    const auto look = [&] { balancesSeen.append(m_transactions->balance(m_accounts->all().last().id)); };
+    connect(m_accounts.get(), &AccountRepository::accountsChanged, this, look);
+    connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this, look);
+
+    Account entered;
+    entered.name = QStringLiteral("Visa");
+    entered.type = AccountType::CreditCard;
+    entered.startingBalance = balance;
+    const std::optional<Account> created = m_service->createAccount(entered, QDate(2026, 4, 1));
+    QVERIFY(created);
+    QVERIFY(!created->id.isEmpty());
+    QCOMPARE(created->startingBalance, Money(0));
+    QCOMPARE(created->sortOrder, 8);
+    QCOMPARE(created->createdAt, m_now);
+    QCOMPARE(*m_accounts->findById(created->id), *created);
+
+    const QList<Transaction> rows = m_transactions->byAccount(created->id);
+    QCOMPARE(balancesSeen, QList<Money>(balance == 0 ? 1 : 2, balance));
+    if (balance == 0) {
+        QVERIFY(rows.isEmpty());
+        return;
+    }
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.first().amount, Money(balance));
+    QCOMPARE(rows.first().date, QDate(2026, 4, 1));
+    QVERIFY(rows.first().cleared && rows.first().reconciled);
+    QCOMPARE(rows.first().createdAt, m_now);
+}
+
+void TestAccountService::refusedOpeningTransactionStoresNoAccount()
+{
+    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QSignalSpy accountsChanged(m_accounts.get(), &AccountRepository::accountsChanged);
+    Account entered;
+    entered.name = QStringLiteral("Lost");
+    entered.startingBalance = 100;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QVERIFY(!m_service->createAccount(entered, QDate(2026, 4, 1)));
+    QVERIFY(m_accounts->all().isEmpty());
+    QCOMPARE(accountsChanged.count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestAccountService)
+#include "tst_accountservice.moc"
