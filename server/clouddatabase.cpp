@@ -233,8 +233,14 @@ std::optional<QSqlQuery> CloudDatabase::exec(const char *operation, const QStrin
         qWarning().noquote() << operation << "failed:" << query.lastError().text();
         return std::nullopt;
     }
-    for (const QVariant &value : values)
-        query.addBindValue(value);
+    for (const QVariant &value : values) {
+        // Qt binds a null QString as SQL NULL; only nullText() is meant to be NULL, every other
+        // text (an absent optional field read as QString()) is stored as the empty text.
+        if (value.typeId() == QMetaType::QString && !value.isNull() && value.toString().isNull())
+            query.addBindValue(QString::fromLatin1(""));
+        else
+            query.addBindValue(value);
+    }
     if (!query.exec()) {
         qWarning().noquote() << operation << "failed:" << query.lastError().text();
         return std::nullopt;

@@ -51,8 +51,8 @@ CloudServer::CloudServer(CloudDatabase *database, const CloudOptions &options, c
     , m_faults(faults)
     , m_auth(std::make_unique<AuthService>(database, options.realm,
                                            !options.tlsCertificate.isEmpty() || options.publicUrl.startsWith(QLatin1String("https:"))))
-    , m_accounts(std::make_unique<AccountService>(database, m_auth.get()))
     , m_sync(std::make_unique<SyncService>(database, &m_faults))
+    , m_accounts(std::make_unique<AccountService>(database, m_auth.get(), m_sync.get()))
     , m_files(std::make_unique<DownloadFiles>(options.filesDirectory))
 {
     auto *purgeTimer = new QTimer(this);

@@ -46,7 +46,7 @@ private:
     CloudOptions m_options;
     FaultPlan m_faults;
     std::unique_ptr<AuthService> m_auth;
-    std::unique_ptr<AccountService> m_accounts;
     std::unique_ptr<SyncService> m_sync;
+    std::unique_ptr<AccountService> m_accounts;
     std::unique_ptr<DownloadFiles> m_files;
 };
