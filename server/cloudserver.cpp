@@ -23,7 +23,7 @@ QString decodePathSegment(const QByteArray &segment)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(segment));
 }
 
-const HttpResponse unauthorized()
+HttpResponse unauthorized()
 {
     HttpResponse response = HttpResponse::error(401, QStringLiteral("missing, invalid or expired access token"));
     response.setHeader("WWW-Authenticate", "Bearer");
