@@ -211,12 +211,6 @@ bool CloudDatabase::applyMigration(int version, const QStringList &statements, Q
     return true;
 }
 
-int CloudDatabase::schemaVersion()
-{
-    auto query = exec("CloudDatabase::schemaVersion", QStringLiteral("SELECT MAX(version) FROM schema_version"));
-    return query && query->next() ? query->value(0).toInt() : 0;
-}
-
 std::optional<QSqlQuery> CloudDatabase::exec(const char *operation, const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(connection());

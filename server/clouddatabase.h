@@ -26,7 +26,6 @@ public:
     // Brings the schema to the newest version, each step in one transaction; several processes
     // starting at once take turns.
     bool migrate(QString *error);
-    int schemaVersion();
 
     Kind kind() const { return m_kind; }
     QSqlDatabase connection() const;

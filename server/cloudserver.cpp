@@ -128,9 +128,9 @@ bool CloudServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
         parsed.query = parseQueryString(head.target.mid(question + 1));
     parsed.headers = request.headers();
     parsed.body = request.body();
-    parsed.peer = socket->peerAddress();
-    parsed.clientAddress = parsed.peer.toString();
-    if (!m_options.trustedProxy.isNull() && parsed.peer.isEqual(m_options.trustedProxy)) {
+    const QHostAddress peer = socket->peerAddress();
+    parsed.clientAddress = peer.toString();
+    if (!m_options.trustedProxy.isNull() && peer.isEqual(m_options.trustedProxy)) {
         const QByteArray forwarded = parsed.header("X-Forwarded-For");
         const QHostAddress client(QString::fromLatin1(forwarded.split(',').last().trimmed()));
         if (!client.isNull())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QJsonObject>
 #include <QList>
 #include <QPair>
@@ -20,7 +19,6 @@ struct HttpRequest
     QHash<QString, QString> query;
     QList<QPair<QByteArray, QByteArray>> headers;
     QByteArray body;
-    QHostAddress peer;
     // The client's address: the peer, or the last hop a trusted proxy reports.
     QString clientAddress;
 

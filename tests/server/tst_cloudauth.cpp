@@ -36,6 +36,7 @@ private slots:
     void badInputIsAnsweredWithJsonErrors_data();
     void badInputIsAnsweredWithJsonErrors();
     void failedSignInsAreThrottledAcrossRestarts();
+    void processesStartingTogetherMigrateOnce();
 
 private:
     QString api(const QString &path) const { return QStringLiteral("/api/v1/realms/corvantis") + path; }
@@ -395,6 +396,32 @@ void TestCloudAuth::failedSignInsAreThrottledAcrossRestarts()
     const SignInResult blocked = BrowserSession::signIn(&restarted, QStringLiteral("target@example.org"));
     QCOMPARE(blocked.status, 429);
     QVERIFY(blocked.accessToken.isEmpty());
+}
+
+void TestCloudAuth::processesStartingTogetherMigrateOnce()
+{
+    const QString database = m_backend.freshDatabase();
+    CloudService first;
+    CloudService second;
+    first.launch(database, {});
+    second.launch(database, {});
+    QString error;
+    QVERIFY2(first.waitUntilListening(&error), qPrintable(error));
+    QVERIFY2(second.waitUntilListening(&error), qPrintable(error));
+    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
+    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM settings WHERE key = 'jwt_secret'")).toInt(), 1);
+
+    // One signing secret for both: a token from one process is good at the other.
+    CloudHttp firstHttp(first.baseUrl());
+    CloudHttp secondHttp(second.baseUrl());
+    const SignInResult user = BrowserSession::signUp(&firstHttp, QStringLiteral("both@example.org"));
+    QCOMPARE(user.status, 303);
+    QCOMPARE(secondHttp.get(api(QStringLiteral("/users/me")), user.accessToken).status, 200);
+
+    // A restart finds the schema current and changes nothing.
+    QVERIFY2(first.start(database, {}, &error), qPrintable(error));
+    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
+    QCOMPARE(CloudHttp(first.baseUrl()).get(api(QStringLiteral("/users/me")), user.accessToken).status, 200);
 }
 
 QTEST_GUILESS_MAIN(TestCloudAuth)

@@ -18,6 +18,12 @@ QString CloudService::programPath()
 
 bool CloudService::start(const QString &databaseAddress, const QStringList &arguments, QString *error)
 {
+    launch(databaseAddress, arguments);
+    return waitUntilListening(error);
+}
+
+void CloudService::launch(const QString &databaseAddress, const QStringList &arguments)
+{
     stop();
     m_database = databaseAddress;
     m_process = std::make_unique<QProcess>();
@@ -25,6 +31,10 @@ bool CloudService::start(const QString &databaseAddress, const QStringList &argu
     m_process->start(programPath(), QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
                                                 QStringLiteral("--database"), databaseAddress}
                                         + arguments);
+}
+
+bool CloudService::waitUntilListening(QString *error)
+{
     QElapsedTimer timer;
     timer.start();
     // The first line of standard output is the address; it comes after the schema is migrated.

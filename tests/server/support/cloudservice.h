@@ -20,6 +20,9 @@ public:
     // Starts the service on `databaseAddress` with extra arguments; false with the service's
     // standard error in `error` when it does not report that it listens.
     bool start(const QString &databaseAddress, const QStringList &arguments, QString *error);
+    // The two halves of start(), for tests that start several processes at once.
+    void launch(const QString &databaseAddress, const QStringList &arguments);
+    bool waitUntilListening(QString *error);
     void stop();
 
     QUrl baseUrl() const { return m_baseUrl; }
