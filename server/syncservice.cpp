@@ -122,18 +122,27 @@ HttpResponse SyncService::handle(const HttpRequest &request, const QStringList &
 bool SyncService::accountAccess(const QString &userId, const QString &accountId, AccountAccess *access)
 {
     *access = {};
-    auto query = m_database->exec("SyncService::accountAccess",
-                                  QStringLiteral("SELECT r.owner_id FROM sync_rows r WHERE r.entity_type = 'account' AND r.entity_id = ? "
-                                                 "AND (r.owner_id = ? OR EXISTS (SELECT 1 FROM account_shares s WHERE s.owner_id = r.owner_id "
-                                                 "AND s.account_id = r.entity_id AND s.user_id = ?)) "
-                                                 "ORDER BY CASE WHEN r.owner_id = ? THEN 0 ELSE 1 END LIMIT 1"),
-                                  {accountId, userId, userId, userId});
-    if (!query)
+    // The user's own account first, then one shared with the user; both lookups use an index.
+    auto own = m_database->exec("SyncService::accountAccess",
+                                QStringLiteral("SELECT 1 FROM sync_rows WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
+                                {userId, accountId});
+    if (!own)
         return false;
-    if (query->next()) {
-        access->ownerId = query->value(0).toString();
-        access->isOwn = access->ownerId == userId;
+    if (own->next()) {
+        access->ownerId = userId;
+        access->isOwn = true;
+        return true;
     }
+    own->finish();
+    auto shared = m_database->exec("SyncService::accountAccess",
+                                   QStringLiteral("SELECT s.owner_id FROM account_shares s JOIN sync_rows r ON r.owner_id = s.owner_id "
+                                                  "AND r.entity_type = 'account' AND r.entity_id = s.account_id "
+                                                  "WHERE s.user_id = ? AND s.account_id = ? ORDER BY s.granted_seq LIMIT 1"),
+                                   {userId, accountId});
+    if (!shared)
+        return false;
+    if (shared->next())
+        access->ownerId = shared->value(0).toString();
     return true;
 }
 
@@ -190,9 +199,10 @@ HttpResponse SyncService::push(const HttpRequest &request, const AccessClaims &c
     if (!sequence)
         return HttpResponse::storageFailure();
     QJsonArray results;
+    QHash<QString, AccountAccess> knownAccounts;
     for (const QJsonValue &change : changes) {
         bool storageFailed = false;
-        const QJsonObject outcome = applyChange(change, claims, *sequence, &storageFailed);
+        const QJsonObject outcome = applyChange(change, claims, *sequence, &knownAccounts, &storageFailed);
         if (storageFailed)
             return HttpResponse::storageFailure();
         results.append(outcome);
@@ -208,7 +218,8 @@ HttpResponse SyncService::push(const HttpRequest &request, const AccessClaims &c
     return response;
 }
 
-QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const AccessClaims &claims, qint64 sequence, bool *storageFailed)
+QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const AccessClaims &claims, qint64 sequence,
+                                     QHash<QString, AccountAccess> *knownAccounts, bool *storageFailed)
 {
     const QJsonObject change = changeValue.toObject();
     const QString type = change.value(QStringLiteral("entity_type")).toString();
@@ -256,10 +267,15 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
         accountKey = type == QLatin1String("account") ? entityId : payload.value(QStringLiteral("account_id")).toString();
         if (!Validation::isIdentifier(accountKey))
             return refuse(QStringLiteral("invalid"), QStringLiteral("account_id must be 1 to 64 printable characters"));
-        AccountAccess access;
-        if (!accountAccess(claims.userId, accountKey, &access)) {
-            *storageFailed = true;
-            return {};
+        // Only found accounts are remembered: an account pushed earlier in this batch exists now.
+        AccountAccess access = knownAccounts->value(accountKey);
+        if (access.ownerId.isEmpty()) {
+            if (!accountAccess(claims.userId, accountKey, &access)) {
+                *storageFailed = true;
+                return {};
+            }
+            if (!access.ownerId.isEmpty())
+                knownAccounts->insert(accountKey, access);
         }
         if (!access.ownerId.isEmpty())
             ownerId = access.ownerId;

@@ -3,6 +3,7 @@
 #include "accesstoken.h"
 #include "httpexchange.h"
 
+#include <QHash>
 #include <QJsonObject>
 
 class CloudDatabase;
@@ -53,7 +54,9 @@ private:
     HttpResponse unshare(const AccessClaims &claims, const QString &accountId, const QString &userId);
 
     // The result object for one change; `storageFailed` is set when the database failed.
-    QJsonObject applyChange(const QJsonValue &change, const AccessClaims &claims, qint64 sequence, bool *storageFailed);
+    // `knownAccounts` remembers, for one push, the accounts found accessible so far.
+    QJsonObject applyChange(const QJsonValue &change, const AccessClaims &claims, qint64 sequence,
+                            QHash<QString, AccountAccess> *knownAccounts, bool *storageFailed);
     // Whose account `accountId` is as `userId` sees it: the user's own, else one shared with the
     // user; an empty ownerId when neither. False on a storage failure.
     bool accountAccess(const QString &userId, const QString &accountId, AccountAccess *access);
