@@ -160,7 +160,8 @@ HttpResponse HttpResponse::html(int status, const QByteArray &page)
     response.setHeader("Referrer-Policy", "no-referrer");
     response.setHeader("Content-Security-Policy",
                        "default-src 'none'; style-src 'unsafe-inline'; frame-ancestors 'none'; "
-                       "form-action 'self' http://localhost:* http://127.0.0.1:* http://[::1]:*");
+                       "form-action 'self' http://localhost:* http://127.0.0.1:* http://[::1]:* https://localhost:* "
+                       "https://127.0.0.1:* https://[::1]:*");
     return response;
 }
 
