@@ -123,7 +123,10 @@ bool PostgresCluster::start(QString *reason)
                  {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("zimbrel"), QStringLiteral("--auth=trust"),
                   QStringLiteral("--no-sync"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")});
     if (!initdb.waitForFinished(120000) || initdb.exitStatus() != QProcess::NormalExit || initdb.exitCode() != 0) {
-        *reason = QStringLiteral("initdb failed: %1").arg(QString::fromLocal8Bit(initdb.readAllStandardError()).trimmed());
+        *reason = QStringLiteral("initdb failed (%1, exit code %2): %3")
+                      .arg(initdb.errorString())
+                      .arg(initdb.exitCode())
+                      .arg(QString::fromLocal8Bit(initdb.readAllStandardError() + initdb.readAllStandardOutput()).trimmed());
         return false;
     }
     for (int attempt = 0; attempt < 3; ++attempt) {
