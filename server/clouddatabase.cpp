@@ -3,6 +3,8 @@
 #include "credentials.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QSqlError>
 #include <QUrl>
 #include <QUrlQuery>
@@ -123,7 +125,15 @@ bool CloudDatabase::open(const QString &address, QString *error)
             return false;
         }
         QSqlQuery pragma(db);
-        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
+        // Switching a new file to write-ahead logging needs it to itself, and SQLite answers
+        // "locked" at once rather than waiting while another process starting beside this one
+        // holds it; so this one waits and tries again.
+        bool walSet = false;
+        QElapsedTimer timer;
+        timer.start();
+        while (!(walSet = pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) && timer.elapsed() < 15000)
+            QThread::msleep(50);
+        if (!walSet || !pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
             *error = pragma.lastError().text();
             return false;
         }

@@ -572,13 +572,8 @@ HttpResponse SyncService::share(const HttpRequest &request, const AccessClaims &
     DbTransaction transaction(m_database);
     if (!transaction.isActive())
         return HttpResponse::storageFailure();
-    AccountAccess access;
-    if (!accountAccess(claims.userId, accountId, &access))
-        return HttpResponse::storageFailure();
-    if (access.ownerId.isEmpty())
-        return HttpResponse::error(404, QStringLiteral("account not found"));
-    if (!access.isOwn)
-        return HttpResponse::error(403, QStringLiteral("only the owner of the account can share it"));
+    if (const auto refusal = refuseUnlessOwner(claims.userId, accountId, QStringLiteral("share it")))
+        return *refusal;
     const bool byEmail = identifier.contains(QLatin1Char('@'));
     const QString email = byEmail ? Validation::email(identifier).value_or(QString()) : QString();
     auto target = m_database->exec("SyncService::share",
@@ -596,18 +591,13 @@ HttpResponse SyncService::share(const HttpRequest &request, const AccessClaims &
     if (userId == claims.userId)
         return HttpResponse::error(400, QStringLiteral("the account is yours already"));
     const auto sequence = m_database->nextChangeSequence();
-    // The account row moves up too, so the owner's devices pull its new "is_shared".
     if (!sequence
         || m_database->execCount("SyncService::share",
                                  QStringLiteral("INSERT INTO account_shares (owner_id, account_id, user_id, role, granted_seq, created_at) "
                                                 "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (owner_id, account_id, user_id) DO NOTHING"),
                                  {claims.userId, accountId, userId, role, *sequence, now()})
                < 0
-        || m_database->execCount("SyncService::share",
-                                 QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
-                                 {*sequence, claims.userId, accountId})
-               < 0
-        || !transaction.commit())
+        || !republishAccount(claims.userId, accountId) || !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::json(201, {{QStringLiteral("user_id"), userId}, {QStringLiteral("role"), role}});
 }
@@ -617,13 +607,8 @@ HttpResponse SyncService::unshare(const AccessClaims &claims, const QString &acc
     DbTransaction transaction(m_database);
     if (!transaction.isActive())
         return HttpResponse::storageFailure();
-    AccountAccess access;
-    if (!accountAccess(claims.userId, accountId, &access))
-        return HttpResponse::storageFailure();
-    if (access.ownerId.isEmpty())
-        return HttpResponse::error(404, QStringLiteral("account not found"));
-    if (!access.isOwn)
-        return HttpResponse::error(403, QStringLiteral("only the owner of the account can remove a share"));
+    if (const auto refusal = refuseUnlessOwner(claims.userId, accountId, QStringLiteral("remove a share")))
+        return *refusal;
     const int removed = m_database->execCount("SyncService::unshare",
                                               QStringLiteral("DELETE FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
                                               {claims.userId, accountId, userId});
@@ -631,15 +616,32 @@ HttpResponse SyncService::unshare(const AccessClaims &claims, const QString &acc
         return HttpResponse::storageFailure();
     if (removed == 0)
         return HttpResponse::error(404, QStringLiteral("the account is not shared with that user"));
-    const auto sequence = m_database->nextChangeSequence();
-    if (!sequence
-        || m_database->execCount("SyncService::unshare",
-                                 QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
-                                 {*sequence, claims.userId, accountId})
-               < 0
-        || !transaction.commit())
+    if (!republishAccount(claims.userId, accountId) || !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::noContent();
+}
+
+std::optional<HttpResponse> SyncService::refuseUnlessOwner(const QString &userId, const QString &accountId, const QString &action)
+{
+    AccountAccess access;
+    if (!accountAccess(userId, accountId, &access))
+        return HttpResponse::storageFailure();
+    if (access.ownerId.isEmpty())
+        return HttpResponse::error(404, QStringLiteral("account not found"));
+    if (!access.isOwn)
+        return HttpResponse::error(403, QStringLiteral("only the owner of the account can %1").arg(action));
+    return std::nullopt;
+}
+
+bool SyncService::republishAccount(const QString &ownerId, const QString &accountId)
+{
+    const auto sequence = m_database->nextChangeSequence();
+    return sequence
+           && m_database->execCount("SyncService::republishAccount",
+                                    QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = 'account' "
+                                                   "AND entity_id = ?"),
+                                    {*sequence, ownerId, accountId})
+                  >= 0;
 }
 
 bool SyncService::endSharesOf(const QString &userId)

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QJsonObject>
 
+#include <optional>
+
 class CloudDatabase;
 class FaultPlan;
 struct SyncCursor;
@@ -64,6 +66,10 @@ private:
     bool canWrite(const QString &userId, const StoredRow &row, bool *allowed);
     QJsonObject pullRecord(const StoredRow &row);
     bool touchDevice(const AccessClaims &claims);
+    // The answer refusing `userId` an owner's `action` on `accountId`; nothing when the user owns it.
+    std::optional<HttpResponse> refuseUnlessOwner(const QString &userId, const QString &accountId, const QString &action);
+    // Gives the account row the next change number, so the owner's devices pull its new "is_shared".
+    bool republishAccount(const QString &ownerId, const QString &accountId);
 
     CloudDatabase *m_database;
     FaultPlan *m_faults;

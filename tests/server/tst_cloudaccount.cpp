@@ -1,8 +1,5 @@
 #include "browsersession.h"
-#include "cloudbackend.h"
-#include "cloudclient.h"
-#include "cloudhttp.h"
-#include "cloudservice.h"
+#include "cloudfixture.h"
 
 #include <QJsonArray>
 #include <QTest>
@@ -30,36 +27,27 @@ private slots:
     void badInputIsAnsweredWithJsonErrors();
 
 private:
-    std::unique_ptr<CloudClient> newUser(const QString &name);
+    std::unique_ptr<CloudClient> newUser(const QString &name) { return m_fixture.newUser(name); }
     QString sql(const QString &statement, const QVariantList &values = {});
 
-    CloudBackend m_backend;
-    CloudService m_service;
-    std::unique_ptr<CloudHttp> m_http;
-    int m_users = 0;
+    CloudFixture m_fixture;
+    CloudHttp *m_http = nullptr;
 };
 
 void TestCloudAccount::initTestCase()
 {
     QString reason;
-    if (!m_backend.isAvailable(&reason))
-        QSKIP(qPrintable(reason));
     QString error;
-    QVERIFY2(m_service.start(m_backend.freshDatabase(), {}, &error), qPrintable(error));
-    m_http = std::make_unique<CloudHttp>(m_service.baseUrl());
-}
-
-std::unique_ptr<CloudClient> TestCloudAccount::newUser(const QString &name)
-{
-    auto client = std::make_unique<CloudClient>(m_http.get());
-    if (!client->signUp(QStringLiteral("%1%2@example.org").arg(name).arg(++m_users), name))
-        qWarning("cannot sign up %s", qPrintable(name));
-    return client;
+    if (!m_fixture.start(&reason, &error)) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QSKIP(qPrintable(reason));
+    }
+    m_http = m_fixture.http.get();
 }
 
 QString TestCloudAccount::sql(const QString &statement, const QVariantList &values)
 {
-    return CloudBackend::execute(m_service.databaseAddress(), statement, values).toString();
+    return CloudBackend::execute(m_fixture.service.databaseAddress(), statement, values).toString();
 }
 
 void TestCloudAccount::groupLifecycleWithAnInviteCode()
@@ -251,7 +239,7 @@ void TestCloudAccount::deletionIsScheduledAndASignInCancelsIt()
     QCOMPARE(user->account("GET", QStringLiteral("/profile")).status, 401);
     QVERIFY(!user->refresh());
 
-    const SignInResult back = BrowserSession::signIn(m_http.get(), user->email);
+    const SignInResult back = BrowserSession::signIn(m_http, user->email);
     QCOMPARE(back.status, 303);
     user->accessToken = back.accessToken;
     const HttpResult profile = user->account("GET", QStringLiteral("/profile"));
@@ -274,10 +262,10 @@ void TestCloudAccount::deletionTakesEffectAfterTheGracePeriod()
              200);
     QCOMPARE(user->account("DELETE", QStringLiteral("/profile")).status, 200);
     sql(QStringLiteral("UPDATE users SET deletion_due_at = 1000 WHERE id = ?"), {user->userId});
-    QCOMPARE(BrowserSession::signIn(m_http.get(), user->email).status, 401);
+    QCOMPARE(BrowserSession::signIn(m_http, user->email).status, 401);
     QCOMPARE(sql(QStringLiteral("SELECT COUNT(*) FROM sync_rows WHERE owner_id = ?"), {user->userId}), QStringLiteral("0"));
     // The address is free again.
-    QCOMPARE(BrowserSession::signUp(m_http.get(), user->email).status, 303);
+    QCOMPARE(BrowserSession::signUp(m_http, user->email).status, 303);
 }
 
 void TestCloudAccount::badInputIsAnsweredWithJsonErrors_data()

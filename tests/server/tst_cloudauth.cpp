@@ -1,8 +1,6 @@
 #include "accesstoken.h"
 #include "browsersession.h"
-#include "cloudbackend.h"
-#include "cloudhttp.h"
-#include "cloudservice.h"
+#include "cloudfixture.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -42,25 +40,25 @@ private:
     QString api(const QString &path) const { return QStringLiteral("/api/v1/realms/corvantis") + path; }
     SignInResult newUser(const QString &name);
 
-    CloudBackend m_backend;
-    CloudService m_service;
-    std::unique_ptr<CloudHttp> m_http;
+    CloudFixture m_fixture;
+    CloudHttp *m_http = nullptr;
     int m_users = 0;
 };
 
 void TestCloudAuth::initTestCase()
 {
     QString reason;
-    if (!m_backend.isAvailable(&reason))
-        QSKIP(qPrintable(reason));
     QString error;
-    QVERIFY2(m_service.start(m_backend.freshDatabase(), {}, &error), qPrintable(error));
-    m_http = std::make_unique<CloudHttp>(m_service.baseUrl());
+    if (!m_fixture.start(&reason, &error)) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QSKIP(qPrintable(reason));
+    }
+    m_http = m_fixture.http.get();
 }
 
 SignInResult TestCloudAuth::newUser(const QString &name)
 {
-    const SignInResult result = BrowserSession::signUp(m_http.get(), QStringLiteral("%1%2@example.org").arg(name).arg(++m_users),
+    const SignInResult result = BrowserSession::signUp(m_http, QStringLiteral("%1%2@example.org").arg(name).arg(++m_users),
                                                        QStringLiteral("correct horse 1"), name);
     if (result.status != 303)
         qWarning("sign-up failed with %d: %s", result.status, result.page.constData());
@@ -69,7 +67,7 @@ SignInResult TestCloudAuth::newUser(const QString &name)
 
 void TestCloudAuth::signUpRedirectsToTheLoopbackWithTokensAndState()
 {
-    BrowserSession browser(m_http.get());
+    BrowserSession browser(m_http);
     const HttpResult page = browser.open(QStringLiteral("http://127.0.0.1:45678/callback"), QStringLiteral("r4nd0m-state"));
     QCOMPARE(page.status, 200);
     QVERIFY(page.header("Content-Type").startsWith("text/html"));
@@ -106,15 +104,15 @@ void TestCloudAuth::signInWithThePasswordOfTheAccount()
     QCOMPARE(created.status, 303);
     const QString email = QStringLiteral("grace%1@example.org").arg(m_users);
 
-    const SignInResult wrong = BrowserSession::signIn(m_http.get(), email, QStringLiteral("wrong password"));
+    const SignInResult wrong = BrowserSession::signIn(m_http, email, QStringLiteral("wrong password"));
     QCOMPARE(wrong.status, 401);
     QVERIFY(wrong.accessToken.isEmpty());
     QVERIFY(wrong.page.contains("Wrong e-mail address or password."));
 
-    const SignInResult unknown = BrowserSession::signIn(m_http.get(), QStringLiteral("nobody-here@example.org"));
+    const SignInResult unknown = BrowserSession::signIn(m_http, QStringLiteral("nobody-here@example.org"));
     QCOMPARE(unknown.status, 401);
 
-    const SignInResult right = BrowserSession::signIn(m_http.get(), email);
+    const SignInResult right = BrowserSession::signIn(m_http, email);
     QCOMPARE(right.status, 303);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), right.accessToken).status, 200);
 }
@@ -134,7 +132,7 @@ void TestCloudAuth::loginPageRefusesForeignRedirect_data()
 void TestCloudAuth::loginPageRefusesForeignRedirect()
 {
     QFETCH(QString, redirectUri);
-    BrowserSession browser(m_http.get());
+    BrowserSession browser(m_http);
     const HttpResult page = browser.open(redirectUri);
     QCOMPARE(page.status, 400);
     QVERIFY(page.isJsonError());
@@ -150,19 +148,19 @@ void TestCloudAuth::loginPageRefusesForeignRedirect()
 
 void TestCloudAuth::loginFormWithoutItsCookieIsRefused()
 {
-    BrowserSession browser(m_http.get());
+    BrowserSession browser(m_http);
     browser.open();
     const SignInResult result = browser.submit(QStringLiteral("signup"), QStringLiteral("csrf@example.org"),
                                                QStringLiteral("long enough 1"), {}, false);
     QCOMPARE(result.status, 403);
     QVERIFY(result.accessToken.isEmpty());
     // Nothing was created: signing up properly now works.
-    QCOMPARE(BrowserSession::signUp(m_http.get(), QStringLiteral("csrf@example.org")).status, 303);
+    QCOMPARE(BrowserSession::signUp(m_http, QStringLiteral("csrf@example.org")).status, 303);
 }
 
 void TestCloudAuth::pageEscapesWhatItEchoes()
 {
-    BrowserSession browser(m_http.get());
+    BrowserSession browser(m_http);
     const QString state = QStringLiteral("\"><script>alert(1)</script>");
     const HttpResult page = browser.open(QStringLiteral("http://localhost:1/cb?x=1&y=2"), state);
     QCOMPARE(page.status, 200);
@@ -179,11 +177,11 @@ void TestCloudAuth::pageEscapesWhatItEchoes()
 
 void TestCloudAuth::secondAccountWithTheSameEmailIsRefused()
 {
-    QCOMPARE(BrowserSession::signUp(m_http.get(), QStringLiteral("twice@example.org")).status, 303);
-    const SignInResult again = BrowserSession::signUp(m_http.get(), QStringLiteral("TWICE@example.org"), QStringLiteral("another one 2"));
+    QCOMPARE(BrowserSession::signUp(m_http, QStringLiteral("twice@example.org")).status, 303);
+    const SignInResult again = BrowserSession::signUp(m_http, QStringLiteral("TWICE@example.org"), QStringLiteral("another one 2"));
     QCOMPARE(again.status, 409);
     QVERIFY(again.accessToken.isEmpty());
-    QCOMPARE(BrowserSession::signIn(m_http.get(), QStringLiteral("twice@example.org"), QStringLiteral("another one 2")).status, 401);
+    QCOMPARE(BrowserSession::signIn(m_http, QStringLiteral("twice@example.org"), QStringLiteral("another one 2")).status, 401);
 }
 
 void TestCloudAuth::craftedTokensAreRefused_data()
@@ -226,7 +224,7 @@ void TestCloudAuth::craftedTokensAreRefused()
     } else if (kind == QLatin1String("expired")) {
         // Signed with the installation's real secret, read from the database as an operator could.
         const QByteArray secret = QByteArray::fromBase64(
-            CloudBackend::execute(m_service.databaseAddress(), QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"))
+            CloudBackend::execute(m_fixture.service.databaseAddress(), QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"))
                 .toString()
                 .toLatin1());
         QVERIFY(!secret.isEmpty());
@@ -268,7 +266,7 @@ void TestCloudAuth::refreshRotatesAndReuseRevokesTheSession()
 void TestCloudAuth::logoutEndsTheSession()
 {
     const SignInResult user = newUser(QStringLiteral("leaving"));
-    const SignInResult other = BrowserSession::signIn(m_http.get(), QStringLiteral("leaving%1@example.org").arg(m_users));
+    const SignInResult other = BrowserSession::signIn(m_http, QStringLiteral("leaving%1@example.org").arg(m_users));
     QCOMPARE(other.status, 303);
     const HttpResult logout = m_http->post(api(QStringLiteral("/auth/logout")), {}, user.accessToken);
     QCOMPARE(logout.status, 204);
@@ -296,7 +294,7 @@ void TestCloudAuth::currentUserCanBeReadAndRenamed()
 void TestCloudAuth::passwordChangeChecksTheCurrentPassword()
 {
     const SignInResult user = newUser(QStringLiteral("changer"));
-    const SignInResult elsewhere = BrowserSession::signIn(m_http.get(), QStringLiteral("changer%1@example.org").arg(m_users));
+    const SignInResult elsewhere = BrowserSession::signIn(m_http, QStringLiteral("changer%1@example.org").arg(m_users));
     const QString path = api(QStringLiteral("/users/me/password"));
     HttpResult result = m_http->post(path, {{QStringLiteral("current_password"), QStringLiteral("not it at all")},
                                             {QStringLiteral("new_password"), QStringLiteral("brand new pass")}}, user.accessToken);
@@ -308,8 +306,8 @@ void TestCloudAuth::passwordChangeChecksTheCurrentPassword()
                                  {QStringLiteral("new_password"), QStringLiteral("brand new pass")}}, user.accessToken);
     QCOMPARE(result.status, 204);
     const QString email = QStringLiteral("changer%1@example.org").arg(m_users);
-    QCOMPARE(BrowserSession::signIn(m_http.get(), email).status, 401);
-    QCOMPARE(BrowserSession::signIn(m_http.get(), email, QStringLiteral("brand new pass")).status, 303);
+    QCOMPARE(BrowserSession::signIn(m_http, email).status, 401);
+    QCOMPARE(BrowserSession::signIn(m_http, email, QStringLiteral("brand new pass")).status, 303);
     // The session that changed it stays; the others were signed out with the old password.
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), user.accessToken).status, 200);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), elsewhere.accessToken).status, 401);
@@ -318,7 +316,7 @@ void TestCloudAuth::passwordChangeChecksTheCurrentPassword()
 void TestCloudAuth::sessionsListMarksTheCurrentOneAndCanBeRevoked()
 {
     const SignInResult user = newUser(QStringLiteral("sessions"));
-    const SignInResult second = BrowserSession::signIn(m_http.get(), QStringLiteral("sessions%1@example.org").arg(m_users));
+    const SignInResult second = BrowserSession::signIn(m_http, QStringLiteral("sessions%1@example.org").arg(m_users));
     const HttpResult list = m_http->get(api(QStringLiteral("/users/me/sessions")), user.accessToken);
     QCOMPARE(list.status, 200);
     const QJsonArray sessions = list.json.value(QStringLiteral("sessions")).toArray();
@@ -382,7 +380,7 @@ void TestCloudAuth::failedSignInsAreThrottledAcrossRestarts()
 {
     CloudService service;
     QString error;
-    const QString database = m_backend.freshDatabase();
+    const QString database = m_fixture.backend.freshDatabase();
     QVERIFY2(service.start(database, {}, &error), qPrintable(error));
     CloudHttp http(service.baseUrl());
     QCOMPARE(BrowserSession::signUp(&http, QStringLiteral("target@example.org")).status, 303);
@@ -400,7 +398,7 @@ void TestCloudAuth::failedSignInsAreThrottledAcrossRestarts()
 
 void TestCloudAuth::processesStartingTogetherMigrateOnce()
 {
-    const QString database = m_backend.freshDatabase();
+    const QString database = m_fixture.backend.freshDatabase();
     CloudService first;
     CloudService second;
     first.launch(database, {});

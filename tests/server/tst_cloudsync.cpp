@@ -1,7 +1,4 @@
-#include "cloudbackend.h"
-#include "cloudclient.h"
-#include "cloudhttp.h"
-#include "cloudservice.h"
+#include "cloudfixture.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -112,33 +109,24 @@ private slots:
     void faultScheduleFollowsTheSeed();
 
 private:
-    std::unique_ptr<CloudClient> newUser(const QString &name);
+    std::unique_ptr<CloudClient> newUser(const QString &name) { return m_fixture.newUser(name); }
     // Owner and member in one group, the owner's account "acc-<tag>" pushed with one transaction.
     void makeGroup(CloudClient *owner, CloudClient *member);
     QString serverIdOf(const HttpResult &push, int index) const;
 
-    CloudBackend m_backend;
-    CloudService m_service;
-    std::unique_ptr<CloudHttp> m_http;
-    int m_users = 0;
+    CloudFixture m_fixture;
+    CloudHttp *m_http = nullptr;
 };
 
 void TestCloudSync::initTestCase()
 {
     QString reason;
-    if (!m_backend.isAvailable(&reason))
-        QSKIP(qPrintable(reason));
     QString error;
-    QVERIFY2(m_service.start(m_backend.freshDatabase(), {}, &error), qPrintable(error));
-    m_http = std::make_unique<CloudHttp>(m_service.baseUrl());
-}
-
-std::unique_ptr<CloudClient> TestCloudSync::newUser(const QString &name)
-{
-    auto client = std::make_unique<CloudClient>(m_http.get());
-    if (!client->signUp(QStringLiteral("%1%2@example.org").arg(name).arg(++m_users), name))
-        qWarning("cannot sign up %s", qPrintable(name));
-    return client;
+    if (!m_fixture.start(&reason, &error)) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QSKIP(qPrintable(reason));
+    }
+    m_http = m_fixture.http.get();
 }
 
 void TestCloudSync::makeGroup(CloudClient *owner, CloudClient *member)
@@ -260,7 +248,7 @@ void TestCloudSync::cursorNeverSkipsUnderConcurrentWriters()
     QCOMPARE(statuses(user->push({account(QStringLiteral("a5"))})), QStringList{QStringLiteral("ok")});
     CloudService second;
     QString error;
-    QVERIFY2(second.start(m_service.databaseAddress(), {}, &error), qPrintable(error));
+    QVERIFY2(second.start(m_fixture.service.databaseAddress(), {}, &error), qPrintable(error));
     CloudHttp secondHttp(second.baseUrl());
 
     constexpr int writes = 60;
@@ -268,7 +256,7 @@ void TestCloudSync::cursorNeverSkipsUnderConcurrentWriters()
     int finished = 0;
     int accepted = 0;
     for (int i = 0; i < writes; ++i) {
-        const QUrl base = i % 2 == 0 ? m_service.baseUrl() : second.baseUrl();
+        const QUrl base = i % 2 == 0 ? m_fixture.service.baseUrl() : second.baseUrl();
         QNetworkRequest request(QUrl(base.toString() + QStringLiteral("/zimbrel/v1/sync/push")));
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
         request.setRawHeader("Authorization", "Bearer " + user->accessToken.toLatin1());
@@ -593,7 +581,7 @@ void TestCloudSync::faultsAreObservable_data()
 void TestCloudSync::faultsAreObservable()
 {
     QFETCH(QString, faults);
-    const QString database = m_backend.freshDatabase();
+    const QString database = m_fixture.backend.freshDatabase();
     CloudService faulty;
     QString error;
     QVERIFY2(faulty.start(database, {QStringLiteral("--faults"), faults}, &error), qPrintable(error));
@@ -642,7 +630,7 @@ void TestCloudSync::faultScheduleFollowsTheSeed()
     for (int run = 0; run < 2; ++run) {
         CloudService faulty;
         QString error;
-        QVERIFY2(faulty.start(m_backend.freshDatabase(), {QStringLiteral("--faults"), QStringLiteral("seed=42,push500=0.5")}, &error),
+        QVERIFY2(faulty.start(m_fixture.backend.freshDatabase(), {QStringLiteral("--faults"), QStringLiteral("seed=42,push500=0.5")}, &error),
                  qPrintable(error));
         CloudHttp http(faulty.baseUrl());
         CloudClient user(&http);
