@@ -292,8 +292,7 @@ void TestCloudAccount::badInputIsAnsweredWithJsonErrors()
     QFETCH(QByteArray, body);
     QFETCH(int, status);
     auto user = newUser(QStringLiteral("careless"));
-    const HttpResult result = m_http->send(method, QStringLiteral("/account/v1") + path, body, "application/json",
-                                           {{"Authorization", "Bearer " + user->accessToken.toLatin1()}});
+    const HttpResult result = user->send(method, QStringLiteral("/account/v1") + path, body);
     QCOMPARE(result.status, status);
     QVERIFY(result.isJsonError());
     QCOMPARE(m_http->get(QStringLiteral("/account/v1/profile")).status, 401);

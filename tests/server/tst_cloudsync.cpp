@@ -399,8 +399,7 @@ void TestCloudSync::badRequestsAreAnsweredWithJsonErrors()
     QFETCH(QByteArray, body);
     QFETCH(int, status);
     auto user = newUser(QStringLiteral("sloppy"));
-    const HttpResult result = m_http->send(method, QStringLiteral("/zimbrel/v1") + path, body, "application/json",
-                                           {{"Authorization", "Bearer " + user->accessToken.toLatin1()}});
+    const HttpResult result = user->send(method, QStringLiteral("/zimbrel/v1") + path, body);
     QCOMPARE(result.status, status);
     QVERIFY(result.isJsonError());
     QCOMPARE(m_http->send(method, QStringLiteral("/zimbrel/v1") + path, body, "application/json").status, 401);

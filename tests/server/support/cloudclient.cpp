@@ -58,6 +58,11 @@ HttpResult CloudClient::sync(const QByteArray &method, const QString &path, cons
     return m_http->request(method, QStringLiteral("/zimbrel/v1") + path, body, accessToken);
 }
 
+HttpResult CloudClient::send(const QByteArray &method, const QString &path, const QByteArray &body)
+{
+    return m_http->send(method, path, body, "application/json", {{"Authorization", "Bearer " + accessToken.toLatin1()}});
+}
+
 HttpResult CloudClient::push(const QJsonArray &changes)
 {
     return sync("POST", QStringLiteral("/sync/push"), {{QStringLiteral("changes"), changes}});

@@ -22,6 +22,9 @@ public:
     HttpResult account(const QByteArray &method, const QString &path, const QJsonObject &body = {});
     HttpResult sync(const QByteArray &method, const QString &path, const QJsonObject &body = {});
 
+    // Sends `body` bytes as they are to `path` (below the origin), with this user's token.
+    HttpResult send(const QByteArray &method, const QString &path, const QByteArray &body);
+
     HttpResult push(const QJsonArray &changes);
     HttpResult pull(const QString &since = {}, int limit = 200);
 
