@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
-FaultPlan FaultPlan::parse(const QString &spec, QString *error)
+FaultPlan FaultPlan::parse(const QString &schedule, QString *error)
 {
     FaultPlan plan;
-    if (spec.trimmed().isEmpty())
+    if (schedule.trimmed().isEmpty())
         return plan;
     const auto probability = [error](const QString &key, const QString &text, double *out) {
         bool ok = false;
@@ -17,7 +17,7 @@ FaultPlan FaultPlan::parse(const QString &spec, QString *error)
         *out = value;
         return true;
     };
-    for (const QString &item : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString &item : schedule.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString key = item.section(QLatin1Char('='), 0, 0).trimmed();
         const QString value = item.section(QLatin1Char('='), 1).trimmed();
         bool ok = true;
