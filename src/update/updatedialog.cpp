@@ -27,7 +27,8 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
-    auto *versions = new QLabel(tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version), this);
+    auto *versions = new QLabel(
+        tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version), this);
     versions->setWordWrap(true);
     layout->addWidget(versions);
 

@@ -39,7 +39,8 @@ void showAndForget(QDialog *dialog)
 void reportNoNotes(const UpdateConfig &config, const QString &appName, const UpdateProgress &progress)
 {
     reportFinished(progress);
-    reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "No release notes available for %1 %2").arg(appName, config.currentVersion));
+    reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "No release notes available for %1 %2")
+                                .arg(appName, config.currentVersion));
 }
 
 // The running version has no notes: show those of a newer release if there is one.
@@ -92,7 +93,8 @@ void checkForUpdatesInteractive(const UpdateConfig &config, const QString &appNa
     QObject::connect(client, &Client::upToDate, client, [=] {
         client->deleteLater();
         reportFinished(progress);
-        reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "%1 is up to date (version %2)").arg(appName, config.currentVersion));
+        reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "%1 is up to date (version %2)")
+                                    .arg(appName, config.currentVersion));
     });
     QObject::connect(client, &Client::checkFailed, client, [=](const QString &error) {
         client->deleteLater();

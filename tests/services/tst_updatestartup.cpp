@@ -82,7 +82,8 @@ void TestUpdateStartup::init()
     m_offered = QStringLiteral("1.0.7");
     m_clock = {};
     m_server = std::make_unique<LoopbackHttpServer>([this](const LoopbackRequest &) {
-        return LoopbackResponse{200, ManifestJson::manifest(QJsonObject{{Client::platformKey(), ManifestJson::artifact(m_offered)}}), {}};
+        const QJsonObject artifacts{{Client::platformKey(), ManifestJson::artifact(m_offered)}};
+        return LoopbackResponse{200, ManifestJson::manifest(artifacts), {}};
     });
     QVERIFY(m_server->listen());
 }

@@ -58,12 +58,13 @@ void TestReleaseNotesFetcher::defaultNotesUrl_data()
 {
     QTest::addColumn<QUrl>("base");
     QTest::addColumn<QUrl>("expected");
-    QTest::newRow("channel folder") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable/"))
-                                    << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.5/release-notes.md"));
+    const QUrl notes(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.5/release-notes.md"));
+    QTest::newRow("channel folder") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable/")) << notes;
     QTest::newRow("channel folder without slash") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable"))
-                                                  << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.5/release-notes.md"));
-    QTest::newRow("self-hosted server") << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/stable/"))
-                                        << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/1.0.5/release-notes.md"));
+                                                  << notes;
+    QTest::newRow("self-hosted server")
+        << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/stable/"))
+        << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/1.0.5/release-notes.md"));
 }
 
 void TestReleaseNotesFetcher::defaultNotesUrl()
@@ -81,7 +82,8 @@ void TestReleaseNotesFetcher::localizedNotesUrl_data()
     QTest::addColumn<QUrl>("expected");
     const QUrl notes(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.md"));
     QTest::newRow("german") << "de_DE" << notes << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.de.md"));
-    QTest::newRow("japanese") << "ja_JP" << notes << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.ja.md"));
+    QTest::newRow("japanese") << "ja_JP" << notes
+                              << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.ja.md"));
     QTest::newRow("english has none") << "en_GB" << notes << QUrl();
     QTest::newRow("no locale has none") << "" << notes << QUrl();
     QTest::newRow("C locale has none") << "C" << notes << QUrl();

@@ -184,7 +184,8 @@ void TestUpdateDialogs::updateDialogShowsServedNotes_data()
 {
     QTest::addColumn<QByteArray>("notes"); // null: not on the server
     QTest::addColumn<QString>("shown");
-    QTest::newRow("notes rendered") << QByteArray("## Zimbrel 1.0.6\n\n- **Faster** register\n") << "Zimbrel 1.0.6\nFaster register";
+    QTest::newRow("notes rendered") << QByteArray("## Zimbrel 1.0.6\n\n- **Faster** register\n")
+                                    << "Zimbrel 1.0.6\nFaster register";
     QTest::newRow("missing notes") << QByteArray() << "Release notes are not available for this version.";
     QTest::newRow("blank notes") << QByteArray("\n   \n") << "Release notes are not available for this version.";
 }
