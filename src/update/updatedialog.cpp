@@ -1,5 +1,6 @@
 #include "update/updatedialog.h"
 
+#include "update/notesbrowser.h"
 #include "update/releasenotesfetcher.h"
 
 #include <QDesktopServices>
@@ -33,8 +34,7 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
     layout->addWidget(versions);
 
     if (artifact.releaseNotesUrl.isValid()) {
-        m_notesBrowser = new QTextBrowser(this);
-        m_notesBrowser->setOpenExternalLinks(true);
+        m_notesBrowser = createNotesBrowser(this);
         m_notesBrowser->setMinimumHeight(150);
         m_notesBrowser->setPlainText(tr("Loading release notes…"));
         layout->addWidget(m_notesBrowser, 1);
@@ -75,7 +75,7 @@ void UpdateDialog::onDownloadClicked()
 void UpdateDialog::onNotesReady(const QString &markdown)
 {
     if (m_notesBrowser)
-        m_notesBrowser->setMarkdown(markdown);
+        showNotes(m_notesBrowser, markdown);
 }
 
 void UpdateDialog::onNotesUnavailable()

@@ -1,5 +1,7 @@
 #include "update/whatsnewdialog.h"
 
+#include "update/notesbrowser.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -26,9 +28,8 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &version, 
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
-    m_notesBrowser = new QTextBrowser(this);
-    m_notesBrowser->setOpenExternalLinks(true);
-    m_notesBrowser->setMarkdown(markdown);
+    m_notesBrowser = createNotesBrowser(this);
+    showNotes(m_notesBrowser, markdown);
     layout->addWidget(m_notesBrowser, 1);
 
     auto *footer = new QLabel(tr("You are running version %1").arg(currentVersion), this);
@@ -41,7 +42,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &version, 
         m_downloadButton = buttons->addButton(tr("Download %1").arg(version), QDialogButtonBox::AcceptRole);
         connect(m_downloadButton, &QPushButton::clicked, this, &WhatsNewDialog::onDownloadClicked);
     }
-    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    QPushButton *close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace CorvantisUpdate;
@@ -268,6 +270,10 @@ void TestUpdateDialogs::whatsNewDialog()
     QCOMPARE(footer->styleSheet(), QStringLiteral("color: gray; font-size: 11px;"));
     QCOMPARE(dialog.notesBrowser()->toPlainText(), QStringLiteral("Highlights\nReports guide"));
     QVERIFY(dialog.notesBrowser()->openExternalLinks());
+    // Links in the theme's colour: the toolkit's blue cannot be read on the dark palette.
+    const QTextCursor link = dialog.notesBrowser()->document()->find(QStringLiteral("guide"));
+    QVERIFY(link.charFormat().isAnchor());
+    QCOMPARE(link.charFormat().foreground().color(), dialog.palette().color(QPalette::Highlight));
 
     QSignalSpy finished(&dialog, &QDialog::finished);
     dialog.show();
