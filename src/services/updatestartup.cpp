@@ -47,7 +47,7 @@ bool UpdateStartup::takeWhatsNewDue(QSettings &settings)
         return false;
     settings.setValue(lastShownKey, m_config.currentVersion);
     settings.sync();
-    return true;
+    return isCheckAtStartupEnabled(m_preferences);
 }
 
 bool UpdateStartup::scheduleCheck()

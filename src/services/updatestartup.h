@@ -33,11 +33,11 @@ public:
 
     // True when the running version is newer than the one whose notes were shown last (a missing
     // or unreadable record counts as 0.0.0, so a first start shows them too); then the running
-    // version is recorded as shown.
+    // version is recorded as shown. Fetching the notes is a request at start too, so with the
+    // start-up check switched off the answer is false (and the version is recorded all the same).
     bool takeWhatsNewDue(QSettings &settings);
 
-    // Schedules the start-up check, checkDelayMs from now. False, and no network request at all,
-    // when the user switched it off.
+    // Schedules the start-up check, checkDelayMs from now. False when the user switched it off.
     bool scheduleCheck();
 
     // A newer release is offered unless its dialog was shown for it or for a later version.

@@ -219,6 +219,11 @@ void TestUpdateStartup::noNetworkAtStartWhenSwitchedOff()
 {
     QVERIFY(UpdateStartup::setCheckAtStartupEnabled(m_preferences.get(), false));
     auto updates = startup();
+    // A first start would fetch the release notes; switched off, it does not, and does not later.
+    const QString path = m_settingsDir->filePath(QStringLiteral("settings.ini"));
+    QSettings settings(path, QSettings::IniFormat);
+    QVERIFY(!updates->takeWhatsNewDue(settings));
+    QCOMPARE(settings.value(QStringLiteral("whatsNew/lastShownVersion")).toString(), QStringLiteral("1.0.5"));
     QVERIFY(!updates->scheduleCheck());
     QVERIFY(m_clock.delays.isEmpty());
     QVERIFY(!updates->findChild<Client *>());

@@ -189,7 +189,7 @@ QWidget *SettingsScreen::buildGeneralPage()
     updateCheck->setChecked(UpdateStartup::isCheckAtStartupEnabled(preferences));
     auto *updates = new QVBoxLayout;
     updates->addWidget(updateCheck);
-    updates->addWidget(hint(this, tr("When disabled, Help › Check for Updates still asks.")));
+    updates->addWidget(hint(this, tr("When off, nothing is fetched at start; Help › Check for Updates still works.")));
 
     connect(m_themeCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onThemeChanged);
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
