@@ -352,7 +352,8 @@ void MainWindow::setupMenuBar()
 
 CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
 {
-    return {[this](const QString &text) { m_statusBar->showProgress(text); }, [this] { m_statusBar->hideProgress(); },
+    return {[this](const QString &text) { m_statusBar->showProgress(text); },
+            [this] { m_statusBar->hideProgress(); },
             [this](const QString &text, int timeoutMs) { m_statusBar->showMessage(text, timeoutMs); }};
 }
 

@@ -1,5 +1,6 @@
-#include "update/notesbrowser.h"
+#include "update/dialogparts.h"
 
+#include <QLabel>
 #include <QList>
 #include <QPair>
 #include <QTextBlock>
@@ -8,6 +9,17 @@
 #include <QTextDocument>
 
 namespace CorvantisUpdate {
+
+QLabel *createHeading(const QString &text, int extraPoints, QWidget *parent)
+{
+    auto *heading = new QLabel(text, parent);
+    QFont font = heading->font();
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(font.pointSizeF() + extraPoints);
+    heading->setFont(font);
+    heading->setWordWrap(true);
+    return heading;
+}
 
 QTextBrowser *createNotesBrowser(QWidget *parent)
 {

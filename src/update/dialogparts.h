@@ -1,12 +1,18 @@
 #pragma once
 
+class QLabel;
 class QString;
 class QTextBrowser;
 class QWidget;
 
 namespace CorvantisUpdate {
 
-// The text browser both dialogs show release notes in; its links open in the system browser.
+// Pieces the update and what's-new dialogs share.
+
+// A bold, word-wrapped heading `extraPoints` larger than the dialog's font.
+QLabel *createHeading(const QString &text, int extraPoints, QWidget *parent);
+
+// The text browser release notes are shown in; its links open in the system browser.
 QTextBrowser *createNotesBrowser(QWidget *parent);
 
 // Renders `markdown` in `browser`. Links take the theme's highlight colour: the Markdown reader

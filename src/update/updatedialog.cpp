@@ -1,6 +1,6 @@
 #include "update/updatedialog.h"
 
-#include "update/notesbrowser.h"
+#include "update/dialogparts.h"
 #include "update/releasenotesfetcher.h"
 
 #include <QDesktopServices>
@@ -20,13 +20,7 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
     setWindowTitle(tr("Update available"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *heading = new QLabel(tr("A new version of %1 is available.").arg(appName), this);
-    QFont headingFont = heading->font();
-    headingFont.setWeight(QFont::Bold);
-    headingFont.setPointSizeF(headingFont.pointSizeF() + 1);
-    heading->setFont(headingFont);
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
+    layout->addWidget(createHeading(tr("A new version of %1 is available.").arg(appName), 1, this));
 
     auto *versions = new QLabel(
         tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version), this);

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+
 namespace CorvantisUpdate {
 
 namespace {
@@ -41,6 +43,26 @@ void reportNoNotes(const UpdateConfig &config, const QString &appName, const Upd
     reportFinished(progress);
     reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "No release notes available for %1 %2")
                                 .arg(appName, config.currentVersion));
+}
+
+// Fetches the running version's notes and shows them; `shown` runs just before the dialog
+// appears, `unavailable` when there are none.
+void showRunningVersionNotes(const UpdateConfig &config, const QString &appName, QWidget *parent,
+                             const std::function<void()> &shown, const std::function<void()> &unavailable)
+{
+    auto *fetcher = new ReleaseNotesFetcher(config, parent);
+    QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString &markdown) {
+        fetcher->deleteLater();
+        if (shown)
+            shown();
+        showAndForget(new WhatsNewDialog(markdown, config.currentVersion, config.currentVersion, appName, parent));
+    });
+    QObject::connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, [=] {
+        fetcher->deleteLater();
+        if (unavailable)
+            unavailable();
+    });
+    fetcher->fetch();
 }
 
 // The running version has no notes: show those of a newer release if there is one.
@@ -108,28 +130,14 @@ void showReleaseNotes(const UpdateConfig &config, const QString &appName, QWidge
                       const UpdateProgress &progress)
 {
     reportBusy(progress, QCoreApplication::translate("CorvantisUpdate", "Loading release notes…"));
-    auto *fetcher = new ReleaseNotesFetcher(config, parent);
-    QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString &markdown) {
-        fetcher->deleteLater();
-        reportFinished(progress);
-        showAndForget(new WhatsNewDialog(markdown, config.currentVersion, config.currentVersion, appName, parent));
-    });
-    QObject::connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, [=] {
-        fetcher->deleteLater();
-        showNewerReleaseNotes(config, appName, parent, progress);
-    });
-    fetcher->fetch();
+    showRunningVersionNotes(
+        config, appName, parent, [=] { reportFinished(progress); },
+        [=] { showNewerReleaseNotes(config, appName, parent, progress); });
 }
 
 void showWhatsNewAfterUpgrade(const UpdateConfig &config, const QString &appName, QWidget *parent)
 {
-    auto *fetcher = new ReleaseNotesFetcher(config, parent);
-    QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString &markdown) {
-        fetcher->deleteLater();
-        showAndForget(new WhatsNewDialog(markdown, config.currentVersion, config.currentVersion, appName, parent));
-    });
-    QObject::connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, &QObject::deleteLater);
-    fetcher->fetch();
+    showRunningVersionNotes(config, appName, parent, {}, {});
 }
 
 } // namespace CorvantisUpdate

@@ -1,6 +1,6 @@
 #include "update/whatsnewdialog.h"
 
-#include "update/notesbrowser.h"
+#include "update/dialogparts.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -20,13 +20,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &version, 
     resize(520, 420);
     auto *layout = new QVBoxLayout(this);
 
-    auto *heading = new QLabel(tr("What's new in %1 %2").arg(appName, version), this);
-    QFont headingFont = heading->font();
-    headingFont.setWeight(QFont::Bold);
-    headingFont.setPointSizeF(headingFont.pointSizeF() + 2);
-    heading->setFont(headingFont);
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
+    layout->addWidget(createHeading(tr("What's new in %1 %2").arg(appName, version), 2, this));
 
     m_notesBrowser = createNotesBrowser(this);
     showNotes(m_notesBrowser, markdown);
