@@ -9,3 +9,4 @@ QList<CliCommand> basicCommands();
 QList<CliCommand> storageCommands();
 QList<CliCommand> importCommands();
 QList<CliCommand> reportCommands();
+QList<CliCommand> updateCommands();

@@ -12,7 +12,7 @@ namespace {
 
 QList<CliCommand> allCommands()
 {
-    return basicCommands() + storageCommands() + importCommands() + reportCommands();
+    return basicCommands() + storageCommands() + importCommands() + reportCommands() + updateCommands();
 }
 
 void printHelp()

@@ -4,12 +4,15 @@
 #include "mainwindow.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
+#include "services/updatestartup.h"
+#include "update/updatedialog.h"
+#include "update/updateflows.h"
+#include "update/zimbrelupdateconfig.h"
 
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -103,6 +106,35 @@ int Application::run()
     auto window = std::make_unique<MainWindow>(m_appState);
     window->show();
     m_mainWindow = std::move(window);
+    startUpdateChecks();
 
     return exec();
+}
+
+void Application::startUpdateChecks()
+{
+    // A self-hosted server's origin is the second source of the download address; until the
+    // settings keep one, ZIMBREL_UPDATE_URL or the built-in address apply.
+    const CorvantisUpdate::UpdateConfig config = CorvantisUpdate::zimbrelUpdateConfig(QString());
+    m_mainWindow->setUpdateConfig(config);
+    m_updateStartup = new UpdateStartup(config, m_appState->preferencesRepository(), this);
+    connect(m_updateStartup, &UpdateStartup::updateOffered, this, &Application::onUpdateAvailable);
+
+    QSettings settings;
+    if (m_updateStartup->takeWhatsNewDue(settings))
+        CorvantisUpdate::showWhatsNewAfterUpgrade(config, applicationDisplayName(), m_mainWindow.get());
+    m_updateStartup->scheduleCheck();
+}
+
+void Application::onUpdateAvailable(const CorvantisUpdate::Artifact &artifact)
+{
+    if (!m_mainWindow)
+        return;
+    auto *dialog = new CorvantisUpdate::UpdateDialog(artifact, applicationVersion(), applicationDisplayName(),
+                                                     m_mainWindow.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Whatever the answer, this version is not offered again at start-up.
+    connect(dialog, &QDialog::finished, m_updateStartup,
+            [this, version = artifact.version] { m_updateStartup->markOffered(version); });
+    dialog->show();
 }

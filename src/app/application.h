@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/artifact.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
@@ -7,8 +9,9 @@
 #include <memory>
 
 class AppState;
-class QMainWindow;
+class MainWindow;
 class QTranslator;
+class UpdateStartup;
 
 // Process identity, logging, translations and fonts; builds the composition root and the window.
 class Application : public QApplication
@@ -33,9 +36,15 @@ public:
 
 private:
     void loadTranslations();
+    // After the window is shown: the release notes once after an upgrade, and the update check
+    // shortly after, unless the user switched it off.
+    void startUpdateChecks();
+    // A newer release not offered before: the update dialog, once.
+    void onUpdateAvailable(const CorvantisUpdate::Artifact &artifact);
 
     AppState *m_appState = nullptr;
-    std::unique_ptr<QMainWindow> m_mainWindow;
+    UpdateStartup *m_updateStartup = nullptr;
+    std::unique_ptr<MainWindow> m_mainWindow;
     QPointer<QTranslator> m_qtTranslator;
     QPointer<QTranslator> m_appTranslator;
 };

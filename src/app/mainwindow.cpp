@@ -37,6 +37,8 @@
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
+#include "update/updateflows.h"
+#include "update/zimbrelupdateconfig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,6 +129,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_session(session ? session : new CloudSession(this))
+    , m_updateConfig(CorvantisUpdate::zimbrelUpdateConfig(QString()))
 {
     setWindowTitle(tr("Corvantis Zimbrel"));
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
@@ -327,9 +330,17 @@ void MainWindow::setupMenuBar()
 
     QMenu *helpMenu = bar->addMenu(tr("&Help"));
     connect(helpMenu->addAction(tr("&About Corvantis Zimbrel")), &QAction::triggered, this, &MainWindow::showAboutBox);
-    // The what's-new and update dialogs come with the update checker; these items are its slots.
-    helpMenu->addAction(tr("What's &New..."))->setObjectName(QStringLiteral("whatsNewAction"));
-    helpMenu->addAction(tr("Check for &Updates..."))->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    QAction *whatsNew = helpMenu->addAction(tr("What's &New..."));
+    whatsNew->setObjectName(QStringLiteral("whatsNewAction"));
+    connect(whatsNew, &QAction::triggered, this, [this] {
+        CorvantisUpdate::showReleaseNotes(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this, updateProgress());
+    });
+    QAction *checkForUpdates = helpMenu->addAction(tr("Check for &Updates..."));
+    checkForUpdates->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    connect(checkForUpdates, &QAction::triggered, this, [this] {
+        CorvantisUpdate::checkForUpdatesInteractive(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this,
+                                                    updateProgress());
+    });
     helpMenu->addSeparator();
     connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this, &MainWindow::showShortcutsBox);
     if (developerItemsEnabled()) {
@@ -337,6 +348,13 @@ void MainWindow::setupMenuBar()
         connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this, &MainWindow::loadSampleData);
         connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this, &MainWindow::clearSampleData);
     }
+}
+
+CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
+{
+    return {[this](const QString &text) { m_statusBar->showProgress(text); },
+            [this] { m_statusBar->hideProgress(); },
+            [this](const QString &text, int timeoutMs) { m_statusBar->showMessage(text, timeoutMs); }};
 }
 
 void MainWindow::updateAuthUI()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/updateconfig.h"
+
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -29,6 +31,9 @@ class StatusBar;
 class WelcomeScreen;
 struct Account;
 struct RecurringTransaction;
+namespace CorvantisUpdate {
+struct UpdateProgress;
+}
 
 // The single top-level window: the account list on the left, and on the right the welcome page,
 // the register of the current account or the empty-state page; the menu bar, the status bar and
@@ -60,6 +65,9 @@ public:
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
     QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
     QString totalText() const;
+    // Where Help › What's New and Check for Updates look; the application hands in what it checks
+    // at start-up.
+    void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config) { m_updateConfig = config; }
 
 public slots:
     void onAccountClicked(QListWidgetItem *item);
@@ -112,9 +120,12 @@ private:
     void memorizeTransaction(const RecurringTransaction &seed);
     void goToTransaction(const QString &transactionId);
     void clearSampleData();
+    // The update flows report through the status bar: busy indicator, then a timed message.
+    CorvantisUpdate::UpdateProgress updateProgress();
 
     AppState *m_state;
     CloudSession *m_session;
+    CorvantisUpdate::UpdateConfig m_updateConfig;
 
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -4,6 +4,11 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
+#include "loopbackhttpserver.h"
+#include "manifestjson.h"
+#include "services/updatestartup.h"
+#include "update/client.h"
+#include "update/whatsnewdialog.h"
 #include "ui/screens/importscreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
@@ -78,6 +83,7 @@ private slots:
     void noSampleItemsWithoutDeveloperMode();
     void sampleDataItemsInDeveloperMode();
     void importShortcutWorksFromTheRegister();
+    void helpMenuUpdateItemsWorkWithTheStartupCheckOff();
     void noMenuSharesAMnemonic_data();
     void noMenuSharesAMnemonic();
 };
@@ -88,6 +94,19 @@ void pressInWindow(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers
 {
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
     QTest::keyClick(target, key, modifiers);
+}
+
+QAction *menuItem(MainWindow &window, const QString &text)
+{
+    for (QAction *menu : window.menuBar()->actions()) {
+        if (!menu->menu())
+            continue;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text() == text)
+                return item;
+        }
+    }
+    return nullptr;
 }
 
 QListWidget *accountList(MainWindow &window)
@@ -789,6 +808,45 @@ void TestMainWindow::sampleDataItemsInDeveloperMode()
     });
     clear->trigger();
     QCOMPARE(text, QStringLiteral("No sample data to clear."));
+}
+
+// The start-up setting only keeps the program quiet at start; both Help items still ask the
+// download server and report through the status bar.
+void TestMainWindow::helpMenuUpdateItemsWorkWithTheStartupCheckOff()
+{
+    TestState state;
+    QVERIFY(UpdateStartup::setCheckAtStartupEnabled(state->preferencesRepository(), false));
+    LoopbackHttpServer server([](const LoopbackRequest &request) {
+        if (request.path == "/zimbrel/stable/latest.json") {
+            const QJsonObject artifacts{{CorvantisUpdate::Client::platformKey(), ManifestJson::artifact("1.0.5")}};
+            return LoopbackResponse{200, ManifestJson::manifest(artifacts), {}};
+        }
+        if (request.path == "/zimbrel/1.0.5/release-notes.md")
+            return LoopbackResponse{200, "## Zimbrel 1.0.5", {}};
+        return LoopbackResponse{404, {}, {}};
+    });
+    QVERIFY(server.listen());
+    MainWindow window(state.get());
+    window.setUpdateConfig({QStringLiteral("zimbrel"), QStringLiteral("stable"),
+                            server.url(QStringLiteral("/zimbrel/stable/")), QStringLiteral("1.0.5")});
+    QVERIFY(showAndActivate(window));
+
+    QAction *check = menuItem(window, QStringLiteral("Check for &Updates..."));
+    QVERIFY(check);
+    check->trigger();
+    QVERIFY(window.statusBarWidget()->isProgressVisible());
+    QTRY_COMPARE(window.statusBarWidget()->currentMessage(),
+                 QStringLiteral("Corvantis Zimbrel is up to date (version 1.0.5)"));
+    QVERIFY(!window.statusBarWidget()->isProgressVisible());
+
+    QAction *whatsNew = menuItem(window, QStringLiteral("What's &New..."));
+    QVERIFY(whatsNew);
+    whatsNew->trigger();
+    QVERIFY(window.statusBarWidget()->isProgressVisible());
+    QTRY_COMPARE(window.findChildren<CorvantisUpdate::WhatsNewDialog *>().size(), 1);
+    QVERIFY(!window.statusBarWidget()->isProgressVisible());
+    QCOMPARE(window.findChild<CorvantisUpdate::WhatsNewDialog *>()->windowTitle(),
+             QStringLiteral("What's New in Corvantis Zimbrel 1.0.5"));
 }
 
 // Regression: File › Import had Ctrl+I, which the register takes for "insert new", so the menu's

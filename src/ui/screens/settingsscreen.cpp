@@ -14,6 +14,7 @@
 #include "data/transactionrepository.h"
 #include "data/weekstartday.h"
 #include "services/backupservice.h"
+#include "services/updatestartup.h"
 #include "ui/register/registerstyle.h"
 
 #include <QCheckBox>
@@ -183,12 +184,22 @@ QWidget *SettingsScreen::buildGeneralPage()
     regional->addRow(tr("Week starts on"), m_weekStartCombo);
     regional->addRow(tr("Language"), m_languageCombo);
 
+    auto *updateCheck = new QCheckBox(tr("Check for updates at start-up"), this);
+    updateCheck->setObjectName(QStringLiteral("updateCheckAtStartupCheck"));
+    updateCheck->setChecked(UpdateStartup::isCheckAtStartupEnabled(preferences));
+    auto *updates = new QVBoxLayout;
+    updates->addWidget(updateCheck);
+    updates->addWidget(hint(this, tr("When off, nothing is fetched at start; Help › Check for Updates still works.")));
+
     connect(m_themeCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onThemeChanged);
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
     connect(m_languageCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onLanguageChanged);
+    connect(updateCheck, &QCheckBox::toggled, this,
+            [preferences](bool checked) { UpdateStartup::setCheckAtStartupEnabled(preferences, checked); });
 
     return page(this, {section(this, tr("Appearance"), tr("Control how Corvantis Zimbrel looks."), appearance),
-                       section(this, tr("Regional"), tr("Date and calendar preferences."), regional)});
+                       section(this, tr("Regional"), tr("Date and calendar preferences."), regional),
+                       section(this, tr("Updates"), tr("Look for newer versions of Corvantis Zimbrel."), updates)});
 }
 
 QWidget *SettingsScreen::buildRegisterPage()

@@ -6,6 +6,7 @@
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/weekstartday.h"
+#include "services/updatestartup.h"
 #include "ui/register/registerstyle.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@ private slots:
     void initTestCase();
     void generalSettingsTakeEffect();
     void registerSettingsAreStored();
+    void startupUpdateCheckCanBeSwitchedOff();
     void languageChangeAsksForARestartOnce();
     void syncShowsSignedOut();
     void backupRoundTrip_data();
@@ -130,6 +132,27 @@ void TestSettingsScreen::registerSettingsAreStored()
     QVERIFY(state->preferencesRepository()->boolValue(QStringLiteral("registerTwoLine"), false));
     QVERIFY(state->preferencesRepository()->boolValue(QStringLiteral("registerNewestFirst"), false));
     QCOMPARE(changes.count(), 2);
+}
+
+void TestSettingsScreen::startupUpdateCheckCanBeSwitchedOff()
+{
+    TestState state;
+    SettingsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *check = child<QCheckBox>(&screen, "updateCheckAtStartupCheck");
+    QVERIFY(check->isChecked());
+
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+    QCOMPARE(state->preferencesRepository()->value(QStringLiteral("update_check_at_startup"), QString()),
+             QStringLiteral("0"));
+    // A new screen starts from what is stored.
+    SettingsScreen again(state.get());
+    QVERIFY(!child<QCheckBox>(&again, "updateCheckAtStartupCheck")->isChecked());
+
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(UpdateStartup::isCheckAtStartupEnabled(state->preferencesRepository()));
 }
 
 void TestSettingsScreen::languageChangeAsksForARestartOnce()
