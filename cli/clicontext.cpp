@@ -1,8 +1,11 @@
 #include "clicontext.h"
 
+#include "account/cloudconfiguration.h"
 #include "data/database.h"
 #include "data/datadirectory.h"
+#include "data/preferencesrepository.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,8 +15,9 @@
 
 #include <cstdio>
 
-CliContext::CliContext(const QString &dataDirectory)
+CliContext::CliContext(const QString &dataDirectory, const QString &serverOrigin)
     : m_dataDirectory(dataDirectory)
+    , m_serverOrigin(serverOrigin)
 {
 }
 
@@ -22,6 +26,21 @@ CliContext::~CliContext() = default;
 QString CliContext::databasePath() const
 {
     return ::databasePath(m_dataDirectory);
+}
+
+std::optional<QString> CliContext::serverOriginInEffect()
+{
+    if (!m_serverOrigin.isEmpty() || !QFileInfo::exists(databasePath()))
+        return m_serverOrigin;
+    Database *database = databaseForReading();
+    if (!database)
+        return std::nullopt;
+    const QString stored = PreferencesRepository(database).value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), {});
+    if (const std::optional<QString> normalized = CorvantisAccount::normalizedServerOrigin(stored))
+        return *normalized;
+    if (!stored.isEmpty())
+        qWarning().noquote() << "Ignoring the Server setting" << stored << "- it is not an http or https origin";
+    return QString();
 }
 
 Database *CliContext::databaseForReading()

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Database;
 
@@ -14,10 +15,16 @@ class Database;
 class CliContext
 {
 public:
-    explicit CliContext(const QString &dataDirectory);
+    // `serverOrigin`: the --server option, already normalised; empty when not given.
+    explicit CliContext(const QString &dataDirectory, const QString &serverOrigin = {});
     ~CliContext();
 
     QString dataDirectory() const { return m_dataDirectory; }
+    QString serverOrigin() const { return m_serverOrigin; }
+    // The self-hosted cloud origin in effect: --server, else the app's Server setting stored in the
+    // data directory; empty for the built-in service. Nothing (after a message) when the database
+    // holding the setting cannot be read.
+    std::optional<QString> serverOriginInEffect();
     QString databasePath() const;
 
     // Opens and migrates the database on first use; null (after a message) when that fails.
@@ -36,6 +43,7 @@ private:
     bool canWrite() const;
 
     QString m_dataDirectory;
+    QString m_serverOrigin;
     std::unique_ptr<Database> m_database;
     bool m_databaseFailed = false;
 };

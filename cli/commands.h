@@ -10,3 +10,4 @@ QList<CliCommand> storageCommands();
 QList<CliCommand> importCommands();
 QList<CliCommand> reportCommands();
 QList<CliCommand> updateCommands();
+QList<CliCommand> cloudCommands();

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "account/cloudconfiguration.h"
+
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
 
@@ -12,16 +14,19 @@ namespace {
 
 QList<CliCommand> allCommands()
 {
-    return basicCommands() + storageCommands() + importCommands() + reportCommands() + updateCommands();
+    return basicCommands() + storageCommands() + importCommands() + reportCommands() + updateCommands() +
+           cloudCommands();
 }
 
 void printHelp()
 {
-    QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n\n"
+    QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] COMMAND [ARGUMENTS]\n\n"
                                   "Works on the same data directory as the app (ZIMBREL_DATA_DIR included).\n"
                                   "Prints JSON on standard output; amounts are in minor units.\n"
                                   "Exit codes: 0 success, 1 failure, 2 usage error.\n\n"
                                   "Options:\n  --data-dir DIR   use DIR as the data directory\n"
+                                  "  --server ORIGIN  the cloud service at ORIGIN (https://host[:port]) instead of the\n"
+                                  "                   built-in one or the app's Server setting\n"
                                   "  --version        print the version\n  --help           print this help\n\n"
                                   "Commands:\n");
     for (const CliCommand &command : allCommands()) {
@@ -43,6 +48,7 @@ int main(int argc, char *argv[])
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
     QString dataDir;
+    QString serverOrigin;
     while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
         const QString option = arguments.takeFirst();
         if (option == QLatin1String("--help")) {
@@ -59,6 +65,16 @@ int main(int argc, char *argv[])
                 return 2;
             }
             dataDir = arguments.takeFirst();
+            continue;
+        }
+        if (option == QLatin1String("--server")) {
+            const std::optional<QString> origin =
+                arguments.isEmpty() ? std::nullopt : CorvantisAccount::normalizedServerOrigin(arguments.takeFirst());
+            if (!origin) {
+                std::fprintf(stderr, "zimbrel-cli: --server needs an origin such as https://cloud.example.org\n");
+                return 2;
+            }
+            serverOrigin = *origin;
             continue;
         }
         std::fprintf(stderr, "zimbrel-cli: unknown option %s\n", option.toUtf8().constData());
@@ -79,7 +95,7 @@ int main(int argc, char *argv[])
     const QString name = arguments.takeFirst();
     for (const CliCommand &command : allCommands()) {
         if (command.name == name) {
-            CliContext context(dataDir);
+            CliContext context(dataDir, serverOrigin);
             return command.run(context, arguments);
         }
     }

@@ -15,13 +15,13 @@ using CorvantisUpdate::Client;
 // running version otherwise; "url" and "error" are null unless they apply.
 int checkUpdate(CliContext &context, const QStringList &arguments)
 {
-    const CliArguments parsed(arguments, {QStringLiteral("--server")});
-    if (!parsed.isValid())
-        return context.usageError(parsed.error());
-    if (!parsed.positionals().isEmpty())
+    if (!arguments.isEmpty())
         return context.usageError(QStringLiteral("check-update takes no arguments"));
+    const std::optional<QString> origin = context.serverOriginInEffect();
+    if (!origin)
+        return 1;
 
-    Client client(CorvantisUpdate::zimbrelUpdateConfig(parsed.value(QStringLiteral("--server"))));
+    Client client(CorvantisUpdate::zimbrelUpdateConfig(*origin));
     QJsonObject result{{QStringLiteral("result"), QStringLiteral("failed")},
                        {QStringLiteral("version"), client.config().currentVersion},
                        {QStringLiteral("url"), QJsonValue::Null},
@@ -58,10 +58,10 @@ int checkUpdate(CliContext &context, const QStringList &arguments)
 QList<CliCommand> updateCommands()
 {
     return {
-        {QStringLiteral("check-update"), QStringLiteral("[--server ORIGIN]"),
+        {QStringLiteral("check-update"), QString(),
          QStringLiteral(
              "Ask the download server whether a newer release exists (ZIMBREL_UPDATE_URL names the "
-             "channel folder; ORIGIN a self-hosted server)"),
+             "channel folder; --server or the app's Server setting a self-hosted one)"),
          checkUpdate},
     };
 }

@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core sqlite3 libsqlite3-dev zlib1g-dev
     clang libfuzzer-14-dev
     qt6-httpserver-dev qt6-websockets-dev libqt6sql6-psql libsodium-dev postgresql
+    qtkeychain-qt6-dev
 )
 if [ "${ZIMBREL_WITH_X:-0}" = 1 ]; then
     packages+=(xvfb xdotool imagemagick x11-utils)

@@ -16,7 +16,12 @@ HttpResult BrowserSession::open(const QString &redirectUri, const QString &state
     query.addQueryItem(QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
     if (!state.isEmpty())
         query.addQueryItem(QStringLiteral("state"), QString::fromLatin1(QUrl::toPercentEncoding(state)));
-    const HttpResult result = m_http->get(QStringLiteral("/%1/account/login?%2").arg(m_realm, query.toString(QUrl::FullyEncoded)));
+    return openUrl(m_http->url(QStringLiteral("/%1/account/login?%2").arg(m_realm, query.toString(QUrl::FullyEncoded))));
+}
+
+HttpResult BrowserSession::openUrl(const QUrl &loginUrl)
+{
+    const HttpResult result = m_http->get(loginUrl.path(QUrl::FullyEncoded) + QLatin1Char('?') + loginUrl.query(QUrl::FullyEncoded));
     m_fields.clear();
     static const QRegularExpression hidden(QStringLiteral(R"re(<input type="hidden" name="([a-z_]+)" value="([^"]*)">)re"));
     auto matches = hidden.globalMatch(QString::fromUtf8(result.body));

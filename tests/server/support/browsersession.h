@@ -26,6 +26,8 @@ public:
     // The login page for a client listening on `redirectUri`; status and hidden fields kept.
     HttpResult open(const QString &redirectUri = QStringLiteral("http://localhost:19876/callback"),
                     const QString &state = QStringLiteral("state-1234"), const QString &clientId = QStringLiteral("zimbrel-desktop"));
+    // The login page at exactly the address a client opened in the browser (on this service).
+    HttpResult openUrl(const QUrl &loginUrl);
     // Submits the opened form; `action` is "signin" or "signup".
     SignInResult submit(const QString &action, const QString &email, const QString &password,
                         const QString &displayName = {}, bool sendCookie = true);

@@ -1,0 +1,174 @@
+#include "commands.h"
+
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/cloudconfiguration.h"
+#include "account/tokenmanager.h"
+#include "account/tokenstore.h"
+#include "data/preferencesrepository.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QProcessEnvironment>
+#include <QUrl>
+
+#include <cstdio>
+#include <functional>
+
+using namespace CorvantisAccount;
+
+namespace {
+
+// Runs the event loop until `finish` is called (at once when it was called already).
+class Waiter
+{
+public:
+    void finish()
+    {
+        m_finished = true;
+        m_loop.quit();
+    }
+    void wait()
+    {
+        if (!m_finished)
+            m_loop.exec();
+    }
+
+private:
+    QEventLoop m_loop;
+    bool m_finished = false;
+};
+
+// The cloud client the app would build on this data directory: --server wins over the app's
+// Server preference, and the environment over both. Null (after a message) when the database
+// holding the preference cannot be read.
+std::unique_ptr<Client> openClient(CliContext &context)
+{
+    const std::optional<QString> origin = context.serverOriginInEffect();
+    if (!origin)
+        return nullptr;
+    const CloudConfiguration configuration =
+        resolveCloudConfiguration(QProcessEnvironment::systemEnvironment(), *origin, QCoreApplication::applicationVersion());
+    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
+                      << "Sync:" << configuration.syncApiUrl;
+    auto client = std::make_unique<Client>(configuration.client,
+                                           createTokenStore(tokenStoreScope(configuration.client), context.dataDirectory()));
+    client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
+    return client;
+}
+
+// Prints the current user; exit code 0, or 1 with the reason the service gave none.
+int printCurrentUser(CliContext &context, Client *client)
+{
+    QString networkError;
+    bool sessionEnded = false;
+    const QObject scope; // ends the two connections with this function
+    QObject::connect(client->authApi(), &ApiClient::networkError, &scope,
+                     [&networkError](const QString &message) { networkError = message; });
+    QObject::connect(client->authApi(), &ApiClient::authenticationRequired, &scope, [&sessionEnded] { sessionEnded = true; });
+    Waiter waiter;
+    User user;
+    client->authClient()->fetchCurrentUser([&](const User &fetched) {
+        user = fetched;
+        waiter.finish();
+    });
+    waiter.wait();
+    if (!user.id.isEmpty()) {
+        context.printJson(userToJson(user));
+        return 0;
+    }
+    if (sessionEnded)
+        return context.fail(QStringLiteral("not signed in: the session has ended; sign in again"));
+    if (!networkError.isEmpty())
+        return context.fail(QStringLiteral("cannot reach the cloud service: %1").arg(networkError));
+    return context.fail(QStringLiteral("the cloud service did not say who is signed in"));
+}
+
+int signIn(CliContext &context, Client *client)
+{
+    AuthClient *auth = client->authClient();
+    // A terminal may have no browser at hand: the address goes to the user, on a line of its own.
+    auth->setUrlOpener([](const QUrl &url) {
+        std::fprintf(stderr, "Open this address in a web browser to sign in:\n%s\n",
+                     url.toString(QUrl::FullyEncoded).toUtf8().constData());
+        std::fflush(stderr);
+        return true;
+    });
+    Waiter waiter;
+    QString failure;
+    QObject::connect(auth, &AuthClient::loginFailed, client, [&](const QString &message) {
+        failure = message;
+        waiter.finish();
+    });
+    QObject::connect(auth, &AuthClient::loginSucceeded, client, [&waiter] { waiter.finish(); });
+    auth->login();
+    waiter.wait();
+    if (!failure.isEmpty())
+        return context.fail(QStringLiteral("sign-in failed: %1").arg(failure));
+    return printCurrentUser(context, client);
+}
+
+int signOut(CliContext &context, Client *client)
+{
+    TokenManager *tokens = client->tokenManager();
+    tokens->loadTokens();
+    if (tokens->refreshToken().isEmpty() && tokens->accessToken().isEmpty()) {
+        tokens->clear();
+        context.printJson(QJsonObject{{QStringLiteral("signed_in"), false}});
+        return 0;
+    }
+    // The service ends the session only for a valid access token, and signing out locally first
+    // would drop the answer of a refresh started on the way: refresh first, then sign out.
+    if (tokens->needsRefresh()) {
+        Waiter refreshed;
+        tokens->refresh([&refreshed](bool) { refreshed.finish(); });
+        refreshed.wait();
+    }
+    Waiter answered;
+    client->authClient()->logout([&answered] { answered.finish(); });
+    answered.wait();
+    context.printJson(QJsonObject{{QStringLiteral("signed_in"), false}});
+    return 0;
+}
+
+int whoami(CliContext &context, Client *client)
+{
+    AuthClient *auth = client->authClient();
+    Waiter known;
+    QObject::connect(auth, &AuthClient::stateChanged, client, [&known] { known.finish(); });
+    auth->initialize();
+    if (auth->state() == AuthState::Unknown)
+        known.wait();
+    if (!auth->isAuthenticated())
+        return context.fail(QStringLiteral("not signed in"));
+    return printCurrentUser(context, client);
+}
+
+// A command without arguments working on the cloud client of the data directory.
+CliCommand cloudCommand(const QString &name, const QString &summary, const std::function<int(CliContext &, Client *)> &body)
+{
+    return {name, QString(), summary, [name, body](CliContext &context, const QStringList &arguments) {
+                if (!arguments.isEmpty())
+                    return context.usageError(QStringLiteral("%1 takes no arguments").arg(name));
+                const auto client = openClient(context);
+                if (!client)
+                    return 1;
+                return body(context, client.get());
+            }};
+}
+
+} // namespace
+
+QList<CliCommand> cloudCommands()
+{
+    return {
+        cloudCommand(QStringLiteral("sign-in"),
+                     QStringLiteral("Sign in to the cloud service in a web browser (the address is printed) and print the user"),
+                     signIn),
+        cloudCommand(QStringLiteral("sign-out"), QStringLiteral("Sign out of the cloud service on this computer"), signOut),
+        cloudCommand(QStringLiteral("whoami"), QStringLiteral("Print the signed-in user (exit code 1 when signed out)"), whoami),
+    };
+}

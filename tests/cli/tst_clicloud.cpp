@@ -1,0 +1,195 @@
+#include "account/cloudconfiguration.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+
+#include "browsersession.h"
+#include "cloudfixture.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+// zimbrel-cli sign-in, whoami and sign-out against a real zimbrel-cloud; the test plays the
+// browser for the address sign-in prints.
+class TestCliCloud : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void signInWhoamiSignOut();
+    void serverSettingOfTheAppIsUsed();
+    void badServerOriginIsAUsageError_data();
+    void badServerOriginIsAUsageError();
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static QProcessEnvironment environment();
+    Run run(const QString &dir, const QStringList &arguments, bool withServer = true) const;
+    // Runs sign-in, signs a new user up on the page it prints and follows the redirect.
+    Run signIn(const QString &dir, const QString &email);
+
+    CloudFixture m_fixture;
+};
+
+void TestCliCloud::initTestCase()
+{
+    QString reason;
+    QString error;
+    if (!m_fixture.start(&reason, &error)) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QSKIP(qPrintable(reason));
+    }
+}
+
+QProcessEnvironment TestCliCloud::environment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZIMBREL_TOKEN_STORE"), QStringLiteral("file"));
+    for (const char *name : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+TestCliCloud::Run TestCliCloud::run(const QString &dir, const QStringList &arguments, bool withServer) const
+{
+    QStringList all{QStringLiteral("--data-dir"), dir};
+    if (withServer)
+        all << QStringLiteral("--server") << m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash);
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH), all + arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TestCliCloud::Run TestCliCloud::signIn(const QString &dir, const QString &email)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  {QStringLiteral("--data-dir"), dir, QStringLiteral("--server"),
+                   m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash), QStringLiteral("sign-in")});
+    process.closeWriteChannel();
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    QUrl loginUrl;
+    while (loginUrl.isEmpty() && process.state() != QProcess::NotRunning && process.waitForReadyRead(20000)) {
+        err += process.readAllStandardError();
+        for (const QByteArray &line : err.split('\n')) {
+            if (line.startsWith("http"))
+                loginUrl = QUrl::fromEncoded(line.trimmed());
+        }
+    }
+    if (loginUrl.isEmpty()) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, err + process.readAllStandardError()};
+    }
+    BrowserSession browser(m_fixture.http.get());
+    browser.openUrl(loginUrl);
+    const SignInResult result = browser.submit(QStringLiteral("signup"), email, QStringLiteral("correct horse 1"));
+    if (result.status == 303) {
+        CloudHttp listener(result.redirect.adjusted(QUrl::RemovePath | QUrl::RemoveQuery));
+        listener.get(result.redirect.path() + QLatin1Char('?') + result.redirect.query(QUrl::FullyEncoded));
+    }
+    if (!process.waitForFinished(30000))
+        process.kill();
+    return {process.exitCode(), process.readAllStandardOutput(), err + process.readAllStandardError()};
+}
+
+void TestCliCloud::signInWhoamiSignOut()
+{
+    QTemporaryDir dir;
+    const Run signedIn = signIn(dir.path(), QStringLiteral("cli@example.org"));
+    QVERIFY2(signedIn.exitCode == 0, signedIn.err.constData());
+    const QJsonObject user = QJsonDocument::fromJson(signedIn.out).object();
+    QCOMPARE(user.value(QStringLiteral("email")).toString(), QStringLiteral("cli@example.org"));
+    QVERIFY(!user.value(QStringLiteral("id")).toString().isEmpty());
+
+    const Run who = run(dir.path(), {QStringLiteral("whoami")});
+    QVERIFY2(who.exitCode == 0, who.err.constData());
+    QCOMPARE(QJsonDocument::fromJson(who.out).object().value(QStringLiteral("id")), user.value(QStringLiteral("id")));
+
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("cloud-tokens.json"))).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+
+    // The tokens of this service are not offered to another one.
+    QTcpServer elsewhere;
+    QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
+    const Run other = run(dir.path(), {QStringLiteral("--server"), QStringLiteral("http://127.0.0.1:%1").arg(elsewhere.serverPort()),
+                                       QStringLiteral("whoami")}, false);
+    QCOMPARE(other.exitCode, 1);
+    QVERIFY2(other.err.contains("not signed in"), other.err.constData());
+
+    const auto liveSessions = [this, &user] {
+        return CloudBackend::execute(m_fixture.service.databaseAddress(),
+                                     QStringLiteral("SELECT COUNT(*) FROM sessions WHERE user_id = ? AND revoked_at IS NULL"),
+                                     {user.value(QStringLiteral("id")).toString()})
+            .toInt();
+    };
+    QCOMPARE(liveSessions(), 1);
+    const Run out = run(dir.path(), {QStringLiteral("sign-out")});
+    QVERIFY2(out.exitCode == 0, out.err.constData());
+    QCOMPARE(liveSessions(), 0);
+    QCOMPARE(QJsonDocument::fromJson(out.out).object().value(QStringLiteral("signed_in")), QJsonValue(false));
+    const Run gone = run(dir.path(), {QStringLiteral("whoami")});
+    QCOMPARE(gone.exitCode, 1);
+    QVERIFY2(gone.err.contains("not signed in"), gone.err.constData());
+    QVERIFY(gone.out.isEmpty());
+    // Signing out twice is no failure.
+    QCOMPARE(run(dir.path(), {QStringLiteral("sign-out")}).exitCode, 0);
+}
+
+void TestCliCloud::serverSettingOfTheAppIsUsed()
+{
+    QTemporaryDir dir;
+    const Run signedIn = signIn(dir.path(), QStringLiteral("setting@example.org"));
+    QVERIFY2(signedIn.exitCode == 0, signedIn.err.constData());
+    {
+        Database database;
+        QVERIFY(database.open(QDir(dir.path()).filePath(QStringLiteral("zimbrel.db"))));
+        QVERIFY(database.runMigrations());
+        PreferencesRepository preferences(&database);
+        QVERIFY(preferences.setValue(QString::fromLatin1(CorvantisAccount::serverOriginPreference),
+                                     m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash) + QLatin1Char('/')));
+    }
+    const Run who = run(dir.path(), {QStringLiteral("whoami")}, false);
+    QVERIFY2(who.exitCode == 0, who.err.constData());
+    QCOMPARE(QJsonDocument::fromJson(who.out).object().value(QStringLiteral("email")).toString(),
+             QStringLiteral("setting@example.org"));
+}
+
+void TestCliCloud::badServerOriginIsAUsageError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("path") << QStringList{QStringLiteral("--server"), QStringLiteral("https://x.example/api"), QStringLiteral("whoami")};
+    QTest::newRow("scheme") << QStringList{QStringLiteral("--server"), QStringLiteral("ftp://x.example"), QStringLiteral("whoami")};
+    QTest::newRow("missing value") << QStringList{QStringLiteral("--server")};
+}
+
+void TestCliCloud::badServerOriginIsAUsageError()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const Run result = run(dir.path(), arguments, false);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.err.contains("--server"));
+}
+
+QTEST_GUILESS_MAIN(TestCliCloud)
+#include "tst_clicloud.moc"
