@@ -11,3 +11,4 @@ QList<CliCommand> importCommands();
 QList<CliCommand> reportCommands();
 QList<CliCommand> updateCommands();
 QList<CliCommand> cloudCommands();
+QList<CliCommand> editCommands();

@@ -15,7 +15,7 @@ namespace {
 QList<CliCommand> allCommands()
 {
     return basicCommands() + storageCommands() + importCommands() + reportCommands() + updateCommands() +
-           cloudCommands();
+           cloudCommands() + editCommands();
 }
 
 void printHelp()

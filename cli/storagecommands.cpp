@@ -1,106 +1,17 @@
 #include "commands.h"
 
-#include "data/accountrepository.h"
-#include "data/categoryrepository.h"
+#include "clirecords.h"
+#include "clistorage.h"
+
 #include "data/database.h"
-#include "data/datetext.h"
 #include "data/identifiers.h"
-#include "data/recurringrepository.h"
-#include "data/transactionrepository.h"
-#include "services/accountservice.h"
-#include "services/categoryservice.h"
-#include "services/recurringservice.h"
-#include "services/transactionservice.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <optional>
 
 namespace {
-
-// The repositories of one command run, on the context's database. Like the app, a writable
-// database without live categories gets the defaults first, so category names resolve from the start.
-struct Storage
-{
-    explicit Storage(Database *database)
-        : accounts(database)
-        , transactions(database)
-        , categories(database)
-        , recurring(database)
-        , accountService(database, &accounts, &transactions)
-        , transactionService(database, &transactions, &accounts, &categories)
-    {
-        if (!database->isReadOnly())
-            CategoryService(&categories).ensureDefaults();
-    }
-
-    AccountRepository accounts;
-    TransactionRepository transactions;
-    CategoryRepository categories;
-    RecurringRepository recurring;
-    AccountService accountService;
-    TransactionService transactionService;
-};
-
-QJsonValue textOrNull(const QString &text)
-{
-    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
-}
-
-QJsonValue timestampOrNull(const std::optional<QDateTime> &timestamp)
-{
-    return timestamp ? QJsonValue(timestampToText(*timestamp)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonObject accountJson(const Account &account, Money balance)
-{
-    return {
-        {QStringLiteral("id"), account.id},
-        {QStringLiteral("name"), account.name},
-        {QStringLiteral("account_type"), accountTypeToString(account.type)},
-        {QStringLiteral("currency"), currencyCode(account.currency)},
-        {QStringLiteral("institution"), account.institution},
-        {QStringLiteral("account_number_last4"), account.accountNumberLast4},
-        {QStringLiteral("starting_balance"), qint64(account.startingBalance)},
-        {QStringLiteral("sort_order"), account.sortOrder},
-        {QStringLiteral("is_shared"), account.isShared},
-        {QStringLiteral("version"), account.version},
-        {QStringLiteral("sync_status"), syncStatusToString(account.syncStatus)},
-        {QStringLiteral("server_id"), textOrNull(account.serverId)},
-        {QStringLiteral("created_at"), timestampToText(account.createdAt)},
-        {QStringLiteral("updated_at"), timestampToText(account.updatedAt)},
-        {QStringLiteral("deleted_at"), timestampOrNull(account.deletedAt)},
-        {QStringLiteral("balance"), qint64(balance)},
-    };
-}
-
-QJsonObject transactionJson(const Transaction &transaction)
-{
-    return {
-        {QStringLiteral("id"), textOrNull(transaction.id)},
-        {QStringLiteral("account_id"), transaction.accountId},
-        {QStringLiteral("date"), dateToText(transaction.date)},
-        {QStringLiteral("payee"), transaction.payee},
-        {QStringLiteral("memo"), transaction.memo},
-        {QStringLiteral("amount"), qint64(transaction.amount)},
-        {QStringLiteral("category_id"), textOrNull(transaction.categoryId)},
-        {QStringLiteral("check_number"), transaction.checkNumber},
-        {QStringLiteral("cleared"), transaction.cleared},
-        {QStringLiteral("reconciled"), transaction.reconciled},
-        {QStringLiteral("transfer_link_id"), textOrNull(transaction.transferLinkId)},
-        {QStringLiteral("transfer_dest_account_id"), textOrNull(transaction.transferDestAccountId)},
-        {QStringLiteral("is_split"), transaction.isSplit},
-        {QStringLiteral("recurring_id"), textOrNull(transaction.recurringId)},
-        {QStringLiteral("version"), transaction.version},
-        {QStringLiteral("sync_status"), syncStatusToString(transaction.syncStatus)},
-        {QStringLiteral("server_id"), textOrNull(transaction.serverId)},
-        {QStringLiteral("created_at"), timestampToText(transaction.createdAt)},
-        {QStringLiteral("updated_at"), timestampToText(transaction.updatedAt)},
-        {QStringLiteral("deleted_at"), timestampOrNull(transaction.deletedAt)},
-    };
-}
 
 QJsonArray registerRowsJson(const QList<RegisterRow> &rows, bool withRunningBalance)
 {
@@ -115,50 +26,6 @@ QJsonArray registerRowsJson(const QList<RegisterRow> &rows, bool withRunningBala
     return array;
 }
 
-QJsonObject categoryJson(const Category &category)
-{
-    return {
-        {QStringLiteral("id"), category.id},
-        {QStringLiteral("name"), category.name},
-        {QStringLiteral("category_type"), categoryTypeToString(category.type)},
-        {QStringLiteral("parent_id"), textOrNull(category.parentId)},
-        {QStringLiteral("is_tax_relevant"), category.isTaxRelevant},
-        {QStringLiteral("tax_category"), textOrNull(category.taxCategory)},
-        {QStringLiteral("is_default"), category.isDefault},
-        {QStringLiteral("version"), category.version},
-        {QStringLiteral("sync_status"), syncStatusToString(category.syncStatus)},
-        {QStringLiteral("created_at"), timestampToText(category.createdAt)},
-        {QStringLiteral("updated_at"), timestampToText(category.updatedAt)},
-    };
-}
-
-// A strict yyyy-MM-dd date; anything else is invalid.
-QDate parseDate(const QString &text)
-{
-    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    if (!shape.match(text).hasMatch())
-        return {};
-    return dateFromText(text);
-}
-
-std::optional<Account> liveAccount(Storage &storage, const QString &id)
-{
-    std::optional<Account> account = storage.accounts.findById(id);
-    if (!account || account->deletedAt)
-        return std::nullopt;
-    return account;
-}
-
-template<typename Enum>
-std::optional<Enum> enumFromText(const QString &text, QString (*toText)(Enum), std::initializer_list<Enum> values)
-{
-    for (Enum value : values) {
-        if (toText(value) == text)
-            return value;
-    }
-    return std::nullopt;
-}
-
 int accounts(CliContext &context, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
@@ -166,7 +33,7 @@ int accounts(CliContext &context, const QStringList &arguments)
     Database *database = context.databaseForReading();
     if (!database)
         return 1;
-    Storage storage(database);
+    CliStorage storage(database);
     QJsonArray array;
     for (const Account &account : storage.accounts.all()) {
         bool ok = false;
@@ -232,7 +99,7 @@ int accountAdd(CliContext &context, const QStringList &arguments)
     Database *database = context.database();
     if (!database)
         return 1;
-    Storage storage(database);
+    CliStorage storage(database);
     const std::optional<Account> stored = storage.accountService.createAccount(account, asOf);
     if (!stored)
         return context.fail(QStringLiteral("could not store the account"));
@@ -261,9 +128,9 @@ int transactionAdd(CliContext &context, const QStringList &arguments)
     Database *database = context.database();
     if (!database)
         return 1;
-    Storage storage(database);
+    CliStorage storage(database);
     const QString accountId = parsed.positionals().first();
-    const std::optional<Account> account = liveAccount(storage, accountId);
+    const std::optional<Account> account = storage.liveAccount(accountId);
     if (!account)
         return context.usageError(QStringLiteral("unknown account %1").arg(accountId));
     const QString amountText = parsed.value(QStringLiteral("--amount"));
@@ -302,8 +169,8 @@ int registerCommand(CliContext &context, const QStringList &arguments)
     Database *database = context.databaseForReading();
     if (!database)
         return 1;
-    Storage storage(database);
-    if (!liveAccount(storage, arguments.first()))
+    CliStorage storage(database);
+    if (!storage.liveAccount(arguments.first()))
         return context.usageError(QStringLiteral("unknown account %1").arg(arguments.first()));
     bool ok = false;
     const QList<RegisterRow> rows = storage.transactions.registerRows(arguments.first(), &ok);
@@ -343,8 +210,8 @@ int search(CliContext &context, const QStringList &arguments)
     Database *database = context.databaseForReading();
     if (!database)
         return 1;
-    Storage storage(database);
-    if (!filter.accountId.isEmpty() && !liveAccount(storage, filter.accountId))
+    CliStorage storage(database);
+    if (!filter.accountId.isEmpty() && !storage.liveAccount(filter.accountId))
         return context.usageError(QStringLiteral("unknown account %1").arg(filter.accountId));
     const QString query = parsed.positionals().value(0).trimmed();
     if (const QString error = storage.transactions.searchSyntaxError(query); !error.isEmpty())
@@ -360,7 +227,7 @@ int categories(CliContext &context, const QStringList &arguments)
     Database *database = context.databaseForReading();
     if (!database)
         return 1;
-    Storage storage(database);
+    CliStorage storage(database);
     QJsonArray array;
     for (const Category &category : storage.categories.all())
         array.append(categoryJson(category));
@@ -375,9 +242,8 @@ int recurringProcess(CliContext &context, const QStringList &arguments)
     Database *database = context.database();
     if (!database)
         return 1;
-    Storage storage(database);
-    RecurringService service(&storage.recurring, &storage.transactions, &storage.accounts);
-    context.printJson(QJsonObject{{QStringLiteral("posted"), service.processDue()}});
+    CliStorage storage(database);
+    context.printJson(QJsonObject{{QStringLiteral("posted"), storage.recurringService.processDue()}});
     return 0;
 }
 

@@ -14,6 +14,8 @@
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
+#include "services/payeeservice.h"
+#include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "services/transactionservice.h"
@@ -57,7 +59,11 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
-    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository, this);
+    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
+                                          m_recurringRepository, m_reconciliationRepository, this);
+    m_payeeService = new PayeeService(m_database, m_transactionRepository, this);
+    m_reconciliationService = new ReconciliationService(m_database, m_accountRepository, m_transactionRepository,
+                                                        m_reconciliationRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);

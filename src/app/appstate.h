@@ -10,8 +10,10 @@ class CategoryRepository;
 class CategoryService;
 class Database;
 class ImportService;
+class PayeeService;
 class PreferencesRepository;
 class ReconciliationRepository;
+class ReconciliationService;
 class RecurringRepository;
 class RecurringService;
 class ReportService;
@@ -45,6 +47,8 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
     AccountService *accountService() const { return m_accountService; }
     CategoryService *categoryService() const { return m_categoryService; }
+    PayeeService *payeeService() const { return m_payeeService; }
+    ReconciliationService *reconciliationService() const { return m_reconciliationService; }
     RecurringService *recurringService() const { return m_recurringService; }
     TransactionService *transactionService() const { return m_transactionService; }
     ReportService *reportService() const { return m_reportService; }
@@ -72,6 +76,8 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     AccountService *m_accountService = nullptr;
     CategoryService *m_categoryService = nullptr;
+    PayeeService *m_payeeService = nullptr;
+    ReconciliationService *m_reconciliationService = nullptr;
     RecurringService *m_recurringService = nullptr;
     TransactionService *m_transactionService = nullptr;
     ReportService *m_reportService = nullptr;

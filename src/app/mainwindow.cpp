@@ -14,7 +14,6 @@
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
-#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
@@ -717,10 +716,8 @@ void MainWindow::showEditAccountDialog()
     form.setAccount(*account);
     if (form.exec() != QDialog::Accepted)
         return;
-    Account edited = form.account();
-    // A local change must outrank the copy other devices hold.
-    edited.version = account->version + 1;
-    m_state->accountRepository()->update(edited);
+    if (m_state->accountService()->updateAccount(form.account()) == AccountService::Outcome::StorageFailed)
+        m_statusBar->showMessage(tr("The account could not be saved"), 5000);
     m_registerScreen->reload();
 }
 
@@ -981,18 +978,11 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (answer != QMessageBox::Yes)
         return;
 
-    // One unit, so that a restore finds every row deleted with the account, or the account stays.
-    SqlTransaction guard(m_state->database()->connection());
-    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
-    const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
-    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
-    if (!m_state->accountRepository()->softDelete(accountId) || !guard.commit()) {
-        guard.rollback();
+    if (m_state->accountService()->deleteAccount(accountId) != AccountService::Outcome::Done) {
+        m_statusBar->showMessage(tr("The account could not be deleted"), 5000);
         onAccountsChanged();
         return;
     }
-    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
 
     if (m_state->currentAccountId() == accountId) {
         m_state->setCurrentAccount(QString());

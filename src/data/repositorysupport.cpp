@@ -23,7 +23,7 @@ int executeCounting(const Database *database, const QString &sql, const QVariant
         query.addBindValue(value);
     if (!query.exec()) {
         logFailure(operation, query);
-        return 0;
+        return -1;
     }
     return query.numRowsAffected();
 }

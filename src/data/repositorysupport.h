@@ -36,8 +36,9 @@ QList<Record> selectRecords(const Database *database, const QString &sql, const 
     return result;
 }
 
-// Runs a write with `values` bound in order. Returns the number of rows it changed, or 0 after
-// logging "<operation> failed:" with the driver text.
+// Runs a write with `values` bound in order. Returns the number of rows it changed, or -1 after
+// logging "<operation> failed:" with the driver text, so that a caller inside a larger write can
+// roll it back instead of mistaking a refused statement for one that had nothing to change.
 int executeCounting(const Database *database, const QString &sql, const QVariantList &values, const char *operation);
 
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.

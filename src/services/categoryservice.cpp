@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
+#include "data/syncstamp.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -199,4 +200,42 @@ Category CategoryService::newCategoryFor(const QString &text, CategoryType type)
         }
     }
     return category;
+}
+
+std::optional<Category> CategoryService::addCategory(const QString &name, CategoryType type, const QString &parentId)
+{
+    if (name.trimmed().isEmpty())
+        return std::nullopt;
+    if (!parentId.isEmpty()) {
+        const std::optional<Category> parent = m_categories->findById(parentId);
+        if (!parent || parent->deletedAt || !parent->parentId.isEmpty())
+            return std::nullopt;
+    }
+    Category category;
+    category.id = newId();
+    category.name = name.trimmed();
+    category.type = type;
+    category.parentId = parentId;
+    SyncStamp::stampNew(category, currentTimestamp());
+    if (!m_categories->insert(category))
+        return std::nullopt;
+    return category;
+}
+
+bool CategoryService::renameCategory(const QString &id, const QString &name)
+{
+    std::optional<Category> category = m_categories->findById(id);
+    if (!category || category->deletedAt || name.trimmed().isEmpty())
+        return false;
+    category->name = name.trimmed();
+    SyncStamp::stampChanged(*category, currentTimestamp());
+    return m_categories->update(*category);
+}
+
+bool CategoryService::deleteCategory(const QString &id)
+{
+    const std::optional<Category> category = m_categories->findById(id);
+    if (!category || category->deletedAt)
+        return false;
+    return m_categories->softDelete(id);
 }

@@ -37,6 +37,15 @@ public:
     // top-level Parent, otherwise the whole text at the top level.
     Category newCategoryFor(const QString &text, CategoryType type) const;
 
+    // The categories screen and the command line change the tree through these, so that every
+    // change carries its sync bookkeeping. `parentId` empty or a live top-level category (two
+    // levels only). The stored category, or nothing when refused.
+    std::optional<Category> addCategory(const QString &name, CategoryType type, const QString &parentId);
+    // False when the category is not live or the database refused.
+    bool renameCategory(const QString &id, const QString &name);
+    // Transactions keep the id and read as uncategorized.
+    bool deleteCategory(const QString &id);
+
 private:
     void seedCategory(const QString &name, CategoryType type, const QString &parentId, bool isTaxRelevant,
                       const QString &taxCategory);

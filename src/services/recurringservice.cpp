@@ -6,6 +6,7 @@
 #include "data/identifiers.h"
 #include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
+#include "data/syncstamp.h"
 #include "data/transactionrepository.h"
 
 #include <QDebug>
@@ -98,6 +99,22 @@ void RecurringService::quarantine(const RecurringTransaction &recurring, const Q
                          << "— auto-deactivating. Reason:" << reason << "nextDueDate="
                          << dateToText(recurring.nextDueDate);
     deactivate(recurring.id);
+}
+
+bool RecurringService::add(RecurringTransaction recurring)
+{
+    const std::optional<Account> account = m_accounts->findById(recurring.accountId);
+    if (!account || account->deletedAt || recurring.payee.trimmed().isEmpty() || !recurring.startDate.isValid())
+        return false;
+    if (recurring.id.isEmpty())
+        recurring.id = newId();
+    if (!recurring.nextDueDate.isValid())
+        recurring.nextDueDate = recurring.startDate;
+    SyncStamp::stampNew(recurring, currentTimestamp());
+    if (!m_recurring->insert(recurring))
+        return false;
+    emit pendingCountChanged(pendingCount());
+    return true;
 }
 
 bool RecurringService::confirm(const QString &id)

@@ -38,6 +38,10 @@ public:
     static Transaction occurrenceFor(const RecurringTransaction &recurring);
 
     QList<RecurringTransaction> all() const;
+    // Stores a new schedule as version 1 (a new id when it has none; first due on its start date
+    // when no due date is set). False when its account is not live, it has no payee or start date,
+    // or the database refused.
+    bool add(RecurringTransaction recurring);
     int pendingCount() const;
 
     // Posts the schedule's next occurrence (both legs of a transfer) and advances the schedule,

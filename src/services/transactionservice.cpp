@@ -200,6 +200,17 @@ TransactionService::Outcome TransactionService::remove(const QString &id)
     }, touched, false);
 }
 
+TransactionService::Outcome TransactionService::setCleared(const QString &id, bool cleared, bool reconciled)
+{
+    std::optional<Transaction> stored = m_transactions->findById(id);
+    if (!stored || stored->deletedAt)
+        return Outcome::NotFound;
+    stored->cleared = cleared || reconciled;
+    stored->reconciled = reconciled;
+    SyncStamp::stampChanged(*stored, m_now());
+    return writeTogether("setCleared", [&] { return m_transactions->update(*stored); }, {stored->accountId}, false);
+}
+
 TransactionService::Outcome TransactionService::writeTogether(const char *operation, const std::function<bool()> &write,
                                                               const QStringList &touched, bool storesCategory)
 {

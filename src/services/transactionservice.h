@@ -51,6 +51,9 @@ public:
     Outcome update(const TransactionEntry &entry);
     // Soft-deletes the transaction and the live other leg of a transfer.
     Outcome remove(const QString &id);
+    // Sets the cleared flags of one stored transaction (reconciled implies cleared). Each leg of a
+    // transfer is cleared against its own account's statement, so the other leg keeps its flags.
+    Outcome setCleared(const QString &id, bool cleared, bool reconciled);
 
 private:
     Outcome checkTransfer(const QString &accountId, const QString &otherAccountId, Account *source,

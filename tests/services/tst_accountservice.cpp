@@ -1,4 +1,6 @@
 #include "data/accountrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
 #include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
@@ -17,11 +19,14 @@ private slots:
     void startingBalanceBecomesTheOpeningTransaction_data();
     void startingBalanceBecomesTheOpeningTransaction();
     void refusedOpeningTransactionStoresNoAccount();
+    void deleteIsAllOrNothing();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<AccountRepository> m_accounts;
     std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<RecurringRepository> m_recurring;
+    std::unique_ptr<ReconciliationRepository> m_reconciliations;
     std::unique_ptr<AccountService> m_service;
     QDateTime m_now;
 };
@@ -33,13 +38,18 @@ void TestAccountService::init()
     m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_now = QDateTime(QDate(2026, 5, 1), QTime(10, 0), Qt::UTC);
-    m_service = std::make_unique<AccountService>(m_db->database(), m_accounts.get(), m_transactions.get(), nullptr,
+    m_recurring = std::make_unique<RecurringRepository>(m_db->database());
+    m_reconciliations = std::make_unique<ReconciliationRepository>(m_db->database());
+    m_service = std::make_unique<AccountService>(m_db->database(), m_accounts.get(), m_transactions.get(),
+                                                 m_recurring.get(), m_reconciliations.get(), nullptr,
                                                  [this] { return m_now; });
 }
 
 void TestAccountService::cleanup()
 {
     m_service.reset();
+    m_reconciliations.reset();
+    m_recurring.reset();
     m_transactions.reset();
     m_accounts.reset();
     m_db.reset();
@@ -103,6 +113,41 @@ void TestAccountService::refusedOpeningTransactionStoresNoAccount()
     QVERIFY(!m_service->createAccount(entered, QDate(2026, 4, 1)));
     QVERIFY(m_accounts->all().isEmpty());
     QCOMPARE(accountsChanged.count(), 0);
+}
+
+// A refused statement in the middle of the cascade must not leave the account deleted with some
+// of its rows live (or the reverse): the whole delete rolls back and says so.
+void TestAccountService::deleteIsAllOrNothing()
+{
+    Account account = TestDatabase::account(QStringLiteral("Checking"));
+    QVERIFY(m_accounts->insert(account));
+    Transaction transaction = TestDatabase::transaction(account.id, QDate(2026, 4, 2), -500);
+    QVERIFY(m_transactions->insert(transaction));
+    RecurringTransaction recurring = TestDatabase::recurring(account.id, QDate(2026, 5, 1), -1000);
+    QVERIFY(m_recurring->insert(recurring));
+
+    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON recurring_transactions "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QSignalSpy accountsChanged(m_accounts.get(), &AccountRepository::accountsChanged);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^RecurringRepository::softDeleteByAccount failed:")));
+    QCOMPARE(m_service->deleteAccount(account.id), AccountService::Outcome::StorageFailed);
+    QVERIFY(!m_accounts->findById(account.id)->deletedAt);
+    QVERIFY(!m_transactions->findById(transaction.id)->deletedAt);
+    QCOMPARE(accountsChanged.count(), 0);
+
+    QVERIFY(m_db->exec(QStringLiteral("DROP TRIGGER refuse")));
+    QCOMPARE(m_service->deleteAccount(account.id), AccountService::Outcome::Done);
+    QVERIFY(m_accounts->findById(account.id)->deletedAt);
+    QVERIFY(m_transactions->findById(transaction.id)->deletedAt);
+    QVERIFY(m_recurring->findById(recurring.id)->deletedAt);
+    QCOMPARE(accountsChanged.count(), 1);
+    QCOMPARE(m_service->deleteAccount(account.id), AccountService::Outcome::NotFound);
+
+    QCOMPARE(m_service->restoreAccount(account.id), AccountService::Outcome::Done);
+    QVERIFY(!m_accounts->findById(account.id)->deletedAt);
+    QVERIFY(!m_transactions->findById(transaction.id)->deletedAt);
+    QVERIFY(!m_recurring->findById(recurring.id)->deletedAt);
 }
 
 QTEST_GUILESS_MAIN(TestAccountService)

@@ -782,13 +782,11 @@ void RegisterScreen::toggleCleared(int row)
     const RegisterRow *record = m_model->registerRow(row);
     if (!record || record->transaction.id.isEmpty())
         return;
-    TransactionRepository *transactions = m_appState->transactionRepository();
-    Transaction transaction = transactions->findById(record->transaction.id).value_or(record->transaction);
-    transaction.cleared = !transaction.cleared;
-    transaction.updatedAt = currentTimestamp();
-    transaction.syncStatus = SyncStatus::Pending;
+    // A reconciled row stays reconciled only while it stays cleared.
+    const bool cleared = !record->transaction.cleared;
     m_writing = true;
-    transactions->update(transaction);
+    m_appState->transactionService()->setCleared(record->transaction.id, cleared,
+                                                 cleared && record->transaction.reconciled);
     m_writing = false;
     reload();
 }

@@ -3,8 +3,7 @@
 #include "app/appstate.h"
 #include "categorytreemodel.h"
 #include "data/categoryrepository.h"
-#include "data/datetext.h"
-#include "data/identifiers.h"
+#include "services/categoryservice.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -84,20 +83,16 @@ void CategoriesScreen::onCreateCategory()
         QInputDialog::getText(this, tr("New Category"), tr("Category name:"), QLineEdit::Normal, QString(), &ok).trimmed();
     if (!ok || name.isEmpty())
         return;
-    Category category;
-    category.id = newId();
-    category.name = name;
-    category.type = CategoryType::Expense;
     // Two levels only: under a selected top-level category, otherwise at the top.
+    QString parentId;
     const QModelIndex current = m_view->currentIndex();
     const Category *selected = m_model->category(current);
     if (selected && !m_model->parent(current).isValid() && selected->parentId.isEmpty())
-        category.parentId = selected->id;
-    category.createdAt = currentTimestamp();
-    category.updatedAt = category.createdAt;
-    if (m_appState->categoryRepository()->insert(category)) {
+        parentId = selected->id;
+    if (const std::optional<Category> category =
+            m_appState->categoryService()->addCategory(name, CategoryType::Expense, parentId)) {
         reload();
-        m_view->setCurrentIndex(m_model->indexOf(category.id));
+        m_view->setCurrentIndex(m_model->indexOf(category->id));
     }
 }
 
@@ -106,17 +101,14 @@ void CategoriesScreen::onEditCategory()
     const Category *selected = m_model->category(m_view->currentIndex());
     if (!selected)
         return;
-    Category category = *selected;
+    const QString id = selected->id;
     bool ok = false;
     const QString name = QInputDialog::getText(this, tr("Edit Category"), tr("Category name:"), QLineEdit::Normal,
-                                               category.name, &ok)
+                                               selected->name, &ok)
                              .trimmed();
     if (!ok || name.isEmpty())
         return;
-    category.name = name;
-    category.updatedAt = currentTimestamp();
-    category.syncStatus = SyncStatus::Pending;
-    m_appState->categoryRepository()->update(category);
+    m_appState->categoryService()->renameCategory(id, name);
     reload();
 }
 
@@ -132,7 +124,7 @@ void CategoriesScreen::onDeleteCategory()
                               QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    m_appState->categoryRepository()->softDelete(id);
+    m_appState->categoryService()->deleteCategory(id);
     reload();
 }
 

@@ -1,11 +1,8 @@
 #include "payeescreen.h"
 
 #include "app/appstate.h"
-#include "data/database.h"
-#include "data/datetext.h"
-#include "data/repositorysupport.h"
-#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/payeeservice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +10,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 PayeeScreen::PayeeScreen(AppState *appState, QWidget *parent)
@@ -75,31 +71,11 @@ QStringList PayeeScreen::selectedPayees() const
     return payees;
 }
 
-int PayeeScreen::renamePayees(const QStringList &oldNames, const QString &newName)
+std::optional<int> PayeeScreen::renamePayees(const QStringList &oldNames, const QString &newName)
 {
-    Database *database = m_appState->database();
-    // The same timestamp text as every other writer: restore cut-offs and the backup's keep-newer
-    // mode compare these values as text.
-    const QString now = timestampToText(currentTimestamp());
-    SqlTransaction guard(database->connection());
-    int changed = 0;
-    for (const QString &oldName : oldNames) {
-        if (oldName == newName)
-            continue;
-        QSqlQuery query = RepositorySupport::prepare(database,
-                                  QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
-                                                 "'pending' WHERE payee = ? AND deleted_at IS NULL"));
-        query.addBindValue(newName);
-        query.addBindValue(now);
-        query.addBindValue(oldName);
-        if (!query.exec()) {
-            RepositorySupport::logFailure("PayeeScreen::renamePayees", query);
-            continue;
-        }
-        changed += query.numRowsAffected();
-    }
-    if (!guard.commit())
-        return 0;
+    const std::optional<int> changed = m_appState->payeeService()->renamePayees(oldNames, newName);
+    if (!changed)
+        QMessageBox::warning(this, tr("Rename Failed"), tr("The payees could not be renamed. Nothing was changed."));
     return changed;
 }
 
@@ -109,8 +85,10 @@ void PayeeScreen::onRename()
     const QStringList selected = selectedPayees();
     if (newName.isEmpty() || selected.isEmpty())
         return;
-    const int changed = renamePayees(selected, newName);
-    QMessageBox::information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, changed));
+    const std::optional<int> changed = renamePayees(selected, newName);
+    if (!changed)
+        return;
+    QMessageBox::information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, *changed));
     reload();
     emit payeesChanged();
 }
@@ -130,8 +108,10 @@ void PayeeScreen::onMerge()
                               QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    const int changed = renamePayees(selected, target);
-    QMessageBox::information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, changed));
+    const std::optional<int> changed = renamePayees(selected, target);
+    if (!changed)
+        return;
+    QMessageBox::information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, *changed));
     reload();
     emit payeesChanged();
 }

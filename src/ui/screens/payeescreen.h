@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
 class QLineEdit;
 class QListWidget;
@@ -21,7 +23,7 @@ public:
     QListWidget *list() const { return m_list; }
     // Gives every live transaction paid to one of `oldNames` the payee `newName`; names equal to
     // `newName` are passed over. Returns the number of transactions changed.
-    int renamePayees(const QStringList &oldNames, const QString &newName);
+    std::optional<int> renamePayees(const QStringList &oldNames, const QString &newName);
 
 signals:
     void payeesChanged();

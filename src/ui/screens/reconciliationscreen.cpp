@@ -2,13 +2,11 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/database.h"
 #include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/reconciliation.h"
 #include "data/reconciliationrepository.h"
-#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "services/reconciliationservice.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -217,13 +215,12 @@ void ReconciliationScreen::setAccount(const QString &accountId)
     m_currency = account->currency;
     applyCurrencyToSpinBox(m_statementBalanceSpin, account->currency);
 
-    m_previousBalance = account->startingBalance;
+    m_previousBalance = m_state->reconciliationService()->previousBalance(accountId).value_or(0);
     QDate latestReconciledDate;
     const QList<Transaction> transactions = m_state->transactionRepository()->byAccount(accountId);
     for (const Transaction &transaction : transactions) {
         if (!transaction.reconciled)
             continue;
-        m_previousBalance += transaction.amount;
         if (!latestReconciledDate.isValid() || transaction.date > latestReconciledDate)
             latestReconciledDate = transaction.date;
     }
@@ -351,41 +348,14 @@ void ReconciliationScreen::finish()
     // The button is disabled otherwise, but finish() is a public slot.
     if (m_accountId.isEmpty() || difference() != 0)
         return;
-    const QDateTime now = currentTimestamp();
-    Money reconciledBalance = m_previousBalance;
-
-    // All or nothing: a history row without its reconciled transactions, or the reverse, would
-    // make the next statement's previous balance wrong.
-    SqlTransaction guard(m_state->database()->connection());
-    bool saved = guard.isActive();
-    for (qsizetype i = 0; saved && i < m_transactions.size(); ++i) {
-        if (!m_ticked.at(i))
-            continue;
-        Transaction transaction = m_transactions.at(i);
-        transaction.cleared = true;
-        transaction.reconciled = true;
-        transaction.version += 1;
-        transaction.updatedAt = now;
-        transaction.syncStatus = SyncStatus::Pending;
-        saved = m_state->transactionRepository()->update(transaction);
-        reconciledBalance += transaction.amount;
+    QStringList ticked;
+    for (qsizetype i = 0; i < m_transactions.size(); ++i) {
+        if (m_ticked.at(i))
+            ticked.append(m_transactions.at(i).id);
     }
-
-    Reconciliation reconciliation;
-    reconciliation.id = newId();
-    reconciliation.accountId = m_accountId;
-    reconciliation.statementDate = m_statementDateField->date();
-    reconciliation.statementBalance = statementBalance();
-    reconciliation.reconciledBalance = reconciledBalance;
-    reconciliation.completedAt = now;
-    reconciliation.createdAt = now;
-    reconciliation.updatedAt = now;
-    reconciliation.version = 1;
-    reconciliation.syncStatus = SyncStatus::Pending;
-    saved = saved && m_state->reconciliationRepository()->insert(reconciliation) && guard.commit();
-
-    if (!saved) {
-        guard.rollback();
+    const ReconciliationService::Outcome outcome = m_state->reconciliationService()->finish(
+        m_accountId, m_statementDateField->date(), statementBalance(), ticked);
+    if (outcome != ReconciliationService::Outcome::Finished) {
         reloadTable();
         QMessageBox::warning(this, tr("Reconciliation Failed"),
                              tr("The reconciliation could not be saved. Nothing was changed."));

@@ -105,7 +105,7 @@ void RecurringScreen::showNewForm()
     RecurringFormDialog form(m_appState, this);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_appState->recurringRepository()->insert(form.recurring());
+    m_appState->recurringService()->add(form.recurring());
     reload();
 }
 

@@ -8,11 +8,8 @@
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/preferencesrepository.h"
-#include "data/reconciliationrepository.h"
-#include "data/sqltransaction.h"
-#include "data/recurringrepository.h"
-#include "data/transactionrepository.h"
 #include "data/weekstartday.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/updatestartup.h"
 #include "ui/register/registerstyle.h"
@@ -484,20 +481,10 @@ void SettingsScreen::restoreSelectedAccount()
     if (!item)
         return;
     const QString accountId = item->data(Qt::UserRole).toString();
-    const std::optional<Account> account = m_appState->accountRepository()->findById(accountId);
-    if (!account)
+    if (m_appState->accountService()->restoreAccount(accountId) == AccountService::Outcome::StorageFailed) {
+        QMessageBox::warning(this, tr("Restore Failed"), tr("The account could not be restored. Nothing was changed."));
         return;
-    SqlTransaction guard(m_appState->database()->connection());
-    if (account->deletedAt) {
-        // The cascade deletes the account's rows a moment before the account itself; rows deleted
-        // earlier than that were deleted on their own and stay deleted.
-        const QString cutOff = timestampToText(account->deletedAt->addSecs(-10));
-        m_appState->transactionRepository()->restoreByAccount(accountId, cutOff);
-        m_appState->recurringRepository()->restoreByAccount(accountId, cutOff);
-        m_appState->reconciliationRepository()->restoreByAccount(accountId, cutOff);
     }
-    if (m_appState->accountRepository()->restore(accountId))
-        guard.commit();
     refresh();
     emit deletedAccountRestored();
 }
