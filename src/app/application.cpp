@@ -1,9 +1,11 @@
 #include "application.h"
 
+#include "account/cloudconfiguration.h"
 #include "appstate.h"
 #include "mainwindow.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
+#include "data/preferencesrepository.h"
 #include "services/updatestartup.h"
 #include "update/updatedialog.h"
 #include "update/updateflows.h"
@@ -113,9 +115,12 @@ int Application::run()
 
 void Application::startUpdateChecks()
 {
-    // A self-hosted server's origin is the second source of the download address; until the
-    // settings keep one, ZIMBREL_UPDATE_URL or the built-in address apply.
-    const CorvantisUpdate::UpdateConfig config = CorvantisUpdate::zimbrelUpdateConfig(QString());
+    // A self-hosted server's origin (the Server setting) is the second source of the download
+    // address, after ZIMBREL_UPDATE_URL; a stored value that is no origin counts as none.
+    const QString stored =
+        m_appState->preferencesRepository()->value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), {});
+    const CorvantisUpdate::UpdateConfig config =
+        CorvantisUpdate::zimbrelUpdateConfig(CorvantisAccount::normalizedServerOrigin(stored).value_or(QString()));
     m_mainWindow->setUpdateConfig(config);
     m_updateStartup = new UpdateStartup(config, m_appState->preferencesRepository(), this);
     connect(m_updateStartup, &UpdateStartup::updateOffered, this, &Application::onUpdateAvailable);
