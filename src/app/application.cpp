@@ -1,11 +1,10 @@
 #include "application.h"
 
-#include "account/cloudconfiguration.h"
+#include "accountcloudsession.h"
 #include "appstate.h"
 #include "mainwindow.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
-#include "data/preferencesrepository.h"
 #include "services/updatestartup.h"
 #include "update/updatedialog.h"
 #include "update/updateflows.h"
@@ -105,7 +104,7 @@ int Application::run()
         return 1;
     }
 
-    auto window = std::make_unique<MainWindow>(m_appState);
+    auto window = std::make_unique<MainWindow>(m_appState, new AccountCloudSession(m_appState->cloudClient(), m_appState));
     window->show();
     m_mainWindow = std::move(window);
     startUpdateChecks();
@@ -117,10 +116,7 @@ void Application::startUpdateChecks()
 {
     // A self-hosted server's origin (the Server setting) is the second source of the download
     // address, after ZIMBREL_UPDATE_URL; a stored value that is no origin counts as none.
-    const QString stored =
-        m_appState->preferencesRepository()->value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), {});
-    const CorvantisUpdate::UpdateConfig config =
-        CorvantisUpdate::zimbrelUpdateConfig(CorvantisAccount::normalizedServerOrigin(stored).value_or(QString()));
+    const CorvantisUpdate::UpdateConfig config = CorvantisUpdate::zimbrelUpdateConfig(m_appState->cloudServerOrigin());
     m_mainWindow->setUpdateConfig(config);
     m_updateStartup = new UpdateStartup(config, m_appState->preferencesRepository(), this);
     connect(m_updateStartup, &UpdateStartup::updateOffered, this, &Application::onUpdateAvailable);

@@ -1,5 +1,11 @@
 #include "appstate.h"
 
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/cloudconfiguration.h"
+#include "account/tokenstore.h"
+
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -21,7 +27,9 @@
 #include "services/transactionservice.h"
 #include "thememanager.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -33,9 +41,10 @@ const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 } // namespace
 
-AppState::AppState(const QString &dataDirectory, QObject *parent)
+AppState::AppState(const QString &dataDirectory, QObject *parent, const QProcessEnvironment &environment)
     : QObject(parent)
     , m_dataDirectory(dataDirectory)
+    , m_environment(environment)
 {
 }
 
@@ -85,12 +94,43 @@ bool AppState::initialize()
     }
 
     m_categoryService->ensureDefaults();
+    createCloudClient();
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
         m_currentAccountId = *stored;
 
     emit databaseReady();
     return true;
+}
+
+QString AppState::cloudServerOrigin() const
+{
+    const QString stored =
+        m_preferencesRepository->value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), QString());
+    return CorvantisAccount::normalizedServerOrigin(stored).value_or(QString());
+}
+
+void AppState::createCloudClient()
+{
+    const CorvantisAccount::CloudConfiguration configuration = CorvantisAccount::resolveCloudConfiguration(
+        m_environment, cloudServerOrigin(), QCoreApplication::applicationVersion());
+    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
+                      << "Sync:" << configuration.syncApiUrl;
+    m_cloudClient = new CorvantisAccount::Client(
+        configuration.client,
+        CorvantisAccount::createTokenStore(CorvantisAccount::tokenStoreScope(configuration.client), m_dataDirectory),
+        this);
+    m_cloudClient->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
+
+    CorvantisAccount::AuthClient *auth = m_cloudClient->authClient();
+    auth->initialize();
+    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, this,
+            [] { qInfo() << "loginSucceeded: signed in to the cloud service"; });
+    if (auth->isAuthenticated()) {
+        // A session that ended elsewhere (signed out on another device, password changed) shows as
+        // signed out at once instead of at the first sync.
+        auth->refreshToken([](bool ok) { qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed"); });
+    }
 }
 
 void AppState::setCurrentAccount(const QString &accountId)

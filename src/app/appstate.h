@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
+
+namespace CorvantisAccount {
+class Client;
+}
 
 class AccountRepository;
 class AccountService;
@@ -29,7 +34,9 @@ class AppState : public QObject
     Q_OBJECT
 
 public:
-    explicit AppState(const QString &dataDirectory, QObject *parent = nullptr);
+    // `environment` supplies the cloud endpoints (AUTH_BASE_URL and the others); tests hand in their own.
+    explicit AppState(const QString &dataDirectory, QObject *parent = nullptr,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
     ~AppState() override;
 
     // Opens and migrates the database, then builds everything on top of it. False when the
@@ -55,6 +62,12 @@ public:
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    // The cloud account client: endpoints from the environment, else the Server setting, else the
+    // built-in service; tokens in the platform's store.
+    CorvantisAccount::Client *cloudClient() const { return m_cloudClient; }
+    // The self-hosted origin of the Server setting; empty for the built-in service (or a stored
+    // value that is no origin).
+    QString cloudServerOrigin() const;
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -65,7 +78,11 @@ signals:
     void databaseReady();
 
 private:
+    void createCloudClient();
+
     QString m_dataDirectory;
+    QProcessEnvironment m_environment;
+    CorvantisAccount::Client *m_cloudClient = nullptr;
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
     TransactionRepository *m_transactionRepository = nullptr;

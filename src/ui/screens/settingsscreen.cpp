@@ -1,5 +1,8 @@
 #include "settingsscreen.h"
 
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/cloudconfiguration.h"
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
@@ -27,6 +30,8 @@
 #include <QInputDialog>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProcessEnvironment>
 #include <QLocale>
 #include <QListWidget>
 #include <QMessageBox>
@@ -246,6 +251,21 @@ QWidget *SettingsScreen::buildDataPage()
     syncButtons->addStretch(1);
     sync->addLayout(syncButtons);
 
+    // A self-hosted service instead of the built-in one; read when the app starts.
+    m_serverEdit = new QLineEdit(this);
+    m_serverEdit->setObjectName(QStringLiteral("serverOriginEdit"));
+    m_serverEdit->setPlaceholderText(tr("Built-in service"));
+    m_serverEdit->setClearButtonEnabled(true);
+    m_serverEdit->setText(m_appState->cloudServerOrigin());
+    m_serverNote = new QLabel(this);
+    m_serverNote->setObjectName(QStringLiteral("serverOriginNote"));
+    m_serverNote->setWordWrap(true);
+    auto *serverForm = new QFormLayout;
+    serverForm->addRow(tr("Server"), m_serverEdit);
+    sync->addLayout(serverForm);
+    sync->addWidget(m_serverNote);
+    connect(m_serverEdit, &QLineEdit::editingFinished, this, &SettingsScreen::applyServerOrigin);
+
     m_exportButton = new QPushButton(tr("Export Backup"), this);
     m_exportButton->setObjectName(QStringLiteral("exportBackupButton"));
     m_importButton = new QPushButton(tr("Import Backup"), this);
@@ -347,7 +367,23 @@ void SettingsScreen::refresh()
         item->setData(Qt::UserRole, account.id);
     }
 
-    m_syncStatusLabel->setText(tr("Not signed in.\nSign in via File › Sign In to enable sync."));
+    CorvantisAccount::AuthClient *auth =
+        m_appState->cloudClient() ? m_appState->cloudClient()->authClient() : nullptr;
+    if (auth && auth->isAuthenticated()) {
+        const CorvantisAccount::User user = auth->currentUser();
+        QString identity = user.email.isEmpty() ? user.displayName : user.email;
+        if (identity.isEmpty() && !m_fetchingUser) {
+            m_fetchingUser = true;
+            auth->fetchCurrentUser([this](const CorvantisAccount::User &) {
+                m_fetchingUser = false;
+                refresh();
+            });
+        }
+        m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
+                                       .arg(identity.toHtmlEscaped(), warningColor().name(), tr("Offline")));
+    } else {
+        m_syncStatusLabel->setText(tr("Not signed in.\nSign in via File › Sign In to enable sync."));
+    }
     const QString lastSync = m_appState->preferencesRepository()->value(lastSyncKey, QString());
     if (lastSync.isEmpty()) {
         m_lastSyncLabel->setText(tr("Never synced"));
@@ -473,6 +509,31 @@ void SettingsScreen::importBackup()
     QMessageBox::information(this, tr("Import Complete"), message);
     refresh();
     emit deletedAccountRestored();
+}
+
+void SettingsScreen::applyServerOrigin()
+{
+    const QString text = m_serverEdit->text().trimmed();
+    const std::optional<QString> origin =
+        text.isEmpty() ? std::optional<QString>(QString()) : CorvantisAccount::normalizedServerOrigin(text);
+    if (!origin) {
+        m_serverNote->setText(tr("Not a server address: enter one such as https://cloud.example.org."));
+        return;
+    }
+    if (*origin != m_appState->cloudServerOrigin()) {
+        m_appState->preferencesRepository()->setValue(QString::fromLatin1(CorvantisAccount::serverOriginPreference),
+                                                      *origin);
+        m_serverEdit->setText(*origin);
+        m_serverNote->setText(tr("The new server is used the next time Zimbrel starts."));
+    }
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"}) {
+        if (!environment.value(QString::fromLatin1(variable)).isEmpty()) {
+            m_serverNote->setText(tr("The environment variable %1 is set and takes precedence over this setting.")
+                                      .arg(QString::fromLatin1(variable)));
+            break;
+        }
+    }
 }
 
 void SettingsScreen::restoreSelectedAccount()

@@ -9,6 +9,7 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
@@ -47,6 +48,7 @@ public slots:
     void onRegisterOrderChanged(bool checked);
     void onTwoLineModeChanged(bool checked);
     void restoreSelectedAccount();
+    void applyServerOrigin();
     void exportBackup();
     void importBackup();
 
@@ -70,6 +72,10 @@ private:
     QCheckBox *m_newestFirstCheck = nullptr;
     QLabel *m_syncStatusLabel = nullptr;
     QLabel *m_lastSyncLabel = nullptr;
+    QLineEdit *m_serverEdit = nullptr;
+    QLabel *m_serverNote = nullptr;
+    // A user fetch is under way for the signed-in status line.
+    bool m_fetchingUser = false;
     QPushButton *m_syncNowButton = nullptr;
     QPushButton *m_fullSyncButton = nullptr;
     QPushButton *m_exportButton = nullptr;
