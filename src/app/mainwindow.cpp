@@ -49,6 +49,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
@@ -132,8 +133,11 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 {
     setWindowTitle(tr("Corvantis Zimbrel"));
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1280, 900);
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        // Never larger than the screen it opens on: a laptop's 1366×768, or a scaled display.
+        const QSize preferred(1280, 900);
+        resize(screen() ? preferred.boundedTo(screen()->availableGeometry().size()) : preferred);
+    }
 
     setupMenuBar();
 
