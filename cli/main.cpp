@@ -95,6 +95,12 @@ int main(int argc, char *argv[])
     const QString name = arguments.takeFirst();
     for (const CliCommand &command : allCommands()) {
         if (command.name == name) {
+            if (arguments.contains(QLatin1String("--help"))) {
+                const QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] %1 %2\n\n%3\n")
+                                         .arg(command.name, command.usage, command.summary);
+                std::fputs(text.toUtf8().constData(), stdout);
+                return 0;
+            }
             CliContext context(dataDir, serverOrigin);
             return command.run(context, arguments);
         }

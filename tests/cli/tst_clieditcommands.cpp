@@ -65,6 +65,8 @@ private slots:
     void badValuesWriteNothing_data();
     void badValuesWriteNothing();
     void unbalancedStatementIsRefused();
+    void everyCommandHasHelp_data();
+    void everyCommandHasHelp();
 
 private:
     struct Run
@@ -437,6 +439,29 @@ void TestCliEditCommands::unbalancedStatementIsRefused()
                                                     QStringLiteral("--clear"), QStringLiteral("%T1")}));
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains("difference -280.00"), result.err.constData());
+    QCOMPARE(rows(dir.path(), true), rows(m_seed.path(), true));
+}
+
+void TestCliEditCommands::everyCommandHasHelp_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"tx-edit", "tx-delete", "tx-clear", "transfer", "account-edit", "account-delete",
+                             "account-restore", "category-add", "category-rename", "category-delete", "payee-rename",
+                             "payee-merge", "recurring-add", "recurring-list", "recurring-skip", "recurring-confirm",
+                             "reconcile", "tx-add", "register"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestCliEditCommands::everyCommandHasHelp()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(copySeed(dir));
+    const Run result = run(dir.path(), {name, QStringLiteral("--help")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.startsWith("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] " + name.toUtf8() + ' '),
+             result.out.constData());
+    QVERIFY(result.out.count('\n') >= 3);
     QCOMPARE(rows(dir.path(), true), rows(m_seed.path(), true));
 }
 
