@@ -450,7 +450,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     return page;
 }
 
-QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
+QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money> balance)
 {
     auto *row = new QWidget;
     row->setAttribute(Qt::WA_TranslucentBackground);
@@ -479,11 +479,12 @@ QWidget *MainWindow::buildAccountRow(const Account &account, qint64 balance)
     name->setToolTip(account.name);
     topLine->addWidget(name, 1);
 
-    auto *balanceLabel = new QLabel(formatMoney(balance, account.currency), row);
+    // A balance past the amount range is shown as such, never as a wrapped or zero figure.
+    auto *balanceLabel = new QLabel(balance ? formatMoney(*balance, account.currency) : tr("Out of range"), row);
     balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
     balanceLabel->setFont(monospaceFont());
     balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balance < 0 ? QStringLiteral("#FF8A80")
+    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(!balance || *balance < 0 ? QStringLiteral("#FF8A80")
                                                                              : QStringLiteral("#66BB6A")));
     balanceLabel->setMinimumWidth(balanceLabel->fontMetrics().horizontalAdvance(balanceLabel->text()) + 4);
     topLine->addWidget(balanceLabel);
@@ -531,14 +532,17 @@ void MainWindow::rebuildAccountList()
     m_accountListRebuild->stop();
     m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->all();
-    qint64 total = 0;
+    std::optional<Money> total = 0;
     const int width = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
         auto cached = m_balances.constFind(account.id);
-        if (cached == m_balances.cend())
-            cached = m_balances.insert(account.id, m_state->transactionRepository()->balance(account.id));
-        const qint64 balance = *cached;
-        total += balance;
+        if (cached == m_balances.cend()) {
+            bool ok = false;
+            const Money sum = m_state->transactionRepository()->balance(account.id, &ok);
+            cached = m_balances.insert(account.id, ok ? std::optional<Money>(sum) : std::nullopt);
+        }
+        const std::optional<Money> balance = *cached;
+        total = total && balance ? addAmounts(*total, *balance) : std::nullopt;
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
         QWidget *row = buildAccountRow(account, balance);
@@ -547,7 +551,8 @@ void MainWindow::rebuildAccountList()
     }
     m_statusBar->setAccountCount(int(accounts.size()));
     updateAccountShortcuts();
-    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
+    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts")
+                          : tr("Total: %1").arg(total ? formatMoney(*total, Currency::USD) : tr("Out of range")));
 
     const QString current = m_state->currentAccountId();
     if (!current.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/money.h"
 #include "update/updateconfig.h"
 
 #include <QHash>
@@ -7,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+
+#include <optional>
 
 class AccountListWidget;
 class AppState;
@@ -97,7 +100,8 @@ private:
     void setupMenuBar();
     void updateAuthUI();
     QWidget *buildEmptyStatePage();
-    QWidget *buildAccountRow(const Account &account, qint64 balance);
+    // `balance` is empty when it does not fit the amount range.
+    QWidget *buildAccountRow(const Account &account, std::optional<Money> balance);
     void updateAccountShortcuts();
     void rebuildAccountList();
     void onTransactionsChanged(const QString &accountId);
@@ -132,7 +136,7 @@ private:
     QLabel *m_totalLabel = nullptr;
     QTimer *m_accountListRebuild = nullptr;
     // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
-    QHash<QString, qint64> m_balances;
+    QHash<QString, std::optional<Money>> m_balances;
     QList<QShortcut *> m_accountShortcuts;
     QStringList m_shortcutAccountIds;
     WelcomeScreen *m_welcomeScreen = nullptr;

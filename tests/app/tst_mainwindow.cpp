@@ -81,6 +81,7 @@ private slots:
     void shareNeedsSignIn();
     void geometryAndSplitterPersist();
     void listShowsBalancesAndTotal();
+    void balancePastTheRangeIsShownAsSuch();
     void noSampleItemsWithoutDeveloperMode();
     void sampleDataItemsInDeveloperMode();
     void importShortcutWorksFromTheRegister();
@@ -718,6 +719,25 @@ void TestMainWindow::geometryAndSplitterPersist()
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.size(), QSize(1000, 700));
     QCOMPARE(again.findChild<QSplitter *>()->sizes().first(), 350);
+}
+
+// Rows that arrived before amounts were bounded (or from a foreign tool) can sum past 64 bits: the
+// list says so instead of showing 0 or a wrapped figure, and the total does the same.
+void TestMainWindow::balancePastTheRangeIsShownAsSuch()
+{
+    TestState state;
+    const Account huge = state.addAccount(QStringLiteral("Huge"), 0, 0);
+    state.addAccount(QStringLiteral("Visa"), 0, 1);
+    for (int i = 0; i < 2; ++i)
+        state.addTransaction(huge.id, QDate(2025, 1, 1), QStringLiteral("Big"), 6'000'000'000'000'000'000LL);
+    MainWindow window(state.get());
+    QListWidget *list = accountList(window);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemWidget(list->item(0))->findChild<QLabel *>(QStringLiteral("balanceLabel"))->text(),
+             QStringLiteral("Out of range"));
+    QCOMPARE(list->itemWidget(list->item(1))->findChild<QLabel *>(QStringLiteral("balanceLabel"))->text(),
+             QStringLiteral("$0.00"));
+    QCOMPARE(window.totalText(), QStringLiteral("Total: Out of range"));
 }
 
 void TestMainWindow::listShowsBalancesAndTotal()

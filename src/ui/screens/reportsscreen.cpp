@@ -171,6 +171,12 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     filters->addStretch(1);
     filters->addWidget(m_exportButton);
     layout->addLayout(filters);
+    m_errorLabel = new QLabel(this);
+    m_errorLabel->setObjectName(QStringLiteral("reportErrorLabel"));
+    m_errorLabel->setWordWrap(true);
+    m_errorLabel->setStyleSheet(QStringLiteral("color: %1;").arg(negativeColor().name()));
+    m_errorLabel->hide();
+    layout->addWidget(m_errorLabel);
     layout->addWidget(m_tabs, 1);
 
     m_tables[CategorySpendingTab] = newTable({tr("Category"), tr("Total")});
@@ -582,6 +588,10 @@ void ReportsScreen::ensureFilled(Tab tab)
     case TabCount:
         break;
     }
+    // An empty table must not read as "nothing happened" when the report could not be computed.
+    const QString error = reports->lastError();
+    m_errorLabel->setText(error.isEmpty() ? QString() : tr("This report could not be computed: %1").arg(error));
+    m_errorLabel->setVisible(!error.isEmpty());
     if (table)
         colourNegatives(table);
     rebuildChart(tab);

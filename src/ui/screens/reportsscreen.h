@@ -103,6 +103,8 @@ private:
     QDateEdit *m_fromEdit;
     QDateEdit *m_toEdit;
     QLabel *m_rangeLabel;
+    // The reason the report in view is empty, when it failed.
+    QLabel *m_errorLabel = nullptr;
     QPushButton *m_exportButton;
     QTabWidget *m_tabs;
     QComboBox *m_compareCombo = nullptr;

@@ -39,6 +39,7 @@ private slots:
     void controlKeysStepThroughTheReports_data();
     void controlKeysStepThroughTheReports();
     void tablesShowTheFiguresWithTotals();
+    void failedReportSaysWhy();
     void chartsFollowTheTables();
     void exportWritesTheTableThroughTheDialog();
     void exportOfAnEmptyTabAsksNothing();
@@ -248,6 +249,25 @@ void TestReportsScreen::controlKeysStepThroughTheReports()
     table->setFocus();
     QTest::keySequence(table, keys);
     QCOMPARE(screen.tabs()->currentIndex(), secondStep);
+}
+
+// Two amounts whose sum does not fit in 64 bits: the report is empty and says why, instead of
+// looking like a period without spending.
+void TestReportsScreen::failedReportSaysWhy()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Category food = state.addCategory(QStringLiteral("Food"));
+    for (int i = 0; i < 2; ++i) {
+        state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Huge"), -6'000'000'000'000'000'000LL,
+                             false, false, {}, food.id);
+    }
+    ReportsScreen screen(state.get());
+    auto *label = screen.findChild<QLabel *>(QStringLiteral("reportErrorLabel"));
+    QVERIFY(label);
+    QCOMPARE(screen.rowCount(ReportsScreen::CategorySpendingTab), 0);
+    QVERIFY(!label->isHidden());
+    QVERIFY2(label->text().startsWith(QStringLiteral("This report could not be computed")), qPrintable(label->text()));
 }
 
 void TestReportsScreen::tablesShowTheFiguresWithTotals()
