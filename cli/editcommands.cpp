@@ -127,6 +127,14 @@ struct Command
 
     bool ready() const { return exitCode == 0; }
     QString positional(qsizetype index) const { return parsed.positionals().value(index); }
+    // The live account the positional at `index` names; otherwise a usage error, its code kept.
+    std::optional<Account> liveAccountAt(qsizetype index)
+    {
+        std::optional<Account> account = storage->liveAccount(positional(index));
+        if (!account)
+            exitCode = context.usageError(QStringLiteral("unknown account %1").arg(positional(index)));
+        return account;
+    }
 
     CliContext &context;
     CliArguments parsed;
@@ -289,9 +297,9 @@ int accountEdit(CliContext &context, const QStringList &arguments)
                     {}, 1, 1, QStringLiteral("account-edit needs exactly one ACCOUNT_ID"));
     if (!command.ready())
         return command.exitCode;
-    std::optional<Account> account = command.storage->liveAccount(command.positional(0));
+    std::optional<Account> account = command.liveAccountAt(0);
     if (!account)
-        return context.usageError(QStringLiteral("unknown account %1").arg(command.positional(0)));
+        return command.exitCode;
     ValueReader values(context, command.parsed);
     if (const std::optional<QString> name = values.text(QStringLiteral("--name"))) {
         if (name->trimmed().isEmpty())
@@ -426,9 +434,9 @@ int recurringAdd(CliContext &context, const QStringList &arguments)
     if (!command.ready())
         return command.exitCode;
     CliStorage &storage = *command.storage;
-    const std::optional<Account> account = storage.liveAccount(command.positional(0));
+    const std::optional<Account> account = command.liveAccountAt(0);
     if (!account)
-        return context.usageError(QStringLiteral("unknown account %1").arg(command.positional(0)));
+        return command.exitCode;
     ValueReader values(context, command.parsed);
     RecurringTransaction recurring;
     recurring.accountId = account->id;
@@ -519,9 +527,9 @@ int reconcile(CliContext &context, const QStringList &arguments)
     if (!command.ready())
         return command.exitCode;
     CliStorage &storage = *command.storage;
-    const std::optional<Account> account = storage.liveAccount(command.positional(0));
+    const std::optional<Account> account = command.liveAccountAt(0);
     if (!account)
-        return context.usageError(QStringLiteral("unknown account %1").arg(command.positional(0)));
+        return command.exitCode;
     ValueReader values(context, command.parsed);
     values.text(QStringLiteral("--statement-date"), true);
     values.text(QStringLiteral("--statement-balance"), true);
