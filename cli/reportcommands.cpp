@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "jsonarraywriter.h"
 
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -222,14 +223,13 @@ int report(CliContext &context, const QStringList &argumentList)
         context.printText(ReportService::toCsv(result.headers, rows));
         return 0;
     }
-    QJsonArray rows;
+    JsonArrayWriter writer;
     for (const QJsonArray &cells : result.rows) {
         QJsonObject object;
         for (qsizetype i = 0; i < result.keys.size(); ++i)
             object.insert(result.keys.at(i), cells.at(i));
-        rows.append(object);
+        writer.append(object);
     }
-    context.printJson(rows);
     return 0;
 }
 

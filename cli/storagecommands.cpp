@@ -2,6 +2,7 @@
 
 #include "clirecords.h"
 #include "clistorage.h"
+#include "jsonarraywriter.h"
 
 #include "data/database.h"
 #include "data/identifiers.h"
@@ -13,17 +14,13 @@
 
 namespace {
 
-QJsonArray registerRowsJson(const QList<RegisterRow> &rows, bool withRunningBalance)
+QJsonObject registerRowJson(const RegisterRow &row, bool withRunningBalance)
 {
-    QJsonArray array;
-    for (const RegisterRow &row : rows) {
-        QJsonObject object = transactionJson(row.transaction);
-        object.insert(QStringLiteral("category_name"), row.categoryName);
-        if (withRunningBalance)
-            object.insert(QStringLiteral("running_balance"), qint64(row.runningBalance));
-        array.append(object);
-    }
-    return array;
+    QJsonObject object = transactionJson(row.transaction);
+    object.insert(QStringLiteral("category_name"), row.categoryName);
+    if (withRunningBalance)
+        object.insert(QStringLiteral("running_balance"), qint64(row.runningBalance));
+    return object;
 }
 
 int accounts(CliContext &context, const QStringList &arguments)
@@ -172,11 +169,19 @@ int registerCommand(CliContext &context, const QStringList &arguments)
     CliStorage storage(database);
     if (!storage.liveAccount(arguments.first()))
         return context.usageError(QStringLiteral("unknown account %1").arg(arguments.first()));
-    bool ok = false;
-    const QList<RegisterRow> rows = storage.transactions.registerRows(arguments.first(), &ok);
-    if (!ok)
-        return context.fail(QStringLiteral("the running balance of account %1 does not fit in 64 bits").arg(arguments.first()));
-    context.printJson(registerRowsJson(rows, true));
+    // Printed as read: a large account costs one row's memory, not the whole register's.
+    JsonArrayWriter writer;
+    const bool complete = storage.transactions.forEachRegisterRow(arguments.first(), [&writer](const RegisterRow &row) {
+        writer.append(registerRowJson(row, true));
+        return true;
+    });
+    if (!complete) {
+        writer.abandon();
+        return context.fail(QStringLiteral("the register of account %1 could not be read whole (see the log); the "
+                                           "output is cut off")
+                                .arg(arguments.first()));
+    }
+    writer.finish();
     return 0;
 }
 
@@ -216,7 +221,9 @@ int search(CliContext &context, const QStringList &arguments)
     const QString query = parsed.positionals().value(0).trimmed();
     if (const QString error = storage.transactions.searchSyntaxError(query); !error.isEmpty())
         return context.usageError(QStringLiteral("search syntax error in %1: %2").arg(query, error));
-    context.printJson(registerRowsJson(storage.transactions.search(query, filter), false));
+    JsonArrayWriter writer;
+    for (const RegisterRow &row : storage.transactions.search(query, filter))
+        writer.append(registerRowJson(row, false));
     return 0;
 }
 

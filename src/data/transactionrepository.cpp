@@ -196,23 +196,32 @@ std::optional<RegisterRow> TransactionRepository::openingRow(const QString &acco
 
 QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId, bool *ok) const
 {
-    if (ok)
-        *ok = true;
     QList<RegisterRow> rows;
-    Money startingBalance = 0;
-    const std::optional<RegisterRow> opening = openingRow(accountId, &startingBalance);
-
-    qsizetype rowCount = 0;
     {
         QSqlQuery query = prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ? "
                                                              "AND deleted_at IS NULL"));
         query.addBindValue(accountId);
         if (query.exec() && query.next())
-            rowCount = query.value(0).toLongLong();
+            rows.reserve(query.value(0).toLongLong() + 1);
     }
-    rows.reserve(rowCount + 1);
-    if (opening)
-        rows.append(*opening);
+    const bool complete = forEachRegisterRow(accountId, [&rows](const RegisterRow &row) {
+        rows.append(row);
+        return true;
+    });
+    if (ok)
+        *ok = complete;
+    if (!complete)
+        return {};
+    return rows;
+}
+
+bool TransactionRepository::forEachRegisterRow(const QString &accountId,
+                                               const std::function<bool(const RegisterRow &row)> &visit) const
+{
+    Money startingBalance = 0;
+    const std::optional<RegisterRow> opening = openingRow(accountId, &startingBalance);
+    if (opening && !visit(*opening))
+        return true;
 
     // One ordered pass: each row's balance is the previous one plus its amount.
     QSqlQuery query = prepare(m_database,
@@ -222,24 +231,30 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId,
             .arg(columns));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
-    Money running = startingBalance;
-    if (query.exec()) {
-        while (query.next()) {
-            RegisterRow row = registerRowFromRow(query);
-            const std::optional<Money> next = addAmounts(running, row.transaction.amount);
-            if (!next) {
-                qWarning().noquote() << "TransactionRepository::registerRows failed: the running balance of account"
-                                     << accountId << "does not fit in 64 bits";
-                if (ok)
-                    *ok = false;
-                return {};
-            }
-            running = *next;
-            row.runningBalance = running;
-            rows.append(std::move(row));
-        }
+    if (!query.exec()) {
+        logFailure("TransactionRepository::registerRows", query);
+        return false;
     }
-    return rows;
+    Money running = startingBalance;
+    while (query.next()) {
+        RegisterRow row = registerRowFromRow(query);
+        const std::optional<Money> next = addAmounts(running, row.transaction.amount);
+        if (!next) {
+            qWarning().noquote() << "TransactionRepository::registerRows failed: the running balance of account"
+                                 << accountId << "does not fit in 64 bits";
+            return false;
+        }
+        running = *next;
+        row.runningBalance = running;
+        if (!visit(row))
+            return true;
+    }
+    // A read that stopped on an error (I/O, a corrupt page) is not the end of the register.
+    if (query.lastError().isValid()) {
+        logFailure("TransactionRepository::registerRows", query);
+        return false;
+    }
+    return true;
 }
 
 RegisterIndex TransactionRepository::registerIndex(const QString &accountId) const

@@ -44,8 +44,14 @@ public:
     // Oldest first, each with the balance after it. A non-zero starting balance comes first as a
     // synthetic "Opening Balance" row with an empty id that is never stored. The last row's
     // running balance is the account's balance. Empty, with `ok` false and a warning, when a
-    // running balance does not fit in Money (only rows written around the amount limit can do it).
+    // running balance does not fit in Money (only rows written around the amount limit can do it)
+    // or the database failed while reading.
     QList<RegisterRow> registerRows(const QString &accountId, bool *ok = nullptr) const;
+    // The same rows, handed to `visit` one at a time as they are read (a command line printing a
+    // large account holds one row, not the register). `visit` returns false to stop. False when
+    // the database failed or a running balance does not fit in 64 bits; `visit` may then have seen
+    // some rows.
+    bool forEachRegisterRow(const QString &accountId, const std::function<bool(const RegisterRow &row)> &visit) const;
     // The same register as rowids and running balances only, for accounts too large to hold whole;
     // empty, with a warning, when a running balance does not fit.
     RegisterIndex registerIndex(const QString &accountId) const;
