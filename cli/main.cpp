@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "zimbrelversion.h"
+
 #include "account/cloudconfiguration.h"
 
 #include "data/datadirectory.h"
@@ -43,7 +45,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QCoreApplication::setApplicationName(QStringLiteral("Zimbrel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.5"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZIMBREL_VERSION));
     installLogHandler();
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -56,7 +58,7 @@ int main(int argc, char *argv[])
             return 0;
         }
         if (option == QLatin1String("--version")) {
-            std::printf("zimbrel-cli 1.0.5\n");
+            std::printf("zimbrel-cli %s\n", ZIMBREL_VERSION);
             return 0;
         }
         if (option == QLatin1String("--data-dir")) {

@@ -3,6 +3,7 @@
 #include "accountcloudsession.h"
 #include "appstate.h"
 #include "mainwindow.h"
+#include "zimbrelversion.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
 #include "services/updatestartup.h"
@@ -24,7 +25,7 @@ Application::Application(int &argc, char **argv)
     setOrganizationName(QStringLiteral("Corvantis"));
     setOrganizationDomain(QStringLiteral("corvantis.com"));
     setApplicationName(QStringLiteral("Zimbrel"));
-    setApplicationVersion(QStringLiteral("1.0.5"));
+    setApplicationVersion(QStringLiteral(ZIMBREL_VERSION));
     setApplicationDisplayName(QStringLiteral("Corvantis Zimbrel"));
 
     installLogHandler();
