@@ -3,6 +3,7 @@
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
+#include "account/tokenmanager.h"
 #include "account/cloudconfiguration.h"
 #include "account/tokenstore.h"
 
@@ -127,9 +128,11 @@ void AppState::createCloudClient()
     connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, this,
             [] { qInfo() << "loginSucceeded: signed in to the cloud service"; });
     if (auth->isAuthenticated()) {
-        // A session that ended elsewhere (signed out on another device, password changed) shows as
-        // signed out at once instead of at the first sync.
-        auth->refreshToken([](bool ok) { qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed"); });
+        // Through the token manager rather than the auth client, whose failed refresh signs out: a
+        // start without network (a train, a captive portal) must not cost the user their sign-in.
+        // A session the service has ended is still found out, at the first request's 401.
+        m_cloudClient->tokenManager()->refresh(
+            [](bool ok) { qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed"); });
     }
 }
 

@@ -31,6 +31,8 @@ private slots:
     void signInThroughTheMenuAndOut();
     void serverSetting_data();
     void serverSetting();
+    // Last: it stops the service.
+    void startWithoutNetworkKeepsTheSession();
 
 private:
     QProcessEnvironment environment() const;
@@ -176,6 +178,39 @@ void TestAppCloud::serverSetting()
     QVERIFY(next.initialize());
     if (accepted)
         QCOMPARE(next.cloudClient()->config().authBaseUrl, stored);
+}
+
+void TestAppCloud::startWithoutNetworkKeepsTheSession()
+{
+    QTemporaryDir dataDir;
+    {
+        AppState state(dataDir.path(), nullptr, environment());
+        QVERIFY(state.initialize());
+        CorvantisAccount::AuthClient *auth = state.cloudClient()->authClient();
+        QUrl opened;
+        auth->setUrlOpener([&opened](const QUrl &url) {
+            opened = url;
+            return true;
+        });
+        auth->login();
+        BrowserSession browser(m_fixture.http.get());
+        QCOMPARE(browser.openUrl(opened).status, 200);
+        const SignInResult result = browser.submit(QStringLiteral("signup"), QStringLiteral("offline@example.org"),
+                                                   QStringLiteral("correct horse 1"));
+        QCOMPARE(result.status, 303);
+        CloudHttp listener(result.redirect.adjusted(QUrl::RemovePath | QUrl::RemoveQuery));
+        listener.get(result.redirect.path() + QLatin1Char('?') + result.redirect.query(QUrl::FullyEncoded));
+        QTRY_VERIFY(auth->isAuthenticated());
+    }
+
+    // A laptop opened on a train: the refresh at start fails, the sign-in stays.
+    m_fixture.service.stop();
+    QTest::ignoreMessage(QtInfoMsg, "Startup token refresh: failed");
+    AppState state(dataDir.path(), nullptr, environment());
+    QVERIFY(state.initialize());
+    QVERIFY(state.cloudClient()->authClient()->isAuthenticated());
+    QTest::qWait(2000);
+    QVERIFY(state.cloudClient()->authClient()->isAuthenticated());
 }
 
 QTEST_MAIN(TestAppCloud)
