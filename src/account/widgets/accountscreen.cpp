@@ -254,7 +254,10 @@ QVBoxLayout *AccountScreen::resetContent(Page *page)
     const int index = page->layout->indexOf(page->content);
     QWidget *fresh = new QWidget;
     page->layout->insertWidget(index, fresh);
-    delete page->content;
+    // Later: a refresh can run from the clicked signal of a button inside the old content.
+    page->layout->removeWidget(page->content);
+    page->content->hide();
+    page->content->deleteLater();
     page->content = fresh;
     auto *layout = new QVBoxLayout(fresh);
     layout->setContentsMargins(0, 0, 0, 0);

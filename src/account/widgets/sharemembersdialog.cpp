@@ -130,7 +130,11 @@ void ShareMembersDialog::loadGroupMembers()
             if (!guard || generation != m_groupGeneration)
                 return;
             m_groupMembers = group.members;
-            fillMemberChooser();
+            // Shares that arrived first were named without the group; name them now.
+            if (m_sharesLoaded)
+                fillShares(m_shares);
+            else
+                fillMemberChooser();
         });
     });
 }
@@ -138,6 +142,7 @@ void ShareMembersDialog::loadGroupMembers()
 void ShareMembersDialog::loadShares()
 {
     const int generation = ++m_sharesGeneration;
+    m_sharesLoaded = false;
     m_shareList->clear();
     placeholderRow(tr("Loading..."), m_shareList);
     updateRemoveButton();
@@ -151,6 +156,7 @@ void ShareMembersDialog::loadShares()
 void ShareMembersDialog::fillShares(const QList<ShareMember> &shares)
 {
     m_shares = shares;
+    m_sharesLoaded = true;
     m_shareList->clear();
     for (const ShareMember &share : shares) {
         if (share.role == QLatin1String("owner"))

@@ -68,6 +68,7 @@ private:
     QList<ShareMember> m_shares;
     QList<GroupMember> m_groupMembers;
     QString m_ownAccountId;
+    bool m_sharesLoaded = false;
     int m_sharesGeneration = 0;
     int m_groupGeneration = 0;
 
