@@ -35,6 +35,11 @@ QList<Record> listOf(const QJsonObject &object, const char *key, Record (*parse)
     return list;
 }
 
+QString timeText(const QDateTime &time)
+{
+    return time.isValid() ? time.toUTC().toString(Qt::ISODate) : QString();
+}
+
 } // namespace
 
 Profile profileFromJson(const QJsonObject &object)
@@ -113,6 +118,48 @@ ShareMember shareMemberFromJson(const QJsonObject &object)
     member.role = textOf(object, "role");
     member.createdAt = textOf(object, "created_at");
     return member;
+}
+
+QJsonObject groupMemberToJson(const GroupMember &member)
+{
+    return {{QStringLiteral("account_id"), member.accountId},
+            {QStringLiteral("display_name"), member.displayName},
+            {QStringLiteral("email"), member.email},
+            {QStringLiteral("role"), member.role},
+            {QStringLiteral("joined_at"), timeText(member.joinedAt)}};
+}
+
+QJsonObject groupInvitationToJson(const GroupInvitation &invitation)
+{
+    return {{QStringLiteral("id"), invitation.id},
+            {QStringLiteral("invited_email"), invitation.invitedEmail},
+            {QStringLiteral("invite_code"), invitation.inviteCode},
+            {QStringLiteral("status"), invitation.status},
+            {QStringLiteral("expires_at"), timeText(invitation.expiresAt)}};
+}
+
+QJsonObject groupToJson(const Group &group)
+{
+    QJsonArray members;
+    for (const GroupMember &member : group.members)
+        members.append(groupMemberToJson(member));
+    QJsonArray invitations;
+    for (const GroupInvitation &invitation : group.pendingInvitations)
+        invitations.append(groupInvitationToJson(invitation));
+    return {{QStringLiteral("id"), group.id},
+            {QStringLiteral("name"), group.name},
+            {QStringLiteral("max_seats"), group.maxSeats},
+            {QStringLiteral("members"), members},
+            {QStringLiteral("pending_invitations"), invitations}};
+}
+
+QJsonObject shareMemberToJson(const ShareMember &member)
+{
+    return {{QStringLiteral("user_id"), member.userId},
+            {QStringLiteral("email"), member.email},
+            {QStringLiteral("display_name"), member.displayName},
+            {QStringLiteral("role"), member.role},
+            {QStringLiteral("created_at"), member.createdAt}};
 }
 
 bool isPathSegmentSafe(const QString &text)

@@ -103,6 +103,12 @@ GroupInvitation groupInvitationFromJson(const QJsonObject &object);
 Device deviceFromJson(const QJsonObject &object);
 ShareMember shareMemberFromJson(const QJsonObject &object);
 
+// The service's JSON shape of each record (times in UTC ISO 8601, empty when invalid).
+QJsonObject groupToJson(const Group &group);
+QJsonObject groupMemberToJson(const GroupMember &member);
+QJsonObject groupInvitationToJson(const GroupInvitation &invitation);
+QJsonObject shareMemberToJson(const ShareMember &member);
+
 // Whether `text` can stand as one segment of a request path as it is: an identifier or invite
 // code of letters, digits, '-' and '_' (at most 128). Anything else could address another
 // resource, so it is never sent.
