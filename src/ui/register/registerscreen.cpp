@@ -5,6 +5,7 @@
 #include "registermodel.h"
 #include "registerstyle.h"
 #include "registertableview.h"
+#include "tablecolumnfitter.h"
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
@@ -118,25 +119,20 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(RegisterDelegate::oneLineHeight);
     m_view->verticalHeader()->hide();
-    QHeaderView *columns = m_view->horizontalHeader();
-    columns->setHighlightSections(false);
-    const struct
-    {
-        int column;
-        int width; // 0: stretches
-    } widths[] = {{RegisterModel::DateColumn, 130}, {RegisterModel::CheckNumberColumn, 60},
-                  {RegisterModel::PayeeColumn, 0},  {RegisterModel::CategoryColumn, 0},
-                  {RegisterModel::MemoColumn, 0},   {RegisterModel::PaymentColumn, 100},
-                  {RegisterModel::DepositColumn, 100}, {RegisterModel::ClearedColumn, 35},
-                  {RegisterModel::BalanceColumn, 110}};
-    for (const auto &entry : widths) {
-        if (entry.width > 0) {
-            columns->setSectionResizeMode(entry.column, QHeaderView::Fixed);
-            columns->resizeSection(entry.column, entry.width);
-        } else {
-            columns->setSectionResizeMode(entry.column, QHeaderView::Stretch);
-        }
-    }
+    m_view->horizontalHeader()->setHighlightSections(false);
+    // Dates, amounts and flags as wide as their widest value in the fonts they are drawn in;
+    // payee, category and memo share the rest; the memo gives way first, the payee last.
+    m_columnFitter = new TableColumnFitter(m_view);
+    for (int column : {RegisterModel::CheckNumberColumn, RegisterModel::PaymentColumn, RegisterModel::DepositColumn,
+                       RegisterModel::ClearedColumn, RegisterModel::BalanceColumn})
+        m_columnFitter->setContentColumn(column);
+    // The date editor shows its calendar button beside the text.
+    m_columnFitter->setContentColumn(RegisterModel::DateColumn, calendarIcon(m_view).width() + 10);
+    m_columnFitter->setExtraSamples(RegisterModel::DateColumn, {dateToEditText(QDate(2000, 12, 28))});
+    m_columnFitter->setExtraSamples(RegisterModel::CheckNumberColumn, {QStringLiteral("00000")});
+    m_columnFitter->setTextColumn(RegisterModel::PayeeColumn, 4, 12);
+    m_columnFitter->setTextColumn(RegisterModel::CategoryColumn, 3, 10);
+    m_columnFitter->setTextColumn(RegisterModel::MemoColumn, 2, 8);
 
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
@@ -238,6 +234,11 @@ void RegisterScreen::reload()
     m_view->viewport()->update();
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
     m_model->loadIndex(std::move(index), transactions, newestFirst, account->currency);
+
+    // A register of small amounts still gets columns that take a four-digit figure.
+    const QString floor = formatAmount(999999, account->currency);
+    for (int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
+        m_columnFitter->setExtraSamples(column, m_model->widestAmountTexts(column) << floor);
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));

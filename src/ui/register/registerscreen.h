@@ -14,6 +14,7 @@ class QTimer;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
+class TableColumnFitter;
 
 // The register of the current account: loads its rows, turns keystrokes into field moves, and
 // commits the row being edited as a new or changed transaction, both legs of a transfer included.
@@ -40,6 +41,7 @@ public:
 
     RegisterModel *model() const { return m_model; }
     RegisterTableView *view() const { return m_view; }
+    TableColumnFitter *columnFitter() const { return m_columnFitter; }
     QString hintText() const;
     QString balanceText() const;
 
@@ -84,6 +86,7 @@ private:
     RegisterModel *m_model;
     RegisterDelegate *m_delegate;
     RegisterTableView *m_view;
+    TableColumnFitter *m_columnFitter = nullptr;
     QLabel *m_nameLabel;
     QLabel *m_balanceLabel;
     QPushButton *m_reconcileButton;
