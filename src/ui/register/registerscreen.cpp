@@ -1,6 +1,7 @@
 #include "registerscreen.h"
 
 #include "dateinput.h"
+#include "elidedlabel.h"
 #include "registerdelegate.h"
 #include "registermodel.h"
 #include "registerstyle.h"
@@ -56,7 +57,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(appState, this))
     , m_view(new RegisterTableView(this, this))
-    , m_nameLabel(new QLabel(this))
+    , m_nameLabel(new ElidedLabel(this))
     , m_balanceLabel(new QLabel(this))
     , m_reconcileButton(new QPushButton(tr("Reconcile"), this))
     , m_subtitleLabel(new QLabel(this))
@@ -78,8 +79,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     layout->setContentsMargins(24, 24, 24, 24);
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
-    header->addWidget(m_nameLabel);
-    header->addStretch();
+    // A long account name elides rather than pushing the balance out of the window.
+    header->addWidget(m_nameLabel, 1);
     header->addWidget(m_balanceLabel);
     header->addWidget(m_reconcileButton);
     layout->addLayout(header);
@@ -90,12 +91,15 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     auto *hintBar = new QHBoxLayout;
     m_hintLabel->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(secondaryTextColor().name(QColor::HexRgb)));
-    auto *keysLabel = new QLabel(
+    // Elided in a narrow window rather than holding the window wider than the screen.
+    auto *keysLabel = new ElidedLabel(
         tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
+    keysLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    keysLabel->setToolTip(keysLabel->fullText());
     keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
     hintBar->addWidget(m_hintLabel);
     hintBar->addStretch();
-    hintBar->addWidget(keysLabel);
+    hintBar->addWidget(keysLabel, 1);
     layout->addLayout(hintBar);
 
     m_hintTimer->setSingleShot(true);
@@ -208,6 +212,7 @@ void RegisterScreen::reload()
     if (!account)
         return;
     m_nameLabel->setText(account->name);
+    m_nameLabel->setToolTip(account->name);
     QString subtitle = account->institution;
     if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
         subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);

@@ -7,6 +7,7 @@
 
 class AppState;
 class QKeyEvent;
+class ElidedLabel;
 class QLabel;
 class QModelIndex;
 class QPushButton;
@@ -87,7 +88,7 @@ private:
     RegisterDelegate *m_delegate;
     RegisterTableView *m_view;
     TableColumnFitter *m_columnFitter = nullptr;
-    QLabel *m_nameLabel;
+    ElidedLabel *m_nameLabel;
     QLabel *m_balanceLabel;
     QPushButton *m_reconcileButton;
     QLabel *m_subtitleLabel;
