@@ -694,7 +694,12 @@ void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, cons
     screen->setWindowTitle(title);
     if (!screen->parentWidget()) {
         screen->setParent(this, Qt::Window);
-        screen->resize(defaultSize);
+        // At least as wide as the screen asks for (the reports' tab bar), never larger than the
+        // screen the window opens on.
+        QSize size = defaultSize.expandedTo(QSize(screen->sizeHint().width(), 0));
+        if (const QScreen *display = this->screen())
+            size = size.boundedTo(display->availableGeometry().size());
+        screen->resize(size);
         if (closeKeys == CloseKeys::EscapeAndCtrlW)
             WindowCloseKeys::install(screen);
     }

@@ -25,7 +25,7 @@ TableColumnFitter::TableColumnFitter(QTableView *view)
 {
     m_refit->setSingleShot(true);
     m_refit->setInterval(0);
-    connect(m_refit, &QTimer::timeout, this, &TableColumnFitter::fit);
+    connect(m_refit, &QTimer::timeout, this, &TableColumnFitter::apply);
     QHeaderView *header = m_view->horizontalHeader();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -174,6 +174,12 @@ void TableColumnFitter::measure()
 
 void TableColumnFitter::fit()
 {
+    m_measured = false;
+    apply();
+}
+
+void TableColumnFitter::apply()
+{
     if (m_fitting)
         return;
     m_refit->stop();
@@ -188,6 +194,7 @@ void TableColumnFitter::fit()
         int column;
         int weight;
         int minimum;
+        int maximum;
         int desired;
         int width = 0;
     };
@@ -208,7 +215,7 @@ void TableColumnFitter::fit()
         }
         const int minimum = minimumWidth(column);
         const int maximum = std::max(minimum, columnRule.maximumCharacters * average + cellPadding);
-        texts.append({column, columnRule.weight, minimum, std::clamp(m_needed.at(column), minimum, maximum)});
+        texts.append({column, columnRule.weight, minimum, maximum, std::clamp(m_needed.at(column), minimum, maximum)});
     }
 
     const int room = available - contentTotal;
@@ -219,10 +226,13 @@ void TableColumnFitter::fit()
     const int weightTotal =
         std::accumulate(texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.weight; });
     if (room >= desiredTotal) {
-        const int extra = m_fillsWidth ? room - desiredTotal : 0;
+        const int extra = room - desiredTotal;
         int given = 0;
         for (TextColumn &text : texts) {
-            const int share = weightTotal > 0 ? int(qint64(extra) * text.weight / weightTotal) : 0;
+            int share = weightTotal > 0 ? int(qint64(extra) * text.weight / weightTotal) : 0;
+            // Not filling the view: a column grows no further than its maximum.
+            if (!m_fillsWidth)
+                share = std::min(share, text.maximum - text.desired);
             text.width = text.desired + share;
             given += share;
         }

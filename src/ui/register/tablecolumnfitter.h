@@ -32,11 +32,12 @@ public:
     void setTextColumn(int column, int weight, int minimumCharacters, int maximumCharacters = 40);
     // Texts the column must fit that the sampled rows may lack (the largest amount of the register).
     void setExtraSamples(int column, const QStringList &samples);
-    // On: the text columns grow to fill the view. Off: they stop at what their texts need and the
-    // rest of the row stays empty, so figures stay beside their names on a wide screen.
+    // On: the text columns grow to fill the view. Off: they grow no wider than their maximum and
+    // the rest of the row stays empty, so figures stay beside their names on a wide screen.
     void setFillsWidth(bool fills) { m_fillsWidth = fills; }
 
-    // Measures (when the content changed) and sets the widths now.
+    // Measures the content again and sets the widths now (a refill that kept the row count, a
+    // test that cannot wait for the event loop).
     void fit();
     // The width a column asks for: its header and, for a content column, its widest sampled text
     // or extra sample; for a text column, nine in ten of those.
@@ -57,6 +58,8 @@ private:
     };
 
     void measure();
+    // Sets the widths from the last measurement, measuring first when the content changed.
+    void apply();
     void scheduleFit(bool remeasure);
     void watchModel();
     int padding() const;

@@ -19,6 +19,7 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 class QTimer;
+class TableColumnFitter;
 class TransactionListModel;
 class QWidget;
 
@@ -61,6 +62,8 @@ public:
     // The accessors below compute the tab's report first when it is out of date.
     QChartView *chartView(Tab tab);
     QTabWidget *tabs() const { return m_tabs; }
+    // Wide enough for the whole tab bar (within the screen), so every report's name shows.
+    QSize sizeHint() const override;
     // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
     bool exportTab(Tab tab, const QString &filePath);
     static QString defaultExportFileName(Tab tab);
@@ -84,6 +87,8 @@ protected:
 private:
     QTableWidget *newTable(const QStringList &headers);
     void configureTable(QTableView *table);
+    // Names and texts in `textColumns` take what they need; the figures sit beside them.
+    void fitColumns(Tab tab, const QList<int> &textColumns);
     // Every tab but the transaction list is a table widget.
     QTableWidget *widgetTable(Tab tab) const;
     QWidget *newTabPage(Tab tab, QWidget *above = nullptr);
@@ -115,6 +120,7 @@ private:
     QDateEdit *m_p2FromEdit = nullptr;
     QDateEdit *m_p2ToEdit = nullptr;
     QTableView *m_tables[TabCount] = {};
+    TableColumnFitter *m_fitters[TabCount] = {};
     TransactionListModel *m_transactionModel = nullptr;
     QChartView *m_chartViews[TabCount] = {};
     // Runs the reports once the period chosen by stepping through the list has settled.
