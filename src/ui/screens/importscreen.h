@@ -65,6 +65,7 @@ private:
     bool canImport() const;
     void updateImportButton();
     void applyColumnGuess(int columns, const QStringList &firstRow);
+    void clearCsvMapping();
     void clearMappingRows();
     void loadPreview();
     void buildMappingRows(const QList<QifSourceEntry> &entries);
