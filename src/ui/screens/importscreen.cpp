@@ -349,16 +349,21 @@ void ImportScreen::selectFile()
     clearMappingRows();
     m_qifGroup->hide();
     if (m_qifButton->isChecked()) {
-        const QStringList paths =
-            QFileDialog::getOpenFileNames(this, tr("Select QIF File(s)"), QString(), tr("QIF Files (*.qif)"));
-        if (!paths.isEmpty())
+        const QStringList paths = QFileDialog::getOpenFileNames(
+            this, tr("Select QIF File(s)"), m_folders.folderFor(QStringLiteral("qifImport")), tr("QIF Files (*.qif)"));
+        if (!paths.isEmpty()) {
+            m_folders.remember(QStringLiteral("qifImport"), paths.first());
             chooseQifFiles(paths);
+        }
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
-    if (!path.isEmpty())
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select File"),
+                                                      m_folders.folderFor(QStringLiteral("csvImport")),
+                                                      tr("CSV Files (*.csv);;All Files (*)"));
+    if (!path.isEmpty()) {
+        m_folders.remember(QStringLiteral("csvImport"), path);
         chooseCsvFile(path);
+    }
 }
 
 void ImportScreen::chooseQifFiles(const QStringList &filePaths)

@@ -747,8 +747,11 @@ void ReportsScreen::exportCurrentTab()
     if (tab < 0 || tab >= TabCount || rowCount(tab) == 0)
         return;
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export CSV"), defaultExportFileName(tab), tr("CSV Files (*.csv)"));
+        QFileDialog::getSaveFileName(this, tr("Export CSV"),
+                                     m_folders.pathFor(QStringLiteral("reportExport"), defaultExportFileName(tab)),
+                                     tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
+    m_folders.remember(QStringLiteral("reportExport"), path);
     exportTab(tab, path);
 }

@@ -5,8 +5,10 @@
 #include "services/categorytotal.h"
 #include "services/monthlyflow.h"
 #include "services/yearoveryearrow.h"
+#include "ui/dialogs/filedialogfolders.h"
 
 #include <QList>
+#include <QSettings>
 #include <QWidget>
 
 class AppState;
@@ -67,6 +69,8 @@ public:
     // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
     bool exportTab(Tab tab, const QString &filePath);
     static QString defaultExportFileName(Tab tab);
+    // Where the export dialog opens and what it remembers (the user's settings unless replaced).
+    void setFileDialogFolders(const FileDialogFolders &folders) { m_folders = folders; }
 
 signals:
     // After every run of the reports (the tab in view is computed, the others marked out of
@@ -85,6 +89,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QSettings m_settings;
+    FileDialogFolders m_folders{&m_settings};
+
     QTableWidget *newTable(const QStringList &headers);
     void configureTable(QTableView *table);
     // Names and texts in `textColumns` take what they need; the figures sit beside them.

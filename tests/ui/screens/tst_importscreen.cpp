@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -30,6 +31,7 @@ private slots:
     void newFileStartsAFreshMapping_data();
     void newFileStartsAFreshMapping();
     void qifChoicesStayAtTheTop();
+    void browseStartsInDocumentsThenTheLastFolder();
     void importWaitsForDatePayeeAndAmount();
     void csvColumnsFollowTheHeader();
     void fileWithoutRowsIsNotAComplete();
@@ -292,6 +294,45 @@ void TestImportScreen::qifChoicesStayAtTheTop()
     QVERIFY(group->isVisible());
     const int gap = group->mapTo(&screen, QPoint()).y() - (browse->mapTo(&screen, QPoint()).y() + browse->height());
     QVERIFY2(gap < 60, qPrintable(QString::number(gap)));
+}
+
+// The first Browse opens in Documents; after a file was chosen elsewhere, the next opens there.
+void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const QDir home(state.directory.path());
+    QVERIFY(home.mkpath(QStringLiteral("Documents")));
+    QVERIFY(home.mkpath(QStringLiteral("statements")));
+    const QString csv = writeFile(state, QStringLiteral("statements/june.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    QSettings settings(home.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ImportScreen screen(state.get());
+    screen.setFileDialogFolders(FileDialogFolders(&settings, home.path(), home.filePath(QStringLiteral("Documents"))));
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+
+    QStringList opened;
+    const auto chooseFile = [&opened](const QString &path) {
+        whenModalShown([&opened, path](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            opened.append(dialog ? dialog->directory().absolutePath() : QString());
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            // Typed into the file name field, as a user would.
+            QTest::keyClicks(dialog->focusWidget(), path);
+            pressInModal(dialog, Qt::Key_Return);
+        });
+    };
+    chooseFile(csv);
+    press(child<QPushButton>(&screen, "browseButton"));
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("june.csv"));
+    chooseFile(csv);
+    press(child<QPushButton>(&screen, "browseButton"));
+    QCOMPARE(opened, (QStringList{home.filePath(QStringLiteral("Documents")), home.filePath(QStringLiteral("statements"))}));
+    // The QIF dialog has a memory of its own.
+    QCOMPARE(settings.value(FileDialogFolders::settingsKey(QStringLiteral("qifImport"))), QVariant());
 }
 
 // A file whose header names no payee column leaves the payee unchosen, and Import waits for it.
