@@ -57,11 +57,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int accountShortcutCount = 10;
+constexpr int sidebarMinimumWidth = 160;
 
 QString accountListStyle()
 {
@@ -133,11 +136,13 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 {
     setWindowTitle(tr("Corvantis Zimbrel"));
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        // Never larger than the screen it opens on: a laptop's 1366×768, or a scaled display.
-        const QSize preferred(1280, 900);
-        resize(screen() ? preferred.boundedTo(screen()->availableGeometry().size()) : preferred);
-    }
+    // Never larger than the screen it opens on: a laptop's 1366×768, a scaled display, or a
+    // smaller monitor than the one the window was last closed on.
+    const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 900);
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(QSize(1280, 900).boundedTo(available));
+    else if (width() > available.width() || height() > available.height())
+        resize(size().boundedTo(available));
 
     setupMenuBar();
 
@@ -177,8 +182,9 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_stack->addWidget(m_registerScreen);
     m_stack->addWidget(m_emptyStatePage);
 
+    // Narrow enough for a small or scaled screen; account names elide before balances do.
     auto *leftPanel = new QWidget(this);
-    leftPanel->setMinimumWidth(260);
+    leftPanel->setMinimumWidth(sidebarMinimumWidth);
     leftPanel->setMaximumWidth(500);
     auto *leftLayout = new QVBoxLayout(leftPanel);
     leftLayout->setContentsMargins(0, 0, 0, 0);
@@ -186,7 +192,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 
     m_accountList = new AccountListWidget(leftPanel);
     m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(260);
+    m_accountList->setMinimumWidth(sidebarMinimumWidth);
     // The keyboard stays in the register; accounts are switched with Alt+digit.
     m_accountList->setFocusPolicy(Qt::NoFocus);
     m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,10 +219,13 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setCollapsible(0, false);
+    // The account list can be dragged shut, leaving the register the whole width.
+    m_splitter->setCollapsible(0, true);
     m_splitter->setCollapsible(1, false);
     const QSettings settings;
-    if (!settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray()))
+    m_splitterSizesPending =
+        !settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray());
+    if (m_splitterSizesPending)
         m_splitter->setSizes({280, 1000});
     connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::onSplitterMoved);
     setCentralWidget(m_splitter);
@@ -493,7 +502,8 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     QString detail = account.institution.isEmpty() ? accountTypeName(account.type) : account.institution;
     if (!account.accountNumberLast4.isEmpty())
         detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
-    auto *second = new QLabel(detail, row);
+    auto *second = new ElidedLabel(detail, row);
+    second->setToolTip(detail);
     QFont secondFont = QApplication::font();
     secondFont.setPointSizeF(smallerPointSize(2));
     second->setFont(secondFont);
@@ -533,7 +543,6 @@ void MainWindow::rebuildAccountList()
     m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->all();
     std::optional<Money> total = 0;
-    const int width = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
         auto cached = m_balances.constFind(account.id);
         if (cached == m_balances.cend()) {
@@ -546,7 +555,7 @@ void MainWindow::rebuildAccountList()
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
         QWidget *row = buildAccountRow(account, balance);
-        item->setSizeHint(QSize(width, row->sizeHint().height() + 10));
+        item->setSizeHint(m_accountList->rowSizeHint(row));
         m_accountList->setItemWidget(item, row);
     }
     m_statusBar->setAccountCount(int(accounts.size()));
@@ -685,7 +694,12 @@ void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, cons
     screen->setWindowTitle(title);
     if (!screen->parentWidget()) {
         screen->setParent(this, Qt::Window);
-        screen->resize(defaultSize);
+        // At least as wide as the screen asks for (the reports' tab bar), never larger than the
+        // screen the window opens on.
+        QSize size = defaultSize.expandedTo(QSize(screen->sizeHint().width(), 0));
+        if (const QScreen *display = this->screen())
+            size = size.boundedTo(display->availableGeometry().size());
+        screen->resize(size);
         if (closeKeys == CloseKeys::EscapeAndCtrlW)
             WindowCloseKeys::install(screen);
     }
@@ -1074,6 +1088,18 @@ void MainWindow::clearSampleData()
     m_stack->setCurrentIndex(WelcomePage);
     m_welcomeScreen->setFocus();
     m_statusBar->showMessage(tr("Sample data cleared"), 3000);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_splitterSizesPending)
+        return;
+    m_splitterSizesPending = false;
+    // 280 beside the register in a window of 1280 or more; a smaller window (a laptop, a scaled
+    // display) gives the register the room its columns need.
+    const int sidebar = std::clamp(width() * 22 / 100, sidebarMinimumWidth + 40, 280);
+    m_splitter->setSizes({sidebar, std::max(1, width() - sidebar)});
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -94,6 +94,7 @@ public slots:
     void showCorvantisAccountScreen(int tab = 0);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -133,6 +134,8 @@ private:
 
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
+    // No stored splitter state: the sizes follow the window's width when it is first shown.
+    bool m_splitterSizesPending = false;
     QLabel *m_totalLabel = nullptr;
     QTimer *m_accountListRebuild = nullptr;
     // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
