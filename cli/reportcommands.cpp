@@ -10,6 +10,7 @@
 #include "services/sampledataservice.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -277,15 +278,20 @@ int backupExport(CliContext &context, const QStringList &argumentList)
     if (!database)
         return 1;
 
-    const QByteArray archive = BackupService(database).exportBackup();
-    if (archive.isEmpty())
-        return context.fail(QStringLiteral("the backup could not be built"));
     const QString path = arguments.positionals().first();
-    // Written to a temporary file and renamed, so a failed export never clobbers an older backup.
+    // Written to a temporary file as the rows are read and renamed at the end, so a failed export
+    // never clobbers an older backup.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
         return context.fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    context.printJson(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), archive.size()}});
+    QString error;
+    if (!BackupService(database).exportBackup(&file, &error)) {
+        file.cancelWriting();
+        return context.fail(QStringLiteral("the backup could not be written to %1: %2").arg(path, error));
+    }
+    if (!file.commit())
+        return context.fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    context.printJson(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), QFileInfo(path).size()}});
     return 0;
 }
 

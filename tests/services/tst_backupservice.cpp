@@ -82,6 +82,7 @@ private slots:
     void storageErrorAbortsTheRestore();
     void moreThan65535RowsRoundTrip();
     void exportWithUnreadableTableGivesNothing();
+    void exportToAFullDiskFailsWithTheReason();
 
 private:
     void openDatabase();
@@ -629,6 +630,19 @@ void TestBackupService::exportWithUnreadableTableGivesNothing()
     // A backup silently missing a table would only be found out when it is needed.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService export query failed: ")));
     QCOMPARE(m_service->exportBackup(), QByteArray());
+}
+
+void TestBackupService::exportToAFullDiskFailsWithTheReason()
+{
+    fillEveryTable();
+    // A buffer that cannot be written stands for a file on a full disk.
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QIODevice::write")));
+    QString error;
+    QVERIFY(!m_service->exportBackup(&device, &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
