@@ -57,6 +57,11 @@ void WelcomeScreen::setSignedIn(bool signedIn)
     m_accountButton->setText(signedIn ? tr("Sign Out") : tr("Already have an account? Sign In"));
 }
 
+void WelcomeScreen::focusAccountButton()
+{
+    m_accountButton->setFocus(Qt::OtherFocusReason);
+}
+
 void WelcomeScreen::onAccountButtonClicked()
 {
     if (m_signedIn)
