@@ -6,6 +6,7 @@
 #include "account/client.h"
 #include "account/cloudconfiguration.h"
 #include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
 #include "account/tokenstore.h"
 #include "app/appstate.h"
 #include "app/cloudsession.h"
@@ -29,6 +30,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class TestAppCloud : public QObject
 {
@@ -328,8 +330,8 @@ void TestAppCloud::serverSettingUnderEnvironment()
     auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));
     auto *note = screen.findChild<QLabel *>(QStringLiteral("serverOriginNote"));
     const QString overridden =
-        QStringLiteral("Set in the environment, AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL takes precedence over "
-                       "this setting: signing in goes to %1.")
+        QStringLiteral("The environment overrides this setting (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL): "
+                       "signing in goes to %1.")
             .arg(origin());
     // Said as soon as the page is open, not only after an edit.
     QCOMPARE(note->text(), overridden);
@@ -438,7 +440,11 @@ void TestAppCloud::startWithoutNetworkKeepsTheSession()
     std::unique_ptr<AppState> state = newState(dataDir.path(), environment(), &opened);
     QVERIFY(state->initialize());
     QVERIFY(state->cloudSession()->isSignedIn());
-    QTest::qWait(2000);
+    // Joins the start-up refresh under way (one refresh at a time) and hears its outcome.
+    std::optional<bool> refreshed;
+    state->cloudClient()->tokenManager()->refresh([&refreshed](bool ok) { refreshed = ok; });
+    QTRY_VERIFY(refreshed.has_value());
+    QVERIFY(!*refreshed);
     QVERIFY(state->cloudSession()->isSignedIn());
 }
 

@@ -148,6 +148,8 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
                 refresh();
         });
     }
+    // A user fetch of a replaced client may never answer; the new client's user is fetched anew.
+    connect(m_appState, &AppState::cloudClientChanged, this, [this] { m_fetchingUser = false; });
     refresh();
 }
 
@@ -535,7 +537,7 @@ void SettingsScreen::showServerNote(const QString &message, bool error)
     if (!overrides.isEmpty()) {
         // The variables win over the field; say so, and where signing in really goes.
         const QString overridden =
-            tr("Set in the environment, %1 takes precedence over this setting: signing in goes to %2.")
+            tr("The environment overrides this setting (%1): signing in goes to %2.")
                 .arg(overrides.join(QStringLiteral(", ")), m_appState->cloudConfiguration().client.authBaseUrl);
         text = text.isEmpty() ? overridden : text + QLatin1Char('\n') + overridden;
     }
