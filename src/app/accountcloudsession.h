@@ -6,20 +6,25 @@ namespace CorvantisAccount {
 class Client;
 }
 
-// The signed-in session of the cloud account: the main window's view of the cloud client's auth
-// state, browser sign-in and sign-out.
+// The sign-in of the cloud account as the main window sees it: the cloud client's auth state,
+// browser sign-in and sign-out.
 class AccountCloudSession : public CloudSession
 {
     Q_OBJECT
 
 public:
-    // `client` is not owned and outlives the session.
+    // `client` is not owned; it outlives the session or is replaced through setClient first.
     explicit AccountCloudSession(CorvantisAccount::Client *client, QObject *parent = nullptr);
+
+    // Follows another client from now on (the server changed); emits stateChanged.
+    void setClient(CorvantisAccount::Client *client);
 
     bool isSignedIn() const override;
     void signIn() override;
     void signOut() override;
 
 private:
+    void connectClient();
+
     CorvantisAccount::Client *m_client;
 };

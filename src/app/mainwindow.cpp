@@ -131,9 +131,10 @@ bool developerItemsEnabled()
 MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_session(session ? session : new CloudSession(this))
-    , m_updateConfig(CorvantisUpdate::zimbrelUpdateConfig(QString()))
+    , m_session(session ? session : state->cloudSession())
+    , m_updateConfig(CorvantisUpdate::zimbrelUpdateConfig(state->effectiveServerOrigin()))
 {
+    Q_ASSERT(m_session);
     setWindowTitle(tr("Corvantis Zimbrel"));
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
     // Never larger than the screen it opens on: a laptop's 1366×768, a scaled display, or a
@@ -239,6 +240,10 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
     connect(m_session, &CloudSession::loginFailed, this,
             [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
+    // Another server: its download folder is where What's New and Check for Updates look now.
+    connect(m_state, &AppState::cloudClientChanged, this, [this] {
+        m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
+    });
     updateAuthUI();
 
     for (int i = 0; i < accountShortcutCount; ++i) {
@@ -299,7 +304,8 @@ void MainWindow::setupMenuBar()
     m_signInAction = fileMenu->addAction(tr("&Sign In..."));
     connect(m_signInAction, &QAction::triggered, this, [this] {
         m_stack->setCurrentIndex(WelcomePage);
-        m_welcomeScreen->setFocus();
+        // The user asked to sign in: Enter or Space on the page does it.
+        m_welcomeScreen->focusAccountButton();
     });
     m_signOutAction = fileMenu->addAction(tr("Sign &Out"));
     connect(m_signOutAction, &QAction::triggered, m_session, &CloudSession::signOut);

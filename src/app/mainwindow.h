@@ -50,7 +50,7 @@ public:
     // Stacked pages, in order.
     enum Page { WelcomePage = 0, RegisterPage = 1, EmptyStatePage = 2 };
 
-    // `session` is the cloud sign-in state; a signed-out session of this window's own when null.
+    // `session` is the cloud sign-in state; the application state's when null.
     explicit MainWindow(AppState *state, CloudSession *session = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -68,9 +68,10 @@ public:
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
     QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
     QString totalText() const;
-    // Where Help › What's New and Check for Updates look; the application hands in what it checks
-    // at start-up.
+    // Where Help › What's New and Check for Updates look: the download folder of the server the
+    // cloud client uses (followed when the Server setting changes), unless set here.
     void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config) { m_updateConfig = config; }
+    CorvantisUpdate::UpdateConfig updateConfig() const { return m_updateConfig; }
 
 public slots:
     void onAccountClicked(QListWidgetItem *item);
