@@ -634,6 +634,23 @@ QString SyncEngine::localIdForServerId(const QString &table, const QString &serv
     return query.next() ? query.value(0).toString() : QString();
 }
 
+QList<QPair<QString, int>> SyncEngine::pendingCounts(bool *ok)
+{
+    QList<QPair<QString, int>> counts;
+    for (const char *table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
+        QSqlQuery query(connection());
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'").arg(QLatin1String(table)))
+            || !query.next()) {
+            RepositorySupport::logFailure("SyncEngine::pendingCounts", query);
+            *ok = false;
+            return {};
+        }
+        counts.append({QLatin1String(table), query.value(0).toInt()});
+    }
+    *ok = true;
+    return counts;
+}
+
 void SyncEngine::checkIntegrity(const QJsonObject &integrity)
 {
     const qint64 serverCount = integrity.value(QStringLiteral("category_count")).toInteger();

@@ -79,6 +79,11 @@ public:
     // it fails nothing is marked and the engine reports the error (state Error, syncFailed).
     bool forceFullSync();
 
+    // How many rows of each synchronised table wait for upload, by table name ("accounts",
+    // "categories", "recurring_transactions", "transactions", "reconciliations"); empty, with `ok`
+    // cleared, when the database failed.
+    static QList<QPair<QString, int>> pendingCounts(bool *ok);
+
     SyncState state() const { return m_state; }
     QString lastError() const { return m_lastError; }
     static QString statusText(SyncState state);
