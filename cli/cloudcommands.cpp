@@ -7,7 +7,11 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/tokenmanager.h"
+#include "clistorage.h"
+#include "data/preferencesrepository.h"
+#include "sync/syncengine.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QUrl>
 
@@ -99,6 +103,75 @@ int whoami(CliContext &context, Client *client)
     return printCurrentUser(context, client);
 }
 
+// Runs sync cycles until the server has nothing more to send (each cycle pulls at most its bound
+// of pages), or until one fails; prints the totals. Exit code 1 when a cycle failed.
+int syncData(CliContext &context, Client *client)
+{
+    TokenManager *tokens = client->tokenManager();
+    tokens->loadTokens();
+    if (tokens->refreshToken().isEmpty() && tokens->accessToken().isEmpty())
+        return context.fail(QStringLiteral("not signed in"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    CliStorage storage(database);
+    PreferencesRepository preferences(database);
+    SyncEngine engine(client->syncApi(), &storage.accounts, &storage.transactions, &storage.categories, &storage.recurring,
+                      &storage.reconciliations, &preferences);
+    SyncCycleResult total;
+    bool failed = false;
+    for (;;) {
+        EventWaiter waiter;
+        const QObject scope; // ends the cycle's connections with the cycle
+        QObject::connect(&engine, &SyncEngine::syncCompleted, &scope, [&waiter] { waiter.finish(); });
+        QObject::connect(&engine, &SyncEngine::syncFailed, &scope, [&waiter, &failed] {
+            failed = true;
+            waiter.finish();
+        });
+        // Also stops the engine's own follow-up: this loop decides when the next cycle runs.
+        engine.syncNow();
+        waiter.wait();
+        const SyncCycleResult cycle = engine.lastCycleResult();
+        total.pushed += cycle.pushed;
+        total.rejected += cycle.rejected;
+        total.pulled += cycle.pulled;
+        if (failed || !cycle.morePages)
+            break;
+    }
+    context.printJson(QJsonObject{{QStringLiteral("pushed"), total.pushed},
+                                  {QStringLiteral("rejected"), total.rejected},
+                                  {QStringLiteral("pulled"), total.pulled},
+                                  {QStringLiteral("state"), SyncEngine::statusText(engine.state())},
+                                  {QStringLiteral("error"), failed ? QJsonValue(engine.lastError()) : QJsonValue()}});
+    return failed ? 1 : 0;
+}
+
+// The rows waiting for upload, per table, and when a sync last completed; works offline.
+int syncStatus(CliContext &context, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return context.usageError(QStringLiteral("sync-status takes no arguments"));
+    Database *database = context.databaseForReading();
+    if (!database)
+        return 1;
+    bool ok = false;
+    const QList<QPair<QString, int>> counts = SyncEngine::pendingCounts(&ok);
+    if (!ok)
+        return context.fail(QStringLiteral("cannot read the pending rows"));
+    QJsonObject pending;
+    int totalPending = 0;
+    for (const auto &[table, count] : counts) {
+        pending.insert(table, count);
+        totalPending += count;
+    }
+    const PreferencesRepository preferences(database);
+    const std::optional<QString> lastSync = preferences.value(SyncEngine::completedPreference);
+    context.printJson(QJsonObject{{QStringLiteral("pending"), pending},
+                                  {QStringLiteral("pending_total"), totalPending},
+                                  {QStringLiteral("last_sync"), lastSync ? QJsonValue(*lastSync) : QJsonValue()}});
+    return 0;
+}
+
 // A command without arguments working on the cloud client of the data directory.
 CliCommand cloudCommand(const QString &name, const QString &summary, const std::function<int(CliContext &, Client *)> &body)
 {
@@ -122,5 +195,10 @@ QList<CliCommand> cloudCommands()
                      signIn),
         cloudCommand(QStringLiteral("sign-out"), QStringLiteral("Sign out of the cloud service on this computer"), signOut),
         cloudCommand(QStringLiteral("whoami"), QStringLiteral("Print the signed-in user (exit code 1 when signed out)"), whoami),
+        cloudCommand(QStringLiteral("sync"),
+                     QStringLiteral("Send local changes to the cloud and bring in the cloud's until nothing is left; print the counts"),
+                     syncData),
+        {QStringLiteral("sync-status"), QString(),
+         QStringLiteral("Print the rows waiting to be sent to the cloud, per table, and when a sync last completed"), syncStatus},
     };
 }
