@@ -2,6 +2,7 @@
 
 #include "accountlistwidget.h"
 #include "appstate.h"
+#include "account/widgets/accountscreen.h"
 #include "cloudsession.h"
 #include "statusbar.h"
 #include "thememanager.h"
@@ -243,6 +244,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     // Another server: its download folder is where What's New and Check for Updates look now.
     connect(m_state, &AppState::cloudClientChanged, this, [this] {
         m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
+        closeAccountScreen();
     });
     updateAuthUI();
 
@@ -378,6 +380,8 @@ CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
 void MainWindow::updateAuthUI()
 {
     const bool signedIn = m_session->isSignedIn();
+    if (!signedIn)
+        closeAccountScreen();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
@@ -936,11 +940,26 @@ void MainWindow::goToTransaction(const QString &transactionId)
 
 void MainWindow::showCorvantisAccountScreen(int tab)
 {
-    Q_UNUSED(tab);
     if (!m_session->isSignedIn()) {
         m_stack->setCurrentIndex(WelcomePage);
         m_welcomeScreen->setFocus();
+        return;
     }
+    if (!m_accountScreen) {
+        m_accountScreen = new CorvantisAccount::AccountScreen(m_state->cloudClient());
+        m_accountScreen->setObjectName(QStringLiteral("corvantisAccountScreen"));
+        connect(m_accountScreen, &CorvantisAccount::AccountScreen::logoutRequested, m_session, &CloudSession::signOut);
+    }
+    showSecondaryWindow(m_accountScreen, tr("Corvantis Account"), QSize(600, 550));
+    m_accountScreen->showTab(static_cast<CorvantisAccount::AccountScreen::Tab>(
+        qBound(0, tab, static_cast<int>(CorvantisAccount::AccountScreen::Tab::Privacy))));
+}
+
+void MainWindow::closeAccountScreen()
+{
+    // It shows one user's account of one server: gone with the sign-in or the server.
+    if (m_accountScreen)
+        m_accountScreen->deleteLater();
 }
 
 void MainWindow::showShareAccountDialog()

@@ -34,6 +34,9 @@ class StatusBar;
 class WelcomeScreen;
 struct Account;
 struct RecurringTransaction;
+namespace CorvantisAccount {
+class AccountScreen;
+}
 namespace CorvantisUpdate {
 struct UpdateProgress;
 }
@@ -118,6 +121,7 @@ private:
     bool hasCurrentAccount();
     // Esc and Ctrl+W close a secondary window, except where closing would throw work away.
     enum class CloseKeys { EscapeAndCtrlW, None };
+    void closeAccountScreen();
     void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
                              CloseKeys closeKeys = CloseKeys::EscapeAndCtrlW);
     void showAboutBox();
@@ -159,4 +163,5 @@ private:
     QPointer<SettingsScreen> m_settingsScreen;
     QPointer<ImportScreen> m_importScreen;
     QPointer<PayeeScreen> m_payeeScreen;
+    QPointer<CorvantisAccount::AccountScreen> m_accountScreen;
 };
