@@ -33,6 +33,7 @@ private slots:
     void groupInviteJoinAndSharing();
     void groupCommandsCheckTheirArguments_data();
     void groupCommandsCheckTheirArguments();
+    void sharedAccountReachesTheMemberThroughSync();
 
 private:
     struct Run
@@ -302,6 +303,73 @@ void TestCliCloud::groupCommandsCheckTheirArguments()
     const Run result = run(dir.path(), arguments);
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.out.isEmpty());
+}
+
+// A household shares its checking account: the partner's computer receives the register, both
+// keep entering into it, and the flow stops when the share ends.
+void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
+{
+    const auto owner = m_fixture.newUser(QStringLiteral("sam"));
+    const auto member = m_fixture.newUser(QStringLiteral("alex"));
+    const auto outsider = m_fixture.newUser(QStringLiteral("lodger"));
+    QTemporaryDir ownerDir;
+    QTemporaryDir memberDir;
+    storeSignIn(ownerDir.path(), *owner);
+    storeSignIn(memberDir.path(), *member);
+    const auto ok = [](const Run &result) {
+        if (result.exitCode != 0)
+            qWarning("%s", result.err.constData());
+        return result.exitCode == 0;
+    };
+    const auto json = [](const Run &result) { return QJsonDocument::fromJson(result.out); };
+
+    const Run added = run(ownerDir.path(), {QStringLiteral("account-add"), QStringLiteral("Joint Checking"),
+                                            QStringLiteral("--starting-balance"), QStringLiteral("1000"),
+                                            QStringLiteral("--as-of"), QStringLiteral("2026-11-01")});
+    QVERIFY(ok(added));
+    const QString accountId = json(added).object().value(QStringLiteral("id")).toString();
+    QVERIFY(!accountId.isEmpty());
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-03"),
+                                     QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
+                                     QStringLiteral("-54.20")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+
+    const Run invited = run(ownerDir.path(), {QStringLiteral("invite")});
+    QVERIFY(ok(invited));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("join"), json(invited).object().value(QStringLiteral("invite_code")).toString()})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("share"), accountId, member->email})));
+
+    // The partner's computer receives the register with the same running balances.
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    const Run ownerRegister = run(ownerDir.path(), {QStringLiteral("register"), accountId});
+    const Run memberRegister = run(memberDir.path(), {QStringLiteral("register"), accountId});
+    QVERIFY(ok(ownerRegister) && ok(memberRegister));
+    QCOMPARE(json(memberRegister).array().size(), 2);
+    QCOMPARE(json(memberRegister), json(ownerRegister));
+
+    // What the partner enters reaches the owner.
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-05"),
+                                      QStringLiteral("--payee"), QStringLiteral("Pharmacy"), QStringLiteral("--amount"),
+                                      QStringLiteral("-12.00")})));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+    const Run both = run(ownerDir.path(), {QStringLiteral("register"), accountId});
+    QCOMPARE(json(both).array().size(), 3);
+    QCOMPARE(json(both), json(run(memberDir.path(), {QStringLiteral("register"), accountId})));
+
+    // Someone outside the group gets nothing of it, whatever they send.
+    QVERIFY(outsider->pull().json.value(QStringLiteral("accounts")).toArray().isEmpty());
+    QVERIFY(outsider->pull().json.value(QStringLiteral("transactions")).toArray().isEmpty());
+
+    // Once the share ends, the owner's further entries stay with the owner.
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("unshare"), accountId, member->email})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-07"),
+                                     QStringLiteral("--payee"), QStringLiteral("Rent"), QStringLiteral("--amount"),
+                                     QStringLiteral("-800")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    QCOMPARE(json(run(ownerDir.path(), {QStringLiteral("register"), accountId})).array().size(), 4);
+    QCOMPARE(json(run(memberDir.path(), {QStringLiteral("register"), accountId})).array().size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCliCloud)
