@@ -6,67 +6,67 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto teilen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
         <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Corvantis-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Kontoregister, dieselben Salden und denselben Abgleichverlauf.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
         <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gehören noch keiner Familiengruppe an. Laden Sie jemanden ein oder treten Sie mit einem Einladungscode einer Gruppe bei, unter Datei &gt; Corvantis-Konto &gt; Gruppe.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl entfernen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff von %1 auf dieses Konto entfernen?</translation>
     </message>
 </context>
 <context>
@@ -74,122 +74,122 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontoart:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stichtag:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bank:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontonu&amp;mmer:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
     <message>
         <location filename="../../src/app/application.cpp" line="99"/>
@@ -206,7 +206,11 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1
+
+Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -214,57 +218,57 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
         <source>text or null</source>
-        <translation type="unfinished"></translation>
+        <translation>Text oder null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
         <source>a whole number of minor units within ±%1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von Untereinheiten innerhalb von ±%1</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
         <source>0, 1, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>0, 1, true oder false</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
         <source>a yyyy-MM-dd date</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datum im Format yyyy-MM-dd</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
         <source>a yyyy-MM-dd date or null</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datum im Format yyyy-MM-dd oder null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
         <source>an ISO 8601 UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>eine UTC-Zeitangabe nach ISO 8601</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
         <source>one of its known values</source>
-        <translation type="unfinished"></translation>
+        <translation>einer der bekannten Werte</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
         <source>%1 must be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss %2 sein</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
         <source>a category cannot be its own parent</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kategorie kann nicht ihre eigene übergeordnete Kategorie sein</translation>
     </message>
 </context>
 <context>
@@ -272,78 +276,78 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
         <source>no id</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ID</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekanntes Element „%2“ ignoriert</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
         <source>%1 holds no value a column can take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keinen Wert, den eine Spalte aufnehmen kann</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="251"/>
         <source>parent_id leads back to the category itself</source>
-        <translation type="unfinished"></translation>
+        <translation>parent_id führt zurück auf die Kategorie selbst</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung ist fehlgeschlagen, es wurde nichts geändert: %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beschädigter Archiveintrag</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: Archiveinträge überlappen sich</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: Das Archiv würde entpackt mehr als %1 Bytes umfassen</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json ist beschädigt oder zu groß</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
 </context>
 <context>
@@ -1705,421 +1709,425 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="105"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="107"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="109"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="111"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="113"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="117"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="139"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="241"/>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="287"/>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="293"/>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="297"/>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="303"/>
         <source>&amp;Corvantis Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corvantis-Konto...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="306"/>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmelden...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="312"/>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;melden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="315"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="319"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="320"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="324"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="328"/>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="329"/>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="332"/>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="334"/>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfänger umbenennen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="338"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="340"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="341"/>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="344"/>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="351"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="352"/>
         <source>&amp;About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkombinationen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;laden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>Welcome to Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="427"/>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="437"/>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="452"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="502"/>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="573"/>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch erfasst</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch erfasst</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="697"/>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="734"/>
         <source>The account could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht angelegt werden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="753"/>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="833"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="851"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="862"/>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="873"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="884"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="898"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="909"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="920"/>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrend gespeichert</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis-Konto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="973"/>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="974"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Teilen eines Kontos müssen Sie mit einem Corvantis-Konto angemeldet sein.
+
+Melden Sie sich über Datei › Anmelden an und teilen Sie das Konto dann erneut.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="984"/>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1001"/>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1003"/>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1006"/>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1022"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1030"/>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1053"/>
         <source>About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPLv3). Der Qt-Quellcode ist unter &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich; die Lizenzbedingungen finden Sie auf &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombinationen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1068"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kontoregister&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1096"/>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen vorhanden.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1115"/>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
 </context>
 <context>
