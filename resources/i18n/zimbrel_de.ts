@@ -355,53 +355,53 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie werden danach ohne Kategorie geführt.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -409,278 +409,278 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="28"/>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsausgaben</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="29"/>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungsausgaben</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- &amp; Kommunalsteuern</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="33"/>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="37"/>
         <location filename="../../src/services/categoryservice.cpp" line="49"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="38"/>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="41"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="44"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="47"/>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autofinanzierung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="48"/>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="50"/>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentlicher Nahverkehr</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen &amp; Restaurants</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="53"/>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="54"/>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="56"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="57"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Freizeit &amp; Unterhaltung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="60"/>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="61"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="63"/>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="65"/>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="67"/>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankenversicherung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="68"/>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensversicherung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="69"/>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Gebäude</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="71"/>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren &amp; Entgelte</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="72"/>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="73"/>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="74"/>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahngebühren</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="78"/>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="79"/>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="80"/>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="81"/>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="82"/>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="83"/>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>
@@ -688,32 +688,32 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerkennzeichen</translation>
     </message>
 </context>
 <context>
@@ -721,12 +721,12 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="17"/>
         <source>the cloud service is not available in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>der Cloud-Dienst ist in dieser Version nicht verfügbar</translation>
     </message>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="26"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
 </context>
 <context>
@@ -734,464 +734,468 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis-Konto</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Datenschutz</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aktiv</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Min.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Std.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Tg.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
         <source>Could not load your profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Daten</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht festgelegt)</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigenamen bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename aktualisiert.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Gruppe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gehören keiner Gruppe an. Der Gruppeninhaber kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Einladungscode beitreten</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
         <source>Start a Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe gründen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie die Personen ein, mit denen Sie Ihre Finanzen teilen; die Gruppe wird mit Ihnen als Inhaber angelegt.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Per E-Mail einladen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladungscode erzeugen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Plätzen belegt</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglieder</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Einladungen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
         <source>Anyone with the code</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder mit dem Code</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladungscode: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerrufen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglieder einladen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe verlassen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe beitreten</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladungscode eingeben:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind der Gruppe beigetreten.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglied entfernen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus der Gruppe entfernen?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht entfernt werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
         <source>Could not revoke the invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladung widerrufen.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladung gesendet.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code konnte nicht erzeugt werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladungscode</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gruppe verlassen? Sie verlieren dann den Zugriff auf geteilte Daten.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
         <source>Could not leave the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Gruppe verlassen.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert wurden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierte Geräte</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte registriert.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Gerät</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Synchronisierung: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät entfernen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
         <source>Could not remove the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät entfernt.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Sitzungen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort bestätigen:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort geändert.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aktiven Sitzungen.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Client</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung widerrufen.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefahrenbereich</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto endgültig löschen. Nach 30 Tagen kann dies nicht mehr rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind der Gruppeninhaber. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto wird damit zur endgültigen Löschung nach 30 Tagen vorgemerkt.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto zur Löschung vorgemerkt</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Bis dahin können Sie es wiederherstellen, indem Sie sich anmelden.</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1204,7 @@ Type DELETE to confirm:</source>
         <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
         <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1212,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/apiclient.cpp" line="163"/>
         <source>The service&apos;s answer is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Dienstes ist zu groß</translation>
     </message>
 </context>
 <context>
@@ -1216,42 +1220,42 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gruppenmitglieder sind bereits hinzugefügt</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geteilt...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen mit %1 nicht möglich.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff von %1 auf dieses Element entfernen?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
