@@ -1263,27 +1263,27 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="44"/>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="108"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="118"/>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
 </context>
 <context>
@@ -1291,37 +1291,37 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="20"/>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="23"/>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="26"/>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="33"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="45"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="49"/>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="77"/>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
 </context>
 <context>
@@ -1329,27 +1329,27 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1357,7 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/ui/register/datefield.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
@@ -1366,313 +1366,313 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Semikolon</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerspalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizspalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknummernspalte:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzeichen:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Quellkonten:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wohin jedes Quicken-Konto importiert werden soll. Bei Konten, die über die ausgewählten Dateien hinweg zugeordnet sind, werden Umbuchungen automatisch verknüpft.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import nicht möglich: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
         <source>Auto (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch (%1)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Diese Buchungen überspringen —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import aus oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
         <source>No transactions were imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Buchungen importiert</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
         <source>The file holds no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Buchungen.</translation>
     </message>
 </context>
 <context>
@@ -1680,32 +1680,32 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/services/importservice.cpp" line="243"/>
         <source>The account %1 does not exist or has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto %1 existiert nicht oder wurde gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="270"/>
         <source>%1 is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MiB</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="353"/>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="363"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="364"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="651"/>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
 </context>
 <context>
@@ -2139,77 +2139,77 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen &amp;in:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht umbenannt werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie mindestens 2 Empfänger zum Zusammenführen aus.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -2218,42 +2218,42 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Kontoregister ab, um den Verlauf hier zu sehen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf — %1</translation>
     </message>
 </context>
 <context>
@@ -2261,144 +2261,146 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Auszahlungen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigter Saldo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung für %1 löschen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umbuchung für %1 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
 </context>
 <context>
