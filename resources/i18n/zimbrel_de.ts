@@ -2386,14 +2386,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation>Die Buchung für %1 löschen?</translation>
+        <translation>Die Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Die Umbuchung für %1 löschen?
+        <translation>Die Umbuchung „%1“ löschen?
 
 Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
@@ -2408,137 +2408,137 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch erfassen</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
 </context>
 <context>
@@ -2546,92 +2546,92 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -2639,52 +2639,52 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen bestätigen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;rspringen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -2692,7 +2692,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -2701,59 +2701,59 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheck-Nr.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger / Notiz</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
@@ -2761,130 +2761,132 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: speichern  |  Enter: weiter  |  Ctrl+D: löschen  |  Ctrl+M: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger ist erforderlich</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Betrag für die Auszahlung oder Einzahlung ein</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
         <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen gültigen Betrag ein</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
         <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenkonto der Umbuchung nicht gefunden</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“. Als Ausgabenkategorie anlegen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“. Als Einnahmenkategorie anlegen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
         <source>Cannot transfer to the same account</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf dasselbe Konto nicht möglich</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
         <source>To move a transfer to another account, delete it and enter it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Um eine Umbuchung auf ein anderes Konto zu verlegen, löschen Sie sie und erfassen Sie sie neu</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anfangssaldo gehört zum Konto: Ändern Sie ihn in den Kontoeinstellungen</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 löschen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
         <source>The transaction could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
         <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einfügen (Ctrl+I)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
         <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung... (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;unbestätigt markieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;bestätigt markieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
         <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen (Ctrl+D)</translation>
     </message>
 </context>
 <context>
@@ -2893,37 +2895,37 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
 </context>
 <context>
@@ -2931,32 +2933,32 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
@@ -2965,270 +2967,270 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerkennzeichen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr vs. Vorjahr</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr vs. Jahr davor</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal vs. Vorquartal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht nach Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresvergleich</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Quartal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Bericht konnte nicht berechnet werden: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
