@@ -708,7 +708,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation>Typ</translation>
+        <translation>Art</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
@@ -3238,28 +3238,28 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="34"/>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgirokonto</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="36"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="38"/>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Rewards</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
@@ -3267,47 +3267,47 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheck-Nr.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
 </context>
 <context>
@@ -3315,59 +3315,59 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur bestätigte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Suchsyntax: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die neuesten %1 von %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung</numerusform>
+            <numerusform>%n Buchungen</numerusform>
         </translation>
     </message>
 </context>
@@ -3376,432 +3376,441 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoregister</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Synchronisierung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche beginnt am</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Check for updates at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach Updates suchen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn deaktiviert, wird beim Start nichts abgerufen; Hilfe › Nach Updates suchen funktioniert weiterhin.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Control how Corvantis Zimbrel looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie Corvantis Zimbrel aussieht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Kalendereinstellungen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Updates</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach neueren Versionen von Corvantis Zimbrel suchen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweizeilige Darstellung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, stehen die jüngsten Buchungen oben.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Buchungen im Kontoregister angezeigt werden.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Buchungen im Kontoregister festlegen.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
         <source>Built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrierter Dienst</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse eines selbst betriebenen Dienstes, z. B. https://cloud.example.org. Leer lassen für den integrierten Dienst.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Ihnen gelöschte Konten können hier wiederhergestellt werden.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Keep your checkbook in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie Ihr Kontobuch auf allen Ihren Geräten synchron.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Kontobuch für die Haushaltsfinanzen. Führen Sie Ihre Konten, gleichen Sie sie mit Ihren Kontoauszügen ab und sehen Sie, wohin das Geld geht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvantis. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anwendung verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird beim nächsten Start von Corvantis Zimbrel wirksam.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich nach:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch die Sicherungsdaten ersetzen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Importmodus</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+Es ist %n Fehler aufgetreten.</numerusform>
+            <numerusform>
+
+Es sind %n Fehler aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umgebung überschreibt diese Einstellung (%1): Die Anmeldung erfolgt bei %2.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Serveradresse: Geben Sie eine Adresse wie https://cloud.example.org ein oder nichts für den integrierten Dienst.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Change Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server wechseln</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind bei %1 angemeldet.
+
+Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server konnte nicht in der Datendatei gespeichert werden; die Einstellung bleibt unverändert.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt wird %1 verwendet.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>the built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>der integrierte Dienst</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt wird %1 verwendet. Melden Sie sich über Datei › Anmelden an.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>The account could not be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -3809,7 +3818,7 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
@@ -3817,22 +3826,22 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="41"/>
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="50"/>
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
+            <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
     </message>
 </context>
@@ -3841,57 +3850,57 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="116"/>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="118"/>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="120"/>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="122"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="124"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung angehalten: Fehler in der lokalen Datenbank: %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="343"/>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufseite abgelehnt: %1 Datensätze, mehr als %2</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>die Synchronisierungsposition konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="450"/>
         <source>the sync time could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>der Synchronisierungszeitpunkt konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -3899,62 +3908,62 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden für gemeinnützige Zwecke</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheits- und Zahnarztkosten</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsausgaben</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
         <source>Education expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungsausgaben</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- und Kommunalsteuern</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
         <source>Property tax (Schedule A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer (Schedule A)</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendenerträge</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkünfte aus selbständiger Arbeit</translation>
     </message>
 </context>
 <context>
@@ -3962,78 +3971,78 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheck-Nr.:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
@@ -4041,32 +4050,32 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
 </context>
 <context>
@@ -4074,27 +4083,27 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="13"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="20"/>
         <source>Your finances, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Finanzen, überall.</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="27"/>
         <source>Continue Without an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Konto fortfahren</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben bereits ein Konto? Anmelden</translation>
     </message>
 </context>
 </TS>
