@@ -11,7 +11,7 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation>Geteilt: %1</translation>
+        <translation>Freigabe: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
@@ -169,12 +169,12 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Anfangssaldo:</translation>
+        <translation>Anfangs&amp;saldo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation>&amp;Stichtag:</translation>
+        <translation>S&amp;tichtag:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
@@ -1967,7 +1967,7 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation>Abgleichen — %1</translation>
+        <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
@@ -3360,7 +3360,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation>die neuesten %1 von %2</translation>
+        <translation>Die neuesten %1 von %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
