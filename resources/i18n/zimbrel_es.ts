@@ -6,67 +6,67 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
         <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparte esta cuenta con los miembros de tu grupo familiar de Corvantis. Verán el mismo registro, los mismos saldos y el mismo historial de conciliaciones en sus dispositivos.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartida con</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha compartido con nadie.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
         <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no perteneces a ningún grupo familiar. Invita a alguien o únete a un grupo con un código de invitación en Archivo &gt; Cuenta Corvantis &gt; Grupo.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al quitar</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
     </message>
 </context>
 <context>
@@ -74,122 +74,122 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del banco (opcional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 4 dígitos (opcional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moneda:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saldo inicial:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A fecha de:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entidad:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuenta</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de base de datos</translation>
     </message>
     <message>
         <location filename="../../src/app/application.cpp" line="99"/>
@@ -206,7 +206,11 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1
+
+Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -214,57 +218,57 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
         <source>text or null</source>
-        <translation type="unfinished"></translation>
+        <translation>texto o null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
         <source>a whole number of minor units within ±%1</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de unidades menores dentro de ±%1</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
         <source>0, 1, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>0, 1, true o false</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
         <source>a yyyy-MM-dd date</source>
-        <translation type="unfinished"></translation>
+        <translation>una fecha yyyy-MM-dd</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
         <source>a yyyy-MM-dd date or null</source>
-        <translation type="unfinished"></translation>
+        <translation>una fecha yyyy-MM-dd o null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
         <source>an ISO 8601 UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>una hora UTC en formato ISO 8601</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
         <source>one of its known values</source>
-        <translation type="unfinished"></translation>
+        <translation>uno de sus valores conocidos</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
         <source>%1 must be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
         <source>a category cannot be its own parent</source>
-        <translation type="unfinished"></translation>
+        <translation>una categoría no puede ser su propia categoría principal</translation>
     </message>
 </context>
 <context>
@@ -272,78 +276,78 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede restaurar: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
         <source>no id</source>
-        <translation type="unfinished"></translation>
+        <translation>sin id</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se ha ignorado el miembro desconocido «%2»</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
         <source>%1 holds no value a column can take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ningún valor que admita una columna</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="251"/>
         <source>parent_id leads back to the category itself</source>
-        <translation type="unfinished"></translation>
+        <translation>parent_id remite de nuevo a la propia categoría</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauración ha fallado y no se ha cambiado nada: %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada del archivo comprimido dañada</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON no válido</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la tabla %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: las entradas del archivo comprimido se solapan</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: el archivo comprimido ocuparía más de %1 bytes al descomprimirse</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo ZIP</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: manifest.json está dañado o es demasiado grande</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: falta manifest.json</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de copia de seguridad no compatible: %1</translation>
     </message>
 </context>
 <context>
@@ -351,53 +355,53 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -405,278 +409,278 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="28"/>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="29"/>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="33"/>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler/hipoteca</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="37"/>
         <location filename="../../src/services/categoryservice.cpp" line="49"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="38"/>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de propietarios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Suministros</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="41"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="44"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="47"/>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota del coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="48"/>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="50"/>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte público</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermercado</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Comidas y restaurantes</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="53"/>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado personal</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="54"/>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="56"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="57"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="60"/>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="61"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="63"/>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ropa</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="65"/>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="67"/>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="68"/>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="69"/>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar/alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="71"/>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones y cargos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="72"/>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones bancarias</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="73"/>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones de cajero</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="74"/>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargos por demora</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo / salario</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="78"/>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por dividendos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="79"/>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="80"/>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autónomo / consultoría</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="81"/>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="82"/>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos recibidos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="83"/>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros ingresos</translation>
     </message>
 </context>
 <context>
@@ -684,32 +688,32 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>
@@ -717,12 +721,12 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="17"/>
         <source>the cloud service is not available in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio en la nube no está disponible en esta versión</translation>
     </message>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="26"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
 </context>
 <context>
