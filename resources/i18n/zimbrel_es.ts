@@ -734,464 +734,468 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y privacidad</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo ahora</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 min</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 h</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 d</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
         <source>Could not load your profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar tu perfil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información personal</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin definir)</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre visible</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo actualizar el perfil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible actualizado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No perteneces a ningún grupo. El propietario del grupo puede invitarte, o puedes unirte con un código de invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse con código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
         <source>Start a Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invita a las personas con las que compartes tus finanzas; el grupo se crea contigo como propietario.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar por correo electrónico</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 plazas ocupadas</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitaciones pendientes</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
         <source>Anyone with the code</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquiera con el código</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocar</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a miembros</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonar el grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse al grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce el código de invitación:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación no válido o caducado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te has unido al grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar miembro</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 del grupo?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar a %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado a %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
         <source>Could not revoke the invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo revocar la invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación revocada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar la invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación enviada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo generar el código.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparte este código con la persona a la que quieres invitar:
+
+%1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Abandonar este grupo? Perderás el acceso a los datos compartidos.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
         <source>Could not leave the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abandonar el grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has abandonado el grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos que se han sincronizado con tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos registrados</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos registrados.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar dispositivo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
         <source>Could not remove the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar el dispositivo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo quitado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la contraseña de tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones activas</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones iniciadas actualmente en tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña actual:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirma la nueva contraseña:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña cambiada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la contraseña.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay sesiones activas.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión revocada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de peligro</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tu cuenta de forma permanente. Pasados 30 días no se podrá deshacer.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eres el propietario del grupo. Transfiere la propiedad o quita a todos los miembros antes de eliminar tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu cuenta quedará programada para su eliminación permanente dentro de 30 días.
+
+Escribe DELETE para confirmar:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta programada para eliminación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu cuenta se eliminará de forma permanente dentro de 30 días. Puedes recuperarla iniciando sesión antes de esa fecha.</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1204,7 @@ Type DELETE to confirm:</source>
         <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
         <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1212,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/apiclient.cpp" line="163"/>
         <source>The service&apos;s answer is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servicio es demasiado grande</translation>
     </message>
 </context>
 <context>
@@ -1216,42 +1220,42 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha compartido con nadie.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a este elemento?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dejar de compartir.</translation>
     </message>
 </context>
 <context>
@@ -1259,27 +1263,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="44"/>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="108"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="118"/>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
 </context>
 <context>
@@ -1287,37 +1291,37 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="20"/>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="23"/>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="26"/>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes la versión %1. La versión más reciente es la %2.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="33"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="45"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="49"/>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="77"/>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Las notas de la versión no están disponibles para esta versión.*</translation>
     </message>
 </context>
 <context>
@@ -1325,27 +1329,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estás usando la versión %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1357,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/ui/register/datefield.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
@@ -1362,313 +1366,313 @@ Type DELETE to confirm:</source>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto y coma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulador</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ningún archivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de columnas CSV:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de n.º de cheque:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delimitador:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas de origen QIF:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige dónde se debe importar cada cuenta de Quicken. Las transferencias entre cuentas asignadas en los archivos seleccionados se vincularán automáticamente.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo(s) QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QIF (*.qif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando archivo(s) QIF...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
         <source>Auto (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (%1)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Crear la cuenta nueva «%1» —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Omitir estas transacciones —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cuenta de destino</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una cuenta en la que importar o crea una ahora.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
         <source>No transactions were imported</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó ninguna transacción</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada anteriormente)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas anteriormente)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (no se pudo interpretar)</numerusform>
+            <numerusform>%n registros omitidos (no se pudieron interpretar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos; consulta el log)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos; consulta el log)</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
         <source>The file holds no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene transacciones.</translation>
     </message>
 </context>
 <context>
@@ -1676,32 +1680,32 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/services/importservice.cpp" line="243"/>
         <source>The account %1 does not exist or has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta %1 no existe o se ha eliminado.</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="270"/>
         <source>%1 is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MiB</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="353"/>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción importada</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="363"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="364"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="651"/>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin encabezado de cuenta)</translation>
     </message>
 </context>
 <context>
