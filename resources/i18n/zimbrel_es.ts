@@ -1713,421 +1713,425 @@ Escribe DELETE para confirmar:</translation>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="105"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="107"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="109"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="111"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="113"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="117"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="139"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="241"/>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión iniciada correctamente</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al iniciar sesión: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="287"/>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="293"/>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva c&amp;uenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="297"/>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;portar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="303"/>
         <source>&amp;Corvantis Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta &amp;Corvantis...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="306"/>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar sesión...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="312"/>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="315"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="319"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="320"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="324"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="328"/>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="329"/>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conciliar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="332"/>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de conciliaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="334"/>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;partir...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="338"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="340"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="341"/>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="344"/>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones &amp;periódicas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categorías</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="351"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="352"/>
         <source>&amp;About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novedades...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar act&amp;ualizaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>Welcome to Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="427"/>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea tu primera cuenta para empezar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="437"/>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="452"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="502"/>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de rango</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="573"/>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cuentas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha registrado automáticamente %n transacción periódica</numerusform>
+            <numerusform>Se han registrado automáticamente %n transacciones periódicas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="697"/>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="734"/>
         <source>The account could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="753"/>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="833"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="851"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="862"/>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="873"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="884"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="898"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="909"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="920"/>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción memorizada como periódica</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="973"/>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="974"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para compartir una cuenta hace falta haber iniciado sesión con una cuenta Corvantis.
+
+Inicia sesión en Archivo › Iniciar sesión y vuelve a compartir la cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="984"/>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar «%1»...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1001"/>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1003"/>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1006"/>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar «%1»</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1022"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»?
+
+Se quitarán todas las transacciones, transacciones periódicas e historial de conciliaciones de esta cuenta. Puedes restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1030"/>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1053"/>
         <source>About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1068"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1096"/>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1115"/>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
 </context>
 <context>
@@ -2135,77 +2139,77 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo nombre:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de los beneficiarios. No se ha cambiado nada.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de nombre completado</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha renombrado %n transacción.</numerusform>
+            <numerusform>Se han renombrado %n transacciones.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona 2 o más beneficiarios para fusionarlos.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Fusionar %1 beneficiarios en «%2»?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusión completada</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha fusionado %n transacción.</numerusform>
+            <numerusform>Se han fusionado %n transacciones.</numerusform>
         </translation>
     </message>
 </context>
@@ -2214,42 +2218,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay conciliaciones. Concilia tu cuenta desde el registro para ver aquí el historial.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones — %1</translation>
     </message>
 </context>
 <context>
@@ -2257,144 +2261,146 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósitos compensados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiros compensados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar conciliación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una transacción (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la transacción seleccionada (F2)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la conciliación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la conciliación. No se ha cambiado nada.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta conciliada correctamente.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción de %1?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia de %1?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
 </context>
 <context>
