@@ -2408,137 +2408,137 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene fecha de fin</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar automáticamente al vencer</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción</translation>
     </message>
 </context>
 <context>
@@ -2546,92 +2546,92 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo venc.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -2639,52 +2639,52 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar todas las pendientes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 pendientes)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción periódica «%1»?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -2692,7 +2692,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
 </context>
 <context>
@@ -2701,59 +2701,59 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º chq.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario / Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
@@ -2761,130 +2761,132 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>El beneficiario es obligatorio</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un importe de pago o de depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
         <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un importe válido</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
         <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la cuenta de la transferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la categoría «%1». ¿Crearla como categoría de gastos?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la categoría «%1». ¿Crearla como categoría de ingresos?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
         <source>Cannot transfer to the same account</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede transferir a la misma cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
         <source>To move a transfer to another account, delete it and enter it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Para mover una transferencia a otra cuenta, elimínala y vuelve a introducirla</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos vaciados</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo inicial pertenece a la cuenta: cámbialo en la configuración de la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1» por %2?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia «%1» por %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
         <source>The transaction could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
         <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar nueva (Ctrl+I)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
         <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción... (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar como no compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar como compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
         <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar (Ctrl+D)</translation>
     </message>
 </context>
 <context>
@@ -2893,37 +2895,37 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No compensadas</translation>
     </message>
 </context>
 <context>
@@ -2931,32 +2933,32 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
@@ -2965,270 +2967,270 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos por categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos y gastos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Interanual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 90 días</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el periodo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo calcular este informe: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -3236,28 +3238,28 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="34"/>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente principal</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Cooperativa de Crédito Riverbend</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="36"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="38"/>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Recompensas</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
@@ -3265,47 +3267,47 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º chq.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
 </context>
 <context>
@@ -3313,59 +3315,59 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar beneficiario, concepto, n.º de cheque...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis en la búsqueda: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Las %1 más recientes de %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción</numerusform>
+            <numerusform>%n transacciones</numerusform>
         </translation>
     </message>
 </context>
