@@ -3376,432 +3376,441 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y sincronización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana empieza el</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Check for updates at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones al iniciar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está desactivado, no se descarga nada al iniciar; Ayuda › Buscar actualizaciones sigue funcionando.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Control how Corvantis Zimbrel looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controla el aspecto de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración regional</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de fecha y calendario.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar versiones más recientes de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas de dos líneas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el concepto en una segunda línea debajo del beneficiario.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar primero las transacciones más recientes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está activado, las transacciones más recientes aparecen arriba.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se muestran las transacciones en el registro.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controla el orden de las transacciones en el registro.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzar sincronización completa</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
         <source>Built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio integrado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de un servicio autoalojado, como https://cloud.example.org. Déjala vacía para usar el servicio integrado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar seleccionadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puedes restaurar las cuentas que has eliminado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Keep your checkbook in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantén tu talonario sincronizado en todos tus dispositivos.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad y restauración</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda o restaura tus datos en un archivo de copia de seguridad portátil.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro de talonario digital para llevar las finanzas del hogar. Gestiona tus cuentas, concílialas con tus extractos y descubre en qué se va el dinero.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvantis. Todos los derechos reservados.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación utiliza el framework Qt bajo la licencia LGPL v3.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada.
+Inicia sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca sincronizado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma cambiado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicies Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ZIP (*.zip)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la copia de seguridad</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo con los datos de la copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir los elementos existentes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de importación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hacer con los datos existentes?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entorno anula este ajuste (%1): el inicio de sesión se dirige a %2.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección de servidor: introduce una como https://cloud.example.org, o nada para usar el servicio integrado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Change Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar servidor</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has iniciado sesión en %1.
+
+Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el servidor en el archivo de datos; el ajuste no ha cambiado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se usa %1.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>the built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio integrado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se usa %1. Inicia sesión en Archivo › Iniciar sesión.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al restaurar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>The account could not be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la cuenta. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -3809,7 +3818,7 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
@@ -3817,22 +3826,22 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="41"/>
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuenta</numerusform>
+            <numerusform>%n cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="50"/>
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n periódica pendiente</numerusform>
+            <numerusform>  •  %n periódicas pendientes</numerusform>
         </translation>
     </message>
 </context>
@@ -3841,57 +3850,57 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="116"/>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="118"/>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="120"/>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="122"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="124"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización detenida: error en la base de datos local: %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="343"/>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al recibir (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página recibida rechazada: %1 registros, más de %2</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar la posición de sincronización</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="450"/>
         <source>the sync time could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar la hora de sincronización</translation>
     </message>
 </context>
 <context>
@@ -3899,62 +3908,62 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos benéficos</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos y dentales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
         <source>Education expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
         <source>Property tax (Schedule A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles (Schedule A)</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por dividendos</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por trabajo autónomo</translation>
     </message>
 </context>
 <context>
@@ -3962,78 +3971,78 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de cheque:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
 </context>
 <context>
@@ -4041,32 +4050,32 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>
@@ -4074,27 +4083,27 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="13"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="20"/>
         <source>Your finances, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus finanzas, en todas partes.</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="27"/>
         <source>Continue Without an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar sin cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ya tienes una cuenta? Inicia sesión</translation>
     </message>
 </context>
 </TS>
