@@ -6,67 +6,67 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage : %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
         <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Corvantis. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n’est encore partagé avec personne.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
         <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites encore partie d’aucun groupe familial. Invitez quelqu’un ou rejoignez un groupe avec un code d’invitation, dans Fichier &gt; Compte Corvantis &gt; Groupe.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du retrait</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès de %1 à ce compte ?</translation>
     </message>
 </context>
 <context>
@@ -74,122 +74,122 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placements</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la banque (facultatif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 derniers chiffres (facultatif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devise :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solde initial :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En date du :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;blissement :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;uméro de compte :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
     <message>
         <location filename="../../src/app/application.cpp" line="99"/>
@@ -206,7 +206,11 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’initialiser la base de données.
+
+Dossier des données : %1
+
+Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -351,53 +355,53 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nouvelle catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie deviendront non catégorisées.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
@@ -405,278 +409,278 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons caritatifs</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="28"/>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais professionnels</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="29"/>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau à domicile</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de scolarité</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts locaux et régionaux</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts d’emprunt immobilier</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="33"/>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer/Mensualité de prêt</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="37"/>
         <location filename="../../src/services/categoryservice.cpp" line="49"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="38"/>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges de copropriété</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Services publics</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="41"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="44"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="47"/>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit auto</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="48"/>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="50"/>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports en commun</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses alimentaires</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="53"/>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Soins personnels</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="54"/>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaux</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="56"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="57"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="60"/>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinéma</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="61"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties et événements</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Achats</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="63"/>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vêtements</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Électronique</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="65"/>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurances</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="67"/>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="68"/>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="69"/>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitation</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="71"/>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais et commissions</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="72"/>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais bancaires</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="73"/>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de retrait DAB</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="74"/>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalités de retard</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaires</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="78"/>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="79"/>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus locatifs</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="80"/>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freelance / Conseil</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="81"/>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="82"/>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux reçus</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="83"/>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres revenus</translation>
     </message>
 </context>
 <context>
@@ -684,32 +688,32 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
