@@ -1709,421 +1709,425 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="105"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="107"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="109"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="111"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="113"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placements</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="117"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="139"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="241"/>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="287"/>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="293"/>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="297"/>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="303"/>
         <source>&amp;Corvantis Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Co&amp;rvantis...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="306"/>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Se connecter...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="312"/>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="315"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="319"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="320"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="324"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="328"/>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="329"/>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="332"/>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="334"/>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="338"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="340"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="341"/>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="344"/>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations récurrentes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégories</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="351"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="352"/>
         <source>&amp;About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les &amp;données d’exemple</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer les données d’exemple</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>Welcome to Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="427"/>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="437"/>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="452"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="502"/>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors limites</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="573"/>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération récurrente enregistrée automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes enregistrées automatiquement</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="697"/>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d’abord un compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="734"/>
         <source>The account could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a pas pu être créé</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="753"/>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a pas pu être enregistré</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="833"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="851"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="862"/>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="873"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="884"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="898"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="909"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="920"/>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="973"/>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="974"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour partager un compte, vous devez être connecté à un compte Corvantis.
+
+Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="984"/>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier « %1 »...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1001"/>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1003"/>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1006"/>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 »</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1022"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1030"/>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a pas pu être supprimé</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1053"/>
         <source>About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; ; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1068"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ au-dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d’exemple sont déjà chargées.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1096"/>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple chargées</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d’exemple à effacer.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1115"/>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple effacées</translation>
     </message>
 </context>
 <context>
@@ -2131,77 +2135,77 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la sélection</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner la sélection</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer &amp;en :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n’ont pas pu être renommés. Rien n’a été modifié.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les bénéficiaires</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
         </translation>
     </message>
 </context>
@@ -2210,42 +2214,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectué le</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
@@ -2253,144 +2257,146 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits pointés</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits pointés</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer le rapprochement</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du rapprochement</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapprochement n’a pas pu être enregistré. Rien n’a été modifié.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte a bien été rapproché.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération « %1 » ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement « %1 » ?
+
+Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération</translation>
     </message>
 </context>
 <context>
