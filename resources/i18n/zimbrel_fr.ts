@@ -1353,7 +1353,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/ui/register/datefield.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
@@ -2404,137 +2404,137 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de fin</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer automatiquement à l’échéance</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération récurrente</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l’opération</translation>
     </message>
 </context>
 <context>
@@ -2542,92 +2542,92 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -2635,52 +2635,52 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer toutes les échéances</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle récurrente</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 à échéance)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
@@ -2688,7 +2688,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -2697,59 +2697,59 @@ Les deux côtés du virement seront supprimés.</translation>
         <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° chq</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire / Note</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
 </context>
 <context>
@@ -2757,130 +2757,132 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter : enregistrer  |  Enter : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : copier au-dessus</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant au débit ou au crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
         <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant valide</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
         <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte du virement introuvable</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie « %1 » n’existe pas. La créer comme catégorie de dépenses ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie « %1 » n’existe pas. La créer comme catégorie de revenus ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
         <source>Cannot transfer to the same account</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire un virement vers le même compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement exige que les deux comptes soient dans la même devise</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
         <source>To move a transfer to another account, delete it and enter it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour déplacer un virement vers un autre compte, supprimez-le puis saisissez-le à nouveau</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’a pas pu être enregistrée</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs effacés</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde initial fait partie du compte : modifiez-le dans les paramètres du compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » (%2) ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement « %1 » (%2) ?
+
+Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
         <source>The transaction could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’a pas pu être supprimée</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation impossible : la date de l’opération d’origine n’est pas valide</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
         <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer une opération (Ctrl+I)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
         <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération... (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer comme non p&amp;ointée</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer comme &amp;pointée</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
         <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer (Ctrl+D)</translation>
     </message>
 </context>
 <context>
@@ -3261,47 +3263,47 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° chq</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
 </context>
 <context>
@@ -3309,59 +3311,59 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointées uniquement</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un bénéficiaire, une note, un n° de chèque...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe dans la recherche : %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus récentes sur %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération</numerusform>
+            <numerusform>%n opérations</numerusform>
         </translation>
     </message>
 </context>
@@ -3803,7 +3805,7 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
@@ -3811,22 +3813,22 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="41"/>
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n compte</numerusform>
+            <numerusform>%n comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="50"/>
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n récurrente à échéance</numerusform>
+            <numerusform>  •  %n récurrentes à échéance</numerusform>
         </translation>
     </message>
 </context>
@@ -3956,78 +3958,78 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointée</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
 </context>
 <context>
@@ -4035,32 +4037,32 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
 </context>
 <context>
