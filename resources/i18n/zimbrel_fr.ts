@@ -434,7 +434,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation>Impôts locaux et régionaux</translation>
+        <translation>Impôts d’État et locaux</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
@@ -1362,313 +1362,313 @@ Type DELETE to confirm:</source>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Point-virgule</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulation</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgule</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1 : %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est un en-tête</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance des colonnes CSV :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la date :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du bénéficiaire :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du montant :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la note :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la catégorie :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du n° de chèque :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes d’origine QIF :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le compte de destination de chaque compte Quicken. Les virements entre les comptes associés dans les fichiers sélectionnés seront liés automatiquement.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des fichiers QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF (*.qif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un fichier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des fichiers QIF...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation impossible : %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
         <source>Auto (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto (%1)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Créer le compte « %1 » —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Ignorer ces opérations —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte de destination</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le compte dans lequel importer, ou créez-en un maintenant.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’importation.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l’importation et toutes les modifications ont été annulées. Aucune opération n’a été ajoutée.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée !</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
         <source>No transactions were imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n’a été importée</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (dont %n lié à une ligne déjà importée)</numerusform>
+            <numerusform>  (dont %n liés à des lignes déjà importées)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte d’origine non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte d’origine non associé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
         <source>The file holds no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune opération.</translation>
     </message>
 </context>
 <context>
@@ -1676,32 +1676,32 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/services/importservice.cpp" line="243"/>
         <source>The account %1 does not exist or has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte %1 n’existe pas ou a été supprimé.</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="270"/>
         <source>%1 is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 Mio</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="353"/>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="363"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="364"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non catégorisé</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="651"/>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sans en-tête de compte)</translation>
     </message>
 </context>
 <context>
@@ -2891,37 +2891,37 @@ Les deux côtés du virement seront supprimés.</translation>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non catégorisé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
 </context>
 <context>
@@ -2929,32 +2929,32 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placements</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
@@ -2963,270 +2963,270 @@ Les deux côtés du virement seront supprimés.</translation>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année vs l’an dernier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>L’an dernier vs l’année d’avant</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre vs le précédent</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2 :</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison annuelle</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois dernier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre dernier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>90 derniers jours</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la période</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce rapport n’a pas pu être calculé : %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -3234,28 +3234,28 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="34"/>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant principal</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="36"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="38"/>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Rewards</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
@@ -3895,62 +3895,62 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons aux œuvres</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux et dentaires</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais professionnels</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau à domicile</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
         <source>Education expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de scolarité</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts d’État et locaux</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts d’emprunt immobilier</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
         <source>Property tax (Schedule A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière (Schedule A)</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus locatifs</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus d’activité indépendante</translation>
     </message>
 </context>
 <context>
