@@ -721,12 +721,12 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="17"/>
         <source>the cloud service is not available in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>le service cloud n’est pas disponible dans cette version</translation>
     </message>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="26"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
 </context>
 <context>
@@ -734,464 +734,468 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et confidentialité</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif maintenant</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 min</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 h</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 j</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
         <source>Could not load your profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger votre profil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations personnelles</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non renseigné)</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nom affiché</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour du profil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché mis à jour.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun groupe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites partie d’aucun groupe. Le propriétaire d’un groupe peut vous inviter, ou vous pouvez le rejoindre avec un code d’invitation.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre avec un code d’invitation</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
         <source>Start a Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un groupe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitez les personnes avec qui vous partagez vos finances ; le groupe est créé avec vous comme propriétaire.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter par e-mail</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer un code d’invitation</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 places utilisées sur %2</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitations en attente</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
         <source>Anyone with the code</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute personne disposant du code</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d’invitation : %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoquer</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter des membres</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le groupe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre un groupe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code d’invitation :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d’invitation non valide ou expiré.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez rejoint le groupe.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le membre</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1 du groupe ?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été retiré du groupe.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
         <source>Could not revoke the invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de révoquer l’invitation.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation révoquée.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’envoi de l’invitation.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation envoyée.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la génération du code.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d’invitation</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Communiquez ce code à la personne que vous souhaitez inviter :
+
+%1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter ce groupe ? Vous perdrez l’accès aux données partagées.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
         <source>Could not leave the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de quitter le groupe.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez quitté le groupe.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils synchronisés avec votre compte.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils enregistrés</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil enregistré.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil inconnu</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’appareil</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1 ?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
         <source>Could not remove the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer l’appareil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil retiré.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiez le mot de passe de votre compte.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le mot de passe</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions actives</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe actuel :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmez le nouveau mot de passe :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe modifié.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la modification du mot de passe.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune session active.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client inconnu</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuelle</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Session révoquée.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone sensible</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement votre compte. Cette action est irréversible après 30 jours.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours.
+
+Tapez DELETE pour confirmer :</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression du compte.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du compte programmée</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d’ici là.</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1204,7 @@ Type DELETE to confirm:</source>
         <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
         <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage du compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1212,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/apiclient.cpp" line="163"/>
         <source>The service&apos;s answer is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du service est trop volumineuse</translation>
     </message>
 </context>
 <context>
@@ -1216,42 +1220,42 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément n’est encore partagé avec personne.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe sont déjà ajoutés</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès de %1 à cet élément ?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer le partage.</translation>
     </message>
 </context>
 <context>
@@ -1259,27 +1263,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="44"/>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="108"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="118"/>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
 </context>
 <context>
@@ -1287,37 +1291,37 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="20"/>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="23"/>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="26"/>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="33"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="45"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="49"/>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="77"/>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
 </context>
 <context>
@@ -1325,27 +1329,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -3837,57 +3841,57 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="116"/>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisé</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="118"/>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="120"/>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de synchronisation</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="122"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="124"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation arrêtée : défaillance de la base de données locale : %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’envoi (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="343"/>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réception (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page refusée lors de la réception : %1 enregistrements, au-delà de %2</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de synchronisation n’a pas pu être enregistrée</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="450"/>
         <source>the sync time could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>l’heure de synchronisation n’a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -4070,27 +4074,27 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="13"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="20"/>
         <source>Your finances, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos finances, partout.</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="27"/>
         <source>Continue Without an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer sans compte</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà un compte ? Connectez-vous</translation>
     </message>
 </context>
 </TS>
