@@ -218,57 +218,57 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
         <source>text or null</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte ou null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
         <source>a whole number of minor units within ±%1</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier d’unités monétaires mineures compris dans ±%1</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
         <source>0, 1, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>0, 1, true ou false</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
         <source>a yyyy-MM-dd date</source>
-        <translation type="unfinished"></translation>
+        <translation>une date au format yyyy-MM-dd</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
         <source>a yyyy-MM-dd date or null</source>
-        <translation type="unfinished"></translation>
+        <translation>une date au format yyyy-MM-dd ou null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
         <source>an ISO 8601 UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>une heure UTC au format ISO 8601</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
         <source>one of its known values</source>
-        <translation type="unfinished"></translation>
+        <translation>l’une de ses valeurs connues</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
         <source>%1 must be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
         <source>a category cannot be its own parent</source>
-        <translation type="unfinished"></translation>
+        <translation>une catégorie ne peut pas être sa propre catégorie parente</translation>
     </message>
 </context>
 <context>
@@ -276,78 +276,78 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : restauration impossible : %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
         <source>no id</source>
-        <translation type="unfinished"></translation>
+        <translation>identifiant manquant</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : champ inconnu « %2 » ignoré</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
         <source>%1 holds no value a column can take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune valeur acceptable pour une colonne</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="251"/>
         <source>parent_id leads back to the category itself</source>
-        <translation type="unfinished"></translation>
+        <translation>parent_id renvoie à la catégorie elle-même</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration a échoué et rien n’a été modifié : %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée d’archive endommagée</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : JSON non valide</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la table %1 : %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : des entrées de l’archive se chevauchent</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : l’archive décompressée dépasserait %1 octets</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir l’archive ZIP</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json est endommagé ou trop volumineux</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json manquant</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
     </message>
 </context>
 <context>
@@ -3376,432 +3376,441 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du système</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour de la semaine</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Check for updates at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les mises à jour au démarrage</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si l’option est désactivée, rien n’est téléchargé au démarrage ; Aide › Rechercher des mises à jour reste disponible.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Control how Corvantis Zimbrel looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’apparence de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage sur deux lignes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la note sur une deuxième ligne, sous le bénéficiaire.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si l’option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation des opérations dans le registre.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
         <source>Built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>Service intégré</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse d’un service auto-hébergé, par exemple https://cloud.example.org. Laissez vide pour utiliser le service intégré.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez restaurer ici les comptes que vous avez supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Keep your checkbook in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez votre chéquier sur tous vos appareils.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable, ou restaurez-les à partir de celui-ci.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de chéquier numérique pour suivre les finances du foyer. Tenez vos comptes, rapprochez-les de vos relevés et voyez où va votre argent.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvantis. Tous droits réservés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera appliquée au prochain démarrage de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans :
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les plus récentes (comparer les horodatages)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d’importation</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire des données existantes ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’importation</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n erreur est survenue.</numerusform>
+            <numerusform>
+
+%n erreurs sont survenues.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’environnement remplace ce paramètre (%1) : la connexion se fait auprès de %2.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de serveur non valide : saisissez une adresse comme https://cloud.example.org, ou rien pour le service intégré.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Change Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de serveur</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté à %1.
+
+Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas pu être enregistré dans le fichier de données ; le paramètre est inchangé.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur utilisé : %1.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>the built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>le service intégré</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur utilisé : %1. Connectez-vous avec Fichier › Se connecter.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la restauration</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>The account could not be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a pas pu être restauré. Rien n’a été modifié.</translation>
     </message>
 </context>
 <context>
