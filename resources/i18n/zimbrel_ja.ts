@@ -6,67 +6,67 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>共有中: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
         <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を Corvantis ファミリーグループのメンバーと共有します。メンバーは自分のデバイスで同じ記録簿、残高、照合履歴を見ることができます。</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有先</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
         <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループにまだ参加していません。ファイル &gt; Corvantis アカウント &gt; グループ から、メンバーを招待するか、招待コードでグループに参加してください。</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を削除</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>共有に失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除に失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんのこの口座へのアクセスを解除しますか?</translation>
     </message>
 </context>
 <context>
@@ -74,122 +74,122 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関名 (任意)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号の下4桁 (任意)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨(&amp;C):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高(&amp;B):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準日(&amp;A):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号(&amp;U):</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラー</translation>
     </message>
     <message>
         <location filename="../../src/app/application.cpp" line="99"/>
@@ -206,7 +206,11 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを初期化できませんでした。
+
+データフォルダー: %1
+
+ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -214,57 +218,57 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
         <source>text or null</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストまたは null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
         <source>a whole number of minor units within ±%1</source>
-        <translation type="unfinished"></translation>
+        <translation>±%1 以内の最小通貨単位の整数</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>整数</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
         <source>0, 1, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>0、1、true、false のいずれか</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
         <source>a yyyy-MM-dd date</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd 形式の日付</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
         <source>a yyyy-MM-dd date or null</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd 形式の日付または null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
         <source>an ISO 8601 UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601 形式の UTC 時刻</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
         <source>one of its known values</source>
-        <translation type="unfinished"></translation>
+        <translation>既知の値のいずれか</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
         <source>%1 must be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は%2である必要があります</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
         <source>a category cannot be its own parent</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを自身の親にすることはできません</translation>
     </message>
 </context>
 <context>
@@ -272,78 +276,78 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 復元できません: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
         <source>no id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID がありません</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 不明なメンバー「%2」を無視しました</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
         <source>%1 holds no value a column can take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に列が受け付けられる値がありません</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="251"/>
         <source>parent_id leads back to the category itself</source>
-        <translation type="unfinished"></translation>
+        <translation>parent_id がカテゴリ自身に戻っています</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>復元に失敗したため、何も変更されていません: %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: アーカイブのエントリが破損しています</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON が無効です</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>テーブル %1 を読み取れません: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップ: アーカイブのエントリが重なっています</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップ: アーカイブの展開後のサイズが %1 バイトを超えます</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップ: manifest.json が破損しているか、大きすぎます</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップ: manifest.json がありません</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていないバックアップのバージョンです: %1</translation>
     </message>
 </context>
 <context>
@@ -351,53 +355,53 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新規カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの削除</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか? このカテゴリを使用している取引は未分類になります。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ(&amp;N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -405,278 +409,278 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付金</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>医療費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="28"/>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>事業経費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="29"/>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>在宅オフィス</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>教育費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>州税・地方税</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅ローン利息</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="33"/>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>固定資産税</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>住居費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>家賃・住宅ローン返済</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="37"/>
         <location filename="../../src/services/categoryservice.cpp" line="49"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>メンテナンス</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="38"/>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>管理費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>水道光熱費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>電気</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="41"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>ガス</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>水道</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="44"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>電話</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>交通費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>ガソリン・燃料</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="47"/>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車ローン</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="48"/>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="50"/>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>公共交通機関</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>食料品</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>外食</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="53"/>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>美容・身だしなみ</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="54"/>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>ペット</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>定額サービス</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="56"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>贈り物</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="57"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>雑費</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>娯楽</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>動画・音楽配信</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="60"/>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>映画</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="61"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>買い物</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="63"/>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>衣料品</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>電化製品</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="65"/>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>日用品</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>保険</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="67"/>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>医療</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="68"/>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>生命</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="69"/>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅・家財</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="71"/>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>手数料</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="72"/>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行手数料</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="73"/>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>ATM 手数料</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="74"/>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>延滞料</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>給与</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="78"/>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>配当収入</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="79"/>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>不動産収入</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="80"/>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>フリーランス・コンサルティング</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="81"/>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>払い戻し</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="82"/>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>受け取った贈り物</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="83"/>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の収入</translation>
     </message>
 </context>
 <context>
@@ -684,32 +688,32 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税区分</translation>
     </message>
 </context>
 <context>
@@ -717,12 +721,12 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="17"/>
         <source>the cloud service is not available in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンではクラウドサービスを利用できません</translation>
     </message>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="26"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
 </context>
 <context>
@@ -730,464 +734,468 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis アカウント</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロフィール</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループ</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>セキュリティ</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>データとプライバシー</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>現在アクティブ</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分前</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 時間前</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 日前</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
         <source>Could not load your profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロフィールを読み込めませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>個人情報</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(未設定)</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名の編集</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロフィールを更新できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名を更新しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループなし</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加していません。グループのオーナーから招待を受けるか、招待コードで参加できます。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードで参加</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
         <source>Start a Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループを作成</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を共有する人を招待してください。あなたがオーナーとなってグループが作成されます。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで招待</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードを発行</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 席中 %1 席使用中</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバー</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>オーナー</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>保留中の招待</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
         <source>Anyone with the code</source>
-        <translation type="unfinished"></translation>
+        <translation>コードを知っている全員</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コード: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーを招待</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードを入力してください:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードが無効か、有効期限が切れています。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの削除</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんをグループから削除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんを削除できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんを削除しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
         <source>Could not revoke the invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を取り消せませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を取り消しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>メールアドレス:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を送信できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を送信しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>コードを発行できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コード</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>招待したい人にこのコードを伝えてください:
+
+%1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>このグループから退出しますか? 共有データにアクセスできなくなります。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
         <source>Could not leave the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのアカウントと同期したデバイスです。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>登録済みデバイス</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>登録済みのデバイスはありません。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なデバイス</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの削除</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
         <source>Could not remove the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを削除できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを削除しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントのパスワードを変更します。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの変更</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティブなセッション</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在アカウントにサインインしているセッションです。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のパスワード:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスワード (8文字以上):</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードは8文字以上にしてください。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスワード (確認):</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが一致しません。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを変更しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを変更できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティブなセッションはありません。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なクライアント</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>このセッション</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>現在</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションを取り消しました。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>危険な操作</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを完全に削除します。30日を過ぎると元に戻せません。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの削除</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>30日後にアカウントが完全に削除されるよう予約します。
+
+確認のため DELETE と入力してください:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを削除できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの削除を予約しました</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントは30日後に完全に削除されます。それまでにサインインすれば、アカウントを復旧できます。</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1204,7 @@ Type DELETE to confirm:</source>
         <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
         <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1204,7 +1212,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/apiclient.cpp" line="163"/>
         <source>The service&apos;s answer is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>サービスからの応答が大きすぎます</translation>
     </message>
 </context>
 <context>
@@ -1212,42 +1220,42 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー全員が追加済みです</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有中...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんと共有できませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 さんのこの項目へのアクセスを解除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有を解除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1255,27 +1263,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="44"/>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="108"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="118"/>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です (バージョン %2)</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認できませんでした: %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
 </context>
 <context>
@@ -1283,37 +1291,37 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="20"/>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="23"/>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンが利用可能です。</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="26"/>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="33"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="45"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="49"/>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="77"/>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
 </context>
 <context>
@@ -1321,27 +1329,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのバージョンは %1 です</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -1349,7 +1357,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/ui/register/datefield.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを開く (F4)</translation>
     </message>
 </context>
 <context>
@@ -1358,29 +1366,29 @@ Type DELETE to confirm:</source>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>セミコロン</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>タブ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>カンマ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
