@@ -1393,277 +1393,277 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>1行目は見出し</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式(&amp;F):</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV の列の割り当て:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号の列:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>区切り文字:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF の元口座:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>各 Quicken 口座のインポート先を選択してください。選択したファイル間で割り当てた口座同士の振替は、自動的に関連付けられます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルの選択</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイル (*.qif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを選択済み</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを解析しています...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートできません: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
         <source>Auto (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動 (%1)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— 新しい口座「%1」を作成 —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— これらの取引をスキップ —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座がありません</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座を選択するか、新しく作成してください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラーによりインポートが中断され、すべての変更が取り消されました。取引は追加されていません。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました!</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引をインポートしました</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
         <source>No transactions were imported</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートされた取引はありません</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の振替を口座間で関連付けました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (うち %n 件は以前にインポートした行と関連付け)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の重複をスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (解析不能)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のメタデータレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (元口座が未割り当て)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (データベースエラー — ログを参照)</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
         <source>The file holds no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルには取引が含まれていません。</translation>
     </message>
 </context>
 <context>
@@ -1671,32 +1671,32 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/services/importservice.cpp" line="243"/>
         <source>The account %1 does not exist or has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座 %1 は存在しないか、削除されています。</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="270"/>
         <source>%1 is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 MiB を超えています</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="353"/>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートした取引</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="363"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="364"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>未分類</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="651"/>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (口座ヘッダーなし)</translation>
     </message>
 </context>
 <context>
@@ -1704,420 +1704,424 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="105"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="107"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="109"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="111"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="113"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="117"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="139"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="241"/>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="287"/>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="293"/>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座(&amp;A)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="297"/>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="303"/>
         <source>&amp;Corvantis Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis アカウント(&amp;C)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="306"/>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="312"/>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="315"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="319"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="320"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="324"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="328"/>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="329"/>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;R)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="332"/>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="334"/>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名の変更(&amp;P)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有(&amp;S)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="338"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="340"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="341"/>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="344"/>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引(&amp;C)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="351"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="352"/>
         <source>&amp;About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel について(&amp;A)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認(&amp;U)...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータの読み込み(&amp;S)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータの消去(&amp;C)</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>Welcome to Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel へようこそ</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="427"/>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の口座を作成して始めましょう。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="437"/>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を作成</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="452"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル › インポート から CSV ファイルの取引をインポートすることもできます。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="502"/>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>範囲外</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="573"/>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の定期取引を自動記帳しました</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="697"/>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="734"/>
         <source>The account could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を作成できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="753"/>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合 — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="833"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="851"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="862"/>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="873"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="884"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="898"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="909"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="920"/>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として登録しました</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis アカウント</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="973"/>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが必要です</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="974"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有するには、Corvantis アカウントにサインインする必要があります。
+
+ファイル › サインイン からサインインしてから、もう一度口座を共有してください。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="984"/>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を編集...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1001"/>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1003"/>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名の変更...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1006"/>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1022"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1030"/>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を削除できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1053"/>
         <source>About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel について</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を管理するためのデジタル小切手記録簿です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは、GNU Lesser General Public License version 3 (LGPLv3) でライセンスされている Qt フレームワークを使用しています。Qt のソースコードは &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; から入手できます。ライセンス条件については &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1068"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;記録簿&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月初 / 月末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年初 / 年末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 最終日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座を照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;インポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータ</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータはすでに読み込まれています。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1096"/>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1115"/>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました</translation>
     </message>
 </context>
 <context>
@@ -2125,75 +2129,75 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前(&amp;T):</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更に失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の名前を変更できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更が完了しました</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引の名前を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する取引先を2つ以上選択してください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の統合</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件の取引先を「%2」に統合しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合が完了しました</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -2202,42 +2206,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合です。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日時</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の記録はまだありません。記録簿から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
 </context>
 <context>
@@ -2245,144 +2249,146 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの入金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの出金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み残高</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加 (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集 (F2)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>照合に失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合が完了しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の取引を削除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の振替を削除しますか?
+
+振替の両側の取引が削除されます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
 </context>
 <context>
