@@ -2396,137 +2396,137 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日あり</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して取引先を検索...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として登録</translation>
     </message>
 </context>
 <context>
@@ -2534,92 +2534,92 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回予定日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -2627,52 +2627,52 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日分をすべて確定</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(期日 %1 件)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確定(&amp;C)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -2680,7 +2680,7 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
@@ -2689,59 +2689,59 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先 / メモ</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
 </context>
 <context>
@@ -2749,130 +2749,132 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: 保存  |  Enter: 次へ  |  Ctrl+D: 削除  |  Ctrl+M: 定期取引に登録  |  &apos;: 上をコピー</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先を入力してください</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>支払または入金の金額を入力してください</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
         <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
+        <translation>正しい金額を入力してください</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
         <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座が見つかりません</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」はありません。支出カテゴリとして作成しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」はありません。収入カテゴリとして作成しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
         <source>Cannot transfer to the same account</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ口座には振替できません</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>振替は両方の口座が同じ通貨である必要があります</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
         <source>To move a transfer to another account, delete it and enter it again</source>
-        <translation type="unfinished"></translation>
+        <translation>振替を別の口座に移すには、削除してから入力し直してください</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>入力内容を消去しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高は口座に属します: 口座の設定で変更してください</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の「%1」を削除しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の振替「%1」を削除しますか?
+
+振替の両側の取引が削除されます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
         <source>The transaction could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引に登録できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
         <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>新規挿入(&amp;I) (Ctrl+I)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
         <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)... (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済にする(&amp;U)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みにする(&amp;C)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
         <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D) (Ctrl+D)</translation>
     </message>
 </context>
 <context>
@@ -2881,37 +2883,37 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>未分類</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>純額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
 </context>
 <context>
@@ -2919,32 +2921,32 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
@@ -2953,270 +2955,270 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV エクスポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間(&amp;P):</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税区分</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>純額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>入金額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>出金額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先別集計</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>収入と支出</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の概要</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>先月</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>前四半期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去30日間</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去90日間</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去12か月間</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このレポートを作成できませんでした: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -3224,28 +3226,28 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="34"/>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>メイン当座預金</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>リバーベンド信用組合</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="36"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="38"/>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa リワード</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>サミット銀行</translation>
     </message>
 </context>
 <context>
@@ -3253,47 +3255,47 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
 </context>
 <context>
@@ -3301,58 +3303,58 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みのみ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先、メモ、小切手番号を検索...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>検索構文エラー: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>全 %2 件中、最新の %1 件</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引</numerusform>
         </translation>
     </message>
 </context>
@@ -3361,431 +3363,438 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>記録簿</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの既定</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>週の開始曜日</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Check for updates at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時にアップデートを確認</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>オフにすると起動時には何も取得しません。ヘルプ › アップデートの確認 は引き続き使用できます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Control how Corvantis Zimbrel looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel の外観を設定します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>地域</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel の新しいバージョンを確認します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>2行表示</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の下の2行目にメモを表示します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を先頭に表示</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録簿での取引の表示方法です。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録簿での取引の並び順を設定します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を実行</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
         <source>Built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>組み込みサービス</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>セルフホストのサービスのアドレスです (例: https://cloud.example.org)。組み込みサービスを使う場合は空欄にしてください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをインポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を復元</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座はここで復元できます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Keep your checkbook in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのデバイスで小切手記録簿を同期します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと復元</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データを持ち運び可能なバックアップファイルに保存、または復元します。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を管理するためのデジタル小切手記録簿です。口座を記録し、明細書と照合して、お金の使い道を確認できます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvantis. All rights reserved.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリケーションは LGPL v3 ライセンスの Qt フレームワークを使用しています。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+同期を有効にするには、ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は、次回 Corvantis Zimbrel を起動したときに適用されます。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み取れませんでした。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートしています...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ完了</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップの保存先:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップに失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい方を残す (タイムスタンプを比較)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の項目はスキップ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート方法</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のデータをどのように扱いますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート完了</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>この設定は環境変数 (%1) で上書きされています: サインイン先は %2 です。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーのアドレスではありません: https://cloud.example.org のように入力するか、組み込みサービスを使う場合は空欄にしてください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Change Server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーの変更</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在 %1 にサインインしています。
+
+サーバーを変更すると、そのサーバーからサインアウトします。変更しますか?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーをデータファイルに保存できなかったため、設定は変更されていません。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を使用しています。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>the built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>組み込みサービス</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を使用しています。ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>復元に失敗しました</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>The account could not be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を復元できませんでした。何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -3793,7 +3802,7 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを開く (F4)</translation>
     </message>
 </context>
 <context>
@@ -3801,20 +3810,20 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="41"/>
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の口座</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="50"/>
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  期日の定期取引 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -3823,57 +3832,57 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="116"/>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>同期済み</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="118"/>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期しています...</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="120"/>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>同期エラー</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="122"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="124"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期を停止しました: ローカルデータベースでエラーが発生しました: %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="343"/>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>受信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>受信ページを拒否しました: %1 件のレコードは上限の %2 件を超えています</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>同期位置を保存できませんでした</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="450"/>
         <source>the sync time could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>同期時刻を保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -3881,62 +3890,62 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付金</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>医療費・歯科治療費</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>事業経費</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>在宅オフィス</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
         <source>Education expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>教育費</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>州税・地方税</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅ローン利息</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
         <source>Property tax (Schedule A)</source>
-        <translation type="unfinished"></translation>
+        <translation>固定資産税 (Schedule A)</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>配当収入</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>不動産収入</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>自営業収入</translation>
     </message>
 </context>
 <context>
@@ -3944,78 +3953,78 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して取引先を検索...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
 </context>
 <context>
@@ -4023,32 +4032,32 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
 </context>
 <context>
@@ -4056,27 +4065,27 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="13"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="20"/>
         <source>Your finances, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの家計を、どこでも。</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="27"/>
         <source>Continue Without an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントなしで続行</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントをお持ちの方はサインイン</translation>
     </message>
 </context>
 </TS>
