@@ -6,67 +6,67 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
         <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparte esta cuenta con los miembros de tu grupo familiar de Corvantis. Verán el mismo registro, los mismos saldos y el mismo historial de conciliaciones en sus dispositivos.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartida con</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha compartido con nadie.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
         <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no perteneces a ningún grupo familiar. Invita a alguien o únete a un grupo con un código de invitación en Archivo &gt; Cuenta Corvantis &gt; Grupo.</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al quitar</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
     </message>
 </context>
 <context>
@@ -74,122 +74,122 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del banco (opcional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 4 dígitos (opcional)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moneda:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saldo inicial:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A fecha de:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entidad:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuenta</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de base de datos</translation>
     </message>
     <message>
         <location filename="../../src/app/application.cpp" line="99"/>
@@ -206,7 +206,11 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1
+
+Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -214,57 +218,57 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
         <source>text or null</source>
-        <translation type="unfinished"></translation>
+        <translation>texto o null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
         <source>a whole number of minor units within ±%1</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de unidades menores dentro de ±%1</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
         <source>0, 1, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>0, 1, true o false</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
         <source>a yyyy-MM-dd date</source>
-        <translation type="unfinished"></translation>
+        <translation>una fecha yyyy-MM-dd</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
         <source>a yyyy-MM-dd date or null</source>
-        <translation type="unfinished"></translation>
+        <translation>una fecha yyyy-MM-dd o null</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
         <source>an ISO 8601 UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>una hora UTC en formato ISO 8601</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
         <source>one of its known values</source>
-        <translation type="unfinished"></translation>
+        <translation>uno de sus valores conocidos</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
         <source>%1 must be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
         <source>a category cannot be its own parent</source>
-        <translation type="unfinished"></translation>
+        <translation>una categoría no puede ser su propia categoría principal</translation>
     </message>
 </context>
 <context>
@@ -272,78 +276,78 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede restaurar: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
         <source>no id</source>
-        <translation type="unfinished"></translation>
+        <translation>sin id</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se ha ignorado el miembro desconocido «%2»</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
         <source>%1 holds no value a column can take</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ningún valor que admita una columna</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="251"/>
         <source>parent_id leads back to the category itself</source>
-        <translation type="unfinished"></translation>
+        <translation>parent_id remite de nuevo a la propia categoría</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauración ha fallado y no se ha cambiado nada: %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada del archivo comprimido dañada</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON no válido</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la tabla %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: las entradas del archivo comprimido se solapan</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: el archivo comprimido ocuparía más de %1 bytes al descomprimirse</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo ZIP</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: manifest.json está dañado o es demasiado grande</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: falta manifest.json</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de copia de seguridad no compatible: %1</translation>
     </message>
 </context>
 <context>
@@ -351,53 +355,53 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -405,278 +409,278 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="28"/>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="29"/>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="31"/>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="32"/>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="33"/>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler/hipoteca</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="37"/>
         <location filename="../../src/services/categoryservice.cpp" line="49"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="38"/>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de propietarios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Suministros</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="41"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="44"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="47"/>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota del coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="48"/>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="50"/>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte público</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermercado</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Comidas y restaurantes</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="53"/>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado personal</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="54"/>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="56"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="57"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="60"/>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="61"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="63"/>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ropa</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="65"/>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="67"/>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="68"/>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="69"/>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar/alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="71"/>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones y cargos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="72"/>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones bancarias</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="73"/>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones de cajero</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="74"/>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargos por demora</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo / salario</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="78"/>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por dividendos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="79"/>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="80"/>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autónomo / consultoría</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="81"/>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="82"/>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos recibidos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="83"/>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros ingresos</translation>
     </message>
 </context>
 <context>
@@ -684,32 +688,32 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>
@@ -717,12 +721,12 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="17"/>
         <source>the cloud service is not available in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio en la nube no está disponible en esta versión</translation>
     </message>
     <message>
         <location filename="../../src/app/cloudsession.cpp" line="26"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
 </context>
 <context>
@@ -730,464 +734,468 @@ Please check file permissions and try again.</source>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y privacidad</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo ahora</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 min</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 h</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 d</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
         <source>Could not load your profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar tu perfil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información personal</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin definir)</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre visible</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo actualizar el perfil.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible actualizado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No perteneces a ningún grupo. El propietario del grupo puede invitarte, o puedes unirte con un código de invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse con código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
         <source>Start a Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invita a las personas con las que compartes tus finanzas; el grupo se crea contigo como propietario.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar por correo electrónico</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 plazas ocupadas</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitaciones pendientes</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
         <source>Anyone with the code</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquiera con el código</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocar</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a miembros</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonar el grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse al grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce el código de invitación:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación no válido o caducado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te has unido al grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar miembro</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 del grupo?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar a %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado a %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
         <source>Could not revoke the invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo revocar la invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación revocada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar la invitación.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación enviada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo generar el código.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparte este código con la persona a la que quieres invitar:
+
+%1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Abandonar este grupo? Perderás el acceso a los datos compartidos.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
         <source>Could not leave the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abandonar el grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has abandonado el grupo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos que se han sincronizado con tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos registrados</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos registrados.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar dispositivo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
         <source>Could not remove the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar el dispositivo.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo quitado.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la contraseña de tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones activas</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones iniciadas actualmente en tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña actual:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirma la nueva contraseña:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña cambiada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la contraseña.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay sesiones activas.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente desconocido</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión revocada.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de peligro</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tu cuenta de forma permanente. Pasados 30 días no se podrá deshacer.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eres el propietario del grupo. Transfiere la propiedad o quita a todos los miembros antes de eliminar tu cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu cuenta quedará programada para su eliminación permanente dentro de 30 días.
+
+Escribe DELETE para confirmar:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta programada para eliminación</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu cuenta se eliminará de forma permanente dentro de 30 días. Puedes recuperarla iniciando sesión antes de esa fecha.</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1204,7 @@ Type DELETE to confirm:</source>
         <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
         <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1204,7 +1212,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/apiclient.cpp" line="163"/>
         <source>The service&apos;s answer is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servicio es demasiado grande</translation>
     </message>
 </context>
 <context>
@@ -1212,42 +1220,42 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha compartido con nadie.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo...</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a este elemento?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dejar de compartir.</translation>
     </message>
 </context>
 <context>
@@ -1255,27 +1263,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="44"/>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="108"/>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="118"/>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
 </context>
 <context>
@@ -1283,37 +1291,37 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="20"/>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="23"/>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="26"/>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes la versión %1. La versión más reciente es la %2.</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="33"/>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="45"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="49"/>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
     <message>
         <location filename="../../src/update/updatedialog.cpp" line="77"/>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Las notas de la versión no están disponibles para esta versión.*</translation>
     </message>
 </context>
 <context>
@@ -1321,27 +1329,27 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estás usando la versión %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
     <message>
         <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1349,7 +1357,7 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/ui/register/datefield.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
@@ -1358,313 +1366,313 @@ Type DELETE to confirm:</source>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto y coma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulador</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1: %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ningún archivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de columnas CSV:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de n.º de cheque:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delimitador:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas de origen QIF:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige dónde se debe importar cada cuenta de Quicken. Las transferencias entre cuentas asignadas en los archivos seleccionados se vincularán automáticamente.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo(s) QIF</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QIF (*.qif)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando archivo(s) QIF...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
         <source>Auto (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (%1)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Crear la cuenta nueva «%1» —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Omitir estas transacciones —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cuenta de destino</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una cuenta en la que importar o crea una ahora.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
         <source>No transactions were imported</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó ninguna transacción</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada anteriormente)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas anteriormente)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (no se pudo interpretar)</numerusform>
+            <numerusform>%n registros omitidos (no se pudieron interpretar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos; consulta el log)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos; consulta el log)</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
         <source>The file holds no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene transacciones.</translation>
     </message>
 </context>
 <context>
@@ -1672,32 +1680,32 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/services/importservice.cpp" line="243"/>
         <source>The account %1 does not exist or has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta %1 no existe o se ha eliminado.</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="270"/>
         <source>%1 is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MiB</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="353"/>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción importada</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="363"/>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="364"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <location filename="../../src/services/importservice.cpp" line="651"/>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin encabezado de cuenta)</translation>
     </message>
 </context>
 <context>
@@ -1705,421 +1713,425 @@ Type DELETE to confirm:</source>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="105"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="107"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="109"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="111"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="113"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="117"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="139"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="241"/>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión iniciada correctamente</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al iniciar sesión: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="287"/>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="293"/>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva c&amp;uenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="297"/>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;portar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="303"/>
         <source>&amp;Corvantis Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta &amp;Corvantis...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="306"/>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar sesión...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="312"/>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="315"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="319"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="320"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="324"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="328"/>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="329"/>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conciliar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="332"/>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de conciliaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="334"/>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;partir...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="338"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="340"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="341"/>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="344"/>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones &amp;periódicas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categorías</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="351"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="352"/>
         <source>&amp;About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novedades...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar act&amp;ualizaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>Welcome to Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="427"/>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea tu primera cuenta para empezar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="437"/>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="452"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="502"/>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de rango</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="573"/>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cuentas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha registrado automáticamente %n transacción periódica</numerusform>
+            <numerusform>Se han registrado automáticamente %n transacciones periódicas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="697"/>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="734"/>
         <source>The account could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="753"/>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="776"/>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="833"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="851"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="862"/>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="873"/>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="884"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="898"/>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="909"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="920"/>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción memorizada como periódica</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Corvantis Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="973"/>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="974"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para compartir una cuenta hace falta haber iniciado sesión con una cuenta Corvantis.
+
+Inicia sesión en Archivo › Iniciar sesión y vuelve a compartir la cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="984"/>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar «%1»...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1001"/>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1003"/>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1006"/>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar «%1»</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1022"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»?
+
+Se quitarán todas las transacciones, transacciones periódicas e historial de conciliaciones de esta cuenta. Puedes restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1030"/>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1053"/>
         <source>About Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1068"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1096"/>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1115"/>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
 </context>
 <context>
@@ -2127,77 +2139,77 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar seleccionados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo nombre:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de los beneficiarios. No se ha cambiado nada.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de nombre completado</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha renombrado %n transacción.</numerusform>
+            <numerusform>Se han renombrado %n transacciones.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona 2 o más beneficiarios para fusionarlos.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar beneficiarios</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Fusionar %1 beneficiarios en «%2»?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusión completada</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha fusionado %n transacción.</numerusform>
+            <numerusform>Se han fusionado %n transacciones.</numerusform>
         </translation>
     </message>
 </context>
@@ -2206,42 +2218,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay conciliaciones. Concilia tu cuenta desde el registro para ver aquí el historial.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones — %1</translation>
     </message>
 </context>
 <context>
@@ -2249,144 +2261,146 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósitos compensados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiros compensados</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar conciliación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una transacción (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la transacción seleccionada (F2)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la conciliación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la conciliación. No se ha cambiado nada.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta conciliada correctamente.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción de %1?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia de %1?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
 </context>
 <context>
@@ -2394,137 +2408,137 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene fecha de fin</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar automáticamente al vencer</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción</translation>
     </message>
 </context>
 <context>
@@ -2532,92 +2546,92 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo venc.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -2625,52 +2639,52 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar todas las pendientes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva periódica</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 pendientes)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción periódica «%1»?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -2678,7 +2692,7 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
 </context>
 <context>
@@ -2687,59 +2701,59 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º chq.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario / Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
         <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
@@ -2747,130 +2761,132 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>El beneficiario es obligatorio</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un importe de pago o de depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
         <source>Enter a valid amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un importe válido</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
         <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la cuenta de la transferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la categoría «%1». ¿Crearla como categoría de gastos?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la categoría «%1». ¿Crearla como categoría de ingresos?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
         <source>Cannot transfer to the same account</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede transferir a la misma cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
         <source>To move a transfer to another account, delete it and enter it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Para mover una transferencia a otra cuenta, elimínala y vuelve a introducirla</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos vaciados</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo inicial pertenece a la cuenta: cámbialo en la configuración de la cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1» por %2?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia «%1» por %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
         <source>The transaction could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
         <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar nueva (Ctrl+I)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
         <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción... (Ctrl+N)</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar como no compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar como compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
         <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar (Ctrl+D)</translation>
     </message>
 </context>
 <context>
@@ -2879,37 +2895,37 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No compensadas</translation>
     </message>
 </context>
 <context>
@@ -2917,32 +2933,32 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
@@ -2951,270 +2967,270 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periodo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre frente al anterior</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos por categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe fiscal</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos y gastos</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Interanual</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 90 días</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el periodo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo calcular este informe: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -3222,28 +3238,28 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="34"/>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente principal</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Cooperativa de Crédito Riverbend</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="36"/>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="38"/>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Recompensas</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
@@ -3251,47 +3267,47 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º chq.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
 </context>
 <context>
@@ -3299,59 +3315,59 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo compensadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar beneficiario, concepto, n.º de cheque...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis en la búsqueda: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
         <source>%1 newest of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Las %1 más recientes de %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción</numerusform>
+            <numerusform>%n transacciones</numerusform>
         </translation>
     </message>
 </context>
@@ -3360,432 +3376,441 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y sincronización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana empieza el</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Check for updates at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones al iniciar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está desactivado, no se descarga nada al iniciar; Ayuda › Buscar actualizaciones sigue funcionando.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
         <source>Control how Corvantis Zimbrel looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controla el aspecto de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración regional</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de fecha y calendario.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar versiones más recientes de Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas de dos líneas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el concepto en una segunda línea debajo del beneficiario.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar primero las transacciones más recientes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está activado, las transacciones más recientes aparecen arriba.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se muestran las transacciones en el registro.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controla el orden de las transacciones en el registro.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzar sincronización completa</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
         <source>Built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio integrado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de un servicio autoalojado, como https://cloud.example.org. Déjala vacía para usar el servicio integrado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar seleccionadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puedes restaurar las cuentas que has eliminado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
         <source>Keep your checkbook in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantén tu talonario sincronizado en todos tus dispositivos.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad y restauración</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda o restaura tus datos en un archivo de copia de seguridad portátil.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro de talonario digital para llevar las finanzas del hogar. Gestiona tus cuentas, concílialas con tus extractos y descubre en qué se va el dinero.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvantis. Todos los derechos reservados.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación utiliza el framework Qt bajo la licencia LGPL v3.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada.
+Inicia sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca sincronizado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma cambiado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicies Corvantis Zimbrel.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ZIP (*.zip)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la copia de seguridad</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en:
+%1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo con los datos de la copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir los elementos existentes</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de importación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hacer con los datos existentes?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación completada</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entorno anula este ajuste (%1): el inicio de sesión se dirige a %2.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección de servidor: introduce una como https://cloud.example.org, o nada para usar el servicio integrado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Change Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar servidor</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has iniciado sesión en %1.
+
+Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el servidor en el archivo de datos; el ajuste no ha cambiado.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se usa %1.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>the built-in service</source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio integrado</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se usa %1. Inicia sesión en Archivo › Iniciar sesión.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al restaurar</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
         <source>The account could not be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la cuenta. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -3793,7 +3818,7 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
@@ -3801,22 +3826,22 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="41"/>
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuenta</numerusform>
+            <numerusform>%n cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/statusbar.cpp" line="50"/>
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n periódica pendiente</numerusform>
+            <numerusform>  •  %n periódicas pendientes</numerusform>
         </translation>
     </message>
 </context>
@@ -3825,57 +3850,57 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="116"/>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="118"/>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="120"/>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="122"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="124"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización detenida: error en la base de datos local: %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="343"/>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al recibir (HTTP %1)</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página recibida rechazada: %1 registros, más de %2</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar la posición de sincronización</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="450"/>
         <source>the sync time could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar la hora de sincronización</translation>
     </message>
 </context>
 <context>
@@ -3883,62 +3908,62 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos benéficos</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos y dentales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
         <source>Education expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
         <source>Property tax (Schedule A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles (Schedule A)</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por dividendos</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por trabajo autónomo</translation>
     </message>
 </context>
 <context>
@@ -3946,78 +3971,78 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensada</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de cheque:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
 </context>
 <context>
@@ -4025,32 +4050,32 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>
@@ -4058,27 +4083,27 @@ Changing the server signs you out there. Change it?</source>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="13"/>
         <source>Corvantis Zimbrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="20"/>
         <source>Your finances, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus finanzas, en todas partes.</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="27"/>
         <source>Continue Without an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar sin cuenta</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ya tienes una cuenta? Inicia sesión</translation>
     </message>
 </context>
 </TS>
