@@ -404,11 +404,13 @@ Please check file permissions and try again.</source>
     <name>CategoryService</name>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Charitable Donations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Medical Expenses</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,6 +426,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Education Expenses</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,11 +447,17 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Housing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Rent/Mortgage Payment</source>
         <translation type="unfinished"></translation>
     </message>
@@ -465,11 +474,17 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Utilities</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric</source>
         <translation type="unfinished"></translation>
     </message>
@@ -480,11 +495,13 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,11 +512,21 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Transportation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Gas/Fuel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -520,11 +547,26 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Groceries</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dining &amp; Restaurants</source>
         <translation type="unfinished"></translation>
     </message>
@@ -540,6 +582,8 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Subscriptions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -555,11 +599,15 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Entertainment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streaming</source>
         <translation type="unfinished"></translation>
     </message>
@@ -575,6 +623,8 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Shopping</source>
         <translation type="unfinished"></translation>
     </message>
@@ -585,6 +635,8 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Electronics</source>
         <translation type="unfinished"></translation>
     </message>
@@ -595,6 +647,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Insurance</source>
         <translation type="unfinished"></translation>
     </message>
@@ -615,6 +668,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto</source>
         <translation type="unfinished"></translation>
     </message>
@@ -640,11 +694,19 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Salary / Wages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest Income</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3220,29 +3282,313 @@ Both sides of the transfer will be deleted.</source>
 <context>
     <name>SampleDataService</name>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="34"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <source>Main Checking</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
-        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Riverbend Credit Union</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Savings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Visa Rewards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="40"/>
         <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <source>February rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Greenleaf Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Hilltop Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Fill up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Lakeside Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Streamline TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Monthly streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Maplewood Diner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <source>Dinner out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Clearview Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Auto insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Hope Community Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Monthly donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <source>March rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>NetConnect ISP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Ridgeline Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Prescriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Coffee &amp; pastry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Dash Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Food delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Gadget World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Phone case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>CloudWatch Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Stellar Coffee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Coffee beans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>BookNest Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>Programming books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>TechVault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>USB hub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Monthly rent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

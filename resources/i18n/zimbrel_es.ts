@@ -408,11 +408,13 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     <name>CategoryService</name>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Charitable Donations</source>
         <translation>Donativos</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Medical Expenses</source>
         <translation>Gastos médicos</translation>
     </message>
@@ -428,6 +430,7 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Education Expenses</source>
         <translation>Gastos de educación</translation>
     </message>
@@ -448,11 +451,17 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Housing</source>
         <translation>Vivienda</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Rent/Mortgage Payment</source>
         <translation>Alquiler/hipoteca</translation>
     </message>
@@ -469,11 +478,17 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Utilities</source>
         <translation>Suministros</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric</source>
         <translation>Electricidad</translation>
     </message>
@@ -484,11 +499,13 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water</source>
         <translation>Agua</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet</source>
         <translation>Internet</translation>
     </message>
@@ -499,11 +516,21 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Transportation</source>
         <translation>Transporte</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Gas/Fuel</source>
         <translation>Combustible</translation>
     </message>
@@ -524,11 +551,26 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Groceries</source>
         <translation>Supermercado</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dining &amp; Restaurants</source>
         <translation>Comidas y restaurantes</translation>
     </message>
@@ -544,6 +586,8 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Subscriptions</source>
         <translation>Suscripciones</translation>
     </message>
@@ -559,11 +603,15 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Entertainment</source>
         <translation>Ocio</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streaming</source>
         <translation>Streaming</translation>
     </message>
@@ -579,6 +627,8 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Shopping</source>
         <translation>Compras</translation>
     </message>
@@ -589,6 +639,8 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Electronics</source>
         <translation>Electrónica</translation>
     </message>
@@ -599,6 +651,7 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Insurance</source>
         <translation>Seguros</translation>
     </message>
@@ -619,6 +672,7 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto</source>
         <translation>Coche</translation>
     </message>
@@ -644,11 +698,19 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Salary / Wages</source>
         <translation>Sueldo / salario</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest Income</source>
         <translation>Ingresos por intereses</translation>
     </message>
@@ -3236,30 +3298,314 @@ Se eliminarán ambos lados de la transferencia.</translation>
 <context>
     <name>SampleDataService</name>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="34"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <source>Main Checking</source>
         <translation>Cuenta corriente principal</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
-        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Riverbend Credit Union</source>
         <translation>Cooperativa de Crédito Riverbend</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Visa Rewards</source>
         <translation>Visa Recompensas</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="40"/>
         <source>Summit Bank</source>
         <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <source>February rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Greenleaf Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Hilltop Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Fill up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Lakeside Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Streamline TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Monthly streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Maplewood Diner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <source>Dinner out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Clearview Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Auto insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Hope Community Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Monthly donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <source>March rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>NetConnect ISP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Ridgeline Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Prescriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Coffee &amp; pastry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Dash Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Food delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Gadget World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Phone case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>CloudWatch Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Stellar Coffee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Coffee beans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>BookNest Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>Programming books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>TechVault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>USB hub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

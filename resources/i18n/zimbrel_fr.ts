@@ -11,7 +11,7 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
         <source>Sharing: %1</source>
-        <translation>Partage : %1</translation>
+        <translation>Partage&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
@@ -66,7 +66,7 @@
     <message>
         <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation>Retirer l’accès de %1 à ce compte ?</translation>
+        <translation>Retirer l’accès de %1 à ce compte&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -154,37 +154,37 @@
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
         <source>&amp;As of:</source>
-        <translation>&amp;En date du :</translation>
+        <translation>&amp;En date du&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
         <source>&amp;Institution:</source>
-        <translation>Éta&amp;blissement :</translation>
+        <translation>Éta&amp;blissement&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
         <source>Account &amp;Number:</source>
-        <translation>N&amp;uméro de compte :</translation>
+        <translation>N&amp;uméro de compte&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
@@ -208,7 +208,7 @@ Data directory: %1
 Please check file permissions and try again.</source>
         <translation>Impossible d’initialiser la base de données.
 
-Dossier des données : %1
+Dossier des données&#xa0;: %1
 
 Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
@@ -276,7 +276,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="137"/>
         <source>%1: cannot be restored: %2</source>
-        <translation>%1 : restauration impossible : %2</translation>
+        <translation>%1&#xa0;: restauration impossible&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="180"/>
@@ -286,7 +286,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="193"/>
         <source>%1: unknown member &quot;%2&quot; ignored</source>
-        <translation>%1 : champ inconnu « %2 » ignoré</translation>
+        <translation>%1&#xa0;: champ inconnu «&#xa0;%2&#xa0;» ignoré</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="200"/>
@@ -301,33 +301,33 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="347"/>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation>La restauration a échoué et rien n’a été modifié : %1</translation>
+        <translation>La restauration a échoué et rien n’a été modifié&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="366"/>
         <source>%1: damaged archive entry</source>
-        <translation>%1 : entrée d’archive endommagée</translation>
+        <translation>%1&#xa0;: entrée d’archive endommagée</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="372"/>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="454"/>
         <location filename="../../src/services/backupservice.cpp" line="485"/>
         <source>cannot read the table %1: %2</source>
-        <translation>impossible de lire la table %1 : %2</translation>
+        <translation>impossible de lire la table %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="502"/>
         <source>Invalid backup: archive entries overlap</source>
-        <translation>Sauvegarde non valide : des entrées de l’archive se chevauchent</translation>
+        <translation>Sauvegarde non valide&#xa0;: des entrées de l’archive se chevauchent</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="505"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
-        <translation>Sauvegarde non valide : l’archive décompressée dépasserait %1 octets</translation>
+        <translation>Sauvegarde non valide&#xa0;: l’archive décompressée dépasserait %1 octets</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="510"/>
@@ -337,17 +337,17 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="518"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
-        <translation>Sauvegarde non valide : manifest.json est endommagé ou trop volumineux</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json est endommagé ou trop volumineux</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="523"/>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <location filename="../../src/services/backupservice.cpp" line="529"/>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -371,7 +371,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
         <source>Category name:</source>
-        <translation>Nom de la catégorie :</translation>
+        <translation>Nom de la catégorie&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
@@ -386,7 +386,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer « %1 » ? Les opérations de cette catégorie deviendront non catégorisées.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;? Les opérations de cette catégorie deviendront non catégorisées.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
@@ -408,11 +408,13 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <name>CategoryService</name>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="26"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Charitable Donations</source>
         <translation>Dons caritatifs</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="27"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Medical Expenses</source>
         <translation>Frais médicaux</translation>
     </message>
@@ -428,6 +430,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="30"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Education Expenses</source>
         <translation>Frais de scolarité</translation>
     </message>
@@ -448,11 +451,17 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="35"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Housing</source>
         <translation>Logement</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Rent/Mortgage Payment</source>
         <translation>Loyer/Mensualité de prêt</translation>
     </message>
@@ -469,11 +478,17 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Utilities</source>
         <translation>Services publics</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="40"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric</source>
         <translation>Électricité</translation>
     </message>
@@ -484,11 +499,13 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="42"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water</source>
         <translation>Eau</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="43"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet</source>
         <translation>Internet</translation>
     </message>
@@ -499,11 +516,21 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="45"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Transportation</source>
         <translation>Transports</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="46"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Gas/Fuel</source>
         <translation>Carburant</translation>
     </message>
@@ -524,11 +551,26 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="51"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Groceries</source>
         <translation>Courses alimentaires</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="52"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dining &amp; Restaurants</source>
         <translation>Restaurants</translation>
     </message>
@@ -544,6 +586,8 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="55"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Subscriptions</source>
         <translation>Abonnements</translation>
     </message>
@@ -559,11 +603,15 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="58"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Entertainment</source>
         <translation>Loisirs</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="59"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streaming</source>
         <translation>Streaming</translation>
     </message>
@@ -579,6 +627,8 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Shopping</source>
         <translation>Achats</translation>
     </message>
@@ -589,6 +639,8 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>Electronics</source>
         <translation>Électronique</translation>
     </message>
@@ -599,6 +651,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Insurance</source>
         <translation>Assurances</translation>
     </message>
@@ -619,6 +672,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -644,11 +698,19 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Salary / Wages</source>
         <translation>Salaires</translation>
     </message>
     <message>
         <location filename="../../src/services/categoryservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest Income</source>
         <translation>Intérêts perçus</translation>
     </message>
@@ -815,7 +877,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
         <source>Display name:</source>
-        <translation>Nom affiché :</translation>
+        <translation>Nom affiché&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
@@ -850,7 +912,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
         <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
-        <translation>Invitez les personnes avec qui vous partagez vos finances ; le groupe est créé avec vous comme propriétaire.</translation>
+        <translation>Invitez les personnes avec qui vous partagez vos finances&#xa0;; le groupe est créé avec vous comme propriétaire.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
@@ -897,7 +959,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
         <source>Invite code: %1</source>
-        <translation>Code d’invitation : %1</translation>
+        <translation>Code d’invitation&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
@@ -924,7 +986,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
         <source>Enter invite code:</source>
-        <translation>Saisissez le code d’invitation :</translation>
+        <translation>Saisissez le code d’invitation&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
@@ -944,7 +1006,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
         <source>Remove %1 from the group?</source>
-        <translation>Retirer %1 du groupe ?</translation>
+        <translation>Retirer %1 du groupe&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
@@ -969,7 +1031,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
         <source>Email address:</source>
-        <translation>Adresse e-mail :</translation>
+        <translation>Adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
@@ -996,14 +1058,14 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation>Communiquez ce code à la personne que vous souhaitez inviter :
+        <translation>Communiquez ce code à la personne que vous souhaitez inviter&#xa0;:
 
 %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation>Quitter ce groupe ? Vous perdrez l’accès aux données partagées.</translation>
+        <translation>Quitter ce groupe&#xa0;? Vous perdrez l’accès aux données partagées.</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
@@ -1044,7 +1106,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
         <source>Last sync: %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
@@ -1054,7 +1116,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
         <source>Remove %1?</source>
-        <translation>Retirer %1 ?</translation>
+        <translation>Retirer %1&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
@@ -1095,12 +1157,12 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
         <source>Current password:</source>
-        <translation>Mot de passe actuel :</translation>
+        <translation>Mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
         <source>New password (min 8 characters):</source>
-        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+        <translation>Nouveau mot de passe (8 caractères min.)&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
@@ -1110,7 +1172,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
         <source>Confirm new password:</source>
-        <translation>Confirmez le nouveau mot de passe :</translation>
+        <translation>Confirmez le nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
@@ -1180,7 +1242,7 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
 Type DELETE to confirm:</source>
         <translation>Votre compte sera définitivement supprimé dans 30 jours.
 
-Tapez DELETE pour confirmer :</translation>
+Tapez DELETE pour confirmer&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
@@ -1245,7 +1307,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation>Retirer l’accès de %1 à cet élément ?</translation>
+        <translation>Retirer l’accès de %1 à cet élément&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
@@ -1278,7 +1340,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="124"/>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/update/updateflows.cpp" line="132"/>
@@ -1388,7 +1450,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
@@ -1408,7 +1470,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
@@ -1444,47 +1506,47 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
         <source>CSV Column Mapping:</source>
-        <translation>Correspondance des colonnes CSV :</translation>
+        <translation>Correspondance des colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
         <source>Date column:</source>
-        <translation>Colonne de la date :</translation>
+        <translation>Colonne de la date&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
         <source>Payee column:</source>
-        <translation>Colonne du bénéficiaire :</translation>
+        <translation>Colonne du bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
         <source>Amount column:</source>
-        <translation>Colonne du montant :</translation>
+        <translation>Colonne du montant&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
         <source>Memo column:</source>
-        <translation>Colonne de la note :</translation>
+        <translation>Colonne de la note&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
         <source>Category column:</source>
-        <translation>Colonne de la catégorie :</translation>
+        <translation>Colonne de la catégorie&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
         <source>Check number column:</source>
-        <translation>Colonne du n° de chèque :</translation>
+        <translation>Colonne du n° de chèque&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
@@ -1495,17 +1557,17 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
         <source>Delimiter:</source>
-        <translation>Séparateur :</translation>
+        <translation>Séparateur&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
         <source>QIF source accounts:</source>
-        <translation>Comptes d’origine QIF :</translation>
+        <translation>Comptes d’origine QIF&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
@@ -1548,7 +1610,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
         <source>Cannot import: %1</source>
-        <translation>Importation impossible : %1</translation>
+        <translation>Importation impossible&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
@@ -1563,7 +1625,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation>— Créer le compte « %1 » —</translation>
+        <translation>— Créer le compte «&#xa0;%1&#xa0;» —</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
@@ -1598,7 +1660,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
@@ -1753,7 +1815,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="243"/>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="286"/>
@@ -1939,7 +2001,7 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="574"/>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="657"/>
@@ -2041,7 +2103,7 @@ Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="997"/>
         <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
+        <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="999"/>
@@ -2066,7 +2128,7 @@ Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1021"/>
@@ -2078,7 +2140,7 @@ Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?
 
 Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
@@ -2095,7 +2157,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; ; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;&#xa0;; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1067"/>
@@ -2154,7 +2216,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
         <source>Rename &amp;to:</source>
-        <translation>Renommer &amp;en :</translation>
+        <translation>Renommer &amp;en&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
@@ -2197,7 +2259,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        <translation>Fusionner %1 bénéficiaires en «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
@@ -2266,12 +2328,12 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
@@ -2386,14 +2448,14 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l’opération « %1 » ?</translation>
+        <translation>Supprimer l’opération «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;»&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
@@ -2488,47 +2550,47 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
         <source>Memo:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
@@ -2664,7 +2726,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
+        <translation>Supprimer l’opération récurrente «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
@@ -2766,7 +2828,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter : enregistrer  |  Enter : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : copier au-dessus</translation>
+        <translation>Ctrl+Enter&#xa0;: enregistrer  |  Enter&#xa0;: suivant  |  Ctrl+D&#xa0;: supprimer  |  Ctrl+M&#xa0;: mémoriser  |  &apos;&#xa0;: copier au-dessus</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
@@ -2792,12 +2854,12 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
         <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
-        <translation>La catégorie « %1 » n’existe pas. La créer comme catégorie de dépenses ?</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n’existe pas. La créer comme catégorie de dépenses&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
         <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
-        <translation>La catégorie « %1 » n’existe pas. La créer comme catégorie de revenus ?</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n’existe pas. La créer comme catégorie de revenus&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
@@ -2832,19 +2894,19 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
         <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
-        <translation>Le solde initial fait partie du compte : modifiez-le dans les paramètres du compte</translation>
+        <translation>Le solde initial fait partie du compte&#xa0;: modifiez-le dans les paramètres du compte</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » (%2) ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » (%2) ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;» (%2)&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
@@ -2861,7 +2923,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Mémorisation impossible : la date de l’opération d’origine n’est pas valide</translation>
+        <translation>Mémorisation impossible&#xa0;: la date de l’opération d’origine n’est pas valide</translation>
     </message>
     <message>
         <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
@@ -2983,12 +3045,12 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
         <source>&amp;Period:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
@@ -3110,17 +3172,17 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
         <source>Compare:</source>
-        <translation>Comparer :</translation>
+        <translation>Comparer&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
         <source>P1:</source>
-        <translation>P1 :</translation>
+        <translation>P1&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
         <source>P2:</source>
-        <translation>P2 :</translation>
+        <translation>P2&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
@@ -3220,12 +3282,12 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        <translation>P1&#xa0;: %1 – %2    P2&#xa0;: %3 – %4</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
         <source>This report could not be computed: %1</source>
-        <translation>Ce rapport n’a pas pu être calculé : %1</translation>
+        <translation>Ce rapport n’a pas pu être calculé&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
@@ -3236,30 +3298,314 @@ Les deux côtés du virement seront supprimés.</translation>
 <context>
     <name>SampleDataService</name>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="34"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
         <source>Main Checking</source>
         <translation>Compte courant principal</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
-        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Riverbend Credit Union</source>
         <translation>Riverbend Credit Union</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
         <source>Savings</source>
         <translation>Épargne</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
         <source>Visa Rewards</source>
         <translation>Visa Rewards</translation>
     </message>
     <message>
-        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="40"/>
         <source>Summit Bank</source>
         <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="60"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="68"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="74"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="81"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="87"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="126"/>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="61"/>
+        <source>February rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Greenleaf Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="62"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="67"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="72"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="77"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="82"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="86"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="90"/>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Hilltop Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="63"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="70"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="78"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="85"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="89"/>
+        <source>Fill up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Lakeside Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="64"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="80"/>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="65"/>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Streamline TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="66"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="83"/>
+        <source>Monthly streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Maplewood Diner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="69"/>
+        <source>Dinner out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Clearview Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="71"/>
+        <source>Auto insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Hope Community Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="73"/>
+        <source>Monthly donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="75"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="92"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="127"/>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="76"/>
+        <source>March rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>NetConnect ISP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="79"/>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="84"/>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Ridgeline Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="88"/>
+        <source>Prescriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="91"/>
+        <source>Coffee &amp; pastry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="94"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="96"/>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="95"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="97"/>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Dash Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="99"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="102"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="106"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="109"/>
+        <source>Food delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Gadget World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="100"/>
+        <source>Phone case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>CloudWatch Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="101"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="110"/>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="103"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="107"/>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Stellar Coffee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="104"/>
+        <source>Coffee beans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>BookNest Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="105"/>
+        <source>Programming books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>TechVault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="108"/>
+        <source>USB hub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="125"/>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3315,7 +3661,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
         <source>Date range:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
@@ -3330,12 +3676,12 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
@@ -3355,7 +3701,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
         <source>Search syntax error: %1</source>
-        <translation>Erreur de syntaxe dans la recherche : %1</translation>
+        <translation>Erreur de syntaxe dans la recherche&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
@@ -3448,7 +3794,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
-        <translation>Si l’option est désactivée, rien n’est téléchargé au démarrage ; Aide › Rechercher des mises à jour reste disponible.</translation>
+        <translation>Si l’option est désactivée, rien n’est téléchargé au démarrage&#xa0;; Aide › Rechercher des mises à jour reste disponible.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
@@ -3622,7 +3968,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
@@ -3644,7 +3990,7 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
         <source>Last synced: %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
@@ -3682,7 +4028,7 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
         <source>Backup saved to:
 %1</source>
-        <translation>Sauvegarde enregistrée dans :
+        <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -3694,7 +4040,7 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d’écrire dans :
+        <translation>Impossible d’écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -3720,7 +4066,7 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
         <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes ?</translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
@@ -3760,12 +4106,12 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
-        <translation>L’environnement remplace ce paramètre (%1) : la connexion se fait auprès de %2.</translation>
+        <translation>L’environnement remplace ce paramètre (%1)&#xa0;: la connexion se fait auprès de %2.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
-        <translation>Adresse de serveur non valide : saisissez une adresse comme https://cloud.example.org, ou rien pour le service intégré.</translation>
+        <translation>Adresse de serveur non valide&#xa0;: saisissez une adresse comme https://cloud.example.org, ou rien pour le service intégré.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
@@ -3779,17 +4125,17 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
 Changing the server signs you out there. Change it?</source>
         <translation>Vous êtes connecté à %1.
 
-Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</translation>
+Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
-        <translation>Le serveur n’a pas pu être enregistré dans le fichier de données ; le paramètre est inchangé.</translation>
+        <translation>Le serveur n’a pas pu être enregistré dans le fichier de données&#xa0;; le paramètre est inchangé.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Now using %1.</source>
-        <translation>Serveur utilisé : %1.</translation>
+        <translation>Serveur utilisé&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
@@ -3800,7 +4146,7 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</trans
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
-        <translation>Serveur utilisé : %1. Connectez-vous avec Fichier › Se connecter.</translation>
+        <translation>Serveur utilisé&#xa0;: %1. Connectez-vous avec Fichier › Se connecter.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
@@ -3875,7 +4221,7 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</trans
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="191"/>
         <source>Sync stopped: the local database failed: %1</source>
-        <translation>Synchronisation arrêtée : défaillance de la base de données locale : %1</translation>
+        <translation>Synchronisation arrêtée&#xa0;: défaillance de la base de données locale&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="260"/>
@@ -3890,7 +4236,7 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</trans
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="395"/>
         <source>Pull page refused: %1 records, more than %2</source>
-        <translation>Page refusée lors de la réception : %1 enregistrements, au-delà de %2</translation>
+        <translation>Page refusée lors de la réception&#xa0;: %1 enregistrements, au-delà de %2</translation>
     </message>
     <message>
         <location filename="../../src/sync/syncengine.cpp" line="442"/>
@@ -4002,37 +4348,37 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</trans
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
         <source>Memo:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
@@ -4103,7 +4449,7 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même ?</trans
     <message>
         <location filename="../../src/app/welcomescreen.cpp" line="62"/>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Connectez-vous</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Connectez-vous</translation>
     </message>
 </context>
 </TS>

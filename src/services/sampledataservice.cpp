@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QHash>
 #include <QSqlError>
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -54,60 +55,59 @@ struct SampleTransaction
     int transferPair; // 0, or the pair (1 or 2) whose legs link each other
 };
 
-#define TR(text) QT_TRANSLATE_NOOP("SampleDataService", text)
 
 const SampleTransaction sampleTransactions[] = {
-    {checkingId, -60, TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), nullptr, 'R', 0},
-    {checkingId, -59, TR("Pinecrest Apartments"), TR("February rent"), -145000, TR("Housing"), TR("Rent/Mortgage Payment"), "1041", 'R', 0},
-    {checkingId, -57, TR("Greenleaf Market"), TR("Weekly groceries"), -8745, nullptr, TR("Groceries"), nullptr, 'R', 0},
-    {checkingId, -55, TR("Hilltop Gas"), TR("Fill up"), -4523, TR("Transportation"), TR("Gas/Fuel"), nullptr, 'R', 0},
-    {checkingId, -53, TR("Lakeside Utilities"), TR("Electric bill"), -11280, TR("Utilities"), TR("Electric"), nullptr, 'R', 0},
-    {checkingId, -51, TR("Lakeside Utilities"), TR("Water bill"), -4590, TR("Utilities"), TR("Water"), nullptr, 'R', 0},
-    {checkingId, -49, TR("Streamline TV"), TR("Monthly streaming"), -1599, TR("Entertainment"), TR("Streaming"), nullptr, 'R', 0},
-    {checkingId, -47, TR("Greenleaf Market"), TR("Weekly groceries"), -9230, nullptr, TR("Groceries"), nullptr, 'R', 0},
-    {checkingId, -46, TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), nullptr, 'R', 0},
-    {checkingId, -44, TR("Maplewood Diner"), TR("Dinner out"), -4275, nullptr, TR("Dining & Restaurants"), nullptr, 'R', 0},
-    {checkingId, -42, TR("Hilltop Gas"), TR("Fill up"), -3980, TR("Transportation"), TR("Gas/Fuel"), nullptr, 'R', 0},
-    {checkingId, -40, TR("Clearview Insurance"), TR("Auto insurance"), -12500, TR("Insurance"), TR("Auto"), nullptr, 'R', 0},
-    {checkingId, -38, TR("Greenleaf Market"), TR("Weekly groceries"), -7650, nullptr, TR("Groceries"), nullptr, 'R', 0},
-    {checkingId, -35, TR("Hope Community Church"), TR("Monthly donation"), -10000, nullptr, TR("Charitable Donations"), "1042", 'R', 0},
-    {checkingId, -33, TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), nullptr, 'R', 0},
-    {checkingId, -30, TR("Transfer to Savings"), TR("Monthly savings"), -50000, nullptr, nullptr, nullptr, 'R', 1},
-    {checkingId, -29, TR("Pinecrest Apartments"), TR("March rent"), -145000, TR("Housing"), TR("Rent/Mortgage Payment"), "1043", 'C', 0},
-    {checkingId, -27, TR("Greenleaf Market"), TR("Weekly groceries"), -10120, nullptr, TR("Groceries"), nullptr, 'C', 0},
-    {checkingId, -25, TR("Hilltop Gas"), TR("Fill up"), -4100, TR("Transportation"), TR("Gas/Fuel"), nullptr, 'C', 0},
-    {checkingId, -23, TR("NetConnect ISP"), TR("Internet service"), -7999, TR("Utilities"), TR("Internet"), nullptr, 'C', 0},
-    {checkingId, -21, TR("Lakeside Utilities"), TR("Electric bill"), -10870, TR("Utilities"), TR("Electric"), nullptr, 'C', 0},
-    {checkingId, -19, TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), nullptr, 'C', 0},
-    {checkingId, -17, TR("Greenleaf Market"), TR("Weekly groceries"), -8890, nullptr, TR("Groceries"), nullptr, 'C', 0},
-    {checkingId, -15, TR("Streamline TV"), TR("Monthly streaming"), -1599, TR("Entertainment"), TR("Streaming"), nullptr, 'C', 0},
-    {checkingId, -13, TR("Maplewood Diner"), TR("Lunch"), -2340, nullptr, TR("Dining & Restaurants"), nullptr, 'C', 0},
-    {checkingId, -11, TR("Hilltop Gas"), TR("Fill up"), -4250, TR("Transportation"), TR("Gas/Fuel"), nullptr, 'C', 0},
-    {checkingId, -8, TR("Greenleaf Market"), TR("Weekly groceries"), -11540, nullptr, TR("Groceries"), nullptr, 'U', 0},
-    {checkingId, -6, TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), nullptr, 'U', 0},
-    {checkingId, -5, TR("Ridgeline Pharmacy"), TR("Prescriptions"), -3520, nullptr, TR("Medical Expenses"), nullptr, 'U', 0},
-    {checkingId, -4, TR("Hilltop Gas"), TR("Fill up"), -4680, TR("Transportation"), TR("Gas/Fuel"), nullptr, 'U', 0},
-    {checkingId, -2, TR("Greenleaf Market"), TR("Weekly groceries"), -9475, nullptr, TR("Groceries"), nullptr, 'U', 0},
-    {checkingId, -1, TR("Maplewood Diner"), TR("Coffee & pastry"), -1285, nullptr, TR("Dining & Restaurants"), nullptr, 'U', 0},
-    {checkingId, 0, TR("Transfer to Savings"), TR("Monthly savings"), -50000, nullptr, nullptr, nullptr, 'U', 2},
+    {checkingId, -60, QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), nullptr, 'R', 0},
+    {checkingId, -59, QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments"), QT_TRANSLATE_NOOP("SampleDataService", "February rent"), -145000, QT_TRANSLATE_NOOP("CategoryService", "Housing"), QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), "1041", 'R', 0},
+    {checkingId, -57, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -8745, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'R', 0},
+    {checkingId, -55, QT_TRANSLATE_NOOP("SampleDataService", "Hilltop Gas"), QT_TRANSLATE_NOOP("SampleDataService", "Fill up"), -4523, QT_TRANSLATE_NOOP("CategoryService", "Transportation"), QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), nullptr, 'R', 0},
+    {checkingId, -53, QT_TRANSLATE_NOOP("SampleDataService", "Lakeside Utilities"), QT_TRANSLATE_NOOP("SampleDataService", "Electric bill"), -11280, QT_TRANSLATE_NOOP("CategoryService", "Utilities"), QT_TRANSLATE_NOOP("CategoryService", "Electric"), nullptr, 'R', 0},
+    {checkingId, -51, QT_TRANSLATE_NOOP("SampleDataService", "Lakeside Utilities"), QT_TRANSLATE_NOOP("SampleDataService", "Water bill"), -4590, QT_TRANSLATE_NOOP("CategoryService", "Utilities"), QT_TRANSLATE_NOOP("CategoryService", "Water"), nullptr, 'R', 0},
+    {checkingId, -49, QT_TRANSLATE_NOOP("SampleDataService", "Streamline TV"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly streaming"), -1599, QT_TRANSLATE_NOOP("CategoryService", "Entertainment"), QT_TRANSLATE_NOOP("CategoryService", "Streaming"), nullptr, 'R', 0},
+    {checkingId, -47, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -9230, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'R', 0},
+    {checkingId, -46, QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), nullptr, 'R', 0},
+    {checkingId, -44, QT_TRANSLATE_NOOP("SampleDataService", "Maplewood Diner"), QT_TRANSLATE_NOOP("SampleDataService", "Dinner out"), -4275, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'R', 0},
+    {checkingId, -42, QT_TRANSLATE_NOOP("SampleDataService", "Hilltop Gas"), QT_TRANSLATE_NOOP("SampleDataService", "Fill up"), -3980, QT_TRANSLATE_NOOP("CategoryService", "Transportation"), QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), nullptr, 'R', 0},
+    {checkingId, -40, QT_TRANSLATE_NOOP("SampleDataService", "Clearview Insurance"), QT_TRANSLATE_NOOP("SampleDataService", "Auto insurance"), -12500, QT_TRANSLATE_NOOP("CategoryService", "Insurance"), QT_TRANSLATE_NOOP("CategoryService", "Auto"), nullptr, 'R', 0},
+    {checkingId, -38, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -7650, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'R', 0},
+    {checkingId, -35, QT_TRANSLATE_NOOP("SampleDataService", "Hope Community Church"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly donation"), -10000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), "1042", 'R', 0},
+    {checkingId, -33, QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), nullptr, 'R', 0},
+    {checkingId, -30, QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), -50000, nullptr, nullptr, nullptr, 'R', 1},
+    {checkingId, -29, QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments"), QT_TRANSLATE_NOOP("SampleDataService", "March rent"), -145000, QT_TRANSLATE_NOOP("CategoryService", "Housing"), QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), "1043", 'C', 0},
+    {checkingId, -27, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -10120, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'C', 0},
+    {checkingId, -25, QT_TRANSLATE_NOOP("SampleDataService", "Hilltop Gas"), QT_TRANSLATE_NOOP("SampleDataService", "Fill up"), -4100, QT_TRANSLATE_NOOP("CategoryService", "Transportation"), QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), nullptr, 'C', 0},
+    {checkingId, -23, QT_TRANSLATE_NOOP("SampleDataService", "NetConnect ISP"), QT_TRANSLATE_NOOP("SampleDataService", "Internet service"), -7999, QT_TRANSLATE_NOOP("CategoryService", "Utilities"), QT_TRANSLATE_NOOP("CategoryService", "Internet"), nullptr, 'C', 0},
+    {checkingId, -21, QT_TRANSLATE_NOOP("SampleDataService", "Lakeside Utilities"), QT_TRANSLATE_NOOP("SampleDataService", "Electric bill"), -10870, QT_TRANSLATE_NOOP("CategoryService", "Utilities"), QT_TRANSLATE_NOOP("CategoryService", "Electric"), nullptr, 'C', 0},
+    {checkingId, -19, QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), nullptr, 'C', 0},
+    {checkingId, -17, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -8890, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'C', 0},
+    {checkingId, -15, QT_TRANSLATE_NOOP("SampleDataService", "Streamline TV"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly streaming"), -1599, QT_TRANSLATE_NOOP("CategoryService", "Entertainment"), QT_TRANSLATE_NOOP("CategoryService", "Streaming"), nullptr, 'C', 0},
+    {checkingId, -13, QT_TRANSLATE_NOOP("SampleDataService", "Maplewood Diner"), QT_TRANSLATE_NOOP("SampleDataService", "Lunch"), -2340, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'C', 0},
+    {checkingId, -11, QT_TRANSLATE_NOOP("SampleDataService", "Hilltop Gas"), QT_TRANSLATE_NOOP("SampleDataService", "Fill up"), -4250, QT_TRANSLATE_NOOP("CategoryService", "Transportation"), QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), nullptr, 'C', 0},
+    {checkingId, -8, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -11540, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'U', 0},
+    {checkingId, -6, QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), nullptr, 'U', 0},
+    {checkingId, -5, QT_TRANSLATE_NOOP("SampleDataService", "Ridgeline Pharmacy"), QT_TRANSLATE_NOOP("SampleDataService", "Prescriptions"), -3520, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Medical Expenses"), nullptr, 'U', 0},
+    {checkingId, -4, QT_TRANSLATE_NOOP("SampleDataService", "Hilltop Gas"), QT_TRANSLATE_NOOP("SampleDataService", "Fill up"), -4680, QT_TRANSLATE_NOOP("CategoryService", "Transportation"), QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), nullptr, 'U', 0},
+    {checkingId, -2, QT_TRANSLATE_NOOP("SampleDataService", "Greenleaf Market"), QT_TRANSLATE_NOOP("SampleDataService", "Weekly groceries"), -9475, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'U', 0},
+    {checkingId, -1, QT_TRANSLATE_NOOP("SampleDataService", "Maplewood Diner"), QT_TRANSLATE_NOOP("SampleDataService", "Coffee & pastry"), -1285, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'U', 0},
+    {checkingId, 0, QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), -50000, nullptr, nullptr, nullptr, 'U', 2},
 
-    {savingsId, -45, TR("Riverbend Credit Union"), TR("Interest payment"), 820, nullptr, TR("Interest Income"), nullptr, 'C', 0},
-    {savingsId, -30, TR("Transfer from Checking"), TR("Monthly savings"), 50000, nullptr, nullptr, nullptr, 'C', 1},
-    {savingsId, -15, TR("Riverbend Credit Union"), TR("Interest payment"), 875, nullptr, TR("Interest Income"), nullptr, 'C', 0},
-    {savingsId, 0, TR("Transfer from Checking"), TR("Monthly savings"), 50000, nullptr, nullptr, nullptr, 'U', 2},
+    {savingsId, -45, QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), QT_TRANSLATE_NOOP("SampleDataService", "Interest payment"), 820, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), nullptr, 'C', 0},
+    {savingsId, -30, QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), 50000, nullptr, nullptr, nullptr, 'C', 1},
+    {savingsId, -15, QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), QT_TRANSLATE_NOOP("SampleDataService", "Interest payment"), 875, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), nullptr, 'C', 0},
+    {savingsId, 0, QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), 50000, nullptr, nullptr, nullptr, 'U', 2},
 
-    {visaId, -55, TR("Dash Delivery"), TR("Food delivery"), -3275, nullptr, TR("Dining & Restaurants"), nullptr, 'C', 0},
-    {visaId, -50, TR("Gadget World"), TR("Phone case"), -2999, TR("Shopping"), TR("Electronics"), nullptr, 'C', 0},
-    {visaId, -45, TR("CloudWatch Plus"), TR("Cloud storage plan"), -999, nullptr, TR("Subscriptions"), nullptr, 'C', 0},
-    {visaId, -40, TR("Dash Delivery"), TR("Food delivery"), -2850, nullptr, TR("Dining & Restaurants"), nullptr, 'C', 0},
-    {visaId, -35, TR("Payment - Thank You"), TR("Credit card payment"), 10123, nullptr, nullptr, nullptr, 'C', 0},
-    {visaId, -30, TR("Stellar Coffee"), TR("Coffee beans"), -1895, nullptr, TR("Groceries"), nullptr, 'C', 0},
-    {visaId, -25, TR("BookNest Online"), TR("Programming books"), -4599, nullptr, TR("Education Expenses"), nullptr, 'C', 0},
-    {visaId, -20, TR("Dash Delivery"), TR("Food delivery"), -2650, nullptr, TR("Dining & Restaurants"), nullptr, 'U', 0},
-    {visaId, -15, TR("Payment - Thank You"), TR("Credit card payment"), 12993, nullptr, nullptr, nullptr, 'U', 0},
-    {visaId, -10, TR("TechVault"), TR("USB hub"), -3499, TR("Shopping"), TR("Electronics"), nullptr, 'U', 0},
-    {visaId, -5, TR("Dash Delivery"), TR("Food delivery"), -3190, nullptr, TR("Dining & Restaurants"), nullptr, 'U', 0},
-    {visaId, -2, TR("CloudWatch Plus"), TR("Cloud storage plan"), -999, nullptr, TR("Subscriptions"), nullptr, 'U', 0},
+    {visaId, -55, QT_TRANSLATE_NOOP("SampleDataService", "Dash Delivery"), QT_TRANSLATE_NOOP("SampleDataService", "Food delivery"), -3275, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'C', 0},
+    {visaId, -50, QT_TRANSLATE_NOOP("SampleDataService", "Gadget World"), QT_TRANSLATE_NOOP("SampleDataService", "Phone case"), -2999, QT_TRANSLATE_NOOP("CategoryService", "Shopping"), QT_TRANSLATE_NOOP("CategoryService", "Electronics"), nullptr, 'C', 0},
+    {visaId, -45, QT_TRANSLATE_NOOP("SampleDataService", "CloudWatch Plus"), QT_TRANSLATE_NOOP("SampleDataService", "Cloud storage plan"), -999, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Subscriptions"), nullptr, 'C', 0},
+    {visaId, -40, QT_TRANSLATE_NOOP("SampleDataService", "Dash Delivery"), QT_TRANSLATE_NOOP("SampleDataService", "Food delivery"), -2850, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'C', 0},
+    {visaId, -35, QT_TRANSLATE_NOOP("SampleDataService", "Payment - Thank You"), QT_TRANSLATE_NOOP("SampleDataService", "Credit card payment"), 10123, nullptr, nullptr, nullptr, 'C', 0},
+    {visaId, -30, QT_TRANSLATE_NOOP("SampleDataService", "Stellar Coffee"), QT_TRANSLATE_NOOP("SampleDataService", "Coffee beans"), -1895, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Groceries"), nullptr, 'C', 0},
+    {visaId, -25, QT_TRANSLATE_NOOP("SampleDataService", "BookNest Online"), QT_TRANSLATE_NOOP("SampleDataService", "Programming books"), -4599, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Education Expenses"), nullptr, 'C', 0},
+    {visaId, -20, QT_TRANSLATE_NOOP("SampleDataService", "Dash Delivery"), QT_TRANSLATE_NOOP("SampleDataService", "Food delivery"), -2650, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'U', 0},
+    {visaId, -15, QT_TRANSLATE_NOOP("SampleDataService", "Payment - Thank You"), QT_TRANSLATE_NOOP("SampleDataService", "Credit card payment"), 12993, nullptr, nullptr, nullptr, 'U', 0},
+    {visaId, -10, QT_TRANSLATE_NOOP("SampleDataService", "TechVault"), QT_TRANSLATE_NOOP("SampleDataService", "USB hub"), -3499, QT_TRANSLATE_NOOP("CategoryService", "Shopping"), QT_TRANSLATE_NOOP("CategoryService", "Electronics"), nullptr, 'U', 0},
+    {visaId, -5, QT_TRANSLATE_NOOP("SampleDataService", "Dash Delivery"), QT_TRANSLATE_NOOP("SampleDataService", "Food delivery"), -3190, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), nullptr, 'U', 0},
+    {visaId, -2, QT_TRANSLATE_NOOP("SampleDataService", "CloudWatch Plus"), QT_TRANSLATE_NOOP("SampleDataService", "Cloud storage plan"), -999, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Subscriptions"), nullptr, 'U', 0},
 };
 
 struct SampleRecurring
@@ -122,9 +122,9 @@ struct SampleRecurring
 };
 
 const SampleRecurring sampleRecurring[] = {
-    {TR("Pinecrest Apartments"), TR("Monthly rent"), -145000, TR("Housing"), TR("Rent/Mortgage Payment"), Frequency::Monthly, 1},
-    {TR("Brightpath Inc"), TR("Biweekly paycheck"), 285000, nullptr, TR("Salary / Wages"), Frequency::Biweekly, 8},
-    {TR("Transfer to Savings"), TR("Monthly savings"), -50000, nullptr, nullptr, Frequency::Monthly, 1},
+    {QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent"), -145000, QT_TRANSLATE_NOOP("CategoryService", "Housing"), QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), Frequency::Monthly, 1},
+    {QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"), QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000, nullptr, QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), Frequency::Biweekly, 8},
+    {QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"), QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), -50000, nullptr, nullptr, Frequency::Monthly, 1},
 };
 
 #undef TR
@@ -185,7 +185,9 @@ bool SampleDataService::loadSampleData()
     const auto categoryId = [&](const char *parent, const char *name) {
         if (!name)
             return QString();
-        const QString key = parent ? QStringLiteral("%1/%2").arg(tr(parent), tr(name)) : tr(name);
+        // In the words the default categories were seeded with, whatever the language.
+        const auto translated = [](const char *text) { return QCoreApplication::translate("CategoryService", text); };
+        const QString key = parent ? QStringLiteral("%1/%2").arg(translated(parent), translated(name)) : translated(name);
         return categories.value(key);
     };
 
