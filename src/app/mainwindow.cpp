@@ -233,7 +233,8 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
     // Another server: its download folder is where What's New and Check for Updates look now.
     connect(m_state, &AppState::cloudClientChanged, this, [this] {
-        m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
+        if (!m_updateConfigSet)
+            m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
     });
     updateAuthUI();
 
