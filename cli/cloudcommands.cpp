@@ -1,18 +1,18 @@
 #include "commands.h"
 
+#include "cloudclientfactory.h"
+#include "eventwaiter.h"
+
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
-#include "account/cloudconfiguration.h"
 #include "account/tokenmanager.h"
-#include "account/tokenstore.h"
+#include "clistorage.h"
 #include "data/preferencesrepository.h"
+#include "sync/syncengine.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
-#include <QProcessEnvironment>
 #include <QUrl>
 
 #include <cstdio>
@@ -21,44 +21,6 @@
 using namespace CorvantisAccount;
 
 namespace {
-
-// Runs the event loop until `finish` is called (at once when it was called already).
-class Waiter
-{
-public:
-    void finish()
-    {
-        m_finished = true;
-        m_loop.quit();
-    }
-    void wait()
-    {
-        if (!m_finished)
-            m_loop.exec();
-    }
-
-private:
-    QEventLoop m_loop;
-    bool m_finished = false;
-};
-
-// The cloud client the app would build on this data directory: --server wins over the app's
-// Server preference, and the environment over both. Null (after a message) when the database
-// holding the preference cannot be read.
-std::unique_ptr<Client> openClient(CliContext &context)
-{
-    const std::optional<QString> origin = context.serverOriginInEffect();
-    if (!origin)
-        return nullptr;
-    const CloudConfiguration configuration =
-        resolveCloudConfiguration(QProcessEnvironment::systemEnvironment(), *origin, QCoreApplication::applicationVersion());
-    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
-                      << "Sync:" << configuration.syncApiUrl;
-    auto client = std::make_unique<Client>(configuration.client,
-                                           createTokenStore(tokenStoreScope(configuration.client), context.dataDirectory()));
-    client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
-    return client;
-}
 
 // Prints the current user; exit code 0, or 1 with the reason the service gave none.
 int printCurrentUser(CliContext &context, Client *client)
@@ -69,7 +31,7 @@ int printCurrentUser(CliContext &context, Client *client)
     QObject::connect(client->authApi(), &ApiClient::networkError, &scope,
                      [&networkError](const QString &message) { networkError = message; });
     QObject::connect(client->authApi(), &ApiClient::authenticationRequired, &scope, [&sessionEnded] { sessionEnded = true; });
-    Waiter waiter;
+    EventWaiter waiter;
     User user;
     client->authClient()->fetchCurrentUser([&](const User &fetched) {
         user = fetched;
@@ -97,7 +59,7 @@ int signIn(CliContext &context, Client *client)
         std::fflush(stderr);
         return true;
     });
-    Waiter waiter;
+    EventWaiter waiter;
     QString failure;
     QObject::connect(auth, &AuthClient::loginFailed, client, [&](const QString &message) {
         failure = message;
@@ -123,11 +85,11 @@ int signOut(CliContext &context, Client *client)
     // The service ends the session only for a valid access token, and signing out locally first
     // would drop the answer of a refresh started on the way: refresh first, then sign out.
     if (tokens->needsRefresh()) {
-        Waiter refreshed;
+        EventWaiter refreshed;
         tokens->refresh([&refreshed](bool) { refreshed.finish(); });
         refreshed.wait();
     }
-    Waiter answered;
+    EventWaiter answered;
     client->authClient()->logout([&answered] { answered.finish(); });
     answered.wait();
     context.printJson(QJsonObject{{QStringLiteral("signed_in"), false}});
@@ -136,15 +98,78 @@ int signOut(CliContext &context, Client *client)
 
 int whoami(CliContext &context, Client *client)
 {
-    AuthClient *auth = client->authClient();
-    Waiter known;
-    QObject::connect(auth, &AuthClient::stateChanged, client, [&known] { known.finish(); });
-    auth->initialize();
-    if (auth->state() == AuthState::Unknown)
-        known.wait();
-    if (!auth->isAuthenticated())
+    if (!restoreCloudSignIn(client))
         return context.fail(QStringLiteral("not signed in"));
     return printCurrentUser(context, client);
+}
+
+// Runs sync cycles until the server has nothing more to send (each cycle pulls at most its bound
+// of pages), or until one fails; prints the totals. Exit code 1 when a cycle failed.
+int syncData(CliContext &context, Client *client)
+{
+    TokenManager *tokens = client->tokenManager();
+    tokens->loadTokens();
+    if (tokens->refreshToken().isEmpty() && tokens->accessToken().isEmpty())
+        return context.fail(QStringLiteral("not signed in"));
+    Database *database = context.database();
+    if (!database)
+        return 1;
+    CliStorage storage(database);
+    PreferencesRepository preferences(database);
+    SyncEngine engine(client->syncApi(), &storage.accounts, &storage.transactions, &storage.categories, &storage.recurring,
+                      &storage.reconciliations, &preferences);
+    SyncCycleResult total;
+    bool failed = false;
+    for (;;) {
+        EventWaiter waiter;
+        const QObject scope; // ends the cycle's connections with the cycle
+        QObject::connect(&engine, &SyncEngine::syncCompleted, &scope, [&waiter] { waiter.finish(); });
+        QObject::connect(&engine, &SyncEngine::syncFailed, &scope, [&waiter, &failed] {
+            failed = true;
+            waiter.finish();
+        });
+        // Also stops the engine's own follow-up: this loop decides when the next cycle runs.
+        engine.syncNow();
+        waiter.wait();
+        const SyncCycleResult cycle = engine.lastCycleResult();
+        total.pushed += cycle.pushed;
+        total.rejected += cycle.rejected;
+        total.pulled += cycle.pulled;
+        if (failed || !cycle.morePages)
+            break;
+    }
+    context.printJson(QJsonObject{{QStringLiteral("pushed"), total.pushed},
+                                  {QStringLiteral("rejected"), total.rejected},
+                                  {QStringLiteral("pulled"), total.pulled},
+                                  {QStringLiteral("state"), SyncEngine::statusText(engine.state())},
+                                  {QStringLiteral("error"), failed ? QJsonValue(engine.lastError()) : QJsonValue()}});
+    return failed ? 1 : 0;
+}
+
+// The rows waiting for upload, per table, and when a sync last completed; works offline.
+int syncStatus(CliContext &context, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return context.usageError(QStringLiteral("sync-status takes no arguments"));
+    Database *database = context.databaseForReading();
+    if (!database)
+        return 1;
+    bool ok = false;
+    const QList<QPair<QString, int>> counts = SyncEngine::pendingCounts(&ok);
+    if (!ok)
+        return context.fail(QStringLiteral("cannot read the pending rows"));
+    QJsonObject pending;
+    int totalPending = 0;
+    for (const auto &[table, count] : counts) {
+        pending.insert(table, count);
+        totalPending += count;
+    }
+    const PreferencesRepository preferences(database);
+    const std::optional<QString> lastSync = preferences.value(SyncEngine::completedPreference);
+    context.printJson(QJsonObject{{QStringLiteral("pending"), pending},
+                                  {QStringLiteral("pending_total"), totalPending},
+                                  {QStringLiteral("last_sync"), lastSync ? QJsonValue(*lastSync) : QJsonValue()}});
+    return 0;
 }
 
 // A command without arguments working on the cloud client of the data directory.
@@ -153,7 +178,7 @@ CliCommand cloudCommand(const QString &name, const QString &summary, const std::
     return {name, QString(), summary, [name, body](CliContext &context, const QStringList &arguments) {
                 if (!arguments.isEmpty())
                     return context.usageError(QStringLiteral("%1 takes no arguments").arg(name));
-                const auto client = openClient(context);
+                const auto client = openCloudClient(context);
                 if (!client)
                     return 1;
                 return body(context, client.get());
@@ -170,5 +195,10 @@ QList<CliCommand> cloudCommands()
                      signIn),
         cloudCommand(QStringLiteral("sign-out"), QStringLiteral("Sign out of the cloud service on this computer"), signOut),
         cloudCommand(QStringLiteral("whoami"), QStringLiteral("Print the signed-in user (exit code 1 when signed out)"), whoami),
+        cloudCommand(QStringLiteral("sync"),
+                     QStringLiteral("Send local changes to the cloud and bring in the cloud's until nothing is left; print the counts"),
+                     syncData),
+        {QStringLiteral("sync-status"), QString(),
+         QStringLiteral("Print the rows waiting to be sent to the cloud, per table, and when a sync last completed"), syncStatus},
     };
 }

@@ -2,6 +2,8 @@
 
 #include "accountcloudsession.h"
 #include "account/apiclient.h"
+#include "account/accountclient.h"
+#include "account/accountsharingservice.h"
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/tokenmanager.h"
@@ -123,7 +125,8 @@ bool AppState::initialize()
     m_categoryService->ensureDefaults();
     m_cloudConfiguration = resolveCloudConfiguration(cloudServerOrigin());
     m_cloudClient = createCloudClient(m_cloudConfiguration);
-    m_cloudSession = new AccountCloudSession(m_cloudClient, this);
+    m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
+    m_cloudSession = new AccountCloudSession(m_cloudClient, m_sharingService, this);
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
         m_currentAccountId = *stored;
@@ -199,7 +202,8 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
         == CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
     m_cloudConfiguration = configuration;
     m_cloudClient = createCloudClient(configuration);
-    m_cloudSession->setClient(m_cloudClient);
+    m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
+    m_cloudSession->setClient(m_cloudClient, m_sharingService);
     emit cloudClientChanged();
     // Signed out of the old server: its session ends there too, and its tokens are erased here,
     // so nothing is left behind that could still act for the user on a server no longer in use.
@@ -228,8 +232,11 @@ CorvantisAccount::Client *AppState::createCloudClient(const CorvantisAccount::Cl
     CorvantisAccount::AuthClient *auth = client->authClient();
     if (m_urlOpener)
         auth->setUrlOpener(m_urlOpener);
-    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, this,
-            [] { qInfo() << "loginSucceeded: signed in to the cloud service"; });
+    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, client, [client] {
+        qInfo() << "loginSucceeded: signed in to the cloud service";
+        // The account's device list shows this machine from the first sign-in on.
+        client->accountClient()->registerDevice();
+    });
     client->initialize();
     if (auth->isAuthenticated()) {
         // Through the token manager rather than the auth client, whose failed refresh signs out: a

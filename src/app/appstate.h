@@ -13,6 +13,7 @@
 class QUrl;
 
 namespace CorvantisAccount {
+class AccountSharingService;
 class Client;
 class TokenStore;
 }
@@ -87,6 +88,8 @@ public:
     // built-in service; tokens in the platform's store. Replaced when the Server setting changes
     // (cloudClientChanged); hold it no longer than that.
     CorvantisAccount::Client *cloudClient() const { return m_cloudClient; }
+    // Account sharing through the cloud client's sync API; replaced with the client.
+    CorvantisAccount::AccountSharingService *sharingService() const { return m_sharingService; }
     // The window's view of the sign-in; it follows the client when that is replaced.
     CloudSession *cloudSession() const;
     // The self-hosted origin of the Server setting; empty for the built-in service (or a stored
@@ -139,6 +142,7 @@ private:
     TokenStoreFactory m_tokenStoreFactory;
     CorvantisAccount::CloudConfiguration m_cloudConfiguration;
     CorvantisAccount::Client *m_cloudClient = nullptr;
+    CorvantisAccount::AccountSharingService *m_sharingService = nullptr;
     AccountCloudSession *m_cloudSession = nullptr;
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;

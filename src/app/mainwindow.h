@@ -34,6 +34,9 @@ class StatusBar;
 class WelcomeScreen;
 struct Account;
 struct RecurringTransaction;
+namespace CorvantisAccount {
+class AccountScreen;
+}
 namespace CorvantisUpdate {
 struct UpdateProgress;
 }
@@ -99,6 +102,7 @@ public slots:
     void showCorvantisAccountScreen(int tab = 0);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -121,6 +125,7 @@ private:
     bool hasCurrentAccount();
     // Esc and Ctrl+W close a secondary window, except where closing would throw work away.
     enum class CloseKeys { EscapeAndCtrlW, None };
+    void closeAccountScreen();
     void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
                              CloseKeys closeKeys = CloseKeys::EscapeAndCtrlW);
     void showAboutBox();
@@ -140,6 +145,8 @@ private:
 
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
+    // No stored splitter state: the sizes follow the window's width when it is first shown.
+    bool m_splitterSizesPending = false;
     QLabel *m_totalLabel = nullptr;
     QTimer *m_accountListRebuild = nullptr;
     // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
@@ -162,4 +169,5 @@ private:
     QPointer<SettingsScreen> m_settingsScreen;
     QPointer<ImportScreen> m_importScreen;
     QPointer<PayeeScreen> m_payeeScreen;
+    QPointer<CorvantisAccount::AccountScreen> m_accountScreen;
 };

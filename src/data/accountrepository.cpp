@@ -44,9 +44,9 @@ AccountRepository::AccountRepository(Database *database, QObject *parent)
 {
 }
 
-QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
 {
-    return selectRecords<Account>(m_database, sqlTemplate.arg(columns), values, accountFromRow);
+    return selectRecords<Account>(m_database, sqlTemplate.arg(columns), values, accountFromRow, ok);
 }
 
 QList<Account> AccountRepository::all() const
@@ -67,9 +67,9 @@ QList<Account> AccountRepository::deleted() const
     return select(QStringLiteral("SELECT %1 FROM accounts WHERE deleted_at IS NOT NULL ORDER BY name"), {});
 }
 
-QList<Account> AccountRepository::pending() const
+QList<Account> AccountRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM accounts WHERE sync_status = 'pending'"), {});
+    return select(QStringLiteral("SELECT %1 FROM accounts WHERE sync_status = 'pending'"), {}, ok);
 }
 
 bool AccountRepository::insert(const Account &account)
@@ -130,7 +130,7 @@ bool AccountRepository::update(const Account &account)
 bool AccountRepository::softDelete(const QString &id)
 {
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+        QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -146,7 +146,7 @@ bool AccountRepository::softDelete(const QString &id)
 bool AccountRepository::restore(const QString &id)
 {
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
     query.addBindValue(timestampToText(currentTimestamp()));
     query.addBindValue(id);
     if (!query.exec()) {
@@ -189,10 +189,18 @@ int AccountRepository::markAllPendingForResync()
     return changed;
 }
 
-bool AccountRepository::markSynced(const QString &id, const QString &serverId)
+bool AccountRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                            bool *marked)
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("UPDATE accounts SET sync_status='synced', server_id=? WHERE id=?"));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    return query.exec();
+    bool markedHere = false;
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("accounts"), "AccountRepository::markSynced", id, serverId,
+                                          version, updatedAt, &markedHere);
+    if (marked)
+        *marked = markedHere;
+    return ok;
+}
+
+bool AccountRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    return writeDeletedAt(m_database, QStringLiteral("accounts"), "AccountRepository::setDeletedAt", id, deletedAt);
 }

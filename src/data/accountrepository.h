@@ -2,6 +2,7 @@
 
 #include "account.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -24,23 +25,31 @@ public:
     QList<Account> all() const;
     std::optional<Account> findById(const QString &id) const; // deleted rows included
     QList<Account> deleted() const;
-    QList<Account> pending() const; // deleted rows included
+    QList<Account> pending(bool *ok = nullptr) const; // deleted rows included
 
     bool insert(const Account &account);
     bool update(const Account &account);
+    // Deleting and restoring are local changes like an edit: pending, and one version more, so
+    // that they outrank the copy the server holds (the server raises a row's version when it
+    // accepts it) instead of losing to it.
     bool softDelete(const QString &id);
     bool restore(const QString &id);
     // Reordering alone is not a change to push: the rows are not marked pending.
     bool updateSortOrders(const QList<QPair<QString, int>> &entries);
     int markAllPendingForResync();
-    // Sync bookkeeping: emits nothing, so it cannot trigger another sync.
-    bool markSynced(const QString &id, const QString &serverId);
+    // Sync bookkeeping; both emit nothing, so they cannot trigger another sync. markSynced marks
+    // the row synced only while it still has the pushed `version` and `updatedAt`
+    // (RepositorySupport::markSyncedIfUnchanged); `marked` tells whether it did.
+    bool markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                    bool *marked = nullptr);
+    // The deletion state pulled from the server (absent = live); status and version stay.
+    bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
 
 signals:
     void accountsChanged();
 
 private:
-    QList<Account> select(const QString &sqlTemplate, const QVariantList &values) const;
+    QList<Account> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
 
     Database *m_database;
 };

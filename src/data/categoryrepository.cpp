@@ -61,9 +61,9 @@ CategoryRepository::CategoryRepository(Database *database, QObject *parent)
 {
 }
 
-QList<Category> CategoryRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+QList<Category> CategoryRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
 {
-    return selectRecords<Category>(m_database, sqlTemplate.arg(columns), values, categoryFromRow);
+    return selectRecords<Category>(m_database, sqlTemplate.arg(columns), values, categoryFromRow, ok);
 }
 
 int CategoryRepository::countLive() const
@@ -96,9 +96,9 @@ std::optional<Category> CategoryRepository::findByName(const QString &name) cons
     return found.first();
 }
 
-QList<Category> CategoryRepository::pending() const
+QList<Category> CategoryRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM categories WHERE sync_status = 'pending'"), {});
+    return select(QStringLiteral("SELECT %1 FROM categories WHERE sync_status = 'pending'"), {}, ok);
 }
 
 bool CategoryRepository::insert(const Category &category)
@@ -139,7 +139,7 @@ bool CategoryRepository::update(const Category &category)
 bool CategoryRepository::softDelete(const QString &id)
 {
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+        QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -155,7 +155,7 @@ bool CategoryRepository::softDelete(const QString &id)
 bool CategoryRepository::restore(const QString &id)
 {
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
     query.addBindValue(timestampToText(currentTimestamp()));
     query.addBindValue(id);
     if (!query.exec()) {
@@ -177,11 +177,18 @@ int CategoryRepository::markAllPendingForResync()
     return changed;
 }
 
-bool CategoryRepository::markSynced(const QString &id, const QString &serverId)
+bool CategoryRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                            bool *marked)
 {
-    QSqlQuery query = prepare(m_database,
-                              QStringLiteral("UPDATE categories SET sync_status='synced', server_id=? WHERE id=?"));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    return query.exec();
+    bool markedHere = false;
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("categories"), "CategoryRepository::markSynced", id, serverId,
+                                          version, updatedAt, &markedHere);
+    if (marked)
+        *marked = markedHere;
+    return ok;
+}
+
+bool CategoryRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    return writeDeletedAt(m_database, QStringLiteral("categories"), "CategoryRepository::setDeletedAt", id, deletedAt);
 }

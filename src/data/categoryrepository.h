@@ -2,6 +2,7 @@
 
 #include "category.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -24,22 +25,30 @@ public:
     QList<Category> all() const;                                   // byte-wise name order
     std::optional<Category> findById(const QString &id) const;     // deleted rows included
     std::optional<Category> findByName(const QString &name) const; // exact; first live match
-    QList<Category> pending() const;                               // deleted rows included
+    QList<Category> pending(bool *ok = nullptr) const;             // deleted rows included
 
     bool insert(const Category &category);
     bool update(const Category &category);
+    // Deleting and restoring are local changes like an edit: pending, and one version more, so
+    // that they outrank the copy the server holds (the server raises a row's version when it
+    // accepts it) instead of losing to it.
     // Touches nothing else: children and transactions keep their references.
     bool softDelete(const QString &id);
     bool restore(const QString &id);
     int markAllPendingForResync();
-    // Sync bookkeeping: emits nothing, so it cannot trigger another sync.
-    bool markSynced(const QString &id, const QString &serverId);
+    // Sync bookkeeping; both emit nothing, so they cannot trigger another sync. markSynced marks
+    // the row synced only while it still has the pushed `version` and `updatedAt`
+    // (RepositorySupport::markSyncedIfUnchanged); `marked` tells whether it did.
+    bool markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                    bool *marked = nullptr);
+    // The deletion state pulled from the server (absent = live); status and version stay.
+    bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
 
 signals:
     void categoriesChanged();
 
 private:
-    QList<Category> select(const QString &sqlTemplate, const QVariantList &values) const;
+    QList<Category> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
 
     Database *m_database;
 };

@@ -138,12 +138,19 @@ void Database::ensureLookupIndexes()
     // The register index walks an account in register order (date, creation time, then rowid, which
     // every index entry ends with), so even an account of half a million rows opens without a sort.
     // Nothing may follow created_at in it: a further column would order rows entered in the same
-    // second by that column instead of by entry. The payee index serves the payee list.
+    // second by that column instead of by entry. The payee index serves the payee list. The
+    // server-id indexes serve the sync engine, which looks every pulled row up by it when the row's
+    // own id is not known here: without them a first download reads the whole table per row.
     static const char *const statements[] = {
         "DROP INDEX IF EXISTS idx_transactions_register",
         "CREATE INDEX IF NOT EXISTS idx_transactions_register_order ON transactions(account_id, date, created_at) "
         "WHERE deleted_at IS NULL",
         "CREATE INDEX IF NOT EXISTS idx_transactions_live_payee ON transactions(payee) WHERE deleted_at IS NULL",
+        "CREATE INDEX IF NOT EXISTS idx_accounts_server_id ON accounts(server_id)",
+        "CREATE INDEX IF NOT EXISTS idx_categories_server_id ON categories(server_id)",
+        "CREATE INDEX IF NOT EXISTS idx_recurring_transactions_server_id ON recurring_transactions(server_id)",
+        "CREATE INDEX IF NOT EXISTS idx_transactions_server_id ON transactions(server_id)",
+        "CREATE INDEX IF NOT EXISTS idx_reconciliations_server_id ON reconciliations(server_id)",
     };
     QSqlQuery query(connection());
     for (const char *statement : statements) {

@@ -45,9 +45,9 @@ ReconciliationRepository::ReconciliationRepository(Database *database, QObject *
 {
 }
 
-QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
 {
-    return selectRecords<Reconciliation>(m_database, sqlTemplate.arg(columns), values, reconciliationFromRow);
+    return selectRecords<Reconciliation>(m_database, sqlTemplate.arg(columns), values, reconciliationFromRow, ok);
 }
 
 QList<Reconciliation> ReconciliationRepository::byAccount(const QString &accountId) const
@@ -76,9 +76,9 @@ std::optional<Reconciliation> ReconciliationRepository::latestForAccount(const Q
     return found.first();
 }
 
-QList<Reconciliation> ReconciliationRepository::pending() const
+QList<Reconciliation> ReconciliationRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM reconciliations WHERE sync_status = 'pending'"), {});
+    return select(QStringLiteral("SELECT %1 FROM reconciliations WHERE sync_status = 'pending'"), {}, ok);
 }
 
 bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
@@ -134,7 +134,7 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
                        "account_id = ? AND deleted_at IS NULL"),
         {now, now, accountId}, "ReconciliationRepository::softDeleteByAccount");
     if (changed > 0)
@@ -145,7 +145,7 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
+        QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
                        "account_id = ? AND deleted_at >= ?"),
         {timestampToText(currentTimestamp()), accountId, cutOff}, "ReconciliationRepository::restoreByAccount");
     if (changed > 0)
@@ -164,11 +164,18 @@ int ReconciliationRepository::markAllPendingForResync()
     return changed;
 }
 
-bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId)
+bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                            bool *marked)
 {
-    QSqlQuery query = prepare(m_database,
-                              QStringLiteral("UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    return query.exec();
+    bool markedHere = false;
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository::markSynced", id, serverId,
+                                          version, updatedAt, &markedHere);
+    if (marked)
+        *marked = markedHere;
+    return ok;
+}
+
+bool ReconciliationRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    return writeDeletedAt(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository::setDeletedAt", id, deletedAt);
 }

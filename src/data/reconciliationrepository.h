@@ -2,6 +2,7 @@
 
 #include "reconciliation.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -23,21 +24,31 @@ public:
     QList<Reconciliation> byAccount(const QString &accountId) const; // newest statement first
     std::optional<Reconciliation> findById(const QString &id) const; // deleted rows included
     std::optional<Reconciliation> latestForAccount(const QString &accountId) const;
-    QList<Reconciliation> pending() const; // deleted rows included
+    QList<Reconciliation> pending(bool *ok = nullptr) const; // deleted rows included
 
     // An invalid createdAt or updatedAt is stored as the current UTC time.
     bool insert(const Reconciliation &reconciliation);
     bool update(const Reconciliation &reconciliation); // may move it to another account
+    // Deleting and restoring are local changes like an edit: pending, and one version more, so
+    // that they outrank the copy the server holds (the server raises a row's version when it
+    // accepts it) instead of losing to it.
     int softDeleteByAccount(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &cutOff);
     int markAllPendingForResync();
-    bool markSynced(const QString &id, const QString &serverId); // emits nothing
+
+    // Sync bookkeeping; both emit nothing, so they cannot trigger another sync. markSynced marks
+    // the row synced only while it still has the pushed `version` and `updatedAt`
+    // (RepositorySupport::markSyncedIfUnchanged); `marked` tells whether it did.
+    bool markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                    bool *marked = nullptr);
+    // The deletion state pulled from the server (absent = live); status and version stay.
+    bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
 
 signals:
     void reconciliationsChanged();
 
 private:
-    QList<Reconciliation> select(const QString &sqlTemplate, const QVariantList &values) const;
+    QList<Reconciliation> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
 
     Database *m_database;
 };

@@ -85,9 +85,9 @@ RecurringRepository::RecurringRepository(Database *database, QObject *parent)
 {
 }
 
-QList<RecurringTransaction> RecurringRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+QList<RecurringTransaction> RecurringRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
 {
-    return selectRecords<RecurringTransaction>(m_database, sqlTemplate.arg(columns), values, recurringFromRow);
+    return selectRecords<RecurringTransaction>(m_database, sqlTemplate.arg(columns), values, recurringFromRow, ok);
 }
 
 QList<RecurringTransaction> RecurringRepository::all() const
@@ -113,9 +113,9 @@ QList<RecurringTransaction> RecurringRepository::due(const QDate &today) const
                   {dateToText(today)});
 }
 
-QList<RecurringTransaction> RecurringRepository::pending() const
+QList<RecurringTransaction> RecurringRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE sync_status = 'pending'"), {});
+    return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE sync_status = 'pending'"), {}, ok);
 }
 
 bool RecurringRepository::insert(const RecurringTransaction &recurring)
@@ -160,14 +160,16 @@ bool RecurringRepository::update(const RecurringTransaction &recurring)
 bool RecurringRepository::softDelete(const QString &id)
 {
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE "
+        QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE "
                        "id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
     query.addBindValue(id);
-    if (!query.exec())
+    if (!query.exec()) {
+        logFailure("RecurringRepository::softDelete", query);
         return false;
+    }
     emit recurringChanged();
     return true;
 }
@@ -176,7 +178,7 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 "
                        "WHERE account_id = ? AND deleted_at IS NULL"),
         {now, now, accountId}, "RecurringRepository::softDeleteByAccount");
     if (changed > 0)
@@ -187,7 +189,7 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
+        QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 "
                        "WHERE account_id = ? AND deleted_at >= ?"),
         {timestampToText(currentTimestamp()), accountId, cutOff}, "RecurringRepository::restoreByAccount");
     if (changed > 0)
@@ -206,11 +208,18 @@ int RecurringRepository::markAllPendingForResync()
     return changed;
 }
 
-bool RecurringRepository::markSynced(const QString &id, const QString &serverId)
+bool RecurringRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                            bool *marked)
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', "
-                                                         "server_id=? WHERE id=?"));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    return query.exec();
+    bool markedHere = false;
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository::markSynced", id, serverId,
+                                          version, updatedAt, &markedHere);
+    if (marked)
+        *marked = markedHere;
+    return ok;
+}
+
+bool RecurringRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    return writeDeletedAt(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository::setDeletedAt", id, deletedAt);
 }

@@ -3,6 +3,7 @@
 #include "recurringtransaction.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -28,22 +29,32 @@ public:
     std::optional<RecurringTransaction> findById(const QString &id) const; // deleted rows included
     // Live active schedules due on or before `today`, in storage order.
     QList<RecurringTransaction> due(const QDate &today = QDate::currentDate()) const;
-    QList<RecurringTransaction> pending() const; // deleted rows included
+    QList<RecurringTransaction> pending(bool *ok = nullptr) const; // deleted rows included
 
     // Both write a broken next-due date all the same, after a warning.
     bool insert(const RecurringTransaction &recurring);
     bool update(const RecurringTransaction &recurring); // never changes the account
+    // Deleting and restoring are local changes like an edit: pending, and one version more, so
+    // that they outrank the copy the server holds (the server raises a row's version when it
+    // accepts it) instead of losing to it.
     bool softDelete(const QString &id);
     int softDeleteByAccount(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &cutOff);
     int markAllPendingForResync();
-    bool markSynced(const QString &id, const QString &serverId); // emits nothing
+
+    // Sync bookkeeping; both emit nothing, so they cannot trigger another sync. markSynced marks
+    // the row synced only while it still has the pushed `version` and `updatedAt`
+    // (RepositorySupport::markSyncedIfUnchanged); `marked` tells whether it did.
+    bool markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                    bool *marked = nullptr);
+    // The deletion state pulled from the server (absent = live); status and version stay.
+    bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
 
 signals:
     void recurringChanged();
 
 private:
-    QList<RecurringTransaction> select(const QString &sqlTemplate, const QVariantList &values) const;
+    QList<RecurringTransaction> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
 
     Database *m_database;
 };

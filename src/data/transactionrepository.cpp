@@ -107,9 +107,9 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
 {
 }
 
-QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values) const
+QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
 {
-    return selectRecords<Transaction>(m_database, sqlTemplate.arg(columns), values, [](const QSqlQuery &query) { return transactionFromRow(query); });
+    return selectRecords<Transaction>(m_database, sqlTemplate.arg(columns), values, [](const QSqlQuery &query) { return transactionFromRow(query); }, ok);
 }
 
 QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
@@ -127,9 +127,9 @@ std::optional<Transaction> TransactionRepository::findById(const QString &id) co
     return found.first();
 }
 
-QList<Transaction> TransactionRepository::pending() const
+QList<Transaction> TransactionRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'"), {});
+    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'"), {}, ok);
 }
 
 QList<Transaction> TransactionRepository::unreconciled(const QString &accountId) const
@@ -498,7 +498,7 @@ bool TransactionRepository::softDelete(const QString &id)
     if (!stored)
         return false;
     QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -515,7 +515,7 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
                        "account_id = ? AND deleted_at IS NULL"),
         {now, now, accountId}, "TransactionRepository::softDeleteByAccount");
     if (changed > 0)
@@ -526,7 +526,7 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
+        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
                        "account_id = ? AND deleted_at >= ?"),
         {timestampToText(currentTimestamp()), accountId, cutOff}, "TransactionRepository::restoreByAccount");
     if (changed > 0)
@@ -545,11 +545,18 @@ int TransactionRepository::markAllPendingForResync()
     return changed;
 }
 
-bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                            bool *marked)
 {
-    QSqlQuery query = prepare(m_database,
-                              QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    return query.exec();
+    bool markedHere = false;
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("transactions"), "TransactionRepository::markSynced", id, serverId,
+                                          version, updatedAt, &markedHere);
+    if (marked)
+        *marked = markedHere;
+    return ok;
+}
+
+bool TransactionRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    return writeDeletedAt(m_database, QStringLiteral("transactions"), "TransactionRepository::setDeletedAt", id, deletedAt);
 }

@@ -6,6 +6,7 @@
 #include "transactionsearchfilter.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -35,7 +36,7 @@ public:
 
     QList<Transaction> byAccount(const QString &accountId) const; // newest first
     std::optional<Transaction> findById(const QString &id) const;  // deleted rows included
-    QList<Transaction> pending() const;                            // deleted rows included
+    QList<Transaction> pending(bool *ok = nullptr) const;                            // deleted rows included
     QList<Transaction> unreconciled(const QString &accountId) const; // oldest first
     // Exact, case-sensitive payee comparison.
     std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
@@ -78,13 +79,21 @@ public:
     bool insert(const Transaction &transaction);
     // Never moves a transaction to another account, nor changes created_at or deleted_at.
     bool update(const Transaction &transaction);
+    // Deleting and restoring are local changes like an edit: pending, and one version more, so
+    // that they outrank the copy the server holds (the server raises a row's version when it
+    // accepts it) instead of losing to it.
     bool softDelete(const QString &id); // false, without a signal, for an unknown id
     int softDeleteByAccount(const QString &accountId);
     // Restores the rows deleted at or after `cutOff` (an ISO timestamp compared as text).
     int restoreByAccount(const QString &accountId, const QString &cutOff);
     int markAllPendingForResync(); // announces the change with an empty account id
-    // Sync bookkeeping: emits nothing, so it cannot trigger another sync.
-    bool markSynced(const QString &id, const QString &serverId);
+    // Sync bookkeeping; both emit nothing, so they cannot trigger another sync. markSynced marks
+    // the row synced only while it still has the pushed `version` and `updatedAt`
+    // (RepositorySupport::markSyncedIfUnchanged); `marked` tells whether it did.
+    bool markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
+                    bool *marked = nullptr);
+    // The deletion state pulled from the server (absent = live); status and version stay.
+    bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
 
 signals:
     // The account whose register changed; empty when the change spans every account.
@@ -92,7 +101,7 @@ signals:
 
 private:
     std::optional<RegisterRow> openingRow(const QString &accountId, Money *startingBalance) const;
-    QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values) const;
+    QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
     // Whether a text search should walk the date index rather than join the full-text matches
     // first. Clears `isValidQuery` when the text is not valid FTS5 syntax.
     bool walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter, bool *isValidQuery) const;

@@ -2,7 +2,12 @@
 // button opens the login page in the (test's) browser; the redirect signs the window in; a stored
 // session is refreshed at start; the Server setting is validated, kept and taken into use at once.
 
+#include "account/accountclient.h"
 #include "account/authclient.h"
+#include "account/widgets/accountscreen.h"
+#include "account/widgets/sharemembersdialog.h"
+#include "data/account.h"
+#include "services/accountservice.h"
 #include "account/client.h"
 #include "account/cloudconfiguration.h"
 #include "account/memorytokenstore.h"
@@ -24,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +54,8 @@ private slots:
     void changingServerWhileSignedIn();
     void changingServerUnderTheSameSignIn();
     // Last: it stops the service.
+    void accountWindowAndSharingOnceSignedIn();
+    // Stops the service: keep it last.
     void startWithoutNetworkKeepsTheSession();
 
 private:
@@ -495,6 +503,90 @@ void TestAppCloud::startWithoutNetworkKeepsTheSession()
     QTRY_VERIFY(refreshed.has_value());
     QVERIFY(!*refreshed);
     QVERIFY(state->cloudSession()->isSignedIn());
+}
+
+void TestAppCloud::accountWindowAndSharingOnceSignedIn()
+{
+    QTemporaryDir dataDir;
+    QList<QUrl> opened;
+    std::unique_ptr<AppState> state = newState(dataDir.path(), environment(), &opened);
+    QVERIFY(state->initialize());
+    Account checking;
+    checking.name = QStringLiteral("Household");
+    const std::optional<Account> account = state->accountService()->createAccount(checking, QDate(2026, 12, 1));
+    QVERIFY(account);
+    MainWindow window(state.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // Signed out, the account window does not open.
+    window.showCorvantisAccountScreen(0);
+    QVERIFY(!window.findChild<CorvantisAccount::AccountScreen *>());
+
+    state->cloudSession()->signIn();
+    QTRY_COMPARE(opened.size(), 1);
+    completeSignIn(opened.first(), QStringLiteral("household@example.org"));
+    QTRY_VERIFY(state->cloudSession()->isSignedIn());
+
+    // The sign-in registered this machine.
+    QList<CorvantisAccount::Device> devices;
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                 bool answered = false;
+                                 state->cloudClient()->accountClient()->getDevices([&](const QList<CorvantisAccount::Device> &list) {
+                                     devices = list;
+                                     answered = true;
+                                 });
+                                 return QTest::qWaitFor([&] { return answered; }, 5000) && devices.size() == 1;
+                             }()),
+                             10000);
+    QCOMPARE(devices.constFirst().platform, CorvantisAccount::AccountClient::devicePlatformName(QSysInfo::kernelType()));
+
+    QAction *accountItem = nullptr;
+    for (QAction *menu : window.menuBar()->actions()) {
+        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
+            if (action->text().remove(QLatin1Char('&')) == QLatin1String("Corvantis Account..."))
+                accountItem = action;
+        }
+    }
+    QVERIFY(accountItem);
+    accountItem->trigger();
+    auto *screen = window.findChild<CorvantisAccount::AccountScreen *>();
+    QVERIFY(screen);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Corvantis Account"));
+    QCOMPARE(screen->currentTab(), CorvantisAccount::AccountScreen::Tab::Profile);
+    QTRY_COMPARE_WITH_TIMEOUT(screen->findChild<QLabel *>(QStringLiteral("profileEmail"))
+                                  ? screen->findChild<QLabel *>(QStringLiteral("profileEmail"))->text()
+                                  : QString(),
+                              QStringLiteral("household@example.org"), 10000);
+
+    // Share... runs the sharing dialog for the current account; without a group only its notice shows.
+    window.selectAccount(account->id);
+    QString title;
+    bool noticeShown = false;
+    auto *poll = new QTimer(this);
+    poll->setInterval(20);
+    connect(poll, &QTimer::timeout, poll, [&, poll] {
+        auto *dialog = qobject_cast<CorvantisAccount::ShareMembersDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto *notice = dialog->findChild<QLabel *>(QStringLiteral("shareNoGroupNotice"));
+        if (!notice || !notice->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        title = dialog->windowTitle();
+        noticeShown = true;
+        dialog->reject();
+    });
+    poll->start();
+    window.showShareAccountDialog();
+    QVERIFY(noticeShown);
+    QCOMPARE(title, QStringLiteral("Share Account"));
+
+    // Signing out closes the window that showed the account.
+    state->cloudSession()->signOut();
+    QTRY_VERIFY(!window.findChild<CorvantisAccount::AccountScreen *>());
 }
 
 QTEST_MAIN(TestAppCloud)

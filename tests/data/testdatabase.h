@@ -94,6 +94,15 @@ public:
         return recurring;
     }
 
+    // Marks a stored row synced as an accepted push of it as it is now would; false unless it was.
+    template<typename Repository>
+    static bool markStoredSynced(Repository *repository, const QString &id, const QString &serverId)
+    {
+        const auto stored = repository->findById(id);
+        bool marked = false;
+        return stored && repository->markSynced(id, serverId, stored->version, stored->updatedAt, &marked) && marked;
+    }
+
 private:
     QTemporaryDir m_dir;
     Database m_database;

@@ -93,7 +93,7 @@ void TestAccountRepository::pendingIncludesDeletedRows()
 {
     const Account account = TestDatabase::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
-    QVERIFY(m_accounts->markSynced(account.id, QStringLiteral("srv")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), account.id, QStringLiteral("srv")));
     QVERIFY(m_accounts->pending().isEmpty());
     QVERIFY(m_accounts->softDelete(account.id));
     const QList<Account> pending = m_accounts->pending();
@@ -116,7 +116,7 @@ void TestAccountRepository::restoreBringsTheRowBack()
     QVERIFY(m_accounts->insert(account));
     QVERIFY(m_accounts->softDelete(account.id));
     QVERIFY(m_accounts->all().isEmpty());
-    QVERIFY(m_accounts->markSynced(account.id, QStringLiteral("srv")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), account.id, QStringLiteral("srv")));
     QVERIFY(m_accounts->restore(account.id));
     const std::optional<Account> restored = m_accounts->findById(account.id);
     QVERIFY(restored && !restored->deletedAt.has_value());
@@ -148,7 +148,7 @@ void TestAccountRepository::markSyncedEmitsNothing()
     const Account account = TestDatabase::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-    QVERIFY(m_accounts->markSynced(account.id, QStringLiteral("srv-9")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), account.id, QStringLiteral("srv-9")));
     QCOMPARE(changed.count(), 0);
     const std::optional<Account> stored = m_accounts->findById(account.id);
     QCOMPARE(stored->syncStatus, SyncStatus::Synced);
@@ -163,8 +163,8 @@ void TestAccountRepository::resyncCountsOnlyLiveRowsNotPending()
     for (const Account &account : {synced, pending, deleted})
         QVERIFY(m_accounts->insert(account));
     QVERIFY(m_accounts->softDelete(deleted.id));
-    QVERIFY(m_accounts->markSynced(synced.id, QStringLiteral("s1")));
-    QVERIFY(m_accounts->markSynced(deleted.id, QStringLiteral("s3")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), synced.id, QStringLiteral("s1")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), deleted.id, QStringLiteral("s3")));
 
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
     QCOMPARE(m_accounts->markAllPendingForResync(), 1);
@@ -181,8 +181,8 @@ void TestAccountRepository::updateSortOrdersKeepsRowsSyncedAndAnnouncesOnce()
     const Account second = TestDatabase::account(QStringLiteral("Second"));
     QVERIFY(m_accounts->insert(first));
     QVERIFY(m_accounts->insert(second));
-    QVERIFY(m_accounts->markSynced(first.id, QStringLiteral("s1")));
-    QVERIFY(m_accounts->markSynced(second.id, QStringLiteral("s2")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), first.id, QStringLiteral("s1")));
+    QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), second.id, QStringLiteral("s2")));
 
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
     QVERIFY(m_accounts->updateSortOrders({{first.id, 2}, {second.id, 1}}));

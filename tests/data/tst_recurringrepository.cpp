@@ -114,7 +114,7 @@ void TestRecurringRepository::accountCascadeDeletesAndRestores()
     QCOMPARE(m_recurring->restoreByAccount(m_accountId, timestampToText(deletedAt.addSecs(1))), 0);
     QCOMPARE(m_recurring->restoreByAccount(m_accountId, timestampToText(deletedAt.addSecs(-10))), 1);
     QCOMPARE(changed.count(), 2);
-    QVERIFY(m_recurring->markSynced(recurring.id, QStringLiteral("s")));
+    QVERIFY(TestDatabase::markStoredSynced(m_recurring.get(), recurring.id, QStringLiteral("s")));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(m_recurring->markAllPendingForResync(), 1);
     QCOMPARE(changed.count(), 3);

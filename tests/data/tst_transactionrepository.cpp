@@ -29,6 +29,10 @@ private slots:
     void registerIndexAgreesWithRegisterRows();
     void softDeletedRowLeavesEveryLiveReadButStaysPending();
     void softDeleteOfUnknownIdReturnsFalseSilently();
+    void markSyncedOnlyWhileUnchanged_data();
+    void markSyncedOnlyWhileUnchanged();
+    void deletingAndRestoringRaiseTheVersion();
+    void setDeletedAtKeepsStatusVersionAndSilence();
     void restoreByAccountHonoursTheCutOff();
     void foreignKeyFailureLogsAndEmitsNothing();
     void emptyCategoryIsStoredAsNull();
@@ -346,8 +350,8 @@ void TestTransactionRepository::softDeletedRowLeavesEveryLiveReadButStaysPending
     const QString account = addAccount();
     const Transaction kept = add(account, QDate(2026, 3, 1), 100, QStringLiteral("Kept"));
     const Transaction gone = add(account, QDate(2026, 3, 2), 200, QStringLiteral("Vanished"));
-    QVERIFY(m_transactions->markSynced(kept.id, QStringLiteral("s1")));
-    QVERIFY(m_transactions->markSynced(gone.id, QStringLiteral("s2")));
+    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), kept.id, QStringLiteral("s1")));
+    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), gone.id, QStringLiteral("s2")));
 
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
     QVERIFY(m_transactions->softDelete(gone.id));
@@ -367,6 +371,88 @@ void TestTransactionRepository::softDeletedRowLeavesEveryLiveReadButStaysPending
     QCOMPARE(pending.size(), 1);
     QCOMPARE(pending.first().id, gone.id);
     QVERIFY(pending.first().deletedAt.has_value());
+}
+
+enum class ChangeAfterPush { None, Edited, Deleted, TouchedLater };
+
+void TestTransactionRepository::markSyncedOnlyWhileUnchanged_data()
+{
+    QTest::addColumn<ChangeAfterPush>("change");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("unchanged") << ChangeAfterPush::None << true;
+    QTest::newRow("edited while the push was under way") << ChangeAfterPush::Edited << false;
+    QTest::newRow("deleted in the same second") << ChangeAfterPush::Deleted << false;
+    QTest::newRow("same version, changed later") << ChangeAfterPush::TouchedLater << false;
+}
+
+// The version and change time that were pushed decide: a row changed since then stays pending, so
+// the next cycle pushes the change instead of it being taken for synced.
+void TestTransactionRepository::markSyncedOnlyWhileUnchanged()
+{
+    QFETCH(ChangeAfterPush, change);
+    QFETCH(bool, marked);
+    const QString account = addAccount();
+    const Transaction pushed = add(account, QDate(2026, 3, 1), -500);
+    Transaction changed = pushed;
+    switch (change) {
+    case ChangeAfterPush::None:
+        break;
+    case ChangeAfterPush::Edited:
+        changed.amount = -700;
+        changed.version += 1;
+        QVERIFY(m_transactions->update(changed));
+        break;
+    case ChangeAfterPush::Deleted:
+        QVERIFY(m_transactions->softDelete(pushed.id));
+        break;
+    case ChangeAfterPush::TouchedLater:
+        changed.updatedAt = changed.updatedAt.addSecs(5);
+        QVERIFY(m_transactions->update(changed));
+        break;
+    }
+    QSignalSpy announced(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    bool wasMarked = !marked;
+    QVERIFY(m_transactions->markSynced(pushed.id, QStringLiteral("srv-1"), pushed.version, pushed.updatedAt, &wasMarked));
+    QCOMPARE(wasMarked, marked);
+    QCOMPARE(announced.count(), 0);
+    const Transaction stored = *m_transactions->findById(pushed.id);
+    QCOMPARE(stored.syncStatus, marked ? SyncStatus::Synced : SyncStatus::Pending);
+    QCOMPARE(stored.serverId, marked ? QStringLiteral("srv-1") : QString());
+    QCOMPARE(m_transactions->pending().size(), marked ? 0 : 1);
+}
+
+void TestTransactionRepository::deletingAndRestoringRaiseTheVersion()
+{
+    const QString account = addAccount();
+    const Transaction single = add(account, QDate(2026, 3, 1), -500);
+    const Transaction cascaded = add(account, QDate(2026, 3, 2), -600);
+    QVERIFY(m_transactions->softDelete(single.id));
+    QCOMPARE(m_transactions->findById(single.id)->version, 2);
+    QCOMPARE(m_transactions->softDeleteByAccount(account), 1);
+    QCOMPARE(m_transactions->findById(single.id)->version, 2);
+    QCOMPARE(m_transactions->findById(cascaded.id)->version, 2);
+    QCOMPARE(m_transactions->restoreByAccount(account, QStringLiteral("2000-01-01T00:00:00Z")), 2);
+    QCOMPARE(m_transactions->findById(single.id)->version, 3);
+    QCOMPARE(m_transactions->findById(cascaded.id)->version, 3);
+}
+
+void TestTransactionRepository::setDeletedAtKeepsStatusVersionAndSilence()
+{
+    const QString account = addAccount();
+    const Transaction transaction = add(account, QDate(2026, 3, 1), -500);
+    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), transaction.id, QStringLiteral("srv")));
+    QSignalSpy announced(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    const QDateTime when(QDate(2026, 3, 5), QTime(8, 30), Qt::UTC);
+    QVERIFY(m_transactions->setDeletedAt(transaction.id, when));
+    Transaction stored = *m_transactions->findById(transaction.id);
+    QCOMPARE(stored.deletedAt, std::optional<QDateTime>(when));
+    QCOMPARE(stored.syncStatus, SyncStatus::Synced);
+    QCOMPARE(stored.version, transaction.version);
+    QVERIFY(m_transactions->setDeletedAt(transaction.id, std::nullopt));
+    stored = *m_transactions->findById(transaction.id);
+    QVERIFY(!stored.deletedAt.has_value());
+    QCOMPARE(stored.syncStatus, SyncStatus::Synced);
+    QCOMPARE(announced.count(), 0);
 }
 
 void TestTransactionRepository::softDeleteOfUnknownIdReturnsFalseSilently()
@@ -469,7 +555,7 @@ void TestTransactionRepository::resyncAnnouncesWithEmptyAccount()
 {
     const QString account = addAccount();
     const Transaction transaction = add(account, QDate(2026, 1, 1), 1);
-    QVERIFY(m_transactions->markSynced(transaction.id, QStringLiteral("s")));
+    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), transaction.id, QStringLiteral("s")));
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
     QCOMPARE(m_transactions->markAllPendingForResync(), 1);
     QCOMPARE(changed.count(), 1);

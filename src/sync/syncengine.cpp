@@ -1,0 +1,735 @@
+#include "syncengine.h"
+
+#include "syncrecords.h"
+
+#include "account/apiclient.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/repositorysupport.h"
+#include "data/sqltransaction.h"
+#include "data/storageerror.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QJsonArray>
+#include <QPointer>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <optional>
+#include <type_traits>
+
+using CorvantisAccount::ApiClient;
+
+namespace {
+
+QSqlDatabase connection()
+{
+    return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+}
+
+QString stampKey(const QString &entityType, const QString &entityId)
+{
+    return entityType + QLatin1Char('/') + entityId;
+}
+
+// The page's categories with every parent before its children, so that a child never waits for a
+// parent that comes later in the same page; otherwise in the order the server sent them.
+QJsonArray parentsFirst(const QJsonArray &categories)
+{
+    QHash<QString, QJsonObject> byId;
+    for (const QJsonValue &value : categories) {
+        const QString id = value.toObject().value(QStringLiteral("client_id")).toString();
+        if (!id.isEmpty())
+            byId.insert(id, value.toObject());
+    }
+    QJsonArray ordered;
+    QSet<QString> placed;
+    const std::function<void(const QJsonObject &, int)> place = [&](const QJsonObject &category, int depth) {
+        const QString id = category.value(QStringLiteral("client_id")).toString();
+        if (!id.isEmpty() && placed.contains(id))
+            return;
+        if (!id.isEmpty())
+            placed.insert(id);
+        const QString parentId = category.value(QStringLiteral("parent_id")).toString();
+        // A parent chain deeper than the page (or a loop) is cut off: those rows keep their order.
+        if (depth < 64 && byId.contains(parentId) && !placed.contains(parentId))
+            place(byId.value(parentId), depth + 1);
+        ordered.append(category);
+    };
+    for (const QJsonValue &value : categories)
+        place(value.toObject(), 0);
+    return ordered;
+}
+
+} // namespace
+
+SyncEngine::SyncEngine(ApiClient *syncApi, AccountRepository *accounts, TransactionRepository *transactions,
+                       CategoryRepository *categories, RecurringRepository *recurring,
+                       ReconciliationRepository *reconciliations, PreferencesRepository *preferences, QObject *parent)
+    : QObject(parent)
+    , m_syncApi(syncApi)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_recurring(recurring)
+    , m_reconciliations(reconciliations)
+    , m_preferences(preferences)
+    , m_autoSyncTimer(new QTimer(this))
+    , m_debounceTimer(new QTimer(this))
+    , m_followUpTimer(new QTimer(this))
+{
+    m_debounceTimer->setSingleShot(true);
+    m_debounceTimer->setInterval(debounceMilliseconds);
+    m_followUpTimer->setSingleShot(true);
+    m_followUpTimer->setInterval(0);
+    connect(m_autoSyncTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_followUpTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    // The request that needed the token reports its own failure; this only shows the state at once.
+    connect(m_syncApi, &ApiClient::authenticationRequired, this, [this] {
+        if (m_state != SyncState::Error)
+            setState(SyncState::Error);
+    });
+}
+
+SyncEngine::~SyncEngine() = default;
+
+void SyncEngine::setSyncAllowedCheck(const std::function<bool()> &check)
+{
+    m_syncAllowed = check;
+}
+
+QString SyncEngine::statusText(SyncState state)
+{
+    switch (state) {
+    case SyncState::Idle:
+        return tr("Synced");
+    case SyncState::Syncing:
+        return tr("Syncing...");
+    case SyncState::Error:
+        return tr("Sync error");
+    case SyncState::Offline:
+        return tr("Offline");
+    }
+    return tr("Unknown");
+}
+
+bool SyncEngine::isFollowUpScheduled() const
+{
+    return m_followUpTimer->isActive();
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void SyncEngine::syncNow()
+{
+    if (m_syncAllowed && !m_syncAllowed()) {
+        m_resyncRequested = false;
+        // A cycle under way is abandoned: its answers are no longer for a signed-in user.
+        ++m_generation;
+        m_followUpTimer->stop();
+        setState(SyncState::Idle);
+        return;
+    }
+    if (m_state == SyncState::Syncing) {
+        m_resyncRequested = true;
+        return;
+    }
+    m_resyncRequested = false;
+    m_followUpTimer->stop();
+    m_cycle = {};
+    setState(SyncState::Syncing);
+    collectAndPush();
+}
+
+void SyncEngine::requestSync()
+{
+    if (m_announcing)
+        return;
+    m_debounceTimer->start();
+}
+
+void SyncEngine::startAutoSync(int intervalMs)
+{
+    m_autoSyncTimer->start(intervalMs);
+    syncNow();
+}
+
+void SyncEngine::stopAutoSync()
+{
+    m_autoSyncTimer->stop();
+}
+
+void SyncEngine::fail(const QString &error)
+{
+    m_lastError = error;
+    m_lastCycle = m_cycle;
+    m_changeQueue.clear();
+    m_batchStamps.clear();
+    setState(SyncState::Error);
+    emit syncFailed(error);
+}
+
+QString SyncEngine::storageFailure(const QString &reason) const
+{
+    return tr("Sync stopped: the local database failed: %1").arg(reason);
+}
+
+void SyncEngine::collectAndPush()
+{
+    QList<QJsonObject> changes;
+    bool ok = true;
+    const auto collect = [&](const auto &repository) {
+        bool read = false;
+        const auto rows = repository->pending(&read);
+        ok = ok && read;
+        for (const auto &row : rows)
+            changes.append(SyncRecords::changeFor(row));
+    };
+    // Parents (accounts, categories) before the rows that refer to them.
+    collect(m_accounts);
+    collect(m_categories);
+    collect(m_recurring);
+    collect(m_transactions);
+    collect(m_reconciliations);
+    if (!ok) {
+        fail(storageFailure(RepositorySupport::lastFailure().text()));
+        return;
+    }
+    m_pageCount = 0;
+    if (changes.isEmpty()) {
+        pullChanges(m_preferences->value(cursorPreference, QString()));
+        return;
+    }
+    qInfo().noquote() << "Pushing" << changes.size() << "changes (in batches of" << pushBatchSize << ")";
+    m_changeQueue = changes;
+    m_queuePosition = 0;
+    pushNextBatch();
+}
+
+void SyncEngine::pushNextBatch()
+{
+    if (m_queuePosition >= m_changeQueue.size()) {
+        m_changeQueue.clear();
+        m_queuePosition = 0;
+        m_pageCount = 0;
+        pullChanges(m_preferences->value(cursorPreference, QString()));
+        return;
+    }
+    const qsizetype size = qMin<qsizetype>(pushBatchSize, m_changeQueue.size() - m_queuePosition);
+    QJsonArray batch;
+    m_batchStamps.clear();
+    for (qsizetype index = m_queuePosition; index < m_queuePosition + size; ++index) {
+        const QJsonObject &change = m_changeQueue.at(index);
+        batch.append(change);
+        m_batchStamps.insert(stampKey(change.value(QStringLiteral("entity_type")).toString(),
+                                      change.value(QStringLiteral("entity_id")).toString()),
+                             {change.value(QStringLiteral("version")).toInt(),
+                              timestampFromText(change.value(QStringLiteral("payload")).toObject().value(QStringLiteral("updated_at")).toString())});
+    }
+    m_queuePosition += size;
+    qInfo().noquote() << "Push batch:" << size << "changes," << (m_changeQueue.size() - m_queuePosition) << "remaining";
+    const quint64 generation = m_generation;
+    const QPointer<SyncEngine> self(this);
+    m_syncApi->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), batch}},
+                    [self, generation](bool ok, int status, const QJsonObject &body) {
+                        if (self && self->m_generation == generation)
+                            self->handlePushAnswer(ok, status, body);
+                    });
+}
+
+void SyncEngine::handlePushAnswer(bool ok, int status, const QJsonObject &body)
+{
+    if (!ok) {
+        fail(tr("Push failed (HTTP %1)").arg(status));
+        return;
+    }
+    int accepted = 0;
+    int errors = 0;
+    const QString error = markAccepted(body.value(QStringLiteral("results")).toArray(), &accepted, &errors);
+    if (!error.isEmpty()) {
+        fail(error);
+        return;
+    }
+    if (errors > 0)
+        qWarning().noquote() << "Push batch:" << accepted << "ok," << errors
+                             << "errors — failed records remain pending for next sync";
+    m_cycle.pushed += accepted;
+    m_cycle.rejected += errors;
+    pushNextBatch();
+}
+
+QString SyncEngine::markAccepted(const QJsonArray &results, int *accepted, int *errors)
+{
+    // One transaction for the batch: no other writer can change a row between the comparison of
+    // its stamp and the mark.
+    SqlTransaction guard(connection());
+    if (!guard.isActive())
+        return storageFailure(guard.lastError());
+    for (const QJsonValue &value : results) {
+        const QJsonObject result = value.toObject();
+        const QString resultStatus = result.value(QStringLiteral("status")).toString();
+        const QString entityId = result.value(QStringLiteral("entity_id")).toString();
+        const QString serverId = result.value(QStringLiteral("server_id")).toString();
+        const QString entityType = result.value(QStringLiteral("entity_type")).toString();
+        if (resultStatus != QLatin1String("ok")) {
+            qWarning().noquote() << "Push result not ok — leaving record pending:" << entityType << entityId
+                                 << "status=" + resultStatus
+                                 << "message=" + result.value(QStringLiteral("message")).toString();
+            ++*errors;
+            continue;
+        }
+        ++*accepted;
+        const auto stamp = m_batchStamps.constFind(stampKey(entityType, entityId));
+        if (stamp == m_batchStamps.constEnd())
+            continue; // not a change of this batch: nothing to compare it with
+        const int version = stamp->first;
+        const QDateTime &updatedAt = stamp->second;
+        bool written = true;
+        if (entityType == SyncRecords::accountType)
+            written = m_accounts->markSynced(entityId, serverId, version, updatedAt);
+        else if (entityType == SyncRecords::transactionType)
+            written = m_transactions->markSynced(entityId, serverId, version, updatedAt);
+        else if (entityType == SyncRecords::categoryType)
+            written = m_categories->markSynced(entityId, serverId, version, updatedAt);
+        else if (entityType == SyncRecords::recurringType)
+            written = m_recurring->markSynced(entityId, serverId, version, updatedAt);
+        else if (entityType == SyncRecords::reconciliationType)
+            written = m_reconciliations->markSynced(entityId, serverId, version, updatedAt);
+        if (!written)
+            return storageFailure(RepositorySupport::lastFailure().text());
+    }
+    if (!guard.commit())
+        return storageFailure(guard.lastError());
+    return {};
+}
+
+void SyncEngine::pullChanges(const QString &since)
+{
+    QUrlQuery query;
+    if (!since.isEmpty())
+        query.addQueryItem(QStringLiteral("since"), since);
+    query.addQueryItem(QStringLiteral("limit"), QString::number(pullPageSize));
+    const quint64 generation = m_generation;
+    const QPointer<SyncEngine> self(this);
+    m_syncApi->get(
+        QStringLiteral("/sync/pull"),
+        [self, generation](bool ok, int status, const QJsonObject &body) {
+            if (self && self->m_generation == generation)
+                self->handlePullAnswer(ok, status, body);
+        },
+        query);
+}
+
+void SyncEngine::handlePullAnswer(bool ok, int status, const QJsonObject &body)
+{
+    if (!ok) {
+        fail(tr("Pull failed (HTTP %1)").arg(status));
+        return;
+    }
+    const bool hasMore = body.value(QStringLiteral("has_more")).toBool(false);
+    const bool lastPage = !hasMore || m_pageCount + 1 >= maxPagesPerCycle;
+    Touched touched;
+    QString error;
+    if (!applyPage(body, lastPage, &touched, &error)) {
+        fail(error);
+        return;
+    }
+    announce(touched);
+    const QJsonValue integrity = body.value(QStringLiteral("integrity"));
+    if (integrity.isObject())
+        checkIntegrity(integrity.toObject());
+    ++m_pageCount;
+    if (!lastPage) {
+        pullChanges(body.value(QStringLiteral("server_time")).toString());
+        return;
+    }
+    completeCycle(hasMore);
+}
+
+void SyncEngine::completeCycle(bool morePages)
+{
+    m_cycle.morePages = morePages;
+    m_lastCycle = m_cycle;
+    m_lastError.clear();
+    setState(SyncState::Idle);
+    // Each cycle keeps its bound of pages: what remains comes with the next one, on the next turn
+    // of the event loop rather than after the auto-sync interval. Scheduled before the signals,
+    // so that their receivers can tell whether more is coming.
+    if (m_resyncRequested || morePages) {
+        m_resyncRequested = false;
+        m_followUpTimer->start();
+    }
+    emit syncCompleted();
+    emit dataChanged();
+}
+
+bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched *touched, QString *error)
+{
+    const QJsonArray accounts = body.value(QStringLiteral("accounts")).toArray();
+    const QJsonArray categories = parentsFirst(body.value(QStringLiteral("categories")).toArray());
+    const QJsonArray recurring = body.contains(QStringLiteral("recurring_transactions"))
+                                     ? body.value(QStringLiteral("recurring_transactions")).toArray()
+                                     : body.value(QStringLiteral("recurring")).toArray();
+    const QJsonArray transactions = body.value(QStringLiteral("transactions")).toArray();
+    const QJsonArray reconciliations = body.value(QStringLiteral("reconciliations")).toArray();
+    const qsizetype records =
+        accounts.size() + categories.size() + recurring.size() + transactions.size() + reconciliations.size();
+    if (records > maxRecordsPerPage) {
+        *error = tr("Pull page refused: %1 records, more than %2").arg(records).arg(maxRecordsPerPage);
+        return false;
+    }
+
+    // Nothing is announced while the page is open: screens must not read a page half applied,
+    // nor reload once per row.
+    const QSignalBlocker blockAccounts(m_accounts);
+    const QSignalBlocker blockCategories(m_categories);
+    const QSignalBlocker blockRecurring(m_recurring);
+    const QSignalBlocker blockTransactions(m_transactions);
+    const QSignalBlocker blockReconciliations(m_reconciliations);
+    const QSignalBlocker blockPreferences(m_preferences);
+
+    SqlTransaction guard(connection());
+    if (!guard.isActive()) {
+        *error = storageFailure(guard.lastError());
+        return false;
+    }
+    const auto applyAll = [&](const QJsonArray &array, bool *tableTouched,
+                              Applied (SyncEngine::*apply)(const QJsonObject &, SqlTransaction &)) {
+        for (const QJsonValue &value : array) {
+            switch ((this->*apply)(value.toObject(), guard)) {
+            case Applied::StorageFailed:
+                return false;
+            case Applied::Written:
+                *tableTouched = true;
+                break;
+            case Applied::Unchanged:
+            case Applied::Skipped:
+                break;
+            }
+        }
+        return true;
+    };
+    const bool applied = applyAll(accounts, &touched->accounts, &SyncEngine::applyAccount)
+                         && applyAll(categories, &touched->categories, &SyncEngine::applyCategory)
+                         && applyAll(recurring, &touched->recurring, &SyncEngine::applyRecurring)
+                         && applyAll(transactions, &touched->transactions, &SyncEngine::applyTransactionChange)
+                         && applyAll(reconciliations, &touched->reconciliations, &SyncEngine::applyReconciliation);
+    if (!applied) {
+        *error = storageFailure(RepositorySupport::lastFailure().text());
+        *touched = {};
+        return false;
+    }
+    const QString serverTime = body.value(QStringLiteral("server_time")).toString();
+    if (!serverTime.isEmpty()) {
+        if (!m_preferences->setValue(cursorPreference, serverTime)) {
+            *error = storageFailure(tr("the sync position could not be stored"));
+            *touched = {};
+            return false;
+        }
+        touched->preferences = true;
+    }
+    if (completesCycle) {
+        if (!m_preferences->setValue(completedPreference, timestampToText(currentTimestamp()))) {
+            *error = storageFailure(tr("the sync time could not be stored"));
+            *touched = {};
+            return false;
+        }
+        touched->preferences = true;
+    }
+    if (!guard.commit()) {
+        *error = storageFailure(guard.lastError());
+        *touched = {};
+        return false;
+    }
+    m_cycle.pulled += int(records);
+    return true;
+}
+
+template<typename Record, typename Repository>
+SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QString &table, const char *operation,
+                                            const QJsonObject &json, Record incoming, SqlTransaction &guard,
+                                            const std::function<QString(const Record &)> &brokenDate)
+{
+    const quint64 failuresBefore = RepositorySupport::failureCount();
+    // A failed statement is the row's own fault (a constraint it breaks: the row is skipped) or
+    // the storage's (the page must stop and roll back).
+    const auto afterFailure = [&] {
+        // A refusal that left no error to classify is taken for the storage's: stopping is safe,
+        // skipping a row that may be fine is not.
+        if (!guard.isIntact() || RepositorySupport::failureCount() == failuresBefore
+            || StorageError::isStorageError(RepositorySupport::lastFailure()))
+            return Applied::StorageFailed;
+        qWarning().noquote() << QLatin1String(operation) + QStringLiteral(": server record not stored:")
+                             << incoming.id << RepositorySupport::lastFailure().text();
+        return Applied::Skipped;
+    };
+    const auto readFailed = [&] { return RepositorySupport::failureCount() != failuresBefore; };
+
+    const QString invalid = SyncRecords::invalidMember(json);
+    if (!invalid.isEmpty()) {
+        qWarning().noquote() << QLatin1String(operation) + QStringLiteral(": skipping invalid server record:")
+                             << json.value(QStringLiteral("id")).toString() << invalid;
+        return Applied::Skipped;
+    }
+    const QString serverId = json.value(QStringLiteral("id")).toString();
+    const QString clientId = json.value(QStringLiteral("client_id")).toString();
+    std::optional<Record> local;
+    if (!clientId.isEmpty())
+        local = repository->findById(clientId);
+    if (!local && !serverId.isEmpty()) {
+        const QString localId = localIdForServerId(table, serverId);
+        if (!localId.isEmpty())
+            local = repository->findById(localId);
+    }
+    if (readFailed())
+        return afterFailure();
+    incoming.id = local ? local->id : clientId.isEmpty() ? newId() : clientId;
+    // A record that lacks its times keeps the local row's (or gets the present one): the columns
+    // are required, and the record is not to be lost for it.
+    if (!incoming.createdAt.isValid())
+        incoming.createdAt = local ? local->createdAt : currentTimestamp();
+    if (!incoming.updatedAt.isValid())
+        incoming.updatedAt = local ? local->updatedAt : currentTimestamp();
+
+    if (brokenDate) {
+        const QString warning = brokenDate(incoming);
+        if (!warning.isEmpty()) {
+            qWarning().noquote() << warning;
+            return Applied::Skipped;
+        }
+    }
+
+    if (local) {
+        if (incoming.version < local->version)
+            return Applied::Unchanged; // a newer local edit wins and is pushed later
+        const bool sameContent = SyncRecords::sameContent(incoming, *local);
+        // The server raises the version of every row it accepts, so a row edited here after its
+        // push had left shares its version with the server's copy of that push: the local edit
+        // is the newer one and goes out with the next push.
+        if (local->syncStatus == SyncStatus::Pending && incoming.version == local->version && !sameContent)
+            return Applied::Unchanged;
+        // A page seen again (a repeated page, a resumed cycle) changes nothing.
+        if (local->syncStatus == SyncStatus::Synced && incoming.version == local->version && sameContent
+            && incoming.serverId == local->serverId)
+            return Applied::Unchanged;
+        if (!repository->update(incoming))
+            return afterFailure();
+        // The server's row wins whole, its deletion state included.
+        if (incoming.deletedAt && !local->deletedAt) {
+            bool deleted = false;
+            if constexpr (std::is_same_v<Record, Reconciliation>)
+                deleted = repository->setDeletedAt(incoming.id, incoming.deletedAt);
+            else
+                deleted = repository->softDelete(incoming.id);
+            if (!deleted)
+                return afterFailure();
+        } else if (!incoming.deletedAt && local->deletedAt) {
+            if (!repository->setDeletedAt(incoming.id, std::nullopt))
+                return afterFailure();
+        }
+        return Applied::Written;
+    }
+    if (incoming.deletedAt) {
+        // A deleted account or category is kept, deleted, when it is new here: live rows may still
+        // refer to it (a transaction keeps its deleted category), and without it they could not
+        // be stored. Other deleted rows unknown here are ignored.
+        if constexpr (std::is_same_v<Record, Account> || std::is_same_v<Record, Category>) {
+            if (!repository->insert(incoming) || !repository->setDeletedAt(incoming.id, incoming.deletedAt))
+                return afterFailure();
+            return Applied::Written;
+        }
+        return Applied::Unchanged;
+    }
+    if (!repository->insert(incoming))
+        return afterFailure();
+    return Applied::Written;
+}
+
+SyncEngine::Applied SyncEngine::applyAccount(const QJsonObject &record, SqlTransaction &guard)
+{
+    return applyRecord<Account>(m_accounts, QStringLiteral("accounts"), "applyAccount", record,
+                                SyncRecords::accountFromPulled(record), guard, {});
+}
+
+SyncEngine::Applied SyncEngine::applyCategory(const QJsonObject &record, SqlTransaction &guard)
+{
+    return applyRecord<Category>(m_categories, QStringLiteral("categories"), "applyCategory", record,
+                                 SyncRecords::categoryFromPulled(record), guard, {});
+}
+
+namespace {
+
+bool isBrokenDate(const QDate &date)
+{
+    return !date.isValid() || date.year() < 2000;
+}
+
+} // namespace
+
+SyncEngine::Applied SyncEngine::applyRecurring(const QJsonObject &record, SqlTransaction &guard)
+{
+    const QString dueText = record.value(QStringLiteral("next_due_date")).toString();
+    return applyRecord<RecurringTransaction>(
+        m_recurring, QStringLiteral("recurring_transactions"), "applyRecurring", record,
+        SyncRecords::recurringFromPulled(record), guard, [&dueText](const RecurringTransaction &recurring) {
+            if (!isBrokenDate(recurring.nextDueDate))
+                return QString();
+            return QStringLiteral("applyRecurring: skipping server record with broken nextDueDate: %1 %2 %3")
+                .arg(recurring.id, recurring.payee, dueText);
+        });
+}
+
+SyncEngine::Applied SyncEngine::applyTransactionChange(const QJsonObject &record, SqlTransaction &guard)
+{
+    const QString dateText = record.value(QStringLiteral("date")).toString();
+    return applyRecord<Transaction>(
+        m_transactions, QStringLiteral("transactions"), "applyTransactionChange", record,
+        SyncRecords::transactionFromPulled(record), guard, [&dateText](const Transaction &transaction) {
+            if (!isBrokenDate(transaction.date))
+                return QString();
+            return QStringLiteral("applyTransactionChange: skipping server record with broken date: %1 %2 %3")
+                .arg(transaction.id, transaction.payee, dateText);
+        });
+}
+
+SyncEngine::Applied SyncEngine::applyReconciliation(const QJsonObject &record, SqlTransaction &guard)
+{
+    const QString dateText = record.value(QStringLiteral("statement_date")).toString();
+    return applyRecord<Reconciliation>(
+        m_reconciliations, QStringLiteral("reconciliations"), "applyReconciliation", record,
+        SyncRecords::reconciliationFromPulled(record), guard, [&dateText](const Reconciliation &reconciliation) {
+            if (!isBrokenDate(reconciliation.statementDate))
+                return QString();
+            return QStringLiteral("applyReconciliation: skipping server record with broken statementDate: %1 %2")
+                .arg(reconciliation.id, dateText);
+        });
+}
+
+QString SyncEngine::localIdForServerId(const QString &table, const QString &serverId)
+{
+    QSqlQuery query(connection());
+    query.prepare(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table));
+    query.addBindValue(serverId);
+    if (!query.exec()) {
+        RepositorySupport::logFailure("SyncEngine::localIdForServerId", query);
+        return {};
+    }
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+QList<QPair<QString, int>> SyncEngine::pendingCounts(bool *ok)
+{
+    QList<QPair<QString, int>> counts;
+    for (const char *table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
+        QSqlQuery query(connection());
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'").arg(QLatin1String(table)))
+            || !query.next()) {
+            RepositorySupport::logFailure("SyncEngine::pendingCounts", query);
+            *ok = false;
+            return {};
+        }
+        counts.append({QLatin1String(table), query.value(0).toInt()});
+    }
+    *ok = true;
+    return counts;
+}
+
+void SyncEngine::checkIntegrity(const QJsonObject &integrity)
+{
+    const qint64 serverCount = integrity.value(QStringLiteral("category_count")).toInteger();
+    const int localCount = m_categories->countLive();
+    if (serverCount > 0 && serverCount != localCount)
+        qWarning().noquote() << "Category count mismatch: local=" + QString::number(localCount)
+                                    + " server=" + QString::number(serverCount)
+                             << "(informational only — use Force Full Sync if data appears wrong)";
+}
+
+void SyncEngine::announce(const Touched &touched)
+{
+    m_announcing = true;
+    // Emitted on the repositories' behalf: their writes were silenced while the transaction was open.
+    if (touched.accounts)
+        emit m_accounts->accountsChanged();
+    if (touched.categories)
+        emit m_categories->categoriesChanged();
+    if (touched.recurring)
+        emit m_recurring->recurringChanged();
+    if (touched.transactions)
+        emit m_transactions->transactionsChanged(QString());
+    if (touched.reconciliations)
+        emit m_reconciliations->reconciliationsChanged();
+    if (touched.preferences)
+        emit m_preferences->changed(cursorPreference);
+    m_announcing = false;
+}
+
+bool SyncEngine::forceFullSync()
+{
+    int accounts = 0;
+    int categories = 0;
+    int transactions = 0;
+    int recurrings = 0;
+    int reconciliations = 0;
+    bool marked = false;
+    QString error;
+    {
+        const QSignalBlocker blockAccounts(m_accounts);
+        const QSignalBlocker blockCategories(m_categories);
+        const QSignalBlocker blockRecurring(m_recurring);
+        const QSignalBlocker blockTransactions(m_transactions);
+        const QSignalBlocker blockReconciliations(m_reconciliations);
+        SqlTransaction guard(connection());
+        if (guard.isActive()) {
+            accounts = m_accounts->markAllPendingForResync();
+            categories = m_categories->markAllPendingForResync();
+            transactions = m_transactions->markAllPendingForResync();
+            recurrings = m_recurring->markAllPendingForResync();
+            reconciliations = m_reconciliations->markAllPendingForResync();
+            marked = accounts >= 0 && categories >= 0 && transactions >= 0 && recurrings >= 0 && reconciliations >= 0
+                     && m_preferences->remove(cursorPreference) && guard.commit();
+            if (!marked)
+                error = guard.lastError().isEmpty() ? RepositorySupport::lastFailure().text() : guard.lastError();
+        } else {
+            error = guard.lastError();
+        }
+    }
+    if (!marked) {
+        fail(storageFailure(error));
+        return false;
+    }
+    qInfo().noquote() << "Force Full Sync: marked pending —"
+                      << "accounts:" << accounts << "categories:" << categories << "transactions:" << transactions
+                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+    Touched touched;
+    touched.accounts = accounts > 0;
+    touched.categories = categories > 0;
+    touched.transactions = transactions > 0;
+    touched.recurring = recurrings > 0;
+    touched.reconciliations = reconciliations > 0;
+    announce(touched);
+    // A cycle under way would store the cursor of its next page again: it is abandoned, and the
+    // new one starts from the beginning.
+    if (m_state == SyncState::Syncing) {
+        ++m_generation;
+        m_state = SyncState::Idle;
+    }
+    syncNow();
+    return true;
+}
