@@ -172,9 +172,12 @@ CorvantisAccount::CloudConfiguration AppState::resolveCloudConfiguration(const Q
                                                        QCoreApplication::applicationVersion());
 }
 
-bool AppState::serverOriginChangesClient(const QString &origin) const
+bool AppState::serverOriginEndsSession(const QString &origin) const
 {
-    return resolveCloudConfiguration(origin) != m_cloudConfiguration;
+    const CorvantisAccount::CloudConfiguration configuration = resolveCloudConfiguration(origin);
+    return configuration != m_cloudConfiguration
+        && CorvantisAccount::tokenStoreScope(configuration.client)
+        != CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
 }
 
 AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
@@ -193,6 +196,10 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
         return ServerChange::Saved;
 
     CorvantisAccount::Client *previous = m_cloudClient;
+    // The same sign-in service (AUTH_BASE_URL holds it while the other endpoints move): the
+    // session and its stored tokens are the new client's too, and stay.
+    const bool sameSignIn = CorvantisAccount::tokenStoreScope(configuration.client)
+        == CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
     m_cloudConfiguration = configuration;
     m_cloudClient = createCloudClient(configuration);
     m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
@@ -201,7 +208,7 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
     // Signed out of the old server: its session ends there too, and its tokens are erased here,
     // so nothing is left behind that could still act for the user on a server no longer in use.
     // The old client lives until that request is answered (or times out).
-    if (previous->isAuthenticated())
+    if (!sameSignIn && previous->isAuthenticated())
         previous->authClient()->logout([previous = QPointer<CorvantisAccount::Client>(previous)] {
             if (previous)
                 previous->deleteLater();

@@ -108,17 +108,19 @@ public:
     enum class ServerChange {
         Unchanged,     // the same origin as stored
         Saved,         // stored; the environment decides the endpoints, so the client stays
-        Switched,      // stored; signed out of the old server and a client built for the new one
+        Switched,      // stored; a client built for the new endpoints took over
         Invalid,       // not an http(s) origin; nothing changed
         StorageFailed, // the preference could not be written; nothing changed
     };
     // Changes the Server setting (`text` empty: the built-in service). When that changes the
-    // endpoints, the session with the old server ends at once (signed out there, its tokens
-    // erased) and a new client takes over, restoring any session stored for the new server:
-    // the app never keeps talking to a server the user has just replaced.
+    // endpoints, a new client takes over at once, restoring any session stored for the new
+    // server; when it also changes the sign-in service, the session with the old one ends (signed
+    // out there, its tokens erased): the app never keeps talking to a server the user has just
+    // replaced.
     ServerChange setCloudServerOrigin(const QString &text);
-    // Whether storing `origin` (normalised) would replace the client.
-    bool serverOriginChangesClient(const QString &origin) const;
+    // Whether storing `origin` (normalised) would end the present session: it moves the sign-in
+    // to another service.
+    bool serverOriginEndsSession(const QString &origin) const;
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }

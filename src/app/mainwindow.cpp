@@ -241,9 +241,11 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
     connect(m_session, &CloudSession::loginFailed, this,
             [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
-    // Another server: its download folder is where What's New and Check for Updates look now.
+    // Another server: its download folder is where What's New and Check for Updates look now, and
+    // the account window of the old one closes.
     connect(m_state, &AppState::cloudClientChanged, this, [this] {
-        m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
+        if (!m_updateConfigSet)
+            m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
         closeAccountScreen();
     });
     updateAuthUI();

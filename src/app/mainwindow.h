@@ -73,7 +73,11 @@ public:
     QString totalText() const;
     // Where Help › What's New and Check for Updates look: the download folder of the server the
     // cloud client uses (followed when the Server setting changes), unless set here.
-    void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config) { m_updateConfig = config; }
+    void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config)
+    {
+        m_updateConfig = config;
+        m_updateConfigSet = true;
+    }
     CorvantisUpdate::UpdateConfig updateConfig() const { return m_updateConfig; }
 
 public slots:
@@ -136,6 +140,8 @@ private:
     AppState *m_state;
     CloudSession *m_session;
     CorvantisUpdate::UpdateConfig m_updateConfig;
+    // Set from outside: a change of server leaves it alone.
+    bool m_updateConfigSet = false;
 
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -52,6 +52,7 @@ private slots:
     void serverSettingUnderEnvironment();
     void changingServerWhileSignedIn_data();
     void changingServerWhileSignedIn();
+    void changingServerUnderTheSameSignIn();
     // Last: it stops the service.
     void accountWindowAndSharingOnceSignedIn();
     // Stops the service: keep it last.
@@ -68,8 +69,9 @@ private:
     void completeSignIn(const QUrl &loginUrl, const QString &email);
     QHash<QString, QString> &tokensOf(const AppState &state);
     static QAction *menuAction(MainWindow *window, const QString &text);
-    // Answers the next modal message box with Alt+`key` once it is up.
-    static void answerNextMessageBox(Qt::Key key, QString *text);
+    // Answers the next modal message box with Alt+`key` once it is up, keeping its text in `text`,
+    // for as long as the returned watch lives.
+    static std::unique_ptr<QTimer> answerNextMessageBox(Qt::Key key, QString *text);
 
     CloudFixture m_fixture;
     // Token stores by server scope; a map, so the stores' pointers into it stay valid.
@@ -151,20 +153,20 @@ QAction *TestAppCloud::menuAction(MainWindow *window, const QString &text)
     return nullptr;
 }
 
-void TestAppCloud::answerNextMessageBox(Qt::Key key, QString *text)
+std::unique_ptr<QTimer> TestAppCloud::answerNextMessageBox(Qt::Key key, QString *text)
 {
-    auto *poll = new QTimer(qApp);
+    auto poll = std::make_unique<QTimer>();
     poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, key, text] {
+    QObject::connect(poll.get(), &QTimer::timeout, poll.get(), [poll = poll.get(), key, text] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
         poll->stop();
-        poll->deleteLater();
         *text = box->text();
         QTest::keyClick(box, key, Qt::AltModifier);
     });
     poll->start();
+    return poll;
 }
 
 void TestAppCloud::signInThroughTheMenuAndOut()
@@ -394,7 +396,7 @@ void TestAppCloud::changingServerWhileSignedIn()
     edit->selectAll();
     QTest::keyClicks(edit, elsewhere);
     QString question;
-    answerNextMessageBox(confirm ? Qt::Key_Y : Qt::Key_N, &question);
+    const std::unique_ptr<QTimer> answer = answerNextMessageBox(confirm ? Qt::Key_Y : Qt::Key_N, &question);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(question, QStringLiteral("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
                            .arg(origin()));
@@ -427,6 +429,53 @@ void TestAppCloud::changingServerWhileSignedIn()
     accountButton->click();
     QCOMPARE(opened.size(), 2);
     QCOMPARE(opened.last().toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::StripTrailingSlash), elsewhere);
+}
+
+void TestAppCloud::changingServerUnderTheSameSignIn()
+{
+    // The sign-in service is fixed by the environment; the Server setting moves the other two.
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("AUTH_BASE_URL"), origin());
+    QTemporaryDir dataDir;
+    QList<QUrl> opened;
+    std::unique_ptr<AppState> state = newState(dataDir.path(), environment, &opened);
+    QVERIFY(state->initialize());
+    QCOMPARE(state->setCloudServerOrigin(origin()), AppState::ServerChange::Switched);
+    state->cloudSession()->signIn();
+    QCOMPARE(opened.size(), 1);
+    completeSignIn(opened.first(), QStringLiteral("same-sign-in@example.org"));
+    QTRY_VERIFY(state->cloudSession()->isSignedIn());
+
+    SettingsScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));
+    auto *note = screen.findChild<QLabel *>(QStringLiteral("serverOriginNote"));
+    const QString elsewhere = QStringLiteral("http://127.0.0.1:9");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, elsewhere);
+    QString question;
+    const std::unique_ptr<QTimer> answer = answerNextMessageBox(Qt::Key_N, &question);
+    QTest::keyClick(edit, Qt::Key_Return);
+
+    // Nothing to ask: the session goes on with the new client.
+    QCOMPARE(question, QString());
+    QCOMPARE(state->cloudServerOrigin(), elsewhere);
+    QCOMPARE(state->cloudClient()->config().authBaseUrl, origin());
+    QCOMPARE(state->cloudClient()->config().accountApiUrl, elsewhere + QStringLiteral("/account/v1"));
+    QVERIFY(state->cloudSession()->isSignedIn());
+    QVERIFY(!tokensOf(*state).value(CorvantisAccount::TokenStore::refreshTokenKey).isEmpty());
+    QCOMPARE(note->text(), QStringLiteral("Now using %1.\nThe environment overrides this setting (AUTH_BASE_URL): "
+                                          "signing in goes to %2.")
+                               .arg(elsewhere, origin()));
+    // The session is alive at the service: the new client's refresh (its own at start, joined, or
+    // a new one) trades the refresh token for a new pair.
+    std::optional<bool> refreshed;
+    state->cloudClient()->tokenManager()->refresh([&refreshed](bool ok) { refreshed = ok; });
+    QTRY_VERIFY(refreshed.has_value());
+    QVERIFY(*refreshed);
+    QVERIFY(state->cloudSession()->isSignedIn());
 }
 
 void TestAppCloud::startWithoutNetworkKeepsTheSession()

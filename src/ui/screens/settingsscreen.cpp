@@ -568,7 +568,7 @@ void SettingsScreen::applyServerOrigin()
         showServerNote(QString());
         return;
     }
-    if (m_appState->cloudSession()->isSignedIn() && m_appState->serverOriginChangesClient(*origin)) {
+    if (m_appState->cloudSession()->isSignedIn() && m_appState->serverOriginEndsSession(*origin)) {
         const QMessageBox::StandardButton answer = QMessageBox::question(
             this, tr("Change Server"),
             tr("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
