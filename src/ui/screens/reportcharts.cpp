@@ -1,5 +1,6 @@
 #include "reportcharts.h"
 
+#include "app/thememanager.h"
 #include "ui/register/registerstyle.h"
 
 #include <QApplication>
@@ -29,12 +30,12 @@ namespace {
 // The palette's teal accent, also the selection colour of the light theme.
 QColor accentColor()
 {
-    return isDarkPalette() ? QColor(u"#4DB6AC") : QColor(u"#00897B");
+    return ThemeManager::color(ThemeColor::ChartPrimary);
 }
 
 QColor mutedColor()
 {
-    return isDarkPalette() ? QColor(u"#8FAF9F") : QColor(u"#90A4AE");
+    return ThemeManager::color(ThemeColor::ChartMuted);
 }
 
 double majorUnits(Money amount)
@@ -127,9 +128,7 @@ QBarSet *barSet(const QString &label, const QColor &color)
 // A palette of distinct hues that read on both backgrounds.
 QColor sliceColor(int index)
 {
-    static const char *const colors[] = {"#00897B", "#EF6C00", "#5C6BC0", "#C62828", "#7CB342",
-                                         "#8E24AA", "#00ACC1", "#F9A825", "#6D4C41", "#D81B60"};
-    return QColor(QLatin1String(colors[index % int(std::size(colors))]));
+    return ThemeManager::seriesColor(index);
 }
 
 } // namespace

@@ -156,7 +156,7 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
     m_toEdit->setObjectName(QStringLiteral("toEdit"));
     m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
-    m_rangeLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#6E8A7E")));
+    m_rangeLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name()));
     m_exportButton->setObjectName(QStringLiteral("exportButton"));
     m_tabs->setObjectName(QStringLiteral("reportTabs"));
 
