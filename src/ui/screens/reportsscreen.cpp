@@ -659,10 +659,12 @@ void ReportsScreen::rebuildChart(Tab tab)
         chart = ReportCharts::categorySpendingChart(m_categorySpending);
         break;
     case IncomeVsExpensesTab:
-        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"));
+        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"), m_fromEdit->date(),
+                                               m_toEdit->date());
         break;
     case CashFlowTab:
-        chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"));
+        chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"), m_fromEdit->date(),
+                                               m_toEdit->date());
         break;
     case YearOverYearTab:
         chart = ReportCharts::yearOverYearChart(m_yearOverYear);
