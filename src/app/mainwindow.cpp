@@ -75,8 +75,25 @@ QString accountListStyle()
                           "QListWidget::item:selected {  background-color: %5;  color: %4;}"
                           "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
                           "background: transparent;}")
-        .arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"), QStringLiteral("#1E3530"),
-             QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"));
+        .arg(ThemeManager::color(ThemeColor::SidebarBackground).name(),
+             ThemeManager::color(ThemeColor::SidebarText).name(), ThemeManager::color(ThemeColor::SidebarHover).name(),
+             ThemeManager::color(ThemeColor::SidebarSelectedText).name(),
+             ThemeManager::color(ThemeColor::SidebarSelected).name(),
+             ThemeManager::color(ThemeColor::SidebarHeading).name());
+}
+
+QString colorStyle(ThemeColor color)
+{
+    return QStringLiteral("color: %1;").arg(ThemeManager::color(color).name());
+}
+
+// The balance of a row in the sidebar: on the selected row in paler tints, which read on its
+// teal where the usual green and red do not.
+void styleBalanceLabel(QLabel *label, bool selected)
+{
+    const bool negative = label->property("negative").toBool();
+    label->setStyleSheet(colorStyle(negative ? (selected ? ThemeColor::SidebarSelectedNegative : ThemeColor::SidebarNegative)
+                                             : (selected ? ThemeColor::SidebarSelectedPositive : ThemeColor::SidebarPositive)));
 }
 
 QChar accountGlyph(AccountType type)
@@ -201,6 +218,15 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_accountList->setStyleSheet(accountListStyle());
     connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QListWidget::itemSelectionChanged, this, [this] {
+        for (int row = 0; row < m_accountList->count(); ++row) {
+            QListWidgetItem *item = m_accountList->item(row);
+            if (QWidget *widget = m_accountList->itemWidget(item)) {
+                if (auto *balance = widget->findChild<QLabel *>(QStringLiteral("balanceLabel")))
+                    styleBalanceLabel(balance, item->isSelected());
+            }
+        }
+    });
     connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
     connect(m_accountList, &AccountListWidget::rowsReordered, this, &MainWindow::onAccountsReordered);
     leftLayout->addWidget(m_accountList, 1);
@@ -213,7 +239,9 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_totalLabel->setAlignment(Qt::AlignCenter);
     m_totalLabel->setFixedHeight(32);
     m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-                                    .arg(QStringLiteral("#1E3028"), QStringLiteral("#8FAF9F"), QStringLiteral("#152420")));
+                                    .arg(ThemeManager::color(ThemeColor::SidebarTotalBackground).name(),
+                                         ThemeManager::color(ThemeColor::SidebarText).name(),
+                                         ThemeManager::color(ThemeColor::SidebarBackground).name()));
     leftLayout->addWidget(m_totalLabel);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -413,7 +441,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     QFont glyphFont = iconFont();
     glyphFont.setPixelSize(96);
     glyph->setFont(glyphFont);
-    glyph->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    glyph->setStyleSheet(colorStyle(ThemeColor::SidebarIcon));
     glyph->setAlignment(Qt::AlignCenter);
     layout->addWidget(glyph);
     layout->addSpacing(8);
@@ -431,7 +459,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     subtitleFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
     subtitleFont.setWeight(QFont::Medium);
     subtitle->setFont(subtitleFont);
-    subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    subtitle->setStyleSheet(colorStyle(ThemeColor::SecondaryText));
     subtitle->setAlignment(Qt::AlignCenter);
     layout->addWidget(subtitle);
     layout->addSpacing(16);
@@ -442,11 +470,16 @@ QWidget *MainWindow::buildEmptyStatePage()
     create->setCursor(Qt::PointingHandCursor);
     // Enter presses it, as in a dialog: the page is reached from the keyboard.
     create->setAutoDefault(true);
-    create->setStyleSheet(QStringLiteral("QPushButton {  background-color: %1;  color: white;  border: none;  "
+    create->setStyleSheet(QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: 2px solid transparent;  "
                                          "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
-                                         "QPushButton:hover {  background-color: #00796B;}"
-                                         "QPushButton:pressed {  background-color: #004D40;}")
-                              .arg(QStringLiteral("#00897B")));
+                                         "QPushButton:hover {  background-color: %2;}"
+                                         "QPushButton:pressed {  background-color: %3;}"
+                                         // The keyboard's place on the page, which the accent hides.
+                                         "QPushButton:focus {  border-color: palette(window-text);}")
+                              .arg(ThemeManager::color(ThemeColor::Accent).name(),
+                                   ThemeManager::color(ThemeColor::AccentHover).name(),
+                                   ThemeManager::color(ThemeColor::AccentPressed).name(),
+                                   ThemeManager::color(ThemeColor::OnAccent).name()));
     connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
     layout->addWidget(create, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
@@ -457,7 +490,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     QFont hintFont = hint->font();
     hintFont.setPointSizeF(smallerPointSize(2));
     hint->setFont(hintFont);
-    hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    hint->setStyleSheet(colorStyle(ThemeColor::SecondaryText));
     hint->setAlignment(Qt::AlignCenter);
     // Centred through stretches rather than an alignment flag, so the layout gives the wrapped
     // text the height it needs.
@@ -485,7 +518,7 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     icon->setFont(glyphFont);
     icon->setFixedSize(24, 24);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    icon->setStyleSheet(colorStyle(ThemeColor::SidebarIcon));
     layout->addWidget(icon);
 
     auto *block = new QVBoxLayout;
@@ -496,7 +529,7 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     QFont nameFont = QApplication::font();
     nameFont.setWeight(QFont::Medium);
     name->setFont(nameFont);
-    name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
+    name->setStyleSheet(colorStyle(ThemeColor::SidebarSelectedText));
     name->setToolTip(account.name);
     topLine->addWidget(name, 1);
 
@@ -505,8 +538,8 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
     balanceLabel->setFont(monospaceFont());
     balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(!balance || *balance < 0 ? QStringLiteral("#FF8A80")
-                                                                             : QStringLiteral("#66BB6A")));
+    balanceLabel->setProperty("negative", !balance || *balance < 0);
+    styleBalanceLabel(balanceLabel, false);
     balanceLabel->setMinimumWidth(balanceLabel->fontMetrics().horizontalAdvance(balanceLabel->text()) + 4);
     topLine->addWidget(balanceLabel);
     block->addLayout(topLine);
@@ -519,7 +552,7 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     QFont secondFont = QApplication::font();
     secondFont.setPointSizeF(smallerPointSize(2));
     second->setFont(secondFont);
-    second->setStyleSheet(QStringLiteral("color: #8FAF9F;"));
+    second->setStyleSheet(colorStyle(ThemeColor::SidebarText));
     block->addWidget(second);
     layout->addLayout(block, 1);
     return row;

@@ -1,5 +1,6 @@
 #include "statusbar.h"
 
+#include "app/thememanager.h"
 #include "ui/register/registerstyle.h"
 
 #include <QLabel>
@@ -79,7 +80,7 @@ void StatusBar::showMessage(const QString &text, int timeoutMs)
 
 void StatusBar::applyColors()
 {
-    const QString style = QStringLiteral("color: %1;").arg(isDarkPalette() ? u"#8FAF9F" : u"#2A3D33");
+    const QString style = QStringLiteral("color: %1;").arg(ThemeManager::color(ThemeColor::StatusText).name().toUpper());
     m_syncStateLabel->setStyleSheet(style);
     m_accountCountLabel->setStyleSheet(style);
 }

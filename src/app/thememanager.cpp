@@ -5,6 +5,13 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QPainter>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformtheme.h>
 
@@ -28,6 +35,120 @@ struct PaletteColors
     const char16_t *light;
     const char16_t *dark;
     const char16_t *disabledText;
+    const char16_t *link;
+};
+
+// Light value, dark value; indexed by ThemeColor.
+struct ColorPair
+{
+    const char16_t *light;
+    const char16_t *dark;
+};
+
+const ColorPair themeColors[] = {
+    {u"#2E7D32", u"#66BB6A"}, // Positive
+    {u"#C62828", u"#FF8A80"}, // Negative
+    {u"#E65100", u"#FFA726"}, // Warning
+    {u"#008800", u"#66BB6A"}, // Income
+    {u"#6E8A7E", u"#6E8A7E"}, // SecondaryText
+    {u"#A0A0A4", u"#A0A0A4"}, // Inactive
+    {u"#5A7A6E", u"#8FAF9F"}, // KeysHint
+    {u"#2A3D33", u"#8FAF9F"}, // StatusText
+    {u"#00897B", u"#00897B"}, // Accent
+    {u"#00796B", u"#00796B"}, // AccentHover
+    {u"#004D40", u"#004D40"}, // AccentPressed
+    {u"#FFFFFF", u"#FFFFFF"}, // OnAccent
+    {u"#00897B", u"#4DB6AC"}, // ChartPrimary
+    {u"#90A4AE", u"#8FAF9F"}, // ChartMuted
+    {u"#E8F5E9", u"#1A2E28"}, // PendingRow
+    {u"#152420", u"#152420"}, // SidebarBackground
+    {u"#8FAF9F", u"#8FAF9F"}, // SidebarText
+    {u"#1E3530", u"#1E3530"}, // SidebarHover
+    {u"#26574A", u"#26574A"}, // SidebarSelected
+    {u"#FFFFFF", u"#FFFFFF"}, // SidebarSelectedText
+    {u"#5A7A6E", u"#5A7A6E"}, // SidebarHeading
+    {u"#4DB6AC", u"#4DB6AC"}, // SidebarIcon
+    {u"#66BB6A", u"#66BB6A"}, // SidebarPositive
+    {u"#FF8A80", u"#FF8A80"}, // SidebarNegative
+    {u"#C8E6C9", u"#C8E6C9"}, // SidebarSelectedPositive
+    {u"#FFDAD6", u"#FFDAD6"}, // SidebarSelectedNegative
+    {u"#1E3028", u"#1E3028"}, // SidebarTotalBackground
+    {u"#F0F4F2", u"#152420"}, // PageListBackground
+    {u"#1B2D26", u"#D8E8DF"}, // PageListText
+    {u"#E0EBE5", u"#1E3530"}, // PageListHover
+    {u"#00897B", u"#26574A"}, // PageListSelected
+    {u"#FFFFFF", u"#FFFFFF"}, // PageListSelectedText
+    {u"#4A6358", u"#8FAF9F"}, // PageListIcon
+};
+static_assert(std::size(themeColors) == size_t(ThemeColor::PageListIcon) + 1, "one pair per ThemeColor");
+
+const char16_t *const seriesColors[] = {u"#00897B", u"#EF6C00", u"#5C6BC0", u"#C62828", u"#7CB342",
+                                        u"#8E24AA", u"#00ACC1", u"#F9A825", u"#6D4C41", u"#D81B60"};
+
+double relativeLuminance(const QColor &color)
+{
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+// Fusion paints a scroll bar's handle in a near-white gradient over a grey groove on the light
+// palette and barely apart from it on the dark one. Here the track is the palette's alternate
+// base and the handle a solid bar that stands out from it: darker on light, lighter on dark.
+class ThemedStyle : public QProxyStyle
+{
+public:
+    ThemedStyle()
+        : QProxyStyle(QApplication::style()->name())
+    {
+        setObjectName(QStringLiteral("zimbrelThemedStyle"));
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
+        if (control != CC_ScrollBar || !slider)
+            return;
+        const QRect groove = subControlRect(control, option, SC_ScrollBarGroove, widget);
+        const QRect handle = subControlRect(control, option, SC_ScrollBarSlider, widget);
+        const QPalette &palette = option->palette;
+        const bool dark = palette.color(QPalette::Window).lightness() < 128;
+        painter->save();
+        painter->fillRect(groove, palette.color(QPalette::AlternateBase));
+        if (handle.isValid() && (option->state & State_Enabled)) {
+            const bool active = (option->activeSubControls & SC_ScrollBarSlider) && (option->state & State_MouseOver);
+            QColor color = dark ? palette.color(QPalette::Mid).lighter(active ? 150 : 125)
+                                : palette.color(QPalette::Dark).darker(active ? 115 : 100);
+            const bool vertical = slider->orientation == Qt::Vertical;
+            const QRect bar = vertical ? handle.adjusted(2, 1, -2, -1) : handle.adjusted(1, 2, -1, -2);
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(color);
+            const qreal radius = (vertical ? bar.width() : bar.height()) / 2.0;
+            painter->drawRoundedRect(QRectF(bar), radius, radius);
+        }
+        painter->restore();
+    }
+
+    // Fusion marks the default button, not the focused one, and a flat button not at all: with the
+    // keyboard one could not tell which button Enter or Space presses. A ring in the selection
+    // colour shows it on every push button.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus))
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+        painter->restore();
+    }
 };
 
 QPalette buildPalette(const PaletteColors &colors)
@@ -51,6 +172,10 @@ QPalette buildPalette(const PaletteColors &colors)
     set(QPalette::Mid, colors.mid);
     set(QPalette::Light, colors.light);
     set(QPalette::Dark, colors.dark);
+    // Links (the About box, release notes) in the theme's teal: the toolkit's blue cannot be read
+    // on the dark base.
+    set(QPalette::Link, colors.link);
+    set(QPalette::LinkVisited, colors.link);
     const QBrush disabled{QColor(QStringView(colors.disabledText))};
     palette.setBrush(QPalette::Disabled, QPalette::WindowText, disabled);
     palette.setBrush(QPalette::Disabled, QPalette::Text, disabled);
@@ -91,14 +216,38 @@ QPalette ThemeManager::lightPalette()
 {
     return buildPalette({u"#FAFBFA", u"#1B2D26", u"#FFFFFF", u"#F2F7F4", u"#1B2D26", u"#E0EBE5",
                          u"#1B2D26", u"#00897B", u"#FFFFFF", u"#FFFFFF", u"#1B2D26", u"#6E8A7E",
-                         u"#D8E0DB", u"#FFFFFF", u"#9BB0A3", u"#A0B5A8"});
+                         u"#D8E0DB", u"#FFFFFF", u"#9BB0A3", u"#A0B5A8", u"#00796B"});
 }
 
 QPalette ThemeManager::darkPalette()
 {
     return buildPalette({u"#0F1E19", u"#D8E8DF", u"#152420", u"#1A2E28", u"#D8E8DF", u"#1E3530",
                          u"#D8E8DF", u"#4DB6AC", u"#0F1E19", u"#1E3530", u"#D8E8DF", u"#8FAF9F",
-                         u"#2A4038", u"#2A4038", u"#0A1510", u"#3A5A4A"});
+                         u"#2A4038", u"#2A4038", u"#0A1510", u"#3A5A4A", u"#80CBC4"});
+}
+
+QColor ThemeManager::color(ThemeColor which, bool dark)
+{
+    const ColorPair &pair = themeColors[size_t(which)];
+    return QColor(QStringView(dark ? pair.dark : pair.light));
+}
+
+QColor ThemeManager::color(ThemeColor which)
+{
+    return color(which, QApplication::palette().color(QPalette::Window).lightness() < 128);
+}
+
+QColor ThemeManager::seriesColor(int index)
+{
+    const int count = int(std::size(seriesColors));
+    return QColor(QStringView(seriesColors[((index % count) + count) % count]));
+}
+
+double ThemeManager::contrast(const QColor &a, const QColor &b)
+{
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 void ThemeManager::setTheme(const QString &name)
@@ -119,6 +268,8 @@ void ThemeManager::setTheme(const QString &name)
 
 void ThemeManager::applyPalette(const QPalette &palette)
 {
+    if (!QApplication::style() || QApplication::style()->objectName() != u"zimbrelThemedStyle")
+        QApplication::setStyle(new ThemedStyle);
     QApplication::setPalette(palette);
     // Setting the font again makes every widget re-polish, so style sheets pick up the palette.
     QApplication::setFont(QApplication::font());

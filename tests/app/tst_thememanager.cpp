@@ -1,10 +1,14 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
+#include "app/welcomescreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,6 +30,12 @@ private slots:
     void lightPaletteRoles();
     void darkPaletteRoles();
     void appStateAppliesTheStoredTheme();
+    void colorsReadOnTheirBackgrounds_data();
+    void colorsReadOnTheirBackgrounds();
+    void scrollBarHandleStandsOutFromItsTrack_data();
+    void scrollBarHandleStandsOutFromItsTrack();
+    void welcomeButtonsShowTheKeyboardFocus_data();
+    void welcomeButtonsShowTheKeyboardFocus();
 
 private:
     std::unique_ptr<QTemporaryDir> m_directory;
@@ -146,6 +156,125 @@ void TestThemeManager::appStateAppliesTheStoredTheme()
     QVERIFY(state.initialize());
     QCOMPARE(state.themeManager()->currentTheme(), ThemeManager::Theme::Dark);
     QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(u"#0F1E19"));
+}
+
+// Text and icons against what they are drawn on, in the theme they are drawn in: 4.5 for text,
+// 3 for icons and large figures.
+void TestThemeManager::colorsReadOnTheirBackgrounds_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QColor>("foreground");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("minimum");
+    const auto color = [](ThemeColor which, bool dark) { return ThemeManager::color(which, dark); };
+    for (const bool dark : {false, true}) {
+        const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        const char *theme = dark ? "dark" : "light";
+        QTest::addRow("%s: link on base", theme)
+            << dark << palette.color(QPalette::Link) << palette.color(QPalette::Base) << 4.5;
+        QTest::addRow("%s: link on window", theme)
+            << dark << palette.color(QPalette::Link) << palette.color(QPalette::Window) << 4.5;
+        QTest::addRow("%s: balance on the selected account", theme)
+            << dark << color(ThemeColor::SidebarSelectedPositive, dark) << color(ThemeColor::SidebarSelected, dark) << 4.5;
+        QTest::addRow("%s: negative balance on the selected account", theme)
+            << dark << color(ThemeColor::SidebarSelectedNegative, dark) << color(ThemeColor::SidebarSelected, dark) << 4.5;
+        QTest::addRow("%s: balance in the sidebar", theme)
+            << dark << color(ThemeColor::SidebarPositive, dark) << color(ThemeColor::SidebarBackground, dark) << 4.5;
+        QTest::addRow("%s: selected preferences icon", theme)
+            << dark << color(ThemeColor::PageListSelectedText, dark) << color(ThemeColor::PageListSelected, dark) << 3.0;
+        QTest::addRow("%s: preferences icon", theme)
+            << dark << color(ThemeColor::PageListIcon, dark) << color(ThemeColor::PageListBackground, dark) << 3.0;
+        QTest::addRow("%s: keyboard hint", theme)
+            << dark << color(ThemeColor::KeysHint, dark) << palette.color(QPalette::Window) << 4.5;
+        QTest::addRow("%s: negative amount", theme)
+            << dark << color(ThemeColor::Negative, dark) << palette.color(QPalette::Base) << 4.5;
+    }
+}
+
+void TestThemeManager::colorsReadOnTheirBackgrounds()
+{
+    QFETCH(bool, dark);
+    QFETCH(QColor, foreground);
+    QFETCH(QColor, background);
+    QFETCH(double, minimum);
+    Q_UNUSED(dark);
+    const double ratio = ThemeManager::contrast(foreground, background);
+    QVERIFY2(ratio >= minimum, qPrintable(QStringLiteral("%1 on %2: %3").arg(foreground.name(), background.name())
+                                              .arg(ratio, 0, 'f', 2)));
+}
+
+void TestThemeManager::scrollBarHandleStandsOutFromItsTrack_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("light") << QStringLiteral("light");
+    QTest::newRow("dark") << QStringLiteral("dark");
+}
+
+// Painted, then read back: the handle is darker than the track on the light theme and lighter on
+// the dark one, and clearly apart from it on both.
+void TestThemeManager::scrollBarHandleStandsOutFromItsTrack()
+{
+    QFETCH(QString, theme);
+    ThemeManager manager(m_preferences.get(), nullptr, [] { return false; });
+    manager.setTheme(theme);
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 100);
+    bar.setPageStep(20);
+    bar.resize(bar.sizeHint().width(), 300);
+    const QImage image = bar.grab().toImage();
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = 0;
+    option.maximum = 100;
+    option.pageStep = 20;
+    option.sliderPosition = option.sliderValue = 0;
+    const QRect handle = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
+    QVERIFY(handle.isValid());
+    const qreal ratio = image.devicePixelRatio();
+    const QColor handleColor = image.pixelColor((QPointF(handle.center()) * ratio).toPoint());
+    const QColor trackColor = image.pixelColor((QPointF(groove.center().x(), groove.bottom() - 10) * ratio).toPoint());
+    if (theme == u"light")
+        QVERIFY2(handleColor.lightness() < trackColor.lightness(), qPrintable(handleColor.name() + trackColor.name()));
+    else
+        QVERIFY2(handleColor.lightness() > trackColor.lightness(), qPrintable(handleColor.name() + trackColor.name()));
+    QVERIFY2(ThemeManager::contrast(handleColor, trackColor) >= 1.5, qPrintable(handleColor.name() + trackColor.name()));
+}
+
+void TestThemeManager::welcomeButtonsShowTheKeyboardFocus_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QString>("button");
+    for (const char *theme : {"light", "dark"}) {
+        QTest::addRow("%s, continue", theme) << QString::fromLatin1(theme) << QStringLiteral("continueButton");
+        QTest::addRow("%s, sign in", theme) << QString::fromLatin1(theme) << QStringLiteral("accountButton");
+    }
+}
+
+// Tab moves between the two buttons; the one with the focus looks different from itself without.
+void TestThemeManager::welcomeButtonsShowTheKeyboardFocus()
+{
+    QFETCH(QString, theme);
+    QFETCH(QString, button);
+    ThemeManager manager(m_preferences.get(), nullptr, [] { return false; });
+    manager.setTheme(theme);
+    WelcomeScreen screen;
+    screen.resize(600, 400);
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    auto *target = screen.findChild<QPushButton *>(button);
+    QVERIFY(target);
+    auto *other = screen.findChild<QPushButton *>(button == u"continueButton" ? QStringLiteral("accountButton")
+                                                                              : QStringLiteral("continueButton"));
+    other->setFocus(Qt::TabFocusReason);
+    QVERIFY(other->hasFocus());
+    const QImage without = target->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(target->hasFocus());
+    const QImage with = target->grab().toImage();
+    QVERIFY(with != without);
 }
 
 QTEST_MAIN(TestThemeManager)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Screenshots of the main window (register in both layouts, a completion list, the welcome page)
+# Screenshots of the main window (register in both layouts, the completion lists, the welcome page)
 # and of every secondary window, on a virtual X display of the given size and scale, in the given
 # themes and language. The data is copied first: the source is never written to.
 #
@@ -9,8 +9,9 @@
 # --data sample       the developer sample data (the default)
 # --data datagen:N    N generated transactions (tools/datagen)
 # --data DIR          a copy of DIR/zimbrel.db
-# Files are named OUT/ (build/screenshots by default) WxH[@Nx]-THEME[-LANG]-WINDOW.png. Needs xvfb-run (xvfb) and the fonts of
-# tools/install-deps.sh; ZIMBREL_WITH_X=1 tools/install-deps.sh installs them.
+# Files are named OUT/WxH[@Nx]-THEME[-LANG]-WINDOW.png, OUT being build/screenshots by default.
+# Needs xvfb-run (xvfb) and the fonts of tools/install-deps.sh; ZIMBREL_WITH_X=1
+# tools/install-deps.sh installs them.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)

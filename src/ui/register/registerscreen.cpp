@@ -96,7 +96,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
         tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
     keysLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     keysLabel->setToolTip(keysLabel->fullText());
-    keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
+    keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeManager::color(ThemeColor::KeysHint).name()));
     hintBar->addWidget(m_hintLabel);
     hintBar->addStretch();
     hintBar->addWidget(keysLabel, 1);

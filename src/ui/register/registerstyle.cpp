@@ -1,5 +1,7 @@
 #include "registerstyle.h"
 
+#include "app/thememanager.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
@@ -12,27 +14,27 @@ bool isDarkPalette()
 
 QColor positiveColor()
 {
-    return isDarkPalette() ? QColor(u"#66BB6A") : QColor(u"#2E7D32");
+    return ThemeManager::color(ThemeColor::Positive);
 }
 
 QColor negativeColor()
 {
-    return isDarkPalette() ? QColor(u"#FF8A80") : QColor(u"#C62828");
+    return ThemeManager::color(ThemeColor::Negative);
 }
 
 QColor warningColor()
 {
-    return isDarkPalette() ? QColor(u"#FFA726") : QColor(u"#E65100");
+    return ThemeManager::color(ThemeColor::Warning);
 }
 
 QColor incomeTextColor()
 {
-    return isDarkPalette() ? QColor(u"#66BB6A") : QColor(u"#008800");
+    return ThemeManager::color(ThemeColor::Income);
 }
 
 QColor secondaryTextColor()
 {
-    return QColor(u"#6E8A7E");
+    return ThemeManager::color(ThemeColor::SecondaryText);
 }
 
 QFont monospaceFont()
@@ -65,5 +67,5 @@ QPixmap calendarIcon(const QWidget *widget)
 
 QColor pendingRowBackground()
 {
-    return isDarkPalette() ? QColor(u"#1A2E28") : QColor(u"#E8F5E9");
+    return ThemeManager::color(ThemeColor::PendingRow);
 }

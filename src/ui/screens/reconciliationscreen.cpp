@@ -32,7 +32,6 @@ namespace {
 enum Column { TickColumn, DateColumn, PayeeColumn, AmountColumn, ClearedColumn, ColumnCount };
 
 const char *const mutedStyle = "color: %1;";
-const QColor mutedColor(u"#6E8A7E");
 
 QFrame *separatorLine(QWidget *parent)
 {
@@ -191,7 +190,7 @@ QLabel *ReconciliationScreen::addSummaryRow(QGridLayout *grid, int row, const QS
     valueLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     valueLabel->setMinimumWidth(140);
     if (muted) {
-        const QString style = QString::fromLatin1(mutedStyle).arg(mutedColor.name());
+        const QString style = QString::fromLatin1(mutedStyle).arg(secondaryTextColor().name());
         captionLabel->setStyleSheet(style);
         valueLabel->setStyleSheet(style);
     }

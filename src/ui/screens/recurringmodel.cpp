@@ -1,5 +1,6 @@
 #include "recurringmodel.h"
 
+#include "app/thememanager.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
@@ -93,9 +94,9 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         if (index.column() == AmountColumn && item.amount < 0)
             return negativeColor();
         if (index.column() == StatusColumn && !item.isActive)
-            return QColor(Qt::gray);
+            return ThemeManager::color(ThemeColor::Inactive);
         if (index.column() == NextDueColumn && isDue(item))
-            return QColor(0, 136, 0);
+            return incomeTextColor();
     }
     return {};
 }

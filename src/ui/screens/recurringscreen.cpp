@@ -5,6 +5,7 @@
 #include "recurringmodel.h"
 #include "services/recurringservice.h"
 #include "ui/dialogs/recurringformdialog.h"
+#include "ui/register/registerstyle.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -91,7 +92,7 @@ void RecurringScreen::reload()
         m_dueLabel->clear();
     } else {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+        m_dueLabel->setStyleSheet(QStringLiteral("color: %1;").arg(incomeTextColor().name()));
     }
 }
 

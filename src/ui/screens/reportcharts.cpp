@@ -1,5 +1,6 @@
 #include "reportcharts.h"
 
+#include "app/thememanager.h"
 #include "ui/register/registerstyle.h"
 
 #include <QApplication>
@@ -29,12 +30,12 @@ namespace {
 // The palette's teal accent, also the selection colour of the light theme.
 QColor accentColor()
 {
-    return isDarkPalette() ? QColor(u"#4DB6AC") : QColor(u"#00897B");
+    return ThemeManager::color(ThemeColor::ChartPrimary);
 }
 
 QColor mutedColor()
 {
-    return isDarkPalette() ? QColor(u"#8FAF9F") : QColor(u"#90A4AE");
+    return ThemeManager::color(ThemeColor::ChartMuted);
 }
 
 double majorUnits(Money amount)
@@ -127,9 +128,7 @@ QBarSet *barSet(const QString &label, const QColor &color)
 // A palette of distinct hues that read on both backgrounds.
 QColor sliceColor(int index)
 {
-    static const char *const colors[] = {"#00897B", "#EF6C00", "#5C6BC0", "#C62828", "#7CB342",
-                                         "#8E24AA", "#00ACC1", "#F9A825", "#6D4C41", "#D81B60"};
-    return QColor(QLatin1String(colors[index % int(std::size(colors))]));
+    return ThemeManager::seriesColor(index);
 }
 
 } // namespace
@@ -180,12 +179,24 @@ QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
     return chart;
 }
 
-QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows)
+QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows, const QDate &from, const QDate &to)
 {
     const auto monthOf = [](const MonthlyFlow &row) {
         return QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
     };
+    const auto monthText = [](const QDate &month) { return month.toString(QStringLiteral("yyyy-MM")); };
     QList<MonthlyFlow> filled;
+    const bool period = from.isValid() && to.isValid() && from <= to;
+    const QDate firstMonth(period ? from.year() : 1, period ? from.month() : 1, 1);
+    const QDate lastMonth(period ? to.year() : 1, period ? to.month() : 1, 1);
+    constexpr int longestFilledPeriod = 60;
+    if (period && firstMonth.addMonths(longestFilledPeriod) >= lastMonth) {
+        const QDate firstRow = rows.isEmpty() ? lastMonth.addMonths(1) : monthOf(rows.first());
+        if (!firstRow.isValid())
+            return rows;
+        for (QDate month = firstMonth; month < firstRow && month <= lastMonth; month = month.addMonths(1))
+            filled.append({monthText(month)});
+    }
     for (const MonthlyFlow &row : rows) {
         const QDate month = monthOf(row);
         if (!month.isValid())
@@ -195,9 +206,13 @@ QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows)
             if (month <= previous)
                 return rows;
             for (QDate gap = previous.addMonths(1); gap < month; gap = gap.addMonths(1))
-                filled.append({gap.toString(QStringLiteral("yyyy-MM"))});
+                filled.append({monthText(gap)});
         }
         filled.append(row);
+    }
+    if (period && !filled.isEmpty()) {
+        for (QDate month = monthOf(filled.constLast()).addMonths(1); month <= lastMonth; month = month.addMonths(1))
+            filled.append({monthText(month)});
     }
     return filled;
 }
@@ -215,9 +230,10 @@ int monthLabelStep(int months, int maximumLabels)
     return 12 * years;
 }
 
-QChart *monthlyFlowChart(const QList<MonthlyFlow> &given, const QString &inLabel, const QString &outLabel)
+QChart *monthlyFlowChart(const QList<MonthlyFlow> &given, const QString &inLabel, const QString &outLabel,
+                         const QDate &from, const QDate &to)
 {
-    const QList<MonthlyFlow> rows = everyMonth(given);
+    const QList<MonthlyFlow> rows = everyMonth(given, from, to);
     QChart *chart = newChart();
     QBarSet *inflows = barSet(inLabel, positiveColor());
     QBarSet *outflows = barSet(outLabel, negativeColor());

@@ -5,6 +5,7 @@
 #include "services/monthlyflow.h"
 #include "services/yearoveryearrow.h"
 
+#include <QDate>
 #include <QList>
 
 class QChart;
@@ -16,13 +17,16 @@ namespace ReportCharts {
 
 // Spending only (negative totals), as a donut of the largest categories plus one "Other" slice.
 QChart *categorySpendingChart(const QList<CategoryTotal> &rows);
-// Monthly bars of money in and money out, with the net as a line across them. Every month from the
-// first to the last of `rows` has its place on the axis; one without figures shows as zero.
-QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel, const QString &outLabel);
+// Monthly bars of money in and money out, with the net as a line across them. Every month of the
+// period (see everyMonth) has its place on the axis; one without figures shows as zero.
+QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel, const QString &outLabel,
+                         const QDate &from = {}, const QDate &to = {});
 
-// `rows` (months "yyyy-MM", ascending) with the months missing between them added as zero rows.
-// Rows whose month does not read as a date are returned unchanged.
-QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows);
+// `rows` (months "yyyy-MM", ascending) with the months missing between them added as zero rows,
+// and those of the period from `from` to `to` before the first and after the last. A period
+// longer than five years (all time) starts at the first month with figures instead, rather than
+// with years of nothing. Rows whose month does not read as a date are returned unchanged.
+QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows, const QDate &from = {}, const QDate &to = {});
 // How many months apart the labels of a month axis of `months` months are, so that at most
 // `maximumLabels` are shown: 1, 2, 3, 6, 12, then whole multiples of 12 years... of months.
 int monthLabelStep(int months, int maximumLabels = 12);

@@ -156,7 +156,7 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
     m_toEdit->setObjectName(QStringLiteral("toEdit"));
     m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
-    m_rangeLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#6E8A7E")));
+    m_rangeLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name()));
     m_exportButton->setObjectName(QStringLiteral("exportButton"));
     m_tabs->setObjectName(QStringLiteral("reportTabs"));
 
@@ -659,10 +659,12 @@ void ReportsScreen::rebuildChart(Tab tab)
         chart = ReportCharts::categorySpendingChart(m_categorySpending);
         break;
     case IncomeVsExpensesTab:
-        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"));
+        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"), m_fromEdit->date(),
+                                               m_toEdit->date());
         break;
     case CashFlowTab:
-        chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"));
+        chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"), m_fromEdit->date(),
+                                               m_toEdit->date());
         break;
     case YearOverYearTab:
         chart = ReportCharts::yearOverYearChart(m_yearOverYear);

@@ -78,7 +78,7 @@ QWidget *section(QWidget *parent, const QString &title, const QString &descripti
     layout->addWidget(titleLabel);
     if (!description.isEmpty()) {
         auto *descriptionLabel = new QLabel(description, widget);
-        descriptionLabel->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+        descriptionLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name()));
         descriptionLabel->setWordWrap(true);
         layout->addWidget(descriptionLabel);
     }
@@ -109,7 +109,7 @@ QWidget *page(QWidget *parent, const QList<QWidget *> &sections)
 QLabel *hint(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name()));
     label->setWordWrap(true);
     return label;
 }
@@ -340,7 +340,7 @@ QWidget *SettingsScreen::buildAboutPage()
     QFont smallFont = smallPrint->font();
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
     smallPrint->setFont(smallFont);
-    smallPrint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    smallPrint->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name()));
     smallPrint->setWordWrap(true);
     about->addWidget(smallPrint);
     return page(this, {section(this, tr("About"), QString(), about)});
@@ -354,14 +354,20 @@ void SettingsScreen::applySidebarStyle()
         QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  color: "
                        "%2;  padding: 8px 12px;  border-radius: 6px;}QListWidget::item:hover {  background: "
                        "%3;}QListWidget::item:selected {  background: %4;  color: %5;}")
-            .arg(dark ? QStringLiteral("#152420") : QStringLiteral("#F0F4F2"),
-                 dark ? QStringLiteral("#D8E8DF") : QStringLiteral("#1B2D26"),
-                 dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
-                 dark ? QStringLiteral("#26574A") : QStringLiteral("#00897B"), QStringLiteral("#FFFFFF")));
-    const QColor iconColor = dark ? QColor(u"#8FAF9F") : QColor(u"#4A6358");
+            .arg(ThemeManager::color(ThemeColor::PageListBackground, dark).name(),
+                 ThemeManager::color(ThemeColor::PageListText, dark).name(),
+                 ThemeManager::color(ThemeColor::PageListHover, dark).name(),
+                 ThemeManager::color(ThemeColor::PageListSelected, dark).name(),
+                 ThemeManager::color(ThemeColor::PageListSelectedText, dark).name()));
     const ushort glyphs[PageCount] = {0xE8B8, 0xE8EF, 0xE627, 0xE88E};
-    for (int row = 0; row < PageCount; ++row)
-        m_sidebar->item(row)->setIcon(QIcon(glyphPixmap(glyphs[row], iconColor)));
+    for (int row = 0; row < PageCount; ++row) {
+        // The selected row's icon in the selected text's colour: the usual grey would vanish in
+        // the light theme's teal.
+        QIcon icon(glyphPixmap(glyphs[row], ThemeManager::color(ThemeColor::PageListIcon, dark)));
+        icon.addPixmap(glyphPixmap(glyphs[row], ThemeManager::color(ThemeColor::PageListSelectedText, dark)),
+                       QIcon::Selected);
+        m_sidebar->item(row)->setIcon(icon);
+    }
     m_styling = false;
 }
 

@@ -50,6 +50,8 @@ private slots:
     void failedReportSaysWhy();
     void chartsFollowTheTables();
     void monthAxisKeepsEmptyMonths();
+    void monthAxisSpansThePeriod_data();
+    void monthAxisSpansThePeriod();
     void monthAxisLabelsAReadableNumber_data();
     void monthAxisLabelsAReadableNumber();
     void taxLinesReadByName();
@@ -380,6 +382,53 @@ void TestReportsScreen::monthAxisKeepsEmptyMonths()
     QCOMPARE(axis->categoriesLabels().size(), 3);
     // A year boundary is crossed month by month too.
     QCOMPARE(ReportCharts::everyMonth({{QStringLiteral("2025-11")}, {QStringLiteral("2026-02")}}).size(), 4);
+}
+
+void TestReportsScreen::monthAxisSpansThePeriod_data()
+{
+    QTest::addColumn<QStringList>("months");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("count");
+    const QStringList febApr{QStringLiteral("2026-02"), QStringLiteral("2026-04")};
+    QTest::newRow("months before and after the figures")
+        << febApr << QDate(2026, 1, 1) << QDate(2026, 5, 15) << "2026-01" << "2026-05" << 5;
+    QTest::newRow("last 12 months, figures in the last three")
+        << QStringList{QStringLiteral("2026-10"), QStringLiteral("2026-12")} << QDate(2025, 12, 11)
+        << QDate(2026, 12, 11) << "2025-12" << "2026-12" << 13;
+    QTest::newRow("all time starts with the figures")
+        << febApr << QDate(2000, 1, 1) << QDate(2026, 12, 11) << "2026-02" << "2026-12" << 11;
+    QTest::newRow("a quarter without figures") << QStringList() << QDate(2026, 1, 1) << QDate(2026, 3, 31)
+                                               << "2026-01" << "2026-03" << 3;
+    QTest::newRow("no period") << febApr << QDate() << QDate() << "2026-02" << "2026-04" << 3;
+}
+
+// The axis of a period shows all its months, even those before the first and after the last
+// month with figures.
+void TestReportsScreen::monthAxisSpansThePeriod()
+{
+    QFETCH(QStringList, months);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, count);
+    QList<MonthlyFlow> rows;
+    for (const QString &month : months)
+        rows.append({month, 100, -50, 50});
+    const QList<MonthlyFlow> filled = ReportCharts::everyMonth(rows, from, to);
+    QCOMPARE(filled.size(), count);
+    QCOMPARE(filled.first().month, first);
+    QCOMPARE(filled.last().month, last);
+    for (int i = 1; i < filled.size(); ++i)
+        QVERIFY(filled[i - 1].month < filled[i].month);
+    const std::unique_ptr<QChart> chart(
+        ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out"), from, to));
+    auto *bars = qobject_cast<QBarSeries *>(chart->series().first());
+    QVERIFY(bars);
+    QCOMPARE(bars->barSets().first()->count(), count);
 }
 
 void TestReportsScreen::monthAxisLabelsAReadableNumber_data()
