@@ -468,10 +468,10 @@ enum class Outcome { Waiting, Unmapped, Duplicate, Inserted, Failed };
 
 struct WorkItem
 {
-    QifTransaction parsed;
+    const QifTransaction *parsed = nullptr; // in the import's parsed files, which outlive the items
     QString targetAccountId;
     int partnerIndex = -1;
-    QString id;
+    QString id; // given when first needed: a re-import of duplicates needs none
     QString payee;
     qint64 amount = 0; // in the target account's minor units
     Outcome outcome = Outcome::Waiting;
@@ -480,8 +480,8 @@ struct WorkItem
 // Whether an item names a transfer to an account other than its own source.
 bool namesOtherAccount(const WorkItem &item)
 {
-    return !item.parsed.transferAccount.isEmpty()
-           && item.parsed.transferAccount.compare(item.parsed.accountName, Qt::CaseInsensitive) != 0;
+    return !item.parsed->transferAccount.isEmpty()
+           && item.parsed->transferAccount.compare(item.parsed->accountName, Qt::CaseInsensitive) != 0;
 }
 
 // Pairs the two legs of each transfer inside the batch: for every leg, the first later leg in
@@ -492,7 +492,7 @@ bool namesOtherAccount(const WorkItem &item)
 int pairTransfers(QList<WorkItem> &items)
 {
     const auto takesPart = [](const WorkItem &item) {
-        return item.partnerIndex == -1 && !item.parsed.accountName.isEmpty() && !item.targetAccountId.isEmpty()
+        return item.partnerIndex == -1 && !item.parsed->accountName.isEmpty() && !item.targetAccountId.isEmpty()
                && namesOtherAccount(item);
     };
     const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
@@ -504,7 +504,7 @@ int pairTransfers(QList<WorkItem> &items)
     for (int j = 0; j < items.size(); ++j) {
         const WorkItem &item = items[j];
         if (takesPart(item))
-            legs[legKey(item.parsed.date, item.parsed.amount, item.parsed.accountName, item.parsed.transferAccount)].push_back(j);
+            legs[legKey(item.parsed->date, item.parsed->amount, item.parsed->accountName, item.parsed->transferAccount)].push_back(j);
     }
     int pairs = 0;
     for (int i = 0; i < items.size(); ++i) {
@@ -512,7 +512,7 @@ int pairTransfers(QList<WorkItem> &items)
         if (!takesPart(item))
             continue;
         const auto bucket = legs.find(
-            legKey(item.parsed.date, -item.parsed.amount, item.parsed.transferAccount, item.parsed.accountName));
+            legKey(item.parsed->date, -item.parsed->amount, item.parsed->transferAccount, item.parsed->accountName));
         if (bucket == legs.end())
             continue;
         std::deque<int> &queue = bucket.value();
@@ -814,15 +814,24 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
 
     QList<QifCategory> parsedCategories;
     QSet<QString> parsedCategoryNames;
+    // The records stay where the parser put them; the work items point at them. (A copy per item
+    // doubled the memory of a large import.) A deque never moves the lists it holds.
+    std::deque<QList<QifTransaction>> parsedFiles;
     QList<WorkItem> items;
     for (const QString &path : filePaths) {
         QString refused;
-        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        std::optional<QByteArray> bytes = readFile(path, &refused);
         if (!bytes && refused.isEmpty())
             continue;
         if (!bytes)
             return refusal(refused);
-        QifParseResult parsed = QifParser::parse(decodeImportText(*bytes));
+        // The file's bytes go as soon as they are text, and the text as soon as it is records.
+        QifParseResult parsed;
+        {
+            const QString text = decodeImportText(*bytes);
+            bytes.reset();
+            parsed = QifParser::parse(text);
+        }
         if (!parsed.error.isEmpty())
             return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
         result.unparseable += parsed.unparseableCount;
@@ -833,13 +842,13 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 parsedCategories.append(std::move(category));
             }
         }
-        items.reserve(items.size() + parsed.transactions.size());
-        for (QifTransaction &transaction : parsed.transactions) {
+        const QList<QifTransaction> &transactions = parsedFiles.emplace_back(std::move(parsed.transactions));
+        items.reserve(items.size() + transactions.size());
+        for (const QifTransaction &transaction : transactions) {
             WorkItem item;
             const QString key = transaction.accountName.isEmpty() ? path : transaction.accountName;
             item.targetAccountId = targets.value(key.toLower());
-            item.parsed = std::move(transaction);
-            item.id = newId();
+            item.parsed = &transaction;
             items.append(std::move(item));
         }
         processEventsBriefly(); // reading a large file takes a moment; let the window repaint
@@ -869,9 +878,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             continue;
         }
         AccountState &state = stateOf(item.targetAccountId);
-        item.payee = qifPayee(item.parsed);
-        item.amount = centsToMinorUnits(item.parsed.amount, state.decimals);
-        if (state.duplicates.absorb(item.parsed.date, item.amount, item.payee))
+        item.payee = qifPayee(*item.parsed);
+        item.amount = centsToMinorUnits(item.parsed->amount, state.decimals);
+        if (state.duplicates.absorb(item.parsed->date, item.amount, item.payee))
             item.outcome = Outcome::Duplicate;
     }
     for (int i = 0; i < items.size(); ++i) {
@@ -883,6 +892,12 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         if (item.outcome != Outcome::Waiting)
             item.partnerIndex = -1;
     }
+
+    const auto idOf = [](WorkItem &item) -> const QString & {
+        if (item.id.isEmpty())
+            item.id = newId();
+        return item.id;
+    };
 
     CategoryResolver categories(m_categories);
     const int total = int(items.size());
@@ -914,11 +929,11 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     const auto resolveOneSided = [&](const WorkItem &item, Transaction &transaction) -> std::optional<Candidate> {
         if (!namesOtherAccount(item))
             return std::nullopt;
-        const QString otherTarget = targets.value(item.parsed.transferAccount.toLower());
+        const QString otherTarget = targets.value(item.parsed->transferAccount.toLower());
         if (!otherTarget.isEmpty() && otherTarget != item.targetAccountId) {
             AccountState &other = stateOf(otherTarget);
-            const qint64 otherAmount = -centsToMinorUnits(item.parsed.amount, other.decimals);
-            const auto bucket = other.candidates.find(candidateKey(item.parsed.accountName, item.parsed.date, otherAmount));
+            const qint64 otherAmount = -centsToMinorUnits(item.parsed->amount, other.decimals);
+            const auto bucket = other.candidates.find(candidateKey(item.parsed->accountName, item.parsed->date, otherAmount));
             if (bucket != other.candidates.end() && !bucket.value().empty()) {
                 const QString candidateId = bucket.value().front();
                 bucket.value().pop_front();
@@ -927,7 +942,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return Candidate{candidateId, otherTarget, bucket.key()};
             }
         }
-        transaction.memo = withTransferHint(item.parsed.transferAccount, transaction.memo);
+        transaction.memo = withTransferHint(item.parsed->transferAccount, transaction.memo);
         return std::nullopt;
     };
 
@@ -967,25 +982,25 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         }
 
         Transaction transaction;
-        transaction.id = item.id;
+        transaction.id = idOf(item);
         transaction.accountId = item.targetAccountId;
-        transaction.date = item.parsed.date;
+        transaction.date = item.parsed->date;
         transaction.payee = item.payee;
         transaction.amount = item.amount;
-        transaction.memo = item.parsed.memo;
-        transaction.checkNumber = item.parsed.checkNumber;
-        transaction.cleared = item.parsed.cleared;
-        transaction.reconciled = item.parsed.reconciled;
-        transaction.isSplit = !item.parsed.splits.isEmpty();
+        transaction.memo = item.parsed->memo;
+        transaction.checkNumber = item.parsed->checkNumber;
+        transaction.cleared = item.parsed->cleared;
+        transaction.reconciled = item.parsed->reconciled;
+        transaction.isSplit = !item.parsed->splits.isEmpty();
         transaction.createdAt = importedAt;
         transaction.updatedAt = transaction.createdAt;
-        transaction.categoryId = categories.idFor(item.parsed.category);
+        transaction.categoryId = categories.idFor(item.parsed->category);
         if (!categories.failedName().isEmpty())
             return abort(categoryFailure());
 
         std::optional<Candidate> candidate;
         if (item.partnerIndex >= 0) {
-            transaction.transferLinkId = items[item.partnerIndex].id;
+            transaction.transferLinkId = idOf(items[item.partnerIndex]);
             transaction.transferDestAccountId = items[item.partnerIndex].targetAccountId;
         } else {
             candidate = resolveOneSided(item, transaction);
@@ -1037,7 +1052,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return abort(reason);
         }
 
-        for (const QifSplit &split : std::as_const(item.parsed.splits)) {
+        for (const QifSplit &split : std::as_const(item.parsed->splits)) {
             SplitLine line;
             line.id = newId();
             line.transactionId = transaction.id;
