@@ -546,9 +546,15 @@ private:
         Stack stack(databasePath());
         Figure figure;
         figure.name = QStringLiteral("backup-export");
-        QByteArray archive;
+        // Into a file, as the app and the CLI write a backup.
+        QTemporaryDir directory;
+        QFile archive(directory.filePath(QStringLiteral("backup.zip")));
         resetPeakMemory();
-        figure.seconds = medianTime(m_runs, {}, [&] { archive = stack.backupService->exportBackup(); });
+        figure.seconds = medianTime(m_runs, {}, [&] {
+            if (!archive.open(QIODevice::WriteOnly | QIODevice::Truncate) || !stack.backupService->exportBackup(&archive))
+                qFatal("the backup could not be written");
+            archive.close();
+        });
         figure.peakMegabytes = peakMegabytes();
         figure.items = archive.size();
         figure.itemUnit = QStringLiteral("bytes");
@@ -557,11 +563,17 @@ private:
 
     Figure backupImport()
     {
-        QByteArray archive;
+        QTemporaryDir archiveDirectory;
+        QFile archive(archiveDirectory.filePath(QStringLiteral("backup.zip")));
         {
             Stack stack(databasePath());
-            archive = stack.backupService->exportBackup();
+            if (!archive.open(QIODevice::WriteOnly) || !stack.backupService->exportBackup(&archive))
+                qFatal("the backup could not be written");
+            archive.close();
         }
+        // Read from the file entry by entry, as zimbrel-cli backup-import does.
+        if (!archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            qFatal("cannot read the backup");
         Figure figure;
         figure.name = QStringLiteral("backup-import");
         std::unique_ptr<QTemporaryDir> directory;
@@ -575,7 +587,7 @@ private:
                 stack = std::make_unique<Stack>(directory->filePath(QStringLiteral("zimbrel.db")));
             },
             [&] {
-                const BackupImportResult result = stack->backupService->importBackup(archive, BackupImportMode::SkipExisting);
+                const BackupImportResult result = stack->backupService->importBackup(&archive, BackupImportMode::SkipExisting);
                 figure.items = result.importedTotal();
             });
         figure.peakMegabytes = peakMegabytes();
