@@ -350,17 +350,18 @@ BackupImportResult restoreRows(const QSqlDatabase &database, const ZipArchiveRea
     if (!guard.isActive())
         return stop(guard.lastError());
 
-    const QList<ZipArchiveReader::Entry> &entries = reader.entries();
+    const qsizetype entryCount = reader.entries().size();
     for (qsizetype t = 0; t < qsizetype(backupTables.size()); ++t) {
         const BackupTable &table = backupTables.at(size_t(t));
-        const QString prefix = table.folder + QLatin1Char('/');
+        const QByteArray prefix = QByteArray(table.folder.data(), table.folder.size()) + '/';
         TableRestorer restorer(database, table, mode, staged, result.errors);
         if (!restorer.setupError().isEmpty())
             return stop(restorer.setupError());
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const QString &path = entries.at(i).path;
-            if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
+        for (qsizetype i = 0; i < entryCount; ++i) {
+            const QByteArrayView name = reader.pathBytes(i);
+            if (!name.startsWith(prefix) || !name.endsWith(".json"))
                 continue;
+            const QString path = reader.path(i);
             const std::optional<QByteArray> bytes = reader.data(i);
             if (!bytes) {
                 result.errors.append(BackupService::tr("%1: damaged archive entry").arg(path));
@@ -493,8 +494,17 @@ bool BackupService::exportBackup(QIODevice *device, QString *error) const
 
 BackupImportResult BackupService::importBackup(const QByteArray &archive, BackupImportMode mode) const
 {
+    return restore(ZipArchiveReader(archive), mode);
+}
+
+BackupImportResult BackupService::importBackup(QIODevice *device, BackupImportMode mode) const
+{
+    return restore(ZipArchiveReader(device), mode);
+}
+
+BackupImportResult BackupService::restore(const ZipArchiveReader &reader, BackupImportMode mode) const
+{
     BackupImportResult result;
-    const ZipArchiveReader reader(archive);
     if (!reader.isValid()) {
         result.aborted = true;
         switch (reader.error()) {

@@ -8,6 +8,7 @@
 
 class Database;
 class QIODevice;
+class ZipArchiveReader;
 
 // Writes the user's data into a ZIP archive of JSON rows (one entry per row, "manifest.json"
 // last) and restores such an archive. The archive is a file a stranger may hand the user: its
@@ -33,7 +34,12 @@ public:
     // (disk full, I/O, read-only, locked) return aborted with one error and zero counts, and change
     // nothing. Never deletes a row.
     BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode) const;
+    // The same, reading the archive from `device` (open, seekable) entry by entry as the rows are
+    // restored: only its directory is held in memory.
+    BackupImportResult importBackup(QIODevice *device, BackupImportMode mode) const;
 
 private:
+    BackupImportResult restore(const ZipArchiveReader &reader, BackupImportMode mode) const;
+
     Database *m_database;
 };

@@ -125,8 +125,8 @@ public:
             transaction.version,
             syncStatusToString(transaction.syncStatus),
             transaction.serverId,
-            timestampToText(transaction.createdAt),
-            timestampToText(transaction.updatedAt),
+            timestampText(transaction.createdAt),
+            timestampText(transaction.updatedAt),
         };
         for (int i = 0; i < int(std::size(values)); ++i)
             m_transactionInsert.bindValue(i, values[i]);
@@ -142,7 +142,7 @@ public:
             return m_splitLines->insert(line);
         const QVariant values[] = {
             line.id,     line.transactionId, line.categoryId, qint64(line.amount),
-            line.memo,   timestampToText(line.createdAt), timestampToText(line.updatedAt),
+            line.memo,   timestampText(line.createdAt), timestampText(line.updatedAt),
         };
         for (int i = 0; i < int(std::size(values)); ++i)
             m_splitLineInsert.bindValue(i, values[i]);
@@ -169,6 +169,16 @@ public:
     }
 
 private:
+    // The rows of one import share their time: it is formatted once, not twice per row.
+    QString timestampText(const QDateTime &timestamp)
+    {
+        if (timestamp != m_lastTimestamp || m_lastTimestampText.isNull()) {
+            m_lastTimestamp = timestamp;
+            m_lastTimestampText = timestampToText(timestamp);
+        }
+        return m_lastTimestampText;
+    }
+
     bool move(const QString &table, const QString &stagingTable, const QString &columns, qint64 rows,
               const std::function<void()> &betweenChunks, QSqlError *error)
     {
@@ -199,6 +209,8 @@ private:
     bool m_ready = false;
     qint64 m_stagedTransactions = 0;
     qint64 m_stagedSplitLines = 0;
+    QDateTime m_lastTimestamp;
+    QString m_lastTimestampText;
 };
 
 // Amounts are read in cents; an account in a currency without minor units (JPY) stores whole units.
@@ -275,17 +287,49 @@ std::optional<QByteArray> readFile(const QString &path, QString *refusal)
     return file.readAll();
 }
 
-// Counts of the keys of an account's stored transactions. Each stored row absorbs one identical
-// imported record, so k identical records against m stored ones import max(0, k - m): a re-import
-// adds nothing, and two genuine identical purchases both land.
+// The date of a duplicate key as a number (yyyymmdd), -1 for no valid date. Stored dates are read
+// straight from their text: a re-import compares against every row of the account.
+qint32 dayNumber(const QDate &date)
+{
+    return date.isValid() ? qint32(date.year() * 10000 + date.month() * 100 + date.day()) : -1;
+}
+
+qint32 dayNumber(QStringView text)
+{
+    const auto digit = [&text](qsizetype i) { return text.at(i).unicode() - u'0'; };
+    const auto isDigit = [&text](qsizetype i) { return text.at(i) >= u'0' && text.at(i) <= u'9'; };
+    if (text.size() == 10 && text.at(4) == u'-' && text.at(7) == u'-' && isDigit(0) && isDigit(1) && isDigit(2)
+        && isDigit(3) && isDigit(5) && isDigit(6) && isDigit(8) && isDigit(9)) {
+        const int year = digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3);
+        const int month = digit(5) * 10 + digit(6);
+        const int day = digit(8) * 10 + digit(9);
+        if (QDate::isValid(year, month, day))
+            return qint32(year * 10000 + month * 100 + day);
+    }
+    return dayNumber(dateFromText(text.toString()));
+}
+
+// Counts of the duplicate keys (date, amount, payee) of an account's stored transactions. Each
+// stored row absorbs one identical imported record, so k identical records against m stored ones
+// import max(0, k - m): a re-import adds nothing, and two genuine identical purchases both land.
+// Keys are numbers, the payee its index among the distinct payees: an account of half a million
+// rows has a few thousand payees, and a key of texts per row cost more than reading the rows.
 class DuplicateCounter
 {
 public:
-    void addStored(const QString &key) { ++m_remaining[key]; }
-
-    bool absorb(const QString &key)
+    void addStored(qint32 day, qint64 amount, const QString &payee)
     {
-        const auto it = m_remaining.find(key);
+        const auto found = m_payees.constFind(payee);
+        const qint32 index = found != m_payees.cend() ? found.value() : m_payees.insert(payee, qint32(m_payees.size())).value();
+        ++m_remaining[Key{amount, day, index}];
+    }
+
+    bool absorb(const QDate &date, qint64 amount, const QString &payee)
+    {
+        const auto payeeIndex = m_payees.constFind(payee);
+        if (payeeIndex == m_payees.cend())
+            return false;
+        const auto it = m_remaining.find(Key{amount, dayNumber(date), payeeIndex.value()});
         if (it == m_remaining.end() || it.value() == 0)
             return false;
         --it.value();
@@ -293,7 +337,18 @@ public:
     }
 
 private:
-    QHash<QString, int> m_remaining;
+    struct Key
+    {
+        qint64 amount;
+        qint32 day;
+        qint32 payee;
+
+        friend bool operator==(const Key &, const Key &) = default;
+        friend size_t qHash(const Key &key, size_t seed = 0) { return qHashMulti(seed, key.amount, key.day, key.payee); }
+    };
+
+    QHash<QString, qint32> m_payees;
+    QHash<Key, int> m_remaining;
 };
 
 struct Candidate
@@ -306,6 +361,7 @@ struct Candidate
 // What one import needs to know about a target account, read once per account and import.
 struct AccountState
 {
+    QString error; // why the stored rows could not be read; the import cannot go on
     int decimals = 2;
     DuplicateCounter duplicates;
     // One-sided transfers left by an earlier import, keyed by lower-cased hint name, date and
@@ -325,15 +381,54 @@ AccountState loadAccountState(const QSqlDatabase &connection, TransactionReposit
 {
     AccountState state;
     state.decimals = accountDecimals(connection, accountId);
-    for (Transaction &transaction : repository->byAccount(accountId)) {
-        state.duplicates.addStored(ImportService::duplicateKey(transaction.date, transaction.amount, transaction.payee));
-        if (!transaction.transferLinkId.isEmpty())
-            continue;
-        const std::optional<ImportService::TransferHint> hint = ImportService::transferHint(transaction.memo);
+    // Only the key columns of every row; whole rows only for the few that wait for a partner.
+    QSqlQuery keys(connection);
+    keys.setForwardOnly(true);
+    if (!keys.prepare(QStringLiteral("SELECT date, amount, payee FROM transactions WHERE account_id = ? AND deleted_at IS NULL"))) {
+        state.error = keys.lastError().text();
+        return state;
+    }
+    keys.addBindValue(accountId);
+    if (!keys.exec()) {
+        state.error = keys.lastError().text();
+        return state;
+    }
+    while (keys.next())
+        state.duplicates.addStored(dayNumber(keys.value(0).toString()), keys.value(1).toLongLong(), keys.value(2).toString());
+    if (keys.lastError().isValid()) {
+        state.error = keys.lastError().text();
+        return state;
+    }
+
+    QSqlQuery waiting(connection);
+    waiting.setForwardOnly(true);
+    if (!waiting.prepare(QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                        "AND (transfer_link_id IS NULL OR transfer_link_id = '') AND substr(memo, 1, ?) = ? "
+                                        "ORDER BY date DESC, created_at DESC, rowid DESC"))) {
+        state.error = waiting.lastError().text();
+        return state;
+    }
+    waiting.addBindValue(accountId);
+    waiting.addBindValue(hintPrefix.size());
+    waiting.addBindValue(hintPrefix);
+    if (!waiting.exec()) {
+        state.error = waiting.lastError().text();
+        return state;
+    }
+    QStringList ids;
+    while (waiting.next())
+        ids.append(waiting.value(0).toString());
+    for (const QString &id : std::as_const(ids)) {
+        std::optional<Transaction> transaction = repository->findById(id);
+        if (!transaction) {
+            state.error = QStringLiteral("cannot read the transaction %1").arg(id);
+            return state;
+        }
+        const std::optional<ImportService::TransferHint> hint = ImportService::transferHint(transaction->memo);
         if (!hint)
             continue;
-        state.candidates[candidateKey(hint->accountName, transaction.date, transaction.amount)].push_back(transaction.id);
-        state.candidateRows.insert(transaction.id, std::move(transaction));
+        state.candidates[candidateKey(hint->accountName, transaction->date, transaction->amount)].push_back(transaction->id);
+        state.candidateRows.insert(transaction->id, std::move(*transaction));
     }
     return state;
 }
@@ -373,10 +468,10 @@ enum class Outcome { Waiting, Unmapped, Duplicate, Inserted, Failed };
 
 struct WorkItem
 {
-    QifTransaction parsed;
+    const QifTransaction *parsed = nullptr; // in the import's parsed files, which outlive the items
     QString targetAccountId;
     int partnerIndex = -1;
-    QString id;
+    QString id; // given when first needed: a re-import of duplicates needs none
     QString payee;
     qint64 amount = 0; // in the target account's minor units
     Outcome outcome = Outcome::Waiting;
@@ -385,8 +480,8 @@ struct WorkItem
 // Whether an item names a transfer to an account other than its own source.
 bool namesOtherAccount(const WorkItem &item)
 {
-    return !item.parsed.transferAccount.isEmpty()
-           && item.parsed.transferAccount.compare(item.parsed.accountName, Qt::CaseInsensitive) != 0;
+    return !item.parsed->transferAccount.isEmpty()
+           && item.parsed->transferAccount.compare(item.parsed->accountName, Qt::CaseInsensitive) != 0;
 }
 
 // Pairs the two legs of each transfer inside the batch: for every leg, the first later leg in
@@ -397,7 +492,7 @@ bool namesOtherAccount(const WorkItem &item)
 int pairTransfers(QList<WorkItem> &items)
 {
     const auto takesPart = [](const WorkItem &item) {
-        return item.partnerIndex == -1 && !item.parsed.accountName.isEmpty() && !item.targetAccountId.isEmpty()
+        return item.partnerIndex == -1 && !item.parsed->accountName.isEmpty() && !item.targetAccountId.isEmpty()
                && namesOtherAccount(item);
     };
     const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
@@ -409,7 +504,7 @@ int pairTransfers(QList<WorkItem> &items)
     for (int j = 0; j < items.size(); ++j) {
         const WorkItem &item = items[j];
         if (takesPart(item))
-            legs[legKey(item.parsed.date, item.parsed.amount, item.parsed.accountName, item.parsed.transferAccount)].push_back(j);
+            legs[legKey(item.parsed->date, item.parsed->amount, item.parsed->accountName, item.parsed->transferAccount)].push_back(j);
     }
     int pairs = 0;
     for (int i = 0; i < items.size(); ++i) {
@@ -417,7 +512,7 @@ int pairTransfers(QList<WorkItem> &items)
         if (!takesPart(item))
             continue;
         const auto bucket = legs.find(
-            legKey(item.parsed.date, -item.parsed.amount, item.parsed.transferAccount, item.parsed.accountName));
+            legKey(item.parsed->date, -item.parsed->amount, item.parsed->transferAccount, item.parsed->accountName));
         if (bucket == legs.end())
             continue;
         std::deque<int> &queue = bucket.value();
@@ -536,6 +631,10 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
     if (!guard.isActive())
         return stop(guard.lastError());
     AccountState state = loadAccountState(connection, m_transactions, accountId);
+    if (!state.error.isEmpty())
+        return stop(state.error);
+    // One time for the whole import, formatted once.
+    const QDateTime importedAt = currentTimestamp();
     CategoryResolver categories(m_categories);
 
     // Counted in qsizetype: a column index near INT_MAX must not wrap to a negative field count.
@@ -571,13 +670,13 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
             return true;
         }
         transaction.date = date;
-        if (state.duplicates.absorb(duplicateKey(date, transaction.amount, transaction.payee))) {
+        if (state.duplicates.absorb(date, transaction.amount, transaction.payee)) {
             ++result.duplicates;
             return true;
         }
         transaction.id = newId();
         transaction.accountId = accountId;
-        transaction.createdAt = currentTimestamp();
+        transaction.createdAt = importedAt;
         transaction.updatedAt = transaction.createdAt;
         if (options.memoColumn >= 0 && options.memoColumn < row.size())
             transaction.memo = row.at(options.memoColumn);
@@ -715,15 +814,24 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
 
     QList<QifCategory> parsedCategories;
     QSet<QString> parsedCategoryNames;
+    // The records stay where the parser put them; the work items point at them. (A copy per item
+    // doubled the memory of a large import.) A deque never moves the lists it holds.
+    std::deque<QList<QifTransaction>> parsedFiles;
     QList<WorkItem> items;
     for (const QString &path : filePaths) {
         QString refused;
-        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        std::optional<QByteArray> bytes = readFile(path, &refused);
         if (!bytes && refused.isEmpty())
             continue;
         if (!bytes)
             return refusal(refused);
-        QifParseResult parsed = QifParser::parse(decodeImportText(*bytes));
+        // The file's bytes go as soon as they are text, and the text as soon as it is records.
+        QifParseResult parsed;
+        {
+            const QString text = decodeImportText(*bytes);
+            bytes.reset();
+            parsed = QifParser::parse(text);
+        }
         if (!parsed.error.isEmpty())
             return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
         result.unparseable += parsed.unparseableCount;
@@ -734,13 +842,13 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 parsedCategories.append(std::move(category));
             }
         }
-        items.reserve(items.size() + parsed.transactions.size());
-        for (QifTransaction &transaction : parsed.transactions) {
+        const QList<QifTransaction> &transactions = parsedFiles.emplace_back(std::move(parsed.transactions));
+        items.reserve(items.size() + transactions.size());
+        for (const QifTransaction &transaction : transactions) {
             WorkItem item;
             const QString key = transaction.accountName.isEmpty() ? path : transaction.accountName;
             item.targetAccountId = targets.value(key.toLower());
-            item.parsed = std::move(transaction);
-            item.id = newId();
+            item.parsed = &transaction;
             items.append(std::move(item));
         }
         processEventsBriefly(); // reading a large file takes a moment; let the window repaint
@@ -748,10 +856,16 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     pairTransfers(items);
 
     QHash<QString, AccountState> states;
+    // An account whose rows could not be read has no duplicates to offer: importing into it
+    // would double every record, so the import stops (checked before writing and before commit).
+    QString unreadableAccount;
     const auto stateOf = [&](const QString &accountId) -> AccountState & {
         auto it = states.find(accountId);
-        if (it == states.end())
+        if (it == states.end()) {
             it = states.insert(accountId, loadAccountState(connection, m_transactions, accountId));
+            if (unreadableAccount.isEmpty() && !it.value().error.isEmpty())
+                unreadableAccount = it.value().error;
+        }
         return it.value();
     };
 
@@ -764,9 +878,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             continue;
         }
         AccountState &state = stateOf(item.targetAccountId);
-        item.payee = qifPayee(item.parsed);
-        item.amount = centsToMinorUnits(item.parsed.amount, state.decimals);
-        if (state.duplicates.absorb(duplicateKey(item.parsed.date, item.amount, item.payee)))
+        item.payee = qifPayee(*item.parsed);
+        item.amount = centsToMinorUnits(item.parsed->amount, state.decimals);
+        if (state.duplicates.absorb(item.parsed->date, item.amount, item.payee))
             item.outcome = Outcome::Duplicate;
     }
     for (int i = 0; i < items.size(); ++i) {
@@ -778,6 +892,12 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         if (item.outcome != Outcome::Waiting)
             item.partnerIndex = -1;
     }
+
+    const auto idOf = [](WorkItem &item) -> const QString & {
+        if (item.id.isEmpty())
+            item.id = newId();
+        return item.id;
+    };
 
     CategoryResolver categories(m_categories);
     const int total = int(items.size());
@@ -794,6 +914,10 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     };
     if (!guard.isActive())
         return abort(guard.lastError());
+    if (!unreadableAccount.isEmpty())
+        return abort(unreadableAccount);
+    // One time for the whole import, formatted once.
+    const QDateTime importedAt = currentTimestamp();
 
     for (const QifCategory &category : std::as_const(parsedCategories))
         categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
@@ -805,11 +929,11 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     const auto resolveOneSided = [&](const WorkItem &item, Transaction &transaction) -> std::optional<Candidate> {
         if (!namesOtherAccount(item))
             return std::nullopt;
-        const QString otherTarget = targets.value(item.parsed.transferAccount.toLower());
+        const QString otherTarget = targets.value(item.parsed->transferAccount.toLower());
         if (!otherTarget.isEmpty() && otherTarget != item.targetAccountId) {
             AccountState &other = stateOf(otherTarget);
-            const qint64 otherAmount = -centsToMinorUnits(item.parsed.amount, other.decimals);
-            const auto bucket = other.candidates.find(candidateKey(item.parsed.accountName, item.parsed.date, otherAmount));
+            const qint64 otherAmount = -centsToMinorUnits(item.parsed->amount, other.decimals);
+            const auto bucket = other.candidates.find(candidateKey(item.parsed->accountName, item.parsed->date, otherAmount));
             if (bucket != other.candidates.end() && !bucket.value().empty()) {
                 const QString candidateId = bucket.value().front();
                 bucket.value().pop_front();
@@ -818,7 +942,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return Candidate{candidateId, otherTarget, bucket.key()};
             }
         }
-        transaction.memo = withTransferHint(item.parsed.transferAccount, transaction.memo);
+        transaction.memo = withTransferHint(item.parsed->transferAccount, transaction.memo);
         return std::nullopt;
     };
 
@@ -858,25 +982,25 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         }
 
         Transaction transaction;
-        transaction.id = item.id;
+        transaction.id = idOf(item);
         transaction.accountId = item.targetAccountId;
-        transaction.date = item.parsed.date;
+        transaction.date = item.parsed->date;
         transaction.payee = item.payee;
         transaction.amount = item.amount;
-        transaction.memo = item.parsed.memo;
-        transaction.checkNumber = item.parsed.checkNumber;
-        transaction.cleared = item.parsed.cleared;
-        transaction.reconciled = item.parsed.reconciled;
-        transaction.isSplit = !item.parsed.splits.isEmpty();
-        transaction.createdAt = currentTimestamp();
+        transaction.memo = item.parsed->memo;
+        transaction.checkNumber = item.parsed->checkNumber;
+        transaction.cleared = item.parsed->cleared;
+        transaction.reconciled = item.parsed->reconciled;
+        transaction.isSplit = !item.parsed->splits.isEmpty();
+        transaction.createdAt = importedAt;
         transaction.updatedAt = transaction.createdAt;
-        transaction.categoryId = categories.idFor(item.parsed.category);
+        transaction.categoryId = categories.idFor(item.parsed->category);
         if (!categories.failedName().isEmpty())
             return abort(categoryFailure());
 
         std::optional<Candidate> candidate;
         if (item.partnerIndex >= 0) {
-            transaction.transferLinkId = items[item.partnerIndex].id;
+            transaction.transferLinkId = idOf(items[item.partnerIndex]);
             transaction.transferDestAccountId = items[item.partnerIndex].targetAccountId;
         } else {
             candidate = resolveOneSided(item, transaction);
@@ -928,7 +1052,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return abort(reason);
         }
 
-        for (const QifSplit &split : std::as_const(item.parsed.splits)) {
+        for (const QifSplit &split : std::as_const(item.parsed->splits)) {
             SplitLine line;
             line.id = newId();
             line.transactionId = transaction.id;
@@ -966,6 +1090,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             ++result.transfersLinked;
     }
 
+    if (!unreadableAccount.isEmpty())
+        return abort(unreadableAccount);
     QSqlError moveError;
     if (!writer.finish(processEventsBriefly, &moveError)) {
         if (StorageError::isStorageError(moveError) || !guard.isIntact())

@@ -128,6 +128,25 @@ class QifReader
 public:
     explicit QifReader(QifDateOrder order) { m_result.dateOrder = order; }
 
+    // Room for about `count` transactions at once: growing a list of a million records step by
+    // step holds two copies of it for a moment.
+    void reserve(qsizetype count) { m_result.transactions.reserve(count); }
+
+    // One copy of each text that many records repeat (payees, categories, memos): a million
+    // records name a few thousand payees. Bounded, so that a file of unique texts costs no more
+    // than one table of them.
+    QString shared(QStringView value)
+    {
+        QString text = value.toString();
+        if (text.isEmpty())
+            return text;
+        if (const auto found = m_sharedTexts.constFind(text); found != m_sharedTexts.cend())
+            return *found;
+        if (m_sharedTexts.size() < maxSharedTexts)
+            m_sharedTexts.insert(text);
+        return text;
+    }
+
     void readLine(QStringView rawLine)
     {
         ++m_lineNumber;
@@ -256,16 +275,18 @@ private:
             }
             break;
         case 'P':
-            m_transaction.payee = value.toString();
+            m_transaction.payee = shared(value);
             break;
         case 'M':
-            m_transaction.memo = value.toString();
+            m_transaction.memo = shared(value);
             break;
         case 'N':
             m_transaction.checkNumber = value.toString();
             break;
         case 'L':
             QifParser::splitCategoryField(value, &m_transaction.category, &m_transaction.transferAccount);
+            m_transaction.category = shared(m_transaction.category);
+            m_transaction.transferAccount = shared(m_transaction.transferAccount);
             break;
         case 'C': {
             const QChar flag = value.isEmpty() ? QChar() : value.front().toLower();
@@ -422,6 +443,8 @@ private:
         m_hasAmount = false;
     }
 
+    static constexpr qsizetype maxSharedTexts = 65536;
+    QSet<QString> m_sharedTexts;
     QifParseResult m_result;
     qsizetype m_lineNumber = 0;
     Section m_section = Section::Other;
@@ -464,6 +487,8 @@ QString qifAccountTypeText(QifAccountType type)
 QifParseResult QifParser::parse(QStringView text, QifDateOrder dateOrder)
 {
     QifReader reader(dateOrder == QifDateOrder::Auto ? detectDateOrder(text) : dateOrder);
+    // Every record ends with a "^" line; a caret inside a text only makes the room larger.
+    reader.reserve(text.count(QLatin1Char('^')));
     forEachLine(text, [&reader](QStringView line) { reader.readLine(line); });
     return reader.finish();
 }

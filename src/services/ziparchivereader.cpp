@@ -1,8 +1,11 @@
 #include "ziparchivereader.h"
 
+#include <QIODevice>
+
 #include <zlib.h>
 
 #include <algorithm>
+#include <utility>
 
 
 namespace {
@@ -40,12 +43,6 @@ quint64 u64(const QByteArray &bytes, qint64 at)
     return quint64(u32(bytes, at)) | (quint64(u32(bytes, at + 4)) << 32);
 }
 
-bool fits(const QByteArray &bytes, quint64 offset, quint64 length)
-{
-    const auto size = quint64(bytes.size());
-    return offset <= size && length <= size - offset;
-}
-
 std::optional<QByteArray> inflateRaw(const char *input, qint64 inputSize, qint64 outputSize)
 {
     QByteArray output(outputSize, Qt::Uninitialized);
@@ -68,25 +65,83 @@ std::optional<QByteArray> inflateRaw(const char *input, qint64 inputSize, qint64
 
 ZipArchiveReader::ZipArchiveReader(const QByteArray &archive)
     : m_archive(archive)
+    , m_size(quint64(archive.size()))
 {
     m_error = parse();
     m_valid = m_error == Error::None;
-    if (!m_valid)
+    if (!m_valid) {
         m_entries.clear();
+        m_paths.clear();
+    }
+}
+
+ZipArchiveReader::ZipArchiveReader(QIODevice *device)
+    : m_device(device)
+{
+    const qint64 size = device && device->isOpen() && !device->isSequential() ? device->size() : -1;
+    if (size < 0) {
+        m_error = Error::NotAnArchive;
+        return;
+    }
+    m_size = quint64(size);
+    m_error = parse();
+    m_valid = m_error == Error::None;
+    if (!m_valid) {
+        m_entries.clear();
+        m_paths.clear();
+    }
+}
+
+std::optional<QByteArray> ZipArchiveReader::read(quint64 offset, quint64 size) const
+{
+    if (offset > m_size || size > m_size - offset)
+        return std::nullopt;
+    if (!m_device)
+        return m_archive.mid(qsizetype(offset), qsizetype(size));
+    // Entries are asked for in archive order: one read of the next megabyte serves many of them.
+    constexpr quint64 readAhead = 1024 * 1024;
+    const auto windowEnd = m_windowStart + quint64(m_window.size());
+    if (offset < m_windowStart || offset + size > windowEnd) {
+        const quint64 wanted = std::min(std::max(size, readAhead), m_size - offset);
+        m_window.resize(qsizetype(wanted));
+        m_windowStart = offset;
+        if (!m_device->seek(qint64(offset)) || m_device->read(m_window.data(), qint64(wanted)) != qint64(wanted)) {
+            m_window.clear();
+            return std::nullopt;
+        }
+        if (size > readAhead) // an entry of its own: not worth keeping
+            return std::exchange(m_window, QByteArray());
+    }
+    return m_window.mid(qsizetype(offset - m_windowStart), qsizetype(size));
+}
+
+QString ZipArchiveReader::path(qsizetype index) const
+{
+    return QString::fromUtf8(pathBytes(index));
+}
+
+QByteArrayView ZipArchiveReader::pathBytes(qsizetype index) const
+{
+    const Entry &entry = m_entries.at(index);
+    return QByteArrayView(m_paths.constData() + entry.pathOffset, entry.pathSize);
 }
 
 ZipArchiveReader::Error ZipArchiveReader::parse()
 {
     constexpr Error notAnArchive = Error::NotAnArchive;
-    const QByteArray &bytes = m_archive;
-    if (bytes.size() < endOfDirectorySize)
+    if (m_size < quint64(endOfDirectorySize))
         return notAnArchive;
 
     // The end record sits at the very end, followed only by a comment of at most 65535 bytes.
+    const quint64 tailStart = m_size - std::min<quint64>(m_size, endOfDirectorySize + 0xffff + zip64LocatorSize);
+    const std::optional<QByteArray> tailBytes = read(tailStart, m_size - tailStart);
+    if (!tailBytes)
+        return notAnArchive;
+    const QByteArray &tail = *tailBytes;
     qint64 end = -1;
-    const qint64 lowest = qMax<qint64>(0, bytes.size() - endOfDirectorySize - 0xffff);
-    for (qint64 at = bytes.size() - endOfDirectorySize; at >= lowest; --at) {
-        if (u32(bytes, at) == endOfDirectorySignature && at + endOfDirectorySize + u16(bytes, at + 20) == bytes.size()) {
+    const qint64 lowest = qMax<qint64>(0, tail.size() - endOfDirectorySize - 0xffff);
+    for (qint64 at = tail.size() - endOfDirectorySize; at >= lowest; --at) {
+        if (u32(tail, at) == endOfDirectorySignature && at + endOfDirectorySize + u16(tail, at + 20) == tail.size()) {
             end = at;
             break;
         }
@@ -94,52 +149,75 @@ ZipArchiveReader::Error ZipArchiveReader::parse()
     if (end < 0)
         return notAnArchive;
 
-    quint64 entryCount = u16(bytes, end + 10);
-    quint64 directorySize = u32(bytes, end + 12);
-    quint64 directoryOffset = u32(bytes, end + 16);
+    quint64 entryCount = u16(tail, end + 10);
+    quint64 directorySize = u32(tail, end + 12);
+    quint64 directoryOffset = u32(tail, end + 16);
     bool zip64 = false;
 
     const qint64 locator = end - zip64LocatorSize;
-    if (locator >= 0 && u32(bytes, locator) == zip64LocatorSignature) {
-        const quint64 recordOffset = u64(bytes, locator + 8);
-        if (!fits(bytes, recordOffset, zip64EndOfDirectorySize)
-            || u32(bytes, qint64(recordOffset)) != zip64EndOfDirectorySignature)
+    if (locator >= 0 && u32(tail, locator) == zip64LocatorSignature) {
+        const quint64 recordOffset = u64(tail, locator + 8);
+        const std::optional<QByteArray> record = read(recordOffset, zip64EndOfDirectorySize);
+        if (!record || u32(*record, 0) != zip64EndOfDirectorySignature)
             return notAnArchive;
-        entryCount = u64(bytes, qint64(recordOffset) + 32);
-        directorySize = u64(bytes, qint64(recordOffset) + 40);
-        directoryOffset = u64(bytes, qint64(recordOffset) + 48);
+        entryCount = u64(*record, 32);
+        directorySize = u64(*record, 40);
+        directoryOffset = u64(*record, 48);
         zip64 = true;
     }
-    if (!fits(bytes, directoryOffset, directorySize))
+    if (directoryOffset > m_size || directorySize > m_size - directoryOffset)
         return notAnArchive;
 
     // The directory is walked to its end, whatever the count says: writers without ZIP64
-    // support (the toolkit's among them) store only the low 16 bits of a larger count.
+    // support (the toolkit's among them) store only the low 16 bits of a larger count. It is read
+    // in pieces; only names and numbers are kept.
+    constexpr quint64 piece = 1024 * 1024;
     const quint64 directoryEnd = directoryOffset + directorySize;
+    QByteArray window;
+    quint64 windowStart = directoryOffset;
+    const auto have = [&](quint64 at, quint64 size) {
+        if (at >= windowStart && at + size <= windowStart + quint64(window.size()))
+            return true;
+        const quint64 wanted = std::min(std::max(size, piece), directoryEnd - at);
+        if (size > wanted)
+            return false;
+        std::optional<QByteArray> bytes = read(at, wanted);
+        if (!bytes)
+            return false;
+        window = std::move(*bytes);
+        windowStart = at;
+        return true;
+    };
     quint64 at = directoryOffset;
     while (at < directoryEnd) {
-        if (!fits(bytes, at, centralHeaderSize) || at + centralHeaderSize > directoryEnd
-            || u32(bytes, qint64(at)) != centralHeaderSignature)
+        if (!have(at, centralHeaderSize))
             return notAnArchive;
-        const auto header = qint64(at);
-        const quint64 nameLength = u16(bytes, header + 28);
-        const quint64 extraLength = u16(bytes, header + 30);
-        const quint64 commentLength = u16(bytes, header + 32);
+        auto header = qint64(at - windowStart);
+        if (u32(window, header) != centralHeaderSignature)
+            return notAnArchive;
+        const quint64 nameLength = u16(window, header + 28);
+        const quint64 extraLength = u16(window, header + 30);
+        const quint64 commentLength = u16(window, header + 32);
         const quint64 recordSize = centralHeaderSize + nameLength + extraLength + commentLength;
-        if (at + recordSize > directoryEnd)
+        if (!have(at, recordSize))
             return notAnArchive;
+        header = qint64(at - windowStart);
 
         Entry entry;
-        entry.flags = u16(bytes, header + 8);
-        entry.method = u16(bytes, header + 10);
-        entry.crc = u32(bytes, header + 16);
-        entry.compressedSize = u32(bytes, header + 20);
-        entry.uncompressedSize = u32(bytes, header + 24);
-        entry.localHeaderOffset = u32(bytes, header + 42);
-        entry.path = QString::fromUtf8(bytes.constData() + header + centralHeaderSize, qsizetype(nameLength));
+        entry.flags = u16(window, header + 8);
+        entry.method = u16(window, header + 10);
+        entry.crc = u32(window, header + 16);
+        entry.compressedSize = u32(window, header + 20);
+        entry.uncompressedSize = u32(window, header + 24);
+        entry.localHeaderOffset = u32(window, header + 42);
+        entry.pathOffset = m_paths.size();
+        entry.pathSize = quint16(nameLength);
+        m_paths.append(window.constData() + header + centralHeaderSize, qsizetype(nameLength));
         m_entries.append(entry);
         at += recordSize;
     }
+    m_paths.squeeze();
+    m_entries.squeeze();
     const auto found = quint64(m_entries.size());
     const bool complete = zip64 ? found == entryCount : (entryCount == 0xffff || (found & 0xffff) == entryCount);
     if (!complete)
@@ -149,8 +227,10 @@ ZipArchiveReader::Error ZipArchiveReader::parse()
 
 ZipArchiveReader::Error ZipArchiveReader::checkSpans(quint64 directoryOffset) const
 {
-    // Each entry's local header and data, as far as they can be read: an entry whose header lies
-    // outside the buffer is damaged alone and fails when it is read.
+    // Each entry's local header, name and data as the directory gives them (a local extra field
+    // only moves the data further on, within the entry's own size): spans that overlap mean bytes
+    // read twice. An entry whose header lies outside the archive is damaged alone and fails when
+    // it is read.
     QList<std::pair<quint64, quint64>> spans;
     spans.reserve(m_entries.size());
     quint64 inflated = 0;
@@ -159,10 +239,9 @@ ZipArchiveReader::Error ZipArchiveReader::checkSpans(quint64 directoryOffset) co
         if (inflated > quint64(maxInflatedSize))
             return Error::TooLarge;
         const auto header = quint64(entry.localHeaderOffset);
-        if (!fits(m_archive, header, localHeaderSize) || u32(m_archive, qint64(header)) != localHeaderSignature)
+        if (header > m_size || quint64(localHeaderSize) > m_size - header)
             continue;
-        const quint64 end = header + localHeaderSize + u16(m_archive, qint64(header) + 26)
-                            + u16(m_archive, qint64(header) + 28) + quint64(entry.compressedSize);
+        const quint64 end = header + localHeaderSize + entry.pathSize + quint64(entry.compressedSize);
         spans.append({header, std::min(end, directoryOffset)});
     }
     if (!std::is_sorted(spans.cbegin(), spans.cend()))
@@ -182,20 +261,30 @@ std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const
     if ((entry.flags & encryptedFlag) || entry.uncompressedSize > maxEntrySize)
         return std::nullopt;
 
-    const QByteArray &bytes = m_archive;
+    // Header, name and data in one read when the local header has no extra field (as ours, and
+    // most writers', have not); otherwise the data is read again where it starts.
     const auto header = quint64(entry.localHeaderOffset);
-    if (!fits(bytes, header, localHeaderSize) || u32(bytes, qint64(header)) != localHeaderSignature)
+    const quint64 guess = localHeaderSize + quint64(entry.pathSize);
+    std::optional<QByteArray> bytes = read(header, guess + quint64(entry.compressedSize));
+    if (!bytes)
+        bytes = read(header, localHeaderSize);
+    if (!bytes || bytes->size() < localHeaderSize || u32(*bytes, 0) != localHeaderSignature)
         return std::nullopt;
-    const quint64 start = header + localHeaderSize + u16(bytes, qint64(header) + 26) + u16(bytes, qint64(header) + 28);
-    if (!fits(bytes, start, quint64(entry.compressedSize)))
-        return std::nullopt;
-    const char *input = bytes.constData() + start;
+    const quint64 skip = localHeaderSize + u16(*bytes, 26) + u16(*bytes, 28);
+    qsizetype start = qsizetype(skip);
+    if (skip != guess || bytes->size() < qsizetype(skip) + entry.compressedSize) {
+        bytes = read(header + skip, quint64(entry.compressedSize));
+        if (!bytes)
+            return std::nullopt;
+        start = 0;
+    }
+    const char *input = bytes->constData() + start;
 
     std::optional<QByteArray> output;
     if (entry.method == methodStored) {
         if (entry.compressedSize != entry.uncompressedSize)
             return std::nullopt;
-        output = QByteArray(input, qsizetype(entry.compressedSize));
+        output = start == 0 ? std::move(*bytes) : QByteArray(input, qsizetype(entry.compressedSize));
     } else if (entry.method == methodDeflated) {
         if (entry.uncompressedSize == 0)
             output = QByteArray();
@@ -214,13 +303,19 @@ std::optional<QByteArray> ZipArchiveReader::data(qsizetype index) const
 
 bool ZipArchiveReader::contains(const QString &path) const
 {
-    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&path](const Entry &entry) { return entry.path == path; });
+    const QByteArray name = path.toUtf8();
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (pathBytes(i) == name)
+            return true;
+    }
+    return false;
 }
 
 std::optional<QByteArray> ZipArchiveReader::data(const QString &path) const
 {
+    const QByteArray name = path.toUtf8();
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        if (m_entries.at(i).path == path)
+        if (pathBytes(i) == name)
             return data(i);
     }
     return std::nullopt;

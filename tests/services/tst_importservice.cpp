@@ -53,6 +53,8 @@ private slots:
     void csvImport_data();
     void csvImport();
     void csvDuplicatesCountOccurrencesAcrossImports();
+    void duplicateOfAStoredRowIsSameDateAmountAndPayee_data();
+    void duplicateOfAStoredRowIsSameDateAmountAndPayee();
     void csvCreatesEachCategoryOnce();
     void csvMissingFileGivesZeroResult();
     void csvFailedInsertsAreCountedNotReportedAsImported();
@@ -252,6 +254,32 @@ void TestImportService::csvDuplicatesCountOccurrencesAcrossImports()
     const QByteArray thrice("Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n");
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("b.csv"), thrice), account, {}), counters(1, 2));
     QCOMPARE(rows(account).count(QStringLiteral("2024-01-05|-300|Coffee")), 3);
+}
+
+void TestImportService::duplicateOfAStoredRowIsSameDateAmountAndPayee_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<bool>("duplicate");
+    QTest::newRow("same") << QByteArray("01/05/2024,Café Ünö,-3.00") << true;
+    QTest::newRow("payee in other case") << QByteArray("01/05/2024,café ünö,-3.00") << false;
+    QTest::newRow("other payee") << QByteArray("01/05/2024,Tea,-3.00") << false;
+    QTest::newRow("other amount") << QByteArray("01/05/2024,Café Ünö,-3.01") << false;
+    QTest::newRow("opposite amount") << QByteArray("01/05/2024,Café Ünö,3.00") << false;
+    QTest::newRow("other day") << QByteArray("01/06/2024,Café Ünö,-3.00") << false;
+    QTest::newRow("same day, other year") << QByteArray("01/05/2025,Café Ünö,-3.00") << false;
+}
+
+// A record is a duplicate of a stored row when date, amount and payee (case-sensitive) are equal.
+void TestImportService::duplicateOfAStoredRowIsSameDateAmountAndPayee()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(bool, duplicate);
+    const QString account = addAccount(QStringLiteral("Checking"));
+    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("a.csv"), "Date,Payee,Amount\n01/05/2024,Café Ünö,-3.00\n"),
+                                  account, {}),
+             counters(1));
+    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("b.csv"), "Date,Payee,Amount\n" + row + '\n'), account, {}),
+             duplicate ? counters(0, 1) : counters(1));
 }
 
 void TestImportService::csvCreatesEachCategoryOnce()

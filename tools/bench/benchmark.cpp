@@ -2,6 +2,7 @@
 // measured next to its floor, the same work done with plain SQL on the same data in the same
 // process. Every case runs in a process of its own so that its peak resident memory is its own.
 
+#include "processmeter.h"
 #include "statementrecorder.h"
 
 #include "data/accountrepository.h"
@@ -55,6 +56,7 @@ struct Figure
     qint64 items = 0;
     QString itemUnit;
     double peakMegabytes = 0;
+    double floorPeakMegabytes = 0; // whole-process cases: the floor's own peak
 };
 
 double median(QList<double> values)
@@ -165,7 +167,13 @@ public:
                 QStringLiteral("report-transactions"),
                 QStringLiteral("backup-export"),
                 QStringLiteral("backup-import"),
-                QStringLiteral("startup")};
+                QStringLiteral("startup"),
+                QStringLiteral("cli-register"),
+                QStringLiteral("cli-report-transactions"),
+                QStringLiteral("cli-backup-export"),
+                QStringLiteral("cli-backup-import"),
+                QStringLiteral("cli-import-qif"),
+                QStringLiteral("cli-reimport-qif")};
     }
 
     std::optional<Figure> run(const QString &name)
@@ -190,6 +198,8 @@ public:
             return backupImport();
         if (name == QLatin1String("startup"))
             return startup();
+        if (name.startsWith(QLatin1String("cli-")))
+            return wholeProcess(name);
         return std::nullopt;
     }
 
@@ -536,9 +546,15 @@ private:
         Stack stack(databasePath());
         Figure figure;
         figure.name = QStringLiteral("backup-export");
-        QByteArray archive;
+        // Into a file, as the app and the CLI write a backup.
+        QTemporaryDir directory;
+        QFile archive(directory.filePath(QStringLiteral("backup.zip")));
         resetPeakMemory();
-        figure.seconds = medianTime(m_runs, {}, [&] { archive = stack.backupService->exportBackup(); });
+        figure.seconds = medianTime(m_runs, {}, [&] {
+            if (!archive.open(QIODevice::WriteOnly | QIODevice::Truncate) || !stack.backupService->exportBackup(&archive))
+                qFatal("the backup could not be written");
+            archive.close();
+        });
         figure.peakMegabytes = peakMegabytes();
         figure.items = archive.size();
         figure.itemUnit = QStringLiteral("bytes");
@@ -547,11 +563,17 @@ private:
 
     Figure backupImport()
     {
-        QByteArray archive;
+        QTemporaryDir archiveDirectory;
+        QFile archive(archiveDirectory.filePath(QStringLiteral("backup.zip")));
         {
             Stack stack(databasePath());
-            archive = stack.backupService->exportBackup();
+            if (!archive.open(QIODevice::WriteOnly) || !stack.backupService->exportBackup(&archive))
+                qFatal("the backup could not be written");
+            archive.close();
         }
+        // Read from the file entry by entry, as zimbrel-cli backup-import does.
+        if (!archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            qFatal("cannot read the backup");
         Figure figure;
         figure.name = QStringLiteral("backup-import");
         std::unique_ptr<QTemporaryDir> directory;
@@ -565,12 +587,239 @@ private:
                 stack = std::make_unique<Stack>(directory->filePath(QStringLiteral("zimbrel.db")));
             },
             [&] {
-                const BackupImportResult result = stack->backupService->importBackup(archive, BackupImportMode::SkipExisting);
+                const BackupImportResult result = stack->backupService->importBackup(&archive, BackupImportMode::SkipExisting);
                 figure.items = result.importedTotal();
             });
         figure.peakMegabytes = peakMegabytes();
         figure.itemUnit = QStringLiteral("rows");
         stack.reset();
+        return figure;
+    }
+
+
+    // Whole processes, measured from outside: zimbrel-cli as a user runs it, against the sqlite3
+    // shell doing the same work (the same SELECT as JSON; or, for the writes, the engine floor:
+    // the rows as CSV .import-ed into temporary tables, then one INSERT ... SELECT per table in
+    // one transaction). Preparing data directories and CSV files is not timed.
+    QString cliPath() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/zimbrel-cli"); }
+
+    static QString runForText(const QString &program, const QStringList &arguments, const QString &outputPath = {})
+    {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (!outputPath.isEmpty())
+            process.setStandardOutputFile(outputPath);
+        process.start(program, arguments);
+        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            qFatal("%s %s failed", qPrintable(program), qPrintable(arguments.join(QLatin1Char(' '))));
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    static QString sqlite(const QString &database, const QString &sql, const QString &outputPath = {})
+    {
+        return runForText(QStringLiteral("sqlite3"), {database, sql}, outputPath);
+    }
+
+    static QString quoted(QString text)
+    {
+        return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    }
+
+    // A migrated, empty data directory.
+    QString freshDataDir(QTemporaryDir &work, const QString &name) const
+    {
+        const QString dir = work.filePath(name);
+        QDir(dir).removeRecursively();
+        QDir().mkpath(dir);
+        runForText(cliPath(), {QStringLiteral("--data-dir"), dir, QStringLiteral("init")});
+        return dir;
+    }
+
+    // The sqlite3 shell script of the engine floor for `tables` of the data set.
+    QString engineFloorScript(QTemporaryDir &work, const QStringList &tables) const
+    {
+        QString script = QStringLiteral(".mode csv\n");
+        QString inserts = QStringLiteral("BEGIN;\n");
+        for (const QString &table : tables) {
+            const QString csv = work.filePath(table + QStringLiteral(".csv"));
+            runForText(QStringLiteral("sqlite3"),
+                       {QStringLiteral("-csv"), databasePath(), QStringLiteral("SELECT * FROM %1").arg(table)}, csv);
+            // An empty CSV field is read back as NULL: the floor stores what the rows held.
+            const QString columns = sqlite(databasePath(), QStringLiteral("SELECT group_concat('NULLIF(' || name || ', '''')', "
+                                                                          "', ') FROM pragma_table_info('%1')")
+                                                               .arg(table));
+            script += QStringLiteral("CREATE TEMP TABLE s_%1 AS SELECT * FROM main.%1 WHERE 0;\n"
+                                     ".import --schema temp %2 s_%1\n")
+                          .arg(table, csv);
+            inserts += QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT %2 FROM temp.s_%1;\n").arg(table, columns);
+        }
+        const QString path = work.filePath(QStringLiteral("floor.sql"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write((script + inserts + QStringLiteral("COMMIT;\n")).toUtf8()) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Median time and largest peak of the runs, `setup` (untimed) before each.
+    ProcessMeter::Run measured(const std::function<void()> &setup, const QString &program, const QStringList &arguments,
+                               const QString &outputPath = {}) const
+    {
+        QList<double> times;
+        ProcessMeter::Run result;
+        for (int i = 0; i < m_runs; ++i) {
+            if (setup)
+                setup();
+            const ProcessMeter::Run run = ProcessMeter::run(program, arguments, outputPath);
+            if (!run.ok)
+                qFatal("%s %s failed", qPrintable(program), qPrintable(arguments.join(QLatin1Char(' '))));
+            times.append(run.seconds);
+            result.peakMegabytes = std::max(result.peakMegabytes, run.peakMegabytes);
+        }
+        result.ok = true;
+        result.seconds = median(times);
+        return result;
+    }
+
+    Figure wholeProcess(const QString &name)
+    {
+        QTemporaryDir work;
+        const QString db = databasePath();
+        const QString cli = cliPath();
+        const QString sqlite3 = QStringLiteral("sqlite3");
+        const QString output = work.filePath(QStringLiteral("out.json"));
+        const QString floorOutput = work.filePath(QStringLiteral("floor.json"));
+        const QStringList inData{QStringLiteral("--data-dir"), m_dataDir};
+        Figure figure;
+        figure.name = name;
+        ProcessMeter::Run run;
+        ProcessMeter::Run floor;
+
+        if (name == QLatin1String("cli-register")) {
+            const QString account = sqlite(db, QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL "
+                                                              "GROUP BY account_id ORDER BY COUNT(*) DESC LIMIT 1"));
+            figure.floorName = QStringLiteral("sqlite3 -json");
+            floor = measured({}, sqlite3,
+                             {QStringLiteral("-json"), db,
+                              QStringLiteral("SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
+                                             "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
+                                             "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+                                             "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, "
+                                             "c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                                             "t.category_id = c.id WHERE t.account_id = %1 AND t.deleted_at IS NULL "
+                                             "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC")
+                                  .arg(quoted(account))},
+                             floorOutput);
+            run = measured({}, cli, inData + QStringList{QStringLiteral("register"), account}, output);
+            figure.items = sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = %1 AND "
+                                                     "deleted_at IS NULL")
+                                          .arg(quoted(account)))
+                               .toLongLong();
+            figure.itemUnit = QStringLiteral("rows");
+        } else if (name == QLatin1String("cli-report-transactions")) {
+            figure.floorName = QStringLiteral("sqlite3 -json");
+            floor = measured({}, sqlite3,
+                             {QStringLiteral("-json"), db,
+                              QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS "
+                                             "category_name, COALESCE(t.memo, '') AS memo, t.amount FROM transactions t "
+                                             "LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN categories c ON "
+                                             "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '1900-01-01' "
+                                             "AND t.date <= '2100-12-31' ORDER BY t.date, t.payee")},
+                             floorOutput);
+            run = measured({}, cli,
+                           inData + QStringList{QStringLiteral("report"), QStringLiteral("transactions"),
+                                                QStringLiteral("--from"), QStringLiteral("1900-01-01"),
+                                                QStringLiteral("--to"), QStringLiteral("2100-12-31")},
+                           output);
+            figure.items = sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL")).toLongLong();
+            figure.itemUnit = QStringLiteral("rows");
+        } else if (name == QLatin1String("cli-backup-export")) {
+            figure.floorName = QStringLiteral("sqlite3 -json dump");
+            floor = measured({}, sqlite3,
+                             {QStringLiteral("-json"), db,
+                              QStringLiteral("SELECT * FROM accounts; SELECT * FROM categories; SELECT * FROM transactions; "
+                                             "SELECT * FROM split_lines; SELECT * FROM recurring_transactions; "
+                                             "SELECT * FROM reconciliations")},
+                             floorOutput);
+            const QString archive = work.filePath(QStringLiteral("backup.zip"));
+            run = measured({}, cli, inData + QStringList{QStringLiteral("backup-export"), archive});
+            figure.items = QFileInfo(archive).size();
+            figure.itemUnit = QStringLiteral("bytes");
+        } else if (name == QLatin1String("cli-backup-import")) {
+            const QString script = engineFloorScript(
+                work, {QStringLiteral("accounts"), QStringLiteral("categories"), QStringLiteral("transactions"),
+                       QStringLiteral("split_lines"), QStringLiteral("recurring_transactions"),
+                       QStringLiteral("reconciliations")});
+            figure.floorName = QStringLiteral("sqlite3 .import + INSERT...SELECT");
+            floor = measured([&] { freshDataDir(work, QStringLiteral("floor")); }, sqlite3,
+                             {QStringLiteral("-bail"), work.filePath(QStringLiteral("floor/zimbrel.db")),
+                              QStringLiteral(".read %1").arg(script)});
+            const QString archive = work.filePath(QStringLiteral("backup.zip"));
+            runForText(cli, inData + QStringList{QStringLiteral("backup-export"), archive});
+            run = measured([&] { freshDataDir(work, QStringLiteral("restore")); }, cli,
+                           {QStringLiteral("--data-dir"), work.filePath(QStringLiteral("restore")),
+                            QStringLiteral("backup-import"), archive, QStringLiteral("--mode"), QStringLiteral("skip")},
+                           output);
+            figure.items = QFileInfo(archive).size();
+            figure.itemUnit = QStringLiteral("bytes");
+        } else if (name == QLatin1String("cli-import-qif") || name == QLatin1String("cli-reimport-qif")) {
+            const QString target = work.filePath(QStringLiteral("import"));
+            const QStringList names = sqlite(db, QStringLiteral("SELECT name FROM accounts ORDER BY sort_order"))
+                                          .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QStringList arguments;
+            // A fresh data directory with one empty account per account of the data set.
+            const auto prepare = [&] {
+                freshDataDir(work, QStringLiteral("import"));
+                arguments = QStringList{QStringLiteral("--data-dir"), target, QStringLiteral("import-qif"), qifPath()};
+                for (const QString &account : names) {
+                    runForText(cli, {QStringLiteral("--data-dir"), target, QStringLiteral("account-add"), account});
+                    const QString id = sqlite(target + QStringLiteral("/zimbrel.db"),
+                                              QStringLiteral("SELECT id FROM accounts WHERE name = %1").arg(quoted(account)));
+                    arguments << QStringLiteral("--map") << account + QLatin1Char('=') + id;
+                }
+            };
+            if (name == QLatin1String("cli-reimport-qif")) {
+                figure.floorName = QStringLiteral("first import");
+                QList<double> first;
+                QList<double> second;
+                for (int i = 0; i < m_runs; ++i) {
+                    prepare();
+                    const ProcessMeter::Run one = ProcessMeter::run(cli, arguments, output);
+                    const ProcessMeter::Run two = ProcessMeter::run(cli, arguments, output);
+                    if (!one.ok || !two.ok)
+                        qFatal("zimbrel-cli import-qif failed");
+                    first.append(one.seconds);
+                    second.append(two.seconds);
+                    floor.peakMegabytes = std::max(floor.peakMegabytes, one.peakMegabytes);
+                    run.peakMegabytes = std::max(run.peakMegabytes, two.peakMegabytes);
+                }
+                floor.seconds = median(first);
+                run.seconds = median(second);
+            } else {
+                const QString script = engineFloorScript(work, {QStringLiteral("transactions"), QStringLiteral("split_lines")});
+                figure.floorName = QStringLiteral("sqlite3 .import + INSERT...SELECT");
+                floor = measured(
+                    [&] {
+                        const QString dir = freshDataDir(work, QStringLiteral("floor"));
+                        sqlite(dir + QStringLiteral("/zimbrel.db"),
+                               QStringLiteral("ATTACH %1 AS src; INSERT INTO accounts SELECT * FROM src.accounts; "
+                                              "INSERT INTO categories SELECT * FROM src.categories WHERE id NOT IN "
+                                              "(SELECT id FROM categories);")
+                                   .arg(quoted(db)));
+                    },
+                    sqlite3,
+                    {QStringLiteral("-bail"), work.filePath(QStringLiteral("floor/zimbrel.db")),
+                     QStringLiteral(".read %1").arg(script)});
+                run = measured(prepare, cli, arguments, output);
+            }
+            figure.items = sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions")).toLongLong();
+            figure.itemUnit = QStringLiteral("records");
+        } else {
+            qFatal("unknown case %s", qPrintable(name));
+        }
+        figure.seconds = run.seconds;
+        figure.peakMegabytes = run.peakMegabytes;
+        figure.floorSeconds = floor.seconds;
+        figure.floorPeakMegabytes = floor.peakMegabytes;
         return figure;
     }
 
@@ -593,6 +842,8 @@ QJsonObject toJson(const Figure &figure)
         object.insert(QStringLiteral("floor"), figure.floorName);
         object.insert(QStringLiteral("floor_seconds"), figure.floorSeconds);
     }
+    if (figure.floorPeakMegabytes > 0)
+        object.insert(QStringLiteral("floor_peak_mb"), figure.floorPeakMegabytes);
     if (!figure.secondFloorName.isEmpty()) {
         object.insert(QStringLiteral("second_floor"), figure.secondFloorName);
         object.insert(QStringLiteral("second_floor_seconds"), figure.secondFloorSeconds);
@@ -658,8 +909,8 @@ int main(int argc, char *argv[])
         cases = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
 
     QJsonArray figures;
-    std::printf("%-26s %12s %12s %7s %14s %7s %10s %16s\n", "case", "time", "floor", "ratio", "2nd floor", "ratio",
-                "peak MB", "throughput");
+    std::printf("%-26s %12s %12s %7s %14s %7s %10s %10s %16s\n", "case", "time", "floor", "ratio", "2nd floor", "ratio",
+                "peak MB", "floor MB", "throughput");
     for (const QString &name : cases) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -684,12 +935,14 @@ int main(int argc, char *argv[])
             throughput = QStringLiteral("%1 rec/s").arg(qint64(double(items) / seconds));
         else
             throughput = QStringLiteral("%1 %2").arg(items).arg(unit);
-        std::printf("%-26s %12s %12s %7s %14s %7s %10.0f %16s\n", qPrintable(name), qPrintable(formatSeconds(seconds)),
+        const double floorPeak = object.value(QStringLiteral("floor_peak_mb")).toDouble();
+        std::printf("%-26s %12s %12s %7s %14s %7s %10.0f %10s %16s\n", qPrintable(name), qPrintable(formatSeconds(seconds)),
                     qPrintable(formatSeconds(floor)),
                     floor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / floor, 0, 'f', 2)) : "-",
                     qPrintable(formatSeconds(secondFloor)),
                     secondFloor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / secondFloor, 0, 'f', 2)) : "-",
-                    object.value(QStringLiteral("peak_mb")).toDouble(), qPrintable(throughput));
+                    object.value(QStringLiteral("peak_mb")).toDouble(),
+                    floorPeak > 0 ? qPrintable(QString::number(floorPeak, 'f', 0)) : "-", qPrintable(throughput));
         std::fflush(stdout);
     }
     if (parser.isSet(QStringLiteral("json"))) {

@@ -15,7 +15,7 @@ sizes=("$@")
 
 ./tools/install-deps.sh
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target zimbrel-datagen zimbrel-bench
+cmake --build "$build_dir" --parallel "$(nproc)" --target zimbrel-datagen zimbrel-bench zimbrel-cli
 
 for size in "${sizes[@]}"; do
     dir="$data_root/$size"
