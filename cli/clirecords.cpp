@@ -63,6 +63,38 @@ QJsonObject transactionJson(const Transaction &transaction)
     };
 }
 
+void writeRegisterRow(IndentedJsonWriter &out, const Transaction &transaction, const QString &categoryName,
+                      std::optional<Money> runningBalance)
+{
+    // Ascending key order, as a QJsonObject keeps them.
+    out.text(QLatin1String("account_id"), transaction.accountId);
+    out.integer(QLatin1String("amount"), qint64(transaction.amount));
+    out.textOrNull(QLatin1String("category_id"), transaction.categoryId);
+    out.text(QLatin1String("category_name"), categoryName);
+    out.text(QLatin1String("check_number"), transaction.checkNumber);
+    out.boolean(QLatin1String("cleared"), transaction.cleared);
+    out.text(QLatin1String("created_at"), timestampToText(transaction.createdAt));
+    out.text(QLatin1String("date"), dateToText(transaction.date));
+    if (transaction.deletedAt)
+        out.text(QLatin1String("deleted_at"), timestampToText(*transaction.deletedAt));
+    else
+        out.null(QLatin1String("deleted_at"));
+    out.textOrNull(QLatin1String("id"), transaction.id);
+    out.boolean(QLatin1String("is_split"), transaction.isSplit);
+    out.text(QLatin1String("memo"), transaction.memo);
+    out.text(QLatin1String("payee"), transaction.payee);
+    out.boolean(QLatin1String("reconciled"), transaction.reconciled);
+    out.textOrNull(QLatin1String("recurring_id"), transaction.recurringId);
+    if (runningBalance)
+        out.integer(QLatin1String("running_balance"), qint64(*runningBalance));
+    out.textOrNull(QLatin1String("server_id"), transaction.serverId);
+    out.text(QLatin1String("sync_status"), syncStatusToString(transaction.syncStatus));
+    out.textOrNull(QLatin1String("transfer_dest_account_id"), transaction.transferDestAccountId);
+    out.textOrNull(QLatin1String("transfer_link_id"), transaction.transferLinkId);
+    out.text(QLatin1String("updated_at"), timestampToText(transaction.updatedAt));
+    out.integer(QLatin1String("version"), transaction.version);
+}
+
 QJsonObject categoryJson(const Category &category)
 {
     return {

@@ -5,6 +5,7 @@
 #include "data/money.h"
 #include "data/recurringtransaction.h"
 #include "data/transaction.h"
+#include "services/indentedjsonwriter.h"
 
 #include <QDate>
 #include <QJsonObject>
@@ -20,6 +21,10 @@ QJsonValue textOrNull(const QString &text);
 QJsonValue timestampOrNull(const std::optional<QDateTime> &timestamp);
 QJsonObject accountJson(const Account &account, Money balance);
 QJsonObject transactionJson(const Transaction &transaction);
+// The members of transactionJson, plus "category_name" and (when given) "running_balance" of a
+// register or search row, written straight into `out`: the same text as the object would give.
+void writeRegisterRow(IndentedJsonWriter &out, const Transaction &transaction, const QString &categoryName,
+                      std::optional<Money> runningBalance);
 QJsonObject categoryJson(const Category &category);
 QJsonObject recurringJson(const RecurringTransaction &recurring);
 

@@ -1,21 +1,18 @@
 #include "commands.h"
 
+#include "cloudclientfactory.h"
+#include "eventwaiter.h"
+
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
-#include "account/cloudconfiguration.h"
 #include "account/tokenmanager.h"
-#include "account/tokenstore.h"
 #include "clistorage.h"
 #include "data/preferencesrepository.h"
 #include "sync/syncengine.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcessEnvironment>
 #include <QUrl>
 
 #include <cstdio>
@@ -24,44 +21,6 @@
 using namespace CorvantisAccount;
 
 namespace {
-
-// Runs the event loop until `finish` is called (at once when it was called already).
-class Waiter
-{
-public:
-    void finish()
-    {
-        m_finished = true;
-        m_loop.quit();
-    }
-    void wait()
-    {
-        if (!m_finished)
-            m_loop.exec();
-    }
-
-private:
-    QEventLoop m_loop;
-    bool m_finished = false;
-};
-
-// The cloud client the app would build on this data directory: --server wins over the app's
-// Server preference, and the environment over both. Null (after a message) when the database
-// holding the preference cannot be read.
-std::unique_ptr<Client> openClient(CliContext &context)
-{
-    const std::optional<QString> origin = context.serverOriginInEffect();
-    if (!origin)
-        return nullptr;
-    const CloudConfiguration configuration =
-        resolveCloudConfiguration(QProcessEnvironment::systemEnvironment(), *origin, QCoreApplication::applicationVersion());
-    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
-                      << "Sync:" << configuration.syncApiUrl;
-    auto client = std::make_unique<Client>(configuration.client,
-                                           createTokenStore(tokenStoreScope(configuration.client), context.dataDirectory()));
-    client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
-    return client;
-}
 
 // Prints the current user; exit code 0, or 1 with the reason the service gave none.
 int printCurrentUser(CliContext &context, Client *client)
@@ -72,7 +31,7 @@ int printCurrentUser(CliContext &context, Client *client)
     QObject::connect(client->authApi(), &ApiClient::networkError, &scope,
                      [&networkError](const QString &message) { networkError = message; });
     QObject::connect(client->authApi(), &ApiClient::authenticationRequired, &scope, [&sessionEnded] { sessionEnded = true; });
-    Waiter waiter;
+    EventWaiter waiter;
     User user;
     client->authClient()->fetchCurrentUser([&](const User &fetched) {
         user = fetched;
@@ -100,7 +59,7 @@ int signIn(CliContext &context, Client *client)
         std::fflush(stderr);
         return true;
     });
-    Waiter waiter;
+    EventWaiter waiter;
     QString failure;
     QObject::connect(auth, &AuthClient::loginFailed, client, [&](const QString &message) {
         failure = message;
@@ -126,11 +85,11 @@ int signOut(CliContext &context, Client *client)
     // The service ends the session only for a valid access token, and signing out locally first
     // would drop the answer of a refresh started on the way: refresh first, then sign out.
     if (tokens->needsRefresh()) {
-        Waiter refreshed;
+        EventWaiter refreshed;
         tokens->refresh([&refreshed](bool) { refreshed.finish(); });
         refreshed.wait();
     }
-    Waiter answered;
+    EventWaiter answered;
     client->authClient()->logout([&answered] { answered.finish(); });
     answered.wait();
     context.printJson(QJsonObject{{QStringLiteral("signed_in"), false}});
@@ -139,13 +98,7 @@ int signOut(CliContext &context, Client *client)
 
 int whoami(CliContext &context, Client *client)
 {
-    AuthClient *auth = client->authClient();
-    Waiter known;
-    QObject::connect(auth, &AuthClient::stateChanged, client, [&known] { known.finish(); });
-    auth->initialize();
-    if (auth->state() == AuthState::Unknown)
-        known.wait();
-    if (!auth->isAuthenticated())
+    if (!restoreCloudSignIn(client))
         return context.fail(QStringLiteral("not signed in"));
     return printCurrentUser(context, client);
 }
@@ -168,7 +121,7 @@ int syncData(CliContext &context, Client *client)
     SyncCycleResult total;
     bool failed = false;
     for (;;) {
-        Waiter waiter;
+        EventWaiter waiter;
         const QObject scope; // ends the cycle's connections with the cycle
         QObject::connect(&engine, &SyncEngine::syncCompleted, &scope, [&waiter] { waiter.finish(); });
         QObject::connect(&engine, &SyncEngine::syncFailed, &scope, [&waiter, &failed] {
@@ -225,7 +178,7 @@ CliCommand cloudCommand(const QString &name, const QString &summary, const std::
     return {name, QString(), summary, [name, body](CliContext &context, const QStringList &arguments) {
                 if (!arguments.isEmpty())
                     return context.usageError(QStringLiteral("%1 takes no arguments").arg(name));
-                const auto client = openClient(context);
+                const auto client = openCloudClient(context);
                 if (!client)
                     return 1;
                 return body(context, client.get());

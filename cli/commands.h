@@ -11,4 +11,5 @@ QList<CliCommand> importCommands();
 QList<CliCommand> reportCommands();
 QList<CliCommand> updateCommands();
 QList<CliCommand> cloudCommands();
+QList<CliCommand> groupCommands();
 QList<CliCommand> editCommands();

@@ -38,11 +38,32 @@ JsonArrayWriter::~JsonArrayWriter()
     finish();
 }
 
-void JsonArrayWriter::append(const QJsonObject &object)
+void JsonArrayWriter::beginElement()
 {
     if (m_count++ > 0)
         m_buffer.append(",\n");
+}
+
+void JsonArrayWriter::append(const QJsonObject &object)
+{
+    beginElement();
     appendElement(m_buffer, object);
+    if (m_buffer.size() >= flushThreshold)
+        flush();
+}
+
+IndentedJsonWriter &JsonArrayWriter::beginObject()
+{
+    beginElement();
+    return m_object.emplace(m_buffer, 1);
+}
+
+void JsonArrayWriter::endObject()
+{
+    if (!m_object)
+        return;
+    m_object->finish();
+    m_object.reset();
     if (m_buffer.size() >= flushThreshold)
         flush();
 }

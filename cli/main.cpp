@@ -17,7 +17,7 @@ namespace {
 QList<CliCommand> allCommands()
 {
     return basicCommands() + storageCommands() + importCommands() + reportCommands() + updateCommands() +
-           cloudCommands() + editCommands();
+           cloudCommands() + groupCommands() + editCommands();
 }
 
 void printHelp()

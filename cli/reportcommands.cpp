@@ -10,6 +10,7 @@
 #include "services/sampledataservice.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -147,6 +148,37 @@ const QList<ReportKind> &reportKinds()
     return kinds;
 }
 
+// The one report whose rows grow with the data, printed as it is read: a million rows cost one
+// row's memory. A read that fails part way leaves the array open, so that no reader takes the part
+// for the whole; one that fails at once prints nothing.
+int printTransactionList(CliContext &context, const ReportService &service, const ReportRequest &request)
+{
+    std::optional<JsonArrayWriter> writer;
+    const bool complete = service.forEachTransactionListRow(
+        request.from, request.to, request.accountId, request.categoryId, [&writer](const TransactionListRow &row) {
+            if (!writer)
+                writer.emplace();
+            IndentedJsonWriter &out = writer->beginObject();
+            out.text(QLatin1String("account_name"), row.accountName);
+            out.integer(QLatin1String("amount"), row.amount);
+            out.text(QLatin1String("category_name"), row.categoryName);
+            out.text(QLatin1String("date"), dateToText(row.date));
+            out.text(QLatin1String("memo"), row.memo);
+            out.text(QLatin1String("payee"), row.payee);
+            writer->endObject();
+            return true;
+        });
+    if (!complete) {
+        if (writer)
+            writer->abandon();
+        return context.fail(QStringLiteral("the transactions report failed: %1").arg(service.lastError()));
+    }
+    if (!writer)
+        writer.emplace();
+    writer->finish();
+    return 0;
+}
+
 std::optional<QDate> dateOption(const CliArguments &arguments, const QString &option)
 {
     const QDate date = dateFromText(arguments.value(option));
@@ -207,6 +239,8 @@ int report(CliContext &context, const QStringList &argumentList)
     if (!database)
         return 1;
     const ReportService service(database);
+    if (name == QLatin1String("transactions") && !arguments.has(QStringLiteral("--csv")))
+        return printTransactionList(context, service, request);
     const ReportTable result = kind->run(service, request);
     if (!service.lastError().isEmpty())
         return context.fail(QStringLiteral("the %1 report failed: %2").arg(name, service.lastError()));
@@ -244,15 +278,20 @@ int backupExport(CliContext &context, const QStringList &argumentList)
     if (!database)
         return 1;
 
-    const QByteArray archive = BackupService(database).exportBackup();
-    if (archive.isEmpty())
-        return context.fail(QStringLiteral("the backup could not be built"));
     const QString path = arguments.positionals().first();
-    // Written to a temporary file and renamed, so a failed export never clobbers an older backup.
+    // Written to a temporary file as the rows are read and renamed at the end, so a failed export
+    // never clobbers an older backup.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
         return context.fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    context.printJson(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), archive.size()}});
+    QString error;
+    if (!BackupService(database).exportBackup(&file, &error)) {
+        file.cancelWriting();
+        return context.fail(QStringLiteral("the backup could not be written to %1: %2").arg(path, error));
+    }
+    if (!file.commit())
+        return context.fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    context.printJson(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), QFileInfo(path).size()}});
     return 0;
 }
 

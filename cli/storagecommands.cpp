@@ -14,13 +14,11 @@
 
 namespace {
 
-QJsonObject registerRowJson(const RegisterRow &row, bool withRunningBalance)
+void appendRegisterRow(JsonArrayWriter &writer, const RegisterRow &row, bool withRunningBalance)
 {
-    QJsonObject object = transactionJson(row.transaction);
-    object.insert(QStringLiteral("category_name"), row.categoryName);
-    if (withRunningBalance)
-        object.insert(QStringLiteral("running_balance"), qint64(row.runningBalance));
-    return object;
+    writeRegisterRow(writer.beginObject(), row.transaction, row.categoryName,
+                     withRunningBalance ? std::optional<Money>(row.runningBalance) : std::nullopt);
+    writer.endObject();
 }
 
 int accounts(CliContext &context, const QStringList &arguments)
@@ -172,7 +170,7 @@ int registerCommand(CliContext &context, const QStringList &arguments)
     // Printed as read: a large account costs one row's memory, not the whole register's.
     JsonArrayWriter writer;
     const bool complete = storage.transactions.forEachRegisterRow(arguments.first(), [&writer](const RegisterRow &row) {
-        writer.append(registerRowJson(row, true));
+        appendRegisterRow(writer, row, true);
         return true;
     });
     if (!complete) {
@@ -223,7 +221,7 @@ int search(CliContext &context, const QStringList &arguments)
         return context.usageError(QStringLiteral("search syntax error in %1: %2").arg(query, error));
     JsonArrayWriter writer;
     for (const RegisterRow &row : storage.transactions.search(query, filter))
-        writer.append(registerRowJson(row, false));
+        appendRegisterRow(writer, row, false);
     return 0;
 }
 

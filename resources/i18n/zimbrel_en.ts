@@ -1,4 +1,4084 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>AccountCloudSession</name>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="57"/>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="58"/>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="59"/>
+        <source>Share this account with members of your Corvantis family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="61"/>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="62"/>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="63"/>
+        <source>You&apos;re not in a family group yet. Invite someone, or join a group with an invite code, under File &gt; Corvantis Account &gt; Group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="65"/>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="66"/>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="67"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="69"/>
+        <source>Share Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="70"/>
+        <source>Remove Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="71"/>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountcloudsession.cpp" line="72"/>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="23"/>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="28"/>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="32"/>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="33"/>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="34"/>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="35"/>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="36"/>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="37"/>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="41"/>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="42"/>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="43"/>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="44"/>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="45"/>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="46"/>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="67"/>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="72"/>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="75"/>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="76"/>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="77"/>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="78"/>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="79"/>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="80"/>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="81"/>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/accountformdialog.cpp" line="101"/>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <location filename="../../src/app/application.cpp" line="98"/>
+        <source>Database Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/application.cpp" line="99"/>
+        <source>Failed to initialize the database.
+
+Data directory: %1
+
+Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupRowValidator</name>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="192"/>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="194"/>
+        <source>text or null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="196"/>
+        <source>a whole number of minor units within ±%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="199"/>
+        <source>a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="201"/>
+        <source>0, 1, true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="203"/>
+        <source>a yyyy-MM-dd date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="205"/>
+        <source>a yyyy-MM-dd date or null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="208"/>
+        <source>an ISO 8601 UTC time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="214"/>
+        <source>one of its known values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="231"/>
+        <source>%1 must be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backuprowvalidator.cpp" line="236"/>
+        <source>a category cannot be its own parent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="137"/>
+        <source>%1: cannot be restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="180"/>
+        <source>no id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="193"/>
+        <source>%1: unknown member &quot;%2&quot; ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="200"/>
+        <source>%1 holds no value a column can take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="251"/>
+        <source>parent_id leads back to the category itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="347"/>
+        <source>The restore failed and nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="366"/>
+        <source>%1: damaged archive entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="372"/>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="454"/>
+        <location filename="../../src/services/backupservice.cpp" line="485"/>
+        <source>cannot read the table %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="502"/>
+        <source>Invalid backup: archive entries overlap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="505"/>
+        <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="510"/>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="518"/>
+        <source>Invalid backup: manifest.json is damaged or too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="523"/>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/backupservice.cpp" line="529"/>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="26"/>
+        <source>+ New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="28"/>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="85"/>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
+        <source>Category name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="110"/>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="125"/>
+        <source>Delete Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="126"/>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="143"/>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="145"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categoriesscreen.cpp" line="146"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryService</name>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="26"/>
+        <source>Charitable Donations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="27"/>
+        <source>Medical Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="28"/>
+        <source>Business Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="29"/>
+        <source>Home Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="30"/>
+        <source>Education Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="31"/>
+        <source>State &amp; Local Taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="32"/>
+        <source>Mortgage Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="33"/>
+        <source>Property Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="35"/>
+        <source>Housing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="36"/>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="37"/>
+        <location filename="../../src/services/categoryservice.cpp" line="49"/>
+        <source>Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="38"/>
+        <source>HOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="39"/>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="40"/>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="41"/>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="42"/>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="43"/>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="44"/>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="45"/>
+        <source>Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="46"/>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="47"/>
+        <source>Car Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="48"/>
+        <source>Auto Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="50"/>
+        <source>Public Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="51"/>
+        <source>Groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="52"/>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="53"/>
+        <source>Personal Care</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="54"/>
+        <source>Pets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="55"/>
+        <source>Subscriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="56"/>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="57"/>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="58"/>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="59"/>
+        <source>Streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="60"/>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="61"/>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="62"/>
+        <source>Shopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="63"/>
+        <source>Clothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="64"/>
+        <source>Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="65"/>
+        <source>Household</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="66"/>
+        <source>Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="67"/>
+        <source>Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="68"/>
+        <source>Life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="69"/>
+        <source>Home/Renters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="70"/>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="71"/>
+        <source>Fees &amp; Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="72"/>
+        <source>Bank Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="73"/>
+        <source>ATM Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="74"/>
+        <source>Late Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="76"/>
+        <source>Salary / Wages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="77"/>
+        <source>Interest Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="78"/>
+        <source>Dividend Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="79"/>
+        <source>Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="80"/>
+        <source>Freelance / Consulting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="81"/>
+        <source>Refunds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="82"/>
+        <source>Gifts Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/categoryservice.cpp" line="83"/>
+        <source>Other Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="22"/>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="24"/>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="28"/>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="131"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="133"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/categorytreemodel.cpp" line="135"/>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CloudSession</name>
+    <message>
+        <location filename="../../src/app/cloudsession.cpp" line="17"/>
+        <source>the cloud service is not available in this version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/cloudsession.cpp" line="26"/>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisAccount::AccountScreen</name>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="86"/>
+        <source>Corvantis Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="273"/>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="330"/>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="554"/>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="624"/>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="91"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="705"/>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="214"/>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="217"/>
+        <source>Active now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="219"/>
+        <source>%1m ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="221"/>
+        <source>%1h ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="223"/>
+        <source>%1d ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="287"/>
+        <source>Could not load your profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="291"/>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="292"/>
+        <source>(not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="299"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
+        <source>Edit Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="308"/>
+        <source>Display name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="318"/>
+        <source>Failed to update profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="321"/>
+        <source>Display name updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="347"/>
+        <source>No Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="349"/>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="350"/>
+        <source>Join with Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="355"/>
+        <source>Start a Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="356"/>
+        <source>Invite the people you share your finances with; the group is created with you as its owner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="364"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
+        <source>Invite by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="366"/>
+        <source>Generate Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="387"/>
+        <source>%1 of %2 seats used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="389"/>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="398"/>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="400"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="583"/>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="409"/>
+        <source>Pending Invitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="411"/>
+        <source>Anyone with the code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="414"/>
+        <source>Invite code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="416"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="685"/>
+        <source>Revoke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="421"/>
+        <source>Invite Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="424"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
+        <source>Leave Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
+        <source>Join Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="434"/>
+        <source>Enter invite code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="443"/>
+        <source>Invalid or expired invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="446"/>
+        <source>Joined group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
+        <source>Remove Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="454"/>
+        <source>Remove %1 from the group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="463"/>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="466"/>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="478"/>
+        <source>Could not revoke the invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="481"/>
+        <source>Invitation revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="489"/>
+        <source>Email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="498"/>
+        <source>Failed to send invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="501"/>
+        <source>Invitation sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="513"/>
+        <source>Failed to generate code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="516"/>
+        <source>Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="517"/>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="528"/>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="537"/>
+        <source>Could not leave the group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="540"/>
+        <source>Left group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="552"/>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="553"/>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="568"/>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="573"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="592"/>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="576"/>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="577"/>
+        <source>Last sync: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="593"/>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="602"/>
+        <source>Could not remove the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="605"/>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="617"/>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="618"/>
+        <source>Change your account password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="619"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="629"/>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="622"/>
+        <source>Active Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="623"/>
+        <source>Sessions currently signed in to your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="631"/>
+        <source>Current password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="634"/>
+        <source>New password (min 8 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="638"/>
+        <source>Password must be at least 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="641"/>
+        <source>Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="645"/>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
+        <source>Password changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="651"/>
+        <source>Failed to change password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="666"/>
+        <source>No active sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="673"/>
+        <source>Unknown client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="676"/>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="683"/>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="697"/>
+        <source>Session revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="712"/>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="713"/>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="714"/>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="733"/>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="725"/>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="734"/>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="743"/>
+        <source>Failed to delete account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="746"/>
+        <source>Account Scheduled for Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/accountscreen.cpp" line="747"/>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisAccount::AccountSharingService</name>
+    <message>
+        <location filename="../../src/account/accountsharingservice.cpp" line="40"/>
+        <location filename="../../src/account/accountsharingservice.cpp" line="60"/>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisAccount::ApiClient</name>
+    <message>
+        <location filename="../../src/account/apiclient.cpp" line="163"/>
+        <source>The service&apos;s answer is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisAccount::ShareMembersDialog</name>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="147"/>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="190"/>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="217"/>
+        <source>All group members already added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="236"/>
+        <source>Sharing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="250"/>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="260"/>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="261"/>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/account/widgets/sharemembersdialog.cpp" line="274"/>
+        <source>Could not remove share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisUpdate</name>
+    <message>
+        <location filename="../../src/update/updateflows.cpp" line="44"/>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updateflows.cpp" line="108"/>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updateflows.cpp" line="118"/>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updateflows.cpp" line="124"/>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updateflows.cpp" line="132"/>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisUpdate::UpdateDialog</name>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="20"/>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="23"/>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="26"/>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="33"/>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="45"/>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="49"/>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/updatedialog.cpp" line="77"/>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvantisUpdate::WhatsNewDialog</name>
+    <message>
+        <location filename="../../src/update/whatsnewdialog.cpp" line="19"/>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/whatsnewdialog.cpp" line="23"/>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/whatsnewdialog.cpp" line="29"/>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/whatsnewdialog.cpp" line="36"/>
+        <source>Download %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/update/whatsnewdialog.cpp" line="39"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <location filename="../../src/ui/register/datefield.cpp" line="16"/>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="188"/>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="69"/>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="189"/>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="70"/>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="187"/>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="86"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="89"/>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="90"/>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="101"/>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="102"/>
+        <source>QIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="103"/>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="105"/>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="336"/>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="106"/>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="116"/>
+        <source>First row is header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="120"/>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="122"/>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="149"/>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="165"/>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="173"/>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="178"/>
+        <source>CSV Column Mapping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="180"/>
+        <source>Date column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="181"/>
+        <source>Payee column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="182"/>
+        <source>Amount column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="183"/>
+        <source>Memo column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="184"/>
+        <source>Category column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="185"/>
+        <source>Check number column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="186"/>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="321"/>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="190"/>
+        <source>Delimiter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="193"/>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="205"/>
+        <source>QIF source accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="206"/>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
+        <source>Select QIF File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="353"/>
+        <source>QIF Files (*.qif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="360"/>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="362"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="380"/>
+        <source>%n file(s) selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="384"/>
+        <source>Analyzing QIF file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="392"/>
+        <source>Cannot import: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="409"/>
+        <source>Auto (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="450"/>
+        <source>Col %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="485"/>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="486"/>
+        <source>— Skip these transactions —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
+        <source>No target account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="504"/>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="556"/>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="594"/>
+        <source>Import failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="595"/>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="601"/>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="602"/>
+        <source>%n transaction(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="604"/>
+        <source>No transactions were imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="607"/>
+        <source>%n transfer(s) linked across accounts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="609"/>
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="612"/>
+        <source>%n duplicate(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="614"/>
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="616"/>
+        <source>%n metadata record(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="618"/>
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/importscreen.cpp" line="620"/>
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/importscreen.cpp" line="622"/>
+        <source>The file holds no transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="243"/>
+        <source>The account %1 does not exist or has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="270"/>
+        <source>%1 is larger than %2 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="353"/>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="363"/>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="364"/>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/importservice.cpp" line="651"/>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="105"/>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="107"/>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="109"/>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="111"/>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="113"/>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="117"/>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="139"/>
+        <source>Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="241"/>
+        <source>Signed in successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="243"/>
+        <source>Sign-in failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="286"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="287"/>
+        <source>&amp;New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="293"/>
+        <source>New &amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="297"/>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="303"/>
+        <source>&amp;Corvantis Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <source>&amp;Sign In...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <source>Sign &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="315"/>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="319"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="320"/>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="324"/>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <source>&amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="328"/>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="329"/>
+        <source>&amp;Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="332"/>
+        <source>Reconciliation &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="334"/>
+        <source>Rename &amp;Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="338"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="340"/>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="341"/>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="344"/>
+        <source>Re&amp;curring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="347"/>
+        <source>C&amp;ategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="351"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="352"/>
+        <source>&amp;About Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="353"/>
+        <source>What&apos;s &amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <source>Check for &amp;Updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="365"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <source>Load &amp;Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="369"/>
+        <source>&amp;Clear Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <source>Not signed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="419"/>
+        <source>Welcome to Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="427"/>
+        <source>Create your first account to get started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="437"/>
+        <source>Create Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="452"/>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="502"/>
+        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <source>Out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="573"/>
+        <source>No accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/app/mainwindow.cpp" line="657"/>
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="697"/>
+        <source>Select an account first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="734"/>
+        <source>The account could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="753"/>
+        <source>The account could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="776"/>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="833"/>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="851"/>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="862"/>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="873"/>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="884"/>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="898"/>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="909"/>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="920"/>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="953"/>
+        <source>Corvantis Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="973"/>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="974"/>
+        <source>Sharing an account needs a signed-in Corvantis account.
+
+Sign in via File › Sign In, then share the account again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="984"/>
+        <source>New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="997"/>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="999"/>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1001"/>
+        <source>Reconciliation History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1003"/>
+        <source>Rename Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1006"/>
+        <source>Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <source>Delete &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1021"/>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1022"/>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1030"/>
+        <source>The account could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1053"/>
+        <source>About Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
+        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1067"/>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1068"/>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <source>Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <source>Sample data is already loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1096"/>
+        <source>Sample data loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <source>No sample data to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="1115"/>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="20"/>
+        <source>Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="21"/>
+        <source>Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="23"/>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="36"/>
+        <source>Rename &amp;to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="78"/>
+        <source>The payees could not be renamed. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="91"/>
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="100"/>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="106"/>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="107"/>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/payeescreen.cpp" line="114"/>
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="27"/>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="35"/>
+        <source>Past reconciliations for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
+        <source>Statement Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
+        <source>Reconciled Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="42"/>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="56"/>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationhistoryscreen.cpp" line="76"/>
+        <source>Reconciliation History — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
+        <source>Reconcile Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
+        <source>Statement Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
+        <source>Statement Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
+        <source>Previous Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
+        <source>Cleared Deposits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
+        <source>Cleared Withdrawals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
+        <source>Cleared Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
+        <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
+        <source>Add Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
+        <source>Add a transaction (Ctrl+N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
+        <source>Edit selected transaction (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
+        <source>Delete selected transaction (Del)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
+        <source>Reconciliation Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
+        <source>The reconciliation could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <source>Reconciliation Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <source>Account reconciled successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
+        <source>Delete the transaction for %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
+        <source>Delete the transfer for %1?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="55"/>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="56"/>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="65"/>
+        <source>Has end date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="67"/>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="68"/>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="70"/>
+        <source>New Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="99"/>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="118"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="130"/>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="133"/>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="134"/>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="135"/>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="136"/>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="149"/>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="150"/>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="151"/>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="152"/>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="153"/>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="154"/>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="155"/>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="156"/>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="159"/>
+        <source>End Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="238"/>
+        <source>Edit Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/recurringformdialog.cpp" line="248"/>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
+        <source>Confirm All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
+        <source>New Recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
+        <source>(%1 due)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="43"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="45"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="47"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="155"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="49"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="51"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="53"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="156"/>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="55"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="57"/>
+        <location filename="../../src/ui/register/registermodel.cpp" line="157"/>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registermodel.cpp" line="59"/>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="62"/>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="96"/>
+        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="597"/>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="602"/>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="606"/>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="624"/>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="686"/>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="639"/>
+        <source>There is no category &quot;%1&quot;. Create it as an expense category?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="640"/>
+        <source>There is no category &quot;%1&quot;. Create it as an income category?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="641"/>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="688"/>
+        <source>Cannot transfer to the same account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="690"/>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="693"/>
+        <source>To move a transfer to another account, delete it and enter it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="696"/>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="725"/>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="737"/>
+        <source>The opening balance belongs to the account: change it in the account&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="745"/>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="746"/>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="748"/>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="758"/>
+        <source>The transaction could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="807"/>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="829"/>
+        <source>&amp;Insert New (Ctrl+I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="830"/>
+        <source>&amp;New Transaction... (Ctrl+N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="836"/>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/register/registerscreen.cpp" line="838"/>
+        <source>&amp;Delete (Ctrl+D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="81"/>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="83"/>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="85"/>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="87"/>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="89"/>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="90"/>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="109"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="146"/>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="164"/>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="168"/>
+        <source>&amp;Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="186"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="187"/>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="188"/>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="662"/>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="191"/>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="192"/>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="338"/>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="228"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="339"/>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="341"/>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="229"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="329"/>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="230"/>
+        <source>Compare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="244"/>
+        <source>P1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="247"/>
+        <source>P2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="253"/>
+        <source>Category Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="254"/>
+        <source>Payee Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="255"/>
+        <source>Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="256"/>
+        <source>Income vs Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="257"/>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="258"/>
+        <source>Year-over-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="259"/>
+        <source>Account Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="260"/>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="319"/>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="320"/>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="321"/>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="322"/>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="323"/>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="324"/>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="325"/>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="326"/>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="327"/>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="328"/>
+        <source>All Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="434"/>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="530"/>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="643"/>
+        <source>This report could not be computed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="34"/>
+        <source>Main Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="35"/>
+        <location filename="../../src/services/sampledataservice.cpp" line="37"/>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="36"/>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="38"/>
+        <source>Visa Rewards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/sampledataservice.cpp" line="39"/>
+        <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsModel</name>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="30"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="32"/>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="34"/>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="36"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="38"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="40"/>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="42"/>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="44"/>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchresultsmodel.cpp" line="46"/>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="32"/>
+        <source>Date range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="35"/>
+        <source>Cleared only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="51"/>
+        <source>Search payee, memo, check number...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="71"/>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="75"/>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="81"/>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="152"/>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="156"/>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="192"/>
+        <source>Search syntax error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="199"/>
+        <source>%1 newest of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/searchscreen.cpp" line="200"/>
+        <source>%n transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
+        <source>Week starts on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
+        <source>Check for updates at start-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
+        <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <source>Control how Corvantis Zimbrel looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <source>Look for newer versions of Corvantis Zimbrel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
+        <source>Built-in service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <source>Export Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <source>Import Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <source>Deleted Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <source>Backup &amp; Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
+        <source>Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
+        <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
+        <source>Copyright © Corvantis. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
+        <source>This application uses the Qt framework under the LGPL v3 license.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
+        <source>Language Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
+        <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <source>Could not read file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <source>ZIP Files (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <source>Backup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <source>Backup saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <source>Backup Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <source>Could not write to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <source>Replace all with backup data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <source>Keep newer (compare timestamps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
+        <source>Skip existing items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <source>Import Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <source>How should existing data be handled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
+        <source>
+
+%n error(s) occurred.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
+        <source>The environment overrides this setting (%1): signing in goes to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
+        <source>Change Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
+        <source>You are signed in to %1.
+
+Changing the server signs you out there. Change it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
+        <source>The server could not be saved in the data file; the setting is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <source>Now using %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
+        <source>the built-in service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
+        <source>Now using %1. Sign in via File › Sign In.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <source>Restore Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <location filename="../../src/app/statusbar.cpp" line="14"/>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/app/statusbar.cpp" line="41"/>
+        <source>%n account(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/app/statusbar.cpp" line="50"/>
+        <source>  •  %n recurring due</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="116"/>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="118"/>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="120"/>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="122"/>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="124"/>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="191"/>
+        <source>Sync stopped: the local database failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="260"/>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="343"/>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="395"/>
+        <source>Pull page refused: %1 records, more than %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="442"/>
+        <source>the sync position could not be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/sync/syncengine.cpp" line="450"/>
+        <source>the sync time could not be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaxCategory</name>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="12"/>
+        <source>Charitable contributions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="13"/>
+        <source>Medical and dental expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="14"/>
+        <source>Business expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="15"/>
+        <source>Home office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="16"/>
+        <source>Education expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="17"/>
+        <source>State and local taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="18"/>
+        <source>Mortgage interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="19"/>
+        <source>Property tax (Schedule A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="20"/>
+        <source>Interest income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="21"/>
+        <source>Dividend income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="22"/>
+        <source>Rental income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/taxcategoryname.cpp" line="23"/>
+        <source>Self-employment income</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="41"/>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="46"/>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="48"/>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="66"/>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="92"/>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="95"/>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="96"/>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="101"/>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="102"/>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="103"/>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="104"/>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="105"/>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="106"/>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="107"/>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="127"/>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/dialogs/transactionformdialog.cpp" line="211"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionListModel</name>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="63"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="65"/>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="67"/>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="69"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="71"/>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/transactionlistmodel.cpp" line="73"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <location filename="../../src/app/welcomescreen.cpp" line="13"/>
+        <source>Corvantis Zimbrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcomescreen.cpp" line="20"/>
+        <source>Your finances, everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcomescreen.cpp" line="27"/>
+        <source>Continue Without an Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcomescreen.cpp" line="62"/>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcomescreen.cpp" line="62"/>
+        <source>Already have an account? Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

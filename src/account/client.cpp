@@ -1,5 +1,6 @@
 #include "client.h"
 
+#include "accountclient.h"
 #include "apiclient.h"
 #include "authclient.h"
 #include "platform.h"
@@ -19,6 +20,7 @@ Client::Client(const ClientConfig &config, std::unique_ptr<TokenStore> store, QO
     , m_accountApi(new ApiClient(m_tokens, this))
     , m_syncApi(new ApiClient(m_tokens, this))
     , m_authClient(nullptr)
+    , m_accountClient(nullptr)
 {
     m_config.platform = m_platform;
     m_authApi->setBaseUrl(QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(config.authBaseUrl, config.realmSlug)));
@@ -31,6 +33,7 @@ Client::Client(const ClientConfig &config, std::unique_ptr<TokenStore> store, QO
         if (state == AuthState::Authenticated)
             emit claimsUpdated(claims());
     });
+    m_accountClient = new AccountClient(m_accountApi, m_authClient, m_tokens, m_config, this);
 }
 
 Client::~Client() = default;

@@ -9,6 +9,7 @@
 
 namespace CorvantisAccount {
 
+class AccountClient;
 class ApiClient;
 class AuthClient;
 class TokenManager;
@@ -16,7 +17,7 @@ class TokenStore;
 
 // The one object the application holds for everything cloud-related: from one configuration it
 // builds the token manager over the given store, the three API clients (auth, account, sync) and
-// the auth client.
+// the auth client and the account client.
 class Client : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
     void initialize();
 
     AuthClient *authClient() const { return m_authClient; }
+    AccountClient *accountClient() const { return m_accountClient; }
     TokenManager *tokenManager() const { return m_tokens; }
     ApiClient *authApi() const { return m_authApi; }
     ApiClient *accountApi() const { return m_accountApi; }
@@ -55,6 +57,7 @@ private:
     ApiClient *m_accountApi;
     ApiClient *m_syncApi;
     AuthClient *m_authClient;
+    AccountClient *m_accountClient;
 };
 
 } // namespace CorvantisAccount

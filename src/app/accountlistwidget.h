@@ -13,10 +13,17 @@ public:
 
     // The account ids in list order.
     QStringList accountIds() const;
+    // The item size that shows `rowWidget` whole: the viewport's width, and the widget's height
+    // plus what the style's item padding takes from the item (at least 10 pixels), so that no
+    // descender is cut off.
+    QSize rowSizeHint(const QWidget *rowWidget);
 
 signals:
     void rowsReordered();
 
 protected:
     void dropEvent(QDropEvent *event) override;
+    // The rows follow the list's width however it changes (window, splitter, scroll bar), so a
+    // balance is never cut off at the right.
+    bool viewportEvent(QEvent *event) override;
 };

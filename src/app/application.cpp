@@ -1,6 +1,5 @@
 #include "application.h"
 
-#include "accountcloudsession.h"
 #include "appstate.h"
 #include "mainwindow.h"
 #include "zimbrelversion.h"
@@ -105,7 +104,7 @@ int Application::run()
         return 1;
     }
 
-    auto window = std::make_unique<MainWindow>(m_appState, new AccountCloudSession(m_appState->cloudClient(), m_appState));
+    auto window = std::make_unique<MainWindow>(m_appState);
     window->show();
     m_mainWindow = std::move(window);
     startUpdateChecks();
@@ -115,10 +114,11 @@ int Application::run()
 
 void Application::startUpdateChecks()
 {
-    // A self-hosted server's origin (the Server setting) is the second source of the download
-    // address, after ZIMBREL_UPDATE_URL; a stored value that is no origin counts as none.
-    const CorvantisUpdate::UpdateConfig config = CorvantisUpdate::zimbrelUpdateConfig(m_appState->cloudServerOrigin());
-    m_mainWindow->setUpdateConfig(config);
+    // The self-hosted server the cloud client uses (the Server setting, or the endpoint variables
+    // pointing at one) is the second source of the download address, after ZIMBREL_UPDATE_URL.
+    // The window asks the same folder and follows a change of server.
+    const CorvantisUpdate::UpdateConfig config =
+        CorvantisUpdate::zimbrelUpdateConfig(m_appState->effectiveServerOrigin());
     m_updateStartup = new UpdateStartup(config, m_appState->preferencesRepository(), this);
     connect(m_updateStartup, &UpdateStartup::updateOffered, this, &Application::onUpdateAvailable);
 

@@ -1,6 +1,9 @@
 #include "appstate.h"
 
+#include "accountcloudsession.h"
 #include "account/apiclient.h"
+#include "account/accountclient.h"
+#include "account/accountsharingservice.h"
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/tokenmanager.h"
@@ -30,6 +33,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QPointer>
 #include <QUrl>
 
 #include <memory>
@@ -39,6 +43,18 @@ namespace {
 
 const QString weekStartDayKey = QStringLiteral("weekStartDay");
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+const QString serverOriginKey = QString::fromLatin1(CorvantisAccount::serverOriginPreference);
+
+// "scheme://host[:port]" of an http(s) address; empty for anything else.
+QString originOf(const QString &address)
+{
+    const QUrl url(address);
+    if (!url.isValid() || url.host().isEmpty()
+        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return {};
+    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment)
+        .toString(QUrl::FullyEncoded);
+}
 
 } // namespace
 
@@ -50,6 +66,18 @@ AppState::AppState(const QString &dataDirectory, QObject *parent, const QProcess
 }
 
 AppState::~AppState() = default;
+
+void AppState::setUrlOpener(UrlOpener opener)
+{
+    m_urlOpener = std::move(opener);
+    if (m_cloudClient && m_urlOpener)
+        m_cloudClient->authClient()->setUrlOpener(m_urlOpener);
+}
+
+void AppState::setTokenStoreFactory(TokenStoreFactory factory)
+{
+    m_tokenStoreFactory = std::move(factory);
+}
 
 bool AppState::initialize()
 {
@@ -95,7 +123,10 @@ bool AppState::initialize()
     }
 
     m_categoryService->ensureDefaults();
-    createCloudClient();
+    m_cloudConfiguration = resolveCloudConfiguration(cloudServerOrigin());
+    m_cloudClient = createCloudClient(m_cloudConfiguration);
+    m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
+    m_cloudSession = new AccountCloudSession(m_cloudClient, m_sharingService, this);
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
         m_currentAccountId = *stored;
@@ -104,36 +135,110 @@ bool AppState::initialize()
     return true;
 }
 
+CloudSession *AppState::cloudSession() const
+{
+    return m_cloudSession;
+}
+
 QString AppState::cloudServerOrigin() const
 {
-    const QString stored =
-        m_preferencesRepository->value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), QString());
+    const QString stored = m_preferencesRepository->value(serverOriginKey, QString());
     return CorvantisAccount::normalizedServerOrigin(stored).value_or(QString());
 }
 
-void AppState::createCloudClient()
+QString AppState::effectiveServerOrigin() const
 {
-    const CorvantisAccount::CloudConfiguration configuration = CorvantisAccount::resolveCloudConfiguration(
-        m_environment, cloudServerOrigin(), QCoreApplication::applicationVersion());
+    const QString auth = originOf(m_cloudConfiguration.client.authBaseUrl);
+    if (auth.isEmpty() || auth != originOf(m_cloudConfiguration.client.accountApiUrl)
+        || auth != originOf(m_cloudConfiguration.syncApiUrl))
+        return {};
+    return auth;
+}
+
+QStringList AppState::cloudEndpointOverrides() const
+{
+    QStringList overrides;
+    for (const QString &variable :
+         {QStringLiteral("AUTH_BASE_URL"), QStringLiteral("ACCOUNT_API_URL"), QStringLiteral("SYNC_API_URL")}) {
+        if (!m_environment.value(variable).isEmpty())
+            overrides.append(variable);
+    }
+    return overrides;
+}
+
+CorvantisAccount::CloudConfiguration AppState::resolveCloudConfiguration(const QString &serverOrigin) const
+{
+    return CorvantisAccount::resolveCloudConfiguration(m_environment, serverOrigin,
+                                                       QCoreApplication::applicationVersion());
+}
+
+bool AppState::serverOriginChangesClient(const QString &origin) const
+{
+    return resolveCloudConfiguration(origin) != m_cloudConfiguration;
+}
+
+AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const std::optional<QString> origin =
+        trimmed.isEmpty() ? std::optional<QString>(QString()) : CorvantisAccount::normalizedServerOrigin(trimmed);
+    if (!origin)
+        return ServerChange::Invalid;
+    if (*origin == cloudServerOrigin())
+        return ServerChange::Unchanged;
+    if (!m_preferencesRepository->setValue(serverOriginKey, *origin))
+        return ServerChange::StorageFailed;
+    const CorvantisAccount::CloudConfiguration configuration = resolveCloudConfiguration(*origin);
+    if (configuration == m_cloudConfiguration)
+        return ServerChange::Saved;
+
+    CorvantisAccount::Client *previous = m_cloudClient;
+    m_cloudConfiguration = configuration;
+    m_cloudClient = createCloudClient(configuration);
+    m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
+    m_cloudSession->setClient(m_cloudClient, m_sharingService);
+    emit cloudClientChanged();
+    // Signed out of the old server: its session ends there too, and its tokens are erased here,
+    // so nothing is left behind that could still act for the user on a server no longer in use.
+    // The old client lives until that request is answered (or times out).
+    if (previous->isAuthenticated())
+        previous->authClient()->logout([previous = QPointer<CorvantisAccount::Client>(previous)] {
+            if (previous)
+                previous->deleteLater();
+        });
+    else
+        previous->deleteLater();
+    return ServerChange::Switched;
+}
+
+CorvantisAccount::Client *AppState::createCloudClient(const CorvantisAccount::CloudConfiguration &configuration)
+{
     qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
                       << "Sync:" << configuration.syncApiUrl;
-    m_cloudClient = new CorvantisAccount::Client(
-        configuration.client,
-        CorvantisAccount::createTokenStore(CorvantisAccount::tokenStoreScope(configuration.client), m_dataDirectory),
-        this);
-    m_cloudClient->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
+    const QString scope = CorvantisAccount::tokenStoreScope(configuration.client);
+    std::unique_ptr<CorvantisAccount::TokenStore> store = m_tokenStoreFactory ? m_tokenStoreFactory(scope) : nullptr;
+    if (!store)
+        store = CorvantisAccount::createTokenStore(scope, m_dataDirectory);
+    auto *client = new CorvantisAccount::Client(configuration.client, std::move(store), this);
+    client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
 
-    CorvantisAccount::AuthClient *auth = m_cloudClient->authClient();
-    auth->initialize();
-    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, this,
-            [] { qInfo() << "loginSucceeded: signed in to the cloud service"; });
+    CorvantisAccount::AuthClient *auth = client->authClient();
+    if (m_urlOpener)
+        auth->setUrlOpener(m_urlOpener);
+    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, client, [client] {
+        qInfo() << "loginSucceeded: signed in to the cloud service";
+        // The account's device list shows this machine from the first sign-in on.
+        client->accountClient()->registerDevice();
+    });
+    client->initialize();
     if (auth->isAuthenticated()) {
         // Through the token manager rather than the auth client, whose failed refresh signs out: a
         // start without network (a train, a captive portal) must not cost the user their sign-in.
         // A session the service has ended is still found out, at the first request's 401.
-        m_cloudClient->tokenManager()->refresh(
+        client->tokenManager()->refresh(
             [](bool ok) { qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed"); });
     }
+    return client;
 }
 
 void AppState::setCurrentAccount(const QString &accountId)

@@ -1,17 +1,29 @@
 #pragma once
 
+#include "account/cloudconfiguration.h"
+
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QUrl;
 
 namespace CorvantisAccount {
+class AccountSharingService;
 class Client;
+class TokenStore;
 }
 
+class AccountCloudSession;
 class AccountRepository;
 class AccountService;
 class BackupService;
 class CategoryRepository;
+class CloudSession;
 class CategoryService;
 class Database;
 class ImportService;
@@ -39,6 +51,16 @@ public:
                       const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
     ~AppState() override;
 
+    // Opens the login page in a browser; false when it could not.
+    using UrlOpener = std::function<bool(const QUrl &url)>;
+    // The token storage for one server's scope (CorvantisAccount::tokenStoreScope).
+    using TokenStoreFactory = std::function<std::unique_ptr<CorvantisAccount::TokenStore>(const QString &scope)>;
+    // Both apply to every cloud client built from then on; set them before initialize(). By
+    // default the system browser and the platform's store (keyring, Credential Manager or the
+    // private file in the data directory).
+    void setUrlOpener(UrlOpener opener);
+    void setTokenStoreFactory(TokenStoreFactory factory);
+
     // Opens and migrates the database, then builds everything on top of it. False when the
     // database cannot be opened or migrated; then nothing else is constructed.
     bool initialize();
@@ -63,11 +85,40 @@ public:
     BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
     // The cloud account client: endpoints from the environment, else the Server setting, else the
-    // built-in service; tokens in the platform's store.
+    // built-in service; tokens in the platform's store. Replaced when the Server setting changes
+    // (cloudClientChanged); hold it no longer than that.
     CorvantisAccount::Client *cloudClient() const { return m_cloudClient; }
+    // Account sharing through the cloud client's sync API; replaced with the client.
+    CorvantisAccount::AccountSharingService *sharingService() const { return m_sharingService; }
+    // The window's view of the sign-in; it follows the client when that is replaced.
+    CloudSession *cloudSession() const;
     // The self-hosted origin of the Server setting; empty for the built-in service (or a stored
     // value that is no origin).
     QString cloudServerOrigin() const;
+    // The origin the cloud client really talks to: the one origin its three endpoints share (the
+    // Server setting, or environment variables pointing at one self-hosted service), else empty
+    // (the built-in service). The update checker asks that server's download folder.
+    QString effectiveServerOrigin() const;
+    // The endpoint variables (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL) that are set and so
+    // take precedence over the Server setting.
+    QStringList cloudEndpointOverrides() const;
+    // The endpoints the client uses now.
+    CorvantisAccount::CloudConfiguration cloudConfiguration() const { return m_cloudConfiguration; }
+
+    enum class ServerChange {
+        Unchanged,     // the same origin as stored
+        Saved,         // stored; the environment decides the endpoints, so the client stays
+        Switched,      // stored; signed out of the old server and a client built for the new one
+        Invalid,       // not an http(s) origin; nothing changed
+        StorageFailed, // the preference could not be written; nothing changed
+    };
+    // Changes the Server setting (`text` empty: the built-in service). When that changes the
+    // endpoints, the session with the old server ends at once (signed out there, its tokens
+    // erased) and a new client takes over, restoring any session stored for the new server:
+    // the app never keeps talking to a server the user has just replaced.
+    ServerChange setCloudServerOrigin(const QString &text);
+    // Whether storing `origin` (normalised) would replace the client.
+    bool serverOriginChangesClient(const QString &origin) const;
 
     // The account the user viewed last; empty until known. Remembered in the preferences.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -76,13 +127,21 @@ public:
 signals:
     void currentAccountChanged(const QString &accountId);
     void databaseReady();
+    // A new client took over (the Server setting changed); the old one is gone or going.
+    void cloudClientChanged();
 
 private:
-    void createCloudClient();
+    CorvantisAccount::CloudConfiguration resolveCloudConfiguration(const QString &serverOrigin) const;
+    CorvantisAccount::Client *createCloudClient(const CorvantisAccount::CloudConfiguration &configuration);
 
     QString m_dataDirectory;
     QProcessEnvironment m_environment;
+    UrlOpener m_urlOpener;
+    TokenStoreFactory m_tokenStoreFactory;
+    CorvantisAccount::CloudConfiguration m_cloudConfiguration;
     CorvantisAccount::Client *m_cloudClient = nullptr;
+    CorvantisAccount::AccountSharingService *m_sharingService = nullptr;
+    AccountCloudSession *m_cloudSession = nullptr;
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
     TransactionRepository *m_transactionRepository = nullptr;

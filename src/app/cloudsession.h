@@ -30,4 +30,6 @@ signals:
     void stateChanged();
     void loginSucceeded();
     void loginFailed(const QString &message);
+    // Who may see an account changed: a sync should follow.
+    void sharingChanged();
 };

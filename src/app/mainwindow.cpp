@@ -2,6 +2,7 @@
 
 #include "accountlistwidget.h"
 #include "appstate.h"
+#include "account/widgets/accountscreen.h"
 #include "cloudsession.h"
 #include "statusbar.h"
 #include "thememanager.h"
@@ -57,11 +58,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int accountShortcutCount = 10;
+constexpr int sidebarMinimumWidth = 160;
 
 QString accountListStyle()
 {
@@ -128,16 +132,19 @@ bool developerItemsEnabled()
 MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_session(session ? session : new CloudSession(this))
-    , m_updateConfig(CorvantisUpdate::zimbrelUpdateConfig(QString()))
+    , m_session(session ? session : state->cloudSession())
+    , m_updateConfig(CorvantisUpdate::zimbrelUpdateConfig(state->effectiveServerOrigin()))
 {
+    Q_ASSERT(m_session);
     setWindowTitle(tr("Corvantis Zimbrel"));
     const QByteArray geometry = QSettings().value(geometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        // Never larger than the screen it opens on: a laptop's 1366×768, or a scaled display.
-        const QSize preferred(1280, 900);
-        resize(screen() ? preferred.boundedTo(screen()->availableGeometry().size()) : preferred);
-    }
+    // Never larger than the screen it opens on: a laptop's 1366×768, a scaled display, or a
+    // smaller monitor than the one the window was last closed on.
+    const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 900);
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(QSize(1280, 900).boundedTo(available));
+    else if (width() > available.width() || height() > available.height())
+        resize(size().boundedTo(available));
 
     setupMenuBar();
 
@@ -177,8 +184,9 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_stack->addWidget(m_registerScreen);
     m_stack->addWidget(m_emptyStatePage);
 
+    // Narrow enough for a small or scaled screen; account names elide before balances do.
     auto *leftPanel = new QWidget(this);
-    leftPanel->setMinimumWidth(260);
+    leftPanel->setMinimumWidth(sidebarMinimumWidth);
     leftPanel->setMaximumWidth(500);
     auto *leftLayout = new QVBoxLayout(leftPanel);
     leftLayout->setContentsMargins(0, 0, 0, 0);
@@ -186,7 +194,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 
     m_accountList = new AccountListWidget(leftPanel);
     m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(260);
+    m_accountList->setMinimumWidth(sidebarMinimumWidth);
     // The keyboard stays in the register; accounts are switched with Alt+digit.
     m_accountList->setFocusPolicy(Qt::NoFocus);
     m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,10 +221,13 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setCollapsible(0, false);
+    // The account list can be dragged shut, leaving the register the whole width.
+    m_splitter->setCollapsible(0, true);
     m_splitter->setCollapsible(1, false);
     const QSettings settings;
-    if (!settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray()))
+    m_splitterSizesPending =
+        !settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray());
+    if (m_splitterSizesPending)
         m_splitter->setSizes({280, 1000});
     connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::onSplitterMoved);
     setCentralWidget(m_splitter);
@@ -230,6 +241,11 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
     connect(m_session, &CloudSession::loginFailed, this,
             [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
+    // Another server: its download folder is where What's New and Check for Updates look now.
+    connect(m_state, &AppState::cloudClientChanged, this, [this] {
+        m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
+        closeAccountScreen();
+    });
     updateAuthUI();
 
     for (int i = 0; i < accountShortcutCount; ++i) {
@@ -290,7 +306,8 @@ void MainWindow::setupMenuBar()
     m_signInAction = fileMenu->addAction(tr("&Sign In..."));
     connect(m_signInAction, &QAction::triggered, this, [this] {
         m_stack->setCurrentIndex(WelcomePage);
-        m_welcomeScreen->setFocus();
+        // The user asked to sign in: Enter or Space on the page does it.
+        m_welcomeScreen->focusAccountButton();
     });
     m_signOutAction = fileMenu->addAction(tr("Sign &Out"));
     connect(m_signOutAction, &QAction::triggered, m_session, &CloudSession::signOut);
@@ -363,6 +380,8 @@ CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
 void MainWindow::updateAuthUI()
 {
     const bool signedIn = m_session->isSignedIn();
+    if (!signedIn)
+        closeAccountScreen();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
@@ -493,7 +512,8 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     QString detail = account.institution.isEmpty() ? accountTypeName(account.type) : account.institution;
     if (!account.accountNumberLast4.isEmpty())
         detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
-    auto *second = new QLabel(detail, row);
+    auto *second = new ElidedLabel(detail, row);
+    second->setToolTip(detail);
     QFont secondFont = QApplication::font();
     secondFont.setPointSizeF(smallerPointSize(2));
     second->setFont(secondFont);
@@ -533,7 +553,6 @@ void MainWindow::rebuildAccountList()
     m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->all();
     std::optional<Money> total = 0;
-    const int width = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
         auto cached = m_balances.constFind(account.id);
         if (cached == m_balances.cend()) {
@@ -546,7 +565,7 @@ void MainWindow::rebuildAccountList()
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
         QWidget *row = buildAccountRow(account, balance);
-        item->setSizeHint(QSize(width, row->sizeHint().height() + 10));
+        item->setSizeHint(m_accountList->rowSizeHint(row));
         m_accountList->setItemWidget(item, row);
     }
     m_statusBar->setAccountCount(int(accounts.size()));
@@ -685,7 +704,12 @@ void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, cons
     screen->setWindowTitle(title);
     if (!screen->parentWidget()) {
         screen->setParent(this, Qt::Window);
-        screen->resize(defaultSize);
+        // At least as wide as the screen asks for (the reports' tab bar), never larger than the
+        // screen the window opens on.
+        QSize size = defaultSize.expandedTo(QSize(screen->sizeHint().width(), 0));
+        if (const QScreen *display = this->screen())
+            size = size.boundedTo(display->availableGeometry().size());
+        screen->resize(size);
         if (closeKeys == CloseKeys::EscapeAndCtrlW)
             WindowCloseKeys::install(screen);
     }
@@ -916,11 +940,26 @@ void MainWindow::goToTransaction(const QString &transactionId)
 
 void MainWindow::showCorvantisAccountScreen(int tab)
 {
-    Q_UNUSED(tab);
     if (!m_session->isSignedIn()) {
         m_stack->setCurrentIndex(WelcomePage);
         m_welcomeScreen->setFocus();
+        return;
     }
+    if (!m_accountScreen) {
+        m_accountScreen = new CorvantisAccount::AccountScreen(m_state->cloudClient());
+        m_accountScreen->setObjectName(QStringLiteral("corvantisAccountScreen"));
+        connect(m_accountScreen, &CorvantisAccount::AccountScreen::logoutRequested, m_session, &CloudSession::signOut);
+    }
+    showSecondaryWindow(m_accountScreen, tr("Corvantis Account"), QSize(600, 550));
+    m_accountScreen->showTab(static_cast<CorvantisAccount::AccountScreen::Tab>(
+        qBound(0, tab, static_cast<int>(CorvantisAccount::AccountScreen::Tab::Privacy))));
+}
+
+void MainWindow::closeAccountScreen()
+{
+    // It shows one user's account of one server: gone with the sign-in or the server.
+    if (m_accountScreen)
+        m_accountScreen->deleteLater();
 }
 
 void MainWindow::showShareAccountDialog()
@@ -1074,6 +1113,18 @@ void MainWindow::clearSampleData()
     m_stack->setCurrentIndex(WelcomePage);
     m_welcomeScreen->setFocus();
     m_statusBar->showMessage(tr("Sample data cleared"), 3000);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_splitterSizesPending)
+        return;
+    m_splitterSizesPending = false;
+    // 280 beside the register in a window of 1280 or more; a smaller window (a laptop, a scaled
+    // display) gives the register the room its columns need.
+    const int sidebar = std::clamp(width() * 22 / 100, sidebarMinimumWidth + 40, 280);
+    m_splitter->setSizes({sidebar, std::max(1, width() - sidebar)});
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -34,6 +34,9 @@ class StatusBar;
 class WelcomeScreen;
 struct Account;
 struct RecurringTransaction;
+namespace CorvantisAccount {
+class AccountScreen;
+}
 namespace CorvantisUpdate {
 struct UpdateProgress;
 }
@@ -50,7 +53,7 @@ public:
     // Stacked pages, in order.
     enum Page { WelcomePage = 0, RegisterPage = 1, EmptyStatePage = 2 };
 
-    // `session` is the cloud sign-in state; a signed-out session of this window's own when null.
+    // `session` is the cloud sign-in state; the application state's when null.
     explicit MainWindow(AppState *state, CloudSession *session = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -68,9 +71,10 @@ public:
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
     QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
     QString totalText() const;
-    // Where Help › What's New and Check for Updates look; the application hands in what it checks
-    // at start-up.
+    // Where Help › What's New and Check for Updates look: the download folder of the server the
+    // cloud client uses (followed when the Server setting changes), unless set here.
     void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config) { m_updateConfig = config; }
+    CorvantisUpdate::UpdateConfig updateConfig() const { return m_updateConfig; }
 
 public slots:
     void onAccountClicked(QListWidgetItem *item);
@@ -94,6 +98,7 @@ public slots:
     void showCorvantisAccountScreen(int tab = 0);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -116,6 +121,7 @@ private:
     bool hasCurrentAccount();
     // Esc and Ctrl+W close a secondary window, except where closing would throw work away.
     enum class CloseKeys { EscapeAndCtrlW, None };
+    void closeAccountScreen();
     void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
                              CloseKeys closeKeys = CloseKeys::EscapeAndCtrlW);
     void showAboutBox();
@@ -133,6 +139,8 @@ private:
 
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
+    // No stored splitter state: the sizes follow the window's width when it is first shown.
+    bool m_splitterSizesPending = false;
     QLabel *m_totalLabel = nullptr;
     QTimer *m_accountListRebuild = nullptr;
     // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
@@ -155,4 +163,5 @@ private:
     QPointer<SettingsScreen> m_settingsScreen;
     QPointer<ImportScreen> m_importScreen;
     QPointer<PayeeScreen> m_payeeScreen;
+    QPointer<CorvantisAccount::AccountScreen> m_accountScreen;
 };

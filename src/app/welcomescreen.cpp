@@ -31,6 +31,11 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     m_accountButton = new QPushButton(this);
     m_accountButton->setObjectName(QStringLiteral("accountButton"));
     m_accountButton->setFlat(true);
+    // A flat button draws no focus of its own: without the frame, a keyboard user cannot tell that
+    // Enter or Space would sign in (or out).
+    m_accountButton->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px;"
+                                                  " padding: 4px 10px; }"
+                                                  "QPushButton:focus { border-color: palette(highlight); }"));
     m_accountButton->setCursor(Qt::PointingHandCursor);
     m_accountButton->setAutoDefault(true);
 
@@ -55,6 +60,11 @@ void WelcomeScreen::setSignedIn(bool signedIn)
 {
     m_signedIn = signedIn;
     m_accountButton->setText(signedIn ? tr("Sign Out") : tr("Already have an account? Sign In"));
+}
+
+void WelcomeScreen::focusAccountButton()
+{
+    m_accountButton->setFocus(Qt::OtherFocusReason);
 }
 
 void WelcomeScreen::onAccountButtonClicked()

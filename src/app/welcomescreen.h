@@ -16,6 +16,8 @@ public:
     // Re-reads the sign-in state into the account button.
     void setSignedIn(bool signedIn);
     bool isSignedIn() const { return m_signedIn; }
+    // Keyboard focus on the sign-in (or sign-out) button instead of "Continue Without an Account".
+    void focusAccountButton();
 
 signals:
     void dismissRequested();

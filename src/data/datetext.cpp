@@ -30,11 +30,44 @@ QDate fastDate(const QChar *text)
     return QDate(year, month, day);
 }
 
+// Writes `value` as `count` digits at `out`.
+void putDigits(char16_t *out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i) {
+        out[i] = char16_t(u'0' + value % 10);
+        value /= 10;
+    }
+}
+
+// The written form of a date in years 1 to 9999 (all that four digits hold), without the general
+// formatter: exports and the command line write hundreds of thousands of these. Other years are
+// left to the general writer.
+bool putDate(char16_t *out, const QDate &date)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1 || year > 9999)
+        return false;
+    putDigits(out, year, 4);
+    out[4] = u'-';
+    putDigits(out + 5, month, 2);
+    out[7] = u'-';
+    putDigits(out + 8, day, 2);
+    return true;
+}
+
 } // namespace
 
 QString dateToText(const QDate &date)
 {
-    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+    if (!date.isValid())
+        return {};
+    QString text(10, Qt::Uninitialized);
+    if (putDate(reinterpret_cast<char16_t *>(text.data()), date))
+        return text;
+    return date.toString(Qt::ISODate);
 }
 
 QDate dateFromText(const QString &text)
@@ -51,8 +84,21 @@ QString timestampToText(const QDateTime &timestamp)
 {
     if (!timestamp.isValid())
         return {};
-    QDateTime utc = timestamp.toUTC();
-    utc.setTime(QTime(utc.time().hour(), utc.time().minute(), utc.time().second()));
+    QDateTime utc = timestamp.timeSpec() == Qt::UTC ? timestamp : timestamp.toUTC();
+    const QTime time = utc.time();
+    QString text(20, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(text.data());
+    if (putDate(out, utc.date())) {
+        out[10] = u'T';
+        putDigits(out + 11, time.hour(), 2);
+        out[13] = u':';
+        putDigits(out + 14, time.minute(), 2);
+        out[16] = u':';
+        putDigits(out + 17, time.second(), 2);
+        out[19] = u'Z';
+        return text;
+    }
+    utc.setTime(QTime(time.hour(), time.minute(), time.second()));
     return utc.toString(Qt::ISODate);
 }
 

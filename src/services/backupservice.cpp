@@ -1,14 +1,15 @@
 #include "backupservice.h"
 
 #include "backuprowvalidator.h"
+#include "importpragmas.h"
+#include "indentedjsonwriter.h"
 #include "ziparchivereader.h"
+#include "ziparchivewriter.h"
 
 #include "data/database.h"
 #include "data/datetext.h"
 #include "data/sqltransaction.h"
 #include "data/storageerror.h"
-
-#include <QtGui/private/qzipwriter_p.h>
 
 #include <QBuffer>
 #include <QDebug>
@@ -18,8 +19,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QtEndian>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -31,94 +33,21 @@ struct BackupTable
     QLatin1String folder;
     QLatin1String manifestKey;
     bool hasSyncColumns;
+    // The large tables: their new rows are collected first and moved in one statement.
+    bool staged;
 };
 
 // Parents before children, so that a restore into an empty database satisfies every foreign key.
 const std::array<BackupTable, BackupImportResult::tableCount> backupTables{{
-    {QLatin1String("accounts"), QLatin1String("accounts"), QLatin1String("accountCount"), true},
-    {QLatin1String("categories"), QLatin1String("categories"), QLatin1String("categoryCount"), true},
-    {QLatin1String("transactions"), QLatin1String("transactions"), QLatin1String("transactionCount"), true},
-    {QLatin1String("split_lines"), QLatin1String("split_lines"), QLatin1String("splitLineCount"), false},
-    {QLatin1String("recurring_transactions"), QLatin1String("recurring"), QLatin1String("recurringCount"), true},
-    {QLatin1String("reconciliations"), QLatin1String("reconciliations"), QLatin1String("reconciliationCount"), true},
+    {QLatin1String("accounts"), QLatin1String("accounts"), QLatin1String("accountCount"), true, false},
+    {QLatin1String("categories"), QLatin1String("categories"), QLatin1String("categoryCount"), true, false},
+    {QLatin1String("transactions"), QLatin1String("transactions"), QLatin1String("transactionCount"), true, true},
+    {QLatin1String("split_lines"), QLatin1String("split_lines"), QLatin1String("splitLineCount"), false, true},
+    {QLatin1String("recurring_transactions"), QLatin1String("recurring"), QLatin1String("recurringCount"), true, false},
+    {QLatin1String("reconciliations"), QLatin1String("reconciliations"), QLatin1String("reconciliationCount"), true, false},
 }};
 
 const QString manifestPath = QStringLiteral("manifest.json");
-
-QJsonValue jsonValue(const QVariant &value)
-{
-    if (value.isNull())
-        return QJsonValue::Null;
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return QJsonValue(value.toLongLong());
-    case QMetaType::Double:
-        return QJsonValue(value.toDouble());
-    case QMetaType::Bool:
-        return QJsonValue(value.toBool());
-    default:
-        return QJsonValue(value.toString());
-    }
-}
-
-// The toolkit's ZIP writer stores the entry count in 16 bits. Past 65535 entries the end record
-// gets the "see ZIP64" marks and the real counts go into ZIP64 end records in front of it, as
-// the ZIP format provides; without this a large backup could not be read back.
-void addZip64EndRecords(QByteArray &archive, quint64 entryCount)
-{
-    constexpr qsizetype endOfDirectorySize = 22;
-    if (entryCount <= 0xffff || archive.size() < endOfDirectorySize)
-        return;
-    const qsizetype end = archive.size() - endOfDirectorySize;
-    const auto *record = reinterpret_cast<const uchar *>(archive.constData() + end);
-    if (qFromLittleEndian<quint32>(record) != 0x06054b50)
-        return;
-    const quint64 directorySize = qFromLittleEndian<quint32>(record + 12);
-    const quint64 directoryOffset = qFromLittleEndian<quint32>(record + 16);
-    archive.truncate(end);
-
-    const auto put16 = [&archive](quint16 value) {
-        const quint16 le = qToLittleEndian(value);
-        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
-    };
-    const auto put32 = [&archive](quint32 value) {
-        const quint32 le = qToLittleEndian(value);
-        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
-    };
-    const auto put64 = [&archive](quint64 value) {
-        const quint64 le = qToLittleEndian(value);
-        archive.append(reinterpret_cast<const char *>(&le), sizeof le);
-    };
-
-    const auto zip64Record = quint64(archive.size());
-    put32(0x06064b50);
-    put64(44); // size of the rest of this record
-    put16(45); // made by: ZIP 4.5
-    put16(45); // needed: ZIP 4.5
-    put32(0);
-    put32(0);
-    put64(entryCount);
-    put64(entryCount);
-    put64(directorySize);
-    put64(directoryOffset);
-
-    put32(0x07064b50);
-    put32(0);
-    put64(zip64Record);
-    put32(1);
-
-    put32(0x06054b50);
-    put16(0);
-    put16(0);
-    put16(0xffff);
-    put16(0xffff);
-    put32(quint32(directorySize));
-    put32(quint32(directoryOffset));
-    put16(0);
-}
 
 std::optional<QVariant> bindValue(const QJsonValue &value)
 {
@@ -179,10 +108,16 @@ RowOutcome failed(const QSqlError &error)
 // Writes the rows of one table. Statements are prepared once per table and member set and reused
 // for every row, and the only names that reach SQL text are the table's own columns as SQLite
 // reports them.
+//
+// Staged, the new rows of a large table that carry every column wait in a temporary table and go
+// into their table with one INSERT ... SELECT in finish(): each INSERT of its own would flush the
+// full-text index and write a statement journal, most of a restore's time. One statement cannot
+// tell which row failed, so a refused move means the caller starts over row by row.
 class TableRestorer
 {
 public:
-    TableRestorer(const QSqlDatabase &database, const BackupTable &table, BackupImportMode mode, QStringList &errors)
+    TableRestorer(const QSqlDatabase &database, const BackupTable &table, BackupImportMode mode, bool staged,
+                  QStringList &errors)
         : m_database(database)
         , m_table(table)
         , m_mode(mode)
@@ -192,17 +127,46 @@ public:
         QSqlQuery info(database);
         if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(m_table.table))) {
             while (info.next())
-                m_columns.insert(info.value(1).toString());
+                m_columnOrder.append(info.value(1).toString());
         }
+        m_columns = QSet<QString>(m_columnOrder.cbegin(), m_columnOrder.cend());
         m_lookup.setForwardOnly(true);
         m_ready = !m_columns.isEmpty()
                   && m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table.table));
         if (!m_ready)
             m_setupError = BackupService::tr("%1: cannot be restored: %2").arg(m_table.table, m_lookup.lastError().text());
+        // Without a staging table (a read-only database refuses even that) rows go in one by one.
+        if (m_ready && staged && m_table.staged) {
+            QSqlQuery create(database);
+            m_staging = create.exec(QStringLiteral("CREATE TEMP TABLE restore_rows (seq INTEGER PRIMARY KEY, %1)")
+                                        .arg(m_columnOrder.join(QLatin1String(", "))));
+        }
     }
+
+    ~TableRestorer() { dropStaging(); }
+
+    TableRestorer(const TableRestorer &) = delete;
+    TableRestorer &operator=(const TableRestorer &) = delete;
 
     // Empty when the table is ready to take rows; otherwise the restore cannot go on.
     QString setupError() const { return m_setupError; }
+
+    // Moves the staged rows into the table. Written when they all went in; StorageFailed stops
+    // the restore; Refused means some row broke a rule, which one cannot be told.
+    RowOutcome finish()
+    {
+        if (!m_staging)
+            return written();
+        m_stagedInserts.clear();
+        const QString columns = m_columnOrder.join(QLatin1String(", "));
+        QSqlQuery move(m_database);
+        const bool ok = move.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM temp.restore_rows ORDER BY seq")
+                                      .arg(m_table.table, columns));
+        const QSqlError error = move.lastError();
+        move.finish();
+        dropStaging();
+        return ok ? written() : failed(error);
+    }
 
     RowOutcome restore(QJsonObject row)
     {
@@ -245,8 +209,11 @@ public:
         const QString storedUpdatedAt = exists ? m_lookup.value(1).toString() : QString();
         m_lookup.finish();
 
-        if (!exists)
-            return write(insertStatement(columns), values);
+        if (!exists) {
+            if (m_staging && columns.size() == m_columnOrder.size())
+                return write(insertStatement(m_stagedInserts, QStringLiteral("temp.restore_rows"), columns), values);
+            return write(insertStatement(m_inserts, m_table.table, columns), values);
+        }
         switch (m_mode) {
         case BackupImportMode::SkipExisting:
             return skipped();
@@ -292,15 +259,25 @@ private:
         return written();
     }
 
-    QSqlQuery *insertStatement(const QStringList &columns)
+    void dropStaging()
+    {
+        if (!m_staging)
+            return;
+        m_staging = false;
+        m_stagedInserts.clear();
+        QSqlQuery drop(m_database);
+        drop.exec(QStringLiteral("DROP TABLE IF EXISTS temp.restore_rows"));
+    }
+
+    QSqlQuery *insertStatement(std::map<QString, QSqlQuery> &cache, const QString &target, const QStringList &columns)
     {
         const QString key = columns.join(QLatin1Char(','));
-        if (const auto found = m_inserts.find(key); found != m_inserts.end())
+        if (const auto found = cache.find(key); found != cache.end())
             return &found->second;
         const QStringList placeholders(columns.size(), QStringLiteral("?"));
-        return prepare(m_inserts, key,
+        return prepare(cache, key,
                        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(m_table.table, columns.join(QLatin1String(", ")), placeholders.join(QLatin1String(", "))));
+                           .arg(target, columns.join(QLatin1String(", ")), placeholders.join(QLatin1String(", "))));
     }
 
     QSqlQuery *updateStatement(const QStringList &columns)
@@ -337,8 +314,11 @@ private:
     const BackupTable &m_table;
     BackupImportMode m_mode;
     QStringList &m_errors;
+    QStringList m_columnOrder;
     QSet<QString> m_columns;
     QSqlQuery m_lookup;
+    bool m_staging = false;
+    std::map<QString, QSqlQuery> m_stagedInserts;
     bool m_ready = false;
     QString m_setupError;
     std::optional<QSqlQuery> m_parentLookup;
@@ -346,6 +326,86 @@ private:
     std::map<QString, QSqlQuery> m_updates;
     QSet<QString> m_reportedUnknown;
 };
+
+// Restores the rows of every table of the archive in one database transaction; staged (see
+// TableRestorer) or row by row. A staged attempt whose rows cannot all be moved is rolled back and
+// sets `redoRowByRow`.
+BackupImportResult restoreRows(const QSqlDatabase &database, const ZipArchiveReader &reader, BackupImportMode mode,
+                               bool staged, bool *redoRowByRow)
+{
+    BackupImportResult result;
+    // One transaction for the whole restore: a row refused for its own fault fails alone (SQLite
+    // undoes only that statement), the journal is written once instead of once per row, and a
+    // restore cut short, by a storage error or by the process ending, leaves the database as it was.
+    const ImportPragmas pragmas(database, !staged);
+    SqlTransaction guard(database);
+    const auto stop = [&result, &guard](const QString &reason) {
+        qWarning().noquote() << "BackupService::importBackup failed:" << reason;
+        guard.rollback();
+        result = {};
+        result.aborted = true;
+        result.errors.append(BackupService::tr("The restore failed and nothing was changed: %1").arg(reason));
+        return result;
+    };
+    if (!guard.isActive())
+        return stop(guard.lastError());
+
+    const QList<ZipArchiveReader::Entry> &entries = reader.entries();
+    for (qsizetype t = 0; t < qsizetype(backupTables.size()); ++t) {
+        const BackupTable &table = backupTables.at(size_t(t));
+        const QString prefix = table.folder + QLatin1Char('/');
+        TableRestorer restorer(database, table, mode, staged, result.errors);
+        if (!restorer.setupError().isEmpty())
+            return stop(restorer.setupError());
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const QString &path = entries.at(i).path;
+            if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
+                continue;
+            const std::optional<QByteArray> bytes = reader.data(i);
+            if (!bytes) {
+                result.errors.append(BackupService::tr("%1: damaged archive entry").arg(path));
+                ++result.refused[size_t(t)];
+                continue;
+            }
+            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
+            if (!document.isObject() || document.object().isEmpty()) {
+                result.errors.append(BackupService::tr("%1: invalid JSON").arg(path));
+                ++result.refused[size_t(t)];
+                continue;
+            }
+            const RowOutcome outcome = restorer.restore(document.object());
+            switch (outcome.kind) {
+            case RowOutcome::Kind::Written:
+                ++result.imported[size_t(t)];
+                break;
+            case RowOutcome::Kind::Skipped:
+                ++result.skipped[size_t(t)];
+                break;
+            case RowOutcome::Kind::Refused:
+                result.errors.append(QStringLiteral("%1: %2").arg(path, outcome.reason));
+                ++result.refused[size_t(t)];
+                break;
+            case RowOutcome::Kind::StorageFailed:
+                return stop(outcome.reason);
+            }
+        }
+        const RowOutcome moved = restorer.finish();
+        if (moved.kind == RowOutcome::Kind::StorageFailed)
+            return stop(moved.reason);
+        if (moved.kind != RowOutcome::Kind::Written) {
+            // Some staged row breaks a rule (a parent missing, an id twice in the archive):
+            // nothing of this attempt stays, and the caller goes through the rows one by one.
+            guard.rollback();
+            if (redoRowByRow)
+                *redoRowByRow = true;
+            return {};
+        }
+    }
+
+    if (!guard.commit())
+        return stop(guard.lastError());
+    return result;
+}
 
 } // namespace
 
@@ -359,57 +419,76 @@ QByteArray BackupService::exportBackup() const
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QJsonObject manifest{{QStringLiteral("version"), 1},
-                         {QStringLiteral("exportedAt"), timestampToText(currentTimestamp())}};
-    quint64 entryCount = 0;
-    bool complete = true;
-    {
-        QZipWriter writer(&buffer);
-        // The writer sets up a fresh compressor for every entry, which made export of 100,000
-        // rows five times slower for a file only 40% smaller: rows are stored as they are.
-        writer.setCompressionPolicy(QZipWriter::NeverCompress);
-        for (const BackupTable &table : backupTables) {
-            QSqlQuery query(m_database->connection());
-            query.setForwardOnly(true);
-            int count = 0;
-            if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table.table))) {
-                qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
-                complete = false;
-            } else {
-                const QSqlRecord record = query.record();
-                QStringList names;
-                int idColumn = -1;
-                for (int column = 0; column < record.count(); ++column) {
-                    names.append(record.fieldName(column));
-                    if (names.last() == QLatin1String("id"))
-                        idColumn = column;
-                }
-                while (query.next()) {
-                    QJsonObject row;
-                    for (int column = 0; column < names.size(); ++column)
-                        row.insert(names.at(column), jsonValue(query.value(column)));
-                    const QString id = idColumn >= 0 ? query.value(idColumn).toString() : QString();
-                    writer.addFile(QStringLiteral("%1/%2.json").arg(table.folder, id),
-                                   QJsonDocument(row).toJson(QJsonDocument::Indented));
-                    ++count;
-                }
-            }
-            manifest.insert(table.manifestKey, count);
-            entryCount += quint64(count);
-        }
-        writer.addFile(manifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-        ++entryCount;
-        writer.close();
-        if (writer.status() != QZipWriter::NoError) {
-            qWarning().noquote() << "BackupService export failed: the archive could not be written";
-            complete = false;
-        }
-    }
-    if (!complete)
+    if (!exportBackup(&buffer))
         return {};
-    QByteArray archive = buffer.data();
-    addZip64EndRecords(archive, entryCount);
-    return archive;
+    return buffer.data();
+}
+
+bool BackupService::exportBackup(QIODevice *device, QString *error) const
+{
+    const auto failed = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const QDateTime exportedAt = currentTimestamp();
+    QJsonObject manifest{{QStringLiteral("version"), 1}, {QStringLiteral("exportedAt"), timestampToText(exportedAt)}};
+    ZipArchiveWriter writer(device, exportedAt);
+
+    // One read transaction for all tables: a backup taken while another process writes is one
+    // consistent state, not split lines of transactions that were not there yet.
+    QSqlDatabase database = m_database->connection();
+    const bool snapshot = database.transaction();
+    const auto endSnapshot = qScopeGuard([&database, snapshot] {
+        if (snapshot)
+            database.rollback();
+    });
+
+    QByteArray path;
+    QByteArray row;
+    for (const BackupTable &table : backupTables) {
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table.table))) {
+            qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
+            return failed(tr("cannot read the table %1: %2").arg(table.table, query.lastError().text()));
+        }
+        // Members in key order, as a QJsonObject of the row would have them.
+        const QSqlRecord record = query.record();
+        QList<std::pair<QString, int>> members;
+        int idColumn = -1;
+        for (int column = 0; column < record.count(); ++column) {
+            members.append({record.fieldName(column), column});
+            if (members.last().first == QLatin1String("id"))
+                idColumn = column;
+        }
+        std::sort(members.begin(), members.end());
+        const QByteArray folder = QByteArray(table.folder.data(), table.folder.size()) + '/';
+
+        int count = 0;
+        while (query.next()) {
+            row.resize(0);
+            IndentedJsonWriter object(row, 0);
+            for (const auto &[name, column] : std::as_const(members))
+                object.sqlValue(name, query.value(column));
+            object.finish();
+            path = folder;
+            if (idColumn >= 0)
+                path += query.value(idColumn).toString().toUtf8();
+            path += ".json";
+            if (!writer.addFile(path, row))
+                return failed(writer.errorString());
+            ++count;
+        }
+        if (query.lastError().isValid()) {
+            qWarning().noquote() << "BackupService export query failed:" << query.lastError().text();
+            return failed(tr("cannot read the table %1: %2").arg(table.table, query.lastError().text()));
+        }
+        manifest.insert(table.manifestKey, count);
+    }
+    if (!writer.addFile("manifest.json", QJsonDocument(manifest).toJson(QJsonDocument::Indented)) || !writer.close())
+        return failed(writer.errorString());
+    return true;
 }
 
 BackupImportResult BackupService::importBackup(const QByteArray &archive, BackupImportMode mode) const
@@ -451,64 +530,9 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         return result;
     }
 
-    // One transaction for the whole restore: a row refused for its own fault fails alone (SQLite
-    // undoes only that statement), the journal is written once instead of once per row, and a
-    // restore cut short, by a storage error or by the process ending, leaves the database as it was.
-    const QSqlDatabase database = m_database->connection();
-    SqlTransaction guard(database);
-    const auto stop = [&result, &guard](const QString &reason) {
-        qWarning().noquote() << "BackupService::importBackup failed:" << reason;
-        guard.rollback();
-        result = {};
-        result.aborted = true;
-        result.errors.append(tr("The restore failed and nothing was changed: %1").arg(reason));
-        return result;
-    };
-    if (!guard.isActive())
-        return stop(guard.lastError());
-
-    const QList<ZipArchiveReader::Entry> &entries = reader.entries();
-    for (qsizetype t = 0; t < qsizetype(backupTables.size()); ++t) {
-        const BackupTable &table = backupTables.at(size_t(t));
-        const QString prefix = table.folder + QLatin1Char('/');
-        TableRestorer restorer(database, table, mode, result.errors);
-        if (!restorer.setupError().isEmpty())
-            return stop(restorer.setupError());
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const QString &path = entries.at(i).path;
-            if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
-                continue;
-            const std::optional<QByteArray> bytes = reader.data(i);
-            if (!bytes) {
-                result.errors.append(tr("%1: damaged archive entry").arg(path));
-                ++result.refused[size_t(t)];
-                continue;
-            }
-            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
-            if (!document.isObject() || document.object().isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(path));
-                ++result.refused[size_t(t)];
-                continue;
-            }
-            const RowOutcome outcome = restorer.restore(document.object());
-            switch (outcome.kind) {
-            case RowOutcome::Kind::Written:
-                ++result.imported[size_t(t)];
-                break;
-            case RowOutcome::Kind::Skipped:
-                ++result.skipped[size_t(t)];
-                break;
-            case RowOutcome::Kind::Refused:
-                result.errors.append(QStringLiteral("%1: %2").arg(path, outcome.reason));
-                ++result.refused[size_t(t)];
-                break;
-            case RowOutcome::Kind::StorageFailed:
-                return stop(outcome.reason);
-            }
-        }
-    }
-
-    if (!guard.commit())
-        return stop(guard.lastError());
+    bool redoRowByRow = false;
+    result = restoreRows(m_database->connection(), reader, mode, true, &redoRowByRow);
+    if (redoRowByRow)
+        result = restoreRows(m_database->connection(), reader, mode, false, nullptr);
     return result;
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class Database;
+class QIODevice;
 
 // Writes the user's data into a ZIP archive of JSON rows (one entry per row, "manifest.json"
 // last) and restores such an archive. The archive is a file a stranger may hand the user: its
@@ -18,8 +19,12 @@ class BackupService : public QObject
 public:
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
-    // The whole archive, built in memory. Empty when a table cannot be read: a backup that
-    // silently lacks a table would only be found out on the day it is needed.
+    // Writes the archive to `device` as the rows are read, one row in memory at a time. False,
+    // with the reason in `error`, when a table cannot be read or the device refuses a write: a
+    // backup that silently lacks a table would only be found out on the day it is needed. What was
+    // written by then is no archive.
+    bool exportBackup(QIODevice *device, QString *error = nullptr) const;
+    // The whole archive in memory; empty on failure.
     QByteArray exportBackup() const;
 
     // Restores every row of the archive in one database transaction; a row refused for its own

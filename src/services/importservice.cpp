@@ -1,6 +1,7 @@
 #include "importservice.h"
 
 #include "categoryresolver.h"
+#include "importpragmas.h"
 #include "csvreader.h"
 #include "importtext.h"
 #include "qifparser.h"
@@ -223,59 +224,6 @@ int accountDecimals(const QSqlDatabase &connection, const QString &accountId)
         return currencyDecimals(currencyFromCode(query.value(0).toString()));
     return 2;
 }
-
-// Settings for the length of one import. A large import dirties far more pages than SQLite's
-// default cache holds (random ids and the full-text index spread the writes over the whole file),
-// and every INSERT inside the open transaction keeps a statement journal of the pages it touches:
-// with the defaults both go through the file system, about twenty writes per record. A wide cache
-// and (row by row) in-memory temporary storage keep that work in memory; the old values come back
-// afterwards. Changing temp_store drops temporary tables, so it is only done when the import has
-// none: staged imports keep the default and their statement journals are few anyway.
-class ImportPragmas
-{
-public:
-    ImportPragmas(const QSqlDatabase &connection, bool journalsInMemory)
-        : m_connection(connection)
-        , m_journalsInMemory(journalsInMemory)
-    {
-        m_cacheSize = value(QStringLiteral("cache_size"), m_cacheSize);
-        set(QStringLiteral("cache_size"), -65536);
-        if (m_journalsInMemory) {
-            m_tempStore = value(QStringLiteral("temp_store"), m_tempStore);
-            set(QStringLiteral("temp_store"), 2); // memory
-        }
-    }
-
-    ~ImportPragmas()
-    {
-        set(QStringLiteral("cache_size"), m_cacheSize);
-        if (m_journalsInMemory)
-            set(QStringLiteral("temp_store"), m_tempStore);
-    }
-
-    ImportPragmas(const ImportPragmas &) = delete;
-    ImportPragmas &operator=(const ImportPragmas &) = delete;
-
-private:
-    qint64 value(const QString &name, qint64 fallback) const
-    {
-        QSqlQuery query(m_connection);
-        if (query.exec(QStringLiteral("PRAGMA ") + name) && query.next())
-            return query.value(0).toLongLong();
-        return fallback;
-    }
-
-    void set(const QString &name, qint64 value) const
-    {
-        QSqlQuery query(m_connection);
-        query.exec(QStringLiteral("PRAGMA %1 = %2").arg(name).arg(value));
-    }
-
-    QSqlDatabase m_connection;
-    bool m_journalsInMemory;
-    qint64 m_cacheSize = -2000;
-    qint64 m_tempStore = 0;
-};
 
 // Imports go only into live accounts: rows written into a deleted account are seen by nobody.
 // Empty when every id names one, else the refusal to report.

@@ -252,6 +252,20 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
 QList<TransactionListRow> ReportService::transactionList(const QDate &from, const QDate &to, const QString &accountId,
                                                          const QString &categoryId) const
 {
+    QList<TransactionListRow> rows;
+    const bool complete = forEachTransactionListRow(from, to, accountId, categoryId, [&rows](const TransactionListRow &row) {
+        rows.append(row);
+        return true;
+    });
+    if (!complete)
+        return {};
+    return rows;
+}
+
+bool ReportService::forEachTransactionListRow(const QDate &from, const QDate &to, const QString &accountId,
+                                              const QString &categoryId,
+                                              const std::function<bool(const TransactionListRow &row)> &visit) const
+{
     QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS "
                                  "category_name,        COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN "
                                  "accounts a ON t.account_id = a.id LEFT JOIN categories c ON t.category_id = c.id "
@@ -266,21 +280,19 @@ QList<TransactionListRow> ReportService::transactionList(const QDate &from, cons
 
     QSqlQuery query(m_database->connection());
     if (!run(query, sql, values, &m_lastError))
-        return {};
-    QList<TransactionListRow> rows;
+        return false;
+    TransactionListRow row;
     while (query.next()) {
-        TransactionListRow row;
         row.date = dateFromText(query.value(0).toString());
         row.accountName = query.value(1).toString();
         row.payee = query.value(2).toString();
         row.categoryName = query.value(3).toString();
         row.memo = query.value(4).toString();
         row.amount = query.value(5).toLongLong();
-        rows.append(row);
+        if (!visit(row))
+            return true;
     }
-    if (!endedCleanly(query, &m_lastError))
-        return {};
-    return rows;
+    return endedCleanly(query, &m_lastError);
 }
 
 QString ReportService::toCsv(const QStringList &headers, const QList<QStringList> &rows)

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class Database;
 
 // The eight reports, each one grouped statement on the database (two for year over year) plus a
@@ -38,6 +40,12 @@ public:
     QList<AccountSummaryRow> accountSummary() const;
     QList<TransactionListRow> transactionList(const QDate &from, const QDate &to, const QString &accountId = {},
                                               const QString &categoryId = {}) const;
+    // The same rows handed to `visit` as they are read, so that a million of them cost one row's
+    // memory; `visit` returns false to stop early. False, with lastError() set, when the statement
+    // failed, before or part way through the rows.
+    bool forEachTransactionListRow(const QDate &from, const QDate &to, const QString &accountId,
+                                   const QString &categoryId,
+                                   const std::function<bool(const TransactionListRow &row)> &visit) const;
 
     // Every cell quoted, inner quotes doubled, one line per row ending in a line break.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);

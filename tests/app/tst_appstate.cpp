@@ -9,6 +9,7 @@
 #include "data/weekstartday.h"
 
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -30,6 +31,8 @@ private slots:
     void weekStartDayPreference_data();
     void weekStartDayPreference();
     void currentAccountIsRememberedAcrossStarts();
+    void effectiveServerOrigin_data();
+    void effectiveServerOrigin();
 };
 
 void TestAppState::initTestCase()
@@ -152,6 +155,55 @@ void TestAppState::currentAccountIsRememberedAcrossStarts()
     AppState state(root.path());
     QVERIFY(state.initialize());
     QCOMPARE(state.currentAccountId(), account.id);
+}
+
+void TestAppState::effectiveServerOrigin_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QStringList>("variables"); // NAME=value
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("overrides");
+
+    const QStringList selfHosted = {QStringLiteral("AUTH_BASE_URL=http://10.0.0.5:8080"),
+                                    QStringLiteral("ACCOUNT_API_URL=http://10.0.0.5:8080/account/v1"),
+                                    QStringLiteral("SYNC_API_URL=http://10.0.0.5:8080/zimbrel/v1")};
+    const QStringList all = {QStringLiteral("AUTH_BASE_URL"), QStringLiteral("ACCOUNT_API_URL"),
+                             QStringLiteral("SYNC_API_URL")};
+    QTest::newRow("built-in") << QString() << QStringList() << QString() << QStringList();
+    QTest::newRow("setting") << QStringLiteral("https://cloud.example.org") << QStringList()
+                             << QStringLiteral("https://cloud.example.org") << QStringList();
+    QTest::newRow("a setting that is no origin") << QStringLiteral("cloud example") << QStringList() << QString()
+                                                 << QStringList();
+    QTest::newRow("variables on one server") << QString() << selfHosted << QStringLiteral("http://10.0.0.5:8080") << all;
+    QTest::newRow("variables win over the setting") << QStringLiteral("https://cloud.example.org") << selfHosted
+                                                    << QStringLiteral("http://10.0.0.5:8080") << all;
+    QTest::newRow("auth alone elsewhere")
+        << QStringLiteral("https://cloud.example.org") << QStringList{QStringLiteral("AUTH_BASE_URL=https://auth.example.net")}
+        << QString() << QStringList{QStringLiteral("AUTH_BASE_URL")};
+    QTest::newRow("empty variables count as unset") << QStringLiteral("https://cloud.example.org")
+                                                    << QStringList{QStringLiteral("AUTH_BASE_URL=")}
+                                                    << QStringLiteral("https://cloud.example.org") << QStringList();
+}
+
+void TestAppState::effectiveServerOrigin()
+{
+    QFETCH(QString, setting);
+    QFETCH(QStringList, variables);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, overrides);
+    QTemporaryDir root;
+    {
+        AppState state(root.path(), nullptr, QProcessEnvironment());
+        QVERIFY(state.initialize());
+        QVERIFY(state.preferencesRepository()->setValue(QStringLiteral("cloudServerOrigin"), setting));
+    }
+    QProcessEnvironment environment;
+    for (const QString &variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    AppState state(root.path(), nullptr, environment);
+    QVERIFY(state.initialize());
+    QCOMPARE(state.effectiveServerOrigin(), expected);
+    QCOMPARE(state.cloudEndpointOverrides(), overrides);
 }
 
 QTEST_MAIN(TestAppState)

@@ -80,6 +80,9 @@ private slots:
     void dueRecurringIsPostedAtStart();
     void shareNeedsSignIn();
     void geometryAndSplitterPersist();
+    void windowNeverOpensLargerThanTheScreen();
+    void sidebarRowsShowWholeAndNamesElideFirst();
+    void sidebarCanBeNarrowedAndCollapsed();
     void listShowsBalancesAndTotal();
     void balancePastTheRangeIsShownAsSuch();
     void noSampleItemsWithoutDeveloperMode();
@@ -709,16 +712,89 @@ void TestMainWindow::geometryAndSplitterPersist()
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(splitter->sizes().first(), 280);
-        window.resize(1000, 700);
-        splitter->setSizes({350, 650});
+        // A size the screen holds, so that it comes back as it was.
+        window.resize(available - QSize(40, 40));
+        splitter->setSizes({250, available.width() - 290});
         window.close();
     }
     QVERIFY(QSettings().contains(QStringLiteral("mainwindow/geometry")));
     MainWindow again(state.get());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QCOMPARE(again.size(), QSize(1000, 700));
-    QCOMPARE(again.findChild<QSplitter *>()->sizes().first(), 350);
+    QCOMPARE(again.size(), again.screen()->availableGeometry().size() - QSize(40, 40));
+    QCOMPARE(again.findChild<QSplitter *>()->sizes().first(), 250);
+}
+
+void TestMainWindow::windowNeverOpensLargerThanTheScreen()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
+    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Employer"), 250000);
+    {
+        MainWindow window(state.get());
+        const QSize available = window.screen()->availableGeometry().size();
+        // Nothing in it asks for more than the screen, not even a long account name.
+        QVERIFY2(window.minimumSizeHint().width() <= available.width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(window.minimumSizeHint().width()).arg(available.width())));
+        QVERIFY(window.minimumSizeHint().height() <= available.height());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.width() <= available.width() && window.height() <= available.height());
+        // Last closed on a larger monitor.
+        window.setGeometry(0, 0, available.width() * 2, available.height() * 2);
+        window.close();
+    }
+    MainWindow again(state.get());
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    const QRect available = again.screen()->availableGeometry();
+    QVERIFY2(again.width() <= available.width() && again.height() <= available.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(again.width()).arg(again.height())));
+}
+
+void TestMainWindow::sidebarRowsShowWholeAndNamesElideFirst()
+{
+    TestState state;
+    const Account account = state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
+    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Builder"), -12345678);
+    state.addAccount(QStringLiteral("Savings"), 0, 1);
+    MainWindow window(state.get());
+    window.resize(1024, 700);
+    QVERIFY(showAndActivate(window));
+    auto *list = window.findChild<AccountListWidget *>(QStringLiteral("accountList"));
+    for (int row = 0; row < list->count(); ++row) {
+        QWidget *rowWidget = list->itemWidget(list->item(row));
+        // The widget gets the height it asks for: its descenders are not cut off.
+        QTRY_VERIFY(rowWidget->height() >= rowWidget->sizeHint().height());
+        for (QLabel *label : rowWidget->findChildren<QLabel *>())
+            QVERIFY2(rowWidget->rect().contains(label->geometry()), qPrintable(label->text()));
+    }
+    // The sidebar at its narrowest: the long name gives way, the balance stays whole.
+    auto *splitter = window.findChild<QSplitter *>();
+    splitter->setSizes({1, 1023});
+    QTRY_VERIFY(list->width() < 200);
+    QWidget *row = list->itemWidget(list->item(0));
+    auto *balance = row->findChild<QLabel *>(QStringLiteral("balanceLabel"));
+    QCOMPARE(balance->text(), QStringLiteral("-$123,456.78"));
+    QTRY_VERIFY(balance->width() >= balance->fontMetrics().horizontalAdvance(balance->text()));
+    QVERIFY(row->rect().contains(balance->geometry()));
+}
+
+void TestMainWindow::sidebarCanBeNarrowedAndCollapsed()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    MainWindow window(state.get());
+    window.resize(1024, 700);
+    QVERIFY(showAndActivate(window));
+    auto *splitter = window.findChild<QSplitter *>();
+    // A window narrower than 1280 gives the register the room.
+    QVERIFY(splitter->sizes().first() < 280);
+    QVERIFY(splitter->sizes().first() >= 200);
+    QVERIFY(splitter->isCollapsible(0));
+    QVERIFY(!splitter->isCollapsible(1));
+    splitter->setSizes({0, 1024});
+    QCOMPARE(splitter->sizes().first(), 0);
 }
 
 // Rows that arrived before amounts were bounded (or from a foreign tool) can sum past 64 bits: the

@@ -1,4 +1,6 @@
 #include "account/cloudconfiguration.h"
+#include "account/filetokenstore.h"
+#include "account/tokenmanager.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 
@@ -6,6 +8,7 @@
 #include "cloudfixture.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -27,6 +30,10 @@ private slots:
     void serverSettingOfTheAppIsUsed();
     void badServerOriginIsAUsageError_data();
     void badServerOriginIsAUsageError();
+    void groupInviteJoinAndSharing();
+    void groupCommandsCheckTheirArguments_data();
+    void groupCommandsCheckTheirArguments();
+    void sharedAccountReachesTheMemberThroughSync();
 
 private:
     struct Run
@@ -39,6 +46,8 @@ private:
     Run run(const QString &dir, const QStringList &arguments, bool withServer = true) const;
     // Runs sign-in, signs a new user up on the page it prints and follows the redirect.
     Run signIn(const QString &dir, const QString &email);
+    // Stores the tokens of `user` where the CLI on `dir` looks for them.
+    void storeSignIn(const QString &dir, const CloudClient &user) const;
 
     CloudFixture m_fixture;
 };
@@ -189,6 +198,178 @@ void TestCliCloud::badServerOriginIsAUsageError()
     const Run result = run(dir.path(), arguments, false);
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.err.contains("--server"));
+}
+
+void TestCliCloud::storeSignIn(const QString &dir, const CloudClient &user) const
+{
+    const QString origin = m_fixture.service.baseUrl().toString(QUrl::RemovePath | QUrl::StripTrailingSlash);
+    const CorvantisAccount::CloudConfiguration configuration =
+        CorvantisAccount::resolveCloudConfiguration(QProcessEnvironment(), origin, QStringLiteral("1.0.5"));
+    CorvantisAccount::TokenManager tokens(std::make_unique<CorvantisAccount::FileTokenStore>(
+        CorvantisAccount::tokenStoreScope(configuration.client), QDir(dir).filePath(QStringLiteral("cloud-tokens.json"))));
+    tokens.setTokens(user.accessToken, user.refreshToken);
+}
+
+void TestCliCloud::groupInviteJoinAndSharing()
+{
+    const auto owner = m_fixture.newUser(QStringLiteral("head"));
+    const auto member = m_fixture.newUser(QStringLiteral("partner"));
+    const auto outsider = m_fixture.newUser(QStringLiteral("neighbour"));
+    QTemporaryDir ownerDir;
+    QTemporaryDir memberDir;
+    QTemporaryDir outsiderDir;
+    storeSignIn(ownerDir.path(), *owner);
+    storeSignIn(memberDir.path(), *member);
+    storeSignIn(outsiderDir.path(), *outsider);
+
+    const Run alone = run(ownerDir.path(), {QStringLiteral("group")});
+    QVERIFY2(alone.exitCode == 0, alone.err.constData());
+    QCOMPARE(QJsonDocument::fromJson(alone.out).object().value(QStringLiteral("id")).toString(), QString());
+
+    const Run invited = run(ownerDir.path(), {QStringLiteral("invite")});
+    QVERIFY2(invited.exitCode == 0, invited.err.constData());
+    const QString code = QJsonDocument::fromJson(invited.out).object().value(QStringLiteral("invite_code")).toString();
+    QVERIFY(!code.isEmpty());
+
+    const Run wrong = run(outsiderDir.path(), {QStringLiteral("join"), QStringLiteral("NOPE1234")});
+    QCOMPARE(wrong.exitCode, 1);
+    QVERIFY2(wrong.err.contains("invalid or expired invite code"), wrong.err.constData());
+    const Run joined = run(memberDir.path(), {QStringLiteral("join"), code});
+    QVERIFY2(joined.exitCode == 0, joined.err.constData());
+    const QJsonObject group = QJsonDocument::fromJson(joined.out).object();
+    QCOMPARE(group.value(QStringLiteral("members")).toArray().size(), 2);
+
+    const QString accountId = QStringLiteral("7e1f2c3d-4b5a-4c6d-8e9f-0a1b2c3d4e5f");
+    const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
+    const QJsonObject account{{QStringLiteral("entity_type"), QStringLiteral("account")},
+                              {QStringLiteral("entity_id"), accountId},
+                              {QStringLiteral("action"), QStringLiteral("upsert")},
+                              {QStringLiteral("version"), 1},
+                              {QStringLiteral("payload"),
+                               QJsonObject{{QStringLiteral("client_id"), accountId}, {QStringLiteral("name"), QStringLiteral("Joint")},
+                                           {QStringLiteral("account_type"), QStringLiteral("checking")},
+                                           {QStringLiteral("currency"), QStringLiteral("USD")}, {QStringLiteral("is_shared"), 0},
+                                           {QStringLiteral("starting_balance"), 0}, {QStringLiteral("sort_order"), 0},
+                                           {QStringLiteral("version"), 1}, {QStringLiteral("created_at"), stamp},
+                                           {QStringLiteral("updated_at"), stamp}}}};
+    QCOMPARE(owner->push(QJsonArray{account}).status, 200);
+
+    const auto userIds = [](const Run &result) {
+        QStringList ids;
+        for (const QJsonValue &value : QJsonDocument::fromJson(result.out).array())
+            ids.append(value.toObject().value(QStringLiteral("user_id")).toString());
+        ids.sort();
+        return ids;
+    };
+    const Run shared = run(ownerDir.path(), {QStringLiteral("share"), accountId, member->email});
+    QVERIFY2(shared.exitCode == 0, shared.err.constData());
+    QStringList both{owner->userId, member->userId};
+    both.sort();
+    QCOMPARE(userIds(shared), both);
+
+    // Nobody outside the group, and nobody but the owner, can grant access.
+    const Run outside = run(ownerDir.path(), {QStringLiteral("share"), accountId, outsider->userId});
+    QCOMPARE(outside.exitCode, 1);
+    QVERIFY2(outside.err.contains("only with members of your group"), outside.err.constData());
+    QCOMPARE(run(memberDir.path(), {QStringLiteral("share"), accountId, outsider->userId}).exitCode, 1);
+    QCOMPARE(run(memberDir.path(), {QStringLiteral("unshare"), accountId, member->userId}).exitCode, 1);
+
+    const Run listed = run(memberDir.path(), {QStringLiteral("shares"), accountId});
+    QVERIFY2(listed.exitCode == 0, listed.err.constData());
+    QCOMPARE(userIds(listed), both);
+
+    const Run unshared = run(ownerDir.path(), {QStringLiteral("unshare"), accountId, member->email});
+    QVERIFY2(unshared.exitCode == 0, unshared.err.constData());
+    QCOMPARE(userIds(unshared), QStringList{owner->userId});
+    // The member no longer sees the account at all.
+    QCOMPARE(run(memberDir.path(), {QStringLiteral("shares"), accountId}).exitCode, 1);
+}
+
+void TestCliCloud::groupCommandsCheckTheirArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("join without a code") << QStringList{QStringLiteral("join")};
+    QTest::newRow("code climbing the path") << QStringList{QStringLiteral("join"), QStringLiteral("../profile")};
+    QTest::newRow("share without a user") << QStringList{QStringLiteral("share"), QStringLiteral("a1")};
+    QTest::newRow("account id with a slash") << QStringList{QStringLiteral("shares"), QStringLiteral("a1/share/x")};
+    QTest::newRow("invite to no address") << QStringList{QStringLiteral("invite"), QStringLiteral("--email"), QStringLiteral("nobody")};
+    QTest::newRow("group with an argument") << QStringList{QStringLiteral("group"), QStringLiteral("extra")};
+}
+
+void TestCliCloud::groupCommandsCheckTheirArguments()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const Run result = run(dir.path(), arguments);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.out.isEmpty());
+}
+
+// A household shares its checking account: the partner's computer receives the register, both
+// keep entering into it, and the flow stops when the share ends.
+void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
+{
+    const auto owner = m_fixture.newUser(QStringLiteral("sam"));
+    const auto member = m_fixture.newUser(QStringLiteral("alex"));
+    const auto outsider = m_fixture.newUser(QStringLiteral("lodger"));
+    QTemporaryDir ownerDir;
+    QTemporaryDir memberDir;
+    storeSignIn(ownerDir.path(), *owner);
+    storeSignIn(memberDir.path(), *member);
+    const auto ok = [](const Run &result) {
+        if (result.exitCode != 0)
+            qWarning("%s", result.err.constData());
+        return result.exitCode == 0;
+    };
+    const auto json = [](const Run &result) { return QJsonDocument::fromJson(result.out); };
+
+    const Run added = run(ownerDir.path(), {QStringLiteral("account-add"), QStringLiteral("Joint Checking"),
+                                            QStringLiteral("--starting-balance"), QStringLiteral("1000"),
+                                            QStringLiteral("--as-of"), QStringLiteral("2026-11-01")});
+    QVERIFY(ok(added));
+    const QString accountId = json(added).object().value(QStringLiteral("id")).toString();
+    QVERIFY(!accountId.isEmpty());
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-03"),
+                                     QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
+                                     QStringLiteral("-54.20")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+
+    const Run invited = run(ownerDir.path(), {QStringLiteral("invite")});
+    QVERIFY(ok(invited));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("join"), json(invited).object().value(QStringLiteral("invite_code")).toString()})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("share"), accountId, member->email})));
+
+    // The partner's computer receives the register with the same running balances.
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    const Run ownerRegister = run(ownerDir.path(), {QStringLiteral("register"), accountId});
+    const Run memberRegister = run(memberDir.path(), {QStringLiteral("register"), accountId});
+    QVERIFY(ok(ownerRegister) && ok(memberRegister));
+    QCOMPARE(json(memberRegister).array().size(), 2);
+    QCOMPARE(json(memberRegister), json(ownerRegister));
+
+    // What the partner enters reaches the owner.
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-05"),
+                                      QStringLiteral("--payee"), QStringLiteral("Pharmacy"), QStringLiteral("--amount"),
+                                      QStringLiteral("-12.00")})));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+    const Run both = run(ownerDir.path(), {QStringLiteral("register"), accountId});
+    QCOMPARE(json(both).array().size(), 3);
+    QCOMPARE(json(both), json(run(memberDir.path(), {QStringLiteral("register"), accountId})));
+
+    // Someone outside the group gets nothing of it, whatever they send.
+    QVERIFY(outsider->pull().json.value(QStringLiteral("accounts")).toArray().isEmpty());
+    QVERIFY(outsider->pull().json.value(QStringLiteral("transactions")).toArray().isEmpty());
+
+    // Once the share ends, the owner's further entries stay with the owner.
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("unshare"), accountId, member->email})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-07"),
+                                     QStringLiteral("--payee"), QStringLiteral("Rent"), QStringLiteral("--amount"),
+                                     QStringLiteral("-800")})));
+    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
+    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
+    QCOMPARE(json(run(ownerDir.path(), {QStringLiteral("register"), accountId})).array().size(), 4);
+    QCOMPARE(json(run(memberDir.path(), {QStringLiteral("register"), accountId})).array().size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCliCloud)

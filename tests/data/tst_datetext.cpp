@@ -12,6 +12,8 @@ private slots:
     void fastTimestampAgreesWithGeneralReader();
     void fastDateAgreesWithGeneralReader_data();
     void fastDateAgreesWithGeneralReader();
+    void fastWritersAgreeWithGeneralWriter_data();
+    void fastWritersAgreeWithGeneralWriter();
 };
 
 void TestDateText::fastTimestampAgreesWithGeneralReader_data()
@@ -56,6 +58,31 @@ void TestDateText::fastDateAgreesWithGeneralReader()
 {
     QFETCH(QString, text);
     QCOMPARE(dateFromText(text), QDate::fromString(text, Qt::ISODate));
+}
+
+void TestDateText::fastWritersAgreeWithGeneralWriter_data()
+{
+    QTest::addColumn<QDateTime>("timestamp");
+    const QTime time(14, 5, 9);
+    QTest::newRow("written form") << QDateTime(QDate(2026, 3, 31), time, Qt::UTC);
+    QTest::newRow("milliseconds dropped") << QDateTime(QDate(2026, 3, 31), QTime(14, 5, 9, 999), Qt::UTC);
+    QTest::newRow("offset turned into UTC") << QDateTime(QDate(2026, 1, 1), QTime(1, 0), Qt::OffsetFromUTC, 7200);
+    QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0), Qt::UTC);
+    QTest::newRow("year 1") << QDateTime(QDate(1, 1, 1), time, Qt::UTC);
+    QTest::newRow("year 9999") << QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+    QTest::newRow("year 10000") << QDateTime(QDate(10000, 1, 1), time, Qt::UTC);
+    QTest::newRow("year before 1") << QDateTime(QDate(-5, 6, 1), time, Qt::UTC);
+    QTest::newRow("invalid") << QDateTime();
+}
+
+void TestDateText::fastWritersAgreeWithGeneralWriter()
+{
+    QFETCH(QDateTime, timestamp);
+    QDateTime general = timestamp.toUTC();
+    general.setTime(QTime(general.time().hour(), general.time().minute(), general.time().second()));
+    QCOMPARE(timestampToText(timestamp), timestamp.isValid() ? general.toString(Qt::ISODate) : QString());
+    const QDate date = timestamp.date();
+    QCOMPARE(dateToText(date), date.isValid() ? date.toString(Qt::ISODate) : QString());
 }
 
 QTEST_GUILESS_MAIN(TestDateText)

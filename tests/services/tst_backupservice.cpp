@@ -77,11 +77,14 @@ private slots:
     void goldenArchives();
     void craftedMemberNamesNeverReachSql_data();
     void craftedMemberNamesNeverReachSql();
+    void rowThatBreaksARuleAmongFullRowsFailsAlone_data();
+    void rowThatBreaksARuleAmongFullRowsFailsAlone();
     void restoreThatCannotCommitLeavesDatabaseAsItWas();
     void storageErrorAbortsTheRestore_data();
     void storageErrorAbortsTheRestore();
     void moreThan65535RowsRoundTrip();
     void exportWithUnreadableTableGivesNothing();
+    void exportToAFullDiskFailsWithTheReason();
 
 private:
     void openDatabase();
@@ -514,6 +517,71 @@ void TestBackupService::craftedMemberNamesNeverReachSql()
     QCOMPARE(count(QStringLiteral("transactions")), 0);
 }
 
+void TestBackupService::rowThatBreaksARuleAmongFullRowsFailsAlone_data()
+{
+    QTest::addColumn<QString>("extraId");
+    QTest::addColumn<QString>("extraAccount");
+    QTest::addColumn<BackupImportMode>("mode");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<QString>("payeeOfTx1");
+
+    QTest::newRow("account exists nowhere")
+        << QStringLiteral("tx-9") << QStringLiteral("nowhere") << BackupImportMode::SkipExisting << 2 << 0
+        << QStringList{QStringLiteral("transactions/tx-9.json: FOREIGN KEY constraint failed")} << QStringLiteral("Market");
+    QTest::newRow("id twice, skip") << QStringLiteral("tx-1") << QStringLiteral("acc-1") << BackupImportMode::SkipExisting
+                                    << 2 << 1 << QStringList() << QStringLiteral("Market");
+    QTest::newRow("id twice, replace") << QStringLiteral("tx-1") << QStringLiteral("acc-1")
+                                       << BackupImportMode::ReplaceExisting << 3 << 0 << QStringList()
+                                       << QStringLiteral("Second");
+}
+
+// Rows that carry every column of a large table are written together; one of them breaking a
+// rule must still fail alone, with the outcome a row-by-row restore gives.
+void TestBackupService::rowThatBreaksARuleAmongFullRowsFailsAlone()
+{
+    QFETCH(QString, extraId);
+    QFETCH(QString, extraAccount);
+    QFETCH(BackupImportMode, mode);
+    QFETCH(int, imported);
+    QFETCH(int, skipped);
+    QFETCH(QStringList, errors);
+    QFETCH(QString, payeeOfTx1);
+
+    fillEveryTable();
+    const ZipArchiveReader reader(m_service->exportBackup());
+    QVERIFY(reader.isValid());
+    Entries entries;
+    for (qsizetype i = 0; i < reader.entries().size(); ++i)
+        entries.append({reader.entries().at(i).path, reader.data(i).value_or(QByteArray())});
+    QJsonObject extra = QJsonDocument::fromJson(reader.data(QStringLiteral("transactions/tx-1.json")).value()).object();
+    QCOMPARE(extra.size(), rows(QStringLiteral("transactions")).first().size());
+    extra.insert(QStringLiteral("id"), extraId);
+    extra.insert(QStringLiteral("account_id"), extraAccount);
+    extra.insert(QStringLiteral("payee"), QStringLiteral("Second"));
+    // After the two accounts, two categories and two transactions, before the split lines.
+    entries.insert(6, {QStringLiteral("transactions/%1.json").arg(extraId), json(extra)});
+
+    openDatabase();
+    const BackupImportResult result = m_service->importBackup(zip(entries), mode);
+    QCOMPARE(result.errors, errors);
+    QCOMPARE(result.imported[2], imported);
+    QCOMPARE(result.skipped[2], skipped);
+    QCOMPARE(result.refused[2], errors.size());
+    QCOMPARE(result.imported[3], 1);
+    QCOMPARE(count(QStringLiteral("transactions")), 2);
+    QCOMPARE(count(QStringLiteral("split_lines")), 1);
+    QSqlQuery query(m_database->connection());
+    QVERIFY(query.exec(QStringLiteral("SELECT payee FROM transactions WHERE id = 'tx-1'")) && query.next());
+    QCOMPARE(query.value(0).toString(), payeeOfTx1);
+    // The full-text index follows the rows it was given.
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'")
+                           .arg(payeeOfTx1)));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 1);
+}
+
 void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
 {
     exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'Stored', "
@@ -629,6 +697,19 @@ void TestBackupService::exportWithUnreadableTableGivesNothing()
     // A backup silently missing a table would only be found out when it is needed.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService export query failed: ")));
     QCOMPARE(m_service->exportBackup(), QByteArray());
+}
+
+void TestBackupService::exportToAFullDiskFailsWithTheReason()
+{
+    fillEveryTable();
+    // A buffer that cannot be written stands for a file on a full disk.
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QIODevice::write")));
+    QString error;
+    QVERIFY(!m_service->exportBackup(&device, &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)

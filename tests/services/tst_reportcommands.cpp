@@ -17,6 +17,8 @@ private slots:
     void sampleDataLoadStatusClear();
     void reportRowsUseSnakeCaseKeysAndMinorUnits();
     void reportCsv();
+    void longListsPrintTheIndentedArrayText_data();
+    void longListsPrintTheIndentedArrayText();
     void backupRoundTripThroughFiles();
     void usageErrors_data();
     void usageErrors();
@@ -109,6 +111,51 @@ void TestReportCommands::reportCsv()
     const QList<QByteArray> lines = csv.out.split('\n');
     QCOMPARE(lines.value(0), QByteArray(R"("Account","Type","Cleared","Uncleared","Total")"));
     QCOMPARE(lines.value(3), QByteArray(R"("Visa Rewards","credit_card","-6494","2655","-3839")"));
+}
+
+void TestReportCommands::longListsPrintTheIndentedArrayText_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("empty");
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QTest::newRow("register") << QStringList{QStringLiteral("register"), QStringLiteral("sample-acct-visa")} << false;
+    QTest::newRow("search") << QStringList{QStringLiteral("search"), QStringLiteral("slash")} << false;
+    QTest::newRow("search without a match") << QStringList{QStringLiteral("search"), QStringLiteral("zzzz")} << true;
+    QTest::newRow("transactions report")
+        << QStringList{QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"),
+                       QStringLiteral("1900-01-01"), QStringLiteral("--to"), today}
+        << false;
+    QTest::newRow("transactions report of an empty period")
+        << QStringList{QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"),
+                       QStringLiteral("1900-01-01"), QStringLiteral("--to"), QStringLiteral("1900-01-02")}
+        << true;
+}
+
+// Registers, searches and the transactions report are printed row by row as they are read; the
+// text must stay the indented array that scripts have always read, escapes and all.
+void TestReportCommands::longListsPrintTheIndentedArrayText()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, empty);
+    QCOMPARE(run({QStringLiteral("sample-data"), QStringLiteral("load")}).exitCode, 0);
+    const QString payee = QStringLiteral("Caf\u00e9 \"\u6771\u4eac\" \U0001F600 back\\slash\ttab");
+    const Run added = run({QStringLiteral("tx-add"), QStringLiteral("sample-acct-visa"), QStringLiteral("--date"),
+                           QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--payee"), payee,
+                           QStringLiteral("--amount"), QStringLiteral("-1.25")});
+    QCOMPARE(added.exitCode, 0);
+
+    const Run listed = run(arguments);
+    QCOMPARE(listed.exitCode, 0);
+    const QJsonDocument document = QJsonDocument::fromJson(listed.out);
+    QVERIFY(document.isArray());
+    QCOMPARE(listed.out, document.toJson(QJsonDocument::Indented));
+    QCOMPARE(document.array().isEmpty(), empty);
+    if (empty)
+        return;
+    bool found = false;
+    for (const QJsonValue &row : document.array())
+        found = found || row.toObject().value(QStringLiteral("payee")).toString() == payee;
+    QVERIFY(found);
 }
 
 void TestReportCommands::backupRoundTripThroughFiles()

@@ -9,6 +9,8 @@
 #include <QBrush>
 #include <QTimer>
 
+#include <algorithm>
+
 RegisterModel::RegisterModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -410,4 +412,45 @@ Money RegisterModel::accountBalance(Money startingBalance) const
     if (m_rows.isEmpty())
         return startingBalance;
     return m_newestFirst ? m_rows.constFirst().runningBalance : m_rows.constLast().runningBalance;
+}
+
+QStringList RegisterModel::widestAmountTexts(int column) const
+{
+    Money largestPayment = 0;
+    Money largestDeposit = 0;
+    Money lowestBalance = 0;
+    Money highestBalance = 0;
+    const auto note = [&](Money amount, Money balance) {
+        if (amount < 0)
+            largestPayment = std::max(largestPayment, -amount);
+        else
+            largestDeposit = std::max(largestDeposit, amount);
+        lowestBalance = std::min(lowestBalance, balance);
+        highestBalance = std::max(highestBalance, balance);
+    };
+    if (m_source) {
+        Money previous = 0;
+        if (m_index.openingRow) {
+            note(m_index.openingRow->transaction.amount, m_index.openingRow->runningBalance);
+            previous = m_index.openingRow->runningBalance;
+        }
+        for (const Money balance : m_index.runningBalances) {
+            // Each balance was summed from the one before without overflow, so the difference fits.
+            note(balance - previous, balance);
+            previous = balance;
+        }
+    } else {
+        for (const RegisterRow &row : m_rows)
+            note(row.transaction.amount, row.runningBalance);
+    }
+    switch (column) {
+    case PaymentColumn:
+        return {formatAmount(largestPayment, m_currency)};
+    case DepositColumn:
+        return {formatAmount(largestDeposit, m_currency)};
+    case BalanceColumn:
+        return {formatAmount(lowestBalance, m_currency), formatAmount(highestBalance, m_currency)};
+    default:
+        return {};
+    }
 }

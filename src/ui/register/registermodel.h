@@ -100,6 +100,10 @@ public:
     int rowOfTransaction(const QString &transactionId) const;
     // The running balance of the newest row, or `startingBalance` when there are no rows.
     Money accountBalance(Money startingBalance) const;
+    // The texts of the largest payment, deposit or balances (highest and lowest) of the whole
+    // register, for PaymentColumn, DepositColumn and BalanceColumn: what those columns must fit.
+    // Read from the running balances, without fetching a row.
+    QStringList widestAmountTexts(int column) const;
 
 private:
     bool isPendingRow(int row) const;

@@ -1,10 +1,12 @@
 #include "registerscreen.h"
 
 #include "dateinput.h"
+#include "elidedlabel.h"
 #include "registerdelegate.h"
 #include "registermodel.h"
 #include "registerstyle.h"
 #include "registertableview.h"
+#include "tablecolumnfitter.h"
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
@@ -55,7 +57,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(appState, this))
     , m_view(new RegisterTableView(this, this))
-    , m_nameLabel(new QLabel(this))
+    , m_nameLabel(new ElidedLabel(this))
     , m_balanceLabel(new QLabel(this))
     , m_reconcileButton(new QPushButton(tr("Reconcile"), this))
     , m_subtitleLabel(new QLabel(this))
@@ -77,8 +79,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     layout->setContentsMargins(24, 24, 24, 24);
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
-    header->addWidget(m_nameLabel);
-    header->addStretch();
+    // A long account name elides rather than pushing the balance out of the window.
+    header->addWidget(m_nameLabel, 1);
     header->addWidget(m_balanceLabel);
     header->addWidget(m_reconcileButton);
     layout->addLayout(header);
@@ -89,12 +91,15 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     auto *hintBar = new QHBoxLayout;
     m_hintLabel->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(secondaryTextColor().name(QColor::HexRgb)));
-    auto *keysLabel = new QLabel(
+    // Elided in a narrow window rather than holding the window wider than the screen.
+    auto *keysLabel = new ElidedLabel(
         tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
+    keysLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    keysLabel->setToolTip(keysLabel->fullText());
     keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(u"#5A7A6E"));
     hintBar->addWidget(m_hintLabel);
     hintBar->addStretch();
-    hintBar->addWidget(keysLabel);
+    hintBar->addWidget(keysLabel, 1);
     layout->addLayout(hintBar);
 
     m_hintTimer->setSingleShot(true);
@@ -118,25 +123,20 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(RegisterDelegate::oneLineHeight);
     m_view->verticalHeader()->hide();
-    QHeaderView *columns = m_view->horizontalHeader();
-    columns->setHighlightSections(false);
-    const struct
-    {
-        int column;
-        int width; // 0: stretches
-    } widths[] = {{RegisterModel::DateColumn, 130}, {RegisterModel::CheckNumberColumn, 60},
-                  {RegisterModel::PayeeColumn, 0},  {RegisterModel::CategoryColumn, 0},
-                  {RegisterModel::MemoColumn, 0},   {RegisterModel::PaymentColumn, 100},
-                  {RegisterModel::DepositColumn, 100}, {RegisterModel::ClearedColumn, 35},
-                  {RegisterModel::BalanceColumn, 110}};
-    for (const auto &entry : widths) {
-        if (entry.width > 0) {
-            columns->setSectionResizeMode(entry.column, QHeaderView::Fixed);
-            columns->resizeSection(entry.column, entry.width);
-        } else {
-            columns->setSectionResizeMode(entry.column, QHeaderView::Stretch);
-        }
-    }
+    m_view->horizontalHeader()->setHighlightSections(false);
+    // Dates, amounts and flags as wide as their widest value in the fonts they are drawn in;
+    // payee, category and memo share the rest; the memo gives way first, the payee last.
+    m_columnFitter = new TableColumnFitter(m_view);
+    for (int column : {RegisterModel::CheckNumberColumn, RegisterModel::PaymentColumn, RegisterModel::DepositColumn,
+                       RegisterModel::ClearedColumn, RegisterModel::BalanceColumn})
+        m_columnFitter->setContentColumn(column);
+    // The date editor shows its calendar button beside the text.
+    m_columnFitter->setContentColumn(RegisterModel::DateColumn, calendarIcon(m_view).width() + 10);
+    m_columnFitter->setExtraSamples(RegisterModel::DateColumn, {dateToEditText(QDate(2000, 12, 28))});
+    m_columnFitter->setExtraSamples(RegisterModel::CheckNumberColumn, {QStringLiteral("00000")});
+    m_columnFitter->setTextColumn(RegisterModel::PayeeColumn, 4, 12);
+    m_columnFitter->setTextColumn(RegisterModel::CategoryColumn, 3, 10);
+    m_columnFitter->setTextColumn(RegisterModel::MemoColumn, 2, 8);
 
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
@@ -212,6 +212,7 @@ void RegisterScreen::reload()
     if (!account)
         return;
     m_nameLabel->setText(account->name);
+    m_nameLabel->setToolTip(account->name);
     QString subtitle = account->institution;
     if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
         subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
@@ -238,6 +239,11 @@ void RegisterScreen::reload()
     m_view->viewport()->update();
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
     m_model->loadIndex(std::move(index), transactions, newestFirst, account->currency);
+
+    // A register of small amounts still gets columns that take a four-digit figure.
+    const QString floor = formatAmount(999999, account->currency);
+    for (int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
+        m_columnFitter->setExtraSamples(column, m_model->widestAmountTexts(column) << floor);
 
     const Money balance = m_model->accountBalance(account->startingBalance);
     m_balanceLabel->setText(formatMoney(balance, account->currency));

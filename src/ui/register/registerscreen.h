@@ -7,6 +7,7 @@
 
 class AppState;
 class QKeyEvent;
+class ElidedLabel;
 class QLabel;
 class QModelIndex;
 class QPushButton;
@@ -14,6 +15,7 @@ class QTimer;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
+class TableColumnFitter;
 
 // The register of the current account: loads its rows, turns keystrokes into field moves, and
 // commits the row being edited as a new or changed transaction, both legs of a transfer included.
@@ -40,6 +42,7 @@ public:
 
     RegisterModel *model() const { return m_model; }
     RegisterTableView *view() const { return m_view; }
+    TableColumnFitter *columnFitter() const { return m_columnFitter; }
     QString hintText() const;
     QString balanceText() const;
 
@@ -84,7 +87,8 @@ private:
     RegisterModel *m_model;
     RegisterDelegate *m_delegate;
     RegisterTableView *m_view;
-    QLabel *m_nameLabel;
+    TableColumnFitter *m_columnFitter = nullptr;
+    ElidedLabel *m_nameLabel;
     QLabel *m_balanceLabel;
     QPushButton *m_reconcileButton;
     QLabel *m_subtitleLabel;

@@ -25,6 +25,11 @@ QColor warningColor()
     return isDarkPalette() ? QColor(u"#FFA726") : QColor(u"#E65100");
 }
 
+QColor incomeTextColor()
+{
+    return isDarkPalette() ? QColor(u"#66BB6A") : QColor(u"#008800");
+}
+
 QColor secondaryTextColor()
 {
     return QColor(u"#6E8A7E");

@@ -16,6 +16,9 @@ QColor positiveColor();
 QColor negativeColor();
 QColor warningColor();
 
+// The type "Income" in the category tree.
+QColor incomeTextColor();
+
 // The grey of placeholders, memos and other secondary text; the same on both palettes.
 QColor secondaryTextColor();
 

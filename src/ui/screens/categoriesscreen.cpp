@@ -44,6 +44,8 @@ CategoriesScreen::CategoriesScreen(AppState *appState, QWidget *parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->header()->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::Stretch);
+    m_view->header()->setSectionResizeMode(CategoryTreeModel::TypeColumn, QHeaderView::ResizeToContents);
+    m_view->header()->setSectionResizeMode(CategoryTreeModel::TaxCodeColumn, QHeaderView::ResizeToContents);
     m_view->header()->setStretchLastSection(false);
 
     auto *layout = new QVBoxLayout(this);
@@ -83,14 +85,16 @@ void CategoriesScreen::onCreateCategory()
         QInputDialog::getText(this, tr("New Category"), tr("Category name:"), QLineEdit::Normal, QString(), &ok).trimmed();
     if (!ok || name.isEmpty())
         return;
-    // Two levels only: under a selected top-level category, otherwise at the top.
+    // Two levels only: under a selected top-level category, otherwise at the top. It takes the
+    // type of the heading it lands under (expense with nothing selected), so an income category
+    // can be made and a sub-category of one is income too.
     QString parentId;
     const QModelIndex current = m_view->currentIndex();
     const Category *selected = m_model->category(current);
-    if (selected && !m_model->parent(current).isValid() && selected->parentId.isEmpty())
+    if (selected && m_model->isTopLevelCategory(current) && selected->parentId.isEmpty())
         parentId = selected->id;
-    if (const std::optional<Category> category =
-            m_appState->categoryService()->addCategory(name, CategoryType::Expense, parentId)) {
+    const CategoryType type = current.isValid() ? m_model->headingType(current) : CategoryType::Expense;
+    if (const std::optional<Category> category = m_appState->categoryService()->addCategory(name, type, parentId)) {
         reload();
         m_view->setCurrentIndex(m_model->indexOf(category->id));
     }
@@ -137,7 +141,7 @@ void CategoriesScreen::onContextMenu(const QPoint &position)
         m_view->setCurrentIndex({});
     QMenu menu(this);
     connect(menu.addAction(tr("&New Category")), &QAction::triggered, this, &CategoriesScreen::onCreateCategory);
-    if (index.isValid()) {
+    if (m_model->category(index)) {
         connect(menu.addAction(tr("&Edit")), &QAction::triggered, this, &CategoriesScreen::onEditCategory);
         connect(menu.addAction(tr("&Delete")), &QAction::triggered, this, &CategoriesScreen::onDeleteCategory);
     }

@@ -1,11 +1,34 @@
 #include "categorytreemodel.h"
 
-#include <QColor>
+#include "services/taxcategoryname.h"
+#include "ui/register/registerstyle.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QCollator>
 #include <QFont>
 #include <QMap>
+#include <QPalette>
 #include <QSet>
 
 #include <algorithm>
+
+namespace {
+
+QString typeName(CategoryType type)
+{
+    switch (type) {
+    case CategoryType::Income:
+        return CategoryTreeModel::tr("Income");
+    case CategoryType::Transfer:
+        return CategoryTreeModel::tr("Transfer");
+    case CategoryType::Expense:
+        break;
+    }
+    return CategoryTreeModel::tr("Expense");
+}
+
+} // namespace
 
 CategoryTreeModel::CategoryTreeModel(QObject *parent)
     : QAbstractItemModel(parent)
@@ -63,32 +86,39 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         return {};
     const Node *node = nodeOf(index);
     const Category &category = node->category;
+    if (node->heading) {
+        if (role == Qt::DisplayRole && index.column() == NameColumn)
+            return typeName(category.type);
+        if (role == Qt::FontRole) {
+            QFont font;
+            font.setWeight(QFont::Bold);
+            return font;
+        }
+        if (role == Qt::ForegroundRole)
+            return QBrush(QApplication::palette().color(QPalette::PlaceholderText));
+        return {};
+    }
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case NameColumn:
             return category.name;
         case TypeColumn:
-            switch (category.type) {
-            case CategoryType::Income:
-                return tr("income");
-            case CategoryType::Transfer:
-                return tr("transfer");
-            default:
-                return tr("expense");
-            }
+            return typeName(category.type);
         case TaxCodeColumn:
-            return category.isTaxRelevant ? category.taxCategory : QString();
+            return category.isTaxRelevant ? taxCategoryName(category.taxCategory) : QString();
         default:
             return {};
         }
     }
+    if (role == Qt::ToolTipRole && index.column() == TaxCodeColumn && category.isTaxRelevant)
+        return category.taxCategory;
     if (role == Qt::FontRole && index.column() == NameColumn && !node->children.empty()) {
         QFont font;
         font.setWeight(QFont::Bold);
         return font;
     }
     if (role == Qt::ForegroundRole && index.column() == TypeColumn && category.type == CategoryType::Income)
-        return QColor(0, 136, 0);
+        return QBrush(incomeTextColor());
     return {};
 }
 
@@ -123,10 +153,12 @@ void CategoryTreeModel::load(const QList<Category> &categories)
     for (auto it = byId.cbegin(); it != byId.cend(); ++it) {
         Node *node = it.value();
         const QString &parentId = node->category.parentId;
-        Node *parentNode = &m_root;
+        Node *parentNode = nullptr;
         // A category naming itself as parent would otherwise vanish from the tree in a loop.
         if (!parentId.isEmpty() && parentId != node->category.id && byId.contains(parentId))
             parentNode = byId.value(parentId);
+        else
+            parentNode = headingNode(node->category.type);
         node->parent = parentNode;
         parentNode->children.push_back(node);
     }
@@ -147,8 +179,9 @@ void CategoryTreeModel::load(const QList<Category> &categories)
             continue;
         std::vector<Node *> &siblings = node->parent->children;
         siblings.erase(std::find(siblings.begin(), siblings.end(), node));
-        node->parent = &m_root;
-        m_root.children.push_back(node);
+        Node *heading = headingNode(node->category.type);
+        node->parent = heading;
+        heading->children.push_back(node);
         // Its subtree becomes reachable through it.
         std::vector<const Node *> lifted{node};
         while (!lifted.empty()) {
@@ -161,19 +194,99 @@ void CategoryTreeModel::load(const QList<Category> &categories)
             }
         }
     }
+
+    // Income before expense before transfer; within each, names as a person sorts them.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    const auto byName = [&collator](const Node *a, const Node *b) {
+        const int order = collator.compare(a->category.name, b->category.name);
+        return order != 0 ? order < 0 : a->category.id < b->category.id;
+    };
+    std::vector<Node *> sortStack{&m_root};
+    while (!sortStack.empty()) {
+        Node *node = sortStack.back();
+        sortStack.pop_back();
+        if (node != &m_root)
+            std::stable_sort(node->children.begin(), node->children.end(), byName);
+        for (Node *child : node->children)
+            sortStack.push_back(child);
+    }
+    const auto headingRank = [](CategoryType type) {
+        switch (type) {
+        case CategoryType::Income:
+            return 0;
+        case CategoryType::Expense:
+            return 1;
+        case CategoryType::Transfer:
+            break;
+        }
+        return 2;
+    };
+    std::stable_sort(m_root.children.begin(), m_root.children.end(), [&headingRank](const Node *a, const Node *b) {
+        return headingRank(a->category.type) < headingRank(b->category.type);
+    });
     endResetModel();
+}
+
+CategoryTreeModel::Node *CategoryTreeModel::headingNode(CategoryType type)
+{
+    for (Node *heading : m_root.children) {
+        if (heading->category.type == type)
+            return heading;
+    }
+    auto node = std::make_unique<Node>();
+    node->heading = true;
+    node->category.type = type;
+    node->parent = &m_root;
+    Node *heading = node.get();
+    m_nodes.push_back(std::move(node));
+    m_root.children.push_back(heading);
+    return heading;
 }
 
 const Category *CategoryTreeModel::category(const QModelIndex &index) const
 {
-    return index.isValid() ? &nodeOf(index)->category : nullptr;
+    if (!index.isValid())
+        return nullptr;
+    const Node *node = nodeOf(index);
+    return node->heading ? nullptr : &node->category;
 }
 
 QModelIndex CategoryTreeModel::indexOf(const QString &categoryId) const
 {
     for (const auto &node : m_nodes) {
-        if (node->category.id == categoryId && node->parent)
+        if (!node->heading && node->category.id == categoryId && node->parent)
             return createIndex(rowOf(node.get()), 0, node.get());
+    }
+    return {};
+}
+
+bool CategoryTreeModel::isHeading(const QModelIndex &index) const
+{
+    return index.isValid() && nodeOf(index)->heading;
+}
+
+CategoryType CategoryTreeModel::headingType(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return CategoryType::Expense;
+    const Node *node = nodeOf(index);
+    while (node->parent && node->parent != &m_root)
+        node = node->parent;
+    return node->category.type;
+}
+
+bool CategoryTreeModel::isTopLevelCategory(const QModelIndex &index) const
+{
+    return index.isValid() && !nodeOf(index)->heading && nodeOf(index)->parent->heading;
+}
+
+QModelIndex CategoryTreeModel::headingIndex(CategoryType type) const
+{
+    for (int row = 0; row < int(m_root.children.size()); ++row) {
+        if (m_root.children[size_t(row)]->category.type == type)
+            return createIndex(row, 0, m_root.children[size_t(row)]);
     }
     return {};
 }

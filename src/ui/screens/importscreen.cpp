@@ -76,7 +76,8 @@ QString newAccountName(const QifSourceEntry &entry)
     return entry.accountName.isEmpty() ? entry.displayName : entry.accountName;
 }
 
-// The choice is made afterwards, from the header (applyColumnGuess).
+// The choice is made afterwards, from the header (applyColumnGuess). Columns are counted from 1
+// on screen, as people count them; the item's value is the 0-based index the import uses.
 void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStringList &firstRow)
 {
     const QSignalBlocker blocker(combo);
@@ -85,8 +86,8 @@ void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStri
         combo->addItem(ImportScreen::tr("(none)"), -1);
     for (int column = 0; column < columns; ++column) {
         const QString text = column < firstRow.size()
-                                 ? ImportScreen::tr("Col %1: %2").arg(column).arg(firstRow[column].left(20))
-                                 : ImportScreen::tr("Column %1").arg(column);
+                                 ? ImportScreen::tr("Col %1: %2").arg(column + 1).arg(firstRow[column].left(20))
+                                 : ImportScreen::tr("Column %1").arg(column + 1);
         combo->addItem(text, column);
     }
 }
@@ -211,6 +212,9 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     qifLayout->addStretch(1);
     m_qifGroup->hide();
     inputLayout->addWidget(m_qifGroup, 1);
+    // Takes the spare height only while both groups are hidden (QIF before its analysis), so
+    // the choices stay at the top instead of spreading down the window.
+    inputLayout->addStretch(0);
 
     auto *importRow = new QHBoxLayout;
     importRow->addStretch(1);
@@ -305,23 +309,36 @@ void ImportScreen::clearMappingRows()
     m_mappingRows.clear();
 }
 
+void ImportScreen::clearCsvMapping()
+{
+    m_csvRows.clear();
+    m_previewTable->clear();
+    m_previewTable->setRowCount(0);
+    m_previewTable->setColumnCount(0);
+    {
+        const QSignalBlocker blocker(m_delimiterCombo);
+        m_delimiterCombo->setCurrentIndex(AutoDelimiter);
+        m_delimiterCombo->setItemText(AutoDelimiter, tr("Auto"));
+    }
+    m_headerCheck->setChecked(true);
+    for (QComboBox *combo : {m_dateColumnCombo, m_payeeColumnCombo, m_amountColumnCombo, m_memoColumnCombo,
+                             m_categoryColumnCombo, m_checkNumberColumnCombo}) {
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+    }
+    updateImportButton();
+}
+
 void ImportScreen::reset()
 {
     m_csvPath.clear();
     m_qifPaths.clear();
-    m_csvRows.clear();
     m_fileLabel->setText(tr("No file selected"));
     m_fileLabel->setToolTip(QString());
     m_csvButton->setChecked(true);
     onFormatChanged();
-    m_previewTable->clear();
-    m_previewTable->setRowCount(0);
-    m_previewTable->setColumnCount(0);
+    clearCsvMapping();
     m_summaryLabel->clear();
-    m_delimiterCombo->setItemText(AutoDelimiter, tr("Auto"));
-    for (QComboBox *combo : {m_dateColumnCombo, m_payeeColumnCombo, m_amountColumnCombo, m_memoColumnCombo,
-                             m_categoryColumnCombo, m_checkNumberColumnCombo})
-        combo->clear();
     m_pages->setCurrentIndex(InputPage);
     refreshAccounts();
     updateImportButton();
@@ -332,16 +349,21 @@ void ImportScreen::selectFile()
     clearMappingRows();
     m_qifGroup->hide();
     if (m_qifButton->isChecked()) {
-        const QStringList paths =
-            QFileDialog::getOpenFileNames(this, tr("Select QIF File(s)"), QString(), tr("QIF Files (*.qif)"));
-        if (!paths.isEmpty())
+        const QStringList paths = QFileDialog::getOpenFileNames(
+            this, tr("Select QIF File(s)"), m_folders.folderFor(QStringLiteral("qifImport")), tr("QIF Files (*.qif)"));
+        if (!paths.isEmpty()) {
+            m_folders.remember(QStringLiteral("qifImport"), paths.first());
             chooseQifFiles(paths);
+        }
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
-    if (!path.isEmpty())
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select File"),
+                                                      m_folders.folderFor(QStringLiteral("csvImport")),
+                                                      tr("CSV Files (*.csv);;All Files (*)"));
+    if (!path.isEmpty()) {
+        m_folders.remember(QStringLiteral("csvImport"), path);
         chooseCsvFile(path);
+    }
 }
 
 void ImportScreen::chooseQifFiles(const QStringList &filePaths)
@@ -350,6 +372,7 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
     m_qifGroup->hide();
     m_qifPaths = filePaths;
     m_csvPath.clear();
+    clearCsvMapping();
     if (filePaths.size() == 1) {
         m_fileLabel->setText(fileNameOf(filePaths.first()));
         m_fileLabel->setToolTip(filePaths.first());
@@ -375,6 +398,8 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
 
 void ImportScreen::chooseCsvFile(const QString &filePath)
 {
+    // Nothing of the previous file's mapping carries over, the delimiter forced for it included.
+    clearCsvMapping();
     m_csvPath = filePath;
     m_qifPaths.clear();
     m_fileLabel->setText(fileNameOf(filePath));
@@ -422,7 +447,7 @@ void ImportScreen::loadPreview()
     m_previewTable->setRowCount(rows);
     QStringList headers;
     for (int column = 0; column < columns; ++column)
-        headers.append(tr("Col %1").arg(column));
+        headers.append(tr("Col %1").arg(column + 1));
     m_previewTable->setHorizontalHeaderLabels(headers);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns && column < m_csvRows[row].size(); ++column)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "services/importrecords.h"
+#include "ui/dialogs/filedialogfolders.h"
 
 #include <QList>
+#include <QSettings>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,6 +43,8 @@ public:
     void chooseQifFiles(const QStringList &filePaths);
     // The delimiter the preview and the import use: the chosen one, or the detected one on Auto.
     QChar effectiveDelimiter() const;
+    // Where the file dialogs open and what they remember (the user's settings unless replaced).
+    void setFileDialogFolders(const FileDialogFolders &folders) { m_folders = folders; }
 
 signals:
     void importCompleted();
@@ -54,6 +58,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QSettings m_settings;
+    FileDialogFolders m_folders{&m_settings};
+
     struct MappingRow
     {
         QifSourceEntry entry;
@@ -65,6 +72,7 @@ private:
     bool canImport() const;
     void updateImportButton();
     void applyColumnGuess(int columns, const QStringList &firstRow);
+    void clearCsvMapping();
     void clearMappingRows();
     void loadPreview();
     void buildMappingRows(const QList<QifSourceEntry> &entries);

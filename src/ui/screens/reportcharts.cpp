@@ -180,8 +180,44 @@ QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
     return chart;
 }
 
-QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel, const QString &outLabel)
+QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows)
 {
+    const auto monthOf = [](const MonthlyFlow &row) {
+        return QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
+    };
+    QList<MonthlyFlow> filled;
+    for (const MonthlyFlow &row : rows) {
+        const QDate month = monthOf(row);
+        if (!month.isValid())
+            return rows;
+        if (!filled.isEmpty()) {
+            const QDate previous = monthOf(filled.constLast());
+            if (month <= previous)
+                return rows;
+            for (QDate gap = previous.addMonths(1); gap < month; gap = gap.addMonths(1))
+                filled.append({gap.toString(QStringLiteral("yyyy-MM"))});
+        }
+        filled.append(row);
+    }
+    return filled;
+}
+
+int monthLabelStep(int months, int maximumLabels)
+{
+    maximumLabels = std::max(1, maximumLabels);
+    for (int step : {1, 2, 3, 6, 12}) {
+        if ((months + step - 1) / step <= maximumLabels)
+            return step;
+    }
+    int years = 2;
+    while ((months + 12 * years - 1) / (12 * years) > maximumLabels)
+        ++years;
+    return 12 * years;
+}
+
+QChart *monthlyFlowChart(const QList<MonthlyFlow> &given, const QString &inLabel, const QString &outLabel)
+{
+    const QList<MonthlyFlow> rows = everyMonth(given);
     QChart *chart = newChart();
     QBarSet *inflows = barSet(inLabel, positiveColor());
     QBarSet *outflows = barSet(outLabel, negativeColor());
@@ -192,13 +228,25 @@ QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel,
     net->setPen(pen);
     net->setPointsVisible(true);
 
-    QStringList months;
+    // Months on a value axis, labelled at calendar steps (quarters, years) so that ten years of
+    // months stay readable; the bars of month i stand at x = i.
+    auto *monthAxis = new QCategoryAxis;
+    monthAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    monthAxis->setRange(-0.5, std::max<qsizetype>(1, rows.size()) - 0.5);
+    const int step = monthLabelStep(int(rows.size()));
     double low = 0;
     double high = 0;
     for (int i = 0; i < rows.size(); ++i) {
         const MonthlyFlow &row = rows[i];
         const QDate month = QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
-        months.append(month.isValid() ? QLocale().toString(month, QStringLiteral("MMM yy")) : row.month);
+        const bool labelled = month.isValid() ? ((month.year() * 12 + month.month() - 1) % step == 0 || rows.size() == 1)
+                                              : i % step == 0;
+        if (labelled) {
+            QString label = row.month;
+            if (month.isValid())
+                label = QLocale().toString(month, step >= 12 ? QStringLiteral("yyyy") : QStringLiteral("MMM yy"));
+            monthAxis->append(label, i);
+        }
         inflows->append(majorUnits(row.inflows));
         outflows->append(majorUnits(row.outflows));
         net->append(i, majorUnits(row.net));
@@ -212,7 +260,15 @@ QChart *monthlyFlowChart(const QList<MonthlyFlow> &rows, const QString &inLabel,
     chart->addSeries(bars);
     chart->addSeries(net);
 
-    addAxes(chart, months, Qt::AlignBottom, low, high);
+    styleAxis(monthAxis);
+    monthAxis->setGridLineVisible(false);
+    chart->addAxis(monthAxis, Qt::AlignBottom);
+    QCategoryAxis *valueAxis = moneyAxis(low, high);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    for (QAbstractSeries *one : chart->series()) {
+        one->attachAxis(monthAxis);
+        one->attachAxis(valueAxis);
+    }
     return chart;
 }
 

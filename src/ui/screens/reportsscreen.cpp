@@ -8,10 +8,12 @@
 #include "reportcharts.h"
 #include "services/payeetotal.h"
 #include "services/reportservice.h"
+#include "services/taxcategoryname.h"
 #include "services/taxline.h"
 #include "services/transactionlistrow.h"
 #include "transactionlistmodel.h"
 #include "ui/register/registerstyle.h"
+#include "ui/register/tablecolumnfitter.h"
 
 #include <QChart>
 #include <QChartView>
@@ -27,6 +29,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -191,6 +195,22 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     transactions->setModel(m_transactionModel);
     configureTable(transactions);
     m_tables[TransactionsTab] = transactions;
+    fitColumns(CategorySpendingTab, {0});
+    fitColumns(PayeeSummaryTab, {0});
+    fitColumns(TaxReportTab, {0, 1});
+    fitColumns(IncomeVsExpensesTab, {0});
+    fitColumns(CashFlowTab, {0});
+    fitColumns(YearOverYearTab, {0});
+    fitColumns(AccountSummaryTab, {0, 1});
+    // The transaction list reads as the register does: its texts fill the width.
+    TableColumnFitter *list = new TableColumnFitter(transactions);
+    list->setContentColumn(TransactionListModel::DateColumn);
+    list->setContentColumn(TransactionListModel::AmountColumn);
+    list->setTextColumn(TransactionListModel::AccountColumn, 2, 8);
+    list->setTextColumn(TransactionListModel::PayeeColumn, 4, 12);
+    list->setTextColumn(TransactionListModel::CategoryColumn, 3, 10);
+    list->setTextColumn(TransactionListModel::MemoColumn, 2, 8);
+    m_fitters[TransactionsTab] = list;
     for (Tab tab : {CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab, YearOverYearTab, AccountSummaryTab}) {
         auto *view = new QChartView(this);
         view->setObjectName(QStringLiteral("chartView%1").arg(int(tab)));
@@ -356,6 +376,32 @@ void ReportsScreen::configureTable(QTableView *table)
     table->verticalHeader()->setDefaultSectionSize(36);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void ReportsScreen::fitColumns(Tab tab, const QList<int> &textColumns)
+{
+    auto *fitter = new TableColumnFitter(m_tables[tab]);
+    for (int column = 0; column < m_tables[tab]->model()->columnCount(); ++column) {
+        if (textColumns.contains(column))
+            fitter->setTextColumn(column, 1, 12, 36);
+        else
+            fitter->setContentColumn(column);
+    }
+    // On a wide screen a total stays within a glance of its name; the rest of the row is empty.
+    fitter->setFillsWidth(false);
+    m_fitters[tab] = fitter;
+}
+
+QSize ReportsScreen::sizeHint() const
+{
+    QSize hint = QWidget::sizeHint();
+    // The tab widget's own margins and frame, and the window's layout margins.
+    const int tabsWidth = m_tabs->tabBar()->sizeHint().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                          + layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
+    hint.setWidth(std::max(hint.width(), tabsWidth));
+    if (const QScreen *where = screen())
+        hint = hint.boundedTo(where->availableGeometry().size());
+    return hint;
 }
 
 QWidget *ReportsScreen::newTabPage(Tab tab, QWidget *above)
@@ -547,10 +593,12 @@ void ReportsScreen::ensureFilled(Tab tab)
     case TaxReportTab: {
         const QList<TaxLine> taxLines = reports->taxReport(from, to);
         table->setRowCount(int(taxLines.size()));
-        for (int row = 0; row < taxLines.size(); ++row)
-            setRow(table, row,
-                   {textItem(taxLines[row].categoryName), textItem(taxLines[row].taxCategory),
-                    amountItem(taxLines[row].total)});
+        for (int row = 0; row < taxLines.size(); ++row) {
+            // The tax line by its name; the stored key stays at hand in the tooltip.
+            QTableWidgetItem *taxItem = textItem(taxCategoryName(taxLines[row].taxCategory));
+            taxItem->setToolTip(taxLines[row].taxCategory);
+            setRow(table, row, {textItem(taxLines[row].categoryName), taxItem, amountItem(taxLines[row].total)});
+        }
         break;
     }
     case IncomeVsExpensesTab:
@@ -584,6 +632,8 @@ void ReportsScreen::ensureFilled(Tab tab)
         break;
     case TransactionsTab:
         m_transactionModel->load(reports->transactionList(from, to, accountId));
+        m_fitters[TransactionsTab]->setExtraSamples(TransactionListModel::AmountColumn,
+                                                    m_transactionModel->widestAmountTexts());
         break;
     case TabCount:
         break;
@@ -594,6 +644,8 @@ void ReportsScreen::ensureFilled(Tab tab)
     m_errorLabel->setVisible(!error.isEmpty());
     if (table)
         colourNegatives(table);
+    // Refilled cells of the same number of rows tell the fitter nothing; the bold Total row counts.
+    m_fitters[tab]->fit();
     rebuildChart(tab);
 }
 
@@ -695,8 +747,11 @@ void ReportsScreen::exportCurrentTab()
     if (tab < 0 || tab >= TabCount || rowCount(tab) == 0)
         return;
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export CSV"), defaultExportFileName(tab), tr("CSV Files (*.csv)"));
+        QFileDialog::getSaveFileName(this, tr("Export CSV"),
+                                     m_folders.pathFor(QStringLiteral("reportExport"), defaultExportFileName(tab)),
+                                     tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
+    m_folders.remember(QStringLiteral("reportExport"), path);
     exportTab(tab, path);
 }

@@ -5,8 +5,10 @@
 #include "services/categorytotal.h"
 #include "services/monthlyflow.h"
 #include "services/yearoveryearrow.h"
+#include "ui/dialogs/filedialogfolders.h"
 
 #include <QList>
+#include <QSettings>
 #include <QWidget>
 
 class AppState;
@@ -19,6 +21,7 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 class QTimer;
+class TableColumnFitter;
 class TransactionListModel;
 class QWidget;
 
@@ -61,9 +64,13 @@ public:
     // The accessors below compute the tab's report first when it is out of date.
     QChartView *chartView(Tab tab);
     QTabWidget *tabs() const { return m_tabs; }
+    // Wide enough for the whole tab bar (within the screen), so every report's name shows.
+    QSize sizeHint() const override;
     // Writes the table of `tab` as CSV text; false when it has no rows or the file cannot be written.
     bool exportTab(Tab tab, const QString &filePath);
     static QString defaultExportFileName(Tab tab);
+    // Where the export dialog opens and what it remembers (the user's settings unless replaced).
+    void setFileDialogFolders(const FileDialogFolders &folders) { m_folders = folders; }
 
 signals:
     // After every run of the reports (the tab in view is computed, the others marked out of
@@ -82,8 +89,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QSettings m_settings;
+    FileDialogFolders m_folders{&m_settings};
+
     QTableWidget *newTable(const QStringList &headers);
     void configureTable(QTableView *table);
+    // Names and texts in `textColumns` take what they need; the figures sit beside them.
+    void fitColumns(Tab tab, const QList<int> &textColumns);
     // Every tab but the transaction list is a table widget.
     QTableWidget *widgetTable(Tab tab) const;
     QWidget *newTabPage(Tab tab, QWidget *above = nullptr);
@@ -115,6 +127,7 @@ private:
     QDateEdit *m_p2FromEdit = nullptr;
     QDateEdit *m_p2ToEdit = nullptr;
     QTableView *m_tables[TabCount] = {};
+    TableColumnFitter *m_fitters[TabCount] = {};
     TransactionListModel *m_transactionModel = nullptr;
     QChartView *m_chartViews[TabCount] = {};
     // Runs the reports once the period chosen by stepping through the list has settled.

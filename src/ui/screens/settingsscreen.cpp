@@ -5,6 +5,7 @@
 #include "account/cloudconfiguration.h"
 #include "app/application.h"
 #include "app/appstate.h"
+#include "app/cloudsession.h"
 #include "app/thememanager.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
@@ -31,12 +32,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcessEnvironment>
 #include <QLocale>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -139,6 +141,15 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
 
     connect(m_sidebar, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
     m_sidebar->setCurrentRow(GeneralPage);
+    // Signing in or out (in the main window, or by changing the server) shows here at once.
+    if (CloudSession *session = m_appState->cloudSession()) {
+        connect(session, &CloudSession::stateChanged, this, [this] {
+            if (isVisible())
+                refresh();
+        });
+    }
+    // A user fetch of a replaced client may never answer; the new client's user is fetched anew.
+    connect(m_appState, &AppState::cloudClientChanged, this, [this] { m_fetchingUser = false; });
     refresh();
 }
 
@@ -251,20 +262,25 @@ QWidget *SettingsScreen::buildDataPage()
     syncButtons->addStretch(1);
     sync->addLayout(syncButtons);
 
-    // A self-hosted service instead of the built-in one; read when the app starts.
+    // A self-hosted service instead of the built-in one; taken into use as soon as it is entered.
     m_serverEdit = new QLineEdit(this);
     m_serverEdit->setObjectName(QStringLiteral("serverOriginEdit"));
     m_serverEdit->setPlaceholderText(tr("Built-in service"));
     m_serverEdit->setClearButtonEnabled(true);
+    m_serverEdit->setMaxLength(2048);
     m_serverEdit->setText(m_appState->cloudServerOrigin());
+    m_serverEdit->setToolTip(tr("The address of a self-hosted service, such as https://cloud.example.org. "
+                                "Leave it empty for the built-in service."));
     m_serverNote = new QLabel(this);
     m_serverNote->setObjectName(QStringLiteral("serverOriginNote"));
     m_serverNote->setWordWrap(true);
+    m_serverNote->setTextFormat(Qt::PlainText);
     auto *serverForm = new QFormLayout;
     serverForm->addRow(tr("Server"), m_serverEdit);
     sync->addLayout(serverForm);
     sync->addWidget(m_serverNote);
     connect(m_serverEdit, &QLineEdit::editingFinished, this, &SettingsScreen::applyServerOrigin);
+    showServerNote(QString());
 
     m_exportButton = new QPushButton(tr("Export Backup"), this);
     m_exportButton->setObjectName(QStringLiteral("exportBackupButton"));
@@ -374,9 +390,12 @@ void SettingsScreen::refresh()
         QString identity = user.email.isEmpty() ? user.displayName : user.email;
         if (identity.isEmpty() && !m_fetchingUser) {
             m_fetchingUser = true;
-            auth->fetchCurrentUser([this](const CorvantisAccount::User &) {
-                m_fetchingUser = false;
-                refresh();
+            // The window may be gone, or the client replaced, by the time the answer comes.
+            auth->fetchCurrentUser([screen = QPointer<SettingsScreen>(this)](const CorvantisAccount::User &) {
+                if (!screen)
+                    return;
+                screen->m_fetchingUser = false;
+                screen->refresh();
             });
         }
         m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
@@ -511,29 +530,79 @@ void SettingsScreen::importBackup()
     emit deletedAccountRestored();
 }
 
+void SettingsScreen::showServerNote(const QString &message, bool error)
+{
+    QString text = message;
+    const QStringList overrides = m_appState->cloudEndpointOverrides();
+    if (!overrides.isEmpty()) {
+        // The variables win over the field; say so, and where signing in really goes.
+        const QString overridden =
+            tr("The environment overrides this setting (%1): signing in goes to %2.")
+                .arg(overrides.join(QStringLiteral(", ")), m_appState->cloudConfiguration().client.authBaseUrl);
+        text = text.isEmpty() ? overridden : text + QLatin1Char('\n') + overridden;
+    }
+    m_serverNote->setStyleSheet(error ? QStringLiteral("color: %1;").arg(negativeColor().name()) : QString());
+    m_serverNote->setText(text);
+    m_serverNote->setVisible(!text.isEmpty());
+}
+
 void SettingsScreen::applyServerOrigin()
 {
+    // The question below takes the focus from the field, which reports editing finished again.
+    if (m_applyingServer)
+        return;
+    const QScopedValueRollback<bool> guard(m_applyingServer, true);
+
     const QString text = m_serverEdit->text().trimmed();
     const std::optional<QString> origin =
         text.isEmpty() ? std::optional<QString>(QString()) : CorvantisAccount::normalizedServerOrigin(text);
     if (!origin) {
-        m_serverNote->setText(tr("Not a server address: enter one such as https://cloud.example.org."));
+        showServerNote(tr("Not a server address: enter one such as https://cloud.example.org, or nothing for the "
+                          "built-in service."),
+                       true);
         return;
     }
-    if (*origin != m_appState->cloudServerOrigin()) {
-        m_appState->preferencesRepository()->setValue(QString::fromLatin1(CorvantisAccount::serverOriginPreference),
-                                                      *origin);
-        m_serverEdit->setText(*origin);
-        m_serverNote->setText(tr("The new server is used the next time Zimbrel starts."));
+    const QString current = m_appState->cloudServerOrigin();
+    if (*origin == current) {
+        m_serverEdit->setText(current);
+        showServerNote(QString());
+        return;
     }
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"}) {
-        if (!environment.value(QString::fromLatin1(variable)).isEmpty()) {
-            m_serverNote->setText(tr("The environment variable %1 is set and takes precedence over this setting.")
-                                      .arg(QString::fromLatin1(variable)));
-            break;
+    if (m_appState->cloudSession()->isSignedIn() && m_appState->serverOriginChangesClient(*origin)) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, tr("Change Server"),
+            tr("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
+                .arg(m_appState->cloudConfiguration().client.authBaseUrl),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            m_serverEdit->setText(current);
+            showServerNote(QString());
+            return;
         }
     }
+
+    const AppState::ServerChange change = m_appState->setCloudServerOrigin(*origin);
+    switch (change) {
+    case AppState::ServerChange::Invalid:
+    case AppState::ServerChange::StorageFailed:
+        m_serverEdit->setText(current);
+        showServerNote(tr("The server could not be saved in the data file; the setting is unchanged."), true);
+        return;
+    case AppState::ServerChange::Unchanged:
+    case AppState::ServerChange::Saved:
+        m_serverEdit->setText(*origin);
+        showServerNote(QString());
+        break;
+    case AppState::ServerChange::Switched:
+        m_serverEdit->setText(*origin);
+        if (m_appState->cloudSession()->isSignedIn())
+            showServerNote(tr("Now using %1.").arg(origin->isEmpty() ? tr("the built-in service") : *origin));
+        else
+            showServerNote(tr("Now using %1. Sign in via File › Sign In.")
+                               .arg(origin->isEmpty() ? tr("the built-in service") : *origin));
+        break;
+    }
+    refresh();
 }
 
 void SettingsScreen::restoreSelectedAccount()

@@ -61,6 +61,8 @@ private:
     QWidget *buildDataPage();
     QWidget *buildAboutPage();
     void applySidebarStyle();
+    // `message` (an error in the negative colour), followed by what the environment overrides.
+    void showServerNote(const QString &message, bool error = false);
 
     AppState *m_appState;
     QListWidget *m_sidebar;
@@ -76,6 +78,7 @@ private:
     QLabel *m_serverNote = nullptr;
     // A user fetch is under way for the signed-in status line.
     bool m_fetchingUser = false;
+    bool m_applyingServer = false;
     QPushButton *m_syncNowButton = nullptr;
     QPushButton *m_fullSyncButton = nullptr;
     QPushButton *m_exportButton = nullptr;

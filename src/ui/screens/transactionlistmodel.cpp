@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 TransactionListModel::TransactionListModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -79,4 +81,15 @@ void TransactionListModel::load(QList<TransactionListRow> rows)
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
+}
+
+QStringList TransactionListModel::widestAmountTexts() const
+{
+    Money lowest = 0;
+    Money highest = 0;
+    for (const TransactionListRow &row : m_rows) {
+        lowest = std::min(lowest, row.amount);
+        highest = std::max(highest, row.amount);
+    }
+    return {formatMoney(lowest, Currency::USD), formatMoney(highest, Currency::USD)};
 }

@@ -22,6 +22,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void load(QList<TransactionListRow> rows);
+    // The amount cells of the largest payment and the largest deposit: what the column must fit.
+    QStringList widestAmountTexts() const;
 
 private:
     QList<TransactionListRow> m_rows;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -27,6 +28,10 @@ private slots:
     void qifWithoutAccountHeader();
     void switchingToCsvDropsTheQifChoice();
     void csvPreviewFollowsTheDelimiter();
+    void newFileStartsAFreshMapping_data();
+    void newFileStartsAFreshMapping();
+    void qifChoicesStayAtTheTop();
+    void browseStartsInDocumentsThenTheLastFolder();
     void importWaitsForDatePayeeAndAmount();
     void csvColumnsFollowTheHeader();
     void fileWithoutRowsIsNotAComplete();
@@ -194,10 +199,13 @@ void TestImportScreen::csvPreviewFollowsTheDelimiter()
     auto *preview = child<QTableWidget>(&screen, "previewTable");
     QCOMPARE(preview->columnCount(), 4);
     QCOMPARE(preview->rowCount(), 3);
-    QCOMPARE(preview->horizontalHeaderItem(3)->text(), QStringLiteral("Col 3"));
+    // Counted from 1 on screen.
+    QCOMPARE(preview->horizontalHeaderItem(0)->text(), QStringLiteral("Col 1"));
+    QCOMPARE(preview->horizontalHeaderItem(3)->text(), QStringLiteral("Col 4"));
     auto *memo = child<QComboBox>(&screen, "memoColumnCombo");
     QCOMPARE(memo->itemText(0), QStringLiteral("(none)"));
-    QCOMPARE(memo->itemText(4), QStringLiteral("Col 3: Memo"));
+    QCOMPARE(memo->itemText(4), QStringLiteral("Col 4: Memo"));
+    QCOMPARE(memo->itemData(4).toInt(), 3);
     QCOMPARE(child<QComboBox>(&screen, "amountColumnCombo")->currentData().toInt(), 2);
 
     // Forcing a comma makes one column of each line.
@@ -212,6 +220,119 @@ void TestImportScreen::csvPreviewFollowsTheDelimiter()
     const QList<Transaction> imported = state->transactionRepository()->byAccount(checking.id);
     QCOMPARE(imported.size(), 2);
     QCOMPARE(state->transactionRepository()->balance(checking.id), Money(-1450));
+}
+
+// Whatever was chosen for the previous file (a forced delimiter, its columns and preview) is gone
+// once another file is chosen.
+void TestImportScreen::newFileStartsAFreshMapping_data()
+{
+    QTest::addColumn<bool>("nextIsQif");
+    QTest::newRow("another CSV file") << false;
+    QTest::newRow("a QIF file") << true;
+}
+
+void TestImportScreen::newFileStartsAFreshMapping()
+{
+    QFETCH(bool, nextIsQif);
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const QString first = writeFile(state, QStringLiteral("first.csv"),
+                                    "Date;Payee;Amount;Memo;Category\n01/02/2026;Cafe;-4.50;latte;Food\n");
+    const QString second = nextIsQif
+                               ? writeFile(state, QStringLiteral("second.qif"), twoAccountsQif)
+                               : writeFile(state, QStringLiteral("second.csv"), "Date,Payee,Amount\n01/02/2026,Shop,-1.00\n");
+    ImportScreen screen(state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.chooseCsvFile(first);
+    auto *delimiter = child<QComboBox>(&screen, "delimiterCombo");
+    auto *preview = child<QTableWidget>(&screen, "previewTable");
+    auto *memo = child<QComboBox>(&screen, "memoColumnCombo");
+    QCOMPARE(preview->columnCount(), 5);
+    press(delimiter, Qt::Key_Down);
+    press(delimiter, Qt::Key_Down);
+    QCOMPARE(delimiter->currentText(), QStringLiteral("Semicolon"));
+
+    if (nextIsQif) {
+        press(child<QRadioButton>(&screen, "qifButton"));
+        screen.chooseQifFiles({second});
+        press(child<QRadioButton>(&screen, "csvButton"));
+        QCOMPARE(preview->columnCount(), 0);
+        QCOMPARE(memo->count(), 0);
+        QCOMPARE(delimiter->currentText(), QStringLiteral("Auto"));
+        QVERIFY(!child<QPushButton>(&screen, "importButton")->isEnabled());
+    } else {
+        screen.chooseCsvFile(second);
+        QCOMPARE(delimiter->currentText(), QStringLiteral("Auto (Comma)"));
+        QCOMPARE(preview->columnCount(), 3);
+        QCOMPARE(memo->count(), 4);
+        QCOMPARE(memo->currentText(), QStringLiteral("(none)"));
+        QCOMPARE(preview->item(1, 1)->text(), QStringLiteral("Shop"));
+    }
+}
+
+// In QIF mode, before and after the analysis, the choices sit under the title, not spread down
+// a tall window.
+void TestImportScreen::qifChoicesStayAtTheTop()
+{
+    TestState state;
+    const QString path = writeFile(state, QStringLiteral("one.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
+    ImportScreen screen(state.get());
+    screen.resize(700, 1000);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *browse = child<QPushButton>(&screen, "browseButton");
+    const int csvTop = browse->mapTo(&screen, QPoint()).y();
+    press(child<QRadioButton>(&screen, "qifButton"));
+    QCoreApplication::processEvents();
+    // The account row is hidden, so the file row moves up a little, never down.
+    QVERIFY2(browse->mapTo(&screen, QPoint()).y() <= csvTop,
+             qPrintable(QStringLiteral("%1 > %2").arg(browse->mapTo(&screen, QPoint()).y()).arg(csvTop)));
+    screen.chooseQifFiles({path});
+    QCoreApplication::processEvents();
+    auto *group = child<QWidget>(&screen, "qifGroup");
+    QVERIFY(group->isVisible());
+    const int gap = group->mapTo(&screen, QPoint()).y() - (browse->mapTo(&screen, QPoint()).y() + browse->height());
+    QVERIFY2(gap < 60, qPrintable(QString::number(gap)));
+}
+
+// The first Browse opens in Documents; after a file was chosen elsewhere, the next opens there.
+void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
+{
+    TestState state;
+    state.addAccount(QStringLiteral("Checking"));
+    const QDir home(state.directory.path());
+    QVERIFY(home.mkpath(QStringLiteral("Documents")));
+    QVERIFY(home.mkpath(QStringLiteral("statements")));
+    const QString csv = writeFile(state, QStringLiteral("statements/june.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    QSettings settings(home.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ImportScreen screen(state.get());
+    screen.setFileDialogFolders(FileDialogFolders(&settings, home.path(), home.filePath(QStringLiteral("Documents"))));
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+
+    QStringList opened;
+    const auto chooseFile = [&opened](const QString &path) {
+        whenModalShown([&opened, path](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            opened.append(dialog ? dialog->directory().absolutePath() : QString());
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            // Typed into the file name field, as a user would.
+            QTest::keyClicks(dialog->focusWidget(), path);
+            pressInModal(dialog, Qt::Key_Return);
+        });
+    };
+    chooseFile(csv);
+    press(child<QPushButton>(&screen, "browseButton"));
+    QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("june.csv"));
+    chooseFile(csv);
+    press(child<QPushButton>(&screen, "browseButton"));
+    QCOMPARE(opened, (QStringList{home.filePath(QStringLiteral("Documents")), home.filePath(QStringLiteral("statements"))}));
+    // The QIF dialog has a memory of its own.
+    QCOMPARE(settings.value(FileDialogFolders::settingsKey(QStringLiteral("qifImport"))), QVariant());
 }
 
 // A file whose header names no payee column leaves the payee unchosen, and Import waits for it.

@@ -28,6 +28,7 @@ private slots:
     void mergeIntoTheFirstSelected();
     void mergeNeedsTwo();
     void treeShowsOrphansAtTheTop();
+    void treeSortsByNameUnderTypeHeadings();
     void createRenameAndDeleteInTheTree();
 };
 
@@ -193,12 +194,17 @@ void TestPayeeAndCategoryScreens::treeShowsOrphansAtTheTop()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QList<Category> categories = {parent, child, orphan};
     model.load(categories);
-    QCOMPARE(model.rowCount(), 2);
+    // One heading, "Expense", holding the two top-level categories.
+    QCOMPARE(model.rowCount(), 1);
+    const QModelIndex expense = model.headingIndex(CategoryType::Expense);
+    QVERIFY(model.isHeading(expense));
+    QCOMPARE(model.rowCount(expense), 2);
     const QModelIndex home = model.indexOf(parent.id);
+    QCOMPARE(home.parent(), expense);
     QCOMPARE(model.rowCount(home), 1);
     QCOMPARE(model.index(0, 0, home).data().toString(), QStringLiteral("Repairs"));
     QVERIFY(home.data(Qt::FontRole).value<QFont>().bold());
-    QVERIFY(!model.indexOf(orphan.id).parent().isValid());
+    QCOMPARE(model.indexOf(orphan.id).parent(), expense);
 
     // A parent cycle (from a peer's bad data) still shows every category.
     Category a = parent;
@@ -206,7 +212,61 @@ void TestPayeeAndCategoryScreens::treeShowsOrphansAtTheTop()
     a.parentId = b.id;
     model.load({a, b});
     QCOMPARE(model.rowCount(), 1);
-    QCOMPARE(model.rowCount(model.index(0, 0)), 1);
+    QCOMPARE(model.rowCount(model.headingIndex(CategoryType::Expense)), 1);
+    QCOMPARE(model.rowCount(model.index(0, 0, model.headingIndex(CategoryType::Expense))), 1);
+}
+
+// Siblings read in name order whatever their ids, income and expense each under a heading of its
+// own, types and tax lines in words.
+void TestPayeeAndCategoryScreens::treeSortsByNameUnderTypeHeadings()
+{
+    const auto make = [](const QString &name, CategoryType type, const QString &parentId = {}) {
+        Category category;
+        category.id = newId();
+        category.name = name;
+        category.type = type;
+        category.parentId = parentId;
+        return category;
+    };
+    Category utilities = make(QStringLiteral("utilities"), CategoryType::Expense);
+    Category water = make(QStringLiteral("Water"), CategoryType::Expense, utilities.id);
+    Category electric = make(QStringLiteral("Electric"), CategoryType::Expense, utilities.id);
+    Category auto_ = make(QStringLiteral("Auto"), CategoryType::Expense);
+    Category salary = make(QStringLiteral("Salary"), CategoryType::Income);
+    Category interest = make(QStringLiteral("Interest Income"), CategoryType::Income);
+    interest.isTaxRelevant = true;
+    interest.taxCategory = QStringLiteral("interest_income");
+    // Ids ordered against the names: id order would read backwards.
+    utilities.id = QStringLiteral("1");
+    auto_.id = QStringLiteral("2");
+    water.parentId = electric.parentId = utilities.id;
+
+    CategoryTreeModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.load({utilities, water, electric, auto_, salary, interest});
+    QCOMPARE(model.rowCount(), 2);
+    const QModelIndex income = model.index(0, 0);
+    const QModelIndex expense = model.index(1, 0);
+    QCOMPARE(income.data().toString(), QStringLiteral("Income"));
+    QCOMPARE(expense.data().toString(), QStringLiteral("Expense"));
+    QVERIFY(!model.category(income));
+
+    const auto names = [&model](const QModelIndex &parent) {
+        QStringList list;
+        for (int row = 0; row < model.rowCount(parent); ++row)
+            list.append(model.index(row, 0, parent).data().toString());
+        return list;
+    };
+    QCOMPARE(names(income), (QStringList{QStringLiteral("Interest Income"), QStringLiteral("Salary")}));
+    QCOMPARE(names(expense), (QStringList{QStringLiteral("Auto"), QStringLiteral("utilities")}));
+    QCOMPARE(names(model.indexOf(utilities.id)), (QStringList{QStringLiteral("Electric"), QStringLiteral("Water")}));
+
+    const QModelIndex interestRow = model.indexOf(interest.id);
+    QCOMPARE(interestRow.siblingAtColumn(CategoryTreeModel::TypeColumn).data().toString(), QStringLiteral("Income"));
+    QCOMPARE(model.indexOf(auto_.id).siblingAtColumn(CategoryTreeModel::TypeColumn).data().toString(),
+             QStringLiteral("Expense"));
+    QCOMPARE(interestRow.siblingAtColumn(CategoryTreeModel::TaxCodeColumn).data().toString(),
+             QStringLiteral("Interest income"));
 }
 
 void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
@@ -215,7 +275,8 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     CategoriesScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    const int topLevel = screen.model()->rowCount();
+    const auto expense = [&screen] { return screen.model()->headingIndex(CategoryType::Expense); };
+    const int topLevel = screen.model()->rowCount(expense());
 
     // Nothing selected: a top-level category.
     screen.view()->setCurrentIndex({});
@@ -223,7 +284,7 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     answerInput(QStringLiteral("Pets"), &title);
     QTest::keyClick(child<QPushButton>(&screen, "newCategoryButton"), Qt::Key_Space);
     QCOMPARE(title, QStringLiteral("New Category"));
-    QCOMPARE(screen.model()->rowCount(), topLevel + 1);
+    QCOMPARE(screen.model()->rowCount(expense()), topLevel + 1);
     const std::optional<Category> pets = state->categoryRepository()->findByName(QStringLiteral("Pets"));
     QVERIFY(pets);
     QVERIFY(pets->parentId.isEmpty());
@@ -271,8 +332,29 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     QTest::keyClick(screen.view(), Qt::Key_Delete);
     QCOMPARE(question, QStringLiteral("Delete \"Pets\"? Transactions using this category will become uncategorized."));
     QVERIFY(!screen.model()->indexOf(pets->id).isValid());
-    // Its child stays, now at the top.
-    QVERIFY(!screen.model()->indexOf(vet->id).parent().isValid());
+    // Its child stays, now at the top of its heading.
+    QCOMPARE(screen.model()->indexOf(vet->id).parent(), expense());
+
+    // Under the Income heading a new category is an income category; one under it is income too.
+    screen.view()->setCurrentIndex(screen.model()->headingIndex(CategoryType::Income));
+    answerInput(QStringLiteral("Bonus"));
+    screen.onCreateCategory();
+    const std::optional<Category> bonus = state->categoryRepository()->findByName(QStringLiteral("Bonus"));
+    QVERIFY(bonus);
+    QCOMPARE(bonus->type, CategoryType::Income);
+    QVERIFY(bonus->parentId.isEmpty());
+    screen.view()->setCurrentIndex(screen.model()->indexOf(bonus->id));
+    answerInput(QStringLiteral("Year End"));
+    screen.onCreateCategory();
+    const std::optional<Category> yearEnd = state->categoryRepository()->findByName(QStringLiteral("Year End"));
+    QVERIFY(yearEnd);
+    QCOMPARE(yearEnd->type, CategoryType::Income);
+    QCOMPARE(yearEnd->parentId, bonus->id);
+    // A heading is no category: nothing to rename or delete.
+    screen.view()->setCurrentIndex(screen.model()->headingIndex(CategoryType::Income));
+    screen.onEditCategory();
+    screen.onDeleteCategory();
+    QVERIFY(state->categoryRepository()->findByName(QStringLiteral("Bonus")));
 }
 
 QTEST_MAIN(TestPayeeAndCategoryScreens)

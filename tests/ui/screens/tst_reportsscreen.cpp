@@ -2,9 +2,17 @@
 
 #include "app/guitesthelpers.h"
 #include "app/thememanager.h"
+#include "data/categoryrepository.h"
 #include "services/reportservice.h"
+#include "ui/register/tablecolumnfitter.h"
+#include "ui/screens/reportcharts.h"
 
 #include <QAbstractItemModelTester>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QHeaderView>
+#include <QTabBar>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -41,6 +49,11 @@ private slots:
     void tablesShowTheFiguresWithTotals();
     void failedReportSaysWhy();
     void chartsFollowTheTables();
+    void monthAxisKeepsEmptyMonths();
+    void monthAxisLabelsAReadableNumber_data();
+    void monthAxisLabelsAReadableNumber();
+    void taxLinesReadByName();
+    void tabsFitAndTotalsStayNearTheirNames();
     void exportWritesTheTableThroughTheDialog();
     void exportOfAnEmptyTabAsksNothing();
     void dataChangesRefreshAVisibleScreen();
@@ -346,6 +359,92 @@ void TestReportsScreen::chartsFollowTheTables()
     state->themeManager()->setTheme(QStringLiteral("light"));
     QTRY_COMPARE(screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->backgroundBrush().color(),
              ThemeManager::lightPalette().color(QPalette::Base));
+}
+
+// A month without figures is a month of zero, not a gap: the axis runs Feb, Mar, Apr.
+void TestReportsScreen::monthAxisKeepsEmptyMonths()
+{
+    const QList<MonthlyFlow> rows = {{QStringLiteral("2026-02"), 1000, -400, 600},
+                                     {QStringLiteral("2026-04"), 2000, -500, 1500}};
+    const QList<MonthlyFlow> filled = ReportCharts::everyMonth(rows);
+    QCOMPARE(filled.size(), 3);
+    QCOMPARE(filled[1], (MonthlyFlow{QStringLiteral("2026-03"), 0, 0, 0}));
+
+    const std::unique_ptr<QChart> chart(ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
+    auto *bars = qobject_cast<QBarSeries *>(chart->series().first());
+    QVERIFY(bars);
+    QCOMPARE(bars->barSets().first()->count(), 3);
+    QCOMPARE(bars->barSets().first()->at(1), 0.0);
+    auto *axis = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).first());
+    QVERIFY(axis);
+    QCOMPARE(axis->categoriesLabels().size(), 3);
+    // A year boundary is crossed month by month too.
+    QCOMPARE(ReportCharts::everyMonth({{QStringLiteral("2025-11")}, {QStringLiteral("2026-02")}}).size(), 4);
+}
+
+void TestReportsScreen::monthAxisLabelsAReadableNumber_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::addColumn<int>("step");
+    QTest::newRow("a year: every month") << 12 << 1;
+    QTest::newRow("13 months: every other") << 13 << 2;
+    QTest::newRow("two years: every other") << 24 << 2;
+    QTest::newRow("three years: quarters") << 36 << 3;
+    QTest::newRow("six years: half years") << 72 << 6;
+    QTest::newRow("ten years: years") << 120 << 12;
+    QTest::newRow("since 2000: every other year") << 320 << 36;
+}
+
+void TestReportsScreen::monthAxisLabelsAReadableNumber()
+{
+    QFETCH(int, months);
+    QFETCH(int, step);
+    QCOMPARE(ReportCharts::monthLabelStep(months), step);
+
+    QList<MonthlyFlow> rows;
+    for (int i = 0; i < months; ++i)
+        rows.append({QDate(2000, 1, 1).addMonths(i).toString(QStringLiteral("yyyy-MM")), 100, -50, 50});
+    const std::unique_ptr<QChart> chart(ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
+    auto *axis = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).first());
+    QVERIFY(axis);
+    QVERIFY(axis->categoriesLabels().size() <= 12);
+    QVERIFY(axis->categoriesLabels().size() >= std::min(months, 6));
+}
+
+void TestReportsScreen::taxLinesReadByName()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const std::optional<Category> medical = state->categoryRepository()->findByName(QStringLiteral("Medical Expenses"));
+    QVERIFY(medical);
+    QCOMPARE(medical->taxCategory, QStringLiteral("medical_dental"));
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Clinic"), -12000, false, false, {},
+                         medical->id);
+    ReportsScreen screen(state.get());
+    QCOMPARE(screen.rowCount(ReportsScreen::TaxReportTab), 1);
+    QCOMPARE(screen.cellText(ReportsScreen::TaxReportTab, 0, 1), QStringLiteral("Medical and dental expenses"));
+}
+
+void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
+{
+    TestState state;
+    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Category food = state.addCategory(QStringLiteral("Food"));
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Grocer"), -2500, false, false, {}, food.id);
+    ReportsScreen screen(state.get());
+    // The window opens wide enough for every report's tab, as far as the screen allows.
+    const int available = screen.screen()->availableGeometry().width();
+    QVERIFY(screen.sizeHint().width() >= std::min(available, screen.tabs()->tabBar()->sizeHint().width()));
+
+    // On a screen 1920 wide the total stays beside its name.
+    screen.resize(1920, 900);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QTableView *table = screen.table(ReportsScreen::CategorySpendingTab);
+    QTRY_VERIFY(table->columnWidth(0) > table->fontMetrics().horizontalAdvance(QStringLiteral("Food")));
+    const int nameToTotal = table->columnViewportPosition(1) + table->columnWidth(1);
+    QVERIFY2(nameToTotal < 40 * table->fontMetrics().averageCharWidth() + 200, qPrintable(QString::number(nameToTotal)));
+    QVERIFY(table->columnWidth(1) >= table->fontMetrics().horizontalAdvance(QStringLiteral("-$25.00")));
 }
 
 void TestReportsScreen::exportWritesTheTableThroughTheDialog()
