@@ -21,6 +21,7 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QUrlQuery>
@@ -193,34 +194,60 @@ QString SyncEngine::storageFailure(const QString &reason) const
 
 void SyncEngine::collectAndPush()
 {
-    QList<QJsonObject> changes;
-    bool ok = true;
-    const auto collect = [&](const auto &repository) {
-        bool read = false;
-        const auto rows = repository->pending(&read);
-        ok = ok && read;
-        for (const auto &row : rows)
-            changes.append(SyncRecords::changeFor(row));
+    // Only the keys are taken now, in one step; each batch reads its rows when it is sent. Building
+    // every change object of a large first upload at once would hold the event loop for seconds.
+    static const QList<QPair<QString, QString>> tables{
+        // Parents (accounts, categories) before the rows that refer to them.
+        {SyncRecords::accountType, QStringLiteral("accounts")},
+        {SyncRecords::categoryType, QStringLiteral("categories")},
+        {SyncRecords::recurringType, QStringLiteral("recurring_transactions")},
+        {SyncRecords::transactionType, QStringLiteral("transactions")},
+        {SyncRecords::reconciliationType, QStringLiteral("reconciliations")},
     };
-    // Parents (accounts, categories) before the rows that refer to them.
-    collect(m_accounts);
-    collect(m_categories);
-    collect(m_recurring);
-    collect(m_transactions);
-    collect(m_reconciliations);
-    if (!ok) {
-        fail(storageFailure(RepositorySupport::lastFailure().text()));
-        return;
+    QList<QPair<QString, QString>> queue;
+    for (const auto &[type, table] : tables) {
+        QSqlQuery query(connection());
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT id FROM %1 WHERE sync_status = 'pending'").arg(table))) {
+            RepositorySupport::logFailure("SyncEngine::collectAndPush", query);
+            fail(storageFailure(query.lastError().text()));
+            return;
+        }
+        while (query.next())
+            queue.append({type, query.value(0).toString()});
+        if (query.lastError().isValid()) {
+            RepositorySupport::logFailure("SyncEngine::collectAndPush", query);
+            fail(storageFailure(query.lastError().text()));
+            return;
+        }
     }
     m_pageCount = 0;
-    if (changes.isEmpty()) {
+    if (queue.isEmpty()) {
         pullChanges(m_preferences->value(cursorPreference, QString()));
         return;
     }
-    qInfo().noquote() << "Pushing" << changes.size() << "changes (in batches of" << pushBatchSize << ")";
-    m_changeQueue = changes;
+    qInfo().noquote() << "Pushing" << queue.size() << "changes (in batches of" << pushBatchSize << ")";
+    m_changeQueue = queue;
     m_queuePosition = 0;
     pushNextBatch();
+}
+
+std::optional<QJsonObject> SyncEngine::currentChange(const QString &entityType, const QString &id) const
+{
+    const auto change = [](const auto &row) -> std::optional<QJsonObject> {
+        if (!row)
+            return std::nullopt;
+        return SyncRecords::changeFor(*row);
+    };
+    if (entityType == SyncRecords::accountType)
+        return change(m_accounts->findById(id));
+    if (entityType == SyncRecords::categoryType)
+        return change(m_categories->findById(id));
+    if (entityType == SyncRecords::recurringType)
+        return change(m_recurring->findById(id));
+    if (entityType == SyncRecords::transactionType)
+        return change(m_transactions->findById(id));
+    return change(m_reconciliations->findById(id));
 }
 
 void SyncEngine::pushNextBatch()
@@ -235,13 +262,21 @@ void SyncEngine::pushNextBatch()
     const qsizetype size = qMin<qsizetype>(pushBatchSize, m_changeQueue.size() - m_queuePosition);
     QJsonArray batch;
     m_batchStamps.clear();
+    const quint64 failuresBefore = RepositorySupport::failureCount();
     for (qsizetype index = m_queuePosition; index < m_queuePosition + size; ++index) {
-        const QJsonObject &change = m_changeQueue.at(index);
-        batch.append(change);
-        m_batchStamps.insert(stampKey(change.value(QStringLiteral("entity_type")).toString(),
-                                      change.value(QStringLiteral("entity_id")).toString()),
-                             {change.value(QStringLiteral("version")).toInt(),
-                              timestampFromText(change.value(QStringLiteral("payload")).toObject().value(QStringLiteral("updated_at")).toString())});
+        const auto &[entityType, id] = m_changeQueue.at(index);
+        // The row as it is now: an edit since the keys were taken goes out with its new version.
+        const std::optional<QJsonObject> change = currentChange(entityType, id);
+        if (!change)
+            continue;
+        batch.append(*change);
+        m_batchStamps.insert(stampKey(entityType, id),
+                             {change->value(QStringLiteral("version")).toInt(),
+                              timestampFromText(change->value(QStringLiteral("payload")).toObject().value(QStringLiteral("updated_at")).toString())});
+    }
+    if (RepositorySupport::failureCount() != failuresBefore) {
+        fail(storageFailure(RepositorySupport::lastFailure().text()));
+        return;
     }
     m_queuePosition += size;
     qInfo().noquote() << "Push batch:" << size << "changes," << (m_changeQueue.size() - m_queuePosition) << "remaining";
@@ -272,7 +307,13 @@ void SyncEngine::handlePushAnswer(bool ok, int status, const QJsonObject &body)
                              << "errors — failed records remain pending for next sync";
     m_cycle.pushed += accepted;
     m_cycle.rejected += errors;
-    pushNextBatch();
+    // The next batch is read on the next turn of the event loop: marking one batch and reading
+    // the next in one go would hold the loop twice as long.
+    const quint64 generation = m_generation;
+    QTimer::singleShot(0, this, [this, generation] {
+        if (m_generation == generation)
+            pushNextBatch();
+    });
 }
 
 QString SyncEngine::markAccepted(const QJsonArray &results, int *accepted, int *errors)

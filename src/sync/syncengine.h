@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class AccountRepository;
 class CategoryRepository;
@@ -119,6 +120,8 @@ private:
 
     void collectAndPush();
     void pushNextBatch();
+    // The change object of the stored row; nothing when it is not stored (or could not be read).
+    std::optional<QJsonObject> currentChange(const QString &entityType, const QString &id) const;
     void handlePushAnswer(bool ok, int status, const QJsonObject &body);
     // Marks the accepted rows of the batch synced, in one transaction; the error text when the
     // database failed (then nothing is marked).
@@ -165,7 +168,8 @@ private:
 
     // Answers of an abandoned cycle (signed out, full resync) carry an older number and are dropped.
     quint64 m_generation = 0;
-    QList<QJsonObject> m_changeQueue;
+    // The pending rows of the cycle as ("entity type", id), in push order; each batch reads its rows.
+    QList<QPair<QString, QString>> m_changeQueue;
     qsizetype m_queuePosition = 0;
     // The version and change time of each change in the batch under way, by "type/id": what
     // markSynced compares against.
