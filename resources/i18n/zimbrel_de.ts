@@ -304,48 +304,48 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Die Wiederherstellung ist fehlgeschlagen, es wurde nichts geändert: %1</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="366"/>
+        <location filename="../../src/services/backupservice.cpp" line="367"/>
         <source>%1: damaged archive entry</source>
         <translation>%1: beschädigter Archiveintrag</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="372"/>
+        <location filename="../../src/services/backupservice.cpp" line="373"/>
         <source>%1: invalid JSON</source>
         <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="454"/>
-        <location filename="../../src/services/backupservice.cpp" line="485"/>
+        <location filename="../../src/services/backupservice.cpp" line="455"/>
+        <location filename="../../src/services/backupservice.cpp" line="486"/>
         <source>cannot read the table %1: %2</source>
         <translation>die Tabelle %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="502"/>
+        <location filename="../../src/services/backupservice.cpp" line="512"/>
         <source>Invalid backup: archive entries overlap</source>
         <translation>Ungültige Sicherung: Archiveinträge überlappen sich</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="505"/>
+        <location filename="../../src/services/backupservice.cpp" line="515"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
         <translation>Ungültige Sicherung: Das Archiv würde entpackt mehr als %1 Bytes umfassen</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="510"/>
+        <location filename="../../src/services/backupservice.cpp" line="520"/>
         <source>Failed to open ZIP archive</source>
         <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="518"/>
+        <location filename="../../src/services/backupservice.cpp" line="528"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
         <translation>Ungültige Sicherung: manifest.json ist beschädigt oder zu groß</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="523"/>
+        <location filename="../../src/services/backupservice.cpp" line="533"/>
         <source>Invalid backup: missing manifest.json</source>
         <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="529"/>
+        <location filename="../../src/services/backupservice.cpp" line="539"/>
         <source>Unsupported backup version: %1</source>
         <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
@@ -1740,32 +1740,32 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
 <context>
     <name>ImportService</name>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="243"/>
+        <location filename="../../src/services/importservice.cpp" line="255"/>
         <source>The account %1 does not exist or has been deleted.</source>
         <translation>Das Konto %1 existiert nicht oder wurde gelöscht.</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="270"/>
+        <location filename="../../src/services/importservice.cpp" line="282"/>
         <source>%1 is larger than %2 MiB</source>
         <translation>%1 ist größer als %2 MiB</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="353"/>
+        <location filename="../../src/services/importservice.cpp" line="448"/>
         <source>Imported transaction</source>
         <translation>Importierte Buchung</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="363"/>
+        <location filename="../../src/services/importservice.cpp" line="458"/>
         <source>Transfer</source>
         <translation>Umbuchung</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="364"/>
+        <location filename="../../src/services/importservice.cpp" line="459"/>
         <source>Uncategorized</source>
         <translation>Ohne Kategorie</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="651"/>
+        <location filename="../../src/services/importservice.cpp" line="750"/>
         <source>%1 (no account header)</source>
         <translation>%1 (ohne Kontokopf)</translation>
     </message>
@@ -1773,238 +1773,238 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="105"/>
+        <location filename="../../src/app/mainwindow.cpp" line="122"/>
         <source>Checking</source>
         <translation>Girokonto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="107"/>
+        <location filename="../../src/app/mainwindow.cpp" line="124"/>
         <source>Savings</source>
         <translation>Sparkonto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="109"/>
+        <location filename="../../src/app/mainwindow.cpp" line="126"/>
         <source>Credit Card</source>
         <translation>Kreditkarte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="111"/>
+        <location filename="../../src/app/mainwindow.cpp" line="128"/>
         <source>Cash</source>
         <translation>Bargeld</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="113"/>
+        <location filename="../../src/app/mainwindow.cpp" line="130"/>
         <source>Investment</source>
         <translation>Depot</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="117"/>
+        <location filename="../../src/app/mainwindow.cpp" line="134"/>
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="139"/>
+        <location filename="../../src/app/mainwindow.cpp" line="156"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="241"/>
+        <location filename="../../src/app/mainwindow.cpp" line="269"/>
         <source>Signed in successfully</source>
         <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="243"/>
+        <location filename="../../src/app/mainwindow.cpp" line="271"/>
         <source>Sign-in failed: %1</source>
         <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="286"/>
+        <location filename="../../src/app/mainwindow.cpp" line="316"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="287"/>
+        <location filename="../../src/app/mainwindow.cpp" line="317"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="293"/>
+        <location filename="../../src/app/mainwindow.cpp" line="323"/>
         <source>New &amp;Account</source>
         <translation>Neues &amp;Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="297"/>
+        <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="303"/>
+        <location filename="../../src/app/mainwindow.cpp" line="333"/>
         <source>&amp;Corvantis Account...</source>
         <translation>&amp;Corvantis-Konto...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Anmelden...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <location filename="../../src/app/mainwindow.cpp" line="342"/>
         <source>Sign &amp;Out</source>
         <translation>Ab&amp;melden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="315"/>
+        <location filename="../../src/app/mainwindow.cpp" line="345"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="319"/>
+        <location filename="../../src/app/mainwindow.cpp" line="349"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="320"/>
+        <location filename="../../src/app/mainwindow.cpp" line="350"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="324"/>
+        <location filename="../../src/app/mainwindow.cpp" line="354"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="357"/>
         <source>&amp;Account</source>
         <translation>&amp;Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="328"/>
+        <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="329"/>
+        <location filename="../../src/app/mainwindow.cpp" line="359"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="332"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Reconciliation &amp;History...</source>
         <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="334"/>
+        <location filename="../../src/app/mainwindow.cpp" line="364"/>
         <source>Rename &amp;Payees...</source>
         <translation>&amp;Empfänger umbenennen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="366"/>
         <source>&amp;Share...</source>
         <translation>&amp;Teilen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="338"/>
+        <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="340"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="341"/>
+        <location filename="../../src/app/mainwindow.cpp" line="371"/>
         <source>&amp;Reports</source>
         <translation>&amp;Berichte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="344"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>Re&amp;curring Transactions</source>
         <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Kategorien</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="351"/>
+        <location filename="../../src/app/mainwindow.cpp" line="381"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="352"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>Ü&amp;ber Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
+        <location filename="../../src/app/mainwindow.cpp" line="383"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>Check for &amp;Updates...</source>
         <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
+        <location filename="../../src/app/mainwindow.cpp" line="395"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkombinationen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="398"/>
         <source>Load &amp;Sample Data</source>
         <translation>Beispieldaten &amp;laden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
+        <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>&amp;Clear Sample Data</source>
         <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="429"/>
         <source>Not signed in</source>
         <translation>Nicht angemeldet</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Willkommen bei Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="427"/>
+        <location filename="../../src/app/mainwindow.cpp" line="457"/>
         <source>Create your first account to get started.</source>
         <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="437"/>
+        <location filename="../../src/app/mainwindow.cpp" line="467"/>
         <source>Create Account</source>
         <translation>Konto anlegen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="452"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="502"/>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="537"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Out of range</source>
         <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="573"/>
+        <location filename="../../src/app/mainwindow.cpp" line="608"/>
         <source>No accounts</source>
         <translation>Keine Konten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Total: %1</source>
         <translation>Gesamt: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="657"/>
+        <location filename="../../src/app/mainwindow.cpp" line="692"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n wiederkehrende Buchung automatisch erfasst</numerusform>
@@ -2012,82 +2012,82 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="697"/>
+        <location filename="../../src/app/mainwindow.cpp" line="732"/>
         <source>Select an account first</source>
         <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="734"/>
+        <location filename="../../src/app/mainwindow.cpp" line="769"/>
         <source>The account could not be created</source>
         <translation>Das Konto konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="753"/>
+        <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>The account could not be saved</source>
         <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="776"/>
+        <location filename="../../src/app/mainwindow.cpp" line="811"/>
         <source>Reconcile — %1</source>
         <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="823"/>
         <source>Reconciliation History</source>
         <translation>Abgleichverlauf</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="833"/>
+        <location filename="../../src/app/mainwindow.cpp" line="868"/>
         <source>Reports</source>
         <translation>Berichte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="851"/>
+        <location filename="../../src/app/mainwindow.cpp" line="886"/>
         <source>Recurring Transactions</source>
         <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="862"/>
+        <location filename="../../src/app/mainwindow.cpp" line="897"/>
         <source>Search Transactions</source>
         <translation>Buchungen suchen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="873"/>
+        <location filename="../../src/app/mainwindow.cpp" line="908"/>
         <source>Categories</source>
         <translation>Kategorien</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="884"/>
+        <location filename="../../src/app/mainwindow.cpp" line="919"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="898"/>
+        <location filename="../../src/app/mainwindow.cpp" line="933"/>
         <source>Import Transactions</source>
         <translation>Buchungen importieren</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="909"/>
+        <location filename="../../src/app/mainwindow.cpp" line="944"/>
         <source>Payee Management</source>
         <translation>Empfänger verwalten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="920"/>
+        <location filename="../../src/app/mainwindow.cpp" line="955"/>
         <source>Transaction memorized as recurring</source>
         <translation>Buchung als wiederkehrend gespeichert</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
+        <location filename="../../src/app/mainwindow.cpp" line="988"/>
         <source>Corvantis Account</source>
         <translation>Corvantis-Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="973"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Sign In Required</source>
         <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="974"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2096,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Melden Sie sich über Datei › Anmelden an und teilen Sie das Konto dann erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="984"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
         <source>New Account...</source>
         <translation>Neues Konto...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="997"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="999"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
         <source>Reconcile...</source>
         <translation>Abgleichen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1001"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
         <source>Reconciliation History...</source>
         <translation>Abgleichverlauf...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1003"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
         <source>Rename Payees...</source>
         <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1006"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
         <source>Share...</source>
         <translation>Teilen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>„%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1021"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Delete Account</source>
         <translation>Konto löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1022"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2145,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1030"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
         <source>The account could not be deleted</source>
         <translation>Das Konto konnte nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1053"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Über Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPLv3). Der Qt-Quellcode ist unter &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich; die Lizenzbedingungen finden Sie auf &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1067"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkombinationen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1068"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Kontoregister&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>Sample Data</source>
         <translation>Beispieldaten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
         <source>Sample data is already loaded.</source>
         <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1096"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
         <source>Sample data loaded</source>
         <translation>Beispieldaten geladen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>No sample data to clear.</source>
         <translation>Keine Beispieldaten zum Entfernen vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1115"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
         <source>Sample data cleared</source>
         <translation>Beispieldaten entfernt</translation>
     </message>
@@ -2321,137 +2321,137 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
 <context>
     <name>ReconciliationScreen</name>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="53"/>
         <source>Reconcile Account</source>
         <translation>Konto abgleichen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="70"/>
         <source>Statement Date:</source>
         <translation>Auszugsdatum:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="72"/>
         <source>Statement Balance:</source>
         <translation>Auszugssaldo:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="85"/>
         <source>Previous Balance</source>
         <translation>Vorheriger Saldo</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Cleared Deposits</source>
         <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Withdrawals</source>
         <translation>Bestätigte Auszahlungen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="89"/>
         <source>Cleared Balance</source>
         <translation>Bestätigter Saldo</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Statement Balance</source>
         <translation>Auszugssaldo</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="92"/>
         <source>Difference</source>
         <translation>Differenz</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="96"/>
         <source>Finish Reconciliation</source>
         <translation>Abgleich abschließen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="99"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Payee</source>
         <translation>Empfänger</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Amount</source>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Clr</source>
         <translation>Best.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="132"/>
         <source>Add Transaction</source>
         <translation>Buchung hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add a transaction (Ctrl+N)</source>
         <translation>Buchung hinzufügen (Ctrl+N)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit selected transaction (F2)</source>
         <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete selected transaction (Del)</source>
         <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="359"/>
         <source>Reconciliation Failed</source>
         <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
         <translation>Der Abgleich konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Reconciliation Complete</source>
         <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Account reconciled successfully.</source>
         <translation>Konto erfolgreich abgeglichen.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="403"/>
         <source>Delete the transaction for %1?</source>
         <translation>Die Buchung „%1“ löschen?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
@@ -2460,7 +2460,7 @@ Both sides of the transfer will be deleted.</source>
 Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete Transaction</source>
         <translation>Buchung löschen</translation>
     </message>
@@ -2606,92 +2606,92 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
 <context>
     <name>RecurringModel</name>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="37"/>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="39"/>
         <source>Weekly</source>
         <translation>Wöchentlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="41"/>
         <source>Bi-weekly</source>
         <translation>Zweiwöchentlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="43"/>
         <source>Monthly</source>
         <translation>Monatlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="45"/>
         <source>Quarterly</source>
         <translation>Vierteljährlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="47"/>
         <source>Semi-annual</source>
         <translation>Halbjährlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="49"/>
         <source>Annual</source>
         <translation>Jährlich</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Active</source>
         <translation>Aktiv</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Inactive</source>
         <translation>Inaktiv</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="110"/>
         <source>Account</source>
         <translation>Konto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="112"/>
         <source>Payee</source>
         <translation>Empfänger</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="114"/>
         <source>Amount</source>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="116"/>
         <source>Frequency</source>
         <translation>Häufigkeit</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="118"/>
         <source>Next Due</source>
         <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="120"/>
         <source>Auto</source>
         <translation>Autom.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="122"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
@@ -2699,52 +2699,52 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
 <context>
     <name>RecurringScreen</name>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>Confirm All Due</source>
         <translation>Alle fälligen bestätigen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="28"/>
         <source>New Recurring</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="30"/>
         <source>Recurring Transactions</source>
         <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="94"/>
         <source>(%1 due)</source>
         <translation>(%1 fällig)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete recurring &quot;%1&quot;?</source>
         <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="193"/>
         <source>&amp;Confirm</source>
         <translation>&amp;Bestätigen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="196"/>
         <source>&amp;Skip</source>
         <translation>Übe&amp;rspringen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="199"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -2954,38 +2954,38 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
 <context>
     <name>ReportCharts</name>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="156"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="310"/>
         <source>Uncategorized</source>
         <translation>Ohne Kategorie</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="166"/>
         <source>Other</source>
         <translation>Sonstige</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="241"/>
         <source>Net</source>
         <translation>Netto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="304"/>
         <source>Period 1</source>
         <translation>Zeitraum 1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="305"/>
         <source>Period 2</source>
         <translation>Zeitraum 2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="328"/>
         <source>Cleared</source>
         <translation>Bestätigt</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="329"/>
         <source>Uncleared</source>
         <translation>Unbestätigt</translation>
     </message>
@@ -3033,7 +3033,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>Export CSV</source>
         <translation>CSV exportieren</translation>
     </message>
@@ -3100,13 +3100,13 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Inflows</source>
         <translation>Zuflüsse</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Outflows</source>
         <translation>Abflüsse</translation>
     </message>
@@ -3290,7 +3290,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Dieser Bericht konnte nicht berechnet werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="754"/>
         <source>CSV Files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
@@ -3893,15 +3893,15 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
         <source>Export Backup</source>
         <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Import Backup</source>
         <translation>Sicherung importieren</translation>
     </message>
@@ -3966,126 +3966,126 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Diese Anwendung verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>Nicht angemeldet.
 Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
         <source>Never synced</source>
         <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
         <source>Last synced: %1</source>
         <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Language Changed</source>
         <translation>Sprache geändert</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>Die neue Sprache wird beim nächsten Start von Corvantis Zimbrel wirksam.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Could not read file.</source>
         <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
         <source>ZIP Files (*.zip)</source>
         <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Exporting...</source>
         <translation>Wird exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup Complete</source>
         <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup saved to:
 %1</source>
         <translation>Sicherung gespeichert unter:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Backup Failed</source>
         <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Could not write to:
 %1</source>
         <translation>Schreiben nicht möglich nach:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Replace all with backup data</source>
         <translation>Alles durch die Sicherungsdaten ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
         <source>Skip existing items</source>
         <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>Import Mode</source>
         <translation>Importmodus</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>How should existing data be handled?</source>
         <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
         <source>Importing...</source>
         <translation>Wird importiert...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4099,27 +4099,27 @@ Es sind %n Fehler aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
         <source>Import Complete</source>
         <translation>Import abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>Die Umgebung überschreibt diese Einstellung (%1): Die Anmeldung erfolgt bei %2.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>Keine Serveradresse: Geben Sie eine Adresse wie https://cloud.example.org ein oder nichts für den integrierten Dienst.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Change Server</source>
         <translation>Server wechseln</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4128,33 +4128,33 @@ Changing the server signs you out there. Change it?</source>
 Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>Der Server konnte nicht in der Datendatei gespeichert werden; die Einstellung bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
         <source>Now using %1.</source>
         <translation>Jetzt wird %1 verwendet.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
         <source>the built-in service</source>
         <translation>der integrierte Dienst</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>Jetzt wird %1 verwendet. Melden Sie sich über Datei › Anmelden an.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>Restore Failed</source>
         <translation>Wiederherstellung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>Das Konto konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
     </message>
@@ -4170,12 +4170,12 @@ Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translati
 <context>
     <name>StatusBar</name>
     <message>
-        <location filename="../../src/app/statusbar.cpp" line="14"/>
+        <location filename="../../src/app/statusbar.cpp" line="15"/>
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="41"/>
+        <location filename="../../src/app/statusbar.cpp" line="42"/>
         <source>%n account(s)</source>
         <translation>
             <numerusform>%n Konto</numerusform>
@@ -4183,7 +4183,7 @@ Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translati
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="50"/>
+        <location filename="../../src/app/statusbar.cpp" line="51"/>
         <source>  •  %n recurring due</source>
         <translation>
             <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
@@ -4194,57 +4194,57 @@ Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translati
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="116"/>
+        <location filename="../../src/sync/syncengine.cpp" line="117"/>
         <source>Synced</source>
         <translation>Synchronisiert</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="118"/>
+        <location filename="../../src/sync/syncengine.cpp" line="119"/>
         <source>Syncing...</source>
         <translation>Wird synchronisiert...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="120"/>
+        <location filename="../../src/sync/syncengine.cpp" line="121"/>
         <source>Sync error</source>
         <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="122"/>
+        <location filename="../../src/sync/syncengine.cpp" line="123"/>
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="124"/>
+        <location filename="../../src/sync/syncengine.cpp" line="125"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="191"/>
+        <location filename="../../src/sync/syncengine.cpp" line="192"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Synchronisierung angehalten: Fehler in der lokalen Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="260"/>
+        <location filename="../../src/sync/syncengine.cpp" line="295"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Senden fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="343"/>
+        <location filename="../../src/sync/syncengine.cpp" line="384"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="395"/>
+        <location filename="../../src/sync/syncengine.cpp" line="436"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Abrufseite abgelehnt: %1 Datensätze, mehr als %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="442"/>
+        <location filename="../../src/sync/syncengine.cpp" line="483"/>
         <source>the sync position could not be stored</source>
         <translation>die Synchronisierungsposition konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="450"/>
+        <location filename="../../src/sync/syncengine.cpp" line="491"/>
         <source>the sync time could not be stored</source>
         <translation>der Synchronisierungszeitpunkt konnte nicht gespeichert werden</translation>
     </message>

@@ -304,48 +304,48 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
         <translation>La restauración ha fallado y no se ha cambiado nada: %1</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="366"/>
+        <location filename="../../src/services/backupservice.cpp" line="367"/>
         <source>%1: damaged archive entry</source>
         <translation>%1: entrada del archivo comprimido dañada</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="372"/>
+        <location filename="../../src/services/backupservice.cpp" line="373"/>
         <source>%1: invalid JSON</source>
         <translation>%1: JSON no válido</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="454"/>
-        <location filename="../../src/services/backupservice.cpp" line="485"/>
+        <location filename="../../src/services/backupservice.cpp" line="455"/>
+        <location filename="../../src/services/backupservice.cpp" line="486"/>
         <source>cannot read the table %1: %2</source>
         <translation>no se puede leer la tabla %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="502"/>
+        <location filename="../../src/services/backupservice.cpp" line="512"/>
         <source>Invalid backup: archive entries overlap</source>
         <translation>Copia de seguridad no válida: las entradas del archivo comprimido se solapan</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="505"/>
+        <location filename="../../src/services/backupservice.cpp" line="515"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
         <translation>Copia de seguridad no válida: el archivo comprimido ocuparía más de %1 bytes al descomprimirse</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="510"/>
+        <location filename="../../src/services/backupservice.cpp" line="520"/>
         <source>Failed to open ZIP archive</source>
         <translation>No se pudo abrir el archivo ZIP</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="518"/>
+        <location filename="../../src/services/backupservice.cpp" line="528"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
         <translation>Copia de seguridad no válida: manifest.json está dañado o es demasiado grande</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="523"/>
+        <location filename="../../src/services/backupservice.cpp" line="533"/>
         <source>Invalid backup: missing manifest.json</source>
         <translation>Copia de seguridad no válida: falta manifest.json</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="529"/>
+        <location filename="../../src/services/backupservice.cpp" line="539"/>
         <source>Unsupported backup version: %1</source>
         <translation>Versión de copia de seguridad no compatible: %1</translation>
     </message>
@@ -1740,32 +1740,32 @@ Escribe DELETE para confirmar:</translation>
 <context>
     <name>ImportService</name>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="243"/>
+        <location filename="../../src/services/importservice.cpp" line="255"/>
         <source>The account %1 does not exist or has been deleted.</source>
         <translation>La cuenta %1 no existe o se ha eliminado.</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="270"/>
+        <location filename="../../src/services/importservice.cpp" line="282"/>
         <source>%1 is larger than %2 MiB</source>
         <translation>%1 ocupa más de %2 MiB</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="353"/>
+        <location filename="../../src/services/importservice.cpp" line="448"/>
         <source>Imported transaction</source>
         <translation>Transacción importada</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="363"/>
+        <location filename="../../src/services/importservice.cpp" line="458"/>
         <source>Transfer</source>
         <translation>Transferencia</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="364"/>
+        <location filename="../../src/services/importservice.cpp" line="459"/>
         <source>Uncategorized</source>
         <translation>Sin categoría</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="651"/>
+        <location filename="../../src/services/importservice.cpp" line="750"/>
         <source>%1 (no account header)</source>
         <translation>%1 (sin encabezado de cuenta)</translation>
     </message>
@@ -1773,238 +1773,238 @@ Escribe DELETE para confirmar:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="105"/>
+        <location filename="../../src/app/mainwindow.cpp" line="122"/>
         <source>Checking</source>
         <translation>Cuenta corriente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="107"/>
+        <location filename="../../src/app/mainwindow.cpp" line="124"/>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="109"/>
+        <location filename="../../src/app/mainwindow.cpp" line="126"/>
         <source>Credit Card</source>
         <translation>Tarjeta de crédito</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="111"/>
+        <location filename="../../src/app/mainwindow.cpp" line="128"/>
         <source>Cash</source>
         <translation>Efectivo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="113"/>
+        <location filename="../../src/app/mainwindow.cpp" line="130"/>
         <source>Investment</source>
         <translation>Inversión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="117"/>
+        <location filename="../../src/app/mainwindow.cpp" line="134"/>
         <source>Other</source>
         <translation>Otra</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="139"/>
+        <location filename="../../src/app/mainwindow.cpp" line="156"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="241"/>
+        <location filename="../../src/app/mainwindow.cpp" line="269"/>
         <source>Signed in successfully</source>
         <translation>Sesión iniciada correctamente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="243"/>
+        <location filename="../../src/app/mainwindow.cpp" line="271"/>
         <source>Sign-in failed: %1</source>
         <translation>Error al iniciar sesión: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="286"/>
+        <location filename="../../src/app/mainwindow.cpp" line="316"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="287"/>
+        <location filename="../../src/app/mainwindow.cpp" line="317"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="293"/>
+        <location filename="../../src/app/mainwindow.cpp" line="323"/>
         <source>New &amp;Account</source>
         <translation>Nueva c&amp;uenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="297"/>
+        <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Import...</source>
         <translation>Im&amp;portar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="303"/>
+        <location filename="../../src/app/mainwindow.cpp" line="333"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Cuenta &amp;Corvantis...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Iniciar sesión...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <location filename="../../src/app/mainwindow.cpp" line="342"/>
         <source>Sign &amp;Out</source>
         <translation>Ce&amp;rrar sesión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="315"/>
+        <location filename="../../src/app/mainwindow.cpp" line="345"/>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="319"/>
+        <location filename="../../src/app/mainwindow.cpp" line="349"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="320"/>
+        <location filename="../../src/app/mainwindow.cpp" line="350"/>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="324"/>
+        <location filename="../../src/app/mainwindow.cpp" line="354"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Preferencias...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="357"/>
         <source>&amp;Account</source>
         <translation>&amp;Cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="328"/>
+        <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Editar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="329"/>
+        <location filename="../../src/app/mainwindow.cpp" line="359"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Conciliar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="332"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Reconciliation &amp;History...</source>
         <translation>&amp;Historial de conciliaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="334"/>
+        <location filename="../../src/app/mainwindow.cpp" line="364"/>
         <source>Rename &amp;Payees...</source>
         <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="366"/>
         <source>&amp;Share...</source>
         <translation>Com&amp;partir...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="338"/>
+        <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="340"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="341"/>
+        <location filename="../../src/app/mainwindow.cpp" line="371"/>
         <source>&amp;Reports</source>
         <translation>&amp;Informes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="344"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>Re&amp;curring Transactions</source>
         <translation>Transacciones &amp;periódicas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Categorías</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="351"/>
+        <location filename="../../src/app/mainwindow.cpp" line="381"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="352"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>&amp;Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
+        <location filename="../../src/app/mainwindow.cpp" line="383"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Novedades...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>Check for &amp;Updates...</source>
         <translation>Buscar act&amp;ualizaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
+        <location filename="../../src/app/mainwindow.cpp" line="395"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="398"/>
         <source>Load &amp;Sample Data</source>
         <translation>&amp;Cargar datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
+        <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="429"/>
         <source>Not signed in</source>
         <translation>Sesión no iniciada</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="427"/>
+        <location filename="../../src/app/mainwindow.cpp" line="457"/>
         <source>Create your first account to get started.</source>
         <translation>Crea tu primera cuenta para empezar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="437"/>
+        <location filename="../../src/app/mainwindow.cpp" line="467"/>
         <source>Create Account</source>
         <translation>Crear cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="452"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="502"/>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="537"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Out of range</source>
         <translation>Fuera de rango</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="573"/>
+        <location filename="../../src/app/mainwindow.cpp" line="608"/>
         <source>No accounts</source>
         <translation>No hay cuentas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Total: %1</source>
         <translation>Total: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="657"/>
+        <location filename="../../src/app/mainwindow.cpp" line="692"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>Se ha registrado automáticamente %n transacción periódica</numerusform>
@@ -2012,82 +2012,82 @@ Escribe DELETE para confirmar:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="697"/>
+        <location filename="../../src/app/mainwindow.cpp" line="732"/>
         <source>Select an account first</source>
         <translation>Selecciona primero una cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="734"/>
+        <location filename="../../src/app/mainwindow.cpp" line="769"/>
         <source>The account could not be created</source>
         <translation>No se pudo crear la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="753"/>
+        <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>The account could not be saved</source>
         <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="776"/>
+        <location filename="../../src/app/mainwindow.cpp" line="811"/>
         <source>Reconcile — %1</source>
         <translation>Conciliar — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="823"/>
         <source>Reconciliation History</source>
         <translation>Historial de conciliaciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="833"/>
+        <location filename="../../src/app/mainwindow.cpp" line="868"/>
         <source>Reports</source>
         <translation>Informes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="851"/>
+        <location filename="../../src/app/mainwindow.cpp" line="886"/>
         <source>Recurring Transactions</source>
         <translation>Transacciones periódicas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="862"/>
+        <location filename="../../src/app/mainwindow.cpp" line="897"/>
         <source>Search Transactions</source>
         <translation>Buscar transacciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="873"/>
+        <location filename="../../src/app/mainwindow.cpp" line="908"/>
         <source>Categories</source>
         <translation>Categorías</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="884"/>
+        <location filename="../../src/app/mainwindow.cpp" line="919"/>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="898"/>
+        <location filename="../../src/app/mainwindow.cpp" line="933"/>
         <source>Import Transactions</source>
         <translation>Importar transacciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="909"/>
+        <location filename="../../src/app/mainwindow.cpp" line="944"/>
         <source>Payee Management</source>
         <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="920"/>
+        <location filename="../../src/app/mainwindow.cpp" line="955"/>
         <source>Transaction memorized as recurring</source>
         <translation>Transacción memorizada como periódica</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
+        <location filename="../../src/app/mainwindow.cpp" line="988"/>
         <source>Corvantis Account</source>
         <translation>Cuenta Corvantis</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="973"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Sign In Required</source>
         <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="974"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2096,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Inicia sesión en Archivo › Iniciar sesión y vuelve a compartir la cuenta.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="984"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
         <source>New Account...</source>
         <translation>Nueva cuenta...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="997"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>Editar «%1»...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="999"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
         <source>Reconcile...</source>
         <translation>Conciliar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1001"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
         <source>Reconciliation History...</source>
         <translation>Historial de conciliaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1003"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
         <source>Rename Payees...</source>
         <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1006"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
         <source>Share...</source>
         <translation>Compartir...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>Eliminar «%1»</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1021"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Delete Account</source>
         <translation>Eliminar cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1022"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2145,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Se quitarán todas las transacciones, transacciones periódicas e historial de conciliaciones de esta cuenta. Puedes restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1030"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
         <source>The account could not be deleted</source>
         <translation>No se pudo eliminar la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1053"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1067"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
         <source>Keyboard Shortcuts</source>
         <translation>Atajos de teclado</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1068"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>Sample Data</source>
         <translation>Datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
         <source>Sample data is already loaded.</source>
         <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1096"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
         <source>Sample data loaded</source>
         <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>No sample data to clear.</source>
         <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1115"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
         <source>Sample data cleared</source>
         <translation>Datos de ejemplo borrados</translation>
     </message>
@@ -2321,137 +2321,137 @@ Se quitarán todas las transacciones, transacciones periódicas e historial de c
 <context>
     <name>ReconciliationScreen</name>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="53"/>
         <source>Reconcile Account</source>
         <translation>Conciliar cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="70"/>
         <source>Statement Date:</source>
         <translation>Fecha del extracto:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="72"/>
         <source>Statement Balance:</source>
         <translation>Saldo del extracto:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="85"/>
         <source>Previous Balance</source>
         <translation>Saldo anterior</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Cleared Deposits</source>
         <translation>Depósitos compensados</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Withdrawals</source>
         <translation>Retiros compensados</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="89"/>
         <source>Cleared Balance</source>
         <translation>Saldo compensado</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Statement Balance</source>
         <translation>Saldo del extracto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="92"/>
         <source>Difference</source>
         <translation>Diferencia</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="96"/>
         <source>Finish Reconciliation</source>
         <translation>Finalizar conciliación</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="99"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Payee</source>
         <translation>Beneficiario</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Amount</source>
         <translation>Importe</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Clr</source>
         <translation>Comp.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="132"/>
         <source>Add Transaction</source>
         <translation>Añadir transacción</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add a transaction (Ctrl+N)</source>
         <translation>Añadir una transacción (Ctrl+N)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Edit</source>
         <translation>Editar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit selected transaction (F2)</source>
         <translation>Editar la transacción seleccionada (F2)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete selected transaction (Del)</source>
         <translation>Eliminar la transacción seleccionada (Supr)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="359"/>
         <source>Reconciliation Failed</source>
         <translation>Error en la conciliación</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
         <translation>No se pudo guardar la conciliación. No se ha cambiado nada.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Reconciliation Complete</source>
         <translation>Conciliación completada</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Account reconciled successfully.</source>
         <translation>Cuenta conciliada correctamente.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="403"/>
         <source>Delete the transaction for %1?</source>
         <translation>¿Eliminar la transacción de %1?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
@@ -2460,7 +2460,7 @@ Both sides of the transfer will be deleted.</source>
 Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete Transaction</source>
         <translation>Eliminar transacción</translation>
     </message>
@@ -2606,92 +2606,92 @@ Se eliminarán ambos lados de la transferencia.</translation>
 <context>
     <name>RecurringModel</name>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="37"/>
         <source>Daily</source>
         <translation>Diaria</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="39"/>
         <source>Weekly</source>
         <translation>Semanal</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="41"/>
         <source>Bi-weekly</source>
         <translation>Quincenal</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="43"/>
         <source>Monthly</source>
         <translation>Mensual</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="45"/>
         <source>Quarterly</source>
         <translation>Trimestral</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="47"/>
         <source>Semi-annual</source>
         <translation>Semestral</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="49"/>
         <source>Annual</source>
         <translation>Anual</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Active</source>
         <translation>Activa</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Inactive</source>
         <translation>Inactiva</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="110"/>
         <source>Account</source>
         <translation>Cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="112"/>
         <source>Payee</source>
         <translation>Beneficiario</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="114"/>
         <source>Amount</source>
         <translation>Importe</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="116"/>
         <source>Frequency</source>
         <translation>Frecuencia</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="118"/>
         <source>Next Due</source>
         <translation>Próximo venc.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="120"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="122"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
@@ -2699,52 +2699,52 @@ Se eliminarán ambos lados de la transferencia.</translation>
 <context>
     <name>RecurringScreen</name>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>Confirm All Due</source>
         <translation>Confirmar todas las pendientes</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="28"/>
         <source>New Recurring</source>
         <translation>Nueva periódica</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="30"/>
         <source>Recurring Transactions</source>
         <translation>Transacciones periódicas</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="94"/>
         <source>(%1 due)</source>
         <translation>(%1 pendientes)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete recurring &quot;%1&quot;?</source>
         <translation>¿Eliminar la transacción periódica «%1»?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="193"/>
         <source>&amp;Confirm</source>
         <translation>&amp;Confirmar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="196"/>
         <source>&amp;Skip</source>
         <translation>&amp;Omitir</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="199"/>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
     </message>
@@ -2954,38 +2954,38 @@ Se eliminarán ambos lados de la transferencia.</translation>
 <context>
     <name>ReportCharts</name>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="156"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="310"/>
         <source>Uncategorized</source>
         <translation>Sin categoría</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="166"/>
         <source>Other</source>
         <translation>Otros</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="241"/>
         <source>Net</source>
         <translation>Neto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="304"/>
         <source>Period 1</source>
         <translation>Periodo 1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="305"/>
         <source>Period 2</source>
         <translation>Periodo 2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="328"/>
         <source>Cleared</source>
         <translation>Compensadas</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="329"/>
         <source>Uncleared</source>
         <translation>No compensadas</translation>
     </message>
@@ -3033,7 +3033,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>Export CSV</source>
         <translation>Exportar CSV</translation>
     </message>
@@ -3100,13 +3100,13 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Inflows</source>
         <translation>Entradas</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Outflows</source>
         <translation>Salidas</translation>
     </message>
@@ -3290,7 +3290,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>No se pudo calcular este informe: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="754"/>
         <source>CSV Files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
@@ -3893,15 +3893,15 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
         <source>Export Backup</source>
         <translation>Exportar copia</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Import Backup</source>
         <translation>Importar copia</translation>
     </message>
@@ -3966,126 +3966,126 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Esta aplicación utiliza el framework Qt bajo la licencia LGPL v3.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>Sesión no iniciada.
 Inicia sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
         <source>Never synced</source>
         <translation>Nunca sincronizado</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
         <source>Last synced: %1</source>
         <translation>Última sincronización: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Language Changed</source>
         <translation>Idioma cambiado</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>El nuevo idioma se aplicará la próxima vez que inicies Corvantis Zimbrel.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Could not read file.</source>
         <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
         <source>ZIP Files (*.zip)</source>
         <translation>Archivos ZIP (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Exporting...</source>
         <translation>Exportando...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup Complete</source>
         <translation>Copia de seguridad completada</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup saved to:
 %1</source>
         <translation>Copia de seguridad guardada en:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Backup Failed</source>
         <translation>Error en la copia de seguridad</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Could not write to:
 %1</source>
         <translation>No se pudo escribir en:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Replace all with backup data</source>
         <translation>Reemplazar todo con los datos de la copia</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
         <source>Skip existing items</source>
         <translation>Omitir los elementos existentes</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>Import Mode</source>
         <translation>Modo de importación</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>How should existing data be handled?</source>
         <translation>¿Qué hacer con los datos existentes?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Failed</source>
         <translation>Error en la importación</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
         <source>Importing...</source>
         <translation>Importando...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>Se importaron %1 elementos y se omitieron %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4099,27 +4099,27 @@ Se produjeron %n errores.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
         <source>Import Complete</source>
         <translation>Importación completada</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>El entorno anula este ajuste (%1): el inicio de sesión se dirige a %2.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>No es una dirección de servidor: introduce una como https://cloud.example.org, o nada para usar el servicio integrado.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Change Server</source>
         <translation>Cambiar servidor</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4128,33 +4128,33 @@ Changing the server signs you out there. Change it?</source>
 Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>No se pudo guardar el servidor en el archivo de datos; el ajuste no ha cambiado.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
         <source>Now using %1.</source>
         <translation>Ahora se usa %1.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
         <source>the built-in service</source>
         <translation>el servicio integrado</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>Ahora se usa %1. Inicia sesión en Archivo › Iniciar sesión.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>Restore Failed</source>
         <translation>Error al restaurar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>No se pudo restaurar la cuenta. No se ha cambiado nada.</translation>
     </message>
@@ -4170,12 +4170,12 @@ Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
 <context>
     <name>StatusBar</name>
     <message>
-        <location filename="../../src/app/statusbar.cpp" line="14"/>
+        <location filename="../../src/app/statusbar.cpp" line="15"/>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="41"/>
+        <location filename="../../src/app/statusbar.cpp" line="42"/>
         <source>%n account(s)</source>
         <translation>
             <numerusform>%n cuenta</numerusform>
@@ -4183,7 +4183,7 @@ Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="50"/>
+        <location filename="../../src/app/statusbar.cpp" line="51"/>
         <source>  •  %n recurring due</source>
         <translation>
             <numerusform>  •  %n periódica pendiente</numerusform>
@@ -4194,57 +4194,57 @@ Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="116"/>
+        <location filename="../../src/sync/syncengine.cpp" line="117"/>
         <source>Synced</source>
         <translation>Sincronizado</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="118"/>
+        <location filename="../../src/sync/syncengine.cpp" line="119"/>
         <source>Syncing...</source>
         <translation>Sincronizando...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="120"/>
+        <location filename="../../src/sync/syncengine.cpp" line="121"/>
         <source>Sync error</source>
         <translation>Error de sincronización</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="122"/>
+        <location filename="../../src/sync/syncengine.cpp" line="123"/>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="124"/>
+        <location filename="../../src/sync/syncengine.cpp" line="125"/>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="191"/>
+        <location filename="../../src/sync/syncengine.cpp" line="192"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Sincronización detenida: error en la base de datos local: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="260"/>
+        <location filename="../../src/sync/syncengine.cpp" line="295"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Error al enviar (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="343"/>
+        <location filename="../../src/sync/syncengine.cpp" line="384"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Error al recibir (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="395"/>
+        <location filename="../../src/sync/syncengine.cpp" line="436"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Página recibida rechazada: %1 registros, más de %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="442"/>
+        <location filename="../../src/sync/syncengine.cpp" line="483"/>
         <source>the sync position could not be stored</source>
         <translation>no se pudo guardar la posición de sincronización</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="450"/>
+        <location filename="../../src/sync/syncengine.cpp" line="491"/>
         <source>the sync time could not be stored</source>
         <translation>no se pudo guardar la hora de sincronización</translation>
     </message>

@@ -304,48 +304,48 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
         <translation>La restauration a échoué et rien n’a été modifié&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="366"/>
+        <location filename="../../src/services/backupservice.cpp" line="367"/>
         <source>%1: damaged archive entry</source>
         <translation>%1&#xa0;: entrée d’archive endommagée</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="372"/>
+        <location filename="../../src/services/backupservice.cpp" line="373"/>
         <source>%1: invalid JSON</source>
         <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="454"/>
-        <location filename="../../src/services/backupservice.cpp" line="485"/>
+        <location filename="../../src/services/backupservice.cpp" line="455"/>
+        <location filename="../../src/services/backupservice.cpp" line="486"/>
         <source>cannot read the table %1: %2</source>
         <translation>impossible de lire la table %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="502"/>
+        <location filename="../../src/services/backupservice.cpp" line="512"/>
         <source>Invalid backup: archive entries overlap</source>
         <translation>Sauvegarde non valide&#xa0;: des entrées de l’archive se chevauchent</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="505"/>
+        <location filename="../../src/services/backupservice.cpp" line="515"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
         <translation>Sauvegarde non valide&#xa0;: l’archive décompressée dépasserait %1 octets</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="510"/>
+        <location filename="../../src/services/backupservice.cpp" line="520"/>
         <source>Failed to open ZIP archive</source>
         <translation>Impossible d’ouvrir l’archive ZIP</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="518"/>
+        <location filename="../../src/services/backupservice.cpp" line="528"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
         <translation>Sauvegarde non valide&#xa0;: manifest.json est endommagé ou trop volumineux</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="523"/>
+        <location filename="../../src/services/backupservice.cpp" line="533"/>
         <source>Invalid backup: missing manifest.json</source>
         <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="529"/>
+        <location filename="../../src/services/backupservice.cpp" line="539"/>
         <source>Unsupported backup version: %1</source>
         <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
@@ -1740,32 +1740,32 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
 <context>
     <name>ImportService</name>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="243"/>
+        <location filename="../../src/services/importservice.cpp" line="255"/>
         <source>The account %1 does not exist or has been deleted.</source>
         <translation>Le compte %1 n’existe pas ou a été supprimé.</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="270"/>
+        <location filename="../../src/services/importservice.cpp" line="282"/>
         <source>%1 is larger than %2 MiB</source>
         <translation>%1 dépasse %2 Mio</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="353"/>
+        <location filename="../../src/services/importservice.cpp" line="448"/>
         <source>Imported transaction</source>
         <translation>Opération importée</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="363"/>
+        <location filename="../../src/services/importservice.cpp" line="458"/>
         <source>Transfer</source>
         <translation>Virement</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="364"/>
+        <location filename="../../src/services/importservice.cpp" line="459"/>
         <source>Uncategorized</source>
         <translation>Non catégorisé</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="651"/>
+        <location filename="../../src/services/importservice.cpp" line="750"/>
         <source>%1 (no account header)</source>
         <translation>%1 (sans en-tête de compte)</translation>
     </message>
@@ -1773,238 +1773,238 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="105"/>
+        <location filename="../../src/app/mainwindow.cpp" line="122"/>
         <source>Checking</source>
         <translation>Compte courant</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="107"/>
+        <location filename="../../src/app/mainwindow.cpp" line="124"/>
         <source>Savings</source>
         <translation>Épargne</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="109"/>
+        <location filename="../../src/app/mainwindow.cpp" line="126"/>
         <source>Credit Card</source>
         <translation>Carte de crédit</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="111"/>
+        <location filename="../../src/app/mainwindow.cpp" line="128"/>
         <source>Cash</source>
         <translation>Espèces</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="113"/>
+        <location filename="../../src/app/mainwindow.cpp" line="130"/>
         <source>Investment</source>
         <translation>Placements</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="117"/>
+        <location filename="../../src/app/mainwindow.cpp" line="134"/>
         <source>Other</source>
         <translation>Autre</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="139"/>
+        <location filename="../../src/app/mainwindow.cpp" line="156"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="241"/>
+        <location filename="../../src/app/mainwindow.cpp" line="269"/>
         <source>Signed in successfully</source>
         <translation>Connexion réussie</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="243"/>
+        <location filename="../../src/app/mainwindow.cpp" line="271"/>
         <source>Sign-in failed: %1</source>
         <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="286"/>
+        <location filename="../../src/app/mainwindow.cpp" line="316"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="287"/>
+        <location filename="../../src/app/mainwindow.cpp" line="317"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="293"/>
+        <location filename="../../src/app/mainwindow.cpp" line="323"/>
         <source>New &amp;Account</source>
         <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="297"/>
+        <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="303"/>
+        <location filename="../../src/app/mainwindow.cpp" line="333"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Compte Co&amp;rvantis...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Se connecter...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <location filename="../../src/app/mainwindow.cpp" line="342"/>
         <source>Sign &amp;Out</source>
         <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="315"/>
+        <location filename="../../src/app/mainwindow.cpp" line="345"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="319"/>
+        <location filename="../../src/app/mainwindow.cpp" line="349"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="320"/>
+        <location filename="../../src/app/mainwindow.cpp" line="350"/>
         <source>&amp;Find...</source>
         <translation>&amp;Rechercher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="324"/>
+        <location filename="../../src/app/mainwindow.cpp" line="354"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Préférences...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="357"/>
         <source>&amp;Account</source>
         <translation>&amp;Compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="328"/>
+        <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Modifier...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="329"/>
+        <location filename="../../src/app/mainwindow.cpp" line="359"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="332"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Reconciliation &amp;History...</source>
         <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="334"/>
+        <location filename="../../src/app/mainwindow.cpp" line="364"/>
         <source>Rename &amp;Payees...</source>
         <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="366"/>
         <source>&amp;Share...</source>
         <translation>&amp;Partager...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="338"/>
+        <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="340"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="341"/>
+        <location filename="../../src/app/mainwindow.cpp" line="371"/>
         <source>&amp;Reports</source>
         <translation>&amp;Rapports</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="344"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>Re&amp;curring Transactions</source>
         <translation>&amp;Opérations récurrentes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Catégories</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="351"/>
+        <location filename="../../src/app/mainwindow.cpp" line="381"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="352"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>À &amp;propos de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
+        <location filename="../../src/app/mainwindow.cpp" line="383"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>Check for &amp;Updates...</source>
         <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
+        <location filename="../../src/app/mainwindow.cpp" line="395"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="398"/>
         <source>Load &amp;Sample Data</source>
         <translation>Charger les &amp;données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
+        <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Effacer les données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="429"/>
         <source>Not signed in</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Bienvenue dans Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="427"/>
+        <location filename="../../src/app/mainwindow.cpp" line="457"/>
         <source>Create your first account to get started.</source>
         <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="437"/>
+        <location filename="../../src/app/mainwindow.cpp" line="467"/>
         <source>Create Account</source>
         <translation>Créer un compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="452"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="502"/>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="537"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Out of range</source>
         <translation>Hors limites</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="573"/>
+        <location filename="../../src/app/mainwindow.cpp" line="608"/>
         <source>No accounts</source>
         <translation>Aucun compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Total: %1</source>
         <translation>Total&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="657"/>
+        <location filename="../../src/app/mainwindow.cpp" line="692"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n opération récurrente enregistrée automatiquement</numerusform>
@@ -2012,82 +2012,82 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="697"/>
+        <location filename="../../src/app/mainwindow.cpp" line="732"/>
         <source>Select an account first</source>
         <translation>Sélectionnez d’abord un compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="734"/>
+        <location filename="../../src/app/mainwindow.cpp" line="769"/>
         <source>The account could not be created</source>
         <translation>Le compte n’a pas pu être créé</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="753"/>
+        <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>The account could not be saved</source>
         <translation>Le compte n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="776"/>
+        <location filename="../../src/app/mainwindow.cpp" line="811"/>
         <source>Reconcile — %1</source>
         <translation>Rapprochement — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="823"/>
         <source>Reconciliation History</source>
         <translation>Historique des rapprochements</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="833"/>
+        <location filename="../../src/app/mainwindow.cpp" line="868"/>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="851"/>
+        <location filename="../../src/app/mainwindow.cpp" line="886"/>
         <source>Recurring Transactions</source>
         <translation>Opérations récurrentes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="862"/>
+        <location filename="../../src/app/mainwindow.cpp" line="897"/>
         <source>Search Transactions</source>
         <translation>Rechercher des opérations</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="873"/>
+        <location filename="../../src/app/mainwindow.cpp" line="908"/>
         <source>Categories</source>
         <translation>Catégories</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="884"/>
+        <location filename="../../src/app/mainwindow.cpp" line="919"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="898"/>
+        <location filename="../../src/app/mainwindow.cpp" line="933"/>
         <source>Import Transactions</source>
         <translation>Importer des opérations</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="909"/>
+        <location filename="../../src/app/mainwindow.cpp" line="944"/>
         <source>Payee Management</source>
         <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="920"/>
+        <location filename="../../src/app/mainwindow.cpp" line="955"/>
         <source>Transaction memorized as recurring</source>
         <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
+        <location filename="../../src/app/mainwindow.cpp" line="988"/>
         <source>Corvantis Account</source>
         <translation>Compte Corvantis</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="973"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Sign In Required</source>
         <translation>Connexion requise</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="974"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2096,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="984"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
         <source>New Account...</source>
         <translation>Nouveau compte...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="997"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="999"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
         <source>Reconcile...</source>
         <translation>Rapprocher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1001"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
         <source>Reconciliation History...</source>
         <translation>Historique des rapprochements...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1003"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
         <source>Rename Payees...</source>
         <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1006"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
         <source>Share...</source>
         <translation>Partager...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1021"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Delete Account</source>
         <translation>Supprimer le compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1022"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2145,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1030"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
         <source>The account could not be deleted</source>
         <translation>Le compte n’a pas pu être supprimé</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1053"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
         <source>About Corvantis Zimbrel</source>
         <translation>À propos de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;&#xa0;; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1067"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1068"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ au-dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>Sample Data</source>
         <translation>Données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
         <source>Sample data is already loaded.</source>
         <translation>Les données d’exemple sont déjà chargées.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1096"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
         <source>Sample data loaded</source>
         <translation>Données d’exemple chargées</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>No sample data to clear.</source>
         <translation>Aucune donnée d’exemple à effacer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1115"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
         <source>Sample data cleared</source>
         <translation>Données d’exemple effacées</translation>
     </message>
@@ -2321,137 +2321,137 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
 <context>
     <name>ReconciliationScreen</name>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="53"/>
         <source>Reconcile Account</source>
         <translation>Rapprocher le compte</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="70"/>
         <source>Statement Date:</source>
         <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="72"/>
         <source>Statement Balance:</source>
         <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="85"/>
         <source>Previous Balance</source>
         <translation>Solde précédent</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Cleared Deposits</source>
         <translation>Crédits pointés</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Withdrawals</source>
         <translation>Débits pointés</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="89"/>
         <source>Cleared Balance</source>
         <translation>Solde pointé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Statement Balance</source>
         <translation>Solde du relevé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="92"/>
         <source>Difference</source>
         <translation>Écart</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="96"/>
         <source>Finish Reconciliation</source>
         <translation>Terminer le rapprochement</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="99"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Payee</source>
         <translation>Bénéficiaire</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Clr</source>
         <translation>P</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="132"/>
         <source>Add Transaction</source>
         <translation>Ajouter une opération</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add a transaction (Ctrl+N)</source>
         <translation>Ajouter une opération (Ctrl+N)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit selected transaction (F2)</source>
         <translation>Modifier l’opération sélectionnée (F2)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete selected transaction (Del)</source>
         <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="359"/>
         <source>Reconciliation Failed</source>
         <translation>Échec du rapprochement</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
         <translation>Le rapprochement n’a pas pu être enregistré. Rien n’a été modifié.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Reconciliation Complete</source>
         <translation>Rapprochement terminé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Account reconciled successfully.</source>
         <translation>Le compte a bien été rapproché.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="403"/>
         <source>Delete the transaction for %1?</source>
         <translation>Supprimer l’opération «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
@@ -2460,7 +2460,7 @@ Both sides of the transfer will be deleted.</source>
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete Transaction</source>
         <translation>Supprimer l’opération</translation>
     </message>
@@ -2606,92 +2606,92 @@ Les deux côtés du virement seront supprimés.</translation>
 <context>
     <name>RecurringModel</name>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="37"/>
         <source>Daily</source>
         <translation>Quotidienne</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="39"/>
         <source>Weekly</source>
         <translation>Hebdomadaire</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="41"/>
         <source>Bi-weekly</source>
         <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="43"/>
         <source>Monthly</source>
         <translation>Mensuelle</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="45"/>
         <source>Quarterly</source>
         <translation>Trimestrielle</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="47"/>
         <source>Semi-annual</source>
         <translation>Semestrielle</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="49"/>
         <source>Annual</source>
         <translation>Annuelle</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>Yes</source>
         <translation>Oui</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>No</source>
         <translation>Non</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Active</source>
         <translation>Active</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Inactive</source>
         <translation>Inactive</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="110"/>
         <source>Account</source>
         <translation>Compte</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="112"/>
         <source>Payee</source>
         <translation>Bénéficiaire</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="114"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="116"/>
         <source>Frequency</source>
         <translation>Fréquence</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="118"/>
         <source>Next Due</source>
         <translation>Prochaine échéance</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="120"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="122"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
@@ -2699,52 +2699,52 @@ Les deux côtés du virement seront supprimés.</translation>
 <context>
     <name>RecurringScreen</name>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>Confirm All Due</source>
         <translation>Confirmer toutes les échéances</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="28"/>
         <source>New Recurring</source>
         <translation>Nouvelle récurrente</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="30"/>
         <source>Recurring Transactions</source>
         <translation>Opérations récurrentes</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="94"/>
         <source>(%1 due)</source>
         <translation>(%1 à échéance)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete recurring &quot;%1&quot;?</source>
         <translation>Supprimer l’opération récurrente «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="193"/>
         <source>&amp;Confirm</source>
         <translation>&amp;Confirmer</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="196"/>
         <source>&amp;Skip</source>
         <translation>&amp;Ignorer</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="199"/>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
@@ -2954,38 +2954,38 @@ Les deux côtés du virement seront supprimés.</translation>
 <context>
     <name>ReportCharts</name>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="156"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="310"/>
         <source>Uncategorized</source>
         <translation>Non catégorisé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="166"/>
         <source>Other</source>
         <translation>Autres</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="241"/>
         <source>Net</source>
         <translation>Net</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="304"/>
         <source>Period 1</source>
         <translation>Période 1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="305"/>
         <source>Period 2</source>
         <translation>Période 2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="328"/>
         <source>Cleared</source>
         <translation>Pointé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="329"/>
         <source>Uncleared</source>
         <translation>Non pointé</translation>
     </message>
@@ -3033,7 +3033,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>Export CSV</source>
         <translation>Exporter en CSV</translation>
     </message>
@@ -3100,13 +3100,13 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Inflows</source>
         <translation>Entrées</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Outflows</source>
         <translation>Sorties</translation>
     </message>
@@ -3290,7 +3290,7 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Ce rapport n’a pas pu être calculé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="754"/>
         <source>CSV Files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
@@ -3893,15 +3893,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
         <source>Export Backup</source>
         <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Import Backup</source>
         <translation>Importer une sauvegarde</translation>
     </message>
@@ -3966,126 +3966,126 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>Non connecté.
 Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
         <source>Never synced</source>
         <translation>Jamais synchronisé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
         <source>Last synced: %1</source>
         <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Language Changed</source>
         <translation>Langue modifiée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>La nouvelle langue sera appliquée au prochain démarrage de Corvantis Zimbrel.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Could not read file.</source>
         <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
         <source>ZIP Files (*.zip)</source>
         <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Exporting...</source>
         <translation>Exportation...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup Complete</source>
         <translation>Sauvegarde terminée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup saved to:
 %1</source>
         <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Backup Failed</source>
         <translation>Échec de la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Could not write to:
 %1</source>
         <translation>Impossible d’écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Replace all with backup data</source>
         <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>Conserver les plus récentes (comparer les horodatages)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
         <source>Skip existing items</source>
         <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>Import Mode</source>
         <translation>Mode d’importation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>How should existing data be handled?</source>
         <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Failed</source>
         <translation>Échec de l’importation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
         <source>Importing...</source>
         <translation>Importation...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 éléments importés, %2 ignorés.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4099,27 +4099,27 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
         <source>Import Complete</source>
         <translation>Importation terminée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>L’environnement remplace ce paramètre (%1)&#xa0;: la connexion se fait auprès de %2.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>Adresse de serveur non valide&#xa0;: saisissez une adresse comme https://cloud.example.org, ou rien pour le service intégré.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Change Server</source>
         <translation>Changer de serveur</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4128,33 +4128,33 @@ Changing the server signs you out there. Change it?</source>
 Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>Le serveur n’a pas pu être enregistré dans le fichier de données&#xa0;; le paramètre est inchangé.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
         <source>Now using %1.</source>
         <translation>Serveur utilisé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
         <source>the built-in service</source>
         <translation>le service intégré</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>Serveur utilisé&#xa0;: %1. Connectez-vous avec Fichier › Se connecter.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>Restore Failed</source>
         <translation>Échec de la restauration</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>Le compte n’a pas pu être restauré. Rien n’a été modifié.</translation>
     </message>
@@ -4170,12 +4170,12 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</t
 <context>
     <name>StatusBar</name>
     <message>
-        <location filename="../../src/app/statusbar.cpp" line="14"/>
+        <location filename="../../src/app/statusbar.cpp" line="15"/>
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="41"/>
+        <location filename="../../src/app/statusbar.cpp" line="42"/>
         <source>%n account(s)</source>
         <translation>
             <numerusform>%n compte</numerusform>
@@ -4183,7 +4183,7 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</t
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="50"/>
+        <location filename="../../src/app/statusbar.cpp" line="51"/>
         <source>  •  %n recurring due</source>
         <translation>
             <numerusform>  •  %n récurrente à échéance</numerusform>
@@ -4194,57 +4194,57 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</t
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="116"/>
+        <location filename="../../src/sync/syncengine.cpp" line="117"/>
         <source>Synced</source>
         <translation>Synchronisé</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="118"/>
+        <location filename="../../src/sync/syncengine.cpp" line="119"/>
         <source>Syncing...</source>
         <translation>Synchronisation...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="120"/>
+        <location filename="../../src/sync/syncengine.cpp" line="121"/>
         <source>Sync error</source>
         <translation>Erreur de synchronisation</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="122"/>
+        <location filename="../../src/sync/syncengine.cpp" line="123"/>
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="124"/>
+        <location filename="../../src/sync/syncengine.cpp" line="125"/>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="191"/>
+        <location filename="../../src/sync/syncengine.cpp" line="192"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Synchronisation arrêtée&#xa0;: défaillance de la base de données locale&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="260"/>
+        <location filename="../../src/sync/syncengine.cpp" line="295"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Échec de l’envoi (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="343"/>
+        <location filename="../../src/sync/syncengine.cpp" line="384"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Échec de la réception (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="395"/>
+        <location filename="../../src/sync/syncengine.cpp" line="436"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Page refusée lors de la réception&#xa0;: %1 enregistrements, au-delà de %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="442"/>
+        <location filename="../../src/sync/syncengine.cpp" line="483"/>
         <source>the sync position could not be stored</source>
         <translation>la position de synchronisation n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="450"/>
+        <location filename="../../src/sync/syncengine.cpp" line="491"/>
         <source>the sync time could not be stored</source>
         <translation>l’heure de synchronisation n’a pas pu être enregistrée</translation>
     </message>

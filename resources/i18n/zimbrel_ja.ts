@@ -304,48 +304,48 @@ Please check file permissions and try again.</source>
         <translation>復元に失敗したため、何も変更されていません: %1</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="366"/>
+        <location filename="../../src/services/backupservice.cpp" line="367"/>
         <source>%1: damaged archive entry</source>
         <translation>%1: アーカイブのエントリが破損しています</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="372"/>
+        <location filename="../../src/services/backupservice.cpp" line="373"/>
         <source>%1: invalid JSON</source>
         <translation>%1: JSON が無効です</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="454"/>
-        <location filename="../../src/services/backupservice.cpp" line="485"/>
+        <location filename="../../src/services/backupservice.cpp" line="455"/>
+        <location filename="../../src/services/backupservice.cpp" line="486"/>
         <source>cannot read the table %1: %2</source>
         <translation>テーブル %1 を読み取れません: %2</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="502"/>
+        <location filename="../../src/services/backupservice.cpp" line="512"/>
         <source>Invalid backup: archive entries overlap</source>
         <translation>無効なバックアップ: アーカイブのエントリが重なっています</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="505"/>
+        <location filename="../../src/services/backupservice.cpp" line="515"/>
         <source>Invalid backup: the archive would inflate to more than %1 bytes</source>
         <translation>無効なバックアップ: アーカイブの展開後のサイズが %1 バイトを超えます</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="510"/>
+        <location filename="../../src/services/backupservice.cpp" line="520"/>
         <source>Failed to open ZIP archive</source>
         <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="518"/>
+        <location filename="../../src/services/backupservice.cpp" line="528"/>
         <source>Invalid backup: manifest.json is damaged or too large</source>
         <translation>無効なバックアップ: manifest.json が破損しているか、大きすぎます</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="523"/>
+        <location filename="../../src/services/backupservice.cpp" line="533"/>
         <source>Invalid backup: missing manifest.json</source>
         <translation>無効なバックアップ: manifest.json がありません</translation>
     </message>
     <message>
-        <location filename="../../src/services/backupservice.cpp" line="529"/>
+        <location filename="../../src/services/backupservice.cpp" line="539"/>
         <source>Unsupported backup version: %1</source>
         <translation>サポートされていないバックアップのバージョンです: %1</translation>
     </message>
@@ -1731,32 +1731,32 @@ Type DELETE to confirm:</source>
 <context>
     <name>ImportService</name>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="243"/>
+        <location filename="../../src/services/importservice.cpp" line="255"/>
         <source>The account %1 does not exist or has been deleted.</source>
         <translation>口座 %1 は存在しないか、削除されています。</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="270"/>
+        <location filename="../../src/services/importservice.cpp" line="282"/>
         <source>%1 is larger than %2 MiB</source>
         <translation>%1 は %2 MiB を超えています</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="353"/>
+        <location filename="../../src/services/importservice.cpp" line="448"/>
         <source>Imported transaction</source>
         <translation>インポートした取引</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="363"/>
+        <location filename="../../src/services/importservice.cpp" line="458"/>
         <source>Transfer</source>
         <translation>振替</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="364"/>
+        <location filename="../../src/services/importservice.cpp" line="459"/>
         <source>Uncategorized</source>
         <translation>未分類</translation>
     </message>
     <message>
-        <location filename="../../src/services/importservice.cpp" line="651"/>
+        <location filename="../../src/services/importservice.cpp" line="750"/>
         <source>%1 (no account header)</source>
         <translation>%1 (口座ヘッダーなし)</translation>
     </message>
@@ -1764,320 +1764,320 @@ Type DELETE to confirm:</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="105"/>
+        <location filename="../../src/app/mainwindow.cpp" line="122"/>
         <source>Checking</source>
         <translation>当座預金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="107"/>
+        <location filename="../../src/app/mainwindow.cpp" line="124"/>
         <source>Savings</source>
         <translation>普通預金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="109"/>
+        <location filename="../../src/app/mainwindow.cpp" line="126"/>
         <source>Credit Card</source>
         <translation>クレジットカード</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="111"/>
+        <location filename="../../src/app/mainwindow.cpp" line="128"/>
         <source>Cash</source>
         <translation>現金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="113"/>
+        <location filename="../../src/app/mainwindow.cpp" line="130"/>
         <source>Investment</source>
         <translation>投資</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="117"/>
+        <location filename="../../src/app/mainwindow.cpp" line="134"/>
         <source>Other</source>
         <translation>その他</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="139"/>
+        <location filename="../../src/app/mainwindow.cpp" line="156"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="241"/>
+        <location filename="../../src/app/mainwindow.cpp" line="269"/>
         <source>Signed in successfully</source>
         <translation>サインインしました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="243"/>
+        <location filename="../../src/app/mainwindow.cpp" line="271"/>
         <source>Sign-in failed: %1</source>
         <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="286"/>
+        <location filename="../../src/app/mainwindow.cpp" line="316"/>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="287"/>
+        <location filename="../../src/app/mainwindow.cpp" line="317"/>
         <source>&amp;New Transaction</source>
         <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="293"/>
+        <location filename="../../src/app/mainwindow.cpp" line="323"/>
         <source>New &amp;Account</source>
         <translation>新規口座(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="297"/>
+        <location filename="../../src/app/mainwindow.cpp" line="327"/>
         <source>&amp;Import...</source>
         <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="303"/>
+        <location filename="../../src/app/mainwindow.cpp" line="333"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Corvantis アカウント(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;Sign In...</source>
         <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <location filename="../../src/app/mainwindow.cpp" line="342"/>
         <source>Sign &amp;Out</source>
         <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="315"/>
+        <location filename="../../src/app/mainwindow.cpp" line="345"/>
         <source>&amp;Quit</source>
         <translation>終了(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="319"/>
+        <location filename="../../src/app/mainwindow.cpp" line="349"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="320"/>
+        <location filename="../../src/app/mainwindow.cpp" line="350"/>
         <source>&amp;Find...</source>
         <translation>検索(&amp;F)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="324"/>
+        <location filename="../../src/app/mainwindow.cpp" line="354"/>
         <source>&amp;Preferences...</source>
         <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="357"/>
         <source>&amp;Account</source>
         <translation>口座(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="328"/>
+        <location filename="../../src/app/mainwindow.cpp" line="358"/>
         <source>&amp;Edit...</source>
         <translation>編集(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="329"/>
+        <location filename="../../src/app/mainwindow.cpp" line="359"/>
         <source>&amp;Reconcile...</source>
         <translation>照合(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="332"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Reconciliation &amp;History...</source>
         <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="334"/>
+        <location filename="../../src/app/mainwindow.cpp" line="364"/>
         <source>Rename &amp;Payees...</source>
         <translation>取引先名の変更(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="366"/>
         <source>&amp;Share...</source>
         <translation>共有(&amp;S)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="338"/>
+        <location filename="../../src/app/mainwindow.cpp" line="368"/>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="340"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;View</source>
         <translation>表示(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="341"/>
+        <location filename="../../src/app/mainwindow.cpp" line="371"/>
         <source>&amp;Reports</source>
         <translation>レポート(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="344"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>Re&amp;curring Transactions</source>
         <translation>定期取引(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>C&amp;ategories</source>
         <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="351"/>
+        <location filename="../../src/app/mainwindow.cpp" line="381"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="352"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel について(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
+        <location filename="../../src/app/mainwindow.cpp" line="383"/>
         <source>What&apos;s &amp;New...</source>
         <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>Check for &amp;Updates...</source>
         <translation>アップデートの確認(&amp;U)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
+        <location filename="../../src/app/mainwindow.cpp" line="395"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="398"/>
         <source>Load &amp;Sample Data</source>
         <translation>サンプルデータの読み込み(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
+        <location filename="../../src/app/mainwindow.cpp" line="399"/>
         <source>&amp;Clear Sample Data</source>
         <translation>サンプルデータの消去(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="429"/>
         <source>Not signed in</source>
         <translation>サインインしていません</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel へようこそ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="427"/>
+        <location filename="../../src/app/mainwindow.cpp" line="457"/>
         <source>Create your first account to get started.</source>
         <translation>最初の口座を作成して始めましょう。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="437"/>
+        <location filename="../../src/app/mainwindow.cpp" line="467"/>
         <source>Create Account</source>
         <translation>口座を作成</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="452"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>ファイル › インポート から CSV ファイルの取引をインポートすることもできます。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="502"/>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="537"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Out of range</source>
         <translation>範囲外</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="573"/>
+        <location filename="../../src/app/mainwindow.cpp" line="608"/>
         <source>No accounts</source>
         <translation>口座がありません</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="574"/>
+        <location filename="../../src/app/mainwindow.cpp" line="609"/>
         <source>Total: %1</source>
         <translation>合計: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="657"/>
+        <location filename="../../src/app/mainwindow.cpp" line="692"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n 件の定期取引を自動記帳しました</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="697"/>
+        <location filename="../../src/app/mainwindow.cpp" line="732"/>
         <source>Select an account first</source>
         <translation>先に口座を選択してください</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="734"/>
+        <location filename="../../src/app/mainwindow.cpp" line="769"/>
         <source>The account could not be created</source>
         <translation>口座を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="753"/>
+        <location filename="../../src/app/mainwindow.cpp" line="788"/>
         <source>The account could not be saved</source>
         <translation>口座を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="776"/>
+        <location filename="../../src/app/mainwindow.cpp" line="811"/>
         <source>Reconcile — %1</source>
         <translation>照合 — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="823"/>
         <source>Reconciliation History</source>
         <translation>照合履歴</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="833"/>
+        <location filename="../../src/app/mainwindow.cpp" line="868"/>
         <source>Reports</source>
         <translation>レポート</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="851"/>
+        <location filename="../../src/app/mainwindow.cpp" line="886"/>
         <source>Recurring Transactions</source>
         <translation>定期取引</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="862"/>
+        <location filename="../../src/app/mainwindow.cpp" line="897"/>
         <source>Search Transactions</source>
         <translation>取引の検索</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="873"/>
+        <location filename="../../src/app/mainwindow.cpp" line="908"/>
         <source>Categories</source>
         <translation>カテゴリ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="884"/>
+        <location filename="../../src/app/mainwindow.cpp" line="919"/>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="898"/>
+        <location filename="../../src/app/mainwindow.cpp" line="933"/>
         <source>Import Transactions</source>
         <translation>取引のインポート</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="909"/>
+        <location filename="../../src/app/mainwindow.cpp" line="944"/>
         <source>Payee Management</source>
         <translation>取引先の管理</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="920"/>
+        <location filename="../../src/app/mainwindow.cpp" line="955"/>
         <source>Transaction memorized as recurring</source>
         <translation>取引を定期取引として登録しました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
+        <location filename="../../src/app/mainwindow.cpp" line="988"/>
         <source>Corvantis Account</source>
         <translation>Corvantis アカウント</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="973"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Sign In Required</source>
         <translation>サインインが必要です</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="974"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2086,47 +2086,47 @@ Sign in via File › Sign In, then share the account again.</source>
 ファイル › サインイン からサインインしてから、もう一度口座を共有してください。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="984"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
         <source>New Account...</source>
         <translation>新規口座...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="997"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>「%1」を編集...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="999"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
         <source>Reconcile...</source>
         <translation>照合...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1001"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
         <source>Reconciliation History...</source>
         <translation>照合履歴...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1003"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
         <source>Rename Payees...</source>
         <translation>取引先名の変更...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1006"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
         <source>Share...</source>
         <translation>共有...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>「%1」を削除</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1021"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Delete Account</source>
         <translation>口座の削除</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1022"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2135,53 +2135,53 @@ All transactions, recurring entries, and reconciliation history for this account
 この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1030"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
         <source>The account could not be deleted</source>
         <translation>口座を削除できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1053"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel について</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を管理するためのデジタル小切手記録簿です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは、GNU Lesser General Public License version 3 (LGPLv3) でライセンスされている Qt フレームワークを使用しています。Qt のソースコードは &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; から入手できます。ライセンス条件については &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1067"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
         <source>Keyboard Shortcuts</source>
         <translation>キーボードショートカット</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1068"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;記録簿&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月初 / 月末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年初 / 年末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 最終日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座を照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;インポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>Sample Data</source>
         <translation>サンプルデータ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
         <source>Sample data is already loaded.</source>
         <translation>サンプルデータはすでに読み込まれています。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1096"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
         <source>Sample data loaded</source>
         <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
         <source>No sample data to clear.</source>
         <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1115"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
         <source>Sample data cleared</source>
         <translation>サンプルデータを消去しました</translation>
     </message>
@@ -2309,137 +2309,137 @@ All transactions, recurring entries, and reconciliation history for this account
 <context>
     <name>ReconciliationScreen</name>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="54"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="53"/>
         <source>Reconcile Account</source>
         <translation>口座の照合</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="71"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="70"/>
         <source>Statement Date:</source>
         <translation>明細書の日付:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="73"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="72"/>
         <source>Statement Balance:</source>
         <translation>明細書の残高:</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="85"/>
         <source>Previous Balance</source>
         <translation>前回の残高</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="86"/>
         <source>Cleared Deposits</source>
         <translation>決済済みの入金</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="88"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="87"/>
         <source>Cleared Withdrawals</source>
         <translation>決済済みの出金</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="89"/>
         <source>Cleared Balance</source>
         <translation>決済済み残高</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="91"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="90"/>
         <source>Statement Balance</source>
         <translation>明細書の残高</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="92"/>
         <source>Difference</source>
         <translation>差額</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="97"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="96"/>
         <source>Finish Reconciliation</source>
         <translation>照合を完了</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="100"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="99"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Payee</source>
         <translation>取引先</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Amount</source>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="114"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="113"/>
         <source>Clr</source>
         <translation>決済</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="132"/>
         <source>Add Transaction</source>
         <translation>取引を追加</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="133"/>
         <source>Add a transaction (Ctrl+N)</source>
         <translation>取引を追加 (Ctrl+N)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="134"/>
         <source>Edit</source>
         <translation>編集</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="135"/>
         <source>Edit selected transaction (F2)</source>
         <translation>選択した取引を編集 (F2)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="136"/>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="138"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="137"/>
         <source>Delete selected transaction (Del)</source>
         <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="359"/>
         <source>Reconciliation Failed</source>
         <translation>照合に失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="361"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="360"/>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
         <translation>照合を保存できませんでした。何も変更されていません。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Reconciliation Complete</source>
         <translation>照合が完了しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="364"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="363"/>
         <source>Account reconciled successfully.</source>
         <translation>口座の照合が完了しました。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="403"/>
         <source>Delete the transaction for %1?</source>
         <translation>「%1」の取引を削除しますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="404"/>
         <source>Delete the transfer for %1?
 
 Both sides of the transfer will be deleted.</source>
@@ -2448,7 +2448,7 @@ Both sides of the transfer will be deleted.</source>
 振替の両側の取引が削除されます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="406"/>
+        <location filename="../../src/ui/screens/reconciliationscreen.cpp" line="405"/>
         <source>Delete Transaction</source>
         <translation>取引の削除</translation>
     </message>
@@ -2594,92 +2594,92 @@ Both sides of the transfer will be deleted.</source>
 <context>
     <name>RecurringModel</name>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="36"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="37"/>
         <source>Daily</source>
         <translation>毎日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="38"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="39"/>
         <source>Weekly</source>
         <translation>毎週</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="40"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="41"/>
         <source>Bi-weekly</source>
         <translation>隔週</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="42"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="43"/>
         <source>Monthly</source>
         <translation>毎月</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="44"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="45"/>
         <source>Quarterly</source>
         <translation>四半期ごと</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="46"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="47"/>
         <source>Semi-annual</source>
         <translation>半年ごと</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="48"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="49"/>
         <source>Annual</source>
         <translation>毎年</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>Yes</source>
         <translation>はい</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="83"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="84"/>
         <source>No</source>
         <translation>いいえ</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Active</source>
         <translation>有効</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="85"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="86"/>
         <source>Inactive</source>
         <translation>無効</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="109"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="110"/>
         <source>Account</source>
         <translation>口座</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="111"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="112"/>
         <source>Payee</source>
         <translation>取引先</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="113"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="114"/>
         <source>Amount</source>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="115"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="116"/>
         <source>Frequency</source>
         <translation>頻度</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="117"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="118"/>
         <source>Next Due</source>
         <translation>次回予定日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="119"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="120"/>
         <source>Auto</source>
         <translation>自動</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringmodel.cpp" line="121"/>
+        <location filename="../../src/ui/screens/recurringmodel.cpp" line="122"/>
         <source>Status</source>
         <translation>状態</translation>
     </message>
@@ -2687,52 +2687,52 @@ Both sides of the transfer will be deleted.</source>
 <context>
     <name>RecurringScreen</name>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="26"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
         <source>Confirm All Due</source>
         <translation>期日分をすべて確定</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="27"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="28"/>
         <source>New Recurring</source>
         <translation>新規定期取引</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="29"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="30"/>
         <source>Recurring Transactions</source>
         <translation>定期取引</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="93"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="94"/>
         <source>(%1 due)</source>
         <translation>(期日 %1 件)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="159"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="160"/>
         <source>Delete recurring &quot;%1&quot;?</source>
         <translation>定期取引「%1」を削除しますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="191"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="192"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="193"/>
         <source>&amp;Confirm</source>
         <translation>確定(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="195"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="196"/>
         <source>&amp;Skip</source>
         <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/recurringscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/recurringscreen.cpp" line="199"/>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
@@ -2942,38 +2942,38 @@ Both sides of the transfer will be deleted.</source>
 <context>
     <name>ReportCharts</name>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="157"/>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="294"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="156"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="310"/>
         <source>Uncategorized</source>
         <translation>未分類</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="167"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="166"/>
         <source>Other</source>
         <translation>その他</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="225"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="241"/>
         <source>Net</source>
         <translation>純額</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="288"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="304"/>
         <source>Period 1</source>
         <translation>期間1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="289"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="305"/>
         <source>Period 2</source>
         <translation>期間2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="312"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="328"/>
         <source>Cleared</source>
         <translation>決済済み</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportcharts.cpp" line="313"/>
+        <location filename="../../src/ui/screens/reportcharts.cpp" line="329"/>
         <source>Uncleared</source>
         <translation>未決済</translation>
     </message>
@@ -3021,7 +3021,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="142"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="750"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
         <source>Export CSV</source>
         <translation>CSV エクスポート</translation>
     </message>
@@ -3088,13 +3088,13 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Inflows</source>
         <translation>入金額</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/reportsscreen.cpp" line="190"/>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="665"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="666"/>
         <source>Outflows</source>
         <translation>出金額</translation>
     </message>
@@ -3278,7 +3278,7 @@ Both sides of the transfer will be deleted.</source>
         <translation>このレポートを作成できませんでした: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/reportsscreen.cpp" line="752"/>
+        <location filename="../../src/ui/screens/reportsscreen.cpp" line="754"/>
         <source>CSV Files (*.csv)</source>
         <translation>CSV ファイル (*.csv)</translation>
     </message>
@@ -3880,15 +3880,15 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
         <source>Export Backup</source>
         <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
         <source>Import Backup</source>
         <translation>バックアップをインポート</translation>
     </message>
@@ -3953,126 +3953,126 @@ Both sides of the transfer will be deleted.</source>
         <translation>このアプリケーションは LGPL v3 ライセンスの Qt フレームワークを使用しています。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="401"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="402"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="404"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>サインインしていません。
 同期を有効にするには、ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
         <source>Never synced</source>
         <translation>未同期</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="412"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
         <source>Last synced: %1</source>
         <translation>最終同期: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="444"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Language Changed</source>
         <translation>言語を変更しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="445"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>新しい言語は、次回 Corvantis Zimbrel を起動したときに適用されます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="474"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
         <source>Could not read file.</source>
         <translation>ファイルを読み取れませんでした。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="483"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="498"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
         <source>ZIP Files (*.zip)</source>
         <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="487"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
         <source>Exporting...</source>
         <translation>エクスポートしています...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup Complete</source>
         <translation>バックアップ完了</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
         <source>Backup saved to:
 %1</source>
         <translation>バックアップの保存先:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Backup Failed</source>
         <translation>バックアップに失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="491"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
         <source>Could not write to:
 %1</source>
         <translation>書き込めませんでした:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Replace all with backup data</source>
         <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="501"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>新しい方を残す (タイムスタンプを比較)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="502"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
         <source>Skip existing items</source>
         <translation>既存の項目はスキップ</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>Import Mode</source>
         <translation>インポート方法</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="505"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
         <source>How should existing data be handled?</source>
         <translation>既存のデータをどのように扱いますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="513"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="522"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>Import Failed</source>
         <translation>インポートに失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="517"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
         <source>Importing...</source>
         <translation>インポートしています...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4083,27 +4083,27 @@ Sign in via File › Sign In to enable sync.</source>
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
         <source>Import Complete</source>
         <translation>インポート完了</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="540"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>この設定は環境変数 (%1) で上書きされています: サインイン先は %2 です。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>サーバーのアドレスではありません: https://cloud.example.org のように入力するか、組み込みサービスを使う場合は空欄にしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Change Server</source>
         <translation>サーバーの変更</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="574"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4112,33 +4112,33 @@ Changing the server signs you out there. Change it?</source>
 サーバーを変更すると、そのサーバーからサインアウトします。変更しますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="589"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>サーバーをデータファイルに保存できなかったため、設定は変更されていません。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
         <source>Now using %1.</source>
         <translation>%1 を使用しています。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
         <source>the built-in service</source>
         <translation>組み込みサービス</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="601"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>%1 を使用しています。ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>Restore Failed</source>
         <translation>復元に失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="615"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>口座を復元できませんでした。何も変更されていません。</translation>
     </message>
@@ -4154,19 +4154,19 @@ Changing the server signs you out there. Change it?</source>
 <context>
     <name>StatusBar</name>
     <message>
-        <location filename="../../src/app/statusbar.cpp" line="14"/>
+        <location filename="../../src/app/statusbar.cpp" line="15"/>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="41"/>
+        <location filename="../../src/app/statusbar.cpp" line="42"/>
         <source>%n account(s)</source>
         <translation>
             <numerusform>%n 件の口座</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/statusbar.cpp" line="50"/>
+        <location filename="../../src/app/statusbar.cpp" line="51"/>
         <source>  •  %n recurring due</source>
         <translation>
             <numerusform>  •  期日の定期取引 %n 件</numerusform>
@@ -4176,57 +4176,57 @@ Changing the server signs you out there. Change it?</source>
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="116"/>
+        <location filename="../../src/sync/syncengine.cpp" line="117"/>
         <source>Synced</source>
         <translation>同期済み</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="118"/>
+        <location filename="../../src/sync/syncengine.cpp" line="119"/>
         <source>Syncing...</source>
         <translation>同期しています...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="120"/>
+        <location filename="../../src/sync/syncengine.cpp" line="121"/>
         <source>Sync error</source>
         <translation>同期エラー</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="122"/>
+        <location filename="../../src/sync/syncengine.cpp" line="123"/>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="124"/>
+        <location filename="../../src/sync/syncengine.cpp" line="125"/>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="191"/>
+        <location filename="../../src/sync/syncengine.cpp" line="192"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>同期を停止しました: ローカルデータベースでエラーが発生しました: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="260"/>
+        <location filename="../../src/sync/syncengine.cpp" line="295"/>
         <source>Push failed (HTTP %1)</source>
         <translation>送信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="343"/>
+        <location filename="../../src/sync/syncengine.cpp" line="384"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>受信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="395"/>
+        <location filename="../../src/sync/syncengine.cpp" line="436"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>受信ページを拒否しました: %1 件のレコードは上限の %2 件を超えています</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="442"/>
+        <location filename="../../src/sync/syncengine.cpp" line="483"/>
         <source>the sync position could not be stored</source>
         <translation>同期位置を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="450"/>
+        <location filename="../../src/sync/syncengine.cpp" line="491"/>
         <source>the sync time could not be stored</source>
         <translation>同期時刻を保存できませんでした</translation>
     </message>
