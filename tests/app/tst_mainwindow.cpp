@@ -43,6 +43,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 class SignedInSession : public CloudSession
 {
@@ -1034,19 +1035,31 @@ QStringList mnemonicClashes(const QString &menu, const QList<QAction *> &actions
 void TestMainWindow::noMenuSharesAMnemonic_data()
 {
     QTest::addColumn<QByteArray>("developerMode");
-    QTest::newRow("user") << QByteArray();
-    QTest::newRow("developer items") << QByteArray("1");
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "es", "fr", "ja"}) {
+        QTest::addRow("user, %s", language) << QByteArray() << QString::fromLatin1(language);
+        QTest::addRow("developer items, %s", language) << QByteArray("1") << QString::fromLatin1(language);
+    }
 }
 
 void TestMainWindow::noMenuSharesAMnemonic()
 {
     QFETCH(QByteArray, developerMode);
+    QFETCH(QString, language);
+    // The app's own catalogue, as the application loads it.
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/zimbrel_%1.qm").arg(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
     qputenv("ZIMBREL_DEV", developerMode);
     TestState state;
     MainWindow window(state.get());
     qunsetenv("ZIMBREL_DEV");
+    QCoreApplication::removeTranslator(&translator);
     const QList<QAction *> menus = window.menuBar()->actions();
     QCOMPARE(menus.size(), 5);
+    QCOMPARE(menus.constFirst()->text() == QLatin1String("&File"), language == QLatin1String("en"));
     const QStringList clashes = mnemonicClashes(QStringLiteral("menu bar"), menus);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
