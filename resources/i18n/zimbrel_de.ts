@@ -3333,7 +3333,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath GmbH</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="60"/>
@@ -3343,19 +3343,19 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentliches Gehalt</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <source>February rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete Februar</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3366,7 +3366,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Greenleaf Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Greenleaf Market</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3377,7 +3377,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Wocheneinkauf</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3386,7 +3386,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Hilltop Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilltop Gas</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3395,76 +3395,76 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Fill up</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanken</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Lakeside Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadtwerke Lakeside</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromrechnung</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserrechnung</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streamline TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Streamline TV</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Monthly streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliches Streaming-Abo</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Maplewood Diner</source>
-        <translation type="unfinished"></translation>
+        <translation>Maplewood Diner</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <source>Dinner out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abendessen auswärts</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Clearview Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Clearview Versicherung</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Hope Community Church</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoffnungsgemeinde</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Monthly donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Spende</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
         <location filename="../../src/services/sampledataservice.cpp" line="92"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Transfer to Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf Sparkonto</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
@@ -3473,54 +3473,54 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Sparrate</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <source>March rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete März</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>NetConnect ISP</source>
-        <translation type="unfinished"></translation>
+        <translation>NetConnect ISP</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetanschluss</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittagessen</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Ridgeline Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridgeline-Apotheke</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Prescriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezeptmedikamente</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Coffee &amp; pastry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaffee &amp; Gebäck</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="94"/>
         <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsgutschrift</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="95"/>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <source>Transfer from Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung vom Girokonto</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3528,7 +3528,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dash Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Dash Delivery</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3536,76 +3536,76 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Food delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Essenslieferung</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Gadget World</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget World</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Phone case</source>
-        <translation type="unfinished"></translation>
+        <translation>Handyhülle</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>CloudWatch Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudWatch Plus</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud-Speicher-Abo</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Payment - Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung - Vielen Dank</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Credit card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgleich Kreditkarte</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Stellar Coffee</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellar Coffee</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Coffee beans</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaffeebohnen</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>BookNest Online</source>
-        <translation type="unfinished"></translation>
+        <translation>BookNest Online</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Programming books</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierbücher</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>TechVault</source>
-        <translation type="unfinished"></translation>
+        <translation>TechVault</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>USB hub</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Hub</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete</translation>
     </message>
 </context>
 <context>

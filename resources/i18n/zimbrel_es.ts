@@ -3333,7 +3333,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="60"/>
@@ -3343,19 +3343,19 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina quincenal</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Apartamentos Pinecrest</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <source>February rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler de febrero</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3366,7 +3366,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Greenleaf Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercado Greenleaf</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3377,7 +3377,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra semanal</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3386,7 +3386,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Hilltop Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasolinera Hilltop</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3395,76 +3395,76 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Fill up</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar el depósito</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Lakeside Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Suministros Lakeside</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Factura de la luz</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Factura del agua</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streamline TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Streamline TV</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Monthly streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming mensual</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Maplewood Diner</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurante Maplewood</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <source>Dinner out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cena fuera</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Clearview Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros Clearview</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Hope Community Church</source>
-        <translation type="unfinished"></translation>
+        <translation>Iglesia Comunitaria Hope</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Monthly donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativo mensual</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
         <location filename="../../src/services/sampledataservice.cpp" line="92"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Transfer to Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia a Ahorro</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
@@ -3473,54 +3473,54 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro mensual</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <source>March rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler de marzo</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>NetConnect ISP</source>
-        <translation type="unfinished"></translation>
+        <translation>NetConnect ISP</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio de internet</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Ridgeline Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Farmacia Ridgeline</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Prescriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Medicamentos con receta</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Coffee &amp; pastry</source>
-        <translation type="unfinished"></translation>
+        <translation>Café y bollería</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="94"/>
         <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abono de intereses</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="95"/>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <source>Transfer from Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia desde Cuenta corriente</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3528,7 +3528,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dash Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Dash Delivery</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3536,76 +3536,76 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Food delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida a domicilio</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Gadget World</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget World</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Phone case</source>
-        <translation type="unfinished"></translation>
+        <translation>Funda de móvil</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>CloudWatch Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudWatch Plus</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de almacenamiento en la nube</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Payment - Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago - Gracias</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Credit card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago de la tarjeta de crédito</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Stellar Coffee</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellar Coffee</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Coffee beans</source>
-        <translation type="unfinished"></translation>
+        <translation>Café en grano</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>BookNest Online</source>
-        <translation type="unfinished"></translation>
+        <translation>BookNest Online</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Programming books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros de programación</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>TechVault</source>
-        <translation type="unfinished"></translation>
+        <translation>TechVault</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>USB hub</source>
-        <translation type="unfinished"></translation>
+        <translation>Hub USB</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler mensual</translation>
     </message>
 </context>
 <context>

@@ -3321,7 +3321,7 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>ブライトパス社</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="60"/>
@@ -3331,19 +3331,19 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="87"/>
         <location filename="../../src/services/sampledataservice.cpp" line="126"/>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>給与(隔週)</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>パインクレスト・アパートメンツ</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="61"/>
         <source>February rent</source>
-        <translation type="unfinished"></translation>
+        <translation>2月分の家賃</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3354,7 +3354,7 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Greenleaf Market</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーンリーフ・マーケット</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="62"/>
@@ -3365,7 +3365,7 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="86"/>
         <location filename="../../src/services/sampledataservice.cpp" line="90"/>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週の食料品</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3374,7 +3374,7 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Hilltop Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒルトップ・ガソリンスタンド</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="63"/>
@@ -3383,76 +3383,76 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="85"/>
         <location filename="../../src/services/sampledataservice.cpp" line="89"/>
         <source>Fill up</source>
-        <translation type="unfinished"></translation>
+        <translation>給油</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Lakeside Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>レイクサイド公共サービス</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="64"/>
         <location filename="../../src/services/sampledataservice.cpp" line="80"/>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>電気料金</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="65"/>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>水道料金</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Streamline TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリームライン TV</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="66"/>
         <location filename="../../src/services/sampledataservice.cpp" line="83"/>
         <source>Monthly streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>動画配信(月額)</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Maplewood Diner</source>
-        <translation type="unfinished"></translation>
+        <translation>メープルウッド・ダイナー</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="69"/>
         <source>Dinner out</source>
-        <translation type="unfinished"></translation>
+        <translation>外食(夕食)</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Clearview Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>クリアビュー保険</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="71"/>
         <source>Auto insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Hope Community Church</source>
-        <translation type="unfinished"></translation>
+        <translation>ホープ・コミュニティ教会</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="73"/>
         <source>Monthly donation</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の寄付</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
         <location filename="../../src/services/sampledataservice.cpp" line="92"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Transfer to Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金へ振替</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="75"/>
@@ -3461,54 +3461,54 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <location filename="../../src/services/sampledataservice.cpp" line="127"/>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の積立</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="76"/>
         <source>March rent</source>
-        <translation type="unfinished"></translation>
+        <translation>3月分の家賃</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>NetConnect ISP</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットコネクト ISP</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="79"/>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット料金</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="84"/>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>昼食</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Ridgeline Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>リッジライン薬局</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="88"/>
         <source>Prescriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>処方薬</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="91"/>
         <source>Coffee &amp; pastry</source>
-        <translation type="unfinished"></translation>
+        <translation>コーヒーとペストリー</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="94"/>
         <location filename="../../src/services/sampledataservice.cpp" line="96"/>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>利息</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="95"/>
         <location filename="../../src/services/sampledataservice.cpp" line="97"/>
         <source>Transfer from Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金から振替</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3516,7 +3516,7 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Dash Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>ダッシュ・デリバリー</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="99"/>
@@ -3524,76 +3524,76 @@ Both sides of the transfer will be deleted.</source>
         <location filename="../../src/services/sampledataservice.cpp" line="106"/>
         <location filename="../../src/services/sampledataservice.cpp" line="109"/>
         <source>Food delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>フードデリバリー</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Gadget World</source>
-        <translation type="unfinished"></translation>
+        <translation>ガジェットワールド</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="100"/>
         <source>Phone case</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートフォンケース</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>CloudWatch Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドウォッチ・プラス</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="101"/>
         <location filename="../../src/services/sampledataservice.cpp" line="110"/>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドストレージプラン</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Payment - Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>お支払い - ありがとうございます</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="103"/>
         <location filename="../../src/services/sampledataservice.cpp" line="107"/>
         <source>Credit card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカードの支払</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Stellar Coffee</source>
-        <translation type="unfinished"></translation>
+        <translation>ステラ・コーヒー</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="104"/>
         <source>Coffee beans</source>
-        <translation type="unfinished"></translation>
+        <translation>コーヒー豆</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>BookNest Online</source>
-        <translation type="unfinished"></translation>
+        <translation>ブックネスト・オンライン</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="105"/>
         <source>Programming books</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラミング書籍</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>TechVault</source>
-        <translation type="unfinished"></translation>
+        <translation>テックボルト</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="108"/>
         <source>USB hub</source>
-        <translation type="unfinished"></translation>
+        <translation>USB ハブ</translation>
     </message>
     <message>
         <location filename="../../src/services/sampledataservice.cpp" line="125"/>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の家賃</translation>
     </message>
 </context>
 <context>
