@@ -133,6 +133,28 @@ public:
         painter->restore();
     }
 
+    // Fusion outlines check boxes and radio buttons in a shade of the window colour, which leaves
+    // an unchecked one faint on the light palette and all but invisible on the dark one; they get
+    // a ring in the placeholder colour.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton)
+            return;
+        const QPalette &palette = option->palette;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(palette.color(QPalette::PlaceholderText), 1));
+        painter->setBrush(Qt::NoBrush);
+        const QRectF ring = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (element == PE_IndicatorRadioButton)
+            painter->drawEllipse(ring);
+        else
+            painter->drawRoundedRect(ring, 2, 2);
+        painter->restore();
+    }
+
     // Fusion marks the default button, not the focused one, and a flat button not at all: with the
     // keyboard one could not tell which button Enter or Space presses. A ring in the selection
     // colour shows it on every push button.

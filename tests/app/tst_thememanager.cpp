@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QSignalSpy>
@@ -34,6 +36,8 @@ private slots:
     void colorsReadOnTheirBackgrounds();
     void scrollBarHandleStandsOutFromItsTrack_data();
     void scrollBarHandleStandsOutFromItsTrack();
+    void uncheckedIndicatorsStandOut_data();
+    void uncheckedIndicatorsStandOut();
     void welcomeButtonsShowTheKeyboardFocus_data();
     void welcomeButtonsShowTheKeyboardFocus();
 
@@ -240,6 +244,41 @@ void TestThemeManager::scrollBarHandleStandsOutFromItsTrack()
     else
         QVERIFY2(handleColor.lightness() > trackColor.lightness(), qPrintable(handleColor.name() + trackColor.name()));
     QVERIFY2(ThemeManager::contrast(handleColor, trackColor) >= 1.5, qPrintable(handleColor.name() + trackColor.name()));
+}
+
+void TestThemeManager::uncheckedIndicatorsStandOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<bool>("radio");
+    for (const char *theme : {"light", "dark"}) {
+        QTest::addRow("%s check box", theme) << QString::fromLatin1(theme) << false;
+        QTest::addRow("%s radio button", theme) << QString::fromLatin1(theme) << true;
+    }
+}
+
+// An unchecked box or radio button is drawn with an edge that stands out from the window.
+void TestThemeManager::uncheckedIndicatorsStandOut()
+{
+    QFETCH(QString, theme);
+    QFETCH(bool, radio);
+    ThemeManager manager(m_preferences.get(), nullptr, [] { return false; });
+    manager.setTheme(theme);
+    std::unique_ptr<QAbstractButton> button;
+    if (radio)
+        button = std::make_unique<QRadioButton>(QStringLiteral("CSV"));
+    else
+        button = std::make_unique<QCheckBox>(QStringLiteral("Cleared"));
+    button->resize(button->sizeHint());
+    const QImage image = button->grab().toImage();
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    // The indicator sits at the left, as tall as the text; its edge is the strongest contrast there.
+    double strongest = 1.0;
+    const int height = image.height();
+    for (int x = 0; x < std::min(image.width(), height); ++x) {
+        for (int y = 0; y < height; ++y)
+            strongest = std::max(strongest, ThemeManager::contrast(image.pixelColor(x, y), window));
+    }
+    QVERIFY2(strongest >= 3.0, qPrintable(QString::number(strongest, 'f', 2)));
 }
 
 void TestThemeManager::welcomeButtonsShowTheKeyboardFocus_data()
