@@ -29,6 +29,7 @@
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "services/transactionservice.h"
+#include "sync/syncengine.h"
 #include "thememanager.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,8 @@
 namespace {
 
 const QString weekStartDayKey = QStringLiteral("weekStartDay");
+// Automatic sync while signed in: every five minutes, besides the syncs after edits.
+constexpr int autoSyncIntervalMs = 300000;
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 const QString serverOriginKey = QString::fromLatin1(CorvantisAccount::serverOriginPreference);
 
@@ -128,6 +131,27 @@ bool AppState::initialize()
     m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
     m_cloudSession = new AccountCloudSession(m_cloudClient, m_sharingService, this);
 
+    m_syncEngine = new SyncEngine(m_cloudClient->syncApi(), m_accountRepository, m_transactionRepository,
+                                  m_categoryRepository, m_recurringRepository, m_reconciliationRepository,
+                                  m_preferencesRepository, this);
+    m_syncEngine->setSyncAllowedCheck([this] {
+        if (!m_cloudClient)
+            return false;
+        // The refresh token counts too: an access token about to expire is renewed on the way.
+        const CorvantisAccount::TokenManager *tokens = m_cloudClient->tokenManager();
+        return !tokens->accessToken().isEmpty() || !tokens->refreshToken().isEmpty();
+    });
+    m_cloudSession->setSyncEngine(m_syncEngine);
+    // Every synchronised table: a schedule or a reconciliation made here must not wait for the
+    // five-minute timer either.
+    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_recurringRepository, &RecurringRepository::recurringChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_reconciliationRepository, &ReconciliationRepository::reconciliationsChanged, m_syncEngine,
+            &SyncEngine::requestSync);
+    connect(m_cloudSession, &CloudSession::sharingChanged, m_syncEngine, &SyncEngine::requestSync);
+
     if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
         m_currentAccountId = *stored;
 
@@ -204,6 +228,9 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
     m_cloudClient = createCloudClient(configuration);
     m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
     m_cloudSession->setClient(m_cloudClient, m_sharingService);
+    // The old server's timer stops; a session restored for the new one starts it again.
+    m_syncEngine->stopAutoSync();
+    m_syncEngine->setSyncApi(m_cloudClient->syncApi());
     emit cloudClientChanged();
     // Signed out of the old server: its session ends there too, and its tokens are erased here,
     // so nothing is left behind that could still act for the user on a server no longer in use.
@@ -232,18 +259,33 @@ CorvantisAccount::Client *AppState::createCloudClient(const CorvantisAccount::Cl
     CorvantisAccount::AuthClient *auth = client->authClient();
     if (m_urlOpener)
         auth->setUrlOpener(m_urlOpener);
-    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, client, [client] {
+    connect(auth, &CorvantisAccount::AuthClient::loginSucceeded, client, [this, client] {
         qInfo() << "loginSucceeded: signed in to the cloud service";
         // The account's device list shows this machine from the first sign-in on.
         client->accountClient()->registerDevice();
+        if (m_syncEngine && client == m_cloudClient) {
+            qInfo() << "loginSucceeded: starting auto-sync + immediate sync";
+            m_syncEngine->startAutoSync(autoSyncIntervalMs);
+            m_syncEngine->requestSync();
+        }
+    });
+    connect(auth, &CorvantisAccount::AuthClient::logoutCompleted, this, [this, client] {
+        if (m_syncEngine && client == m_cloudClient)
+            m_syncEngine->stopAutoSync();
     });
     client->initialize();
     if (auth->isAuthenticated()) {
         // Through the token manager rather than the auth client, whose failed refresh signs out: a
         // start without network (a train, a captive portal) must not cost the user their sign-in.
         // A session the service has ended is still found out, at the first request's 401.
-        client->tokenManager()->refresh(
-            [](bool ok) { qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed"); });
+        client->tokenManager()->refresh([this, client = QPointer<CorvantisAccount::Client>(client)](bool ok) {
+            qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed");
+            if (!ok || !m_syncEngine || !client || client != m_cloudClient)
+                return;
+            qInfo() << "Startup: starting auto-sync + immediate sync";
+            m_syncEngine->startAutoSync(autoSyncIntervalMs);
+            m_syncEngine->requestSync();
+        });
     }
     return client;
 }

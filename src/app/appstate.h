@@ -35,6 +35,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
 class TransactionService;
@@ -84,6 +85,9 @@ public:
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    // Keeps the database and the cloud copy in step while signed in; follows the cloud client when
+    // that is replaced.
+    SyncEngine *syncEngine() const { return m_syncEngine; }
     // The cloud account client: endpoints from the environment, else the Server setting, else the
     // built-in service; tokens in the platform's store. Replaced when the Server setting changes
     // (cloudClientChanged); hold it no longer than that.
@@ -141,6 +145,7 @@ private:
     UrlOpener m_urlOpener;
     TokenStoreFactory m_tokenStoreFactory;
     CorvantisAccount::CloudConfiguration m_cloudConfiguration;
+    SyncEngine *m_syncEngine = nullptr;
     CorvantisAccount::Client *m_cloudClient = nullptr;
     CorvantisAccount::AccountSharingService *m_sharingService = nullptr;
     AccountCloudSession *m_cloudSession = nullptr;

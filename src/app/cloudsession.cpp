@@ -1,5 +1,7 @@
 #include "cloudsession.h"
 
+#include "sync/syncengine.h"
+
 #include "data/account.h"
 
 CloudSession::CloudSession(QObject *parent)
@@ -23,7 +25,9 @@ void CloudSession::signOut()
 
 QString CloudSession::syncStateText() const
 {
-    return tr("Offline");
+    if (!m_syncEngine)
+        return tr("Offline");
+    return SyncEngine::statusText(m_syncEngine->state());
 }
 
 void CloudSession::shareAccount(const Account &account, QWidget *parent)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QWidget;
+class SyncEngine;
 struct Account;
 
 // What the main window needs from the cloud account: the sign-in state, signing in and out, the
@@ -23,6 +24,9 @@ public:
     virtual void signOut();
     // The status-bar text for the sync engine's state; only asked while signed in.
     virtual QString syncStateText() const;
+    // The engine whose state syncStateText reports (none: "Offline").
+    void setSyncEngine(SyncEngine *engine) { m_syncEngine = engine; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
     // Runs the modal sharing dialog for the account; only called while signed in.
     virtual void shareAccount(const Account &account, QWidget *parent);
 
@@ -32,4 +36,7 @@ signals:
     void loginFailed(const QString &message);
     // Who may see an account changed: a sync should follow.
     void sharingChanged();
+
+private:
+    SyncEngine *m_syncEngine = nullptr;
 };

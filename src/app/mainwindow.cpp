@@ -4,6 +4,7 @@
 #include "appstate.h"
 #include "account/widgets/accountscreen.h"
 #include "cloudsession.h"
+#include "sync/syncengine.h"
 #include "statusbar.h"
 #include "thememanager.h"
 #include "welcomescreen.h"
@@ -295,6 +296,25 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
             &MainWindow::updateRecurringDue);
     chooseStartPage();
+
+    if (SyncEngine *engine = m_state->syncEngine()) {
+        connect(engine, &SyncEngine::stateChanged, this, [this] {
+            if (m_session->isSignedIn())
+                m_statusBar->setSyncStateText(m_session->syncStateText());
+        });
+        connect(engine, &SyncEngine::syncCompleted, this, [this] {
+            m_statusBar->showMessage(tr("Sync complete"), 2000);
+            // A first sync may bring the accounts a new device did not have.
+            if (m_state->currentAccountId().isEmpty() || m_stack->currentIndex() != RegisterPage)
+                chooseStartPage();
+        });
+        connect(engine, &SyncEngine::syncFailed, this,
+                [this](const QString &message) { m_statusBar->showMessage(tr("Sync failed: %1").arg(message), 5000); });
+        connect(engine, &SyncEngine::dataChanged, this, [this] {
+            rebuildAccountList();
+            m_registerScreen->reload();
+        });
+    }
 }
 
 MainWindow::~MainWindow() = default;

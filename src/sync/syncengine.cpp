@@ -78,7 +78,7 @@ SyncEngine::SyncEngine(ApiClient *syncApi, AccountRepository *accounts, Transact
                        CategoryRepository *categories, RecurringRepository *recurring,
                        ReconciliationRepository *reconciliations, PreferencesRepository *preferences, QObject *parent)
     : QObject(parent)
-    , m_syncApi(syncApi)
+    , m_syncApi(nullptr)
     , m_accounts(accounts)
     , m_transactions(transactions)
     , m_categories(categories)
@@ -96,6 +96,21 @@ SyncEngine::SyncEngine(ApiClient *syncApi, AccountRepository *accounts, Transact
     connect(m_autoSyncTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(m_followUpTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    setSyncApi(syncApi);
+}
+
+void SyncEngine::setSyncApi(ApiClient *syncApi)
+{
+    if (m_syncApi)
+        disconnect(m_syncApi, &ApiClient::authenticationRequired, this, nullptr);
+    if (m_syncApi != syncApi && m_state == SyncState::Syncing) {
+        // Answers still on their way come from the old server.
+        ++m_generation;
+        m_resyncRequested = false;
+        m_followUpTimer->stop();
+        setState(SyncState::Idle);
+    }
+    m_syncApi = syncApi;
     // The request that needed the token reports its own failure; this only shows the state at once.
     connect(m_syncApi, &ApiClient::authenticationRequired, this, [this] {
         if (m_state != SyncState::Error)

@@ -65,6 +65,10 @@ public:
                QObject *parent = nullptr);
     ~SyncEngine() override;
 
+    // Another cloud client took over (the server changed): a cycle under way is abandoned, and
+    // the next one talks to `syncApi`.
+    void setSyncApi(CorvantisAccount::ApiClient *syncApi);
+
     // While the check returns false, no cycle starts (signed out).
     void setSyncAllowedCheck(const std::function<bool()> &check);
 
