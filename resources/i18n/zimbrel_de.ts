@@ -781,12 +781,12 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
 <context>
     <name>CloudSession</name>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="17"/>
+        <location filename="../../src/app/cloudsession.cpp" line="19"/>
         <source>the cloud service is not available in this version</source>
         <translation>der Cloud-Dienst ist in dieser Version nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="26"/>
+        <location filename="../../src/app/cloudsession.cpp" line="29"/>
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
@@ -1773,238 +1773,248 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../../src/app/mainwindow.cpp" line="123"/>
         <source>Checking</source>
         <translation>Girokonto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="125"/>
         <source>Savings</source>
         <translation>Sparkonto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../../src/app/mainwindow.cpp" line="127"/>
         <source>Credit Card</source>
         <translation>Kreditkarte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="128"/>
+        <location filename="../../src/app/mainwindow.cpp" line="129"/>
         <source>Cash</source>
         <translation>Bargeld</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="130"/>
+        <location filename="../../src/app/mainwindow.cpp" line="131"/>
         <source>Investment</source>
         <translation>Depot</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="134"/>
+        <location filename="../../src/app/mainwindow.cpp" line="135"/>
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="156"/>
+        <location filename="../../src/app/mainwindow.cpp" line="157"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="269"/>
+        <location filename="../../src/app/mainwindow.cpp" line="270"/>
         <source>Signed in successfully</source>
         <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="271"/>
+        <location filename="../../src/app/mainwindow.cpp" line="272"/>
         <source>Sign-in failed: %1</source>
         <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="316"/>
+        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="317"/>
+        <location filename="../../src/app/mainwindow.cpp" line="337"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="323"/>
+        <location filename="../../src/app/mainwindow.cpp" line="343"/>
         <source>New &amp;Account</source>
         <translation>Neues &amp;Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="333"/>
+        <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>&amp;Corvantis Account...</source>
         <translation>&amp;Corvantis-Konto...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="356"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Anmelden...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="342"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Sign &amp;Out</source>
         <translation>Ab&amp;melden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="345"/>
+        <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="349"/>
+        <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="350"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="354"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="357"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>&amp;Account</source>
         <translation>&amp;Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="378"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="359"/>
+        <location filename="../../src/app/mainwindow.cpp" line="379"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>Reconciliation &amp;History...</source>
         <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="364"/>
+        <location filename="../../src/app/mainwindow.cpp" line="384"/>
         <source>Rename &amp;Payees...</source>
         <translation>&amp;Empfänger umbenennen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="366"/>
+        <location filename="../../src/app/mainwindow.cpp" line="386"/>
         <source>&amp;Share...</source>
         <translation>&amp;Teilen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
+        <location filename="../../src/app/mainwindow.cpp" line="390"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="371"/>
+        <location filename="../../src/app/mainwindow.cpp" line="391"/>
         <source>&amp;Reports</source>
         <translation>&amp;Berichte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
+        <location filename="../../src/app/mainwindow.cpp" line="394"/>
         <source>Re&amp;curring Transactions</source>
         <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
+        <location filename="../../src/app/mainwindow.cpp" line="397"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Kategorien</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="381"/>
+        <location filename="../../src/app/mainwindow.cpp" line="401"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
+        <location filename="../../src/app/mainwindow.cpp" line="402"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>Ü&amp;ber Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="383"/>
+        <location filename="../../src/app/mainwindow.cpp" line="403"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
+        <location filename="../../src/app/mainwindow.cpp" line="408"/>
         <source>Check for &amp;Updates...</source>
         <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="395"/>
+        <location filename="../../src/app/mainwindow.cpp" line="415"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkombinationen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="398"/>
+        <location filename="../../src/app/mainwindow.cpp" line="418"/>
         <source>Load &amp;Sample Data</source>
         <translation>Beispieldaten &amp;laden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>&amp;Clear Sample Data</source>
         <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="429"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Nicht angemeldet</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="449"/>
+        <location filename="../../src/app/mainwindow.cpp" line="469"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Willkommen bei Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="457"/>
+        <location filename="../../src/app/mainwindow.cpp" line="477"/>
         <source>Create your first account to get started.</source>
         <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="467"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>Create Account</source>
         <translation>Konto anlegen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
+        <location filename="../../src/app/mainwindow.cpp" line="507"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="537"/>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="557"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Out of range</source>
         <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="608"/>
+        <location filename="../../src/app/mainwindow.cpp" line="628"/>
         <source>No accounts</source>
         <translation>Keine Konten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Total: %1</source>
         <translation>Gesamt: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="692"/>
+        <location filename="../../src/app/mainwindow.cpp" line="712"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n wiederkehrende Buchung automatisch erfasst</numerusform>
@@ -2012,82 +2022,82 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="732"/>
+        <location filename="../../src/app/mainwindow.cpp" line="752"/>
         <source>Select an account first</source>
         <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="769"/>
+        <location filename="../../src/app/mainwindow.cpp" line="789"/>
         <source>The account could not be created</source>
         <translation>Das Konto konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="808"/>
         <source>The account could not be saved</source>
         <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="811"/>
+        <location filename="../../src/app/mainwindow.cpp" line="831"/>
         <source>Reconcile — %1</source>
         <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="823"/>
+        <location filename="../../src/app/mainwindow.cpp" line="843"/>
         <source>Reconciliation History</source>
         <translation>Abgleichverlauf</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="868"/>
+        <location filename="../../src/app/mainwindow.cpp" line="888"/>
         <source>Reports</source>
         <translation>Berichte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="886"/>
+        <location filename="../../src/app/mainwindow.cpp" line="906"/>
         <source>Recurring Transactions</source>
         <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="897"/>
+        <location filename="../../src/app/mainwindow.cpp" line="917"/>
         <source>Search Transactions</source>
         <translation>Buchungen suchen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="908"/>
+        <location filename="../../src/app/mainwindow.cpp" line="928"/>
         <source>Categories</source>
         <translation>Kategorien</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="919"/>
+        <location filename="../../src/app/mainwindow.cpp" line="939"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="933"/>
+        <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Import Transactions</source>
         <translation>Buchungen importieren</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="944"/>
+        <location filename="../../src/app/mainwindow.cpp" line="964"/>
         <source>Payee Management</source>
         <translation>Empfänger verwalten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="955"/>
+        <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Buchung als wiederkehrend gespeichert</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="988"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Corvantis Account</source>
         <translation>Corvantis-Konto</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1028"/>
         <source>Sign In Required</source>
         <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1029"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2106,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Melden Sie sich über Datei › Anmelden an und teilen Sie das Konto dann erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1039"/>
         <source>New Account...</source>
         <translation>Neues Konto...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1052"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>Reconcile...</source>
         <translation>Abgleichen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Reconciliation History...</source>
         <translation>Abgleichverlauf...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1058"/>
         <source>Rename Payees...</source>
         <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1061"/>
         <source>Share...</source>
         <translation>Teilen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1064"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>„%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1076"/>
         <source>Delete Account</source>
         <translation>Konto löschen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1077"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2155,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>Das Konto konnte nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Über Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPLv3). Der Qt-Quellcode ist unter &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich; die Lizenzbedingungen finden Sie auf &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkombinationen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Kontoregister&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>Sample Data</source>
         <translation>Beispieldaten</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
         <source>Sample data is already loaded.</source>
         <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1151"/>
         <source>Sample data loaded</source>
         <translation>Beispieldaten geladen</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>No sample data to clear.</source>
         <translation>Keine Beispieldaten zum Entfernen vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1170"/>
         <source>Sample data cleared</source>
         <translation>Beispieldaten entfernt</translation>
     </message>
@@ -4194,57 +4204,57 @@ Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translati
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="117"/>
+        <location filename="../../src/sync/syncengine.cpp" line="132"/>
         <source>Synced</source>
         <translation>Synchronisiert</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="119"/>
+        <location filename="../../src/sync/syncengine.cpp" line="134"/>
         <source>Syncing...</source>
         <translation>Wird synchronisiert...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="121"/>
+        <location filename="../../src/sync/syncengine.cpp" line="136"/>
         <source>Sync error</source>
         <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="123"/>
+        <location filename="../../src/sync/syncengine.cpp" line="138"/>
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="125"/>
+        <location filename="../../src/sync/syncengine.cpp" line="140"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="192"/>
+        <location filename="../../src/sync/syncengine.cpp" line="207"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Synchronisierung angehalten: Fehler in der lokalen Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="295"/>
+        <location filename="../../src/sync/syncengine.cpp" line="310"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Senden fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="384"/>
+        <location filename="../../src/sync/syncengine.cpp" line="399"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="436"/>
+        <location filename="../../src/sync/syncengine.cpp" line="451"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Abrufseite abgelehnt: %1 Datensätze, mehr als %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="483"/>
+        <location filename="../../src/sync/syncengine.cpp" line="498"/>
         <source>the sync position could not be stored</source>
         <translation>die Synchronisierungsposition konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="491"/>
+        <location filename="../../src/sync/syncengine.cpp" line="506"/>
         <source>the sync time could not be stored</source>
         <translation>der Synchronisierungszeitpunkt konnte nicht gespeichert werden</translation>
     </message>

@@ -781,12 +781,12 @@ Comprueba los permisos de los archivos e inténtalo de nuevo.</translation>
 <context>
     <name>CloudSession</name>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="17"/>
+        <location filename="../../src/app/cloudsession.cpp" line="19"/>
         <source>the cloud service is not available in this version</source>
         <translation>el servicio en la nube no está disponible en esta versión</translation>
     </message>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="26"/>
+        <location filename="../../src/app/cloudsession.cpp" line="29"/>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
@@ -1773,238 +1773,248 @@ Escribe DELETE para confirmar:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../../src/app/mainwindow.cpp" line="123"/>
         <source>Checking</source>
         <translation>Cuenta corriente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="125"/>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../../src/app/mainwindow.cpp" line="127"/>
         <source>Credit Card</source>
         <translation>Tarjeta de crédito</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="128"/>
+        <location filename="../../src/app/mainwindow.cpp" line="129"/>
         <source>Cash</source>
         <translation>Efectivo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="130"/>
+        <location filename="../../src/app/mainwindow.cpp" line="131"/>
         <source>Investment</source>
         <translation>Inversión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="134"/>
+        <location filename="../../src/app/mainwindow.cpp" line="135"/>
         <source>Other</source>
         <translation>Otra</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="156"/>
+        <location filename="../../src/app/mainwindow.cpp" line="157"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="269"/>
+        <location filename="../../src/app/mainwindow.cpp" line="270"/>
         <source>Signed in successfully</source>
         <translation>Sesión iniciada correctamente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="271"/>
+        <location filename="../../src/app/mainwindow.cpp" line="272"/>
         <source>Sign-in failed: %1</source>
         <translation>Error al iniciar sesión: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="316"/>
+        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="317"/>
+        <location filename="../../src/app/mainwindow.cpp" line="337"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="323"/>
+        <location filename="../../src/app/mainwindow.cpp" line="343"/>
         <source>New &amp;Account</source>
         <translation>Nueva c&amp;uenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>&amp;Import...</source>
         <translation>Im&amp;portar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="333"/>
+        <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Cuenta &amp;Corvantis...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="356"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Iniciar sesión...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="342"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Sign &amp;Out</source>
         <translation>Ce&amp;rrar sesión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="345"/>
+        <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="349"/>
+        <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="350"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="354"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Preferencias...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="357"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>&amp;Account</source>
         <translation>&amp;Cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="378"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Editar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="359"/>
+        <location filename="../../src/app/mainwindow.cpp" line="379"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Conciliar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>Reconciliation &amp;History...</source>
         <translation>&amp;Historial de conciliaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="364"/>
+        <location filename="../../src/app/mainwindow.cpp" line="384"/>
         <source>Rename &amp;Payees...</source>
         <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="366"/>
+        <location filename="../../src/app/mainwindow.cpp" line="386"/>
         <source>&amp;Share...</source>
         <translation>Com&amp;partir...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
+        <location filename="../../src/app/mainwindow.cpp" line="390"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="371"/>
+        <location filename="../../src/app/mainwindow.cpp" line="391"/>
         <source>&amp;Reports</source>
         <translation>&amp;Informes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
+        <location filename="../../src/app/mainwindow.cpp" line="394"/>
         <source>Re&amp;curring Transactions</source>
         <translation>Transacciones &amp;periódicas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
+        <location filename="../../src/app/mainwindow.cpp" line="397"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Categorías</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="381"/>
+        <location filename="../../src/app/mainwindow.cpp" line="401"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
+        <location filename="../../src/app/mainwindow.cpp" line="402"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>&amp;Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="383"/>
+        <location filename="../../src/app/mainwindow.cpp" line="403"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Novedades...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
+        <location filename="../../src/app/mainwindow.cpp" line="408"/>
         <source>Check for &amp;Updates...</source>
         <translation>Buscar act&amp;ualizaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="395"/>
+        <location filename="../../src/app/mainwindow.cpp" line="415"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="398"/>
+        <location filename="../../src/app/mainwindow.cpp" line="418"/>
         <source>Load &amp;Sample Data</source>
         <translation>&amp;Cargar datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="429"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Sesión no iniciada</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="449"/>
+        <location filename="../../src/app/mainwindow.cpp" line="469"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="457"/>
+        <location filename="../../src/app/mainwindow.cpp" line="477"/>
         <source>Create your first account to get started.</source>
         <translation>Crea tu primera cuenta para empezar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="467"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>Create Account</source>
         <translation>Crear cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
+        <location filename="../../src/app/mainwindow.cpp" line="507"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="537"/>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="557"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Out of range</source>
         <translation>Fuera de rango</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="608"/>
+        <location filename="../../src/app/mainwindow.cpp" line="628"/>
         <source>No accounts</source>
         <translation>No hay cuentas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Total: %1</source>
         <translation>Total: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="692"/>
+        <location filename="../../src/app/mainwindow.cpp" line="712"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>Se ha registrado automáticamente %n transacción periódica</numerusform>
@@ -2012,82 +2022,82 @@ Escribe DELETE para confirmar:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="732"/>
+        <location filename="../../src/app/mainwindow.cpp" line="752"/>
         <source>Select an account first</source>
         <translation>Selecciona primero una cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="769"/>
+        <location filename="../../src/app/mainwindow.cpp" line="789"/>
         <source>The account could not be created</source>
         <translation>No se pudo crear la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="808"/>
         <source>The account could not be saved</source>
         <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="811"/>
+        <location filename="../../src/app/mainwindow.cpp" line="831"/>
         <source>Reconcile — %1</source>
         <translation>Conciliar — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="823"/>
+        <location filename="../../src/app/mainwindow.cpp" line="843"/>
         <source>Reconciliation History</source>
         <translation>Historial de conciliaciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="868"/>
+        <location filename="../../src/app/mainwindow.cpp" line="888"/>
         <source>Reports</source>
         <translation>Informes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="886"/>
+        <location filename="../../src/app/mainwindow.cpp" line="906"/>
         <source>Recurring Transactions</source>
         <translation>Transacciones periódicas</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="897"/>
+        <location filename="../../src/app/mainwindow.cpp" line="917"/>
         <source>Search Transactions</source>
         <translation>Buscar transacciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="908"/>
+        <location filename="../../src/app/mainwindow.cpp" line="928"/>
         <source>Categories</source>
         <translation>Categorías</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="919"/>
+        <location filename="../../src/app/mainwindow.cpp" line="939"/>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="933"/>
+        <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Import Transactions</source>
         <translation>Importar transacciones</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="944"/>
+        <location filename="../../src/app/mainwindow.cpp" line="964"/>
         <source>Payee Management</source>
         <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="955"/>
+        <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Transacción memorizada como periódica</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="988"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Corvantis Account</source>
         <translation>Cuenta Corvantis</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1028"/>
         <source>Sign In Required</source>
         <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1029"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2106,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Inicia sesión en Archivo › Iniciar sesión y vuelve a compartir la cuenta.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1039"/>
         <source>New Account...</source>
         <translation>Nueva cuenta...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1052"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>Editar «%1»...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>Reconcile...</source>
         <translation>Conciliar...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Reconciliation History...</source>
         <translation>Historial de conciliaciones...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1058"/>
         <source>Rename Payees...</source>
         <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1061"/>
         <source>Share...</source>
         <translation>Compartir...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1064"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>Eliminar «%1»</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1076"/>
         <source>Delete Account</source>
         <translation>Eliminar cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1077"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2155,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Se quitarán todas las transacciones, transacciones periódicas e historial de conciliaciones de esta cuenta. Puedes restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>No se pudo eliminar la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Acerca de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
         <source>Keyboard Shortcuts</source>
         <translation>Atajos de teclado</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>Sample Data</source>
         <translation>Datos de ejemplo</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
         <source>Sample data is already loaded.</source>
         <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1151"/>
         <source>Sample data loaded</source>
         <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>No sample data to clear.</source>
         <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1170"/>
         <source>Sample data cleared</source>
         <translation>Datos de ejemplo borrados</translation>
     </message>
@@ -4194,57 +4204,57 @@ Al cambiar de servidor se cerrará la sesión allí. ¿Cambiarlo?</translation>
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="117"/>
+        <location filename="../../src/sync/syncengine.cpp" line="132"/>
         <source>Synced</source>
         <translation>Sincronizado</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="119"/>
+        <location filename="../../src/sync/syncengine.cpp" line="134"/>
         <source>Syncing...</source>
         <translation>Sincronizando...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="121"/>
+        <location filename="../../src/sync/syncengine.cpp" line="136"/>
         <source>Sync error</source>
         <translation>Error de sincronización</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="123"/>
+        <location filename="../../src/sync/syncengine.cpp" line="138"/>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="125"/>
+        <location filename="../../src/sync/syncengine.cpp" line="140"/>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="192"/>
+        <location filename="../../src/sync/syncengine.cpp" line="207"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Sincronización detenida: error en la base de datos local: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="295"/>
+        <location filename="../../src/sync/syncengine.cpp" line="310"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Error al enviar (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="384"/>
+        <location filename="../../src/sync/syncengine.cpp" line="399"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Error al recibir (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="436"/>
+        <location filename="../../src/sync/syncengine.cpp" line="451"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Página recibida rechazada: %1 registros, más de %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="483"/>
+        <location filename="../../src/sync/syncengine.cpp" line="498"/>
         <source>the sync position could not be stored</source>
         <translation>no se pudo guardar la posición de sincronización</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="491"/>
+        <location filename="../../src/sync/syncengine.cpp" line="506"/>
         <source>the sync time could not be stored</source>
         <translation>no se pudo guardar la hora de sincronización</translation>
     </message>

@@ -781,12 +781,12 @@ Vérifiez les autorisations des fichiers, puis réessayez.</translation>
 <context>
     <name>CloudSession</name>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="17"/>
+        <location filename="../../src/app/cloudsession.cpp" line="19"/>
         <source>the cloud service is not available in this version</source>
         <translation>le service cloud n’est pas disponible dans cette version</translation>
     </message>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="26"/>
+        <location filename="../../src/app/cloudsession.cpp" line="29"/>
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
@@ -1773,238 +1773,248 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../../src/app/mainwindow.cpp" line="123"/>
         <source>Checking</source>
         <translation>Compte courant</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="125"/>
         <source>Savings</source>
         <translation>Épargne</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../../src/app/mainwindow.cpp" line="127"/>
         <source>Credit Card</source>
         <translation>Carte de crédit</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="128"/>
+        <location filename="../../src/app/mainwindow.cpp" line="129"/>
         <source>Cash</source>
         <translation>Espèces</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="130"/>
+        <location filename="../../src/app/mainwindow.cpp" line="131"/>
         <source>Investment</source>
         <translation>Placements</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="134"/>
+        <location filename="../../src/app/mainwindow.cpp" line="135"/>
         <source>Other</source>
         <translation>Autre</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="156"/>
+        <location filename="../../src/app/mainwindow.cpp" line="157"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="269"/>
+        <location filename="../../src/app/mainwindow.cpp" line="270"/>
         <source>Signed in successfully</source>
         <translation>Connexion réussie</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="271"/>
+        <location filename="../../src/app/mainwindow.cpp" line="272"/>
         <source>Sign-in failed: %1</source>
         <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="316"/>
+        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <source>Sync complete</source>
+        <translation>Synchronisation terminée</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="317"/>
+        <location filename="../../src/app/mainwindow.cpp" line="337"/>
         <source>&amp;New Transaction</source>
         <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="323"/>
+        <location filename="../../src/app/mainwindow.cpp" line="343"/>
         <source>New &amp;Account</source>
         <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="333"/>
+        <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Compte Co&amp;rvantis...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="356"/>
         <source>&amp;Sign In...</source>
         <translation>&amp;Se connecter...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="342"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Sign &amp;Out</source>
         <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="345"/>
+        <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="349"/>
+        <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="350"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;Find...</source>
         <translation>&amp;Rechercher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="354"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Préférences...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="357"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>&amp;Account</source>
         <translation>&amp;Compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="378"/>
         <source>&amp;Edit...</source>
         <translation>&amp;Modifier...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="359"/>
+        <location filename="../../src/app/mainwindow.cpp" line="379"/>
         <source>&amp;Reconcile...</source>
         <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>Reconciliation &amp;History...</source>
         <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="364"/>
+        <location filename="../../src/app/mainwindow.cpp" line="384"/>
         <source>Rename &amp;Payees...</source>
         <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="366"/>
+        <location filename="../../src/app/mainwindow.cpp" line="386"/>
         <source>&amp;Share...</source>
         <translation>&amp;Partager...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
+        <location filename="../../src/app/mainwindow.cpp" line="390"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="371"/>
+        <location filename="../../src/app/mainwindow.cpp" line="391"/>
         <source>&amp;Reports</source>
         <translation>&amp;Rapports</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
+        <location filename="../../src/app/mainwindow.cpp" line="394"/>
         <source>Re&amp;curring Transactions</source>
         <translation>&amp;Opérations récurrentes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
+        <location filename="../../src/app/mainwindow.cpp" line="397"/>
         <source>C&amp;ategories</source>
         <translation>&amp;Catégories</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="381"/>
+        <location filename="../../src/app/mainwindow.cpp" line="401"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
+        <location filename="../../src/app/mainwindow.cpp" line="402"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>À &amp;propos de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="383"/>
+        <location filename="../../src/app/mainwindow.cpp" line="403"/>
         <source>What&apos;s &amp;New...</source>
         <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
+        <location filename="../../src/app/mainwindow.cpp" line="408"/>
         <source>Check for &amp;Updates...</source>
         <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="395"/>
+        <location filename="../../src/app/mainwindow.cpp" line="415"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="398"/>
+        <location filename="../../src/app/mainwindow.cpp" line="418"/>
         <source>Load &amp;Sample Data</source>
         <translation>Charger les &amp;données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Effacer les données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="429"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="449"/>
+        <location filename="../../src/app/mainwindow.cpp" line="469"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Bienvenue dans Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="457"/>
+        <location filename="../../src/app/mainwindow.cpp" line="477"/>
         <source>Create your first account to get started.</source>
         <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="467"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>Create Account</source>
         <translation>Créer un compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
+        <location filename="../../src/app/mainwindow.cpp" line="507"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="537"/>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="557"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Out of range</source>
         <translation>Hors limites</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="608"/>
+        <location filename="../../src/app/mainwindow.cpp" line="628"/>
         <source>No accounts</source>
         <translation>Aucun compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Total: %1</source>
         <translation>Total&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="692"/>
+        <location filename="../../src/app/mainwindow.cpp" line="712"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n opération récurrente enregistrée automatiquement</numerusform>
@@ -2012,82 +2022,82 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="732"/>
+        <location filename="../../src/app/mainwindow.cpp" line="752"/>
         <source>Select an account first</source>
         <translation>Sélectionnez d’abord un compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="769"/>
+        <location filename="../../src/app/mainwindow.cpp" line="789"/>
         <source>The account could not be created</source>
         <translation>Le compte n’a pas pu être créé</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="808"/>
         <source>The account could not be saved</source>
         <translation>Le compte n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="811"/>
+        <location filename="../../src/app/mainwindow.cpp" line="831"/>
         <source>Reconcile — %1</source>
         <translation>Rapprochement — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="823"/>
+        <location filename="../../src/app/mainwindow.cpp" line="843"/>
         <source>Reconciliation History</source>
         <translation>Historique des rapprochements</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="868"/>
+        <location filename="../../src/app/mainwindow.cpp" line="888"/>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="886"/>
+        <location filename="../../src/app/mainwindow.cpp" line="906"/>
         <source>Recurring Transactions</source>
         <translation>Opérations récurrentes</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="897"/>
+        <location filename="../../src/app/mainwindow.cpp" line="917"/>
         <source>Search Transactions</source>
         <translation>Rechercher des opérations</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="908"/>
+        <location filename="../../src/app/mainwindow.cpp" line="928"/>
         <source>Categories</source>
         <translation>Catégories</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="919"/>
+        <location filename="../../src/app/mainwindow.cpp" line="939"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="933"/>
+        <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Import Transactions</source>
         <translation>Importer des opérations</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="944"/>
+        <location filename="../../src/app/mainwindow.cpp" line="964"/>
         <source>Payee Management</source>
         <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="955"/>
+        <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="988"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Corvantis Account</source>
         <translation>Compte Corvantis</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1028"/>
         <source>Sign In Required</source>
         <translation>Connexion requise</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1029"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2096,47 +2106,47 @@ Sign in via File › Sign In, then share the account again.</source>
 Connectez-vous avec Fichier › Se connecter, puis partagez à nouveau le compte.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1039"/>
         <source>New Account...</source>
         <translation>Nouveau compte...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1052"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>Reconcile...</source>
         <translation>Rapprocher...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Reconciliation History...</source>
         <translation>Historique des rapprochements...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1058"/>
         <source>Rename Payees...</source>
         <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1061"/>
         <source>Share...</source>
         <translation>Partager...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1064"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1076"/>
         <source>Delete Account</source>
         <translation>Supprimer le compte</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1077"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2145,53 +2155,53 @@ All transactions, recurring entries, and reconciliation history for this account
 Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>Le compte n’a pas pu être supprimé</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
         <source>About Corvantis Zimbrel</source>
         <translation>À propos de Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;&#xa0;; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ au-dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>Sample Data</source>
         <translation>Données d’exemple</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
         <source>Sample data is already loaded.</source>
         <translation>Les données d’exemple sont déjà chargées.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1151"/>
         <source>Sample data loaded</source>
         <translation>Données d’exemple chargées</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>No sample data to clear.</source>
         <translation>Aucune donnée d’exemple à effacer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1170"/>
         <source>Sample data cleared</source>
         <translation>Données d’exemple effacées</translation>
     </message>
@@ -4194,57 +4204,57 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</t
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="117"/>
+        <location filename="../../src/sync/syncengine.cpp" line="132"/>
         <source>Synced</source>
         <translation>Synchronisé</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="119"/>
+        <location filename="../../src/sync/syncengine.cpp" line="134"/>
         <source>Syncing...</source>
         <translation>Synchronisation...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="121"/>
+        <location filename="../../src/sync/syncengine.cpp" line="136"/>
         <source>Sync error</source>
         <translation>Erreur de synchronisation</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="123"/>
+        <location filename="../../src/sync/syncengine.cpp" line="138"/>
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="125"/>
+        <location filename="../../src/sync/syncengine.cpp" line="140"/>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="192"/>
+        <location filename="../../src/sync/syncengine.cpp" line="207"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>Synchronisation arrêtée&#xa0;: défaillance de la base de données locale&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="295"/>
+        <location filename="../../src/sync/syncengine.cpp" line="310"/>
         <source>Push failed (HTTP %1)</source>
         <translation>Échec de l’envoi (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="384"/>
+        <location filename="../../src/sync/syncengine.cpp" line="399"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>Échec de la réception (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="436"/>
+        <location filename="../../src/sync/syncengine.cpp" line="451"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>Page refusée lors de la réception&#xa0;: %1 enregistrements, au-delà de %2</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="483"/>
+        <location filename="../../src/sync/syncengine.cpp" line="498"/>
         <source>the sync position could not be stored</source>
         <translation>la position de synchronisation n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="491"/>
+        <location filename="../../src/sync/syncengine.cpp" line="506"/>
         <source>the sync time could not be stored</source>
         <translation>l’heure de synchronisation n’a pas pu être enregistrée</translation>
     </message>

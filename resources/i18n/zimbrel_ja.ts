@@ -781,12 +781,12 @@ Please check file permissions and try again.</source>
 <context>
     <name>CloudSession</name>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="17"/>
+        <location filename="../../src/app/cloudsession.cpp" line="19"/>
         <source>the cloud service is not available in this version</source>
         <translation>このバージョンではクラウドサービスを利用できません</translation>
     </message>
     <message>
-        <location filename="../../src/app/cloudsession.cpp" line="26"/>
+        <location filename="../../src/app/cloudsession.cpp" line="29"/>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
@@ -1764,320 +1764,330 @@ Type DELETE to confirm:</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../../src/app/mainwindow.cpp" line="123"/>
         <source>Checking</source>
         <translation>当座預金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="125"/>
         <source>Savings</source>
         <translation>普通預金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../../src/app/mainwindow.cpp" line="127"/>
         <source>Credit Card</source>
         <translation>クレジットカード</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="128"/>
+        <location filename="../../src/app/mainwindow.cpp" line="129"/>
         <source>Cash</source>
         <translation>現金</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="130"/>
+        <location filename="../../src/app/mainwindow.cpp" line="131"/>
         <source>Investment</source>
         <translation>投資</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="134"/>
+        <location filename="../../src/app/mainwindow.cpp" line="135"/>
         <source>Other</source>
         <translation>その他</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="156"/>
+        <location filename="../../src/app/mainwindow.cpp" line="157"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="269"/>
+        <location filename="../../src/app/mainwindow.cpp" line="270"/>
         <source>Signed in successfully</source>
         <translation>サインインしました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="271"/>
+        <location filename="../../src/app/mainwindow.cpp" line="272"/>
         <source>Sign-in failed: %1</source>
         <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="316"/>
+        <location filename="../../src/app/mainwindow.cpp" line="306"/>
+        <source>Sync complete</source>
+        <translation>同期しました</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="312"/>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainwindow.cpp" line="336"/>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="317"/>
+        <location filename="../../src/app/mainwindow.cpp" line="337"/>
         <source>&amp;New Transaction</source>
         <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="323"/>
+        <location filename="../../src/app/mainwindow.cpp" line="343"/>
         <source>New &amp;Account</source>
         <translation>新規口座(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="327"/>
+        <location filename="../../src/app/mainwindow.cpp" line="347"/>
         <source>&amp;Import...</source>
         <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="333"/>
+        <location filename="../../src/app/mainwindow.cpp" line="353"/>
         <source>&amp;Corvantis Account...</source>
         <translation>Corvantis アカウント(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
+        <location filename="../../src/app/mainwindow.cpp" line="356"/>
         <source>&amp;Sign In...</source>
         <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="342"/>
+        <location filename="../../src/app/mainwindow.cpp" line="362"/>
         <source>Sign &amp;Out</source>
         <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="345"/>
+        <location filename="../../src/app/mainwindow.cpp" line="365"/>
         <source>&amp;Quit</source>
         <translation>終了(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="349"/>
+        <location filename="../../src/app/mainwindow.cpp" line="369"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="350"/>
+        <location filename="../../src/app/mainwindow.cpp" line="370"/>
         <source>&amp;Find...</source>
         <translation>検索(&amp;F)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="354"/>
+        <location filename="../../src/app/mainwindow.cpp" line="374"/>
         <source>&amp;Preferences...</source>
         <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="357"/>
+        <location filename="../../src/app/mainwindow.cpp" line="377"/>
         <source>&amp;Account</source>
         <translation>口座(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="358"/>
+        <location filename="../../src/app/mainwindow.cpp" line="378"/>
         <source>&amp;Edit...</source>
         <translation>編集(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="359"/>
+        <location filename="../../src/app/mainwindow.cpp" line="379"/>
         <source>&amp;Reconcile...</source>
         <translation>照合(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
+        <location filename="../../src/app/mainwindow.cpp" line="382"/>
         <source>Reconciliation &amp;History...</source>
         <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="364"/>
+        <location filename="../../src/app/mainwindow.cpp" line="384"/>
         <source>Rename &amp;Payees...</source>
         <translation>取引先名の変更(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="366"/>
+        <location filename="../../src/app/mainwindow.cpp" line="386"/>
         <source>&amp;Share...</source>
         <translation>共有(&amp;S)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="368"/>
+        <location filename="../../src/app/mainwindow.cpp" line="388"/>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
+        <location filename="../../src/app/mainwindow.cpp" line="390"/>
         <source>&amp;View</source>
         <translation>表示(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="371"/>
+        <location filename="../../src/app/mainwindow.cpp" line="391"/>
         <source>&amp;Reports</source>
         <translation>レポート(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
+        <location filename="../../src/app/mainwindow.cpp" line="394"/>
         <source>Re&amp;curring Transactions</source>
         <translation>定期取引(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
+        <location filename="../../src/app/mainwindow.cpp" line="397"/>
         <source>C&amp;ategories</source>
         <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="381"/>
+        <location filename="../../src/app/mainwindow.cpp" line="401"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
+        <location filename="../../src/app/mainwindow.cpp" line="402"/>
         <source>&amp;About Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel について(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="383"/>
+        <location filename="../../src/app/mainwindow.cpp" line="403"/>
         <source>What&apos;s &amp;New...</source>
         <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
+        <location filename="../../src/app/mainwindow.cpp" line="408"/>
         <source>Check for &amp;Updates...</source>
         <translation>アップデートの確認(&amp;U)...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="395"/>
+        <location filename="../../src/app/mainwindow.cpp" line="415"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="398"/>
+        <location filename="../../src/app/mainwindow.cpp" line="418"/>
         <source>Load &amp;Sample Data</source>
         <translation>サンプルデータの読み込み(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="399"/>
+        <location filename="../../src/app/mainwindow.cpp" line="419"/>
         <source>&amp;Clear Sample Data</source>
         <translation>サンプルデータの消去(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="429"/>
+        <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>サインインしていません</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="449"/>
+        <location filename="../../src/app/mainwindow.cpp" line="469"/>
         <source>Welcome to Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel へようこそ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="457"/>
+        <location filename="../../src/app/mainwindow.cpp" line="477"/>
         <source>Create your first account to get started.</source>
         <translation>最初の口座を作成して始めましょう。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="467"/>
+        <location filename="../../src/app/mainwindow.cpp" line="487"/>
         <source>Create Account</source>
         <translation>口座を作成</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
+        <location filename="../../src/app/mainwindow.cpp" line="507"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>ファイル › インポート から CSV ファイルの取引をインポートすることもできます。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="537"/>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="557"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Out of range</source>
         <translation>範囲外</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="608"/>
+        <location filename="../../src/app/mainwindow.cpp" line="628"/>
         <source>No accounts</source>
         <translation>口座がありません</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="609"/>
+        <location filename="../../src/app/mainwindow.cpp" line="629"/>
         <source>Total: %1</source>
         <translation>合計: %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/mainwindow.cpp" line="692"/>
+        <location filename="../../src/app/mainwindow.cpp" line="712"/>
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>%n 件の定期取引を自動記帳しました</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="732"/>
+        <location filename="../../src/app/mainwindow.cpp" line="752"/>
         <source>Select an account first</source>
         <translation>先に口座を選択してください</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="769"/>
+        <location filename="../../src/app/mainwindow.cpp" line="789"/>
         <source>The account could not be created</source>
         <translation>口座を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="788"/>
+        <location filename="../../src/app/mainwindow.cpp" line="808"/>
         <source>The account could not be saved</source>
         <translation>口座を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="811"/>
+        <location filename="../../src/app/mainwindow.cpp" line="831"/>
         <source>Reconcile — %1</source>
         <translation>照合 — %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="823"/>
+        <location filename="../../src/app/mainwindow.cpp" line="843"/>
         <source>Reconciliation History</source>
         <translation>照合履歴</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="868"/>
+        <location filename="../../src/app/mainwindow.cpp" line="888"/>
         <source>Reports</source>
         <translation>レポート</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="886"/>
+        <location filename="../../src/app/mainwindow.cpp" line="906"/>
         <source>Recurring Transactions</source>
         <translation>定期取引</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="897"/>
+        <location filename="../../src/app/mainwindow.cpp" line="917"/>
         <source>Search Transactions</source>
         <translation>取引の検索</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="908"/>
+        <location filename="../../src/app/mainwindow.cpp" line="928"/>
         <source>Categories</source>
         <translation>カテゴリ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="919"/>
+        <location filename="../../src/app/mainwindow.cpp" line="939"/>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="933"/>
+        <location filename="../../src/app/mainwindow.cpp" line="953"/>
         <source>Import Transactions</source>
         <translation>取引のインポート</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="944"/>
+        <location filename="../../src/app/mainwindow.cpp" line="964"/>
         <source>Payee Management</source>
         <translation>取引先の管理</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="955"/>
+        <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>取引を定期取引として登録しました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="988"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
         <source>Corvantis Account</source>
         <translation>Corvantis アカウント</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1028"/>
         <source>Sign In Required</source>
         <translation>サインインが必要です</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1009"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1029"/>
         <source>Sharing an account needs a signed-in Corvantis account.
 
 Sign in via File › Sign In, then share the account again.</source>
@@ -2086,47 +2096,47 @@ Sign in via File › Sign In, then share the account again.</source>
 ファイル › サインイン からサインインしてから、もう一度口座を共有してください。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1019"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1039"/>
         <source>New Account...</source>
         <translation>新規口座...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1032"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1052"/>
         <source>Edit &quot;%1&quot;...</source>
         <translation>「%1」を編集...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1034"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1054"/>
         <source>Reconcile...</source>
         <translation>照合...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1036"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
         <source>Reconciliation History...</source>
         <translation>照合履歴...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1038"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1058"/>
         <source>Rename Payees...</source>
         <translation>取引先名の変更...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1041"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1061"/>
         <source>Share...</source>
         <translation>共有...</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1044"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1064"/>
         <source>Delete &quot;%1&quot;</source>
         <translation>「%1」を削除</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1056"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1076"/>
         <source>Delete Account</source>
         <translation>口座の削除</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1057"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1077"/>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
@@ -2135,53 +2145,53 @@ All transactions, recurring entries, and reconciliation history for this account
 この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1065"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>口座を削除できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1088"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
         <source>About Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel について</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1089"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
         <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を管理するためのデジタル小切手記録簿です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは、GNU Lesser General Public License version 3 (LGPLv3) でライセンスされている Qt フレームワークを使用しています。Qt のソースコードは &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; から入手できます。ライセンス条件については &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1102"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
         <source>Keyboard Shortcuts</source>
         <translation>キーボードショートカット</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1103"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;記録簿&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月初 / 月末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年初 / 年末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 最終日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座を照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;インポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>Sample Data</source>
         <translation>サンプルデータ</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1124"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1144"/>
         <source>Sample data is already loaded.</source>
         <translation>サンプルデータはすでに読み込まれています。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1131"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1151"/>
         <source>Sample data loaded</source>
         <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1138"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1158"/>
         <source>No sample data to clear.</source>
         <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1150"/>
+        <location filename="../../src/app/mainwindow.cpp" line="1170"/>
         <source>Sample data cleared</source>
         <translation>サンプルデータを消去しました</translation>
     </message>
@@ -4176,57 +4186,57 @@ Changing the server signs you out there. Change it?</source>
 <context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="117"/>
+        <location filename="../../src/sync/syncengine.cpp" line="132"/>
         <source>Synced</source>
         <translation>同期済み</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="119"/>
+        <location filename="../../src/sync/syncengine.cpp" line="134"/>
         <source>Syncing...</source>
         <translation>同期しています...</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="121"/>
+        <location filename="../../src/sync/syncengine.cpp" line="136"/>
         <source>Sync error</source>
         <translation>同期エラー</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="123"/>
+        <location filename="../../src/sync/syncengine.cpp" line="138"/>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="125"/>
+        <location filename="../../src/sync/syncengine.cpp" line="140"/>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="192"/>
+        <location filename="../../src/sync/syncengine.cpp" line="207"/>
         <source>Sync stopped: the local database failed: %1</source>
         <translation>同期を停止しました: ローカルデータベースでエラーが発生しました: %1</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="295"/>
+        <location filename="../../src/sync/syncengine.cpp" line="310"/>
         <source>Push failed (HTTP %1)</source>
         <translation>送信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="384"/>
+        <location filename="../../src/sync/syncengine.cpp" line="399"/>
         <source>Pull failed (HTTP %1)</source>
         <translation>受信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="436"/>
+        <location filename="../../src/sync/syncengine.cpp" line="451"/>
         <source>Pull page refused: %1 records, more than %2</source>
         <translation>受信ページを拒否しました: %1 件のレコードは上限の %2 件を超えています</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="483"/>
+        <location filename="../../src/sync/syncengine.cpp" line="498"/>
         <source>the sync position could not be stored</source>
         <translation>同期位置を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/sync/syncengine.cpp" line="491"/>
+        <location filename="../../src/sync/syncengine.cpp" line="506"/>
         <source>the sync time could not be stored</source>
         <translation>同期時刻を保存できませんでした</translation>
     </message>
