@@ -13,7 +13,8 @@ packages=(
     qtkeychain-qt6-dev
 )
 if [ "${ZIMBREL_WITH_X:-0}" = 1 ]; then
-    packages+=(xvfb xdotool imagemagick x11-utils)
+    # fonts-noto-cjk: Japanese as a Debian desktop with Japanese support shows it.
+    packages+=(xvfb xdotool imagemagick x11-utils fonts-noto-cjk)
 fi
 
 missing=()
