@@ -34,22 +34,6 @@ private:
     bool m_arrived = false;
 };
 
-QJsonObject accountChange(const QString &id)
-{
-    const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
-    return {{QStringLiteral("entity_type"), QStringLiteral("account")},
-            {QStringLiteral("entity_id"), id},
-            {QStringLiteral("action"), QStringLiteral("upsert")},
-            {QStringLiteral("version"), 1},
-            {QStringLiteral("payload"),
-             QJsonObject{{QStringLiteral("client_id"), id}, {QStringLiteral("name"), QStringLiteral("Joint Checking")},
-                         {QStringLiteral("account_type"), QStringLiteral("checking")}, {QStringLiteral("currency"), QStringLiteral("USD")},
-                         {QStringLiteral("is_shared"), 0}, {QStringLiteral("institution"), QString()},
-                         {QStringLiteral("account_number_last4"), QString()}, {QStringLiteral("starting_balance"), 0},
-                         {QStringLiteral("sort_order"), 0}, {QStringLiteral("version"), 1},
-                         {QStringLiteral("created_at"), stamp}, {QStringLiteral("updated_at"), stamp}}}};
-}
-
 } // namespace
 
 // The account API and sharing calls of the desktop client against a real zimbrel-cloud.
@@ -297,7 +281,7 @@ void TestAccountClient::accountIsSharedWithGroupMembersOnly()
     QVERIFY(owner && member && outsider);
     QVERIFY(makeGroup(owner.get(), member.get()));
     const QString accountId = QStringLiteral("0b7c3c52-6f2a-4d8e-9a51-2f6c1d1e0a01");
-    QCOMPARE(owner->raw->push(QJsonArray{accountChange(accountId)}).status, 200);
+    QCOMPARE(owner->raw->push(QJsonArray{CloudClient::newAccountChange(accountId)}).status, 200);
 
     AccountSharingService sharing(owner->client->syncApi());
     using ShareResult = std::pair<bool, QString>;

@@ -240,19 +240,7 @@ void TestCliCloud::groupInviteJoinAndSharing()
     QCOMPARE(group.value(QStringLiteral("members")).toArray().size(), 2);
 
     const QString accountId = QStringLiteral("7e1f2c3d-4b5a-4c6d-8e9f-0a1b2c3d4e5f");
-    const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
-    const QJsonObject account{{QStringLiteral("entity_type"), QStringLiteral("account")},
-                              {QStringLiteral("entity_id"), accountId},
-                              {QStringLiteral("action"), QStringLiteral("upsert")},
-                              {QStringLiteral("version"), 1},
-                              {QStringLiteral("payload"),
-                               QJsonObject{{QStringLiteral("client_id"), accountId}, {QStringLiteral("name"), QStringLiteral("Joint")},
-                                           {QStringLiteral("account_type"), QStringLiteral("checking")},
-                                           {QStringLiteral("currency"), QStringLiteral("USD")}, {QStringLiteral("is_shared"), 0},
-                                           {QStringLiteral("starting_balance"), 0}, {QStringLiteral("sort_order"), 0},
-                                           {QStringLiteral("version"), 1}, {QStringLiteral("created_at"), stamp},
-                                           {QStringLiteral("updated_at"), stamp}}}};
-    QCOMPARE(owner->push(QJsonArray{account}).status, 200);
+    QCOMPARE(owner->push(QJsonArray{CloudClient::newAccountChange(accountId, QStringLiteral("Joint"))}).status, 200);
 
     const auto userIds = [](const Run &result) {
         QStringList ids;

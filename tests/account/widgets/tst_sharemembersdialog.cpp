@@ -37,22 +37,6 @@ ShareDialogTexts shareTexts()
     return texts;
 }
 
-QJsonObject accountChange(const QString &id)
-{
-    const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
-    return {{QStringLiteral("entity_type"), QStringLiteral("account")},
-            {QStringLiteral("entity_id"), id},
-            {QStringLiteral("action"), QStringLiteral("upsert")},
-            {QStringLiteral("version"), 1},
-            {QStringLiteral("payload"),
-             QJsonObject{{QStringLiteral("client_id"), id}, {QStringLiteral("name"), QStringLiteral("Joint Checking")},
-                         {QStringLiteral("account_type"), QStringLiteral("checking")}, {QStringLiteral("currency"), QStringLiteral("USD")},
-                         {QStringLiteral("is_shared"), 0}, {QStringLiteral("institution"), QString()},
-                         {QStringLiteral("account_number_last4"), QString()}, {QStringLiteral("starting_balance"), 0},
-                         {QStringLiteral("sort_order"), 0}, {QStringLiteral("version"), 1},
-                         {QStringLiteral("created_at"), stamp}, {QStringLiteral("updated_at"), stamp}}}};
-}
-
 // Answers as told, for the failure paths and the rows the service could send.
 class CannedSharing : public SharingBackend
 {
@@ -135,7 +119,7 @@ void TestShareMembersDialog::sharesWithEveryMemberAndRemoves()
         member->client->accountClient()->joinGroup(code, [&](bool ok) { joined = ok; });
         QVERIFY(QTest::qWaitFor([&] { return joined; }, 10000));
     }
-    QCOMPARE(owner->raw->push(QJsonArray{accountChange(m_accountId)}).status, 200);
+    QCOMPARE(owner->raw->push(QJsonArray{CloudClient::newAccountChange(m_accountId)}).status, 200);
 
     AccountSharingService sharing(owner->client->syncApi());
     ShareMembersDialog dialog(owner->client.get(), &sharing, m_accountId, shareTexts());
@@ -185,7 +169,7 @@ void TestShareMembersDialog::withoutAGroupOnlyTheNoticeShows()
 {
     auto alone = signedInClient(&m_fixture, QStringLiteral("Solo"));
     QVERIFY(alone);
-    QCOMPARE(alone->raw->push(QJsonArray{accountChange(m_accountId)}).status, 200);
+    QCOMPARE(alone->raw->push(QJsonArray{CloudClient::newAccountChange(m_accountId)}).status, 200);
     AccountSharingService sharing(alone->client->syncApi());
     ShareMembersDialog dialog(alone->client.get(), &sharing, m_accountId, shareTexts());
     dialog.show();

@@ -86,3 +86,19 @@ QString CloudClient::tokenRole() const
 {
     return corvClaims(accessToken).value(QStringLiteral("role")).toString();
 }
+
+QJsonObject CloudClient::newAccountChange(const QString &id, const QString &name)
+{
+    const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
+    return {{QStringLiteral("entity_type"), QStringLiteral("account")},
+            {QStringLiteral("entity_id"), id},
+            {QStringLiteral("action"), QStringLiteral("upsert")},
+            {QStringLiteral("version"), 1},
+            {QStringLiteral("payload"),
+             QJsonObject{{QStringLiteral("client_id"), id}, {QStringLiteral("name"), name},
+                         {QStringLiteral("account_type"), QStringLiteral("checking")}, {QStringLiteral("currency"), QStringLiteral("USD")},
+                         {QStringLiteral("is_shared"), 0}, {QStringLiteral("institution"), QString()},
+                         {QStringLiteral("account_number_last4"), QString()}, {QStringLiteral("starting_balance"), 0},
+                         {QStringLiteral("sort_order"), 0}, {QStringLiteral("version"), 1},
+                         {QStringLiteral("created_at"), stamp}, {QStringLiteral("updated_at"), stamp}}}};
+}

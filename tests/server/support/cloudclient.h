@@ -3,6 +3,7 @@
 #include "cloudhttp.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 
 // One signed-in user of a running service, calling its three APIs the way the desktop client
@@ -27,6 +28,10 @@ public:
 
     HttpResult push(const QJsonArray &changes);
     HttpResult pull(const QString &since = {}, int limit = 200);
+
+    // A push change creating a checking account `id` named `name` (version 1): what a device
+    // sends for a new account.
+    static QJsonObject newAccountChange(const QString &id, const QString &name = QStringLiteral("Joint Checking"));
 
     // The "custom" → "corv" claims of the current access token.
     QString tokenGroupId() const;
