@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -217,6 +218,24 @@ void TestAppCloud::signInThroughTheMenuAndOut()
         auto *accountButton = window.findChild<QPushButton *>(QStringLiteral("accountButton"));
         QCOMPARE(accountButton->text(), QStringLiteral("Sign Out"));
         QTRY_COMPARE(window.statusBarWidget()->syncStateText(), QStringLiteral("Synced"));
+
+        // Preferences › Data & Sync runs a sync on demand and then shows when it completed.
+        window.showSettingsWindow();
+        SettingsScreen *settings = window.settingsScreen();
+        auto *syncNow = settings->findChild<QPushButton *>(QStringLiteral("syncNowButton"));
+        QTRY_VERIFY(syncNow->isEnabled());
+        QTest::mouseClick(syncNow, Qt::LeftButton);
+        QCOMPARE(syncNow->text(), QStringLiteral("Syncing..."));
+        QVERIFY(!syncNow->isEnabled());
+        QTRY_COMPARE(syncNow->text(), QStringLiteral("Sync Now"));
+        QVERIFY(syncNow->isEnabled());
+        // A time, not the server's opaque sync position.
+        QVERIFY2(QRegularExpression(QStringLiteral("^Last synced: [A-Z][a-z]{2} \\d{1,2}, \\d{1,2}:\\d{2} [AaPp][Mm]$"))
+                     .match(settings->findChild<QLabel *>(QStringLiteral("lastSyncLabel"))->text())
+                     .hasMatch(),
+                 qPrintable(settings->findChild<QLabel *>(QStringLiteral("lastSyncLabel"))->text()));
+        QVERIFY(settings->findChild<QLabel *>(QStringLiteral("syncStatusLabel"))->text().contains(QStringLiteral(">Synced<")));
+        settings->close();
 
         menuAction(&window, QStringLiteral("Sign &Out"))->trigger();
         QCOMPARE(window.statusBarWidget()->syncStateText(), QStringLiteral("Not signed in"));

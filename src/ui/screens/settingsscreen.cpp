@@ -16,6 +16,7 @@
 #include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/updatestartup.h"
+#include "sync/syncengine.h"
 #include "ui/register/registerstyle.h"
 
 #include <QCheckBox>
@@ -40,6 +41,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+
+#include <memory>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -49,7 +52,6 @@ const QString themeKey = QStringLiteral("theme");
 const QString weekStartKey = QStringLiteral("weekStartDay");
 const QString twoLineKey = QStringLiteral("registerTwoLine");
 const QString newestFirstKey = QStringLiteral("registerNewestFirst");
-const QString lastSyncKey = QStringLiteral("lastSyncTimestamp");
 
 QPixmap glyphPixmap(ushort codePoint, const QColor &color)
 {
@@ -250,9 +252,19 @@ QWidget *SettingsScreen::buildDataPage()
     m_syncNowButton->setObjectName(QStringLiteral("syncNowButton"));
     m_fullSyncButton = new QPushButton(tr("Force Full Sync"), this);
     m_fullSyncButton->setObjectName(QStringLiteral("fullSyncButton"));
-    // Nothing to synchronise with until a cloud account is signed in.
+    // Nothing to synchronise with until a cloud account is signed in (refresh decides).
     m_syncNowButton->setEnabled(false);
     m_fullSyncButton->setEnabled(false);
+    connect(m_syncNowButton, &QPushButton::clicked, this, [this] { startSync(false); });
+    connect(m_fullSyncButton, &QPushButton::clicked, this, [this] {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, tr("Force Full Sync"),
+            tr("This will re-upload every local row to the server and re-download all server data. Use this if data "
+               "appears out of sync between devices.\n\nContinue?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            startSync(true);
+    });
     auto *sync = new QVBoxLayout;
     sync->addWidget(m_syncStatusLabel);
     sync->addWidget(m_lastSyncLabel);
@@ -404,12 +416,29 @@ void SettingsScreen::refresh()
                 screen->refresh();
             });
         }
+        const SyncEngine *engine = m_appState->syncEngine();
+        const SyncEngine::SyncState state = engine ? engine->state() : SyncEngine::SyncState::Offline;
+        QColor color = warningColor();
+        if (state == SyncEngine::SyncState::Idle)
+            color = positiveColor();
+        else if (state == SyncEngine::SyncState::Syncing)
+            color = QColor(QStringLiteral("#00897B"));
+        else if (state == SyncEngine::SyncState::Error)
+            color = negativeColor();
         m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
-                                       .arg(identity.toHtmlEscaped(), warningColor().name(), tr("Offline")));
+                                       .arg(identity.toHtmlEscaped(), color.name(), SyncEngine::statusText(state)));
     } else {
         m_syncStatusLabel->setText(tr("Not signed in.\nSign in via File › Sign In to enable sync."));
     }
-    const QString lastSync = m_appState->preferencesRepository()->value(lastSyncKey, QString());
+    const bool canSync = auth && auth->isAuthenticated() && m_appState->syncEngine();
+    // A run started here re-enables its buttons when it ends.
+    if (m_syncNowButton->text() != tr("Syncing...")) {
+        m_syncNowButton->setEnabled(canSync);
+        m_fullSyncButton->setEnabled(canSync);
+    }
+    // The sync cursor is the server's position, not a time: the time a sync last completed is
+    // kept on its own.
+    const QString lastSync = m_appState->preferencesRepository()->value(SyncEngine::completedPreference, QString());
     if (lastSync.isEmpty()) {
         m_lastSyncLabel->setText(tr("Never synced"));
     } else {
@@ -418,6 +447,35 @@ void SettingsScreen::refresh()
             tr("Last synced: %1").arg(when.isValid() ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
                                                      : lastSync));
     }
+    if (const SyncEngine *engine = m_appState->syncEngine(); engine && !engine->lastError().isEmpty())
+        m_lastSyncLabel->setText(m_lastSyncLabel->text() + tr("\nError: %1").arg(engine->lastError()));
+}
+
+void SettingsScreen::startSync(bool full)
+{
+    SyncEngine *engine = m_appState->syncEngine();
+    if (!engine)
+        return;
+    m_syncNowButton->setEnabled(false);
+    m_fullSyncButton->setEnabled(false);
+    m_syncNowButton->setText(tr("Syncing..."));
+    const auto connection = std::make_shared<QMetaObject::Connection>();
+    const auto finish = [this, connection] {
+        disconnect(*connection);
+        m_syncNowButton->setText(tr("Sync Now"));
+        refresh();
+    };
+    *connection = connect(engine, &SyncEngine::stateChanged, this, [finish](SyncEngine::SyncState state) {
+        if (state != SyncEngine::SyncState::Syncing)
+            finish();
+    });
+    if (full)
+        engine->forceFullSync(); // a failed marking ends in the Error state like any failed run
+    else
+        engine->syncNow();
+    // A run refused at once (signed out meanwhile) leaves no state change to wait for.
+    if (engine->state() != SyncEngine::SyncState::Syncing && m_syncNowButton->text() == tr("Syncing..."))
+        finish();
 }
 
 void SettingsScreen::onCategoryChanged(int row)

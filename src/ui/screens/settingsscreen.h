@@ -63,6 +63,8 @@ private:
     void applySidebarStyle();
     // `message` (an error in the negative colour), followed by what the environment overrides.
     void showServerNote(const QString &message, bool error = false);
+    // Starts a sync run (after marking everything for upload when `full`); the buttons wait for it.
+    void startSync(bool full);
 
     AppState *m_appState;
     QListWidget *m_sidebar;
