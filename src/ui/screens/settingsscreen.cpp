@@ -40,7 +40,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSaveFile>
 #include <QScrollArea>
+#include <QStyle>
 
 #include <memory>
 #include <QStackedWidget>
@@ -128,10 +130,15 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_sidebar->setObjectName(QStringLiteral("settingsSidebar"));
-    m_sidebar->setFixedWidth(180);
     m_sidebar->setSpacing(2);
     m_sidebar->setIconSize(QSize(20, 20));
     m_sidebar->addItems({tr("General"), tr("Register"), tr("Data & Sync"), tr("About")});
+    // 180 px, or as wide as the longest page name needs in this language (German runs long):
+    // the list's and the item's padding, the icon and its gap around the text.
+    int widestName = 0;
+    for (int row = 0; row < m_sidebar->count(); ++row)
+        widestName = qMax(widestName, m_sidebar->fontMetrics().horizontalAdvance(m_sidebar->item(row)->text()));
+    m_sidebar->setFixedWidth(qMax(180, widestName + 2 * 8 + 2 * 12 + 20 + 12 + 8));
     layout->addWidget(m_sidebar);
     layout->addWidget(m_pages, 1);
 
@@ -156,6 +163,18 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
 }
 
 SettingsScreen::~SettingsScreen() = default;
+
+QSize SettingsScreen::sizeHint() const
+{
+    // Wide enough for the widest page without a horizontal scroll bar, whatever the language.
+    int pageWidth = 0;
+    for (int index = 0; index < m_pages->count(); ++index) {
+        if (const auto *scroll = qobject_cast<QScrollArea *>(m_pages->widget(index)); scroll && scroll->widget())
+            pageWidth = qMax(pageWidth, scroll->widget()->minimumSizeHint().width());
+    }
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return QWidget::sizeHint().expandedTo(QSize(m_sidebar->width() + pageWidth + scrollBar, 0));
+}
 
 int SettingsScreen::currentPage() const
 {
@@ -521,13 +540,16 @@ void SettingsScreen::onTwoLineModeChanged(bool checked)
 
 bool SettingsScreen::exportBackupTo(const QString &filePath)
 {
-    const QByteArray archive = m_appState->backupService()->exportBackup();
-    if (archive.isEmpty())
+    // Written as it is read, into a file that replaces the old one only once complete: a full
+    // disk halfway never leaves a cut backup where a good one was.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    QFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!m_appState->backupService()->exportBackup(&file)) {
+        file.cancelWriting();
         return false;
-    return file.write(archive) == archive.size() && file.flush();
+    }
+    return file.commit();
 }
 
 BackupImportResult SettingsScreen::importBackupFrom(const QString &filePath, BackupImportMode mode)
@@ -538,7 +560,7 @@ BackupImportResult SettingsScreen::importBackupFrom(const QString &filePath, Bac
         result.errors.append(tr("Could not read file."));
         return result;
     }
-    return m_appState->backupService()->importBackup(file.readAll(), mode);
+    return m_appState->backupService()->importBackup(&file, mode);
 }
 
 void SettingsScreen::exportBackup()
@@ -577,9 +599,8 @@ void SettingsScreen::importBackup()
         QMessageBox::warning(this, tr("Import Failed"), tr("Could not read file."));
         return;
     }
-    const QByteArray archive = file.readAll();
     m_importButton->setText(tr("Importing..."));
-    const BackupImportResult result = m_appState->backupService()->importBackup(archive, mode);
+    const BackupImportResult result = m_appState->backupService()->importBackup(&file, mode);
     m_importButton->setText(tr("Import Backup"));
     // An archive that is not a backup at all changes nothing; calling that complete would hide it.
     if (result.importedTotal() == 0 && result.skippedTotal() == 0 && !result.errors.isEmpty()) {

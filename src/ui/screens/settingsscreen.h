@@ -27,6 +27,8 @@ public:
     explicit SettingsScreen(AppState *appState, QWidget *parent = nullptr);
     ~SettingsScreen() override;
 
+    QSize sizeHint() const override;
+
     void refresh();
     int currentPage() const;
 
