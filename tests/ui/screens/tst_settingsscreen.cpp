@@ -22,7 +22,11 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
 #include <QTest>
+#include <QTranslator>
 
 class TestSettingsScreen : public QObject
 {
@@ -39,6 +43,8 @@ private slots:
     void backupRoundTrip();
     void unreadableArchiveIsAFailure();
     void deleteAndRestoreAnAccount();
+    void everyPageFitsInEveryLanguage_data();
+    void everyPageFitsInEveryLanguage();
 };
 
 namespace {
@@ -325,6 +331,45 @@ void TestSettingsScreen::deleteAndRestoreAnAccount()
     QCOMPARE(state->transactionRepository()->byAccount(checking.id).first().payee, QStringLiteral("Cafe"));
     QCOMPARE(window.shortcutAccountIds().size(), 2);
     QVERIFY(child<QWidget>(screen, "deletedAccountsSection")->isHidden());
+}
+
+void TestSettingsScreen::everyPageFitsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "es", "fr", "ja"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Opened at the size it asks for, no page scrolls sideways and every page name reads whole.
+void TestSettingsScreen::everyPageFitsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/zimbrel_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    TestState state;
+    SettingsScreen screen(state.get());
+    QCoreApplication::removeTranslator(&translator);
+    screen.resize(screen.sizeHint().expandedTo(QSize(500, 550)));
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto *sidebar = screen.findChild<QListWidget *>(QStringLiteral("settingsSidebar"));
+    QVERIFY(sidebar);
+    QCOMPARE(sidebar->horizontalScrollBar()->isVisible(), false);
+    for (int row = 0; row < sidebar->count(); ++row) {
+        const QRect text = sidebar->visualItemRect(sidebar->item(row));
+        QVERIFY2(sidebar->fontMetrics().horizontalAdvance(sidebar->item(row)->text()) + sidebar->iconSize().width() < text.width(),
+                 qPrintable(sidebar->item(row)->text()));
+        sidebar->setCurrentRow(row);
+        auto *page = qobject_cast<QScrollArea *>(screen.findChild<QStackedWidget *>()->currentWidget());
+        QVERIFY(page);
+        QTest::qWait(50);
+        QVERIFY2(!page->horizontalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("%1: %2 wide for %3").arg(sidebar->item(row)->text()).arg(page->viewport()->width())
+                                .arg(page->widget()->minimumSizeHint().width())));
+    }
 }
 
 QTEST_MAIN(TestSettingsScreen)
