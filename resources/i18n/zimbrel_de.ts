@@ -3730,372 +3730,392 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Register</source>
         <translation>Kontoregister</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Data &amp; Sync</source>
         <translation>Daten &amp; Synchronisierung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="377"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="190"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="210"/>
         <source>System Default</source>
         <translation>Systemstandard</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="191"/>
         <source>Light</source>
         <translation>Hell</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="192"/>
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="195"/>
         <source>Theme</source>
         <translation>Design</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="199"/>
         <source>Sunday</source>
         <translation>Sonntag</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Monday</source>
         <translation>Montag</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="201"/>
         <source>Saturday</source>
         <translation>Samstag</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="218"/>
         <source>Week starts on</source>
         <translation>Woche beginnt am</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="219"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Check for updates at start-up</source>
         <translation>Beim Start nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
         <translation>Wenn deaktiviert, wird beim Start nichts abgerufen; Hilfe › Nach Updates suchen funktioniert weiterhin.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Appearance</source>
         <translation>Darstellung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Control how Corvantis Zimbrel looks.</source>
         <translation>Legen Sie fest, wie Corvantis Zimbrel aussieht.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Regional</source>
         <translation>Region</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Date and calendar preferences.</source>
         <translation>Datums- und Kalendereinstellungen.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Updates</source>
         <translation>Updates</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
         <translation>Nach neueren Versionen von Corvantis Zimbrel suchen.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="242"/>
         <source>Two-line rows</source>
         <translation>Zweizeilige Darstellung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="247"/>
         <source>Show memo on a second line below the payee.</source>
         <translation>Notiz in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Show newest transactions first</source>
         <translation>Neueste Buchungen zuerst anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="254"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
         <translation>Wenn aktiviert, stehen die jüngsten Buchungen oben.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>How transactions appear in the register.</source>
         <translation>Wie Buchungen im Kontoregister angezeigt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Sorting</source>
         <translation>Sortierung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Control the order of transactions in the register.</source>
         <translation>Reihenfolge der Buchungen im Kontoregister festlegen.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="270"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="484"/>
         <source>Sync Now</source>
         <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="280"/>
         <source>Force Full Sync</source>
         <translation>Vollständige Synchronisierung erzwingen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="281"/>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Dadurch werden alle lokalen Zeilen erneut zum Server hochgeladen und alle Serverdaten neu heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Built-in service</source>
         <translation>Integrierter Dienst</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="303"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
         <translation>Die Adresse eines selbst betriebenen Dienstes, z. B. https://cloud.example.org. Leer lassen für den integrierten Dienst.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="310"/>
         <source>Server</source>
         <translation>Server</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Export Backup</source>
         <translation>Sicherung exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="318"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="604"/>
         <source>Import Backup</source>
         <translation>Sicherung importieren</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Restore Selected</source>
         <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Deleted Accounts</source>
         <translation>Gelöschte Konten</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
         <translation>Von Ihnen gelöschte Konten können hier wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Sync</source>
         <translation>Synchronisierung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Keep your checkbook in sync across all your devices.</source>
         <translation>Halten Sie Ihr Kontobuch auf allen Ihren Geräten synchron.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Backup &amp; Restore</source>
         <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Save or restore your data to a portable backup file.</source>
         <translation>Speichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="355"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="361"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="362"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
         <translation>Ein digitales Kontobuch für die Haushaltsfinanzen. Führen Sie Ihre Konten, gleichen Sie sie mit Ihren Kontoauszügen ab und sehen Sie, wohin das Geld geht.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="368"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
         <translation>Copyright © Corvantis. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="369"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>Diese Anwendung verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="447"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
-        <source>Offline</source>
-        <translation>Offline</translation>
-    </message>
-    <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>Nicht angemeldet.
 Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="454"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="496"/>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="462"/>
         <source>Never synced</source>
         <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="466"/>
         <source>Last synced: %1</source>
         <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="470"/>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>Language Changed</source>
         <translation>Sprache geändert</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>Die neue Sprache wird beim nächsten Start von Corvantis Zimbrel wirksam.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Could not read file.</source>
         <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
         <source>ZIP Files (*.zip)</source>
         <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Exporting...</source>
         <translation>Wird exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup Complete</source>
         <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup saved to:
 %1</source>
         <translation>Sicherung gespeichert unter:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Backup Failed</source>
         <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Could not write to:
 %1</source>
         <translation>Schreiben nicht möglich nach:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Replace all with backup data</source>
         <translation>Alles durch die Sicherungsdaten ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="588"/>
         <source>Skip existing items</source>
         <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>Import Mode</source>
         <translation>Importmodus</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>How should existing data be handled?</source>
         <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>Importing...</source>
         <translation>Wird importiert...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="610"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="612"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4109,27 +4129,27 @@ Es sind %n Fehler aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="613"/>
         <source>Import Complete</source>
         <translation>Import abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="625"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>Die Umgebung überschreibt diese Einstellung (%1): Die Anmeldung erfolgt bei %2.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="645"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>Keine Serveradresse: Geben Sie eine Adresse wie https://cloud.example.org ein oder nichts für den integrierten Dienst.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="658"/>
         <source>Change Server</source>
         <translation>Server wechseln</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="659"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4138,33 +4158,33 @@ Changing the server signs you out there. Change it?</source>
 Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="674"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>Der Server konnte nicht in der Datendatei gespeichert werden; die Einstellung bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
         <source>Now using %1.</source>
         <translation>Jetzt wird %1 verwendet.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="687"/>
         <source>the built-in service</source>
         <translation>der integrierte Dienst</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="686"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>Jetzt wird %1 verwendet. Melden Sie sich über Datei › Anmelden an.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>Restore Failed</source>
         <translation>Wiederherstellung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>Das Konto konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
     </message>

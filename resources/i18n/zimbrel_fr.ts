@@ -3730,372 +3730,392 @@ Les deux côtés du virement seront supprimés.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Register</source>
         <translation>Registre</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Data &amp; Sync</source>
         <translation>Données et synchronisation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="377"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="190"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="210"/>
         <source>System Default</source>
         <translation>Valeur du système</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="191"/>
         <source>Light</source>
         <translation>Clair</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="192"/>
         <source>Dark</source>
         <translation>Sombre</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="195"/>
         <source>Theme</source>
         <translation>Thème</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="199"/>
         <source>Sunday</source>
         <translation>Dimanche</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Monday</source>
         <translation>Lundi</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="201"/>
         <source>Saturday</source>
         <translation>Samedi</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="218"/>
         <source>Week starts on</source>
         <translation>Premier jour de la semaine</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="219"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Check for updates at start-up</source>
         <translation>Rechercher les mises à jour au démarrage</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
         <translation>Si l’option est désactivée, rien n’est téléchargé au démarrage&#xa0;; Aide › Rechercher des mises à jour reste disponible.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Appearance</source>
         <translation>Apparence</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Control how Corvantis Zimbrel looks.</source>
         <translation>Choisissez l’apparence de Corvantis Zimbrel.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Regional</source>
         <translation>Paramètres régionaux</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Date and calendar preferences.</source>
         <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Updates</source>
         <translation>Mises à jour</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
         <translation>Rechercher les nouvelles versions de Corvantis Zimbrel.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="242"/>
         <source>Two-line rows</source>
         <translation>Affichage sur deux lignes</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="247"/>
         <source>Show memo on a second line below the payee.</source>
         <translation>Afficher la note sur une deuxième ligne, sous le bénéficiaire.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Show newest transactions first</source>
         <translation>Afficher les opérations les plus récentes en premier</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="254"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
         <translation>Si l’option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>Display</source>
         <translation>Affichage</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>How transactions appear in the register.</source>
         <translation>Présentation des opérations dans le registre.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Sorting</source>
         <translation>Tri</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Control the order of transactions in the register.</source>
         <translation>Ordre des opérations dans le registre.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="270"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="484"/>
         <source>Sync Now</source>
         <translation>Synchroniser</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="280"/>
         <source>Force Full Sync</source>
         <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="281"/>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les lignes locales seront de nouveau envoyées au serveur et toutes les données du serveur téléchargées à nouveau. Utilisez cette option si les données ne concordent pas entre vos appareils.
+
+Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Built-in service</source>
         <translation>Service intégré</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="303"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
         <translation>L’adresse d’un service auto-hébergé, par exemple https://cloud.example.org. Laissez vide pour utiliser le service intégré.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="310"/>
         <source>Server</source>
         <translation>Serveur</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Export Backup</source>
         <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="318"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="604"/>
         <source>Import Backup</source>
         <translation>Importer une sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Restore Selected</source>
         <translation>Restaurer la sélection</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Deleted Accounts</source>
         <translation>Comptes supprimés</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
         <translation>Vous pouvez restaurer ici les comptes que vous avez supprimés.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Sync</source>
         <translation>Synchronisation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Keep your checkbook in sync across all your devices.</source>
         <translation>Synchronisez votre chéquier sur tous vos appareils.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Backup &amp; Restore</source>
         <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Save or restore your data to a portable backup file.</source>
         <translation>Enregistrez vos données dans un fichier de sauvegarde portable, ou restaurez-les à partir de celui-ci.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="355"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="361"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="362"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
         <translation>Un registre de chéquier numérique pour suivre les finances du foyer. Tenez vos comptes, rapprochez-les de vos relevés et voyez où va votre argent.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="368"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
         <translation>Copyright © Corvantis. Tous droits réservés.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="369"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="447"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
-        <source>Offline</source>
-        <translation>Hors ligne</translation>
-    </message>
-    <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>Non connecté.
 Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="454"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="496"/>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="462"/>
         <source>Never synced</source>
         <translation>Jamais synchronisé</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="466"/>
         <source>Last synced: %1</source>
         <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="470"/>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>Language Changed</source>
         <translation>Langue modifiée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>La nouvelle langue sera appliquée au prochain démarrage de Corvantis Zimbrel.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Could not read file.</source>
         <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
         <source>ZIP Files (*.zip)</source>
         <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Exporting...</source>
         <translation>Exportation...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup Complete</source>
         <translation>Sauvegarde terminée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup saved to:
 %1</source>
         <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Backup Failed</source>
         <translation>Échec de la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Could not write to:
 %1</source>
         <translation>Impossible d’écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Replace all with backup data</source>
         <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>Conserver les plus récentes (comparer les horodatages)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="588"/>
         <source>Skip existing items</source>
         <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>Import Mode</source>
         <translation>Mode d’importation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>How should existing data be handled?</source>
         <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Import Failed</source>
         <translation>Échec de l’importation</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>Importing...</source>
         <translation>Importation...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="610"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 éléments importés, %2 ignorés.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="612"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4109,27 +4129,27 @@ Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</t
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="613"/>
         <source>Import Complete</source>
         <translation>Importation terminée</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="625"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>L’environnement remplace ce paramètre (%1)&#xa0;: la connexion se fait auprès de %2.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="645"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>Adresse de serveur non valide&#xa0;: saisissez une adresse comme https://cloud.example.org, ou rien pour le service intégré.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="658"/>
         <source>Change Server</source>
         <translation>Changer de serveur</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="659"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4138,33 +4158,33 @@ Changing the server signs you out there. Change it?</source>
 Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="674"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>Le serveur n’a pas pu être enregistré dans le fichier de données&#xa0;; le paramètre est inchangé.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
         <source>Now using %1.</source>
         <translation>Serveur utilisé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="687"/>
         <source>the built-in service</source>
         <translation>le service intégré</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="686"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>Serveur utilisé&#xa0;: %1. Connectez-vous avec Fichier › Se connecter.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>Restore Failed</source>
         <translation>Échec de la restauration</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>Le compte n’a pas pu être restauré. Rien n’a été modifié.</translation>
     </message>

@@ -3717,372 +3717,392 @@ Both sides of the transfer will be deleted.</source>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>General</source>
         <translation>全般</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Register</source>
         <translation>記録簿</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
         <source>Data &amp; Sync</source>
         <translation>データと同期</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="132"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="135"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="377"/>
         <source>About</source>
         <translation>情報</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="169"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="189"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="190"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="210"/>
         <source>System Default</source>
         <translation>システムの既定</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="170"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="191"/>
         <source>Light</source>
         <translation>ライト</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="171"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="192"/>
         <source>Dark</source>
         <translation>ダーク</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="174"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="195"/>
         <source>Theme</source>
         <translation>テーマ</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="178"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="199"/>
         <source>Sunday</source>
         <translation>日曜日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="179"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
         <source>Monday</source>
         <translation>月曜日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="180"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="201"/>
         <source>Saturday</source>
         <translation>土曜日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="197"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="218"/>
         <source>Week starts on</source>
         <translation>週の開始曜日</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="198"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="219"/>
         <source>Language</source>
         <translation>言語</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="200"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
         <source>Check for updates at start-up</source>
         <translation>起動時にアップデートを確認</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="205"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
         <source>When off, nothing is fetched at start; Help › Check for Updates still works.</source>
         <translation>オフにすると起動時には何も取得しません。ヘルプ › アップデートの確認 は引き続き使用できます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Appearance</source>
         <translation>外観</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="213"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="234"/>
         <source>Control how Corvantis Zimbrel looks.</source>
         <translation>Corvantis Zimbrel の外観を設定します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Regional</source>
         <translation>地域</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="214"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="235"/>
         <source>Date and calendar preferences.</source>
         <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Updates</source>
         <translation>アップデート</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="215"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="236"/>
         <source>Look for newer versions of Corvantis Zimbrel.</source>
         <translation>Corvantis Zimbrel の新しいバージョンを確認します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="221"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="242"/>
         <source>Two-line rows</source>
         <translation>2行表示</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="226"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="247"/>
         <source>Show memo on a second line below the payee.</source>
         <translation>取引先の下の2行目にメモを表示します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="228"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
         <source>Show newest transactions first</source>
         <translation>新しい取引を先頭に表示</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="233"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="254"/>
         <source>When enabled, the most recent transactions appear at the top.</source>
         <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>Display</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="238"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="259"/>
         <source>How transactions appear in the register.</source>
         <translation>記録簿での取引の表示方法です。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Sorting</source>
         <translation>並べ替え</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="239"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="260"/>
         <source>Control the order of transactions in the register.</source>
         <translation>記録簿での取引の並び順を設定します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="249"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="270"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="484"/>
         <source>Sync Now</source>
         <translation>今すぐ同期</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="251"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="280"/>
         <source>Force Full Sync</source>
         <translation>完全同期を実行</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="268"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="281"/>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルの行をサーバーへ再送信し、サーバーのデータをすべて再ダウンロードします。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
         <source>Built-in service</source>
         <translation>組み込みサービス</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="272"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="303"/>
         <source>The address of a self-hosted service, such as https://cloud.example.org. Leave it empty for the built-in service.</source>
         <translation>セルフホストのサービスのアドレスです (例: https://cloud.example.org)。組み込みサービスを使う場合は空欄にしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="279"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="310"/>
         <source>Server</source>
         <translation>サーバー</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="285"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="499"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
         <source>Export Backup</source>
         <translation>バックアップをエクスポート</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="287"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="525"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="318"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="604"/>
         <source>Import Backup</source>
         <translation>バックアップをインポート</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="299"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
         <source>Restore Selected</source>
         <translation>選択項目を復元</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Deleted Accounts</source>
         <translation>削除した口座</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="313"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="344"/>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
         <translation>削除した口座はここで復元できます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Sync</source>
         <translation>同期</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="315"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="346"/>
         <source>Keep your checkbook in sync across all your devices.</source>
         <translation>すべてのデバイスで小切手記録簿を同期します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Backup &amp; Restore</source>
         <translation>バックアップと復元</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="316"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="347"/>
         <source>Save or restore your data to a portable backup file.</source>
         <translation>データを持ち運び可能なバックアップファイルに保存、または復元します。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="324"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="355"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="330"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="361"/>
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="331"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="362"/>
         <source>A digital checkbook register for tracking household finances. Keep your accounts, reconcile them against your statements and see where the money goes.</source>
         <translation>家計を管理するためのデジタル小切手記録簿です。口座を記録し、明細書と照合して、お金の使い道を確認できます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="337"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="368"/>
         <source>Copyright © Corvantis. All rights reserved.</source>
         <translation>Copyright © Corvantis. All rights reserved.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="338"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="369"/>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
         <translation>このアプリケーションは LGPL v3 ライセンスの Qt フレームワークを使用しています。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="407"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="447"/>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
         <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="408"/>
-        <source>Offline</source>
-        <translation>オフライン</translation>
-    </message>
-    <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="410"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
         <translation>サインインしていません。
 同期を有効にするには、ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="414"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="454"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="496"/>
+        <source>Syncing...</source>
+        <translation>同期しています...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="462"/>
         <source>Never synced</source>
         <translation>未同期</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="418"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="466"/>
         <source>Last synced: %1</source>
         <translation>最終同期: %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="450"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="470"/>
+        <source>
+Error: %1</source>
+        <translation>
+エラー: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="527"/>
         <source>Language Changed</source>
         <translation>言語を変更しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="451"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
         <source>The new language will take effect the next time you start Corvantis Zimbrel.</source>
         <translation>新しい言語は、次回 Corvantis Zimbrel を起動したときに適用されます。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="480"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="560"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
         <source>Could not read file.</source>
         <translation>ファイルを読み取れませんでした。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="489"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="504"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="569"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="584"/>
         <source>ZIP Files (*.zip)</source>
         <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="493"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="573"/>
         <source>Exporting...</source>
         <translation>エクスポートしています...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup Complete</source>
         <translation>バックアップ完了</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="495"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="575"/>
         <source>Backup saved to:
 %1</source>
         <translation>バックアップの保存先:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Backup Failed</source>
         <translation>バックアップに失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="497"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="577"/>
         <source>Could not write to:
 %1</source>
         <translation>書き込めませんでした:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Replace all with backup data</source>
         <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="507"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="587"/>
         <source>Keep newer (compare timestamps)</source>
         <translation>新しい方を残す (タイムスタンプを比較)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="508"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="588"/>
         <source>Skip existing items</source>
         <translation>既存の項目はスキップ</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>Import Mode</source>
         <translation>インポート方法</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="511"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="591"/>
         <source>How should existing data be handled?</source>
         <translation>既存のデータをどのように扱いますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="519"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="528"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="599"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
         <source>Import Failed</source>
         <translation>インポートに失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="523"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="602"/>
         <source>Importing...</source>
         <translation>インポートしています...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="531"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="610"/>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="533"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="612"/>
         <source>
 
 %n error(s) occurred.</source>
@@ -4093,27 +4113,27 @@ Sign in via File › Sign In to enable sync.</source>
         </translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="534"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="613"/>
         <source>Import Complete</source>
         <translation>インポート完了</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="546"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="625"/>
         <source>The environment overrides this setting (%1): signing in goes to %2.</source>
         <translation>この設定は環境変数 (%1) で上書きされています: サインイン先は %2 です。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="566"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="645"/>
         <source>Not a server address: enter one such as https://cloud.example.org, or nothing for the built-in service.</source>
         <translation>サーバーのアドレスではありません: https://cloud.example.org のように入力するか、組み込みサービスを使う場合は空欄にしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="579"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="658"/>
         <source>Change Server</source>
         <translation>サーバーの変更</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="580"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="659"/>
         <source>You are signed in to %1.
 
 Changing the server signs you out there. Change it?</source>
@@ -4122,33 +4142,33 @@ Changing the server signs you out there. Change it?</source>
 サーバーを変更すると、そのサーバーからサインアウトします。変更しますか?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="595"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="674"/>
         <source>The server could not be saved in the data file; the setting is unchanged.</source>
         <translation>サーバーをデータファイルに保存できなかったため、設定は変更されていません。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
         <source>Now using %1.</source>
         <translation>%1 を使用しています。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="605"/>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="608"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="684"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="687"/>
         <source>the built-in service</source>
         <translation>組み込みサービス</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="607"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="686"/>
         <source>Now using %1. Sign in via File › Sign In.</source>
         <translation>%1 を使用しています。ファイル › サインイン からサインインしてください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>Restore Failed</source>
         <translation>復元に失敗しました</translation>
     </message>
     <message>
-        <location filename="../../src/ui/screens/settingsscreen.cpp" line="621"/>
+        <location filename="../../src/ui/screens/settingsscreen.cpp" line="700"/>
         <source>The account could not be restored. Nothing was changed.</source>
         <translation>口座を復元できませんでした。何も変更されていません。</translation>
     </message>
