@@ -13,11 +13,18 @@ namespace CorvantisAccount {
 
 namespace {
 
-// A callback of a call that was refused before any request still arrives later, as every
-// network answer does, so callers never see it re-entrantly.
-void later(QObject *context, const std::function<void()> &call)
+// True when `segment` cannot stand in a request path; then `done(false)` is queued: the answer
+// of a call refused before any request still arrives later, as every network answer does, so
+// callers never see it re-entrantly.
+bool refusedAsPathSegment(QObject *context, const QString &segment, const AccountClient::Done &done)
 {
-    QTimer::singleShot(0, context, call);
+    if (isPathSegmentSafe(segment))
+        return false;
+    QTimer::singleShot(0, context, [done] {
+        if (done)
+            done(false);
+    });
+    return true;
 }
 
 } // namespace
@@ -82,10 +89,8 @@ void AccountClient::afterInvitation(const GroupInvitation &invitation,
 
 void AccountClient::revokeInvitation(const QString &id, const Done &done)
 {
-    if (!isPathSegmentSafe(id)) {
-        later(this, [done] { if (done) done(false); });
+    if (refusedAsPathSegment(this, id, done))
         return;
-    }
     m_api->del(QStringLiteral("/group/invitations/%1").arg(id), [done](bool ok, int, const QJsonObject &) {
         if (done)
             done(ok);
@@ -94,10 +99,8 @@ void AccountClient::revokeInvitation(const QString &id, const Done &done)
 
 void AccountClient::joinGroup(const QString &code, const Done &done)
 {
-    if (!isPathSegmentSafe(code)) {
-        later(this, [done] { if (done) done(false); });
+    if (refusedAsPathSegment(this, code, done))
         return;
-    }
     m_api->post(QStringLiteral("/group/join/%1").arg(code), {},
                 [this, done](bool ok, int, const QJsonObject &) { afterMembershipChange(ok, done); });
 }
@@ -126,10 +129,8 @@ void AccountClient::afterMembershipChange(bool ok, const Done &done)
 
 void AccountClient::removeMember(const QString &accountId, const Done &done)
 {
-    if (!isPathSegmentSafe(accountId)) {
-        later(this, [done] { if (done) done(false); });
+    if (refusedAsPathSegment(this, accountId, done))
         return;
-    }
     m_api->del(QStringLiteral("/group/members/%1").arg(accountId), [this, done](bool ok, int, const QJsonObject &) {
         if (done)
             done(ok);
@@ -156,10 +157,8 @@ void AccountClient::getDevices(const std::function<void(const QList<Device> &dev
 
 void AccountClient::removeDevice(const QString &id, const Done &done)
 {
-    if (!isPathSegmentSafe(id)) {
-        later(this, [done] { if (done) done(false); });
+    if (refusedAsPathSegment(this, id, done))
         return;
-    }
     m_api->del(QStringLiteral("/devices/%1").arg(id), [done](bool ok, int, const QJsonObject &) {
         if (done)
             done(ok);
