@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/whenmodalshown.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -31,21 +33,6 @@ inline bool showsText(QWidget *root, const QString &text)
             return true;
     }
     return false;
-}
-
-// Runs `answer` on the next modal widget once it is shown. exec() blocks the test, so the answer
-// is queued before the click that opens it. Gives up after about five seconds.
-inline void whenModalShown(std::function<void(QWidget *)> answer, int attempts = 250)
-{
-    QTimer::singleShot(20, qApp, [answer = std::move(answer), attempts]() mutable {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            answer(modal);
-            return;
-        }
-        if (attempts > 0)
-            whenModalShown(std::move(answer), attempts - 1);
-    });
 }
 
 // Types `text` into the input dialog that opens next and presses Enter (Escape when `text` is
