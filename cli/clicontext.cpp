@@ -18,8 +18,7 @@
 CliContext::CliContext(const QString &dataDirectory, const QString &serverOrigin)
     : m_dataDirectory(dataDirectory)
     , m_serverOrigin(serverOrigin)
-{
-}
+{}
 
 CliContext::~CliContext() = default;
 
@@ -35,11 +34,13 @@ std::optional<QString> CliContext::serverOriginInEffect()
     Database *database = databaseForReading();
     if (!database)
         return std::nullopt;
-    const QString stored = PreferencesRepository(database).value(QString::fromLatin1(CorvantisAccount::serverOriginPreference), {});
+    const QString stored = PreferencesRepository(database).value(
+        QString::fromLatin1(CorvantisAccount::serverOriginPreference), {});
     if (const std::optional<QString> normalized = CorvantisAccount::normalizedServerOrigin(stored))
         return *normalized;
     if (!stored.isEmpty())
-        qWarning().noquote() << "Ignoring the Server setting" << stored << "- it is not an http or https origin";
+        qWarning().noquote() << "Ignoring the Server setting" << stored
+                             << "- it is not an http or https origin";
     return QString();
 }
 
@@ -117,7 +118,8 @@ int CliContext::usageError(const QString &message) const
     return 2;
 }
 
-CliArguments::CliArguments(const QStringList &arguments, const QStringList &valueOptions, const QStringList &flags)
+CliArguments::CliArguments(const QStringList &arguments, const QStringList &valueOptions,
+                           const QStringList &flags)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);

@@ -61,7 +61,8 @@ class CliArguments
 {
 public:
     // `flags` are options without a value; every other "--name" takes the next argument.
-    CliArguments(const QStringList &arguments, const QStringList &valueOptions, const QStringList &flags = {});
+    CliArguments(const QStringList &arguments, const QStringList &valueOptions,
+                 const QStringList &flags = {});
 
     bool isValid() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }

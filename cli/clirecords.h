@@ -32,7 +32,8 @@ QJsonObject recurringJson(const RecurringTransaction &recurring);
 QDate parseDate(const QString &text);
 
 template<typename Enum>
-std::optional<Enum> enumFromText(const QString &text, QString (*toText)(Enum), std::initializer_list<Enum> values)
+std::optional<Enum> enumFromText(const QString &text, QString (*toText)(Enum),
+                                 std::initializer_list<Enum> values)
 {
     for (Enum value : values) {
         if (toText(value) == text)

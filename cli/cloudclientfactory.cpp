@@ -20,12 +20,14 @@ std::unique_ptr<Client> openCloudClient(CliContext &context)
     const std::optional<QString> origin = context.serverOriginInEffect();
     if (!origin)
         return nullptr;
-    const CloudConfiguration configuration =
-        resolveCloudConfiguration(QProcessEnvironment::systemEnvironment(), *origin, QCoreApplication::applicationVersion());
-    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
+    const CloudConfiguration configuration = resolveCloudConfiguration(
+        QProcessEnvironment::systemEnvironment(), *origin, QCoreApplication::applicationVersion());
+    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl
+                      << "Account:" << configuration.client.accountApiUrl
                       << "Sync:" << configuration.syncApiUrl;
-    auto client = std::make_unique<Client>(configuration.client,
-                                           createTokenStore(tokenStoreScope(configuration.client), context.dataDirectory()));
+    auto client =
+        std::make_unique<Client>(configuration.client, createTokenStore(tokenStoreScope(configuration.client),
+                                                                        context.dataDirectory()));
     client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
     return client;
 }

@@ -30,7 +30,8 @@ int printCurrentUser(CliContext &context, Client *client)
     const QObject scope; // ends the two connections with this function
     QObject::connect(client->authApi(), &ApiClient::networkError, &scope,
                      [&networkError](const QString &message) { networkError = message; });
-    QObject::connect(client->authApi(), &ApiClient::authenticationRequired, &scope, [&sessionEnded] { sessionEnded = true; });
+    QObject::connect(client->authApi(), &ApiClient::authenticationRequired, &scope,
+                     [&sessionEnded] { sessionEnded = true; });
     EventWaiter waiter;
     User user;
     client->authClient()->fetchCurrentUser([&](const User &fetched) {
@@ -116,8 +117,8 @@ int syncData(CliContext &context, Client *client)
         return 1;
     CliStorage storage(database);
     PreferencesRepository preferences(database);
-    SyncEngine engine(client->syncApi(), &storage.accounts, &storage.transactions, &storage.categories, &storage.recurring,
-                      &storage.reconciliations, &preferences);
+    SyncEngine engine(client->syncApi(), &storage.accounts, &storage.transactions, &storage.categories,
+                      &storage.recurring, &storage.reconciliations, &preferences);
     SyncCycleResult total;
     bool failed = false;
     for (;;) {
@@ -138,11 +139,12 @@ int syncData(CliContext &context, Client *client)
         if (failed || !cycle.morePages)
             break;
     }
-    context.printJson(QJsonObject{{QStringLiteral("pushed"), total.pushed},
-                                  {QStringLiteral("rejected"), total.rejected},
-                                  {QStringLiteral("pulled"), total.pulled},
-                                  {QStringLiteral("state"), SyncEngine::statusText(engine.state())},
-                                  {QStringLiteral("error"), failed ? QJsonValue(engine.lastError()) : QJsonValue()}});
+    context.printJson(
+        QJsonObject{{QStringLiteral("pushed"), total.pushed},
+                    {QStringLiteral("rejected"), total.rejected},
+                    {QStringLiteral("pulled"), total.pulled},
+                    {QStringLiteral("state"), SyncEngine::statusText(engine.state())},
+                    {QStringLiteral("error"), failed ? QJsonValue(engine.lastError()) : QJsonValue()}});
     return failed ? 1 : 0;
 }
 
@@ -166,14 +168,16 @@ int syncStatus(CliContext &context, const QStringList &arguments)
     }
     const PreferencesRepository preferences(database);
     const std::optional<QString> lastSync = preferences.value(SyncEngine::completedPreference);
-    context.printJson(QJsonObject{{QStringLiteral("pending"), pending},
-                                  {QStringLiteral("pending_total"), totalPending},
-                                  {QStringLiteral("last_sync"), lastSync ? QJsonValue(*lastSync) : QJsonValue()}});
+    context.printJson(
+        QJsonObject{{QStringLiteral("pending"), pending},
+                    {QStringLiteral("pending_total"), totalPending},
+                    {QStringLiteral("last_sync"), lastSync ? QJsonValue(*lastSync) : QJsonValue()}});
     return 0;
 }
 
 // A command without arguments working on the cloud client of the data directory.
-CliCommand cloudCommand(const QString &name, const QString &summary, const std::function<int(CliContext &, Client *)> &body)
+CliCommand cloudCommand(const QString &name, const QString &summary,
+                        const std::function<int(CliContext &, Client *)> &body)
 {
     return {name, QString(), summary, [name, body](CliContext &context, const QStringList &arguments) {
                 if (!arguments.isEmpty())
@@ -190,15 +194,22 @@ CliCommand cloudCommand(const QString &name, const QString &summary, const std::
 QList<CliCommand> cloudCommands()
 {
     return {
-        cloudCommand(QStringLiteral("sign-in"),
-                     QStringLiteral("Sign in to the cloud service in a web browser (the address is printed) and print the user"),
-                     signIn),
-        cloudCommand(QStringLiteral("sign-out"), QStringLiteral("Sign out of the cloud service on this computer"), signOut),
-        cloudCommand(QStringLiteral("whoami"), QStringLiteral("Print the signed-in user (exit code 1 when signed out)"), whoami),
+        cloudCommand(
+            QStringLiteral("sign-in"),
+            QStringLiteral(
+                "Sign in to the cloud service in a web browser (the address is printed) and print the user"),
+            signIn),
+        cloudCommand(QStringLiteral("sign-out"),
+                     QStringLiteral("Sign out of the cloud service on this computer"), signOut),
+        cloudCommand(QStringLiteral("whoami"),
+                     QStringLiteral("Print the signed-in user (exit code 1 when signed out)"), whoami),
         cloudCommand(QStringLiteral("sync"),
-                     QStringLiteral("Send local changes to the cloud and bring in the cloud's until nothing is left; print the counts"),
+                     QStringLiteral("Send local changes to the cloud and bring in the cloud's until nothing "
+                                    "is left; print the counts"),
                      syncData),
         {QStringLiteral("sync-status"), QString(),
-         QStringLiteral("Print the rows waiting to be sent to the cloud, per table, and when a sync last completed"), syncStatus},
+         QStringLiteral(
+             "Print the rows waiting to be sent to the cloud, per table, and when a sync last completed"),
+         syncStatus},
     };
 }

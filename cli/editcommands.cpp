@@ -48,8 +48,7 @@ public:
     ValueReader(CliContext &context, const CliArguments &arguments)
         : m_context(context)
         , m_arguments(arguments)
-    {
-    }
+    {}
 
     bool failed() const { return m_exitCode != 0; }
     int exitCode() const { return m_exitCode; }
@@ -70,8 +69,9 @@ public:
             return std::nullopt;
         const std::optional<Money> amount = readAmount(m_arguments.value(option), currency);
         if (!amount) {
-            usage(QStringLiteral("malformed or out-of-range amount %1 (a decimal in %2, at most ten trillion)")
-                      .arg(m_arguments.value(option), currencyCode(currency)));
+            usage(
+                QStringLiteral("malformed or out-of-range amount %1 (a decimal in %2, at most ten trillion)")
+                    .arg(m_arguments.value(option), currencyCode(currency)));
         }
         return amount;
     }
@@ -104,7 +104,8 @@ private:
 struct Command
 {
     Command(CliContext &context, const QStringList &arguments, const QStringList &valueOptions,
-            const QStringList &flags, qsizetype minPositionals, qsizetype maxPositionals, const QString &usage)
+            const QStringList &flags, qsizetype minPositionals, qsizetype maxPositionals,
+            const QString &usage)
         : context(context)
         , parsed(arguments, valueOptions, flags)
     {
@@ -150,7 +151,8 @@ int printTransaction(Command &command, const QString &id)
         return command.context.fail(QStringLiteral("could not read the stored transaction back"));
     QJsonObject object = transactionJson(*stored);
     if (!stored->transferLinkId.isEmpty()) {
-        if (const std::optional<Transaction> other = command.storage->transactions.findById(stored->transferLinkId))
+        if (const std::optional<Transaction> other =
+                command.storage->transactions.findById(stored->transferLinkId))
             object.insert(QStringLiteral("other_leg"), transactionJson(*other));
     }
     command.context.printJson(object);
@@ -172,7 +174,8 @@ int transactionEdit(CliContext &context, const QStringList &arguments)
 {
     Command command(context, arguments,
                     {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount"),
-                     QStringLiteral("--memo"), QStringLiteral("--category"), QStringLiteral("--check-number")},
+                     QStringLiteral("--memo"), QStringLiteral("--category"),
+                     QStringLiteral("--check-number")},
                     {}, 1, 1, QStringLiteral("tx-edit needs exactly one transaction ID"));
     if (!command.ready())
         return command.exitCode;
@@ -215,7 +218,8 @@ int transactionEdit(CliContext &context, const QStringList &arguments)
 
 int transactionDelete(CliContext &context, const QStringList &arguments)
 {
-    Command command(context, arguments, {}, {}, 1, 1, QStringLiteral("tx-delete needs exactly one transaction ID"));
+    Command command(context, arguments, {}, {}, 1, 1,
+                    QStringLiteral("tx-delete needs exactly one transaction ID"));
     if (!command.ready())
         return command.exitCode;
     const std::optional<Transaction> stored = command.storage->liveTransaction(command.positional(0));
@@ -233,8 +237,8 @@ int transactionDelete(CliContext &context, const QStringList &arguments)
 
 int transactionClear(CliContext &context, const QStringList &arguments)
 {
-    Command command(context, arguments, {}, {QStringLiteral("--reconciled"), QStringLiteral("--unclear")}, 1, 1,
-                    QStringLiteral("tx-clear needs exactly one transaction ID"));
+    Command command(context, arguments, {}, {QStringLiteral("--reconciled"), QStringLiteral("--unclear")}, 1,
+                    1, QStringLiteral("tx-clear needs exactly one transaction ID"));
     if (!command.ready())
         return command.exitCode;
     const bool reconciled = command.parsed.has(QStringLiteral("--reconciled"));
@@ -253,8 +257,9 @@ int transactionClear(CliContext &context, const QStringList &arguments)
 
 int transfer(CliContext &context, const QStringList &arguments)
 {
-    Command command(context, arguments, {QStringLiteral("--date"), QStringLiteral("--amount"), QStringLiteral("--memo")},
-                    {}, 2, 2, QStringLiteral("transfer needs FROM_ID and TO_ID"));
+    Command command(context, arguments,
+                    {QStringLiteral("--date"), QStringLiteral("--amount"), QStringLiteral("--memo")}, {}, 2,
+                    2, QStringLiteral("transfer needs FROM_ID and TO_ID"));
     if (!command.ready())
         return command.exitCode;
     CliStorage &storage = *command.storage;
@@ -306,7 +311,8 @@ int accountEdit(CliContext &context, const QStringList &arguments)
             values.usage(QStringLiteral("the account name cannot be empty"));
         account->name = name->trimmed();
     }
-    account->institution = values.text(QStringLiteral("--institution")).value_or(account->institution).trimmed();
+    account->institution =
+        values.text(QStringLiteral("--institution")).value_or(account->institution).trimmed();
     if (const std::optional<QString> last4 = values.text(QStringLiteral("--last4"))) {
         static const QRegularExpression digits(QStringLiteral("^\\d{0,4}$"));
         if (!digits.match(*last4).hasMatch())
@@ -314,13 +320,15 @@ int accountEdit(CliContext &context, const QStringList &arguments)
         account->accountNumberLast4 = *last4;
     }
     if (const std::optional<QString> typeText = values.text(QStringLiteral("--type"))) {
-        const std::optional<AccountType> type = enumFromText<AccountType>(
-            *typeText, accountTypeToString,
-            {AccountType::Checking, AccountType::Savings, AccountType::CreditCard, AccountType::Cash,
-             AccountType::Investment, AccountType::Other});
+        const std::optional<AccountType> type =
+            enumFromText<AccountType>(*typeText, accountTypeToString,
+                                      {AccountType::Checking, AccountType::Savings, AccountType::CreditCard,
+                                       AccountType::Cash, AccountType::Investment, AccountType::Other});
         if (!type) {
-            values.usage(QStringLiteral("unknown account type %1 (checking, savings, credit_card, cash, investment, other)")
-                             .arg(*typeText));
+            values.usage(
+                QStringLiteral(
+                    "unknown account type %1 (checking, savings, credit_card, cash, investment, other)")
+                    .arg(*typeText));
         }
         account->type = type.value_or(account->type);
     }
@@ -334,7 +342,8 @@ int accountEdit(CliContext &context, const QStringList &arguments)
 int accountDeleteOrRestore(CliContext &context, const QStringList &arguments, bool restore)
 {
     const QString name = restore ? QStringLiteral("account-restore") : QStringLiteral("account-delete");
-    Command command(context, arguments, {}, {}, 1, 1, QStringLiteral("%1 needs exactly one ACCOUNT_ID").arg(name));
+    Command command(context, arguments, {}, {}, 1, 1,
+                    QStringLiteral("%1 needs exactly one ACCOUNT_ID").arg(name));
     if (!command.ready())
         return command.exitCode;
     const std::optional<Account> account = command.storage->accounts.findById(command.positional(0));
@@ -364,14 +373,16 @@ int categoryAdd(CliContext &context, const QStringList &arguments)
     if (command.parsed.has(QStringLiteral("--parent"))) {
         parent = storage.liveCategory(command.parsed.value(QStringLiteral("--parent")));
         if (!parent)
-            return context.usageError(QStringLiteral("unknown category %1").arg(command.parsed.value(QStringLiteral("--parent"))));
+            return context.usageError(
+                QStringLiteral("unknown category %1").arg(command.parsed.value(QStringLiteral("--parent"))));
         if (!parent->parentId.isEmpty())
-            return context.usageError(QStringLiteral("categories have two levels: %1 is a subcategory").arg(parent->name));
+            return context.usageError(
+                QStringLiteral("categories have two levels: %1 is a subcategory").arg(parent->name));
     }
     // A subcategory is of its parent's kind unless told otherwise.
     const CategoryType type = command.parsed.has(QStringLiteral("--income")) ? CategoryType::Income
-                              : parent                                      ? parent->type
-                                                                            : CategoryType::Expense;
+                              : parent                                       ? parent->type
+                                                                             : CategoryType::Expense;
     const std::optional<Category> stored =
         storage.categoryService.addCategory(name, type, parent ? parent->id : QString());
     if (!stored)
@@ -430,7 +441,8 @@ int recurringAdd(CliContext &context, const QStringList &arguments)
                     {QStringLiteral("--payee"), QStringLiteral("--amount"), QStringLiteral("--frequency"),
                      QStringLiteral("--start"), QStringLiteral("--end"), QStringLiteral("--memo"),
                      QStringLiteral("--category"), QStringLiteral("--transfer-to")},
-                    {QStringLiteral("--auto-post")}, 1, 1, QStringLiteral("recurring-add needs exactly one ACCOUNT_ID"));
+                    {QStringLiteral("--auto-post")}, 1, 1,
+                    QStringLiteral("recurring-add needs exactly one ACCOUNT_ID"));
     if (!command.ready())
         return command.exitCode;
     CliStorage &storage = *command.storage;
@@ -455,8 +467,8 @@ int recurringAdd(CliContext &context, const QStringList &arguments)
     if (const std::optional<QString> text = values.text(QStringLiteral("--frequency"))) {
         const std::optional<Frequency> frequency = enumFromText<Frequency>(
             *text, frequencyToString,
-            {Frequency::Daily, Frequency::Weekly, Frequency::Biweekly, Frequency::Monthly, Frequency::Quarterly,
-             Frequency::SemiAnnual, Frequency::Annual});
+            {Frequency::Daily, Frequency::Weekly, Frequency::Biweekly, Frequency::Monthly,
+             Frequency::Quarterly, Frequency::SemiAnnual, Frequency::Annual});
         if (!frequency) {
             values.usage(QStringLiteral("unknown frequency %1 (daily, weekly, biweekly, monthly, quarterly, "
                                         "semi_annual, annual)")
@@ -505,14 +517,17 @@ int recurringList(CliContext &context, const QStringList &arguments)
 int recurringStep(CliContext &context, const QStringList &arguments, bool confirm)
 {
     const QString name = confirm ? QStringLiteral("recurring-confirm") : QStringLiteral("recurring-skip");
-    Command command(context, arguments, {}, {}, 1, 1, QStringLiteral("%1 needs exactly one schedule ID").arg(name));
+    Command command(context, arguments, {}, {}, 1, 1,
+                    QStringLiteral("%1 needs exactly one schedule ID").arg(name));
     if (!command.ready())
         return command.exitCode;
     CliStorage &storage = *command.storage;
     const std::optional<RecurringTransaction> recurring = storage.recurring.findById(command.positional(0));
     if (!recurring || recurring->deletedAt || !recurring->isActive)
-        return context.usageError(QStringLiteral("unknown or inactive schedule %1").arg(command.positional(0)));
-    const bool done = confirm ? storage.recurringService.confirm(recurring->id) : storage.recurringService.skip(recurring->id);
+        return context.usageError(
+            QStringLiteral("unknown or inactive schedule %1").arg(command.positional(0)));
+    const bool done = confirm ? storage.recurringService.confirm(recurring->id)
+                              : storage.recurringService.skip(recurring->id);
     if (!done)
         return context.fail(QStringLiteral("%1 did not happen; see the log").arg(name));
     context.printJson(recurringJson(storage.recurring.findById(recurring->id).value_or(*recurring)));
@@ -522,7 +537,8 @@ int recurringStep(CliContext &context, const QStringList &arguments, bool confir
 int reconcile(CliContext &context, const QStringList &arguments)
 {
     Command command(context, arguments,
-                    {QStringLiteral("--statement-date"), QStringLiteral("--statement-balance"), QStringLiteral("--clear")},
+                    {QStringLiteral("--statement-date"), QStringLiteral("--statement-balance"),
+                     QStringLiteral("--clear")},
                     {}, 1, 100000, QStringLiteral("reconcile needs ACCOUNT_ID"));
     if (!command.ready())
         return command.exitCode;
@@ -534,11 +550,13 @@ int reconcile(CliContext &context, const QStringList &arguments)
     values.text(QStringLiteral("--statement-date"), true);
     values.text(QStringLiteral("--statement-balance"), true);
     const std::optional<QDate> date = values.date(QStringLiteral("--statement-date"));
-    const std::optional<Money> balance = values.amount(QStringLiteral("--statement-balance"), account->currency);
+    const std::optional<Money> balance =
+        values.amount(QStringLiteral("--statement-balance"), account->currency);
     if (values.failed())
         return values.exitCode();
     // "--clear A B C" and "--clear A --clear B" both name the transactions cleared on the statement.
-    const QStringList ids = command.parsed.values(QStringLiteral("--clear")) + command.parsed.positionals().mid(1);
+    const QStringList ids =
+        command.parsed.values(QStringLiteral("--clear")) + command.parsed.positionals().mid(1);
     Money difference = 0;
     const ReconciliationService::Outcome outcome =
         storage.reconciliationService.finish(account->id, *date, *balance, ids, &difference);
@@ -549,10 +567,12 @@ int reconcile(CliContext &context, const QStringList &arguments)
         return context.usageError(QStringLiteral("unknown account %1").arg(account->id));
     case ReconciliationService::Outcome::TransactionNotFound:
         return context.usageError(
-            QStringLiteral("every --clear ID must be an unreconciled transaction of account %1").arg(account->id));
+            QStringLiteral("every --clear ID must be an unreconciled transaction of account %1")
+                .arg(account->id));
     case ReconciliationService::Outcome::NotBalanced:
-        return context.fail(QStringLiteral("the statement does not balance: difference %1; nothing was written")
-                                .arg(formatAmount(difference, account->currency)));
+        return context.fail(
+            QStringLiteral("the statement does not balance: difference %1; nothing was written")
+                .arg(formatAmount(difference, account->currency)));
     case ReconciliationService::Outcome::Overflow:
         return context.usageError(QStringLiteral("the balances do not fit the amount range"));
     case ReconciliationService::Outcome::StorageFailed:
@@ -575,8 +595,10 @@ QList<CliCommand> editCommands()
 {
     return {
         {QStringLiteral("tx-edit"),
-         QStringLiteral("ID [--date D] [--payee P] [--amount A] [--memo M] [--category NAME] [--check-number N]"),
-         QStringLiteral("Change a transaction; a transfer's other leg follows its date and amount"), transactionEdit},
+         QStringLiteral(
+             "ID [--date D] [--payee P] [--amount A] [--memo M] [--category NAME] [--check-number N]"),
+         QStringLiteral("Change a transaction; a transfer's other leg follows its date and amount"),
+         transactionEdit},
         {QStringLiteral("tx-delete"), QStringLiteral("ID"),
          QStringLiteral("Delete a transaction (both legs of a transfer)"), transactionDelete},
         {QStringLiteral("tx-clear"), QStringLiteral("ID [--reconciled | --unclear]"),
@@ -584,36 +606,57 @@ QList<CliCommand> editCommands()
         {QStringLiteral("transfer"), QStringLiteral("FROM_ID TO_ID --date D --amount A [--memo M]"),
          QStringLiteral("Move a positive amount between two accounts: both legs, linked"), transfer},
         {QStringLiteral("account-edit"),
-         QStringLiteral("ID [--name N] [--institution I] [--last4 DDDD] [--type T]"), QStringLiteral("Change an account"),
-         accountEdit},
+         QStringLiteral("ID [--name N] [--institution I] [--last4 DDDD] [--type T]"),
+         QStringLiteral("Change an account"), accountEdit},
         {QStringLiteral("account-delete"), QStringLiteral("ID"),
          QStringLiteral("Delete an account with its transactions, schedules and reconciliations"),
-         [](CliContext &context, const QStringList &arguments) { return accountDeleteOrRestore(context, arguments, false); }},
+         [](CliContext &context, const QStringList &arguments) {
+             return accountDeleteOrRestore(context, arguments, false);
+         }},
         {QStringLiteral("account-restore"), QStringLiteral("ID"),
          QStringLiteral("Bring back a deleted account and what its deletion took"),
-         [](CliContext &context, const QStringList &arguments) { return accountDeleteOrRestore(context, arguments, true); }},
+         [](CliContext &context, const QStringList &arguments) {
+             return accountDeleteOrRestore(context, arguments, true);
+         }},
         {QStringLiteral("category-add"), QStringLiteral("NAME [--parent NAME] [--income]"),
-         QStringLiteral("Add a category (an expense unless --income; a subcategory under --parent)"), categoryAdd},
-        {QStringLiteral("category-rename"), QStringLiteral("NAME NEW_NAME"), QStringLiteral("Rename a category"),
-         [](CliContext &context, const QStringList &arguments) { return categoryRenameOrDelete(context, arguments, true); }},
+         QStringLiteral("Add a category (an expense unless --income; a subcategory under --parent)"),
+         categoryAdd},
+        {QStringLiteral("category-rename"), QStringLiteral("NAME NEW_NAME"),
+         QStringLiteral("Rename a category"),
+         [](CliContext &context, const QStringList &arguments) {
+             return categoryRenameOrDelete(context, arguments, true);
+         }},
         {QStringLiteral("category-delete"), QStringLiteral("NAME"),
          QStringLiteral("Delete a category; its transactions read as uncategorized"),
-         [](CliContext &context, const QStringList &arguments) { return categoryRenameOrDelete(context, arguments, false); }},
-        {QStringLiteral("payee-rename"), QStringLiteral("OLD NEW"), QStringLiteral("Rename a payee in every account"),
-         [](CliContext &context, const QStringList &arguments) { return payeeRename(context, arguments, false); }},
-        {QStringLiteral("payee-merge"), QStringLiteral("FROM... INTO"), QStringLiteral("Merge payees into one"),
-         [](CliContext &context, const QStringList &arguments) { return payeeRename(context, arguments, true); }},
+         [](CliContext &context, const QStringList &arguments) {
+             return categoryRenameOrDelete(context, arguments, false);
+         }},
+        {QStringLiteral("payee-rename"), QStringLiteral("OLD NEW"),
+         QStringLiteral("Rename a payee in every account"),
+         [](CliContext &context, const QStringList &arguments) {
+             return payeeRename(context, arguments, false);
+         }},
+        {QStringLiteral("payee-merge"), QStringLiteral("FROM... INTO"),
+         QStringLiteral("Merge payees into one"),
+         [](CliContext &context, const QStringList &arguments) {
+             return payeeRename(context, arguments, true);
+         }},
         {QStringLiteral("recurring-add"),
          QStringLiteral("ACCOUNT_ID --payee P --amount A --start D [--frequency F] [--end D] [--memo M] "
                         "[--category NAME] [--transfer-to ACCOUNT_ID] [--auto-post]"),
          QStringLiteral("Add a recurring schedule (monthly unless --frequency)"), recurringAdd},
-        {QStringLiteral("recurring-list"), QString(), QStringLiteral("List the recurring schedules"), recurringList},
+        {QStringLiteral("recurring-list"), QString(), QStringLiteral("List the recurring schedules"),
+         recurringList},
         {QStringLiteral("recurring-skip"), QStringLiteral("ID"),
          QStringLiteral("Skip a schedule's next occurrence"),
-         [](CliContext &context, const QStringList &arguments) { return recurringStep(context, arguments, false); }},
+         [](CliContext &context, const QStringList &arguments) {
+             return recurringStep(context, arguments, false);
+         }},
         {QStringLiteral("recurring-confirm"), QStringLiteral("ID"),
          QStringLiteral("Post a schedule's next occurrence now"),
-         [](CliContext &context, const QStringList &arguments) { return recurringStep(context, arguments, true); }},
+         [](CliContext &context, const QStringList &arguments) {
+             return recurringStep(context, arguments, true);
+         }},
         {QStringLiteral("reconcile"),
          QStringLiteral("ACCOUNT_ID --statement-date D --statement-balance A --clear ID..."),
          QStringLiteral("Finish a statement as the reconciliation window does: refused unless it balances"),

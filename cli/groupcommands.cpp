@@ -22,8 +22,10 @@ public:
     explicit FailureWatch(Client *client)
     {
         for (ApiClient *api : {client->accountApi(), client->syncApi()}) {
-            QObject::connect(api, &ApiClient::networkError, &m_scope, [this](const QString &message) { m_network = message; });
-            QObject::connect(api, &ApiClient::authenticationRequired, &m_scope, [this] { m_sessionEnded = true; });
+            QObject::connect(api, &ApiClient::networkError, &m_scope,
+                             [this](const QString &message) { m_network = message; });
+            QObject::connect(api, &ApiClient::authenticationRequired, &m_scope,
+                             [this] { m_sessionEnded = true; });
         }
     }
 
@@ -54,7 +56,8 @@ CliCommand groupCommand(const QString &name, const QString &usage, const QString
                 if (!parsed.isValid())
                     return context.usageError(parsed.error());
                 if (parsed.positionals().size() != positionals)
-                    return context.usageError(QStringLiteral("usage: zimbrel-cli %1 %2").arg(name, usage).trimmed());
+                    return context.usageError(
+                        QStringLiteral("usage: zimbrel-cli %1 %2").arg(name, usage).trimmed());
                 if (parsed.has(QStringLiteral("--email"))) {
                     const QString email = parsed.value(QStringLiteral("--email")).trimmed();
                     if (email.isEmpty() || !email.contains(QLatin1Char('@')))
@@ -118,8 +121,9 @@ int invite(CliContext &context, Client *client, const CliArguments &arguments)
         client->accountClient()->inviteByEmail(email, done);
     waiter.wait();
     if (invitation.id.isEmpty())
-        return context.fail(watch.reason(QStringLiteral("the cloud service refused the invitation (only the group owner invites, "
-                                                        "and only while seats are free)")));
+        return context.fail(watch.reason(
+            QStringLiteral("the cloud service refused the invitation (only the group owner invites, "
+                           "and only while seats are free)")));
     context.printJson(groupInvitationToJson(invitation));
     return 0;
 }
@@ -152,7 +156,9 @@ bool listShares(CliContext &context, Client *client, const QString &accountId, Q
     waiter.wait();
     // The owner is always listed: nobody at all means the account is unknown, or not the user's.
     if (members->isEmpty()) {
-        context.fail(watch.reason(QStringLiteral("no account %1 that you own or share on the cloud service (sync it first)").arg(accountId)));
+        context.fail(watch.reason(
+            QStringLiteral("no account %1 that you own or share on the cloud service (sync it first)")
+                .arg(accountId)));
         return false;
     }
     return true;
@@ -186,7 +192,8 @@ int shareAccount(CliContext &context, Client *client, const CliArguments &argume
     });
     waiter.wait();
     if (!shared)
-        return context.fail(watch.reason(QStringLiteral("cannot share %1 with %2: %3").arg(accountId, user, error)));
+        return context.fail(
+            watch.reason(QStringLiteral("cannot share %1 with %2: %3").arg(accountId, user, error)));
     return shares(context, client, arguments);
 }
 
@@ -199,7 +206,8 @@ int unshareAccount(CliContext &context, Client *client, const CliArguments &argu
         if (!listShares(context, client, accountId, &members))
             return 1;
         const auto found = std::find_if(members.cbegin(), members.cend(), [&](const ShareMember &member) {
-            return member.role != QLatin1String("owner") && member.email.compare(userId, Qt::CaseInsensitive) == 0;
+            return member.role != QLatin1String("owner") &&
+                   member.email.compare(userId, Qt::CaseInsensitive) == 0;
         });
         if (found == members.cend())
             return context.fail(QStringLiteral("%1 is not shared with %2").arg(accountId, userId));
@@ -215,8 +223,9 @@ int unshareAccount(CliContext &context, Client *client, const CliArguments &argu
     });
     waiter.wait();
     if (!removed)
-        return context.fail(watch.reason(QStringLiteral("cannot remove the share of %1 with %2 (only the account's owner can)")
-                                             .arg(accountId, userId)));
+        return context.fail(watch.reason(
+            QStringLiteral("cannot remove the share of %1 with %2 (only the account's owner can)")
+                .arg(accountId, userId)));
     return shares(context, client, arguments);
 }
 
@@ -225,17 +234,25 @@ int unshareAccount(CliContext &context, Client *client, const CliArguments &argu
 QList<CliCommand> groupCommands()
 {
     return {
-        groupCommand(QStringLiteral("group"), QString(), QStringLiteral("Print your cloud family group with its members"), 0, {},
-                     [](CliContext &context, Client *client, const CliArguments &) { return printGroup(context, client); }),
-        groupCommand(QStringLiteral("invite"), QStringLiteral("[--email ADDRESS]"),
-                     QStringLiteral("Invite someone to your group (creating it) and print the invitation with its invite_code"), 0,
-                     {QStringLiteral("--email")}, invite),
-        groupCommand(QStringLiteral("join"), QStringLiteral("CODE"), QStringLiteral("Join a group with an invite code and print it"),
-                     1, {}, join),
-        groupCommand(QStringLiteral("share"), QStringLiteral("ACCOUNT_ID USER"),
-                     QStringLiteral("Share one of your accounts with a group member (e-mail address or user id)"), 2, {}, shareAccount),
+        groupCommand(QStringLiteral("group"), QString(),
+                     QStringLiteral("Print your cloud family group with its members"), 0, {},
+                     [](CliContext &context, Client *client, const CliArguments &) {
+                         return printGroup(context, client);
+                     }),
+        groupCommand(
+            QStringLiteral("invite"), QStringLiteral("[--email ADDRESS]"),
+            QStringLiteral(
+                "Invite someone to your group (creating it) and print the invitation with its invite_code"),
+            0, {QStringLiteral("--email")}, invite),
+        groupCommand(QStringLiteral("join"), QStringLiteral("CODE"),
+                     QStringLiteral("Join a group with an invite code and print it"), 1, {}, join),
+        groupCommand(
+            QStringLiteral("share"), QStringLiteral("ACCOUNT_ID USER"),
+            QStringLiteral("Share one of your accounts with a group member (e-mail address or user id)"), 2,
+            {}, shareAccount),
         groupCommand(QStringLiteral("unshare"), QStringLiteral("ACCOUNT_ID USER"),
-                     QStringLiteral("Stop sharing an account with a member (e-mail address or user id)"), 2, {}, unshareAccount),
+                     QStringLiteral("Stop sharing an account with a member (e-mail address or user id)"), 2,
+                     {}, unshareAccount),
         groupCommand(QStringLiteral("shares"), QStringLiteral("ACCOUNT_ID"),
                      QStringLiteral("Print who has access to an account, its owner included"), 1, {}, shares),
     };

@@ -43,12 +43,14 @@ int reportImport(CliContext &context, const ImportResult &result)
 {
     context.printJson(importResultToJson(result));
     if (result.aborted)
-        return context.fail(QStringLiteral("the import failed and nothing was stored: %1").arg(result.failure));
-    if (result.imported == 0 && result.duplicates == 0 && result.unmappedSkipped == 0
-        && result.unparseable + result.databaseErrors > 0) {
-        return context.fail(QStringLiteral("nothing was imported: %1 record(s) unreadable, %2 refused by the database")
-                                .arg(result.unparseable)
-                                .arg(result.databaseErrors));
+        return context.fail(
+            QStringLiteral("the import failed and nothing was stored: %1").arg(result.failure));
+    if (result.imported == 0 && result.duplicates == 0 && result.unmappedSkipped == 0 &&
+        result.unparseable + result.databaseErrors > 0) {
+        return context.fail(
+            QStringLiteral("nothing was imported: %1 record(s) unreadable, %2 refused by the database")
+                .arg(result.unparseable)
+                .arg(result.databaseErrors));
     }
     return 0;
 }
@@ -62,8 +64,7 @@ struct ImportSetup
         , categories(database)
         , splitLines(database)
         , service(database, &transactions, &categories, &splitLines)
-    {
-    }
+    {}
 
     AccountRepository accounts;
     TransactionRepository transactions;
@@ -142,7 +143,9 @@ int qifInspect(CliContext &context, const QStringList &arguments)
     if (!file.open(QIODevice::ReadOnly))
         return context.fail(QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
     if (file.size() > ImportService::maxFileSize)
-        return context.fail(QStringLiteral("%1 is larger than %2 MiB").arg(file.fileName()).arg(ImportService::maxFileSize >> 20));
+        return context.fail(QStringLiteral("%1 is larger than %2 MiB")
+                                .arg(file.fileName())
+                                .arg(ImportService::maxFileSize >> 20));
     const QifParseResult parsed = QifParser::parse(decodeImportText(file.readAll()), order);
     if (!parsed.error.isEmpty())
         return context.fail(QStringLiteral("%1: %2").arg(file.fileName(), parsed.error));
@@ -230,9 +233,9 @@ int importCsv(CliContext &context, const QStringList &arguments)
                                     QStringLiteral("--amount-column"), QStringLiteral("--memo-column"),
                                     QStringLiteral("--category-column")};
     const CliArguments args(arguments,
-                            columnOptions
-                                + QStringList{QStringLiteral("--account"), QStringLiteral("--date-format"),
-                                              QStringLiteral("--delimiter")},
+                            columnOptions + QStringList{QStringLiteral("--account"),
+                                                        QStringLiteral("--date-format"),
+                                                        QStringLiteral("--delimiter")},
                             {QStringLiteral("--no-header")});
     if (!args.isValid())
         return context.usageError(args.error());
@@ -253,7 +256,8 @@ int importCsv(CliContext &context, const QStringList &arguments)
         const int column = args.value(columnOptions[i]).toInt(&ok);
         // Memo and category may be -1 (none); the three required columns may not.
         if (!ok || column < (i >= 3 ? -1 : 0))
-            return context.usageError(QStringLiteral("%1 takes a column number counted from 0").arg(columnOptions[i]));
+            return context.usageError(
+                QStringLiteral("%1 takes a column number counted from 0").arg(columnOptions[i]));
         *columns[i] = column;
         if (column >= 0)
             givenColumns.append(i);
@@ -279,14 +283,17 @@ int importCsv(CliContext &context, const QStringList &arguments)
         file.seek(0);
         qsizetype width = 0;
         QString splitError;
-        for (const QStringList &row : splitCsv(decodeImportText(file.readAll()), options.delimiter, &splitError))
+        for (const QStringList &row :
+             splitCsv(decodeImportText(file.readAll()), options.delimiter, &splitError))
             width = std::max(width, row.size());
         if (!splitError.isEmpty())
             return context.fail(QStringLiteral("%1: %2").arg(path, splitError));
         for (const int i : std::as_const(givenColumns)) {
             if (*columns[i] >= width) {
-                return context.usageError(
-                    QStringLiteral("%1 %2 is outside the file's %3 columns").arg(columnOptions[i]).arg(*columns[i]).arg(width));
+                return context.usageError(QStringLiteral("%1 %2 is outside the file's %3 columns")
+                                              .arg(columnOptions[i])
+                                              .arg(*columns[i])
+                                              .arg(width));
             }
         }
     }
@@ -314,12 +321,14 @@ QList<CliCommand> importCommands()
         {QStringLiteral("qif-inspect"), QStringLiteral("FILE [--date-order auto|month-first|day-first]"),
          QStringLiteral("Parse a QIF file and print what it holds"), qifInspect},
         {QStringLiteral("qif-analyze"), QStringLiteral("FILE..."),
-         QStringLiteral("List the source accounts of QIF files, as the import screen offers them"), qifAnalyze},
+         QStringLiteral("List the source accounts of QIF files, as the import screen offers them"),
+         qifAnalyze},
         {QStringLiteral("import-qif"), QStringLiteral("FILE... --map KEY=ACCOUNT_ID|skip ..."),
          QStringLiteral("Import QIF files, sending each source account to a target account"), importQif},
         {QStringLiteral("import-csv"),
-         QStringLiteral("FILE --account ID [--date-column N] [--payee-column N] [--amount-column N] [--memo-column N] "
-                        "[--category-column N] [--no-header] [--date-format PATTERN] [--delimiter ,|;|tab]"),
+         QStringLiteral(
+             "FILE --account ID [--date-column N] [--payee-column N] [--amount-column N] [--memo-column N] "
+             "[--category-column N] [--no-header] [--date-format PATTERN] [--delimiter ,|;|tab]"),
          QStringLiteral("Import a CSV file into one account (delimiter detected when not given)"), importCsv},
     };
 }

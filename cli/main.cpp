@@ -22,17 +22,19 @@ QList<CliCommand> allCommands()
 
 void printHelp()
 {
-    QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] COMMAND [ARGUMENTS]\n\n"
-                                  "Works on the same data directory as the app (ZIMBREL_DATA_DIR included).\n"
-                                  "Prints JSON on standard output; amounts are in minor units.\n"
-                                  "Exit codes: 0 success, 1 failure, 2 usage error.\n\n"
-                                  "Options:\n  --data-dir DIR   use DIR as the data directory\n"
-                                  "  --server ORIGIN  the cloud service at ORIGIN (https://host[:port]) instead of the\n"
-                                  "                   built-in one or the app's Server setting\n"
-                                  "  --version        print the version\n  --help           print this help\n\n"
-                                  "Commands:\n");
+    QString text =
+        QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] COMMAND [ARGUMENTS]\n\n"
+                       "Works on the same data directory as the app (ZIMBREL_DATA_DIR included).\n"
+                       "Prints JSON on standard output; amounts are in minor units.\n"
+                       "Exit codes: 0 success, 1 failure, 2 usage error.\n\n"
+                       "Options:\n  --data-dir DIR   use DIR as the data directory\n"
+                       "  --server ORIGIN  the cloud service at ORIGIN (https://host[:port]) instead of the\n"
+                       "                   built-in one or the app's Server setting\n"
+                       "  --version        print the version\n  --help           print this help\n\n"
+                       "Commands:\n");
     for (const CliCommand &command : allCommands()) {
-        const QString synopsis = command.usage.isEmpty() ? command.name : command.name + QLatin1Char(' ') + command.usage;
+        const QString synopsis =
+            command.usage.isEmpty() ? command.name : command.name + QLatin1Char(' ') + command.usage;
         text += QStringLiteral("  %1\n      %2\n").arg(synopsis, command.summary);
     }
     std::fputs(text.toUtf8().constData(), stdout);
@@ -71,9 +73,11 @@ int main(int argc, char *argv[])
         }
         if (option == QLatin1String("--server")) {
             const std::optional<QString> origin =
-                arguments.isEmpty() ? std::nullopt : CorvantisAccount::normalizedServerOrigin(arguments.takeFirst());
+                arguments.isEmpty() ? std::nullopt
+                                    : CorvantisAccount::normalizedServerOrigin(arguments.takeFirst());
             if (!origin) {
-                std::fprintf(stderr, "zimbrel-cli: --server needs an origin such as https://cloud.example.org\n");
+                std::fprintf(stderr,
+                             "zimbrel-cli: --server needs an origin such as https://cloud.example.org\n");
                 return 2;
             }
             serverOrigin = *origin;
@@ -98,8 +102,9 @@ int main(int argc, char *argv[])
     for (const CliCommand &command : allCommands()) {
         if (command.name == name) {
             if (arguments.contains(QLatin1String("--help"))) {
-                const QString text = QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] %1 %2\n\n%3\n")
-                                         .arg(command.name, command.usage, command.summary);
+                const QString text =
+                    QStringLiteral("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] %1 %2\n\n%3\n")
+                        .arg(command.name, command.usage, command.summary);
                 std::fputs(text.toUtf8().constData(), stdout);
                 return 0;
             }

@@ -78,21 +78,26 @@ const QList<ReportKind> &reportKinds()
     static const QList<ReportKind> kinds{
         {"category-spending", true, true, false, false,
          [](const ReportService &service, const ReportRequest &request) {
-             return table<CategoryTotal>(words({"name", "total"}), words({"Category", "Total"}),
-                                         service.categorySpending(request.from, request.to, request.accountId),
-                                         [](const CategoryTotal &row) { return QJsonArray{row.name, row.total}; });
+             return table<CategoryTotal>(
+                 words({"name", "total"}), words({"Category", "Total"}),
+                 service.categorySpending(request.from, request.to, request.accountId),
+                 [](const CategoryTotal &row) {
+                     return QJsonArray{row.name, row.total};
+                 });
          }},
         {"payee-summary", true, true, false, false,
          [](const ReportService &service, const ReportRequest &request) {
              return table<PayeeTotal>(words({"payee", "total", "count"}), words({"Payee", "Total", "Count"}),
                                       service.payeeSummary(request.from, request.to, request.accountId),
-                                      [](const PayeeTotal &row) { return QJsonArray{row.payee, row.total, row.count}; });
+                                      [](const PayeeTotal &row) {
+                                          return QJsonArray{row.payee, row.total, row.count};
+                                      });
          }},
         {"tax", true, false, false, false,
          [](const ReportService &service, const ReportRequest &request) {
              return table<TaxLine>(words({"category_name", "tax_category", "total"}),
-                                   words({"Category", "Tax Code", "Total"}), service.taxReport(request.from, request.to),
-                                   [](const TaxLine &row) {
+                                   words({"Category", "Tax Code", "Total"}),
+                                   service.taxReport(request.from, request.to), [](const TaxLine &row) {
                                        return QJsonArray{row.categoryName, row.taxCategory, row.total};
                                    });
          }},
@@ -119,7 +124,8 @@ const QList<ReportKind> &reportKinds()
              return table<YearOverYearRow>(
                  words({"category", "period1", "period2", "change"}),
                  words({"Category", "Period 1", "Period 2", "Difference"}),
-                 service.yearOverYear(request.from, request.to, request.from2, request.to2, request.accountId),
+                 service.yearOverYear(request.from, request.to, request.from2, request.to2,
+                                      request.accountId),
                  [](const YearOverYearRow &row) {
                      return QJsonArray{row.category, row.period1, row.period2, row.change};
                  });
@@ -130,7 +136,8 @@ const QList<ReportKind> &reportKinds()
                  words({"name", "account_type", "cleared_balance", "uncleared_total", "balance"}),
                  words({"Account", "Type", "Cleared", "Uncleared", "Total"}), service.accountSummary(),
                  [](const AccountSummaryRow &row) {
-                     return QJsonArray{row.name, row.accountType, row.clearedBalance, row.unclearedTotal, row.balance};
+                     return QJsonArray{row.name, row.accountType, row.clearedBalance, row.unclearedTotal,
+                                       row.balance};
                  });
          }},
         {"transactions", true, true, true, false,
@@ -141,7 +148,7 @@ const QList<ReportKind> &reportKinds()
                  service.transactionList(request.from, request.to, request.accountId, request.categoryId),
                  [](const TransactionListRow &row) {
                      return QJsonArray{dateToText(row.date), row.accountName, row.payee,
-                                       row.categoryName, row.memo,        row.amount};
+                                       row.categoryName,     row.memo,        row.amount};
                  });
          }},
     };
@@ -154,20 +161,21 @@ const QList<ReportKind> &reportKinds()
 int printTransactionList(CliContext &context, const ReportService &service, const ReportRequest &request)
 {
     std::optional<JsonArrayWriter> writer;
-    const bool complete = service.forEachTransactionListRow(
-        request.from, request.to, request.accountId, request.categoryId, [&writer](const TransactionListRow &row) {
-            if (!writer)
-                writer.emplace();
-            IndentedJsonWriter &out = writer->beginObject();
-            out.text(QLatin1String("account_name"), row.accountName);
-            out.integer(QLatin1String("amount"), row.amount);
-            out.text(QLatin1String("category_name"), row.categoryName);
-            out.text(QLatin1String("date"), dateToText(row.date));
-            out.text(QLatin1String("memo"), row.memo);
-            out.text(QLatin1String("payee"), row.payee);
-            writer->endObject();
-            return true;
-        });
+    const bool complete =
+        service.forEachTransactionListRow(request.from, request.to, request.accountId, request.categoryId,
+                                          [&writer](const TransactionListRow &row) {
+                                              if (!writer)
+                                                  writer.emplace();
+                                              IndentedJsonWriter &out = writer->beginObject();
+                                              out.text(QLatin1String("account_name"), row.accountName);
+                                              out.integer(QLatin1String("amount"), row.amount);
+                                              out.text(QLatin1String("category_name"), row.categoryName);
+                                              out.text(QLatin1String("date"), dateToText(row.date));
+                                              out.text(QLatin1String("memo"), row.memo);
+                                              out.text(QLatin1String("payee"), row.payee);
+                                              writer->endObject();
+                                              return true;
+                                          });
     if (!complete) {
         if (writer)
             writer->abandon();
@@ -195,7 +203,8 @@ int report(CliContext &context, const QStringList &argumentList)
     const QString to2 = QStringLiteral("--p2-to");
     const QString account = QStringLiteral("--account");
     const QString category = QStringLiteral("--category");
-    const CliArguments arguments(argumentList, {from, to, from2, to2, account, category}, {QStringLiteral("--csv")});
+    const CliArguments arguments(argumentList, {from, to, from2, to2, account, category},
+                                 {QStringLiteral("--csv")});
     if (!arguments.isValid())
         return context.usageError(arguments.error());
     if (arguments.positionals().size() != 1)
@@ -291,14 +300,15 @@ int backupExport(CliContext &context, const QStringList &argumentList)
     }
     if (!file.commit())
         return context.fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    context.printJson(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), QFileInfo(path).size()}});
+    context.printJson(
+        QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("bytes"), QFileInfo(path).size()}});
     return 0;
 }
 
 QJsonObject countsJson(const std::array<int, BackupImportResult::tableCount> &counts)
 {
-    static const char *const tables[] = {"accounts",    "categories",           "transactions",
-                                         "split_lines", "recurring_transactions", "reconciliations"};
+    static const char *const tables[] = {
+        "accounts", "categories", "transactions", "split_lines", "recurring_transactions", "reconciliations"};
     QJsonObject object;
     for (size_t i = 0; i < counts.size(); ++i)
         object.insert(QLatin1String(tables[i]), counts[i]);
@@ -344,7 +354,8 @@ int backupImport(CliContext &context, const QStringList &argumentList)
     if (result.aborted)
         return context.fail(result.errors.value(0));
     if (result.importedTotal() == 0 && result.refusedTotal() > 0)
-        return context.fail(QStringLiteral("no row of the backup could be restored (%1 refused)").arg(result.refusedTotal()));
+        return context.fail(
+            QStringLiteral("no row of the backup could be restored (%1 refused)").arg(result.refusedTotal()));
     return 0;
 }
 
@@ -386,12 +397,13 @@ QList<CliCommand> reportCommands()
 {
     return {
         {QStringLiteral("report"),
-         QStringLiteral("NAME [--from D --to D] [--account ID] [--category ID] [--p2-from D --p2-to D] [--csv]"),
+         QStringLiteral(
+             "NAME [--from D --to D] [--account ID] [--category ID] [--p2-from D --p2-to D] [--csv]"),
          QStringLiteral("Run a report (category-spending, payee-summary, tax, income-vs-expenses, cash-flow, "
                         "year-over-year, account-summary, transactions)"),
          report},
-        {QStringLiteral("backup-export"), QStringLiteral("FILE"), QStringLiteral("Write a backup archive of all data"),
-         backupExport},
+        {QStringLiteral("backup-export"), QStringLiteral("FILE"),
+         QStringLiteral("Write a backup archive of all data"), backupExport},
         {QStringLiteral("backup-import"), QStringLiteral("FILE --mode skip|replace|keep-newer"),
          QStringLiteral("Restore a backup archive"), backupImport},
         {QStringLiteral("sample-data"), QStringLiteral("load|clear|status"),

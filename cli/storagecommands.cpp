@@ -34,7 +34,8 @@ int accounts(CliContext &context, const QStringList &arguments)
         bool ok = false;
         const Money balance = storage.transactions.balance(account.id, &ok);
         if (!ok)
-            return context.fail(QStringLiteral("the balance of account %1 cannot be computed").arg(account.id));
+            return context.fail(
+                QStringLiteral("the balance of account %1 cannot be computed").arg(account.id));
         array.append(accountJson(account, balance));
     }
     context.printJson(array);
@@ -53,14 +54,15 @@ int accountAdd(CliContext &context, const QStringList &arguments)
     Account account;
     account.name = parsed.positionals().first().trimmed();
     if (parsed.has(QStringLiteral("--type"))) {
-        const std::optional<AccountType> type = enumFromText<AccountType>(
-            parsed.value(QStringLiteral("--type")), accountTypeToString,
-            {AccountType::Checking, AccountType::Savings, AccountType::CreditCard, AccountType::Cash,
-             AccountType::Investment, AccountType::Other});
+        const std::optional<AccountType> type =
+            enumFromText<AccountType>(parsed.value(QStringLiteral("--type")), accountTypeToString,
+                                      {AccountType::Checking, AccountType::Savings, AccountType::CreditCard,
+                                       AccountType::Cash, AccountType::Investment, AccountType::Other});
         if (!type) {
-            return context.usageError(QStringLiteral("unknown account type %1 (checking, savings, credit_card, cash, "
-                                                     "investment, other)")
-                                          .arg(parsed.value(QStringLiteral("--type"))));
+            return context.usageError(
+                QStringLiteral("unknown account type %1 (checking, savings, credit_card, cash, "
+                               "investment, other)")
+                    .arg(parsed.value(QStringLiteral("--type"))));
         }
         account.type = *type;
     }
@@ -86,8 +88,8 @@ int accountAdd(CliContext &context, const QStringList &arguments)
     if (parsed.has(QStringLiteral("--as-of"))) {
         asOf = parseDate(parsed.value(QStringLiteral("--as-of")));
         if (!asOf.isValid()) {
-            return context.usageError(
-                QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(QStringLiteral("--as-of"))));
+            return context.usageError(QStringLiteral("malformed date %1 (expected yyyy-MM-dd)")
+                                          .arg(parsed.value(QStringLiteral("--as-of"))));
         }
     }
 
@@ -104,20 +106,22 @@ int accountAdd(CliContext &context, const QStringList &arguments)
 
 int transactionAdd(CliContext &context, const QStringList &arguments)
 {
-    const CliArguments parsed(arguments, {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount"),
-                                          QStringLiteral("--memo"), QStringLiteral("--category")});
+    const CliArguments parsed(arguments, {QStringLiteral("--date"), QStringLiteral("--payee"),
+                                          QStringLiteral("--amount"), QStringLiteral("--memo"),
+                                          QStringLiteral("--category")});
     if (!parsed.isValid())
         return context.usageError(parsed.error());
     if (parsed.positionals().size() != 1)
         return context.usageError(QStringLiteral("tx-add needs exactly one ACCOUNT_ID"));
-    for (const QString &required : {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount")}) {
+    for (const QString &required :
+         {QStringLiteral("--date"), QStringLiteral("--payee"), QStringLiteral("--amount")}) {
         if (!parsed.has(required))
             return context.usageError(QStringLiteral("tx-add needs %1").arg(required));
     }
     const QDate date = parseDate(parsed.value(QStringLiteral("--date")));
     if (!date.isValid()) {
-        return context.usageError(
-            QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(QStringLiteral("--date"))));
+        return context.usageError(QStringLiteral("malformed date %1 (expected yyyy-MM-dd)")
+                                      .arg(parsed.value(QStringLiteral("--date"))));
     }
 
     Database *database = context.database();
@@ -169,15 +173,17 @@ int registerCommand(CliContext &context, const QStringList &arguments)
         return context.usageError(QStringLiteral("unknown account %1").arg(arguments.first()));
     // Printed as read: a large account costs one row's memory, not the whole register's.
     JsonArrayWriter writer;
-    const bool complete = storage.transactions.forEachRegisterRow(arguments.first(), [&writer](const RegisterRow &row) {
-        appendRegisterRow(writer, row, true);
-        return true;
-    });
+    const bool complete =
+        storage.transactions.forEachRegisterRow(arguments.first(), [&writer](const RegisterRow &row) {
+            appendRegisterRow(writer, row, true);
+            return true;
+        });
     if (!complete) {
         writer.abandon();
-        return context.fail(QStringLiteral("the register of account %1 could not be read whole (see the log); the "
-                                           "output is cut off")
-                                .arg(arguments.first()));
+        return context.fail(
+            QStringLiteral("the register of account %1 could not be read whole (see the log); the "
+                           "output is cut off")
+                .arg(arguments.first()));
     }
     writer.finish();
     return 0;
@@ -186,7 +192,8 @@ int registerCommand(CliContext &context, const QStringList &arguments)
 int search(CliContext &context, const QStringList &arguments)
 {
     const CliArguments parsed(arguments, {QStringLiteral("--account"), QStringLiteral("--category"),
-                                          QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--cleared")});
+                                          QStringLiteral("--from"), QStringLiteral("--to"),
+                                          QStringLiteral("--cleared")});
     if (!parsed.isValid())
         return context.usageError(parsed.error());
     if (parsed.positionals().size() > 1)
@@ -201,7 +208,8 @@ int search(CliContext &context, const QStringList &arguments)
             continue;
         *target = parseDate(parsed.value(option));
         if (!target->isValid())
-            return context.usageError(QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(option)));
+            return context.usageError(
+                QStringLiteral("malformed date %1 (expected yyyy-MM-dd)").arg(parsed.value(option)));
     }
     if (parsed.has(QStringLiteral("--cleared"))) {
         const QString cleared = parsed.value(QStringLiteral("--cleared"));
@@ -257,22 +265,27 @@ int recurringProcess(CliContext &context, const QStringList &arguments)
 QList<CliCommand> storageCommands()
 {
     return {
-        {QStringLiteral("accounts"), QString(), QStringLiteral("List the accounts with their current balance"), accounts},
+        {QStringLiteral("accounts"), QString(),
+         QStringLiteral("List the accounts with their current balance"), accounts},
         {QStringLiteral("account-add"),
          QStringLiteral("NAME [--type T] [--currency C] [--starting-balance AMOUNT [--as-of yyyy-MM-dd]]"),
-         QStringLiteral("Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00, stored as an "
-                        "\"Opening Balance\" transaction dated --as-of (today by default)"),
+         QStringLiteral(
+             "Create an account; AMOUNT is a decimal in the currency's unit, e.g. 1250.00, stored as an "
+             "\"Opening Balance\" transaction dated --as-of (today by default)"),
          accountAdd},
         {QStringLiteral("tx-add"),
-         QStringLiteral("ACCOUNT_ID --date yyyy-MM-dd --payee P --amount AMOUNT [--memo M] [--category NAME]"),
+         QStringLiteral(
+             "ACCOUNT_ID --date yyyy-MM-dd --payee P --amount AMOUNT [--memo M] [--category NAME]"),
          QStringLiteral("Add a transaction; a negative AMOUNT is a payment"), transactionAdd},
         {QStringLiteral("register"), QStringLiteral("ACCOUNT_ID"),
          QStringLiteral("Print an account's register, oldest first, with running balances"), registerCommand},
         {QStringLiteral("search"),
          QStringLiteral("[QUERY] [--account ID] [--category ID] [--from D] [--to D] [--cleared true|false]"),
          QStringLiteral("Full-text search over payee, memo and check number (newest 200)"), search},
-        {QStringLiteral("categories"), QString(), QStringLiteral("List the live categories by name"), categories},
+        {QStringLiteral("categories"), QString(), QStringLiteral("List the live categories by name"),
+         categories},
         {QStringLiteral("recurring-process"), QString(),
-         QStringLiteral("Post every due auto-post recurring transaction and print how many"), recurringProcess},
+         QStringLiteral("Post every due auto-post recurring transaction and print how many"),
+         recurringProcess},
     };
 }

@@ -51,10 +51,10 @@ AccountService::AccountService(CloudDatabase *database, AuthService *auth, SyncS
     : m_database(database)
     , m_auth(auth)
     , m_sync(sync)
-{
-}
+{}
 
-HttpResponse AccountService::handle(const HttpRequest &request, const QStringList &path, const AccessClaims &claims)
+HttpResponse AccountService::handle(const HttpRequest &request, const QStringList &path,
+                                    const AccessClaims &claims)
 {
     const QByteArray &method = request.method;
     const QString first = path.value(0);
@@ -96,11 +96,12 @@ HttpResponse AccountService::handle(const HttpRequest &request, const QStringLis
 bool AccountService::membership(const QString &userId, Membership *result)
 {
     *result = {};
-    auto query = m_database->exec("AccountService::membership",
-                                  QStringLiteral("SELECT m.group_id, m.role, g.name, g.max_seats, "
-                                                 "(SELECT COUNT(*) FROM group_members c WHERE c.group_id = m.group_id) "
-                                                 "FROM group_members m JOIN user_groups g ON g.id = m.group_id WHERE m.user_id = ?"),
-                                  {userId});
+    auto query = m_database->exec(
+        "AccountService::membership",
+        QStringLiteral("SELECT m.group_id, m.role, g.name, g.max_seats, "
+                       "(SELECT COUNT(*) FROM group_members c WHERE c.group_id = m.group_id) "
+                       "FROM group_members m JOIN user_groups g ON g.id = m.group_id WHERE m.user_id = ?"),
+        {userId});
     if (!query)
         return false;
     if (query->next()) {
@@ -115,9 +116,10 @@ bool AccountService::membership(const QString &userId, Membership *result)
 
 HttpResponse AccountService::profile(const AccessClaims &claims)
 {
-    auto query = m_database->exec("AccountService::profile",
-                                  QStringLiteral("SELECT id, email, display_name, created_at, deletion_due_at FROM users WHERE id = ?"),
-                                  {claims.userId});
+    auto query = m_database->exec(
+        "AccountService::profile",
+        QStringLiteral("SELECT id, email, display_name, created_at, deletion_due_at FROM users WHERE id = ?"),
+        {claims.userId});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next())
@@ -128,17 +130,20 @@ HttpResponse AccountService::profile(const AccessClaims &claims)
                         {QStringLiteral("avatar_url"), QString()},
                         {QStringLiteral("language"), QStringLiteral("en")},
                         {QStringLiteral("timezone"), QStringLiteral("UTC")},
-                        {QStringLiteral("status"), query->value(4).isNull() ? QStringLiteral("active") : QStringLiteral("pending_deletion")},
+                        {QStringLiteral("status"), query->value(4).isNull()
+                                                       ? QStringLiteral("active")
+                                                       : QStringLiteral("pending_deletion")},
                         {QStringLiteral("created_at"), Validation::isoTime(query->value(3).toLongLong())}};
     query->finish();
     Membership member;
     if (!membership(claims.userId, &member))
         return HttpResponse::storageFailure();
     if (!member.groupId.isEmpty()) {
-        profile.insert(QStringLiteral("group"), QJsonObject{{QStringLiteral("id"), member.groupId},
-                                                            {QStringLiteral("name"), member.name},
-                                                            {QStringLiteral("role"), member.role},
-                                                            {QStringLiteral("member_count"), member.memberCount}});
+        profile.insert(QStringLiteral("group"),
+                       QJsonObject{{QStringLiteral("id"), member.groupId},
+                                   {QStringLiteral("name"), member.name},
+                                   {QStringLiteral("role"), member.role},
+                                   {QStringLiteral("member_count"), member.memberCount}});
     }
     return HttpResponse::json(200, profile);
 }
@@ -149,19 +154,20 @@ HttpResponse AccountService::scheduleDeletion(const AccessClaims &claims)
     if (!membership(claims.userId, &member))
         return HttpResponse::storageFailure();
     if (member.role == QLatin1String("owner") && member.memberCount > 1)
-        return HttpResponse::error(409, QStringLiteral("the group owner cannot delete the account while members remain"));
+        return HttpResponse::error(
+            409, QStringLiteral("the group owner cannot delete the account while members remain"));
     const qint64 due = now() + AuthService::deletionGraceSeconds;
     DbTransaction transaction(m_database);
     // Every session ends: only a new sign-in, which cancels the deletion, opens the account again.
-    if (!transaction.isActive()
-        || m_database->execCount("AccountService::scheduleDeletion", QStringLiteral("UPDATE users SET deletion_due_at = ? WHERE id = ?"),
-                                 {due, claims.userId})
-               < 0
-        || m_database->execCount("AccountService::scheduleDeletion",
-                                 QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE user_id = ? AND revoked_at IS NULL"),
-                                 {now(), claims.userId})
-               < 0
-        || !transaction.commit())
+    if (!transaction.isActive() ||
+        m_database->execCount("AccountService::scheduleDeletion",
+                              QStringLiteral("UPDATE users SET deletion_due_at = ? WHERE id = ?"),
+                              {due, claims.userId}) < 0 ||
+        m_database->execCount(
+            "AccountService::scheduleDeletion",
+            QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE user_id = ? AND revoked_at IS NULL"),
+            {now(), claims.userId}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::json(200, {{QStringLiteral("status"), QStringLiteral("pending_deletion")},
                                     {QStringLiteral("deletion_scheduled_at"), Validation::isoTime(due)}});
@@ -174,30 +180,33 @@ HttpResponse AccountService::group(const AccessClaims &claims)
         return HttpResponse::storageFailure();
     if (member.groupId.isEmpty())
         return HttpResponse::error(404, QStringLiteral("not in a group"));
-    auto query = m_database->exec("AccountService::group",
-                                  QStringLiteral("SELECT m.user_id, u.display_name, u.email, m.role, m.joined_at FROM group_members m "
-                                                 "JOIN users u ON u.id = m.user_id WHERE m.group_id = ? "
-                                                 "ORDER BY CASE m.role WHEN 'owner' THEN 0 ELSE 1 END, m.joined_at, m.user_id"),
-                                  {member.groupId});
+    auto query = m_database->exec(
+        "AccountService::group",
+        QStringLiteral("SELECT m.user_id, u.display_name, u.email, m.role, m.joined_at FROM group_members m "
+                       "JOIN users u ON u.id = m.user_id WHERE m.group_id = ? "
+                       "ORDER BY CASE m.role WHEN 'owner' THEN 0 ELSE 1 END, m.joined_at, m.user_id"),
+        {member.groupId});
     if (!query)
         return HttpResponse::storageFailure();
     QJsonArray members;
     while (query->next()) {
-        members.append(QJsonObject{{QStringLiteral("account_id"), query->value(0).toString()},
-                                   {QStringLiteral("display_name"), query->value(1).toString()},
-                                   {QStringLiteral("email"), query->value(2).toString()},
-                                   {QStringLiteral("role"), query->value(3).toString()},
-                                   {QStringLiteral("joined_at"), Validation::isoTime(query->value(4).toLongLong())}});
+        members.append(
+            QJsonObject{{QStringLiteral("account_id"), query->value(0).toString()},
+                        {QStringLiteral("display_name"), query->value(1).toString()},
+                        {QStringLiteral("email"), query->value(2).toString()},
+                        {QStringLiteral("role"), query->value(3).toString()},
+                        {QStringLiteral("joined_at"), Validation::isoTime(query->value(4).toLongLong())}});
     }
     query->finish();
     QJsonArray invitations;
     // Invite codes are the owner's to hand out; members see who is in the group, not the codes.
     if (member.role == QLatin1String("owner")) {
-        auto pending = m_database->exec("AccountService::group",
-                                        QStringLiteral("SELECT %1 FROM invitations WHERE group_id = ? AND status = 'pending' "
-                                                       "AND expires_at > ? ORDER BY created_at, id")
-                                            .arg(invitationColumns),
-                                        {member.groupId, now()});
+        auto pending = m_database->exec(
+            "AccountService::group",
+            QStringLiteral("SELECT %1 FROM invitations WHERE group_id = ? AND status = 'pending' "
+                           "AND expires_at > ? ORDER BY created_at, id")
+                .arg(invitationColumns),
+            {member.groupId, now()});
         if (!pending)
             return HttpResponse::storageFailure();
         while (pending->next())
@@ -229,7 +238,8 @@ HttpResponse AccountService::invite(const HttpRequest &request, const AccessClai
     if (!membership(claims.userId, &member))
         return HttpResponse::storageFailure();
     if (member.groupId.isEmpty()) {
-        auto user = m_database->exec("AccountService::invite", QStringLiteral("SELECT display_name, email FROM users WHERE id = ?"),
+        auto user = m_database->exec("AccountService::invite",
+                                     QStringLiteral("SELECT display_name, email FROM users WHERE id = ?"),
                                      {claims.userId});
         if (!user || !user->next())
             return HttpResponse::storageFailure();
@@ -240,13 +250,13 @@ HttpResponse AccountService::invite(const HttpRequest &request, const AccessClai
         const QString name = QStringLiteral("%1's group").arg(user->value(0).toString());
         user->finish();
         if (m_database->execCount("AccountService::invite",
-                                  QStringLiteral("INSERT INTO user_groups (id, name, owner_id, max_seats, created_at) VALUES (?, ?, ?, ?, ?)"),
-                                  {member.groupId, name, claims.userId, defaultSeats, now()})
-                < 0
-            || m_database->execCount("AccountService::invite",
-                                     QStringLiteral("INSERT INTO group_members (user_id, group_id, role, joined_at) VALUES (?, ?, 'owner', ?)"),
-                                     {claims.userId, member.groupId, now()})
-                   < 0)
+                                  QStringLiteral("INSERT INTO user_groups (id, name, owner_id, max_seats, "
+                                                 "created_at) VALUES (?, ?, ?, ?, ?)"),
+                                  {member.groupId, name, claims.userId, defaultSeats, now()}) < 0 ||
+            m_database->execCount("AccountService::invite",
+                                  QStringLiteral("INSERT INTO group_members (user_id, group_id, role, "
+                                                 "joined_at) VALUES (?, ?, 'owner', ?)"),
+                                  {claims.userId, member.groupId, now()}) < 0)
             return HttpResponse::storageFailure();
     }
     if (member.role != QLatin1String("owner"))
@@ -254,10 +264,11 @@ HttpResponse AccountService::invite(const HttpRequest &request, const AccessClai
     if (member.memberCount >= member.maxSeats)
         return HttpResponse::error(409, QStringLiteral("the group has no free seat"));
     if (!invitedEmail.isEmpty()) {
-        auto existing = m_database->exec("AccountService::invite",
-                                         QStringLiteral("SELECT 1 FROM group_members m JOIN users u ON u.id = m.user_id "
-                                                        "WHERE m.group_id = ? AND u.email = ?"),
-                                         {member.groupId, invitedEmail});
+        auto existing =
+            m_database->exec("AccountService::invite",
+                             QStringLiteral("SELECT 1 FROM group_members m JOIN users u ON u.id = m.user_id "
+                                            "WHERE m.group_id = ? AND u.email = ?"),
+                             {member.groupId, invitedEmail});
         if (!existing)
             return HttpResponse::storageFailure();
         if (existing->next())
@@ -266,12 +277,13 @@ HttpResponse AccountService::invite(const HttpRequest &request, const AccessClai
     const QString id = newId();
     const QString code = Credentials::randomCode(8);
     const qint64 expiresAt = now() + invitationLifetimeSeconds;
-    if (m_database->execCount("AccountService::invite",
-                              QStringLiteral("INSERT INTO invitations (id, group_id, invited_email, invite_code, status, created_by, "
-                                             "created_at, expires_at) VALUES (?, ?, ?, ?, 'pending', ?, ?, ?)"),
-                              {id, member.groupId, invitedEmail, code, claims.userId, now(), expiresAt})
-            < 0
-        || !transaction.commit())
+    if (m_database->execCount(
+            "AccountService::invite",
+            QStringLiteral(
+                "INSERT INTO invitations (id, group_id, invited_email, invite_code, status, created_by, "
+                "created_at, expires_at) VALUES (?, ?, ?, ?, 'pending', ?, ?, ?)"),
+            {id, member.groupId, invitedEmail, code, claims.userId, now(), expiresAt}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::json(201, {{QStringLiteral("id"), id},
                                     {QStringLiteral("invited_email"), invitedEmail},
@@ -287,24 +299,28 @@ HttpResponse AccountService::revokeInvitation(const AccessClaims &claims, const 
         return HttpResponse::storageFailure();
     if (member.role != QLatin1String("owner"))
         return HttpResponse::error(403, QStringLiteral("only the group owner can revoke invitations"));
-    const int revoked = m_database->execCount("AccountService::revokeInvitation",
-                                              QStringLiteral("UPDATE invitations SET status = 'revoked' WHERE id = ? AND group_id = ? "
-                                                             "AND status = 'pending'"),
-                                              {invitationId, member.groupId});
+    const int revoked = m_database->execCount(
+        "AccountService::revokeInvitation",
+        QStringLiteral("UPDATE invitations SET status = 'revoked' WHERE id = ? AND group_id = ? "
+                       "AND status = 'pending'"),
+        {invitationId, member.groupId});
     if (revoked < 0)
         return HttpResponse::storageFailure();
-    return revoked == 0 ? HttpResponse::error(404, QStringLiteral("invitation not found")) : HttpResponse::noContent();
+    return revoked == 0 ? HttpResponse::error(404, QStringLiteral("invitation not found"))
+                        : HttpResponse::noContent();
 }
 
 HttpResponse AccountService::myInvitations(const AccessClaims &claims)
 {
-    auto query = m_database->exec("AccountService::myInvitations",
-                                  QStringLiteral("SELECT i.id, i.invited_email, i.invite_code, i.status, i.expires_at, g.name, u.display_name "
-                                                 "FROM invitations i JOIN user_groups g ON g.id = i.group_id "
-                                                 "JOIN users u ON u.id = g.owner_id "
-                                                 "WHERE i.invited_email = (SELECT email FROM users WHERE id = ?) "
-                                                 "AND i.status = 'pending' AND i.expires_at > ? ORDER BY i.created_at, i.id"),
-                                  {claims.userId, now()});
+    auto query = m_database->exec(
+        "AccountService::myInvitations",
+        QStringLiteral(
+            "SELECT i.id, i.invited_email, i.invite_code, i.status, i.expires_at, g.name, u.display_name "
+            "FROM invitations i JOIN user_groups g ON g.id = i.group_id "
+            "JOIN users u ON u.id = g.owner_id "
+            "WHERE i.invited_email = (SELECT email FROM users WHERE id = ?) "
+            "AND i.status = 'pending' AND i.expires_at > ? ORDER BY i.created_at, i.id"),
+        {claims.userId, now()});
     if (!query)
         return HttpResponse::storageFailure();
     QJsonArray invitations;
@@ -331,13 +347,14 @@ HttpResponse AccountService::join(const AccessClaims &claims, const QString &raw
     DbTransaction transaction(m_database);
     if (!transaction.isActive())
         return HttpResponse::storageFailure();
-    auto query = m_database->exec("AccountService::join",
-                                  QStringLiteral("SELECT i.id, i.group_id, i.invited_email, g.max_seats, "
-                                                 "(SELECT COUNT(*) FROM group_members c WHERE c.group_id = i.group_id), "
-                                                 "(SELECT email FROM users WHERE id = ?), g.name "
-                                                 "FROM invitations i JOIN user_groups g ON g.id = i.group_id "
-                                                 "WHERE i.invite_code = ? AND i.status = 'pending' AND i.expires_at > ?"),
-                                  {claims.userId, code, now()});
+    auto query = m_database->exec(
+        "AccountService::join",
+        QStringLiteral("SELECT i.id, i.group_id, i.invited_email, g.max_seats, "
+                       "(SELECT COUNT(*) FROM group_members c WHERE c.group_id = i.group_id), "
+                       "(SELECT email FROM users WHERE id = ?), g.name "
+                       "FROM invitations i JOIN user_groups g ON g.id = i.group_id "
+                       "WHERE i.invite_code = ? AND i.status = 'pending' AND i.expires_at > ?"),
+        {claims.userId, code, now()});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next()) {
@@ -366,26 +383,30 @@ HttpResponse AccountService::join(const AccessClaims &claims, const QString &raw
         if (current.role != QLatin1String("owner") || current.memberCount > 1)
             return HttpResponse::error(409, QStringLiteral("leave your current group first"));
         // An owner alone in a group gives the empty group up to join another.
-        if (m_database->execCount("AccountService::join", QStringLiteral("DELETE FROM user_groups WHERE id = ?"), {current.groupId}) < 0
-            || !m_sync->endSharesOf(claims.userId))
+        if (m_database->execCount("AccountService::join",
+                                  QStringLiteral("DELETE FROM user_groups WHERE id = ?"),
+                                  {current.groupId}) < 0 ||
+            !m_sync->endSharesOf(claims.userId))
             return HttpResponse::storageFailure();
     }
     if (memberCount >= maxSeats)
         return HttpResponse::error(409, QStringLiteral("the group has no free seat"));
-    if (m_database->execCount("AccountService::join",
-                              QStringLiteral("INSERT INTO group_members (user_id, group_id, role, joined_at) VALUES (?, ?, 'member', ?)"),
-                              {claims.userId, groupId, now()})
-            < 0
-        || m_database->execCount("AccountService::join", QStringLiteral("UPDATE invitations SET status = 'accepted' WHERE id = ?"),
-                                 {invitationId})
-               < 0
-        || !transaction.commit())
+    if (m_database->execCount(
+            "AccountService::join",
+            QStringLiteral(
+                "INSERT INTO group_members (user_id, group_id, role, joined_at) VALUES (?, ?, 'member', ?)"),
+            {claims.userId, groupId, now()}) < 0 ||
+        m_database->execCount("AccountService::join",
+                              QStringLiteral("UPDATE invitations SET status = 'accepted' WHERE id = ?"),
+                              {invitationId}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     m_auth->clearFailures(throttleKey);
-    return HttpResponse::json(200, {{QStringLiteral("group"), QJsonObject{{QStringLiteral("id"), groupId},
-                                                                          {QStringLiteral("name"), groupName},
-                                                                          {QStringLiteral("role"), QStringLiteral("member")},
-                                                                          {QStringLiteral("member_count"), memberCount + 1}}}});
+    return HttpResponse::json(
+        200, {{QStringLiteral("group"), QJsonObject{{QStringLiteral("id"), groupId},
+                                                    {QStringLiteral("name"), groupName},
+                                                    {QStringLiteral("role"), QStringLiteral("member")},
+                                                    {QStringLiteral("member_count"), memberCount + 1}}}});
 }
 
 HttpResponse AccountService::leave(const AccessClaims &claims)
@@ -400,13 +421,14 @@ HttpResponse AccountService::leave(const AccessClaims &claims)
         return HttpResponse::error(409, QStringLiteral("not in a group"));
     if (member.role == QLatin1String("owner") && member.memberCount > 1)
         return HttpResponse::error(409, QStringLiteral("the group owner cannot leave while members remain"));
-    const bool removed = member.role == QLatin1String("owner")
-                             ? m_database->execCount("AccountService::leave", QStringLiteral("DELETE FROM user_groups WHERE id = ?"),
-                                                     {member.groupId})
-                                   >= 0
-                             : m_database->execCount("AccountService::leave", QStringLiteral("DELETE FROM group_members WHERE user_id = ?"),
-                                                     {claims.userId})
-                                   >= 0;
+    const bool removed =
+        member.role == QLatin1String("owner")
+            ? m_database->execCount("AccountService::leave",
+                                    QStringLiteral("DELETE FROM user_groups WHERE id = ?"),
+                                    {member.groupId}) >= 0
+            : m_database->execCount("AccountService::leave",
+                                    QStringLiteral("DELETE FROM group_members WHERE user_id = ?"),
+                                    {claims.userId}) >= 0;
     if (!removed || !m_sync->endSharesOf(claims.userId) || !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::noContent();
@@ -424,9 +446,10 @@ HttpResponse AccountService::removeMember(const AccessClaims &claims, const QStr
         return HttpResponse::error(403, QStringLiteral("only the group owner can remove members"));
     if (memberId == claims.userId)
         return HttpResponse::error(409, QStringLiteral("the owner cannot remove themselves"));
-    const int removed = m_database->execCount("AccountService::removeMember",
-                                              QStringLiteral("DELETE FROM group_members WHERE user_id = ? AND group_id = ?"),
-                                              {memberId, member.groupId});
+    const int removed =
+        m_database->execCount("AccountService::removeMember",
+                              QStringLiteral("DELETE FROM group_members WHERE user_id = ? AND group_id = ?"),
+                              {memberId, member.groupId});
     if (removed < 0)
         return HttpResponse::storageFailure();
     if (removed == 0)
@@ -438,22 +461,25 @@ HttpResponse AccountService::removeMember(const AccessClaims &claims, const QStr
 
 HttpResponse AccountService::devices(const AccessClaims &claims)
 {
-    auto query = m_database->exec("AccountService::devices",
-                                  QStringLiteral("SELECT id, device_name, platform, app_id, app_version, last_sync_at, device_fingerprint, "
-                                                 "created_at FROM devices WHERE user_id = ? ORDER BY created_at, id"),
-                                  {claims.userId});
+    auto query = m_database->exec(
+        "AccountService::devices",
+        QStringLiteral(
+            "SELECT id, device_name, platform, app_id, app_version, last_sync_at, device_fingerprint, "
+            "created_at FROM devices WHERE user_id = ? ORDER BY created_at, id"),
+        {claims.userId});
     if (!query)
         return HttpResponse::storageFailure();
     QJsonArray list;
     while (query->next()) {
-        list.append(QJsonObject{{QStringLiteral("id"), query->value(0).toString()},
-                                {QStringLiteral("device_name"), query->value(1).toString()},
-                                {QStringLiteral("platform"), query->value(2).toString()},
-                                {QStringLiteral("app_id"), query->value(3).toString()},
-                                {QStringLiteral("app_version"), query->value(4).toString()},
-                                {QStringLiteral("last_sync_at"), Validation::isoTime(query->value(5).toLongLong())},
-                                {QStringLiteral("device_fingerprint"), query->value(6).toString()},
-                                {QStringLiteral("created_at"), Validation::isoTime(query->value(7).toLongLong())}});
+        list.append(
+            QJsonObject{{QStringLiteral("id"), query->value(0).toString()},
+                        {QStringLiteral("device_name"), query->value(1).toString()},
+                        {QStringLiteral("platform"), query->value(2).toString()},
+                        {QStringLiteral("app_id"), query->value(3).toString()},
+                        {QStringLiteral("app_version"), query->value(4).toString()},
+                        {QStringLiteral("last_sync_at"), Validation::isoTime(query->value(5).toLongLong())},
+                        {QStringLiteral("device_fingerprint"), query->value(6).toString()},
+                        {QStringLiteral("created_at"), Validation::isoTime(query->value(7).toLongLong())}});
     }
     return HttpResponse::json(200, {{QStringLiteral("devices"), list}});
 }
@@ -465,7 +491,8 @@ HttpResponse AccountService::registerDevice(const HttpRequest &request, const Ac
         return HttpResponse::error(400, QStringLiteral("request body must be a JSON object"));
     const QString fingerprint = body->value(QStringLiteral("device_fingerprint")).toString();
     if (fingerprint.isEmpty() || !Validation::isShortText(fingerprint, 128))
-        return HttpResponse::error(400, QStringLiteral("device_fingerprint is required (at most 128 characters)"));
+        return HttpResponse::error(400,
+                                   QStringLiteral("device_fingerprint is required (at most 128 characters)"));
     QStringList texts;
     for (const char *key : {"device_name", "platform", "app_id", "app_version"}) {
         const QJsonValue value = body->value(QLatin1String(key));
@@ -475,28 +502,31 @@ HttpResponse AccountService::registerDevice(const HttpRequest &request, const Ac
             return HttpResponse::error(400, QStringLiteral("%1 is too long").arg(QLatin1String(key)));
         texts.append(value.toString());
     }
-    if (m_database->execCount("AccountService::registerDevice",
-                              QStringLiteral("INSERT INTO devices (id, user_id, session_id, device_name, platform, app_id, app_version, "
-                                             "device_fingerprint, created_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                                             "ON CONFLICT (user_id, device_fingerprint) DO UPDATE SET session_id = excluded.session_id, "
-                                             "device_name = excluded.device_name, platform = excluded.platform, "
-                                             "app_id = excluded.app_id, app_version = excluded.app_version"),
-                              {newId(), claims.userId, claims.sessionId, texts.at(0), texts.at(1), texts.at(2), texts.at(3),
-                               fingerprint, now()})
-        < 0)
+    if (m_database->execCount(
+            "AccountService::registerDevice",
+            QStringLiteral(
+                "INSERT INTO devices (id, user_id, session_id, device_name, platform, app_id, app_version, "
+                "device_fingerprint, created_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                "ON CONFLICT (user_id, device_fingerprint) DO UPDATE SET session_id = excluded.session_id, "
+                "device_name = excluded.device_name, platform = excluded.platform, "
+                "app_id = excluded.app_id, app_version = excluded.app_version"),
+            {newId(), claims.userId, claims.sessionId, texts.at(0), texts.at(1), texts.at(2), texts.at(3),
+             fingerprint, now()}) < 0)
         return HttpResponse::storageFailure();
-    auto query = m_database->exec("AccountService::registerDevice",
-                                  QStringLiteral("SELECT id, created_at FROM devices WHERE user_id = ? AND device_fingerprint = ?"),
-                                  {claims.userId, fingerprint});
+    auto query = m_database->exec(
+        "AccountService::registerDevice",
+        QStringLiteral("SELECT id, created_at FROM devices WHERE user_id = ? AND device_fingerprint = ?"),
+        {claims.userId, fingerprint});
     if (!query || !query->next())
         return HttpResponse::storageFailure();
-    return HttpResponse::json(200, {{QStringLiteral("id"), query->value(0).toString()},
-                                    {QStringLiteral("device_name"), texts.at(0)},
-                                    {QStringLiteral("platform"), texts.at(1)},
-                                    {QStringLiteral("app_id"), texts.at(2)},
-                                    {QStringLiteral("app_version"), texts.at(3)},
-                                    {QStringLiteral("device_fingerprint"), fingerprint},
-                                    {QStringLiteral("created_at"), Validation::isoTime(query->value(1).toLongLong())}});
+    return HttpResponse::json(
+        200, {{QStringLiteral("id"), query->value(0).toString()},
+              {QStringLiteral("device_name"), texts.at(0)},
+              {QStringLiteral("platform"), texts.at(1)},
+              {QStringLiteral("app_id"), texts.at(2)},
+              {QStringLiteral("app_version"), texts.at(3)},
+              {QStringLiteral("device_fingerprint"), fingerprint},
+              {QStringLiteral("created_at"), Validation::isoTime(query->value(1).toLongLong())}});
 }
 
 HttpResponse AccountService::removeDevice(const AccessClaims &claims, const QString &deviceId)
@@ -504,8 +534,10 @@ HttpResponse AccountService::removeDevice(const AccessClaims &claims, const QStr
     DbTransaction transaction(m_database);
     if (!transaction.isActive())
         return HttpResponse::storageFailure();
-    auto query = m_database->exec("AccountService::removeDevice", QStringLiteral("SELECT session_id FROM devices WHERE id = ? AND user_id = ?"),
-                                  {deviceId, claims.userId});
+    auto query =
+        m_database->exec("AccountService::removeDevice",
+                         QStringLiteral("SELECT session_id FROM devices WHERE id = ? AND user_id = ?"),
+                         {deviceId, claims.userId});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next())
@@ -513,12 +545,14 @@ HttpResponse AccountService::removeDevice(const AccessClaims &claims, const QStr
     const QString sessionId = query->value(0).toString();
     query->finish();
     // A removed device is signed out too: its session ends with it.
-    if (m_database->execCount("AccountService::removeDevice", QStringLiteral("DELETE FROM devices WHERE id = ?"), {deviceId}) < 0
-        || m_database->execCount("AccountService::removeDevice",
-                                 QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ? AND user_id = ? AND revoked_at IS NULL"),
-                                 {now(), sessionId, claims.userId})
-               < 0
-        || !transaction.commit())
+    if (m_database->execCount("AccountService::removeDevice",
+                              QStringLiteral("DELETE FROM devices WHERE id = ?"), {deviceId}) < 0 ||
+        m_database->execCount(
+            "AccountService::removeDevice",
+            QStringLiteral(
+                "UPDATE sessions SET revoked_at = ? WHERE id = ? AND user_id = ? AND revoked_at IS NULL"),
+            {now(), sessionId, claims.userId}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::noContent();
 }

@@ -65,15 +65,15 @@ AuthService::AuthService(CloudDatabase *database, const QString &realm, bool sec
     : m_database(database)
     , m_realm(realm)
     , m_secureCookies(secureCookies)
-{
-}
+{}
 
 bool AuthService::isPublicPath(const QStringList &path)
 {
     return path == QStringList{QStringLiteral("auth"), QStringLiteral("token"), QStringLiteral("refresh")};
 }
 
-HttpResponse AuthService::handleApi(const HttpRequest &request, const QStringList &path, const AccessClaims &claims)
+HttpResponse AuthService::handleApi(const HttpRequest &request, const QStringList &path,
+                                    const AccessClaims &claims)
 {
     const QByteArray &method = request.method;
     const auto is = [&path](std::initializer_list<const char *> parts) {
@@ -88,9 +88,11 @@ HttpResponse AuthService::handleApi(const HttpRequest &request, const QStringLis
         return true;
     };
     if (is({"auth", "token", "refresh"}))
-        return method == "POST" ? refresh(request) : HttpResponse::error(405, QStringLiteral("method not allowed"));
+        return method == "POST" ? refresh(request)
+                                : HttpResponse::error(405, QStringLiteral("method not allowed"));
     if (is({"auth", "logout"}))
-        return method == "POST" ? logout(claims) : HttpResponse::error(405, QStringLiteral("method not allowed"));
+        return method == "POST" ? logout(claims)
+                                : HttpResponse::error(405, QStringLiteral("method not allowed"));
     if (is({"users", "me"})) {
         if (method == "GET")
             return currentUser(claims);
@@ -99,11 +101,14 @@ HttpResponse AuthService::handleApi(const HttpRequest &request, const QStringLis
         return HttpResponse::error(405, QStringLiteral("method not allowed"));
     }
     if (is({"users", "me", "password"}))
-        return method == "POST" ? changePassword(request, claims) : HttpResponse::error(405, QStringLiteral("method not allowed"));
+        return method == "POST" ? changePassword(request, claims)
+                                : HttpResponse::error(405, QStringLiteral("method not allowed"));
     if (is({"users", "me", "sessions"}))
-        return method == "GET" ? listSessions(claims) : HttpResponse::error(405, QStringLiteral("method not allowed"));
+        return method == "GET" ? listSessions(claims)
+                               : HttpResponse::error(405, QStringLiteral("method not allowed"));
     if (is({"users", "me", "sessions", "*"}))
-        return method == "DELETE" ? revokeSession(claims, path.at(3)) : HttpResponse::error(405, QStringLiteral("method not allowed"));
+        return method == "DELETE" ? revokeSession(claims, path.at(3))
+                                  : HttpResponse::error(405, QStringLiteral("method not allowed"));
     return HttpResponse::error(404, QStringLiteral("not found"));
 }
 
@@ -119,16 +124,18 @@ AccessClaims AuthService::authenticate(const HttpRequest &request)
         return {};
     // The signature proves who issued the token; the session row says whether it still counts
     // (logout, revocation, a replayed refresh token or a scheduled deletion end it at once).
-    auto query = m_database->exec("AuthService::authenticate",
-                                  QStringLiteral("SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
-                                                 "WHERE s.id = ? AND s.user_id = ? AND s.revoked_at IS NULL "
-                                                 "AND s.expires_at > ? AND u.deletion_due_at IS NULL"),
-                                  {claims.sessionId, claims.userId, time});
+    auto query = m_database->exec(
+        "AuthService::authenticate",
+        QStringLiteral("SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
+                       "WHERE s.id = ? AND s.user_id = ? AND s.revoked_at IS NULL "
+                       "AND s.expires_at > ? AND u.deletion_due_at IS NULL"),
+        {claims.sessionId, claims.userId, time});
     if (!query || !query->next())
         return {};
     if (query->value(0).toLongLong() < time - 60) {
         query->finish();
-        m_database->exec("AuthService::authenticate", QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"),
+        m_database->exec("AuthService::authenticate",
+                         QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"),
                          {time, claims.sessionId});
     }
     return claims;
@@ -141,8 +148,9 @@ QString AuthService::issueAccessToken(const QString &userId, const QString &sess
     claims.sessionId = sessionId;
     claims.issuedAt = now();
     claims.expiresAt = claims.issuedAt + AccessToken::lifetimeSeconds;
-    auto query = m_database->exec("AuthService::issueAccessToken",
-                                  QStringLiteral("SELECT group_id, role FROM group_members WHERE user_id = ?"), {userId});
+    auto query = m_database->exec(
+        "AuthService::issueAccessToken",
+        QStringLiteral("SELECT group_id, role FROM group_members WHERE user_id = ?"), {userId});
     if (!query)
         return {};
     if (query->next()) {
@@ -164,12 +172,13 @@ HttpResponse AuthService::refresh(const HttpRequest &request)
     DbTransaction transaction(m_database);
     if (!transaction.isActive())
         return HttpResponse::storageFailure();
-    auto query = m_database->exec("AuthService::refresh",
-                                  QStringLiteral("SELECT t.session_id, t.used_at, s.user_id, s.revoked_at, s.expires_at, "
-                                                 "u.deletion_due_at FROM refresh_tokens t "
-                                                 "JOIN sessions s ON s.id = t.session_id JOIN users u ON u.id = s.user_id "
-                                                 "WHERE t.token_hash = ?"),
-                                  {hashOfToken(token)});
+    auto query = m_database->exec(
+        "AuthService::refresh",
+        QStringLiteral("SELECT t.session_id, t.used_at, s.user_id, s.revoked_at, s.expires_at, "
+                       "u.deletion_due_at FROM refresh_tokens t "
+                       "JOIN sessions s ON s.id = t.session_id JOIN users u ON u.id = s.user_id "
+                       "WHERE t.token_hash = ?"),
+        {hashOfToken(token)});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next())
@@ -177,24 +186,26 @@ HttpResponse AuthService::refresh(const HttpRequest &request)
     const QString sessionId = query->value(0).toString();
     const bool used = !query->value(1).isNull();
     const QString userId = query->value(2).toString();
-    const bool live = query->value(3).isNull() && query->value(4).toLongLong() > time && query->value(5).isNull();
+    const bool live =
+        query->value(3).isNull() && query->value(4).toLongLong() > time && query->value(5).isNull();
     query->finish();
     if (!live)
         return HttpResponse::error(401, QStringLiteral("session ended; sign in again"));
     // Marking the token used only where it is still unused makes two racing refreshes with one
     // token count as reuse, whichever process serves them.
-    const int marked = used ? 0
-                            : m_database->execCount("AuthService::refresh",
-                                                    QStringLiteral("UPDATE refresh_tokens SET used_at = ? "
-                                                                   "WHERE token_hash = ? AND used_at IS NULL"),
-                                                    {time, hashOfToken(token)});
+    const int marked = used
+                           ? 0
+                           : m_database->execCount("AuthService::refresh",
+                                                   QStringLiteral("UPDATE refresh_tokens SET used_at = ? "
+                                                                  "WHERE token_hash = ? AND used_at IS NULL"),
+                                                   {time, hashOfToken(token)});
     if (marked < 0)
         return HttpResponse::storageFailure();
     if (marked == 0) {
-        if (m_database->execCount("AuthService::refresh", QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ?"),
-                                  {time, sessionId})
-                < 0
-            || !transaction.commit())
+        if (m_database->execCount("AuthService::refresh",
+                                  QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ?"),
+                                  {time, sessionId}) < 0 ||
+            !transaction.commit())
             return HttpResponse::storageFailure();
         qWarning().noquote() << "AuthService::refresh: a replaced refresh token was presented again; session"
                              << sessionId << "revoked";
@@ -203,17 +214,18 @@ HttpResponse AuthService::refresh(const HttpRequest &request)
     const QString fresh = Credentials::randomToken();
     const QString userAgent = QString::fromUtf8(request.header("User-Agent")).left(512);
     const QString accessToken = issueAccessToken(userId, sessionId);
-    if (accessToken.isEmpty()
-        || m_database->execCount("AuthService::refresh",
-                                 QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, issued_at) VALUES (?, ?, ?)"),
-                                 {hashOfToken(fresh), sessionId, time})
-               < 0
-        || m_database->execCount("AuthService::refresh",
-                                 QStringLiteral("UPDATE sessions SET last_active_at = ?, expires_at = ?, ip_address = ?, "
-                                                "user_agent = CASE WHEN ? = '' THEN user_agent ELSE ? END WHERE id = ?"),
-                                 {time, time + sessionLifetimeSeconds, request.clientAddress, userAgent, userAgent, sessionId})
-               < 0
-        || !transaction.commit())
+    if (accessToken.isEmpty() ||
+        m_database->execCount(
+            "AuthService::refresh",
+            QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, issued_at) VALUES (?, ?, ?)"),
+            {hashOfToken(fresh), sessionId, time}) < 0 ||
+        m_database->execCount(
+            "AuthService::refresh",
+            QStringLiteral("UPDATE sessions SET last_active_at = ?, expires_at = ?, ip_address = ?, "
+                           "user_agent = CASE WHEN ? = '' THEN user_agent ELSE ? END WHERE id = ?"),
+            {time, time + sessionLifetimeSeconds, request.clientAddress, userAgent, userAgent, sessionId}) <
+            0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::json(200, {{QStringLiteral("access_token"), accessToken},
                                     {QStringLiteral("refresh_token"), fresh},
@@ -223,18 +235,19 @@ HttpResponse AuthService::refresh(const HttpRequest &request)
 
 HttpResponse AuthService::logout(const AccessClaims &claims)
 {
-    if (m_database->execCount("AuthService::logout", QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ?"),
-                              {now(), claims.sessionId})
-        < 0)
+    if (m_database->execCount("AuthService::logout",
+                              QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ?"),
+                              {now(), claims.sessionId}) < 0)
         return HttpResponse::storageFailure();
     return HttpResponse::noContent();
 }
 
 HttpResponse AuthService::currentUser(const AccessClaims &claims)
 {
-    auto query = m_database->exec("AuthService::currentUser",
-                                  QStringLiteral("SELECT id, email, display_name, created_at FROM users WHERE id = ?"),
-                                  {claims.userId});
+    auto query =
+        m_database->exec("AuthService::currentUser",
+                         QStringLiteral("SELECT id, email, display_name, created_at FROM users WHERE id = ?"),
+                         {claims.userId});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next())
@@ -250,9 +263,9 @@ HttpResponse AuthService::updateCurrentUser(const HttpRequest &request, const Ac
     const auto name = Validation::displayName(body->value(QStringLiteral("display_name")).toString());
     if (!name)
         return HttpResponse::error(400, QStringLiteral("display_name must be 1 to 100 characters"));
-    if (m_database->execCount("AuthService::updateCurrentUser", QStringLiteral("UPDATE users SET display_name = ? WHERE id = ?"),
-                              {*name, claims.userId})
-        < 0)
+    if (m_database->execCount("AuthService::updateCurrentUser",
+                              QStringLiteral("UPDATE users SET display_name = ? WHERE id = ?"),
+                              {*name, claims.userId}) < 0)
         return HttpResponse::storageFailure();
     return currentUser(claims);
 }
@@ -269,8 +282,9 @@ HttpResponse AuthService::changePassword(const HttpRequest &request, const Acces
     const QString throttleKey = QStringLiteral("account:") + claims.userId;
     if (isThrottled(throttleKey, accountFailureLimit))
         return HttpResponse::error(429, QStringLiteral("too many failed attempts; try again later"));
-    auto query = m_database->exec("AuthService::changePassword", QStringLiteral("SELECT password_hash FROM users WHERE id = ?"),
-                                  {claims.userId});
+    auto query =
+        m_database->exec("AuthService::changePassword",
+                         QStringLiteral("SELECT password_hash FROM users WHERE id = ?"), {claims.userId});
     if (!query)
         return HttpResponse::storageFailure();
     if (!query->next() || !Credentials::verifyPassword(current, query->value(0).toString())) {
@@ -281,57 +295,62 @@ HttpResponse AuthService::changePassword(const HttpRequest &request, const Acces
     const QString hash = Credentials::hashPassword(next);
     DbTransaction transaction(m_database);
     // Other sessions end with the old password: whoever knew it is signed out everywhere else.
-    if (hash.isEmpty() || !transaction.isActive()
-        || m_database->execCount("AuthService::changePassword", QStringLiteral("UPDATE users SET password_hash = ? WHERE id = ?"),
-                                 {hash, claims.userId})
-               < 0
-        || m_database->execCount("AuthService::changePassword",
-                                 QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE user_id = ? AND id <> ? "
-                                                "AND revoked_at IS NULL"),
-                                 {now(), claims.userId, claims.sessionId})
-               < 0
-        || !transaction.commit())
+    if (hash.isEmpty() || !transaction.isActive() ||
+        m_database->execCount("AuthService::changePassword",
+                              QStringLiteral("UPDATE users SET password_hash = ? WHERE id = ?"),
+                              {hash, claims.userId}) < 0 ||
+        m_database->execCount(
+            "AuthService::changePassword",
+            QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE user_id = ? AND id <> ? "
+                           "AND revoked_at IS NULL"),
+            {now(), claims.userId, claims.sessionId}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::noContent();
 }
 
 HttpResponse AuthService::listSessions(const AccessClaims &claims)
 {
-    auto query = m_database->exec("AuthService::listSessions",
-                                  QStringLiteral("SELECT id, user_agent, ip_address, created_at, last_active_at FROM sessions "
-                                                 "WHERE user_id = ? AND revoked_at IS NULL AND expires_at > ? "
-                                                 "ORDER BY last_active_at DESC, id"),
-                                  {claims.userId, now()});
+    auto query = m_database->exec(
+        "AuthService::listSessions",
+        QStringLiteral("SELECT id, user_agent, ip_address, created_at, last_active_at FROM sessions "
+                       "WHERE user_id = ? AND revoked_at IS NULL AND expires_at > ? "
+                       "ORDER BY last_active_at DESC, id"),
+        {claims.userId, now()});
     if (!query)
         return HttpResponse::storageFailure();
     QJsonArray sessions;
     while (query->next()) {
-        sessions.append(QJsonObject{{QStringLiteral("id"), query->value(0).toString()},
-                                    {QStringLiteral("user_agent"), query->value(1).toString()},
-                                    {QStringLiteral("ip_address"), query->value(2).toString()},
-                                    {QStringLiteral("created_at"), Validation::isoTime(query->value(3).toLongLong())},
-                                    {QStringLiteral("last_active_at"), Validation::isoTime(query->value(4).toLongLong())},
-                                    {QStringLiteral("is_current"), query->value(0).toString() == claims.sessionId}});
+        sessions.append(
+            QJsonObject{{QStringLiteral("id"), query->value(0).toString()},
+                        {QStringLiteral("user_agent"), query->value(1).toString()},
+                        {QStringLiteral("ip_address"), query->value(2).toString()},
+                        {QStringLiteral("created_at"), Validation::isoTime(query->value(3).toLongLong())},
+                        {QStringLiteral("last_active_at"), Validation::isoTime(query->value(4).toLongLong())},
+                        {QStringLiteral("is_current"), query->value(0).toString() == claims.sessionId}});
     }
     return HttpResponse::json(200, {{QStringLiteral("sessions"), sessions}});
 }
 
 HttpResponse AuthService::revokeSession(const AccessClaims &claims, const QString &sessionId)
 {
-    const int revoked = m_database->execCount("AuthService::revokeSession",
-                                              QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ? AND user_id = ? "
-                                                             "AND revoked_at IS NULL"),
-                                              {now(), sessionId, claims.userId});
+    const int revoked = m_database->execCount(
+        "AuthService::revokeSession",
+        QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ? AND user_id = ? "
+                       "AND revoked_at IS NULL"),
+        {now(), sessionId, claims.userId});
     if (revoked < 0)
         return HttpResponse::storageFailure();
-    return revoked == 0 ? HttpResponse::error(404, QStringLiteral("session not found")) : HttpResponse::noContent();
+    return revoked == 0 ? HttpResponse::error(404, QStringLiteral("session not found"))
+                        : HttpResponse::noContent();
 }
 
 bool AuthService::isThrottled(const QString &key, int limit)
 {
-    auto query = m_database->exec("AuthService::isThrottled",
-                                  QStringLiteral("SELECT failures FROM login_failures WHERE throttle_key = ? AND window_start > ?"),
-                                  {key, now() - failureWindowSeconds});
+    auto query = m_database->exec(
+        "AuthService::isThrottled",
+        QStringLiteral("SELECT failures FROM login_failures WHERE throttle_key = ? AND window_start > ?"),
+        {key, now() - failureWindowSeconds});
     return query && query->next() && query->value(0).toInt() >= limit;
 }
 
@@ -339,27 +358,32 @@ void AuthService::recordFailure(const QString &key)
 {
     const qint64 time = now();
     // A window that has run out starts again at one failure.
-    m_database->exec("AuthService::recordFailure",
-                     QStringLiteral("INSERT INTO login_failures (throttle_key, failures, window_start) VALUES (?, 1, ?) "
-                                    "ON CONFLICT (throttle_key) DO UPDATE SET "
-                                    "failures = CASE WHEN login_failures.window_start > ? THEN login_failures.failures + 1 ELSE 1 END, "
-                                    "window_start = CASE WHEN login_failures.window_start > ? THEN login_failures.window_start ELSE ? END"),
-                     {key, time, time - failureWindowSeconds, time - failureWindowSeconds, time});
+    m_database->exec(
+        "AuthService::recordFailure",
+        QStringLiteral("INSERT INTO login_failures (throttle_key, failures, window_start) VALUES (?, 1, ?) "
+                       "ON CONFLICT (throttle_key) DO UPDATE SET "
+                       "failures = CASE WHEN login_failures.window_start > ? THEN login_failures.failures + "
+                       "1 ELSE 1 END, "
+                       "window_start = CASE WHEN login_failures.window_start > ? THEN "
+                       "login_failures.window_start ELSE ? END"),
+        {key, time, time - failureWindowSeconds, time - failureWindowSeconds, time});
 }
 
 void AuthService::clearFailures(const QString &key)
 {
-    m_database->exec("AuthService::clearFailures", QStringLiteral("DELETE FROM login_failures WHERE throttle_key = ?"), {key});
+    m_database->exec("AuthService::clearFailures",
+                     QStringLiteral("DELETE FROM login_failures WHERE throttle_key = ?"), {key});
 }
 
 void AuthService::purgeDueAccounts()
 {
     // Deleting the user row takes its sessions, devices, memberships, shares and synchronised rows
     // along through the foreign keys.
-    const int purged = m_database->execCount("AuthService::purgeDueAccounts",
-                                             QStringLiteral("DELETE FROM users WHERE deletion_due_at IS NOT NULL "
-                                                            "AND deletion_due_at <= ?"),
-                                             {now()});
+    const int purged =
+        m_database->execCount("AuthService::purgeDueAccounts",
+                              QStringLiteral("DELETE FROM users WHERE deletion_due_at IS NOT NULL "
+                                             "AND deletion_due_at <= ?"),
+                              {now()});
     if (purged > 0)
         qInfo().noquote() << "Deleted" << purged << "account(s) whose deletion date had passed";
 }
@@ -368,7 +392,8 @@ HttpResponse AuthService::handleLoginPage(const HttpRequest &request)
 {
     if (request.method != "GET" && request.method != "POST")
         return HttpResponse::error(405, QStringLiteral("method not allowed"));
-    const QHash<QString, QString> fields = request.method == "GET" ? request.query : parseQueryString(request.body);
+    const QHash<QString, QString> fields =
+        request.method == "GET" ? request.query : parseQueryString(request.body);
     LoginForm form;
     form.realm = m_realm;
     form.clientId = fields.value(QStringLiteral("client_id"));
@@ -378,8 +403,9 @@ HttpResponse AuthService::handleLoginPage(const HttpRequest &request)
     if (!clientIdShape.match(form.clientId).hasMatch())
         return HttpResponse::error(400, QStringLiteral("client_id is missing or malformed"));
     if (!Validation::isLoopbackRedirect(form.redirectUri))
-        return HttpResponse::error(400, QStringLiteral("redirect_uri must be an address on this computer's loopback "
-                                                       "interface (localhost, 127.0.0.1 or [::1])"));
+        return HttpResponse::error(
+            400, QStringLiteral("redirect_uri must be an address on this computer's loopback "
+                                "interface (localhost, 127.0.0.1 or [::1])"));
     if (!Validation::isShortText(form.state, 512))
         return HttpResponse::error(400, QStringLiteral("state is too long or malformed"));
     if (request.method == "GET")
@@ -400,26 +426,31 @@ HttpResponse AuthService::handleLoginPage(const HttpRequest &request)
     if (action == QLatin1String("signup")) {
         if (!Validation::isAcceptablePassword(password))
             return loginPage(400, form, QStringLiteral("The password needs at least 8 characters."));
-        const auto name = Validation::displayName(form.displayName.isEmpty() ? email->section(QLatin1Char('@'), 0, 0)
-                                                                              : form.displayName);
+        const auto name = Validation::displayName(
+            form.displayName.isEmpty() ? email->section(QLatin1Char('@'), 0, 0) : form.displayName);
         if (!name)
             return loginPage(400, form, QStringLiteral("The display name may have at most 100 characters."));
         const QString hash = Credentials::hashPassword(password);
         const QString userId = newId();
         if (hash.isEmpty())
             return HttpResponse::storageFailure();
-        auto existing = m_database->exec("AuthService::signUp", QStringLiteral("SELECT id FROM users WHERE email = ?"), {*email});
+        auto existing = m_database->exec("AuthService::signUp",
+                                         QStringLiteral("SELECT id FROM users WHERE email = ?"), {*email});
         if (!existing)
             return HttpResponse::storageFailure();
         if (existing->next())
-            return loginPage(409, form, QStringLiteral("An account with this e-mail address exists already. Sign in instead."));
+            return loginPage(
+                409, form,
+                QStringLiteral("An account with this e-mail address exists already. Sign in instead."));
         existing->finish();
-        if (m_database->execCount("AuthService::signUp",
-                                  QStringLiteral("INSERT INTO users (id, email, display_name, password_hash, created_at) "
-                                                 "VALUES (?, ?, ?, ?, ?) ON CONFLICT (email) DO NOTHING"),
-                                  {userId, *email, *name, hash, now()})
-            != 1)
-            return loginPage(409, form, QStringLiteral("An account with this e-mail address exists already. Sign in instead."));
+        if (m_database->execCount(
+                "AuthService::signUp",
+                QStringLiteral("INSERT INTO users (id, email, display_name, password_hash, created_at) "
+                               "VALUES (?, ?, ?, ?, ?) ON CONFLICT (email) DO NOTHING"),
+                {userId, *email, *name, hash, now()}) != 1)
+            return loginPage(
+                409, form,
+                QStringLiteral("An account with this e-mail address exists already. Sign in instead."));
         return completeSignIn(request, userId, form);
     }
     if (action != QLatin1String("signin"))
@@ -428,10 +459,12 @@ HttpResponse AuthService::handleLoginPage(const HttpRequest &request)
     const QString accountKey = QStringLiteral("email:") + *email;
     const QString addressKey = QStringLiteral("address:") + request.clientAddress;
     if (isThrottled(accountKey, accountFailureLimit) || isThrottled(addressKey, addressFailureLimit))
-        return loginPage(429, form, QStringLiteral("Too many failed attempts. Please wait a few minutes and try again."));
+        return loginPage(
+            429, form, QStringLiteral("Too many failed attempts. Please wait a few minutes and try again."));
     purgeDueAccounts();
-    auto query = m_database->exec("AuthService::signIn", QStringLiteral("SELECT id, password_hash FROM users WHERE email = ?"),
-                                  {*email});
+    auto query =
+        m_database->exec("AuthService::signIn",
+                         QStringLiteral("SELECT id, password_hash FROM users WHERE email = ?"), {*email});
     if (!query)
         return HttpResponse::storageFailure();
     const bool known = query->next();
@@ -445,38 +478,40 @@ HttpResponse AuthService::handleLoginPage(const HttpRequest &request)
     }
     clearFailures(accountKey);
     // Signing in within the grace period keeps an account that was scheduled for deletion.
-    if (m_database->execCount("AuthService::signIn", QStringLiteral("UPDATE users SET deletion_due_at = NULL WHERE id = ?"),
-                              {userId})
-        < 0)
+    if (m_database->execCount("AuthService::signIn",
+                              QStringLiteral("UPDATE users SET deletion_due_at = NULL WHERE id = ?"),
+                              {userId}) < 0)
         return HttpResponse::storageFailure();
     return completeSignIn(request, userId, form);
 }
 
-HttpResponse AuthService::completeSignIn(const HttpRequest &request, const QString &userId, const LoginForm &form)
+HttpResponse AuthService::completeSignIn(const HttpRequest &request, const QString &userId,
+                                         const LoginForm &form)
 {
     const qint64 time = now();
     const QString sessionId = newId();
     const QString refreshToken = Credentials::randomToken();
     DbTransaction transaction(m_database);
-    if (!transaction.isActive()
-        || m_database->execCount("AuthService::completeSignIn",
-                                 QStringLiteral("INSERT INTO sessions (id, user_id, created_at, last_active_at, expires_at, "
-                                                "user_agent, ip_address) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                                 {sessionId, userId, time, time, time + sessionLifetimeSeconds,
-                                  QString::fromUtf8(request.header("User-Agent")).left(512), request.clientAddress})
-               < 0
-        || m_database->execCount("AuthService::completeSignIn",
-                                 QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, issued_at) VALUES (?, ?, ?)"),
-                                 {hashOfToken(refreshToken), sessionId, time})
-               < 0
-        || !transaction.commit())
+    if (!transaction.isActive() ||
+        m_database->execCount(
+            "AuthService::completeSignIn",
+            QStringLiteral("INSERT INTO sessions (id, user_id, created_at, last_active_at, expires_at, "
+                           "user_agent, ip_address) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+            {sessionId, userId, time, time, time + sessionLifetimeSeconds,
+             QString::fromUtf8(request.header("User-Agent")).left(512), request.clientAddress}) < 0 ||
+        m_database->execCount(
+            "AuthService::completeSignIn",
+            QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, issued_at) VALUES (?, ?, ?)"),
+            {hashOfToken(refreshToken), sessionId, time}) < 0 ||
+        !transaction.commit())
         return HttpResponse::storageFailure();
     const QString accessToken = issueAccessToken(userId, sessionId);
     if (accessToken.isEmpty())
         return HttpResponse::storageFailure();
     QByteArray location = form.redirectUri.toUtf8();
     location += location.contains('?') ? '&' : '?';
-    location += "access_token=" + encodeQueryValue(accessToken) + "&refresh_token=" + encodeQueryValue(refreshToken);
+    location +=
+        "access_token=" + encodeQueryValue(accessToken) + "&refresh_token=" + encodeQueryValue(refreshToken);
     if (!form.state.isEmpty())
         location += "&state=" + encodeQueryValue(form.state);
     HttpResponse response;
@@ -491,14 +526,16 @@ HttpResponse AuthService::loginPage(int status, LoginForm form, const QString &m
 {
     const QString nonce = Credentials::randomToken(24);
     const qint64 time = now();
-    const QByteArray signature = Credentials::hmacSha256(m_database->signingSecret(),
-                                                         "login-form|" + nonce.toLatin1() + '|' + QByteArray::number(time))
-                                     .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-    form.csrfToken = nonce + QLatin1Char('.') + QString::number(time) + QLatin1Char('.') + QString::fromLatin1(signature);
+    const QByteArray signature =
+        Credentials::hmacSha256(m_database->signingSecret(),
+                                "login-form|" + nonce.toLatin1() + '|' + QByteArray::number(time))
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    form.csrfToken =
+        nonce + QLatin1Char('.') + QString::number(time) + QLatin1Char('.') + QString::fromLatin1(signature);
     form.message = message;
     HttpResponse response = HttpResponse::html(status, renderLoginPage(form));
-    QByteArray cookie = csrfCookie + '=' + nonce.toLatin1() + "; Path=/" + m_realm.toUtf8()
-                        + "/account/login; HttpOnly; SameSite=Strict";
+    QByteArray cookie = csrfCookie + '=' + nonce.toLatin1() + "; Path=/" + m_realm.toUtf8() +
+                        "/account/login; HttpOnly; SameSite=Strict";
     if (m_secureCookies)
         cookie += "; Secure";
     response.setHeader("Set-Cookie", cookie);
@@ -521,8 +558,9 @@ bool AuthService::checkCsrfToken(const HttpRequest &request, const QString &toke
     const qint64 time = now();
     if (!ok || issuedAt > time + 60 || issuedAt < time - csrfLifetimeSeconds)
         return false;
-    const QByteArray expected = Credentials::hmacSha256(m_database->signingSecret(),
-                                                        "login-form|" + parts.at(0).toLatin1() + '|' + parts.at(1).toLatin1())
-                                    .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    const QByteArray expected =
+        Credentials::hmacSha256(m_database->signingSecret(),
+                                "login-form|" + parts.at(0).toLatin1() + '|' + parts.at(1).toLatin1())
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
     return Credentials::equalInConstantTime(expected, parts.at(2).toLatin1());
 }

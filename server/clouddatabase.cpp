@@ -4,8 +4,8 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QSqlError>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QUuid>
@@ -29,20 +29,23 @@ const QList<Migration> &migrations()
              QStringLiteral("CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)"),
              QStringLiteral("CREATE TABLE counters (name TEXT PRIMARY KEY, value BIGINT NOT NULL)"),
              QStringLiteral("INSERT INTO counters (name, value) VALUES ('change_seq', 0)"),
-             QStringLiteral("CREATE TABLE users (id TEXT PRIMARY KEY, email TEXT NOT NULL UNIQUE, "
-                            "display_name TEXT NOT NULL, password_hash TEXT NOT NULL, created_at BIGINT NOT NULL, "
-                            "deletion_due_at BIGINT)"),
-             QStringLiteral("CREATE TABLE sessions (id TEXT PRIMARY KEY, "
-                            "user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
-                            "created_at BIGINT NOT NULL, last_active_at BIGINT NOT NULL, expires_at BIGINT NOT NULL, "
-                            "user_agent TEXT NOT NULL, ip_address TEXT NOT NULL, revoked_at BIGINT)"),
+             QStringLiteral(
+                 "CREATE TABLE users (id TEXT PRIMARY KEY, email TEXT NOT NULL UNIQUE, "
+                 "display_name TEXT NOT NULL, password_hash TEXT NOT NULL, created_at BIGINT NOT NULL, "
+                 "deletion_due_at BIGINT)"),
+             QStringLiteral(
+                 "CREATE TABLE sessions (id TEXT PRIMARY KEY, "
+                 "user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
+                 "created_at BIGINT NOT NULL, last_active_at BIGINT NOT NULL, expires_at BIGINT NOT NULL, "
+                 "user_agent TEXT NOT NULL, ip_address TEXT NOT NULL, revoked_at BIGINT)"),
              QStringLiteral("CREATE INDEX idx_sessions_user ON sessions (user_id)"),
              QStringLiteral("CREATE TABLE refresh_tokens (token_hash TEXT PRIMARY KEY, "
                             "session_id TEXT NOT NULL REFERENCES sessions(id) ON DELETE CASCADE, "
                             "issued_at BIGINT NOT NULL, used_at BIGINT)"),
              QStringLiteral("CREATE INDEX idx_refresh_tokens_session ON refresh_tokens (session_id)"),
-             QStringLiteral("CREATE TABLE login_failures (throttle_key TEXT PRIMARY KEY, failures INTEGER NOT NULL, "
-                            "window_start BIGINT NOT NULL)"),
+             QStringLiteral(
+                 "CREATE TABLE login_failures (throttle_key TEXT PRIMARY KEY, failures INTEGER NOT NULL, "
+                 "window_start BIGINT NOT NULL)"),
          }},
         {2,
          "groups",
@@ -50,35 +53,42 @@ const QList<Migration> &migrations()
              QStringLiteral("CREATE TABLE user_groups (id TEXT PRIMARY KEY, name TEXT NOT NULL, "
                             "owner_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
                             "max_seats INTEGER NOT NULL, created_at BIGINT NOT NULL)"),
-             QStringLiteral("CREATE TABLE group_members (user_id TEXT PRIMARY KEY REFERENCES users(id) ON DELETE CASCADE, "
-                            "group_id TEXT NOT NULL REFERENCES user_groups(id) ON DELETE CASCADE, role TEXT NOT NULL, "
-                            "joined_at BIGINT NOT NULL)"),
+             QStringLiteral(
+                 "CREATE TABLE group_members (user_id TEXT PRIMARY KEY REFERENCES users(id) ON DELETE "
+                 "CASCADE, "
+                 "group_id TEXT NOT NULL REFERENCES user_groups(id) ON DELETE CASCADE, role TEXT NOT NULL, "
+                 "joined_at BIGINT NOT NULL)"),
              QStringLiteral("CREATE INDEX idx_group_members_group ON group_members (group_id)"),
-             QStringLiteral("CREATE TABLE invitations (id TEXT PRIMARY KEY, "
-                            "group_id TEXT NOT NULL REFERENCES user_groups(id) ON DELETE CASCADE, "
-                            "invited_email TEXT NOT NULL, invite_code TEXT NOT NULL UNIQUE, status TEXT NOT NULL, "
-                            "created_by TEXT NOT NULL, created_at BIGINT NOT NULL, expires_at BIGINT NOT NULL)"),
+             QStringLiteral(
+                 "CREATE TABLE invitations (id TEXT PRIMARY KEY, "
+                 "group_id TEXT NOT NULL REFERENCES user_groups(id) ON DELETE CASCADE, "
+                 "invited_email TEXT NOT NULL, invite_code TEXT NOT NULL UNIQUE, status TEXT NOT NULL, "
+                 "created_by TEXT NOT NULL, created_at BIGINT NOT NULL, expires_at BIGINT NOT NULL)"),
              QStringLiteral("CREATE INDEX idx_invitations_group ON invitations (group_id)"),
-             QStringLiteral("CREATE TABLE devices (id TEXT PRIMARY KEY, "
-                            "user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, session_id TEXT NOT NULL, "
-                            "device_name TEXT NOT NULL, platform TEXT NOT NULL, app_id TEXT NOT NULL, "
-                            "app_version TEXT NOT NULL, device_fingerprint TEXT NOT NULL, last_sync_at BIGINT, "
-                            "created_at BIGINT NOT NULL, UNIQUE (user_id, device_fingerprint))"),
-             QStringLiteral("CREATE TABLE account_shares (owner_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
-                            "account_id TEXT NOT NULL, user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
-                            "role TEXT NOT NULL, granted_seq BIGINT NOT NULL, created_at BIGINT NOT NULL, "
-                            "PRIMARY KEY (owner_id, account_id, user_id))"),
+             QStringLiteral(
+                 "CREATE TABLE devices (id TEXT PRIMARY KEY, "
+                 "user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, session_id TEXT NOT NULL, "
+                 "device_name TEXT NOT NULL, platform TEXT NOT NULL, app_id TEXT NOT NULL, "
+                 "app_version TEXT NOT NULL, device_fingerprint TEXT NOT NULL, last_sync_at BIGINT, "
+                 "created_at BIGINT NOT NULL, UNIQUE (user_id, device_fingerprint))"),
+             QStringLiteral(
+                 "CREATE TABLE account_shares (owner_id TEXT NOT NULL REFERENCES users(id) ON DELETE "
+                 "CASCADE, "
+                 "account_id TEXT NOT NULL, user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, "
+                 "role TEXT NOT NULL, granted_seq BIGINT NOT NULL, created_at BIGINT NOT NULL, "
+                 "PRIMARY KEY (owner_id, account_id, user_id))"),
              QStringLiteral("CREATE INDEX idx_account_shares_user ON account_shares (user_id)"),
          }},
         {3,
          "sync",
          {
-             QStringLiteral("CREATE TABLE sync_rows (id %ID%, server_id TEXT NOT NULL UNIQUE, "
-                            "owner_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, entity_type TEXT NOT NULL, "
-                            "entity_id TEXT NOT NULL, account_id TEXT, version INTEGER NOT NULL, "
-                            "deleted INTEGER NOT NULL, payload TEXT NOT NULL, seq BIGINT NOT NULL, "
-                            "updated_by TEXT NOT NULL, updated_at BIGINT NOT NULL, "
-                            "UNIQUE (owner_id, entity_type, entity_id))"),
+             QStringLiteral(
+                 "CREATE TABLE sync_rows (id %ID%, server_id TEXT NOT NULL UNIQUE, "
+                 "owner_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, entity_type TEXT NOT NULL, "
+                 "entity_id TEXT NOT NULL, account_id TEXT, version INTEGER NOT NULL, "
+                 "deleted INTEGER NOT NULL, payload TEXT NOT NULL, seq BIGINT NOT NULL, "
+                 "updated_by TEXT NOT NULL, updated_at BIGINT NOT NULL, "
+                 "UNIQUE (owner_id, entity_type, entity_id))"),
              QStringLiteral("CREATE INDEX idx_sync_rows_owner_seq ON sync_rows (owner_id, seq, id)"),
              QStringLiteral("CREATE INDEX idx_sync_rows_account ON sync_rows (owner_id, account_id, seq)"),
          }},
@@ -92,8 +102,7 @@ int nextConnectionNumber = 0;
 
 CloudDatabase::CloudDatabase()
     : m_connectionName(QStringLiteral("zimbrel_cloud_%1").arg(++nextConnectionNumber))
-{
-}
+{}
 
 CloudDatabase::~CloudDatabase()
 {
@@ -140,7 +149,8 @@ bool CloudDatabase::open(const QString &address, QString *error)
         return true;
     }
     const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
+    if (!url.isValid() ||
+        (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
         *error = QStringLiteral("the database must be sqlite:FILE or a postgresql:// URL");
         return false;
     }
@@ -175,23 +185,30 @@ bool CloudDatabase::migrate(QString *error)
     }
     // The advisory lock makes a second process starting at the same time wait here and then find
     // the schema done; SQLite's BEGIN IMMEDIATE does the same.
-    const bool locked = m_kind == Kind::Sqlite || exec("CloudDatabase::migrate", QStringLiteral("SELECT pg_advisory_xact_lock(7242001)"));
-    if (!locked || !exec("CloudDatabase::migrate", QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER PRIMARY KEY, "
-                                                                 "name TEXT NOT NULL, applied_at BIGINT NOT NULL)"))) {
+    const bool locked =
+        m_kind == Kind::Sqlite ||
+        exec("CloudDatabase::migrate", QStringLiteral("SELECT pg_advisory_xact_lock(7242001)"));
+    if (!locked ||
+        !exec("CloudDatabase::migrate",
+              QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER PRIMARY KEY, "
+                             "name TEXT NOT NULL, applied_at BIGINT NOT NULL)"))) {
         rollback();
         *error = QStringLiteral("cannot create schema_version");
         return false;
     }
     int current = 0;
-    if (auto query = exec("CloudDatabase::migrate", QStringLiteral("SELECT MAX(version) FROM schema_version")); query && query->next())
+    if (auto query =
+            exec("CloudDatabase::migrate", QStringLiteral("SELECT MAX(version) FROM schema_version"));
+        query && query->next())
         current = query->value(0).toInt();
     for (const Migration &migration : migrations()) {
         if (migration.version <= current)
             continue;
-        if (!applyMigration(migration.version, migration.statements, error)
-            || !exec("CloudDatabase::migrate",
-                     QStringLiteral("INSERT INTO schema_version (version, name, applied_at) VALUES (?, ?, ?)"),
-                     {migration.version, QString::fromLatin1(migration.name), QDateTime::currentSecsSinceEpoch()})) {
+        if (!applyMigration(migration.version, migration.statements, error) ||
+            !exec("CloudDatabase::migrate",
+                  QStringLiteral("INSERT INTO schema_version (version, name, applied_at) VALUES (?, ?, ?)"),
+                  {migration.version, QString::fromLatin1(migration.name),
+                   QDateTime::currentSecsSinceEpoch()})) {
             rollback();
             if (error->isEmpty())
                 *error = QStringLiteral("cannot record migration %1").arg(migration.version);
@@ -221,7 +238,8 @@ bool CloudDatabase::applyMigration(int version, const QStringList &statements, Q
     return true;
 }
 
-std::optional<QSqlQuery> CloudDatabase::exec(const char *operation, const QString &sql, const QVariantList &values)
+std::optional<QSqlQuery> CloudDatabase::exec(const char *operation, const QString &sql,
+                                             const QVariantList &values)
 {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
@@ -288,8 +306,11 @@ QByteArray CloudDatabase::signingSecret()
         return m_secret;
     const QString fresh = QString::fromLatin1(Credentials::randomBytes(32).toBase64());
     exec("CloudDatabase::signingSecret",
-         QStringLiteral("INSERT INTO settings (key, value) VALUES ('jwt_secret', ?) ON CONFLICT (key) DO NOTHING"), {fresh});
-    auto query = exec("CloudDatabase::signingSecret", QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"));
+         QStringLiteral(
+             "INSERT INTO settings (key, value) VALUES ('jwt_secret', ?) ON CONFLICT (key) DO NOTHING"),
+         {fresh});
+    auto query = exec("CloudDatabase::signingSecret",
+                      QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"));
     if (query && query->next())
         m_secret = QByteArray::fromBase64(query->value(0).toString().toLatin1());
     return m_secret;
@@ -297,8 +318,9 @@ QByteArray CloudDatabase::signingSecret()
 
 std::optional<qint64> CloudDatabase::nextChangeSequence()
 {
-    auto query = exec("CloudDatabase::nextChangeSequence",
-                      QStringLiteral("UPDATE counters SET value = value + 1 WHERE name = 'change_seq' RETURNING value"));
+    auto query = exec(
+        "CloudDatabase::nextChangeSequence",
+        QStringLiteral("UPDATE counters SET value = value + 1 WHERE name = 'change_seq' RETURNING value"));
     if (!query || !query->next())
         return std::nullopt;
     return query->value(0).toLongLong();

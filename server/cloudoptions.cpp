@@ -54,7 +54,8 @@ CloudOptionsResult parseCloudOptions(const QStringList &arguments)
     const QCommandLineOption tlsKey(QStringLiteral("tls-key"), {}, QStringLiteral("FILE"));
     const QCommandLineOption trustedProxy(QStringLiteral("trusted-proxy"), {}, QStringLiteral("ADDRESS"));
     const QCommandLineOption faults(QStringLiteral("faults"), {}, QStringLiteral("SPEC"));
-    parser.addOptions({help, listen, database, files, publicUrl, realm, tlsCert, tlsKey, trustedProxy, faults});
+    parser.addOptions(
+        {help, listen, database, files, publicUrl, realm, tlsCert, tlsKey, trustedProxy, faults});
 
     const auto fail = [&result](const QString &message) {
         result.message = message + QStringLiteral("\nTry zimbrel-cloud --help.");
@@ -72,7 +73,8 @@ CloudOptionsResult parseCloudOptions(const QStringList &arguments)
 
     CloudOptions &options = result.options;
     if (parser.isSet(listen)) {
-        static const QRegularExpression pattern(QStringLiteral(R"(^(\[[0-9A-Fa-f:.]+\]|[^:\[\]]+):(\d{1,5})$)"));
+        static const QRegularExpression pattern(
+            QStringLiteral(R"(^(\[[0-9A-Fa-f:.]+\]|[^:\[\]]+):(\d{1,5})$)"));
         const QRegularExpressionMatch match = pattern.match(parser.value(listen));
         const int port = match.hasMatch() ? match.captured(2).toInt() : -1;
         if (!match.hasMatch() || port > 65535)
@@ -86,8 +88,9 @@ CloudOptionsResult parseCloudOptions(const QStringList &arguments)
         options.filesDirectory = parser.value(files);
     if (parser.isSet(publicUrl)) {
         const QUrl url(parser.value(publicUrl), QUrl::StrictMode);
-        if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
-            || url.host().isEmpty())
+        if (!url.isValid() ||
+            (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) ||
+            url.host().isEmpty())
             return fail(QStringLiteral("--public-url needs an http:// or https:// address"));
         options.publicUrl = parser.value(publicUrl);
     }

@@ -25,7 +25,8 @@ QString decodePathSegment(const QByteArray &segment)
 
 HttpResponse unauthorized()
 {
-    HttpResponse response = HttpResponse::error(401, QStringLiteral("missing, invalid or expired access token"));
+    HttpResponse response =
+        HttpResponse::error(401, QStringLiteral("missing, invalid or expired access token"));
     response.setHeader("WWW-Authenticate", "Bearer");
     return response;
 }
@@ -44,13 +45,15 @@ constexpr int purgeIntervalMilliseconds = 3600 * 1000;
 
 } // namespace
 
-CloudServer::CloudServer(CloudDatabase *database, const CloudOptions &options, const FaultPlan &faults, QObject *parent)
+CloudServer::CloudServer(CloudDatabase *database, const CloudOptions &options, const FaultPlan &faults,
+                         QObject *parent)
     : QAbstractHttpServer(parent)
     , m_database(database)
     , m_options(options)
     , m_faults(faults)
     , m_auth(std::make_unique<AuthService>(database, options.realm,
-                                           !options.tlsCertificate.isEmpty() || options.publicUrl.startsWith(QLatin1String("https:"))))
+                                           !options.tlsCertificate.isEmpty() ||
+                                               options.publicUrl.startsWith(QLatin1String("https:"))))
     , m_sync(std::make_unique<SyncService>(database, &m_faults))
     , m_accounts(std::make_unique<AccountService>(database, m_auth.get(), m_sync.get()))
     , m_files(std::make_unique<DownloadFiles>(options.filesDirectory))
@@ -98,7 +101,10 @@ quint16 CloudServer::start(QString *error)
         server = new GuardedServer<QTcpServer>(this);
     }
     if (!server->listen(address, m_options.listenPort)) {
-        *error = QStringLiteral("cannot listen on %1:%2: %3").arg(m_options.listenHost).arg(m_options.listenPort).arg(server->errorString());
+        *error = QStringLiteral("cannot listen on %1:%2: %3")
+                     .arg(m_options.listenHost)
+                     .arg(m_options.listenPort)
+                     .arg(server->errorString());
         delete server;
         return 0;
     }
@@ -113,7 +119,8 @@ bool CloudServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
         return true;
     const RequestHead head = guard->takeHead();
     if (head.target.isEmpty() || !head.target.startsWith('/')) {
-        writeHttpResponse(socket, HttpResponse::error(400, QStringLiteral("malformed request target")), false, true);
+        writeHttpResponse(socket, HttpResponse::error(400, QStringLiteral("malformed request target")), false,
+                          true);
         return true;
     }
 
@@ -138,7 +145,8 @@ bool CloudServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
     }
 
     const QString area = parsed.segments.value(0);
-    const bool isApi = area == QLatin1String("api") || area == QLatin1String("account") || area == QLatin1String("zimbrel");
+    const bool isApi =
+        area == QLatin1String("api") || area == QLatin1String("account") || area == QLatin1String("zimbrel");
     const int delay = isApi ? m_faults.delayMilliseconds() : 0;
     const HttpResponse response = dispatch(parsed);
     if (response.dropConnection) {
@@ -174,20 +182,21 @@ HttpResponse CloudServer::dispatch(const HttpRequest &request)
 {
     const QStringList &segments = request.segments;
     const QString first = segments.value(0);
-    if (segments.size() >= 4 && first == QLatin1String("api") && segments.at(1) == QLatin1String("v1")
-        && segments.at(2) == QLatin1String("realms") && segments.at(3) == m_options.realm) {
+    if (segments.size() >= 4 && first == QLatin1String("api") && segments.at(1) == QLatin1String("v1") &&
+        segments.at(2) == QLatin1String("realms") && segments.at(3) == m_options.realm) {
         const QStringList path = segments.mid(4);
         if (AuthService::isPublicPath(path))
             return m_auth->handleApi(request, path, {});
         const AccessClaims claims = authenticate(request);
         return claims.userId.isEmpty() ? unauthorized() : m_auth->handleApi(request, path, claims);
     }
-    if (segments.size() == 3 && first == m_options.realm && segments.at(1) == QLatin1String("account")
-        && segments.at(2) == QLatin1String("login"))
+    if (segments.size() == 3 && first == m_options.realm && segments.at(1) == QLatin1String("account") &&
+        segments.at(2) == QLatin1String("login"))
         return m_auth->handleLoginPage(request);
     if (segments.size() >= 2 && first == QLatin1String("account") && segments.at(1) == QLatin1String("v1")) {
         const AccessClaims claims = authenticate(request);
-        return claims.userId.isEmpty() ? unauthorized() : m_accounts->handle(request, segments.mid(2), claims);
+        return claims.userId.isEmpty() ? unauthorized()
+                                       : m_accounts->handle(request, segments.mid(2), claims);
     }
     if (segments.size() >= 2 && first == QLatin1String("zimbrel") && segments.at(1) == QLatin1String("v1")) {
         const AccessClaims claims = authenticate(request);

@@ -26,7 +26,8 @@ class CloudServer : public QAbstractHttpServer
     Q_OBJECT
 
 public:
-    CloudServer(CloudDatabase *database, const CloudOptions &options, const FaultPlan &faults, QObject *parent = nullptr);
+    CloudServer(CloudDatabase *database, const CloudOptions &options, const FaultPlan &faults,
+                QObject *parent = nullptr);
     ~CloudServer() override;
 
     // Listens where the options say; the port listened on, or 0 with `error` set.

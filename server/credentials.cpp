@@ -16,9 +16,9 @@ QString hashPassword(const QString &password)
 {
     const QByteArray bytes = password.toUtf8();
     char encoded[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str_alg(encoded, bytes.constData(), quint64(bytes.size()), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                              crypto_pwhash_MEMLIMIT_INTERACTIVE, crypto_pwhash_ALG_ARGON2ID13)
-        != 0)
+    if (crypto_pwhash_str_alg(encoded, bytes.constData(), quint64(bytes.size()),
+                              crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE,
+                              crypto_pwhash_ALG_ARGON2ID13) != 0)
         return {};
     return QString::fromLatin1(encoded);
 }

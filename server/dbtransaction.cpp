@@ -5,8 +5,7 @@
 DbTransaction::DbTransaction(CloudDatabase *database)
     : m_database(database)
     , m_active(database->begin())
-{
-}
+{}
 
 DbTransaction::~DbTransaction()
 {

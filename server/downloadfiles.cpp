@@ -14,7 +14,8 @@ QByteArray httpDate(const QDateTime &time)
 
 QDateTime parseHttpDate(const QByteArray &text)
 {
-    QDateTime time = QLocale::c().toDateTime(QString::fromLatin1(text).trimmed(), QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+    QDateTime time = QLocale::c().toDateTime(QString::fromLatin1(text).trimmed(),
+                                             QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
     time.setTimeSpec(Qt::UTC);
     return time;
 }
@@ -48,8 +49,7 @@ bool etagMatches(const QByteArray &ifNoneMatch, const QByteArray &etag)
 
 DownloadFiles::DownloadFiles(const QString &directory)
     : m_root(directory.isEmpty() ? QString() : QFileInfo(directory).canonicalFilePath())
-{
-}
+{}
 
 QByteArray DownloadFiles::contentTypeFor(const QString &fileName)
 {
@@ -75,21 +75,22 @@ HttpResponse DownloadFiles::serve(const HttpRequest &request, const QStringList 
     const QFileInfo info(m_root + QLatin1Char('/') + path.join(QLatin1Char('/')));
     // The resolved path, after every symbolic link, must still lie below the folder.
     const QString resolved = info.canonicalFilePath();
-    if (resolved.isEmpty() || !resolved.startsWith(m_root + QLatin1Char('/')) || !QFileInfo(resolved).isFile()
-        || !QFileInfo(resolved).isReadable())
+    if (resolved.isEmpty() || !resolved.startsWith(m_root + QLatin1Char('/')) ||
+        !QFileInfo(resolved).isFile() || !QFileInfo(resolved).isReadable())
         return HttpResponse::error(404, QStringLiteral("not found"));
 
     const QFileInfo file(resolved);
     const QDateTime modified = file.lastModified().toUTC();
-    const QByteArray etag = '"' + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '-'
-                            + QByteArray::number(file.size(), 16) + '"';
+    const QByteArray etag = '"' + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '-' +
+                            QByteArray::number(file.size(), 16) + '"';
     HttpResponse response;
     response.setHeader("Content-Type", contentTypeFor(file.fileName()));
     response.setHeader("ETag", etag);
     response.setHeader("Last-Modified", httpDate(modified));
     // The manifest changes in place when a release ships, so clients revalidate it every time;
     // release notes and files under a version folder do not change once published.
-    response.setHeader("Cache-Control", file.fileName() == QLatin1String("latest.json") ? "no-cache" : "public, max-age=3600");
+    response.setHeader("Cache-Control",
+                       file.fileName() == QLatin1String("latest.json") ? "no-cache" : "public, max-age=3600");
 
     const QByteArray ifNoneMatch = request.header("If-None-Match");
     const QByteArray ifModifiedSince = request.header("If-Modified-Since");

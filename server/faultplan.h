@@ -5,7 +5,8 @@
 #include <random>
 
 // Misbehaviour on purpose, on a schedule fixed by a seed, so a client's recovery can be tested:
-// the same SPEC and the same sequence of requests give the same faults. SPEC (the text of --faults) is a comma list:
+// the same SPEC and the same sequence of requests give the same faults. SPEC (the text of --faults) is a
+// comma list:
 //   seed=N           seed of the schedule (default 1)
 //   push500=P        a push is rolled back and answered 500
 //   dropafter=P      a push is committed, then the connection is dropped without an answer

@@ -6,8 +6,7 @@
 
 // A listening server (QTcpServer or QSslServer) that puts a RequestGuard on every connection
 // before handing it to Qt's HTTP server, which connects its own parser only after this returns.
-template<typename Server>
-class GuardedServer : public Server
+template<typename Server> class GuardedServer : public Server
 {
 public:
     using Server::Server;

@@ -10,25 +10,44 @@ namespace {
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 201: return "Created";
-    case 204: return "No Content";
-    case 302: return "Found";
-    case 303: return "See Other";
-    case 304: return "Not Modified";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 409: return "Conflict";
-    case 411: return "Length Required";
-    case 413: return "Payload Too Large";
-    case 429: return "Too Many Requests";
-    case 431: return "Request Header Fields Too Large";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 201:
+        return "Created";
+    case 204:
+        return "No Content";
+    case 302:
+        return "Found";
+    case 303:
+        return "See Other";
+    case 304:
+        return "Not Modified";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 409:
+        return "Conflict";
+    case 411:
+        return "Length Required";
+    case 413:
+        return "Payload Too Large";
+    case 429:
+        return "Too Many Requests";
+    case 431:
+        return "Request Header Fields Too Large";
+    case 500:
+        return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
     }
 }
 
@@ -158,17 +177,18 @@ HttpResponse HttpResponse::html(int status, const QByteArray &page)
     response.setHeader("Cache-Control", "no-store");
     response.setHeader("X-Frame-Options", "DENY");
     response.setHeader("Referrer-Policy", "no-referrer");
-    response.setHeader("Content-Security-Policy",
-                       "default-src 'none'; style-src 'unsafe-inline'; frame-ancestors 'none'; "
-                       "form-action 'self' http://localhost:* http://127.0.0.1:* http://[::1]:* https://localhost:* "
-                       "https://127.0.0.1:* https://[::1]:*");
+    response.setHeader(
+        "Content-Security-Policy",
+        "default-src 'none'; style-src 'unsafe-inline'; frame-ancestors 'none'; "
+        "form-action 'self' http://localhost:* http://127.0.0.1:* http://[::1]:* https://localhost:* "
+        "https://127.0.0.1:* https://[::1]:*");
     return response;
 }
 
 void writeHttpResponse(QTcpSocket *socket, const HttpResponse &response, bool headOnly, bool closeAfter)
 {
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-                      + "\r\n";
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
     for (const auto &[name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     const bool streamsFile = !response.filePath.isEmpty();
@@ -199,8 +219,8 @@ QString decodeFormValue(const QByteArray &encoded)
         const char c = encoded.at(i);
         if (c == '+') {
             bytes += ' ';
-        } else if (c == '%' && i + 2 < encoded.size() && hexValue(encoded.at(i + 1)) >= 0
-                   && hexValue(encoded.at(i + 2)) >= 0) {
+        } else if (c == '%' && i + 2 < encoded.size() && hexValue(encoded.at(i + 1)) >= 0 &&
+                   hexValue(encoded.at(i + 2)) >= 0) {
             bytes += char(hexValue(encoded.at(i + 1)) * 16 + hexValue(encoded.at(i + 2)));
             i += 2;
         } else {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QJsonObject>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include <QHash>
 
 class QTcpSocket;
 

@@ -2,11 +2,15 @@
 
 QByteArray renderLoginPage(const LoginForm &form)
 {
-    const auto field = [](const QString &value) { return value.toHtmlEscaped(); };
-    const QString message = form.message.isEmpty()
-                                ? QString()
-                                : QStringLiteral("<p class=\"message\" role=\"alert\">%1</p>").arg(field(form.message));
-    const QString page = QStringLiteral(R"(<!DOCTYPE html>
+    const auto field = [](const QString &value) {
+        return value.toHtmlEscaped();
+    };
+    const QString message =
+        form.message.isEmpty()
+            ? QString()
+            : QStringLiteral("<p class=\"message\" role=\"alert\">%1</p>").arg(field(form.message));
+    const QString page =
+        QStringLiteral(R"(<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">
@@ -44,7 +48,7 @@ button { padding: 8px 14px; }
 </body>
 </html>
 )")
-                             .arg(message, field(form.realm), field(form.clientId), field(form.redirectUri),
-                                  field(form.state), field(form.csrfToken), field(form.email), field(form.displayName));
+            .arg(message, field(form.realm), field(form.clientId), field(form.redirectUri), field(form.state),
+                 field(form.csrfToken), field(form.email), field(form.displayName));
     return page.toUtf8();
 }

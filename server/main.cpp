@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
     }
 
     CloudDatabase database;
-    if (!database.open(options.database, &error) || !database.migrate(&error) || database.signingSecret().isEmpty()) {
+    if (!database.open(options.database, &error) || !database.migrate(&error) ||
+        database.signingSecret().isEmpty()) {
         std::fprintf(stderr, "database %s: %s\n", qPrintable(options.database), qPrintable(error));
         return 1;
     }
@@ -45,7 +46,8 @@ int main(int argc, char *argv[])
     QString host = options.listenHost;
     if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('[')))
         host = QLatin1Char('[') + host + QLatin1Char(']');
-    std::printf("listening on %s://%s:%u\n", options.tlsCertificate.isEmpty() ? "http" : "https", qPrintable(host), port);
+    std::printf("listening on %s://%s:%u\n", options.tlsCertificate.isEmpty() ? "http" : "https",
+                qPrintable(host), port);
     std::fflush(stdout);
     if (!faults.isEmpty())
         std::fprintf(stderr, "WARN: fault injection is on: %s\n", qPrintable(options.faults));

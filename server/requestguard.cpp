@@ -100,7 +100,8 @@ bool RequestGuard::acceptHead(const QByteArray &head)
         }
     }
     if (contentLength > bodyLimitFor(request.target)) {
-        reject(413, QStringLiteral("request body too large (at most %1 bytes)").arg(bodyLimitFor(request.target)));
+        reject(413,
+               QStringLiteral("request body too large (at most %1 bytes)").arg(bodyLimitFor(request.target)));
         return false;
     }
     request.closeRequested = !keepAlive;

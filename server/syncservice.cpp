@@ -48,22 +48,35 @@ struct EntityRule
 const QList<EntityRule> &entityRules()
 {
     static const QList<EntityRule> rules = {
-        {"account", "accounts", false, {{"name", Value::Text}, {"account_type", Value::Text}, {"currency", Value::Text}}},
+        {"account",
+         "accounts",
+         false,
+         {{"name", Value::Text}, {"account_type", Value::Text}, {"currency", Value::Text}}},
         {"category", "categories", false, {{"name", Value::Text}, {"category_type", Value::Text}}},
         {"recurring",
          "recurring_transactions",
          true,
-         {{"account_id", Value::Text}, {"payee", Value::Text}, {"amount", Value::Number}, {"frequency", Value::Text},
-          {"start_date", Value::Text}, {"next_due_date", Value::Text}}},
+         {{"account_id", Value::Text},
+          {"payee", Value::Text},
+          {"amount", Value::Number},
+          {"frequency", Value::Text},
+          {"start_date", Value::Text},
+          {"next_due_date", Value::Text}}},
         {"transaction",
          "transactions",
          true,
-         {{"account_id", Value::Text}, {"date", Value::Text}, {"payee", Value::Text}, {"amount", Value::Number}}},
+         {{"account_id", Value::Text},
+          {"date", Value::Text},
+          {"payee", Value::Text},
+          {"amount", Value::Number}}},
         {"reconciliation",
          "reconciliations",
          true,
-         {{"account_id", Value::Text}, {"statement_date", Value::Text}, {"statement_balance", Value::Number},
-          {"reconciled_balance", Value::Number}, {"completed_at", Value::Text}}},
+         {{"account_id", Value::Text},
+          {"statement_date", Value::Text},
+          {"statement_balance", Value::Number},
+          {"reconciled_balance", Value::Number},
+          {"completed_at", Value::Text}}},
     };
     return rules;
 }
@@ -77,8 +90,9 @@ const EntityRule *ruleFor(const QString &type)
     return nullptr;
 }
 
-const QString rowColumns = QStringLiteral("r.id, r.server_id, r.owner_id, r.entity_type, r.entity_id, r.account_id, r.version, "
-                                          "r.payload, r.updated_by");
+const QString rowColumns =
+    QStringLiteral("r.id, r.server_id, r.owner_id, r.entity_type, r.entity_id, r.account_id, r.version, "
+                   "r.payload, r.updated_by");
 
 QJsonObject result(const QString &type, const QString &id, const QString &status, const QString &serverId,
                    const QString &message = {})
@@ -97,18 +111,21 @@ QJsonObject result(const QString &type, const QString &id, const QString &status
 SyncService::SyncService(CloudDatabase *database, FaultPlan *faults)
     : m_database(database)
     , m_faults(faults)
-{
-}
+{}
 
-HttpResponse SyncService::handle(const HttpRequest &request, const QStringList &path, const AccessClaims &claims)
+HttpResponse SyncService::handle(const HttpRequest &request, const QStringList &path,
+                                 const AccessClaims &claims)
 {
     const QByteArray &method = request.method;
-    const auto wrongMethod = [] { return HttpResponse::error(405, QStringLiteral("method not allowed")); };
+    const auto wrongMethod = [] {
+        return HttpResponse::error(405, QStringLiteral("method not allowed"));
+    };
     if (path == QStringList{QStringLiteral("sync"), QStringLiteral("push")})
         return method == "POST" ? push(request, claims) : wrongMethod();
     if (path == QStringList{QStringLiteral("sync"), QStringLiteral("pull")})
         return method == "GET" ? pull(request, claims) : wrongMethod();
-    if (path.value(0) == QLatin1String("accounts") && path.size() >= 3 && Validation::isIdentifier(path.at(1))) {
+    if (path.value(0) == QLatin1String("accounts") && path.size() >= 3 &&
+        Validation::isIdentifier(path.at(1))) {
         if (path.size() == 3 && path.at(2) == QLatin1String("members"))
             return method == "GET" ? members(claims, path.at(1)) : wrongMethod();
         if (path.size() == 3 && path.at(2) == QLatin1String("share"))
@@ -123,9 +140,11 @@ bool SyncService::accountAccess(const QString &userId, const QString &accountId,
 {
     *access = {};
     // The user's own account first, then one shared with the user; both lookups use an index.
-    auto own = m_database->exec("SyncService::accountAccess",
-                                QStringLiteral("SELECT 1 FROM sync_rows WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
-                                {userId, accountId});
+    auto own = m_database->exec(
+        "SyncService::accountAccess",
+        QStringLiteral(
+            "SELECT 1 FROM sync_rows WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
+        {userId, accountId});
     if (!own)
         return false;
     if (own->next()) {
@@ -134,11 +153,12 @@ bool SyncService::accountAccess(const QString &userId, const QString &accountId,
         return true;
     }
     own->finish();
-    auto shared = m_database->exec("SyncService::accountAccess",
-                                   QStringLiteral("SELECT s.owner_id FROM account_shares s JOIN sync_rows r ON r.owner_id = s.owner_id "
-                                                  "AND r.entity_type = 'account' AND r.entity_id = s.account_id "
-                                                  "WHERE s.user_id = ? AND s.account_id = ? ORDER BY s.granted_seq LIMIT 1"),
-                                   {userId, accountId});
+    auto shared = m_database->exec(
+        "SyncService::accountAccess",
+        QStringLiteral("SELECT s.owner_id FROM account_shares s JOIN sync_rows r ON r.owner_id = s.owner_id "
+                       "AND r.entity_type = 'account' AND r.entity_id = s.account_id "
+                       "WHERE s.user_id = ? AND s.account_id = ? ORDER BY s.granted_seq LIMIT 1"),
+        {userId, accountId});
     if (!shared)
         return false;
     if (shared->next())
@@ -171,9 +191,10 @@ bool SyncService::canWrite(const QString &userId, const StoredRow &row, bool *al
     *allowed = row.ownerId == userId;
     if (*allowed || row.accountId.isEmpty())
         return true;
-    auto query = m_database->exec("SyncService::canWrite",
-                                  QStringLiteral("SELECT 1 FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
-                                  {row.ownerId, row.accountId, userId});
+    auto query = m_database->exec(
+        "SyncService::canWrite",
+        QStringLiteral("SELECT 1 FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
+        {row.ownerId, row.accountId, userId});
     if (!query)
         return false;
     *allowed = query->next();
@@ -218,8 +239,9 @@ HttpResponse SyncService::push(const HttpRequest &request, const AccessClaims &c
     return response;
 }
 
-QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const AccessClaims &claims, qint64 sequence,
-                                     QHash<QString, AccountAccess> *knownAccounts, bool *storageFailed)
+QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const AccessClaims &claims,
+                                     qint64 sequence, QHash<QString, AccountAccess> *knownAccounts,
+                                     bool *storageFailed)
 {
     const QJsonObject change = changeValue.toObject();
     const QString type = change.value(QStringLiteral("entity_type")).toString();
@@ -231,13 +253,15 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
     if (!changeValue.isObject() || !rule)
         return refuse(QStringLiteral("invalid"), QStringLiteral("unknown entity_type"));
     if (!Validation::isIdentifier(entityId))
-        return refuse(QStringLiteral("invalid"), QStringLiteral("entity_id must be 1 to 64 printable characters"));
+        return refuse(QStringLiteral("invalid"),
+                      QStringLiteral("entity_id must be 1 to 64 printable characters"));
     const QString action = change.value(QStringLiteral("action")).toString();
     if (action != QLatin1String("upsert") && action != QLatin1String("delete"))
         return refuse(QStringLiteral("invalid"), QStringLiteral("action must be upsert or delete"));
     const QJsonValue versionValue = change.value(QStringLiteral("version"));
     const double versionNumber = versionValue.toDouble(-1);
-    if (!versionValue.isDouble() || versionNumber < 0 || versionNumber > 2147483646 || versionNumber != qint64(versionNumber))
+    if (!versionValue.isDouble() || versionNumber < 0 || versionNumber > 2147483646 ||
+        versionNumber != qint64(versionNumber))
         return refuse(QStringLiteral("invalid"), QStringLiteral("version must be a whole number"));
     const int version = int(versionNumber);
     if (!change.value(QStringLiteral("payload")).isObject())
@@ -245,28 +269,34 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
     const QJsonObject payload = change.value(QStringLiteral("payload")).toObject();
     const QByteArray stored = QJsonDocument(payload).toJson(QJsonDocument::Compact);
     if (stored.size() > maxPayloadBytes)
-        return refuse(QStringLiteral("invalid"), QStringLiteral("payload larger than %1 bytes").arg(maxPayloadBytes));
+        return refuse(QStringLiteral("invalid"),
+                      QStringLiteral("payload larger than %1 bytes").arg(maxPayloadBytes));
     if (payload.value(QStringLiteral("client_id")).toString() != entityId)
         return refuse(QStringLiteral("invalid"), QStringLiteral("payload client_id must equal entity_id"));
     for (const auto &[key, kind] : rule->required) {
         const QJsonValue value = payload.value(QLatin1String(key));
         if (kind == Value::Text ? !value.isString() : !value.isDouble())
-            return refuse(QStringLiteral("invalid"), QStringLiteral("payload needs \"%1\" as %2")
-                                                         .arg(QLatin1String(key), kind == Value::Text ? QStringLiteral("text")
-                                                                                                       : QStringLiteral("a number")));
+            return refuse(QStringLiteral("invalid"),
+                          QStringLiteral("payload needs \"%1\" as %2")
+                              .arg(QLatin1String(key), kind == Value::Text ? QStringLiteral("text")
+                                                                           : QStringLiteral("a number")));
     }
     for (const char *key : {"created_at", "updated_at"}) {
         if (!payload.value(QLatin1String(key)).isString())
-            return refuse(QStringLiteral("invalid"), QStringLiteral("payload needs \"%1\" as text").arg(QLatin1String(key)));
+            return refuse(QStringLiteral("invalid"),
+                          QStringLiteral("payload needs \"%1\" as text").arg(QLatin1String(key)));
     }
 
     // Whose row this is: an account row and the rows of an account belong to the account's owner.
     QString ownerId = claims.userId;
     QString accountKey;
     if (type == QLatin1String("account") || rule->boundToAccount) {
-        accountKey = type == QLatin1String("account") ? entityId : payload.value(QStringLiteral("account_id")).toString();
+        accountKey = type == QLatin1String("account")
+                         ? entityId
+                         : payload.value(QStringLiteral("account_id")).toString();
         if (!Validation::isIdentifier(accountKey))
-            return refuse(QStringLiteral("invalid"), QStringLiteral("account_id must be 1 to 64 printable characters"));
+            return refuse(QStringLiteral("invalid"),
+                          QStringLiteral("account_id must be 1 to 64 printable characters"));
         // Only found accounts are remembered: an account pushed earlier in this batch exists now.
         AccountAccess access = knownAccounts->value(accountKey);
         if (access.ownerId.isEmpty()) {
@@ -280,16 +310,21 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
         if (!access.ownerId.isEmpty())
             ownerId = access.ownerId;
         else if (rule->boundToAccount)
-            return refuse(QStringLiteral("rejected"), QStringLiteral("account %1 is not one of yours or shared with you").arg(accountKey));
-        if (type == QLatin1String("account") && !access.isOwn && !access.ownerId.isEmpty() && action == QLatin1String("delete"))
-            return refuse(QStringLiteral("forbidden"), QStringLiteral("only the owner can delete a shared account"));
+            return refuse(
+                QStringLiteral("rejected"),
+                QStringLiteral("account %1 is not one of yours or shared with you").arg(accountKey));
+        if (type == QLatin1String("account") && !access.isOwn && !access.ownerId.isEmpty() &&
+            action == QLatin1String("delete"))
+            return refuse(QStringLiteral("forbidden"),
+                          QStringLiteral("only the owner can delete a shared account"));
     }
 
     StoredRow existing;
     bool found = false;
     const QString serverId = payload.value(QStringLiteral("server_id")).toString();
     if (!serverId.isEmpty()) {
-        if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.server_id = ?").arg(rowColumns), {serverId}, &existing, &found)) {
+        if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.server_id = ?").arg(rowColumns),
+                     {serverId}, &existing, &found)) {
             *storageFailed = true;
             return {};
         }
@@ -302,18 +337,24 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
             if (!allowed)
                 return refuse(QStringLiteral("forbidden"), QStringLiteral("the row belongs to another user"));
             if (existing.entityType != type)
-                return refuse(QStringLiteral("invalid"), QStringLiteral("server_id names a row of another type"));
+                return refuse(QStringLiteral("invalid"),
+                              QStringLiteral("server_id names a row of another type"));
         }
     }
-    if (!found
-        && !findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = ? AND r.entity_id = ?").arg(rowColumns),
-                    {ownerId, type, entityId}, &existing, &found)) {
+    if (!found &&
+        !findRow(
+            QStringLiteral(
+                "SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = ? AND r.entity_id = ?")
+                .arg(rowColumns),
+            {ownerId, type, entityId}, &existing, &found)) {
         *storageFailed = true;
         return {};
     }
     if (found && version < existing.version)
-        return refuse(QStringLiteral("conflict"),
-                      QStringLiteral("the server has a newer version (%1); pull to get it").arg(existing.version), existing.serverId);
+        return refuse(
+            QStringLiteral("conflict"),
+            QStringLiteral("the server has a newer version (%1); pull to get it").arg(existing.version),
+            existing.serverId);
 
     const QVariant accountColumn = accountKey.isEmpty() ? CloudDatabase::nullText() : QVariant(accountKey);
     const int deleted = action == QLatin1String("delete") ? 1 : 0;
@@ -323,32 +364,37 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
         if (existing.ownerId != ownerId) {
             StoredRow clash;
             bool clashes = false;
-            if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = ? AND r.entity_id = ?").arg(rowColumns),
+            if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = "
+                                        "? AND r.entity_id = ?")
+                             .arg(rowColumns),
                          {ownerId, type, existing.entityId}, &clash, &clashes)) {
                 *storageFailed = true;
                 return {};
             }
             if (clashes)
-                return refuse(QStringLiteral("conflict"), QStringLiteral("the target account holds a row with this id"), existing.serverId);
+                return refuse(QStringLiteral("conflict"),
+                              QStringLiteral("the target account holds a row with this id"),
+                              existing.serverId);
         }
         if (m_database->execCount("SyncService::applyChange",
-                                  QStringLiteral("UPDATE sync_rows SET owner_id = ?, account_id = ?, version = ?, deleted = ?, payload = ?, "
+                                  QStringLiteral("UPDATE sync_rows SET owner_id = ?, account_id = ?, version "
+                                                 "= ?, deleted = ?, payload = ?, "
                                                  "seq = ?, updated_by = ?, updated_at = ? WHERE id = ?"),
-                                  {ownerId, accountColumn, version + 1, deleted, QString::fromUtf8(stored), sequence, claims.userId,
-                                   now(), existing.id})
-            < 0) {
+                                  {ownerId, accountColumn, version + 1, deleted, QString::fromUtf8(stored),
+                                   sequence, claims.userId, now(), existing.id}) < 0) {
             *storageFailed = true;
             return {};
         }
         return result(type, entityId, QStringLiteral("ok"), existing.serverId);
     }
     const QString newServerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    if (m_database->execCount("SyncService::applyChange",
-                              QStringLiteral("INSERT INTO sync_rows (server_id, owner_id, entity_type, entity_id, account_id, version, deleted, "
-                                             "payload, seq, updated_by, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                              {newServerId, ownerId, type, entityId, accountColumn, version + 1, deleted, QString::fromUtf8(stored),
-                               sequence, claims.userId, now()})
-        < 0) {
+    if (m_database->execCount(
+            "SyncService::applyChange",
+            QStringLiteral("INSERT INTO sync_rows (server_id, owner_id, entity_type, entity_id, account_id, "
+                           "version, deleted, "
+                           "payload, seq, updated_by, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {newServerId, ownerId, type, entityId, accountColumn, version + 1, deleted,
+             QString::fromUtf8(stored), sequence, claims.userId, now()}) < 0) {
         *storageFailed = true;
         return {};
     }
@@ -357,9 +403,9 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
 
 bool SyncService::touchDevice(const AccessClaims &claims)
 {
-    return m_database->execCount("SyncService::touchDevice", QStringLiteral("UPDATE devices SET last_sync_at = ? WHERE session_id = ?"),
-                                 {now(), claims.sessionId})
-           >= 0;
+    return m_database->execCount("SyncService::touchDevice",
+                                 QStringLiteral("UPDATE devices SET last_sync_at = ? WHERE session_id = ?"),
+                                 {now(), claims.sessionId}) >= 0;
 }
 
 QJsonObject SyncService::pullRecord(const StoredRow &row)
@@ -390,17 +436,21 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
 
     // Own rows by their change number; rows of accounts shared with the user by the later of
     // their change number and the share's, so that a new share brings the account's whole past.
-    const QString effective = QStringLiteral("CASE WHEN r.seq > s.granted_seq THEN r.seq ELSE s.granted_seq END");
-    const QString sql = QStringLiteral("SELECT * FROM ("
-                                       "SELECT %1, r.seq AS eff FROM sync_rows r WHERE r.owner_id = ? AND (r.seq, r.id) > (?, ?) "
-                                       "UNION ALL "
-                                       "SELECT %1, %2 AS eff FROM sync_rows r JOIN account_shares s "
-                                       "ON s.owner_id = r.owner_id AND s.account_id = r.account_id "
-                                       "WHERE s.user_id = ? AND (%2, r.id) > (?, ?)"
-                                       ") visible ORDER BY eff, id LIMIT ?")
-                            .arg(rowColumns, effective);
+    const QString effective =
+        QStringLiteral("CASE WHEN r.seq > s.granted_seq THEN r.seq ELSE s.granted_seq END");
+    const QString sql =
+        QStringLiteral(
+            "SELECT * FROM ("
+            "SELECT %1, r.seq AS eff FROM sync_rows r WHERE r.owner_id = ? AND (r.seq, r.id) > (?, ?) "
+            "UNION ALL "
+            "SELECT %1, %2 AS eff FROM sync_rows r JOIN account_shares s "
+            "ON s.owner_id = r.owner_id AND s.account_id = r.account_id "
+            "WHERE s.user_id = ? AND (%2, r.id) > (?, ?)"
+            ") visible ORDER BY eff, id LIMIT ?")
+            .arg(rowColumns, effective);
     auto query = m_database->exec("SyncService::pull", sql,
-                                  {claims.userId, cursor.sequence, cursor.rowId, claims.userId, cursor.sequence, cursor.rowId, limit + 1});
+                                  {claims.userId, cursor.sequence, cursor.rowId, claims.userId,
+                                   cursor.sequence, cursor.rowId, limit + 1});
     if (!query)
         return HttpResponse::storageFailure();
     QList<StoredRow> rows;
@@ -439,21 +489,25 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
             QList<QPair<QString, QPair<QString, QString>>> wanted; // owner, (type, id)
             if (!row.accountId.isEmpty() && row.entityType != QLatin1String("account"))
                 wanted.append({row.ownerId, {QStringLiteral("account"), row.accountId}});
-            const QString category = payload.value(row.entityType == QLatin1String("category") ? QStringLiteral("parent_id")
-                                                                                                : QStringLiteral("category_id"))
-                                         .toString();
+            const QString category =
+                payload
+                    .value(row.entityType == QLatin1String("category") ? QStringLiteral("parent_id")
+                                                                       : QStringLiteral("category_id"))
+                    .toString();
             if (!category.isEmpty() && row.entityType != QLatin1String("reconciliation")) {
                 wanted.append({row.ownerId, {QStringLiteral("category"), category}});
                 wanted.append({row.updatedBy, {QStringLiteral("category"), category}});
             }
             for (const auto &[owner, key] : wanted) {
-                const QString lookupKey = owner + QLatin1Char('/') + key.first + QLatin1Char('/') + key.second;
+                const QString lookupKey =
+                    owner + QLatin1Char('/') + key.first + QLatin1Char('/') + key.second;
                 if (looked.contains(lookupKey))
                     continue;
                 looked.insert(lookupKey);
                 StoredRow parent;
                 bool found = false;
-                if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = ? AND r.entity_id = ?")
+                if (!findRow(QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND "
+                                            "r.entity_type = ? AND r.entity_id = ?")
                                  .arg(rowColumns),
                              {owner, key.first, key.second}, &parent, &found))
                     return HttpResponse::storageFailure();
@@ -469,8 +523,9 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
 
     QHash<QString, QJsonArray> arrays;
     QSet<QString> sharedAccounts;
-    auto shares = m_database->exec("SyncService::pull", QStringLiteral("SELECT DISTINCT owner_id, account_id FROM account_shares "
-                                                                       "WHERE owner_id = ? OR user_id = ?"),
+    auto shares = m_database->exec("SyncService::pull",
+                                   QStringLiteral("SELECT DISTINCT owner_id, account_id FROM account_shares "
+                                                  "WHERE owner_id = ? OR user_id = ?"),
                                    {claims.userId, claims.userId});
     if (!shares)
         return HttpResponse::storageFailure();
@@ -481,7 +536,8 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
         for (const StoredRow &row : *list) {
             QJsonObject record = pullRecord(row);
             if (row.entityType == QLatin1String("account"))
-                record.insert(QStringLiteral("is_shared"), sharedAccounts.contains(row.ownerId + QLatin1Char('/') + row.entityId) ? 1 : 0);
+                record.insert(QStringLiteral("is_shared"),
+                              sharedAccounts.contains(row.ownerId + QLatin1Char('/') + row.entityId) ? 1 : 0);
             arrays[QString::fromLatin1(ruleFor(row.entityType)->pullArray)].append(record);
         }
     }
@@ -489,7 +545,8 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
     QJsonObject answer;
     for (const EntityRule &rule : entityRules())
         answer.insert(QLatin1String(rule.pullArray), arrays.value(QLatin1String(rule.pullArray)));
-    const SyncCursor end = rows.isEmpty() ? cursor : SyncCursor{rows.last().effectiveSequence, rows.last().id};
+    const SyncCursor end =
+        rows.isEmpty() ? cursor : SyncCursor{rows.last().effectiveSequence, rows.last().id};
     if (m_faults->repeatsPage()) {
         // The same page again: the cursor stays where the client had it.
         answer.insert(QStringLiteral("server_time"), since);
@@ -499,27 +556,33 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
         answer.insert(QStringLiteral("has_more"), hasMore);
     }
     if (!hasMore) {
-        auto counts = m_database->exec("SyncService::pull",
-                                       QStringLiteral("SELECT (SELECT COUNT(*) FROM sync_rows WHERE owner_id = ? AND entity_type = 'category' "
-                                                      "AND deleted = 0)"),
-                                       {claims.userId});
+        auto counts = m_database->exec(
+            "SyncService::pull",
+            QStringLiteral(
+                "SELECT (SELECT COUNT(*) FROM sync_rows WHERE owner_id = ? AND entity_type = 'category' "
+                "AND deleted = 0)"),
+            {claims.userId});
         if (!counts || !counts->next())
             return HttpResponse::storageFailure();
         const int categoryCount = counts->value(0).toInt();
         counts->finish();
-        auto perAccount = m_database->exec("SyncService::pull",
-                                           QStringLiteral("SELECT r.account_id, COUNT(*) FROM sync_rows r WHERE r.entity_type = 'transaction' "
-                                                          "AND r.deleted = 0 AND (r.owner_id = ? OR EXISTS (SELECT 1 FROM account_shares s "
-                                                          "WHERE s.owner_id = r.owner_id AND s.account_id = r.account_id AND s.user_id = ?)) "
-                                                          "GROUP BY r.account_id"),
-                                           {claims.userId, claims.userId});
+        auto perAccount = m_database->exec(
+            "SyncService::pull",
+            QStringLiteral(
+                "SELECT r.account_id, COUNT(*) FROM sync_rows r WHERE r.entity_type = 'transaction' "
+                "AND r.deleted = 0 AND (r.owner_id = ? OR EXISTS (SELECT 1 FROM account_shares s "
+                "WHERE s.owner_id = r.owner_id AND s.account_id = r.account_id AND s.user_id = ?)) "
+                "GROUP BY r.account_id"),
+            {claims.userId, claims.userId});
         if (!perAccount)
             return HttpResponse::storageFailure();
         QJsonObject accounts;
         while (perAccount->next())
-            accounts.insert(perAccount->value(0).toString(), QJsonObject{{QStringLiteral("count"), perAccount->value(1).toLongLong()}});
+            accounts.insert(perAccount->value(0).toString(),
+                            QJsonObject{{QStringLiteral("count"), perAccount->value(1).toLongLong()}});
         answer.insert(QStringLiteral("integrity"),
-                      QJsonObject{{QStringLiteral("category_count"), categoryCount}, {QStringLiteral("accounts"), accounts}});
+                      QJsonObject{{QStringLiteral("category_count"), categoryCount},
+                                  {QStringLiteral("accounts"), accounts}});
     }
     if (!touchDevice(claims))
         return HttpResponse::storageFailure();
@@ -533,29 +596,32 @@ HttpResponse SyncService::members(const AccessClaims &claims, const QString &acc
         return HttpResponse::storageFailure();
     if (access.ownerId.isEmpty())
         return HttpResponse::error(404, QStringLiteral("account not found"));
-    auto query = m_database->exec("SyncService::members",
-                                  QStringLiteral("SELECT u.id, u.email, u.display_name, 'owner', r.updated_at, 0 FROM sync_rows r "
-                                                 "JOIN users u ON u.id = r.owner_id "
-                                                 "WHERE r.owner_id = ? AND r.entity_type = 'account' AND r.entity_id = ? "
-                                                 "UNION ALL "
-                                                 "SELECT u.id, u.email, u.display_name, s.role, s.created_at, 1 FROM account_shares s "
-                                                 "JOIN users u ON u.id = s.user_id WHERE s.owner_id = ? AND s.account_id = ? "
-                                                 "ORDER BY 6, 5, 1"),
-                                  {access.ownerId, accountId, access.ownerId, accountId});
+    auto query = m_database->exec(
+        "SyncService::members",
+        QStringLiteral("SELECT u.id, u.email, u.display_name, 'owner', r.updated_at, 0 FROM sync_rows r "
+                       "JOIN users u ON u.id = r.owner_id "
+                       "WHERE r.owner_id = ? AND r.entity_type = 'account' AND r.entity_id = ? "
+                       "UNION ALL "
+                       "SELECT u.id, u.email, u.display_name, s.role, s.created_at, 1 FROM account_shares s "
+                       "JOIN users u ON u.id = s.user_id WHERE s.owner_id = ? AND s.account_id = ? "
+                       "ORDER BY 6, 5, 1"),
+        {access.ownerId, accountId, access.ownerId, accountId});
     if (!query)
         return HttpResponse::storageFailure();
     QJsonArray list;
     while (query->next()) {
-        list.append(QJsonObject{{QStringLiteral("user_id"), query->value(0).toString()},
-                                {QStringLiteral("email"), query->value(1).toString()},
-                                {QStringLiteral("display_name"), query->value(2).toString()},
-                                {QStringLiteral("role"), query->value(3).toString()},
-                                {QStringLiteral("created_at"), Validation::isoTime(query->value(4).toLongLong())}});
+        list.append(
+            QJsonObject{{QStringLiteral("user_id"), query->value(0).toString()},
+                        {QStringLiteral("email"), query->value(1).toString()},
+                        {QStringLiteral("display_name"), query->value(2).toString()},
+                        {QStringLiteral("role"), query->value(3).toString()},
+                        {QStringLiteral("created_at"), Validation::isoTime(query->value(4).toLongLong())}});
     }
     return HttpResponse::json(200, {{QStringLiteral("members"), list}});
 }
 
-HttpResponse SyncService::share(const HttpRequest &request, const AccessClaims &claims, const QString &accountId)
+HttpResponse SyncService::share(const HttpRequest &request, const AccessClaims &claims,
+                                const QString &accountId)
 {
     const auto body = Validation::jsonObjectBody(request.body);
     if (!body)
@@ -576,28 +642,31 @@ HttpResponse SyncService::share(const HttpRequest &request, const AccessClaims &
         return *refusal;
     const bool byEmail = identifier.contains(QLatin1Char('@'));
     const QString email = byEmail ? Validation::email(identifier).value_or(QString()) : QString();
-    auto target = m_database->exec("SyncService::share",
-                                   QStringLiteral("SELECT u.id FROM users u JOIN group_members theirs ON theirs.user_id = u.id "
-                                                  "JOIN group_members mine ON mine.group_id = theirs.group_id AND mine.user_id = ? "
-                                                  "WHERE %1 = ?")
-                                       .arg(byEmail ? QStringLiteral("u.email") : QStringLiteral("u.id")),
-                                   {claims.userId, byEmail ? email : identifier});
+    auto target = m_database->exec(
+        "SyncService::share",
+        QStringLiteral("SELECT u.id FROM users u JOIN group_members theirs ON theirs.user_id = u.id "
+                       "JOIN group_members mine ON mine.group_id = theirs.group_id AND mine.user_id = ? "
+                       "WHERE %1 = ?")
+            .arg(byEmail ? QStringLiteral("u.email") : QStringLiteral("u.id")),
+        {claims.userId, byEmail ? email : identifier});
     if (!target)
         return HttpResponse::storageFailure();
     if (!target->next())
-        return HttpResponse::error(403, QStringLiteral("accounts can be shared only with members of your group"));
+        return HttpResponse::error(403,
+                                   QStringLiteral("accounts can be shared only with members of your group"));
     const QString userId = target->value(0).toString();
     target->finish();
     if (userId == claims.userId)
         return HttpResponse::error(400, QStringLiteral("the account is yours already"));
     const auto sequence = m_database->nextChangeSequence();
-    if (!sequence
-        || m_database->execCount("SyncService::share",
-                                 QStringLiteral("INSERT INTO account_shares (owner_id, account_id, user_id, role, granted_seq, created_at) "
-                                                "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (owner_id, account_id, user_id) DO NOTHING"),
-                                 {claims.userId, accountId, userId, role, *sequence, now()})
-               < 0
-        || !republishAccount(claims.userId, accountId) || !transaction.commit())
+    if (!sequence ||
+        m_database->execCount(
+            "SyncService::share",
+            QStringLiteral(
+                "INSERT INTO account_shares (owner_id, account_id, user_id, role, granted_seq, created_at) "
+                "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (owner_id, account_id, user_id) DO NOTHING"),
+            {claims.userId, accountId, userId, role, *sequence, now()}) < 0 ||
+        !republishAccount(claims.userId, accountId) || !transaction.commit())
         return HttpResponse::storageFailure();
     return HttpResponse::json(201, {{QStringLiteral("user_id"), userId}, {QStringLiteral("role"), role}});
 }
@@ -609,9 +678,10 @@ HttpResponse SyncService::unshare(const AccessClaims &claims, const QString &acc
         return HttpResponse::storageFailure();
     if (const auto refusal = refuseUnlessOwner(claims.userId, accountId, QStringLiteral("remove a share")))
         return *refusal;
-    const int removed = m_database->execCount("SyncService::unshare",
-                                              QStringLiteral("DELETE FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
-                                              {claims.userId, accountId, userId});
+    const int removed = m_database->execCount(
+        "SyncService::unshare",
+        QStringLiteral("DELETE FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
+        {claims.userId, accountId, userId});
     if (removed < 0)
         return HttpResponse::storageFailure();
     if (removed == 0)
@@ -621,7 +691,8 @@ HttpResponse SyncService::unshare(const AccessClaims &claims, const QString &acc
     return HttpResponse::noContent();
 }
 
-std::optional<HttpResponse> SyncService::refuseUnlessOwner(const QString &userId, const QString &accountId, const QString &action)
+std::optional<HttpResponse> SyncService::refuseUnlessOwner(const QString &userId, const QString &accountId,
+                                                           const QString &action)
 {
     AccountAccess access;
     if (!accountAccess(userId, accountId, &access))
@@ -636,25 +707,27 @@ std::optional<HttpResponse> SyncService::refuseUnlessOwner(const QString &userId
 bool SyncService::republishAccount(const QString &ownerId, const QString &accountId)
 {
     const auto sequence = m_database->nextChangeSequence();
-    return sequence
-           && m_database->execCount("SyncService::republishAccount",
-                                    QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = 'account' "
-                                                   "AND entity_id = ?"),
-                                    {*sequence, ownerId, accountId})
-                  >= 0;
+    return sequence &&
+           m_database->execCount(
+               "SyncService::republishAccount",
+               QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = 'account' "
+                              "AND entity_id = ?"),
+               {*sequence, ownerId, accountId}) >= 0;
 }
 
 bool SyncService::endSharesOf(const QString &userId)
 {
     const auto sequence = m_database->nextChangeSequence();
-    return sequence
-           && m_database->execCount("SyncService::endSharesOf",
-                                    QStringLiteral("UPDATE sync_rows SET seq = ? WHERE entity_type = 'account' AND EXISTS (SELECT 1 "
-                                                   "FROM account_shares s WHERE s.owner_id = sync_rows.owner_id "
-                                                   "AND s.account_id = sync_rows.entity_id AND (s.user_id = ? OR s.owner_id = ?))"),
-                                    {*sequence, userId, userId})
-                  >= 0
-           && m_database->execCount("SyncService::endSharesOf",
-                                    QStringLiteral("DELETE FROM account_shares WHERE user_id = ? OR owner_id = ?"), {userId, userId})
-                  >= 0;
+    return sequence &&
+           m_database->execCount(
+               "SyncService::endSharesOf",
+               QStringLiteral(
+                   "UPDATE sync_rows SET seq = ? WHERE entity_type = 'account' AND EXISTS (SELECT 1 "
+                   "FROM account_shares s WHERE s.owner_id = sync_rows.owner_id "
+                   "AND s.account_id = sync_rows.entity_id AND (s.user_id = ? OR s.owner_id = ?))"),
+               {*sequence, userId, userId}) >= 0 &&
+           m_database->execCount(
+               "SyncService::endSharesOf",
+               QStringLiteral("DELETE FROM account_shares WHERE user_id = ? OR owner_id = ?"),
+               {userId, userId}) >= 0;
 }

@@ -67,7 +67,8 @@ private:
     QJsonObject pullRecord(const StoredRow &row);
     bool touchDevice(const AccessClaims &claims);
     // The answer refusing `userId` an owner's `action` on `accountId`; nothing when the user owns it.
-    std::optional<HttpResponse> refuseUnlessOwner(const QString &userId, const QString &accountId, const QString &action);
+    std::optional<HttpResponse> refuseUnlessOwner(const QString &userId, const QString &accountId,
+                                                  const QString &action);
     // Gives the account row the next change number, so the owner's devices pull its new "is_shared".
     bool republishAccount(const QString &ownerId, const QString &accountId);
 

@@ -50,7 +50,8 @@ bool isLoopbackRedirect(const QString &text)
     if (!url.userInfo().isEmpty() || url.hasFragment())
         return false;
     const QString host = url.host();
-    return host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1") || host == QLatin1String("::1");
+    return host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1") ||
+           host == QLatin1String("::1");
 }
 
 bool isIdentifier(const QString &text)

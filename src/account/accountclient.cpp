@@ -29,15 +29,14 @@ bool refusedAsPathSegment(QObject *context, const QString &segment, const Accoun
 
 } // namespace
 
-AccountClient::AccountClient(ApiClient *api, AuthClient *auth, TokenManager *tokens, const ClientConfig &config,
-                             QObject *parent)
+AccountClient::AccountClient(ApiClient *api, AuthClient *auth, TokenManager *tokens,
+                             const ClientConfig &config, QObject *parent)
     : QObject(parent)
     , m_api(api)
     , m_auth(auth)
     , m_tokens(tokens)
     , m_config(config)
-{
-}
+{}
 
 void AccountClient::getProfile(const std::function<void(const Profile &profile)> &callback)
 {
@@ -62,7 +61,8 @@ void AccountClient::generateInviteCode(const std::function<void(const GroupInvit
     });
 }
 
-void AccountClient::inviteByEmail(const QString &email, const std::function<void(const GroupInvitation &invitation)> &callback)
+void AccountClient::inviteByEmail(const QString &email,
+                                  const std::function<void(const GroupInvitation &invitation)> &callback)
 {
     m_api->post(QStringLiteral("/group/invite"), {{QStringLiteral("email"), email}},
                 [this, callback](bool ok, int, const QJsonObject &body) {
@@ -131,12 +131,13 @@ void AccountClient::removeMember(const QString &accountId, const Done &done)
 {
     if (refusedAsPathSegment(this, accountId, done))
         return;
-    m_api->del(QStringLiteral("/group/members/%1").arg(accountId), [this, done](bool ok, int, const QJsonObject &) {
-        if (done)
-            done(ok);
-        if (ok)
-            emit groupChanged();
-    });
+    m_api->del(QStringLiteral("/group/members/%1").arg(accountId),
+               [this, done](bool ok, int, const QJsonObject &) {
+                   if (done)
+                       done(ok);
+                   if (ok)
+                       emit groupChanged();
+               });
 }
 
 void AccountClient::getDevices(const std::function<void(const QList<Device> &devices)> &callback)

@@ -32,7 +32,8 @@ public:
     // The first invitation of a user without a group founds one, owned by them; the token is then
     // refreshed for the new claims and groupChanged emitted.
     void generateInviteCode(const std::function<void(const GroupInvitation &invitation)> &callback);
-    void inviteByEmail(const QString &email, const std::function<void(const GroupInvitation &invitation)> &callback);
+    void inviteByEmail(const QString &email,
+                       const std::function<void(const GroupInvitation &invitation)> &callback);
     void revokeInvitation(const QString &id, const Done &done = {});
     // On success the access token is refreshed (its claims carry the group and role) before
     // `done` runs and groupChanged is emitted.

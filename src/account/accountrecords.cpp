@@ -168,8 +168,8 @@ bool isPathSegmentSafe(const QString &text)
         return false;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        const bool ok = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'-'
-                        || u == u'_';
+        const bool ok = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+                        u == u'-' || u == u'_';
         if (!ok)
             return false;
     }

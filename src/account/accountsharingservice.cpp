@@ -10,34 +10,40 @@ namespace CorvantisAccount {
 AccountSharingService::AccountSharingService(ApiClient *syncApi, QObject *parent)
     : SharingBackend(parent)
     , m_api(syncApi)
-{
-}
+{}
 
 void AccountSharingService::listMembers(const QString &accountId, const MembersCallback &callback)
 {
     if (!isPathSegmentSafe(accountId)) {
-        QTimer::singleShot(0, this, [callback] { if (callback) callback({}); });
+        QTimer::singleShot(0, this, [callback] {
+            if (callback)
+                callback({});
+        });
         return;
     }
-    m_api->get(QStringLiteral("/accounts/%1/members").arg(accountId), [callback](bool ok, int, const QJsonObject &body) {
-        QList<ShareMember> members;
-        if (ok) {
-            const QJsonArray array = body.value(QStringLiteral("members")).toArray();
-            for (const QJsonValue &value : array) {
-                if (value.isObject())
-                    members.append(shareMemberFromJson(value.toObject()));
-            }
-        }
-        if (callback)
-            callback(members);
-    });
+    m_api->get(QStringLiteral("/accounts/%1/members").arg(accountId),
+               [callback](bool ok, int, const QJsonObject &body) {
+                   QList<ShareMember> members;
+                   if (ok) {
+                       const QJsonArray array = body.value(QStringLiteral("members")).toArray();
+                       for (const QJsonValue &value : array) {
+                           if (value.isObject())
+                               members.append(shareMemberFromJson(value.toObject()));
+                       }
+                   }
+                   if (callback)
+                       callback(members);
+               });
 }
 
-void AccountSharingService::shareWith(const QString &accountId, const QString &userIdOrEmail, const QString &role,
-                                      const ShareCallback &callback)
+void AccountSharingService::shareWith(const QString &accountId, const QString &userIdOrEmail,
+                                      const QString &role, const ShareCallback &callback)
 {
     if (!isPathSegmentSafe(accountId)) {
-        QTimer::singleShot(0, this, [callback] { if (callback) callback(false, tr("Failed to share account (HTTP %1)").arg(0)); });
+        QTimer::singleShot(0, this, [callback] {
+            if (callback)
+                callback(false, tr("Failed to share account (HTTP %1)").arg(0));
+        });
         return;
     }
     QJsonObject body;
@@ -62,10 +68,14 @@ void AccountSharingService::shareWith(const QString &accountId, const QString &u
                 });
 }
 
-void AccountSharingService::removeShare(const QString &accountId, const QString &userId, const RemoveCallback &callback)
+void AccountSharingService::removeShare(const QString &accountId, const QString &userId,
+                                        const RemoveCallback &callback)
 {
     if (!isPathSegmentSafe(accountId) || !isPathSegmentSafe(userId)) {
-        QTimer::singleShot(0, this, [callback] { if (callback) callback(false); });
+        QTimer::singleShot(0, this, [callback] {
+            if (callback)
+                callback(false);
+        });
         return;
     }
     m_api->del(QStringLiteral("/accounts/%1/share/%2").arg(accountId, userId),

@@ -18,7 +18,8 @@ public:
     void listMembers(const QString &accountId, const MembersCallback &callback) override;
     void shareWith(const QString &accountId, const QString &userIdOrEmail, const QString &role,
                    const ShareCallback &callback) override;
-    void removeShare(const QString &accountId, const QString &userId, const RemoveCallback &callback) override;
+    void removeShare(const QString &accountId, const QString &userId,
+                     const RemoveCallback &callback) override;
 
 private:
     ApiClient *m_api;

@@ -32,8 +32,7 @@ ApiClient::ApiClient(TokenManager *tokens, QObject *parent)
     , m_network(new QNetworkAccessManager(this))
     , m_tokens(tokens)
     , m_transferTimeout(defaultTransferTimeoutMs)
-{
-}
+{}
 
 void ApiClient::setBaseUrl(const QUrl &url)
 {
@@ -89,7 +88,8 @@ void ApiClient::sendRequest(const QByteArray &method, const QString &path, const
     url.setPath(m_baseUrl.path() + path);
     if (!query.isEmpty())
         url.setQuery(query);
-    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const QByteArray bytes =
+        body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
 
     if (!authenticated || !m_tokens) {
         executeRequest(method, url, bytes, {}, callback, false);
@@ -159,8 +159,10 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
                 reply->deleteLater();
                 const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 const QNetworkReply::NetworkError error = reply->error();
-                if (*tooLarge || isTransportFailure(error) || (status == 0 && error != QNetworkReply::NoError)) {
-                    const QString message = *tooLarge ? tr("The service's answer is too large") : reply->errorString();
+                if (*tooLarge || isTransportFailure(error) ||
+                    (status == 0 && error != QNetworkReply::NoError)) {
+                    const QString message =
+                        *tooLarge ? tr("The service's answer is too large") : reply->errorString();
                     emit networkError(message);
                     if (callback)
                         callback(false, 0, {});
@@ -180,7 +182,8 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
                 }
                 const QByteArray bytes = reply->readAll();
                 const QJsonDocument document = QJsonDocument::fromJson(bytes);
-                const QJsonObject object = bytes.isEmpty() || !document.isObject() ? QJsonObject() : document.object();
+                const QJsonObject object =
+                    bytes.isEmpty() || !document.isObject() ? QJsonObject() : document.object();
                 if (callback)
                     callback(status >= 200 && status <= 299, status, object);
             });

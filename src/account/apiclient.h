@@ -51,8 +51,8 @@ signals:
     void networkError(const QString &message);
 
 private:
-    void executeRequest(const QByteArray &method, const QUrl &url, const QByteArray &body, const QString &accessToken,
-                        const ResponseCallback &callback, bool allowRetry);
+    void executeRequest(const QByteArray &method, const QUrl &url, const QByteArray &body,
+                        const QString &accessToken, const ResponseCallback &callback, bool allowRetry);
 
     QNetworkAccessManager *m_network;
     TokenManager *m_tokens;

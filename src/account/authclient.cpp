@@ -21,8 +21,8 @@ QString encoded(const QString &text)
 
 } // namespace
 
-AuthClient::AuthClient(const QString &authBaseUrl, const QString &realmSlug, const QString &clientId, ApiClient *api,
-                       TokenManager *tokens, QObject *parent)
+AuthClient::AuthClient(const QString &authBaseUrl, const QString &realmSlug, const QString &clientId,
+                       ApiClient *api, TokenManager *tokens, QObject *parent)
     : QObject(parent)
     , m_authBaseUrl(authBaseUrl)
     , m_realmSlug(realmSlug)
@@ -31,7 +31,8 @@ AuthClient::AuthClient(const QString &authBaseUrl, const QString &realmSlug, con
     , m_tokens(tokens)
     , m_opener([](const QUrl &url) {
         // Opening a browser needs the platform integration of a GUI application.
-        return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QDesktopServices::openUrl(url);
+        return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+               QDesktopServices::openUrl(url);
     })
 {
     setupRefreshCallback();
@@ -46,7 +47,8 @@ void AuthClient::setupRefreshCallback()
 {
     m_tokens->setRefreshHandler([this](const QString &refreshToken, TokenManager::RefreshSucceeded succeeded,
                                        TokenManager::RefreshFailed failed) {
-        m_api->postPublic(QStringLiteral("/auth/token/refresh"), {{QStringLiteral("refresh_token"), refreshToken}},
+        m_api->postPublic(QStringLiteral("/auth/token/refresh"),
+                          {{QStringLiteral("refresh_token"), refreshToken}},
                           [succeeded, failed](bool ok, int, const QJsonObject &body) {
                               if (!ok) {
                                   failed();
@@ -74,7 +76,8 @@ void AuthClient::initialize()
         return;
     }
     if (!m_tokens->refreshToken().isEmpty()) {
-        m_tokens->refresh([this](bool ok) { setState(ok ? AuthState::Authenticated : AuthState::Unauthenticated); });
+        m_tokens->refresh(
+            [this](bool ok) { setState(ok ? AuthState::Authenticated : AuthState::Unauthenticated); });
         return;
     }
     setState(AuthState::Unauthenticated);
@@ -178,7 +181,8 @@ void AuthClient::fetchCurrentUser(const std::function<void(const User &user)> &c
     });
 }
 
-void AuthClient::updateProfile(const QString &displayName, const std::function<void(const User &user)> &callback)
+void AuthClient::updateProfile(const QString &displayName,
+                               const std::function<void(const User &user)> &callback)
 {
     m_api->patch(QStringLiteral("/users/me"), {{QStringLiteral("display_name"), displayName}},
                  [this, callback](bool ok, int, const QJsonObject &body) {
@@ -193,7 +197,8 @@ void AuthClient::changePassword(const QString &currentPassword, const QString &n
                                 const std::function<void(bool ok)> &callback)
 {
     m_api->post(QStringLiteral("/users/me/password"),
-                {{QStringLiteral("current_password"), currentPassword}, {QStringLiteral("new_password"), newPassword}},
+                {{QStringLiteral("current_password"), currentPassword},
+                 {QStringLiteral("new_password"), newPassword}},
                 [callback](bool ok, int, const QJsonObject &) {
                     if (callback)
                         callback(ok);

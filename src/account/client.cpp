@@ -23,11 +23,13 @@ Client::Client(const ClientConfig &config, std::unique_ptr<TokenStore> store, QO
     , m_accountClient(nullptr)
 {
     m_config.platform = m_platform;
-    m_authApi->setBaseUrl(QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(config.authBaseUrl, config.realmSlug)));
+    m_authApi->setBaseUrl(
+        QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(config.authBaseUrl, config.realmSlug)));
     m_accountApi->setBaseUrl(QUrl(config.accountApiUrl));
     for (ApiClient *api : {m_authApi, m_accountApi, m_syncApi})
         api->setAppInfo(config.appId, config.appVersion, m_platform);
-    m_authClient = new AuthClient(config.authBaseUrl, config.realmSlug, config.clientId, m_authApi, m_tokens, this);
+    m_authClient =
+        new AuthClient(config.authBaseUrl, config.realmSlug, config.clientId, m_authApi, m_tokens, this);
     connect(m_authClient, &AuthClient::stateChanged, this, [this](AuthState state) {
         emit authStateChanged(state);
         if (state == AuthState::Authenticated)

@@ -25,8 +25,8 @@ QString builtInAuthBaseUrl()
     return defaultAuthBaseUrl;
 }
 
-CloudConfiguration resolveCloudConfiguration(const QProcessEnvironment &environment, const QString &serverOrigin,
-                                             const QString &appVersion)
+CloudConfiguration resolveCloudConfiguration(const QProcessEnvironment &environment,
+                                             const QString &serverOrigin, const QString &appVersion)
 {
     const bool selfHosted = !serverOrigin.isEmpty();
     const QString authOrigin = selfHosted ? serverOrigin : defaultAuthBaseUrl;
@@ -35,7 +35,8 @@ CloudConfiguration resolveCloudConfiguration(const QProcessEnvironment &environm
     CloudConfiguration configuration;
     ClientConfig &client = configuration.client;
     client.authBaseUrl = fromEnvironment(environment, QStringLiteral("AUTH_BASE_URL"), authOrigin);
-    client.realmSlug = fromEnvironment(environment, QStringLiteral("AUTH_REALM_SLUG"), QStringLiteral("corvantis"));
+    client.realmSlug =
+        fromEnvironment(environment, QStringLiteral("AUTH_REALM_SLUG"), QStringLiteral("corvantis"));
     client.accountApiUrl = fromEnvironment(environment, QStringLiteral("ACCOUNT_API_URL"),
                                            apiOrigin + QStringLiteral("/account/v1"));
     client.clientId = fromEnvironment(environment, QStringLiteral("AUTH_CLIENT_ID"), defaultClientId);

@@ -27,8 +27,8 @@ struct CloudConfiguration
 // taken verbatim, wins; otherwise a non-empty `serverOrigin` gives <origin>, <origin>/account/v1
 // and <origin>/zimbrel/v1; otherwise the built-in service. `serverOrigin` must already be
 // normalised (normalizedServerOrigin).
-CloudConfiguration resolveCloudConfiguration(const QProcessEnvironment &environment, const QString &serverOrigin,
-                                             const QString &appVersion);
+CloudConfiguration resolveCloudConfiguration(const QProcessEnvironment &environment,
+                                             const QString &serverOrigin, const QString &appVersion);
 
 // "scheme://host[:port]" for an http or https origin typed by the user (one trailing slash
 // tolerated); nothing for any other text, a path, query, fragment or user name included.

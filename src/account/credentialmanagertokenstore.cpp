@@ -4,7 +4,9 @@
 
 #include <string>
 
+// windows.h first: wincred.h relies on its types.
 #include <windows.h>
+
 #include <wincred.h>
 
 namespace CorvantisAccount {
@@ -20,8 +22,7 @@ QString lastError()
 
 CredentialManagerTokenStore::CredentialManagerTokenStore(const QString &appId)
     : m_appId(appId)
-{
-}
+{}
 
 std::wstring CredentialManagerTokenStore::targetName(const QString &key) const
 {

@@ -27,8 +27,7 @@ QString systemError()
 FileTokenStore::FileTokenStore(const QString &scope, const QString &filePath)
     : m_scope(scope)
     , m_filePath(filePath)
-{
-}
+{}
 
 std::optional<QString> FileTokenStore::load(const QString &key)
 {
@@ -83,7 +82,8 @@ QJsonObject FileTokenStore::readAll() const
         return {};
     }
     if ((info.st_mode & 077) != 0) {
-        qWarning().noquote() << "FileTokenStore::load:" << m_filePath << "was readable by others; made private again";
+        qWarning().noquote() << "FileTokenStore::load:" << m_filePath
+                             << "was readable by others; made private again";
         ::fchmod(fd, S_IRUSR | S_IWUSR);
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.read(maxFileSize));

@@ -20,8 +20,7 @@ constexpr int jobTimeLimitMs = 120000;
 KeychainTokenStore::KeychainTokenStore(const QString &scope, std::unique_ptr<FileTokenStore> fallback)
     : m_service(QStringLiteral("Corvantis/") + scope)
     , m_file(std::move(fallback))
-{
-}
+{}
 
 KeychainTokenStore::~KeychainTokenStore() = default;
 
@@ -51,8 +50,8 @@ KeychainTokenStore::Outcome KeychainTokenStore::run(QKeychain::Job *job)
 void KeychainTokenStore::switchToFile(const char *operation, const QString &reason)
 {
     m_usingFile = true;
-    qWarning().noquote() << operation << "failed:" << reason << "- keeping the cloud sign-in in" << m_file->filePath()
-                         << "(readable only by you) instead of the keyring";
+    qWarning().noquote() << operation << "failed:" << reason << "- keeping the cloud sign-in in"
+                         << m_file->filePath() << "(readable only by you) instead of the keyring";
 }
 
 std::optional<QString> KeychainTokenStore::load(const QString &key)

@@ -40,7 +40,8 @@ QString machineId()
     return machineIdFrom(registryValue, QSysInfo::machineUniqueId(), QSysInfo::machineHostName());
 }
 
-QString machineIdFrom(const QString &registryMachineGuid, const QByteArray &machineUniqueId, const QString &hostName)
+QString machineIdFrom(const QString &registryMachineGuid, const QByteArray &machineUniqueId,
+                      const QString &hostName)
 {
     if (!registryMachineGuid.isEmpty())
         return registryMachineGuid;

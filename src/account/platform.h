@@ -14,6 +14,7 @@ QString machineId();
 // The rule behind machineId: the registry's MachineGuid as it is; else a hash of the operating
 // system's machine identifier; else the first 32 hexadecimal digits of the SHA-256 of the host
 // name. The two hashes are always 32 lower-case hexadecimal characters.
-QString machineIdFrom(const QString &registryMachineGuid, const QByteArray &machineUniqueId, const QString &hostName);
+QString machineIdFrom(const QString &registryMachineGuid, const QByteArray &machineUniqueId,
+                      const QString &hostName);
 
 } // namespace CorvantisAccount

@@ -28,7 +28,8 @@ public:
     // `userIdOrEmail` names a member of the user's group; `role` empty means "member".
     virtual void shareWith(const QString &accountId, const QString &userIdOrEmail, const QString &role,
                            const ShareCallback &callback) = 0;
-    virtual void removeShare(const QString &accountId, const QString &userId, const RemoveCallback &callback) = 0;
+    virtual void removeShare(const QString &accountId, const QString &userId,
+                             const RemoveCallback &callback) = 0;
 };
 
 } // namespace CorvantisAccount

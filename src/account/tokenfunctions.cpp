@@ -19,8 +19,8 @@ std::optional<QJsonObject> payloadOf(const QString &token)
     const QStringList parts = token.split(QLatin1Char('.'));
     if (parts.size() < 2)
         return std::nullopt;
-    const auto decoded = QByteArray::fromBase64Encoding(parts.at(1).toLatin1(),
-                                                        QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    const auto decoded = QByteArray::fromBase64Encoding(
+        parts.at(1).toLatin1(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return std::nullopt;
     const QJsonDocument document = QJsonDocument::fromJson(*decoded);
@@ -51,7 +51,8 @@ CorvantisClaims decodeClaims(const QString &token)
     const auto payload = payloadOf(token);
     if (!payload)
         return {};
-    const QJsonObject corv = payload->value(QStringLiteral("custom")).toObject().value(QStringLiteral("corv")).toObject();
+    const QJsonObject corv =
+        payload->value(QStringLiteral("custom")).toObject().value(QStringLiteral("corv")).toObject();
     if (corv.isEmpty())
         return {};
     return {corv.value(QStringLiteral("group_id")).toString(), corv.value(QStringLiteral("role")).toString()};

@@ -19,8 +19,7 @@ constexpr qint64 expiryMarginSeconds = 30;
 TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject *parent)
     : QObject(parent)
     , m_store(std::move(store))
-{
-}
+{}
 
 TokenManager::~TokenManager() = default;
 
@@ -104,7 +103,8 @@ void TokenManager::refresh(RefreshCallback callback)
         waiter(false);
 }
 
-void TokenManager::finishRefresh(quint64 generation, bool ok, const QString &accessToken, const QString &refreshToken)
+void TokenManager::finishRefresh(quint64 generation, bool ok, const QString &accessToken,
+                                 const QString &refreshToken)
 {
     QMutexLocker locker(&m_mutex);
     const bool current = generation == m_generation;

@@ -33,7 +33,8 @@ std::unique_ptr<TokenStore> createTokenStore(const QString &scope, const QString
     Q_UNUSED(dataDirectory);
     return std::make_unique<CredentialManagerTokenStore>(scope);
 #else
-    auto file = std::make_unique<FileTokenStore>(scope, QDir(dataDirectory).filePath(QStringLiteral("cloud-tokens.json")));
+    auto file = std::make_unique<FileTokenStore>(
+        scope, QDir(dataDirectory).filePath(QStringLiteral("cloud-tokens.json")));
     if (qEnvironmentVariable("ZIMBREL_TOKEN_STORE") == QLatin1String("file"))
         return file;
     return std::make_unique<KeychainTokenStore>(scope, std::move(file));

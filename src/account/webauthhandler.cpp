@@ -23,7 +23,8 @@ constexpr int connectionTimeLimitMs = 30000;
 const QByteArray successResponse =
     "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
     "<html><body style='font-family: sans-serif; text-align: center; padding: 40px;'>"
-    "<h2>Authentication complete!</h2><p>You can close this tab and return to the application.</p></body></html>";
+    "<h2>Authentication complete!</h2><p>You can close this tab and return to the "
+    "application.</p></body></html>";
 
 const QByteArray refusedResponse =
     "HTTP/1.1 400 Bad Request\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
@@ -35,7 +36,8 @@ QString randomState()
     std::array<quint32, 8> words;
     QRandomGenerator::system()->fillRange(words.data(), words.size());
     const QByteArray bytes(reinterpret_cast<const char *>(words.data()), qsizetype(sizeof(words)));
-    return QString::fromLatin1(bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    return QString::fromLatin1(
+        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
 } // namespace
@@ -55,8 +57,8 @@ bool WebAuthHandler::isListening() const
 
 QString WebAuthHandler::start()
 {
-    if (!m_server->isListening() && !m_server->listen(QHostAddress::LocalHost, preferredPort)
-        && !m_server->listen(QHostAddress::LocalHost, 0))
+    if (!m_server->isListening() && !m_server->listen(QHostAddress::LocalHost, preferredPort) &&
+        !m_server->listen(QHostAddress::LocalHost, 0))
         return {};
     return QStringLiteral("http://localhost:%1/callback").arg(m_server->serverPort());
 }
@@ -71,7 +73,8 @@ void WebAuthHandler::handleConnection()
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         auto buffered = std::make_shared<QByteArray>();
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffered] { handleData(socket, *buffered); });
+        connect(socket, &QTcpSocket::readyRead, this,
+                [this, socket, buffered] { handleData(socket, *buffered); });
         QTimer::singleShot(connectionTimeLimitMs, socket, [socket] { socket->abort(); });
     }
 }
@@ -91,7 +94,8 @@ void WebAuthHandler::handleData(QTcpSocket *socket, QByteArray &buffered)
     const QByteArray method = requestLine.value(0).toLatin1();
     const QString target = requestLine.value(1);
     const QUrl url(QStringLiteral("http://localhost:%1%2").arg(m_server->serverPort()).arg(target));
-    if (m_completed || requestLine.size() != 3 || !target.startsWith(QLatin1Char('/')) || !isExpectedCallback(method, url)) {
+    if (m_completed || requestLine.size() != 3 || !target.startsWith(QLatin1Char('/')) ||
+        !isExpectedCallback(method, url)) {
         answer(socket, refusedResponse);
         return;
     }

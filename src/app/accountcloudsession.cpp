@@ -6,8 +6,8 @@
 #include "account/widgets/sharemembersdialog.h"
 #include "data/account.h"
 
-AccountCloudSession::AccountCloudSession(CorvantisAccount::Client *client, CorvantisAccount::SharingBackend *sharing,
-                                         QObject *parent)
+AccountCloudSession::AccountCloudSession(CorvantisAccount::Client *client,
+                                         CorvantisAccount::SharingBackend *sharing, QObject *parent)
     : CloudSession(parent)
     , m_client(client)
     , m_sharing(sharing)
@@ -15,7 +15,8 @@ AccountCloudSession::AccountCloudSession(CorvantisAccount::Client *client, Corva
     connectClient();
 }
 
-void AccountCloudSession::setClient(CorvantisAccount::Client *client, CorvantisAccount::SharingBackend *sharing)
+void AccountCloudSession::setClient(CorvantisAccount::Client *client,
+                                    CorvantisAccount::SharingBackend *sharing)
 {
     m_sharing = sharing;
     if (client == m_client)
@@ -56,12 +57,14 @@ void AccountCloudSession::shareAccount(const Account &account, QWidget *parent)
     CorvantisAccount::ShareDialogTexts texts;
     texts.windowTitle = tr("Share Account");
     texts.heading = tr("Sharing: %1").arg(account.name);
-    texts.description = tr("Share this account with members of your Corvantis family group. They'll see the same register, "
-                           "balances, and reconciliation history on their devices.");
+    texts.description =
+        tr("Share this account with members of your Corvantis family group. They'll see the same register, "
+           "balances, and reconciliation history on their devices.");
     texts.listCaption = tr("Shared with");
     texts.emptyListText = tr("Not shared with anyone yet.");
-    texts.noGroupNotice = tr("You're not in a family group yet. Invite someone, or join a group with an invite code, under "
-                             "File > Corvantis Account > Group.");
+    texts.noGroupNotice =
+        tr("You're not in a family group yet. Invite someone, or join a group with an invite code, under "
+           "File > Corvantis Account > Group.");
     texts.shareButton = tr("Share");
     texts.removeButton = tr("Remove Selected");
     texts.closeButton = tr("Close");
@@ -71,6 +74,7 @@ void AccountCloudSession::shareAccount(const Account &account, QWidget *parent)
     texts.removeConfirmationTitle = tr("Remove Share");
     texts.removeConfirmationText = tr("Remove %1's access to this account?");
     CorvantisAccount::ShareMembersDialog dialog(m_client, m_sharing, account.id, texts, parent);
-    connect(&dialog, &CorvantisAccount::ShareMembersDialog::sharingChanged, this, &CloudSession::sharingChanged);
+    connect(&dialog, &CorvantisAccount::ShareMembersDialog::sharingChanged, this,
+            &CloudSession::sharingChanged);
     dialog.exec();
 }

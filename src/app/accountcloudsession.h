@@ -5,7 +5,7 @@
 namespace CorvantisAccount {
 class Client;
 class SharingBackend;
-}
+} // namespace CorvantisAccount
 
 // The sign-in of the cloud account as the main window sees it: the cloud client's auth state,
 // browser sign-in and sign-out, and the sharing dialog.

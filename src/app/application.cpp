@@ -1,14 +1,14 @@
 #include "application.h"
 
 #include "appstate.h"
-#include "mainwindow.h"
-#include "zimbrelversion.h"
 #include "data/datadirectory.h"
 #include "data/loghandler.h"
+#include "mainwindow.h"
 #include "services/updatestartup.h"
 #include "update/updatedialog.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
+#include "zimbrelversion.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -49,7 +49,8 @@ QStringList Application::supportedLanguages()
 
 QString Application::resolveLanguage(bool resolve)
 {
-    const QString value = QSettings().value(QStringLiteral("ui/language"), QStringLiteral("system")).toString();
+    const QString value =
+        QSettings().value(QStringLiteral("ui/language"), QStringLiteral("system")).toString();
     if (!resolve || value != QLatin1String("system"))
         return value;
     const QString language = QLocale::system().name().left(2);

@@ -1,14 +1,14 @@
 #include "appstate.h"
 
-#include "accountcloudsession.h"
-#include "account/apiclient.h"
 #include "account/accountclient.h"
 #include "account/accountsharingservice.h"
+#include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
-#include "account/tokenmanager.h"
 #include "account/cloudconfiguration.h"
+#include "account/tokenmanager.h"
 #include "account/tokenstore.h"
+#include "accountcloudsession.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -52,8 +52,8 @@ const QString serverOriginKey = QString::fromLatin1(CorvantisAccount::serverOrig
 QString originOf(const QString &address)
 {
     const QUrl url(address);
-    if (!url.isValid() || url.host().isEmpty()
-        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return {};
     return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment)
         .toString(QUrl::FullyEncoded);
@@ -65,8 +65,7 @@ AppState::AppState(const QString &dataDirectory, QObject *parent, const QProcess
     : QObject(parent)
     , m_dataDirectory(dataDirectory)
     , m_environment(environment)
-{
-}
+{}
 
 AppState::~AppState() = default;
 
@@ -103,20 +102,21 @@ bool AppState::initialize()
     m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
                                           m_recurringRepository, m_reconciliationRepository, this);
     m_payeeService = new PayeeService(m_database, m_transactionRepository, this);
-    m_reconciliationService = new ReconciliationService(m_database, m_accountRepository, m_transactionRepository,
-                                                        m_reconciliationRepository, this);
+    m_reconciliationService = new ReconciliationService(
+        m_database, m_accountRepository, m_transactionRepository, m_reconciliationRepository, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService =
         new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
     m_transactionService = new TransactionService(m_database, m_transactionRepository, m_accountRepository,
                                                   m_categoryRepository, this);
     m_reportService = new ReportService(m_database, this);
-    m_importService =
-        new ImportService(m_database, m_transactionRepository, m_categoryRepository, m_splitLineRepository, this);
+    m_importService = new ImportService(m_database, m_transactionRepository, m_categoryRepository,
+                                        m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
 
     m_themeManager = new ThemeManager(m_preferencesRepository, this);
-    m_themeManager->setTheme(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
+    m_themeManager->setTheme(
+        m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
         bool isNumber = false;
@@ -145,9 +145,12 @@ bool AppState::initialize()
     // Every synchronised table: a schedule or a reconciliation made here must not wait for the
     // five-minute timer either.
     connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
-    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine, &SyncEngine::requestSync);
-    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::requestSync);
-    connect(m_recurringRepository, &RecurringRepository::recurringChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
+            &SyncEngine::requestSync);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine,
+            &SyncEngine::requestSync);
+    connect(m_recurringRepository, &RecurringRepository::recurringChanged, m_syncEngine,
+            &SyncEngine::requestSync);
     connect(m_reconciliationRepository, &ReconciliationRepository::reconciliationsChanged, m_syncEngine,
             &SyncEngine::requestSync);
     connect(m_cloudSession, &CloudSession::sharingChanged, m_syncEngine, &SyncEngine::requestSync);
@@ -173,8 +176,8 @@ QString AppState::cloudServerOrigin() const
 QString AppState::effectiveServerOrigin() const
 {
     const QString auth = originOf(m_cloudConfiguration.client.authBaseUrl);
-    if (auth.isEmpty() || auth != originOf(m_cloudConfiguration.client.accountApiUrl)
-        || auth != originOf(m_cloudConfiguration.syncApiUrl))
+    if (auth.isEmpty() || auth != originOf(m_cloudConfiguration.client.accountApiUrl) ||
+        auth != originOf(m_cloudConfiguration.syncApiUrl))
         return {};
     return auth;
 }
@@ -182,8 +185,8 @@ QString AppState::effectiveServerOrigin() const
 QStringList AppState::cloudEndpointOverrides() const
 {
     QStringList overrides;
-    for (const QString &variable :
-         {QStringLiteral("AUTH_BASE_URL"), QStringLiteral("ACCOUNT_API_URL"), QStringLiteral("SYNC_API_URL")}) {
+    for (const QString &variable : {QStringLiteral("AUTH_BASE_URL"), QStringLiteral("ACCOUNT_API_URL"),
+                                    QStringLiteral("SYNC_API_URL")}) {
         if (!m_environment.value(variable).isEmpty())
             overrides.append(variable);
     }
@@ -199,16 +202,17 @@ CorvantisAccount::CloudConfiguration AppState::resolveCloudConfiguration(const Q
 bool AppState::serverOriginEndsSession(const QString &origin) const
 {
     const CorvantisAccount::CloudConfiguration configuration = resolveCloudConfiguration(origin);
-    return configuration != m_cloudConfiguration
-        && CorvantisAccount::tokenStoreScope(configuration.client)
-        != CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
+    return configuration != m_cloudConfiguration &&
+           CorvantisAccount::tokenStoreScope(configuration.client) !=
+               CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
 }
 
 AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    const std::optional<QString> origin =
-        trimmed.isEmpty() ? std::optional<QString>(QString()) : CorvantisAccount::normalizedServerOrigin(trimmed);
+    const std::optional<QString> origin = trimmed.isEmpty()
+                                              ? std::optional<QString>(QString())
+                                              : CorvantisAccount::normalizedServerOrigin(trimmed);
     if (!origin)
         return ServerChange::Invalid;
     if (*origin == cloudServerOrigin())
@@ -222,8 +226,8 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
     CorvantisAccount::Client *previous = m_cloudClient;
     // The same sign-in service (AUTH_BASE_URL holds it while the other endpoints move): the
     // session and its stored tokens are the new client's too, and stay.
-    const bool sameSignIn = CorvantisAccount::tokenStoreScope(configuration.client)
-        == CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
+    const bool sameSignIn = CorvantisAccount::tokenStoreScope(configuration.client) ==
+                            CorvantisAccount::tokenStoreScope(m_cloudConfiguration.client);
     m_cloudConfiguration = configuration;
     m_cloudClient = createCloudClient(configuration);
     m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
@@ -245,12 +249,15 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
     return ServerChange::Switched;
 }
 
-CorvantisAccount::Client *AppState::createCloudClient(const CorvantisAccount::CloudConfiguration &configuration)
+CorvantisAccount::Client *
+AppState::createCloudClient(const CorvantisAccount::CloudConfiguration &configuration)
 {
-    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl << "Account:" << configuration.client.accountApiUrl
+    qInfo().noquote() << "Auth:" << configuration.client.authBaseUrl
+                      << "Account:" << configuration.client.accountApiUrl
                       << "Sync:" << configuration.syncApiUrl;
     const QString scope = CorvantisAccount::tokenStoreScope(configuration.client);
-    std::unique_ptr<CorvantisAccount::TokenStore> store = m_tokenStoreFactory ? m_tokenStoreFactory(scope) : nullptr;
+    std::unique_ptr<CorvantisAccount::TokenStore> store =
+        m_tokenStoreFactory ? m_tokenStoreFactory(scope) : nullptr;
     if (!store)
         store = CorvantisAccount::createTokenStore(scope, m_dataDirectory);
     auto *client = new CorvantisAccount::Client(configuration.client, std::move(store), this);

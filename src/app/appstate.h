@@ -16,7 +16,7 @@ namespace CorvantisAccount {
 class AccountSharingService;
 class Client;
 class TokenStore;
-}
+} // namespace CorvantisAccount
 
 class AccountCloudSession;
 class AccountRepository;
@@ -55,7 +55,8 @@ public:
     // Opens the login page in a browser; false when it could not.
     using UrlOpener = std::function<bool(const QUrl &url)>;
     // The token storage for one server's scope (CorvantisAccount::tokenStoreScope).
-    using TokenStoreFactory = std::function<std::unique_ptr<CorvantisAccount::TokenStore>(const QString &scope)>;
+    using TokenStoreFactory =
+        std::function<std::unique_ptr<CorvantisAccount::TokenStore>(const QString &scope)>;
     // Both apply to every cloud client built from then on; set them before initialize(). By
     // default the system browser and the platform's store (keyring, Credential Manager or the
     // private file in the data directory).

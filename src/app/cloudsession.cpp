@@ -6,8 +6,7 @@
 
 CloudSession::CloudSession(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 bool CloudSession::isSignedIn() const
 {
@@ -19,9 +18,7 @@ void CloudSession::signIn()
     emit loginFailed(tr("the cloud service is not available in this version"));
 }
 
-void CloudSession::signOut()
-{
-}
+void CloudSession::signOut() {}
 
 QString CloudSession::syncStateText() const
 {

@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
+#include "account/widgets/accountscreen.h"
 #include "accountlistwidget.h"
 #include "appstate.h"
-#include "account/widgets/accountscreen.h"
 #include "cloudsession.h"
-#include "sync/syncengine.h"
 #include "statusbar.h"
+#include "sync/syncengine.h"
 #include "thememanager.h"
 #include "welcomescreen.h"
 #include "windowclosekeys.h"
@@ -70,14 +70,16 @@ constexpr int sidebarMinimumWidth = 160;
 
 QString accountListStyle()
 {
-    return QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-                          "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-                          "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-                          "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-                          "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
-                          "background: transparent;}")
+    return QStringLiteral(
+               "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
+               "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
+               "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+               "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+               "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
+               "background: transparent;}")
         .arg(ThemeManager::color(ThemeColor::SidebarBackground).name(),
-             ThemeManager::color(ThemeColor::SidebarText).name(), ThemeManager::color(ThemeColor::SidebarHover).name(),
+             ThemeManager::color(ThemeColor::SidebarText).name(),
+             ThemeManager::color(ThemeColor::SidebarHover).name(),
              ThemeManager::color(ThemeColor::SidebarSelectedText).name(),
              ThemeManager::color(ThemeColor::SidebarSelected).name(),
              ThemeManager::color(ThemeColor::SidebarHeading).name());
@@ -93,8 +95,9 @@ QString colorStyle(ThemeColor color)
 void styleBalanceLabel(QLabel *label, bool selected)
 {
     const bool negative = label->property("negative").toBool();
-    label->setStyleSheet(colorStyle(negative ? (selected ? ThemeColor::SidebarSelectedNegative : ThemeColor::SidebarNegative)
-                                             : (selected ? ThemeColor::SidebarSelectedPositive : ThemeColor::SidebarPositive)));
+    label->setStyleSheet(colorStyle(
+        negative ? (selected ? ThemeColor::SidebarSelectedNegative : ThemeColor::SidebarNegative)
+                 : (selected ? ThemeColor::SidebarSelectedPositive : ThemeColor::SidebarPositive)));
 }
 
 QChar accountGlyph(AccountType type)
@@ -167,18 +170,22 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     setupMenuBar();
 
     m_registerScreen = new RegisterScreen(m_state, this);
-    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
-    connect(m_registerScreen, &RegisterScreen::newTransactionRequested, this, &MainWindow::newTransactionForm);
+    connect(m_registerScreen, &RegisterScreen::newTransactionRequested, this,
+            &MainWindow::newTransactionForm);
     connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
 
-    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
-        static const QStringList registerKeys = {QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
-                                                 QStringLiteral("weekStartDay"), QStringLiteral("theme")};
-        if (registerKeys.contains(key))
-            m_registerScreen->reload();
-    });
+    connect(
+        m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+            static const QStringList registerKeys = {QStringLiteral("registerTwoLine"),
+                                                     QStringLiteral("registerNewestFirst"),
+                                                     QStringLiteral("weekStartDay"), QStringLiteral("theme")};
+            if (registerKeys.contains(key))
+                m_registerScreen->reload();
+        });
     // A burst of writes (a reconciliation, an import) rebuilds the list once, after the burst, and
     // never from inside the list's own drop handling.
     m_accountListRebuild = new QTimer(this);
@@ -239,10 +246,11 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_totalLabel->setFont(totalFont);
     m_totalLabel->setAlignment(Qt::AlignCenter);
     m_totalLabel->setFixedHeight(32);
-    m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-                                    .arg(ThemeManager::color(ThemeColor::SidebarTotalBackground).name(),
-                                         ThemeManager::color(ThemeColor::SidebarText).name(),
-                                         ThemeManager::color(ThemeColor::SidebarBackground).name()));
+    m_totalLabel->setStyleSheet(
+        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+            .arg(ThemeManager::color(ThemeColor::SidebarTotalBackground).name(),
+                 ThemeManager::color(ThemeColor::SidebarText).name(),
+                 ThemeManager::color(ThemeColor::SidebarBackground).name()));
     leftLayout->addWidget(m_totalLabel);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -254,8 +262,8 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_splitter->setCollapsible(0, true);
     m_splitter->setCollapsible(1, false);
     const QSettings settings;
-    m_splitterSizesPending =
-        !settings.contains(splitterKey) || !m_splitter->restoreState(settings.value(splitterKey).toByteArray());
+    m_splitterSizesPending = !settings.contains(splitterKey) ||
+                             !m_splitter->restoreState(settings.value(splitterKey).toByteArray());
     if (m_splitterSizesPending)
         m_splitter->setSizes({280, 1000});
     connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::onSplitterMoved);
@@ -268,8 +276,9 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     connect(m_session, &CloudSession::stateChanged, this, &MainWindow::updateAuthUI);
     connect(m_session, &CloudSession::loginSucceeded, this,
             [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
-    connect(m_session, &CloudSession::loginFailed, this,
-            [this](const QString &message) { m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000); });
+    connect(m_session, &CloudSession::loginFailed, this, [this](const QString &message) {
+        m_statusBar->showMessage(tr("Sign-in failed: %1").arg(message), 5000);
+    });
     // Another server: its download folder is where What's New and Check for Updates look now, and
     // the account window of the old one closes.
     connect(m_state, &AppState::cloudClientChanged, this, [this] {
@@ -292,7 +301,8 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 
     onAccountsChanged();
     runDueRecurring();
-    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this, &MainWindow::updateRecurringDue);
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
+            &MainWindow::updateRecurringDue);
     connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
             &MainWindow::updateRecurringDue);
     chooseStartPage();
@@ -308,8 +318,9 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             if (m_state->currentAccountId().isEmpty() || m_stack->currentIndex() != RegisterPage)
                 chooseStartPage();
         });
-        connect(engine, &SyncEngine::syncFailed, this,
-                [this](const QString &message) { m_statusBar->showMessage(tr("Sync failed: %1").arg(message), 5000); });
+        connect(engine, &SyncEngine::syncFailed, this, [this](const QString &message) {
+            m_statusBar->showMessage(tr("Sync failed: %1").arg(message), 5000);
+        });
         connect(engine, &SyncEngine::dataChanged, this, [this] {
             rebuildAccountList();
             m_registerScreen->reload();
@@ -375,17 +386,21 @@ void MainWindow::setupMenuBar()
     connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
 
     QMenu *accountMenu = bar->addMenu(tr("&Account"));
-    connect(accountMenu->addAction(tr("&Edit...")), &QAction::triggered, this, &MainWindow::showEditAccountDialog);
+    connect(accountMenu->addAction(tr("&Edit...")), &QAction::triggered, this,
+            &MainWindow::showEditAccountDialog);
     QAction *reconcile = accountMenu->addAction(tr("&Reconcile..."));
     reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
     connect(accountMenu->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
             &MainWindow::showReconciliationHistoryWindow);
-    connect(accountMenu->addAction(tr("Rename &Payees...")), &QAction::triggered, this, &MainWindow::showPayeesWindow);
+    connect(accountMenu->addAction(tr("Rename &Payees...")), &QAction::triggered, this,
+            &MainWindow::showPayeesWindow);
     accountMenu->addSeparator();
-    connect(accountMenu->addAction(tr("&Share...")), &QAction::triggered, this, &MainWindow::showShareAccountDialog);
+    connect(accountMenu->addAction(tr("&Share...")), &QAction::triggered, this,
+            &MainWindow::showShareAccountDialog);
     accountMenu->addSeparator();
-    connect(accountMenu->addAction(tr("&Delete")), &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+    connect(accountMenu->addAction(tr("&Delete")), &QAction::triggered, this,
+            &MainWindow::deleteCurrentAccount);
 
     QMenu *viewMenu = bar->addMenu(tr("&View"));
     QAction *reports = viewMenu->addAction(tr("&Reports"));
@@ -399,11 +414,13 @@ void MainWindow::setupMenuBar()
     connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
 
     QMenu *helpMenu = bar->addMenu(tr("&Help"));
-    connect(helpMenu->addAction(tr("&About Corvantis Zimbrel")), &QAction::triggered, this, &MainWindow::showAboutBox);
+    connect(helpMenu->addAction(tr("&About Corvantis Zimbrel")), &QAction::triggered, this,
+            &MainWindow::showAboutBox);
     QAction *whatsNew = helpMenu->addAction(tr("What's &New..."));
     whatsNew->setObjectName(QStringLiteral("whatsNewAction"));
     connect(whatsNew, &QAction::triggered, this, [this] {
-        CorvantisUpdate::showReleaseNotes(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this, updateProgress());
+        CorvantisUpdate::showReleaseNotes(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this,
+                                          updateProgress());
     });
     QAction *checkForUpdates = helpMenu->addAction(tr("Check for &Updates..."));
     checkForUpdates->setObjectName(QStringLiteral("checkForUpdatesAction"));
@@ -412,11 +429,14 @@ void MainWindow::setupMenuBar()
                                                     updateProgress());
     });
     helpMenu->addSeparator();
-    connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this, &MainWindow::showShortcutsBox);
+    connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
+            &MainWindow::showShortcutsBox);
     if (developerItemsEnabled()) {
         helpMenu->addSeparator();
-        connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this, &MainWindow::loadSampleData);
-        connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this, &MainWindow::clearSampleData);
+        connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this,
+                &MainWindow::loadSampleData);
+        connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this,
+                &MainWindow::clearSampleData);
     }
 }
 
@@ -424,7 +444,9 @@ CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
 {
     return {[this](const QString &text) { m_statusBar->showProgress(text); },
             [this] { m_statusBar->hideProgress(); },
-            [this](const QString &text, int timeoutMs) { m_statusBar->showMessage(text, timeoutMs); }};
+            [this](const QString &text, int timeoutMs) {
+                m_statusBar->showMessage(text, timeoutMs);
+            }};
 }
 
 void MainWindow::updateAuthUI()
@@ -490,16 +512,17 @@ QWidget *MainWindow::buildEmptyStatePage()
     create->setCursor(Qt::PointingHandCursor);
     // Enter presses it, as in a dialog: the page is reached from the keyboard.
     create->setAutoDefault(true);
-    create->setStyleSheet(QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: 2px solid transparent;  "
-                                         "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
-                                         "QPushButton:hover {  background-color: %2;}"
-                                         "QPushButton:pressed {  background-color: %3;}"
-                                         // The keyboard's place on the page, which the accent hides.
-                                         "QPushButton:focus {  border-color: palette(window-text);}")
-                              .arg(ThemeManager::color(ThemeColor::Accent).name(),
-                                   ThemeManager::color(ThemeColor::AccentHover).name(),
-                                   ThemeManager::color(ThemeColor::AccentPressed).name(),
-                                   ThemeManager::color(ThemeColor::OnAccent).name()));
+    create->setStyleSheet(
+        QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: 2px solid transparent;  "
+                       "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
+                       "QPushButton:hover {  background-color: %2;}"
+                       "QPushButton:pressed {  background-color: %3;}"
+                       // The keyboard's place on the page, which the accent hides.
+                       "QPushButton:focus {  border-color: palette(window-text);}")
+            .arg(ThemeManager::color(ThemeColor::Accent).name(),
+                 ThemeManager::color(ThemeColor::AccentHover).name(),
+                 ThemeManager::color(ThemeColor::AccentPressed).name(),
+                 ThemeManager::color(ThemeColor::OnAccent).name()));
     connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
     layout->addWidget(create, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
@@ -554,7 +577,8 @@ QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money
     topLine->addWidget(name, 1);
 
     // A balance past the amount range is shown as such, never as a wrapped or zero figure.
-    auto *balanceLabel = new QLabel(balance ? formatMoney(*balance, account.currency) : tr("Out of range"), row);
+    auto *balanceLabel =
+        new QLabel(balance ? formatMoney(*balance, account.currency) : tr("Out of range"), row);
     balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
     balanceLabel->setFont(monospaceFont());
     balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -625,8 +649,10 @@ void MainWindow::rebuildAccountList()
     }
     m_statusBar->setAccountCount(int(accounts.size()));
     updateAccountShortcuts();
-    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts")
-                          : tr("Total: %1").arg(total ? formatMoney(*total, Currency::USD) : tr("Out of range")));
+    m_totalLabel->setText(
+        accounts.isEmpty()
+            ? tr("No accounts")
+            : tr("Total: %1").arg(total ? formatMoney(*total, Currency::USD) : tr("Out of range")));
 
     const QString current = m_state->currentAccountId();
     if (!current.isEmpty()) {
@@ -797,7 +823,8 @@ void MainWindow::showEditAccountDialog()
 {
     if (!hasCurrentAccount())
         return;
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    const std::optional<Account> account =
+        m_state->accountRepository()->findById(m_state->currentAccountId());
     if (!account)
         return;
     AccountFormDialog form(this);
@@ -813,7 +840,8 @@ void MainWindow::showReconciliationWindow()
 {
     if (!hasCurrentAccount())
         return;
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    const std::optional<Account> account =
+        m_state->accountRepository()->findById(m_state->currentAccountId());
     if (!account)
         return;
     // A fresh screen each time: a half-finished reconciliation is not resumed.
@@ -897,10 +925,11 @@ void MainWindow::showRecurringWindow()
             m_registerScreen->reload();
             onAccountsChanged();
         });
-        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
-            if (m_recurringScreen->isVisible())
-                m_recurringScreen->reload();
-        });
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen,
+                [this] {
+                    if (m_recurringScreen->isVisible())
+                        m_recurringScreen->reload();
+                });
     }
     m_recurringScreen->reload();
     showSecondaryWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
@@ -933,7 +962,8 @@ void MainWindow::showSettingsWindow()
     if (!m_settingsScreen) {
         m_settingsScreen = new SettingsScreen(m_state);
         m_settingsScreen->setObjectName(QStringLiteral("settingsScreen"));
-        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this,
+                &MainWindow::onAccountsChanged);
     }
     m_settingsScreen->refresh();
     showSecondaryWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
@@ -986,7 +1016,8 @@ void MainWindow::goToTransaction(const QString &transactionId)
     selectAccount(transaction->accountId);
     const int row = m_registerScreen->model()->rowOfTransaction(transactionId);
     if (row >= 0) {
-        m_registerScreen->view()->setCurrentIndex(m_registerScreen->model()->index(row, RegisterModel::PayeeColumn));
+        m_registerScreen->view()->setCurrentIndex(
+            m_registerScreen->model()->index(row, RegisterModel::PayeeColumn));
         m_registerScreen->view()->scrollTo(m_registerScreen->view()->currentIndex());
     }
     raise();
@@ -1003,7 +1034,8 @@ void MainWindow::showCorvantisAccountScreen(int tab)
     if (!m_accountScreen) {
         m_accountScreen = new CorvantisAccount::AccountScreen(m_state->cloudClient());
         m_accountScreen->setObjectName(QStringLiteral("corvantisAccountScreen"));
-        connect(m_accountScreen, &CorvantisAccount::AccountScreen::logoutRequested, m_session, &CloudSession::signOut);
+        connect(m_accountScreen, &CorvantisAccount::AccountScreen::logoutRequested, m_session,
+                &CloudSession::signOut);
     }
     showSecondaryWindow(m_accountScreen, tr("Corvantis Account"), QSize(600, 550));
     m_accountScreen->showTab(static_cast<CorvantisAccount::AccountScreen::Tab>(
@@ -1021,7 +1053,8 @@ void MainWindow::showShareAccountDialog()
 {
     if (!hasCurrentAccount())
         return;
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    const std::optional<Account> account =
+        m_state->accountRepository()->findById(m_state->currentAccountId());
     if (!account)
         return;
     if (!m_session->isSignedIn()) {
@@ -1036,7 +1069,8 @@ void MainWindow::showShareAccountDialog()
 void MainWindow::onAccountContextMenu(const QPoint &position)
 {
     QMenu menu(this);
-    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
+            &MainWindow::showNewAccountDialog);
     QListWidgetItem *item = m_accountList->itemAt(position);
     const QString id = item ? item->data(Qt::UserRole).toString() : QString();
     if (!id.isEmpty()) {
@@ -1072,12 +1106,13 @@ void MainWindow::deleteAccount(const QString &accountId)
     const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
     if (!account)
         return;
-    const auto answer = QMessageBox::warning(
-        this, tr("Delete Account"),
-        tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this account will "
-           "be removed. You can restore it from Preferences → Data & Sync.")
-            .arg(account->name),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::warning(this, tr("Delete Account"),
+                             tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+                                "history for this account will "
+                                "be removed. You can restore it from Preferences → Data & Sync.")
+                                 .arg(account->name),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
 
@@ -1120,19 +1155,30 @@ void MainWindow::showShortcutsBox()
 {
     QMessageBox::information(
         this, tr("Keyboard Shortcuts"),
-        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>Ctrl+Enter</b></td><td>Save transaction</td></tr>"
-           "<tr><td><b>Ctrl+I</b></td><td>Insert new transaction</td></tr><tr><td><b>Ctrl+D</b></td><td>Delete "
-           "current transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
-           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date Field</h3>"
-           "<table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next / "
-           "previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of month</td></tr><tr><td><b>y / "
+        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>Ctrl+Enter</b></td><td>Save "
+           "transaction</td></tr>"
+           "<tr><td><b>Ctrl+I</b></td><td>Insert new "
+           "transaction</td></tr><tr><td><b>Ctrl+D</b></td><td>Delete "
+           "current transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous "
+           "field</td></tr>"
+           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date "
+           "Field</h3>"
+           "<table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next "
+           "/ "
+           "previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of "
+           "month</td></tr><tr><td><b>y / "
            "r</b></td><td>First / last day of year</td></tr><tr><td><b>w / k</b></td><td>First / last day of "
            "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>Ctrl+N</b></td><td>New "
-           "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New account</td></tr><tr><td><b>Ctrl+R</b>"
-           "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search transactions</td></tr><tr>"
-           "<td><b>Ctrl+Shift+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></tr><tr><td><b>"
-           "Ctrl+3</b></td><td>Recurring transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
-           "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; Alt+9</b></td><td>Switch to "
+           "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New "
+           "account</td></tr><tr><td><b>Ctrl+R</b>"
+           "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search "
+           "transactions</td></tr><tr>"
+           "<td><b>Ctrl+Shift+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></"
+           "tr><tr><td><b>"
+           "Ctrl+3</b></td><td>Recurring "
+           "transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
+           "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; "
+           "Alt+9</b></td><td>Switch to "
            "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),
         QMessageBox::Ok);
 }

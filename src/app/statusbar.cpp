@@ -80,7 +80,8 @@ void StatusBar::showMessage(const QString &text, int timeoutMs)
 
 void StatusBar::applyColors()
 {
-    const QString style = QStringLiteral("color: %1;").arg(ThemeManager::color(ThemeColor::StatusText).name().toUpper());
+    const QString style =
+        QStringLiteral("color: %1;").arg(ThemeManager::color(ThemeColor::StatusText).name().toUpper());
     m_syncStateLabel->setStyleSheet(style);
     m_accountCountLabel->setStyleSheet(style);
 }

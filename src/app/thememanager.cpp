@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
-#include <QPainter>
 #include <QStyleOptionSlider>
 
 #include <algorithm>
@@ -90,7 +90,8 @@ double relativeLuminance(const QColor &color)
     const auto channel = [](double value) {
         return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
 }
 
 // Fusion paints a scroll bar's handle in a near-white gradient over a grey groove on the light
@@ -119,7 +120,8 @@ public:
         painter->save();
         painter->fillRect(groove, palette.color(QPalette::AlternateBase));
         if (handle.isValid() && (option->state & State_Enabled)) {
-            const bool active = (option->activeSubControls & SC_ScrollBarSlider) && (option->state & State_MouseOver);
+            const bool active =
+                (option->activeSubControls & SC_ScrollBarSlider) && (option->state & State_MouseOver);
             QColor color = dark ? palette.color(QPalette::Mid).lighter(active ? 150 : 125)
                                 : palette.color(QPalette::Dark).darker(active ? 115 : 100);
             const bool vertical = slider->orientation == Qt::Vertical;
@@ -218,8 +220,7 @@ ThemeManager::ThemeManager(PreferencesRepository *preferences, QObject *parent,
     : QObject(parent)
     , m_preferences(preferences)
     , m_systemIsDark(systemIsDark ? std::move(systemIsDark) : platformPrefersDark)
-{
-}
+{}
 
 QString ThemeManager::themeToText(Theme theme)
 {
@@ -236,16 +237,16 @@ QString ThemeManager::themeToText(Theme theme)
 
 QPalette ThemeManager::lightPalette()
 {
-    return buildPalette({u"#FAFBFA", u"#1B2D26", u"#FFFFFF", u"#F2F7F4", u"#1B2D26", u"#E0EBE5",
-                         u"#1B2D26", u"#00897B", u"#FFFFFF", u"#FFFFFF", u"#1B2D26", u"#6E8A7E",
-                         u"#D8E0DB", u"#FFFFFF", u"#9BB0A3", u"#A0B5A8", u"#00796B"});
+    return buildPalette({u"#FAFBFA", u"#1B2D26", u"#FFFFFF", u"#F2F7F4", u"#1B2D26", u"#E0EBE5", u"#1B2D26",
+                         u"#00897B", u"#FFFFFF", u"#FFFFFF", u"#1B2D26", u"#6E8A7E", u"#D8E0DB", u"#FFFFFF",
+                         u"#9BB0A3", u"#A0B5A8", u"#00796B"});
 }
 
 QPalette ThemeManager::darkPalette()
 {
-    return buildPalette({u"#0F1E19", u"#D8E8DF", u"#152420", u"#1A2E28", u"#D8E8DF", u"#1E3530",
-                         u"#D8E8DF", u"#4DB6AC", u"#0F1E19", u"#1E3530", u"#D8E8DF", u"#8FAF9F",
-                         u"#2A4038", u"#2A4038", u"#0A1510", u"#3A5A4A", u"#80CBC4"});
+    return buildPalette({u"#0F1E19", u"#D8E8DF", u"#152420", u"#1A2E28", u"#D8E8DF", u"#1E3530", u"#D8E8DF",
+                         u"#4DB6AC", u"#0F1E19", u"#1E3530", u"#D8E8DF", u"#8FAF9F", u"#2A4038", u"#2A4038",
+                         u"#0A1510", u"#3A5A4A", u"#80CBC4"});
 }
 
 QColor ThemeManager::color(ThemeColor which, bool dark)

@@ -12,21 +12,21 @@ class QPalette;
 // The colours beyond the palette roles, for widgets that paint or style themselves. Every colour
 // the program shows comes from the palette or from here, so that both themes stay readable.
 enum class ThemeColor {
-    Positive,       // amounts and balances above zero
-    Negative,       // below zero, errors
+    Positive, // amounts and balances above zero
+    Negative, // below zero, errors
     Warning,
-    Income,         // the type "Income" in the category tree, a due recurring item
-    SecondaryText,  // memos, hints, small print
-    Inactive,       // a paused recurring item
-    KeysHint,       // the keyboard line under the register
+    Income,        // the type "Income" in the category tree, a due recurring item
+    SecondaryText, // memos, hints, small print
+    Inactive,      // a paused recurring item
+    KeysHint,      // the keyboard line under the register
     StatusText,
-    Accent,         // buttons that call for action, icons of the welcome page
+    Accent, // buttons that call for action, icons of the welcome page
     AccentHover,
     AccentPressed,
     OnAccent,
     ChartPrimary,
     ChartMuted,
-    PendingRow,     // the row being typed into
+    PendingRow, // the row being typed into
     // The account sidebar stays dark in both themes.
     SidebarBackground,
     SidebarText,

@@ -33,9 +33,10 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     m_accountButton->setFlat(true);
     // A flat button draws no focus of its own: without the frame, a keyboard user cannot tell that
     // Enter or Space would sign in (or out).
-    m_accountButton->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px;"
-                                                  " padding: 4px 10px; }"
-                                                  "QPushButton:focus { border-color: palette(highlight); }"));
+    m_accountButton->setStyleSheet(
+        QStringLiteral("QPushButton { border: 1px solid transparent; border-radius: 4px;"
+                       " padding: 4px 10px; }"
+                       "QPushButton:focus { border-color: palette(highlight); }"));
     m_accountButton->setCursor(Qt::PointingHandCursor);
     m_accountButton->setAutoDefault(true);
 

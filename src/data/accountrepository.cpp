@@ -11,9 +11,9 @@ using namespace RepositorySupport;
 
 namespace {
 
-const QString columns = QStringLiteral(
-    "id, name, account_type, currency, institution, account_number_last4, starting_balance, sort_order, is_shared, "
-    "version, sync_status, server_id, created_at, updated_at, deleted_at");
+const QString columns = QStringLiteral("id, name, account_type, currency, institution, account_number_last4, "
+                                       "starting_balance, sort_order, is_shared, "
+                                       "version, sync_status, server_id, created_at, updated_at, deleted_at");
 
 Account accountFromRow(const QSqlQuery &query)
 {
@@ -41,17 +41,18 @@ Account accountFromRow(const QSqlQuery &query)
 AccountRepository::AccountRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
-QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
+QList<Account> AccountRepository::select(const QString &sqlTemplate, const QVariantList &values,
+                                         bool *ok) const
 {
     return selectRecords<Account>(m_database, sqlTemplate.arg(columns), values, accountFromRow, ok);
 }
 
 QList<Account> AccountRepository::all() const
 {
-    return select(QStringLiteral("SELECT %1 FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name"), {});
+    return select(
+        QStringLiteral("SELECT %1 FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name"), {});
 }
 
 std::optional<Account> AccountRepository::findById(const QString &id) const
@@ -74,10 +75,12 @@ QList<Account> AccountRepository::pending(bool *ok) const
 
 bool AccountRepository::insert(const Account &account)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
-                       "starting_balance, sort_order, is_shared, version, sync_status, server_id, created_at, "
-                       "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
+            "starting_balance, sort_order, is_shared, version, sync_status, server_id, created_at, "
+            "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(account.id);
     query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
@@ -102,10 +105,12 @@ bool AccountRepository::insert(const Account &account)
 
 bool AccountRepository::update(const Account &account)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
-                       "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, "
-                       "updated_at=? WHERE id=?"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
+            "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, "
+            "updated_at=? WHERE id=?"));
     query.addBindValue(nonNullText(account.name));
     query.addBindValue(accountTypeToString(account.type));
     query.addBindValue(currencyCode(account.currency));
@@ -129,8 +134,9 @@ bool AccountRepository::update(const Account &account)
 
 bool AccountRepository::softDelete(const QString &id)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', "
+                                           "updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -145,8 +151,9 @@ bool AccountRepository::softDelete(const QString &id)
 
 bool AccountRepository::restore(const QString &id)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', "
+                                           "updated_at=?, version=version+1 WHERE id=?"));
     query.addBindValue(timestampToText(currentTimestamp()));
     query.addBindValue(id);
     if (!query.exec()) {
@@ -163,7 +170,8 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &entri
     if (!transaction.isActive())
         return false;
     {
-        QSqlQuery query = prepare(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"));
+        QSqlQuery query =
+            prepare(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"));
         const QString now = timestampToText(currentTimestamp());
         for (const auto &[id, sortOrder] : entries) {
             query.addBindValue(sortOrder);
@@ -182,19 +190,21 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &entri
 int AccountRepository::markAllPendingForResync()
 {
     const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"),
-        {}, "AccountRepository::markAllPendingForResync");
+                                        QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE "
+                                                       "deleted_at IS NULL AND sync_status != 'pending'"),
+                                        {}, "AccountRepository::markAllPendingForResync");
     if (changed > 0)
         emit accountsChanged();
     return changed;
 }
 
-bool AccountRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
-                            bool *marked)
+bool AccountRepository::markSynced(const QString &id, const QString &serverId, int version,
+                                   const QDateTime &updatedAt, bool *marked)
 {
     bool markedHere = false;
-    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("accounts"), "AccountRepository::markSynced", id, serverId,
-                                          version, updatedAt, &markedHere);
+    const bool ok =
+        markSyncedIfUnchanged(m_database, QStringLiteral("accounts"), "AccountRepository::markSynced", id,
+                              serverId, version, updatedAt, &markedHere);
     if (marked)
         *marked = markedHere;
     return ok;
@@ -202,5 +212,6 @@ bool AccountRepository::markSynced(const QString &id, const QString &serverId, i
 
 bool AccountRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    return writeDeletedAt(m_database, QStringLiteral("accounts"), "AccountRepository::setDeletedAt", id, deletedAt);
+    return writeDeletedAt(m_database, QStringLiteral("accounts"), "AccountRepository::setDeletedAt", id,
+                          deletedAt);
 }

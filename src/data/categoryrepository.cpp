@@ -58,17 +58,18 @@ void bindEditableValues(QSqlQuery &query, const Category &category)
 CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
-QList<Category> CategoryRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
+QList<Category> CategoryRepository::select(const QString &sqlTemplate, const QVariantList &values,
+                                           bool *ok) const
 {
     return selectRecords<Category>(m_database, sqlTemplate.arg(columns), values, categoryFromRow, ok);
 }
 
 int CategoryRepository::countLive() const
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"));
     if (!query.exec() || !query.next())
         return 0;
     return query.value(0).toInt();
@@ -103,10 +104,12 @@ QList<Category> CategoryRepository::pending(bool *ok) const
 
 bool CategoryRepository::insert(const Category &category)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
-                       "icon, color, is_default, account_id, version, sync_status, server_id, created_at, "
-                       "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
+            "icon, color, is_default, account_id, version, sync_status, server_id, created_at, "
+            "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(category.id);
     bindEditableValues(query, category);
     query.addBindValue(timestampToText(category.createdAt));
@@ -121,10 +124,12 @@ bool CategoryRepository::insert(const Category &category)
 
 bool CategoryRepository::update(const Category &category)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, "
-                       "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
-                       "server_id=?, updated_at=? WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database,
+                QStringLiteral(
+                    "UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, "
+                    "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
+                    "server_id=?, updated_at=? WHERE id=?"));
     bindEditableValues(query, category);
     query.addBindValue(timestampToText(category.updatedAt));
     query.addBindValue(category.id);
@@ -138,8 +143,9 @@ bool CategoryRepository::update(const Category &category)
 
 bool CategoryRepository::softDelete(const QString &id)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', "
+                                           "updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -154,8 +160,9 @@ bool CategoryRepository::softDelete(const QString &id)
 
 bool CategoryRepository::restore(const QString &id)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE categories SET deleted_at=NULL, sync_status='pending', "
+                                           "updated_at=?, version=version+1 WHERE id=?"));
     query.addBindValue(timestampToText(currentTimestamp()));
     query.addBindValue(id);
     if (!query.exec()) {
@@ -168,21 +175,24 @@ bool CategoryRepository::restore(const QString &id)
 
 int CategoryRepository::markAllPendingForResync()
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
-                       "'pending'"),
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral(
+            "UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
+            "'pending'"),
         {}, "CategoryRepository::markAllPendingForResync");
     if (changed > 0)
         emit categoriesChanged();
     return changed;
 }
 
-bool CategoryRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
-                            bool *marked)
+bool CategoryRepository::markSynced(const QString &id, const QString &serverId, int version,
+                                    const QDateTime &updatedAt, bool *marked)
 {
     bool markedHere = false;
-    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("categories"), "CategoryRepository::markSynced", id, serverId,
-                                          version, updatedAt, &markedHere);
+    const bool ok =
+        markSyncedIfUnchanged(m_database, QStringLiteral("categories"), "CategoryRepository::markSynced", id,
+                              serverId, version, updatedAt, &markedHere);
     if (marked)
         *marked = markedHere;
     return ok;
@@ -190,5 +200,6 @@ bool CategoryRepository::markSynced(const QString &id, const QString &serverId, 
 
 bool CategoryRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    return writeDeletedAt(m_database, QStringLiteral("categories"), "CategoryRepository::setDeletedAt", id, deletedAt);
+    return writeDeletedAt(m_database, QStringLiteral("categories"), "CategoryRepository::setDeletedAt", id,
+                          deletedAt);
 }

@@ -25,8 +25,7 @@ constexpr Migration migrations[] = {
 Database::Database(QObject *parent)
     : QObject(parent)
     , m_connectionName(QString::fromLatin1(QSqlDatabase::defaultConnection))
-{
-}
+{}
 
 Database::~Database()
 {
@@ -61,7 +60,8 @@ bool Database::openReadOnly(const QString &path)
     // A database in write-ahead-log mode whose log files are gone (closed cleanly) and cannot be
     // created (a read-only directory) is only readable as an unchanging file.
     connection().close();
-    const QString uri = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1");
+    const QString uri =
+        QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1");
     m_readOnly = openWith(uri, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     return m_readOnly;
 }
@@ -101,8 +101,9 @@ bool Database::runMigrations()
 {
     QSqlDatabase db = connection();
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  "
-                                   "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
+    if (!query.exec(
+            QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  "
+                           "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
         qCritical().noquote() << "Failed to create schema_version table:" << query.lastError().text();
         return false;
     }
@@ -143,12 +144,15 @@ void Database::ensureLookupIndexes()
     // own id is not known here: without them a first download reads the whole table per row.
     static const char *const statements[] = {
         "DROP INDEX IF EXISTS idx_transactions_register",
-        "CREATE INDEX IF NOT EXISTS idx_transactions_register_order ON transactions(account_id, date, created_at) "
+        "CREATE INDEX IF NOT EXISTS idx_transactions_register_order ON transactions(account_id, date, "
+        "created_at) "
         "WHERE deleted_at IS NULL",
-        "CREATE INDEX IF NOT EXISTS idx_transactions_live_payee ON transactions(payee) WHERE deleted_at IS NULL",
+        "CREATE INDEX IF NOT EXISTS idx_transactions_live_payee ON transactions(payee) WHERE deleted_at IS "
+        "NULL",
         "CREATE INDEX IF NOT EXISTS idx_accounts_server_id ON accounts(server_id)",
         "CREATE INDEX IF NOT EXISTS idx_categories_server_id ON categories(server_id)",
-        "CREATE INDEX IF NOT EXISTS idx_recurring_transactions_server_id ON recurring_transactions(server_id)",
+        "CREATE INDEX IF NOT EXISTS idx_recurring_transactions_server_id ON "
+        "recurring_transactions(server_id)",
         "CREATE INDEX IF NOT EXISTS idx_transactions_server_id ON transactions(server_id)",
         "CREATE INDEX IF NOT EXISTS idx_reconciliations_server_id ON reconciliations(server_id)",
     };
@@ -168,8 +172,8 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
         for (const QString &statement : splitStatements(sql)) {
             if (!query.exec(statement)) {
                 const QString error = query.lastError().text();
-                qCritical().noquote() << "Migration" << version << "failed:" << error << "\nStatement:"
-                                      << statement.left(200);
+                qCritical().noquote()
+                    << "Migration" << version << "failed:" << error << "\nStatement:" << statement.left(200);
                 query.finish();
                 db.rollback();
                 emit migrationError(version, error);

@@ -7,8 +7,8 @@ QString dataDirectory()
 {
     QString directory = qEnvironmentVariable("ZIMBREL_DATA_DIR");
     if (directory.isEmpty()) {
-        directory = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                    + QStringLiteral("/Corvantis/Zimbrel");
+        directory = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                    QStringLiteral("/Corvantis/Zimbrel");
     }
     QDir().mkpath(directory);
     return directory;

@@ -104,14 +104,16 @@ QString timestampToText(const QDateTime &timestamp)
 
 QDateTime timestampFromText(const QString &text)
 {
-    if (text.size() == 20 && text.at(10) == u'T' && text.at(13) == u':' && text.at(16) == u':' && text.at(19) == u'Z') {
+    if (text.size() == 20 && text.at(10) == u'T' && text.at(13) == u':' && text.at(16) == u':' &&
+        text.at(19) == u'Z') {
         const QChar *data = text.constData();
         const QDate date = fastDate(data);
         const int hour = digits(data, 11, 2);
         const int minute = digits(data, 14, 2);
         const int second = digits(data, 17, 2);
         // Hour 24 and leap seconds are left to the general reader.
-        if (date.isValid() && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60)
+        if (date.isValid() && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 &&
+            second < 60)
             return QDateTime(date, QTime(hour, minute, second), Qt::UTC);
     }
     return QDateTime::fromString(text, Qt::ISODate);

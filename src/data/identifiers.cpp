@@ -23,7 +23,8 @@ QString newId()
 
 QString defaultCategoryId(CategoryType type, const QString &parentName, const QString &name)
 {
-    return nameBased(dnsNamespace, QStringLiteral("%1:%2:%3").arg(categoryTypeToString(type), parentName, name));
+    return nameBased(dnsNamespace,
+                     QStringLiteral("%1:%2:%3").arg(categoryTypeToString(type), parentName, name));
 }
 
 QString recurringOccurrenceId(const QString &recurringId, const QDate &dueDate, bool destinationLeg)

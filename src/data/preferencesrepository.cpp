@@ -10,8 +10,7 @@ using namespace RepositorySupport;
 PreferencesRepository::PreferencesRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
 std::optional<QString> PreferencesRepository::value(const QString &key) const
 {
@@ -37,8 +36,9 @@ bool PreferencesRepository::boolValue(const QString &key, bool defaultValue) con
 
 bool PreferencesRepository::setValue(const QString &key, const QString &value)
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) ON "
-                                                         "CONFLICT(key) DO UPDATE SET value = excluded.value"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) ON "
+                                           "CONFLICT(key) DO UPDATE SET value = excluded.value"));
     query.addBindValue(key);
     query.addBindValue(value);
     if (!query.exec())

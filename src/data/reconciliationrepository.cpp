@@ -10,9 +10,9 @@ using namespace RepositorySupport;
 
 namespace {
 
-const QString columns = QStringLiteral(
-    "id, account_id, statement_date, statement_balance, reconciled_balance, completed_at, version, sync_status, "
-    "server_id, created_at, updated_at, deleted_at");
+const QString columns = QStringLiteral("id, account_id, statement_date, statement_balance, "
+                                       "reconciled_balance, completed_at, version, sync_status, "
+                                       "server_id, created_at, updated_at, deleted_at");
 
 Reconciliation reconciliationFromRow(const QSqlQuery &query)
 {
@@ -42,24 +42,27 @@ QString timestampOrNow(const QDateTime &timestamp)
 ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
-QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
+QList<Reconciliation> ReconciliationRepository::select(const QString &sqlTemplate, const QVariantList &values,
+                                                       bool *ok) const
 {
-    return selectRecords<Reconciliation>(m_database, sqlTemplate.arg(columns), values, reconciliationFromRow, ok);
+    return selectRecords<Reconciliation>(m_database, sqlTemplate.arg(columns), values, reconciliationFromRow,
+                                         ok);
 }
 
 QList<Reconciliation> ReconciliationRepository::byAccount(const QString &accountId) const
 {
-    return select(QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER "
-                                 "BY statement_date DESC"),
-                  {accountId});
+    return select(
+        QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER "
+                       "BY statement_date DESC"),
+        {accountId});
 }
 
 std::optional<Reconciliation> ReconciliationRepository::findById(const QString &id) const
 {
-    const QList<Reconciliation> found = select(QStringLiteral("SELECT %1 FROM reconciliations WHERE id = ?"), {id});
+    const QList<Reconciliation> found =
+        select(QStringLiteral("SELECT %1 FROM reconciliations WHERE id = ?"), {id});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -67,10 +70,10 @@ std::optional<Reconciliation> ReconciliationRepository::findById(const QString &
 
 std::optional<Reconciliation> ReconciliationRepository::latestForAccount(const QString &accountId) const
 {
-    const QList<Reconciliation> found =
-        select(QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER BY "
-                              "statement_date DESC LIMIT 1"),
-               {accountId});
+    const QList<Reconciliation> found = select(
+        QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL ORDER BY "
+                       "statement_date DESC LIMIT 1"),
+        {accountId});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -83,10 +86,12 @@ QList<Reconciliation> ReconciliationRepository::pending(bool *ok) const
 
 bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
-                       "reconciled_balance, completed_at, version, sync_status, server_id, created_at, updated_at) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+            "reconciled_balance, completed_at, version, sync_status, server_id, created_at, updated_at) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(reconciliation.id);
     query.addBindValue(reconciliation.accountId);
     query.addBindValue(dateToText(reconciliation.statementDate));
@@ -108,10 +113,12 @@ bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
 
 bool ReconciliationRepository::update(const Reconciliation &reconciliation)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, statement_balance=?, "
-                       "reconciled_balance=?, completed_at=?, version=?, sync_status=?, server_id=?, updated_at=? "
-                       "WHERE id=?"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "UPDATE reconciliations SET account_id=?, statement_date=?, statement_balance=?, "
+            "reconciled_balance=?, completed_at=?, version=?, sync_status=?, server_id=?, updated_at=? "
+            "WHERE id=?"));
     query.addBindValue(reconciliation.accountId);
     query.addBindValue(dateToText(reconciliation.statementDate));
     query.addBindValue(qint64(reconciliation.statementBalance));
@@ -133,10 +140,12 @@ bool ReconciliationRepository::update(const Reconciliation &reconciliation)
 int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
-                       "account_id = ? AND deleted_at IS NULL"),
-        {now, now, accountId}, "ReconciliationRepository::softDeleteByAccount");
+    const int changed =
+        executeCounting(m_database,
+                        QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, "
+                                       "sync_status = 'pending', version = version + 1 WHERE "
+                                       "account_id = ? AND deleted_at IS NULL"),
+                        {now, now, accountId}, "ReconciliationRepository::softDeleteByAccount");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
@@ -144,10 +153,13 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 
 int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
-                       "account_id = ? AND deleted_at >= ?"),
-        {timestampToText(currentTimestamp()), accountId, cutOff}, "ReconciliationRepository::restoreByAccount");
+    const int changed =
+        executeCounting(m_database,
+                        QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, "
+                                       "sync_status = 'pending', version = version + 1 WHERE "
+                                       "account_id = ? AND deleted_at >= ?"),
+                        {timestampToText(currentTimestamp()), accountId, cutOff},
+                        "ReconciliationRepository::restoreByAccount");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
@@ -155,21 +167,24 @@ int ReconciliationRepository::restoreByAccount(const QString &accountId, const Q
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status "
-                       "!= 'pending'"),
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral(
+            "UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status "
+            "!= 'pending'"),
         {}, "ReconciliationRepository::markAllPendingForResync");
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
 }
 
-bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
-                            bool *marked)
+bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId, int version,
+                                          const QDateTime &updatedAt, bool *marked)
 {
     bool markedHere = false;
-    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository::markSynced", id, serverId,
-                                          version, updatedAt, &markedHere);
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("reconciliations"),
+                                          "ReconciliationRepository::markSynced", id, serverId, version,
+                                          updatedAt, &markedHere);
     if (marked)
         *marked = markedHere;
     return ok;
@@ -177,5 +192,6 @@ bool ReconciliationRepository::markSynced(const QString &id, const QString &serv
 
 bool ReconciliationRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    return writeDeletedAt(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository::setDeletedAt", id, deletedAt);
+    return writeDeletedAt(m_database, QStringLiteral("reconciliations"),
+                          "ReconciliationRepository::setDeletedAt", id, deletedAt);
 }

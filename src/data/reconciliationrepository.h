@@ -48,7 +48,8 @@ signals:
     void reconciliationsChanged();
 
 private:
-    QList<Reconciliation> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
+    QList<Reconciliation> select(const QString &sqlTemplate, const QVariantList &values,
+                                 bool *ok = nullptr) const;
 
     Database *m_database;
 };

@@ -11,9 +11,10 @@ using namespace RepositorySupport;
 
 namespace {
 
-const QString columns = QStringLiteral(
-    "id, account_id, payee, memo, amount, category_id, frequency, start_date, end_date, next_due_date, auto_post, "
-    "is_active, transfer_dest_account_id, version, sync_status, server_id, created_at, updated_at, deleted_at");
+const QString columns = QStringLiteral("id, account_id, payee, memo, amount, category_id, frequency, "
+                                       "start_date, end_date, next_due_date, auto_post, "
+                                       "is_active, transfer_dest_account_id, version, sync_status, "
+                                       "server_id, created_at, updated_at, deleted_at");
 
 RecurringTransaction recurringFromRow(const QSqlQuery &query)
 {
@@ -71,9 +72,11 @@ void warnIfBroken(const char *operation, const RecurringTransaction &recurring)
 {
     if (!RecurringRepository::isBrokenDueDate(recurring.nextDueDate))
         return;
-    qWarning().noquote() << "RecurringRepository::" << operation << "saving recurring with broken nextDueDate:"
-                         << "id=" << recurring.id << "payee=" << recurring.payee << "nextDueDate="
-                         << dateToText(recurring.nextDueDate) << "startDate=" << dateToText(recurring.startDate)
+    qWarning().noquote() << "RecurringRepository::" << operation
+                         << "saving recurring with broken nextDueDate:"
+                         << "id=" << recurring.id << "payee=" << recurring.payee
+                         << "nextDueDate=" << dateToText(recurring.nextDueDate)
+                         << "startDate=" << dateToText(recurring.startDate)
                          << "frequency=" << static_cast<int>(recurring.frequency);
 }
 
@@ -82,12 +85,13 @@ void warnIfBroken(const char *operation, const RecurringTransaction &recurring)
 RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
-QList<RecurringTransaction> RecurringRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
+QList<RecurringTransaction> RecurringRepository::select(const QString &sqlTemplate,
+                                                        const QVariantList &values, bool *ok) const
 {
-    return selectRecords<RecurringTransaction>(m_database, sqlTemplate.arg(columns), values, recurringFromRow, ok);
+    return selectRecords<RecurringTransaction>(m_database, sqlTemplate.arg(columns), values, recurringFromRow,
+                                               ok);
 }
 
 QList<RecurringTransaction> RecurringRepository::all() const
@@ -108,24 +112,28 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
 
 QList<RecurringTransaction> RecurringRepository::due(const QDate &today) const
 {
-    return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 "
-                                 "AND next_due_date <= ?"),
-                  {dateToText(today)});
+    return select(
+        QStringLiteral("SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 "
+                       "AND next_due_date <= ?"),
+        {dateToText(today)});
 }
 
 QList<RecurringTransaction> RecurringRepository::pending(bool *ok) const
 {
-    return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE sync_status = 'pending'"), {}, ok);
+    return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE sync_status = 'pending'"), {},
+                  ok);
 }
 
 bool RecurringRepository::insert(const RecurringTransaction &recurring)
 {
     warnIfBroken("insert", recurring);
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, category_id, "
-                       "frequency, start_date, end_date, next_due_date, auto_post, is_active, "
-                       "transfer_dest_account_id, version, sync_status, server_id, created_at, updated_at) VALUES "
-                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, category_id, "
+            "frequency, start_date, end_date, next_due_date, auto_post, is_active, "
+            "transfer_dest_account_id, version, sync_status, server_id, created_at, updated_at) VALUES "
+            "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(recurring.id);
     query.addBindValue(recurring.accountId);
     bindEditableValues(query, recurring);
@@ -142,10 +150,12 @@ bool RecurringRepository::insert(const RecurringTransaction &recurring)
 bool RecurringRepository::update(const RecurringTransaction &recurring)
 {
     warnIfBroken("update", recurring);
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, "
-                       "start_date=?, end_date=?, next_due_date=?, auto_post=?, is_active=?, "
-                       "transfer_dest_account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, "
+            "start_date=?, end_date=?, next_due_date=?, auto_post=?, is_active=?, "
+            "transfer_dest_account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     bindEditableValues(query, recurring);
     query.addBindValue(timestampToText(recurring.updatedAt));
     query.addBindValue(recurring.id);
@@ -159,9 +169,10 @@ bool RecurringRepository::update(const RecurringTransaction &recurring)
 
 bool RecurringRepository::softDelete(const QString &id)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE "
-                       "id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, "
+                                           "sync_status='pending', updated_at=?, version=version+1 WHERE "
+                                           "id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -177,10 +188,12 @@ bool RecurringRepository::softDelete(const QString &id)
 int RecurringRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 "
-                       "WHERE account_id = ? AND deleted_at IS NULL"),
-        {now, now, accountId}, "RecurringRepository::softDeleteByAccount");
+    const int changed =
+        executeCounting(m_database,
+                        QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, "
+                                       "sync_status = 'pending', version = version + 1 "
+                                       "WHERE account_id = ? AND deleted_at IS NULL"),
+                        {now, now, accountId}, "RecurringRepository::softDeleteByAccount");
     if (changed > 0)
         emit recurringChanged();
     return changed;
@@ -188,8 +201,10 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 "
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, sync_status = "
+                       "'pending', version = version + 1 "
                        "WHERE account_id = ? AND deleted_at >= ?"),
         {timestampToText(currentTimestamp()), accountId, cutOff}, "RecurringRepository::restoreByAccount");
     if (changed > 0)
@@ -199,21 +214,24 @@ int RecurringRepository::restoreByAccount(const QString &accountId, const QStrin
 
 int RecurringRepository::markAllPendingForResync()
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE recurring_transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND "
-                       "sync_status != 'pending'"),
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral(
+            "UPDATE recurring_transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND "
+            "sync_status != 'pending'"),
         {}, "RecurringRepository::markAllPendingForResync");
     if (changed > 0)
         emit recurringChanged();
     return changed;
 }
 
-bool RecurringRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
-                            bool *marked)
+bool RecurringRepository::markSynced(const QString &id, const QString &serverId, int version,
+                                     const QDateTime &updatedAt, bool *marked)
 {
     bool markedHere = false;
-    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository::markSynced", id, serverId,
-                                          version, updatedAt, &markedHere);
+    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("recurring_transactions"),
+                                          "RecurringRepository::markSynced", id, serverId, version, updatedAt,
+                                          &markedHere);
     if (marked)
         *marked = markedHere;
     return ok;
@@ -221,5 +239,6 @@ bool RecurringRepository::markSynced(const QString &id, const QString &serverId,
 
 bool RecurringRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    return writeDeletedAt(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository::setDeletedAt", id, deletedAt);
+    return writeDeletedAt(m_database, QStringLiteral("recurring_transactions"),
+                          "RecurringRepository::setDeletedAt", id, deletedAt);
 }

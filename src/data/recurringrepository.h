@@ -54,7 +54,8 @@ signals:
     void recurringChanged();
 
 private:
-    QList<RecurringTransaction> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
+    QList<RecurringTransaction> select(const QString &sqlTemplate, const QVariantList &values,
+                                       bool *ok = nullptr) const;
 
     Database *m_database;
 };

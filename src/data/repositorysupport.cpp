@@ -23,7 +23,8 @@ QSqlQuery prepare(const Database *database, const QString &sql)
     return query;
 }
 
-int executeCounting(const Database *database, const QString &sql, const QVariantList &values, const char *operation)
+int executeCounting(const Database *database, const QString &sql, const QVariantList &values,
+                    const char *operation)
 {
     QSqlQuery query = prepare(database, sql);
     for (const QVariant &value : values)
@@ -35,13 +36,15 @@ int executeCounting(const Database *database, const QString &sql, const QVariant
     return query.numRowsAffected();
 }
 
-bool markSyncedIfUnchanged(const Database *database, const QString &table, const char *operation, const QString &id,
-                           const QString &serverId, int version, const QDateTime &updatedAt, bool *marked)
+bool markSyncedIfUnchanged(const Database *database, const QString &table, const char *operation,
+                           const QString &id, const QString &serverId, int version,
+                           const QDateTime &updatedAt, bool *marked)
 {
     *marked = false;
     // Compared as read, not as text: a row stored by an older version may spell its time
     // differently from how this one writes it.
-    QSqlQuery read = prepare(database, QStringLiteral("SELECT version, updated_at FROM %1 WHERE id = ?").arg(table));
+    QSqlQuery read =
+        prepare(database, QStringLiteral("SELECT version, updated_at FROM %1 WHERE id = ?").arg(table));
     read.addBindValue(id);
     if (!read.exec()) {
         logFailure(operation, read);
@@ -52,11 +55,14 @@ bool markSyncedIfUnchanged(const Database *database, const QString &table, const
         logFailure(operation, read);
         return false;
     }
-    if (!found || read.value(0).toInt() != version || timestampFromText(read.value(1).toString()) != updatedAt)
+    if (!found || read.value(0).toInt() != version ||
+        timestampFromText(read.value(1).toString()) != updatedAt)
         return true;
     read.finish();
-    QSqlQuery mark = prepare(database,
-                             QStringLiteral("UPDATE %1 SET sync_status = 'synced', server_id = ? WHERE id = ? AND version = ?").arg(table));
+    QSqlQuery mark = prepare(
+        database,
+        QStringLiteral("UPDATE %1 SET sync_status = 'synced', server_id = ? WHERE id = ? AND version = ?")
+            .arg(table));
     mark.addBindValue(serverId);
     mark.addBindValue(id);
     mark.addBindValue(version);
@@ -71,8 +77,10 @@ bool markSyncedIfUnchanged(const Database *database, const QString &table, const
 bool writeDeletedAt(const Database *database, const QString &table, const char *operation, const QString &id,
                     const std::optional<QDateTime> &deletedAt)
 {
-    QSqlQuery query = prepare(database, QStringLiteral("UPDATE %1 SET deleted_at = ? WHERE id = ?").arg(table));
-    query.addBindValue(deletedAt ? QVariant(timestampToText(*deletedAt)) : QVariant(QMetaType::fromType<QString>()));
+    QSqlQuery query =
+        prepare(database, QStringLiteral("UPDATE %1 SET deleted_at = ? WHERE id = ?").arg(table));
+    query.addBindValue(deletedAt ? QVariant(timestampToText(*deletedAt))
+                                 : QVariant(QMetaType::fromType<QString>()));
     query.addBindValue(id);
     if (!query.exec()) {
         logFailure(operation, query);

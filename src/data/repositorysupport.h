@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDate>
-#include <QList>
 #include <QDateTime>
+#include <QList>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
@@ -26,8 +26,8 @@ void recordFailure(const QSqlQuery &query);
 // statement fails. A caller that must tell "nothing" from "could not read" passes `ok`: it is then
 // cleared on failure, and the failure is kept for lastFailure().
 template<typename Record, typename FromRow>
-QList<Record> selectRecords(const Database *database, const QString &sql, const QVariantList &values, FromRow fromRow,
-                            bool *ok = nullptr)
+QList<Record> selectRecords(const Database *database, const QString &sql, const QVariantList &values,
+                            FromRow fromRow, bool *ok = nullptr)
 {
     QSqlQuery query = prepare(database, sql);
     query.setForwardOnly(true);
@@ -53,15 +53,17 @@ QList<Record> selectRecords(const Database *database, const QString &sql, const 
 // Runs a write with `values` bound in order. Returns the number of rows it changed, or -1 after
 // logging "<operation> failed:" with the driver text, so that a caller inside a larger write can
 // roll it back instead of mistaking a refused statement for one that had nothing to change.
-int executeCounting(const Database *database, const QString &sql, const QVariantList &values, const char *operation);
+int executeCounting(const Database *database, const QString &sql, const QVariantList &values,
+                    const char *operation);
 
 // The sync engine's mark for one pushed row of `table`: synced, with the server's id, but only
 // while the row still has the `version` and `updatedAt` that were pushed. A row changed since (an
 // edit, a deletion) stays pending, so that the change is pushed by the next cycle instead of
 // being taken for the pushed one. `marked` tells which happened. False, after the warning
 // "<operation> failed:", when the database failed.
-bool markSyncedIfUnchanged(const Database *database, const QString &table, const char *operation, const QString &id,
-                           const QString &serverId, int version, const QDateTime &updatedAt, bool *marked);
+bool markSyncedIfUnchanged(const Database *database, const QString &table, const char *operation,
+                           const QString &id, const QString &serverId, int version,
+                           const QDateTime &updatedAt, bool *marked);
 
 // Writes the deletion state a pulled row carries (absent = live), as sync bookkeeping: status,
 // version and change time stay as they are. False, after the warning, when the database failed.

@@ -11,14 +11,14 @@ using namespace RepositorySupport;
 SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
 bool SplitLineRepository::insert(const SplitLine &line)
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
-                                                         "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                                                         "?, ?, ?)"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
+                                           "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                                           "?, ?, ?)"));
     query.addBindValue(line.id);
     query.addBindValue(line.transactionId);
     query.addBindValue(line.categoryId);

@@ -9,8 +9,7 @@
 namespace SyncStamp {
 
 // A new row: version 1, pending, no server copy yet, live, created and updated `now`.
-template<typename Record>
-void stampNew(Record &record, const QDateTime &now)
+template<typename Record> void stampNew(Record &record, const QDateTime &now)
 {
     record.version = 1;
     record.syncStatus = SyncStatus::Pending;
@@ -21,8 +20,7 @@ void stampNew(Record &record, const QDateTime &now)
 
 // A local change to a stored row: one version more, so it outranks the copy other devices hold;
 // pending until pushed; updated `now`.
-template<typename Record>
-void stampChanged(Record &record, const QDateTime &now)
+template<typename Record> void stampChanged(Record &record, const QDateTime &now)
 {
     record.version += 1;
     record.syncStatus = SyncStatus::Pending;

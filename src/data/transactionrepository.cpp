@@ -14,7 +14,8 @@ using namespace RepositorySupport;
 namespace {
 
 const QString columns = QStringLiteral(
-    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, t.reconciled, "
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+    "t.reconciled, "
     "t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, t.sync_status, "
     "t.server_id, t.created_at, t.updated_at, t.deleted_at");
 constexpr int categoryNameColumn = 20;
@@ -100,28 +101,33 @@ void appendSearchFilter(const TransactionSearchFilter &filter, QString *sql, QVa
 
 } // namespace
 
-TransactionRepository::TransactionRepository(Database *database, QObject *parent, std::function<QDate()> today)
+TransactionRepository::TransactionRepository(Database *database, QObject *parent,
+                                             std::function<QDate()> today)
     : QObject(parent)
     , m_database(database)
     , m_today(today ? std::move(today) : [] { return QDate::currentDate(); })
-{
-}
+{}
 
-QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values, bool *ok) const
+QList<Transaction> TransactionRepository::select(const QString &sqlTemplate, const QVariantList &values,
+                                                 bool *ok) const
 {
-    return selectRecords<Transaction>(m_database, sqlTemplate.arg(columns), values, [](const QSqlQuery &query) { return transactionFromRow(query); }, ok);
+    return selectRecords<Transaction>(
+        m_database, sqlTemplate.arg(columns), values,
+        [](const QSqlQuery &query) { return transactionFromRow(query); }, ok);
 }
 
 QList<Transaction> TransactionRepository::byAccount(const QString &accountId) const
 {
-    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                 "ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC"),
-                  {accountId});
+    return select(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                       "ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC"),
+        {accountId});
 }
 
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const
 {
-    const QList<Transaction> found = select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?"), {id});
+    const QList<Transaction> found =
+        select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?"), {id});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -134,17 +140,19 @@ QList<Transaction> TransactionRepository::pending(bool *ok) const
 
 QList<Transaction> TransactionRepository::unreconciled(const QString &accountId) const
 {
-    return select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                 "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"),
-                  {accountId});
+    return select(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                       "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"),
+        {accountId});
 }
 
-std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee, const QString &accountId) const
+std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee,
+                                                              const QString &accountId) const
 {
-    const QList<Transaction> found =
-        select(QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? AND "
-                              "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 1"),
-               {payee, accountId});
+    const QList<Transaction> found = select(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? AND "
+                       "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 1"),
+        {payee, accountId});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -152,8 +160,9 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString &pay
 
 QStringList TransactionRepository::payees() const
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at "
-                                                         "IS NULL AND payee != '' ORDER BY payee"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at "
+                                           "IS NULL AND payee != '' ORDER BY payee"));
     query.setForwardOnly(true);
     QStringList result;
     if (!query.exec())
@@ -163,11 +172,13 @@ QStringList TransactionRepository::payees() const
     return result;
 }
 
-std::optional<RegisterRow> TransactionRepository::openingRow(const QString &accountId, Money *startingBalance) const
+std::optional<RegisterRow> TransactionRepository::openingRow(const QString &accountId,
+                                                             Money *startingBalance) const
 {
     *startingBalance = 0;
     {
-        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"));
+        QSqlQuery query =
+            prepare(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"));
         query.addBindValue(accountId);
         if (query.exec() && query.next())
             *startingBalance = query.value(0).toLongLong();
@@ -176,8 +187,9 @@ std::optional<RegisterRow> TransactionRepository::openingRow(const QString &acco
         return std::nullopt;
 
     QDate openingDate;
-    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND "
-                                                         "deleted_at IS NULL ORDER BY date ASC LIMIT 1"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND "
+                                           "deleted_at IS NULL ORDER BY date ASC LIMIT 1"));
     query.addBindValue(accountId);
     if (query.exec() && query.next())
         openingDate = dateFromText(query.value(0).toString());
@@ -198,8 +210,9 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId,
 {
     QList<RegisterRow> rows;
     {
-        QSqlQuery query = prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ? "
-                                                             "AND deleted_at IS NULL"));
+        QSqlQuery query =
+            prepare(m_database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ? "
+                                               "AND deleted_at IS NULL"));
         query.addBindValue(accountId);
         if (query.exec() && query.next())
             rows.reserve(query.value(0).toLongLong() + 1);
@@ -224,10 +237,12 @@ bool TransactionRepository::forEachRegisterRow(const QString &accountId,
         return true;
 
     // One ordered pass: each row's balance is the previous one plus its amount.
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                       "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-                       "t.created_at ASC, t.rowid ASC")
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+            "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
+            "t.created_at ASC, t.rowid ASC")
             .arg(columns));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
@@ -240,8 +255,9 @@ bool TransactionRepository::forEachRegisterRow(const QString &accountId,
         RegisterRow row = registerRowFromRow(query);
         const std::optional<Money> next = addAmounts(running, row.transaction.amount);
         if (!next) {
-            qWarning().noquote() << "TransactionRepository::registerRows failed: the running balance of account"
-                                 << accountId << "does not fit in 64 bits";
+            qWarning().noquote()
+                << "TransactionRepository::registerRows failed: the running balance of account" << accountId
+                << "does not fit in 64 bits";
             return false;
         }
         running = *next;
@@ -263,8 +279,9 @@ RegisterIndex TransactionRepository::registerIndex(const QString &accountId) con
     Money running = 0;
     index.openingRow = openingRow(accountId, &running);
 
-    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? "
-                                                         "AND deleted_at IS NULL ORDER BY date ASC, created_at ASC, rowid ASC"));
+    QSqlQuery query = prepare(
+        m_database, QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? "
+                                   "AND deleted_at IS NULL ORDER BY date ASC, created_at ASC, rowid ASC"));
     query.setForwardOnly(true);
     query.addBindValue(accountId);
     if (!query.exec())
@@ -272,8 +289,9 @@ RegisterIndex TransactionRepository::registerIndex(const QString &accountId) con
     while (query.next()) {
         const std::optional<Money> next = addAmounts(running, query.value(1).toLongLong());
         if (!next) {
-            qWarning().noquote() << "TransactionRepository::registerIndex failed: the running balance of account"
-                                 << accountId << "does not fit in 64 bits";
+            qWarning().noquote()
+                << "TransactionRepository::registerIndex failed: the running balance of account" << accountId
+                << "does not fit in 64 bits";
             return {};
         }
         running = *next;
@@ -298,9 +316,11 @@ QList<RegisterRow> TransactionRepository::registerRowsByRowId(const QList<qint64
     }
     list += QLatin1Char(']');
 
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("SELECT t.rowid, %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                       "t.category_id = c.id WHERE t.rowid IN (SELECT value FROM json_each(?)) AND t.deleted_at IS NULL")
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "SELECT t.rowid, %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+            "t.category_id = c.id WHERE t.rowid IN (SELECT value FROM json_each(?)) AND t.deleted_at IS NULL")
             .arg(columns));
     query.setForwardOnly(true);
     query.addBindValue(list);
@@ -324,8 +344,9 @@ QList<RegisterRow> TransactionRepository::registerRowsByRowId(const QList<qint64
 
 qint64 TransactionRepository::rowIdOf(const QString &id) const
 {
-    QSqlQuery query = prepare(m_database, QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND deleted_at "
-                                                         "IS NULL"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND deleted_at "
+                                           "IS NULL"));
     query.addBindValue(id);
     if (!query.exec() || !query.next())
         return -1;
@@ -338,9 +359,11 @@ Money TransactionRepository::balance(const QString &accountId, bool *ok) const
         *ok = true;
     // SQLite's SUM fails with "integer overflow" rather than wrapping; the starting balance is
     // added here, checked, because SQL's "+" would turn an overflow into an inexact real.
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("SELECT a.starting_balance, COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = "
-                       "a.id AND deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "SELECT a.starting_balance, COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = "
+            "a.id AND deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"));
     query.addBindValue(accountId);
     if (!query.exec()) {
         logFailure("TransactionRepository::balance", query);
@@ -365,12 +388,14 @@ QString TransactionRepository::searchSyntaxError(const QString &query) const
 {
     if (query.isEmpty())
         return {};
-    QSqlQuery probe = prepare(m_database, QStringLiteral("SELECT 1 FROM transactions_fts WHERE transactions_fts MATCH ? "
-                                                         "LIMIT 1"));
+    QSqlQuery probe =
+        prepare(m_database, QStringLiteral("SELECT 1 FROM transactions_fts WHERE transactions_fts MATCH ? "
+                                           "LIMIT 1"));
     probe.addBindValue(query);
     if (probe.exec())
         return {};
-    return probe.lastError().databaseText().isEmpty() ? probe.lastError().text() : probe.lastError().databaseText();
+    return probe.lastError().databaseText().isEmpty() ? probe.lastError().text()
+                                                      : probe.lastError().databaseText();
 }
 
 bool TransactionRepository::walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter,
@@ -379,8 +404,8 @@ bool TransactionRepository::walkDatesForSearch(const QString &text, const Transa
     *isValidQuery = true;
     if (text.isEmpty() || !filter.accountId.isEmpty() || !filter.categoryId.isEmpty())
         return false;
-    QSqlQuery count = prepare(m_database,
-                              QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH ?"));
+    QSqlQuery count = prepare(
+        m_database, QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH ?"));
     count.addBindValue(text);
     if (!count.exec() || !count.next()) {
         *isValidQuery = false;
@@ -395,7 +420,8 @@ bool TransactionRepository::walkDatesForSearch(const QString &text, const Transa
     return matches * matches > 64 * rows;
 }
 
-QList<RegisterRow> TransactionRepository::search(const QString &text, const TransactionSearchFilter &filter) const
+QList<RegisterRow> TransactionRepository::search(const QString &text,
+                                                 const TransactionSearchFilter &filter) const
 {
     bool isValidQuery = true;
     const bool walkDates = walkDatesForSearch(text, filter, &isValidQuery);
@@ -405,19 +431,22 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     QString sql;
     QVariantList values;
     if (text.isEmpty()) {
-        sql = QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                             "t.category_id = c.id WHERE t.deleted_at IS NULL");
+        sql =
+            QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                           "t.category_id = c.id WHERE t.deleted_at IS NULL");
     } else if (walkDates) {
         // The same rows as the join below; "+" keeps the rowid test from driving the plan, so
         // SQLite walks idx_transactions_date in the result's order and stops at the limit.
-        sql = QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                             "t.category_id = c.id WHERE t.deleted_at IS NULL AND +t.rowid IN (SELECT rowid FROM "
-                             "transactions_fts WHERE transactions_fts MATCH ?)");
+        sql = QStringLiteral(
+            "SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+            "t.category_id = c.id WHERE t.deleted_at IS NULL AND +t.rowid IN (SELECT rowid FROM "
+            "transactions_fts WHERE transactions_fts MATCH ?)");
         values.append(text);
     } else {
-        sql = QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t JOIN transactions_fts fts ON "
-                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                             "t.deleted_at IS NULL AND transactions_fts MATCH ?");
+        sql = QStringLiteral(
+            "SELECT %1, c.name AS category_name FROM transactions t JOIN transactions_fts fts ON "
+            "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id WHERE "
+            "t.deleted_at IS NULL AND transactions_fts MATCH ?");
         values.append(text);
     }
     appendSearchFilter(filter, &sql, &values);
@@ -457,11 +486,13 @@ int TransactionRepository::searchCount(const QString &text, const TransactionSea
 
 bool TransactionRepository::insert(const Transaction &transaction)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-                       "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
-                       "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+            "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+            "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
+            "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(transaction.id);
     query.addBindValue(transaction.accountId);
     bindEditableValues(query, transaction);
@@ -477,10 +508,12 @@ bool TransactionRepository::insert(const Transaction &transaction)
 
 bool TransactionRepository::update(const Transaction &transaction)
 {
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "
-                       "cleared=?, reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, "
-                       "recurring_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+    QSqlQuery query = prepare(
+        m_database,
+        QStringLiteral(
+            "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "
+            "cleared=?, reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, "
+            "recurring_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     bindEditableValues(query, transaction);
     query.addBindValue(timestampToText(transaction.updatedAt));
     query.addBindValue(transaction.id);
@@ -497,8 +530,9 @@ bool TransactionRepository::softDelete(const QString &id)
     const std::optional<Transaction> stored = findById(id);
     if (!stored)
         return false;
-    QSqlQuery query = prepare(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=?, version=version+1 WHERE id=?"));
+    QSqlQuery query =
+        prepare(m_database, QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', "
+                                           "updated_at=?, version=version+1 WHERE id=?"));
     const QString now = timestampToText(currentTimestamp());
     query.addBindValue(now);
     query.addBindValue(now);
@@ -514,10 +548,12 @@ bool TransactionRepository::softDelete(const QString &id)
 int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = timestampToText(currentTimestamp());
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
-                       "account_id = ? AND deleted_at IS NULL"),
-        {now, now, accountId}, "TransactionRepository::softDeleteByAccount");
+    const int changed =
+        executeCounting(m_database,
+                        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status "
+                                       "= 'pending', version = version + 1 WHERE "
+                                       "account_id = ? AND deleted_at IS NULL"),
+                        {now, now, accountId}, "TransactionRepository::softDeleteByAccount");
     if (changed > 0)
         emit transactionsChanged(accountId);
     return changed;
@@ -525,8 +561,10 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &cutOff)
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', version = version + 1 WHERE "
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', "
+                       "version = version + 1 WHERE "
                        "account_id = ? AND deleted_at >= ?"),
         {timestampToText(currentTimestamp()), accountId, cutOff}, "TransactionRepository::restoreByAccount");
     if (changed > 0)
@@ -536,21 +574,24 @@ int TransactionRepository::restoreByAccount(const QString &accountId, const QStr
 
 int TransactionRepository::markAllPendingForResync()
 {
-    const int changed = executeCounting(m_database,
-        QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
-                       "'pending'"),
+    const int changed = executeCounting(
+        m_database,
+        QStringLiteral(
+            "UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != "
+            "'pending'"),
         {}, "TransactionRepository::markAllPendingForResync");
     if (changed > 0)
         emit transactionsChanged(QString());
     return changed;
 }
 
-bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int version, const QDateTime &updatedAt,
-                            bool *marked)
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int version,
+                                       const QDateTime &updatedAt, bool *marked)
 {
     bool markedHere = false;
-    const bool ok = markSyncedIfUnchanged(m_database, QStringLiteral("transactions"), "TransactionRepository::markSynced", id, serverId,
-                                          version, updatedAt, &markedHere);
+    const bool ok =
+        markSyncedIfUnchanged(m_database, QStringLiteral("transactions"), "TransactionRepository::markSynced",
+                              id, serverId, version, updatedAt, &markedHere);
     if (marked)
         *marked = markedHere;
     return ok;
@@ -558,5 +599,6 @@ bool TransactionRepository::markSynced(const QString &id, const QString &serverI
 
 bool TransactionRepository::setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    return writeDeletedAt(m_database, QStringLiteral("transactions"), "TransactionRepository::setDeletedAt", id, deletedAt);
+    return writeDeletedAt(m_database, QStringLiteral("transactions"), "TransactionRepository::setDeletedAt",
+                          id, deletedAt);
 }

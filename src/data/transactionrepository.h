@@ -34,9 +34,9 @@ public:
 
     static constexpr int searchLimit = 200;
 
-    QList<Transaction> byAccount(const QString &accountId) const; // newest first
-    std::optional<Transaction> findById(const QString &id) const;  // deleted rows included
-    QList<Transaction> pending(bool *ok = nullptr) const;                            // deleted rows included
+    QList<Transaction> byAccount(const QString &accountId) const;    // newest first
+    std::optional<Transaction> findById(const QString &id) const;    // deleted rows included
+    QList<Transaction> pending(bool *ok = nullptr) const;            // deleted rows included
     QList<Transaction> unreconciled(const QString &accountId) const; // oldest first
     // Exact, case-sensitive payee comparison.
     std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
@@ -52,7 +52,8 @@ public:
     // large account holds one row, not the register). `visit` returns false to stop. False when
     // the database failed or a running balance does not fit in 64 bits; `visit` may then have seen
     // some rows.
-    bool forEachRegisterRow(const QString &accountId, const std::function<bool(const RegisterRow &row)> &visit) const;
+    bool forEachRegisterRow(const QString &accountId,
+                            const std::function<bool(const RegisterRow &row)> &visit) const;
     // The same register as rowids and running balances only, for accounts too large to hold whole;
     // empty, with a warning, when a running balance does not fit.
     RegisterIndex registerIndex(const QString &accountId) const;
@@ -101,10 +102,12 @@ signals:
 
 private:
     std::optional<RegisterRow> openingRow(const QString &accountId, Money *startingBalance) const;
-    QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values, bool *ok = nullptr) const;
+    QList<Transaction> select(const QString &sqlTemplate, const QVariantList &values,
+                              bool *ok = nullptr) const;
     // Whether a text search should walk the date index rather than join the full-text matches
     // first. Clears `isValidQuery` when the text is not valid FTS5 syntax.
-    bool walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter, bool *isValidQuery) const;
+    bool walkDatesForSearch(const QString &text, const TransactionSearchFilter &filter,
+                            bool *isValidQuery) const;
 
     Database *m_database;
     std::function<QDate()> m_today;

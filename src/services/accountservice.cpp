@@ -2,10 +2,10 @@
 
 #include "data/accountrepository.h"
 #include "data/database.h"
-#include "data/reconciliationrepository.h"
-#include "data/recurringrepository.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
 #include "data/syncstamp.h"
 #include "data/transaction.h"
@@ -14,9 +14,10 @@
 #include <QDebug>
 #include <QSignalBlocker>
 
-AccountService::AccountService(Database *database, AccountRepository *accounts, TransactionRepository *transactions,
-                               RecurringRepository *recurring, ReconciliationRepository *reconciliations,
-                               QObject *parent, std::function<QDateTime()> now)
+AccountService::AccountService(Database *database, AccountRepository *accounts,
+                               TransactionRepository *transactions, RecurringRepository *recurring,
+                               ReconciliationRepository *reconciliations, QObject *parent,
+                               std::function<QDateTime()> now)
     : QObject(parent)
     , m_database(database)
     , m_accounts(accounts)
@@ -24,8 +25,7 @@ AccountService::AccountService(Database *database, AccountRepository *accounts, 
     , m_recurring(recurring)
     , m_reconciliations(reconciliations)
     , m_now(now ? std::move(now) : [] { return currentTimestamp(); })
-{
-}
+{}
 
 std::optional<Account> AccountService::createAccount(Account account, const QDate &asOf)
 {
@@ -56,8 +56,8 @@ std::optional<Account> AccountService::createAccount(Account account, const QDat
         const QSignalBlocker blockAccounts(m_accounts);
         const QSignalBlocker blockTransactions(m_transactions);
         SqlTransaction guard(m_database->connection());
-        const bool stored = guard.isActive() && m_accounts->insert(account)
-                            && (openingBalance == 0 || m_transactions->insert(opening)) && guard.commit();
+        const bool stored = guard.isActive() && m_accounts->insert(account) &&
+                            (openingBalance == 0 || m_transactions->insert(opening)) && guard.commit();
         if (!stored) {
             // A refused row was logged by its repository; a failed savepoint or commit is logged here.
             if (!guard.lastError().isEmpty())
@@ -83,7 +83,8 @@ AccountService::Outcome AccountService::updateAccount(const Account &edited)
     stored->institution = edited.institution;
     stored->accountNumberLast4 = edited.accountNumberLast4;
     SyncStamp::stampChanged(*stored, m_now());
-    return writeTogether("updateAccount", [&] { return m_accounts->update(*stored); }, QString());
+    return writeTogether(
+        "updateAccount", [&] { return m_accounts->update(*stored); }, QString());
 }
 
 AccountService::Outcome AccountService::deleteAccount(const QString &id)
@@ -94,12 +95,15 @@ AccountService::Outcome AccountService::deleteAccount(const QString &id)
     int transactions = 0;
     int recurrings = 0;
     int reconciliations = 0;
-    const Outcome outcome = writeTogether("deleteAccount", [&] {
-        transactions = m_transactions->softDeleteByAccount(id);
-        recurrings = m_recurring->softDeleteByAccount(id);
-        reconciliations = m_reconciliations->softDeleteByAccount(id);
-        return transactions >= 0 && recurrings >= 0 && reconciliations >= 0 && m_accounts->softDelete(id);
-    }, id);
+    const Outcome outcome = writeTogether(
+        "deleteAccount",
+        [&] {
+            transactions = m_transactions->softDeleteByAccount(id);
+            recurrings = m_recurring->softDeleteByAccount(id);
+            reconciliations = m_reconciliations->softDeleteByAccount(id);
+            return transactions >= 0 && recurrings >= 0 && reconciliations >= 0 && m_accounts->softDelete(id);
+        },
+        id);
     if (outcome == Outcome::Done) {
         qInfo().noquote() << "Cascade delete account" << id << "→ transactions:" << transactions
                           << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
@@ -117,13 +121,18 @@ AccountService::Outcome AccountService::restoreAccount(const QString &id)
     // The cascade deletes the account's rows a moment before the account itself; rows deleted
     // earlier than that were deleted on their own and stay deleted.
     const QString cutOff = timestampToText(stored->deletedAt->addSecs(-10));
-    return writeTogether("restoreAccount", [&] {
-        return m_transactions->restoreByAccount(id, cutOff) >= 0 && m_recurring->restoreByAccount(id, cutOff) >= 0
-               && m_reconciliations->restoreByAccount(id, cutOff) >= 0 && m_accounts->restore(id);
-    }, id);
+    return writeTogether(
+        "restoreAccount",
+        [&] {
+            return m_transactions->restoreByAccount(id, cutOff) >= 0 &&
+                   m_recurring->restoreByAccount(id, cutOff) >= 0 &&
+                   m_reconciliations->restoreByAccount(id, cutOff) >= 0 && m_accounts->restore(id);
+        },
+        id);
 }
 
-AccountService::Outcome AccountService::writeTogether(const char *operation, const std::function<bool()> &write,
+AccountService::Outcome AccountService::writeTogether(const char *operation,
+                                                      const std::function<bool()> &write,
                                                       const QString &accountId)
 {
     {
@@ -135,8 +144,9 @@ AccountService::Outcome AccountService::writeTogether(const char *operation, con
         SqlTransaction guard(m_database->connection());
         if (!guard.isActive() || !write() || !guard.commit()) {
             if (!guard.lastError().isEmpty()) {
-                qWarning().noquote() << QStringLiteral("AccountService::%1 failed:").arg(QLatin1String(operation))
-                                     << guard.lastError();
+                qWarning().noquote()
+                    << QStringLiteral("AccountService::%1 failed:").arg(QLatin1String(operation))
+                    << guard.lastError();
             }
             return Outcome::StorageFailed;
         }

@@ -56,7 +56,8 @@ public:
 private:
     // Runs `write` in one SQL transaction with the repositories' signals held back, then announces
     // the committed change to `accountId`.
-    Outcome writeTogether(const char *operation, const std::function<bool()> &write, const QString &accountId);
+    Outcome writeTogether(const char *operation, const std::function<bool()> &write,
+                          const QString &accountId);
 
     Database *m_database;
     AccountRepository *m_accounts;

@@ -57,17 +57,16 @@ const QHash<QString, Rules> &rulesByTable()
                           {QStringLiteral("starting_balance"), Kind::Amount},
                           {QStringLiteral("sort_order"), Kind::Integer},
                           {QStringLiteral("is_shared"), Kind::Flag}})},
-        {QStringLiteral("categories"),
-         withSyncColumns({{QStringLiteral("id"), Kind::Text},
-                          {QStringLiteral("name"), Kind::Text},
-                          {QStringLiteral("category_type"), Kind::CategoryType},
-                          {QStringLiteral("parent_id"), Kind::OptionalText},
-                          {QStringLiteral("is_tax_relevant"), Kind::Flag},
-                          {QStringLiteral("tax_category"), Kind::OptionalText},
-                          {QStringLiteral("icon"), Kind::OptionalText},
-                          {QStringLiteral("color"), Kind::OptionalText},
-                          {QStringLiteral("is_default"), Kind::Flag},
-                          {QStringLiteral("account_id"), Kind::OptionalText}})},
+        {QStringLiteral("categories"), withSyncColumns({{QStringLiteral("id"), Kind::Text},
+                                                        {QStringLiteral("name"), Kind::Text},
+                                                        {QStringLiteral("category_type"), Kind::CategoryType},
+                                                        {QStringLiteral("parent_id"), Kind::OptionalText},
+                                                        {QStringLiteral("is_tax_relevant"), Kind::Flag},
+                                                        {QStringLiteral("tax_category"), Kind::OptionalText},
+                                                        {QStringLiteral("icon"), Kind::OptionalText},
+                                                        {QStringLiteral("color"), Kind::OptionalText},
+                                                        {QStringLiteral("is_default"), Kind::Flag},
+                                                        {QStringLiteral("account_id"), Kind::OptionalText}})},
         {QStringLiteral("transactions"),
          withSyncColumns({{QStringLiteral("id"), Kind::Text},
                           {QStringLiteral("account_id"), Kind::Text},
@@ -129,8 +128,8 @@ std::optional<qint64> wholeNumber(const QJsonValue &value)
 bool isDateText(const QJsonValue &value)
 {
     const QString text = value.toString();
-    return value.isString() && text.size() == 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')
-           && dateFromText(text).isValid();
+    return value.isString() && text.size() == 10 && text.at(4) == QLatin1Char('-') &&
+           text.at(7) == QLatin1Char('-') && dateFromText(text).isValid();
 }
 
 bool isTimestampText(const QString &text)
@@ -157,7 +156,8 @@ bool holds(Kind kind, const QJsonValue &value)
     }
     case Kind::Integer: {
         const std::optional<qint64> number = wholeNumber(value);
-        return number && *number >= std::numeric_limits<int>::min() && *number <= std::numeric_limits<int>::max();
+        return number && *number >= std::numeric_limits<int>::min() &&
+               *number <= std::numeric_limits<int>::max();
     }
     case Kind::Flag: {
         const std::optional<qint64> number = wholeNumber(value);
@@ -228,7 +228,8 @@ QString BackupRowValidator::check(const QString &table, const QJsonObject &row)
         if (rule == rules->cend())
             continue;
         if (!holds(rule.value(), member.value()))
-            return QCoreApplication::translate("BackupRowValidator", "%1 must be %2").arg(member.key(), describe(rule.value()));
+            return QCoreApplication::translate("BackupRowValidator", "%1 must be %2")
+                .arg(member.key(), describe(rule.value()));
     }
     if (table == QLatin1String("categories")) {
         const QJsonValue parent = row.value(QStringLiteral("parent_id"));

@@ -15,11 +15,11 @@
 #include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +41,14 @@ struct BackupTable
 const std::array<BackupTable, BackupImportResult::tableCount> backupTables{{
     {QLatin1String("accounts"), QLatin1String("accounts"), QLatin1String("accountCount"), true, false},
     {QLatin1String("categories"), QLatin1String("categories"), QLatin1String("categoryCount"), true, false},
-    {QLatin1String("transactions"), QLatin1String("transactions"), QLatin1String("transactionCount"), true, true},
-    {QLatin1String("split_lines"), QLatin1String("split_lines"), QLatin1String("splitLineCount"), false, true},
-    {QLatin1String("recurring_transactions"), QLatin1String("recurring"), QLatin1String("recurringCount"), true, false},
-    {QLatin1String("reconciliations"), QLatin1String("reconciliations"), QLatin1String("reconciliationCount"), true, false},
+    {QLatin1String("transactions"), QLatin1String("transactions"), QLatin1String("transactionCount"), true,
+     true},
+    {QLatin1String("split_lines"), QLatin1String("split_lines"), QLatin1String("splitLineCount"), false,
+     true},
+    {QLatin1String("recurring_transactions"), QLatin1String("recurring"), QLatin1String("recurringCount"),
+     true, false},
+    {QLatin1String("reconciliations"), QLatin1String("reconciliations"), QLatin1String("reconciliationCount"),
+     true, false},
 }};
 
 const QString manifestPath = QStringLiteral("manifest.json");
@@ -102,7 +106,8 @@ RowOutcome failed(const QSqlError &error)
 {
     // The database's own words ("FOREIGN KEY constraint failed"); the driver's add nothing.
     const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return {StorageError::isStorageError(error) ? RowOutcome::Kind::StorageFailed : RowOutcome::Kind::Refused, reason};
+    return {StorageError::isStorageError(error) ? RowOutcome::Kind::StorageFailed : RowOutcome::Kind::Refused,
+            reason};
 }
 
 // Writes the rows of one table. Statements are prepared once per table and member set and reused
@@ -131,15 +136,18 @@ public:
         }
         m_columns = QSet<QString>(m_columnOrder.cbegin(), m_columnOrder.cend());
         m_lookup.setForwardOnly(true);
-        m_ready = !m_columns.isEmpty()
-                  && m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table.table));
+        m_ready =
+            !m_columns.isEmpty() &&
+            m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table.table));
         if (!m_ready)
-            m_setupError = BackupService::tr("%1: cannot be restored: %2").arg(m_table.table, m_lookup.lastError().text());
+            m_setupError = BackupService::tr("%1: cannot be restored: %2")
+                               .arg(m_table.table, m_lookup.lastError().text());
         // Without a staging table (a read-only database refuses even that) rows go in one by one.
         if (m_ready && staged && m_table.staged) {
             QSqlQuery create(database);
-            m_staging = create.exec(QStringLiteral("CREATE TEMP TABLE restore_rows (seq INTEGER PRIMARY KEY, %1)")
-                                        .arg(m_columnOrder.join(QLatin1String(", "))));
+            m_staging =
+                create.exec(QStringLiteral("CREATE TEMP TABLE restore_rows (seq INTEGER PRIMARY KEY, %1)")
+                                .arg(m_columnOrder.join(QLatin1String(", "))));
         }
     }
 
@@ -160,8 +168,9 @@ public:
         m_stagedInserts.clear();
         const QString columns = m_columnOrder.join(QLatin1String(", "));
         QSqlQuery move(m_database);
-        const bool ok = move.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM temp.restore_rows ORDER BY seq")
-                                      .arg(m_table.table, columns));
+        const bool ok =
+            move.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM temp.restore_rows ORDER BY seq")
+                          .arg(m_table.table, columns));
         const QSqlError error = move.lastError();
         move.finish();
         dropStaging();
@@ -211,7 +220,8 @@ public:
 
         if (!exists) {
             if (m_staging && columns.size() == m_columnOrder.size())
-                return write(insertStatement(m_stagedInserts, QStringLiteral("temp.restore_rows"), columns), values);
+                return write(insertStatement(m_stagedInserts, QStringLiteral("temp.restore_rows"), columns),
+                             values);
             return write(insertStatement(m_inserts, m_table.table, columns), values);
         }
         switch (m_mode) {
@@ -269,15 +279,17 @@ private:
         drop.exec(QStringLiteral("DROP TABLE IF EXISTS temp.restore_rows"));
     }
 
-    QSqlQuery *insertStatement(std::map<QString, QSqlQuery> &cache, const QString &target, const QStringList &columns)
+    QSqlQuery *insertStatement(std::map<QString, QSqlQuery> &cache, const QString &target,
+                               const QStringList &columns)
     {
         const QString key = columns.join(QLatin1Char(','));
         if (const auto found = cache.find(key); found != cache.end())
             return &found->second;
         const QStringList placeholders(columns.size(), QStringLiteral("?"));
-        return prepare(cache, key,
-                       QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(target, columns.join(QLatin1String(", ")), placeholders.join(QLatin1String(", "))));
+        return prepare(
+            cache, key,
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(target, columns.join(QLatin1String(", ")), placeholders.join(QLatin1String(", "))));
     }
 
     QSqlQuery *updateStatement(const QStringList &columns)
@@ -330,8 +342,8 @@ private:
 // Restores the rows of every table of the archive in one database transaction; staged (see
 // TableRestorer) or row by row. A staged attempt whose rows cannot all be moved is rolled back and
 // sets `redoRowByRow`.
-BackupImportResult restoreRows(const QSqlDatabase &database, const ZipArchiveReader &reader, BackupImportMode mode,
-                               bool staged, bool *redoRowByRow)
+BackupImportResult restoreRows(const QSqlDatabase &database, const ZipArchiveReader &reader,
+                               BackupImportMode mode, bool staged, bool *redoRowByRow)
 {
     BackupImportResult result;
     // One transaction for the whole restore: a row refused for its own fault fails alone (SQLite
@@ -413,8 +425,7 @@ BackupImportResult restoreRows(const QSqlDatabase &database, const ZipArchiveRea
 BackupService::BackupService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
 QByteArray BackupService::exportBackup() const
 {
@@ -433,7 +444,8 @@ bool BackupService::exportBackup(QIODevice *device, QString *error) const
         return false;
     };
     const QDateTime exportedAt = currentTimestamp();
-    QJsonObject manifest{{QStringLiteral("version"), 1}, {QStringLiteral("exportedAt"), timestampToText(exportedAt)}};
+    QJsonObject manifest{{QStringLiteral("version"), 1},
+                         {QStringLiteral("exportedAt"), timestampToText(exportedAt)}};
     ZipArchiveWriter writer(device, exportedAt);
 
     // One read transaction for all tables: a backup taken while another process writes is one
@@ -487,7 +499,8 @@ bool BackupService::exportBackup(QIODevice *device, QString *error) const
         }
         manifest.insert(table.manifestKey, count);
     }
-    if (!writer.addFile("manifest.json", QJsonDocument(manifest).toJson(QJsonDocument::Indented)) || !writer.close())
+    if (!writer.addFile("manifest.json", QJsonDocument(manifest).toJson(QJsonDocument::Indented)) ||
+        !writer.close())
         return failed(writer.errorString());
     return true;
 }

@@ -17,23 +17,30 @@ struct DefaultCategory
 {
     const char *name;
     CategoryType type;
-    const char *parent; // nullptr for a top-level category
+    const char *parent;      // nullptr for a top-level category
     const char *taxCategory; // nullptr when not tax-relevant
 };
 
 // Seeded in this order; a parent comes before its children, which find it by name.
 constexpr DefaultCategory defaults[] = {
-    {QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), CategoryType::Expense, nullptr, "charitable_contributions"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Medical Expenses"), CategoryType::Expense, nullptr, "medical_dental"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Business Expenses"), CategoryType::Expense, nullptr, "business_expense"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Home Office"), CategoryType::Expense, "Business Expenses", "home_office"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), CategoryType::Expense, nullptr,
+     "charitable_contributions"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Medical Expenses"), CategoryType::Expense, nullptr,
+     "medical_dental"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Business Expenses"), CategoryType::Expense, nullptr,
+     "business_expense"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Home Office"), CategoryType::Expense, "Business Expenses",
+     "home_office"},
     {QT_TRANSLATE_NOOP("CategoryService", "Education Expenses"), CategoryType::Expense, nullptr, "education"},
     {QT_TRANSLATE_NOOP("CategoryService", "State & Local Taxes"), CategoryType::Expense, nullptr, "salt"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Mortgage Interest"), CategoryType::Expense, nullptr, "mortgage_interest"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Property Tax"), CategoryType::Expense, nullptr, "schedule_a_property_tax"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Mortgage Interest"), CategoryType::Expense, nullptr,
+     "mortgage_interest"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Property Tax"), CategoryType::Expense, nullptr,
+     "schedule_a_property_tax"},
 
     {QT_TRANSLATE_NOOP("CategoryService", "Housing"), CategoryType::Expense, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), CategoryType::Expense, "Housing", nullptr},
+    {QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), CategoryType::Expense, "Housing",
+     nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Maintenance"), CategoryType::Expense, "Housing", nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "HOA"), CategoryType::Expense, "Housing", nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Utilities"), CategoryType::Expense, nullptr, nullptr},
@@ -45,9 +52,11 @@ constexpr DefaultCategory defaults[] = {
     {QT_TRANSLATE_NOOP("CategoryService", "Transportation"), CategoryType::Expense, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), CategoryType::Expense, "Transportation", nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Car Payment"), CategoryType::Expense, "Transportation", nullptr},
-    {QT_TRANSLATE_NOOP("CategoryService", "Auto Insurance"), CategoryType::Expense, "Transportation", nullptr},
+    {QT_TRANSLATE_NOOP("CategoryService", "Auto Insurance"), CategoryType::Expense, "Transportation",
+     nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Maintenance"), CategoryType::Expense, "Transportation", nullptr},
-    {QT_TRANSLATE_NOOP("CategoryService", "Public Transit"), CategoryType::Expense, "Transportation", nullptr},
+    {QT_TRANSLATE_NOOP("CategoryService", "Public Transit"), CategoryType::Expense, "Transportation",
+     nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Groceries"), CategoryType::Expense, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), CategoryType::Expense, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Personal Care"), CategoryType::Expense, nullptr, nullptr},
@@ -74,10 +83,13 @@ constexpr DefaultCategory defaults[] = {
     {QT_TRANSLATE_NOOP("CategoryService", "Late Fees"), CategoryType::Expense, "Fees & Charges", nullptr},
 
     {QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), CategoryType::Income, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), CategoryType::Income, nullptr, "interest_income"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Dividend Income"), CategoryType::Income, nullptr, "dividend_income"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), CategoryType::Income, nullptr,
+     "interest_income"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Dividend Income"), CategoryType::Income, nullptr,
+     "dividend_income"},
     {QT_TRANSLATE_NOOP("CategoryService", "Rental Income"), CategoryType::Income, nullptr, "rental_income"},
-    {QT_TRANSLATE_NOOP("CategoryService", "Freelance / Consulting"), CategoryType::Income, nullptr, "self_employment"},
+    {QT_TRANSLATE_NOOP("CategoryService", "Freelance / Consulting"), CategoryType::Income, nullptr,
+     "self_employment"},
     {QT_TRANSLATE_NOOP("CategoryService", "Refunds"), CategoryType::Income, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Gifts Received"), CategoryType::Income, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("CategoryService", "Other Income"), CategoryType::Income, nullptr, nullptr},
@@ -95,8 +107,7 @@ QString translated(const char *text)
 CategoryService::CategoryService(CategoryRepository *categories, QObject *parent)
     : QObject(parent)
     , m_categories(categories)
-{
-}
+{}
 
 bool CategoryService::ensureDefaults()
 {
@@ -159,11 +170,13 @@ std::optional<Category> CategoryService::findByTypedName(const QString &text) co
     for (const Category &category : categories)
         namesById.insert(category.id, category.name);
     const qsizetype separator = wanted.indexOf(parentSeparator);
-    const QString ownName = separator >= 0 ? wanted.mid(separator + parentSeparator.size()).trimmed() : QString();
+    const QString ownName =
+        separator >= 0 ? wanted.mid(separator + parentSeparator.size()).trimmed() : QString();
     for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
         for (const Category &category : categories) {
             const QString parentName = namesById.value(category.parentId);
-            const QString shown = parentName.isEmpty() ? category.name : parentName + parentSeparator + category.name;
+            const QString shown =
+                parentName.isEmpty() ? category.name : parentName + parentSeparator + category.name;
             if (shown.compare(wanted, sensitivity) == 0 || category.name.compare(wanted, sensitivity) == 0)
                 return category;
         }
@@ -202,7 +215,8 @@ Category CategoryService::newCategoryFor(const QString &text, CategoryType type)
     return category;
 }
 
-std::optional<Category> CategoryService::addCategory(const QString &name, CategoryType type, const QString &parentId)
+std::optional<Category> CategoryService::addCategory(const QString &name, CategoryType type,
+                                                     const QString &parentId)
 {
     if (name.trimmed().isEmpty())
         return std::nullopt;

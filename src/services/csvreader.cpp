@@ -43,7 +43,8 @@ bool forEachCsvRow(QStringView text, QChar delimiter, const std::function<bool(c
             return refuse(QStringLiteral("more than %1 fields").arg(maxCsvFields));
         if (i - recordStart >= maxCsvRecordLength)
             return refuse(QStringLiteral("a row longer than %1 characters").arg(maxCsvRecordLength));
-        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(i + 1 < size && text[i + 1] == QLatin1Char('\n'))))
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && !(i + 1 < size && text[i + 1] == QLatin1Char('\n'))))
             ++line;
         if (inQuotes) {
             if (c == QLatin1Char('"')) {
@@ -88,10 +89,13 @@ bool forEachCsvRow(QStringView text, QChar delimiter, const std::function<bool(c
 QList<QStringList> splitCsv(QStringView text, QChar delimiter, QString *error)
 {
     QList<QStringList> rows;
-    forEachCsvRow(text, delimiter, [&rows](const QStringList &row) {
-        rows.append(row);
-        return true;
-    }, error);
+    forEachCsvRow(
+        text, delimiter,
+        [&rows](const QStringList &row) {
+            rows.append(row);
+            return true;
+        },
+        error);
     return rows;
 }
 
@@ -144,7 +148,8 @@ int readNumber(QStringView text, qsizetype &pos, int minDigits, int maxDigits)
 {
     int value = 0;
     int digits = 0;
-    while (pos < text.size() && digits < maxDigits && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
+    while (pos < text.size() && digits < maxDigits && text[pos] >= QLatin1Char('0') &&
+           text[pos] <= QLatin1Char('9')) {
         value = value * 10 + (text[pos].unicode() - '0');
         ++pos;
         ++digits;
@@ -195,8 +200,8 @@ QDate parseCsvDate(const QString &text, const QString &pattern)
             }
         }
         i += run;
-        if ((letter == QLatin1Char('d') && day < 0) || (letter == QLatin1Char('M') && month < 0)
-            || (letter == QLatin1Char('y') && year < 0))
+        if ((letter == QLatin1Char('d') && day < 0) || (letter == QLatin1Char('M') && month < 0) ||
+            (letter == QLatin1Char('y') && year < 0))
             return {};
     }
     if (numeric) {

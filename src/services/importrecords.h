@@ -12,14 +12,14 @@ struct ImportResult
 {
     int imported = 0;
     int duplicates = 0;
-    int unparseable = 0;     // CSV: missing column or bad date; QIF: the parser's count
-    int metadataSkipped = 0; // QIF only
-    int unmappedSkipped = 0; // QIF only: source account without a target
-    int transfersLinked = 0; // QIF only: links that exist once the import is committed
+    int unparseable = 0;      // CSV: missing column or bad date; QIF: the parser's count
+    int metadataSkipped = 0;  // QIF only
+    int unmappedSkipped = 0;  // QIF only: source account without a target
+    int transfersLinked = 0;  // QIF only: links that exist once the import is committed
     int retroactiveLinks = 0; // the part of transfersLinked made to rows stored before
-    int databaseErrors = 0;  // inserts refused for the row's own fault (the rest still commits)
-    bool aborted = false;    // stopped and rolled back: nothing of this import remains
-    QString failure;         // why it was stopped or refused, for the user; empty otherwise
+    int databaseErrors = 0;   // inserts refused for the row's own fault (the rest still commits)
+    bool aborted = false;     // stopped and rolled back: nothing of this import remains
+    QString failure;          // why it was stopped or refused, for the user; empty otherwise
 
     bool operator==(const ImportResult &) const = default;
 };

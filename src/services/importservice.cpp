@@ -1,8 +1,8 @@
 #include "importservice.h"
 
 #include "categoryresolver.h"
-#include "importpragmas.h"
 #include "csvreader.h"
+#include "importpragmas.h"
 #include "importtext.h"
 #include "qifparser.h"
 
@@ -37,10 +37,12 @@ constexpr int progressInterval = 100;
 
 const QString hintPrefix = QStringLiteral("[\u2192 ");
 
-const QString transactionColumns = QStringLiteral(
-    "id, account_id, date, payee, memo, amount, category_id, check_number, cleared, reconciled, transfer_link_id, "
-    "transfer_dest_account_id, is_split, recurring_id, version, sync_status, server_id, created_at, updated_at");
-const QString splitLineColumns = QStringLiteral("id, transaction_id, category_id, amount, memo, created_at, updated_at");
+const QString transactionColumns = QStringLiteral("id, account_id, date, payee, memo, amount, category_id, "
+                                                  "check_number, cleared, reconciled, transfer_link_id, "
+                                                  "transfer_dest_account_id, is_split, recurring_id, "
+                                                  "version, sync_status, server_id, created_at, updated_at");
+const QString splitLineColumns =
+    QStringLiteral("id, transaction_id, category_id, amount, memo, created_at, updated_at");
 
 QString placeholders(int count)
 {
@@ -70,19 +72,21 @@ public:
     {
         if (m_mode == Mode::Staged) {
             QSqlQuery create(m_connection);
-            m_ready = create.exec(QStringLiteral("CREATE TEMP TABLE import_transactions (seq INTEGER PRIMARY KEY, %1)")
-                                      .arg(transactionColumns))
-                      && create.exec(QStringLiteral("CREATE TEMP TABLE import_split_lines (seq INTEGER PRIMARY KEY, %1)")
-                                         .arg(splitLineColumns));
-            m_ready = m_ready
-                      && m_splitLineInsert.prepare(QStringLiteral("INSERT INTO temp.import_split_lines (%1) VALUES (%2)")
-                                                       .arg(splitLineColumns, placeholders(7)));
+            m_ready = create.exec(QStringLiteral(
+                                      "CREATE TEMP TABLE import_transactions (seq INTEGER PRIMARY KEY, %1)")
+                                      .arg(transactionColumns)) &&
+                      create.exec(
+                          QStringLiteral("CREATE TEMP TABLE import_split_lines (seq INTEGER PRIMARY KEY, %1)")
+                              .arg(splitLineColumns));
+            m_ready = m_ready && m_splitLineInsert.prepare(
+                                     QStringLiteral("INSERT INTO temp.import_split_lines (%1) VALUES (%2)")
+                                         .arg(splitLineColumns, placeholders(7)));
         }
         const QString target = m_mode == Mode::Staged ? QStringLiteral("temp.import_transactions")
                                                       : QStringLiteral("transactions");
-        m_ready = (m_mode == Mode::RowByRow || m_ready)
-                  && m_transactionInsert.prepare(
-                      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(target, transactionColumns, placeholders(19)));
+        m_ready = (m_mode == Mode::RowByRow || m_ready) &&
+                  m_transactionInsert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                  .arg(target, transactionColumns, placeholders(19)));
     }
 
     ~RowWriter()
@@ -114,7 +118,8 @@ public:
             RepositorySupport::nonNullText(transaction.payee),
             transaction.memo,
             qint64(transaction.amount),
-            transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transaction.categoryId),
+            transaction.categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                             : QVariant(transaction.categoryId),
             transaction.checkNumber,
             transaction.cleared ? 1 : 0,
             transaction.reconciled ? 1 : 0,
@@ -141,8 +146,13 @@ public:
         if (m_mode == Mode::RowByRow)
             return m_splitLines->insert(line);
         const QVariant values[] = {
-            line.id,     line.transactionId, line.categoryId, qint64(line.amount),
-            line.memo,   timestampText(line.createdAt), timestampText(line.updatedAt),
+            line.id,
+            line.transactionId,
+            line.categoryId,
+            qint64(line.amount),
+            line.memo,
+            timestampText(line.createdAt),
+            timestampText(line.updatedAt),
         };
         for (int i = 0; i < int(std::size(values)); ++i)
             m_splitLineInsert.bindValue(i, values[i]);
@@ -163,9 +173,9 @@ public:
         if (m_mode == Mode::RowByRow)
             return true;
         return move(QStringLiteral("transactions"), QStringLiteral("import_transactions"), transactionColumns,
-                    m_stagedTransactions, betweenChunks, error)
-               && move(QStringLiteral("split_lines"), QStringLiteral("import_split_lines"), splitLineColumns,
-                       m_stagedSplitLines, betweenChunks, error);
+                    m_stagedTransactions, betweenChunks, error) &&
+               move(QStringLiteral("split_lines"), QStringLiteral("import_split_lines"), splitLineColumns,
+                    m_stagedSplitLines, betweenChunks, error);
     }
 
 private:
@@ -184,8 +194,10 @@ private:
     {
         constexpr qint64 chunk = 10000;
         QSqlQuery query(m_connection);
-        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%3) SELECT %3 FROM temp.%2 WHERE seq > ? AND seq <= ? ORDER BY seq")
-                               .arg(table, stagingTable, columns))) {
+        if (!query.prepare(
+                QStringLiteral(
+                    "INSERT INTO %1 (%3) SELECT %3 FROM temp.%2 WHERE seq > ? AND seq <= ? ORDER BY seq")
+                    .arg(table, stagingTable, columns))) {
             *error = query.lastError();
             return false;
         }
@@ -252,7 +264,8 @@ QString refusedTarget(const QSqlDatabase &connection, const QStringList &account
         const bool live = query.next();
         query.finish();
         if (!live)
-            return QCoreApplication::translate("ImportService", "The account %1 does not exist or has been deleted.")
+            return QCoreApplication::translate("ImportService",
+                                               "The account %1 does not exist or has been deleted.")
                 .arg(accountId);
     }
     return {};
@@ -296,10 +309,14 @@ qint32 dayNumber(const QDate &date)
 
 qint32 dayNumber(QStringView text)
 {
-    const auto digit = [&text](qsizetype i) { return text.at(i).unicode() - u'0'; };
-    const auto isDigit = [&text](qsizetype i) { return text.at(i) >= u'0' && text.at(i) <= u'9'; };
-    if (text.size() == 10 && text.at(4) == u'-' && text.at(7) == u'-' && isDigit(0) && isDigit(1) && isDigit(2)
-        && isDigit(3) && isDigit(5) && isDigit(6) && isDigit(8) && isDigit(9)) {
+    const auto digit = [&text](qsizetype i) {
+        return text.at(i).unicode() - u'0';
+    };
+    const auto isDigit = [&text](qsizetype i) {
+        return text.at(i) >= u'0' && text.at(i) <= u'9';
+    };
+    if (text.size() == 10 && text.at(4) == u'-' && text.at(7) == u'-' && isDigit(0) && isDigit(1) &&
+        isDigit(2) && isDigit(3) && isDigit(5) && isDigit(6) && isDigit(8) && isDigit(9)) {
         const int year = digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3);
         const int month = digit(5) * 10 + digit(6);
         const int day = digit(8) * 10 + digit(9);
@@ -320,7 +337,9 @@ public:
     void addStored(qint32 day, qint64 amount, const QString &payee)
     {
         const auto found = m_payees.constFind(payee);
-        const qint32 index = found != m_payees.cend() ? found.value() : m_payees.insert(payee, qint32(m_payees.size())).value();
+        const qint32 index = found != m_payees.cend()
+                                 ? found.value()
+                                 : m_payees.insert(payee, qint32(m_payees.size())).value();
         ++m_remaining[Key{amount, day, index}];
     }
 
@@ -344,7 +363,10 @@ private:
         qint32 payee;
 
         friend bool operator==(const Key &, const Key &) = default;
-        friend size_t qHash(const Key &key, size_t seed = 0) { return qHashMulti(seed, key.amount, key.day, key.payee); }
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.amount, key.day, key.payee);
+        }
     };
 
     QHash<QString, qint32> m_payees;
@@ -377,14 +399,16 @@ QString candidateKey(const QString &hintName, const QDate &date, qint64 amount)
     return hintName.toLower() + separator + dateToText(date) + separator + QString::number(amount);
 }
 
-AccountState loadAccountState(const QSqlDatabase &connection, TransactionRepository *repository, const QString &accountId)
+AccountState loadAccountState(const QSqlDatabase &connection, TransactionRepository *repository,
+                              const QString &accountId)
 {
     AccountState state;
     state.decimals = accountDecimals(connection, accountId);
     // Only the key columns of every row; whole rows only for the few that wait for a partner.
     QSqlQuery keys(connection);
     keys.setForwardOnly(true);
-    if (!keys.prepare(QStringLiteral("SELECT date, amount, payee FROM transactions WHERE account_id = ? AND deleted_at IS NULL"))) {
+    if (!keys.prepare(QStringLiteral(
+            "SELECT date, amount, payee FROM transactions WHERE account_id = ? AND deleted_at IS NULL"))) {
         state.error = keys.lastError().text();
         return state;
     }
@@ -394,7 +418,8 @@ AccountState loadAccountState(const QSqlDatabase &connection, TransactionReposit
         return state;
     }
     while (keys.next())
-        state.duplicates.addStored(dayNumber(keys.value(0).toString()), keys.value(1).toLongLong(), keys.value(2).toString());
+        state.duplicates.addStored(dayNumber(keys.value(0).toString()), keys.value(1).toLongLong(),
+                                   keys.value(2).toString());
     if (keys.lastError().isValid()) {
         state.error = keys.lastError().text();
         return state;
@@ -402,9 +427,10 @@ AccountState loadAccountState(const QSqlDatabase &connection, TransactionReposit
 
     QSqlQuery waiting(connection);
     waiting.setForwardOnly(true);
-    if (!waiting.prepare(QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
-                                        "AND (transfer_link_id IS NULL OR transfer_link_id = '') AND substr(memo, 1, ?) = ? "
-                                        "ORDER BY date DESC, created_at DESC, rowid DESC"))) {
+    if (!waiting.prepare(QStringLiteral(
+            "SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+            "AND (transfer_link_id IS NULL OR transfer_link_id = '') AND substr(memo, 1, ?) = ? "
+            "ORDER BY date DESC, created_at DESC, rowid DESC"))) {
         state.error = waiting.lastError().text();
         return state;
     }
@@ -424,10 +450,12 @@ AccountState loadAccountState(const QSqlDatabase &connection, TransactionReposit
             state.error = QStringLiteral("cannot read the transaction %1").arg(id);
             return state;
         }
-        const std::optional<ImportService::TransferHint> hint = ImportService::transferHint(transaction->memo);
+        const std::optional<ImportService::TransferHint> hint =
+            ImportService::transferHint(transaction->memo);
         if (!hint)
             continue;
-        state.candidates[candidateKey(hint->accountName, transaction->date, transaction->amount)].push_back(transaction->id);
+        state.candidates[candidateKey(hint->accountName, transaction->date, transaction->amount)].push_back(
+            transaction->id);
         state.candidateRows.insert(transaction->id, std::move(*transaction));
     }
     return state;
@@ -461,7 +489,8 @@ QString splitCategoryName(const QifSplit &split)
 
 CategoryType splitCategoryType(const QifSplit &split)
 {
-    return split.category.isEmpty() && !split.transferAccount.isEmpty() ? CategoryType::Transfer : CategoryType::Expense;
+    return split.category.isEmpty() && !split.transferAccount.isEmpty() ? CategoryType::Transfer
+                                                                        : CategoryType::Expense;
 }
 
 enum class Outcome { Waiting, Unmapped, Duplicate, Inserted, Failed };
@@ -480,8 +509,8 @@ struct WorkItem
 // Whether an item names a transfer to an account other than its own source.
 bool namesOtherAccount(const WorkItem &item)
 {
-    return !item.parsed->transferAccount.isEmpty()
-           && item.parsed->transferAccount.compare(item.parsed->accountName, Qt::CaseInsensitive) != 0;
+    return !item.parsed->transferAccount.isEmpty() &&
+           item.parsed->transferAccount.compare(item.parsed->accountName, Qt::CaseInsensitive) != 0;
 }
 
 // Pairs the two legs of each transfer inside the batch: for every leg, the first later leg in
@@ -492,27 +521,29 @@ bool namesOtherAccount(const WorkItem &item)
 int pairTransfers(QList<WorkItem> &items)
 {
     const auto takesPart = [](const WorkItem &item) {
-        return item.partnerIndex == -1 && !item.parsed->accountName.isEmpty() && !item.targetAccountId.isEmpty()
-               && namesOtherAccount(item);
+        return item.partnerIndex == -1 && !item.parsed->accountName.isEmpty() &&
+               !item.targetAccountId.isEmpty() && namesOtherAccount(item);
     };
     const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
         const QChar separator(0x1F); // a control character, so no two real names run together
-        return dateToText(date) + separator + QString::number(amount) + separator + source.toLower() + separator
-               + transfer.toLower();
+        return dateToText(date) + separator + QString::number(amount) + separator + source.toLower() +
+               separator + transfer.toLower();
     };
     QHash<QString, std::deque<int>> legs;
     for (int j = 0; j < items.size(); ++j) {
         const WorkItem &item = items[j];
         if (takesPart(item))
-            legs[legKey(item.parsed->date, item.parsed->amount, item.parsed->accountName, item.parsed->transferAccount)].push_back(j);
+            legs[legKey(item.parsed->date, item.parsed->amount, item.parsed->accountName,
+                        item.parsed->transferAccount)]
+                .push_back(j);
     }
     int pairs = 0;
     for (int i = 0; i < items.size(); ++i) {
         WorkItem &item = items[i];
         if (!takesPart(item))
             continue;
-        const auto bucket = legs.find(
-            legKey(item.parsed->date, -item.parsed->amount, item.parsed->transferAccount, item.parsed->accountName));
+        const auto bucket = legs.find(legKey(item.parsed->date, -item.parsed->amount,
+                                             item.parsed->transferAccount, item.parsed->accountName));
         if (bucket == legs.end())
             continue;
         std::deque<int> &queue = bucket.value();
@@ -532,15 +563,14 @@ int pairTransfers(QList<WorkItem> &items)
 
 } // namespace
 
-ImportService::ImportService(Database *database, TransactionRepository *transactions, CategoryRepository *categories,
-                             SplitLineRepository *splitLines, QObject *parent)
+ImportService::ImportService(Database *database, TransactionRepository *transactions,
+                             CategoryRepository *categories, SplitLineRepository *splitLines, QObject *parent)
     : QObject(parent)
     , m_database(database)
     , m_transactions(transactions)
     , m_categories(categories)
     , m_splitLines(splitLines)
-{
-}
+{}
 
 QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
 {
@@ -588,7 +618,8 @@ void ImportService::reportProgress(int current, int total)
     processEventsBriefly();
 }
 
-ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options)
+ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId,
+                                      const CsvImportOptions &options)
 {
     if (const QString refused = refusedTarget(m_database->connection(), {accountId}); !refused.isEmpty())
         return refusal(refused);
@@ -627,7 +658,9 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
 
     emit importStarted(total);
     SqlTransaction guard(connection);
-    const auto stop = [&](const QString &reason) { return abortImport("CSV", result, reason, guard, total); };
+    const auto stop = [&](const QString &reason) {
+        return abortImport("CSV", result, reason, guard, total);
+    };
     if (!guard.isActive())
         return stop(guard.lastError());
     AccountState state = loadAccountState(connection, m_transactions, accountId);
@@ -649,7 +682,8 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
         const int n = rowNumber - firstRow;
         if (n % progressInterval == 0)
             reportProgress(n, total);
-        if (options.dateColumn < 0 || options.payeeColumn < 0 || options.amountColumn < 0 || row.size() < requiredFields) {
+        if (options.dateColumn < 0 || options.payeeColumn < 0 || options.amountColumn < 0 ||
+            row.size() < requiredFields) {
             ++result.unparseable;
             return true;
         }
@@ -700,8 +734,9 @@ ImportResult ImportService::writeCsvRows(const QString &text, int rowCount, cons
                 ended = ImportResult();
                 return false;
             }
-            qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee << "amount"
-                                 << transaction.amount << "account" << accountId << ":" << error.text();
+            qWarning().noquote() << "CSV import: insert failed for" << dateToText(date) << transaction.payee
+                                 << "amount" << transaction.amount << "account" << accountId << ":"
+                                 << error.text();
             ++result.databaseErrors;
             return true;
         }
@@ -777,7 +812,8 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
                 entry.suggestedType = AccountType::Other;
                 break;
             case QifAccountType::Bank:
-                entry.suggestedType = lower.contains(QLatin1String("saving")) ? AccountType::Savings : AccountType::Checking;
+                entry.suggestedType =
+                    lower.contains(QLatin1String("saving")) ? AccountType::Savings : AccountType::Checking;
                 break;
             }
             analysis.entries.append(entry);
@@ -908,7 +944,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     // rewritten as one-sided.
     QHash<int, Transaction> awaitingPartner;
 
-    const auto abort = [&](const QString &reason) { return abortImport("QIF", result, reason, guard, total); };
+    const auto abort = [&](const QString &reason) {
+        return abortImport("QIF", result, reason, guard, total);
+    };
     const auto categoryFailure = [&] {
         return QStringLiteral("cannot create the category %1").arg(categories.failedName());
     };
@@ -926,14 +964,16 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
 
     // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
     // left in the other account, or else marks this leg's memo with the hint for a later import.
-    const auto resolveOneSided = [&](const WorkItem &item, Transaction &transaction) -> std::optional<Candidate> {
+    const auto resolveOneSided = [&](const WorkItem &item,
+                                     Transaction &transaction) -> std::optional<Candidate> {
         if (!namesOtherAccount(item))
             return std::nullopt;
         const QString otherTarget = targets.value(item.parsed->transferAccount.toLower());
         if (!otherTarget.isEmpty() && otherTarget != item.targetAccountId) {
             AccountState &other = stateOf(otherTarget);
             const qint64 otherAmount = -centsToMinorUnits(item.parsed->amount, other.decimals);
-            const auto bucket = other.candidates.find(candidateKey(item.parsed->accountName, item.parsed->date, otherAmount));
+            const auto bucket =
+                other.candidates.find(candidateKey(item.parsed->accountName, item.parsed->date, otherAmount));
             if (bucket != other.candidates.end() && !bucket.value().empty()) {
                 const QString candidateId = bucket.value().front();
                 bucket.value().pop_front();
@@ -1014,8 +1054,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 *retryRowByRow = true;
                 return {};
             }
-            qWarning().noquote() << "QIF import: insert failed for" << dateToText(transaction.date) << transaction.payee
-                                 << "amount" << transaction.amount << "account" << transaction.accountId;
+            qWarning().noquote() << "QIF import: insert failed for" << dateToText(transaction.date)
+                                 << transaction.payee << "amount" << transaction.amount << "account"
+                                 << transaction.accountId;
             ++result.databaseErrors;
             item.outcome = Outcome::Failed;
             if (candidate) {
@@ -1035,7 +1076,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                     if (!m_transactions->update(repaired))
                         return abort(QStringLiteral("failed to repair transfer partner"));
                     if (partnerCandidate) {
-                        const QString reason = linkCandidate(*partnerCandidate, repaired.id, repaired.accountId);
+                        const QString reason =
+                            linkCandidate(*partnerCandidate, repaired.id, repaired.accountId);
                         if (!reason.isEmpty())
                             return abort(reason);
                     }
@@ -1058,7 +1100,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
             line.transactionId = transaction.id;
             line.categoryId = categories.idFor(splitCategoryName(split), splitCategoryType(split));
             line.amount = centsToMinorUnits(split.amount, stateOf(item.targetAccountId).decimals);
-            line.memo = split.transferAccount.isEmpty() ? split.memo : withTransferHint(split.transferAccount, split.memo);
+            line.memo = split.transferAccount.isEmpty() ? split.memo
+                                                        : withTransferHint(split.transferAccount, split.memo);
             line.createdAt = transaction.createdAt;
             line.updatedAt = transaction.createdAt;
             if (!categories.failedName().isEmpty())
@@ -1086,7 +1129,8 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     // Only links that exist: both legs of an in-batch pair were written.
     for (int i = 0; i < items.size(); ++i) {
         const int partner = items[i].partnerIndex;
-        if (partner > i && items[i].outcome == Outcome::Inserted && items[partner].outcome == Outcome::Inserted)
+        if (partner > i && items[i].outcome == Outcome::Inserted &&
+            items[partner].outcome == Outcome::Inserted)
             ++result.transfersLinked;
     }
 

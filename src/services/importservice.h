@@ -38,7 +38,8 @@ public:
 
     // An all-zero result when the file cannot be opened; aborted, with the reason, when it is too
     // large or a row breaks the CSV reader's bounds.
-    ImportResult importCsv(const QString &filePath, const QString &accountId, const CsvImportOptions &options);
+    ImportResult importCsv(const QString &filePath, const QString &accountId,
+                           const CsvImportOptions &options);
     // Files that cannot be opened are passed over; one that is too large or breaks the QIF parser's
     // bounds refuses the whole import.
     ImportResult importQif(const QStringList &filePaths, const QifMapping &mapping);
@@ -66,14 +67,14 @@ private:
     // A staged run that cannot tell which row failed asks through `retryRowByRow` to be run again
     // row by row; its own work is rolled back by then.
     // `text` is read one row at a time: memory follows the file's text, not its count of fields.
-    ImportResult writeCsvRows(const QString &text, int rowCount, const QString &accountId, const CsvImportOptions &options,
-                              bool staged, bool *retryRowByRow);
+    ImportResult writeCsvRows(const QString &text, int rowCount, const QString &accountId,
+                              const CsvImportOptions &options, bool staged, bool *retryRowByRow);
     ImportResult runQifImport(const QStringList &filePaths, const QifMapping &mapping, bool staged,
                               bool *retryRowByRow);
     // Logs "<kind> import aborted: <reason>", rolls everything back, reports the end of the
     // progress and returns `result` marked aborted with the reason.
-    ImportResult abortImport(const char *kind, ImportResult result, const QString &reason, SqlTransaction &guard,
-                             int total);
+    ImportResult abortImport(const char *kind, ImportResult result, const QString &reason,
+                             SqlTransaction &guard, int total);
     void reportProgress(int current, int total);
 
     Database *m_database;

@@ -16,8 +16,7 @@ PayeeService::PayeeService(Database *database, TransactionRepository *transactio
     , m_database(database)
     , m_transactions(transactions)
     , m_now(now ? std::move(now) : [] { return currentTimestamp(); })
-{
-}
+{}
 
 std::optional<int> PayeeService::renamePayees(const QStringList &oldNames, const QString &newName)
 {
@@ -35,8 +34,10 @@ std::optional<int> PayeeService::renamePayees(const QStringList &oldNames, const
             break;
         if (oldName == newName)
             continue;
-        QSqlQuery accounts = RepositorySupport::prepare(m_database,
-            QStringLiteral("SELECT DISTINCT account_id FROM transactions WHERE payee = ? AND deleted_at IS NULL"));
+        QSqlQuery accounts = RepositorySupport::prepare(
+            m_database,
+            QStringLiteral(
+                "SELECT DISTINCT account_id FROM transactions WHERE payee = ? AND deleted_at IS NULL"));
         accounts.addBindValue(oldName);
         stored = accounts.exec();
         if (!stored) {
@@ -45,7 +46,8 @@ std::optional<int> PayeeService::renamePayees(const QStringList &oldNames, const
         }
         while (accounts.next())
             touched.insert(accounts.value(0).toString());
-        const int count = RepositorySupport::executeCounting(m_database,
+        const int count = RepositorySupport::executeCounting(
+            m_database,
             QStringLiteral("UPDATE transactions SET payee = ?, version = version + 1, updated_at = ?, "
                            "sync_status = 'pending' WHERE payee = ? AND deleted_at IS NULL"),
             {newName, now, oldName}, "PayeeService::renamePayees");

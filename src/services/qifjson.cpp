@@ -40,8 +40,9 @@ QJsonObject qifParseResultToJson(const QifParseResult &result)
         });
     }
     return QJsonObject{
-        {QStringLiteral("date_order"),
-         result.dateOrder == QifDateOrder::DayFirst ? QStringLiteral("day-first") : QStringLiteral("month-first")},
+        {QStringLiteral("date_order"), result.dateOrder == QifDateOrder::DayFirst
+                                           ? QStringLiteral("day-first")
+                                           : QStringLiteral("month-first")},
         {QStringLiteral("unparseable_count"), result.unparseableCount},
         {QStringLiteral("skipped_count"), result.skippedCount},
         {QStringLiteral("accounts"), accounts},

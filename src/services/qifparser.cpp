@@ -8,8 +8,7 @@
 namespace {
 
 // Calls `visit` with every line: "\r\n", "\r" and "\n" all end a line; empty lines are kept.
-template<typename Visit>
-void forEachLine(QStringView text, Visit visit)
+template<typename Visit> void forEachLine(QStringView text, Visit visit)
 {
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -213,9 +212,9 @@ private:
             const QString typeText = line.sliced(6).trimmed().toString().toLower();
             if (typeText == QLatin1String("cat")) {
                 m_section = Section::CategoryList;
-            } else if (typeText == QLatin1String("class") || typeText == QLatin1String("memorized")
-                       || typeText == QLatin1String("tag") || typeText == QLatin1String("security")
-                       || typeText == QLatin1String("prices")) {
+            } else if (typeText == QLatin1String("class") || typeText == QLatin1String("memorized") ||
+                       typeText == QLatin1String("tag") || typeText == QLatin1String("security") ||
+                       typeText == QLatin1String("prices")) {
                 m_section = Section::Ignored;
             } else {
                 m_section = Section::Transactions;
@@ -223,8 +222,8 @@ private:
             }
         } else if (line.startsWith(QLatin1String("!Account"), Qt::CaseInsensitive)) {
             m_section = Section::AccountBlock;
-        } else if (line.startsWith(QLatin1String("!Option"), Qt::CaseInsensitive)
-                   || line.startsWith(QLatin1String("!Clear"), Qt::CaseInsensitive)) {
+        } else if (line.startsWith(QLatin1String("!Option"), Qt::CaseInsensitive) ||
+                   line.startsWith(QLatin1String("!Clear"), Qt::CaseInsensitive)) {
             m_section = Section::Ignored;
         } else {
             m_section = Section::Other;
@@ -300,7 +299,8 @@ private:
         }
         case 'S':
             if (++m_splitLines > QifParser::maxSplitsPerRecord) {
-                fail(QStringLiteral("more than %1 split lines in one record").arg(QifParser::maxSplitsPerRecord));
+                fail(QStringLiteral("more than %1 split lines in one record")
+                         .arg(QifParser::maxSplitsPerRecord));
                 return;
             }
             completeSplit();

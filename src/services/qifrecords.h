@@ -6,7 +6,14 @@
 #include <QtGlobal>
 
 // The account type of the "!Type:" section a transaction was read in.
-enum class QifAccountType { Bank = 0, CreditCard = 1, Investment = 2, Cash = 3, OtherAsset = 4, OtherLiability = 5 };
+enum class QifAccountType {
+    Bank = 0,
+    CreditCard = 1,
+    Investment = 2,
+    Cash = 3,
+    OtherAsset = 4,
+    OtherLiability = 5
+};
 
 // Auto asks the parser to detect the order; a parse result never holds Auto.
 enum class QifDateOrder { Auto = 0, MonthFirst = 1, DayFirst = 2 };

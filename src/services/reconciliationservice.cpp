@@ -24,8 +24,7 @@ ReconciliationService::ReconciliationService(Database *database, AccountReposito
     , m_transactions(transactions)
     , m_reconciliations(reconciliations)
     , m_now(now ? std::move(now) : [] { return currentTimestamp(); })
-{
-}
+{}
 
 std::optional<Money> ReconciliationService::previousBalance(const QString &accountId) const
 {
@@ -40,9 +39,9 @@ std::optional<Money> ReconciliationService::previousBalance(const QString &accou
     return balance;
 }
 
-ReconciliationService::Outcome ReconciliationService::finish(const QString &accountId, const QDate &statementDate,
-                                                             Money statementBalance, const QStringList &transactionIds,
-                                                             Money *difference)
+ReconciliationService::Outcome
+ReconciliationService::finish(const QString &accountId, const QDate &statementDate, Money statementBalance,
+                              const QStringList &transactionIds, Money *difference)
 {
     const std::optional<Account> account = m_accounts->findById(accountId);
     if (!account || account->deletedAt || !statementDate.isValid())
@@ -56,7 +55,8 @@ ReconciliationService::Outcome ReconciliationService::finish(const QString &acco
             continue;
         seen.insert(id);
         std::optional<Transaction> transaction = m_transactions->findById(id);
-        if (!transaction || transaction->deletedAt || transaction->accountId != accountId || transaction->reconciled)
+        if (!transaction || transaction->deletedAt || transaction->accountId != accountId ||
+            transaction->reconciled)
             return Outcome::TransactionNotFound;
         if (reconciledBalance)
             reconciledBalance = addAmounts(*reconciledBalance, transaction->amount);

@@ -33,9 +33,9 @@ public:
     Q_ENUM(Outcome)
 
     // `now` stamps the history row and the transactions; the current UTC time by default.
-    ReconciliationService(Database *database, AccountRepository *accounts, TransactionRepository *transactions,
-                          ReconciliationRepository *reconciliations, QObject *parent = nullptr,
-                          std::function<QDateTime()> now = {});
+    ReconciliationService(Database *database, AccountRepository *accounts,
+                          TransactionRepository *transactions, ReconciliationRepository *reconciliations,
+                          QObject *parent = nullptr, std::function<QDateTime()> now = {});
 
     // The account's starting balance plus every transaction reconciled so far: where the next
     // statement starts. Nothing when the sum does not fit.

@@ -23,8 +23,7 @@ RecurringService::RecurringService(RecurringRepository *recurring, TransactionRe
     , m_transactions(transactions)
     , m_accounts(accounts)
     , m_today(today ? std::move(today) : [] { return QDate::currentDate(); })
-{
-}
+{}
 
 QDate RecurringService::advance(const QDate &date, Frequency frequency)
 {
@@ -96,15 +95,16 @@ void RecurringService::deactivate(const QString &id)
 void RecurringService::quarantine(const RecurringTransaction &recurring, const QString &reason)
 {
     qWarning().noquote() << "Quarantining recurring" << recurring.id << recurring.payee
-                         << "— auto-deactivating. Reason:" << reason << "nextDueDate="
-                         << dateToText(recurring.nextDueDate);
+                         << "— auto-deactivating. Reason:" << reason
+                         << "nextDueDate=" << dateToText(recurring.nextDueDate);
     deactivate(recurring.id);
 }
 
 bool RecurringService::add(RecurringTransaction recurring)
 {
     const std::optional<Account> account = m_accounts->findById(recurring.accountId);
-    if (!account || account->deletedAt || recurring.payee.trimmed().isEmpty() || !recurring.startDate.isValid())
+    if (!account || account->deletedAt || recurring.payee.trimmed().isEmpty() ||
+        !recurring.startDate.isValid())
         return false;
     if (recurring.id.isEmpty())
         recurring.id = newId();

@@ -24,7 +24,8 @@ class RecurringService : public QObject
 public:
     // `today` decides what is due; the system date by default.
     RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
-                     AccountRepository *accounts, QObject *parent = nullptr, std::function<QDate()> today = {});
+                     AccountRepository *accounts, QObject *parent = nullptr,
+                     std::function<QDate()> today = {});
 
     // Catch-up postings of one schedule in one processDue() run, after its first posting.
     static constexpr int catchUpLimit = 365;

@@ -105,10 +105,10 @@ QString csvLine(const QStringList &cells)
 ReportService::ReportService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
-{
-}
+{}
 
-QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QDate &to, const QString &accountId) const
+QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QDate &to,
+                                                     const QString &accountId) const
 {
     const QString sql =
         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
@@ -127,7 +127,8 @@ QList<CategoryTotal> ReportService::categorySpending(const QDate &from, const QD
     return rows;
 }
 
-QList<PayeeTotal> ReportService::payeeSummary(const QDate &from, const QDate &to, const QString &accountId) const
+QList<PayeeTotal> ReportService::payeeSummary(const QDate &from, const QDate &to,
+                                              const QString &accountId) const
 {
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
                                        "t.deleted_at IS NULL") +
@@ -164,24 +165,27 @@ QList<TaxLine> ReportService::taxReport(const QDate &from, const QDate &to) cons
     return rows;
 }
 
-QList<MonthlyFlow> ReportService::incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId) const
+QList<MonthlyFlow> ReportService::incomeVsExpenses(const QDate &from, const QDate &to,
+                                                   const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN "
-                                       "t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount "
-                                       "ELSE 0 END) AS expenses FROM transactions t WHERE t.deleted_at IS NULL   "
-                                       "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   AND t.date >= ? "
-                                       "AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
+    const QString sql =
+        QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN "
+                       "t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount "
+                       "ELSE 0 END) AS expenses FROM transactions t WHERE t.deleted_at IS NULL   "
+                       "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   AND t.date >= ? "
+                       "AND t.date <= ?") +
+        accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
     return monthlyFlows(m_database, sql, periodValues(from, to, accountId), &m_lastError);
 }
 
 QList<MonthlyFlow> ReportService::cashFlow(const QDate &from, const QDate &to, const QString &accountId) const
 {
-    const QString sql = QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN "
-                                       "t.amount ELSE 0 END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount "
-                                       "ELSE 0 END) AS outflows FROM transactions t WHERE t.deleted_at IS NULL AND "
-                                       "t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
+    const QString sql =
+        QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN "
+                       "t.amount ELSE 0 END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount "
+                       "ELSE 0 END) AS outflows FROM transactions t WHERE t.deleted_at IS NULL AND "
+                       "t.date >= ? AND t.date <= ?") +
+        accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month");
     return monthlyFlows(m_database, sql, periodValues(from, to, accountId), &m_lastError);
 }
 
@@ -226,9 +230,12 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &from1, const QDa
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
     const QString sql = QStringLiteral(
-        "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 "
-        "END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-        "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND "
+        "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN "
+        "t.amount ELSE 0 "
+        "END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS "
+        "uncleared_sum, "
+        "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON t.account_id = "
+        "a.id AND "
         "t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name");
     QSqlQuery query(m_database->connection());
     if (!run(query, sql, {}, &m_lastError))
@@ -249,28 +256,31 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
     return rows;
 }
 
-QList<TransactionListRow> ReportService::transactionList(const QDate &from, const QDate &to, const QString &accountId,
+QList<TransactionListRow> ReportService::transactionList(const QDate &from, const QDate &to,
+                                                         const QString &accountId,
                                                          const QString &categoryId) const
 {
     QList<TransactionListRow> rows;
-    const bool complete = forEachTransactionListRow(from, to, accountId, categoryId, [&rows](const TransactionListRow &row) {
-        rows.append(row);
-        return true;
-    });
+    const bool complete =
+        forEachTransactionListRow(from, to, accountId, categoryId, [&rows](const TransactionListRow &row) {
+            rows.append(row);
+            return true;
+        });
     if (!complete)
         return {};
     return rows;
 }
 
-bool ReportService::forEachTransactionListRow(const QDate &from, const QDate &to, const QString &accountId,
-                                              const QString &categoryId,
-                                              const std::function<bool(const TransactionListRow &row)> &visit) const
+bool ReportService::forEachTransactionListRow(
+    const QDate &from, const QDate &to, const QString &accountId, const QString &categoryId,
+    const std::function<bool(const TransactionListRow &row)> &visit) const
 {
-    QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS "
-                                 "category_name,        COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN "
-                                 "accounts a ON t.account_id = a.id LEFT JOIN categories c ON t.category_id = c.id "
-                                 "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                  + accountClause(accountId);
+    QString sql =
+        QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS "
+                       "category_name,        COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN "
+                       "accounts a ON t.account_id = a.id LEFT JOIN categories c ON t.category_id = c.id "
+                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?") +
+        accountClause(accountId);
     QVariantList values = periodValues(from, to, accountId);
     if (!categoryId.isEmpty()) {
         sql += QStringLiteral(" AND t.category_id = ?");

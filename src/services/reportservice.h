@@ -28,17 +28,20 @@ class ReportService : public QObject
 public:
     explicit ReportService(Database *database, QObject *parent = nullptr);
 
-    QList<CategoryTotal> categorySpending(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    QList<CategoryTotal> categorySpending(const QDate &from, const QDate &to,
+                                          const QString &accountId = {}) const;
     QList<PayeeTotal> payeeSummary(const QDate &from, const QDate &to, const QString &accountId = {}) const;
     QList<TaxLine> taxReport(const QDate &from, const QDate &to) const;
     // Transfers are left out: moving money between one's own accounts is neither income nor expense.
-    QList<MonthlyFlow> incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId = {}) const;
+    QList<MonthlyFlow> incomeVsExpenses(const QDate &from, const QDate &to,
+                                        const QString &accountId = {}) const;
     QList<MonthlyFlow> cashFlow(const QDate &from, const QDate &to, const QString &accountId = {}) const;
     // Rows sorted by category name, case-sensitively by code unit.
-    QList<YearOverYearRow> yearOverYear(const QDate &from1, const QDate &to1, const QDate &from2, const QDate &to2,
-                                        const QString &accountId = {}) const;
+    QList<YearOverYearRow> yearOverYear(const QDate &from1, const QDate &to1, const QDate &from2,
+                                        const QDate &to2, const QString &accountId = {}) const;
     QList<AccountSummaryRow> accountSummary() const;
-    QList<TransactionListRow> transactionList(const QDate &from, const QDate &to, const QString &accountId = {},
+    QList<TransactionListRow> transactionList(const QDate &from, const QDate &to,
+                                              const QString &accountId = {},
                                               const QString &categoryId = {}) const;
     // The same rows handed to `visit` as they are read, so that a million of them cost one row's
     // memory; `visit` returns false to stop early. False, with lastError() set, when the statement

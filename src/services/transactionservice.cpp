@@ -29,19 +29,19 @@ QString transferFromPayee(const QString &accountName)
 } // namespace
 
 TransactionService::TransactionService(Database *database, TransactionRepository *transactions,
-                                       AccountRepository *accounts, CategoryRepository *categories, QObject *parent,
-                                       std::function<QDateTime()> now)
+                                       AccountRepository *accounts, CategoryRepository *categories,
+                                       QObject *parent, std::function<QDateTime()> now)
     : QObject(parent)
     , m_database(database)
     , m_transactions(transactions)
     , m_accounts(accounts)
     , m_categories(categories)
     , m_now(now ? std::move(now) : [] { return currentTimestamp(); })
-{
-}
+{}
 
-TransactionService::Outcome TransactionService::checkTransfer(const QString &accountId, const QString &otherAccountId,
-                                                              Account *source, Account *destination) const
+TransactionService::Outcome TransactionService::checkTransfer(const QString &accountId,
+                                                              const QString &otherAccountId, Account *source,
+                                                              Account *destination) const
 {
     const std::optional<Account> from = m_accounts->findById(accountId);
     const std::optional<Account> to = m_accounts->findById(otherAccountId);
@@ -75,7 +75,8 @@ Transaction TransactionService::otherLeg(const Transaction &first, const Account
     return other;
 }
 
-std::optional<Category> TransactionService::categoryToStore(const TransactionEntry &entry, const QDateTime &now) const
+std::optional<Category> TransactionService::categoryToStore(const TransactionEntry &entry,
+                                                            const QDateTime &now) const
 {
     if (!entry.newCategory)
         return std::nullopt;
@@ -101,7 +102,8 @@ TransactionService::Outcome TransactionService::create(const TransactionEntry &e
     if (!entry.transferAccountId.isEmpty()) {
         Account source;
         Account destination;
-        const Outcome checked = checkTransfer(transaction.accountId, entry.transferAccountId, &source, &destination);
+        const Outcome checked =
+            checkTransfer(transaction.accountId, entry.transferAccountId, &source, &destination);
         if (checked != Outcome::Saved)
             return checked;
         transaction.payee = transferToPayee(destination.name);
@@ -114,10 +116,13 @@ TransactionService::Outcome TransactionService::create(const TransactionEntry &e
     if (category)
         transaction.categoryId = category->id;
 
-    return writeTogether("create", [&] {
-        return (!category || m_categories->insert(*category)) && (!other || m_transactions->insert(*other))
-               && m_transactions->insert(transaction);
-    }, touched, category.has_value());
+    return writeTogether(
+        "create",
+        [&] {
+            return (!category || m_categories->insert(*category)) &&
+                   (!other || m_transactions->insert(*other)) && m_transactions->insert(transaction);
+        },
+        touched, category.has_value());
 }
 
 TransactionService::Outcome TransactionService::update(const TransactionEntry &entry)
@@ -142,7 +147,8 @@ TransactionService::Outcome TransactionService::update(const TransactionEntry &e
     Account source;
     if (!entry.transferAccountId.isEmpty()) {
         Account found;
-        const Outcome checked = checkTransfer(transaction.accountId, entry.transferAccountId, &source, &found);
+        const Outcome checked =
+            checkTransfer(transaction.accountId, entry.transferAccountId, &source, &found);
         if (checked != Outcome::Saved)
             return checked;
         destination = found;
@@ -176,10 +182,14 @@ TransactionService::Outcome TransactionService::update(const TransactionEntry &e
     if (category)
         transaction.categoryId = category->id;
 
-    return writeTogether("update", [&] {
-        return (!category || m_categories->insert(*category)) && (!linked || m_transactions->update(*linked))
-               && (!newLeg || m_transactions->insert(*newLeg)) && m_transactions->update(transaction);
-    }, touched, category.has_value());
+    return writeTogether(
+        "update",
+        [&] {
+            return (!category || m_categories->insert(*category)) &&
+                   (!linked || m_transactions->update(*linked)) &&
+                   (!newLeg || m_transactions->insert(*newLeg)) && m_transactions->update(transaction);
+        },
+        touched, category.has_value());
 }
 
 TransactionService::Outcome TransactionService::remove(const QString &id)
@@ -195,9 +205,13 @@ TransactionService::Outcome TransactionService::remove(const QString &id)
     QStringList touched{stored->accountId};
     if (linked)
         touched.append(linked->accountId);
-    return writeTogether("remove", [&] {
-        return (!linked || m_transactions->softDelete(linked->id)) && m_transactions->softDelete(stored->id);
-    }, touched, false);
+    return writeTogether(
+        "remove",
+        [&] {
+            return (!linked || m_transactions->softDelete(linked->id)) &&
+                   m_transactions->softDelete(stored->id);
+        },
+        touched, false);
 }
 
 TransactionService::Outcome TransactionService::setCleared(const QString &id, bool cleared, bool reconciled)
@@ -208,10 +222,12 @@ TransactionService::Outcome TransactionService::setCleared(const QString &id, bo
     stored->cleared = cleared || reconciled;
     stored->reconciled = reconciled;
     SyncStamp::stampChanged(*stored, m_now());
-    return writeTogether("setCleared", [&] { return m_transactions->update(*stored); }, {stored->accountId}, false);
+    return writeTogether(
+        "setCleared", [&] { return m_transactions->update(*stored); }, {stored->accountId}, false);
 }
 
-TransactionService::Outcome TransactionService::writeTogether(const char *operation, const std::function<bool()> &write,
+TransactionService::Outcome TransactionService::writeTogether(const char *operation,
+                                                              const std::function<bool()> &write,
                                                               const QStringList &touched, bool storesCategory)
 {
     {
@@ -222,8 +238,9 @@ TransactionService::Outcome TransactionService::writeTogether(const char *operat
         if (!guard.isActive() || !write() || !guard.commit()) {
             // A refused row was logged by its repository; a failed savepoint or commit is logged here.
             if (!guard.lastError().isEmpty()) {
-                qWarning().noquote() << QStringLiteral("TransactionService::%1 failed:").arg(QLatin1String(operation))
-                                     << guard.lastError();
+                qWarning().noquote()
+                    << QStringLiteral("TransactionService::%1 failed:").arg(QLatin1String(operation))
+                    << guard.lastError();
             }
             return Outcome::StorageFailed;
         }

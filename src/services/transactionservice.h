@@ -4,8 +4,8 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -27,8 +27,8 @@ class TransactionService : public QObject
 public:
     enum class Outcome {
         Saved,
-        NotFound,               // the transaction to change or delete is not stored (or deleted)
-        AccountNotFound,        // the transfer account, or the transaction's own, is not a live account
+        NotFound,        // the transaction to change or delete is not stored (or deleted)
+        AccountNotFound, // the transfer account, or the transaction's own, is not a live account
         TransferToSameAccount,
         CurrencyMismatch,       // a transfer needs both accounts in one currency
         TransferAccountChanged, // a change names another account than the one holding the other leg
@@ -62,8 +62,8 @@ private:
     std::optional<Category> categoryToStore(const TransactionEntry &entry, const QDateTime &now) const;
     // Runs `write` in one SQL transaction with the repositories' signals held back, then announces
     // the committed change: every account in `touched`, and the categories when one was stored.
-    Outcome writeTogether(const char *operation, const std::function<bool()> &write, const QStringList &touched,
-                          bool storesCategory);
+    Outcome writeTogether(const char *operation, const std::function<bool()> &write,
+                          const QStringList &touched, bool storesCategory);
 
     Database *m_database;
     TransactionRepository *m_transactions;

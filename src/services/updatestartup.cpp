@@ -24,8 +24,7 @@ UpdateStartup::UpdateStartup(const CorvantisUpdate::UpdateConfig &config, Prefer
     , m_scheduler([](int delayMs, QObject *context, std::function<void()> task) {
         QTimer::singleShot(delayMs, context, std::move(task));
     })
-{
-}
+{}
 
 UpdateStartup::~UpdateStartup() = default;
 
@@ -66,9 +65,8 @@ void UpdateStartup::runCheck()
         if (shouldOffer(artifact.version))
             emit updateOffered(artifact);
     });
-    connect(client, &Client::checkFailed, this, [](const QString &message) {
-        qWarning().noquote() << "update check failed:" << message;
-    });
+    connect(client, &Client::checkFailed, this,
+            [](const QString &message) { qWarning().noquote() << "update check failed:" << message; });
     client->check();
 }
 

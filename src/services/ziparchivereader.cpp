@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace {
 
 constexpr quint32 localHeaderSignature = 0x04034b50;
@@ -105,7 +104,8 @@ std::optional<QByteArray> ZipArchiveReader::read(quint64 offset, quint64 size) c
         const quint64 wanted = std::min(std::max(size, readAhead), m_size - offset);
         m_window.resize(qsizetype(wanted));
         m_windowStart = offset;
-        if (!m_device->seek(qint64(offset)) || m_device->read(m_window.data(), qint64(wanted)) != qint64(wanted)) {
+        if (!m_device->seek(qint64(offset)) ||
+            m_device->read(m_window.data(), qint64(wanted)) != qint64(wanted)) {
             m_window.clear();
             return std::nullopt;
         }
@@ -133,7 +133,8 @@ ZipArchiveReader::Error ZipArchiveReader::parse()
         return notAnArchive;
 
     // The end record sits at the very end, followed only by a comment of at most 65535 bytes.
-    const quint64 tailStart = m_size - std::min<quint64>(m_size, endOfDirectorySize + 0xffff + zip64LocatorSize);
+    const quint64 tailStart =
+        m_size - std::min<quint64>(m_size, endOfDirectorySize + 0xffff + zip64LocatorSize);
     const std::optional<QByteArray> tailBytes = read(tailStart, m_size - tailStart);
     if (!tailBytes)
         return notAnArchive;
@@ -141,7 +142,8 @@ ZipArchiveReader::Error ZipArchiveReader::parse()
     qint64 end = -1;
     const qint64 lowest = qMax<qint64>(0, tail.size() - endOfDirectorySize - 0xffff);
     for (qint64 at = tail.size() - endOfDirectorySize; at >= lowest; --at) {
-        if (u32(tail, at) == endOfDirectorySignature && at + endOfDirectorySize + u16(tail, at + 20) == tail.size()) {
+        if (u32(tail, at) == endOfDirectorySignature &&
+            at + endOfDirectorySize + u16(tail, at + 20) == tail.size()) {
             end = at;
             break;
         }
@@ -219,7 +221,8 @@ ZipArchiveReader::Error ZipArchiveReader::parse()
     m_paths.squeeze();
     m_entries.squeeze();
     const auto found = quint64(m_entries.size());
-    const bool complete = zip64 ? found == entryCount : (entryCount == 0xffff || (found & 0xffff) == entryCount);
+    const bool complete =
+        zip64 ? found == entryCount : (entryCount == 0xffff || (found & 0xffff) == entryCount);
     if (!complete)
         return notAnArchive;
     return checkSpans(directoryOffset);

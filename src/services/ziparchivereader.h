@@ -15,8 +15,8 @@ class QIODevice;
 //
 // Backups hold one entry per row, so an archive easily has more than 65535 entries: the central
 // directory is walked to its end (ZIP64 end records are understood, and a 16-bit count that
-// wrapped around is accepted), and every entry is read by its index in constant time. Only stored and deflated
-// entries without encryption are read. Every offset and size comes from the file and is checked
+// wrapped around is accepted), and every entry is read by its index in constant time. Only stored and
+// deflated entries without encryption are read. Every offset and size comes from the file and is checked
 // against the archive's size before use, and each entry's CRC-32 is verified, so a damaged or hostile
 // archive yields an error, never a read outside the buffer. What an archive may cost is bounded
 // too: entries whose bytes overlap are refused (ten directory records pointing at one 60 MB member

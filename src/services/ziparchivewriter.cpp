@@ -14,8 +14,8 @@ constexpr quint32 endOfDirectorySignature = 0x06054b50;
 constexpr quint32 zip64EndOfDirectorySignature = 0x06064b50;
 constexpr quint32 zip64LocatorSignature = 0x07064b50;
 
-constexpr quint16 versionNeeded = 20;       // 2.0: what plain stored entries need
-constexpr quint16 versionNeededZip64 = 45;  // 4.5: ZIP64 end records
+constexpr quint16 versionNeeded = 20;      // 2.0: what plain stored entries need
+constexpr quint16 versionNeededZip64 = 45; // 4.5: ZIP64 end records
 constexpr quint16 madeByUnix = (3 << 8) | versionNeededZip64;
 constexpr quint16 utf8NamesFlag = 0x0800;
 constexpr quint32 regularFileAttributes = 0100644u << 16; // rw-r--r-- on systems that read them
@@ -27,8 +27,7 @@ constexpr qsizetype directoryLimit = 4 * 1024 * 1024;
 
 // Little-endian fields written into a fixed record on the stack, appended in one piece: a backup
 // writes two records per row.
-template<qsizetype Size>
-class Record
+template<qsizetype Size> class Record
 {
 public:
     Record &u16(quint16 value) { return put(value); }
@@ -42,8 +41,7 @@ public:
     }
 
 private:
-    template<typename T>
-    Record &put(T value)
+    template<typename T> Record &put(T value)
     {
         qToLittleEndian(value, m_bytes + m_size);
         m_size += qsizetype(sizeof value);
@@ -100,15 +98,16 @@ bool ZipArchiveWriter::addFile(QByteArrayView path, QByteArrayView data)
     if (path.size() > 0xffff)
         return fail(QStringLiteral("the entry name is longer than a ZIP archive allows"));
     const quint64 headerSize = 30 + quint64(path.size());
-    if (m_offset > 0xffffffffu || quint64(data.size()) > 0xffffffffu
-        || m_offset + headerSize + quint64(data.size()) > 0xffffffffu)
+    if (m_offset > 0xffffffffu || quint64(data.size()) > 0xffffffffu ||
+        m_offset + headerSize + quint64(data.size()) > 0xffffffffu)
         return fail(QStringLiteral("the archive would be larger than 4 GiB"));
 
     bool ascii = true;
     for (const char c : path)
         ascii = ascii && uchar(c) < 0x80;
     const quint16 flags = ascii ? 0 : utf8NamesFlag;
-    const auto crc = quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(data.data()), uInt(data.size())));
+    const auto crc =
+        quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(data.data()), uInt(data.size())));
     const auto size = quint32(data.size());
 
     Record<30>()

@@ -76,7 +76,8 @@ QJsonArray parentsFirst(const QJsonArray &categories)
 
 SyncEngine::SyncEngine(ApiClient *syncApi, AccountRepository *accounts, TransactionRepository *transactions,
                        CategoryRepository *categories, RecurringRepository *recurring,
-                       ReconciliationRepository *reconciliations, PreferencesRepository *preferences, QObject *parent)
+                       ReconciliationRepository *reconciliations, PreferencesRepository *preferences,
+                       QObject *parent)
     : QObject(parent)
     , m_syncApi(nullptr)
     , m_accounts(accounts)
@@ -287,14 +288,18 @@ void SyncEngine::pushNextBatch()
         batch.append(*change);
         m_batchStamps.insert(stampKey(entityType, id),
                              {change->value(QStringLiteral("version")).toInt(),
-                              timestampFromText(change->value(QStringLiteral("payload")).toObject().value(QStringLiteral("updated_at")).toString())});
+                              timestampFromText(change->value(QStringLiteral("payload"))
+                                                    .toObject()
+                                                    .value(QStringLiteral("updated_at"))
+                                                    .toString())});
     }
     if (RepositorySupport::failureCount() != failuresBefore) {
         fail(storageFailure(RepositorySupport::lastFailure().text()));
         return;
     }
     m_queuePosition += size;
-    qInfo().noquote() << "Push batch:" << size << "changes," << (m_changeQueue.size() - m_queuePosition) << "remaining";
+    qInfo().noquote() << "Push batch:" << size << "changes," << (m_changeQueue.size() - m_queuePosition)
+                      << "remaining";
     const quint64 generation = m_generation;
     const QPointer<SyncEngine> self(this);
     m_syncApi->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), batch}},
@@ -482,11 +487,12 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
         }
         return true;
     };
-    const bool applied = applyAll(accounts, &touched->accounts, &SyncEngine::applyAccount)
-                         && applyAll(categories, &touched->categories, &SyncEngine::applyCategory)
-                         && applyAll(recurring, &touched->recurring, &SyncEngine::applyRecurring)
-                         && applyAll(transactions, &touched->transactions, &SyncEngine::applyTransactionChange)
-                         && applyAll(reconciliations, &touched->reconciliations, &SyncEngine::applyReconciliation);
+    const bool applied =
+        applyAll(accounts, &touched->accounts, &SyncEngine::applyAccount) &&
+        applyAll(categories, &touched->categories, &SyncEngine::applyCategory) &&
+        applyAll(recurring, &touched->recurring, &SyncEngine::applyRecurring) &&
+        applyAll(transactions, &touched->transactions, &SyncEngine::applyTransactionChange) &&
+        applyAll(reconciliations, &touched->reconciliations, &SyncEngine::applyReconciliation);
     if (!applied) {
         *error = storageFailure(RepositorySupport::lastFailure().text());
         *touched = {};
@@ -519,8 +525,9 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
 }
 
 template<typename Record, typename Repository>
-SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QString &table, const char *operation,
-                                            const QJsonObject &json, Record incoming, SqlTransaction &guard,
+SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QString &table,
+                                            const char *operation, const QJsonObject &json, Record incoming,
+                                            SqlTransaction &guard,
                                             const std::function<QString(const Record &)> &brokenDate)
 {
     const quint64 failuresBefore = RepositorySupport::failureCount();
@@ -529,14 +536,16 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
     const auto afterFailure = [&] {
         // A refusal that left no error to classify is taken for the storage's: stopping is safe,
         // skipping a row that may be fine is not.
-        if (!guard.isIntact() || RepositorySupport::failureCount() == failuresBefore
-            || StorageError::isStorageError(RepositorySupport::lastFailure()))
+        if (!guard.isIntact() || RepositorySupport::failureCount() == failuresBefore ||
+            StorageError::isStorageError(RepositorySupport::lastFailure()))
             return Applied::StorageFailed;
         qWarning().noquote() << QLatin1String(operation) + QStringLiteral(": server record not stored:")
                              << incoming.id << RepositorySupport::lastFailure().text();
         return Applied::Skipped;
     };
-    const auto readFailed = [&] { return RepositorySupport::failureCount() != failuresBefore; };
+    const auto readFailed = [&] {
+        return RepositorySupport::failureCount() != failuresBefore;
+    };
 
     const QString invalid = SyncRecords::invalidMember(json);
     if (!invalid.isEmpty()) {
@@ -582,8 +591,8 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
         if (local->syncStatus == SyncStatus::Pending && incoming.version == local->version && !sameContent)
             return Applied::Unchanged;
         // A page seen again (a repeated page, a resumed cycle) changes nothing.
-        if (local->syncStatus == SyncStatus::Synced && incoming.version == local->version && sameContent
-            && incoming.serverId == local->serverId)
+        if (local->syncStatus == SyncStatus::Synced && incoming.version == local->version && sameContent &&
+            incoming.serverId == local->serverId)
             return Applied::Unchanged;
         if (!repository->update(incoming))
             return afterFailure();
@@ -670,10 +679,12 @@ SyncEngine::Applied SyncEngine::applyReconciliation(const QJsonObject &record, S
     const QString dateText = record.value(QStringLiteral("statement_date")).toString();
     return applyRecord<Reconciliation>(
         m_reconciliations, QStringLiteral("reconciliations"), "applyReconciliation", record,
-        SyncRecords::reconciliationFromPulled(record), guard, [&dateText](const Reconciliation &reconciliation) {
+        SyncRecords::reconciliationFromPulled(record), guard,
+        [&dateText](const Reconciliation &reconciliation) {
             if (!isBrokenDate(reconciliation.statementDate))
                 return QString();
-            return QStringLiteral("applyReconciliation: skipping server record with broken statementDate: %1 %2")
+            return QStringLiteral(
+                       "applyReconciliation: skipping server record with broken statementDate: %1 %2")
                 .arg(reconciliation.id, dateText);
         });
 }
@@ -693,10 +704,12 @@ QString SyncEngine::localIdForServerId(const QString &table, const QString &serv
 QList<QPair<QString, int>> SyncEngine::pendingCounts(bool *ok)
 {
     QList<QPair<QString, int>> counts;
-    for (const char *table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
+    for (const char *table :
+         {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
         QSqlQuery query(connection());
-        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'").arg(QLatin1String(table)))
-            || !query.next()) {
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'")
+                            .arg(QLatin1String(table))) ||
+            !query.next()) {
             RepositorySupport::logFailure("SyncEngine::pendingCounts", query);
             *ok = false;
             return {};
@@ -712,8 +725,8 @@ void SyncEngine::checkIntegrity(const QJsonObject &integrity)
     const qint64 serverCount = integrity.value(QStringLiteral("category_count")).toInteger();
     const int localCount = m_categories->countLive();
     if (serverCount > 0 && serverCount != localCount)
-        qWarning().noquote() << "Category count mismatch: local=" + QString::number(localCount)
-                                    + " server=" + QString::number(serverCount)
+        qWarning().noquote() << "Category count mismatch: local=" + QString::number(localCount) +
+                                    " server=" + QString::number(serverCount)
                              << "(informational only — use Force Full Sync if data appears wrong)";
 }
 
@@ -758,10 +771,11 @@ bool SyncEngine::forceFullSync()
             transactions = m_transactions->markAllPendingForResync();
             recurrings = m_recurring->markAllPendingForResync();
             reconciliations = m_reconciliations->markAllPendingForResync();
-            marked = accounts >= 0 && categories >= 0 && transactions >= 0 && recurrings >= 0 && reconciliations >= 0
-                     && m_preferences->remove(cursorPreference) && guard.commit();
+            marked = accounts >= 0 && categories >= 0 && transactions >= 0 && recurrings >= 0 &&
+                     reconciliations >= 0 && m_preferences->remove(cursorPreference) && guard.commit();
             if (!marked)
-                error = guard.lastError().isEmpty() ? RepositorySupport::lastFailure().text() : guard.lastError();
+                error =
+                    guard.lastError().isEmpty() ? RepositorySupport::lastFailure().text() : guard.lastError();
         } else {
             error = guard.lastError();
         }
@@ -771,8 +785,9 @@ bool SyncEngine::forceFullSync()
         return false;
     }
     qInfo().noquote() << "Force Full Sync: marked pending —"
-                      << "accounts:" << accounts << "categories:" << categories << "transactions:" << transactions
-                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+                      << "accounts:" << accounts << "categories:" << categories
+                      << "transactions:" << transactions << "recurrings:" << recurrings
+                      << "reconciliations:" << reconciliations;
     Touched touched;
     touched.accounts = accounts > 0;
     touched.categories = categories > 0;

@@ -59,10 +59,10 @@ public:
     static inline const QString completedPreference = QStringLiteral("lastSyncCompletedAt");
 
     // Nothing is owned; everything must outlive the engine.
-    SyncEngine(CorvantisAccount::ApiClient *syncApi, AccountRepository *accounts, TransactionRepository *transactions,
-               CategoryRepository *categories, RecurringRepository *recurring,
-               ReconciliationRepository *reconciliations, PreferencesRepository *preferences,
-               QObject *parent = nullptr);
+    SyncEngine(CorvantisAccount::ApiClient *syncApi, AccountRepository *accounts,
+               TransactionRepository *transactions, CategoryRepository *categories,
+               RecurringRepository *recurring, ReconciliationRepository *reconciliations,
+               PreferencesRepository *preferences, QObject *parent = nullptr);
     ~SyncEngine() override;
 
     // Another cloud client took over (the server changed): a cycle under way is abandoned, and
@@ -143,8 +143,9 @@ private:
     Applied applyTransactionChange(const QJsonObject &record, SqlTransaction &guard);
     Applied applyReconciliation(const QJsonObject &record, SqlTransaction &guard);
     template<typename Record, typename Repository>
-    Applied applyRecord(Repository *repository, const QString &table, const char *operation, const QJsonObject &json,
-                        Record incoming, SqlTransaction &guard, const std::function<QString(const Record &)> &brokenDate);
+    Applied applyRecord(Repository *repository, const QString &table, const char *operation,
+                        const QJsonObject &json, Record incoming, SqlTransaction &guard,
+                        const std::function<QString(const Record &)> &brokenDate);
     void checkIntegrity(const QJsonObject &integrity);
     QString localIdForServerId(const QString &table, const QString &serverId);
     // Emits the change signals of the touched repositories once; the engine's own writes are not

@@ -15,8 +15,10 @@ namespace {
 constexpr int maxIdentifierLength = 64;
 constexpr int maxTextLength = 64 * 1024;
 
-const char *const identifierMembers[] = {"id", "client_id", "server_id", "account_id", "category_id", "parent_id",
-                                         "transfer_link_id", "transfer_dest_account_id", "recurring_id"};
+const char *const identifierMembers[] = {
+    "id",          "client_id", "server_id",        "account_id",
+    "category_id", "parent_id", "transfer_link_id", "transfer_dest_account_id",
+    "recurring_id"};
 const char *const moneyMembers[] = {"amount", "starting_balance", "statement_balance", "reconciled_balance"};
 
 int flag(bool value)
@@ -41,11 +43,12 @@ QJsonObject finishChange(const QString &entityType, const Record &record, QJsonO
     payload.insert(QStringLiteral("updated_at"), timestampToText(record.updatedAt));
     if (record.deletedAt)
         payload.insert(QStringLiteral("deleted_at"), timestampToText(*record.deletedAt));
-    return {{QStringLiteral("entity_type"), entityType},
-            {QStringLiteral("entity_id"), record.id},
-            {QStringLiteral("action"), record.deletedAt ? QStringLiteral("delete") : QStringLiteral("upsert")},
-            {QStringLiteral("version"), record.version},
-            {QStringLiteral("payload"), payload}};
+    return {
+        {QStringLiteral("entity_type"), entityType},
+        {QStringLiteral("entity_id"), record.id},
+        {QStringLiteral("action"), record.deletedAt ? QStringLiteral("delete") : QStringLiteral("upsert")},
+        {QStringLiteral("version"), record.version},
+        {QStringLiteral("payload"), payload}};
 }
 
 QString text(const QJsonObject &record, const char *key)
@@ -97,8 +100,7 @@ std::optional<QDateTime> deletion(const QJsonObject &record)
     return when.isValid() ? when : currentTimestamp();
 }
 
-template<typename Record>
-void readBookkeeping(const QJsonObject &record, Record *row)
+template<typename Record> void readBookkeeping(const QJsonObject &record, Record *row)
 {
     row->version = integer(record, "version");
     row->syncStatus = SyncStatus::Synced;
@@ -294,20 +296,24 @@ QString invalidMember(const QJsonObject &record)
     }
     for (const char *key : identifierMembers) {
         if (record.value(QLatin1String(key)).toString().size() > maxIdentifierLength)
-            return QStringLiteral("\"%1\" is longer than %2 characters").arg(QLatin1String(key)).arg(maxIdentifierLength);
+            return QStringLiteral("\"%1\" is longer than %2 characters")
+                .arg(QLatin1String(key))
+                .arg(maxIdentifierLength);
     }
     for (const char *key : moneyMembers) {
         const QJsonValue value = record.value(QLatin1String(key));
         if (value.isUndefined() || value.isNull())
             continue;
         const double number = value.toDouble(std::nan(""));
-        if (!value.isDouble() || std::trunc(number) != number || !isAmountInRange(value.toInteger(maxAmount + 1)))
+        if (!value.isDouble() || std::trunc(number) != number ||
+            !isAmountInRange(value.toInteger(maxAmount + 1)))
             return QStringLiteral("\"%1\" is not an amount in range").arg(QLatin1String(key));
     }
     const QJsonValue version = record.value(QStringLiteral("version"));
     if (!version.isUndefined()) {
         const double number = version.toDouble(-1);
-        if (!version.isDouble() || std::trunc(number) != number || number < 1 || number > std::numeric_limits<int>::max())
+        if (!version.isDouble() || std::trunc(number) != number || number < 1 ||
+            number > std::numeric_limits<int>::max())
             return QStringLiteral("\"version\" is not a positive whole number");
     }
     return {};

@@ -48,8 +48,7 @@ QString invalidMember(const QJsonObject &record);
 
 // Whether two rows hold the same content and deletion state; the sync bookkeeping (version,
 // status, server id, times) is not compared.
-template<typename Record>
-bool sameContent(const Record &first, Record second)
+template<typename Record> bool sameContent(const Record &first, Record second)
 {
     if (first.deletedAt.has_value() != second.deletedAt.has_value())
         return false;

@@ -22,8 +22,9 @@ namespace {
 // and the notes address to the network, where file: or a custom scheme would reach the machine.
 bool isWebUrl(const QUrl &url)
 {
-    return url.isValid() && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"))
-           && !url.host().isEmpty();
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")) &&
+           !url.host().isEmpty();
 }
 
 // Reads the artifact under `key`; false with the first problem recorded in `error` when it is
@@ -37,7 +38,8 @@ bool readArtifact(const QString &key, const QJsonObject &object, Artifact *artif
         }
     }
     artifact->version = object.value(QLatin1String("version")).toString();
-    artifact->releasedAt = QDateTime::fromString(object.value(QLatin1String("released_at")).toString(), Qt::ISODate);
+    artifact->releasedAt =
+        QDateTime::fromString(object.value(QLatin1String("released_at")).toString(), Qt::ISODate);
     artifact->url = QUrl(object.value(QLatin1String("url")).toString(), QUrl::StrictMode);
     artifact->size = object.value(QLatin1String("size")).toInteger(-1);
     artifact->sha256 = object.value(QLatin1String("sha256")).toString();
@@ -46,8 +48,8 @@ bool readArtifact(const QString &key, const QJsonObject &object, Artifact *artif
     const QUrl notes(object.value(QLatin1String("release_notes_url")).toString(), QUrl::StrictMode);
     artifact->releaseNotesUrl = isWebUrl(notes) ? notes : QUrl();
 
-    if (artifact->version.isEmpty() || !artifact->releasedAt.isValid() || !isWebUrl(artifact->url)
-        || artifact->size <= 0 || artifact->sha256.size() != 64) {
+    if (artifact->version.isEmpty() || !artifact->releasedAt.isValid() || !isWebUrl(artifact->url) ||
+        artifact->size <= 0 || artifact->sha256.size() != 64) {
         *error = QStringLiteral("artifact %1 failed validation").arg(key);
         return false;
     }
@@ -178,13 +180,14 @@ Manifest Client::parseManifest(const QByteArray &bytes, QString *error)
 
     const QJsonValue schema = root.value(QLatin1String("schema"));
     const double schemaNumber = schema.toDouble(std::nan(""));
-    if (!schema.isDouble() || std::trunc(schemaNumber) != schemaNumber
-        || std::abs(schemaNumber) > std::numeric_limits<int>::max()) {
+    if (!schema.isDouble() || std::trunc(schemaNumber) != schemaNumber ||
+        std::abs(schemaNumber) > std::numeric_limits<int>::max()) {
         record(QStringLiteral("missing or non-integer field: schema"));
     } else {
         manifest.schema = int(schemaNumber);
         if (manifest.schema != 1)
-            record(QStringLiteral("unsupported manifest schema: %1 (expected %2)").arg(manifest.schema).arg(1));
+            record(
+                QStringLiteral("unsupported manifest schema: %1 (expected %2)").arg(manifest.schema).arg(1));
     }
 
     const auto readString = [&root, &record](const QString &name) {
@@ -220,8 +223,8 @@ Manifest Client::parseManifest(const QByteArray &bytes, QString *error)
 
 bool Client::isValid(const Manifest &manifest)
 {
-    return manifest.schema == 1 && !manifest.app.isEmpty() && !manifest.channel.isEmpty()
-           && !manifest.artifacts.isEmpty();
+    return manifest.schema == 1 && !manifest.app.isEmpty() && !manifest.channel.isEmpty() &&
+           !manifest.artifacts.isEmpty();
 }
 
 QString Client::platformKey()

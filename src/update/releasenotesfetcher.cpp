@@ -10,8 +10,7 @@ namespace CorvantisUpdate {
 
 ReleaseNotesFetcher::ReleaseNotesFetcher(const UpdateConfig &config, QObject *parent)
     : ReleaseNotesFetcher(defaultNotesUrl(config), config.productId, parent)
-{
-}
+{}
 
 ReleaseNotesFetcher::ReleaseNotesFetcher(const QUrl &notesUrl, const QString &productId, QObject *parent)
     : QObject(parent)
@@ -19,8 +18,7 @@ ReleaseNotesFetcher::ReleaseNotesFetcher(const QUrl &notesUrl, const QString &pr
     , m_defaultUrl(notesUrl)
     , m_localizedUrl(localizedNotesUrl(notesUrl, QLocale::system().name()))
     , m_network(new QNetworkAccessManager(this))
-{
-}
+{}
 
 ReleaseNotesFetcher::~ReleaseNotesFetcher() = default;
 
@@ -44,8 +42,8 @@ QUrl ReleaseNotesFetcher::localizedNotesUrl(const QUrl &defaultUrl, const QStrin
 {
     const QString language = localeName.left(2);
     // "C" and other names without a language code have no notes of their own.
-    if (language.size() != 2 || !language.at(0).isLower() || !language.at(1).isLower()
-        || language == QLatin1String("en"))
+    if (language.size() != 2 || !language.at(0).isLower() || !language.at(1).isLower() ||
+        language == QLatin1String("en"))
         return {};
     QUrl url = defaultUrl;
     const QString path = url.path();

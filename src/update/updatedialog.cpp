@@ -33,7 +33,8 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
         m_notesBrowser->setPlainText(tr("Loading release notes…"));
         layout->addWidget(m_notesBrowser, 1);
 
-        auto *fetcher = new ReleaseNotesFetcher(artifact.releaseNotesUrl, QStringLiteral("update-dialog"), this);
+        auto *fetcher =
+            new ReleaseNotesFetcher(artifact.releaseNotesUrl, QStringLiteral("update-dialog"), this);
         connect(fetcher, &ReleaseNotesFetcher::notesReady, this, &UpdateDialog::onNotesReady);
         connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, this, &UpdateDialog::onNotesUnavailable);
         fetcher->fetch();

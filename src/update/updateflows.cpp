@@ -41,8 +41,9 @@ void showAndForget(QDialog *dialog)
 void reportNoNotes(const UpdateConfig &config, const QString &appName, const UpdateProgress &progress)
 {
     reportFinished(progress);
-    reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "No release notes available for %1 %2")
-                                .arg(appName, config.currentVersion));
+    reportMessage(progress,
+                  QCoreApplication::translate("CorvantisUpdate", "No release notes available for %1 %2")
+                      .arg(appName, config.currentVersion));
 }
 
 // Fetches the running version's notes and shows them; `shown` runs just before the dialog
@@ -55,7 +56,8 @@ void showRunningVersionNotes(const UpdateConfig &config, const QString &appName,
         fetcher->deleteLater();
         if (shown)
             shown();
-        showAndForget(new WhatsNewDialog(markdown, config.currentVersion, config.currentVersion, appName, parent));
+        showAndForget(
+            new WhatsNewDialog(markdown, config.currentVersion, config.currentVersion, appName, parent));
     });
     QObject::connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, [=] {
         fetcher->deleteLater();
@@ -80,8 +82,8 @@ void showNewerReleaseNotes(const UpdateConfig &config, const QString &appName, Q
         QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString &markdown) {
             fetcher->deleteLater();
             reportFinished(progress);
-            showAndForget(new WhatsNewDialog(markdown, artifact.version, config.currentVersion, appName, parent,
-                                             artifact.url));
+            showAndForget(new WhatsNewDialog(markdown, artifact.version, config.currentVersion, appName,
+                                             parent, artifact.url));
         });
         QObject::connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, [=] {
             fetcher->deleteLater();
@@ -115,13 +117,15 @@ void checkForUpdatesInteractive(const UpdateConfig &config, const QString &appNa
     QObject::connect(client, &Client::upToDate, client, [=] {
         client->deleteLater();
         reportFinished(progress);
-        reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "%1 is up to date (version %2)")
-                                    .arg(appName, config.currentVersion));
+        reportMessage(progress,
+                      QCoreApplication::translate("CorvantisUpdate", "%1 is up to date (version %2)")
+                          .arg(appName, config.currentVersion));
     });
     QObject::connect(client, &Client::checkFailed, client, [=](const QString &error) {
         client->deleteLater();
         reportFinished(progress);
-        reportMessage(progress, QCoreApplication::translate("CorvantisUpdate", "Update check failed: %1").arg(error));
+        reportMessage(progress,
+                      QCoreApplication::translate("CorvantisUpdate", "Update check failed: %1").arg(error));
     });
     client->check();
 }

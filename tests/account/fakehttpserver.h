@@ -55,8 +55,9 @@ public:
 
     static QByteArray json(int status, const QByteArray &body)
     {
-        return "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: application/json\r\nContent-Length: "
-            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+        return "HTTP/1.1 " + QByteArray::number(status) +
+               " X\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(body.size()) +
+               "\r\nConnection: close\r\n\r\n" + body;
     }
 
     void answer(const QByteArray &response) { m_responses.append(response); }

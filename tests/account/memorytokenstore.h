@@ -10,8 +10,7 @@ class MemoryTokenStore final : public CorvantisAccount::TokenStore
 public:
     explicit MemoryTokenStore(QHash<QString, QString> *values)
         : m_values(values)
-    {
-    }
+    {}
 
     std::optional<QString> load(const QString &key) override
     {

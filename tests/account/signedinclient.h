@@ -37,8 +37,8 @@ inline std::unique_ptr<SignedInClient> signedInClient(CloudFixture *fixture, con
     const QString origin = fixture->service.baseUrl().toString(QUrl::RemovePath | QUrl::StripTrailingSlash);
     const CorvantisAccount::CloudConfiguration configuration =
         CorvantisAccount::resolveCloudConfiguration(QProcessEnvironment(), origin, QStringLiteral("1.0.5"));
-    user->client = std::make_unique<CorvantisAccount::Client>(configuration.client,
-                                                              std::make_unique<MemoryTokenStore>(&user->tokens));
+    user->client = std::make_unique<CorvantisAccount::Client>(
+        configuration.client, std::make_unique<MemoryTokenStore>(&user->tokens));
     user->client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
     user->client->tokenManager()->setTokens(user->raw->accessToken, user->raw->refreshToken);
     user->client->initialize();

@@ -12,8 +12,9 @@ inline QString tokenWithPayload(const QJsonObject &payload)
     const auto part = [](const QByteArray &bytes) {
         return bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
     };
-    return QString::fromLatin1(part(R"({"alg":"HS256","typ":"JWT"})") + '.'
-                               + part(QJsonDocument(payload).toJson(QJsonDocument::Compact)) + '.' + part("signature"));
+    return QString::fromLatin1(part(R"({"alg":"HS256","typ":"JWT"})") + '.' +
+                               part(QJsonDocument(payload).toJson(QJsonDocument::Compact)) + '.' +
+                               part("signature"));
 }
 
 // A token of `subject` expiring `seconds` from now (negative: expired).

@@ -15,8 +15,7 @@ using namespace CorvantisAccount;
 namespace {
 
 // Waits for the one callback of an asynchronous call and hands back what it delivered.
-template<typename Value>
-class Answer
+template<typename Value> class Answer
 {
 public:
     std::function<void(const Value &)> callback()
@@ -26,7 +25,10 @@ public:
             m_arrived = true;
         };
     }
-    bool wait() { return QTest::qWaitFor([this] { return m_arrived; }, 10000); }
+    bool wait()
+    {
+        return QTest::qWaitFor([this] { return m_arrived; }, 10000);
+    }
     const Value &value() const { return m_value; }
 
 private:
@@ -125,7 +127,8 @@ void TestAccountClient::groupIsFoundedJoinedAndLeft()
     QVERIFY(group.value().maxSeats >= 2);
     QStringList roles;
     for (const GroupMember &each : group.value().members)
-        roles.append(each.accountId == owner->userId() ? each.role : each.role + QLatin1Char('@') + each.accountId);
+        roles.append(each.accountId == owner->userId() ? each.role
+                                                       : each.role + QLatin1Char('@') + each.accountId);
     QVERIFY2(roles.contains(QStringLiteral("owner")), qPrintable(roles.join(u',')));
     QVERIFY2(roles.contains(QStringLiteral("member@") + member->userId()), qPrintable(roles.join(u',')));
 
@@ -150,7 +153,6 @@ void TestAccountClient::groupIsFoundedJoinedAndLeft()
     QVERIFY(left.value());
     QCOMPARE(memberChanged.count(), 2);
     QVERIFY(member->client->claims().groupId.isEmpty());
-
 }
 
 void TestAccountClient::ownerRemovesAMember()

@@ -53,7 +53,8 @@ void TestApiClient::init()
     m_server = std::make_unique<FakeHttpServer>();
     m_tokens = std::make_unique<TokenManager>(std::make_unique<MemoryTokenStore>(&m_stored));
     // A refresh that answers from the event loop, as the real one does.
-    m_tokens->setRefreshHandler([this](const QString &, TokenManager::RefreshSucceeded succeeded, TokenManager::RefreshFailed) {
+    m_tokens->setRefreshHandler([this](const QString &, TokenManager::RefreshSucceeded succeeded,
+                                       TokenManager::RefreshFailed) {
         ++m_refreshes;
         QTimer::singleShot(0, [this, succeeded] { succeeded(m_refreshedAccess, QStringLiteral("r-next")); });
     });
@@ -80,15 +81,18 @@ void TestApiClient::requestShape_data()
         << "/zimbrel/v1" << QByteArray("GET") << "/sync/pull" << QJsonObject() << "since=7&limit=200"
         << QByteArray("/zimbrel/v1/sync/pull?since=7&limit=200") << QByteArray();
     QTest::newRow("empty query sends no question mark")
-        << "/account/v1" << QByteArray("GET") << "/profile" << QJsonObject() << "" << QByteArray("/account/v1/profile")
-        << QByteArray();
+        << "/account/v1" << QByteArray("GET") << "/profile" << QJsonObject() << ""
+        << QByteArray("/account/v1/profile") << QByteArray();
     QTest::newRow("empty body object sends an empty body")
-        << "" << QByteArray("POST") << "/auth/logout" << QJsonObject() << "" << QByteArray("/auth/logout") << QByteArray();
+        << "" << QByteArray("POST") << "/auth/logout" << QJsonObject() << "" << QByteArray("/auth/logout")
+        << QByteArray();
     QTest::newRow("body as compact JSON")
-        << "" << QByteArray("PATCH") << "/users/me" << QJsonObject{{QStringLiteral("display_name"), QStringLiteral("Ann B")}}
-        << "" << QByteArray("/users/me") << QByteArray(R"({"display_name":"Ann B"})");
-    QTest::newRow("delete") << "/zimbrel/v1" << QByteArray("DELETE") << "/accounts/a1/share/u2" << QJsonObject() << ""
-                            << QByteArray("/zimbrel/v1/accounts/a1/share/u2") << QByteArray();
+        << "" << QByteArray("PATCH") << "/users/me"
+        << QJsonObject{{QStringLiteral("display_name"), QStringLiteral("Ann B")}} << ""
+        << QByteArray("/users/me") << QByteArray(R"({"display_name":"Ann B"})");
+    QTest::newRow("delete") << "/zimbrel/v1" << QByteArray("DELETE") << "/accounts/a1/share/u2"
+                            << QJsonObject() << "" << QByteArray("/zimbrel/v1/accounts/a1/share/u2")
+                            << QByteArray();
     QTest::newRow("query value encoded")
         << "" << QByteArray("GET") << "/sync/pull" << QJsonObject() << "since=a b&limit=1"
         << QByteArray("/sync/pull?since=a%20b&limit=1") << QByteArray();
@@ -117,7 +121,8 @@ void TestApiClient::headersCarryAppInfoAndToken()
     const QString token = tokenExpiringIn(900);
     m_tokens->setTokens(token, QStringLiteral("r"));
     const auto client = newClient();
-    client->setAppInfo(QStringLiteral("com.corvantis.zimbrel"), QStringLiteral("1.0.5"), QStringLiteral("linux"));
+    client->setAppInfo(QStringLiteral("com.corvantis.zimbrel"), QStringLiteral("1.0.5"),
+                       QStringLiteral("linux"));
     RecordedResponse outcome;
     client->get(QStringLiteral("/users/me"), recordInto(&outcome));
     client->getPublic(QStringLiteral("/public"), recordInto(&outcome));
@@ -179,7 +184,8 @@ void TestApiClient::expiringTokenIsRefreshedBeforeSending()
     m_tokens->setTokens(tokenExpiringIn(20), QStringLiteral("r"));
     const auto client = newClient();
     RecordedResponse outcome;
-    client->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), QJsonArray()}}, recordInto(&outcome));
+    client->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), QJsonArray()}},
+                 recordInto(&outcome));
     QTRY_COMPARE(outcome.calls, 1);
     QVERIFY(outcome.ok);
     QCOMPARE(m_refreshes, 1);
@@ -209,13 +215,15 @@ void TestApiClient::answers_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error"); // the body's "error"
 
-    QTest::newRow("json success") << FakeHttpServer::json(201, R"({"error":"none"})") << true << 201 << "none";
-    QTest::newRow("2xx without JSON object") << FakeHttpServer::json(200, "[1,2]") << true << 200 << QString();
+    QTest::newRow("json success") << FakeHttpServer::json(201, R"({"error":"none"})") << true << 201
+                                  << "none";
+    QTest::newRow("2xx without JSON object")
+        << FakeHttpServer::json(200, "[1,2]") << true << 200 << QString();
     QTest::newRow("2xx with empty body") << FakeHttpServer::json(204, "") << true << 204 << QString();
     QTest::newRow("error with JSON reaches the caller")
         << FakeHttpServer::json(409, R"({"error":"conflict"})") << false << 409 << "conflict";
-    QTest::newRow("error page that is not JSON") << FakeHttpServer::json(502, "<html>bad gateway</html>") << false << 502
-                                                 << QString();
+    QTest::newRow("error page that is not JSON")
+        << FakeHttpServer::json(502, "<html>bad gateway</html>") << false << 502 << QString();
     // Headers said 200 and a body of 100 bytes, then the connection died: not an answer.
     QTest::newRow("reply cut off after its headers is a network failure")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n{\"ok\":") << false << 0 << QString();

@@ -72,13 +72,17 @@ QPair<quint16, QString> TestAuthClient::startLogin()
 
 void TestAuthClient::redirect_data()
 {
-    QTest::addColumn<QString>("target"); // STATE and ACCESS stand for the listener's state and a token
+    QTest::addColumn<QString>("target");  // STATE and ACCESS stand for the listener's state and a token
     QTest::addColumn<QString>("failure"); // empty: signed in
 
-    QTest::newRow("tokens in the query") << "/callback?state=STATE&access_token=ACCESS&refresh_token=R" << QString();
-    QTest::newRow("tokens in the fragment") << "/callback?state=STATE#access_token=ACCESS&refresh_token=R" << QString();
-    QTest::newRow("only an access token") << "/callback?state=STATE&access_token=ACCESS" << "No tokens received";
-    QTest::newRow("no tokens") << "/callback?state=STATE&error=denied" << "No tokens received";
+    QTest::newRow("tokens in the query")
+        << "/callback?state=STATE&access_token=ACCESS&refresh_token=R" << QString();
+    QTest::newRow("tokens in the fragment")
+        << "/callback?state=STATE#access_token=ACCESS&refresh_token=R" << QString();
+    QTest::newRow("only an access token") << "/callback?state=STATE&access_token=ACCESS"
+                                          << "No tokens received";
+    QTest::newRow("no tokens") << "/callback?state=STATE&error=denied"
+                               << "No tokens received";
 }
 
 void TestAuthClient::redirect()
@@ -89,8 +93,10 @@ void TestAuthClient::redirect()
     const auto [port, state] = startLogin();
     QCOMPARE(m_opened.size(), 1);
     const QUrl loginUrl = m_opened.first();
-    QCOMPARE(loginUrl.toString(QUrl::RemoveQuery), QStringLiteral("https://auth.test/corvantis/account/login"));
-    QCOMPARE(QUrlQuery(loginUrl).queryItemValue(QStringLiteral("client_id"), QUrl::FullyDecoded), QStringLiteral("client&1"));
+    QCOMPARE(loginUrl.toString(QUrl::RemoveQuery),
+             QStringLiteral("https://auth.test/corvantis/account/login"));
+    QCOMPARE(QUrlQuery(loginUrl).queryItemValue(QStringLiteral("client_id"), QUrl::FullyDecoded),
+             QStringLiteral("client&1"));
     QSignalSpy succeeded(m_auth.get(), &AuthClient::loginSucceeded);
     QSignalSpy failed(m_auth.get(), &AuthClient::loginFailed);
 
@@ -125,13 +131,15 @@ void TestAuthClient::newSignInAbandonsTheWaitingOne()
     const auto [secondPort, secondState] = startLogin();
     QVERIFY(firstState != secondState);
     QSignalSpy succeeded(m_auth.get(), &AuthClient::loginSucceeded);
-    const QByteArray first = loopbackExchange(
-        firstPort, "GET /callback?state=" + firstState.toLatin1() + "&access_token=a&refresh_token=r HTTP/1.1\r\n\r\n");
+    const QByteArray first =
+        loopbackExchange(firstPort, "GET /callback?state=" + firstState.toLatin1() +
+                                        "&access_token=a&refresh_token=r HTTP/1.1\r\n\r\n");
     QCOMPARE(succeeded.size(), 0);
     // When both listeners share a port the second one answers, and refuses the old state.
     if (firstPort == secondPort)
         QVERIFY(first.startsWith("HTTP/1.1 400"));
-    loopbackExchange(secondPort, "GET /callback?state=" + secondState.toLatin1() + "&access_token=a&refresh_token=r HTTP/1.1\r\n\r\n");
+    loopbackExchange(secondPort, "GET /callback?state=" + secondState.toLatin1() +
+                                     "&access_token=a&refresh_token=r HTTP/1.1\r\n\r\n");
     QCOMPARE(succeeded.size(), 1);
 }
 
@@ -154,7 +162,8 @@ void TestAuthClient::startUp_data()
     QTest::newRow("refresh refused keeps the tokens stored")
         << tokenExpiringIn(-60) << "r" << FakeHttpServer::json(401, R"({"error":"invalid refresh token"})")
         << AuthState::Unauthenticated << true;
-    QTest::newRow("nothing stored") << QString() << QString() << QByteArray() << AuthState::Unauthenticated << false;
+    QTest::newRow("nothing stored") << QString() << QString() << QByteArray() << AuthState::Unauthenticated
+                                    << false;
 }
 
 void TestAuthClient::startUp()
@@ -175,7 +184,8 @@ void TestAuthClient::startUp()
     QCOMPARE(changes.size(), 1);
     QCOMPARE(m_server->requests.size(), refreshAnswer.isEmpty() ? 0 : 1);
     if (!refreshAnswer.isEmpty())
-        QCOMPARE(m_server->requests.first().target, QByteArray("/api/v1/realms/corvantis/auth/token/refresh"));
+        QCOMPARE(m_server->requests.first().target,
+                 QByteArray("/api/v1/realms/corvantis/auth/token/refresh"));
     QTEST(m_stored.contains(TokenStore::refreshTokenKey), "tokensKept");
 }
 
@@ -196,7 +206,8 @@ void TestAuthClient::logoutWhileOfflineSignsOutLocally()
 void TestAuthClient::failedUserCallsHandBackTheirFallback()
 {
     m_tokens->setTokens(tokenExpiringIn(600), QStringLiteral("r"));
-    m_server->answer(FakeHttpServer::json(200, R"({"id":"u1","email":"a@example.org","display_name":"Ann"})"));
+    m_server->answer(
+        FakeHttpServer::json(200, R"({"id":"u1","email":"a@example.org","display_name":"Ann"})"));
     m_server->answer(FakeHttpServer::json(500, R"({"error":"down"})"));
     m_server->answer(FakeHttpServer::json(400, R"({"error":"display_name must be 1 to 100 characters"})"));
     m_server->answer(FakeHttpServer::json(500, R"({"error":"down"})"));

@@ -29,23 +29,31 @@ void TestCloudConfiguration::endpoints_data()
     QTest::addColumn<QString>("sync");
 
     QTest::newRow("built-in service") << QStringList() << QString() << "https://auth.corvantis.com"
-                                      << "https://api.corvantis.com/account/v1" << "https://api.corvantis.com/zimbrel/v1";
-    QTest::newRow("server origin gives all three") << QStringList() << "http://127.0.0.1:8080" << "http://127.0.0.1:8080"
+                                      << "https://api.corvantis.com/account/v1"
+                                      << "https://api.corvantis.com/zimbrel/v1";
+    QTest::newRow("server origin gives all three") << QStringList() << "http://127.0.0.1:8080"
+                                                   << "http://127.0.0.1:8080"
                                                    << "http://127.0.0.1:8080/account/v1"
                                                    << "http://127.0.0.1:8080/zimbrel/v1";
     QTest::newRow("environment wins over the server origin")
         << QStringList{"AUTH_BASE_URL=https://auth.test", "SYNC_API_URL=https://sync.test/v9"}
-        << "https://cloud.example.org" << "https://auth.test" << "https://cloud.example.org/account/v1"
+        << "https://cloud.example.org"
+        << "https://auth.test"
+        << "https://cloud.example.org/account/v1"
         << "https://sync.test/v9";
     QTest::newRow("environment wins over the built-in")
         << QStringList{"ACCOUNT_API_URL=http://localhost:1/acc"} << QString() << "https://auth.corvantis.com"
-        << "http://localhost:1/acc" << "https://api.corvantis.com/zimbrel/v1";
+        << "http://localhost:1/acc"
+        << "https://api.corvantis.com/zimbrel/v1";
     QTest::newRow("empty variable counts as unset")
         << QStringList{"AUTH_BASE_URL=", "ACCOUNT_API_URL=", "SYNC_API_URL="} << "https://cloud.example.org"
-        << "https://cloud.example.org" << "https://cloud.example.org/account/v1" << "https://cloud.example.org/zimbrel/v1";
+        << "https://cloud.example.org"
+        << "https://cloud.example.org/account/v1"
+        << "https://cloud.example.org/zimbrel/v1";
     QTest::newRow("environment taken verbatim, not trimmed")
         << QStringList{"AUTH_BASE_URL= https://auth.test/ "} << QString() << " https://auth.test/ "
-        << "https://api.corvantis.com/account/v1" << "https://api.corvantis.com/zimbrel/v1";
+        << "https://api.corvantis.com/account/v1"
+        << "https://api.corvantis.com/zimbrel/v1";
 }
 
 void TestCloudConfiguration::endpoints()
@@ -56,7 +64,8 @@ void TestCloudConfiguration::endpoints()
     for (const QString &pair : environment)
         variables.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
 
-    const CloudConfiguration configuration = resolveCloudConfiguration(variables, serverOrigin, QStringLiteral("1.0.5"));
+    const CloudConfiguration configuration =
+        resolveCloudConfiguration(variables, serverOrigin, QStringLiteral("1.0.5"));
     QTEST(configuration.client.authBaseUrl, "auth");
     QTEST(configuration.client.accountApiUrl, "account");
     QTEST(configuration.syncApiUrl, "sync");
@@ -77,7 +86,8 @@ void TestCloudConfiguration::identityFromEnvironment()
     variables.insert(QStringLiteral("AUTH_REALM_SLUG"), QStringLiteral("staging"));
     variables.insert(QStringLiteral("AUTH_CLIENT_ID"), QStringLiteral("0123456789abcdef0123456789abcdef"));
     variables.insert(QStringLiteral("ACCOUNT_PORTAL_URL"), QStringLiteral("https://portal.test"));
-    const ClientConfig chosen = resolveCloudConfiguration(variables, QStringLiteral("https://cloud.example.org"), {}).client;
+    const ClientConfig chosen =
+        resolveCloudConfiguration(variables, QStringLiteral("https://cloud.example.org"), {}).client;
     QCOMPARE(chosen.realmSlug, QStringLiteral("staging"));
     QCOMPARE(chosen.clientId, QStringLiteral("0123456789abcdef0123456789abcdef"));
     QCOMPARE(chosen.portalUrl, QStringLiteral("https://portal.test"));
@@ -88,11 +98,16 @@ void TestCloudConfiguration::serverOrigin_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("origin"); // empty: refused
 
-    QTest::newRow("https host") << "https://cloud.example.org" << "https://cloud.example.org";
-    QTest::newRow("http with port") << "http://127.0.0.1:8080" << "http://127.0.0.1:8080";
-    QTest::newRow("trailing slash dropped") << "https://cloud.example.org/" << "https://cloud.example.org";
-    QTest::newRow("upper-case host lowered") << "HTTPS://Cloud.Example.ORG" << "https://cloud.example.org";
-    QTest::newRow("ipv6 loopback") << "http://[::1]:9000" << "http://[::1]:9000";
+    QTest::newRow("https host") << "https://cloud.example.org"
+                                << "https://cloud.example.org";
+    QTest::newRow("http with port") << "http://127.0.0.1:8080"
+                                    << "http://127.0.0.1:8080";
+    QTest::newRow("trailing slash dropped") << "https://cloud.example.org/"
+                                            << "https://cloud.example.org";
+    QTest::newRow("upper-case host lowered") << "HTTPS://Cloud.Example.ORG"
+                                             << "https://cloud.example.org";
+    QTest::newRow("ipv6 loopback") << "http://[::1]:9000"
+                                   << "http://[::1]:9000";
     QTest::newRow("path would be lost") << "https://cloud.example.org/zimbrel" << QString();
     QTest::newRow("query") << "https://cloud.example.org?x=1" << QString();
     QTest::newRow("fragment") << "https://cloud.example.org#top" << QString();
@@ -116,7 +131,8 @@ void TestCloudConfiguration::tokensOfAnotherServerAreKeptApart()
 {
     const QProcessEnvironment none;
     const ClientConfig builtIn = resolveCloudConfiguration(none, {}, {}).client;
-    const ClientConfig selfHosted = resolveCloudConfiguration(none, QStringLiteral("https://cloud.example.org"), {}).client;
+    const ClientConfig selfHosted =
+        resolveCloudConfiguration(none, QStringLiteral("https://cloud.example.org"), {}).client;
     QCOMPARE(tokenStoreScope(builtIn), builtIn.appId);
     QVERIFY(tokenStoreScope(selfHosted) != tokenStoreScope(builtIn));
     QVERIFY(tokenStoreScope(selfHosted).contains(QLatin1String("cloud.example.org")));

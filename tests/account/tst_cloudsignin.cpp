@@ -81,7 +81,8 @@ void TestCloudSignIn::init()
 std::unique_ptr<Client> TestCloudSignIn::newClient(const QUrl &service)
 {
     const QString origin = service.toString(QUrl::RemovePath | QUrl::StripTrailingSlash);
-    const CloudConfiguration configuration = resolveCloudConfiguration(QProcessEnvironment(), origin, QStringLiteral("1.0.5"));
+    const CloudConfiguration configuration =
+        resolveCloudConfiguration(QProcessEnvironment(), origin, QStringLiteral("1.0.5"));
     auto store = std::make_unique<FileTokenStore>(tokenStoreScope(configuration.client),
                                                   m_dataDir->filePath(QStringLiteral("cloud-tokens.json")));
     auto client = std::make_unique<Client>(configuration.client, std::move(store));
@@ -113,7 +114,8 @@ QString TestCloudSignIn::signUp(Client *client, CloudHttp *http)
     if (browser.openUrl(loginUrl).status != 200)
         return {};
     const SignInResult result =
-        browser.submit(QStringLiteral("signup"), QStringLiteral("user%1@example.org").arg(++m_users), QStringLiteral("correct horse 1"));
+        browser.submit(QStringLiteral("signup"), QStringLiteral("user%1@example.org").arg(++m_users),
+                       QStringLiteral("correct horse 1"));
     if (result.status != 303 || followRedirect(result.redirect).status != 200)
         return {};
     return client->authClient()->currentUserId();
@@ -121,10 +123,11 @@ QString TestCloudSignIn::signUp(Client *client, CloudHttp *http)
 
 int TestCloudSignIn::refreshTokensIssued(const QString &userId, const QString &databaseAddress) const
 {
-    return CloudBackend::execute(databaseAddress.isEmpty() ? m_fixture.service.databaseAddress() : databaseAddress,
-                                 QStringLiteral("SELECT COUNT(*) FROM refresh_tokens t JOIN sessions s ON s.id = t.session_id "
-                                                "WHERE s.user_id = ?"),
-                                 {userId})
+    return CloudBackend::execute(
+               databaseAddress.isEmpty() ? m_fixture.service.databaseAddress() : databaseAddress,
+               QStringLiteral("SELECT COUNT(*) FROM refresh_tokens t JOIN sessions s ON s.id = t.session_id "
+                              "WHERE s.user_id = ?"),
+               {userId})
         .toInt();
 }
 
@@ -162,8 +165,9 @@ void TestCloudSignIn::signInThroughTheLoginPage()
 
     BrowserSession browser(m_fixture.http.get());
     QCOMPARE(browser.openUrl(loginUrl).status, 200);
-    const SignInResult result = browser.submit(QStringLiteral("signup"), QStringLiteral("page@example.org"),
-                                               QStringLiteral("correct horse 1"), QStringLiteral("Page User"));
+    const SignInResult result =
+        browser.submit(QStringLiteral("signup"), QStringLiteral("page@example.org"),
+                       QStringLiteral("correct horse 1"), QStringLiteral("Page User"));
     QCOMPARE(result.status, 303);
     QCOMPARE(result.state, state);
     QCOMPARE(result.redirect.port(), redirectUri.port());
@@ -194,13 +198,14 @@ void TestCloudSignIn::listenerRefusesRequestsWithoutItsState()
     QSignalSpy succeeded(client->authClient(), &AuthClient::loginSucceeded);
     QSignalSpy failed(client->authClient(), &AuthClient::loginFailed);
     const QUrl loginUrl = startLogin(client.get());
-    const QUrl redirectUri(QUrlQuery(loginUrl).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+    const QUrl redirectUri(
+        QUrlQuery(loginUrl).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
 
     // The attacker signs up through the real page, but without the client's state.
     BrowserSession attacker(m_fixture.http.get());
     QCOMPARE(attacker.open(redirectUri.toString(), QStringLiteral("guessed")).status, 200);
-    const SignInResult planted = attacker.submit(QStringLiteral("signup"), QStringLiteral("attacker@example.org"),
-                                                 QStringLiteral("correct horse 1"));
+    const SignInResult planted = attacker.submit(
+        QStringLiteral("signup"), QStringLiteral("attacker@example.org"), QStringLiteral("correct horse 1"));
     QCOMPARE(planted.status, 303);
     QCOMPARE(followRedirect(planted.redirect).status, 400);
     QUrl stateless = planted.redirect;
@@ -265,7 +270,8 @@ void TestCloudSignIn::unauthorizedAgainAfterRefreshIsNotRetried()
 {
     CloudService refusing;
     QString error;
-    QVERIFY2(refusing.start(m_fixture.backend.freshDatabase(), {QStringLiteral("--faults"), QStringLiteral("auth401=1")}, &error),
+    QVERIFY2(refusing.start(m_fixture.backend.freshDatabase(),
+                            {QStringLiteral("--faults"), QStringLiteral("auth401=1")}, &error),
              qPrintable(error));
     CloudHttp http(refusing.baseUrl());
     const auto client = newClient(refusing.baseUrl());
@@ -273,8 +279,9 @@ void TestCloudSignIn::unauthorizedAgainAfterRefreshIsNotRetried()
     const QUrl loginUrl = startLogin(client.get());
     BrowserSession browser(&http);
     QCOMPARE(browser.openUrl(loginUrl).status, 200);
-    QCOMPARE(followRedirect(browser.submit(QStringLiteral("signup"), QStringLiteral("refused@example.org"),
-                                           QStringLiteral("correct horse 1"))
+    QCOMPARE(followRedirect(browser
+                                .submit(QStringLiteral("signup"), QStringLiteral("refused@example.org"),
+                                        QStringLiteral("correct horse 1"))
                                 .redirect)
                  .status,
              200);
@@ -314,8 +321,9 @@ void TestCloudSignIn::reusedRefreshTokenRevokesTheSession()
     QVERIFY(!signUp(client.get(), m_fixture.http.get()).isEmpty());
     // Someone who copied the refresh token uses it first.
     const QString stolen = client->tokenManager()->refreshToken();
-    const HttpResult thief = m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
-                                          {{QStringLiteral("refresh_token"), stolen}});
+    const HttpResult thief =
+        m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
+                             {{QStringLiteral("refresh_token"), stolen}});
     QCOMPARE(thief.status, 200);
 
     QSignalSpy states(client.get(), &Client::authStateChanged);
@@ -327,8 +335,9 @@ void TestCloudSignIn::reusedRefreshTokenRevokesTheSession()
     QVERIFY(client->tokenManager()->refreshToken().isEmpty());
     QCOMPARE(client->tokenManager()->store()->load(TokenStore::refreshTokenKey), std::nullopt);
     // The thief's fresh pair died with the session.
-    const HttpResult thiefAgain = m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
-                                               {{QStringLiteral("refresh_token"), thief.json.value(QStringLiteral("refresh_token"))}});
+    const HttpResult thiefAgain = m_fixture.http->post(
+        QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
+        {{QStringLiteral("refresh_token"), thief.json.value(QStringLiteral("refresh_token"))}});
     QCOMPARE(thiefAgain.status, 401);
 }
 
@@ -346,8 +355,9 @@ void TestCloudSignIn::logoutEndsTheSessionOnTheService()
     QVERIFY(!client->isAuthenticated());
     QCOMPARE(client->tokenManager()->store()->load(TokenStore::accessTokenKey), std::nullopt);
     QTRY_VERIFY(answered);
-    const HttpResult reuse = m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
-                                          {{QStringLiteral("refresh_token"), refreshToken}});
+    const HttpResult reuse =
+        m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
+                             {{QStringLiteral("refresh_token"), refreshToken}});
     QCOMPARE(reuse.status, 401);
 }
 
@@ -393,7 +403,9 @@ void TestCloudSignIn::tokensSurviveARestart()
     QCOMPARE(restarted->authClient()->currentUserId(), userId);
 
     struct stat info;
-    QCOMPARE(::stat(QFile::encodeName(m_dataDir->filePath(QStringLiteral("cloud-tokens.json"))).constData(), &info), 0);
+    QCOMPARE(::stat(QFile::encodeName(m_dataDir->filePath(QStringLiteral("cloud-tokens.json"))).constData(),
+                    &info),
+             0);
     QCOMPARE(info.st_mode & 0777, mode_t(0600));
 
     // Another server never sees these tokens.
@@ -406,13 +418,15 @@ void TestCloudSignIn::stalledServiceTimesOut()
 {
     CloudService slow;
     QString error;
-    QVERIFY2(slow.start(m_fixture.backend.freshDatabase(), {QStringLiteral("--faults"), QStringLiteral("delay=1:5000")}, &error),
+    QVERIFY2(slow.start(m_fixture.backend.freshDatabase(),
+                        {QStringLiteral("--faults"), QStringLiteral("delay=1:5000")}, &error),
              qPrintable(error));
     const auto client = newClient(slow.baseUrl());
     client->setTransferTimeout(300);
     QSignalSpy networkErrors(client->authApi(), &ApiClient::networkError);
     RecordedResponse answer;
-    client->authApi()->postPublic(QStringLiteral("/auth/token/refresh"), {{QStringLiteral("refresh_token"), QStringLiteral("x")}},
+    client->authApi()->postPublic(QStringLiteral("/auth/token/refresh"),
+                                  {{QStringLiteral("refresh_token"), QStringLiteral("x")}},
                                   recordInto(&answer));
     QTRY_COMPARE_WITH_TIMEOUT(answer.calls, 1, 4000);
     QCOMPARE(answer.status, 0);

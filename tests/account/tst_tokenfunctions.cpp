@@ -30,27 +30,32 @@ void TestTokenFunctions::payloadReading_data()
     QTest::addColumn<qint64>("expiry");
     QTest::addColumn<QString>("subject");
 
-    const QJsonObject payload{{QStringLiteral("sub"), QStringLiteral("u-42")}, {QStringLiteral("exp"), 1900000000}};
+    const QJsonObject payload{{QStringLiteral("sub"), QStringLiteral("u-42")},
+                              {QStringLiteral("exp"), 1900000000}};
     QTest::newRow("service token") << tokenWithPayload(payload) << qint64(1900000000) << "u-42";
     // Payload lengths 1, 2 and 3 mod 4 need 3, 2 and 0 characters of padding that are left out.
     QTest::newRow("unpadded payload, one byte short")
-        << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("ab")}, {QStringLiteral("exp"), 7}}) << qint64(7) << "ab";
+        << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("ab")}, {QStringLiteral("exp"), 7}})
+        << qint64(7) << "ab";
     QTest::newRow("unpadded payload, two bytes short")
-        << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("abc")}, {QStringLiteral("exp"), 7}}) << qint64(7) << "abc";
-    QTest::newRow("url-safe alphabet") << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("?>?>~~")}}) << qint64(0)
-                                       << "?>?>~~";
-    QTest::newRow("padded payload") << QStringLiteral("h.") + QString::fromLatin1(QByteArray(R"({"exp":5})").toBase64()) + ".s"
+        << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("abc")}, {QStringLiteral("exp"), 7}})
+        << qint64(7) << "abc";
+    QTest::newRow("url-safe alphabet")
+        << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("?>?>~~")}}) << qint64(0) << "?>?>~~";
+    QTest::newRow("padded payload") << QStringLiteral("h.") +
+                                           QString::fromLatin1(QByteArray(R"({"exp":5})").toBase64()) + ".s"
                                     << qint64(5) << QString();
-    QTest::newRow("no exp") << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("x")}}) << qint64(0) << "x";
-    QTest::newRow("exp as text") << tokenWithPayload({{QStringLiteral("exp"), QStringLiteral("1900000000")}}) << qint64(0)
-                                 << QString();
+    QTest::newRow("no exp") << tokenWithPayload({{QStringLiteral("sub"), QStringLiteral("x")}}) << qint64(0)
+                            << "x";
+    QTest::newRow("exp as text") << tokenWithPayload({{QStringLiteral("exp"), QStringLiteral("1900000000")}})
+                                 << qint64(0) << QString();
     QTest::newRow("one part") << "abc" << qint64(0) << QString();
     QTest::newRow("empty") << "" << qint64(0) << QString();
     QTest::newRow("payload not base64") << "h.!!!!.s" << qint64(0) << QString();
-    QTest::newRow("payload not an object") << "h." + QString::fromLatin1(QByteArray("[1,2]").toBase64()) + ".s" << qint64(0)
-                                           << QString();
-    QTest::newRow("two parts are enough") << "h." + QString::fromLatin1(QByteArray(R"({"exp":9})").toBase64()) << qint64(9)
-                                          << QString();
+    QTest::newRow("payload not an object")
+        << "h." + QString::fromLatin1(QByteArray("[1,2]").toBase64()) + ".s" << qint64(0) << QString();
+    QTest::newRow("two parts are enough")
+        << "h." + QString::fromLatin1(QByteArray(R"({"exp":9})").toBase64()) << qint64(9) << QString();
 }
 
 void TestTokenFunctions::payloadReading()
@@ -71,12 +76,15 @@ void TestTokenFunctions::claims_data()
     };
     QTest::newRow("group member") << custom({{QStringLiteral("group_id"), QStringLiteral("g-1")},
                                              {QStringLiteral("role"), QStringLiteral("member")}})
-                                  << "g-1" << "member";
+                                  << "g-1"
+                                  << "member";
     QTest::newRow("empty corv object") << custom({}) << QString() << QString();
-    QTest::newRow("no custom") << QJsonObject{{QStringLiteral("sub"), QStringLiteral("u")}} << QString() << QString();
+    QTest::newRow("no custom") << QJsonObject{{QStringLiteral("sub"), QStringLiteral("u")}} << QString()
+                               << QString();
     QTest::newRow("corv not an object")
-        << QJsonObject{{QStringLiteral("custom"), QJsonObject{{QStringLiteral("corv"), QStringLiteral("g-1")}}}} << QString()
-        << QString();
+        << QJsonObject{{QStringLiteral("custom"),
+                        QJsonObject{{QStringLiteral("corv"), QStringLiteral("g-1")}}}}
+        << QString() << QString();
 }
 
 void TestTokenFunctions::claims()
@@ -93,12 +101,19 @@ void TestTokenFunctions::platformText_data()
     QTest::addColumn<QString>("kernel");
     QTest::addColumn<QString>("platform");
 
-    QTest::newRow("linux") << QString() << "linux" << "linux";
-    QTest::newRow("Darwin in any case") << QString() << "Darwin" << "macos";
-    QTest::newRow("winnt") << QString() << "winnt" << "windows";
-    QTest::newRow("freebsd unchanged") << QString() << "freebsd" << "freebsd";
-    QTest::newRow("other kernel lowered") << QString() << "SunOS" << "sunos";
-    QTest::newRow("configured wins") << "custom" << "linux" << "custom";
+    QTest::newRow("linux") << QString() << "linux"
+                           << "linux";
+    QTest::newRow("Darwin in any case") << QString() << "Darwin"
+                                        << "macos";
+    QTest::newRow("winnt") << QString() << "winnt"
+                           << "windows";
+    QTest::newRow("freebsd unchanged") << QString() << "freebsd"
+                                       << "freebsd";
+    QTest::newRow("other kernel lowered") << QString() << "SunOS"
+                                          << "sunos";
+    QTest::newRow("configured wins") << "custom"
+                                     << "linux"
+                                     << "custom";
 }
 
 void TestTokenFunctions::platformText()

@@ -64,10 +64,14 @@ void TestTokenManager::validity_data()
     QTest::newRow("29 seconds left counts as expired") << tokenExpiringIn(29) << "r" << false << true;
     QTest::newRow("31 seconds left is still valid") << tokenExpiringIn(31) << "r" << true << false;
     QTest::newRow("expired without refresh token") << tokenExpiringIn(-5) << "" << false << false;
-    QTest::newRow("no access token, refresh token") << "" << "r" << false << true;
-    QTest::newRow("nothing stored") << "" << "" << false << false;
-    QTest::newRow("unreadable access token, refresh token") << "garbage" << "r" << false << true;
-    QTest::newRow("unreadable access token alone") << "garbage" << "" << false << false;
+    QTest::newRow("no access token, refresh token") << ""
+                                                    << "r" << false << true;
+    QTest::newRow("nothing stored") << ""
+                                    << "" << false << false;
+    QTest::newRow("unreadable access token, refresh token") << "garbage"
+                                                            << "r" << false << true;
+    QTest::newRow("unreadable access token alone") << "garbage"
+                                                   << "" << false << false;
 }
 
 void TestTokenManager::validity()

@@ -136,25 +136,29 @@ void TestTokenStores::keyringAbsentFallsBackToFile()
     qunsetenv("DISPLAY");
     KeychainTokenStore store(QStringLiteral("zimbrel-test"),
                              std::make_unique<FileTokenStore>(QStringLiteral("zimbrel-test"), filePath()));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^KeychainTokenStore::save failed: .*cloud-tokens\\.json")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^KeychainTokenStore::save failed: .*cloud-tokens\\.json")));
     QVERIFY(store.save(TokenStore::accessTokenKey, QStringLiteral("a")));
     QVERIFY(store.isUsingFile());
     QVERIFY(store.save(TokenStore::refreshTokenKey, QStringLiteral("r")));
     QCOMPARE(modeOf(filePath()), mode_t(0600));
     QCOMPARE(store.load(TokenStore::refreshTokenKey), std::optional<QString>(QStringLiteral("r")));
     store.clear();
-    QCOMPARE(FileTokenStore(QStringLiteral("zimbrel-test"), filePath()).load(TokenStore::accessTokenKey), std::nullopt);
+    QCOMPARE(FileTokenStore(QStringLiteral("zimbrel-test"), filePath()).load(TokenStore::accessTokenKey),
+             std::nullopt);
 }
 
 void TestTokenStores::keyringStoreFindsTokensLeftInTheFile()
 {
     // Tokens saved on a run without a keyring are found on the next run.
-    QVERIFY(FileTokenStore(QStringLiteral("zimbrel-test"), filePath()).save(TokenStore::refreshTokenKey, QStringLiteral("r")));
+    QVERIFY(FileTokenStore(QStringLiteral("zimbrel-test"), filePath())
+                .save(TokenStore::refreshTokenKey, QStringLiteral("r")));
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zimbrel-test-bus");
     qunsetenv("DISPLAY");
     KeychainTokenStore store(QStringLiteral("zimbrel-test"),
                              std::make_unique<FileTokenStore>(QStringLiteral("zimbrel-test"), filePath()));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^KeychainTokenStore::load failed: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^KeychainTokenStore::load failed: ")));
     QCOMPARE(store.load(TokenStore::refreshTokenKey), std::optional<QString>(QStringLiteral("r")));
 }
 

@@ -40,17 +40,20 @@ void TestWebAuthHandler::redirectCompletesOnce()
     QVERIFY(redirectUri.endsWith(QLatin1String("/callback")));
     QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
 
-    const QString target = QStringLiteral("/callback?access_token=a.b.c&refresh_token=r%2Bs&state=") + handler.state();
+    const QString target =
+        QStringLiteral("/callback?access_token=a.b.c&refresh_token=r%2Bs&state=") + handler.state();
     const QByteArray response = loopbackExchange(portOf(redirectUri), get(target));
-    QCOMPARE(response,
-             QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
-                        "<html><body style='font-family: sans-serif; text-align: center; padding: 40px;'>"
-                        "<h2>Authentication complete!</h2><p>You can close this tab and return to the application."
-                        "</p></body></html>"));
+    QCOMPARE(
+        response,
+        QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
+                   "<html><body style='font-family: sans-serif; text-align: center; padding: 40px;'>"
+                   "<h2>Authentication complete!</h2><p>You can close this tab and return to the application."
+                   "</p></body></html>"));
     QCOMPARE(received.size(), 1);
     const QUrl url = received.first().first().toUrl();
     QCOMPARE(url.port(), int(portOf(redirectUri)));
-    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded), QStringLiteral("r+s"));
+    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded),
+             QStringLiteral("r+s"));
     // The listener has stopped: a second redirect finds nobody.
     QVERIFY(!handler.isListening());
     QVERIFY(loopbackExchange(portOf(redirectUri), get(target)).isEmpty());
@@ -79,14 +82,18 @@ void TestWebAuthHandler::foreignRequestsAreRefused_data()
 
     QTest::newRow("no state: a web page posting tokens of its own")
         << get(QStringLiteral("/callback?access_token=a&refresh_token=r"));
-    QTest::newRow("wrong state") << get(QStringLiteral("/callback?access_token=a&refresh_token=r&state=guess"));
-    QTest::newRow("state twice") << get(QStringLiteral("/callback?access_token=a&refresh_token=r&state=STATE&state=x"));
+    QTest::newRow("wrong state") << get(
+        QStringLiteral("/callback?access_token=a&refresh_token=r&state=guess"));
+    QTest::newRow("state twice") << get(
+        QStringLiteral("/callback?access_token=a&refresh_token=r&state=STATE&state=x"));
     QTest::newRow("other path") << get(QStringLiteral("/favicon.ico?state=STATE"));
     QTest::newRow("path prefix") << get(QStringLiteral("/callbackx?state=STATE"));
-    QTest::newRow("post") << QByteArray("POST /callback?state=STATE HTTP/1.1\r\nHost: localhost\r\nContent-Length: 0\r\n\r\n");
+    QTest::newRow("post") << QByteArray(
+        "POST /callback?state=STATE HTTP/1.1\r\nHost: localhost\r\nContent-Length: 0\r\n\r\n");
     QTest::newRow("not http") << QByteArray("hello\r\n\r\n");
     QTest::newRow("absolute target") << get(QStringLiteral("http://evil.example/callback?state=STATE"));
-    QTest::newRow("oversized") << get(QStringLiteral("/callback?state=STATE&pad=") + QString(20000, QLatin1Char('x')));
+    QTest::newRow("oversized") << get(QStringLiteral("/callback?state=STATE&pad=") +
+                                      QString(20000, QLatin1Char('x')));
 }
 
 void TestWebAuthHandler::foreignRequestsAreRefused()
@@ -101,7 +108,8 @@ void TestWebAuthHandler::foreignRequestsAreRefused()
     QCOMPARE(received.size(), 0);
     // Still listening, and the real redirect still completes.
     QVERIFY(handler.isListening());
-    QVERIFY(loopbackExchange(port, get(QStringLiteral("/callback?state=") + handler.state())).startsWith("HTTP/1.1 200 OK"));
+    QVERIFY(loopbackExchange(port, get(QStringLiteral("/callback?state=") + handler.state()))
+                .startsWith("HTTP/1.1 200 OK"));
     QCOMPARE(received.size(), 1);
 }
 
@@ -131,7 +139,8 @@ void TestWebAuthHandler::silentConnectionDoesNotBlockTheRedirect()
     idle.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(idle.waitForConnected(5000));
     QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
-    QVERIFY(loopbackExchange(port, get(QStringLiteral("/callback?state=") + handler.state())).startsWith("HTTP/1.1 200 OK"));
+    QVERIFY(loopbackExchange(port, get(QStringLiteral("/callback?state=") + handler.state()))
+                .startsWith("HTTP/1.1 200 OK"));
     QCOMPARE(received.size(), 1);
 }
 

@@ -28,8 +28,7 @@
 #include <memory>
 
 // The named child of a form or screen; the tests name what they drive.
-template<typename T>
-T *child(QWidget *parent, const char *name)
+template<typename T> T *child(QWidget *parent, const char *name)
 {
     T *widget = parent->findChild<T *>(QLatin1String(name));
     Q_ASSERT(widget);
@@ -67,9 +66,9 @@ struct TestState
         return account;
     }
 
-    Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee, Money amount,
-                               bool cleared = false, bool reconciled = false, const QString &memo = {},
-                               const QString &categoryId = {})
+    Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee,
+                               Money amount, bool cleared = false, bool reconciled = false,
+                               const QString &memo = {}, const QString &categoryId = {})
     {
         Transaction transaction;
         transaction.id = newId();

@@ -4,22 +4,22 @@
 
 #include "account/accountclient.h"
 #include "account/authclient.h"
-#include "account/widgets/accountscreen.h"
-#include "account/widgets/sharemembersdialog.h"
-#include "data/account.h"
-#include "services/accountservice.h"
 #include "account/client.h"
 #include "account/cloudconfiguration.h"
 #include "account/memorytokenstore.h"
 #include "account/tokenmanager.h"
 #include "account/tokenstore.h"
+#include "account/widgets/accountscreen.h"
+#include "account/widgets/sharemembersdialog.h"
 #include "app/appstate.h"
 #include "app/cloudsession.h"
 #include "app/mainwindow.h"
 #include "app/statusbar.h"
-#include "data/preferencesrepository.h"
 #include "browsersession.h"
 #include "cloudfixture.h"
+#include "data/account.h"
+#include "data/preferencesrepository.h"
+#include "services/accountservice.h"
 #include "ui/screens/settingsscreen.h"
 
 #include <QAction>
@@ -109,8 +109,8 @@ QProcessEnvironment TestAppCloud::environment() const
     return environment;
 }
 
-std::unique_ptr<AppState> TestAppCloud::newState(const QString &dataDir, const QProcessEnvironment &environment,
-                                                 QList<QUrl> *opened)
+std::unique_ptr<AppState> TestAppCloud::newState(const QString &dataDir,
+                                                 const QProcessEnvironment &environment, QList<QUrl> *opened)
 {
     auto state = std::make_unique<AppState>(dataDir, nullptr, environment);
     state->setUrlOpener([opened](const QUrl &url) {
@@ -118,9 +118,10 @@ std::unique_ptr<AppState> TestAppCloud::newState(const QString &dataDir, const Q
             opened->append(url);
         return true;
     });
-    state->setTokenStoreFactory([this](const QString &scope) -> std::unique_ptr<CorvantisAccount::TokenStore> {
-        return std::make_unique<MemoryTokenStore>(&m_tokens[scope]);
-    });
+    state->setTokenStoreFactory(
+        [this](const QString &scope) -> std::unique_ptr<CorvantisAccount::TokenStore> {
+            return std::make_unique<MemoryTokenStore>(&m_tokens[scope]);
+        });
     return state;
 }
 
@@ -128,12 +129,14 @@ void TestAppCloud::completeSignIn(const QUrl &loginUrl, const QString &email)
 {
     BrowserSession browser(m_fixture.http.get());
     QCOMPARE(browser.openUrl(loginUrl).status, 200);
-    const SignInResult result =
-        browser.submit(QStringLiteral("signup"), email, QStringLiteral("correct horse 1"), QStringLiteral("App User"));
+    const SignInResult result = browser.submit(QStringLiteral("signup"), email,
+                                               QStringLiteral("correct horse 1"), QStringLiteral("App User"));
     QCOMPARE(result.status, 303);
     CloudHttp listener(result.redirect.adjusted(QUrl::RemovePath | QUrl::RemoveQuery));
-    QCOMPARE(listener.get(result.redirect.path() + QLatin1Char('?') + result.redirect.query(QUrl::FullyEncoded)).status,
-             200);
+    QCOMPARE(
+        listener.get(result.redirect.path() + QLatin1Char('?') + result.redirect.query(QUrl::FullyEncoded))
+            .status,
+        200);
 }
 
 QHash<QString, QString> &TestAppCloud::tokensOf(const AppState &state)
@@ -230,11 +233,14 @@ void TestAppCloud::signInThroughTheMenuAndOut()
         QTRY_COMPARE(syncNow->text(), QStringLiteral("Sync Now"));
         QVERIFY(syncNow->isEnabled());
         // A time, not the server's opaque sync position.
-        QVERIFY2(QRegularExpression(QStringLiteral("^Last synced: [A-Z][a-z]{2} \\d{1,2}, \\d{1,2}:\\d{2} [AaPp][Mm]$"))
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^Last synced: [A-Z][a-z]{2} \\d{1,2}, \\d{1,2}:\\d{2} [AaPp][Mm]$"))
                      .match(settings->findChild<QLabel *>(QStringLiteral("lastSyncLabel"))->text())
                      .hasMatch(),
                  qPrintable(settings->findChild<QLabel *>(QStringLiteral("lastSyncLabel"))->text()));
-        QVERIFY(settings->findChild<QLabel *>(QStringLiteral("syncStatusLabel"))->text().contains(QStringLiteral(">Synced<")));
+        QVERIFY(settings->findChild<QLabel *>(QStringLiteral("syncStatusLabel"))
+                    ->text()
+                    .contains(QStringLiteral(">Synced<")));
         settings->close();
 
         menuAction(&window, QStringLiteral("Sign &Out"))->trigger();
@@ -276,8 +282,9 @@ void TestAppCloud::startupRefreshesStoredTokens()
     QVERIFY(!tokensOf(*state).value(CorvantisAccount::TokenStore::accessTokenKey).isEmpty());
     QVERIFY(state->cloudSession()->isSignedIn());
     // The old refresh token is spent.
-    QCOMPARE(m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
-                                  {{QStringLiteral("refresh_token"), refreshToken}})
+    QCOMPARE(m_fixture.http
+                 ->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
+                        {{QStringLiteral("refresh_token"), refreshToken}})
                  .status,
              401);
 }
@@ -287,12 +294,18 @@ void TestAppCloud::serverSetting_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("origin") << "https://cloud.example.org/" << "https://cloud.example.org" << true;
-    QTest::newRow("with port") << "  http://192.168.1.20:8080 " << "http://192.168.1.20:8080" << true;
-    QTest::newRow("not an origin") << "cloud example" << "" << false;
-    QTest::newRow("other scheme") << "ftp://cloud.example.org" << "" << false;
-    QTest::newRow("with a path") << "https://cloud.example.org/zimbrel" << "" << false;
-    QTest::newRow("with a user") << "https://me@cloud.example.org" << "" << false;
+    QTest::newRow("origin") << "https://cloud.example.org/"
+                            << "https://cloud.example.org" << true;
+    QTest::newRow("with port") << "  http://192.168.1.20:8080 "
+                               << "http://192.168.1.20:8080" << true;
+    QTest::newRow("not an origin") << "cloud example"
+                                   << "" << false;
+    QTest::newRow("other scheme") << "ftp://cloud.example.org"
+                                  << "" << false;
+    QTest::newRow("with a path") << "https://cloud.example.org/zimbrel"
+                                 << "" << false;
+    QTest::newRow("with a user") << "https://me@cloud.example.org"
+                                 << "" << false;
 }
 
 void TestAppCloud::serverSetting()
@@ -360,8 +373,9 @@ void TestAppCloud::serverSettingUnderEnvironment()
     auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));
     auto *note = screen.findChild<QLabel *>(QStringLiteral("serverOriginNote"));
     const QString overridden =
-        QStringLiteral("The environment overrides this setting (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL): "
-                       "signing in goes to %1.")
+        QStringLiteral(
+            "The environment overrides this setting (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL): "
+            "signing in goes to %1.")
             .arg(origin());
     // Said as soon as the page is open, not only after an edit.
     QCOMPARE(note->text(), overridden);
@@ -402,7 +416,8 @@ void TestAppCloud::changingServerWhileSignedIn()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(window.statusBarWidget()->syncStateText(), QStringLiteral("Synced"));
-    QCOMPARE(window.updateConfig().manifestBaseUrl.toString(), origin() + QStringLiteral("/downloads/zimbrel/stable/"));
+    QCOMPARE(window.updateConfig().manifestBaseUrl.toString(),
+             origin() + QStringLiteral("/downloads/zimbrel/stable/"));
     window.showSettingsWindow();
     SettingsScreen *screen = window.settingsScreen();
     QVERIFY(QTest::qWaitForWindowActive(screen));
@@ -418,8 +433,9 @@ void TestAppCloud::changingServerWhileSignedIn()
     QString question;
     const std::unique_ptr<QTimer> answer = answerNextMessageBox(confirm ? Qt::Key_Y : Qt::Key_N, &question);
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(question, QStringLiteral("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
-                           .arg(origin()));
+    QCOMPARE(question,
+             QStringLiteral("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
+                 .arg(origin()));
 
     auto *accountButton = window.findChild<QPushButton *>(QStringLiteral("accountButton"));
     if (!confirm) {
@@ -437,18 +453,21 @@ void TestAppCloud::changingServerWhileSignedIn()
     QCOMPARE(window.statusBarWidget()->syncStateText(), QStringLiteral("Not signed in"));
     QCOMPARE(accountButton->text(), QStringLiteral("Already have an account? Sign In"));
     QVERIFY(menuAction(&window, QStringLiteral("&Sign In..."))->isVisible());
-    QCOMPARE(window.updateConfig().manifestBaseUrl.toString(), elsewhere + QStringLiteral("/downloads/zimbrel/stable/"));
+    QCOMPARE(window.updateConfig().manifestBaseUrl.toString(),
+             elsewhere + QStringLiteral("/downloads/zimbrel/stable/"));
     // Signed out there as well: the old server's session is over and its tokens are gone here.
     QVERIFY(m_tokens[oldScope].isEmpty());
-    QTRY_COMPARE(m_fixture.http->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
-                                      {{QStringLiteral("refresh_token"), refreshToken}})
+    QTRY_COMPARE(m_fixture.http
+                     ->post(QStringLiteral("/api/v1/realms/corvantis/auth/token/refresh"),
+                            {{QStringLiteral("refresh_token"), refreshToken}})
                      .status,
                  401);
 
     // Signing in now goes to the new server.
     accountButton->click();
     QCOMPARE(opened.size(), 2);
-    QCOMPARE(opened.last().toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::StripTrailingSlash), elsewhere);
+    QCOMPARE(opened.last().toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::StripTrailingSlash),
+             elsewhere);
 }
 
 void TestAppCloud::changingServerUnderTheSameSignIn()
@@ -486,9 +505,10 @@ void TestAppCloud::changingServerUnderTheSameSignIn()
     QCOMPARE(state->cloudClient()->config().accountApiUrl, elsewhere + QStringLiteral("/account/v1"));
     QVERIFY(state->cloudSession()->isSignedIn());
     QVERIFY(!tokensOf(*state).value(CorvantisAccount::TokenStore::refreshTokenKey).isEmpty());
-    QCOMPARE(note->text(), QStringLiteral("Now using %1.\nThe environment overrides this setting (AUTH_BASE_URL): "
-                                          "signing in goes to %2.")
-                               .arg(elsewhere, origin()));
+    QCOMPARE(note->text(),
+             QStringLiteral("Now using %1.\nThe environment overrides this setting (AUTH_BASE_URL): "
+                            "signing in goes to %2.")
+                 .arg(elsewhere, origin()));
     // The session is alive at the service: the new client's refresh (its own at start, joined, or
     // a new one) trades the refresh token for a new pair.
     std::optional<bool> refreshed;
@@ -533,7 +553,8 @@ void TestAppCloud::accountWindowAndSharingOnceSignedIn()
     QVERIFY(state->initialize());
     Account checking;
     checking.name = QStringLiteral("Household");
-    const std::optional<Account> account = state->accountService()->createAccount(checking, QDate(2026, 12, 1));
+    const std::optional<Account> account =
+        state->accountService()->createAccount(checking, QDate(2026, 12, 1));
     QVERIFY(account);
     MainWindow window(state.get());
     window.show();
@@ -552,14 +573,17 @@ void TestAppCloud::accountWindowAndSharingOnceSignedIn()
     QList<CorvantisAccount::Device> devices;
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
                                  bool answered = false;
-                                 state->cloudClient()->accountClient()->getDevices([&](const QList<CorvantisAccount::Device> &list) {
-                                     devices = list;
-                                     answered = true;
-                                 });
-                                 return QTest::qWaitFor([&] { return answered; }, 5000) && devices.size() == 1;
+                                 state->cloudClient()->accountClient()->getDevices(
+                                     [&](const QList<CorvantisAccount::Device> &list) {
+                                         devices = list;
+                                         answered = true;
+                                     });
+                                 return QTest::qWaitFor([&] { return answered; }, 5000) &&
+                                        devices.size() == 1;
                              }()),
                              10000);
-    QCOMPARE(devices.constFirst().platform, CorvantisAccount::AccountClient::devicePlatformName(QSysInfo::kernelType()));
+    QCOMPARE(devices.constFirst().platform,
+             CorvantisAccount::AccountClient::devicePlatformName(QSysInfo::kernelType()));
 
     QAction *accountItem = nullptr;
     for (QAction *menu : window.menuBar()->actions()) {
@@ -587,7 +611,8 @@ void TestAppCloud::accountWindowAndSharingOnceSignedIn()
     auto *poll = new QTimer(this);
     poll->setInterval(20);
     connect(poll, &QTimer::timeout, poll, [&, poll] {
-        auto *dialog = qobject_cast<CorvantisAccount::ShareMembersDialog *>(QApplication::activeModalWidget());
+        auto *dialog =
+            qobject_cast<CorvantisAccount::ShareMembersDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         auto *notice = dialog->findChild<QLabel *>(QStringLiteral("shareNoGroupNotice"));

@@ -172,17 +172,20 @@ void TestAppState::effectiveServerOrigin_data()
     QTest::newRow("built-in") << QString() << QStringList() << QString() << QStringList();
     QTest::newRow("setting") << QStringLiteral("https://cloud.example.org") << QStringList()
                              << QStringLiteral("https://cloud.example.org") << QStringList();
-    QTest::newRow("a setting that is no origin") << QStringLiteral("cloud example") << QStringList() << QString()
-                                                 << QStringList();
-    QTest::newRow("variables on one server") << QString() << selfHosted << QStringLiteral("http://10.0.0.5:8080") << all;
-    QTest::newRow("variables win over the setting") << QStringLiteral("https://cloud.example.org") << selfHosted
-                                                    << QStringLiteral("http://10.0.0.5:8080") << all;
+    QTest::newRow("a setting that is no origin")
+        << QStringLiteral("cloud example") << QStringList() << QString() << QStringList();
+    QTest::newRow("variables on one server")
+        << QString() << selfHosted << QStringLiteral("http://10.0.0.5:8080") << all;
+    QTest::newRow("variables win over the setting")
+        << QStringLiteral("https://cloud.example.org") << selfHosted << QStringLiteral("http://10.0.0.5:8080")
+        << all;
     QTest::newRow("auth alone elsewhere")
-        << QStringLiteral("https://cloud.example.org") << QStringList{QStringLiteral("AUTH_BASE_URL=https://auth.example.net")}
-        << QString() << QStringList{QStringLiteral("AUTH_BASE_URL")};
-    QTest::newRow("empty variables count as unset") << QStringLiteral("https://cloud.example.org")
-                                                    << QStringList{QStringLiteral("AUTH_BASE_URL=")}
-                                                    << QStringLiteral("https://cloud.example.org") << QStringList();
+        << QStringLiteral("https://cloud.example.org")
+        << QStringList{QStringLiteral("AUTH_BASE_URL=https://auth.example.net")} << QString()
+        << QStringList{QStringLiteral("AUTH_BASE_URL")};
+    QTest::newRow("empty variables count as unset")
+        << QStringLiteral("https://cloud.example.org") << QStringList{QStringLiteral("AUTH_BASE_URL=")}
+        << QStringLiteral("https://cloud.example.org") << QStringList();
 }
 
 void TestAppState::effectiveServerOrigin()

@@ -4,21 +4,21 @@
 #include "app/cloudsession.h"
 #include "app/guitesthelpers.h"
 #include "app/statusbar.h"
-#include "loopbackhttpserver.h"
-#include "manifestjson.h"
-#include "services/updatestartup.h"
-#include "update/client.h"
-#include "update/whatsnewdialog.h"
-#include "ui/screens/importscreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/recurringtransaction.h"
+#include "loopbackhttpserver.h"
+#include "manifestjson.h"
+#include "services/updatestartup.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/importscreen.h"
+#include "update/client.h"
+#include "update/whatsnewdialog.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -26,24 +26,24 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QWindow>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QSplitter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QWindow>
 
 class SignedInSession : public CloudSession
 {
@@ -270,7 +270,8 @@ void TestMainWindow::refusedOpeningBalanceCreatesNoAccount()
         form->findChild<QDoubleSpinBox *>(QStringLiteral("balanceSpin"))->setValue(250);
         static_cast<QDialog *>(form)->accept();
     });
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     window.showNewAccountDialog();
     QVERIFY(state->accountRepository()->all().isEmpty());
     QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
@@ -282,7 +283,8 @@ void TestMainWindow::altDigitSwitchesAccounts()
     TestState state;
     QList<Account> accounts;
     for (int i = 0; i < 11; ++i)
-        accounts.append(state.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), 0, i));
+        accounts.append(
+            state.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), 0, i));
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     QCOMPARE(window.shortcutAccountIds().size(), 10);
@@ -349,8 +351,8 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
     });
     QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
     const auto moveHeld = [viewport](const QPoint &position) {
-        QMouseEvent move(QEvent::MouseMove, position, viewport->mapToGlobal(position), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, position, viewport->mapToGlobal(position), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
     };
     moveHeld(from + QPoint(0, QApplication::startDragDistance() + 5));
@@ -500,11 +502,12 @@ void TestMainWindow::contextMenuOffersTheAccountActions()
         }
     });
     window.onAccountContextMenu(list->visualItemRect(list->item(0)).center());
-    QCOMPARE(onItem, QStringList({QStringLiteral("New Account..."), QStringLiteral("-"),
-                                  QStringLiteral("Edit \"Checking\"..."), QStringLiteral("Reconcile..."),
-                                  QStringLiteral("Reconciliation History..."), QStringLiteral("Rename Payees..."),
-                                  QStringLiteral("-"), QStringLiteral("Share..."), QStringLiteral("-"),
-                                  QStringLiteral("Delete \"Checking\"")}));
+    QCOMPARE(onItem,
+             QStringList({QStringLiteral("New Account..."), QStringLiteral("-"),
+                          QStringLiteral("Edit \"Checking\"..."), QStringLiteral("Reconcile..."),
+                          QStringLiteral("Reconciliation History..."), QStringLiteral("Rename Payees..."),
+                          QStringLiteral("-"), QStringLiteral("Share..."), QStringLiteral("-"),
+                          QStringLiteral("Delete \"Checking\"")}));
 
     QStringList offList;
     QTimer::singleShot(100, &window, [&offList] {
@@ -539,8 +542,11 @@ void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
         question = static_cast<QMessageBox *>(box)->text();
         static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
     });
-    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral(
-        "^Cascade delete account %1 → transactions: 2 recurrings: 0 reconciliations: 0$").arg(doomed.id)));
+    QTest::ignoreMessage(
+        QtInfoMsg,
+        QRegularExpression(
+            QStringLiteral("^Cascade delete account %1 → transactions: 2 recurrings: 0 reconciliations: 0$")
+                .arg(doomed.id)));
     window.deleteCurrentAccount();
     QVERIFY(question.startsWith(QStringLiteral("Delete \"Doomed\"?\n\n")));
     QCOMPARE(window.currentPage(), int(MainWindow::WelcomePage));
@@ -586,8 +592,10 @@ void TestMainWindow::reconcileThroughTheWindow()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"), 10000);
     const Transaction pay = state.addTransaction(account.id, QDate(2025, 1, 3), QStringLiteral("Pay"), 50000);
-    const Transaction rent = state.addTransaction(account.id, QDate(2025, 1, 4), QStringLiteral("Rent"), -30000);
-    const Transaction open = state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Open"), -999);
+    const Transaction rent =
+        state.addTransaction(account.id, QDate(2025, 1, 4), QStringLiteral("Rent"), -30000);
+    const Transaction open =
+        state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Open"), -999);
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
 
@@ -679,7 +687,8 @@ void TestMainWindow::dueRecurringIsPostedAtStart()
     QVERIFY(state->recurringRepository()->insert(recurring));
 
     MainWindow window(state.get());
-    QCOMPARE(window.statusBarWidget()->currentMessage(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+    QCOMPARE(window.statusBarWidget()->currentMessage(),
+             QStringLiteral("Auto-posted 1 recurring transaction(s)"));
     QCOMPARE(state->transactionRepository()->byAccount(account.id).size(), 1);
     QCOMPARE(window.statusBarWidget()->recurringDueText(), QString());
 }
@@ -729,14 +738,16 @@ void TestMainWindow::geometryAndSplitterPersist()
 void TestMainWindow::windowNeverOpensLargerThanTheScreen()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
+    const Account account =
+        state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
     state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Employer"), 250000);
     {
         MainWindow window(state.get());
         const QSize available = window.screen()->availableGeometry().size();
         // Nothing in it asks for more than the screen, not even a long account name.
         QVERIFY2(window.minimumSizeHint().width() <= available.width(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(window.minimumSizeHint().width()).arg(available.width())));
+                 qPrintable(
+                     QStringLiteral("%1 > %2").arg(window.minimumSizeHint().width()).arg(available.width())));
         QVERIFY(window.minimumSizeHint().height() <= available.height());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -756,7 +767,8 @@ void TestMainWindow::windowNeverOpensLargerThanTheScreen()
 void TestMainWindow::sidebarRowsShowWholeAndNamesElideFirst()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
+    const Account account =
+        state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
     state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Builder"), -12345678);
     state.addAccount(QStringLiteral("Savings"), 0, 1);
     MainWindow window(state.get());
@@ -921,7 +933,8 @@ void TestMainWindow::helpMenuUpdateItemsWorkWithTheStartupCheckOff()
     QVERIFY(UpdateStartup::setCheckAtStartupEnabled(state->preferencesRepository(), false));
     LoopbackHttpServer server([](const LoopbackRequest &request) {
         if (request.path == "/zimbrel/stable/latest.json") {
-            const QJsonObject artifacts{{CorvantisUpdate::Client::platformKey(), ManifestJson::artifact("1.0.5")}};
+            const QJsonObject artifacts{
+                {CorvantisUpdate::Client::platformKey(), ManifestJson::artifact("1.0.5")}};
             return LoopbackResponse{200, ManifestJson::manifest(artifacts), {}};
         }
         if (request.path == "/zimbrel/1.0.5/release-notes.md")

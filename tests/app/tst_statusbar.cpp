@@ -63,9 +63,8 @@ void TestStatusBar::recurringDueTakesTheWarningColourOfThePalette()
     StatusBar bar;
     bar.setRecurringDue(1);
     const auto labels = bar.findChildren<QLabel *>();
-    const auto due = std::find_if(labels.begin(), labels.end(), [](QLabel *label) {
-        return label->text().contains(u"recurring due");
-    });
+    const auto due = std::find_if(labels.begin(), labels.end(),
+                                  [](QLabel *label) { return label->text().contains(u"recurring due"); });
     QVERIFY(due != labels.end());
     QCOMPARE((*due)->styleSheet(), QStringLiteral("color: #ffa726; font-weight: bold;"));
 
@@ -101,8 +100,8 @@ void TestStatusBar::colorsFollowThePalette()
     StatusBar bar;
     bar.setSyncStateText(QStringLiteral("Synced"));
     const auto labels = bar.findChildren<QLabel *>();
-    const auto sync = std::find_if(labels.begin(), labels.end(),
-                                   [](QLabel *label) { return label->text() == u"Synced"; });
+    const auto sync =
+        std::find_if(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == u"Synced"; });
     QVERIFY(sync != labels.end());
 
     QApplication::setPalette(ThemeManager::darkPalette());

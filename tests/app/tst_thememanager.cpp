@@ -5,14 +5,14 @@
 #include "data/preferencesrepository.h"
 
 #include <QApplication>
-#include <QPalette>
 #include <QCheckBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,15 +76,19 @@ void TestThemeManager::setThemeAppliesStoresAndAnnounces_data()
     QTest::addColumn<QString>("expectedWindow");
     QTest::addColumn<QString>("expectedStored");
 
-    QTest::newRow("light") << "light" << true << ThemeManager::Theme::Light << "#fafbfa" << "light";
-    QTest::newRow("dark") << "dark" << false << ThemeManager::Theme::Dark << "#0f1e19" << "dark";
-    QTest::newRow("system on a dark platform") << "system" << true << ThemeManager::Theme::System
-                                               << "#0f1e19" << "system";
-    QTest::newRow("system on a light platform") << "system" << false << ThemeManager::Theme::System
-                                                << "#fafbfa" << "system";
-    QTest::newRow("upper-case Dark is system") << "Dark" << false << ThemeManager::Theme::System
-                                               << "#fafbfa" << "system";
-    QTest::newRow("empty is system") << "" << true << ThemeManager::Theme::System << "#0f1e19" << "system";
+    QTest::newRow("light") << "light" << true << ThemeManager::Theme::Light << "#fafbfa"
+                           << "light";
+    QTest::newRow("dark") << "dark" << false << ThemeManager::Theme::Dark << "#0f1e19"
+                          << "dark";
+    QTest::newRow("system on a dark platform") << "system" << true << ThemeManager::Theme::System << "#0f1e19"
+                                               << "system";
+    QTest::newRow("system on a light platform")
+        << "system" << false << ThemeManager::Theme::System << "#fafbfa"
+        << "system";
+    QTest::newRow("upper-case Dark is system") << "Dark" << false << ThemeManager::Theme::System << "#fafbfa"
+                                               << "system";
+    QTest::newRow("empty is system") << "" << true << ThemeManager::Theme::System << "#0f1e19"
+                                     << "system";
 }
 
 void TestThemeManager::setThemeAppliesStoresAndAnnounces()
@@ -153,7 +157,8 @@ void TestThemeManager::appStateAppliesTheStoredTheme()
         AppState state(directory.path());
         QVERIFY(state.initialize());
         QCOMPARE(state.themeManager()->currentTheme(), ThemeManager::Theme::System);
-        QCOMPARE(state.preferencesRepository()->value(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("system")));
+        QCOMPARE(state.preferencesRepository()->value(QStringLiteral("theme")),
+                 std::optional<QString>(QStringLiteral("system")));
         state.themeManager()->setTheme(QStringLiteral("dark"));
     }
     AppState state(directory.path());
@@ -170,7 +175,9 @@ void TestThemeManager::colorsReadOnTheirBackgrounds_data()
     QTest::addColumn<QColor>("foreground");
     QTest::addColumn<QColor>("background");
     QTest::addColumn<double>("minimum");
-    const auto color = [](ThemeColor which, bool dark) { return ThemeManager::color(which, dark); };
+    const auto color = [](ThemeColor which, bool dark) {
+        return ThemeManager::color(which, dark);
+    };
     for (const bool dark : {false, true}) {
         const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
         const char *theme = dark ? "dark" : "light";
@@ -179,15 +186,19 @@ void TestThemeManager::colorsReadOnTheirBackgrounds_data()
         QTest::addRow("%s: link on window", theme)
             << dark << palette.color(QPalette::Link) << palette.color(QPalette::Window) << 4.5;
         QTest::addRow("%s: balance on the selected account", theme)
-            << dark << color(ThemeColor::SidebarSelectedPositive, dark) << color(ThemeColor::SidebarSelected, dark) << 4.5;
+            << dark << color(ThemeColor::SidebarSelectedPositive, dark)
+            << color(ThemeColor::SidebarSelected, dark) << 4.5;
         QTest::addRow("%s: negative balance on the selected account", theme)
-            << dark << color(ThemeColor::SidebarSelectedNegative, dark) << color(ThemeColor::SidebarSelected, dark) << 4.5;
+            << dark << color(ThemeColor::SidebarSelectedNegative, dark)
+            << color(ThemeColor::SidebarSelected, dark) << 4.5;
         QTest::addRow("%s: balance in the sidebar", theme)
-            << dark << color(ThemeColor::SidebarPositive, dark) << color(ThemeColor::SidebarBackground, dark) << 4.5;
+            << dark << color(ThemeColor::SidebarPositive, dark) << color(ThemeColor::SidebarBackground, dark)
+            << 4.5;
         QTest::addRow("%s: selected preferences icon", theme)
-            << dark << color(ThemeColor::PageListSelectedText, dark) << color(ThemeColor::PageListSelected, dark) << 3.0;
-        QTest::addRow("%s: preferences icon", theme)
-            << dark << color(ThemeColor::PageListIcon, dark) << color(ThemeColor::PageListBackground, dark) << 3.0;
+            << dark << color(ThemeColor::PageListSelectedText, dark)
+            << color(ThemeColor::PageListSelected, dark) << 3.0;
+        QTest::addRow("%s: preferences icon", theme) << dark << color(ThemeColor::PageListIcon, dark)
+                                                     << color(ThemeColor::PageListBackground, dark) << 3.0;
         QTest::addRow("%s: keyboard hint", theme)
             << dark << color(ThemeColor::KeysHint, dark) << palette.color(QPalette::Window) << 4.5;
         QTest::addRow("%s: negative amount", theme)
@@ -203,8 +214,10 @@ void TestThemeManager::colorsReadOnTheirBackgrounds()
     QFETCH(double, minimum);
     Q_UNUSED(dark);
     const double ratio = ThemeManager::contrast(foreground, background);
-    QVERIFY2(ratio >= minimum, qPrintable(QStringLiteral("%1 on %2: %3").arg(foreground.name(), background.name())
-                                              .arg(ratio, 0, 'f', 2)));
+    QVERIFY2(
+        ratio >= minimum,
+        qPrintable(
+            QStringLiteral("%1 on %2: %3").arg(foreground.name(), background.name()).arg(ratio, 0, 'f', 2)));
 }
 
 void TestThemeManager::scrollBarHandleStandsOutFromItsTrack_data()
@@ -233,17 +246,23 @@ void TestThemeManager::scrollBarHandleStandsOutFromItsTrack()
     option.maximum = 100;
     option.pageStep = 20;
     option.sliderPosition = option.sliderValue = 0;
-    const QRect handle = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
-    const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
+    const QRect handle =
+        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    const QRect groove =
+        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
     QVERIFY(handle.isValid());
     const qreal ratio = image.devicePixelRatio();
     const QColor handleColor = image.pixelColor((QPointF(handle.center()) * ratio).toPoint());
-    const QColor trackColor = image.pixelColor((QPointF(groove.center().x(), groove.bottom() - 10) * ratio).toPoint());
+    const QColor trackColor =
+        image.pixelColor((QPointF(groove.center().x(), groove.bottom() - 10) * ratio).toPoint());
     if (theme == u"light")
-        QVERIFY2(handleColor.lightness() < trackColor.lightness(), qPrintable(handleColor.name() + trackColor.name()));
+        QVERIFY2(handleColor.lightness() < trackColor.lightness(),
+                 qPrintable(handleColor.name() + trackColor.name()));
     else
-        QVERIFY2(handleColor.lightness() > trackColor.lightness(), qPrintable(handleColor.name() + trackColor.name()));
-    QVERIFY2(ThemeManager::contrast(handleColor, trackColor) >= 1.5, qPrintable(handleColor.name() + trackColor.name()));
+        QVERIFY2(handleColor.lightness() > trackColor.lightness(),
+                 qPrintable(handleColor.name() + trackColor.name()));
+    QVERIFY2(ThemeManager::contrast(handleColor, trackColor) >= 1.5,
+             qPrintable(handleColor.name() + trackColor.name()));
 }
 
 void TestThemeManager::uncheckedIndicatorsStandOut_data()
@@ -286,7 +305,8 @@ void TestThemeManager::welcomeButtonsShowTheKeyboardFocus_data()
     QTest::addColumn<QString>("theme");
     QTest::addColumn<QString>("button");
     for (const char *theme : {"light", "dark"}) {
-        QTest::addRow("%s, continue", theme) << QString::fromLatin1(theme) << QStringLiteral("continueButton");
+        QTest::addRow("%s, continue", theme)
+            << QString::fromLatin1(theme) << QStringLiteral("continueButton");
         QTest::addRow("%s, sign in", theme) << QString::fromLatin1(theme) << QStringLiteral("accountButton");
     }
 }
@@ -305,8 +325,8 @@ void TestThemeManager::welcomeButtonsShowTheKeyboardFocus()
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     auto *target = screen.findChild<QPushButton *>(button);
     QVERIFY(target);
-    auto *other = screen.findChild<QPushButton *>(button == u"continueButton" ? QStringLiteral("accountButton")
-                                                                              : QStringLiteral("continueButton"));
+    auto *other = screen.findChild<QPushButton *>(
+        button == u"continueButton" ? QStringLiteral("accountButton") : QStringLiteral("continueButton"));
     other->setFocus(Qt::TabFocusReason);
     QVERIFY(other->hasFocus());
     const QImage without = target->grab().toImage();

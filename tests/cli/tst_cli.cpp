@@ -108,15 +108,17 @@ void TestCli::usageErrors()
 void TestCli::registerEndsAtTheAccountBalance()
 {
     QTemporaryDir dir;
-    const QString account = addAccount(dir.path(), {QStringLiteral("--starting-balance"), QStringLiteral("1000.50"),
-                                                    QStringLiteral("--as-of"), QStringLiteral("2026-01-01")});
+    const QString account =
+        addAccount(dir.path(), {QStringLiteral("--starting-balance"), QStringLiteral("1000.50"),
+                                QStringLiteral("--as-of"), QStringLiteral("2026-01-01")});
     QVERIFY(!account.isEmpty());
-    runJson(dir.path(), {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-05"),
-                         QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
-                         QStringLiteral("-25.10"), QStringLiteral("--category"), QStringLiteral("Groceries")});
-    runJson(dir.path(), {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-03"),
-                         QStringLiteral("--payee"), QStringLiteral("Employer"), QStringLiteral("--amount"),
-                         QStringLiteral("100")});
+    runJson(dir.path(),
+            {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-05"),
+             QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
+             QStringLiteral("-25.10"), QStringLiteral("--category"), QStringLiteral("Groceries")});
+    runJson(dir.path(), {QStringLiteral("tx-add"), account, QStringLiteral("--date"),
+                         QStringLiteral("2026-01-03"), QStringLiteral("--payee"), QStringLiteral("Employer"),
+                         QStringLiteral("--amount"), QStringLiteral("100")});
 
     const QJsonArray rows = runJson(dir.path(), {QStringLiteral("register"), account}).array();
     QCOMPARE(rows.size(), 3);
@@ -142,37 +144,43 @@ void TestCli::badStorageArgumentsWriteNothing_data()
     QTest::addColumn<QStringList>("arguments"); // ACCOUNT stands for a real account id
     const QString account = QStringLiteral("ACCOUNT");
     const auto txAdd = [&](const QString &accountId, const QString &date, const QString &amount) {
-        return QStringList{QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), date,
-                           QStringLiteral("--payee"), QStringLiteral("P"), QStringLiteral("--amount"), amount};
+        return QStringList{
+            QStringLiteral("tx-add"),  accountId,           QStringLiteral("--date"),   date,
+            QStringLiteral("--payee"), QStringLiteral("P"), QStringLiteral("--amount"), amount};
     };
     QTest::newRow("unknown account") << txAdd(QStringLiteral("no-such-account"), QStringLiteral("2026-01-01"),
                                               QStringLiteral("1"));
     QTest::newRow("month 13") << txAdd(account, QStringLiteral("2026-13-01"), QStringLiteral("1"));
     QTest::newRow("slashed date") << txAdd(account, QStringLiteral("1/2/2026"), QStringLiteral("1"));
-    QTest::newRow("amount with letters") << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("12abc"));
-    QTest::newRow("more decimals than cents") << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("1.005"));
-    QTest::newRow("amount overflowing") << txAdd(account, QStringLiteral("2026-01-01"),
-                                                 QStringLiteral("99999999999999999999"));
-    QTest::newRow("unknown category") << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("1"))
-                                                + QStringList{QStringLiteral("--category"), QStringLiteral("Nope")};
-    QTest::newRow("missing payee") << QStringList{QStringLiteral("tx-add"), account, QStringLiteral("--date"),
-                                                  QStringLiteral("2026-01-01"), QStringLiteral("--amount"),
-                                                  QStringLiteral("1")};
+    QTest::newRow("amount with letters")
+        << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("12abc"));
+    QTest::newRow("more decimals than cents")
+        << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("1.005"));
+    QTest::newRow("amount overflowing")
+        << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("99999999999999999999"));
+    QTest::newRow("unknown category")
+        << txAdd(account, QStringLiteral("2026-01-01"), QStringLiteral("1")) +
+               QStringList{QStringLiteral("--category"), QStringLiteral("Nope")};
+    QTest::newRow("missing payee") << QStringList{QStringLiteral("tx-add"),   account,
+                                                  QStringLiteral("--date"),   QStringLiteral("2026-01-01"),
+                                                  QStringLiteral("--amount"), QStringLiteral("1")};
     QTest::newRow("unknown account type") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
                                                          QStringLiteral("--type"), QStringLiteral("boat")};
     QTest::newRow("unknown currency") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
                                                      QStringLiteral("--currency"), QStringLiteral("CHF")};
-    QTest::newRow("cents on yen") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
-                                                 QStringLiteral("--currency"), QStringLiteral("JPY"),
-                                                 QStringLiteral("--starting-balance"), QStringLiteral("10.5")};
-    QTest::newRow("as-of date not a date") << QStringList{QStringLiteral("account-add"), QStringLiteral("X"),
-                                                          QStringLiteral("--starting-balance"), QStringLiteral("5"),
-                                                          QStringLiteral("--as-of"), QStringLiteral("2026-02-30")};
-    QTest::newRow("register of unknown account") << QStringList{QStringLiteral("register"), QStringLiteral("nope")};
-    QTest::newRow("search cleared maybe") << QStringList{QStringLiteral("search"), QStringLiteral("--cleared"),
-                                                         QStringLiteral("maybe")};
-    QTest::newRow("search bad from date") << QStringList{QStringLiteral("search"), QStringLiteral("--from"),
-                                                         QStringLiteral("2026-02-30")};
+    QTest::newRow("cents on yen") << QStringList{
+        QStringLiteral("account-add"),        QStringLiteral("X"),
+        QStringLiteral("--currency"),         QStringLiteral("JPY"),
+        QStringLiteral("--starting-balance"), QStringLiteral("10.5")};
+    QTest::newRow("as-of date not a date") << QStringList{
+        QStringLiteral("account-add"), QStringLiteral("X"),       QStringLiteral("--starting-balance"),
+        QStringLiteral("5"),           QStringLiteral("--as-of"), QStringLiteral("2026-02-30")};
+    QTest::newRow("register of unknown account")
+        << QStringList{QStringLiteral("register"), QStringLiteral("nope")};
+    QTest::newRow("search cleared maybe")
+        << QStringList{QStringLiteral("search"), QStringLiteral("--cleared"), QStringLiteral("maybe")};
+    QTest::newRow("search bad from date")
+        << QStringList{QStringLiteral("search"), QStringLiteral("--from"), QStringLiteral("2026-02-30")};
 }
 
 void TestCli::badStorageArgumentsWriteNothing()
@@ -196,21 +204,27 @@ void TestCli::searchAppliesQueryAndFilters()
     QTemporaryDir dir;
     const QString account = addAccount(dir.path());
     const QString other = addAccount(dir.path());
-    for (const auto &[accountId, date, payee] : {std::tuple{account, QStringLiteral("2026-01-01"), QStringLiteral("Coffee Club")},
-                                                 std::tuple{account, QStringLiteral("2026-02-01"), QStringLiteral("Book Shop")},
-                                                 std::tuple{other, QStringLiteral("2026-03-01"), QStringLiteral("Coffee Cart")}}) {
-        runJson(dir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), date,
-                             QStringLiteral("--payee"), payee, QStringLiteral("--amount"), QStringLiteral("-3")});
+    for (const auto &[accountId, date, payee] :
+         {std::tuple{account, QStringLiteral("2026-01-01"), QStringLiteral("Coffee Club")},
+          std::tuple{account, QStringLiteral("2026-02-01"), QStringLiteral("Book Shop")},
+          std::tuple{other, QStringLiteral("2026-03-01"), QStringLiteral("Coffee Cart")}}) {
+        runJson(dir.path(),
+                {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), date,
+                 QStringLiteral("--payee"), payee, QStringLiteral("--amount"), QStringLiteral("-3")});
     }
     const auto payees = [&](const QStringList &arguments) {
         QStringList found;
-        for (const QJsonValue &row : runJson(dir.path(), QStringList{QStringLiteral("search")} + arguments).array())
+        for (const QJsonValue &row :
+             runJson(dir.path(), QStringList{QStringLiteral("search")} + arguments).array())
             found.append(row[QStringLiteral("payee")].toString());
         return found;
     };
-    QCOMPARE(payees({QStringLiteral("coffee")}), (QStringList{QStringLiteral("Coffee Cart"), QStringLiteral("Coffee Club")}));
-    QCOMPARE(payees({QStringLiteral("coffee"), QStringLiteral("--account"), account}), QStringList{QStringLiteral("Coffee Club")});
-    QCOMPARE(payees({QStringLiteral("--from"), QStringLiteral("2026-01-15"), QStringLiteral("--to"), QStringLiteral("2026-02-01")}),
+    QCOMPARE(payees({QStringLiteral("coffee")}),
+             (QStringList{QStringLiteral("Coffee Cart"), QStringLiteral("Coffee Club")}));
+    QCOMPARE(payees({QStringLiteral("coffee"), QStringLiteral("--account"), account}),
+             QStringList{QStringLiteral("Coffee Club")});
+    QCOMPARE(payees({QStringLiteral("--from"), QStringLiteral("2026-01-15"), QStringLiteral("--to"),
+                     QStringLiteral("2026-02-01")}),
              QStringList{QStringLiteral("Book Shop")});
     QCOMPARE(payees({QStringLiteral("--cleared"), QStringLiteral("true")}), QStringList{});
 }
@@ -245,8 +259,12 @@ void TestCli::recurringProcessPrintsThePostedCount()
         rent.createdAt = rent.updatedAt = currentTimestamp();
         QVERIFY(recurring.insert(rent));
     }
-    QCOMPARE(runJson(dir.path(), {QStringLiteral("recurring-process")}).object()[QStringLiteral("posted")].toInt(), 3);
-    QCOMPARE(runJson(dir.path(), {QStringLiteral("recurring-process")}).object()[QStringLiteral("posted")].toInt(), 0);
+    QCOMPARE(
+        runJson(dir.path(), {QStringLiteral("recurring-process")}).object()[QStringLiteral("posted")].toInt(),
+        3);
+    QCOMPARE(
+        runJson(dir.path(), {QStringLiteral("recurring-process")}).object()[QStringLiteral("posted")].toInt(),
+        0);
     QCOMPARE(runJson(dir.path(), {QStringLiteral("register"), account}).array().size(), 3);
 }
 

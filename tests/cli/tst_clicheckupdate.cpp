@@ -39,8 +39,8 @@ void TestCliCheckUpdate::initTestCase()
     QVERIFY2(m_folder.start(&error), qPrintable(error));
 }
 
-TestCliCheckUpdate::Run TestCliCheckUpdate::run(const QStringList &globalOptions, const QStringList &arguments,
-                                                const QString &updateUrl)
+TestCliCheckUpdate::Run TestCliCheckUpdate::run(const QStringList &globalOptions,
+                                                const QStringList &arguments, const QString &updateUrl)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("ZIMBREL_UPDATE_URL"));
@@ -48,10 +48,9 @@ TestCliCheckUpdate::Run TestCliCheckUpdate::run(const QStringList &globalOptions
         environment.insert(QStringLiteral("ZIMBREL_UPDATE_URL"), updateUrl);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(
-        QStringLiteral(ZIMBREL_CLI_PATH),
-        QStringList{QStringLiteral("--data-dir"), m_dataDir.path()} + globalOptions +
-            QStringList{QStringLiteral("check-update")} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), m_dataDir.path()} + globalOptions +
+                      QStringList{QStringLiteral("check-update")} + arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
@@ -68,13 +67,18 @@ void TestCliCheckUpdate::checkUpdate_data()
     QTest::addColumn<bool>("hasUrl");
     QTest::addColumn<QString>("error"); // a trailing "*" stands for the network's own words
 
-    QTest::newRow("update available") << "1.0.6" << "environment" << 0 << "update-available" << "1.0.6"
-                                      << true << "";
-    QTest::newRow("up to date") << "1.0.5" << "environment" << 0 << "up-to-date" << "1.0.5" << false << "";
-    QTest::newRow("no manifest fails") << "" << "environment" << 1 << "failed" << "1.0.5" << false
-                                       << "network error: *";
-    QTest::newRow("self-hosted server origin") << "1.0.6" << "server" << 0 << "update-available" << "1.0.6"
-                                               << true << "";
+    QTest::newRow("update available") << "1.0.6"
+                                      << "environment" << 0 << "update-available"
+                                      << "1.0.6" << true << "";
+    QTest::newRow("up to date") << "1.0.5"
+                                << "environment" << 0 << "up-to-date"
+                                << "1.0.5" << false << "";
+    QTest::newRow("no manifest fails") << ""
+                                       << "environment" << 1 << "failed"
+                                       << "1.0.5" << false << "network error: *";
+    QTest::newRow("self-hosted server origin") << "1.0.6"
+                                               << "server" << 0 << "update-available"
+                                               << "1.0.6" << true << "";
 }
 
 void TestCliCheckUpdate::checkUpdate()
@@ -137,7 +141,8 @@ void TestCliCheckUpdate::usageErrors_data()
     QTest::addColumn<QStringList>("globalOptions");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("stray argument") << QStringList() << QStringList{QStringLiteral("now")};
-    QTest::newRow("unknown option") << QStringList() << QStringList{QStringLiteral("--channel"), QStringLiteral("beta")};
+    QTest::newRow("unknown option") << QStringList()
+                                    << QStringList{QStringLiteral("--channel"), QStringLiteral("beta")};
     QTest::newRow("server origin that is no address")
         << QStringList{QStringLiteral("--server"), QStringLiteral("cloud example org")} << QStringList();
 }

@@ -66,7 +66,8 @@ QProcessEnvironment TestCliCloud::environment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ZIMBREL_TOKEN_STORE"), QStringLiteral("file"));
-    for (const char *name : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID"})
+    for (const char *name :
+         {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID"})
         environment.remove(QString::fromLatin1(name));
     return environment;
 }
@@ -91,7 +92,8 @@ TestCliCloud::Run TestCliCloud::signIn(const QString &dir, const QString &email)
     process.setProcessEnvironment(environment());
     process.start(QStringLiteral(ZIMBREL_CLI_PATH),
                   {QStringLiteral("--data-dir"), dir, QStringLiteral("--server"),
-                   m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash), QStringLiteral("sign-in")});
+                   m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash),
+                   QStringLiteral("sign-in")});
     process.closeWriteChannel();
     process.setReadChannel(QProcess::StandardError);
     QByteArray err;
@@ -110,7 +112,8 @@ TestCliCloud::Run TestCliCloud::signIn(const QString &dir, const QString &email)
     }
     BrowserSession browser(m_fixture.http.get());
     browser.openUrl(loginUrl);
-    const SignInResult result = browser.submit(QStringLiteral("signup"), email, QStringLiteral("correct horse 1"));
+    const SignInResult result =
+        browser.submit(QStringLiteral("signup"), email, QStringLiteral("correct horse 1"));
     if (result.status == 303) {
         CloudHttp listener(result.redirect.adjusted(QUrl::RemovePath | QUrl::RemoveQuery));
         listener.get(result.redirect.path() + QLatin1Char('?') + result.redirect.query(QUrl::FullyEncoded));
@@ -131,24 +134,32 @@ void TestCliCloud::signInWhoamiSignOut()
 
     const Run who = run(dir.path(), {QStringLiteral("whoami")});
     QVERIFY2(who.exitCode == 0, who.err.constData());
-    QCOMPARE(QJsonDocument::fromJson(who.out).object().value(QStringLiteral("id")), user.value(QStringLiteral("id")));
+    QCOMPARE(QJsonDocument::fromJson(who.out).object().value(QStringLiteral("id")),
+             user.value(QStringLiteral("id")));
 
     struct stat info;
-    QCOMPARE(::stat(QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("cloud-tokens.json"))).constData(), &info), 0);
+    QCOMPARE(
+        ::stat(QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("cloud-tokens.json"))).constData(),
+               &info),
+        0);
     QCOMPARE(info.st_mode & 0777, mode_t(0600));
 
     // The tokens of this service are not offered to another one.
     QTcpServer elsewhere;
     QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
-    const Run other = run(dir.path(), {QStringLiteral("--server"), QStringLiteral("http://127.0.0.1:%1").arg(elsewhere.serverPort()),
-                                       QStringLiteral("whoami")}, false);
+    const Run other =
+        run(dir.path(),
+            {QStringLiteral("--server"), QStringLiteral("http://127.0.0.1:%1").arg(elsewhere.serverPort()),
+             QStringLiteral("whoami")},
+            false);
     QCOMPARE(other.exitCode, 1);
     QVERIFY2(other.err.contains("not signed in"), other.err.constData());
 
     const auto liveSessions = [this, &user] {
-        return CloudBackend::execute(m_fixture.service.databaseAddress(),
-                                     QStringLiteral("SELECT COUNT(*) FROM sessions WHERE user_id = ? AND revoked_at IS NULL"),
-                                     {user.value(QStringLiteral("id")).toString()})
+        return CloudBackend::execute(
+                   m_fixture.service.databaseAddress(),
+                   QStringLiteral("SELECT COUNT(*) FROM sessions WHERE user_id = ? AND revoked_at IS NULL"),
+                   {user.value(QStringLiteral("id")).toString()})
             .toInt();
     };
     QCOMPARE(liveSessions(), 1);
@@ -175,7 +186,8 @@ void TestCliCloud::serverSettingOfTheAppIsUsed()
         QVERIFY(database.runMigrations());
         PreferencesRepository preferences(&database);
         QVERIFY(preferences.setValue(QString::fromLatin1(CorvantisAccount::serverOriginPreference),
-                                     m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash) + QLatin1Char('/')));
+                                     m_fixture.service.baseUrl().toString(QUrl::StripTrailingSlash) +
+                                         QLatin1Char('/')));
     }
     const Run who = run(dir.path(), {QStringLiteral("whoami")}, false);
     QVERIFY2(who.exitCode == 0, who.err.constData());
@@ -186,8 +198,10 @@ void TestCliCloud::serverSettingOfTheAppIsUsed()
 void TestCliCloud::badServerOriginIsAUsageError_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("path") << QStringList{QStringLiteral("--server"), QStringLiteral("https://x.example/api"), QStringLiteral("whoami")};
-    QTest::newRow("scheme") << QStringList{QStringLiteral("--server"), QStringLiteral("ftp://x.example"), QStringLiteral("whoami")};
+    QTest::newRow("path") << QStringList{QStringLiteral("--server"), QStringLiteral("https://x.example/api"),
+                                         QStringLiteral("whoami")};
+    QTest::newRow("scheme") << QStringList{QStringLiteral("--server"), QStringLiteral("ftp://x.example"),
+                                           QStringLiteral("whoami")};
     QTest::newRow("missing value") << QStringList{QStringLiteral("--server")};
 }
 
@@ -206,7 +220,8 @@ void TestCliCloud::storeSignIn(const QString &dir, const CloudClient &user) cons
     const CorvantisAccount::CloudConfiguration configuration =
         CorvantisAccount::resolveCloudConfiguration(QProcessEnvironment(), origin, QStringLiteral("1.0.5"));
     CorvantisAccount::TokenManager tokens(std::make_unique<CorvantisAccount::FileTokenStore>(
-        CorvantisAccount::tokenStoreScope(configuration.client), QDir(dir).filePath(QStringLiteral("cloud-tokens.json"))));
+        CorvantisAccount::tokenStoreScope(configuration.client),
+        QDir(dir).filePath(QStringLiteral("cloud-tokens.json"))));
     tokens.setTokens(user.accessToken, user.refreshToken);
 }
 
@@ -228,7 +243,8 @@ void TestCliCloud::groupInviteJoinAndSharing()
 
     const Run invited = run(ownerDir.path(), {QStringLiteral("invite")});
     QVERIFY2(invited.exitCode == 0, invited.err.constData());
-    const QString code = QJsonDocument::fromJson(invited.out).object().value(QStringLiteral("invite_code")).toString();
+    const QString code =
+        QJsonDocument::fromJson(invited.out).object().value(QStringLiteral("invite_code")).toString();
     QVERIFY(!code.isEmpty());
 
     const Run wrong = run(outsiderDir.path(), {QStringLiteral("join"), QStringLiteral("NOPE1234")});
@@ -240,7 +256,9 @@ void TestCliCloud::groupInviteJoinAndSharing()
     QCOMPARE(group.value(QStringLiteral("members")).toArray().size(), 2);
 
     const QString accountId = QStringLiteral("7e1f2c3d-4b5a-4c6d-8e9f-0a1b2c3d4e5f");
-    QCOMPARE(owner->push(QJsonArray{CloudClient::newAccountChange(accountId, QStringLiteral("Joint"))}).status, 200);
+    QCOMPARE(
+        owner->push(QJsonArray{CloudClient::newAccountChange(accountId, QStringLiteral("Joint"))}).status,
+        200);
 
     const auto userIds = [](const Run &result) {
         QStringList ids;
@@ -277,10 +295,13 @@ void TestCliCloud::groupCommandsCheckTheirArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("join without a code") << QStringList{QStringLiteral("join")};
-    QTest::newRow("code climbing the path") << QStringList{QStringLiteral("join"), QStringLiteral("../profile")};
+    QTest::newRow("code climbing the path")
+        << QStringList{QStringLiteral("join"), QStringLiteral("../profile")};
     QTest::newRow("share without a user") << QStringList{QStringLiteral("share"), QStringLiteral("a1")};
-    QTest::newRow("account id with a slash") << QStringList{QStringLiteral("shares"), QStringLiteral("a1/share/x")};
-    QTest::newRow("invite to no address") << QStringList{QStringLiteral("invite"), QStringLiteral("--email"), QStringLiteral("nobody")};
+    QTest::newRow("account id with a slash")
+        << QStringList{QStringLiteral("shares"), QStringLiteral("a1/share/x")};
+    QTest::newRow("invite to no address")
+        << QStringList{QStringLiteral("invite"), QStringLiteral("--email"), QStringLiteral("nobody")};
     QTest::newRow("group with an argument") << QStringList{QStringLiteral("group"), QStringLiteral("extra")};
 }
 
@@ -309,7 +330,9 @@ void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
             qWarning("%s", result.err.constData());
         return result.exitCode == 0;
     };
-    const auto json = [](const Run &result) { return QJsonDocument::fromJson(result.out); };
+    const auto json = [](const Run &result) {
+        return QJsonDocument::fromJson(result.out);
+    };
 
     const Run added = run(ownerDir.path(), {QStringLiteral("account-add"), QStringLiteral("Joint Checking"),
                                             QStringLiteral("--starting-balance"), QStringLiteral("1000"),
@@ -317,14 +340,17 @@ void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
     QVERIFY(ok(added));
     const QString accountId = json(added).object().value(QStringLiteral("id")).toString();
     QVERIFY(!accountId.isEmpty());
-    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-03"),
-                                     QStringLiteral("--payee"), QStringLiteral("Grocer"), QStringLiteral("--amount"),
-                                     QStringLiteral("-54.20")})));
+    QVERIFY(ok(run(ownerDir.path(),
+                   {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"),
+                    QStringLiteral("2026-11-03"), QStringLiteral("--payee"), QStringLiteral("Grocer"),
+                    QStringLiteral("--amount"), QStringLiteral("-54.20")})));
     QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
 
     const Run invited = run(ownerDir.path(), {QStringLiteral("invite")});
     QVERIFY(ok(invited));
-    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("join"), json(invited).object().value(QStringLiteral("invite_code")).toString()})));
+    QVERIFY(
+        ok(run(memberDir.path(), {QStringLiteral("join"),
+                                  json(invited).object().value(QStringLiteral("invite_code")).toString()})));
     QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("share"), accountId, member->email})));
 
     // The partner's computer receives the register with the same running balances.
@@ -336,9 +362,10 @@ void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
     QCOMPARE(json(memberRegister), json(ownerRegister));
 
     // What the partner enters reaches the owner.
-    QVERIFY(ok(run(memberDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-05"),
-                                      QStringLiteral("--payee"), QStringLiteral("Pharmacy"), QStringLiteral("--amount"),
-                                      QStringLiteral("-12.00")})));
+    QVERIFY(ok(run(memberDir.path(),
+                   {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"),
+                    QStringLiteral("2026-11-05"), QStringLiteral("--payee"), QStringLiteral("Pharmacy"),
+                    QStringLiteral("--amount"), QStringLiteral("-12.00")})));
     QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
     QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
     const Run both = run(ownerDir.path(), {QStringLiteral("register"), accountId});
@@ -351,9 +378,10 @@ void TestCliCloud::sharedAccountReachesTheMemberThroughSync()
 
     // Once the share ends, the owner's further entries stay with the owner.
     QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("unshare"), accountId, member->email})));
-    QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"), QStringLiteral("2026-11-07"),
-                                     QStringLiteral("--payee"), QStringLiteral("Rent"), QStringLiteral("--amount"),
-                                     QStringLiteral("-800")})));
+    QVERIFY(ok(
+        run(ownerDir.path(), {QStringLiteral("tx-add"), accountId, QStringLiteral("--date"),
+                              QStringLiteral("2026-11-07"), QStringLiteral("--payee"), QStringLiteral("Rent"),
+                              QStringLiteral("--amount"), QStringLiteral("-800")})));
     QVERIFY(ok(run(ownerDir.path(), {QStringLiteral("sync")})));
     QVERIFY(ok(run(memberDir.path(), {QStringLiteral("sync")})));
     QCOMPARE(json(run(ownerDir.path(), {QStringLiteral("register"), accountId})).array().size(), 4);

@@ -47,8 +47,9 @@ enum class Operation {
     Reconcile,
 };
 
-const QStringList tables{QStringLiteral("accounts"), QStringLiteral("transactions"), QStringLiteral("categories"),
-                         QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")};
+const QStringList tables{QStringLiteral("accounts"), QStringLiteral("transactions"),
+                         QStringLiteral("categories"), QStringLiteral("recurring_transactions"),
+                         QStringLiteral("reconciliations")};
 
 } // namespace
 
@@ -93,7 +94,8 @@ private:
 TestCliEditCommands::Run TestCliEditCommands::run(const QString &dataDir, const QStringList &arguments) const
 {
     QProcess process;
-    process.start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
@@ -112,10 +114,10 @@ void TestCliEditCommands::initTestCase()
 {
     QVERIFY(m_seed.isValid());
     m_ids[QStringLiteral("%A")] = runForId({QStringLiteral("account-add"), QStringLiteral("Checking"),
-                                           QStringLiteral("--starting-balance"), QStringLiteral("1000.00"),
-                                           QStringLiteral("--as-of"), QStringLiteral("2026-11-01")});
+                                            QStringLiteral("--starting-balance"), QStringLiteral("1000.00"),
+                                            QStringLiteral("--as-of"), QStringLiteral("2026-11-01")});
     m_ids[QStringLiteral("%B")] = runForId({QStringLiteral("account-add"), QStringLiteral("Savings"),
-                                           QStringLiteral("--type"), QStringLiteral("savings")});
+                                            QStringLiteral("--type"), QStringLiteral("savings")});
     const QString a = m_ids.value(QStringLiteral("%A"));
     const QString b = m_ids.value(QStringLiteral("%B"));
     m_ids[QStringLiteral("%T1")] =
@@ -136,7 +138,8 @@ void TestCliEditCommands::initTestCase()
     for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it)
         QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
 
-    static const QRegularExpression uuid(QStringLiteral("[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
+    static const QRegularExpression uuid(
+        QStringLiteral("[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
     for (const QString &row : rows(m_seed.path(), true)) {
         for (auto match = uuid.globalMatch(row); match.hasNext();)
             m_knownIds.insert(match.next().captured());
@@ -159,16 +162,16 @@ QStringList TestCliEditCommands::substituted(const QStringList &arguments) const
 
 bool TestCliEditCommands::copySeed(QTemporaryDir &dir) const
 {
-    return dir.isValid()
-           && QFile::copy(QDir(m_seed.path()).filePath(QStringLiteral("zimbrel.db")),
-                          QDir(dir.path()).filePath(QStringLiteral("zimbrel.db")));
+    return dir.isValid() && QFile::copy(QDir(m_seed.path()).filePath(QStringLiteral("zimbrel.db")),
+                                        QDir(dir.path()).filePath(QStringLiteral("zimbrel.db")));
 }
 
 QStringList TestCliEditCommands::rows(const QString &dataDir, bool withTimes) const
 {
     static const QSet<QString> times{QStringLiteral("created_at"), QStringLiteral("updated_at"),
                                      QStringLiteral("completed_at")};
-    static const QRegularExpression uuid(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    static const QRegularExpression uuid(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
     QStringList result;
     const QString name = QStringLiteral("rows-%1").arg(quintptr(&result));
     {
@@ -185,10 +188,12 @@ QStringList TestCliEditCommands::rows(const QString &dataDir, bool withTimes) co
                     const QSqlRecord record = query.record();
                     for (int i = 0; i < record.count(); ++i) {
                         const QString column = record.fieldName(i);
-                        QString value = record.value(i).isNull() ? QStringLiteral("NULL") : record.value(i).toString();
+                        QString value =
+                            record.value(i).isNull() ? QStringLiteral("NULL") : record.value(i).toString();
                         if (!withTimes && times.contains(column))
                             continue;
-                        if (!withTimes && column == QLatin1String("deleted_at") && value != QLatin1String("NULL"))
+                        if (!withTimes && column == QLatin1String("deleted_at") &&
+                            value != QLatin1String("NULL"))
                             value = QStringLiteral("deleted");
                         if (!withTimes && uuid.match(value).hasMatch() && !m_knownIds.contains(value))
                             value = QStringLiteral("new-id");
@@ -224,7 +229,8 @@ void TestCliEditCommands::applyThroughApp(Operation operation, AppState &app) co
         entry.transaction.payee = QStringLiteral("Corner Store");
         entry.transaction.memo = QStringLiteral("milk");
         entry.transaction.checkNumber = QStringLiteral("101");
-        entry.transaction.categoryId = app.categoryRepository()->findByName(QStringLiteral("Dining & Restaurants"))->id;
+        entry.transaction.categoryId =
+            app.categoryRepository()->findByName(QStringLiteral("Dining & Restaurants"))->id;
         QCOMPARE(transactions->update(entry), TransactionService::Outcome::Saved);
         break;
     }
@@ -281,15 +287,19 @@ void TestCliEditCommands::applyThroughApp(Operation operation, AppState &app) co
             app.categoryRepository()->findByName(QStringLiteral("Pets"))->id, QStringLiteral("Animals")));
         break;
     case Operation::DeleteCategory:
-        QVERIFY(app.categoryService()->deleteCategory(app.categoryRepository()->findByName(QStringLiteral("Pets"))->id));
+        QVERIFY(app.categoryService()->deleteCategory(
+            app.categoryRepository()->findByName(QStringLiteral("Pets"))->id));
         break;
     case Operation::RenamePayee:
-        QCOMPARE(app.payeeService()->renamePayees({QStringLiteral("Corner Shop")}, QStringLiteral("Corner Market")), 1);
+        QCOMPARE(app.payeeService()->renamePayees({QStringLiteral("Corner Shop")},
+                                                  QStringLiteral("Corner Market")),
+                 1);
         break;
     case Operation::MergePayees:
-        QCOMPARE(app.payeeService()->renamePayees({QStringLiteral("Corner Shop"), QStringLiteral("Corner Shop.")},
-                                                  QStringLiteral("Corner Market")),
-                 2);
+        QCOMPARE(
+            app.payeeService()->renamePayees({QStringLiteral("Corner Shop"), QStringLiteral("Corner Shop.")},
+                                             QStringLiteral("Corner Market")),
+            2);
         break;
     case Operation::AddRecurring: {
         RecurringTransaction recurring;
@@ -324,34 +334,42 @@ void TestCliEditCommands::sameRowsAsTheApp_data()
         QTest::newRow(name) << commands << operation;
     };
     using L = QStringList;
-    row("tx-edit", {L{"tx-edit", "%T1", "--amount", "-30.50", "--payee", "Corner Store", "--memo", "milk",
-                      "--check-number", "101", "--category", "Dining & Restaurants"}},
+    row("tx-edit",
+        {L{"tx-edit", "%T1", "--amount", "-30.50", "--payee", "Corner Store", "--memo", "milk",
+           "--check-number", "101", "--category", "Dining & Restaurants"}},
         Operation::EditTransaction);
-    row("tx-edit of a transfer leg moves both", {L{"tx-edit", "%TR", "--date", "2026-11-06", "--amount", "-300"}},
-        Operation::EditTransferLeg);
+    row("tx-edit of a transfer leg moves both",
+        {L{"tx-edit", "%TR", "--date", "2026-11-06", "--amount", "-300"}}, Operation::EditTransferLeg);
     row("tx-delete of a transfer deletes both", {L{"tx-delete", "%TR"}}, Operation::DeleteTransfer);
     row("tx-clear --reconciled", {L{"tx-clear", "%T1", "--reconciled"}}, Operation::MarkReconciled);
-    row("tx-clear then --unclear", {L{"tx-clear", "%T1"}, L{"tx-clear", "%T1", "--unclear"}}, Operation::Unclear);
-    row("transfer", {L{"transfer", "%B", "%A", "--date", "2026-11-20", "--amount", "12.34", "--memo", "back"}},
+    row("tx-clear then --unclear", {L{"tx-clear", "%T1"}, L{"tx-clear", "%T1", "--unclear"}},
+        Operation::Unclear);
+    row("transfer",
+        {L{"transfer", "%B", "%A", "--date", "2026-11-20", "--amount", "12.34", "--memo", "back"}},
         Operation::Transfer);
-    row("account-edit", {L{"account-edit", "%B", "--name", "Rainy Day", "--institution", "Credit Union", "--last4",
-                           "0042", "--type", "cash"}},
+    row("account-edit",
+        {L{"account-edit", "%B", "--name", "Rainy Day", "--institution", "Credit Union", "--last4", "0042",
+           "--type", "cash"}},
         Operation::EditAccount);
     row("account-delete cascades", {L{"account-delete", "%A"}}, Operation::DeleteAccount);
-    row("account-restore", {L{"account-delete", "%A"}, L{"account-restore", "%A"}}, Operation::RestoreAccount);
+    row("account-restore", {L{"account-delete", "%A"}, L{"account-restore", "%A"}},
+        Operation::RestoreAccount);
     row("category-add", {L{"category-add", "Cat Food", "--parent", "Pets"}}, Operation::AddCategory);
     row("category-rename", {L{"category-rename", "Pets", "Animals"}}, Operation::RenameCategory);
     row("category-delete", {L{"category-delete", "Pets"}}, Operation::DeleteCategory);
     row("payee-rename", {L{"payee-rename", "Corner Shop", "Corner Market"}}, Operation::RenamePayee);
-    row("payee-merge", {L{"payee-merge", "Corner Shop", "Corner Shop.", "Corner Market"}}, Operation::MergePayees);
-    row("recurring-add", {L{"recurring-add", "%B", "--payee", "Allowance", "--amount", "25", "--frequency", "weekly",
-                            "--start", "2026-12-04", "--end", "2027-06-30", "--auto-post"}},
+    row("payee-merge", {L{"payee-merge", "Corner Shop", "Corner Shop.", "Corner Market"}},
+        Operation::MergePayees);
+    row("recurring-add",
+        {L{"recurring-add", "%B", "--payee", "Allowance", "--amount", "25", "--frequency", "weekly",
+           "--start", "2026-12-04", "--end", "2027-06-30", "--auto-post"}},
         Operation::AddRecurring);
     row("recurring-skip", {L{"recurring-skip", "%R1"}}, Operation::SkipRecurring);
     row("recurring-confirm", {L{"recurring-confirm", "%R1"}}, Operation::ConfirmRecurring);
     // 1,000.00 opening - 20.00 - 250.00 = 730.00
-    row("reconcile", {L{"reconcile", "%A", "--statement-date", "2026-11-30", "--statement-balance", "730.00",
-                        "--clear", "%T1", "%TR"}},
+    row("reconcile",
+        {L{"reconcile", "%A", "--statement-date", "2026-11-30", "--statement-balance", "730.00", "--clear",
+           "%T1", "%TR"}},
         Operation::Reconcile);
 }
 
@@ -382,13 +400,13 @@ void TestCliEditCommands::sameRowsAsTheApp()
     // devices learn of the restore; everything else changes some.
     if (operation == Operation::RestoreAccount) {
         const auto withoutVersions = [](QStringList list) {
-            list.replaceInStrings(QRegularExpression(QStringLiteral("\\|version=\\d+")), QStringLiteral("|version=*"));
+            list.replaceInStrings(QRegularExpression(QStringLiteral("\\|version=\\d+")),
+                                  QStringLiteral("|version=*"));
             return list;
         };
         QCOMPARE(withoutVersions(viaCli), withoutVersions(seeded));
         QVERIFY(viaCli != seeded);
-    }
-    else
+    } else
         QVERIFY2(viaCli != seeded, "the command changed nothing");
     QCOMPARE(viaCli, rows(appDir.path()));
 }
@@ -415,14 +433,16 @@ void TestCliEditCommands::badValuesWriteNothing_data()
     QTest::newRow("rename unknown category") << L{"category-rename", "Nowhere", "Somewhere"};
     QTest::newRow("rename unknown payee") << L{"payee-rename", "Nobody", "Somebody"};
     QTest::newRow("recurring bad frequency")
-        << L{"recurring-add", "%A", "--payee", "X", "--amount", "1", "--start", "2026-12-01", "--frequency", "hourly"};
+        << L{"recurring-add", "%A",         "--payee",     "X",     "--amount", "1",
+             "--start",       "2026-12-01", "--frequency", "hourly"};
     QTest::newRow("recurring end before start")
-        << L{"recurring-add", "%A", "--payee", "X", "--amount", "1", "--start", "2026-12-01", "--end", "2026-11-01"};
+        << L{"recurring-add", "%A",         "--payee", "X",         "--amount", "1",
+             "--start",       "2026-12-01", "--end",   "2026-11-01"};
     QTest::newRow("skip unknown schedule") << L{"recurring-skip", "no-such-id"};
-    QTest::newRow("reconcile a foreign transaction")
-        << L{"reconcile", "%A", "--statement-date", "2026-11-30", "--statement-balance", "995", "--clear", "%T2"};
-    QTest::newRow("reconcile invalid date")
-        << L{"reconcile", "%A", "--statement-date", "30/11/2026", "--statement-balance", "980", "--clear", "%T1"};
+    QTest::newRow("reconcile a foreign transaction") << L{
+        "reconcile", "%A", "--statement-date", "2026-11-30", "--statement-balance", "995", "--clear", "%T2"};
+    QTest::newRow("reconcile invalid date") << L{
+        "reconcile", "%A", "--statement-date", "30/11/2026", "--statement-balance", "980", "--clear", "%T1"};
 }
 
 void TestCliEditCommands::badValuesWriteNothing()
@@ -440,10 +460,11 @@ void TestCliEditCommands::unbalancedStatementIsRefused()
 {
     QTemporaryDir dir;
     QVERIFY(copySeed(dir));
-    const Run result = run(dir.path(), substituted({QStringLiteral("reconcile"), QStringLiteral("%A"),
-                                                    QStringLiteral("--statement-date"), QStringLiteral("2026-11-30"),
-                                                    QStringLiteral("--statement-balance"), QStringLiteral("700.00"),
-                                                    QStringLiteral("--clear"), QStringLiteral("%T1")}));
+    const Run result =
+        run(dir.path(), substituted({QStringLiteral("reconcile"), QStringLiteral("%A"),
+                                     QStringLiteral("--statement-date"), QStringLiteral("2026-11-30"),
+                                     QStringLiteral("--statement-balance"), QStringLiteral("700.00"),
+                                     QStringLiteral("--clear"), QStringLiteral("%T1")}));
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains("difference -280.00"), result.err.constData());
     QCOMPARE(rows(dir.path(), true), rows(m_seed.path(), true));
@@ -453,9 +474,9 @@ void TestCliEditCommands::everyCommandHasHelp_data()
 {
     QTest::addColumn<QString>("name");
     for (const char *name : {"tx-edit", "tx-delete", "tx-clear", "transfer", "account-edit", "account-delete",
-                             "account-restore", "category-add", "category-rename", "category-delete", "payee-rename",
-                             "payee-merge", "recurring-add", "recurring-list", "recurring-skip", "recurring-confirm",
-                             "reconcile", "tx-add", "register"})
+                             "account-restore", "category-add", "category-rename", "category-delete",
+                             "payee-rename", "payee-merge", "recurring-add", "recurring-list",
+                             "recurring-skip", "recurring-confirm", "reconcile", "tx-add", "register"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -466,8 +487,9 @@ void TestCliEditCommands::everyCommandHasHelp()
     QVERIFY(copySeed(dir));
     const Run result = run(dir.path(), {name, QStringLiteral("--help")});
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.out.startsWith("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] " + name.toUtf8() + ' '),
-             result.out.constData());
+    QVERIFY2(
+        result.out.startsWith("Usage: zimbrel-cli [--data-dir DIR] [--server ORIGIN] " + name.toUtf8() + ' '),
+        result.out.constData());
     QVERIFY(result.out.count('\n') >= 3);
     QCOMPARE(rows(dir.path(), true), rows(m_seed.path(), true));
 }

@@ -49,7 +49,8 @@ private:
 TestCliFaults::Run TestCliFaults::run(const QString &dir, const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), dir} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), dir} + arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(120000))
         return {};
@@ -59,14 +60,18 @@ TestCliFaults::Run TestCliFaults::run(const QString &dir, const QStringList &arg
 QProcess *TestCliFaults::start(const QString &dir, const QStringList &arguments, QObject *parent)
 {
     auto *process = new QProcess(parent);
-    process->start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), dir} + arguments);
+    process->start(QStringLiteral(ZIMBREL_CLI_PATH),
+                   QStringList{QStringLiteral("--data-dir"), dir} + arguments);
     process->closeWriteChannel();
     return process;
 }
 
 QString TestCliFaults::addAccount(const QString &dir)
 {
-    return run(dir, {QStringLiteral("account-add"), QStringLiteral("Checking")}).json().value(QStringLiteral("id")).toString();
+    return run(dir, {QStringLiteral("account-add"), QStringLiteral("Checking")})
+        .json()
+        .value(QStringLiteral("id"))
+        .toString();
 }
 
 // Reads the database the way an outsider would, on a connection of its own.
@@ -99,9 +104,11 @@ QString TestCliFaults::writeFile(const QString &path, const QByteArray &bytes)
 bool TestCliFaults::mountSmallFileSystem(const QString &dir, int megabytes)
 {
     QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=%1m").arg(megabytes), QStringLiteral("tmpfs"), dir});
-    return mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+    mount.start(QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                 QStringLiteral("size=%1m").arg(megabytes), QStringLiteral("tmpfs"), dir});
+    return mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit &&
+           mount.exitCode() == 0;
 }
 
 QByteArray TestCliFaults::csv(int rows, const QString &payee)
@@ -137,20 +144,25 @@ void TestCliFaults::fullDiskFailsTheWholeImportOrRestore()
     constexpr int records = 100000;
     Run result;
     if (command == QLatin1String("import-csv")) {
-        const QString file = writeFile(root.filePath(QStringLiteral("big.csv")), csv(records, QStringLiteral("Shop")));
+        const QString file =
+            writeFile(root.filePath(QStringLiteral("big.csv")), csv(records, QStringLiteral("Shop")));
         result = run(dir, {command, file, QStringLiteral("--account"), account});
     } else if (command == QLatin1String("import-qif")) {
         QByteArray qif("!Type:Bank\n");
         for (int i = 0; i < records; ++i)
-            qif += QStringLiteral("D1/2/24\nPShop %1\nT-%2.00\nSFood\n$-%2.00\n^\n").arg(i).arg(i + 1).toUtf8();
+            qif +=
+                QStringLiteral("D1/2/24\nPShop %1\nT-%2.00\nSFood\n$-%2.00\n^\n").arg(i).arg(i + 1).toUtf8();
         const QString file = writeFile(root.filePath(QStringLiteral("big.qif")), qif);
         result = run(dir, {command, file, QStringLiteral("--map"), file + QLatin1Char('=') + account});
     } else {
         // The archive is made on a roomy data directory and restored into the small one.
         const QString roomy = root.filePath(QStringLiteral("roomy"));
         const QString roomyAccount = addAccount(roomy);
-        const QString file = writeFile(root.filePath(QStringLiteral("big.csv")), csv(records, QStringLiteral("Shop")));
-        QCOMPARE(run(roomy, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), roomyAccount}).exitCode, 0);
+        const QString file =
+            writeFile(root.filePath(QStringLiteral("big.csv")), csv(records, QStringLiteral("Shop")));
+        QCOMPARE(run(roomy, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), roomyAccount})
+                     .exitCode,
+                 0);
         const QString archive = root.filePath(QStringLiteral("backup.zip"));
         QCOMPARE(run(roomy, {QStringLiteral("backup-export"), archive}).exitCode, 0);
         result = run(dir, {command, archive, QStringLiteral("--mode"), QStringLiteral("replace")});
@@ -171,13 +183,16 @@ void TestCliFaults::twoImportsAtOnceStoreEveryRow()
     const QString account = addAccount(dir);
     QVERIFY(!account.isEmpty());
     constexpr int records = 20000;
-    const QString first = writeFile(root.filePath(QStringLiteral("first.csv")), csv(records, QStringLiteral("First")));
-    const QString second = writeFile(root.filePath(QStringLiteral("second.csv")), csv(records, QStringLiteral("Second")));
+    const QString first =
+        writeFile(root.filePath(QStringLiteral("first.csv")), csv(records, QStringLiteral("First")));
+    const QString second =
+        writeFile(root.filePath(QStringLiteral("second.csv")), csv(records, QStringLiteral("Second")));
 
     QObject owner;
     QList<QProcess *> processes;
     for (const QString &file : {first, second})
-        processes.append(start(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account}, &owner));
+        processes.append(
+            start(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account}, &owner));
     for (QProcess *process : std::as_const(processes)) {
         QVERIFY(process->waitForFinished(120000));
         QCOMPARE(process->exitCode(), 0);
@@ -186,7 +201,8 @@ void TestCliFaults::twoImportsAtOnceStoreEveryRow()
         QCOMPARE(result.value(QStringLiteral("database_errors")).toInt(), 0);
     }
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 2 * records);
-    QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'second'")),
+    QCOMPARE(scalar(dir, QStringLiteral(
+                             "SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'second'")),
              records);
 }
 
@@ -205,12 +221,14 @@ void TestCliFaults::importIntoDeletedAccountIsRefused()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("delete"));
     const QString file = writeFile(root.filePath(QStringLiteral("f.csv")), csv(3, QStringLiteral("Shop")));
-    const QString qif = writeFile(root.filePath(QStringLiteral("f.qif")), "!Type:Bank\nD1/2/24\nPShop\nT-1.00\n^\n");
+    const QString qif =
+        writeFile(root.filePath(QStringLiteral("f.qif")), "!Type:Bank\nD1/2/24\nPShop\nT-1.00\n^\n");
 
     const Run csvRun = run(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account});
     QCOMPARE(csvRun.exitCode, 1);
     QVERIFY(csvRun.err.contains(account.toUtf8()));
-    const Run qifRun = run(dir, {QStringLiteral("import-qif"), qif, QStringLiteral("--map"), qif + QLatin1Char('=') + account});
+    const Run qifRun = run(
+        dir, {QStringLiteral("import-qif"), qif, QStringLiteral("--map"), qif + QLatin1Char('=') + account});
     QCOMPARE(qifRun.exitCode, 1);
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
 }
@@ -219,11 +237,16 @@ void TestCliFaults::csvColumnOutsideTheFileIsAUsageError_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("value");
-    QTest::newRow("fault: date column INT_MAX crashed the release build") << "--date-column" << "2147483647";
-    QTest::newRow("fault: payee column INT_MAX") << "--payee-column" << "2147483647";
-    QTest::newRow("fault: amount column INT_MAX") << "--amount-column" << "2147483647";
-    QTest::newRow("memo column one past the last") << "--memo-column" << "3";
-    QTest::newRow("category column far out") << "--category-column" << "99";
+    QTest::newRow("fault: date column INT_MAX crashed the release build") << "--date-column"
+                                                                          << "2147483647";
+    QTest::newRow("fault: payee column INT_MAX") << "--payee-column"
+                                                 << "2147483647";
+    QTest::newRow("fault: amount column INT_MAX") << "--amount-column"
+                                                  << "2147483647";
+    QTest::newRow("memo column one past the last") << "--memo-column"
+                                                   << "3";
+    QTest::newRow("category column far out") << "--category-column"
+                                             << "99";
 }
 
 void TestCliFaults::csvColumnOutsideTheFileIsAUsageError()
@@ -234,7 +257,8 @@ void TestCliFaults::csvColumnOutsideTheFileIsAUsageError()
     const QString dir = root.filePath(QStringLiteral("data"));
     const QString account = addAccount(dir);
     const QString file = writeFile(root.filePath(QStringLiteral("f.csv")), csv(3, QStringLiteral("Shop")));
-    const Run result = run(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account, option, value});
+    const Run result =
+        run(dir, {QStringLiteral("import-csv"), file, QStringLiteral("--account"), account, option, value});
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains("outside the file's 3 columns"), result.err.constData());
     QCOMPARE(scalar(dir, QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
@@ -247,17 +271,19 @@ void TestCliFaults::nothingStoredIsAFailure()
     QTemporaryDir root;
     const QString dir = root.filePath(QStringLiteral("data"));
     const QString account = addAccount(dir);
-    const QString unreadable =
-        writeFile(root.filePath(QStringLiteral("bad.csv")), "Date,Payee,Amount\nnot a date,Shop,-1.00\n13/45/2024,Shop,-2\n");
-    const Run csvRun = run(dir, {QStringLiteral("import-csv"), unreadable, QStringLiteral("--account"), account});
+    const QString unreadable = writeFile(root.filePath(QStringLiteral("bad.csv")),
+                                         "Date,Payee,Amount\nnot a date,Shop,-1.00\n13/45/2024,Shop,-2\n");
+    const Run csvRun =
+        run(dir, {QStringLiteral("import-csv"), unreadable, QStringLiteral("--account"), account});
     QCOMPARE(csvRun.exitCode, 1);
     QCOMPARE(csvRun.json().value(QStringLiteral("unparseable")).toInt(), 2);
 
     // The only row of this archive is a transaction of an account that exists nowhere.
     const QString roomy = root.filePath(QStringLiteral("roomy"));
     const QString roomyAccount = addAccount(roomy);
-    QCOMPARE(run(roomy, {QStringLiteral("tx-add"), roomyAccount, QStringLiteral("--date"), QStringLiteral("2026-01-02"),
-                         QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"), QStringLiteral("-1")})
+    QCOMPARE(run(roomy, {QStringLiteral("tx-add"), roomyAccount, QStringLiteral("--date"),
+                         QStringLiteral("2026-01-02"), QStringLiteral("--payee"), QStringLiteral("Shop"),
+                         QStringLiteral("--amount"), QStringLiteral("-1")})
                  .exitCode,
              0);
     const QString archive = root.filePath(QStringLiteral("backup.zip"));
@@ -275,10 +301,16 @@ void TestCliFaults::nothingStoredIsAFailure()
     const QString orphans = root.filePath(QStringLiteral("orphans.zip"));
     QCOMPARE(run(roomy, {QStringLiteral("backup-export"), orphans}).exitCode, 0);
     const QString empty = root.filePath(QStringLiteral("empty"));
-    const Run restore = run(empty, {QStringLiteral("backup-import"), orphans, QStringLiteral("--mode"), QStringLiteral("skip")});
+    const Run restore = run(
+        empty, {QStringLiteral("backup-import"), orphans, QStringLiteral("--mode"), QStringLiteral("skip")});
     QCOMPARE(restore.exitCode, 1);
     QVERIFY2(restore.err.contains("no row of the backup could be restored"), restore.err.constData());
-    QCOMPARE(restore.json().value(QStringLiteral("refused")).toObject().value(QStringLiteral("transactions")).toInt(), 1);
+    QCOMPARE(restore.json()
+                 .value(QStringLiteral("refused"))
+                 .toObject()
+                 .value(QStringLiteral("transactions"))
+                 .toInt(),
+             1);
 }
 
 void TestCliFaults::malformedSearchIsAUsageError_data()
@@ -311,23 +343,31 @@ void TestCliFaults::readOnlyDataDirectoryStillReads()
         QSKIP("cannot mount a small file system here");
     const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir}); });
     const QString account = addAccount(dir);
-    QCOMPARE(run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-02"),
-                       QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"), QStringLiteral("-1")})
+    QCOMPARE(run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"),
+                       QStringLiteral("2026-01-02"), QStringLiteral("--payee"), QStringLiteral("Shop"),
+                       QStringLiteral("--amount"), QStringLiteral("-1")})
                  .exitCode,
              0);
-    QCOMPARE(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), dir}), 0);
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), dir}),
+        0);
 
     const Run accounts = run(dir, {QStringLiteral("accounts")});
     QCOMPARE(accounts.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(accounts.out).array().first().toObject().value(QStringLiteral("balance")).toInteger(),
+    QCOMPARE(QJsonDocument::fromJson(accounts.out)
+                 .array()
+                 .first()
+                 .toObject()
+                 .value(QStringLiteral("balance"))
+                 .toInteger(),
              -100);
     const Run registerRun = run(dir, {QStringLiteral("register"), account});
     QCOMPARE(registerRun.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(registerRun.out).array().size(), 1);
     QCOMPARE(run(dir, {QStringLiteral("search"), QStringLiteral("shop")}).exitCode, 0);
-    const Run write = run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"), QStringLiteral("2026-01-03"),
-                                QStringLiteral("--payee"), QStringLiteral("Shop"), QStringLiteral("--amount"),
-                                QStringLiteral("-1")});
+    const Run write = run(dir, {QStringLiteral("tx-add"), account, QStringLiteral("--date"),
+                                QStringLiteral("2026-01-03"), QStringLiteral("--payee"),
+                                QStringLiteral("Shop"), QStringLiteral("--amount"), QStringLiteral("-1")});
     QCOMPARE(write.exitCode, 1);
 }
 

@@ -100,7 +100,8 @@ public:
     {
         const auto stored = repository->findById(id);
         bool marked = false;
-        return stored && repository->markSynced(id, serverId, stored->version, stored->updatedAt, &marked) && marked;
+        return stored && repository->markSynced(id, serverId, stored->version, stored->updatedAt, &marked) &&
+               marked;
     }
 
 private:

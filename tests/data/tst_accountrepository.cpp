@@ -129,16 +129,19 @@ void TestAccountRepository::failedWriteLogsExactWarningAndEmitsNothing()
     const Account account = TestDatabase::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
     QVERIFY(!m_accounts->insert(account));
     QCOMPARE(changed.count(), 0);
 
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON accounts BEGIN SELECT RAISE(ABORT, "
-                                      "'refused'); END")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::update failed: refused")));
-    QVERIFY(!m_accounts->update(account));
+    QVERIFY(
+        m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON accounts BEGIN SELECT RAISE(ABORT, "
+                                  "'refused'); END")));
     QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^AccountRepository::softDelete failed: refused")));
+                         QRegularExpression(QStringLiteral("^AccountRepository::update failed: refused")));
+    QVERIFY(!m_accounts->update(account));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::softDelete failed: refused")));
     QVERIFY(!m_accounts->softDelete(account.id));
     QCOMPARE(changed.count(), 0);
 }
@@ -200,8 +203,9 @@ void TestAccountRepository::updateSortOrdersRollsBackEveryEntryOnFailure()
     const Account refused = TestDatabase::account(QStringLiteral("Refused"));
     QVERIFY(m_accounts->insert(first));
     QVERIFY(m_accounts->insert(refused));
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON accounts WHEN new.name = 'Refused' "
-                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(
+        m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON accounts WHEN new.name = 'Refused' "
+                                  "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
 
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));

@@ -62,7 +62,9 @@ void TestCategoryRepository::emptyParentAndAccountAreStoredAsNull()
     category.isTaxRelevant = true;
     category.taxCategory = QStringLiteral("interest_income");
     QVERIFY(m_categories->insert(category));
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories")).toInt(), 1);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories"))
+                 .toInt(),
+             1);
     QCOMPARE(m_categories->findById(category.id), std::optional<Category>(category));
 
     category.name = QStringLiteral("Renamed");
@@ -73,9 +75,10 @@ void TestCategoryRepository::emptyParentAndAccountAreStoredAsNull()
 void TestCategoryRepository::unknownParentFailsOnTheForeignKey()
 {
     QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: FOREIGN KEY")));
-    QVERIFY(!m_categories->insert(TestDatabase::category(QStringLiteral("Child"), QStringLiteral("missing"))));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: FOREIGN KEY")));
+    QVERIFY(
+        !m_categories->insert(TestDatabase::category(QStringLiteral("Child"), QStringLiteral("missing"))));
     QCOMPARE(changed.count(), 0);
 }
 

@@ -66,7 +66,8 @@ void TestDateText::fastWritersAgreeWithGeneralWriter_data()
     const QTime time(14, 5, 9);
     QTest::newRow("written form") << QDateTime(QDate(2026, 3, 31), time, Qt::UTC);
     QTest::newRow("milliseconds dropped") << QDateTime(QDate(2026, 3, 31), QTime(14, 5, 9, 999), Qt::UTC);
-    QTest::newRow("offset turned into UTC") << QDateTime(QDate(2026, 1, 1), QTime(1, 0), Qt::OffsetFromUTC, 7200);
+    QTest::newRow("offset turned into UTC")
+        << QDateTime(QDate(2026, 1, 1), QTime(1, 0), Qt::OffsetFromUTC, 7200);
     QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0), Qt::UTC);
     QTest::newRow("year 1") << QDateTime(QDate(1, 1, 1), time, Qt::UTC);
     QTest::newRow("year 9999") << QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);

@@ -58,7 +58,8 @@ void TestEnums::outOfRangeValuesWriteTheFallback()
 
 void TestEnums::identifiers()
 {
-    const QRegularExpression form(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"));
+    const QRegularExpression form(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"));
     const QString id = newId();
     QVERIFY2(form.match(id).hasMatch(), qPrintable(id));
     QVERIFY(newId() != id);

@@ -26,18 +26,26 @@ void TestMoney::format_data()
     QTest::addColumn<QString>("money");
     QTest::addColumn<QString>("amountText");
 
-    QTest::newRow("negative cents") << qint64(-5) << Currency::USD << "-$0.05" << "-0.05";
-    QTest::newRow("zero euro") << qint64(0) << Currency::EUR << "€0.00" << "0.00";
-    QTest::newRow("millions pound") << qint64(123456789) << Currency::GBP << "£1,234,567.89" << "1,234,567.89";
-    QTest::newRow("negative yen") << qint64(-1500) << Currency::JPY << "-¥1,500" << "-1,500";
-    QTest::newRow("yen grouping") << qint64(1234) << Currency::JPY << "¥1,234" << "1,234";
-    QTest::newRow("minus before symbol") << qint64(-123456) << Currency::USD << "-$1,234.56" << "-1,234.56";
-    QTest::newRow("cents padded") << qint64(105) << Currency::CAD << "$1.05" << "1.05";
+    QTest::newRow("negative cents") << qint64(-5) << Currency::USD << "-$0.05"
+                                    << "-0.05";
+    QTest::newRow("zero euro") << qint64(0) << Currency::EUR << "€0.00"
+                               << "0.00";
+    QTest::newRow("millions pound") << qint64(123456789) << Currency::GBP << "£1,234,567.89"
+                                    << "1,234,567.89";
+    QTest::newRow("negative yen") << qint64(-1500) << Currency::JPY << "-¥1,500"
+                                  << "-1,500";
+    QTest::newRow("yen grouping") << qint64(1234) << Currency::JPY << "¥1,234"
+                                  << "1,234";
+    QTest::newRow("minus before symbol") << qint64(-123456) << Currency::USD << "-$1,234.56"
+                                         << "-1,234.56";
+    QTest::newRow("cents padded") << qint64(105) << Currency::CAD << "$1.05"
+                                  << "1.05";
     QTest::newRow("most negative has a magnitude")
         << std::numeric_limits<qint64>::min() << Currency::USD << "-$92,233,720,368,547,758.08"
         << "-92,233,720,368,547,758.08";
     QTest::newRow("largest") << std::numeric_limits<qint64>::max() << Currency::JPY
-                             << "¥9,223,372,036,854,775,807" << "9,223,372,036,854,775,807";
+                             << "¥9,223,372,036,854,775,807"
+                             << "9,223,372,036,854,775,807";
 }
 
 void TestMoney::format()
@@ -78,9 +86,12 @@ void TestMoney::parse_data()
     // Values beyond 64-bit minor units must read as 0, never as an undefined conversion.
     QTest::newRow("overflow cents") << "92233720368547758.08" << Currency::USD << qint64(0);
     QTest::newRow("largest amount") << "10,000,000,000,000.00" << Currency::USD << maxAmount;
-    QTest::newRow("fault: a cent beyond the largest amount") << "10000000000000.01" << Currency::USD << qint64(0);
-    QTest::newRow("fault: yen beyond the largest amount") << "-1000000000000001" << Currency::JPY << qint64(0);
-    QTest::newRow("fault: fits 64 bits, beyond the limit") << "92233720368547758.07" << Currency::USD << qint64(0);
+    QTest::newRow("fault: a cent beyond the largest amount")
+        << "10000000000000.01" << Currency::USD << qint64(0);
+    QTest::newRow("fault: yen beyond the largest amount")
+        << "-1000000000000001" << Currency::JPY << qint64(0);
+    QTest::newRow("fault: fits 64 bits, beyond the limit")
+        << "92233720368547758.07" << Currency::USD << qint64(0);
     QTest::newRow("huge exponent") << "1e300" << Currency::USD << qint64(0);
     QTest::newRow("enormous exponent") << "1e99999999999" << Currency::USD << qint64(0);
     QTest::newRow("tiny exponent") << "1e-300" << Currency::USD << qint64(0);
@@ -123,7 +134,8 @@ void TestMoney::readAmountIsStrict_data()
     QTest::newRow("symbol grouping sign") << "-$1,234.50" << Currency::USD << std::optional<qint64>(-123450);
     QTest::newRow("written zero") << "0.00" << Currency::USD << std::optional<qint64>(0);
     QTest::newRow("whole yen") << "¥1,500" << Currency::JPY << std::optional<qint64>(1500);
-    QTest::newRow("largest amount") << "-10000000000000" << Currency::USD << std::optional<qint64>(-maxAmount);
+    QTest::newRow("largest amount") << "-10000000000000" << Currency::USD
+                                    << std::optional<qint64>(-maxAmount);
     QTest::newRow("fault: beyond the largest amount") << "10000000000000.01" << Currency::USD << refused;
     QTest::newRow("fault: two QIF-sized amounts") << "600000000000000000" << Currency::JPY << refused;
     QTest::newRow("fault: more decimals than the currency") << "12.345" << Currency::USD << refused;
@@ -148,7 +160,8 @@ void TestMoney::sumsNeverWrap()
     QCOMPARE(addAmounts(maxAmount, maxAmount), std::optional<Money>(2 * maxAmount));
     QCOMPARE(addAmounts(std::numeric_limits<Money>::max(), 1), std::nullopt);
     QCOMPARE(addAmounts(std::numeric_limits<Money>::min(), -1), std::nullopt);
-    QCOMPARE(addAmounts(std::numeric_limits<Money>::min(), std::numeric_limits<Money>::max()), std::optional<Money>(-1));
+    QCOMPARE(addAmounts(std::numeric_limits<Money>::min(), std::numeric_limits<Money>::max()),
+             std::optional<Money>(-1));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

@@ -46,11 +46,14 @@ void TestRecurringRepository::cleanup()
 
 void TestRecurringRepository::roundTripKeepsOptionalEndDateAndNulls()
 {
-    RecurringTransaction open = TestDatabase::recurring(m_accountId, QDate(2026, 1, 31), -5000, Frequency::SemiAnnual);
+    RecurringTransaction open =
+        TestDatabase::recurring(m_accountId, QDate(2026, 1, 31), -5000, Frequency::SemiAnnual);
     QVERIFY(m_recurring->insert(open));
     QCOMPARE(m_recurring->findById(open.id), std::optional<RecurringTransaction>(open));
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT end_date IS NULL AND category_id IS NULL FROM "
-                                         "recurring_transactions")).toInt(), 1);
+                                         "recurring_transactions"))
+                 .toInt(),
+             1);
 
     open.endDate = QDate(2027, 1, 31);
     open.autoPost = true;
@@ -93,12 +96,14 @@ void TestRecurringRepository::brokenNextDueDateIsWrittenAfterAWarning_data()
 void TestRecurringRepository::brokenNextDueDateIsWrittenAfterAWarning()
 {
     QFETCH(QDate, nextDue);
-    RecurringTransaction broken = TestDatabase::recurring(m_accountId, QDate(2026, 1, 1), -100, Frequency::Weekly);
+    RecurringTransaction broken =
+        TestDatabase::recurring(m_accountId, QDate(2026, 1, 1), -100, Frequency::Weekly);
     broken.nextDueDate = nextDue;
     broken.payee = QStringLiteral("Gym");
-    const QString expected = QStringLiteral("RecurringRepository:: insert saving recurring with broken nextDueDate: "
-                                            "id= %1 payee= Gym nextDueDate= %2 startDate= 2026-01-01 frequency= 1")
-                                 .arg(broken.id, dateToText(nextDue));
+    const QString expected =
+        QStringLiteral("RecurringRepository:: insert saving recurring with broken nextDueDate: "
+                       "id= %1 payee= Gym nextDueDate= %2 startDate= 2026-01-01 frequency= 1")
+            .arg(broken.id, dateToText(nextDue));
     QTest::ignoreMessage(QtWarningMsg, qPrintable(expected));
     QVERIFY(m_recurring->insert(broken));
     QVERIFY(m_recurring->findById(broken.id).has_value());

@@ -77,8 +77,9 @@ void TestSmallRepositories::latestForAccountSkipsDeletedRows()
     QCOMPARE(m_reconciliations->latestForAccount(m_accountId), std::optional<Reconciliation>(april));
     QCOMPARE(m_reconciliations->byAccount(m_accountId).first().id, april.id);
 
-    QVERIFY(m_db->exec(QStringLiteral("UPDATE reconciliations SET deleted_at = '2026-05-01T00:00:00Z' WHERE id = '%1'")
-                           .arg(april.id)));
+    QVERIFY(m_db->exec(
+        QStringLiteral("UPDATE reconciliations SET deleted_at = '2026-05-01T00:00:00Z' WHERE id = '%1'")
+            .arg(april.id)));
     QCOMPARE(m_reconciliations->latestForAccount(m_accountId)->id, march.id);
     QCOMPARE(m_reconciliations->byAccount(m_accountId).size(), 1);
     QCOMPARE(m_reconciliations->pending().size(), 2);
@@ -109,8 +110,8 @@ void TestSmallRepositories::reconciliationUpdateMayMoveAccount()
     QCOMPARE(m_reconciliations->byAccount(other.id).size(), 1);
 
     moved.accountId = QStringLiteral("no-such-account");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^ReconciliationRepository::update failed: FOREIGN KEY")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^ReconciliationRepository::update failed: FOREIGN KEY")));
     QVERIFY(!m_reconciliations->update(moved));
     QCOMPARE(changed.count(), 1);
 }
@@ -123,14 +124,16 @@ void TestSmallRepositories::splitLineNeedsItsTransactionAndCategory()
     line.transactionId = QStringLiteral("no-such-transaction");
     line.amount = -100;
     line.createdAt = line.updatedAt = currentTimestamp();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed: ")));
     QVERIFY(!splitLines.insert(line));
 
     TransactionRepository transactions(m_db->database());
     const Transaction parent = TestDatabase::transaction(m_accountId, QDate(2026, 1, 1), -100);
     QVERIFY(transactions.insert(parent));
-    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c', 'C', "
-                                      "'x', 'x')")));
+    QVERIFY(m_db->exec(
+        QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c', 'C', "
+                       "'x', 'x')")));
     line.transactionId = parent.id;
     line.categoryId = QStringLiteral("c");
     QVERIFY(splitLines.insert(line));
@@ -180,7 +183,8 @@ void TestSmallRepositories::removeIsSilentAndFallsBackToDefault()
     QVERIFY(m_preferences->remove(QStringLiteral("registerNewestFirst")));
     QCOMPARE(changed.count(), 0);
     QVERIFY(!m_preferences->value(QStringLiteral("registerNewestFirst")).has_value());
-    QCOMPARE(m_preferences->value(QStringLiteral("registerNewestFirst"), QStringLiteral("0")), QStringLiteral("0"));
+    QCOMPARE(m_preferences->value(QStringLiteral("registerNewestFirst"), QStringLiteral("0")),
+             QStringLiteral("0"));
 }
 
 QTEST_GUILESS_MAIN(TestSmallRepositories)

@@ -69,7 +69,8 @@ void TestTransactionRepository::init()
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
     m_accounts = std::make_unique<AccountRepository>(m_db->database());
-    m_transactions = std::make_unique<TransactionRepository>(m_db->database(), nullptr, [] { return fixedToday; });
+    m_transactions =
+        std::make_unique<TransactionRepository>(m_db->database(), nullptr, [] { return fixedToday; });
     m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_created = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
 }
@@ -300,7 +301,8 @@ void TestTransactionRepository::registerQueriesWalkTheIndexWithoutSorting()
         while (plan.next())
             steps.append(plan.value(3).toString());
         const QString text = steps.join(QLatin1Char('\n'));
-        QVERIFY2(text.contains(QLatin1String("idx_transactions_register_order")), qPrintable(statement + u'\n' + text));
+        QVERIFY2(text.contains(QLatin1String("idx_transactions_register_order")),
+                 qPrintable(statement + u'\n' + text));
         QVERIFY2(!text.contains(QLatin1String("TEMP B-TREE")), qPrintable(statement + u'\n' + text));
     }
 }
@@ -412,7 +414,8 @@ void TestTransactionRepository::markSyncedOnlyWhileUnchanged()
     }
     QSignalSpy announced(m_transactions.get(), &TransactionRepository::transactionsChanged);
     bool wasMarked = !marked;
-    QVERIFY(m_transactions->markSynced(pushed.id, QStringLiteral("srv-1"), pushed.version, pushed.updatedAt, &wasMarked));
+    QVERIFY(m_transactions->markSynced(pushed.id, QStringLiteral("srv-1"), pushed.version, pushed.updatedAt,
+                                       &wasMarked));
     QCOMPARE(wasMarked, marked);
     QCOMPARE(announced.count(), 0);
     const Transaction stored = *m_transactions->findById(pushed.id);
@@ -468,10 +471,12 @@ void TestTransactionRepository::restoreByAccountHonoursTheCutOff()
     const QString account = addAccount();
     const Transaction early = add(account, QDate(2026, 3, 1), 100);
     const Transaction late = add(account, QDate(2026, 3, 2), 200);
-    QVERIFY(m_db->exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T10:00:00Z' WHERE id = '%1'")
-                           .arg(early.id)));
-    QVERIFY(m_db->exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T12:00:05Z' WHERE id = '%1'")
-                           .arg(late.id)));
+    QVERIFY(m_db->exec(
+        QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T10:00:00Z' WHERE id = '%1'")
+            .arg(early.id)));
+    QVERIFY(m_db->exec(
+        QStringLiteral("UPDATE transactions SET deleted_at = '2026-05-01T12:00:05Z' WHERE id = '%1'")
+            .arg(late.id)));
 
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
     QCOMPARE(m_transactions->restoreByAccount(account, QStringLiteral("2026-05-01T11:59:55Z")), 1);
@@ -492,14 +497,14 @@ void TestTransactionRepository::foreignKeyFailureLogsAndEmitsNothing()
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
 
     Transaction orphan = TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 1, 1), 1);
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: FOREIGN KEY")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^TransactionRepository::insert failed: FOREIGN KEY")));
     QVERIFY(!m_transactions->insert(orphan));
 
     Transaction badCategory = TestDatabase::transaction(account, QDate(2026, 1, 1), 1);
     badCategory.categoryId = QStringLiteral("no-such-category");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: FOREIGN KEY")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^TransactionRepository::insert failed: FOREIGN KEY")));
     QVERIFY(!m_transactions->insert(badCategory));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
@@ -569,8 +574,9 @@ void TestTransactionRepository::search_data()
     QTest::addColumn<QStringList>("payees"); // newest first
 
     const QString checking = QStringLiteral("acc-checking");
-    QTest::newRow("plain word in payee") << QStringLiteral("coffee") << TransactionSearchFilter{}
-                                         << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Coffee Club")};
+    QTest::newRow("plain word in payee")
+        << QStringLiteral("coffee") << TransactionSearchFilter{}
+        << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Coffee Club")};
     QTest::newRow("word in memo") << QStringLiteral("birthday") << TransactionSearchFilter{}
                                   << QStringList{QStringLiteral("Toy Shop")};
     QTest::newRow("check number") << QStringLiteral("1042") << TransactionSearchFilter{}
@@ -586,13 +592,12 @@ void TestTransactionRepository::search_data()
     TransactionSearchFilter range;
     range.fromDate = QDate(2026, 2, 1);
     range.toDate = QDate(2026, 2, 10);
-    QTest::newRow("inclusive date range") << QString() << range
-                                          << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Toy Shop")};
+    QTest::newRow("inclusive date range")
+        << QString() << range << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Toy Shop")};
     TransactionSearchFilter uncleared;
     uncleared.cleared = false;
-    QTest::newRow("only uncleared, all accounts") << QString() << uncleared
-                                                  << QStringList{QStringLiteral("Corner Coffee"),
-                                                                 QStringLiteral("Landlord")};
+    QTest::newRow("only uncleared, all accounts")
+        << QString() << uncleared << QStringList{QStringLiteral("Corner Coffee"), QStringLiteral("Landlord")};
     TransactionSearchFilter food;
     food.categoryId = QStringLiteral("cat-food");
     QTest::newRow("category filter") << QString() << food << QStringList{QStringLiteral("Coffee Club")};
@@ -612,14 +617,18 @@ void TestTransactionRepository::search()
     food.id = QStringLiteral("cat-food");
     QVERIFY(m_categories->insert(food));
 
-    Transaction club = TestDatabase::transaction(checking.id, QDate(2026, 1, 20), -450, QStringLiteral("Coffee Club"));
+    Transaction club =
+        TestDatabase::transaction(checking.id, QDate(2026, 1, 20), -450, QStringLiteral("Coffee Club"));
     club.categoryId = food.id;
     club.cleared = true;
-    Transaction toy = TestDatabase::transaction(savings, QDate(2026, 2, 1), -2000, QStringLiteral("Toy Shop"));
+    Transaction toy =
+        TestDatabase::transaction(savings, QDate(2026, 2, 1), -2000, QStringLiteral("Toy Shop"));
     toy.memo = QStringLiteral("Birthday present");
     toy.cleared = true;
-    Transaction corner = TestDatabase::transaction(savings, QDate(2026, 2, 10), -380, QStringLiteral("Corner Coffee"));
-    Transaction rent = TestDatabase::transaction(checking.id, QDate(2026, 1, 1), -90000, QStringLiteral("Landlord"));
+    Transaction corner =
+        TestDatabase::transaction(savings, QDate(2026, 2, 10), -380, QStringLiteral("Corner Coffee"));
+    Transaction rent =
+        TestDatabase::transaction(checking.id, QDate(2026, 1, 1), -90000, QStringLiteral("Landlord"));
     rent.checkNumber = QStringLiteral("1042");
     for (const Transaction &transaction : {club, toy, corner, rent})
         QVERIFY(m_transactions->insert(transaction));
@@ -685,21 +694,25 @@ void TestTransactionRepository::sumsBeyond64BitsAreReportedNotWrapped()
 {
     const QString account = addAccount(100);
     for (int i = 0; i < 2; ++i) {
-        QVERIFY(m_db->exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
-                                          "updated_at) VALUES ('huge-%1', '%2', '2026-01-0%1', 'Huge', "
-                                          "6000000000000000000, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')")
-                               .arg(i + 1)
-                               .arg(account)));
+        QVERIFY(m_db->exec(
+            QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                           "updated_at) VALUES ('huge-%1', '%2', '2026-01-0%1', 'Huge', "
+                           "6000000000000000000, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')")
+                .arg(i + 1)
+                .arg(account)));
     }
     bool ok = true;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::balance failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::balance failed:")));
     QCOMPARE(m_transactions->balance(account, &ok), Money(0));
     QVERIFY(!ok);
     ok = true;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::registerRows failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::registerRows failed:")));
     QVERIFY(m_transactions->registerRows(account, &ok).isEmpty());
     QVERIFY(!ok);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::registerIndex failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::registerIndex failed:")));
     QVERIFY(m_transactions->registerIndex(account).rowIds.isEmpty());
 
     // One such row alone still fits, exactly.

@@ -127,7 +127,8 @@ void TestCatalogues::initTestCase()
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
     lupdate.start(QStringLiteral(ZIMBREL_LUPDATE_PATH),
                   {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-extensions"),
-                   QStringLiteral("cpp,h"), QStringLiteral(ZIMBREL_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh});
+                   QStringLiteral("cpp,h"), QStringLiteral(ZIMBREL_SOURCE_DIR "/src"), QStringLiteral("-ts"),
+                   fresh});
     QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
     QString error;
@@ -171,7 +172,10 @@ void TestCatalogues::everyMessageIsTranslated()
             continue;
         }
         if (message.numerus && message.forms.size() != pluralForms) {
-            faults.append(QStringLiteral("%1 plural forms instead of %2: %3").arg(message.forms.size()).arg(pluralForms).arg(message.name()));
+            faults.append(QStringLiteral("%1 plural forms instead of %2: %3")
+                              .arg(message.forms.size())
+                              .arg(pluralForms)
+                              .arg(message.name()));
             continue;
         }
         const QStringList expected = placeholders(message.source);
@@ -192,19 +196,22 @@ void TestCatalogues::everyMessageIsTranslated()
                 break;
             }
             if ((mnemonics(message.source) > 0) != (mnemonics(form) == 1) || mnemonics(form) > 1) {
-                faults.append(QStringLiteral("mnemonic lost or doubled in \"%1\": %2").arg(form, message.name()));
+                faults.append(
+                    QStringLiteral("mnemonic lost or doubled in \"%1\": %2").arg(form, message.name()));
                 break;
             }
         }
     }
     for (const QString &key : std::as_const(m_codeMessages)) {
         if (!inCatalogue.contains(key))
-            faults.append(QStringLiteral("missing (refresh with the update_translations target): %1").arg(m_codeNames.value(key)));
+            faults.append(QStringLiteral("missing (refresh with the update_translations target): %1")
+                              .arg(m_codeNames.value(key)));
     }
     faults.sort();
-    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 fault(s) in zimbrel_%2.ts:\n  %3")
-                                              .arg(faults.size())
-                                              .arg(language, faults.mid(0, 60).join(QStringLiteral("\n  ")))));
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QStringLiteral("%1 fault(s) in zimbrel_%2.ts:\n  %3")
+                            .arg(faults.size())
+                            .arg(language, faults.mid(0, 60).join(QStringLiteral("\n  ")))));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

@@ -86,7 +86,8 @@ void TestCloudAccount::groupLifecycleWithAnInviteCode()
     QCOMPARE(members.at(0).toObject().value(QStringLiteral("role")).toString(), QStringLiteral("owner"));
     QCOMPARE(members.at(1).toObject().value(QStringLiteral("email")).toString(), member->email);
     QVERIFY(group.json.value(QStringLiteral("pending_invitations")).toArray().isEmpty());
-    const QJsonObject summary = member->account("GET", QStringLiteral("/profile")).json.value(QStringLiteral("group")).toObject();
+    const QJsonObject summary =
+        member->account("GET", QStringLiteral("/profile")).json.value(QStringLiteral("group")).toObject();
     QCOMPARE(summary.value(QStringLiteral("member_count")).toInt(), 2);
     QCOMPARE(summary.value(QStringLiteral("role")).toString(), QStringLiteral("member"));
 
@@ -109,19 +110,28 @@ void TestCloudAccount::emailInvitationIsForThatAddressOnly()
     auto owner = newUser(QStringLiteral("inviter"));
     auto invited = newUser(QStringLiteral("invited"));
     auto other = newUser(QStringLiteral("bystander"));
-    const HttpResult invitation = owner->account("POST", QStringLiteral("/group/invite"), {{QStringLiteral("email"), invited->email.toUpper()}});
+    const HttpResult invitation = owner->account("POST", QStringLiteral("/group/invite"),
+                                                 {{QStringLiteral("email"), invited->email.toUpper()}});
     QCOMPARE(invitation.status, 201);
     QCOMPARE(invitation.json.value(QStringLiteral("invited_email")).toString(), invited->email);
 
-    const QJsonArray mine = invited->account("GET", QStringLiteral("/invitations")).json.value(QStringLiteral("invitations")).toArray();
+    const QJsonArray mine = invited->account("GET", QStringLiteral("/invitations"))
+                                .json.value(QStringLiteral("invitations"))
+                                .toArray();
     QCOMPARE(mine.size(), 1);
     const QString code = mine.first().toObject().value(QStringLiteral("invite_code")).toString();
     QCOMPARE(code, invitation.json.value(QStringLiteral("invite_code")).toString());
-    QVERIFY(other->account("GET", QStringLiteral("/invitations")).json.value(QStringLiteral("invitations")).toArray().isEmpty());
+    QVERIFY(other->account("GET", QStringLiteral("/invitations"))
+                .json.value(QStringLiteral("invitations"))
+                .toArray()
+                .isEmpty());
 
     QCOMPARE(other->account("POST", QStringLiteral("/group/join/") + code).status, 403);
     QCOMPARE(invited->account("POST", QStringLiteral("/group/join/") + code).status, 200);
-    QVERIFY(invited->account("GET", QStringLiteral("/invitations")).json.value(QStringLiteral("invitations")).toArray().isEmpty());
+    QVERIFY(invited->account("GET", QStringLiteral("/invitations"))
+                .json.value(QStringLiteral("invitations"))
+                .toArray()
+                .isEmpty());
 }
 
 void TestCloudAccount::onlyTheOwnerManagesTheGroup()
@@ -129,22 +139,39 @@ void TestCloudAccount::onlyTheOwnerManagesTheGroup()
     auto owner = newUser(QStringLiteral("boss"));
     auto member = newUser(QStringLiteral("staff"));
     auto second = newUser(QStringLiteral("staff"));
-    const QString code = owner->account("POST", QStringLiteral("/group/invite")).json.value(QStringLiteral("invite_code")).toString();
+    const QString code = owner->account("POST", QStringLiteral("/group/invite"))
+                             .json.value(QStringLiteral("invite_code"))
+                             .toString();
     const HttpResult pending = owner->account("POST", QStringLiteral("/group/invite"));
     QCOMPARE(member->account("POST", QStringLiteral("/group/join/") + code).status, 200);
-    QCOMPARE(second->account("POST", QStringLiteral("/group/join/") + pending.json.value(QStringLiteral("invite_code")).toString()).status, 200);
+    QCOMPARE(second
+                 ->account("POST", QStringLiteral("/group/join/") +
+                                       pending.json.value(QStringLiteral("invite_code")).toString())
+                 .status,
+             200);
     const HttpResult third = owner->account("POST", QStringLiteral("/group/invite"));
 
     QCOMPARE(member->account("POST", QStringLiteral("/group/invite")).status, 403);
     QCOMPARE(member->account("DELETE", QStringLiteral("/group/members/") + second->userId).status, 403);
-    QCOMPARE(member->account("DELETE", QStringLiteral("/group/invitations/") + third.json.value(QStringLiteral("id")).toString()).status, 403);
-    QVERIFY(member->account("GET", QStringLiteral("/group")).json.value(QStringLiteral("pending_invitations")).toArray().isEmpty());
+    QCOMPARE(member
+                 ->account("DELETE", QStringLiteral("/group/invitations/") +
+                                         third.json.value(QStringLiteral("id")).toString())
+                 .status,
+             403);
+    QVERIFY(member->account("GET", QStringLiteral("/group"))
+                .json.value(QStringLiteral("pending_invitations"))
+                .toArray()
+                .isEmpty());
 
     QCOMPARE(owner->account("DELETE", QStringLiteral("/group/members/") + owner->userId).status, 409);
     QCOMPARE(owner->account("DELETE", QStringLiteral("/group/members/") + member->userId).status, 204);
     QCOMPARE(member->account("GET", QStringLiteral("/group")).status, 404);
     QCOMPARE(owner->account("DELETE", QStringLiteral("/group/members/") + member->userId).status, 404);
-    QCOMPARE(owner->account("GET", QStringLiteral("/group")).json.value(QStringLiteral("members")).toArray().size(), 2);
+    QCOMPARE(owner->account("GET", QStringLiteral("/group"))
+                 .json.value(QStringLiteral("members"))
+                 .toArray()
+                 .size(),
+             2);
 }
 
 void TestCloudAccount::revokedAndExpiredCodesAreRefused_data()
@@ -167,10 +194,15 @@ void TestCloudAccount::revokedAndExpiredCodesAreRefused()
     } else {
         sql(QStringLiteral("UPDATE invitations SET expires_at = 1000 WHERE id = ?"), {id});
     }
-    const HttpResult join = joiner->account("POST", QStringLiteral("/group/join/") + invitation.json.value(QStringLiteral("invite_code")).toString());
+    const HttpResult join =
+        joiner->account("POST", QStringLiteral("/group/join/") +
+                                    invitation.json.value(QStringLiteral("invite_code")).toString());
     QCOMPARE(join.status, 404);
     QVERIFY(join.isJsonError());
-    QVERIFY(owner->account("GET", QStringLiteral("/group")).json.value(QStringLiteral("pending_invitations")).toArray().isEmpty());
+    QVERIFY(owner->account("GET", QStringLiteral("/group"))
+                .json.value(QStringLiteral("pending_invitations"))
+                .toArray()
+                .isEmpty());
 }
 
 void TestCloudAccount::seatsAreLimited()
@@ -178,8 +210,12 @@ void TestCloudAccount::seatsAreLimited()
     auto owner = newUser(QStringLiteral("small"));
     auto first = newUser(QStringLiteral("first"));
     auto second = newUser(QStringLiteral("second"));
-    const QString codeA = owner->account("POST", QStringLiteral("/group/invite")).json.value(QStringLiteral("invite_code")).toString();
-    const QString codeB = owner->account("POST", QStringLiteral("/group/invite")).json.value(QStringLiteral("invite_code")).toString();
+    const QString codeA = owner->account("POST", QStringLiteral("/group/invite"))
+                              .json.value(QStringLiteral("invite_code"))
+                              .toString();
+    const QString codeB = owner->account("POST", QStringLiteral("/group/invite"))
+                              .json.value(QStringLiteral("invite_code"))
+                              .toString();
     QVERIFY(owner->refresh());
     sql(QStringLiteral("UPDATE user_groups SET max_seats = 2 WHERE id = ?"), {owner->tokenGroupId()});
     QCOMPARE(first->account("POST", QStringLiteral("/group/join/") + codeA).status, 200);
@@ -200,24 +236,27 @@ void TestCloudAccount::wrongCodesAreThrottled()
 void TestCloudAccount::devicesAreRegisteredListedAndRemoved()
 {
     auto user = newUser(QStringLiteral("devices"));
-    const QJsonObject device{{QStringLiteral("device_name"), QStringLiteral("DESKTOP-1")},
-                             {QStringLiteral("platform"), QStringLiteral("Windows")},
-                             {QStringLiteral("app_id"), QStringLiteral("com.corvantis.zimbrel")},
-                             {QStringLiteral("app_version"), QStringLiteral("1.0.5")},
-                             {QStringLiteral("device_fingerprint"), QStringLiteral("0123456789abcdef0123456789abcdef")}};
+    const QJsonObject device{
+        {QStringLiteral("device_name"), QStringLiteral("DESKTOP-1")},
+        {QStringLiteral("platform"), QStringLiteral("Windows")},
+        {QStringLiteral("app_id"), QStringLiteral("com.corvantis.zimbrel")},
+        {QStringLiteral("app_version"), QStringLiteral("1.0.5")},
+        {QStringLiteral("device_fingerprint"), QStringLiteral("0123456789abcdef0123456789abcdef")}};
     QCOMPARE(user->account("POST", QStringLiteral("/devices/register"), device).status, 200);
     QJsonObject upgraded = device;
     upgraded.insert(QStringLiteral("app_version"), QStringLiteral("1.0.6"));
     QCOMPARE(user->account("POST", QStringLiteral("/devices/register"), upgraded).status, 200);
 
-    QJsonArray devices = user->account("GET", QStringLiteral("/devices")).json.value(QStringLiteral("devices")).toArray();
+    QJsonArray devices =
+        user->account("GET", QStringLiteral("/devices")).json.value(QStringLiteral("devices")).toArray();
     QCOMPARE(devices.size(), 1);
     const QJsonObject listed = devices.first().toObject();
     QCOMPARE(listed.value(QStringLiteral("app_version")).toString(), QStringLiteral("1.0.6"));
     QCOMPARE(listed.value(QStringLiteral("platform")).toString(), QStringLiteral("Windows"));
     QVERIFY(listed.value(QStringLiteral("last_sync_at")).toString().isEmpty());
     QCOMPARE(user->pull().status, 200);
-    devices = user->account("GET", QStringLiteral("/devices")).json.value(QStringLiteral("devices")).toArray();
+    devices =
+        user->account("GET", QStringLiteral("/devices")).json.value(QStringLiteral("devices")).toArray();
     QVERIFY(!devices.first().toObject().value(QStringLiteral("last_sync_at")).toString().isEmpty());
 
     auto stranger = newUser(QStringLiteral("stranger"));
@@ -234,7 +273,8 @@ void TestCloudAccount::deletionIsScheduledAndASignInCancelsIt()
     const HttpResult scheduled = user->account("DELETE", QStringLiteral("/profile"));
     QCOMPARE(scheduled.status, 200);
     QCOMPARE(scheduled.json.value(QStringLiteral("status")).toString(), QStringLiteral("pending_deletion"));
-    const QDateTime due = QDateTime::fromString(scheduled.json.value(QStringLiteral("deletion_scheduled_at")).toString(), Qt::ISODate);
+    const QDateTime due = QDateTime::fromString(
+        scheduled.json.value(QStringLiteral("deletion_scheduled_at")).toString(), Qt::ISODate);
     QVERIFY(qAbs(QDateTime::currentDateTimeUtc().daysTo(due) - 30) <= 1);
     QCOMPARE(user->account("GET", QStringLiteral("/profile")).status, 401);
     QVERIFY(!user->refresh());
@@ -249,21 +289,25 @@ void TestCloudAccount::deletionIsScheduledAndASignInCancelsIt()
 void TestCloudAccount::deletionTakesEffectAfterTheGracePeriod()
 {
     auto user = newUser(QStringLiteral("leaving"));
-    QCOMPARE(user->push({QJsonObject{{QStringLiteral("entity_type"), QStringLiteral("category")},
-                                     {QStringLiteral("entity_id"), QStringLiteral("c1")},
-                                     {QStringLiteral("action"), QStringLiteral("upsert")},
-                                     {QStringLiteral("version"), 1},
-                                     {QStringLiteral("payload"), QJsonObject{{QStringLiteral("client_id"), QStringLiteral("c1")},
-                                                                             {QStringLiteral("name"), QStringLiteral("Food")},
-                                                                             {QStringLiteral("category_type"), QStringLiteral("expense")},
-                                                                             {QStringLiteral("created_at"), QStringLiteral("2026-01-01T00:00:00Z")},
-                                                                             {QStringLiteral("updated_at"), QStringLiteral("2026-01-01T00:00:00Z")}}}}})
+    QCOMPARE(user
+                 ->push({QJsonObject{
+                     {QStringLiteral("entity_type"), QStringLiteral("category")},
+                     {QStringLiteral("entity_id"), QStringLiteral("c1")},
+                     {QStringLiteral("action"), QStringLiteral("upsert")},
+                     {QStringLiteral("version"), 1},
+                     {QStringLiteral("payload"),
+                      QJsonObject{{QStringLiteral("client_id"), QStringLiteral("c1")},
+                                  {QStringLiteral("name"), QStringLiteral("Food")},
+                                  {QStringLiteral("category_type"), QStringLiteral("expense")},
+                                  {QStringLiteral("created_at"), QStringLiteral("2026-01-01T00:00:00Z")},
+                                  {QStringLiteral("updated_at"), QStringLiteral("2026-01-01T00:00:00Z")}}}}})
                  .status,
              200);
     QCOMPARE(user->account("DELETE", QStringLiteral("/profile")).status, 200);
     sql(QStringLiteral("UPDATE users SET deletion_due_at = 1000 WHERE id = ?"), {user->userId});
     QCOMPARE(BrowserSession::signIn(m_http, user->email).status, 401);
-    QCOMPARE(sql(QStringLiteral("SELECT COUNT(*) FROM sync_rows WHERE owner_id = ?"), {user->userId}), QStringLiteral("0"));
+    QCOMPARE(sql(QStringLiteral("SELECT COUNT(*) FROM sync_rows WHERE owner_id = ?"), {user->userId}),
+             QStringLiteral("0"));
     // The address is free again.
     QCOMPARE(BrowserSession::signUp(m_http, user->email).status, 303);
 }
@@ -274,13 +318,19 @@ void TestCloudAccount::badInputIsAnsweredWithJsonErrors_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("status");
-    QTest::newRow("invite with a malformed address") << QByteArray("POST") << QStringLiteral("/group/invite") << QByteArray(R"({"email":"not-an-address"})") << 400;
-    QTest::newRow("invite with a body that is not JSON") << QByteArray("POST") << QStringLiteral("/group/invite") << QByteArray("{{") << 400;
-    QTest::newRow("join with a malformed code") << QByteArray("POST") << QStringLiteral("/group/join/ab%20cd") << QByteArray() << 400;
-    QTest::newRow("device without fingerprint") << QByteArray("POST") << QStringLiteral("/devices/register") << QByteArray(R"({"device_name":"x"})") << 400;
-    QTest::newRow("device name of the wrong type") << QByteArray("POST") << QStringLiteral("/devices/register")
-                                                   << QByteArray(R"({"device_fingerprint":"f","device_name":5})") << 400;
-    QTest::newRow("leave without a group") << QByteArray("POST") << QStringLiteral("/group/leave") << QByteArray() << 409;
+    QTest::newRow("invite with a malformed address") << QByteArray("POST") << QStringLiteral("/group/invite")
+                                                     << QByteArray(R"({"email":"not-an-address"})") << 400;
+    QTest::newRow("invite with a body that is not JSON")
+        << QByteArray("POST") << QStringLiteral("/group/invite") << QByteArray("{{") << 400;
+    QTest::newRow("join with a malformed code")
+        << QByteArray("POST") << QStringLiteral("/group/join/ab%20cd") << QByteArray() << 400;
+    QTest::newRow("device without fingerprint") << QByteArray("POST") << QStringLiteral("/devices/register")
+                                                << QByteArray(R"({"device_name":"x"})") << 400;
+    QTest::newRow("device name of the wrong type")
+        << QByteArray("POST") << QStringLiteral("/devices/register")
+        << QByteArray(R"({"device_fingerprint":"f","device_name":5})") << 400;
+    QTest::newRow("leave without a group")
+        << QByteArray("POST") << QStringLiteral("/group/leave") << QByteArray() << 409;
     QTest::newRow("unknown path") << QByteArray("GET") << QStringLiteral("/nothing") << QByteArray() << 404;
     QTest::newRow("wrong method") << QByteArray("PUT") << QStringLiteral("/profile") << QByteArray() << 405;
 }

@@ -58,8 +58,9 @@ void TestCloudAuth::initTestCase()
 
 SignInResult TestCloudAuth::newUser(const QString &name)
 {
-    const SignInResult result = BrowserSession::signUp(m_http, QStringLiteral("%1%2@example.org").arg(name).arg(++m_users),
-                                                       QStringLiteral("correct horse 1"), name);
+    const SignInResult result =
+        BrowserSession::signUp(m_http, QStringLiteral("%1%2@example.org").arg(name).arg(++m_users),
+                               QStringLiteral("correct horse 1"), name);
     if (result.status != 303)
         qWarning("sign-up failed with %d: %s", result.status, result.page.constData());
     return result;
@@ -68,7 +69,8 @@ SignInResult TestCloudAuth::newUser(const QString &name)
 void TestCloudAuth::signUpRedirectsToTheLoopbackWithTokensAndState()
 {
     BrowserSession browser(m_http);
-    const HttpResult page = browser.open(QStringLiteral("http://127.0.0.1:45678/callback"), QStringLiteral("r4nd0m-state"));
+    const HttpResult page =
+        browser.open(QStringLiteral("http://127.0.0.1:45678/callback"), QStringLiteral("r4nd0m-state"));
     QCOMPARE(page.status, 200);
     QVERIFY(page.header("Content-Type").startsWith("text/html"));
     QVERIFY(!browser.hiddenField(QStringLiteral("csrf_token")).isEmpty());
@@ -89,13 +91,18 @@ void TestCloudAuth::signUpRedirectsToTheLoopbackWithTokensAndState()
     QVERIFY(!me.json.value(QStringLiteral("created_at")).toString().isEmpty());
 
     // The client reads these claims without checking the signature; they must be where it looks.
-    const QByteArray payload = QByteArray::fromBase64(result.accessToken.section(QLatin1Char('.'), 1, 1).toLatin1(),
-                                                      QByteArray::Base64UrlEncoding);
+    const QByteArray payload = QByteArray::fromBase64(
+        result.accessToken.section(QLatin1Char('.'), 1, 1).toLatin1(), QByteArray::Base64UrlEncoding);
     const QJsonObject claims = QJsonDocument::fromJson(payload).object();
     QCOMPARE(claims.value(QStringLiteral("sub")).toString(), me.json.value(QStringLiteral("id")).toString());
-    const qint64 lifetime = claims.value(QStringLiteral("exp")).toInteger() - QDateTime::currentSecsSinceEpoch();
+    const qint64 lifetime =
+        claims.value(QStringLiteral("exp")).toInteger() - QDateTime::currentSecsSinceEpoch();
     QVERIFY2(lifetime > 14 * 60 && lifetime <= 15 * 60, qPrintable(QString::number(lifetime)));
-    QVERIFY(claims.value(QStringLiteral("custom")).toObject().value(QStringLiteral("corv")).toObject().contains(QStringLiteral("role")));
+    QVERIFY(claims.value(QStringLiteral("custom"))
+                .toObject()
+                .value(QStringLiteral("corv"))
+                .toObject()
+                .contains(QStringLiteral("role")));
 }
 
 void TestCloudAuth::signInWithThePasswordOfTheAccount()
@@ -121,8 +128,10 @@ void TestCloudAuth::loginPageRefusesForeignRedirect_data()
 {
     QTest::addColumn<QString>("redirectUri");
     QTest::newRow("another host") << QStringLiteral("http://evil.example/callback");
-    QTest::newRow("loopback as user info of another host") << QStringLiteral("http://localhost@evil.example/callback");
-    QTest::newRow("host that starts like localhost") << QStringLiteral("http://localhost.evil.example/callback");
+    QTest::newRow("loopback as user info of another host")
+        << QStringLiteral("http://localhost@evil.example/callback");
+    QTest::newRow("host that starts like localhost")
+        << QStringLiteral("http://localhost.evil.example/callback");
     QTest::newRow("private network address") << QStringLiteral("http://192.168.1.2:19876/callback");
     QTest::newRow("script scheme") << QStringLiteral("javascript:alert(1)");
     QTest::newRow("custom scheme") << QStringLiteral("zimbrel://localhost/callback");
@@ -138,10 +147,11 @@ void TestCloudAuth::loginPageRefusesForeignRedirect()
     QVERIFY(page.isJsonError());
 
     // Posting the form directly with a foreign address fails the same way, before any password check.
-    const HttpResult posted = m_http->send("POST", QStringLiteral("/corvantis/account/login"),
-                                           "client_id=zimbrel&redirect_uri=" + QUrl::toPercentEncoding(redirectUri)
-                                               + "&email=a%40b.org&password=whatever1&action=signin",
-                                           "application/x-www-form-urlencoded");
+    const HttpResult posted =
+        m_http->send("POST", QStringLiteral("/corvantis/account/login"),
+                     "client_id=zimbrel&redirect_uri=" + QUrl::toPercentEncoding(redirectUri) +
+                         "&email=a%40b.org&password=whatever1&action=signin",
+                     "application/x-www-form-urlencoded");
     QCOMPARE(posted.status, 400);
     QVERIFY(posted.header("Location").isEmpty());
 }
@@ -169,7 +179,8 @@ void TestCloudAuth::pageEscapesWhatItEchoes()
     QVERIFY(page.body.contains("cb?x=1&amp;y=2"));
     QCOMPARE(browser.hiddenField(QStringLiteral("state")), state);
     // And the state comes back unchanged in the redirect, encoded for a URL.
-    const SignInResult result = browser.submit(QStringLiteral("signup"), QStringLiteral("escape@example.org"), QStringLiteral("long enough 1"));
+    const SignInResult result = browser.submit(QStringLiteral("signup"), QStringLiteral("escape@example.org"),
+                                               QStringLiteral("long enough 1"));
     QCOMPARE(result.status, 303);
     QCOMPARE(result.state, state);
     QCOMPARE(QUrlQuery(result.redirect).queryItemValue(QStringLiteral("y")), QStringLiteral("2"));
@@ -178,10 +189,14 @@ void TestCloudAuth::pageEscapesWhatItEchoes()
 void TestCloudAuth::secondAccountWithTheSameEmailIsRefused()
 {
     QCOMPARE(BrowserSession::signUp(m_http, QStringLiteral("twice@example.org")).status, 303);
-    const SignInResult again = BrowserSession::signUp(m_http, QStringLiteral("TWICE@example.org"), QStringLiteral("another one 2"));
+    const SignInResult again =
+        BrowserSession::signUp(m_http, QStringLiteral("TWICE@example.org"), QStringLiteral("another one 2"));
     QCOMPARE(again.status, 409);
     QVERIFY(again.accessToken.isEmpty());
-    QCOMPARE(BrowserSession::signIn(m_http, QStringLiteral("twice@example.org"), QStringLiteral("another one 2")).status, 401);
+    QCOMPARE(
+        BrowserSession::signIn(m_http, QStringLiteral("twice@example.org"), QStringLiteral("another one 2"))
+            .status,
+        401);
 }
 
 void TestCloudAuth::craftedTokensAreRefused_data()
@@ -199,7 +214,8 @@ void TestCloudAuth::craftedTokensAreRefused()
     QFETCH(QString, kind);
     const SignInResult user = newUser(QStringLiteral("mallory"));
     const QString real = user.accessToken;
-    const QByteArray payload = QByteArray::fromBase64(real.section(QLatin1Char('.'), 1, 1).toLatin1(), QByteArray::Base64UrlEncoding);
+    const QByteArray payload = QByteArray::fromBase64(real.section(QLatin1Char('.'), 1, 1).toLatin1(),
+                                                      QByteArray::Base64UrlEncoding);
     const QJsonObject claimsJson = QJsonDocument::fromJson(payload).object();
     AccessClaims claims;
     claims.userId = claimsJson.value(QStringLiteral("sub")).toString();
@@ -212,24 +228,27 @@ void TestCloudAuth::craftedTokensAreRefused()
 
     QString token;
     if (kind == QLatin1String("none")) {
-        token = QString::fromLatin1(encode(R"({"alg":"none","typ":"JWT"})") + '.' + real.section(QLatin1Char('.'), 1, 1).toLatin1() + '.');
+        token = QString::fromLatin1(encode(R"({"alg":"none","typ":"JWT"})") + '.' +
+                                    real.section(QLatin1Char('.'), 1, 1).toLatin1() + '.');
     } else if (kind == QLatin1String("wrong-key")) {
         token = AccessToken::sign(claims, "not the installation secret");
     } else if (kind == QLatin1String("tampered")) {
         QJsonObject changed = claimsJson;
         changed.insert(QStringLiteral("sub"), QStringLiteral("someone-else"));
-        token = real.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.')
-                + QString::fromLatin1(encode(QJsonDocument(changed).toJson(QJsonDocument::Compact))) + QLatin1Char('.')
-                + real.section(QLatin1Char('.'), 2, 2);
+        token = real.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') +
+                QString::fromLatin1(encode(QJsonDocument(changed).toJson(QJsonDocument::Compact))) +
+                QLatin1Char('.') + real.section(QLatin1Char('.'), 2, 2);
     } else if (kind == QLatin1String("expired")) {
         // Signed with the installation's real secret, read from the database as an operator could.
         const QByteArray secret = QByteArray::fromBase64(
-            CloudBackend::execute(m_fixture.service.databaseAddress(), QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"))
+            CloudBackend::execute(m_fixture.service.databaseAddress(),
+                                  QStringLiteral("SELECT value FROM settings WHERE key = 'jwt_secret'"))
                 .toString()
                 .toLatin1());
         QVERIFY(!secret.isEmpty());
         QVERIFY(!AccessToken::sign(claims, secret).isEmpty());
-        QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), AccessToken::sign(claims, secret)).status, 200);
+        QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), AccessToken::sign(claims, secret)).status,
+                 200);
         claims.issuedAt -= 3600;
         claims.expiresAt = QDateTime::currentSecsSinceEpoch() - 5;
         token = AccessToken::sign(claims, secret);
@@ -258,7 +277,10 @@ void TestCloudAuth::refreshRotatesAndReuseRevokesTheSession()
                                           {{QStringLiteral("refresh_token"), user.refreshToken}});
     QCOMPARE(reuse.status, 401);
     QVERIFY(reuse.isJsonError());
-    QCOMPARE(m_http->post(api(QStringLiteral("/auth/token/refresh")), {{QStringLiteral("refresh_token"), refresh}}).status, 401);
+    QCOMPARE(
+        m_http->post(api(QStringLiteral("/auth/token/refresh")), {{QStringLiteral("refresh_token"), refresh}})
+            .status,
+        401);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), access).status, 401);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), user.accessToken).status, 401);
 }
@@ -266,12 +288,17 @@ void TestCloudAuth::refreshRotatesAndReuseRevokesTheSession()
 void TestCloudAuth::logoutEndsTheSession()
 {
     const SignInResult user = newUser(QStringLiteral("leaving"));
-    const SignInResult other = BrowserSession::signIn(m_http, QStringLiteral("leaving%1@example.org").arg(m_users));
+    const SignInResult other =
+        BrowserSession::signIn(m_http, QStringLiteral("leaving%1@example.org").arg(m_users));
     QCOMPARE(other.status, 303);
     const HttpResult logout = m_http->post(api(QStringLiteral("/auth/logout")), {}, user.accessToken);
     QCOMPARE(logout.status, 204);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), user.accessToken).status, 401);
-    QCOMPARE(m_http->post(api(QStringLiteral("/auth/token/refresh")), {{QStringLiteral("refresh_token"), user.refreshToken}}).status, 401);
+    QCOMPARE(m_http
+                 ->post(api(QStringLiteral("/auth/token/refresh")),
+                        {{QStringLiteral("refresh_token"), user.refreshToken}})
+                 .status,
+             401);
     // Only that session: the same user's other sign-in goes on.
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), other.accessToken).status, 200);
 }
@@ -279,14 +306,18 @@ void TestCloudAuth::logoutEndsTheSession()
 void TestCloudAuth::currentUserCanBeReadAndRenamed()
 {
     const SignInResult user = newUser(QStringLiteral("renamed"));
-    const HttpResult renamed = m_http->request("PATCH", api(QStringLiteral("/users/me")),
-                                               {{QStringLiteral("display_name"), QStringLiteral("  New Name  ")}}, user.accessToken);
+    const HttpResult renamed =
+        m_http->request("PATCH", api(QStringLiteral("/users/me")),
+                        {{QStringLiteral("display_name"), QStringLiteral("  New Name  ")}}, user.accessToken);
     QCOMPARE(renamed.status, 200);
     QCOMPARE(renamed.json.value(QStringLiteral("display_name")).toString(), QStringLiteral("New Name"));
-    QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), user.accessToken).json.value(QStringLiteral("display_name")).toString(),
+    QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), user.accessToken)
+                 .json.value(QStringLiteral("display_name"))
+                 .toString(),
              QStringLiteral("New Name"));
-    const HttpResult empty = m_http->request("PATCH", api(QStringLiteral("/users/me")),
-                                             {{QStringLiteral("display_name"), QStringLiteral("   ")}}, user.accessToken);
+    const HttpResult empty =
+        m_http->request("PATCH", api(QStringLiteral("/users/me")),
+                        {{QStringLiteral("display_name"), QStringLiteral("   ")}}, user.accessToken);
     QCOMPARE(empty.status, 400);
     QVERIFY(empty.isJsonError());
 }
@@ -294,16 +325,23 @@ void TestCloudAuth::currentUserCanBeReadAndRenamed()
 void TestCloudAuth::passwordChangeChecksTheCurrentPassword()
 {
     const SignInResult user = newUser(QStringLiteral("changer"));
-    const SignInResult elsewhere = BrowserSession::signIn(m_http, QStringLiteral("changer%1@example.org").arg(m_users));
+    const SignInResult elsewhere =
+        BrowserSession::signIn(m_http, QStringLiteral("changer%1@example.org").arg(m_users));
     const QString path = api(QStringLiteral("/users/me/password"));
-    HttpResult result = m_http->post(path, {{QStringLiteral("current_password"), QStringLiteral("not it at all")},
-                                            {QStringLiteral("new_password"), QStringLiteral("brand new pass")}}, user.accessToken);
+    HttpResult result = m_http->post(path,
+                                     {{QStringLiteral("current_password"), QStringLiteral("not it at all")},
+                                      {QStringLiteral("new_password"), QStringLiteral("brand new pass")}},
+                                     user.accessToken);
     QCOMPARE(result.status, 403);
-    result = m_http->post(path, {{QStringLiteral("current_password"), QStringLiteral("correct horse 1")},
-                                 {QStringLiteral("new_password"), QStringLiteral("short")}}, user.accessToken);
+    result = m_http->post(path,
+                          {{QStringLiteral("current_password"), QStringLiteral("correct horse 1")},
+                           {QStringLiteral("new_password"), QStringLiteral("short")}},
+                          user.accessToken);
     QCOMPARE(result.status, 400);
-    result = m_http->post(path, {{QStringLiteral("current_password"), QStringLiteral("correct horse 1")},
-                                 {QStringLiteral("new_password"), QStringLiteral("brand new pass")}}, user.accessToken);
+    result = m_http->post(path,
+                          {{QStringLiteral("current_password"), QStringLiteral("correct horse 1")},
+                           {QStringLiteral("new_password"), QStringLiteral("brand new pass")}},
+                          user.accessToken);
     QCOMPARE(result.status, 204);
     const QString email = QStringLiteral("changer%1@example.org").arg(m_users);
     QCOMPARE(BrowserSession::signIn(m_http, email).status, 401);
@@ -316,7 +354,8 @@ void TestCloudAuth::passwordChangeChecksTheCurrentPassword()
 void TestCloudAuth::sessionsListMarksTheCurrentOneAndCanBeRevoked()
 {
     const SignInResult user = newUser(QStringLiteral("sessions"));
-    const SignInResult second = BrowserSession::signIn(m_http, QStringLiteral("sessions%1@example.org").arg(m_users));
+    const SignInResult second =
+        BrowserSession::signIn(m_http, QStringLiteral("sessions%1@example.org").arg(m_users));
     const HttpResult list = m_http->get(api(QStringLiteral("/users/me/sessions")), user.accessToken);
     QCOMPARE(list.status, 200);
     const QJsonArray sessions = list.json.value(QStringLiteral("sessions")).toArray();
@@ -339,10 +378,17 @@ void TestCloudAuth::sessionsListMarksTheCurrentOneAndCanBeRevoked()
 
     // Another user's session cannot be revoked by id.
     const SignInResult stranger = newUser(QStringLiteral("stranger"));
-    const QString strangerSession = m_http->get(api(QStringLiteral("/users/me/sessions")), stranger.accessToken)
-                                        .json.value(QStringLiteral("sessions")).toArray().first().toObject()
-                                        .value(QStringLiteral("id")).toString();
-    QCOMPARE(m_http->del(api(QStringLiteral("/users/me/sessions/") + strangerSession), user.accessToken).status, 404);
+    const QString strangerSession =
+        m_http->get(api(QStringLiteral("/users/me/sessions")), stranger.accessToken)
+            .json.value(QStringLiteral("sessions"))
+            .toArray()
+            .first()
+            .toObject()
+            .value(QStringLiteral("id"))
+            .toString();
+    QCOMPARE(
+        m_http->del(api(QStringLiteral("/users/me/sessions/") + strangerSession), user.accessToken).status,
+        404);
     QCOMPARE(m_http->get(api(QStringLiteral("/users/me")), stranger.accessToken).status, 200);
 }
 
@@ -350,18 +396,28 @@ void TestCloudAuth::badInputIsAnsweredWithJsonErrors_data()
 {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<int>("status");
-    const QByteArray refresh = "POST /api/v1/realms/corvantis/auth/token/refresh HTTP/1.1\r\nHost: x\r\nConnection: close\r\n";
+    const QByteArray refresh =
+        "POST /api/v1/realms/corvantis/auth/token/refresh HTTP/1.1\r\nHost: x\r\nConnection: close\r\n";
     QTest::newRow("refresh body not JSON") << refresh + "Content-Length: 5\r\n\r\n{\"a\":" << 400;
     QTest::newRow("refresh body an array") << refresh + "Content-Length: 2\r\n\r\n[]" << 400;
     QTest::newRow("refresh token missing") << refresh + "Content-Length: 2\r\n\r\n{}" << 400;
-    QTest::newRow("refresh token a number") << refresh + "Content-Length: 19\r\n\r\n{\"refresh_token\":5}" << 400;
+    QTest::newRow("refresh token a number")
+        << refresh + "Content-Length: 19\r\n\r\n{\"refresh_token\":5}" << 400;
     QTest::newRow("body over the cap") << refresh + "Content-Length: 300000\r\n\r\n" << 413;
     QTest::newRow("chunked body") << refresh + "Transfer-Encoding: chunked\r\n\r\n0\r\n\r\n" << 411;
-    QTest::newRow("unknown path") << QByteArray("GET /api/v1/realms/corvantis/nothing HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n") << 401;
-    QTest::newRow("unknown realm") << QByteArray("GET /api/v1/realms/other/users/me HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n") << 404;
-    QTest::newRow("wrong method") << QByteArray("GET /api/v1/realms/corvantis/auth/token/refresh HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n") << 405;
+    QTest::newRow("unknown path")
+        << QByteArray("GET /api/v1/realms/corvantis/nothing HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+        << 401;
+    QTest::newRow("unknown realm")
+        << QByteArray("GET /api/v1/realms/other/users/me HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+        << 404;
+    QTest::newRow("wrong method") << QByteArray("GET /api/v1/realms/corvantis/auth/token/refresh "
+                                                "HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                                  << 405;
     QTest::newRow("login page without client id")
-        << QByteArray("GET /corvantis/account/login?redirect_uri=http%3A%2F%2Flocalhost%3A1%2F HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n") << 400;
+        << QByteArray("GET /corvantis/account/login?redirect_uri=http%3A%2F%2Flocalhost%3A1%2F "
+                      "HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+        << 400;
 }
 
 void TestCloudAuth::badInputIsAnsweredWithJsonErrors()
@@ -371,7 +427,8 @@ void TestCloudAuth::badInputIsAnsweredWithJsonErrors()
     const QByteArray response = m_http->raw(request);
     QCOMPARE(CloudHttp::statusOfRaw(response), status);
     const QByteArray body = response.mid(response.indexOf("\r\n\r\n") + 4);
-    QVERIFY2(!QJsonDocument::fromJson(body).object().value(QStringLiteral("error")).toString().isEmpty(), body.constData());
+    QVERIFY2(!QJsonDocument::fromJson(body).object().value(QStringLiteral("error")).toString().isEmpty(),
+             body.constData());
     // The service is still there.
     QCOMPARE(m_http->get(QStringLiteral("/healthz")).status, 200);
 }
@@ -385,7 +442,10 @@ void TestCloudAuth::failedSignInsAreThrottledAcrossRestarts()
     CloudHttp http(service.baseUrl());
     QCOMPARE(BrowserSession::signUp(&http, QStringLiteral("target@example.org")).status, 303);
     for (int attempt = 0; attempt < 5; ++attempt)
-        QCOMPARE(BrowserSession::signIn(&http, QStringLiteral("target@example.org"), QStringLiteral("guess number %1").arg(attempt)).status, 401);
+        QCOMPARE(BrowserSession::signIn(&http, QStringLiteral("target@example.org"),
+                                        QStringLiteral("guess number %1").arg(attempt))
+                     .status,
+                 401);
     QCOMPARE(BrowserSession::signIn(&http, QStringLiteral("target@example.org")).status, 429);
 
     // The count lives in the database: another process (here, a restart) keeps refusing.
@@ -406,8 +466,12 @@ void TestCloudAuth::processesStartingTogetherMigrateOnce()
     QString error;
     QVERIFY2(first.waitUntilListening(&error), qPrintable(error));
     QVERIFY2(second.waitUntilListening(&error), qPrintable(error));
-    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
-    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM settings WHERE key = 'jwt_secret'")).toInt(), 1);
+    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(),
+             3);
+    QCOMPARE(CloudBackend::execute(database,
+                                   QStringLiteral("SELECT COUNT(*) FROM settings WHERE key = 'jwt_secret'"))
+                 .toInt(),
+             1);
 
     // One signing secret for both: a token from one process is good at the other.
     CloudHttp firstHttp(first.baseUrl());
@@ -418,7 +482,8 @@ void TestCloudAuth::processesStartingTogetherMigrateOnce()
 
     // A restart finds the schema current and changes nothing.
     QVERIFY2(first.start(database, {}, &error), qPrintable(error));
-    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
+    QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(),
+             3);
     QCOMPARE(CloudHttp(first.baseUrl()).get(api(QStringLiteral("/users/me")), user.accessToken).status, 200);
 }
 

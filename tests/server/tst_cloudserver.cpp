@@ -49,12 +49,15 @@ void TestCloudServer::initTestCase()
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     };
-    QVERIFY(write(m_files + QStringLiteral("/zimbrel/stable/latest.json"), R"({"schema":1,"app":"zimbrel"})"));
+    QVERIFY(
+        write(m_files + QStringLiteral("/zimbrel/stable/latest.json"), R"({"schema":1,"app":"zimbrel"})"));
     QVERIFY(write(m_files + QStringLiteral("/zimbrel/1.0.6/release-notes.md"), "# 1.0.6\n\nFaster.\n"));
     QVERIFY(write(m_files + QStringLiteral("/zimbrel/1.0.6/release-notes.de.md"), "# 1.0.6\n\nSchneller.\n"));
     QVERIFY(write(m_root.filePath(QStringLiteral("secret.txt")), "secret"));
-    QVERIFY(QFile::link(m_root.filePath(QStringLiteral("secret.txt")), m_files + QStringLiteral("/zimbrel/escape.md")));
-    QVERIFY(QFile::link(m_files + QStringLiteral("/zimbrel/1.0.6/release-notes.md"), m_files + QStringLiteral("/zimbrel/inside.md")));
+    QVERIFY(QFile::link(m_root.filePath(QStringLiteral("secret.txt")),
+                        m_files + QStringLiteral("/zimbrel/escape.md")));
+    QVERIFY(QFile::link(m_files + QStringLiteral("/zimbrel/1.0.6/release-notes.md"),
+                        m_files + QStringLiteral("/zimbrel/inside.md")));
 
     QString error;
     QVERIFY2(m_service.start(QStringLiteral("sqlite:") + m_root.filePath(QStringLiteral("cloud.db")),
@@ -78,11 +81,15 @@ void TestCloudServer::helpShowsHowToPointTheAppAtIt()
 void TestCloudServer::badCommandLinesExitWithTwo_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("listen without port") << QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1")};
-    QTest::newRow("port out of range") << QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:70000")};
-    QTest::newRow("certificate without key") << QStringList{QStringLiteral("--tls-cert"), QStringLiteral("a.pem")};
+    QTest::newRow("listen without port")
+        << QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1")};
+    QTest::newRow("port out of range")
+        << QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:70000")};
+    QTest::newRow("certificate without key")
+        << QStringList{QStringLiteral("--tls-cert"), QStringLiteral("a.pem")};
     QTest::newRow("unknown fault") << QStringList{QStringLiteral("--faults"), QStringLiteral("explode=1")};
-    QTest::newRow("probability above one") << QStringList{QStringLiteral("--faults"), QStringLiteral("push500=2")};
+    QTest::newRow("probability above one")
+        << QStringList{QStringLiteral("--faults"), QStringLiteral("push500=2")};
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour")};
 }
 
@@ -104,7 +111,8 @@ void TestCloudServer::servesHttpsWithTheGivenCertificate()
     CloudService service;
     QString error;
     QVERIFY2(service.start(QStringLiteral("sqlite:") + m_root.filePath(QStringLiteral("tls.db")),
-                           {QStringLiteral("--tls-cert"), certificate, QStringLiteral("--tls-key"), key}, &error),
+                           {QStringLiteral("--tls-cert"), certificate, QStringLiteral("--tls-key"), key},
+                           &error),
              qPrintable(error));
     QCOMPARE(service.baseUrl().scheme(), QStringLiteral("https"));
 
@@ -122,7 +130,8 @@ void TestCloudServer::servesHttpsWithTheGivenCertificate()
     loop.exec();
     QCOMPARE(reply->error(), QNetworkReply::NoError);
     QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
-    QCOMPARE(QJsonDocument::fromJson(reply->readAll()).object().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
+    QCOMPARE(QJsonDocument::fromJson(reply->readAll()).object().value(QStringLiteral("status")).toString(),
+             QStringLiteral("ok"));
     delete reply;
 
     // Plain HTTP on the TLS port gets no answer.
@@ -136,17 +145,20 @@ void TestCloudServer::downloadsCarryTypeAndCacheHeaders_data()
     QTest::addColumn<QByteArray>("contentType");
     QTest::addColumn<QByteArray>("cacheControl");
     QTest::addColumn<QByteArray>("body");
-    QTest::newRow("manifest") << QStringLiteral("/downloads/zimbrel/stable/latest.json") << QByteArray("application/json")
-                              << QByteArray("no-cache") << QByteArray(R"({"schema":1,"app":"zimbrel"})");
+    QTest::newRow("manifest") << QStringLiteral("/downloads/zimbrel/stable/latest.json")
+                              << QByteArray("application/json") << QByteArray("no-cache")
+                              << QByteArray(R"({"schema":1,"app":"zimbrel"})");
     QTest::newRow("release notes") << QStringLiteral("/downloads/zimbrel/1.0.6/release-notes.md")
-                                   << QByteArray("text/markdown; charset=utf-8") << QByteArray("public, max-age=3600")
+                                   << QByteArray("text/markdown; charset=utf-8")
+                                   << QByteArray("public, max-age=3600")
                                    << QByteArray("# 1.0.6\n\nFaster.\n");
     QTest::newRow("localized notes") << QStringLiteral("/downloads/zimbrel/1.0.6/release-notes.de.md")
-                                     << QByteArray("text/markdown; charset=utf-8") << QByteArray("public, max-age=3600")
+                                     << QByteArray("text/markdown; charset=utf-8")
+                                     << QByteArray("public, max-age=3600")
                                      << QByteArray("# 1.0.6\n\nSchneller.\n");
-    QTest::newRow("link that stays inside") << QStringLiteral("/downloads/zimbrel/inside.md")
-                                            << QByteArray("text/markdown; charset=utf-8") << QByteArray("public, max-age=3600")
-                                            << QByteArray("# 1.0.6\n\nFaster.\n");
+    QTest::newRow("link that stays inside")
+        << QStringLiteral("/downloads/zimbrel/inside.md") << QByteArray("text/markdown; charset=utf-8")
+        << QByteArray("public, max-age=3600") << QByteArray("# 1.0.6\n\nFaster.\n");
 }
 
 void TestCloudServer::downloadsCarryTypeAndCacheHeaders()
@@ -172,9 +184,11 @@ void TestCloudServer::unchangedFileIsAnsweredNotModified()
     QCOMPARE(again.status, 304);
     QVERIFY(again.body.isEmpty());
     QCOMPARE(again.header("ETag"), first.header("ETag"));
-    const HttpResult since = m_http->request("GET", path, {}, {}, {{"If-Modified-Since", first.header("Last-Modified")}});
+    const HttpResult since =
+        m_http->request("GET", path, {}, {}, {{"If-Modified-Since", first.header("Last-Modified")}});
     QCOMPARE(since.status, 304);
-    const HttpResult otherTag = m_http->request("GET", path, {}, {}, {{"If-None-Match", "\"something-else\""}});
+    const HttpResult otherTag =
+        m_http->request("GET", path, {}, {}, {{"If-None-Match", "\"something-else\""}});
     QCOMPARE(otherTag.status, 200);
     QCOMPARE(otherTag.body, first.body);
 }
@@ -199,7 +213,8 @@ void TestCloudServer::nothingOutsideTheFolderIsServed()
 {
     QFETCH(QByteArray, target);
     // Raw bytes, so no client library tidies the path before it reaches the service.
-    const QByteArray response = m_http->raw("GET " + target + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    const QByteArray response =
+        m_http->raw("GET " + target + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
     QCOMPARE(CloudHttp::statusOfRaw(response), 404);
     QVERIFY(!response.contains("secret"));
     QVERIFY(!response.contains("root:"));

@@ -14,7 +14,8 @@ namespace {
 
 const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
 
-QJsonObject change(const QString &type, const QString &id, int version, QJsonObject payload, const QString &action = QStringLiteral("upsert"))
+QJsonObject change(const QString &type, const QString &id, int version, QJsonObject payload,
+                   const QString &action = QStringLiteral("upsert"))
 {
     payload.insert(QStringLiteral("client_id"), id);
     payload.insert(QStringLiteral("created_at"), stamp);
@@ -31,26 +32,38 @@ QJsonObject change(const QString &type, const QString &id, int version, QJsonObj
 QJsonObject account(const QString &id, int version = 1, const QString &name = QStringLiteral("Checking"))
 {
     return change(QStringLiteral("account"), id, version,
-                  {{QStringLiteral("name"), name}, {QStringLiteral("account_type"), QStringLiteral("checking")},
-                   {QStringLiteral("currency"), QStringLiteral("USD")}, {QStringLiteral("is_shared"), 0},
-                   {QStringLiteral("institution"), QString()}, {QStringLiteral("account_number_last4"), QString()},
-                   {QStringLiteral("starting_balance"), 10000}, {QStringLiteral("sort_order"), 0}, {QStringLiteral("version"), version}});
+                  {{QStringLiteral("name"), name},
+                   {QStringLiteral("account_type"), QStringLiteral("checking")},
+                   {QStringLiteral("currency"), QStringLiteral("USD")},
+                   {QStringLiteral("is_shared"), 0},
+                   {QStringLiteral("institution"), QString()},
+                   {QStringLiteral("account_number_last4"), QString()},
+                   {QStringLiteral("starting_balance"), 10000},
+                   {QStringLiteral("sort_order"), 0},
+                   {QStringLiteral("version"), version}});
 }
 
 QJsonObject category(const QString &id, int version = 1)
 {
     return change(QStringLiteral("category"), id, version,
-                  {{QStringLiteral("name"), QStringLiteral("Groceries")}, {QStringLiteral("category_type"), QStringLiteral("expense")},
-                   {QStringLiteral("parent_id"), QString()}, {QStringLiteral("version"), version}});
+                  {{QStringLiteral("name"), QStringLiteral("Groceries")},
+                   {QStringLiteral("category_type"), QStringLiteral("expense")},
+                   {QStringLiteral("parent_id"), QString()},
+                   {QStringLiteral("version"), version}});
 }
 
-QJsonObject transaction(const QString &id, const QString &accountId, int version = 1, const QString &payee = QStringLiteral("Grocer"),
-                        const QString &categoryId = {})
+QJsonObject transaction(const QString &id, const QString &accountId, int version = 1,
+                        const QString &payee = QStringLiteral("Grocer"), const QString &categoryId = {})
 {
     return change(QStringLiteral("transaction"), id, version,
-                  {{QStringLiteral("account_id"), accountId}, {QStringLiteral("date"), QStringLiteral("2026-03-31")},
-                   {QStringLiteral("payee"), payee}, {QStringLiteral("memo"), QString()}, {QStringLiteral("amount"), -1234},
-                   {QStringLiteral("category_id"), categoryId}, {QStringLiteral("cleared"), 0}, {QStringLiteral("version"), version}});
+                  {{QStringLiteral("account_id"), accountId},
+                   {QStringLiteral("date"), QStringLiteral("2026-03-31")},
+                   {QStringLiteral("payee"), payee},
+                   {QStringLiteral("memo"), QString()},
+                   {QStringLiteral("amount"), -1234},
+                   {QStringLiteral("category_id"), categoryId},
+                   {QStringLiteral("cleared"), 0},
+                   {QStringLiteral("version"), version}});
 }
 
 QJsonObject withServerId(QJsonObject changeObject, const QString &serverId)
@@ -131,20 +144,28 @@ void TestCloudSync::initTestCase()
 
 void TestCloudSync::makeGroup(CloudClient *owner, CloudClient *member)
 {
-    const QString code = owner->account("POST", QStringLiteral("/group/invite")).json.value(QStringLiteral("invite_code")).toString();
+    const QString code = owner->account("POST", QStringLiteral("/group/invite"))
+                             .json.value(QStringLiteral("invite_code"))
+                             .toString();
     QCOMPARE(member->account("POST", QStringLiteral("/group/join/") + code).status, 200);
 }
 
 QString TestCloudSync::serverIdOf(const HttpResult &push, int index) const
 {
-    return push.json.value(QStringLiteral("results")).toArray().at(index).toObject().value(QStringLiteral("server_id")).toString();
+    return push.json.value(QStringLiteral("results"))
+        .toArray()
+        .at(index)
+        .toObject()
+        .value(QStringLiteral("server_id"))
+        .toString();
 }
 
 void TestCloudSync::pushedRowsComeBackWithServerIdsAndRaisedVersions()
 {
     auto user = newUser(QStringLiteral("pusher"));
     const HttpResult push = user->push({account(QStringLiteral("a1")), category(QStringLiteral("c1")),
-                                        transaction(QStringLiteral("t1"), QStringLiteral("a1"), 1, QStringLiteral("Grocer"), QStringLiteral("c1"))});
+                                        transaction(QStringLiteral("t1"), QStringLiteral("a1"), 1,
+                                                    QStringLiteral("Grocer"), QStringLiteral("c1"))});
     QCOMPARE(push.status, 200);
     QCOMPARE(statuses(push), (QStringList{QStringLiteral("ok"), QStringLiteral("ok"), QStringLiteral("ok")}));
     const QJsonObject first = push.json.value(QStringLiteral("results")).toArray().first().toObject();
@@ -155,20 +176,28 @@ void TestCloudSync::pushedRowsComeBackWithServerIdsAndRaisedVersions()
     const HttpResult pull = user->pull();
     QCOMPARE(pull.status, 200);
     const QJsonObject pulledAccount = records(pull, QStringLiteral("accounts")).value(QStringLiteral("a1"));
-    QCOMPARE(pulledAccount.value(QStringLiteral("id")).toString(), first.value(QStringLiteral("server_id")).toString());
+    QCOMPARE(pulledAccount.value(QStringLiteral("id")).toString(),
+             first.value(QStringLiteral("server_id")).toString());
     QCOMPARE(pulledAccount.value(QStringLiteral("name")).toString(), QStringLiteral("Checking"));
     QCOMPARE(pulledAccount.value(QStringLiteral("starting_balance")).toInt(), 10000);
     QCOMPARE(pulledAccount.value(QStringLiteral("is_shared")).toInt(), 0);
     // Raised past the pushed version, so every device, the pushing one too, takes the server's row.
     QCOMPARE(pulledAccount.value(QStringLiteral("version")).toInt(), 2);
-    const QJsonObject pulledTransaction = records(pull, QStringLiteral("transactions")).value(QStringLiteral("t1"));
+    const QJsonObject pulledTransaction =
+        records(pull, QStringLiteral("transactions")).value(QStringLiteral("t1"));
     QCOMPARE(pulledTransaction.value(QStringLiteral("amount")).toInt(), -1234);
     QCOMPARE(pulledTransaction.value(QStringLiteral("date")).toString(), QStringLiteral("2026-03-31"));
     QCOMPARE(records(pull, QStringLiteral("categories")).size(), 1);
     QVERIFY(!pull.json.value(QStringLiteral("has_more")).toBool());
     const QJsonObject integrity = pull.json.value(QStringLiteral("integrity")).toObject();
     QCOMPARE(integrity.value(QStringLiteral("category_count")).toInt(), 1);
-    QCOMPARE(integrity.value(QStringLiteral("accounts")).toObject().value(QStringLiteral("a1")).toObject().value(QStringLiteral("count")).toInt(), 1);
+    QCOMPARE(integrity.value(QStringLiteral("accounts"))
+                 .toObject()
+                 .value(QStringLiteral("a1"))
+                 .toObject()
+                 .value(QStringLiteral("count"))
+                 .toInt(),
+             1);
 
     const QString cursor = pull.json.value(QStringLiteral("server_time")).toString();
     QVERIFY(!cursor.isEmpty());
@@ -184,19 +213,23 @@ void TestCloudSync::olderVersionIsRefusedAndTheWinnerPulled()
     const QString cursor = user->pull().json.value(QStringLiteral("server_time")).toString();
 
     // Device A edits version 1 → 2 and pushes first; device B, also at 1, edits and pushes after.
-    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 2, QStringLiteral("From A"))})), QStringList{QStringLiteral("ok")});
+    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 2, QStringLiteral("From A"))})),
+             QStringList{QStringLiteral("ok")});
     const HttpResult late = user->push({account(QStringLiteral("a2"), 2, QStringLiteral("From B"))});
     QCOMPARE(statuses(late), QStringList{QStringLiteral("conflict")});
     const QJsonObject refused = late.json.value(QStringLiteral("results")).toArray().first().toObject();
     QVERIFY(!refused.value(QStringLiteral("message")).toString().isEmpty());
     QVERIFY(!refused.value(QStringLiteral("server_id")).toString().isEmpty());
 
-    const QJsonObject winner = records(user->pull(cursor), QStringLiteral("accounts")).value(QStringLiteral("a2"));
+    const QJsonObject winner =
+        records(user->pull(cursor), QStringLiteral("accounts")).value(QStringLiteral("a2"));
     QCOMPARE(winner.value(QStringLiteral("name")).toString(), QStringLiteral("From A"));
     QCOMPARE(winner.value(QStringLiteral("version")).toInt(), 3);
     // B, having pulled version 3, edits it to 4 and wins; the same version as the server's is accepted too.
-    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 4, QStringLiteral("B again"))})), QStringList{QStringLiteral("ok")});
-    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 5, QStringLiteral("Same version"))})), QStringList{QStringLiteral("ok")});
+    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 4, QStringLiteral("B again"))})),
+             QStringList{QStringLiteral("ok")});
+    QCOMPARE(statuses(user->push({account(QStringLiteral("a2"), 5, QStringLiteral("Same version"))})),
+             QStringList{QStringLiteral("ok")});
 }
 
 void TestCloudSync::deletionReachesOtherDevices()
@@ -204,15 +237,22 @@ void TestCloudSync::deletionReachesOtherDevices()
     auto user = newUser(QStringLiteral("deleter"));
     user->push({account(QStringLiteral("a3")), transaction(QStringLiteral("t3"), QStringLiteral("a3"))});
     const QString cursor = user->pull().json.value(QStringLiteral("server_time")).toString();
-    QJsonObject deletion = transaction(QStringLiteral("t3"), QStringLiteral("a3"), 2, QStringLiteral("Grocer"));
-    deletion = change(QStringLiteral("transaction"), QStringLiteral("t3"), 2, deletion.value(QStringLiteral("payload")).toObject(),
-                      QStringLiteral("delete"));
+    QJsonObject deletion =
+        transaction(QStringLiteral("t3"), QStringLiteral("a3"), 2, QStringLiteral("Grocer"));
+    deletion = change(QStringLiteral("transaction"), QStringLiteral("t3"), 2,
+                      deletion.value(QStringLiteral("payload")).toObject(), QStringLiteral("delete"));
     QCOMPARE(statuses(user->push({deletion})), QStringList{QStringLiteral("ok")});
     const HttpResult pull = user->pull(cursor);
     const QJsonObject record = records(pull, QStringLiteral("transactions")).value(QStringLiteral("t3"));
     QCOMPARE(record.value(QStringLiteral("deleted_at")).toString(), stamp);
-    QCOMPARE(pull.json.value(QStringLiteral("integrity")).toObject().value(QStringLiteral("accounts")).toObject()
-                 .value(QStringLiteral("a3")).toObject().value(QStringLiteral("count")).toInt(),
+    QCOMPARE(pull.json.value(QStringLiteral("integrity"))
+                 .toObject()
+                 .value(QStringLiteral("accounts"))
+                 .toObject()
+                 .value(QStringLiteral("a3"))
+                 .toObject()
+                 .value(QStringLiteral("count"))
+                 .toInt(),
              0);
 }
 
@@ -236,8 +276,8 @@ void TestCloudSync::rowsOfOneTransactionArePagedOneByOne()
             break;
     }
     seen.sort();
-    QCOMPARE(seen, (QStringList{QStringLiteral("t4-0"), QStringLiteral("t4-1"), QStringLiteral("t4-2"), QStringLiteral("t4-3"),
-                                QStringLiteral("t4-4")}));
+    QCOMPARE(seen, (QStringList{QStringLiteral("t4-0"), QStringLiteral("t4-1"), QStringLiteral("t4-2"),
+                                QStringLiteral("t4-3"), QStringLiteral("t4-4")}));
 }
 
 void TestCloudSync::cursorNeverSkipsUnderConcurrentWriters()
@@ -260,12 +300,20 @@ void TestCloudSync::cursorNeverSkipsUnderConcurrentWriters()
         QNetworkRequest request(QUrl(base.toString() + QStringLiteral("/zimbrel/v1/sync/push")));
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
         request.setRawHeader("Authorization", "Bearer " + user->accessToken.toLatin1());
-        const QJsonObject body{{QStringLiteral("changes"), QJsonArray{transaction(QStringLiteral("t5-%1").arg(i), QStringLiteral("a5"))}}};
+        const QJsonObject body{
+            {QStringLiteral("changes"),
+             QJsonArray{transaction(QStringLiteral("t5-%1").arg(i), QStringLiteral("a5"))}}};
         QNetworkReply *reply = writer.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
         connect(reply, &QNetworkReply::finished, this, [reply, &finished, &accepted] {
             ++finished;
-            if (QJsonDocument::fromJson(reply->readAll()).object().value(QStringLiteral("results")).toArray().first().toObject()
-                    .value(QStringLiteral("status")).toString() == QLatin1String("ok"))
+            if (QJsonDocument::fromJson(reply->readAll())
+                    .object()
+                    .value(QStringLiteral("results"))
+                    .toArray()
+                    .first()
+                    .toObject()
+                    .value(QStringLiteral("status"))
+                    .toString() == QLatin1String("ok"))
                 ++accepted;
             reply->deleteLater();
         });
@@ -295,7 +343,8 @@ void TestCloudSync::pageCarriesTheAccountItsRowsNeed()
 {
     auto user = newUser(QStringLiteral("parents"));
     user->push({account(QStringLiteral("a6")), category(QStringLiteral("c6"))});
-    user->push({transaction(QStringLiteral("t6"), QStringLiteral("a6"), 1, QStringLiteral("Grocer"), QStringLiteral("c6"))});
+    user->push({transaction(QStringLiteral("t6"), QStringLiteral("a6"), 1, QStringLiteral("Grocer"),
+                            QStringLiteral("c6"))});
     // Renamed later, so the account's own turn in the sequence comes after its transaction's.
     user->push({account(QStringLiteral("a6"), 2, QStringLiteral("Renamed"))});
     QString cursor;
@@ -368,7 +417,13 @@ void TestCloudSync::invalidChangesAreRefusedOneByOne()
     const HttpResult push = user->push({account(QStringLiteral("ok-account")), bad});
     QCOMPARE(push.status, 200);
     QCOMPARE(statuses(push), (QStringList{QStringLiteral("ok"), QStringLiteral("invalid")}));
-    QVERIFY(!push.json.value(QStringLiteral("results")).toArray().at(1).toObject().value(QStringLiteral("message")).toString().isEmpty());
+    QVERIFY(!push.json.value(QStringLiteral("results"))
+                 .toArray()
+                 .at(1)
+                 .toObject()
+                 .value(QStringLiteral("message"))
+                 .toString()
+                 .isEmpty());
     QCOMPARE(records(user->pull(), QStringLiteral("accounts")).size(), 1);
 }
 
@@ -378,18 +433,27 @@ void TestCloudSync::badRequestsAreAnsweredWithJsonErrors_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("status");
-    QTest::newRow("push body not JSON") << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray("{\"changes\":") << 400;
-    QTest::newRow("changes not an array") << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray(R"({"changes":{}})") << 400;
-    QTest::newRow("changes missing") << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray("{}") << 400;
-    QTest::newRow("limit zero") << QByteArray("GET") << QStringLiteral("/sync/pull?limit=0") << QByteArray() << 400;
-    QTest::newRow("limit not a number") << QByteArray("GET") << QStringLiteral("/sync/pull?limit=ten") << QByteArray() << 400;
-    QTest::newRow("cursor far too long") << QByteArray("GET") << QStringLiteral("/sync/pull?since=") + QString(200, QLatin1Char('9'))
-                                         << QByteArray() << 400;
-    QTest::newRow("share without anyone") << QByteArray("POST") << QStringLiteral("/accounts/a1/share") << QByteArray("{}") << 400;
+    QTest::newRow("push body not JSON")
+        << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray("{\"changes\":") << 400;
+    QTest::newRow("changes not an array")
+        << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray(R"({"changes":{}})") << 400;
+    QTest::newRow("changes missing") << QByteArray("POST") << QStringLiteral("/sync/push") << QByteArray("{}")
+                                     << 400;
+    QTest::newRow("limit zero") << QByteArray("GET") << QStringLiteral("/sync/pull?limit=0") << QByteArray()
+                                << 400;
+    QTest::newRow("limit not a number")
+        << QByteArray("GET") << QStringLiteral("/sync/pull?limit=ten") << QByteArray() << 400;
+    QTest::newRow("cursor far too long")
+        << QByteArray("GET") << QStringLiteral("/sync/pull?since=") + QString(200, QLatin1Char('9'))
+        << QByteArray() << 400;
+    QTest::newRow("share without anyone")
+        << QByteArray("POST") << QStringLiteral("/accounts/a1/share") << QByteArray("{}") << 400;
     QTest::newRow("share with another role") << QByteArray("POST") << QStringLiteral("/accounts/a1/share")
                                              << QByteArray(R"({"user_id":"x","role":"admin"})") << 400;
-    QTest::newRow("members of an unknown account") << QByteArray("GET") << QStringLiteral("/accounts/nope/members") << QByteArray() << 404;
-    QTest::newRow("pull with POST") << QByteArray("POST") << QStringLiteral("/sync/pull") << QByteArray() << 405;
+    QTest::newRow("members of an unknown account")
+        << QByteArray("GET") << QStringLiteral("/accounts/nope/members") << QByteArray() << 404;
+    QTest::newRow("pull with POST") << QByteArray("POST") << QStringLiteral("/sync/pull") << QByteArray()
+                                    << 405;
 }
 
 void TestCloudSync::badRequestsAreAnsweredWithJsonErrors()
@@ -402,28 +466,41 @@ void TestCloudSync::badRequestsAreAnsweredWithJsonErrors()
     const HttpResult result = user->send(method, QStringLiteral("/zimbrel/v1") + path, body);
     QCOMPARE(result.status, status);
     QVERIFY(result.isJsonError());
-    QCOMPARE(m_http->send(method, QStringLiteral("/zimbrel/v1") + path, body, "application/json").status, 401);
+    QCOMPARE(m_http->send(method, QStringLiteral("/zimbrel/v1") + path, body, "application/json").status,
+             401);
 }
 
 void TestCloudSync::anotherUsersRowsCannotBeWritten()
 {
     auto alice = newUser(QStringLiteral("alice"));
     auto bob = newUser(QStringLiteral("bob"));
-    const HttpResult pushed = alice->push({account(QStringLiteral("alice-acc")), transaction(QStringLiteral("alice-t"), QStringLiteral("alice-acc"))});
+    const HttpResult pushed =
+        alice->push({account(QStringLiteral("alice-acc")),
+                     transaction(QStringLiteral("alice-t"), QStringLiteral("alice-acc"))});
     const QString accountServerId = serverIdOf(pushed, 0);
     const QString transactionServerId = serverIdOf(pushed, 1);
 
-    const HttpResult attempt = bob->push({transaction(QStringLiteral("bob-t"), QStringLiteral("alice-acc")),
-                                          withServerId(transaction(QStringLiteral("alice-t"), QStringLiteral("alice-acc"), 9, QStringLiteral("Bob was here")),
-                                                       transactionServerId),
-                                          withServerId(account(QStringLiteral("alice-acc"), 9, QStringLiteral("Bob's now")), accountServerId)});
+    const HttpResult attempt =
+        bob->push({transaction(QStringLiteral("bob-t"), QStringLiteral("alice-acc")),
+                   withServerId(transaction(QStringLiteral("alice-t"), QStringLiteral("alice-acc"), 9,
+                                            QStringLiteral("Bob was here")),
+                                transactionServerId),
+                   withServerId(account(QStringLiteral("alice-acc"), 9, QStringLiteral("Bob's now")),
+                                accountServerId)});
     QCOMPARE(attempt.status, 200);
-    QCOMPARE(statuses(attempt), (QStringList{QStringLiteral("rejected"), QStringLiteral("rejected"), QStringLiteral("forbidden")}));
+    QCOMPARE(statuses(attempt), (QStringList{QStringLiteral("rejected"), QStringLiteral("rejected"),
+                                             QStringLiteral("forbidden")}));
 
     const HttpResult alicePull = alice->pull();
-    QCOMPARE(records(alicePull, QStringLiteral("accounts")).value(QStringLiteral("alice-acc")).value(QStringLiteral("name")).toString(),
+    QCOMPARE(records(alicePull, QStringLiteral("accounts"))
+                 .value(QStringLiteral("alice-acc"))
+                 .value(QStringLiteral("name"))
+                 .toString(),
              QStringLiteral("Checking"));
-    QCOMPARE(records(alicePull, QStringLiteral("transactions")).value(QStringLiteral("alice-t")).value(QStringLiteral("payee")).toString(),
+    QCOMPARE(records(alicePull, QStringLiteral("transactions"))
+                 .value(QStringLiteral("alice-t"))
+                 .value(QStringLiteral("payee"))
+                 .toString(),
              QStringLiteral("Grocer"));
     QVERIFY(!records(alicePull, QStringLiteral("transactions")).contains(QStringLiteral("bob-t")));
     QVERIFY(bob->pull().json.value(QStringLiteral("accounts")).toArray().isEmpty());
@@ -434,47 +511,67 @@ void TestCloudSync::sharedAccountFlowsBothWays()
     auto owner = newUser(QStringLiteral("sharer"));
     auto member = newUser(QStringLiteral("sharee"));
     makeGroup(owner.get(), member.get());
-    owner->push({account(QStringLiteral("joint")), account(QStringLiteral("private")), category(QStringLiteral("owner-cat")),
-                 transaction(QStringLiteral("joint-t1"), QStringLiteral("joint"), 1, QStringLiteral("Rent"), QStringLiteral("owner-cat")),
+    owner->push({account(QStringLiteral("joint")), account(QStringLiteral("private")),
+                 category(QStringLiteral("owner-cat")),
+                 transaction(QStringLiteral("joint-t1"), QStringLiteral("joint"), 1, QStringLiteral("Rent"),
+                             QStringLiteral("owner-cat")),
                  transaction(QStringLiteral("private-t1"), QStringLiteral("private"))});
     const QString ownerCursor = owner->pull().json.value(QStringLiteral("server_time")).toString();
     QVERIFY(member->pull().json.value(QStringLiteral("accounts")).toArray().isEmpty());
 
-    const HttpResult shared = owner->sync("POST", QStringLiteral("/accounts/joint/share"),
-                                          {{QStringLiteral("user_id"), member->userId}, {QStringLiteral("role"), QStringLiteral("member")}});
+    const HttpResult shared = owner->sync(
+        "POST", QStringLiteral("/accounts/joint/share"),
+        {{QStringLiteral("user_id"), member->userId}, {QStringLiteral("role"), QStringLiteral("member")}});
     QCOMPARE(shared.status, 201);
-    const QJsonArray members = owner->sync("GET", QStringLiteral("/accounts/joint/members")).json.value(QStringLiteral("members")).toArray();
+    const QJsonArray members = owner->sync("GET", QStringLiteral("/accounts/joint/members"))
+                                   .json.value(QStringLiteral("members"))
+                                   .toArray();
     QCOMPARE(members.size(), 2);
     QCOMPARE(members.at(0).toObject().value(QStringLiteral("role")).toString(), QStringLiteral("owner"));
     QCOMPARE(members.at(1).toObject().value(QStringLiteral("user_id")).toString(), member->userId);
     QCOMPARE(members.at(1).toObject().value(QStringLiteral("email")).toString(), member->email);
     // The owner's devices learn that the account is shared now.
-    QCOMPARE(records(owner->pull(ownerCursor), QStringLiteral("accounts")).value(QStringLiteral("joint")).value(QStringLiteral("is_shared")).toInt(), 1);
+    QCOMPARE(records(owner->pull(ownerCursor), QStringLiteral("accounts"))
+                 .value(QStringLiteral("joint"))
+                 .value(QStringLiteral("is_shared"))
+                 .toInt(),
+             1);
 
     HttpResult pull = member->pull();
     QCOMPARE(records(pull, QStringLiteral("accounts")).keys(), QStringList{QStringLiteral("joint")});
-    QCOMPARE(records(pull, QStringLiteral("accounts")).value(QStringLiteral("joint")).value(QStringLiteral("is_shared")).toInt(), 1);
+    QCOMPARE(records(pull, QStringLiteral("accounts"))
+                 .value(QStringLiteral("joint"))
+                 .value(QStringLiteral("is_shared"))
+                 .toInt(),
+             1);
     QCOMPARE(records(pull, QStringLiteral("transactions")).keys(), QStringList{QStringLiteral("joint-t1")});
     // The category the shared register uses comes along, so the member's copy can refer to it.
     QVERIFY(records(pull, QStringLiteral("categories")).contains(QStringLiteral("owner-cat")));
     const QString memberCursor = pull.json.value(QStringLiteral("server_time")).toString();
-    const QJsonObject pulled = records(pull, QStringLiteral("transactions")).value(QStringLiteral("joint-t1"));
+    const QJsonObject pulled =
+        records(pull, QStringLiteral("transactions")).value(QStringLiteral("joint-t1"));
 
     // The member edits the owner's transaction and adds one; both reach the owner.
-    const HttpResult edit = member->push({withServerId(transaction(QStringLiteral("joint-t1"), QStringLiteral("joint"),
-                                                                   pulled.value(QStringLiteral("version")).toInt() + 1, QStringLiteral("Rent, March")),
-                                                       pulled.value(QStringLiteral("id")).toString()),
-                                          transaction(QStringLiteral("joint-t2"), QStringLiteral("joint"), 1, QStringLiteral("Power"))});
+    const HttpResult edit = member->push(
+        {withServerId(transaction(QStringLiteral("joint-t1"), QStringLiteral("joint"),
+                                  pulled.value(QStringLiteral("version")).toInt() + 1,
+                                  QStringLiteral("Rent, March")),
+                      pulled.value(QStringLiteral("id")).toString()),
+         transaction(QStringLiteral("joint-t2"), QStringLiteral("joint"), 1, QStringLiteral("Power"))});
     QCOMPARE(statuses(edit), (QStringList{QStringLiteral("ok"), QStringLiteral("ok")}));
     pull = owner->pull(ownerCursor);
-    QCOMPARE(records(pull, QStringLiteral("transactions")).value(QStringLiteral("joint-t1")).value(QStringLiteral("payee")).toString(),
+    QCOMPARE(records(pull, QStringLiteral("transactions"))
+                 .value(QStringLiteral("joint-t1"))
+                 .value(QStringLiteral("payee"))
+                 .toString(),
              QStringLiteral("Rent, March"));
     QVERIFY(records(pull, QStringLiteral("transactions")).contains(QStringLiteral("joint-t2")));
     QCOMPARE(member->sync("GET", QStringLiteral("/accounts/joint/members")).status, 200);
 
     // And the owner's later edits reach the member.
     owner->push({transaction(QStringLiteral("joint-t3"), QStringLiteral("joint"))});
-    QVERIFY(records(member->pull(memberCursor), QStringLiteral("transactions")).contains(QStringLiteral("joint-t3")));
+    QVERIFY(records(member->pull(memberCursor), QStringLiteral("transactions"))
+                .contains(QStringLiteral("joint-t3")));
 }
 
 void TestCloudSync::removedShareStopsTheFlow_data()
@@ -491,8 +588,13 @@ void TestCloudSync::removedShareStopsTheFlow()
     auto owner = newUser(QStringLiteral("giver"));
     auto member = newUser(QStringLiteral("taker"));
     makeGroup(owner.get(), member.get());
-    owner->push({account(QStringLiteral("flow")), transaction(QStringLiteral("flow-t1"), QStringLiteral("flow"))});
-    QCOMPARE(owner->sync("POST", QStringLiteral("/accounts/flow/share"), {{QStringLiteral("user_id"), member->userId}}).status, 201);
+    owner->push(
+        {account(QStringLiteral("flow")), transaction(QStringLiteral("flow-t1"), QStringLiteral("flow"))});
+    QCOMPARE(owner
+                 ->sync("POST", QStringLiteral("/accounts/flow/share"),
+                        {{QStringLiteral("user_id"), member->userId}})
+                 .status,
+             201);
     const HttpResult before = member->pull();
     QVERIFY(records(before, QStringLiteral("transactions")).contains(QStringLiteral("flow-t1")));
     const QString cursor = before.json.value(QStringLiteral("server_time")).toString();
@@ -509,9 +611,14 @@ void TestCloudSync::removedShareStopsTheFlow()
     QCOMPARE(after.status, 200);
     QVERIFY(after.json.value(QStringLiteral("transactions")).toArray().isEmpty());
     QVERIFY(after.json.value(QStringLiteral("accounts")).toArray().isEmpty());
-    QCOMPARE(statuses(member->push({transaction(QStringLiteral("flow-t3"), QStringLiteral("flow"))})), QStringList{QStringLiteral("rejected")});
+    QCOMPARE(statuses(member->push({transaction(QStringLiteral("flow-t3"), QStringLiteral("flow"))})),
+             QStringList{QStringLiteral("rejected")});
     QCOMPARE(member->sync("GET", QStringLiteral("/accounts/flow/members")).status, 404);
-    QCOMPARE(owner->sync("GET", QStringLiteral("/accounts/flow/members")).json.value(QStringLiteral("members")).toArray().size(), 1);
+    QCOMPARE(owner->sync("GET", QStringLiteral("/accounts/flow/members"))
+                 .json.value(QStringLiteral("members"))
+                 .toArray()
+                 .size(),
+             1);
 }
 
 void TestCloudSync::outsiderIsRefusedWhateverItSends()
@@ -520,28 +627,50 @@ void TestCloudSync::outsiderIsRefusedWhateverItSends()
     auto member = newUser(QStringLiteral("inner"));
     auto outsider = newUser(QStringLiteral("outsider"));
     makeGroup(owner.get(), member.get());
-    const HttpResult pushed = owner->push({account(QStringLiteral("vault")), transaction(QStringLiteral("vault-t"), QStringLiteral("vault"))});
-    QCOMPARE(owner->sync("POST", QStringLiteral("/accounts/vault/share"), {{QStringLiteral("user_id"), member->userId}}).status, 201);
+    const HttpResult pushed = owner->push(
+        {account(QStringLiteral("vault")), transaction(QStringLiteral("vault-t"), QStringLiteral("vault"))});
+    QCOMPARE(owner
+                 ->sync("POST", QStringLiteral("/accounts/vault/share"),
+                        {{QStringLiteral("user_id"), member->userId}})
+                 .status,
+             201);
 
-    QCOMPARE(owner->sync("POST", QStringLiteral("/accounts/vault/share"), {{QStringLiteral("user_id"), outsider->userId}}).status, 403);
-    QCOMPARE(owner->sync("POST", QStringLiteral("/accounts/vault/share"),
-                         {{QStringLiteral("email"), outsider->email}, {QStringLiteral("user_id"), outsider->email}})
+    QCOMPARE(owner
+                 ->sync("POST", QStringLiteral("/accounts/vault/share"),
+                        {{QStringLiteral("user_id"), outsider->userId}})
                  .status,
              403);
+    QCOMPARE(
+        owner
+            ->sync("POST", QStringLiteral("/accounts/vault/share"),
+                   {{QStringLiteral("email"), outsider->email}, {QStringLiteral("user_id"), outsider->email}})
+            .status,
+        403);
     QCOMPARE(outsider->sync("GET", QStringLiteral("/accounts/vault/members")).status, 404);
-    QCOMPARE(outsider->sync("POST", QStringLiteral("/accounts/vault/share"), {{QStringLiteral("user_id"), outsider->userId}}).status, 404);
+    QCOMPARE(outsider
+                 ->sync("POST", QStringLiteral("/accounts/vault/share"),
+                        {{QStringLiteral("user_id"), outsider->userId}})
+                 .status,
+             404);
     QCOMPARE(outsider->sync("DELETE", QStringLiteral("/accounts/vault/share/") + member->userId).status, 404);
-    const HttpResult attempt = outsider->push({transaction(QStringLiteral("sneaky"), QStringLiteral("vault")),
-                                               withServerId(account(QStringLiteral("vault"), 50, QStringLiteral("Mine")), serverIdOf(pushed, 0)),
-                                               withServerId(transaction(QStringLiteral("vault-t"), QStringLiteral("vault"), 50), serverIdOf(pushed, 1))});
-    QCOMPARE(statuses(attempt), (QStringList{QStringLiteral("rejected"), QStringLiteral("forbidden"), QStringLiteral("rejected")}));
+    const HttpResult attempt = outsider->push(
+        {transaction(QStringLiteral("sneaky"), QStringLiteral("vault")),
+         withServerId(account(QStringLiteral("vault"), 50, QStringLiteral("Mine")), serverIdOf(pushed, 0)),
+         withServerId(transaction(QStringLiteral("vault-t"), QStringLiteral("vault"), 50),
+                      serverIdOf(pushed, 1))});
+    QCOMPARE(statuses(attempt), (QStringList{QStringLiteral("rejected"), QStringLiteral("forbidden"),
+                                             QStringLiteral("rejected")}));
     // Raw HTTP with a forged group claim changes nothing: access is decided from the database.
-    const QByteArray raw = m_http->raw("GET /zimbrel/v1/accounts/vault/members HTTP/1.1\r\nHost: x\r\nConnection: close\r\nAuthorization: Bearer "
-                                       + outsider->accessToken.toLatin1() + "\r\n\r\n");
+    const QByteArray raw = m_http->raw("GET /zimbrel/v1/accounts/vault/members HTTP/1.1\r\nHost: "
+                                       "x\r\nConnection: close\r\nAuthorization: Bearer " +
+                                       outsider->accessToken.toLatin1() + "\r\n\r\n");
     QCOMPARE(CloudHttp::statusOfRaw(raw), 404);
     QVERIFY(outsider->pull().json.value(QStringLiteral("transactions")).toArray().isEmpty());
     const HttpResult ownerView = owner->pull();
-    QCOMPARE(records(ownerView, QStringLiteral("accounts")).value(QStringLiteral("vault")).value(QStringLiteral("name")).toString(),
+    QCOMPARE(records(ownerView, QStringLiteral("accounts"))
+                 .value(QStringLiteral("vault"))
+                 .value(QStringLiteral("name"))
+                 .toString(),
              QStringLiteral("Checking"));
     QCOMPARE(records(ownerView, QStringLiteral("transactions")).size(), 1);
 }
@@ -552,19 +681,34 @@ void TestCloudSync::memberCannotShareUnshareOrDeleteTheAccount()
     auto member = newUser(QStringLiteral("hand"));
     auto third = newUser(QStringLiteral("third"));
     makeGroup(owner.get(), member.get());
-    const QString code = owner->account("POST", QStringLiteral("/group/invite")).json.value(QStringLiteral("invite_code")).toString();
+    const QString code = owner->account("POST", QStringLiteral("/group/invite"))
+                             .json.value(QStringLiteral("invite_code"))
+                             .toString();
     QCOMPARE(third->account("POST", QStringLiteral("/group/join/") + code).status, 200);
     owner->push({account(QStringLiteral("house"))});
-    QCOMPARE(owner->sync("POST", QStringLiteral("/accounts/house/share"), {{QStringLiteral("user_id"), member->userId}}).status, 201);
+    QCOMPARE(owner
+                 ->sync("POST", QStringLiteral("/accounts/house/share"),
+                        {{QStringLiteral("user_id"), member->userId}})
+                 .status,
+             201);
 
-    QCOMPARE(member->sync("POST", QStringLiteral("/accounts/house/share"), {{QStringLiteral("user_id"), third->userId}}).status, 403);
+    QCOMPARE(member
+                 ->sync("POST", QStringLiteral("/accounts/house/share"),
+                        {{QStringLiteral("user_id"), third->userId}})
+                 .status,
+             403);
     QCOMPARE(member->sync("DELETE", QStringLiteral("/accounts/house/share/") + member->userId).status, 403);
-    const QJsonObject pulled = records(member->pull(), QStringLiteral("accounts")).value(QStringLiteral("house"));
+    const QJsonObject pulled =
+        records(member->pull(), QStringLiteral("accounts")).value(QStringLiteral("house"));
     QJsonObject deletion = account(QStringLiteral("house"), pulled.value(QStringLiteral("version")).toInt());
-    deletion = change(QStringLiteral("account"), QStringLiteral("house"), pulled.value(QStringLiteral("version")).toInt(),
+    deletion = change(QStringLiteral("account"), QStringLiteral("house"),
+                      pulled.value(QStringLiteral("version")).toInt(),
                       deletion.value(QStringLiteral("payload")).toObject(), QStringLiteral("delete"));
     QCOMPARE(statuses(member->push({deletion})), QStringList{QStringLiteral("forbidden")});
-    QVERIFY(records(owner->pull(), QStringLiteral("accounts")).value(QStringLiteral("house")).value(QStringLiteral("deleted_at")).isUndefined());
+    QVERIFY(records(owner->pull(), QStringLiteral("accounts"))
+                .value(QStringLiteral("house"))
+                .value(QStringLiteral("deleted_at"))
+                .isUndefined());
 }
 
 void TestCloudSync::faultsAreObservable_data()
@@ -629,7 +773,8 @@ void TestCloudSync::faultScheduleFollowsTheSeed()
     for (int run = 0; run < 2; ++run) {
         CloudService faulty;
         QString error;
-        QVERIFY2(faulty.start(m_fixture.backend.freshDatabase(), {QStringLiteral("--faults"), QStringLiteral("seed=42,push500=0.5")}, &error),
+        QVERIFY2(faulty.start(m_fixture.backend.freshDatabase(),
+                              {QStringLiteral("--faults"), QStringLiteral("seed=42,push500=0.5")}, &error),
                  qPrintable(error));
         CloudHttp http(faulty.baseUrl());
         CloudClient user(&http);

@@ -71,7 +71,9 @@ void TestAccountService::startingBalanceBecomesTheOpeningTransaction()
 
     // A listener that reloads on either signal finds the account and its balance complete.
     QList<Money> balancesSeen;
-    const auto look = [&] { balancesSeen.append(m_transactions->balance(m_accounts->all().last().id)); };
+    const auto look = [&] {
+        balancesSeen.append(m_transactions->balance(m_accounts->all().last().id));
+    };
     connect(m_accounts.get(), &AccountRepository::accountsChanged, this, look);
     connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this, look);
 
@@ -109,7 +111,8 @@ void TestAccountService::refusedOpeningTransactionStoresNoAccount()
     Account entered;
     entered.name = QStringLiteral("Lost");
     entered.startingBalance = 100;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     QVERIFY(!m_service->createAccount(entered, QDate(2026, 4, 1)));
     QVERIFY(m_accounts->all().isEmpty());
     QCOMPARE(accountsChanged.count(), 0);
@@ -129,8 +132,8 @@ void TestAccountService::deleteIsAllOrNothing()
     QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON recurring_transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     QSignalSpy accountsChanged(m_accounts.get(), &AccountRepository::accountsChanged);
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^RecurringRepository::softDeleteByAccount failed:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^RecurringRepository::softDeleteByAccount failed:")));
     QCOMPARE(m_service->deleteAccount(account.id), AccountService::Outcome::StorageFailed);
     QVERIFY(!m_accounts->findById(account.id)->deletedAt);
     QVERIFY(!m_transactions->findById(transaction.id)->deletedAt);

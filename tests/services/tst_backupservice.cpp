@@ -17,8 +17,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
+#include <QTest>
 
 #include <memory>
 
@@ -140,7 +140,8 @@ QList<QVariantMap> TestBackupService::rows(const QString &table) const
         QVariantMap row;
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i)
-            row.insert(record.fieldName(i), record.value(i).isNull() ? QVariant() : record.value(i).toString());
+            row.insert(record.fieldName(i),
+                       record.value(i).isNull() ? QVariant() : record.value(i).toString());
         result.append(row);
     }
     return result;
@@ -158,50 +159,61 @@ void TestBackupService::fillEveryTable()
 {
     const QString stamps = QStringLiteral("'2026-01-01T10:00:00Z', '2026-02-01T10:00:00Z'");
     // The largest amount there is: an amount at the limit survives the trip exactly.
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
-                        "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES ('acc-1', "
-                        "'Checking \"Main\"', 'checking', 'USD', NULL, 1000000000000000, 1, 7, 'synced', 'srv-1', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
+             "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES ('acc-1', "
+             "'Checking \"Main\"', 'checking', 'USD', NULL, 1000000000000000, 1, 7, 'synced', 'srv-1', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, starting_balance, version, "
-                        "sync_status, server_id, created_at, updated_at, deleted_at) VALUES ('acc-2', 'Old ✓', "
-                        "'savings', 'JPY', -5, 3, 'synced', 'srv-2', %1, '2026-03-01T00:00:00Z')")
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, currency, starting_balance, version, "
+             "sync_status, server_id, created_at, updated_at, deleted_at) VALUES ('acc-2', 'Old ✓', "
+             "'savings', 'JPY', -5, 3, 'synced', 'srv-2', %1, '2026-03-01T00:00:00Z')")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, version, "
-                        "sync_status, server_id, created_at, updated_at) VALUES ('cat-1', 'Food', 'expense', 1, "
-                        "'Schedule C', 2, 'synced', 'srv-3', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, version, "
+             "sync_status, server_id, created_at, updated_at) VALUES ('cat-1', 'Food', 'expense', 1, "
+             "'Schedule C', 2, 'synced', 'srv-3', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) VALUES "
-                        "('cat-2', 'Groceries', 'expense', 'cat-1', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) VALUES "
+             "('cat-2', 'Groceries', 'expense', 'cat-1', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, "
-                        "is_split, version, sync_status, server_id, created_at, updated_at) VALUES ('tx-1', 'acc-1', "
-                        "'2026-01-05', 'Market', 'line one\nline two', -2500, 'cat-2', 1, 1, 4, 'synced', 'srv-4', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, "
+             "is_split, version, sync_status, server_id, created_at, updated_at) VALUES ('tx-1', 'acc-1', "
+             "'2026-01-05', 'Market', 'line one\nline two', -2500, 'cat-2', 1, 1, 4, 'synced', 'srv-4', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, transfer_link_id, "
-                        "transfer_dest_account_id, created_at, updated_at, deleted_at) VALUES ('tx-2', 'acc-2', "
-                        "'2026-01-06', 'Gone', 10, 'tx-1', 'acc-1', %1, '2026-02-02T00:00:00Z')")
+    exec(QStringLiteral(
+             "INSERT INTO transactions (id, account_id, date, payee, amount, transfer_link_id, "
+             "transfer_dest_account_id, created_at, updated_at, deleted_at) VALUES ('tx-2', 'acc-2', "
+             "'2026-01-06', 'Gone', 10, 'tx-1', 'acc-1', %1, '2026-02-02T00:00:00Z')")
              .arg(stamps));
     exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
                         "updated_at) VALUES ('sl-1', 'tx-1', 'cat-2', -2500, NULL, %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, "
-                        "next_due_date, auto_post, version, sync_status, server_id, created_at, updated_at) VALUES "
-                        "('rec-1', 'acc-1', 'Rent', -145000, 'monthly', '2026-01-01', '2026-02-01', 1, 9, 'synced', "
-                        "'srv-5', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, "
+             "next_due_date, auto_post, version, sync_status, server_id, created_at, updated_at) VALUES "
+             "('rec-1', 'acc-1', 'Rent', -145000, 'monthly', '2026-01-01', '2026-02-01', 1, 9, 'synced', "
+             "'srv-5', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
-                        "reconciled_balance, completed_at, version, sync_status, server_id, created_at, updated_at) "
-                        "VALUES ('recon-1', 'acc-1', '2026-01-31', 1000, 1000, '2026-02-01T09:00:00Z', 2, 'synced', "
-                        "'srv-6', %1)")
+    exec(QStringLiteral(
+             "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+             "reconciled_balance, completed_at, version, sync_status, server_id, created_at, updated_at) "
+             "VALUES ('recon-1', 'acc-1', '2026-01-31', 1000, 1000, '2026-02-01T09:00:00Z', 2, 'synced', "
+             "'srv-6', %1)")
              .arg(stamps));
 }
 
 void TestBackupService::roundTripRestoresEveryRowWithSyncReset()
 {
     fillEveryTable();
-    const QStringList tables{QStringLiteral("accounts"),     QStringLiteral("categories"),
-                             QStringLiteral("transactions"), QStringLiteral("split_lines"),
-                             QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")};
+    const QStringList tables{QStringLiteral("accounts"),
+                             QStringLiteral("categories"),
+                             QStringLiteral("transactions"),
+                             QStringLiteral("split_lines"),
+                             QStringLiteral("recurring_transactions"),
+                             QStringLiteral("reconciliations")};
     QHash<QString, QList<QVariantMap>> expected;
     for (const QString &table : tables) {
         QList<QVariantMap> tableRows = rows(table);
@@ -247,13 +259,15 @@ void TestBackupService::archiveHasTablesInOrderAndManifestLast()
     QStringList paths;
     for (const QZipReader::FileInfo &info : reader.fileInfoList())
         paths.append(info.filePath);
-    QCOMPARE(paths, (QStringList{QStringLiteral("accounts/acc-1.json"), QStringLiteral("accounts/acc-2.json"),
-                                 QStringLiteral("categories/cat-1.json"), QStringLiteral("categories/cat-2.json"),
-                                 QStringLiteral("transactions/tx-1.json"), QStringLiteral("transactions/tx-2.json"),
-                                 QStringLiteral("split_lines/sl-1.json"), QStringLiteral("recurring/rec-1.json"),
-                                 QStringLiteral("reconciliations/recon-1.json"), QStringLiteral("manifest.json")}));
+    QCOMPARE(paths,
+             (QStringList{QStringLiteral("accounts/acc-1.json"), QStringLiteral("accounts/acc-2.json"),
+                          QStringLiteral("categories/cat-1.json"), QStringLiteral("categories/cat-2.json"),
+                          QStringLiteral("transactions/tx-1.json"), QStringLiteral("transactions/tx-2.json"),
+                          QStringLiteral("split_lines/sl-1.json"), QStringLiteral("recurring/rec-1.json"),
+                          QStringLiteral("reconciliations/recon-1.json"), QStringLiteral("manifest.json")}));
 
-    const QJsonObject manifest = QJsonDocument::fromJson(reader.fileData(QStringLiteral("manifest.json"))).object();
+    const QJsonObject manifest =
+        QJsonDocument::fromJson(reader.fileData(QStringLiteral("manifest.json"))).object();
     QCOMPARE(manifest.value(QStringLiteral("version")).toInt(), 1);
     QCOMPARE(manifest.value(QStringLiteral("accountCount")).toInt(), 2);
     QCOMPARE(manifest.value(QStringLiteral("categoryCount")).toInt(), 2);
@@ -304,8 +318,8 @@ void TestBackupService::modes()
     exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a3', 'Untouched', "
                         "'2026-01-01T00:00:00Z', '2026-02-01T00:00:00Z')"));
     const QByteArray archive = zip({
-        {QStringLiteral("accounts/a1.json"), json(accountRow(QStringLiteral("a1"), QStringLiteral("From backup"),
-                                                             backupUpdatedAt))},
+        {QStringLiteral("accounts/a1.json"),
+         json(accountRow(QStringLiteral("a1"), QStringLiteral("From backup"), backupUpdatedAt))},
         {QStringLiteral("accounts/a2.json"), json(accountRow(QStringLiteral("a2"), QStringLiteral("New"),
                                                              QStringLiteral("2026-01-01T00:00:00Z")))},
         {QStringLiteral("manifest.json"), manifestV1},
@@ -331,32 +345,34 @@ void TestBackupService::archiveLevelErrors_data()
     QTest::addColumn<QString>("error");
 
     const QByteArray account = json(accountRow(QStringLiteral("a1"), QStringLiteral("A"), QString()));
-    const QByteArray good = zip({{QStringLiteral("accounts/a1.json"), account},
-                                 {QStringLiteral("manifest.json"), manifestV1}});
-    QTest::newRow("not a zip") << QByteArray("accounts/a1.json manifest.json") << QStringLiteral("Failed to open ZIP archive");
+    const QByteArray good =
+        zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), manifestV1}});
+    QTest::newRow("not a zip") << QByteArray("accounts/a1.json manifest.json")
+                               << QStringLiteral("Failed to open ZIP archive");
     QTest::newRow("empty file") << QByteArray() << QStringLiteral("Failed to open ZIP archive");
     QTest::newRow("cut short") << good.left(good.size() - 30) << QStringLiteral("Failed to open ZIP archive");
     QTest::newRow("no manifest") << zip({{QStringLiteral("accounts/a1.json"), account}})
                                  << QStringLiteral("Invalid backup: missing manifest.json");
-    QTest::newRow("manifest in a folder")
-        << zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("backup/manifest.json"), manifestV1}})
-        << QStringLiteral("Invalid backup: missing manifest.json");
+    QTest::newRow("manifest in a folder") << zip({{QStringLiteral("accounts/a1.json"), account},
+                                                  {QStringLiteral("backup/manifest.json"), manifestV1}})
+                                          << QStringLiteral("Invalid backup: missing manifest.json");
     QTest::newRow("empty manifest") << zip({{QStringLiteral("accounts/a1.json"), account},
                                             {QStringLiteral("manifest.json"), QByteArray()}})
                                     << QStringLiteral("Invalid backup: missing manifest.json");
     QTest::newRow("version 2") << zip({{QStringLiteral("accounts/a1.json"), account},
                                        {QStringLiteral("manifest.json"), R"({"version": 2})"}})
                                << QStringLiteral("Unsupported backup version: 2");
-    QByteArray hugeManifest = zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), manifestV1}});
+    QByteArray hugeManifest =
+        zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), manifestV1}});
     // The central directory's record of manifest.json claims 100 MB: too large to read, and said so.
     const qsizetype record = hugeManifest.lastIndexOf("manifest.json") - 46;
     QVERIFY(record > 0 && hugeManifest.mid(record, 4) == QByteArray("PK\x01\x02"));
     qToLittleEndian<quint32>(100 * 1024 * 1024, hugeManifest.data() + record + 24);
-    QTest::newRow("fault: oversized manifest read as missing") << hugeManifest
-                                                               << QStringLiteral("Invalid backup: manifest.json is damaged or too large");
-    QTest::newRow("manifest without version") << zip({{QStringLiteral("accounts/a1.json"), account},
-                                                      {QStringLiteral("manifest.json"), "[1]"}})
-                                              << QStringLiteral("Unsupported backup version: 0");
+    QTest::newRow("fault: oversized manifest read as missing")
+        << hugeManifest << QStringLiteral("Invalid backup: manifest.json is damaged or too large");
+    QTest::newRow("manifest without version")
+        << zip({{QStringLiteral("accounts/a1.json"), account}, {QStringLiteral("manifest.json"), "[1]"}})
+        << QStringLiteral("Unsupported backup version: 0");
 }
 
 void TestBackupService::archiveLevelErrors()
@@ -424,9 +440,10 @@ void TestBackupService::goldenArchives()
     for (const QJsonValue &statement : expected.value(QStringLiteral("setup")).toArray())
         exec(statement.toString());
 
-    const QHash<QString, BackupImportMode> modes{{QStringLiteral("skip"), BackupImportMode::SkipExisting},
-                                                 {QStringLiteral("replace"), BackupImportMode::ReplaceExisting},
-                                                 {QStringLiteral("keep-newer"), BackupImportMode::KeepNewer}};
+    const QHash<QString, BackupImportMode> modes{
+        {QStringLiteral("skip"), BackupImportMode::SkipExisting},
+        {QStringLiteral("replace"), BackupImportMode::ReplaceExisting},
+        {QStringLiteral("keep-newer"), BackupImportMode::KeepNewer}};
     const QString modeText = expected.value(QStringLiteral("mode")).toString();
     QVERIFY(modes.contains(modeText));
     const BackupImportResult result = m_service->importBackup(archive, modes.value(modeText));
@@ -490,11 +507,14 @@ void TestBackupService::craftedMemberNamesNeverReachSql()
 
     exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'Stored', "
                         "'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"));
-    exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('bystander', 'Mine', "
-                        "'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"));
-    QJsonObject first = accountRow(QStringLiteral("a1"), QStringLiteral("Restored"), QStringLiteral("2026-05-01T00:00:00Z"));
+    exec(
+        QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('bystander', 'Mine', "
+                       "'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"));
+    QJsonObject first =
+        accountRow(QStringLiteral("a1"), QStringLiteral("Restored"), QStringLiteral("2026-05-01T00:00:00Z"));
     first.insert(member, 42);
-    QJsonObject second = accountRow(QStringLiteral("a2"), QStringLiteral("Second"), QStringLiteral("2026-05-01T00:00:00Z"));
+    QJsonObject second =
+        accountRow(QStringLiteral("a2"), QStringLiteral("Second"), QStringLiteral("2026-05-01T00:00:00Z"));
     second.insert(member, QStringLiteral("again"));
     const QByteArray archive = zip({{QStringLiteral("accounts/a1.json"), json(first)},
                                     {QStringLiteral("accounts/a2.json"), json(second)},
@@ -502,7 +522,8 @@ void TestBackupService::craftedMemberNamesNeverReachSql()
 
     const BackupImportResult result = m_service->importBackup(archive, mode);
     // Named once although two rows carry it; the rows themselves are restored without it.
-    QCOMPARE(result.errors, QStringList{QStringLiteral("accounts: unknown member \"%1\" ignored").arg(member)});
+    QCOMPARE(result.errors,
+             QStringList{QStringLiteral("accounts: unknown member \"%1\" ignored").arg(member)});
     const bool replace = mode == BackupImportMode::ReplaceExisting;
     QCOMPARE(result.imported[0], replace ? 2 : 1);
 
@@ -510,8 +531,9 @@ void TestBackupService::craftedMemberNamesNeverReachSql()
     QVERIFY(query.exec(QStringLiteral("SELECT id, name, starting_balance FROM accounts ORDER BY id")));
     QStringList actual;
     while (query.next())
-        actual.append(QStringLiteral("%1=%2/%3").arg(query.value(0).toString(), query.value(1).toString(),
-                                                      query.value(2).toString()));
+        actual.append(
+            QStringLiteral("%1=%2/%3")
+                .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString()));
     QCOMPARE(actual, (QStringList{replace ? QStringLiteral("a1=Restored/100") : QStringLiteral("a1=Stored/0"),
                                   QStringLiteral("a2=Second/100"), QStringLiteral("bystander=Mine/0")}));
     QCOMPARE(count(QStringLiteral("transactions")), 0);
@@ -529,12 +551,14 @@ void TestBackupService::rowThatBreaksARuleAmongFullRowsFailsAlone_data()
 
     QTest::newRow("account exists nowhere")
         << QStringLiteral("tx-9") << QStringLiteral("nowhere") << BackupImportMode::SkipExisting << 2 << 0
-        << QStringList{QStringLiteral("transactions/tx-9.json: FOREIGN KEY constraint failed")} << QStringLiteral("Market");
-    QTest::newRow("id twice, skip") << QStringLiteral("tx-1") << QStringLiteral("acc-1") << BackupImportMode::SkipExisting
-                                    << 2 << 1 << QStringList() << QStringLiteral("Market");
-    QTest::newRow("id twice, replace") << QStringLiteral("tx-1") << QStringLiteral("acc-1")
-                                       << BackupImportMode::ReplaceExisting << 3 << 0 << QStringList()
-                                       << QStringLiteral("Second");
+        << QStringList{QStringLiteral("transactions/tx-9.json: FOREIGN KEY constraint failed")}
+        << QStringLiteral("Market");
+    QTest::newRow("id twice, skip") << QStringLiteral("tx-1") << QStringLiteral("acc-1")
+                                    << BackupImportMode::SkipExisting << 2 << 1 << QStringList()
+                                    << QStringLiteral("Market");
+    QTest::newRow("id twice, replace")
+        << QStringLiteral("tx-1") << QStringLiteral("acc-1") << BackupImportMode::ReplaceExisting << 3 << 0
+        << QStringList() << QStringLiteral("Second");
 }
 
 // Rows that carry every column of a large table are written together; one of them breaking a
@@ -555,7 +579,8 @@ void TestBackupService::rowThatBreaksARuleAmongFullRowsFailsAlone()
     Entries entries;
     for (qsizetype i = 0; i < reader.entries().size(); ++i)
         entries.append({reader.path(i), reader.data(i).value_or(QByteArray())});
-    QJsonObject extra = QJsonDocument::fromJson(reader.data(QStringLiteral("transactions/tx-1.json")).value()).object();
+    QJsonObject extra =
+        QJsonDocument::fromJson(reader.data(QStringLiteral("transactions/tx-1.json")).value()).object();
     QCOMPARE(extra.size(), rows(QStringLiteral("transactions")).first().size());
     extra.insert(QStringLiteral("id"), extraId);
     extra.insert(QStringLiteral("account_id"), extraAccount);
@@ -576,8 +601,9 @@ void TestBackupService::rowThatBreaksARuleAmongFullRowsFailsAlone()
     QVERIFY(query.exec(QStringLiteral("SELECT payee FROM transactions WHERE id = 'tx-1'")) && query.next());
     QCOMPARE(query.value(0).toString(), payeeOfTx1);
     // The full-text index follows the rows it was given.
-    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'")
-                           .arg(payeeOfTx1)));
+    QVERIFY(
+        query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'")
+                       .arg(payeeOfTx1)));
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toInt(), 1);
 }
@@ -594,8 +620,10 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
                        {QStringLiteral("created_at"), QStringLiteral("2026-01-01T00:00:00Z")},
                        {QStringLiteral("updated_at"), QStringLiteral("2026-01-01T00:00:00Z")}};
     const QByteArray archive = zip({
-        {QStringLiteral("accounts/a1.json"), json(accountRow(QStringLiteral("a1"), QStringLiteral("Replaced"), QString()))},
-        {QStringLiteral("accounts/a2.json"), json(accountRow(QStringLiteral("a2"), QStringLiteral("New"), QString()))},
+        {QStringLiteral("accounts/a1.json"),
+         json(accountRow(QStringLiteral("a1"), QStringLiteral("Replaced"), QString()))},
+        {QStringLiteral("accounts/a2.json"),
+         json(accountRow(QStringLiteral("a2"), QStringLiteral("New"), QString()))},
         {QStringLiteral("transactions/tx-orphan.json"), json(orphan)},
         {QStringLiteral("manifest.json"), manifestV1},
     });
@@ -603,14 +631,16 @@ void TestBackupService::restoreThatCannotCommitLeavesDatabaseAsItWas()
     // With foreign keys checked only at commit, the orphan makes the commit itself fail: nothing
     // of the restore may remain, as if the process had died half-way.
     exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
     QCOMPARE(result.errors.size(), 1);
     QVERIFY(result.errors.first().startsWith(QLatin1String("The restore failed and nothing was changed: ")));
     QVERIFY(result.aborted);
     QCOMPARE(result.importedTotal(), 0);
     QCOMPARE(rows(QStringLiteral("accounts")).size(), 1);
-    QCOMPARE(rows(QStringLiteral("accounts")).first().value(QStringLiteral("name")).toString(), QStringLiteral("Stored"));
+    QCOMPARE(rows(QStringLiteral("accounts")).first().value(QStringLiteral("name")).toString(),
+             QStringLiteral("Stored"));
     QCOMPARE(count(QStringLiteral("transactions")), 0);
     // No transaction is left open behind the failed restore.
     QVERIFY(m_database->connection().transaction());
@@ -631,9 +661,11 @@ void TestBackupService::storageErrorAbortsTheRestore()
     QFETCH(QString, fault);
     fillEveryTable();
     for (int i = 0; i < 2000; ++i) {
-        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, updated_at) "
-                            "VALUES ('bulk-%1', 'acc-1', '2026-01-07', 'Bulk %1', '%2', -%1, '2026-01-01T10:00:00Z', "
-                            "'2026-01-01T10:00:00Z')")
+        exec(QStringLiteral(
+                 "INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
+                 "updated_at) "
+                 "VALUES ('bulk-%1', 'acc-1', '2026-01-07', 'Bulk %1', '%2', -%1, '2026-01-01T10:00:00Z', "
+                 "'2026-01-01T10:00:00Z')")
                  .arg(i)
                  .arg(QString(300, QLatin1Char('m'))));
     }
@@ -646,7 +678,8 @@ void TestBackupService::storageErrorAbortsTheRestore()
     exec(fault.contains(QLatin1String("%1")) ? fault.arg(pages.value(0).toLongLong() + 8) : fault);
     pages.finish();
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^BackupService::importBackup failed: ")));
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceExisting);
     QVERIFY(result.aborted);
     QCOMPARE(result.errors.size(), 1);
@@ -663,8 +696,9 @@ void TestBackupService::moreThan65535RowsRoundTrip()
     constexpr int accounts = 70000;
     QVERIFY(m_database->connection().transaction());
     QSqlQuery insert(m_database->connection());
-    QVERIFY(insert.prepare(QStringLiteral("INSERT INTO accounts (id, name, starting_balance, created_at, updated_at) "
-                                          "VALUES (?, ?, ?, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')")));
+    QVERIFY(insert.prepare(
+        QStringLiteral("INSERT INTO accounts (id, name, starting_balance, created_at, updated_at) "
+                       "VALUES (?, ?, ?, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')")));
     for (int i = 0; i < accounts; ++i) {
         insert.bindValue(0, QStringLiteral("acc-%1").arg(i, 6, 10, QLatin1Char('0')));
         insert.bindValue(1, QStringLiteral("Account %1").arg(i));
@@ -695,7 +729,8 @@ void TestBackupService::exportWithUnreadableTableGivesNothing()
     fillEveryTable();
     exec(QStringLiteral("DROP TABLE reconciliations"));
     // A backup silently missing a table would only be found out when it is needed.
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^BackupService export query failed: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^BackupService export query failed: ")));
     QCOMPARE(m_service->exportBackup(), QByteArray());
 }
 

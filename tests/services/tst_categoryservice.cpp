@@ -93,8 +93,8 @@ void TestCategoryService::referenceIds_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parentName");
-    QTest::newRow("Housing") << QStringLiteral("a3be4c14-fe7e-514c-b45e-22f112551974") << QStringLiteral("Housing")
-                             << QString();
+    QTest::newRow("Housing") << QStringLiteral("a3be4c14-fe7e-514c-b45e-22f112551974")
+                             << QStringLiteral("Housing") << QString();
     QTest::newRow("HOA") << QStringLiteral("0b910c3a-4848-59ba-b693-948f4e4f2626") << QStringLiteral("HOA")
                          << QStringLiteral("Housing");
     QTest::newRow("Home Office") << QStringLiteral("7ac27a40-d9d3-5c60-af4b-fc3c84e61133")
@@ -114,7 +114,8 @@ void TestCategoryService::referenceIds()
     const std::optional<Category> category = m_categories->findById(id);
     QVERIFY(category.has_value());
     QCOMPARE(category->name, name);
-    const QString storedParent = category->parentId.isEmpty() ? QString() : m_categories->findById(category->parentId)->name;
+    const QString storedParent =
+        category->parentId.isEmpty() ? QString() : m_categories->findById(category->parentId)->name;
     QCOMPARE(storedParent, parentName);
 }
 
@@ -123,7 +124,10 @@ void TestCategoryService::secondRunSeedsNothing()
     QVERIFY(m_service->ensureDefaults());
     QVERIFY(!m_service->ensureDefaults());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(DISTINCT id) FROM categories WHERE name = 'Maintenance'")).toInt(), 2);
+    QCOMPARE(
+        m_db->scalar(QStringLiteral("SELECT COUNT(DISTINCT id) FROM categories WHERE name = 'Maintenance'"))
+            .toInt(),
+        2);
 }
 
 void TestCategoryService::reseedingOverDeletedDefaultsRestoresThem()
@@ -141,7 +145,8 @@ void TestCategoryService::reseedingOverDeletedDefaultsRestoresThem()
     QCOMPARE(m_categories->countLive(), 56);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
     QCOMPARE(m_categories->pending().size(), 56);
-    const std::optional<Category> hoa = m_categories->findById(QStringLiteral("0b910c3a-4848-59ba-b693-948f4e4f2626"));
+    const std::optional<Category> hoa =
+        m_categories->findById(QStringLiteral("0b910c3a-4848-59ba-b693-948f4e4f2626"));
     QVERIFY(hoa && !hoa->deletedAt);
     QCOMPARE(m_categories->findById(hoa->parentId)->name, QStringLiteral("Housing"));
 }
@@ -159,7 +164,8 @@ void TestCategoryService::seedingUsesTheActiveLanguage()
     QCOMPARE(housing->id, defaultCategoryId(CategoryType::Expense, QString(), QStringLiteral("Wohnen")));
     const std::optional<Category> hoa = m_categories->findByName(QStringLiteral("Hausgeld"));
     QCOMPARE(hoa->parentId, housing->id);
-    QCOMPARE(hoa->id, defaultCategoryId(CategoryType::Expense, QStringLiteral("Wohnen"), QStringLiteral("Hausgeld")));
+    QCOMPARE(hoa->id,
+             defaultCategoryId(CategoryType::Expense, QStringLiteral("Wohnen"), QStringLiteral("Hausgeld")));
     QCOMPARE(m_categories->countLive(), 56);
 }
 
@@ -167,16 +173,37 @@ void TestCategoryService::seedingUsesTheActiveLanguage()
 void TestCategoryService::typedNames_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("found");        // "Parent > Name" of the category found; empty: none
-    QTest::addColumn<QString>("createdName");   // of the category made when none is found
+    QTest::addColumn<QString>("found");       // "Parent > Name" of the category found; empty: none
+    QTest::addColumn<QString>("createdName"); // of the category made when none is found
     QTest::addColumn<QString>("createdParent");
-    QTest::newRow("own name") << "Groceries" << "Groceries" << "" << "";
-    QTest::newRow("as the register shows it") << "Utilities > Gas" << "Utilities > Gas" << "" << "";
-    QTest::newRow("other letter case") << "  groceries " << "Groceries" << "" << "";
-    QTest::newRow("unknown parent, known name") << "Food > Groceries" << "Groceries" << "" << "";
-    QTest::newRow("new top-level name") << "Pet Food" << "" << "Pet Food" << "";
-    QTest::newRow("new name under a top-level parent") << "Pets > Pet Food" << "" << "Pet Food" << "Pets";
-    QTest::newRow("parent below the top stays in the name") << "Gas > Propane" << "" << "Gas > Propane" << "";
+    QTest::newRow("own name") << "Groceries"
+                              << "Groceries"
+                              << ""
+                              << "";
+    QTest::newRow("as the register shows it") << "Utilities > Gas"
+                                              << "Utilities > Gas"
+                                              << ""
+                                              << "";
+    QTest::newRow("other letter case") << "  groceries "
+                                       << "Groceries"
+                                       << ""
+                                       << "";
+    QTest::newRow("unknown parent, known name") << "Food > Groceries"
+                                                << "Groceries"
+                                                << ""
+                                                << "";
+    QTest::newRow("new top-level name") << "Pet Food"
+                                        << ""
+                                        << "Pet Food"
+                                        << "";
+    QTest::newRow("new name under a top-level parent") << "Pets > Pet Food"
+                                                       << ""
+                                                       << "Pet Food"
+                                                       << "Pets";
+    QTest::newRow("parent below the top stays in the name") << "Gas > Propane"
+                                                            << ""
+                                                            << "Gas > Propane"
+                                                            << "";
 }
 
 void TestCategoryService::typedNames()
@@ -197,7 +224,8 @@ void TestCategoryService::typedNames()
     const Category created = m_service->newCategoryFor(typed, CategoryType::Income);
     QCOMPARE(created.name, createdName);
     QCOMPARE(created.type, CategoryType::Income);
-    QCOMPARE(created.parentId.isEmpty() ? QString() : m_categories->findById(created.parentId)->name, createdParent);
+    QCOMPARE(created.parentId.isEmpty() ? QString() : m_categories->findById(created.parentId)->name,
+             createdParent);
     QVERIFY(!created.id.isEmpty());
     QVERIFY(!m_categories->findById(created.id));
 }

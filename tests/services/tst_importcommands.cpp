@@ -54,7 +54,8 @@ void TestImportCommands::cleanup()
 TestImportCommands::Run TestImportCommands::run(const QStringList &arguments) const
 {
     QProcess process;
-    process.start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dataDir} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), m_dataDir} + arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
@@ -90,7 +91,8 @@ void TestImportCommands::importCsvTwice()
     const QString csv = writeFile(QStringLiteral("bank.csv"),
                                   "Buchungstag;Empfänger;Betrag;Zweck\n27.02.2024;Miete;-850,00;März\n"
                                   "28.02.2024;Lohn;2.500,00;\nkein Datum;x;1,00;\n");
-    const QStringList arguments{QStringLiteral("import-csv"), csv, QStringLiteral("--account"), account,
+    const QStringList arguments{QStringLiteral("import-csv"),    csv,
+                                QStringLiteral("--account"),     account,
                                 QStringLiteral("--date-format"), QStringLiteral("dd.MM.yyyy"),
                                 QStringLiteral("--memo-column"), QStringLiteral("3")};
     Run first = run(arguments);
@@ -99,8 +101,8 @@ void TestImportCommands::importCsvTwice()
     QCOMPARE(first.json.value(QStringLiteral("imported")).toInt(), 2);
     QCOMPARE(first.json.value(QStringLiteral("unparseable")).toInt(), 1);
     QCOMPARE(first.json.keys(),
-             (QStringList{"aborted", "database_errors", "duplicates", "imported", "metadata_skipped", "retroactive_links",
-                          "transfers_linked", "unmapped_skipped", "unparseable"}));
+             (QStringList{"aborted", "database_errors", "duplicates", "imported", "metadata_skipped",
+                          "retroactive_links", "transfers_linked", "unmapped_skipped", "unparseable"}));
 
     const Run second = run(arguments + QStringList{QStringLiteral("--delimiter"), QStringLiteral(";")});
     QCOMPARE(second.exitCode, 0);
@@ -113,15 +115,17 @@ void TestImportCommands::importQifWithMapping()
     const QString checking = addAccount(QStringLiteral("Checking"));
     const QString savings = addAccount(QStringLiteral("Savings"));
     const QString qif = QFINDTESTDATA("../fixtures/import/qif/account_blocks_transfers/input.qif");
-    const Run result = run({QStringLiteral("import-qif"), qif, QStringLiteral("--map"),
-                            QStringLiteral("Checking=") + checking, QStringLiteral("--map"),
-                            QStringLiteral("savings=") + savings, QStringLiteral("--map"), QStringLiteral("Visa=skip")});
+    const Run result =
+        run({QStringLiteral("import-qif"), qif, QStringLiteral("--map"),
+             QStringLiteral("Checking=") + checking, QStringLiteral("--map"),
+             QStringLiteral("savings=") + savings, QStringLiteral("--map"), QStringLiteral("Visa=skip")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.json.value(QStringLiteral("imported")).toInt(), 3);
     QCOMPARE(result.json.value(QStringLiteral("transfers_linked")).toInt(), 1);
     QCOMPARE(result.json.value(QStringLiteral("unmapped_skipped")).toInt(), 1);
 
-    const Run unknown = run({QStringLiteral("import-qif"), qif, QStringLiteral("--map"), QStringLiteral("Checking=nope")});
+    const Run unknown =
+        run({QStringLiteral("import-qif"), qif, QStringLiteral("--map"), QStringLiteral("Checking=nope")});
     QCOMPARE(unknown.exitCode, 1);
 }
 
@@ -137,7 +141,8 @@ void TestImportCommands::qifInspectPrintsTheParse()
     const Run forced = run({QStringLiteral("qif-inspect"), folder + QStringLiteral("/input.qif"),
                             QStringLiteral("--date-order"), QStringLiteral("month-first")});
     QCOMPARE(forced.json.value(QStringLiteral("date_order")).toString(), QStringLiteral("month-first"));
-    QCOMPARE(forced.json.value(QStringLiteral("unparseable_count")).toInt(), 1); // 13.5.2024 is no month-first date
+    QCOMPARE(forced.json.value(QStringLiteral("unparseable_count")).toInt(),
+             1); // 13.5.2024 is no month-first date
 }
 
 void TestImportCommands::qifAnalyzeNamesTheNewAccountWithoutExtension()
@@ -161,8 +166,11 @@ void TestImportCommands::usageErrors_data()
     QTest::newRow("analyze missing file") << QStringList{"qif-analyze", "/nonexistent/x.qif"} << 1;
     QTest::newRow("map without target") << QStringList{"import-qif", "x.qif", "--map", "Checking="} << 2;
     QTest::newRow("csv without account") << QStringList{"import-csv", "x.csv"} << 2;
-    QTest::newRow("csv bad column") << QStringList{"import-csv", "x.csv", "--account", "a", "--amount-column", "-1"} << 2;
-    QTest::newRow("csv bad delimiter") << QStringList{"import-csv", "/dev/null", "--account", "a", "--delimiter", "|"} << 2;
+    QTest::newRow("csv bad column") << QStringList{"import-csv", "x.csv",           "--account",
+                                                   "a",          "--amount-column", "-1"}
+                                    << 2;
+    QTest::newRow("csv bad delimiter")
+        << QStringList{"import-csv", "/dev/null", "--account", "a", "--delimiter", "|"} << 2;
     QTest::newRow("csv unknown account") << QStringList{"import-csv", "/dev/null", "--account", "a"} << 1;
 }
 

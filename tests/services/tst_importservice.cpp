@@ -193,21 +193,23 @@ void TestImportService::csvImport_data()
         << Currency::USD << defaults << counters(2)
         << QStringList{"2024-01-05|-1234|Corner Store", "2024-01-06|150000|Employer"};
     QTest::newRow("fault: decimal comma is not grouping")
-        << QByteArray("Date,Payee,Amount\n01/05/2024,Bakery,\"-10,00\"\n") << Currency::EUR << defaults << counters(1)
-        << QStringList{"2024-01-05|-1000|Bakery"};
+        << QByteArray("Date,Payee,Amount\n01/05/2024,Bakery,\"-10,00\"\n") << Currency::EUR << defaults
+        << counters(1) << QStringList{"2024-01-05|-1000|Bakery"};
     QTest::newRow("fault: currency sign is read, not zero")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Pub,£12.50\n01/06/2024,Shop,(3.00)\n") << Currency::GBP
         << defaults << counters(2) << QStringList{"2024-01-05|1250|Pub", "2024-01-06|-300|Shop"};
     QTest::newRow("fault: yen stored as whole yen")
-        << QByteArray("Date,Payee,Amount\n01/05/2024,Ramen,-1500\n01/06/2024,Kiosk,\"-1,200\"\n") << Currency::JPY
-        << defaults << counters(2) << QStringList{"2024-01-05|-1500|Ramen", "2024-01-06|-1200|Kiosk"};
+        << QByteArray("Date,Payee,Amount\n01/05/2024,Ramen,-1500\n01/06/2024,Kiosk,\"-1,200\"\n")
+        << Currency::JPY << defaults << counters(2)
+        << QStringList{"2024-01-05|-1500|Ramen", "2024-01-06|-1200|Kiosk"};
     QTest::newRow("fault: two-digit years 00-69 are 20xx")
         << QByteArray("Date,Payee,Amount\n01/05/24,New,-1.00\n12/31/99,Old,-2.00\n02/29/00,Leap,-3.00\n")
         << Currency::USD << shortYear << counters(3)
         << QStringList{"1999-12-31|-200|Old", "2000-02-29|-300|Leap", "2024-01-05|-100|New"};
     QTest::newRow("fault: identical rows in one file both land")
-        << QByteArray("Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n") << Currency::USD
-        << defaults << counters(2) << QStringList{"2024-01-05|-300|Coffee", "2024-01-05|-300|Coffee"};
+        << QByteArray("Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n")
+        << Currency::USD << defaults << counters(2)
+        << QStringList{"2024-01-05|-300|Coffee", "2024-01-05|-300|Coffee"};
     QTest::newRow("short row and bad date are unparseable")
         << QByteArray("Date,Payee,Amount\n01/05/2024,Only two\nPending,Shop,-1.00\n13/45/2024,Shop,-1.00\n")
         << Currency::USD << defaults << counters(0, 0, 3) << QStringList();
@@ -215,13 +217,14 @@ void TestImportService::csvImport_data()
         << QByteArray("Date,Payee,Amount\n01/05/2024,,-1.00\n") << Currency::USD << defaults << counters(1)
         << QStringList{"2024-01-05|-100|"};
     QTest::newRow("unreadable amount imports as zero")
-        << QByteArray("Date,Payee,Amount\n01/05/2024,Mystery,n/a\n") << Currency::USD << defaults << counters(1)
-        << QStringList{"2024-01-05|0|Mystery"};
+        << QByteArray("Date,Payee,Amount\n01/05/2024,Mystery,n/a\n") << Currency::USD << defaults
+        << counters(1) << QStringList{"2024-01-05|0|Mystery"};
     QTest::newRow("semicolons, no header, day first")
         << QByteArray("27.02.2024;Miete;-850,00\n28.02.2024;\"Lohn; Februar\";2.500,00\n") << Currency::EUR
-        << european << counters(2) << QStringList{"2024-02-27|-85000|Miete", "2024-02-28|250000|Lohn; Februar"};
-    QTest::newRow("header only") << QByteArray("Date,Payee,Amount\n") << Currency::USD << defaults << counters(0)
-                                 << QStringList();
+        << european << counters(2)
+        << QStringList{"2024-02-27|-85000|Miete", "2024-02-28|250000|Lohn; Februar"};
+    QTest::newRow("header only") << QByteArray("Date,Payee,Amount\n") << Currency::USD << defaults
+                                 << counters(0) << QStringList();
     QTest::newRow("file ends inside a quoted field")
         << QByteArray("Date,Payee,Amount\n01/05/2024,\"Unfinished,-1.00\n") << Currency::USD << defaults
         << counters(0, 0, 1) << QStringList();
@@ -238,7 +241,8 @@ void TestImportService::csvImport()
     QFETCH(QStringList, stored);
 
     const QString account = addAccount(QStringLiteral("Target"), currency);
-    const ImportResult result = m_service->importCsv(writeFile(QStringLiteral("in.csv"), csv), account, options);
+    const ImportResult result =
+        m_service->importCsv(writeFile(QStringLiteral("in.csv"), csv), account, options);
     QCOMPARE(result, expected);
     QCOMPARE(rows(account), stored);
 }
@@ -247,11 +251,13 @@ void TestImportService::csvImport()
 void TestImportService::csvDuplicatesCountOccurrencesAcrossImports()
 {
     const QString account = addAccount(QStringLiteral("Checking"));
-    const QByteArray twice("Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n01/06/2024,Tea,-2.00\n");
+    const QByteArray twice(
+        "Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n01/06/2024,Tea,-2.00\n");
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("a.csv"), twice), account, {}), counters(3));
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("a.csv"), twice), account, {}), counters(0, 3));
 
-    const QByteArray thrice("Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n");
+    const QByteArray thrice(
+        "Date,Payee,Amount\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n01/05/2024,Coffee,-3.00\n");
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("b.csv"), thrice), account, {}), counters(1, 2));
     QCOMPARE(rows(account).count(QStringLiteral("2024-01-05|-300|Coffee")), 3);
 }
@@ -275,10 +281,12 @@ void TestImportService::duplicateOfAStoredRowIsSameDateAmountAndPayee()
     QFETCH(QByteArray, row);
     QFETCH(bool, duplicate);
     const QString account = addAccount(QStringLiteral("Checking"));
-    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("a.csv"), "Date,Payee,Amount\n01/05/2024,Café Ünö,-3.00\n"),
-                                  account, {}),
+    QCOMPARE(m_service->importCsv(
+                 writeFile(QStringLiteral("a.csv"), "Date,Payee,Amount\n01/05/2024,Café Ünö,-3.00\n"),
+                 account, {}),
              counters(1));
-    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("b.csv"), "Date,Payee,Amount\n" + row + '\n'), account, {}),
+    QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("b.csv"), "Date,Payee,Amount\n" + row + '\n'),
+                                  account, {}),
              duplicate ? counters(0, 1) : counters(1));
 }
 
@@ -289,8 +297,9 @@ void TestImportService::csvCreatesEachCategoryOnce()
     CsvImportOptions options;
     options.memoColumn = 3;
     options.categoryColumn = 4;
-    const QByteArray csv("Date,Payee,Amount,Memo,Category\n01/05/2024,Shop,-1.00,milk,Groceries\n"
-                         "01/06/2024,Cinema,-9.00,,Fun\n01/07/2024,Theatre,-20.00,seats,Fun\n01/08/2024,Misc,-1.00\n");
+    const QByteArray csv(
+        "Date,Payee,Amount,Memo,Category\n01/05/2024,Shop,-1.00,milk,Groceries\n"
+        "01/06/2024,Cinema,-9.00,,Fun\n01/07/2024,Theatre,-20.00,seats,Fun\n01/08/2024,Misc,-1.00\n");
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("c.csv"), csv), account, options), counters(4));
     QCOMPARE(m_categories->all().size(), 2);
     const std::optional<Category> fun = m_categories->findByName(QStringLiteral("Fun"));
@@ -299,7 +308,8 @@ void TestImportService::csvCreatesEachCategoryOnce()
     QCOMPARE(only(account, QStringLiteral("Cinema")).categoryId, fun->id);
     QCOMPARE(only(account, QStringLiteral("Theatre")).categoryId, fun->id);
     QCOMPARE(only(account, QStringLiteral("Theatre")).memo, QStringLiteral("seats"));
-    QCOMPARE(only(account, QStringLiteral("Shop")).categoryId, m_categories->findByName(QStringLiteral("Groceries"))->id);
+    QCOMPARE(only(account, QStringLiteral("Shop")).categoryId,
+             m_categories->findByName(QStringLiteral("Groceries"))->id);
     QCOMPARE(only(account, QStringLiteral("Misc")).categoryId, QString());
 }
 
@@ -317,14 +327,18 @@ void TestImportService::csvMissingFileGivesZeroResult()
 void TestImportService::csvFailedInsertsAreCountedNotReportedAsImported()
 {
     const QString account = addAccount(QStringLiteral("Checking"));
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
-                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import: insert failed for 2024-01-06 Refused")));
-    const QByteArray csv("Date,Payee,Amount\n01/05/2024,Fine,-1.00\n01/06/2024,Refused,-2.00\n01/07/2024,Also fine,-3.00\n");
+    QVERIFY(m_db->exec(
+        QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^CSV import: insert failed for 2024-01-06 Refused")));
+    const QByteArray csv(
+        "Date,Payee,Amount\n01/05/2024,Fine,-1.00\n01/06/2024,Refused,-2.00\n01/07/2024,Also fine,-3.00\n");
     ImportResult expected = counters(2);
     expected.databaseErrors = 1;
     QCOMPARE(m_service->importCsv(writeFile(QStringLiteral("f.csv"), csv), account, {}), expected);
-    QCOMPARE(rows(account), (QStringList{QStringLiteral("2024-01-05|-100|Fine"), QStringLiteral("2024-01-07|-300|Also fine")}));
+    QCOMPARE(rows(account), (QStringList{QStringLiteral("2024-01-05|-100|Fine"),
+                                         QStringLiteral("2024-01-07|-300|Also fine")}));
 }
 
 // Checking sends 100.00 to Savings; both legs are in the file and both accounts are mapped.
@@ -333,8 +347,8 @@ void TestImportService::qifPairsTransfersInsideTheBatch()
     const QString checking = addAccount(QStringLiteral("Everyday"));
     const QString savings = addAccount(QStringLiteral("Rainy Day"));
     const QString path = writeFile(QStringLiteral("both.qif"), checkingSavingsQif);
-    const ImportResult result = m_service->importQif({path}, {{QStringLiteral("checking"), checking},
-                                                             {QStringLiteral("SAVINGS"), savings}});
+    const ImportResult result = m_service->importQif(
+        {path}, {{QStringLiteral("checking"), checking}, {QStringLiteral("SAVINGS"), savings}});
     QCOMPARE(result.imported, 3);
     QCOMPARE(result.transfersLinked, 1);
     QCOMPARE(result.retroactiveLinks, 0);
@@ -359,13 +373,15 @@ void TestImportService::qifPairsEachLegWithTheFirstLaterPartner()
                          "!Account\nNSavings\n^\n!Type:Bank\n"
                          "D1/1/24\nPIn 1\nT5.00\nL[Checking]\n^\nD1/1/24\nPIn 2\nT5.00\nL[Checking]\n^\n"
                          "D1/1/24\nPIn 3\nT5.00\nL[Checking]\n^\n");
-    const ImportResult result = m_service->importQif({writeFile(QStringLiteral("t.qif"), qif)},
-                                                     {{QStringLiteral("Checking"), checking},
-                                                      {QStringLiteral("Savings"), savings}});
+    const ImportResult result =
+        m_service->importQif({writeFile(QStringLiteral("t.qif"), qif)},
+                             {{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}});
     QCOMPARE(result.imported, 5);
     QCOMPARE(result.transfersLinked, 2);
-    QCOMPARE(only(checking, QStringLiteral("Out 1")).transferLinkId, only(savings, QStringLiteral("In 1")).id);
-    QCOMPARE(only(checking, QStringLiteral("Out 2")).transferLinkId, only(savings, QStringLiteral("In 2")).id);
+    QCOMPARE(only(checking, QStringLiteral("Out 1")).transferLinkId,
+             only(savings, QStringLiteral("In 1")).id);
+    QCOMPARE(only(checking, QStringLiteral("Out 2")).transferLinkId,
+             only(savings, QStringLiteral("In 2")).id);
     const Transaction third = only(savings, QStringLiteral("In 3"));
     QCOMPARE(third.transferLinkId, QString());
     QCOMPARE(third.memo, QStringLiteral("[\u2192 Checking]"));
@@ -388,8 +404,8 @@ void TestImportService::qifLinksRetroactivelyThroughTheHint()
     QCOMPARE(hinted.transferLinkId, QString());
 
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    const ImportResult second = m_service->importQif({path}, {{QStringLiteral("Checking"), checking},
-                                                             {QStringLiteral("Savings"), savings}});
+    const ImportResult second = m_service->importQif(
+        {path}, {{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}});
     QCOMPARE(second.imported, 1);
     QCOMPARE(second.duplicates, 2);
     QCOMPARE(second.transfersLinked, 1);
@@ -428,11 +444,12 @@ void TestImportService::qifDuplicateLegLeavesPartnerOneSided()
 {
     const QString checking = addAccount(QStringLiteral("Checking"));
     const QString savings = addAccount(QStringLiteral("Savings"));
-    Transaction stored = TestDatabase::transaction(checking, QDate(2024, 3, 1), -10000, QStringLiteral("To savings"));
+    Transaction stored =
+        TestDatabase::transaction(checking, QDate(2024, 3, 1), -10000, QStringLiteral("To savings"));
     QVERIFY(m_transactions->insert(stored));
-    const ImportResult result = m_service->importQif({writeFile(QStringLiteral("both.qif"), checkingSavingsQif)},
-                                                     {{QStringLiteral("Checking"), checking},
-                                                      {QStringLiteral("Savings"), savings}});
+    const ImportResult result =
+        m_service->importQif({writeFile(QStringLiteral("both.qif"), checkingSavingsQif)},
+                             {{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}});
     QCOMPARE(result.duplicates, 1);
     QCOMPARE(result.imported, 2);
     QCOMPARE(result.transfersLinked, 0);
@@ -447,8 +464,12 @@ void TestImportService::qifFailedInsertLeavesPartnerOneSided_data()
     QTest::addColumn<QString>("refusedPayee");
     QTest::addColumn<QString>("survivorPayee");
     QTest::addColumn<QString>("survivorHint");
-    QTest::newRow("first leg fails") << "To savings" << "From checking" << "[\u2192 Checking]";
-    QTest::newRow("second leg fails, first is repaired") << "From checking" << "To savings" << "[\u2192 Savings] monthly";
+    QTest::newRow("first leg fails") << "To savings"
+                                     << "From checking"
+                                     << "[\u2192 Checking]";
+    QTest::newRow("second leg fails, first is repaired") << "From checking"
+                                                         << "To savings"
+                                                         << "[\u2192 Savings] monthly";
 }
 
 void TestImportService::qifFailedInsertLeavesPartnerOneSided()
@@ -458,13 +479,14 @@ void TestImportService::qifFailedInsertLeavesPartnerOneSided()
     QFETCH(QString, survivorHint);
     const QString checking = addAccount(QStringLiteral("Checking"));
     const QString savings = addAccount(QStringLiteral("Savings"));
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = '%1' "
-                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                           .arg(refusedPayee)));
+    QVERIFY(
+        m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = '%1' "
+                                  "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                       .arg(refusedPayee)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import: insert failed for")));
-    const ImportResult result = m_service->importQif({writeFile(QStringLiteral("both.qif"), checkingSavingsQif)},
-                                                     {{QStringLiteral("Checking"), checking},
-                                                      {QStringLiteral("Savings"), savings}});
+    const ImportResult result =
+        m_service->importQif({writeFile(QStringLiteral("both.qif"), checkingSavingsQif)},
+                             {{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}});
     QCOMPARE(result.databaseErrors, 1);
     QCOMPARE(result.imported, 2);
     QCOMPARE(result.transfersLinked, 0);
@@ -480,15 +502,19 @@ void TestImportService::qifUnmappedAndSkippedSources()
 {
     const QString checking = addAccount(QStringLiteral("Checking"));
     const QString loose = addAccount(QStringLiteral("Loose"));
-    const QString accounts = writeFile(QStringLiteral("accounts.qif"),
-                                       "!Account\nNChecking\n^\n!Type:Bank\nD1/1/24\nT-1.00\nPa\n^\n"
-                                       "!Account\nNSkipped\n^\n!Type:Bank\nD1/1/24\nT-2.00\nPb\n^\n"
-                                       "!Account\nNMissing\n^\n!Type:Bank\nD1/1/24\nT-3.00\nPc\n^\nPno date\n^\n"
-                                       "!Type:Memorized\nPRent\n^\n");
-    const QString headerless = writeFile(QStringLiteral("headerless.qif"), "!Type:Bank\nD1/2/24\nT-4.00\nPd\n^\n");
-    const ImportResult result = m_service->importQif(
-        {accounts, headerless, m_files->filePath(QStringLiteral("absent.qif"))},
-        {{QStringLiteral("Checking"), checking}, {QStringLiteral("Skipped"), QString()}, {headerless, loose}});
+    const QString accounts =
+        writeFile(QStringLiteral("accounts.qif"),
+                  "!Account\nNChecking\n^\n!Type:Bank\nD1/1/24\nT-1.00\nPa\n^\n"
+                  "!Account\nNSkipped\n^\n!Type:Bank\nD1/1/24\nT-2.00\nPb\n^\n"
+                  "!Account\nNMissing\n^\n!Type:Bank\nD1/1/24\nT-3.00\nPc\n^\nPno date\n^\n"
+                  "!Type:Memorized\nPRent\n^\n");
+    const QString headerless =
+        writeFile(QStringLiteral("headerless.qif"), "!Type:Bank\nD1/2/24\nT-4.00\nPd\n^\n");
+    const ImportResult result =
+        m_service->importQif({accounts, headerless, m_files->filePath(QStringLiteral("absent.qif"))},
+                             {{QStringLiteral("Checking"), checking},
+                              {QStringLiteral("Skipped"), QString()},
+                              {headerless, loose}});
     QCOMPARE(result.imported, 2);
     QCOMPARE(result.unmappedSkipped, 2);
     QCOMPARE(result.unparseable, 1);
@@ -500,8 +526,9 @@ void TestImportService::qifTransferToOwnAccountIsPlain()
 {
     const QString checking = addAccount(QStringLiteral("Checking"));
     const ImportResult result = m_service->importQif(
-        {writeFile(QStringLiteral("own.qif"), "!Account\nNChecking\n^\n!Type:Bank\nD1/1/24\nPOpening Balance\nT50.00\n"
-                                              "L[checking]\n^\n")},
+        {writeFile(QStringLiteral("own.qif"),
+                   "!Account\nNChecking\n^\n!Type:Bank\nD1/1/24\nPOpening Balance\nT50.00\n"
+                   "L[checking]\n^\n")},
         {{QStringLiteral("Checking"), checking}});
     QCOMPARE(result.imported, 1);
     const Transaction opening = only(checking, QStringLiteral("Opening Balance"));
@@ -512,12 +539,13 @@ void TestImportService::qifTransferToOwnAccountIsPlain()
 void TestImportService::qifFieldsPayeeFallbackAndSplits()
 {
     const QString brokerage = addAccount(QStringLiteral("Brokerage"));
-    const QString qif = writeFile(QStringLiteral("fields.qif"),
-                                  "!Type:Cat\nNBonus\nI\n^\nNGroceries\nE\n^\n"
-                                  "!Account\nNBrokerage\n^\n!Type:Invst\nD6/1/24\nNBuy\nYACME\nT50.00\n^\n"
-                                  "!Type:Bank\nD6/2/24\nN1001\nT-1.00\nCR\n^\n"
-                                  "D6/3/24\nT-2.00\n^\n"
-                                  "D6/4/24\nPSupermarket\nT-60.00\nSGroceries\nEFood\n$-45.00\nS[Savings]\n$-15.00\n^\n");
+    const QString qif =
+        writeFile(QStringLiteral("fields.qif"),
+                  "!Type:Cat\nNBonus\nI\n^\nNGroceries\nE\n^\n"
+                  "!Account\nNBrokerage\n^\n!Type:Invst\nD6/1/24\nNBuy\nYACME\nT50.00\n^\n"
+                  "!Type:Bank\nD6/2/24\nN1001\nT-1.00\nCR\n^\n"
+                  "D6/3/24\nT-2.00\n^\n"
+                  "D6/4/24\nPSupermarket\nT-60.00\nSGroceries\nEFood\n$-45.00\nS[Savings]\n$-15.00\n^\n");
     const ImportResult result = m_service->importQif({qif}, {{QStringLiteral("Brokerage"), brokerage}});
     QCOMPARE(result.imported, 4);
     QCOMPARE(only(brokerage, QStringLiteral("Buy: ACME")).amount, Money(5000));
@@ -532,20 +560,24 @@ void TestImportService::qifFieldsPayeeFallbackAndSplits()
     QCOMPARE(bonus->type, CategoryType::Income);
     const Transaction split = only(brokerage, QStringLiteral("Supermarket"));
     QVERIFY(split.isSplit);
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines WHERE transaction_id = '%1' AND amount = -4500 "
-                                         "AND memo = 'Food' AND category_id = '%2'")
-                              .arg(split.id, m_categories->findByName(QStringLiteral("Groceries"))->id))
-                 .toInt(),
-             1);
+    QCOMPARE(
+        m_db->scalar(QStringLiteral(
+                         "SELECT COUNT(*) FROM split_lines WHERE transaction_id = '%1' AND amount = -4500 "
+                         "AND memo = 'Food' AND category_id = '%2'")
+                         .arg(split.id, m_categories->findByName(QStringLiteral("Groceries"))->id))
+            .toInt(),
+        1);
     // A transfer leg of a split has no category of its own; it must still be stored, with the hint.
     const std::optional<Category> transfer = m_categories->findByName(QStringLiteral("Transfer"));
     QVERIFY(transfer);
     QCOMPARE(transfer->type, CategoryType::Transfer);
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines WHERE transaction_id = '%1' AND amount = -1500 "
-                                         "AND memo = '[\u2192 Savings]' AND category_id = '%2'")
-                              .arg(split.id, transfer->id))
-                 .toInt(),
-             1);
+    QCOMPARE(
+        m_db->scalar(QStringLiteral(
+                         "SELECT COUNT(*) FROM split_lines WHERE transaction_id = '%1' AND amount = -1500 "
+                         "AND memo = '[\u2192 Savings]' AND category_id = '%2'")
+                         .arg(split.id, transfer->id))
+            .toInt(),
+        1);
 }
 
 void TestImportService::qifYenAccountStoresWholeYen()
@@ -556,7 +588,8 @@ void TestImportService::qifYenAccountStoresWholeYen()
                                               "D1/2/24\nPSalary\nT250000\n^\n")},
         {{QStringLiteral("Tokyo"), yen}});
     QCOMPARE(result.imported, 2);
-    QCOMPARE(rows(yen), (QStringList{QStringLiteral("2024-01-01|-1500|Ramen"), QStringLiteral("2024-01-02|250000|Salary")}));
+    QCOMPARE(rows(yen), (QStringList{QStringLiteral("2024-01-01|-1500|Ramen"),
+                                     QStringLiteral("2024-01-02|250000|Salary")}));
 }
 
 // Quicken names a subcategory "Parent:Child". Every row of a case is imported twice (two payees),
@@ -641,13 +674,15 @@ void TestImportService::qifAbortRollsEverythingBack()
 
     QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    const QString more = writeFile(QStringLiteral("more.qif"), "!Account\nNSavings\n^\n!Type:Bank\n"
-                                                               "D02/01/2024\nPInterest\nT1.00\nLBrand New Category\n^\n");
+    const QString more =
+        writeFile(QStringLiteral("more.qif"), "!Account\nNSavings\n^\n!Type:Bank\n"
+                                              "D02/01/2024\nPInterest\nT1.00\nLBrand New Category\n^\n");
     QSignalSpy progress(m_service.get(), &ImportService::importProgress);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::update failed")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("TransactionRepository::update failed")));
     QTest::ignoreMessage(QtWarningMsg, "QIF import aborted: failed to update retroactive partner");
-    const ImportResult result = m_service->importQif({more, path}, {{QStringLiteral("Checking"), checking},
-                                                                   {QStringLiteral("Savings"), savings}});
+    const ImportResult result = m_service->importQif(
+        {more, path}, {{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}});
     QVERIFY(result.aborted);
     QCOMPARE(rows(checking), before);
     QCOMPARE(rows(savings), QStringList());
@@ -666,9 +701,10 @@ void TestImportService::storageErrorAbortsTheWholeImport_data()
     for (const bool qif : {false, true}) {
         for (const bool rowByRow : {false, true}) {
             for (const QString &fault : {QStringLiteral("full"), QStringLiteral("read-only")}) {
-                const QString name = QStringLiteral("%1 %2 %3")
-                                         .arg(qif ? QStringLiteral("qif") : QStringLiteral("csv"),
-                                              rowByRow ? QStringLiteral("row by row") : QStringLiteral("staged"), fault);
+                const QString name =
+                    QStringLiteral("%1 %2 %3")
+                        .arg(qif ? QStringLiteral("qif") : QStringLiteral("csv"),
+                             rowByRow ? QStringLiteral("row by row") : QStringLiteral("staged"), fault);
                 QTest::newRow(qPrintable(name)) << qif << rowByRow << fault;
             }
         }
@@ -685,24 +721,31 @@ void TestImportService::storageErrorAbortsTheWholeImport()
     const QString savings = addAccount(QStringLiteral("Savings"));
     constexpr int records = 3000;
     const QString memo(200, QLatin1Char('m'));
-    QByteArray bytes = qif ? QByteArray("!Account\nNChecking\n^\n!Type:Bank\n") : QByteArray("Date,Payee,Amount,Memo,Category\n");
+    QByteArray bytes = qif ? QByteArray("!Account\nNChecking\n^\n!Type:Bank\n")
+                           : QByteArray("Date,Payee,Amount,Memo,Category\n");
     for (int i = 0; i < records; ++i) {
         const QString payee = i == 0 ? QStringLiteral("Refused") : QStringLiteral("Payee %1").arg(i);
         const QString category = QStringLiteral("Category %1").arg(i % 50);
         if (qif) {
-            bytes += QStringLiteral("D1/2/24\nP%1\nT-%2.00\nM%3\n%4\n^\n")
+            bytes +=
+                QStringLiteral("D1/2/24\nP%1\nT-%2.00\nM%3\n%4\n^\n")
+                    .arg(payee)
+                    .arg(i + 1)
+                    .arg(memo, i % 10 == 0 ? QStringLiteral("L[Savings]") : QStringLiteral("L") + category)
+                    .toUtf8();
+        } else {
+            bytes += QStringLiteral("01/02/2024,%1,-%2.00,%3,%4\n")
                          .arg(payee)
                          .arg(i + 1)
-                         .arg(memo, i % 10 == 0 ? QStringLiteral("L[Savings]") : QStringLiteral("L") + category)
+                         .arg(memo, category)
                          .toUtf8();
-        } else {
-            bytes += QStringLiteral("01/02/2024,%1,-%2.00,%3,%4\n").arg(payee).arg(i + 1).arg(memo, category).toUtf8();
         }
     }
     const QString path = writeFile(QStringLiteral("big.txt"), bytes);
     if (rowByRow) {
-        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = "
-                                          "'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        QVERIFY(
+            m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = "
+                                      "'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     }
     const int categoriesBefore = int(m_categories->all().size());
     if (fault == QLatin1String("full")) {
@@ -714,7 +757,8 @@ void TestImportService::storageErrorAbortsTheWholeImport()
 
     const QifMapping mapping{{QStringLiteral("Checking"), checking}, {QStringLiteral("Savings"), savings}};
     const auto runImport = [&] {
-        return qif ? m_service->importQif({path}, mapping) : m_service->importCsv(path, checking, CsvImportOptions{0, 1, 2, 3, 4});
+        return qif ? m_service->importQif({path}, mapping)
+                   : m_service->importCsv(path, checking, CsvImportOptions{0, 1, 2, 3, 4});
     };
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("import aborted: ")));
     const ImportResult failed = runImport();
@@ -728,7 +772,8 @@ void TestImportService::storageErrorAbortsTheWholeImport()
     QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
     QVERIFY(m_db->exec(QStringLiteral("PRAGMA query_only = 0")));
     if (rowByRow)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed for 2024-01-02 Refused")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("insert failed for 2024-01-02 Refused")));
     const ImportResult stored = runImport();
     QVERIFY(!stored.aborted);
     QCOMPARE(stored.imported, rowByRow ? records - 1 : records);
@@ -798,10 +843,12 @@ void TestImportService::progressEvery100Records()
 
 void TestImportService::analyzeQif()
 {
-    const QString a = writeFile(QStringLiteral("a.qif"), "!Account\nNMy Savings\n^\n!Type:Bank\nD1/1/24\nT1\n^\n"
-                                                         "!Account\nNVisa\n^\n!Type:CCard\nD1/1/24\nT1\n^\n"
-                                                         "!Account\nNHouse\n^\n!Type:Oth A\nD1/1/24\nT1\n^\n");
-    const QString b = writeFile(QStringLiteral("b.qif"), "!Account\nNMY SAVINGS\n^\n!Type:Bank\nD1/2/24\nT1\n^\n");
+    const QString a =
+        writeFile(QStringLiteral("a.qif"), "!Account\nNMy Savings\n^\n!Type:Bank\nD1/1/24\nT1\n^\n"
+                                           "!Account\nNVisa\n^\n!Type:CCard\nD1/1/24\nT1\n^\n"
+                                           "!Account\nNHouse\n^\n!Type:Oth A\nD1/1/24\nT1\n^\n");
+    const QString b =
+        writeFile(QStringLiteral("b.qif"), "!Account\nNMY SAVINGS\n^\n!Type:Bank\nD1/2/24\nT1\n^\n");
     const QString c =
         writeFile(QStringLiteral("normalTransactions.qif"), "!Type:Bank\nD1/2/24\nT1\n^\nD1/3/24\nT1\n^\n");
     const QString d = writeFile(QStringLiteral("bank.2024-03.qif"), "D1/4/24\nT1\n^\n");
@@ -864,8 +911,9 @@ void TestImportService::golden()
         QifMapping mapping;
         const QJsonObject map = stepObject.value(QStringLiteral("mapping")).toObject();
         for (auto it = map.begin(); it != map.end(); ++it) {
-            const QString key = QFile::exists(folder + QLatin1Char('/') + it.key()) ? folder + QLatin1Char('/') + it.key()
-                                                                                    : it.key();
+            const QString key = QFile::exists(folder + QLatin1Char('/') + it.key())
+                                    ? folder + QLatin1Char('/') + it.key()
+                                    : it.key();
             mapping.insert(key, accountIds.value(it.value().toString()));
         }
         const ImportResult result = m_service->importQif(files, mapping);
@@ -881,8 +929,11 @@ void TestImportService::golden()
             {QStringLiteral("database_errors"), result.databaseErrors},
             {QStringLiteral("aborted"), result.aborted},
         };
-        QVERIFY2(actual == expected, qPrintable(QStringLiteral("step %1: %2").arg(step).arg(
-                                         QString::fromUtf8(QJsonDocument(actual).toJson(QJsonDocument::Compact)))));
+        QVERIFY2(
+            actual == expected,
+            qPrintable(QStringLiteral("step %1: %2")
+                           .arg(step)
+                           .arg(QString::fromUtf8(QJsonDocument(actual).toJson(QJsonDocument::Compact)))));
     }
 
     const QJsonObject expectedRows = caseDefinition.value(QStringLiteral("rows")).toObject();
@@ -894,15 +945,17 @@ void TestImportService::golden()
         for (const Transaction &transaction : m_transactions->byAccount(accountIds.value(it.key()))) {
             QString link;
             if (!transaction.transferLinkId.isEmpty()) {
-                const std::optional<Transaction> partner = m_transactions->findById(transaction.transferLinkId);
+                const std::optional<Transaction> partner =
+                    m_transactions->findById(transaction.transferLinkId);
                 link = partner ? accountNames.value(partner->accountId) + QLatin1Char(':') + partner->payee
                                : QStringLiteral("missing");
-                if (partner && (partner->transferLinkId != transaction.id || partner->accountId != transaction.transferDestAccountId))
+                if (partner && (partner->transferLinkId != transaction.id ||
+                                partner->accountId != transaction.transferDestAccountId))
                     link += QStringLiteral(" (not mutual)");
             }
             actual.append(QStringLiteral("%1|%2|%3|%4|%5")
-                              .arg(dateToText(transaction.date), QString::number(transaction.amount), transaction.payee,
-                                   transaction.memo, link));
+                              .arg(dateToText(transaction.date), QString::number(transaction.amount),
+                                   transaction.payee, transaction.memo, link));
         }
         std::sort(actual.begin(), actual.end());
         QStringList expected;
@@ -921,8 +974,8 @@ void TestImportService::corpus()
     if (corpusDir.isEmpty() || !QDir(corpusDir).exists())
         QSKIP("ZIMBREL_CORPUS_DIR is not set or absent");
     int files = 0;
-    QDirIterator it(corpusDir, {QStringLiteral("*.qif"), QStringLiteral("*.QIF"), QStringLiteral("*.csv")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(corpusDir, {QStringLiteral("*.qif"), QStringLiteral("*.QIF"), QStringLiteral("*.csv")},
+                    QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         ++files;

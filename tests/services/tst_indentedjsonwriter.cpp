@@ -26,8 +26,8 @@ void TestIndentedJsonWriter::sqlValuesSameBytesAsTheToolkit_data()
     QTest::newRow("integer") << QVariant(qint64(-4669)) << QJsonValue(qint64(-4669));
     QTest::newRow("largest integer") << QVariant(std::numeric_limits<qint64>::max())
                                      << QJsonValue(std::numeric_limits<qint64>::max());
-    QTest::newRow("smallest integer") << QVariant(std::numeric_limits<qint64>::min())
-                                      << QJsonValue(std::numeric_limits<qint64>::min());
+    QTest::newRow("smallest integer")
+        << QVariant(std::numeric_limits<qint64>::min()) << QJsonValue(std::numeric_limits<qint64>::min());
     QTest::newRow("zero") << QVariant(0) << QJsonValue(0);
     QTest::newRow("real") << QVariant(0.1) << QJsonValue(0.1);
     QTest::newRow("whole real") << QVariant(5.0) << QJsonValue(5.0);
@@ -38,9 +38,11 @@ void TestIndentedJsonWriter::sqlValuesSameBytesAsTheToolkit_data()
     QTest::newRow("empty text") << QVariant(QString()) << QJsonValue(QString());
     QTest::newRow("escapes") << QVariant(QStringLiteral("\"\\/\b\f\n\r\t\x01\x1f\x7f"))
                              << QJsonValue(QStringLiteral("\"\\/\b\f\n\r\t\x01\x1f\x7f"));
-    const QString unicode = QStringLiteral("Café 東京 \U0001F600 ") + QChar(0xd83d) + QStringLiteral("x") + QChar(0xde00);
+    const QString unicode =
+        QStringLiteral("Café 東京 \U0001F600 ") + QChar(0xd83d) + QStringLiteral("x") + QChar(0xde00);
     QTest::newRow("unicode and lone surrogates") << QVariant(unicode) << QJsonValue(unicode);
-    QTest::newRow("surrogate at the end") << QVariant(QString(QChar(0xd83d))) << QJsonValue(QString(QChar(0xd83d)));
+    QTest::newRow("surrogate at the end")
+        << QVariant(QString(QChar(0xd83d))) << QJsonValue(QString(QChar(0xd83d)));
     QTest::newRow("blob") << QVariant(QByteArray("bytes")) << QJsonValue(QStringLiteral("bytes"));
 }
 
@@ -48,7 +50,8 @@ void TestIndentedJsonWriter::sqlValuesSameBytesAsTheToolkit()
 {
     QFETCH(QVariant, value);
     QFETCH(QJsonValue, expected);
-    const QJsonObject object{{QStringLiteral("a"), 1}, {QStringLiteral("value"), expected}, {QStringLiteral("z"), 2}};
+    const QJsonObject object{
+        {QStringLiteral("a"), 1}, {QStringLiteral("value"), expected}, {QStringLiteral("z"), 2}};
 
     QByteArray document;
     IndentedJsonWriter writer(document, 0);

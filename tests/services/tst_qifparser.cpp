@@ -65,7 +65,8 @@ void TestQifParser::parseAmount_data()
     QTest::newRow("letters glued on") << "42.32CX" << 2 << false << qint64(0);
     QTest::newRow("equals sign") << "=746.36" << 2 << false << qint64(0);
     QTest::newRow("three decimals after one digit group") << "0.285" << 2 << true << qint64(28500);
-    QTest::newRow("half cent read exactly, not through a double") << "1,234.565" << 2 << true << qint64(123457);
+    QTest::newRow("half cent read exactly, not through a double")
+        << "1,234.565" << 2 << true << qint64(123457);
     QTest::newRow("negative half cent read exactly") << "-1,000.005" << 2 << true << qint64(-100001);
     QTest::newRow("too large is refused, not wrapped") << "99999999999999999999" << 2 << false << qint64(0);
     QTest::newRow("largest amount") << "-10,000,000,000,000.00" << 2 << true << -maxAmount;
@@ -136,8 +137,10 @@ void TestQifParser::detectDateOrder_data()
     QTest::newRow("later line decides") << "D1/5/24\n^\nD13/5/24\n^\n" << QifDateOrder::DayFirst;
     QTest::newRow("year first never decides") << "D2024/13/01\n" << QifDateOrder::MonthFirst;
     QTest::newRow("second part above 12 is month first") << "D12/25/2023\n" << QifDateOrder::MonthFirst;
-    QTest::newRow("bom and carriage returns") << QStringLiteral("\uFEFFD29/12/2010\r\n") << QifDateOrder::DayFirst;
-    QTest::newRow("description lines ignored") << "DChecking account\nD5/6/2020\n" << QifDateOrder::MonthFirst;
+    QTest::newRow("bom and carriage returns")
+        << QStringLiteral("\uFEFFD29/12/2010\r\n") << QifDateOrder::DayFirst;
+    QTest::newRow("description lines ignored") << "DChecking account\nD5/6/2020\n"
+                                               << QifDateOrder::MonthFirst;
 }
 
 void TestQifParser::detectDateOrder()
@@ -154,14 +157,30 @@ void TestQifParser::categoryField_data()
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("transfer");
 
-    QTest::newRow("plain") << "  Groceries " << "Groceries" << "";
-    QTest::newRow("transfer with class") << "[Savings]/Class" << "" << "Savings";
-    QTest::newRow("class dropped") << "Dining/Sandwiches" << "Dining" << "";
-    QTest::newRow("sub-category kept") << "Auto:Fuel" << "Auto:Fuel" << "";
-    QTest::newRow("blank inside brackets") << "[Savings ]" << "" << "Savings";
-    QTest::newRow("braces in name") << "[IF Cash ISA {G}]" << "" << "IF Cash ISA {G}";
-    QTest::newRow("unclosed bracket is a category") << "[Savings" << "[Savings" << "";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("plain") << "  Groceries "
+                           << "Groceries"
+                           << "";
+    QTest::newRow("transfer with class") << "[Savings]/Class"
+                                         << ""
+                                         << "Savings";
+    QTest::newRow("class dropped") << "Dining/Sandwiches"
+                                   << "Dining"
+                                   << "";
+    QTest::newRow("sub-category kept") << "Auto:Fuel"
+                                       << "Auto:Fuel"
+                                       << "";
+    QTest::newRow("blank inside brackets") << "[Savings ]"
+                                           << ""
+                                           << "Savings";
+    QTest::newRow("braces in name") << "[IF Cash ISA {G}]"
+                                    << ""
+                                    << "IF Cash ISA {G}";
+    QTest::newRow("unclosed bracket is a category") << "[Savings"
+                                                    << "[Savings"
+                                                    << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void TestQifParser::categoryField()
@@ -186,32 +205,37 @@ void TestQifParser::counters_data()
 
     QTest::newRow("empty text") << "" << 0 << 0 << 0 << QStringList();
     QTest::newRow("only headers") << "!Type:Bank\n!Account\n!Type:Cat\n" << 0 << 0 << 0 << QStringList();
-    QTest::newRow("no header, no account")
-        << "D1/2/24\nT-1.00\n^\nD1/3/24\nT2.00\n" << 2 << 0 << 0 << QStringList();
-    QTest::newRow("memorized record is skipped")
-        << "!Type:Memorized\nPRent\nT-500.00\n^\n" << 0 << 0 << 1 << QStringList();
+    QTest::newRow("no header, no account") << "D1/2/24\nT-1.00\n^\nD1/3/24\nT2.00\n"
+                                           << 2 << 0 << 0 << QStringList();
+    QTest::newRow("memorized record is skipped") << "!Type:Memorized\nPRent\nT-500.00\n^\n"
+                                                 << 0 << 0 << 1 << QStringList();
     QTest::newRow("option and clear are skipped")
-        << "!Option:AutoSwitch\n!Account\nNA\nTBank\n^\n!Clear:AutoSwitch\n" << 0 << 0 << 0 << QStringList();
-    QTest::newRow("payee without date is unparseable")
-        << "!Type:Bank\nPShop\nT-1.00\n^\n" << 0 << 1 << 0 << QStringList();
-    QTest::newRow("header completes a pending record")
-        << "!Type:Bank\nD1/2/24\nT-1.00\n!Type:Memorized\nPx\n" << 1 << 0 << 1 << QStringList();
-    QTest::newRow("headers are case-insensitive, letters are not")
-        << "!type:bank\nD1/2/24\nt100.00\n^\n" << 0 << 1 << 0 << QStringList();
-    QTest::newRow("unknown letters alone are no content") << "!Type:Bank\n#comment\nZ1\n^\n" << 0 << 0 << 0 << QStringList();
+        << "!Option:AutoSwitch\n!Account\nNA\nTBank\n^\n!Clear:AutoSwitch\n"
+        << 0 << 0 << 0 << QStringList();
+    QTest::newRow("payee without date is unparseable") << "!Type:Bank\nPShop\nT-1.00\n^\n"
+                                                       << 0 << 1 << 0 << QStringList();
+    QTest::newRow("header completes a pending record") << "!Type:Bank\nD1/2/24\nT-1.00\n!Type:Memorized\nPx\n"
+                                                       << 1 << 0 << 1 << QStringList();
+    QTest::newRow("headers are case-insensitive, letters are not") << "!type:bank\nD1/2/24\nt100.00\n^\n"
+                                                                   << 0 << 1 << 0 << QStringList();
+    QTest::newRow("unknown letters alone are no content") << "!Type:Bank\n#comment\nZ1\n^\n"
+                                                          << 0 << 0 << 0 << QStringList();
     QTest::newRow("same account in two cases")
-        << "!Account\nNChecking\n^\n!Type:Bank\nD1/2/24\nT1\n^\n!Account\nNchecking\n^\n!Type:Bank\nD1/3/24\nT1\n^\n"
+        << "!Account\nNChecking\n^\n!Type:Bank\nD1/2/24\nT1\n^\n!Account\nNchecking\n^\n!Type:Bank\nD1/3/"
+           "24\nT1\n^\n"
         << 2 << 0 << 0 << QStringList{QStringLiteral("Checking")};
     QTest::newRow("account without transactions is not listed")
-        << "!Account\nNEmpty\n^\n!Account\nNFull\n^\n!Type:CCard\nD1/2/24\nT1\n^\n" << 1 << 0 << 0
-        << QStringList{QStringLiteral("Full")};
+        << "!Account\nNEmpty\n^\n!Account\nNFull\n^\n!Type:CCard\nD1/2/24\nT1\n^\n"
+        << 1 << 0 << 0 << QStringList{QStringLiteral("Full")};
     QTest::newRow("fault: a line starting with ^ ends the record")
-        << "!Type:Bank\nD1/2/24\nT-1.00\n^^\nD1/3/24\nT-2.00\n^^\nD1/4/24\nT-3.00\n^^\n" << 3 << 0 << 0 << QStringList();
+        << "!Type:Bank\nD1/2/24\nT-1.00\n^^\nD1/3/24\nT-2.00\n^^\nD1/4/24\nT-3.00\n^^\n"
+        << 3 << 0 << 0 << QStringList();
     QTest::newRow("fault: register right after !Account without !Type")
         << "!Account\nNChecking\nTBank\n^\nD1/2/24\nT-1.00\nPShop\nN101\n^\nD1/3/24\nPNo amount\n^\n"
            "!Type:Bank\nD1/4/24\nT-3.00\n^\n"
         << 2 << 1 << 0 << QStringList{QStringLiteral("Checking")};
-    QTest::newRow("lone carriage returns") << "!Type:Bank\rD1/2/24\rT-1.00\r^\rD1/3/24\rT2\r" << 2 << 0 << 0 << QStringList();
+    QTest::newRow("lone carriage returns")
+        << "!Type:Bank\rD1/2/24\rT-1.00\r^\rD1/3/24\rT2\r" << 2 << 0 << 0 << QStringList();
 }
 
 void TestQifParser::boundsStopTheParse_data()
@@ -219,12 +243,16 @@ void TestQifParser::boundsStopTheParse_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
     const QString record = QStringLiteral("!Type:Bank\nD1/2/24\nPShop\nT-3.00\n");
-    QTest::newRow("most splits") << record + QStringLiteral("SFood\n$-1.00\n").repeated(QifParser::maxSplitsPerRecord) + QStringLiteral("^\n")
-                                 << QString();
+    QTest::newRow("most splits")
+        << record + QStringLiteral("SFood\n$-1.00\n").repeated(QifParser::maxSplitsPerRecord) +
+               QStringLiteral("^\n")
+        << QString();
     QTest::newRow("fault: bare S lines became millions of splits")
-        << record + QStringLiteral("S\n").repeated(QifParser::maxSplitsPerRecord + 5) << QStringLiteral("line 1005: more than 1000 split lines in one record");
+        << record + QStringLiteral("S\n").repeated(QifParser::maxSplitsPerRecord + 5)
+        << QStringLiteral("line 1005: more than 1000 split lines in one record");
     QTest::newRow("fault: one endless line")
-        << record + QStringLiteral("M") + QString(QifParser::maxLineLength, QLatin1Char('m')) + QStringLiteral("\n^\n")
+        << record + QStringLiteral("M") + QString(QifParser::maxLineLength, QLatin1Char('m')) +
+               QStringLiteral("\n^\n")
         << QStringLiteral("line 5: longer than 4194304 characters");
 }
 
@@ -294,13 +322,15 @@ void TestQifParser::golden()
 // description in D make no transaction, and neither does a statement balance.
 void TestQifParser::accountBlockKeepsItsAccountRecords()
 {
-    const QString text = QStringLiteral("!Account\nNHouse Loan\nTOth L\nDMortgage on 12/1/2020\n$1234.56\n/31/12/2025\n^\n"
-                                        "!Type:Oth L\nD1/2/24\nT-100.00\n^\n");
+    const QString text =
+        QStringLiteral("!Account\nNHouse Loan\nTOth L\nDMortgage on 12/1/2020\n$1234.56\n/31/12/2025\n^\n"
+                       "!Type:Oth L\nD1/2/24\nT-100.00\n^\n");
     const QifParseResult result = QifParser::parse(text);
     QCOMPARE(result.unparseableCount, 0);
     QCOMPARE(result.transactions.size(), 1);
     QCOMPARE(result.transactions.first().accountName, QStringLiteral("House Loan"));
-    QCOMPARE(result.accounts, (QList<QifAccountInfo>{{QStringLiteral("House Loan"), QifAccountType::OtherLiability}}));
+    QCOMPARE(result.accounts,
+             (QList<QifAccountInfo>{{QStringLiteral("House Loan"), QifAccountType::OtherLiability}}));
 }
 
 // Bad input gets a result and loses nothing: a megabyte line and a long register.
@@ -347,18 +377,22 @@ void TestQifParser::corpus()
         }
         for (const QifTransaction &transaction : result.transactions) {
             QVERIFY2(transaction.date.isValid(), qPrintable(path));
-            QVERIFY2(transaction.accountName.isEmpty() || accountNames.contains(transaction.accountName.toLower()),
+            QVERIFY2(transaction.accountName.isEmpty() ||
+                         accountNames.contains(transaction.accountName.toLower()),
                      qPrintable(path));
         }
         // Every record ends at "^", at a header or at the end of the text, so no more records can
         // come out than there are such ends.
         int ends = 1;
-        for (const QStringView line : QStringView(text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        for (const QStringView line :
+             QStringView(text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
             const QStringView trimmed = line.trimmed();
             if (trimmed.startsWith(QLatin1Char('^')) || trimmed.startsWith(QLatin1Char('!')))
                 ++ends;
         }
-        QVERIFY2(result.transactions.size() + result.categories.size() + result.unparseableCount + result.skippedCount <= ends,
+        QVERIFY2(result.transactions.size() + result.categories.size() + result.unparseableCount +
+                         result.skippedCount <=
+                     ends,
                  qPrintable(path));
     }
     QVERIFY(files > 0);

@@ -35,8 +35,8 @@ private slots:
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
-    RecurringTransaction addRecurring(const QDate &nextDue, Money amount, Frequency frequency = Frequency::Monthly,
-                                      bool autoPost = true);
+    RecurringTransaction addRecurring(const QDate &nextDue, Money amount,
+                                      Frequency frequency = Frequency::Monthly, bool autoPost = true);
     QList<Transaction> posted() const;
 
     std::unique_ptr<TestDatabase> m_db;
@@ -56,8 +56,8 @@ void TestRecurringService::init()
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_recurring = std::make_unique<RecurringRepository>(m_db->database());
     m_today = QDate(2026, 4, 15);
-    m_service = std::make_unique<RecurringService>(m_recurring.get(), m_transactions.get(), m_accounts.get(), nullptr,
-                                                   [this] { return m_today; });
+    m_service = std::make_unique<RecurringService>(m_recurring.get(), m_transactions.get(), m_accounts.get(),
+                                                   nullptr, [this] { return m_today; });
     m_accountId = addAccount(QStringLiteral("Checking"));
 }
 
@@ -76,8 +76,8 @@ QString TestRecurringService::addAccount(const QString &name, Currency currency)
     return m_accounts->insert(account) ? account.id : QString();
 }
 
-RecurringTransaction TestRecurringService::addRecurring(const QDate &nextDue, Money amount, Frequency frequency,
-                                                        bool autoPost)
+RecurringTransaction TestRecurringService::addRecurring(const QDate &nextDue, Money amount,
+                                                        Frequency frequency, bool autoPost)
 {
     RecurringTransaction recurring = TestDatabase::recurring(m_accountId, nextDue, amount, frequency);
     recurring.autoPost = autoPost;
@@ -122,7 +122,8 @@ void TestRecurringService::occurrenceIdsAreTheReferenceIds()
 {
     RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 1, 31), -5000);
     recurring.id = QStringLiteral("11111111-1111-4111-8111-111111111111");
-    QCOMPARE(RecurringService::occurrenceFor(recurring).id, QStringLiteral("d8dabc23-2d20-51d7-baec-32cfffd37f0f"));
+    QCOMPARE(RecurringService::occurrenceFor(recurring).id,
+             QStringLiteral("d8dabc23-2d20-51d7-baec-32cfffd37f0f"));
 
     recurring.transferDestAccountId = addAccount(QStringLiteral("Savings"));
     QVERIFY(m_recurring->insert(recurring));
@@ -171,10 +172,11 @@ void TestRecurringService::catchUp()
     QFETCH(int, nextDueOffset);
     const RecurringTransaction recurring = addRecurring(m_today.addDays(-daysBehind), -100, Frequency::Daily);
     if (quarantined) {
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("Quarantining recurring %1 Rent — auto-deactivating. Reason: hit "
-                                                       "catchup cap in single tick nextDueDate= %2")
-                                            .arg(recurring.id, dateToText(m_today.addDays(nextDueOffset)))));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(QStringLiteral("Quarantining recurring %1 Rent — auto-deactivating. Reason: hit "
+                                      "catchup cap in single tick nextDueDate= %2")
+                           .arg(recurring.id, dateToText(m_today.addDays(nextDueOffset)))));
     }
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     QCOMPARE(m_service->processDue(), expectedPosted);
@@ -201,12 +203,15 @@ void TestRecurringService::endDateOccurrenceIsPostedThenScheduleStops()
 void TestRecurringService::brokenDateIsQuarantinedNotPosted()
 {
     const RecurringTransaction recurring = addRecurring(QDate(2026, 1, 1), -100);
-    QVERIFY(m_db->exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31', sync_status = "
-                                      "'synced'")));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("RecurringService::confirm refusing record with broken "
-                                                                 "date: %1 Rent 1999-12-31 — quarantining (deactivating)")
-                                                      .arg(recurring.id)));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository:: update saving")));
+    QVERIFY(m_db->exec(
+        QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31', sync_status = "
+                       "'synced'")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("RecurringService::confirm refusing record with broken "
+                                                   "date: %1 Rent 1999-12-31 — quarantining (deactivating)")
+                                        .arg(recurring.id)));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^RecurringRepository:: update saving")));
     QVERIFY(!m_service->confirm(recurring.id));
     QVERIFY(posted().isEmpty());
     const std::optional<RecurringTransaction> stored = m_recurring->findById(recurring.id);
@@ -218,10 +223,12 @@ void TestRecurringService::brokenDateDuringAutoPostIsQuarantinedWithReason()
 {
     const RecurringTransaction recurring = addRecurring(QDate(2026, 1, 1), -100);
     QVERIFY(m_db->exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31'")));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Quarantining recurring %1 Rent — auto-deactivating. "
-                                                                 "Reason: broken next_due_date nextDueDate= 1999-12-31")
-                                                      .arg(recurring.id)));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository:: update saving")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("Quarantining recurring %1 Rent — auto-deactivating. "
+                                                   "Reason: broken next_due_date nextDueDate= 1999-12-31")
+                                        .arg(recurring.id)));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^RecurringRepository:: update saving")));
     QCOMPARE(m_service->processDue(), 0);
     QVERIFY(!m_recurring->findById(recurring.id)->isActive);
 }
@@ -231,9 +238,10 @@ void TestRecurringService::currencyMismatchPostsNothingAndStaysDue()
     RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -5000);
     recurring.transferDestAccountId = addAccount(QStringLiteral("Euro"), Currency::EUR);
     QVERIFY(m_recurring->insert(recurring));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("RecurringService: skipping transfer post for %1 — "
-                                                                 "source and destination currencies differ")
-                                                      .arg(recurring.id)));
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("RecurringService: skipping transfer post for %1 — "
+                                                   "source and destination currencies differ")
+                                        .arg(recurring.id)));
     QVERIFY(!m_service->confirm(recurring.id));
     QVERIFY(posted().isEmpty());
     QCOMPARE(m_recurring->findById(recurring.id)->nextDueDate, QDate(2026, 4, 1));
@@ -279,8 +287,8 @@ void TestRecurringService::failingSecondLegLeavesNothingHalfPosted()
 
     QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
     QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: FOREIGN KEY")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^TransactionRepository::insert failed: FOREIGN KEY")));
     QVERIFY(!m_service->confirm(recurring.id));
 
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
@@ -336,7 +344,8 @@ void TestRecurringService::processDueIgnoresManualSchedules()
 void TestRecurringService::processDueAnnouncesOnceAfterItsRun()
 {
     const QString savings = addAccount(QStringLiteral("Savings"));
-    RecurringTransaction transfer = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -100, Frequency::Weekly);
+    RecurringTransaction transfer =
+        TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -100, Frequency::Weekly);
     transfer.autoPost = true;
     transfer.transferDestAccountId = savings;
     QVERIFY(m_recurring->insert(transfer));

@@ -40,7 +40,8 @@ private:
 TestReportCommands::Run TestReportCommands::run(const QString &dataDir, const QStringList &arguments) const
 {
     QProcess process;
-    process.start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
@@ -86,16 +87,16 @@ void TestReportCommands::reportRowsUseSnakeCaseKeysAndMinorUnits()
 
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     const QString from = QDate::currentDate().addDays(-60).toString(Qt::ISODate);
-    const Run spending = run({QStringLiteral("report"), QStringLiteral("category-spending"), QStringLiteral("--from"),
-                              from, QStringLiteral("--to"), today, QStringLiteral("--account"),
-                              QStringLiteral("sample-acct-visa")});
+    const Run spending =
+        run({QStringLiteral("report"), QStringLiteral("category-spending"), QStringLiteral("--from"), from,
+             QStringLiteral("--to"), today, QStringLiteral("--account"), QStringLiteral("sample-acct-visa")});
     QCOMPARE(spending.exitCode, 0);
     const QJsonObject largest = QJsonDocument::fromJson(spending.out).array().at(0).toObject();
     QCOMPARE(largest, (QJsonObject{{QStringLiteral("name"), QStringLiteral("Dining & Restaurants")},
                                    {QStringLiteral("total"), -11965}}));
 
-    const Run list = run({QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"), today,
-                          QStringLiteral("--to"), today});
+    const Run list = run({QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"),
+                          today, QStringLiteral("--to"), today});
     const QJsonArray legs = QJsonDocument::fromJson(list.out).array();
     QCOMPARE(legs.size(), 2);
     QCOMPARE(legs.at(0).toObject().value(QStringLiteral("date")).toString(), today);
@@ -106,7 +107,8 @@ void TestReportCommands::reportRowsUseSnakeCaseKeysAndMinorUnits()
 void TestReportCommands::reportCsv()
 {
     QCOMPARE(run({QStringLiteral("sample-data"), QStringLiteral("load")}).exitCode, 0);
-    const Run csv = run({QStringLiteral("report"), QStringLiteral("account-summary"), QStringLiteral("--csv")});
+    const Run csv =
+        run({QStringLiteral("report"), QStringLiteral("account-summary"), QStringLiteral("--csv")});
     QCOMPARE(csv.exitCode, 0);
     const QList<QByteArray> lines = csv.out.split('\n');
     QCOMPARE(lines.value(0), QByteArray(R"("Account","Type","Cleared","Uncleared","Total")"));
@@ -118,16 +120,19 @@ void TestReportCommands::longListsPrintTheIndentedArrayText_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("empty");
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    QTest::newRow("register") << QStringList{QStringLiteral("register"), QStringLiteral("sample-acct-visa")} << false;
+    QTest::newRow("register") << QStringList{QStringLiteral("register"), QStringLiteral("sample-acct-visa")}
+                              << false;
     QTest::newRow("search") << QStringList{QStringLiteral("search"), QStringLiteral("slash")} << false;
-    QTest::newRow("search without a match") << QStringList{QStringLiteral("search"), QStringLiteral("zzzz")} << true;
+    QTest::newRow("search without a match")
+        << QStringList{QStringLiteral("search"), QStringLiteral("zzzz")} << true;
     QTest::newRow("transactions report")
-        << QStringList{QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"),
-                       QStringLiteral("1900-01-01"), QStringLiteral("--to"), today}
+        << QStringList{QStringLiteral("report"),     QStringLiteral("transactions"), QStringLiteral("--from"),
+                       QStringLiteral("1900-01-01"), QStringLiteral("--to"),         today}
         << false;
     QTest::newRow("transactions report of an empty period")
-        << QStringList{QStringLiteral("report"), QStringLiteral("transactions"), QStringLiteral("--from"),
-                       QStringLiteral("1900-01-01"), QStringLiteral("--to"), QStringLiteral("1900-01-02")}
+        << QStringList{QStringLiteral("report"), QStringLiteral("transactions"),
+                       QStringLiteral("--from"), QStringLiteral("1900-01-01"),
+                       QStringLiteral("--to"),   QStringLiteral("1900-01-02")}
         << true;
 }
 
@@ -139,9 +144,10 @@ void TestReportCommands::longListsPrintTheIndentedArrayText()
     QFETCH(bool, empty);
     QCOMPARE(run({QStringLiteral("sample-data"), QStringLiteral("load")}).exitCode, 0);
     const QString payee = QStringLiteral("Caf\u00e9 \"\u6771\u4eac\" \U0001F600 back\\slash\ttab");
-    const Run added = run({QStringLiteral("tx-add"), QStringLiteral("sample-acct-visa"), QStringLiteral("--date"),
-                           QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--payee"), payee,
-                           QStringLiteral("--amount"), QStringLiteral("-1.25")});
+    const Run added =
+        run({QStringLiteral("tx-add"), QStringLiteral("sample-acct-visa"), QStringLiteral("--date"),
+             QDate::currentDate().toString(Qt::ISODate), QStringLiteral("--payee"), payee,
+             QStringLiteral("--amount"), QStringLiteral("-1.25")});
     QCOMPARE(added.exitCode, 0);
 
     const Run listed = run(arguments);
@@ -177,15 +183,20 @@ void TestReportCommands::backupRoundTripThroughFiles()
     QCOMPARE(counts.value(QStringLiteral("recurring_transactions")).toInt(), 3);
     QCOMPARE(result.value(QStringLiteral("errors")).toArray(), QJsonArray());
     const Run summary = run(otherDir, {QStringLiteral("report"), QStringLiteral("account-summary")});
-    QCOMPARE(QJsonDocument::fromJson(summary.out).array().at(2).toObject().value(QStringLiteral("balance")).toInteger(),
+    QCOMPARE(QJsonDocument::fromJson(summary.out)
+                 .array()
+                 .at(2)
+                 .toObject()
+                 .value(QStringLiteral("balance"))
+                 .toInteger(),
              -3839);
 
     QFile garbage(m_root->filePath(QStringLiteral("garbage.zip")));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("not an archive");
     garbage.close();
-    const Run failed = run(otherDir, {QStringLiteral("backup-import"), garbage.fileName(), QStringLiteral("--mode"),
-                                      QStringLiteral("skip")});
+    const Run failed = run(otherDir, {QStringLiteral("backup-import"), garbage.fileName(),
+                                      QStringLiteral("--mode"), QStringLiteral("skip")});
     QCOMPARE(failed.exitCode, 1);
     QCOMPARE(QJsonDocument::fromJson(failed.out).object().value(QStringLiteral("errors")).toArray(),
              QJsonArray{QStringLiteral("Failed to open ZIP archive")});
@@ -198,21 +209,29 @@ void TestReportCommands::usageErrors_data()
     const QString to = QStringLiteral("--to");
     const QString day = QStringLiteral("2026-01-01");
     QTest::newRow("no report name") << QStringList{QStringLiteral("report")};
-    QTest::newRow("unknown report") << QStringList{QStringLiteral("report"), QStringLiteral("profit"), from, day, to, day};
+    QTest::newRow("unknown report") << QStringList{
+        QStringLiteral("report"), QStringLiteral("profit"), from, day, to, day};
     QTest::newRow("missing period") << QStringList{QStringLiteral("report"), QStringLiteral("cash-flow")};
-    QTest::newRow("unreadable date")
-        << QStringList{QStringLiteral("report"), QStringLiteral("cash-flow"), from, QStringLiteral("1/2/2026"), to, day};
+    QTest::newRow("unreadable date") << QStringList{
+        QStringLiteral("report"), QStringLiteral("cash-flow"), from, QStringLiteral("1/2/2026"), to, day};
     QTest::newRow("second period missing")
         << QStringList{QStringLiteral("report"), QStringLiteral("year-over-year"), from, day, to, day};
-    QTest::newRow("category filter on another report")
-        << QStringList{QStringLiteral("report"), QStringLiteral("payee-summary"), from, day, to, day,
-                       QStringLiteral("--category"), QStringLiteral("c")};
+    QTest::newRow("category filter on another report") << QStringList{QStringLiteral("report"),
+                                                                      QStringLiteral("payee-summary"),
+                                                                      from,
+                                                                      day,
+                                                                      to,
+                                                                      day,
+                                                                      QStringLiteral("--category"),
+                                                                      QStringLiteral("c")};
     QTest::newRow("account filter on the tax report")
-        << QStringList{QStringLiteral("report"), QStringLiteral("tax"), from, day, to, day, QStringLiteral("--account"),
-                       QStringLiteral("a")};
-    QTest::newRow("import without mode") << QStringList{QStringLiteral("backup-import"), QStringLiteral("x.zip")};
-    QTest::newRow("import with unknown mode") << QStringList{QStringLiteral("backup-import"), QStringLiteral("x.zip"),
-                                                             QStringLiteral("--mode"), QStringLiteral("merge")};
+        << QStringList{QStringLiteral("report"),    QStringLiteral("tax"), from, day, to, day,
+                       QStringLiteral("--account"), QStringLiteral("a")};
+    QTest::newRow("import without mode")
+        << QStringList{QStringLiteral("backup-import"), QStringLiteral("x.zip")};
+    QTest::newRow("import with unknown mode")
+        << QStringList{QStringLiteral("backup-import"), QStringLiteral("x.zip"), QStringLiteral("--mode"),
+                       QStringLiteral("merge")};
     QTest::newRow("export without file") << QStringList{QStringLiteral("backup-export")};
     QTest::newRow("sample data without action") << QStringList{QStringLiteral("sample-data")};
 }

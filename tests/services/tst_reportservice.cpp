@@ -51,7 +51,8 @@ private:
     void exec(const QString &sql);
     QStringList reportLines(const QString &report) const;
     void addTransaction(const QString &id, const QString &account, const char *date, const QString &payee,
-                        Money amount, const QString &category, bool cleared, const QString &transferLink = {});
+                        Money amount, const QString &category, bool cleared,
+                        const QString &transferLink = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Database> m_database;
@@ -65,13 +66,14 @@ void TestReportService::exec(const QString &sql)
 }
 
 void TestReportService::addTransaction(const QString &id, const QString &account, const char *date,
-                                       const QString &payee, Money amount, const QString &category, bool cleared,
-                                       const QString &transferLink)
+                                       const QString &payee, Money amount, const QString &category,
+                                       bool cleared, const QString &transferLink)
 {
     QSqlQuery query(m_database->connection());
-    query.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-                                 "cleared, transfer_link_id, created_at, updated_at) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"));
+    query.prepare(
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+                       "cleared, transfer_link_id, created_at, updated_at) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"));
     query.addBindValue(id);
     query.addBindValue(account);
     query.addBindValue(QString::fromLatin1(date));
@@ -80,7 +82,8 @@ void TestReportService::addTransaction(const QString &id, const QString &account
     query.addBindValue(amount);
     query.addBindValue(category.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(category));
     query.addBindValue(cleared ? 1 : 0);
-    query.addBindValue(transferLink.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(transferLink));
+    query.addBindValue(transferLink.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                              : QVariant(transferLink));
     QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
 }
 
@@ -94,53 +97,68 @@ void TestReportService::init()
     m_service = std::make_unique<ReportService>(m_database.get());
 
     const QString stamp = QStringLiteral("'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z'");
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
-                        "updated_at) VALUES ('chk', 'Checking', 'checking', 10000, 1, %1)").arg(stamp));
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
-                        "updated_at) VALUES ('sav', 'Savings', 'savings', 5000, 0, %1)").arg(stamp));
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
-                        "updated_at) VALUES ('empty', 'Wallet', 'cash', 777, 2, %1)").arg(stamp));
-    exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
-                        "updated_at, deleted_at) VALUES ('gone', 'Closed', 'checking', 123, 3, %1, "
-                        "'2026-01-02T00:00:00Z')").arg(stamp));
-    exec(QStringLiteral("INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
-                        "updated_at) VALUES ('groc', 'Groceries', 'expense', 0, NULL, %1)").arg(stamp));
-    exec(QStringLiteral("INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
-                        "updated_at) VALUES ('sal', 'Salary', 'income', 1, 'W-2', %1)").arg(stamp));
-    exec(QStringLiteral("INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
-                        "updated_at) VALUES ('med', 'Medical', 'expense', 1, 'Schedule A', %1)").arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
+             "updated_at) VALUES ('chk', 'Checking', 'checking', 10000, 1, %1)")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
+             "updated_at) VALUES ('sav', 'Savings', 'savings', 5000, 0, %1)")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
+             "updated_at) VALUES ('empty', 'Wallet', 'cash', 777, 2, %1)")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, "
+             "updated_at, deleted_at) VALUES ('gone', 'Closed', 'checking', 123, 3, %1, "
+             "'2026-01-02T00:00:00Z')")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
+             "updated_at) VALUES ('groc', 'Groceries', 'expense', 0, NULL, %1)")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
+             "updated_at) VALUES ('sal', 'Salary', 'income', 1, 'W-2', %1)")
+             .arg(stamp));
+    exec(QStringLiteral(
+             "INSERT INTO categories (id, name, category_type, is_tax_relevant, tax_category, created_at, "
+             "updated_at) VALUES ('med', 'Medical', 'expense', 1, 'Schedule A', %1)")
+             .arg(stamp));
     exec(QStringLiteral("INSERT INTO categories (id, name, category_type, created_at, updated_at) "
-                        "VALUES ('apps', 'apps', 'expense', %1)").arg(stamp));
+                        "VALUES ('apps', 'apps', 'expense', %1)")
+             .arg(stamp));
 
     addTransaction(QStringLiteral("t1"), QStringLiteral("chk"), "2026-01-05", QStringLiteral("Market"), -2500,
                    QStringLiteral("groc"), true);
-    addTransaction(QStringLiteral("t2"), QStringLiteral("chk"), "2026-01-20", QStringLiteral("Employer"), 300000,
-                   QStringLiteral("sal"), true);
+    addTransaction(QStringLiteral("t2"), QStringLiteral("chk"), "2026-01-20", QStringLiteral("Employer"),
+                   300000, QStringLiteral("sal"), true);
     addTransaction(QStringLiteral("t3"), QStringLiteral("chk"), "2026-02-03", QStringLiteral("Market"), -1500,
                    QStringLiteral("groc"), false);
-    addTransaction(QStringLiteral("t4"), QStringLiteral("chk"), "2026-02-10", QStringLiteral("Transfer to Savings"),
-                   -10000, QString(), false, QStringLiteral("t5"));
+    addTransaction(QStringLiteral("t4"), QStringLiteral("chk"), "2026-02-10",
+                   QStringLiteral("Transfer to Savings"), -10000, QString(), false, QStringLiteral("t5"));
     addTransaction(QStringLiteral("t5"), QStringLiteral("sav"), "2026-02-10",
                    QStringLiteral("Transfer from Checking"), 10000, QString(), false, QStringLiteral("t4"));
-    addTransaction(QStringLiteral("t6"), QStringLiteral("sav"), "2026-01-15", QStringLiteral("Pharmacy"), -4200,
-                   QStringLiteral("med"), true);
-    addTransaction(QStringLiteral("t8"), QStringLiteral("chk"), "2026-01-26", QStringLiteral("Market"), -99999,
-                   QStringLiteral("groc"), true);
+    addTransaction(QStringLiteral("t6"), QStringLiteral("sav"), "2026-01-15", QStringLiteral("Pharmacy"),
+                   -4200, QStringLiteral("med"), true);
+    addTransaction(QStringLiteral("t8"), QStringLiteral("chk"), "2026-01-26", QStringLiteral("Market"),
+                   -99999, QStringLiteral("groc"), true);
     exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-01-27T00:00:00Z' WHERE id = 't8'"));
     addTransaction(QStringLiteral("t9"), QStringLiteral("chk"), "2025-12-31", QStringLiteral("Market"), -800,
                    QStringLiteral("groc"), true);
     addTransaction(QStringLiteral("t10"), QStringLiteral("sav"), "2026-03-01", QStringLiteral("Market"), -600,
                    QStringLiteral("groc"), false);
-    addTransaction(QStringLiteral("t11"), QStringLiteral("chk"), "2025-06-01", QStringLiteral("App store"), -300,
-                   QStringLiteral("apps"), false);
+    addTransaction(QStringLiteral("t11"), QStringLiteral("chk"), "2025-06-01", QStringLiteral("App store"),
+                   -300, QStringLiteral("apps"), false);
     addTransaction(QStringLiteral("t12"), QStringLiteral("gone"), "2026-01-10", QStringLiteral("Market"), -50,
                    QStringLiteral("groc"), true);
     exec(QStringLiteral("UPDATE transactions SET deleted_at = '2026-01-11T00:00:00Z' WHERE id = 't12'"));
 
     // A category removed behind the rows' back (an older build, or a peer) leaves a dangling id.
     exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-    addTransaction(QStringLiteral("t7"), QStringLiteral("chk"), "2026-01-25", QStringLiteral("Old shop"), -700,
-                   QStringLiteral("no-such-category"), false);
+    addTransaction(QStringLiteral("t7"), QStringLiteral("chk"), "2026-01-25", QStringLiteral("Old shop"),
+                   -700, QStringLiteral("no-such-category"), false);
     exec(QStringLiteral("PRAGMA foreign_keys = ON"));
 }
 
@@ -229,7 +247,8 @@ void TestReportService::monthlyFlows()
     QFETCH(QList<MonthlyFlow>, expected);
     const QDate from = day("2026-01-01");
     const QDate to = day("2026-02-28");
-    QCOMPARE(cashFlow ? m_service->cashFlow(from, to, accountId) : m_service->incomeVsExpenses(from, to, accountId),
+    QCOMPARE(cashFlow ? m_service->cashFlow(from, to, accountId)
+                      : m_service->incomeVsExpenses(from, to, accountId),
              expected);
 }
 
@@ -237,18 +256,21 @@ void TestReportService::yearOverYearFillsZerosAndSortsByCodeUnit()
 {
     // "apps" sorts after "Uncategorized": upper-case letters come first by code unit.
     const QList<YearOverYearRow> expected{
-        {QStringLiteral("Groceries"), -800, -4600, -3800},   {QStringLiteral("Medical"), 0, -4200, -4200},
-        {QStringLiteral("Salary"), 0, 300000, 300000},       {QStringLiteral("Uncategorized"), 0, -700, -700},
+        {QStringLiteral("Groceries"), -800, -4600, -3800},
+        {QStringLiteral("Medical"), 0, -4200, -4200},
+        {QStringLiteral("Salary"), 0, 300000, 300000},
+        {QStringLiteral("Uncategorized"), 0, -700, -700},
         {QStringLiteral("apps"), -300, 0, 300},
     };
-    QCOMPARE(m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31")),
-             expected);
+    QCOMPARE(
+        m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31")),
+        expected);
 
     // The incoming transfer is not income of the savings account.
     const QList<YearOverYearRow> savings{{QStringLiteral("Groceries"), 0, -600, -600},
                                          {QStringLiteral("Medical"), 0, -4200, -4200}};
-    QCOMPARE(m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31"),
-                                     QStringLiteral("sav")),
+    QCOMPARE(m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"),
+                                     day("2026-12-31"), QStringLiteral("sav")),
              savings);
 }
 
@@ -268,15 +290,18 @@ void TestReportService::transactionList_data()
     QTest::addColumn<QString>("categoryId");
     QTest::addColumn<QStringList>("payees");
 
-    QTest::newRow("all, by date then payee")
-        << QString() << QString()
-        << QStringList{QStringLiteral("Market"),   QStringLiteral("Pharmacy"),
-                       QStringLiteral("Employer"), QStringLiteral("Old shop"),
-                       QStringLiteral("Market"),   QStringLiteral("Transfer from Checking"),
-                       QStringLiteral("Transfer to Savings")};
+    QTest::newRow("all, by date then payee") << QString() << QString()
+                                             << QStringList{QStringLiteral("Market"),
+                                                            QStringLiteral("Pharmacy"),
+                                                            QStringLiteral("Employer"),
+                                                            QStringLiteral("Old shop"),
+                                                            QStringLiteral("Market"),
+                                                            QStringLiteral("Transfer from Checking"),
+                                                            QStringLiteral("Transfer to Savings")};
     QTest::newRow("account and category") << QStringLiteral("chk") << QStringLiteral("groc")
                                           << QStringList{QStringLiteral("Market"), QStringLiteral("Market")};
-    QTest::newRow("category alone") << QString() << QStringLiteral("med") << QStringList{QStringLiteral("Pharmacy")};
+    QTest::newRow("category alone") << QString() << QStringLiteral("med")
+                                    << QStringList{QStringLiteral("Pharmacy")};
 }
 
 void TestReportService::transactionList()
@@ -284,8 +309,8 @@ void TestReportService::transactionList()
     QFETCH(QString, accountId);
     QFETCH(QString, categoryId);
     QFETCH(QStringList, payees);
-    const QList<TransactionListRow> rows
-        = m_service->transactionList(day("2026-01-01"), day("2026-02-28"), accountId, categoryId);
+    const QList<TransactionListRow> rows =
+        m_service->transactionList(day("2026-01-01"), day("2026-02-28"), accountId, categoryId);
     QStringList actual;
     for (const TransactionListRow &row : rows)
         actual.append(row.payee);
@@ -369,23 +394,26 @@ void TestReportService::linkedTransferIsNeitherIncomeNorSpending()
 
 void TestReportService::failingStatementGivesEmptyList()
 {
-    const TransactionListRow dangling{day("2026-01-25"), QStringLiteral("Checking"), QStringLiteral("Old shop"),
-                                      QString(), QStringLiteral("memo of t7"), -700};
+    const TransactionListRow dangling{
+        day("2026-01-25"), QStringLiteral("Checking"),   QStringLiteral("Old shop"),
+        QString(),         QStringLiteral("memo of t7"), -700};
     const QList<TransactionListRow> rows = m_service->transactionList(day("2026-01-25"), day("2026-01-25"));
     QCOMPARE(rows, QList<TransactionListRow>{dangling});
 
     exec(QStringLiteral("DROP TABLE split_lines"));
     exec(QStringLiteral("DROP TABLE transactions"));
     QVERIFY(m_service->transactionList(day("2026-01-01"), day("2026-12-31")).isEmpty());
-    QVERIFY(m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31")).isEmpty());
+    QVERIFY(
+        m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), day("2026-01-01"), day("2026-12-31"))
+            .isEmpty());
     QVERIFY(m_service->accountSummary().isEmpty());
 }
 
 void TestReportService::totalsBeyond64BitsAreReported_data()
 {
     QTest::addColumn<int>("report");
-    const char *names[] = {"category spending", "payee summary", "tax report", "income vs expenses",
-                           "cash flow", "year over year", "account summary"};
+    const char *names[] = {"category spending", "payee summary",  "tax report",     "income vs expenses",
+                           "cash flow",         "year over year", "account summary"};
     for (int i = 0; i < int(std::size(names)); ++i)
         QTest::newRow(names[i]) << i;
 }
@@ -403,13 +431,27 @@ void TestReportService::totalsBeyond64BitsAreReported()
     const QDate to = day("2026-02-28");
     qsizetype rows = -1;
     switch (report) {
-    case 0: rows = m_service->categorySpending(from, to).size(); break;
-    case 1: rows = m_service->payeeSummary(from, to).size(); break;
-    case 2: rows = m_service->taxReport(from, to).size(); break;
-    case 3: rows = m_service->incomeVsExpenses(from, to).size(); break;
-    case 4: rows = m_service->cashFlow(from, to).size(); break;
-    case 5: rows = m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), from, to).size(); break;
-    default: rows = m_service->accountSummary().size(); break;
+    case 0:
+        rows = m_service->categorySpending(from, to).size();
+        break;
+    case 1:
+        rows = m_service->payeeSummary(from, to).size();
+        break;
+    case 2:
+        rows = m_service->taxReport(from, to).size();
+        break;
+    case 3:
+        rows = m_service->incomeVsExpenses(from, to).size();
+        break;
+    case 4:
+        rows = m_service->cashFlow(from, to).size();
+        break;
+    case 5:
+        rows = m_service->yearOverYear(day("2025-01-01"), day("2025-12-31"), from, to).size();
+        break;
+    default:
+        rows = m_service->accountSummary().size();
+        break;
     }
     QCOMPARE(rows, 0);
     QVERIFY(m_service->lastError().contains(QLatin1String("overflow")));
@@ -432,7 +474,9 @@ void TestReportService::toCsv_data()
         << QStringLiteral("\"Name\",\"Total\"\n\"Rent\",\"-1,450.00\"\n");
     QTest::newRow("quotes doubled, line breaks kept inside the cell")
         << QStringList{QStringLiteral("Payee")}
-        << QList<QStringList>{{QStringLiteral("Joe's \"Best\" Diner")}, {QStringLiteral("two\nlines")}, {QString()}}
+        << QList<QStringList>{{QStringLiteral("Joe's \"Best\" Diner")},
+                              {QStringLiteral("two\nlines")},
+                              {QString()}}
         << QStringLiteral("\"Payee\"\n\"Joe's \"\"Best\"\" Diner\"\n\"two\nlines\"\n\"\"\n");
 }
 

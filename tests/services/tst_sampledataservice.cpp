@@ -107,9 +107,10 @@ void TestSampleDataService::loadGivesThreeAccountsWithTheirBalances()
                                    "auto_post = 0 AND is_active = 1 AND start_date = '%2'")
                         .arg(checkingId, QDate::currentDate().addDays(-60).toString(Qt::ISODate))),
              3);
-    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions r JOIN categories c ON "
-                                   "r.category_id = c.id WHERE r.frequency = 'biweekly' AND c.name = 'Salary / Wages' "
-                                   "AND r.next_due_date = '%1'")
+    QCOMPARE(scalar(QStringLiteral(
+                        "SELECT COUNT(*) FROM recurring_transactions r JOIN categories c ON "
+                        "r.category_id = c.id WHERE r.frequency = 'biweekly' AND c.name = 'Salary / Wages' "
+                        "AND r.next_due_date = '%1'")
                         .arg(QDate::currentDate().addDays(8).toString(Qt::ISODate))),
              1);
 }
@@ -121,9 +122,10 @@ void TestSampleDataService::missingCategoryLeavesRowUncategorised()
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE payee = 'NetConnect ISP' AND "
                                    "category_id IS NULL")),
              1);
-    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions t JOIN categories c ON t.category_id = c.id "
-                                   "JOIN categories p ON c.parent_id = p.id WHERE t.payee = 'Lakeside Utilities' AND "
-                                   "p.name = 'Utilities'")),
+    QCOMPARE(scalar(QStringLiteral(
+                 "SELECT COUNT(*) FROM transactions t JOIN categories c ON t.category_id = c.id "
+                 "JOIN categories p ON c.parent_id = p.id WHERE t.payee = 'Lakeside Utilities' AND "
+                 "p.name = 'Utilities'")),
              3);
 }
 
@@ -171,11 +173,13 @@ void TestSampleDataService::deletingOneSideOfSampleTransferDeletesBoth()
 void TestSampleDataService::clearRemovesTheSet()
 {
     QVERIFY(m_service->loadSampleData());
-    exec(QStringLiteral("INSERT INTO sync_queue (entity_type, entity_id, action, created_at) VALUES ('account', "
-                        "'sample-acct-visa', 'create', '2026-01-01T00:00:00Z')"));
+    exec(QStringLiteral(
+        "INSERT INTO sync_queue (entity_type, entity_id, action, created_at) VALUES ('account', "
+        "'sample-acct-visa', 'create', '2026-01-01T00:00:00Z')"));
     QVERIFY(m_service->clearSampleData());
     QVERIFY(!m_service->hasSampleData());
-    for (const char *table : {"accounts", "transactions", "recurring_transactions", "reconciliations", "split_lines"})
+    for (const char *table :
+         {"accounts", "transactions", "recurring_transactions", "reconciliations", "split_lines"})
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), 0);
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM sync_queue")), 0);
     QVERIFY(scalar(QStringLiteral("SELECT COUNT(*) FROM categories")) > 0);
@@ -191,19 +195,22 @@ void TestSampleDataService::clearKeepsRowsTheUserAdded()
     const QString stamps = QStringLiteral("'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z'");
     exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('mine', 'Mine', %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-                        "VALUES ('user-1', 'mine', '2026-01-02', 'Own', -100, %1)")
+    exec(QStringLiteral(
+             "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+             "VALUES ('user-1', 'mine', '2026-01-02', 'Own', -100, %1)")
              .arg(stamps));
-    exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-                        "VALUES ('user-2', '%1', '2026-01-03', 'Typed into the sample account', -200, %2)")
+    exec(QStringLiteral(
+             "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+             "VALUES ('user-2', '%1', '2026-01-03', 'Typed into the sample account', -200, %2)")
              .arg(visaId, stamps));
     exec(QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
                         "reconciled_balance, completed_at, created_at, updated_at) VALUES ('user-r', '%1', "
                         "'2026-01-31', 0, 0, '2026-02-01T00:00:00Z', %2)")
              .arg(savingsId, stamps));
     const QString sampleTransaction = m_transactions->byAccount(checkingId).first().id;
-    exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
-                        "SELECT 'user-split', '%1', id, -1, %2 FROM categories LIMIT 1")
+    exec(QStringLiteral(
+             "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+             "SELECT 'user-split', '%1', id, -1, %2 FROM categories LIMIT 1")
              .arg(sampleTransaction, stamps));
 
     QVERIFY(m_service->clearSampleData());
@@ -224,7 +231,8 @@ void TestSampleDataService::loadingTwiceWritesNothing()
 {
     QVERIFY(m_service->loadSampleData());
     const int transactions = scalar(QStringLiteral("SELECT COUNT(*) FROM transactions"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SampleDataService::loadSampleData failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^SampleDataService::loadSampleData failed:")));
     QVERIFY(!m_service->loadSampleData());
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")), transactions);
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 3);

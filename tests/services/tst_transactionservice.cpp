@@ -29,7 +29,10 @@ private slots:
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
     TransactionEntry entry(Money amount, const QString &transferAccountId = {}) const;
-    int storedTransactions() { return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(); }
+    int storedTransactions()
+    {
+        return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt();
+    }
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<AccountRepository> m_accounts;
@@ -127,8 +130,8 @@ void TestTransactionService::refusedEntriesWriteNothing_data()
     QTest::newRow("other currency") << "Euro" << false << Outcome::CurrencyMismatch;
     QTest::newRow("no such account") << "unknown" << false << Outcome::AccountNotFound;
     QTest::newRow("deleted account") << "Closed" << false << Outcome::AccountNotFound;
-    QTest::newRow("change moves the other leg to another account") << "Brokerage" << true
-                                                                    << Outcome::TransferAccountChanged;
+    QTest::newRow("change moves the other leg to another account")
+        << "Brokerage" << true << Outcome::TransferAccountChanged;
 }
 
 void TestTransactionService::refusedEntriesWriteNothing()
@@ -148,7 +151,8 @@ void TestTransactionService::refusedEntriesWriteNothing()
     if (changingAStoredTransfer)
         QCOMPARE(m_service->create(stored), Outcome::Saved);
     const QString before = m_db->scalar(QStringLiteral("SELECT group_concat(id || amount || version) FROM "
-                                                       "transactions")).toString();
+                                                       "transactions"))
+                               .toString();
 
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
     TransactionEntry refused = entry(-7500, accounts.value(transferTo));
@@ -160,7 +164,8 @@ void TestTransactionService::refusedEntriesWriteNothing()
         QCOMPARE(m_service->create(refused), expected);
     }
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT group_concat(id || amount || version) FROM transactions")).toString(),
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT group_concat(id || amount || version) FROM transactions"))
+                 .toString(),
              before);
     QVERIFY(!m_categories->findByName(QStringLiteral("Never stored")));
 }
@@ -234,7 +239,8 @@ void TestTransactionService::failingSecondLegLeavesNoFirstLeg()
     TransactionEntry broken = entry(-5000, m_savings);
     broken.transaction.categoryId = QStringLiteral("no-such-category");
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     QCOMPARE(m_service->create(broken), Outcome::StorageFailed);
     QCOMPARE(storedTransactions(), 0);
     QCOMPARE(changed.count(), 0);

@@ -97,8 +97,8 @@ void TestUpdateStartup::cleanup()
 
 CorvantisUpdate::UpdateConfig TestUpdateStartup::config() const
 {
-    return {QStringLiteral("zimbrel"), QStringLiteral("stable"), m_server->url(QStringLiteral("/zimbrel/stable/")),
-            QStringLiteral("1.0.5")};
+    return {QStringLiteral("zimbrel"), QStringLiteral("stable"),
+            m_server->url(QStringLiteral("/zimbrel/stable/")), QStringLiteral("1.0.5")};
 }
 
 std::unique_ptr<UpdateStartup> TestUpdateStartup::startup()
@@ -122,19 +122,28 @@ bool TestUpdateStartup::runScheduledCheck(UpdateStartup &startup)
 
 void TestUpdateStartup::whatsNewDue_data()
 {
-    QTest::addColumn<QString>("lastShown");   // the settings key; empty: absent
-    QTest::addColumn<QString>("legacy");      // preference "last_whats_new_version"; empty: absent
+    QTest::addColumn<QString>("lastShown"); // the settings key; empty: absent
+    QTest::addColumn<QString>("legacy");    // preference "last_whats_new_version"; empty: absent
     QTest::addColumn<bool>("due");
     QTest::addColumn<QString>("storedAfter"); // the settings key afterwards
-    QTest::newRow("first start shows the notes") << "" << "" << true << "1.0.5";
-    QTest::newRow("upgrade shows the notes") << "1.0.4" << "" << true << "1.0.5";
-    QTest::newRow("numeric order, 1.0.10 above 1.0.5") << "1.0.10" << "" << false << "1.0.10";
-    QTest::newRow("same version stays quiet") << "1.0.5" << "" << false << "1.0.5";
-    QTest::newRow("downgrade stays quiet") << "1.1.0" << "" << false << "1.1.0";
-    QTest::newRow("unreadable record counts as never shown") << "garbage" << "" << true << "1.0.5";
-    QTest::newRow("older record carried over, already shown") << "" << "1.0.5" << false << "1.0.5";
-    QTest::newRow("older record carried over, upgrade") << "" << "1.0.2" << true << "1.0.5";
-    QTest::newRow("settings key wins over the older record") << "1.0.5" << "1.0.1" << false << "1.0.5";
+    QTest::newRow("first start shows the notes") << ""
+                                                 << "" << true << "1.0.5";
+    QTest::newRow("upgrade shows the notes") << "1.0.4"
+                                             << "" << true << "1.0.5";
+    QTest::newRow("numeric order, 1.0.10 above 1.0.5") << "1.0.10"
+                                                       << "" << false << "1.0.10";
+    QTest::newRow("same version stays quiet") << "1.0.5"
+                                              << "" << false << "1.0.5";
+    QTest::newRow("downgrade stays quiet") << "1.1.0"
+                                           << "" << false << "1.1.0";
+    QTest::newRow("unreadable record counts as never shown") << "garbage"
+                                                             << "" << true << "1.0.5";
+    QTest::newRow("older record carried over, already shown") << ""
+                                                              << "1.0.5" << false << "1.0.5";
+    QTest::newRow("older record carried over, upgrade") << ""
+                                                        << "1.0.2" << true << "1.0.5";
+    QTest::newRow("settings key wins over the older record") << "1.0.5"
+                                                             << "1.0.1" << false << "1.0.5";
 }
 
 void TestUpdateStartup::whatsNewDue()
@@ -155,8 +164,9 @@ void TestUpdateStartup::whatsNewDue()
     QSettings settings(path, QSettings::IniFormat);
     QCOMPARE(startup()->takeWhatsNewDue(settings), due);
     // Written through to the file at once: a crash right after start must not show them again.
-    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("whatsNew/lastShownVersion")).toString(),
-             storedAfter);
+    QCOMPARE(
+        QSettings(path, QSettings::IniFormat).value(QStringLiteral("whatsNew/lastShownVersion")).toString(),
+        storedAfter);
     QCOMPARE(m_preferences->value(QStringLiteral("last_whats_new_version"), QString()), legacy);
 }
 
@@ -180,11 +190,16 @@ void TestUpdateStartup::offerRule_data()
     QTest::addColumn<QString>("dismissed"); // empty: nothing offered yet
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("offered");
-    QTest::newRow("nothing dismissed") << "" << "1.0.6" << true;
-    QTest::newRow("older than dismissed") << "1.0.6" << "1.0.4" << false;
-    QTest::newRow("the dismissed version") << "1.0.6" << "1.0.6" << false;
-    QTest::newRow("newer than dismissed") << "1.0.6" << "1.0.7" << true;
-    QTest::newRow("numeric order") << "1.0.9" << "1.0.10" << true;
+    QTest::newRow("nothing dismissed") << ""
+                                       << "1.0.6" << true;
+    QTest::newRow("older than dismissed") << "1.0.6"
+                                          << "1.0.4" << false;
+    QTest::newRow("the dismissed version") << "1.0.6"
+                                           << "1.0.6" << false;
+    QTest::newRow("newer than dismissed") << "1.0.6"
+                                          << "1.0.7" << true;
+    QTest::newRow("numeric order") << "1.0.9"
+                                   << "1.0.10" << true;
 }
 
 void TestUpdateStartup::offerRule()
@@ -244,7 +259,8 @@ void TestUpdateStartup::versionOfferedOnce()
         // The user closed the dialog.
         firstStart->markOffered(QStringLiteral("1.0.7"));
     }
-    QCOMPARE(m_preferences->value(QStringLiteral("update_dismissed_version"), QString()), QStringLiteral("1.0.7"));
+    QCOMPARE(m_preferences->value(QStringLiteral("update_dismissed_version"), QString()),
+             QStringLiteral("1.0.7"));
     {
         auto secondStart = startup();
         QSignalSpy offered(secondStart.get(), &UpdateStartup::updateOffered);
@@ -264,12 +280,15 @@ void TestUpdateStartup::versionOfferedOnce()
 
 void TestUpdateStartup::failedCheckOnlyLogs()
 {
-    m_server = std::make_unique<LoopbackHttpServer>([](const LoopbackRequest &) { return LoopbackResponse{500, {}, {}}; });
+    m_server = std::make_unique<LoopbackHttpServer>([](const LoopbackRequest &) {
+        return LoopbackResponse{500, {}, {}};
+    });
     QVERIFY(m_server->listen());
     auto updates = startup();
     QSignalSpy offered(updates.get(), &UpdateStartup::updateOffered);
     QVERIFY(updates->scheduleCheck());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^update check failed: network error: ")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^update check failed: network error: ")));
     QVERIFY(runScheduledCheck(*updates));
     QCOMPARE(offered.size(), 0);
 }

@@ -4,14 +4,15 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QTest>
 #include <QtEndian>
+#include <QTest>
 
 #include <functional>
 
 namespace {
 
-const QByteArray rowText = QByteArray("{\n    \"id\": \"acc-1\",\n    \"name\": \"Checking\"\n}\n").repeated(8);
+const QByteArray rowText =
+    QByteArray("{\n    \"id\": \"acc-1\",\n    \"name\": \"Checking\"\n}\n").repeated(8);
 
 QByteArray sampleArchive()
 {
@@ -129,27 +130,25 @@ void TestZipArchiveReader::damagedArchives_data()
     QTest::addColumn<bool>("firstReadable");
 
     QTest::newRow("intact") << Damage([](QByteArray &) {}) << true << true;
-    QTest::newRow("comment after the end record")
-        << Damage([](QByteArray &bytes) {
-               put16(bytes, endRecord(bytes) + 20, 3);
-               bytes.append("abc");
-           })
-        << true << true;
+    QTest::newRow("comment after the end record") << Damage([](QByteArray &bytes) {
+        put16(bytes, endRecord(bytes) + 20, 3);
+        bytes.append("abc");
+    }) << true << true;
     QTest::newRow("flipped byte in the data fails the checksum")
         << Damage([](QByteArray &bytes) { bytes[60] = char(bytes.at(60) ^ 0x01); }) << true << false;
     QTest::newRow("cut short") << Damage([](QByteArray &bytes) { bytes.chop(1); }) << false << false;
-    QTest::newRow("no end record") << Damage([](QByteArray &bytes) { bytes.truncate(endRecord(bytes)); }) << false
-                                   << false;
+    QTest::newRow("no end record") << Damage([](QByteArray &bytes) { bytes.truncate(endRecord(bytes)); })
+                                   << false << false;
     QTest::newRow("directory past the end")
-        << Damage([](QByteArray &bytes) { put32(bytes, endRecord(bytes) + 16, 0x7fffffff); }) << false << false;
-    QTest::newRow("more entries than the directory holds")
-        << Damage([](QByteArray &bytes) {
-               put16(bytes, endRecord(bytes) + 8, 50);
-               put16(bytes, endRecord(bytes) + 10, 50);
-           })
-        << false << false;
+        << Damage([](QByteArray &bytes) { put32(bytes, endRecord(bytes) + 16, 0x7fffffff); }) << false
+        << false;
+    QTest::newRow("more entries than the directory holds") << Damage([](QByteArray &bytes) {
+        put16(bytes, endRecord(bytes) + 8, 50);
+        put16(bytes, endRecord(bytes) + 10, 50);
+    }) << false << false;
     QTest::newRow("name longer than the directory")
-        << Damage([](QByteArray &bytes) { put16(bytes, firstCentralHeader(bytes) + 28, 0xffff); }) << false << false;
+        << Damage([](QByteArray &bytes) { put16(bytes, firstCentralHeader(bytes) + 28, 0xffff); }) << false
+        << false;
     QTest::newRow("entry offset past the end")
         << Damage([](QByteArray &bytes) { put32(bytes, firstCentralHeader(bytes) + 42, 0x7fffffff); }) << true
         << false;
@@ -157,11 +156,14 @@ void TestZipArchiveReader::damagedArchives_data()
         << Damage([](QByteArray &bytes) { put32(bytes, firstCentralHeader(bytes) + 24, 0xfffffff0); }) << true
         << false;
     QTest::newRow("declared size smaller than the data")
-        << Damage([](QByteArray &bytes) { put32(bytes, firstCentralHeader(bytes) + 24, 10); }) << true << false;
-    QTest::newRow("encrypted entry")
-        << Damage([](QByteArray &bytes) { put16(bytes, firstCentralHeader(bytes) + 8, 0x0801); }) << true << false;
+        << Damage([](QByteArray &bytes) { put32(bytes, firstCentralHeader(bytes) + 24, 10); }) << true
+        << false;
+    QTest::newRow("encrypted entry") << Damage([](QByteArray &bytes) {
+        put16(bytes, firstCentralHeader(bytes) + 8, 0x0801);
+    }) << true << false;
     QTest::newRow("unknown compression method")
-        << Damage([](QByteArray &bytes) { put16(bytes, firstCentralHeader(bytes) + 10, 12); }) << true << false;
+        << Damage([](QByteArray &bytes) { put16(bytes, firstCentralHeader(bytes) + 10, 12); }) << true
+        << false;
 }
 
 void TestZipArchiveReader::damagedArchives()

@@ -115,8 +115,9 @@ void TestZipArchiveWriter::moreThan65535EntriesReadBack()
     // Past the 16-bit entry count, and past the size at which the directory waits in a file.
     Entries entries;
     for (int i = 0; i < 70000; ++i)
-        entries.append({QByteArrayLiteral("transactions/") + QByteArray::number(i).rightJustified(36, '0') + ".json",
-                        QByteArray::number(i)});
+        entries.append(
+            {QByteArrayLiteral("transactions/") + QByteArray::number(i).rightJustified(36, '0') + ".json",
+             QByteArray::number(i)});
     const QByteArray bytes = archive(entries);
     const ZipArchiveReader reader(bytes);
     QVERIFY(reader.isValid());

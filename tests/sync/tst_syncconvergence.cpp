@@ -76,10 +76,12 @@ void TestSyncConvergence::devicesConverge()
     QFETCH(int, devices);
     CloudService faulty;
     QString error;
-    QVERIFY2(faulty.start(m_fixture.service.databaseAddress(),
-                          {QStringLiteral("--faults"),
-                           QStringLiteral("seed=%1,push500=0.15,dropafter=0.1,duplicate=0.1,auth401=0.05,delay=0.1:20").arg(seed)},
-                          &error),
+    QVERIFY2(faulty.start(
+                 m_fixture.service.databaseAddress(),
+                 {QStringLiteral("--faults"),
+                  QStringLiteral("seed=%1,push500=0.15,dropafter=0.1,duplicate=0.1,auth401=0.05,delay=0.1:20")
+                      .arg(seed)},
+                 &error),
              qPrintable(error));
     const std::unique_ptr<CloudClient> user = m_fixture.newUser(QStringLiteral("converge"));
     QVERIFY(!user->userId.isEmpty());
@@ -94,7 +96,8 @@ void TestSyncConvergence::devicesConverge()
     options.quietHttp = m_fixture.http.get();
     options.email = user->email;
     const ConvergenceReport report = runConvergence(options);
-    QVERIFY2(report.converged, qPrintable(report.failure + QLatin1Char('\n') + report.log.join(QLatin1Char('\n'))));
+    QVERIFY2(report.converged,
+             qPrintable(report.failure + QLatin1Char('\n') + report.log.join(QLatin1Char('\n'))));
     QVERIFY(report.changes > 10);
     QVERIFY(report.serverRows > 56);
 }
@@ -103,9 +106,12 @@ void TestSyncConvergence::faultLeavesTheDeviceConsistent_data()
 {
     QTest::addColumn<QString>("faults");
     QTest::addColumn<QString>("error");
-    QTest::newRow("push answered 500") << QStringLiteral("seed=1,push500=1") << QStringLiteral("Push failed (HTTP 500)");
-    QTest::newRow("push committed, answer dropped") << QStringLiteral("seed=1,dropafter=1") << QStringLiteral("Push failed (HTTP 0)");
-    QTest::newRow("token refused") << QStringLiteral("seed=1,auth401=1") << QStringLiteral("Push failed (HTTP 401)");
+    QTest::newRow("push answered 500")
+        << QStringLiteral("seed=1,push500=1") << QStringLiteral("Push failed (HTTP 500)");
+    QTest::newRow("push committed, answer dropped")
+        << QStringLiteral("seed=1,dropafter=1") << QStringLiteral("Push failed (HTTP 0)");
+    QTest::newRow("token refused") << QStringLiteral("seed=1,auth401=1")
+                                   << QStringLiteral("Push failed (HTTP 401)");
     QTest::newRow("page repeated") << QStringLiteral("seed=1,duplicate=1") << QString();
 }
 
@@ -117,7 +123,9 @@ void TestSyncConvergence::faultLeavesTheDeviceConsistent()
     QFETCH(QString, error);
     CloudService faulty;
     QString startError;
-    QVERIFY2(faulty.start(m_fixture.service.databaseAddress(), {QStringLiteral("--faults"), faults}, &startError), qPrintable(startError));
+    QVERIFY2(
+        faulty.start(m_fixture.service.databaseAddress(), {QStringLiteral("--faults"), faults}, &startError),
+        qPrintable(startError));
     const std::unique_ptr<CloudClient> user = m_fixture.newUser(QStringLiteral("fault"));
     QTemporaryDir work;
     SyncDevice device(QStringLiteral("device"), work.path());
@@ -160,7 +168,8 @@ void TestSyncConvergence::faultLeavesTheDeviceConsistent()
     QCOMPARE(transaction.syncStatus, SyncStatus::Synced);
     QVERIFY(!transaction.serverId.isEmpty());
     // The server's copy is the device's.
-    const HttpResult pull = m_fixture.http->get(QStringLiteral("/zimbrel/v1/sync/pull?limit=200"), device.accessToken());
+    const HttpResult pull =
+        m_fixture.http->get(QStringLiteral("/zimbrel/v1/sync/pull?limit=200"), device.accessToken());
     QCOMPARE(pull.status, 200);
     bool found = false;
     for (const QJsonValue &value : pull.json.value(QStringLiteral("transactions")).toArray()) {
@@ -174,20 +183,25 @@ void TestSyncConvergence::faultLeavesTheDeviceConsistent()
     QVERIFY(found);
 }
 
-TestSyncConvergence::Run TestSyncConvergence::cli(const QString &dir, const QUrl &service, const QStringList &arguments) const
+TestSyncConvergence::Run TestSyncConvergence::cli(const QString &dir, const QUrl &service,
+                                                  const QStringList &arguments) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ZIMBREL_TOKEN_STORE"), QStringLiteral("file"));
-    for (const char *name : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID"})
+    for (const char *name :
+         {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZIMBREL_CLI_PATH), QStringList{QStringLiteral("--data-dir"), dir, QStringLiteral("--server"),
-                                                                service.toString(QUrl::StripTrailingSlash)} + arguments);
+    process.start(QStringLiteral(ZIMBREL_CLI_PATH),
+                  QStringList{QStringLiteral("--data-dir"), dir, QStringLiteral("--server"),
+                              service.toString(QUrl::StripTrailingSlash)} +
+                      arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(120000))
         return {};
-    return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object(), process.readAllStandardError()};
+    return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object(),
+            process.readAllStandardError()};
 }
 
 bool TestSyncConvergence::signInCli(const QString &dir, const QUrl &service, const QString &email)
@@ -198,9 +212,10 @@ bool TestSyncConvergence::signInCli(const QString &dir, const QUrl &service, con
     const CorvantisAccount::CloudConfiguration configuration = CorvantisAccount::resolveCloudConfiguration(
         QProcessEnvironment(), service.toString(QUrl::StripTrailingSlash), QStringLiteral("1.0.0"));
     qputenv("ZIMBREL_TOKEN_STORE", "file");
-    const auto store = CorvantisAccount::createTokenStore(CorvantisAccount::tokenStoreScope(configuration.client), dir);
-    return store->save(CorvantisAccount::TokenStore::accessTokenKey, session.accessToken)
-           && store->save(CorvantisAccount::TokenStore::refreshTokenKey, session.refreshToken);
+    const auto store =
+        CorvantisAccount::createTokenStore(CorvantisAccount::tokenStoreScope(configuration.client), dir);
+    return store->save(CorvantisAccount::TokenStore::accessTokenKey, session.accessToken) &&
+           store->save(CorvantisAccount::TokenStore::refreshTokenKey, session.refreshToken);
 }
 
 void TestSyncConvergence::cliSyncAndStatus()
@@ -220,7 +235,9 @@ void TestSyncConvergence::cliSyncAndStatus()
     QVERIFY2(added.exitCode == 0, added.err.constData());
     const Run waiting = cli(first.path(), service, {QStringLiteral("sync-status")});
     QCOMPARE(waiting.exitCode, 0);
-    QVERIFY(waiting.json.value(QStringLiteral("pending")).toObject().value(QStringLiteral("accounts")).toInt() >= 1);
+    QVERIFY(
+        waiting.json.value(QStringLiteral("pending")).toObject().value(QStringLiteral("accounts")).toInt() >=
+        1);
     QVERIFY(waiting.json.value(QStringLiteral("last_sync")).isNull());
 
     const Run synced = cli(first.path(), service, {QStringLiteral("sync")});
@@ -238,21 +255,29 @@ void TestSyncConvergence::cliSyncAndStatus()
     const Run arrived = cli(second.path(), service, {QStringLiteral("sync")});
     QVERIFY2(arrived.exitCode == 0, arrived.err.constData());
     QVERIFY(arrived.json.value(QStringLiteral("pulled")).toInt() >= pushed);
-    QCOMPARE(cli(second.path(), service, {QStringLiteral("sync-status")}).json.value(QStringLiteral("pending_total")).toInt(), 0);
+    QCOMPARE(cli(second.path(), service, {QStringLiteral("sync-status")})
+                 .json.value(QStringLiteral("pending_total"))
+                 .toInt(),
+             0);
     const Run accounts = cli(second.path(), service, {QStringLiteral("accounts")});
     QVERIFY2(accounts.exitCode == 0, accounts.err.constData());
 
     CloudService faulty;
     QString error;
-    QVERIFY2(faulty.start(m_fixture.service.databaseAddress(), {QStringLiteral("--faults"), QStringLiteral("seed=1,push500=1")}, &error),
+    QVERIFY2(faulty.start(m_fixture.service.databaseAddress(),
+                          {QStringLiteral("--faults"), QStringLiteral("seed=1,push500=1")}, &error),
              qPrintable(error));
     QVERIFY(signInCli(first.path(), faulty.baseUrl(), user->email));
-    QVERIFY(cli(first.path(), faulty.baseUrl(), {QStringLiteral("account-add"), QStringLiteral("Savings")}).exitCode == 0);
+    QVERIFY(cli(first.path(), faulty.baseUrl(), {QStringLiteral("account-add"), QStringLiteral("Savings")})
+                .exitCode == 0);
     const Run failed = cli(first.path(), faulty.baseUrl(), {QStringLiteral("sync")});
     QCOMPARE(failed.exitCode, 1);
     QCOMPARE(failed.json.value(QStringLiteral("state")).toString(), QStringLiteral("Sync error"));
     QCOMPARE(failed.json.value(QStringLiteral("error")).toString(), QStringLiteral("Push failed (HTTP 500)"));
-    QCOMPARE(cli(first.path(), service, {QStringLiteral("sync-status")}).json.value(QStringLiteral("pending_total")).toInt(), 1);
+    QCOMPARE(cli(first.path(), service, {QStringLiteral("sync-status")})
+                 .json.value(QStringLiteral("pending_total"))
+                 .toInt(),
+             1);
 }
 
 QTEST_GUILESS_MAIN(TestSyncConvergence)

@@ -7,9 +7,9 @@
 #include "data/categoryrepository.h"
 #include "data/identifiers.h"
 #include "data/preferencesrepository.h"
-#include "data/sqltransaction.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
+#include "data/sqltransaction.h"
 #include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "sync/syncengine.h"
@@ -95,8 +95,9 @@ void TestSyncEngine::init()
     m_server = std::make_unique<FakeHttpServer>();
     m_api = std::make_unique<ApiClient>(m_tokens.get());
     m_api->setBaseUrl(m_server->url(QStringLiteral("/zimbrel/v1")));
-    m_engine = std::make_unique<SyncEngine>(m_api.get(), m_accounts.get(), m_transactions.get(), m_categories.get(),
-                                            m_recurring.get(), m_reconciliations.get(), m_preferences.get());
+    m_engine =
+        std::make_unique<SyncEngine>(m_api.get(), m_accounts.get(), m_transactions.get(), m_categories.get(),
+                                     m_recurring.get(), m_reconciliations.get(), m_preferences.get());
 }
 
 void TestSyncEngine::cleanup()
@@ -165,7 +166,8 @@ QJsonObject pushAnswer(const QList<QJsonObject> &results)
     return {{QStringLiteral("results"), array}};
 }
 
-QJsonObject result(const QString &type, const QString &id, const QString &status, const QString &serverId = {})
+QJsonObject result(const QString &type, const QString &id, const QString &status,
+                   const QString &serverId = {})
 {
     QJsonObject object{{QStringLiteral("entity_type"), type},
                        {QStringLiteral("entity_id"), id},
@@ -177,8 +179,7 @@ QJsonObject result(const QString &type, const QString &id, const QString &status
 }
 
 // A pulled record of `row` as the server sends it: its pushed payload, the server's id and version.
-template<typename Record>
-QJsonObject pulled(const Record &row, int version, const QString &serverId = {})
+template<typename Record> QJsonObject pulled(const Record &row, int version, const QString &serverId = {})
 {
     QJsonObject record = SyncRecords::changeFor(row).value(QStringLiteral("payload")).toObject();
     const QString id = serverId.isEmpty() ? QStringLiteral("srv-") + row.id : serverId;
@@ -214,7 +215,8 @@ void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
     {
         SqlTransaction bulk(m_db->database()->connection());
         for (int index = 0; index < 1200; ++index)
-            QVERIFY(m_transactions->insert(TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(index % 300), -index)));
+            QVERIFY(m_transactions->insert(
+                TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(index % 300), -index)));
         QVERIFY(bulk.commit());
     }
     for (int batch = 0; batch < 3; ++batch)
@@ -227,7 +229,8 @@ void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
     QCOMPARE(changesOf(posts.at(1)).size(), 500);
     QCOMPARE(changesOf(posts.at(2)).size(), 201);
     QCOMPARE(posts.first().target, QByteArray("/zimbrel/v1/sync/push"));
-    QCOMPARE(changesOf(posts.first()).first().toObject().value(QStringLiteral("entity_type")).toString(), QStringLiteral("account"));
+    QCOMPARE(changesOf(posts.first()).first().toObject().value(QStringLiteral("entity_type")).toString(),
+             QStringLiteral("account"));
     QCOMPARE(m_server->requests.last().method, QByteArray("GET"));
     QCOMPARE(m_server->requests.size(), 4);
     // No result object for a row: it stays pending for the next cycle.
@@ -240,11 +243,14 @@ void TestSyncEngine::rejectedResultLeavesOnlyThatRowPending()
     const Account refused = TestDatabase::account(QStringLiteral("Refused"));
     QVERIFY(m_accounts->insert(accepted));
     QVERIFY(m_accounts->insert(refused));
-    m_server->answer(page(pushAnswer({result(QStringLiteral("account"), accepted.id, QStringLiteral("ok"), QStringLiteral("srv-9")),
-                                      result(QStringLiteral("account"), refused.id, QStringLiteral("conflict"))})));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Push result not ok — leaving record pending: account %1 "
-                                                                          "status=conflict message=the server has a newer version$")
-                                                              .arg(refused.id)));
+    m_server->answer(page(pushAnswer(
+        {result(QStringLiteral("account"), accepted.id, QStringLiteral("ok"), QStringLiteral("srv-9")),
+         result(QStringLiteral("account"), refused.id, QStringLiteral("conflict"))})));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(QStringLiteral("^Push result not ok — leaving record pending: account %1 "
+                                          "status=conflict message=the server has a newer version$")
+                               .arg(refused.id)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Push batch: 1 ok, 1 errors")));
     QSignalSpy failed(m_engine.get(), &SyncEngine::syncFailed);
     QVERIFY(runCycle());
@@ -274,16 +280,19 @@ void TestSyncEngine::rowChangedWhilePushedStaysPending()
     QFETCH(bool, deleteIt);
     const Account account = TestDatabase::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
-    const Transaction pushed = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -500, QStringLiteral("Before"));
+    const Transaction pushed =
+        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -500, QStringLiteral("Before"));
     QVERIFY(m_transactions->insert(pushed));
-    m_server->answer(page(pushAnswer({result(QStringLiteral("account"), account.id, QStringLiteral("ok"), QStringLiteral("srv-a")),
-                                      result(QStringLiteral("transaction"), pushed.id, QStringLiteral("ok"), QStringLiteral("srv-t"))})));
+    m_server->answer(page(pushAnswer(
+        {result(QStringLiteral("account"), account.id, QStringLiteral("ok"), QStringLiteral("srv-a")),
+         result(QStringLiteral("transaction"), pushed.id, QStringLiteral("ok"), QStringLiteral("srv-t"))})));
     // The server's copy of the push: raised to version 2, as the edit below is.
     Account serverAccount = account;
     serverAccount.serverId = QStringLiteral("srv-a");
-    m_server->answer(page({{QStringLiteral("accounts"), array({pulled(serverAccount, 2, QStringLiteral("srv-a"))})},
-                           {QStringLiteral("transactions"), array({pulled(pushed, 2, QStringLiteral("srv-t"))})},
-                           {QStringLiteral("server_time"), QStringLiteral("v1.2.2")}}));
+    m_server->answer(
+        page({{QStringLiteral("accounts"), array({pulled(serverAccount, 2, QStringLiteral("srv-a"))})},
+              {QStringLiteral("transactions"), array({pulled(pushed, 2, QStringLiteral("srv-t"))})},
+              {QStringLiteral("server_time"), QStringLiteral("v1.2.2")}}));
 
     QSignalSpy completed(m_engine.get(), &SyncEngine::syncCompleted);
     m_engine->syncNow();
@@ -345,12 +354,14 @@ void TestSyncEngine::pulledRecordsMeetLocalRows()
     dateTime.insert(QStringLiteral("date"), QStringLiteral("2026-03-31T00:00:00Z"));
 
     // The pending row goes out first and is refused: the server holds another copy at its version.
-    m_server->answer(page(pushAnswer({result(QStringLiteral("transaction"), editedHere.id, QStringLiteral("conflict"))})));
-    m_server->answer(page({{QStringLiteral("transactions"),
-                            array({unknownClient, noClient, pulled(changed(sameVersion, QStringLiteral("server's")), 3),
-                                   pulled(changed(olderIncoming, QStringLiteral("stale")), 2),
-                                   pulled(changed(editedHere, QStringLiteral("server's copy")), 4), dateTime})},
-                           {QStringLiteral("server_time"), QStringLiteral("v1.9.9")}}));
+    m_server->answer(
+        page(pushAnswer({result(QStringLiteral("transaction"), editedHere.id, QStringLiteral("conflict"))})));
+    m_server->answer(
+        page({{QStringLiteral("transactions"),
+               array({unknownClient, noClient, pulled(changed(sameVersion, QStringLiteral("server's")), 3),
+                      pulled(changed(olderIncoming, QStringLiteral("stale")), 2),
+                      pulled(changed(editedHere, QStringLiteral("server's copy")), 4), dateTime})},
+              {QStringLiteral("server_time"), QStringLiteral("v1.9.9")}}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Push result not ok")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Push batch: 0 ok, 1 errors")));
     QVERIFY(runCycle());
@@ -382,12 +393,15 @@ void TestSyncEngine::serverDeletionsAndRestores()
 {
     const Account account = TestDatabase::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
-    const Transaction live = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Live"));
+    const Transaction live =
+        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Live"));
     storeSynced(m_transactions.get(), live, 1);
-    const Transaction deletedHere = TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Gone here"));
+    const Transaction deletedHere =
+        TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Gone here"));
     QVERIFY(m_transactions->insert(deletedHere));
     QVERIFY(m_transactions->softDelete(deletedHere.id));
-    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), deletedHere.id, QStringLiteral("srv-") + deletedHere.id));
+    QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), deletedHere.id,
+                                           QStringLiteral("srv-") + deletedHere.id));
     Reconciliation reconciliation;
     reconciliation.id = newId();
     reconciliation.accountId = account.id;
@@ -406,10 +420,11 @@ void TestSyncEngine::serverDeletionsAndRestores()
     unknownTransaction.id = newId();
     Transaction restored = *m_transactions->findById(deletedHere.id);
     restored.deletedAt.reset();
-    m_server->answer(page({{QStringLiteral("transactions"),
-                            array({pulled(deleted(live), 2), pulled(deleted(unknownTransaction), 2), pulled(restored, 3)})},
-                           {QStringLiteral("reconciliations"),
-                            array({pulled(deleted(reconciliation), 2), pulled(deleted(unknownReconciliation), 2)})}}));
+    m_server->answer(page(
+        {{QStringLiteral("transactions"),
+          array({pulled(deleted(live), 2), pulled(deleted(unknownTransaction), 2), pulled(restored, 3)})},
+         {QStringLiteral("reconciliations"),
+          array({pulled(deleted(reconciliation), 2), pulled(deleted(unknownReconciliation), 2)})}}));
     QVERIFY(runCycle());
 
     // A server deletion becomes a local soft delete, pushed back by the next cycle.
@@ -433,24 +448,45 @@ void TestSyncEngine::brokenDatesAreSkippedWithAWarning()
 {
     const Account account = TestDatabase::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
-    Transaction early = TestDatabase::transaction(account.id, QDate(1999, 12, 31), -100, QStringLiteral("Early"));
-    Transaction unreadable = TestDatabase::transaction(account.id, QDate(2026, 1, 1), -100, QStringLiteral("Unreadable"));
+    Transaction early =
+        TestDatabase::transaction(account.id, QDate(1999, 12, 31), -100, QStringLiteral("Early"));
+    Transaction unreadable =
+        TestDatabase::transaction(account.id, QDate(2026, 1, 1), -100, QStringLiteral("Unreadable"));
     QJsonObject unreadableRecord = pulled(unreadable, 1);
     unreadableRecord.insert(QStringLiteral("date"), QStringLiteral("31.12.2025"));
-    const Transaction fine = TestDatabase::transaction(account.id, QDate(2000, 1, 1), -100, QStringLiteral("Fine"));
+    const Transaction fine =
+        TestDatabase::transaction(account.id, QDate(2000, 1, 1), -100, QStringLiteral("Fine"));
     RecurringTransaction schedule = TestDatabase::recurring(account.id, QDate(1970, 1, 1), -5000);
     Reconciliation reconciliation;
     reconciliation.id = newId();
     reconciliation.accountId = account.id;
     QJsonObject reconciliationRecord = pulled(reconciliation, 1);
     reconciliationRecord.insert(QStringLiteral("statement_date"), QString());
-    m_server->answer(page({{QStringLiteral("transactions"), array({pulled(early, 1), unreadableRecord, pulled(fine, 1)})},
-                           {QStringLiteral("recurring_transactions"), array({pulled(schedule, 1)})},
-                           {QStringLiteral("reconciliations"), array({reconciliationRecord})}}));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("applyTransactionChange: skipping server record with broken date: %1 Early 1999-12-31").arg(early.id)));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("applyTransactionChange: skipping server record with broken date: %1 Unreadable 31.12.2025").arg(unreadable.id)));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("applyRecurring: skipping server record with broken nextDueDate: %1 Rent 1970-01-01").arg(schedule.id)));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("applyReconciliation: skipping server record with broken statementDate: %1 ").arg(reconciliation.id)));
+    m_server->answer(
+        page({{QStringLiteral("transactions"), array({pulled(early, 1), unreadableRecord, pulled(fine, 1)})},
+              {QStringLiteral("recurring_transactions"), array({pulled(schedule, 1)})},
+              {QStringLiteral("reconciliations"), array({reconciliationRecord})}}));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(QStringLiteral(
+                       "applyTransactionChange: skipping server record with broken date: %1 Early 1999-12-31")
+                       .arg(early.id)));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(
+            QStringLiteral(
+                "applyTransactionChange: skipping server record with broken date: %1 Unreadable 31.12.2025")
+                .arg(unreadable.id)));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(QStringLiteral(
+                       "applyRecurring: skipping server record with broken nextDueDate: %1 Rent 1970-01-01")
+                       .arg(schedule.id)));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(
+            QStringLiteral("applyReconciliation: skipping server record with broken statementDate: %1 ")
+                .arg(reconciliation.id)));
     QVERIFY(runCycle());
     QCOMPARE(m_engine->state(), SyncEngine::SyncState::Idle);
     QVERIFY(!m_transactions->findById(early.id));
@@ -468,7 +504,8 @@ void TestSyncEngine::rowsReferringToDeletedOrLaterParentsAreStored()
     Category parent = TestDatabase::category(QStringLiteral("Household"));
     parent.deletedAt = deletion;
     const Category child = TestDatabase::category(QStringLiteral("Cleaning"), parent.id);
-    Transaction kept = TestDatabase::transaction(closed.id, QDate(2026, 3, 1), -100, QStringLiteral("Still live"));
+    Transaction kept =
+        TestDatabase::transaction(closed.id, QDate(2026, 3, 1), -100, QStringLiteral("Still live"));
     kept.categoryId = child.id;
     // The child comes before its parent, and both rows refer to rows deleted on the server.
     m_server->answer(page({{QStringLiteral("accounts"), array({pulled(closed, 2)})},
@@ -490,12 +527,17 @@ void TestSyncEngine::rowOfAnUnknownAccountIsSkippedNotTheRest()
 {
     const Account account = TestDatabase::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
-    const Transaction orphan = TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 3, 1), -100);
+    const Transaction orphan =
+        TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 3, 1), -100);
     const Transaction fine = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100);
     m_server->answer(page({{QStringLiteral("transactions"), array({pulled(orphan, 2), pulled(fine, 2)})},
                            {QStringLiteral("server_time"), QStringLiteral("v1.3.3")}}));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*FOREIGN KEY")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^applyTransactionChange: server record not stored: %1").arg(orphan.id)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^TransactionRepository::insert failed: .*FOREIGN KEY")));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(
+            QStringLiteral("^applyTransactionChange: server record not stored: %1").arg(orphan.id)));
     QVERIFY(runCycle());
     QCOMPARE(m_engine->state(), SyncEngine::SyncState::Idle);
     QVERIFY(!m_transactions->findById(orphan.id));
@@ -510,11 +552,14 @@ void TestSyncEngine::pageIsAppliedWholeOrNotAtAll()
     const Account account = TestDatabase::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     QVERIFY(m_preferences->setValue(SyncEngine::cursorPreference, QStringLiteral("v1.1.1")));
-    const Transaction small = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Small"));
-    Transaction large = TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Large"));
+    const Transaction small =
+        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Small"));
+    Transaction large =
+        TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Large"));
     large.memo = QString(60000, QLatin1Char('m'));
-    const QByteArray answer = page({{QStringLiteral("transactions"), array({pulled(small, 2), pulled(large, 2)})},
-                                    {QStringLiteral("server_time"), QStringLiteral("v1.2.2")}});
+    const QByteArray answer =
+        page({{QStringLiteral("transactions"), array({pulled(small, 2), pulled(large, 2)})},
+              {QStringLiteral("server_time"), QStringLiteral("v1.2.2")}});
     m_server->answer(answer);
     m_server->answer(answer);
 
@@ -524,7 +569,8 @@ void TestSyncEngine::pageIsAppliedWholeOrNotAtAll()
     QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
     QSignalSpy dataChanged(m_engine.get(), &SyncEngine::dataChanged);
     QSignalSpy failed(m_engine.get(), &SyncEngine::syncFailed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*full")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*full")));
     QVERIFY(runCycle());
     QCOMPARE(failed.count(), 1);
     QCOMPARE(m_engine->state(), SyncEngine::SyncState::Error);
@@ -536,7 +582,8 @@ void TestSyncEngine::pageIsAppliedWholeOrNotAtAll()
 
     QVERIFY(m_db->exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
     QVERIFY(runCycle());
-    QCOMPARE(queryOf(requestsOf("GET").last()).queryItemValue(QStringLiteral("since")), QStringLiteral("v1.1.1"));
+    QCOMPARE(queryOf(requestsOf("GET").last()).queryItemValue(QStringLiteral("since")),
+             QStringLiteral("v1.1.1"));
     QCOMPARE(m_engine->state(), SyncEngine::SyncState::Idle);
     QVERIFY(m_transactions->findById(small.id));
     QVERIFY(m_transactions->findById(large.id));
@@ -553,7 +600,8 @@ void TestSyncEngine::cycleStopsAt50PagesAndTheNextFollowsAtOnce()
     for (int number = 1; number <= 50; ++number)
         m_server->answer(page({{QStringLiteral("server_time"), QStringLiteral("v1.%1.0").arg(number)},
                                {QStringLiteral("has_more"), true}}));
-    m_server->answer(page({{QStringLiteral("server_time"), QStringLiteral("v1.51.0")}, {QStringLiteral("has_more"), false}}));
+    m_server->answer(page(
+        {{QStringLiteral("server_time"), QStringLiteral("v1.51.0")}, {QStringLiteral("has_more"), false}}));
     QList<SyncCycleResult> cycles;
     QList<bool> followUps;
     connect(m_engine.get(), &SyncEngine::syncCompleted, this, [&] {
@@ -636,7 +684,9 @@ void TestSyncEngine::integrityMismatchIsOnlyReported_data()
     QTest::newRow("absent") << QJsonObject() << false;
     QTest::newRow("zero") << QJsonObject{{QStringLiteral("category_count"), 0}} << false;
     QTest::newRow("equal") << QJsonObject{{QStringLiteral("category_count"), 2}} << false;
-    QTest::newRow("different") << QJsonObject{{QStringLiteral("category_count"), 5}, {QStringLiteral("accounts"), QJsonObject()}} << true;
+    QTest::newRow("different") << QJsonObject{{QStringLiteral("category_count"), 5},
+                                              {QStringLiteral("accounts"), QJsonObject()}}
+                               << true;
 }
 
 void TestSyncEngine::integrityMismatchIsOnlyReported()
@@ -650,8 +700,9 @@ void TestSyncEngine::integrityMismatchIsOnlyReported()
         answer.insert(QStringLiteral("integrity"), integrity);
     m_server->answer(page(answer));
     if (warns)
-        QTest::ignoreMessage(QtWarningMsg, "Category count mismatch: local=2 server=5 (informational only — use Force Full "
-                                           "Sync if data appears wrong)");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Category count mismatch: local=2 server=5 (informational only — use Force Full "
+                             "Sync if data appears wrong)");
     else
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Category count mismatch")));
     QVERIFY(runCycle());
@@ -670,12 +721,14 @@ void TestSyncEngine::forceFullSyncSendsEveryLiveRowAndPullsFromTheStart()
     QVERIFY(m_transactions->softDelete(gone.id));
     QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), gone.id, QStringLiteral("srv-gone")));
     QVERIFY(m_preferences->setValue(SyncEngine::cursorPreference, QStringLiteral("v1.5.5")));
-    m_server->answer(page(pushAnswer({result(QStringLiteral("account"), account.id, QStringLiteral("ok"), QStringLiteral("srv-a")),
-                                      result(QStringLiteral("transaction"), live.id, QStringLiteral("ok"), QStringLiteral("srv-t"))})));
+    m_server->answer(page(pushAnswer(
+        {result(QStringLiteral("account"), account.id, QStringLiteral("ok"), QStringLiteral("srv-a")),
+         result(QStringLiteral("transaction"), live.id, QStringLiteral("ok"), QStringLiteral("srv-t"))})));
 
     QSignalSpy completed(m_engine.get(), &SyncEngine::syncCompleted);
-    QTest::ignoreMessage(QtInfoMsg, "Force Full Sync: marked pending — accounts: 1 categories: 0 transactions: 1 "
-                                    "recurrings: 0 reconciliations: 0");
+    QTest::ignoreMessage(QtInfoMsg,
+                         "Force Full Sync: marked pending — accounts: 1 categories: 0 transactions: 1 "
+                         "recurrings: 0 reconciliations: 0");
     QVERIFY(m_engine->forceFullSync());
     QTRY_COMPARE(completed.count(), 1);
     QCOMPARE(m_server->requests.size(), 2);

@@ -119,7 +119,8 @@ void TestSyncRecords::changeObjectsCarryEveryMember_data()
 
     QTest::newRow("shared account with a server id")
         << SyncRecords::changeFor(sampleAccount())
-        << parse(R"({"entity_type": "account", "entity_id": "acc-1", "action": "upsert", "version": 4, "payload": {
+        << parse(
+               R"({"entity_type": "account", "entity_id": "acc-1", "action": "upsert", "version": 4, "payload": {
                  "client_id": "acc-1", "server_id": "srv-acc", "name": "Joint", "account_type": "savings",
                  "currency": "JPY", "is_shared": 1, "institution": "Bank", "account_number_last4": "1234",
                  "starting_balance": -999999999999999, "sort_order": 3, "version": 4,
@@ -131,7 +132,8 @@ void TestSyncRecords::changeObjectsCarryEveryMember_data()
     deleted.deletedAt = updated;
     QTest::newRow("deleted account never synced: a delete without server id")
         << SyncRecords::changeFor(deleted)
-        << parse(R"({"entity_type": "account", "entity_id": "acc-1", "action": "delete", "version": 4, "payload": {
+        << parse(
+               R"({"entity_type": "account", "entity_id": "acc-1", "action": "delete", "version": 4, "payload": {
                  "client_id": "acc-1", "name": "Joint", "account_type": "savings",
                  "currency": "JPY", "is_shared": 0, "institution": "", "account_number_last4": "1234",
                  "starting_balance": -999999999999999, "sort_order": 3, "version": 4,
@@ -139,14 +141,16 @@ void TestSyncRecords::changeObjectsCarryEveryMember_data()
                  "deleted_at": "2026-03-02T10:30:05Z"}})");
     QTest::newRow("category of an unknown type is sent as expense")
         << SyncRecords::changeFor(sampleCategory())
-        << parse(R"({"entity_type": "category", "entity_id": "cat-1", "action": "upsert", "version": 1, "payload": {
+        << parse(
+               R"({"entity_type": "category", "entity_id": "cat-1", "action": "upsert", "version": 1, "payload": {
                  "client_id": "cat-1", "server_id": "srv-cat", "name": "Groceries", "category_type": "expense",
                  "parent_id": "cat-0", "is_tax_relevant": 1, "tax_category": "", "icon": "", "color": "",
                  "is_default": 1, "account_id": "", "version": 1,
                  "created_at": "2026-03-01T09:00:00Z", "updated_at": "2026-03-02T10:30:05Z"}})");
     QTest::newRow("open-ended schedule: no end date, no version in the payload")
         << SyncRecords::changeFor(sampleRecurring())
-        << parse(R"({"entity_type": "recurring", "entity_id": "rec-1", "action": "upsert", "version": 3, "payload": {
+        << parse(
+               R"({"entity_type": "recurring", "entity_id": "rec-1", "action": "upsert", "version": 3, "payload": {
                  "client_id": "rec-1", "account_id": "acc-1", "payee": "Rent", "memo": "", "amount": -150000,
                  "category_id": "", "transfer_dest_account_id": "", "frequency": "biweekly",
                  "start_date": "2026-01-01", "next_due_date": "2026-04-01", "auto_post": 1, "is_active": 1,
@@ -154,12 +158,15 @@ void TestSyncRecords::changeObjectsCarryEveryMember_data()
     RecurringTransaction ending = sampleRecurring();
     ending.endDate = QDate(2026, 12, 31);
     QJsonObject withEnd = SyncRecords::changeFor(ending);
-    QTest::newRow("schedule with an end date") << QJsonObject{{QStringLiteral("end_date"),
-                                                                withEnd.value(QStringLiteral("payload")).toObject().value(QStringLiteral("end_date"))}}
-                                               << parse(R"({"end_date": "2026-12-31"})");
+    QTest::newRow("schedule with an end date")
+        << QJsonObject{{QStringLiteral("end_date"), withEnd.value(QStringLiteral("payload"))
+                                                        .toObject()
+                                                        .value(QStringLiteral("end_date"))}}
+        << parse(R"({"end_date": "2026-12-31"})");
     QTest::newRow("transfer leg")
         << SyncRecords::changeFor(sampleTransaction())
-        << parse(R"({"entity_type": "transaction", "entity_id": "tx-1", "action": "upsert", "version": 2, "payload": {
+        << parse(
+               R"({"entity_type": "transaction", "entity_id": "tx-1", "action": "upsert", "version": 2, "payload": {
                  "client_id": "tx-1", "account_id": "acc-1", "date": "2026-03-31", "payee": "Grocer", "memo": "weekly",
                  "amount": -1234, "category_id": "cat-1", "check_number": "101", "cleared": 1, "reconciled": 0,
                  "transfer_link_id": "tx-2", "transfer_dest_account_id": "acc-2", "is_split": 0,
@@ -167,7 +174,8 @@ void TestSyncRecords::changeObjectsCarryEveryMember_data()
                  "created_at": "2026-03-01T09:00:00Z", "updated_at": "2026-03-02T10:30:05Z"}})");
     QTest::newRow("deleted reconciliation")
         << SyncRecords::changeFor(sampleReconciliation())
-        << parse(R"({"entity_type": "reconciliation", "entity_id": "rcn-1", "action": "delete", "version": 5, "payload": {
+        << parse(
+               R"({"entity_type": "reconciliation", "entity_id": "rcn-1", "action": "delete", "version": 5, "payload": {
                  "client_id": "rcn-1", "account_id": "acc-1", "statement_date": "2026-02-28",
                  "statement_balance": 50000, "reconciled_balance": 49000, "completed_at": "2026-03-02T10:30:05Z",
                  "version": 5, "created_at": "2026-03-01T09:00:00Z", "updated_at": "2026-03-02T10:30:05Z",
@@ -194,8 +202,7 @@ QJsonObject pulled(const QJsonObject &change, const QString &serverId, int versi
     return record;
 }
 
-template<typename Record>
-Record asPulled(Record record, const QString &serverId, int version)
+template<typename Record> Record asPulled(Record record, const QString &serverId, int version)
 {
     record.id.clear();
     record.serverId = serverId;
@@ -208,9 +215,11 @@ Record asPulled(Record record, const QString &serverId, int version)
 
 void TestSyncRecords::pulledRecordsReadBackWhatWasPushed()
 {
-    QCOMPARE(SyncRecords::accountFromPulled(pulled(SyncRecords::changeFor(sampleAccount()), QStringLiteral("s1"), 5)),
+    QCOMPARE(SyncRecords::accountFromPulled(
+                 pulled(SyncRecords::changeFor(sampleAccount()), QStringLiteral("s1"), 5)),
              asPulled(sampleAccount(), QStringLiteral("s1"), 5));
-    QCOMPARE(SyncRecords::categoryFromPulled(pulled(SyncRecords::changeFor(sampleCategory()), QStringLiteral("s2"), 2)),
+    QCOMPARE(SyncRecords::categoryFromPulled(
+                 pulled(SyncRecords::changeFor(sampleCategory()), QStringLiteral("s2"), 2)),
              [] {
                  Category expected = asPulled(sampleCategory(), QStringLiteral("s2"), 2);
                  expected.type = CategoryType::Expense;
@@ -218,11 +227,14 @@ void TestSyncRecords::pulledRecordsReadBackWhatWasPushed()
              }());
     RecurringTransaction ending = sampleRecurring();
     ending.endDate = QDate(2026, 12, 31);
-    QCOMPARE(SyncRecords::recurringFromPulled(pulled(SyncRecords::changeFor(ending), QStringLiteral("s3"), 4)),
-             asPulled(ending, QStringLiteral("s3"), 4));
-    QCOMPARE(SyncRecords::recurringFromPulled(pulled(SyncRecords::changeFor(sampleRecurring()), QStringLiteral("s3"), 4)),
+    QCOMPARE(
+        SyncRecords::recurringFromPulled(pulled(SyncRecords::changeFor(ending), QStringLiteral("s3"), 4)),
+        asPulled(ending, QStringLiteral("s3"), 4));
+    QCOMPARE(SyncRecords::recurringFromPulled(
+                 pulled(SyncRecords::changeFor(sampleRecurring()), QStringLiteral("s3"), 4)),
              asPulled(sampleRecurring(), QStringLiteral("s3"), 4));
-    QCOMPARE(SyncRecords::transactionFromPulled(pulled(SyncRecords::changeFor(sampleTransaction()), QStringLiteral("s4"), 3)),
+    QCOMPARE(SyncRecords::transactionFromPulled(
+                 pulled(SyncRecords::changeFor(sampleTransaction()), QStringLiteral("s4"), 3)),
              asPulled(sampleTransaction(), QStringLiteral("s4"), 3));
     QCOMPARE(SyncRecords::reconciliationFromPulled(
                  pulled(SyncRecords::changeFor(sampleReconciliation()), QStringLiteral("s5"), 6)),
@@ -275,7 +287,8 @@ void TestSyncRecords::syncDates_data()
     QTest::addColumn<QDate>("date");
     QTest::newRow("date") << QStringLiteral("2026-03-31") << QDate(2026, 3, 31);
     QTest::newRow("date-time") << QStringLiteral("2026-03-31T00:00:00Z") << QDate(2026, 3, 31);
-    QTest::newRow("date-time with offset") << QStringLiteral("2026-03-31T23:30:00+02:00") << QDate(2026, 3, 31);
+    QTest::newRow("date-time with offset")
+        << QStringLiteral("2026-03-31T23:30:00+02:00") << QDate(2026, 3, 31);
     QTest::newRow("empty") << QString() << QDate();
     QTest::newRow("not a date") << QStringLiteral("31/03/2026") << QDate();
     QTest::newRow("no such day") << QStringLiteral("2026-02-30") << QDate();
@@ -294,13 +307,18 @@ void TestSyncRecords::membersBeyondWhatIsStoredAreNamed_data()
     QTest::addColumn<QString>("member"); // empty: the record is fine
     const QString longId(65, QLatin1Char('a'));
     const QString longText(64 * 1024 + 1, QLatin1Char('x'));
-    QTest::newRow("ordinary") << parse(R"({"id": "s", "client_id": "c", "amount": -1000000000000000, "version": 3})")
-                              << QString();
-    QTest::newRow("identifier of 65 characters") << QJsonObject{{QStringLiteral("account_id"), longId}} << QStringLiteral("account_id");
-    QTest::newRow("memo past 64 KiB") << QJsonObject{{QStringLiteral("memo"), longText}} << QStringLiteral("memo");
-    QTest::newRow("amount past the limit") << parse(R"({"amount": 1000000000000001})") << QStringLiteral("amount");
-    QTest::newRow("fraction of a cent") << parse(R"({"statement_balance": 10.5})") << QStringLiteral("statement_balance");
-    QTest::newRow("amount as text") << parse(R"({"starting_balance": "100"})") << QStringLiteral("starting_balance");
+    QTest::newRow("ordinary")
+        << parse(R"({"id": "s", "client_id": "c", "amount": -1000000000000000, "version": 3})") << QString();
+    QTest::newRow("identifier of 65 characters")
+        << QJsonObject{{QStringLiteral("account_id"), longId}} << QStringLiteral("account_id");
+    QTest::newRow("memo past 64 KiB")
+        << QJsonObject{{QStringLiteral("memo"), longText}} << QStringLiteral("memo");
+    QTest::newRow("amount past the limit")
+        << parse(R"({"amount": 1000000000000001})") << QStringLiteral("amount");
+    QTest::newRow("fraction of a cent")
+        << parse(R"({"statement_balance": 10.5})") << QStringLiteral("statement_balance");
+    QTest::newRow("amount as text") << parse(R"({"starting_balance": "100"})")
+                                    << QStringLiteral("starting_balance");
     QTest::newRow("version 0") << parse(R"({"version": 0})") << QStringLiteral("version");
     QTest::newRow("version past 32 bits") << parse(R"({"version": 4294967296})") << QStringLiteral("version");
 }

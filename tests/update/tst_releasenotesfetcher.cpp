@@ -59,9 +59,10 @@ void TestReleaseNotesFetcher::defaultNotesUrl_data()
     QTest::addColumn<QUrl>("base");
     QTest::addColumn<QUrl>("expected");
     const QUrl notes(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.5/release-notes.md"));
-    QTest::newRow("channel folder") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable/")) << notes;
-    QTest::newRow("channel folder without slash") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable"))
-                                                  << notes;
+    QTest::newRow("channel folder") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable/"))
+                                    << notes;
+    QTest::newRow("channel folder without slash")
+        << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/stable")) << notes;
     QTest::newRow("self-hosted server")
         << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/stable/"))
         << QUrl(QStringLiteral("http://127.0.0.1:8080/downloads/zimbrel/1.0.5/release-notes.md"));
@@ -81,14 +82,17 @@ void TestReleaseNotesFetcher::localizedNotesUrl_data()
     QTest::addColumn<QUrl>("notes");
     QTest::addColumn<QUrl>("expected");
     const QUrl notes(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.md"));
-    QTest::newRow("german") << "de_DE" << notes << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.de.md"));
+    QTest::newRow("german") << "de_DE" << notes
+                            << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.de.md"));
     QTest::newRow("japanese") << "ja_JP" << notes
-                              << QUrl(QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.ja.md"));
+                              << QUrl(
+                                     QStringLiteral("https://example.com/zimbrel/1.0.5/release-notes.ja.md"));
     QTest::newRow("english has none") << "en_GB" << notes << QUrl();
     QTest::newRow("no locale has none") << "" << notes << QUrl();
     QTest::newRow("C locale has none") << "C" << notes << QUrl();
-    QTest::newRow("not markdown keeps its path") << "fr_FR" << QUrl(QStringLiteral("https://example.com/notes"))
-                                                 << QUrl(QStringLiteral("https://example.com/notes"));
+    QTest::newRow("not markdown keeps its path")
+        << "fr_FR" << QUrl(QStringLiteral("https://example.com/notes"))
+        << QUrl(QStringLiteral("https://example.com/notes"));
 }
 
 void TestReleaseNotesFetcher::localizedNotesUrl()
@@ -108,15 +112,19 @@ void TestReleaseNotesFetcher::fetchServedNotes_data()
     QTest::addColumn<QString>("text");
     const QByteArray english("## Zimbrel 1.0.5\n\n- Faster register\n");
     const QByteArray german("## Zimbrel 1.0.5\n\n- Schnelleres Register\n");
-    QTest::newRow("german first") << "de_DE" << english << german << "ready" << QString::fromUtf8(german).trimmed();
-    QTest::newRow("german missing, english instead") << "de_DE" << english << QByteArray() << "ready"
-                                                     << QString::fromUtf8(english).trimmed();
-    QTest::newRow("german blank, english instead") << "de_DE" << english << QByteArray(" \n\t\n") << "ready"
-                                                   << QString::fromUtf8(english).trimmed();
-    QTest::newRow("english locale reads english") << "en_US" << english << german << "ready"
-                                                  << QString::fromUtf8(english).trimmed();
-    QTest::newRow("blank notes are unavailable") << "en_US" << QByteArray("  \r\n \n") << QByteArray() << "unavailable" << "";
-    QTest::newRow("no notes at all") << "de_DE" << QByteArray() << QByteArray() << "unavailable" << "";
+    QTest::newRow("german first") << "de_DE" << english << german << "ready"
+                                  << QString::fromUtf8(german).trimmed();
+    QTest::newRow("german missing, english instead")
+        << "de_DE" << english << QByteArray() << "ready" << QString::fromUtf8(english).trimmed();
+    QTest::newRow("german blank, english instead")
+        << "de_DE" << english << QByteArray(" \n\t\n") << "ready" << QString::fromUtf8(english).trimmed();
+    QTest::newRow("english locale reads english")
+        << "en_US" << english << german << "ready" << QString::fromUtf8(english).trimmed();
+    QTest::newRow("blank notes are unavailable")
+        << "en_US" << QByteArray("  \r\n \n") << QByteArray() << "unavailable"
+        << "";
+    QTest::newRow("no notes at all") << "de_DE" << QByteArray() << QByteArray() << "unavailable"
+                                     << "";
     QTest::newRow("utf-8 text") << "de_DE" << english << QByteArray("Übersicht – neu") << "ready"
                                 << QStringLiteral("Übersicht – neu");
 }
@@ -147,8 +155,8 @@ void TestReleaseNotesFetcher::requestsInOrder_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QList<QByteArray>>("paths");
     QTest::newRow("english asks once") << "en_US" << QList<QByteArray>{"/n/release-notes.md"};
-    QTest::newRow("german asks german first") << "de_AT"
-                                              << QList<QByteArray>{"/n/release-notes.de.md", "/n/release-notes.md"};
+    QTest::newRow("german asks german first")
+        << "de_AT" << QList<QByteArray>{"/n/release-notes.de.md", "/n/release-notes.md"};
 }
 
 void TestReleaseNotesFetcher::requestsInOrder()
@@ -156,10 +164,12 @@ void TestReleaseNotesFetcher::requestsInOrder()
     QFETCH(QString, locale);
     QFETCH(QList<QByteArray>, paths);
     LoopbackHttpServer server([](const LoopbackRequest &request) {
-        return request.path == "/n/release-notes.md" ? LoopbackResponse{200, "notes", {}} : LoopbackResponse{404, {}, {}};
+        return request.path == "/n/release-notes.md" ? LoopbackResponse{200, "notes", {}}
+                                                     : LoopbackResponse{404, {}, {}};
     });
     QVERIFY(server.listen());
-    ReleaseNotesFetcher fetcher(server.url(QStringLiteral("/n/release-notes.md")), QStringLiteral("update-dialog"));
+    ReleaseNotesFetcher fetcher(server.url(QStringLiteral("/n/release-notes.md")),
+                                QStringLiteral("update-dialog"));
     fetcher.setLocaleName(locale);
     QCOMPARE(runFetch(fetcher).first, QStringLiteral("ready"));
 

@@ -37,7 +37,8 @@ UpdateConfig configFor(const QUrl &base)
     return {QStringLiteral("zimbrel"), QStringLiteral("stable"), base, QStringLiteral("1.0.5")};
 }
 
-Artifact artifact(const QString &version = QStringLiteral("1.0.6"), const QUrl &notes = {}, bool mandatory = false)
+Artifact artifact(const QString &version = QStringLiteral("1.0.6"), const QUrl &notes = {},
+                  bool mandatory = false)
 {
     Artifact artifact;
     artifact.version = version;
@@ -142,7 +143,8 @@ void TestUpdateDialogs::updateDialogTexts()
 {
     UpdateDialog dialog(artifact(), QStringLiteral("1.0.5"), appName);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Update available"));
-    QLabel *heading = labelWithText(&dialog, QStringLiteral("A new version of Corvantis Zimbrel is available."));
+    QLabel *heading =
+        labelWithText(&dialog, QStringLiteral("A new version of Corvantis Zimbrel is available."));
     QVERIFY(heading);
     QCOMPARE(heading->font().weight(), QFont::Bold);
     QCOMPARE(heading->font().pointSizeF(), dialog.font().pointSizeF() + 1);
@@ -189,7 +191,8 @@ void TestUpdateDialogs::updateDialogShowsServedNotes_data()
     QTest::newRow("notes rendered") << QByteArray("## Zimbrel 1.0.6\n\n- **Faster** register\n")
                                     << "Zimbrel 1.0.6\nFaster register";
     QTest::newRow("missing notes") << QByteArray() << "Release notes are not available for this version.";
-    QTest::newRow("blank notes") << QByteArray("\n   \n") << "Release notes are not available for this version.";
+    QTest::newRow("blank notes") << QByteArray("\n   \n")
+                                 << "Release notes are not available for this version.";
 }
 
 void TestUpdateDialogs::updateDialogShowsServedNotes()
@@ -199,8 +202,9 @@ void TestUpdateDialogs::updateDialogShowsServedNotes()
     serve(QStringLiteral("zimbrel/1.0.6/release-notes.md"), notes);
     serve(QStringLiteral("zimbrel/1.0.6/release-notes.de.md"), QByteArray());
 
-    UpdateDialog dialog(artifact(QStringLiteral("1.0.6"), m_folder.url(QStringLiteral("zimbrel/1.0.6/release-notes.md"))),
-                        QStringLiteral("1.0.5"), appName);
+    UpdateDialog dialog(
+        artifact(QStringLiteral("1.0.6"), m_folder.url(QStringLiteral("zimbrel/1.0.6/release-notes.md"))),
+        QStringLiteral("1.0.5"), appName);
     QVERIFY(dialog.notesBrowser());
     QCOMPARE(dialog.notesBrowser()->toPlainText(), QStringLiteral("Loading release notes…"));
     QCOMPARE(dialog.notesBrowser()->minimumHeight(), 150);
@@ -251,7 +255,8 @@ void TestUpdateDialogs::whatsNewDialog_data()
 {
     QTest::addColumn<QUrl>("download");
     QTest::newRow("after an upgrade, no download") << QUrl();
-    QTest::newRow("newer release offers its download") << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.6/"));
+    QTest::newRow("newer release offers its download")
+        << QUrl(QStringLiteral("https://downloads.corvantis.com/zimbrel/1.0.6/"));
 }
 
 void TestUpdateDialogs::whatsNewDialog()
@@ -299,10 +304,13 @@ void TestUpdateDialogs::interactiveCheck_data()
     QTest::addColumn<bool>("dialog");
     const QString busy = QStringLiteral("busy: Checking for updates…");
     QTest::newRow("newer release opens the dialog") << "1.0.6" << QStringList{busy, "finished"} << true;
-    QTest::newRow("up to date") << "1.0.5"
-                                << QStringList{busy, "finished", "message 5000: Corvantis Zimbrel is up to date (version 1.0.5)"}
-                                << false;
-    QTest::newRow("failed check") << "" << QStringList{busy, "finished", "message 5000: Update check failed: network error: *"}
+    QTest::newRow("up to date")
+        << "1.0.5"
+        << QStringList{busy, "finished", "message 5000: Corvantis Zimbrel is up to date (version 1.0.5)"}
+        << false;
+    QTest::newRow("failed check") << ""
+                                  << QStringList{busy, "finished",
+                                                 "message 5000: Update check failed: network error: *"}
                                   << false;
 }
 
@@ -315,7 +323,8 @@ void TestUpdateDialogs::interactiveCheck()
         QSKIP("no release is shipped for this system");
     serve(QStringLiteral("zimbrel/stable/latest.json"),
           offered.isEmpty() ? QByteArray()
-                            : ManifestJson::manifest(QJsonObject{{Client::platformKey(), ManifestJson::artifact(offered)}}));
+                            : ManifestJson::manifest(
+                                  QJsonObject{{Client::platformKey(), ManifestJson::artifact(offered)}}));
 
     QWidget window;
     window.show();
@@ -350,13 +359,18 @@ void TestUpdateDialogs::releaseNotesOnRequest_data()
     QTest::addColumn<QByteArray>("runningNotes"); // null: none on the server
     QTest::addColumn<QString>("offered");         // version in latest.json; empty: no latest.json
     QTest::addColumn<bool>("offeredHasNotes");
-    QTest::addColumn<QString>("dialogVersion");   // empty: no dialog, the "no notes" message instead
+    QTest::addColumn<QString>("dialogVersion"); // empty: no dialog, the "no notes" message instead
     QTest::addColumn<QString>("dialogText");
-    QTest::newRow("running version's notes") << QByteArray("Running notes") << "1.0.6" << true << "1.0.5" << "Running notes";
-    QTest::newRow("no notes here, newer release's notes") << QByteArray() << "1.0.6" << true << "1.0.6" << "Newer notes";
-    QTest::newRow("no notes here, newer release without notes") << QByteArray() << "1.0.6" << false << "" << "";
-    QTest::newRow("no notes here, up to date") << QByteArray() << "1.0.5" << true << "" << "";
-    QTest::newRow("no notes here, check failed") << QByteArray() << "" << false << "" << "";
+    QTest::newRow("running version's notes") << QByteArray("Running notes") << "1.0.6" << true << "1.0.5"
+                                             << "Running notes";
+    QTest::newRow("no notes here, newer release's notes") << QByteArray() << "1.0.6" << true << "1.0.6"
+                                                          << "Newer notes";
+    QTest::newRow("no notes here, newer release without notes") << QByteArray() << "1.0.6" << false << ""
+                                                                << "";
+    QTest::newRow("no notes here, up to date") << QByteArray() << "1.0.5" << true << ""
+                                               << "";
+    QTest::newRow("no notes here, check failed") << QByteArray() << "" << false << ""
+                                                 << "";
 }
 
 void TestUpdateDialogs::releaseNotesOnRequest()
@@ -376,7 +390,8 @@ void TestUpdateDialogs::releaseNotesOnRequest()
         offeredArtifact.insert(QStringLiteral("release_notes_url"),
                                m_folder.url(QStringLiteral("zimbrel/1.0.6/release-notes.md")).toString());
     serve(QStringLiteral("zimbrel/stable/latest.json"),
-          offered.isEmpty() ? QByteArray() : ManifestJson::manifest(QJsonObject{{Client::platformKey(), offeredArtifact}}));
+          offered.isEmpty() ? QByteArray()
+                            : ManifestJson::manifest(QJsonObject{{Client::platformKey(), offeredArtifact}}));
 
     QWidget window;
     window.show();
@@ -387,12 +402,14 @@ void TestUpdateDialogs::releaseNotesOnRequest()
     if (dialogVersion.isEmpty()) {
         QTRY_COMPARE(log.events.size(), 3);
         QCOMPARE(log.events.at(1), QStringLiteral("finished"));
-        QCOMPARE(log.events.at(2), QStringLiteral("message 5000: No release notes available for Corvantis Zimbrel 1.0.5"));
+        QCOMPARE(log.events.at(2),
+                 QStringLiteral("message 5000: No release notes available for Corvantis Zimbrel 1.0.5"));
         QVERIFY(window.findChildren<WhatsNewDialog *>().isEmpty());
         return;
     }
     QTRY_COMPARE(window.findChildren<WhatsNewDialog *>().size(), 1);
-    QCOMPARE(log.events, (QStringList{QStringLiteral("busy: Loading release notes…"), QStringLiteral("finished")}));
+    QCOMPARE(log.events,
+             (QStringList{QStringLiteral("busy: Loading release notes…"), QStringLiteral("finished")}));
     WhatsNewDialog *dialog = window.findChildren<WhatsNewDialog *>().first();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("What's New in Corvantis Zimbrel %1").arg(dialogVersion));

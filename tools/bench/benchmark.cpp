@@ -5,6 +5,8 @@
 #include "processmeter.h"
 #include "statementrecorder.h"
 
+#include "app/appstate.h"
+#include "app/mainwindow.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -19,17 +21,14 @@
 #include "services/importtext.h"
 #include "services/qifparser.h"
 #include "services/reportservice.h"
-#include "app/appstate.h"
-#include "app/mainwindow.h"
 #include "ui/register/registermodel.h"
 
-#include <QCommandLineParser>
-#include <QFileInfo>
 #include <QApplication>
-#include <QWindow>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,6 +36,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -144,8 +144,7 @@ public:
     Bench(const QString &dataDir, int runs)
         : m_dataDir(dataDir)
         , m_runs(runs)
-    {
-    }
+    {}
 
     QStringList caseNames() const
     {
@@ -277,18 +276,31 @@ private:
             figure.floorName = QStringLiteral("staged INSERT ... SELECT");
             figure.floorSeconds = medianTime(
                 // The old target goes first: there is one database connection at a time.
-                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                m_runs,
+                [&] {
+                    target = {};
+                    target = freshTarget(parsed);
+                },
                 [&] { insertFloor(target, parsed, true); });
             figure.secondFloorName = QStringLiteral("row-by-row INSERT");
             figure.secondFloorSeconds = medianTime(
-                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                m_runs,
+                [&] {
+                    target = {};
+                    target = freshTarget(parsed);
+                },
                 [&] { insertFloor(target, parsed, false); });
             target = {};
             resetPeakMemory();
             figure.seconds = medianTime(
-                m_runs, [&] { target = {}; target = freshTarget(parsed); },
+                m_runs,
                 [&] {
-                    const ImportResult result = target.stack->importService->importQif({qifPath()}, target.mapping);
+                    target = {};
+                    target = freshTarget(parsed);
+                },
+                [&] {
+                    const ImportResult result =
+                        target.stack->importService->importQif({qifPath()}, target.mapping);
                     if (result.imported == 0)
                         qFatal("the import stored nothing");
                 });
@@ -300,9 +312,11 @@ private:
             for (int i = 0; i < m_runs; ++i) {
                 target = {};
                 target = freshTarget(parsed);
-                first.append(timeOnce([&] { target.stack->importService->importQif({qifPath()}, target.mapping); }));
+                first.append(
+                    timeOnce([&] { target.stack->importService->importQif({qifPath()}, target.mapping); }));
                 second.append(timeOnce([&] {
-                    const ImportResult result = target.stack->importService->importQif({qifPath()}, target.mapping);
+                    const ImportResult result =
+                        target.stack->importService->importQif({qifPath()}, target.mapping);
                     if (result.imported != 0)
                         qFatal("a re-import stored %d rows", result.imported);
                 }));
@@ -326,8 +340,8 @@ private:
             categoryIds.insert(category.name, category.id);
         const QString now = timestampToText(currentTimestamp());
         QSqlQuery addCategory(db);
-        addCategory.prepare(QStringLiteral(
-            "INSERT INTO categories (id, name, category_type, created_at, updated_at) VALUES (?, ?, 'expense', ?, ?)"));
+        addCategory.prepare(QStringLiteral("INSERT INTO categories (id, name, category_type, created_at, "
+                                           "updated_at) VALUES (?, ?, 'expense', ?, ?)"));
         const auto categoryId = [&](const QString &name) -> QVariant {
             if (name.isEmpty())
                 return QVariant(QMetaType::fromType<QString>());
@@ -344,20 +358,26 @@ private:
             return id;
         };
 
-        const QString table = staged ? QStringLiteral("temp.staged_transactions") : QStringLiteral("transactions");
-        const QString splitTable = staged ? QStringLiteral("temp.staged_splits") : QStringLiteral("split_lines");
+        const QString table =
+            staged ? QStringLiteral("temp.staged_transactions") : QStringLiteral("transactions");
+        const QString splitTable =
+            staged ? QStringLiteral("temp.staged_splits") : QStringLiteral("split_lines");
         if (staged) {
-            query.exec(QStringLiteral("CREATE TEMP TABLE staged_transactions AS SELECT * FROM transactions WHERE 0"));
-            query.exec(QStringLiteral("CREATE TEMP TABLE staged_splits AS SELECT * FROM split_lines WHERE 0"));
+            query.exec(QStringLiteral(
+                "CREATE TEMP TABLE staged_transactions AS SELECT * FROM transactions WHERE 0"));
+            query.exec(
+                QStringLiteral("CREATE TEMP TABLE staged_splits AS SELECT * FROM split_lines WHERE 0"));
         }
-        query.prepare(QStringLiteral("INSERT INTO %1 (id, account_id, date, payee, memo, amount, category_id, "
-                                     "check_number, cleared, reconciled, is_split, version, sync_status, created_at, "
-                                     "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)")
-                          .arg(table));
+        query.prepare(
+            QStringLiteral("INSERT INTO %1 (id, account_id, date, payee, memo, amount, category_id, "
+                           "check_number, cleared, reconciled, is_split, version, sync_status, created_at, "
+                           "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)")
+                .arg(table));
         QSqlQuery split(db);
-        split.prepare(QStringLiteral("INSERT INTO %1 (id, transaction_id, category_id, amount, memo, created_at, "
-                                     "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)")
-                          .arg(splitTable));
+        split.prepare(
+            QStringLiteral("INSERT INTO %1 (id, transaction_id, category_id, amount, memo, created_at, "
+                           "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                .arg(splitTable));
         for (const QifTransaction &t : parsed.transactions) {
             const QString id = newId();
             query.addBindValue(id);
@@ -430,8 +450,9 @@ private:
     static QString largestAccount(Stack &stack)
     {
         QSqlQuery query(stack.database->connection());
-        query.exec(QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL GROUP BY account_id "
-                                  "ORDER BY COUNT(*) DESC LIMIT 1"));
+        query.exec(
+            QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL GROUP BY account_id "
+                           "ORDER BY COUNT(*) DESC LIMIT 1"));
         return query.next() ? query.value(0).toString() : QString();
     }
 
@@ -445,12 +466,15 @@ private:
             accountId = largestAccount(stack);
         }
         RegisterModel model;
-        return withSqlFloor(QStringLiteral("register"), [&](Stack &stack) -> qint64 {
-            QList<RegisterRow> rows = stack.transactions->registerRows(accountId);
-            const qint64 count = rows.size();
-            model.load(std::move(rows), true, Currency::USD);
-            return count;
-        }, [&] { model.load({}, true, Currency::USD); });
+        return withSqlFloor(
+            QStringLiteral("register"),
+            [&](Stack &stack) -> qint64 {
+                QList<RegisterRow> rows = stack.transactions->registerRows(accountId);
+                const qint64 count = rows.size();
+                model.load(std::move(rows), true, Currency::USD);
+                return count;
+            },
+            [&] { model.load({}, true, Currency::USD); });
     }
 
     // Opening the largest account the way the register screen does: its index of rowids and running
@@ -463,14 +487,17 @@ private:
             accountId = largestAccount(stack);
         }
         RegisterModel model;
-        return withSqlFloor(QStringLiteral("register-open"), [&](Stack &stack) -> qint64 {
-            model.loadIndex(stack.transactions->registerIndex(accountId), stack.transactions.get(), true);
-            for (int row = 0; row < 50 && row < model.rowCount(); ++row) {
-                for (int column = 0; column < RegisterModel::ColumnCount; ++column)
-                    model.index(row, column).data();
-            }
-            return model.transactionCount();
-        }, [&] { model.load({}, true, Currency::USD); });
+        return withSqlFloor(
+            QStringLiteral("register-open"),
+            [&](Stack &stack) -> qint64 {
+                model.loadIndex(stack.transactions->registerIndex(accountId), stack.transactions.get(), true);
+                for (int row = 0; row < 50 && row < model.rowCount(); ++row) {
+                    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+                        model.index(row, column).data();
+                }
+                return model.transactionCount();
+            },
+            [&] { model.load({}, true, Currency::USD); });
     }
 
     Figure search(const QString &name)
@@ -504,8 +531,9 @@ private:
             if (name == QLatin1String("report-cash-flow"))
                 return reports->cashFlow(from, to).size();
             if (name == QLatin1String("report-year-over-year"))
-                return reports->yearOverYear(QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2025, 1, 1),
-                                             QDate(2025, 12, 31))
+                return reports
+                    ->yearOverYear(QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2025, 1, 1),
+                                   QDate(2025, 12, 31))
                     .size();
             if (name == QLatin1String("report-account-summary"))
                 return reports->accountSummary().size();
@@ -524,8 +552,9 @@ private:
             qFatal("cannot open %s", qPrintable(m_dataDir));
         if (state.currentAccountId().isEmpty()) {
             QSqlQuery query(state.database()->connection());
-            query.exec(QStringLiteral("SELECT account_id FROM transactions GROUP BY account_id ORDER BY COUNT(*) DESC "
-                                      "LIMIT 1"));
+            query.exec(QStringLiteral(
+                "SELECT account_id FROM transactions GROUP BY account_id ORDER BY COUNT(*) DESC "
+                "LIMIT 1"));
             if (query.next())
                 state.setCurrentAccount(query.value(0).toString());
         }
@@ -551,7 +580,8 @@ private:
         QFile archive(directory.filePath(QStringLiteral("backup.zip")));
         resetPeakMemory();
         figure.seconds = medianTime(m_runs, {}, [&] {
-            if (!archive.open(QIODevice::WriteOnly | QIODevice::Truncate) || !stack.backupService->exportBackup(&archive))
+            if (!archive.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                !stack.backupService->exportBackup(&archive))
                 qFatal("the backup could not be written");
             archive.close();
         });
@@ -587,7 +617,8 @@ private:
                 stack = std::make_unique<Stack>(directory->filePath(QStringLiteral("zimbrel.db")));
             },
             [&] {
-                const BackupImportResult result = stack->backupService->importBackup(&archive, BackupImportMode::SkipExisting);
+                const BackupImportResult result =
+                    stack->backupService->importBackup(&archive, BackupImportMode::SkipExisting);
                 figure.items = result.importedTotal();
             });
         figure.peakMegabytes = peakMegabytes();
@@ -596,21 +627,25 @@ private:
         return figure;
     }
 
-
     // Whole processes, measured from outside: zimbrel-cli as a user runs it, against the sqlite3
     // shell doing the same work (the same SELECT as JSON; or, for the writes, the engine floor:
     // the rows as CSV .import-ed into temporary tables, then one INSERT ... SELECT per table in
     // one transaction). Preparing data directories and CSV files is not timed.
-    QString cliPath() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/zimbrel-cli"); }
+    QString cliPath() const
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/zimbrel-cli");
+    }
 
-    static QString runForText(const QString &program, const QStringList &arguments, const QString &outputPath = {})
+    static QString runForText(const QString &program, const QStringList &arguments,
+                              const QString &outputPath = {})
     {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         if (!outputPath.isEmpty())
             process.setStandardOutputFile(outputPath);
         process.start(program, arguments);
-        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
             qFatal("%s %s failed", qPrintable(program), qPrintable(arguments.join(QLatin1Char(' '))));
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
@@ -642,27 +677,31 @@ private:
         QString inserts = QStringLiteral("BEGIN;\n");
         for (const QString &table : tables) {
             const QString csv = work.filePath(table + QStringLiteral(".csv"));
-            runForText(QStringLiteral("sqlite3"),
-                       {QStringLiteral("-csv"), databasePath(), QStringLiteral("SELECT * FROM %1").arg(table)}, csv);
+            runForText(
+                QStringLiteral("sqlite3"),
+                {QStringLiteral("-csv"), databasePath(), QStringLiteral("SELECT * FROM %1").arg(table)}, csv);
             // An empty CSV field is read back as NULL: the floor stores what the rows held.
-            const QString columns = sqlite(databasePath(), QStringLiteral("SELECT group_concat('NULLIF(' || name || ', '''')', "
-                                                                          "', ') FROM pragma_table_info('%1')")
-                                                               .arg(table));
+            const QString columns =
+                sqlite(databasePath(), QStringLiteral("SELECT group_concat('NULLIF(' || name || ', '''')', "
+                                                      "', ') FROM pragma_table_info('%1')")
+                                           .arg(table));
             script += QStringLiteral("CREATE TEMP TABLE s_%1 AS SELECT * FROM main.%1 WHERE 0;\n"
                                      ".import --schema temp %2 s_%1\n")
                           .arg(table, csv);
-            inserts += QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT %2 FROM temp.s_%1;\n").arg(table, columns);
+            inserts += QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT %2 FROM temp.s_%1;\n")
+                           .arg(table, columns);
         }
         const QString path = work.filePath(QStringLiteral("floor.sql"));
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write((script + inserts + QStringLiteral("COMMIT;\n")).toUtf8()) < 0)
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write((script + inserts + QStringLiteral("COMMIT;\n")).toUtf8()) < 0)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
     // Median time and largest peak of the runs, `setup` (untimed) before each.
-    ProcessMeter::Run measured(const std::function<void()> &setup, const QString &program, const QStringList &arguments,
-                               const QString &outputPath = {}) const
+    ProcessMeter::Run measured(const std::function<void()> &setup, const QString &program,
+                               const QStringList &arguments, const QString &outputPath = {}) const
     {
         QList<double> times;
         ProcessMeter::Run result;
@@ -695,60 +734,69 @@ private:
         ProcessMeter::Run floor;
 
         if (name == QLatin1String("cli-register")) {
-            const QString account = sqlite(db, QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL "
-                                                              "GROUP BY account_id ORDER BY COUNT(*) DESC LIMIT 1"));
+            const QString account =
+                sqlite(db, QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL "
+                                          "GROUP BY account_id ORDER BY COUNT(*) DESC LIMIT 1"));
             figure.floorName = QStringLiteral("sqlite3 -json");
-            floor = measured({}, sqlite3,
-                             {QStringLiteral("-json"), db,
-                              QStringLiteral("SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-                                             "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
-                                             "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-                                             "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, "
-                                             "c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                                             "t.category_id = c.id WHERE t.account_id = %1 AND t.deleted_at IS NULL "
-                                             "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC")
-                                  .arg(quoted(account))},
-                             floorOutput);
+            floor =
+                measured({}, sqlite3,
+                         {QStringLiteral("-json"), db,
+                          QStringLiteral(
+                              "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
+                              "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, "
+                              "t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+                              "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, "
+                              "c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+                              "t.category_id = c.id WHERE t.account_id = %1 AND t.deleted_at IS NULL "
+                              "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC")
+                              .arg(quoted(account))},
+                         floorOutput);
             run = measured({}, cli, inData + QStringList{QStringLiteral("register"), account}, output);
-            figure.items = sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = %1 AND "
-                                                     "deleted_at IS NULL")
-                                          .arg(quoted(account)))
-                               .toLongLong();
+            figure.items =
+                sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = %1 AND "
+                                          "deleted_at IS NULL")
+                               .arg(quoted(account)))
+                    .toLongLong();
             figure.itemUnit = QStringLiteral("rows");
         } else if (name == QLatin1String("cli-report-transactions")) {
             figure.floorName = QStringLiteral("sqlite3 -json");
-            floor = measured({}, sqlite3,
-                             {QStringLiteral("-json"), db,
-                              QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS "
-                                             "category_name, COALESCE(t.memo, '') AS memo, t.amount FROM transactions t "
-                                             "LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN categories c ON "
-                                             "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '1900-01-01' "
-                                             "AND t.date <= '2100-12-31' ORDER BY t.date, t.payee")},
-                             floorOutput);
+            floor = measured(
+                {}, sqlite3,
+                {QStringLiteral("-json"), db,
+                 QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS "
+                                "category_name, COALESCE(t.memo, '') AS memo, t.amount FROM transactions t "
+                                "LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN categories c ON "
+                                "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '1900-01-01' "
+                                "AND t.date <= '2100-12-31' ORDER BY t.date, t.payee")},
+                floorOutput);
             run = measured({}, cli,
                            inData + QStringList{QStringLiteral("report"), QStringLiteral("transactions"),
                                                 QStringLiteral("--from"), QStringLiteral("1900-01-01"),
                                                 QStringLiteral("--to"), QStringLiteral("2100-12-31")},
                            output);
-            figure.items = sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL")).toLongLong();
+            figure.items =
+                sqlite(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"))
+                    .toLongLong();
             figure.itemUnit = QStringLiteral("rows");
         } else if (name == QLatin1String("cli-backup-export")) {
             figure.floorName = QStringLiteral("sqlite3 -json dump");
-            floor = measured({}, sqlite3,
-                             {QStringLiteral("-json"), db,
-                              QStringLiteral("SELECT * FROM accounts; SELECT * FROM categories; SELECT * FROM transactions; "
-                                             "SELECT * FROM split_lines; SELECT * FROM recurring_transactions; "
-                                             "SELECT * FROM reconciliations")},
-                             floorOutput);
+            floor =
+                measured({}, sqlite3,
+                         {QStringLiteral("-json"), db,
+                          QStringLiteral(
+                              "SELECT * FROM accounts; SELECT * FROM categories; SELECT * FROM transactions; "
+                              "SELECT * FROM split_lines; SELECT * FROM recurring_transactions; "
+                              "SELECT * FROM reconciliations")},
+                         floorOutput);
             const QString archive = work.filePath(QStringLiteral("backup.zip"));
             run = measured({}, cli, inData + QStringList{QStringLiteral("backup-export"), archive});
             figure.items = QFileInfo(archive).size();
             figure.itemUnit = QStringLiteral("bytes");
         } else if (name == QLatin1String("cli-backup-import")) {
             const QString script = engineFloorScript(
-                work, {QStringLiteral("accounts"), QStringLiteral("categories"), QStringLiteral("transactions"),
-                       QStringLiteral("split_lines"), QStringLiteral("recurring_transactions"),
-                       QStringLiteral("reconciliations")});
+                work, {QStringLiteral("accounts"), QStringLiteral("categories"),
+                       QStringLiteral("transactions"), QStringLiteral("split_lines"),
+                       QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")});
             figure.floorName = QStringLiteral("sqlite3 .import + INSERT...SELECT");
             floor = measured([&] { freshDataDir(work, QStringLiteral("floor")); }, sqlite3,
                              {QStringLiteral("-bail"), work.filePath(QStringLiteral("floor/zimbrel.db")),
@@ -757,23 +805,28 @@ private:
             runForText(cli, inData + QStringList{QStringLiteral("backup-export"), archive});
             run = measured([&] { freshDataDir(work, QStringLiteral("restore")); }, cli,
                            {QStringLiteral("--data-dir"), work.filePath(QStringLiteral("restore")),
-                            QStringLiteral("backup-import"), archive, QStringLiteral("--mode"), QStringLiteral("skip")},
+                            QStringLiteral("backup-import"), archive, QStringLiteral("--mode"),
+                            QStringLiteral("skip")},
                            output);
             figure.items = QFileInfo(archive).size();
             figure.itemUnit = QStringLiteral("bytes");
         } else if (name == QLatin1String("cli-import-qif") || name == QLatin1String("cli-reimport-qif")) {
             const QString target = work.filePath(QStringLiteral("import"));
-            const QStringList names = sqlite(db, QStringLiteral("SELECT name FROM accounts ORDER BY sort_order"))
-                                          .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QStringList names =
+                sqlite(db, QStringLiteral("SELECT name FROM accounts ORDER BY sort_order"))
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             QStringList arguments;
             // A fresh data directory with one empty account per account of the data set.
             const auto prepare = [&] {
                 freshDataDir(work, QStringLiteral("import"));
-                arguments = QStringList{QStringLiteral("--data-dir"), target, QStringLiteral("import-qif"), qifPath()};
+                arguments = QStringList{QStringLiteral("--data-dir"), target, QStringLiteral("import-qif"),
+                                        qifPath()};
                 for (const QString &account : names) {
-                    runForText(cli, {QStringLiteral("--data-dir"), target, QStringLiteral("account-add"), account});
-                    const QString id = sqlite(target + QStringLiteral("/zimbrel.db"),
-                                              QStringLiteral("SELECT id FROM accounts WHERE name = %1").arg(quoted(account)));
+                    runForText(
+                        cli, {QStringLiteral("--data-dir"), target, QStringLiteral("account-add"), account});
+                    const QString id = sqlite(
+                        target + QStringLiteral("/zimbrel.db"),
+                        QStringLiteral("SELECT id FROM accounts WHERE name = %1").arg(quoted(account)));
                     arguments << QStringLiteral("--map") << account + QLatin1Char('=') + id;
                 }
             };
@@ -795,15 +848,17 @@ private:
                 floor.seconds = median(first);
                 run.seconds = median(second);
             } else {
-                const QString script = engineFloorScript(work, {QStringLiteral("transactions"), QStringLiteral("split_lines")});
+                const QString script =
+                    engineFloorScript(work, {QStringLiteral("transactions"), QStringLiteral("split_lines")});
                 figure.floorName = QStringLiteral("sqlite3 .import + INSERT...SELECT");
                 floor = measured(
                     [&] {
                         const QString dir = freshDataDir(work, QStringLiteral("floor"));
                         sqlite(dir + QStringLiteral("/zimbrel.db"),
-                               QStringLiteral("ATTACH %1 AS src; INSERT INTO accounts SELECT * FROM src.accounts; "
-                                              "INSERT INTO categories SELECT * FROM src.categories WHERE id NOT IN "
-                                              "(SELECT id FROM categories);")
+                               QStringLiteral(
+                                   "ATTACH %1 AS src; INSERT INTO accounts SELECT * FROM src.accounts; "
+                                   "INSERT INTO categories SELECT * FROM src.categories WHERE id NOT IN "
+                                   "(SELECT id FROM categories);")
                                    .arg(quoted(db)));
                     },
                     sqlite3,
@@ -877,12 +932,16 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Measures the services on a generated data set (zimbrel-datagen OUT_DIR) next to plain-SQL floors."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("data"), QStringLiteral("Directory made by zimbrel-datagen."), QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("case"), QStringLiteral("Run one case in this process."), QStringLiteral("NAME")});
-    parser.addOption({QStringLiteral("only"), QStringLiteral("Comma-separated cases to run."), QStringLiteral("NAMES")});
-    parser.addOption({QStringLiteral("runs"), QStringLiteral("Timed runs per figure (median)."), QStringLiteral("N"),
-                      QStringLiteral("3")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Write the figures as JSON to FILE."), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("data"), QStringLiteral("Directory made by zimbrel-datagen."),
+                      QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("case"), QStringLiteral("Run one case in this process."), QStringLiteral("NAME")});
+    parser.addOption(
+        {QStringLiteral("only"), QStringLiteral("Comma-separated cases to run."), QStringLiteral("NAMES")});
+    parser.addOption({QStringLiteral("runs"), QStringLiteral("Timed runs per figure (median)."),
+                      QStringLiteral("N"), QStringLiteral("3")});
+    parser.addOption({QStringLiteral("json"), QStringLiteral("Write the figures as JSON to FILE."),
+                      QStringLiteral("FILE")});
     parser.process(app);
 
     const QString dataDir = parser.value(QStringLiteral("data"));
@@ -909,14 +968,14 @@ int main(int argc, char *argv[])
         cases = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
 
     QJsonArray figures;
-    std::printf("%-26s %12s %12s %7s %14s %7s %10s %10s %16s\n", "case", "time", "floor", "ratio", "2nd floor", "ratio",
-                "peak MB", "floor MB", "throughput");
+    std::printf("%-26s %12s %12s %7s %14s %7s %10s %10s %16s\n", "case", "time", "floor", "ratio",
+                "2nd floor", "ratio", "peak MB", "floor MB", "throughput");
     for (const QString &name : cases) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--data"), dataDir, QStringLiteral("--case"), name, QStringLiteral("--runs"),
-                     QString::number(runs)});
+                    {QStringLiteral("--data"), dataDir, QStringLiteral("--case"), name,
+                     QStringLiteral("--runs"), QString::number(runs)});
         if (!child.waitForFinished(-1) || child.exitCode() != 0) {
             std::printf("%-26s failed\n", qPrintable(name));
             continue;
@@ -936,13 +995,14 @@ int main(int argc, char *argv[])
         else
             throughput = QStringLiteral("%1 %2").arg(items).arg(unit);
         const double floorPeak = object.value(QStringLiteral("floor_peak_mb")).toDouble();
-        std::printf("%-26s %12s %12s %7s %14s %7s %10.0f %10s %16s\n", qPrintable(name), qPrintable(formatSeconds(seconds)),
-                    qPrintable(formatSeconds(floor)),
-                    floor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / floor, 0, 'f', 2)) : "-",
-                    qPrintable(formatSeconds(secondFloor)),
-                    secondFloor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / secondFloor, 0, 'f', 2)) : "-",
-                    object.value(QStringLiteral("peak_mb")).toDouble(),
-                    floorPeak > 0 ? qPrintable(QString::number(floorPeak, 'f', 0)) : "-", qPrintable(throughput));
+        std::printf(
+            "%-26s %12s %12s %7s %14s %7s %10.0f %10s %16s\n", qPrintable(name),
+            qPrintable(formatSeconds(seconds)), qPrintable(formatSeconds(floor)),
+            floor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / floor, 0, 'f', 2)) : "-",
+            qPrintable(formatSeconds(secondFloor)),
+            secondFloor > 0 ? qPrintable(QStringLiteral("%1x").arg(seconds / secondFloor, 0, 'f', 2)) : "-",
+            object.value(QStringLiteral("peak_mb")).toDouble(),
+            floorPeak > 0 ? qPrintable(QString::number(floorPeak, 'f', 0)) : "-", qPrintable(throughput));
         std::fflush(stdout);
     }
     if (parser.isSet(QStringLiteral("json"))) {

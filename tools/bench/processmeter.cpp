@@ -4,7 +4,8 @@
 #include <QProcess>
 #include <QTemporaryFile>
 
-ProcessMeter::Run ProcessMeter::run(const QString &program, const QStringList &arguments, const QString &outputPath)
+ProcessMeter::Run ProcessMeter::run(const QString &program, const QStringList &arguments,
+                                    const QString &outputPath)
 {
     Run result;
     QTemporaryFile figures;
@@ -14,9 +15,9 @@ ProcessMeter::Run ProcessMeter::run(const QString &program, const QStringList &a
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(outputPath.isEmpty() ? QProcess::nullDevice() : outputPath);
     process.start(QStringLiteral("/usr/bin/time"),
-                  QStringList{QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"), figures.fileName(),
-                              program}
-                      + arguments);
+                  QStringList{QStringLiteral("-f"), QStringLiteral("%e %M"), QStringLiteral("-o"),
+                              figures.fileName(), program} +
+                      arguments);
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
         return result;
     // The last line: /usr/bin/time writes "Command exited with non-zero status" above it.

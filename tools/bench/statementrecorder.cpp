@@ -1,7 +1,7 @@
 #include "statementrecorder.h"
 
-#include <QSqlDriver>
 #include <QDebug>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>

@@ -1,8 +1,8 @@
 #include "datagenerator.h"
 
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetext.h"
-#include "data/categoryrepository.h"
 #include "data/identifiers.h"
 #include "services/categoryservice.h"
 
@@ -60,15 +60,21 @@ constexpr std::array<PayeeKind, 30> payeeKinds{{
 }};
 
 constexpr std::array<const char *, 40> places{{
-    "Maple",    "Cedar",     "Harbor",   "Summit",   "Riverside", "Oak",      "Pine",    "Lakeview",
-    "Sunset",   "Northgate", "Golden",   "Blue Ridge", "Silver",  "Evergreen", "Meadow", "Granite",
-    "Willow",   "Prairie",   "Coastal",  "Highland", "Redwood",   "Aspen",    "Birch",   "Union",
-    "Liberty",  "Heritage",  "Pioneer",  "Valley",   "Orchard",   "Bayside",  "Crescent", "Fairview",
-    "Hillcrest", "Juniper",  "Kingston", "Lincoln",  "Madison",   "Newport",  "Oxford",  "Park Avenue",
+    "Maple",     "Cedar",     "Harbor",   "Summit",     "Riverside", "Oak",       "Pine",     "Lakeview",
+    "Sunset",    "Northgate", "Golden",   "Blue Ridge", "Silver",    "Evergreen", "Meadow",   "Granite",
+    "Willow",    "Prairie",   "Coastal",  "Highland",   "Redwood",   "Aspen",     "Birch",    "Union",
+    "Liberty",   "Heritage",  "Pioneer",  "Valley",     "Orchard",   "Bayside",   "Crescent", "Fairview",
+    "Hillcrest", "Juniper",   "Kingston", "Lincoln",    "Madison",   "Newport",   "Oxford",   "Park Avenue",
 }};
 
 constexpr std::array<const char *, 8> memos{{
-    "Weekly shop", "Ref 4821", "Invoice 2201", "Monthly", "Birthday", "Reimbursable", "Card ending 4417",
+    "Weekly shop",
+    "Ref 4821",
+    "Invoice 2201",
+    "Monthly",
+    "Birthday",
+    "Reimbursable",
+    "Card ending 4417",
     "Paid in full",
 }};
 
@@ -107,7 +113,8 @@ QString plainAmount(Money cents)
 
 QString csvField(const QString &text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -124,8 +131,7 @@ QString stableId(const QString &name)
 
 DataGenerator::DataGenerator(quint64 seed)
     : m_state(seed)
-{
-}
+{}
 
 // splitmix64: tiny, fast and the same on every platform, unlike the standard distributions.
 quint64 DataGenerator::next()
@@ -266,7 +272,8 @@ GeneratedData DataGenerator::generate(int count, const QDate &lastDate)
             const int parts = 2 + below(2);
             Money remaining = t.amount;
             for (int p = 0; p < parts; ++p) {
-                const PayeeKind &other = payeeKinds[size_t(p == 0 ? payee.kind : below(int(payeeKinds.size()) - 2))];
+                const PayeeKind &other =
+                    payeeKinds[size_t(p == 0 ? payee.kind : below(int(payeeKinds.size()) - 2))];
                 const Money share = p == parts - 1 ? remaining : t.amount / parts;
                 remaining -= share;
                 t.splits.append({QString::fromLatin1(other.category), share, QString()});
@@ -349,9 +356,9 @@ QList<QByteArray> DataGenerator::toCsv(const GeneratedData &data)
 {
     QList<QString> files(data.accounts.size(), QStringLiteral("Date,Payee,Amount,Memo,Category\n"));
     for (const GeneratedTransaction &t : data.transactions) {
-        const QString category = t.transferAccount >= 0
-                                     ? QStringLiteral("Transfer: %1").arg(data.accounts[t.transferAccount].name)
-                                     : t.category;
+        const QString category =
+            t.transferAccount >= 0 ? QStringLiteral("Transfer: %1").arg(data.accounts[t.transferAccount].name)
+                                   : t.category;
         files[t.account] += QStringLiteral("%1,%2,%3,%4,%5\n")
                                 .arg(t.date.toString(QStringLiteral("MM/dd/yyyy")), csvField(t.payee),
                                      plainAmount(t.amount), csvField(t.memo), csvField(category));
@@ -407,12 +414,15 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
             byId.insert(category.id, category);
         for (const Category &category : all) {
             const QString parent = byId.value(category.parentId).name;
-            categoryIds.insert(parent.isEmpty() ? category.name : parent + QLatin1Char(':') + category.name, category.id);
+            categoryIds.insert(parent.isEmpty() ? category.name : parent + QLatin1Char(':') + category.name,
+                               category.id);
         }
     }
-    query.prepare(QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) "
-                                 "VALUES (?, ?, ?, ?, ?, ?)"));
-    const QStringList incomeNames{QStringLiteral("Salary"), QStringLiteral("Refunds"), QStringLiteral("Interest Income")};
+    query.prepare(
+        QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) "
+                       "VALUES (?, ?, ?, ?, ?, ?)"));
+    const QStringList incomeNames{QStringLiteral("Salary"), QStringLiteral("Refunds"),
+                                  QStringLiteral("Interest Income")};
     const auto ensureCategory = [&](const QString &path) -> bool {
         if (categoryIds.contains(path))
             return true;
@@ -440,7 +450,8 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
         query.addBindValue(id);
         query.addBindValue(name);
         query.addBindValue(categoryTypeToString(type));
-        query.addBindValue(parentId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(parentId));
+        query.addBindValue(parentId.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                              : QVariant(parentId));
         query.addBindValue(now);
         query.addBindValue(now);
         if (!query.exec())
@@ -456,10 +467,11 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
     QSqlQuery split(db);
     split.prepare(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, "
                                  "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    query.prepare(QStringLiteral(
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
-        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, sync_status, created_at, updated_at) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'synced', ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+                                 "category_id, check_number, cleared, "
+                                 "reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+                                 "sync_status, created_at, updated_at) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'synced', ?, ?)"));
     for (int i = 0; i < data.transactions.size(); ++i) {
         const GeneratedTransaction &t = data.transactions[i];
         const QString id = stableId(QStringLiteral("transaction:%1").arg(i));
@@ -470,12 +482,14 @@ bool DataGenerator::toDatabase(const GeneratedData &data, Database &database, QS
         query.addBindValue(t.memo);
         query.addBindValue(t.amount);
         const QString categoryId = categoryIds.value(t.category);
-        query.addBindValue(categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(categoryId));
+        query.addBindValue(categoryId.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                                : QVariant(categoryId));
         query.addBindValue(t.checkNumber);
         query.addBindValue(t.cleared ? 1 : 0);
         query.addBindValue(t.reconciled ? 1 : 0);
-        query.addBindValue(t.transferPartner >= 0 ? stableId(QStringLiteral("transaction:%1").arg(t.transferPartner))
-                                                  : QString());
+        query.addBindValue(t.transferPartner >= 0
+                               ? stableId(QStringLiteral("transaction:%1").arg(t.transferPartner))
+                               : QString());
         query.addBindValue(t.transferAccount >= 0 ? accountIds[t.transferAccount] : QString());
         query.addBindValue(t.splits.isEmpty() ? 0 : 1);
         query.addBindValue(now);

@@ -25,9 +25,9 @@ struct GeneratedTransaction
     QString payee;
     QString memo;
     Money amount = 0;
-    QString category;           // "Parent:Child", a top-level name, or empty
-    int transferAccount = -1;   // other leg's account, or -1
-    int transferPartner = -1;   // index of the other leg, or -1
+    QString category;         // "Parent:Child", a top-level name, or empty
+    int transferAccount = -1; // other leg's account, or -1
+    int transferPartner = -1; // index of the other leg, or -1
     QString checkNumber;
     bool cleared = false;
     bool reconciled = false;
@@ -37,7 +37,7 @@ struct GeneratedTransaction
 struct GeneratedAccount
 {
     QString name;
-    QString type; // stored account type text
+    QString type;    // stored account type text
     QString qifType; // "Bank", "CCard", "Cash"
     Money startingBalance = 0;
 };
@@ -46,7 +46,7 @@ struct GeneratedData
 {
     QList<GeneratedAccount> accounts;
     QList<GeneratedTransaction> transactions; // sorted by date within each account
-    QStringList categories; // every category path used, "Parent:Child" or top-level
+    QStringList categories;                   // every category path used, "Parent:Child" or top-level
 };
 
 class DataGenerator

@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
         "Writes a deterministic household data set: a multi-account QIF file, one CSV file per account and a "
         "ready database (zimbrel.db) in OUT_DIR."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("transactions"), QStringLiteral("Number of transactions."), QStringLiteral("N"),
-                      QStringLiteral("10000")});
+    parser.addOption({QStringLiteral("transactions"), QStringLiteral("Number of transactions."),
+                      QStringLiteral("N"), QStringLiteral("10000")});
     parser.addOption({QStringLiteral("seed"), QStringLiteral("Random seed."), QStringLiteral("SEED"),
                       QStringLiteral("20261210")});
     parser.addOption({QStringLiteral("no-db"), QStringLiteral("Skip the database.")});
@@ -67,13 +67,14 @@ int main(int argc, char *argv[])
         QFile::remove(path + QStringLiteral("-shm"));
         Database database;
         QString error;
-        if (!database.open(path) || !database.runMigrations() || !DataGenerator::toDatabase(data, database, &error)) {
+        if (!database.open(path) || !database.runMigrations() ||
+            !DataGenerator::toDatabase(data, database, &error)) {
             std::fprintf(stderr, "zimbrel-datagen: cannot write the database: %s\n", qPrintable(error));
             return 1;
         }
     }
     std::printf("{\"transactions\": %lld, \"accounts\": %lld, \"out_dir\": \"%s\"}\n",
-                static_cast<long long>(data.transactions.size()), static_cast<long long>(data.accounts.size()),
-                qPrintable(QDir(outDir).absolutePath()));
+                static_cast<long long>(data.transactions.size()),
+                static_cast<long long>(data.accounts.size()), qPrintable(QDir(outDir).absolutePath()));
     return 0;
 }

@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray row = FuzzSupport::bytes(data, size);
     const QJsonObject object = QJsonDocument::fromJson(row).object();
-    for (const char *table : {"accounts", "categories", "transactions", "split_lines", "recurring_transactions",
-                              "reconciliations"})
+    for (const char *table : {"accounts", "categories", "transactions", "split_lines",
+                              "recurring_transactions", "reconciliations"})
         BackupRowValidator::check(QString::fromLatin1(table), object);
 
     QBuffer buffer;
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     {
         QZipWriter writer(&buffer);
         writer.setCompressionPolicy(QZipWriter::NeverCompress);
-        for (const char *folder : {"accounts", "categories", "transactions", "split_lines", "recurring",
-                                   "reconciliations"})
+        for (const char *folder :
+             {"accounts", "categories", "transactions", "split_lines", "recurring", "reconciliations"})
             writer.addFile(QStringLiteral("%1/row.json").arg(QLatin1String(folder)), row);
         writer.addFile(QStringLiteral("manifest.json"), QByteArray(R"({"version": 1})"));
         writer.close();
@@ -44,16 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QSqlQuery query(database->connection());
     const char *checks[] = {
-        "SELECT COUNT(*) FROM transactions WHERE typeof(amount) != 'integer' OR abs(amount) > 1000000000000000 "
+        "SELECT COUNT(*) FROM transactions WHERE typeof(amount) != 'integer' OR abs(amount) > "
+        "1000000000000000 "
         "OR cleared NOT IN (0, 1) OR is_split NOT IN (0, 1) OR date(date) IS NOT date",
         "SELECT COUNT(*) FROM accounts WHERE currency NOT IN ('USD','EUR','GBP','CAD','AUD','JPY') "
         "OR account_type NOT IN ('checking','savings','credit_card','cash','investment','other')",
         "SELECT COUNT(*) FROM categories WHERE parent_id = id",
     };
     for (const char *sql : checks)
-        FuzzSupport::check(query.exec(QString::fromLatin1(sql)) && query.next() && query.value(0).toInt() == 0);
-    for (const char *table : {"split_lines", "transactions", "recurring_transactions", "reconciliations", "categories",
-                              "accounts"})
+        FuzzSupport::check(query.exec(QString::fromLatin1(sql)) && query.next() &&
+                           query.value(0).toInt() == 0);
+    for (const char *table : {"split_lines", "transactions", "recurring_transactions", "reconciliations",
+                              "categories", "accounts"})
         query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
     return 0;
 }

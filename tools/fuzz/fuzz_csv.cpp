@@ -5,8 +5,8 @@
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/identifiers.h"
 #include "data/datetext.h"
+#include "data/identifiers.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/csvreader.h"
@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         accounts.insert(account);
         return account.id;
     }();
-    static const QString path = QDir::temp().filePath(QStringLiteral("zimbrel-fuzz-%1.csv").arg(QCoreApplication::applicationPid()));
+    static const QString path =
+        QDir::temp().filePath(QStringLiteral("zimbrel-fuzz-%1.csv").arg(QCoreApplication::applicationPid()));
 
     CsvImportOptions options;
     options.delimiter = delimiters[data[0] % 3];
@@ -90,9 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzSupport::check(!result.aborted || result.imported == 0 || !result.failure.isEmpty());
 
     QSqlQuery query(database->connection());
-    FuzzSupport::check(query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE amount > 1000000000000000 "
-                                                 "OR amount < -1000000000000000 OR typeof(amount) != 'integer'"))
-                       && query.next() && query.value(0).toInt() == 0);
+    FuzzSupport::check(
+        query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE amount > 1000000000000000 "
+                                  "OR amount < -1000000000000000 OR typeof(amount) != 'integer'")) &&
+        query.next() && query.value(0).toInt() == 0);
     query.exec(QStringLiteral("DELETE FROM transactions"));
     return 0;
 }

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = FuzzSupport::bytes(data, size);
     const QString text = decodeImportText(bytes);
-    if (isWellFormedUtf8(bytes) && !bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE")
-        && !bytes.startsWith("\xFE\xFF"))
+    if (isWellFormedUtf8(bytes) && !bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE") &&
+        !bytes.startsWith("\xFE\xFF"))
         FuzzSupport::check(text.toUtf8() == bytes);
     return 0;
 }

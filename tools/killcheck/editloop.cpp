@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
         in.transferLinkId = out.id;
         bool saved = guard.isActive() && transactions.insert(out) && transactions.insert(in);
         if (saved && !pairs.isEmpty()) {
-            auto &[earlierOut, earlierIn] = pairs[int(QRandomGenerator::global()->bounded(qsizetype(pairs.size())))];
+            auto &[earlierOut, earlierIn] =
+                pairs[int(QRandomGenerator::global()->bounded(qsizetype(pairs.size())))];
             earlierOut.amount -= 1;
             earlierIn.amount += 1;
             earlierOut.memo = earlierIn.memo = QStringLiteral("changed in round %1").arg(round);

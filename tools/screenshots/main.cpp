@@ -8,17 +8,17 @@
 #include "app/mainwindow.h"
 #include "app/thememanager.h"
 #include "data/preferencesrepository.h"
+#include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
-#include "ui/register/registermodel.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
 
-#include <QCommandLineParser>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -51,8 +51,7 @@ public:
     Shooter(QString directory, QString prefix)
         : m_directory(std::move(directory))
         , m_prefix(std::move(prefix))
-    {
-    }
+    {}
 
     // What the screen shows where the window is: the window and anything popped up over it.
     void shoot(QWidget *window, const QString &name)
@@ -65,8 +64,9 @@ public:
         settle();
         const QRect frame = window->frameGeometry();
         QScreen *screen = window->screen();
-        const QPixmap pixmap = screen->grabWindow(0, frame.x() - screen->geometry().x(),
-                                                  frame.y() - screen->geometry().y(), frame.width(), frame.height());
+        const QPixmap pixmap =
+            screen->grabWindow(0, frame.x() - screen->geometry().x(), frame.y() - screen->geometry().y(),
+                               frame.width(), frame.height());
         const QString path = QDir(m_directory).filePath(QStringLiteral("%1-%2.png").arg(m_prefix, name));
         if (pixmap.save(path))
             std::printf("%s\n", qPrintable(path));
@@ -180,12 +180,14 @@ void shootReports(Shooter &shooter, MainWindow &window, bool fullScreen)
         period->setCurrentIndex(8);
     if (fullScreen)
         reports->setGeometry(reports->screen()->availableGeometry());
-    static const char *const names[] = {"category-spending", "payee-summary", "tax-report", "income-vs-expenses",
-                                        "cash-flow",         "year-over-year", "account-summary", "transactions"};
+    static const char *const names[] = {"category-spending",  "payee-summary", "tax-report",
+                                        "income-vs-expenses", "cash-flow",     "year-over-year",
+                                        "account-summary",    "transactions"};
     for (int tab = 0; tab < reports->tabs()->count(); ++tab) {
         reports->tabs()->setCurrentIndex(tab);
-        shooter.shoot(reports, QStringLiteral("reports%1-%2").arg(fullScreen ? QStringLiteral("-full") : QString(),
-                                                                   QLatin1String(names[tab])));
+        shooter.shoot(reports,
+                      QStringLiteral("reports%1-%2")
+                          .arg(fullScreen ? QStringLiteral("-full") : QString(), QLatin1String(names[tab])));
     }
     reports->close();
 }
@@ -284,12 +286,13 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addOption({QStringLiteral("out"), QStringLiteral("Directory for the PNGs."), QStringLiteral("DIR"),
                       QStringLiteral(".")});
-    parser.addOption({QStringLiteral("prefix"), QStringLiteral("Start of every file name."), QStringLiteral("NAME"),
-                      QStringLiteral("zimbrel")});
-    parser.addOption({QStringLiteral("theme"), QStringLiteral("light, dark or system."), QStringLiteral("THEME"),
-                      QStringLiteral("light")});
-    parser.addOption({QStringLiteral("import-files"), QStringLiteral("A directory with CSV and QIF files to show in the "
-                                                                      "import window."),
+    parser.addOption({QStringLiteral("prefix"), QStringLiteral("Start of every file name."),
+                      QStringLiteral("NAME"), QStringLiteral("zimbrel")});
+    parser.addOption({QStringLiteral("theme"), QStringLiteral("light, dark or system."),
+                      QStringLiteral("THEME"), QStringLiteral("light")});
+    parser.addOption({QStringLiteral("import-files"),
+                      QStringLiteral("A directory with CSV and QIF files to show in the "
+                                     "import window."),
                       QStringLiteral("DIR")});
     parser.process(app);
 

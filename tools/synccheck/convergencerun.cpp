@@ -14,13 +14,13 @@
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
 
+#include "data/database.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 #include <QSqlQuery>
 #include <QUrlQuery>
-#include "data/database.h"
 
 #include <memory>
 #include <random>
@@ -32,19 +32,23 @@ class Dice
 public:
     explicit Dice(quint64 seed)
         : m_engine(seed)
+    {}
+    int below(int bound)
     {
+        return bound <= 1 ? 0 : int(std::uniform_int_distribution<int>(0, bound - 1)(m_engine));
     }
-    int below(int bound) { return bound <= 1 ? 0 : int(std::uniform_int_distribution<int>(0, bound - 1)(m_engine)); }
-    bool chance(double probability) { return std::uniform_real_distribution<double>(0, 1)(m_engine) < probability; }
-    template<typename T>
-    const T &pick(const QList<T> &list) { return list.at(below(int(list.size()))); }
+    bool chance(double probability)
+    {
+        return std::uniform_real_distribution<double>(0, 1)(m_engine) < probability;
+    }
+    template<typename T> const T &pick(const QList<T> &list) { return list.at(below(int(list.size()))); }
 
 private:
     std::mt19937_64 m_engine;
 };
 
-const QStringList payees{QStringLiteral("Grocer"), QStringLiteral("Landlord"), QStringLiteral("Cafe"),
-                         QStringLiteral("Employer"), QStringLiteral("Utility"), QStringLiteral("Bookshop")};
+const QStringList payees{QStringLiteral("Grocer"),   QStringLiteral("Landlord"), QStringLiteral("Cafe"),
+                         QStringLiteral("Employer"), QStringLiteral("Utility"),  QStringLiteral("Bookshop")};
 
 QList<Account> liveAccounts(SyncDevice &device)
 {
@@ -78,21 +82,24 @@ QString change(SyncDevice &device, Dice &dice)
         account.type = dice.chance(0.5) ? AccountType::Checking : AccountType::Savings;
         account.currency = Currency::USD;
         account.startingBalance = dice.chance(0.5) ? 0 : Money(dice.below(500000));
-        const std::optional<Account> stored = device.accountService()->createAccount(account, QDate(2026, 1, 1));
+        const std::optional<Account> stored =
+            device.accountService()->createAccount(account, QDate(2026, 1, 1));
         return stored ? QStringLiteral("add account %1").arg(stored->id) : QString();
     }
     case 1: {
         Account account = dice.pick(accounts);
         account.name = QStringLiteral("Renamed %1").arg(dice.below(1000));
         return device.accountService()->updateAccount(account) == AccountService::Outcome::Done
-                   ? QStringLiteral("rename account %1").arg(account.id) : QString();
+                   ? QStringLiteral("rename account %1").arg(account.id)
+                   : QString();
     }
     case 2: {
         if (accounts.size() < 3)
             return {};
         const Account account = dice.pick(accounts);
         return device.accountService()->deleteAccount(account.id) == AccountService::Outcome::Done
-                   ? QStringLiteral("delete account %1").arg(account.id) : QString();
+                   ? QStringLiteral("delete account %1").arg(account.id)
+                   : QString();
     }
     case 3:
     case 4: {
@@ -136,7 +143,9 @@ QString change(SyncDevice &device, Dice &dice)
         if (!transaction.transferLinkId.isEmpty())
             entry.transferAccountId = transaction.transferDestAccountId;
         const TransactionService::Outcome outcome = device.transactionService()->update(entry);
-        return outcome == TransactionService::Outcome::Saved ? QStringLiteral("edit transaction %1").arg(transaction.id) : QString();
+        return outcome == TransactionService::Outcome::Saved
+                   ? QStringLiteral("edit transaction %1").arg(transaction.id)
+                   : QString();
     }
     case 8: {
         const QList<Transaction> transactions = liveTransactions(device);
@@ -144,7 +153,8 @@ QString change(SyncDevice &device, Dice &dice)
             return {};
         const Transaction transaction = dice.pick(transactions);
         return device.transactionService()->remove(transaction.id) == TransactionService::Outcome::Saved
-                   ? QStringLiteral("delete transaction %1").arg(transaction.id) : QString();
+                   ? QStringLiteral("delete transaction %1").arg(transaction.id)
+                   : QString();
     }
     case 9: {
         const int what = dice.below(3);
@@ -155,10 +165,13 @@ QString change(SyncDevice &device, Dice &dice)
         }
         const Category category = dice.pick(categories);
         if (what == 1)
-            return device.categoryService()->renameCategory(category.id, QStringLiteral("Named %1").arg(dice.below(10000)))
-                       ? QStringLiteral("rename category %1").arg(category.id) : QString();
-        return device.categoryService()->deleteCategory(category.id) ? QStringLiteral("delete category %1").arg(category.id)
-                                                                      : QString();
+            return device.categoryService()->renameCategory(category.id,
+                                                            QStringLiteral("Named %1").arg(dice.below(10000)))
+                       ? QStringLiteral("rename category %1").arg(category.id)
+                       : QString();
+        return device.categoryService()->deleteCategory(category.id)
+                   ? QStringLiteral("delete category %1").arg(category.id)
+                   : QString();
     }
     case 10: {
         RecurringTransaction recurring;
@@ -189,7 +202,8 @@ QString change(SyncDevice &device, Dice &dice)
         const ReconciliationService::Outcome outcome =
             device.reconciliationService()->finish(account.id, QDate(2026, 6, 30), balance, ids);
         return outcome == ReconciliationService::Outcome::Finished
-                   ? QStringLiteral("reconcile %1 (%2 rows)").arg(account.id).arg(ids.size()) : QString();
+                   ? QStringLiteral("reconcile %1 (%2 rows)").arg(account.id).arg(ids.size())
+                   : QString();
     }
     }
 }
@@ -197,11 +211,12 @@ QString change(SyncDevice &device, Dice &dice)
 // The user's live rows on the server, keyed like SyncDevice::liveRows.
 bool serverRows(CloudHttp *http, const QString &token, QMap<QString, QJsonObject> *rows, QString *error)
 {
-    static const QList<QPair<QString, QString>> arrays{{QStringLiteral("accounts"), QStringLiteral("account")},
-                                                       {QStringLiteral("categories"), QStringLiteral("category")},
-                                                       {QStringLiteral("recurring_transactions"), QStringLiteral("recurring")},
-                                                       {QStringLiteral("transactions"), QStringLiteral("transaction")},
-                                                       {QStringLiteral("reconciliations"), QStringLiteral("reconciliation")}};
+    static const QList<QPair<QString, QString>> arrays{
+        {QStringLiteral("accounts"), QStringLiteral("account")},
+        {QStringLiteral("categories"), QStringLiteral("category")},
+        {QStringLiteral("recurring_transactions"), QStringLiteral("recurring")},
+        {QStringLiteral("transactions"), QStringLiteral("transaction")},
+        {QStringLiteral("reconciliations"), QStringLiteral("reconciliation")}};
     QMap<QString, QJsonObject> all;
     QString since;
     for (int page = 0; page < 10000; ++page) {
@@ -209,7 +224,8 @@ bool serverRows(CloudHttp *http, const QString &token, QMap<QString, QJsonObject
         if (!since.isEmpty())
             query.addQueryItem(QStringLiteral("since"), since);
         query.addQueryItem(QStringLiteral("limit"), QStringLiteral("200"));
-        const HttpResult answer = http->get(QStringLiteral("/zimbrel/v1/sync/pull?") + query.toString(QUrl::FullyEncoded), token);
+        const HttpResult answer =
+            http->get(QStringLiteral("/zimbrel/v1/sync/pull?") + query.toString(QUrl::FullyEncoded), token);
         if (answer.status != 200) {
             *error = QStringLiteral("the server's rows could not be read (HTTP %1)").arg(answer.status);
             return false;
@@ -217,8 +233,10 @@ bool serverRows(CloudHttp *http, const QString &token, QMap<QString, QJsonObject
         for (const auto &[array, type] : arrays) {
             for (const QJsonValue &value : answer.json.value(array).toArray()) {
                 QJsonObject record = value.toObject();
-                const QString key = type + QLatin1Char('/') + record.value(QStringLiteral("client_id")).toString();
-                if (all.contains(key) && all.value(key).value(QStringLiteral("version")).toInt() > record.value(QStringLiteral("version")).toInt())
+                const QString key =
+                    type + QLatin1Char('/') + record.value(QStringLiteral("client_id")).toString();
+                if (all.contains(key) && all.value(key).value(QStringLiteral("version")).toInt() >
+                                             record.value(QStringLiteral("version")).toInt())
                     continue;
                 all.insert(key, record);
             }
@@ -246,7 +264,8 @@ QString compact(const QJsonObject &object)
 }
 
 // The first difference between a device's rows and the server's, or empty.
-QString difference(const QString &device, const QMap<QString, QJsonObject> &local, const QMap<QString, QJsonObject> &server)
+QString difference(const QString &device, const QMap<QString, QJsonObject> &local,
+                   const QMap<QString, QJsonObject> &server)
 {
     for (auto it = server.cbegin(); it != server.cend(); ++it) {
         if (!local.contains(it.key()))
@@ -257,7 +276,8 @@ QString difference(const QString &device, const QMap<QString, QJsonObject> &loca
     }
     for (auto it = local.cbegin(); it != local.cend(); ++it) {
         if (!server.contains(it.key()))
-            return QStringLiteral("%1 has %2 the server has not: %3").arg(device, it.key(), compact(it.value()));
+            return QStringLiteral("%1 has %2 the server has not: %3")
+                .arg(device, it.key(), compact(it.value()));
     }
     return {};
 }
@@ -294,12 +314,13 @@ ConvergenceReport runConvergence(const ConvergenceOptions &options)
             ++report.syncs;
             if (!outcome.ok)
                 ++report.failedSyncs;
-            report.log.append(QStringLiteral("%1 sync: pushed %2, rejected %3, pulled %4%5")
-                                  .arg(device.name())
-                                  .arg(outcome.totals.pushed)
-                                  .arg(outcome.totals.rejected)
-                                  .arg(outcome.totals.pulled)
-                                  .arg(outcome.ok ? QString() : QStringLiteral(", failed: ") + outcome.error));
+            report.log.append(
+                QStringLiteral("%1 sync: pushed %2, rejected %3, pulled %4%5")
+                    .arg(device.name())
+                    .arg(outcome.totals.pushed)
+                    .arg(outcome.totals.rejected)
+                    .arg(outcome.totals.pulled)
+                    .arg(outcome.ok ? QString() : QStringLiteral(", failed: ") + outcome.error));
         } else {
             const QString line = change(device, dice);
             if (!line.isEmpty()) {
@@ -324,7 +345,8 @@ ConvergenceReport runConvergence(const ConvergenceOptions &options)
             const int pending = device->pendingTotal();
             device->close();
             if (!outcome.ok) {
-                report.failure = QStringLiteral("%1: a sync without faults failed: %2").arg(device->name(), outcome.error);
+                report.failure =
+                    QStringLiteral("%1: a sync without faults failed: %2").arg(device->name(), outcome.error);
                 return report;
             }
             if (outcome.totals.pushed + outcome.totals.rejected > 0 || pending != 0)
@@ -345,18 +367,25 @@ ConvergenceReport runConvergence(const ConvergenceOptions &options)
         }
         const int pending = device->pendingTotal();
         QStringList pendingRows;
-        for (const char *table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
+        for (const char *table :
+             {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"}) {
             QSqlQuery query(device->database()->connection());
-            query.exec(QStringLiteral("SELECT id, version, deleted_at FROM %1 WHERE sync_status = 'pending' LIMIT 3").arg(QLatin1String(table)));
+            query.exec(
+                QStringLiteral("SELECT id, version, deleted_at FROM %1 WHERE sync_status = 'pending' LIMIT 3")
+                    .arg(QLatin1String(table)));
             while (query.next())
-                pendingRows.append(QStringLiteral("%1/%2 v%3%4").arg(QLatin1String(table), query.value(0).toString(),
-                                                                     query.value(1).toString(),
-                                                                     query.value(2).isNull() ? QString() : QStringLiteral(" deleted")));
+                pendingRows.append(
+                    QStringLiteral("%1/%2 v%3%4")
+                        .arg(QLatin1String(table), query.value(0).toString(), query.value(1).toString(),
+                             query.value(2).isNull() ? QString() : QStringLiteral(" deleted")));
         }
         const QString differs = difference(device->name(), device->liveRows(), server);
         device->close();
         if (pending != 0) {
-            report.failure = QStringLiteral("%1 still has %2 rows pending: %3").arg(device->name()).arg(pending).arg(pendingRows.join(QStringLiteral(", ")));
+            report.failure = QStringLiteral("%1 still has %2 rows pending: %3")
+                                 .arg(device->name())
+                                 .arg(pending)
+                                 .arg(pendingRows.join(QStringLiteral(", ")));
             return report;
         }
         if (!differs.isEmpty()) {

@@ -35,11 +35,16 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("seeds"), QStringLiteral("How many seeds to run."), QStringLiteral("N"), QStringLiteral("20")});
-    parser.addOption({QStringLiteral("first"), QStringLiteral("The first seed."), QStringLiteral("S"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("devices"), QStringLiteral("Devices per run."), QStringLiteral("D"), QStringLiteral("3")});
-    parser.addOption({QStringLiteral("steps"), QStringLiteral("Random steps per run."), QStringLiteral("K"), QStringLiteral("80")});
-    parser.addOption({QStringLiteral("faults"), QStringLiteral("The service's faults, without the seed."), QStringLiteral("SPEC"),
+    parser.addOption({QStringLiteral("seeds"), QStringLiteral("How many seeds to run."), QStringLiteral("N"),
+                      QStringLiteral("20")});
+    parser.addOption({QStringLiteral("first"), QStringLiteral("The first seed."), QStringLiteral("S"),
+                      QStringLiteral("1")});
+    parser.addOption({QStringLiteral("devices"), QStringLiteral("Devices per run."), QStringLiteral("D"),
+                      QStringLiteral("3")});
+    parser.addOption({QStringLiteral("steps"), QStringLiteral("Random steps per run."), QStringLiteral("K"),
+                      QStringLiteral("80")});
+    parser.addOption({QStringLiteral("faults"), QStringLiteral("The service's faults, without the seed."),
+                      QStringLiteral("SPEC"),
                       QStringLiteral("push500=0.15,dropafter=0.1,duplicate=0.1,auth401=0.05,delay=0.1:20")});
     parser.addOption({QStringLiteral("verbose"), QStringLiteral("Print the library's log lines too.")});
     parser.process(application);
@@ -59,7 +64,8 @@ int main(int argc, char *argv[])
     const int devices = number(QStringLiteral("devices"), 2, 8);
     const int steps = number(QStringLiteral("steps"), 1, 100000);
     if (!numbers) {
-        std::fputs("zimbrel-synccheck: --seeds, --first, --devices (2-8) and --steps take whole numbers\n", stderr);
+        std::fputs("zimbrel-synccheck: --seeds, --first, --devices (2-8) and --steps take whole numbers\n",
+                   stderr);
         return 2;
     }
 
@@ -75,10 +81,12 @@ int main(int argc, char *argv[])
         CloudService faulty;
         CloudService quiet;
         QString error;
-        if (!quiet.start(database, {}, &error)
-            || !faulty.start(database, {QStringLiteral("--faults"),
-                                        QStringLiteral("seed=%1,%2").arg(seed).arg(parser.value(QStringLiteral("faults")))},
-                             &error)) {
+        if (!quiet.start(database, {}, &error) ||
+            !faulty.start(
+                database,
+                {QStringLiteral("--faults"),
+                 QStringLiteral("seed=%1,%2").arg(seed).arg(parser.value(QStringLiteral("faults")))},
+                &error)) {
             std::fprintf(stderr, "zimbrel-synccheck: the service does not start: %s\n", qPrintable(error));
             return 1;
         }
@@ -100,9 +108,11 @@ int main(int argc, char *argv[])
         options.quietHttp = &http;
         options.email = email;
         const ConvergenceReport report = runConvergence(options);
-        print(QStringLiteral("seed %1: %2 (changes %3, syncs %4, failed by faults %5, quiet rounds %6, server rows %7)")
+        print(QStringLiteral(
+                  "seed %1: %2 (changes %3, syncs %4, failed by faults %5, quiet rounds %6, server rows %7)")
                   .arg(seed)
-                  .arg(report.converged ? QStringLiteral("converged") : QStringLiteral("DIVERGED: ") + report.failure)
+                  .arg(report.converged ? QStringLiteral("converged")
+                                        : QStringLiteral("DIVERGED: ") + report.failure)
                   .arg(report.changes)
                   .arg(report.syncs)
                   .arg(report.failedSyncs)

@@ -21,8 +21,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -100,7 +100,8 @@ Measured measureSync(SyncDevice &device)
 
 QString describe(const Measured &measured)
 {
-    return QStringLiteral("%1 s, %2 cycles, pushed %3, rejected %4, pulled %5, left pending %6, longest event-loop block %7 ms "
+    return QStringLiteral("%1 s, %2 cycles, pushed %3, rejected %4, pulled %5, left pending %6, longest "
+                          "event-loop block %7 ms "
                           "(%8 over 100 ms)%9")
         .arg(measured.seconds, 0, 'f', 1)
         .arg(measured.outcome.cycles)
@@ -120,9 +121,10 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("transactions"), QStringLiteral("Transactions to sync."), QStringLiteral("N"),
-                      QStringLiteral("100000")});
-    parser.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the data."), QStringLiteral("S"), QStringLiteral("20261210")});
+    parser.addOption({QStringLiteral("transactions"), QStringLiteral("Transactions to sync."),
+                      QStringLiteral("N"), QStringLiteral("100000")});
+    parser.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the data."), QStringLiteral("S"),
+                      QStringLiteral("20261210")});
     parser.addOption({QStringLiteral("verbose"), QStringLiteral("Print the library's log lines too.")});
     parser.process(application);
     if (!parser.isSet(QStringLiteral("verbose")))
@@ -163,20 +165,23 @@ int main(int argc, char *argv[])
         DataGenerator generator(parser.value(QStringLiteral("seed")).toULongLong());
         const GeneratedData data = generator.generate(count);
         Database database;
-        if (!database.open(QDir(firstDirectory).filePath(QStringLiteral("zimbrel.db"))) || !database.runMigrations()
-            || !DataGenerator::toDatabase(data, database, &error)) {
+        if (!database.open(QDir(firstDirectory).filePath(QStringLiteral("zimbrel.db"))) ||
+            !database.runMigrations() || !DataGenerator::toDatabase(data, database, &error)) {
             std::fprintf(stderr, "zimbrel-syncbench: cannot write the data: %s\n", qPrintable(error));
             return 1;
         }
         // The generator stores its rows as synced; here they are the device's own, not yet sent.
         QSqlQuery pending(database.connection());
         for (const char *table : {"accounts", "categories", "transactions"}) {
-            if (!pending.exec(QStringLiteral("UPDATE %1 SET sync_status = 'pending'").arg(QLatin1String(table)))) {
+            if (!pending.exec(
+                    QStringLiteral("UPDATE %1 SET sync_status = 'pending'").arg(QLatin1String(table)))) {
                 std::fprintf(stderr, "zimbrel-syncbench: cannot mark the data pending\n");
                 return 1;
             }
         }
-        print(QStringLiteral("data: %1 transactions in %2 accounts").arg(data.transactions.size()).arg(data.accounts.size()));
+        print(QStringLiteral("data: %1 transactions in %2 accounts")
+                  .arg(data.transactions.size())
+                  .arg(data.accounts.size()));
     }
 
     SyncDevice first(QStringLiteral("first"), firstDirectory);

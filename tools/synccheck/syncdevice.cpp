@@ -36,8 +36,7 @@ class HeldTokenStore : public TokenStore
 public:
     explicit HeldTokenStore(QHash<QString, QString> *values)
         : m_values(values)
-    {
-    }
+    {}
     std::optional<QString> load(const QString &key) override
     {
         if (!m_values->contains(key))
@@ -124,8 +123,7 @@ struct SyncDevice::Open
 SyncDevice::SyncDevice(const QString &name, const QString &dataDirectory)
     : m_name(name)
     , m_directory(dataDirectory)
-{
-}
+{}
 
 SyncDevice::~SyncDevice() = default;
 
@@ -146,7 +144,8 @@ bool SyncDevice::open(const QUrl &origin)
     auto open = std::make_unique<Open>();
     QDir().mkpath(m_directory);
     open->database = std::make_unique<Database>();
-    if (!open->database->open(QDir(m_directory).filePath(QStringLiteral("zimbrel.db"))) || !open->database->runMigrations()) {
+    if (!open->database->open(QDir(m_directory).filePath(QStringLiteral("zimbrel.db"))) ||
+        !open->database->runMigrations()) {
         m_lastError = QStringLiteral("%1: the database does not open").arg(m_name);
         return false;
     }
@@ -157,25 +156,27 @@ bool SyncDevice::open(const QUrl &origin)
     open->recurring = std::make_unique<RecurringRepository>(database);
     open->reconciliations = std::make_unique<ReconciliationRepository>(database);
     open->preferences = std::make_unique<PreferencesRepository>(database);
-    open->accountService = std::make_unique<AccountService>(database, open->accounts.get(), open->transactions.get(),
-                                                            open->recurring.get(), open->reconciliations.get());
-    open->transactionService =
-        std::make_unique<TransactionService>(database, open->transactions.get(), open->accounts.get(), open->categories.get());
+    open->accountService =
+        std::make_unique<AccountService>(database, open->accounts.get(), open->transactions.get(),
+                                         open->recurring.get(), open->reconciliations.get());
+    open->transactionService = std::make_unique<TransactionService>(
+        database, open->transactions.get(), open->accounts.get(), open->categories.get());
     open->categoryService = std::make_unique<CategoryService>(open->categories.get());
-    open->recurringService = std::make_unique<RecurringService>(open->recurring.get(), open->transactions.get(),
-                                                                open->accounts.get(), nullptr, checkToday);
+    open->recurringService = std::make_unique<RecurringService>(
+        open->recurring.get(), open->transactions.get(), open->accounts.get(), nullptr, checkToday);
     open->reconciliationService = std::make_unique<ReconciliationService>(
         database, open->accounts.get(), open->transactions.get(), open->reconciliations.get());
     open->categoryService->ensureDefaults();
 
     const CloudConfiguration configuration = resolveCloudConfiguration(
         QProcessEnvironment(), origin.toString(QUrl::StripTrailingSlash), QStringLiteral("1.0.0"));
-    open->client = std::make_unique<Client>(configuration.client, std::make_unique<HeldTokenStore>(&m_tokens));
+    open->client =
+        std::make_unique<Client>(configuration.client, std::make_unique<HeldTokenStore>(&m_tokens));
     open->client->syncApi()->setBaseUrl(QUrl(configuration.syncApiUrl));
     open->client->tokenManager()->loadTokens();
-    open->engine = std::make_unique<SyncEngine>(open->client->syncApi(), open->accounts.get(), open->transactions.get(),
-                                                 open->categories.get(), open->recurring.get(), open->reconciliations.get(),
-                                                 open->preferences.get());
+    open->engine = std::make_unique<SyncEngine>(
+        open->client->syncApi(), open->accounts.get(), open->transactions.get(), open->categories.get(),
+        open->recurring.get(), open->reconciliations.get(), open->preferences.get());
     m_open = std::move(open);
     return true;
 }
@@ -273,15 +274,51 @@ int SyncDevice::pendingTotal() const
     return ok ? total : -1;
 }
 
-Database *SyncDevice::database() const { return m_open->database.get(); }
-AccountRepository *SyncDevice::accounts() const { return m_open->accounts.get(); }
-TransactionRepository *SyncDevice::transactions() const { return m_open->transactions.get(); }
-CategoryRepository *SyncDevice::categories() const { return m_open->categories.get(); }
-RecurringRepository *SyncDevice::recurring() const { return m_open->recurring.get(); }
-ReconciliationRepository *SyncDevice::reconciliations() const { return m_open->reconciliations.get(); }
-AccountService *SyncDevice::accountService() const { return m_open->accountService.get(); }
-TransactionService *SyncDevice::transactionService() const { return m_open->transactionService.get(); }
-CategoryService *SyncDevice::categoryService() const { return m_open->categoryService.get(); }
-RecurringService *SyncDevice::recurringService() const { return m_open->recurringService.get(); }
-ReconciliationService *SyncDevice::reconciliationService() const { return m_open->reconciliationService.get(); }
-SyncEngine *SyncDevice::engine() const { return m_open->engine.get(); }
+Database *SyncDevice::database() const
+{
+    return m_open->database.get();
+}
+AccountRepository *SyncDevice::accounts() const
+{
+    return m_open->accounts.get();
+}
+TransactionRepository *SyncDevice::transactions() const
+{
+    return m_open->transactions.get();
+}
+CategoryRepository *SyncDevice::categories() const
+{
+    return m_open->categories.get();
+}
+RecurringRepository *SyncDevice::recurring() const
+{
+    return m_open->recurring.get();
+}
+ReconciliationRepository *SyncDevice::reconciliations() const
+{
+    return m_open->reconciliations.get();
+}
+AccountService *SyncDevice::accountService() const
+{
+    return m_open->accountService.get();
+}
+TransactionService *SyncDevice::transactionService() const
+{
+    return m_open->transactionService.get();
+}
+CategoryService *SyncDevice::categoryService() const
+{
+    return m_open->categoryService.get();
+}
+RecurringService *SyncDevice::recurringService() const
+{
+    return m_open->recurringService.get();
+}
+ReconciliationService *SyncDevice::reconciliationService() const
+{
+    return m_open->reconciliationService.get();
+}
+SyncEngine *SyncDevice::engine() const
+{
+    return m_open->engine.get();
+}

@@ -305,8 +305,8 @@ void AccountScreen::refreshProfile()
 void AccountScreen::editDisplayName()
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(this, tr("Edit Display Name"), tr("Display name:"), QLineEdit::Normal,
-                                                 m_displayName, &accepted)
+    const QString answer = QInputDialog::getText(this, tr("Edit Display Name"), tr("Display name:"),
+                                                 QLineEdit::Normal, m_displayName, &accepted)
                                .trimmed();
     if (!accepted || answer.isEmpty())
         return;
@@ -345,16 +345,18 @@ void AccountScreen::fillNoGroup(QVBoxLayout *layout)
 {
     QWidget *content = m_group.content;
     layout->addWidget(sectionHeading(tr("No Group"), content));
-    layout->addWidget(wrappedText(
-        tr("You're not part of a group. The group owner can invite you, or you can join with an invite code."), content));
+    layout->addWidget(wrappedText(tr("You're not part of a group. The group owner can invite you, or you can "
+                                     "join with an invite code."),
+                                  content));
     auto *join = new QPushButton(tr("Join with Invite Code"), content);
     connect(join, &QPushButton::clicked, this, &AccountScreen::joinWithCode);
     layout->addWidget(join, 0, Qt::AlignLeft);
     // Without this a household could never start a group from the app: the first invitation
     // creates it, owned by the one who invites.
     layout->addWidget(sectionHeading(tr("Start a Group"), content));
-    layout->addWidget(wrappedText(tr("Invite the people you share your finances with; the group is created with you as its owner."),
-                                  content));
+    layout->addWidget(wrappedText(
+        tr("Invite the people you share your finances with; the group is created with you as its owner."),
+        content));
     addInviteButtons(layout, content);
 }
 
@@ -384,11 +386,13 @@ void AccountScreen::fillGroup(const Group &group)
     auto *name = sectionHeading(group.name, content);
     name->setTextFormat(Qt::PlainText);
     layout->addWidget(name);
-    layout->addWidget(smallerText(tr("%1 of %2 seats used").arg(group.members.size()).arg(group.maxSeats), content));
+    layout->addWidget(
+        smallerText(tr("%1 of %2 seats used").arg(group.members.size()).arg(group.maxSeats), content));
 
     layout->addWidget(sectionHeading(tr("Members"), content));
     for (const GroupMember &member : group.members) {
-        auto *memberName = new QLabel(member.displayName.isEmpty() ? member.email : member.displayName, content);
+        auto *memberName =
+            new QLabel(member.displayName.isEmpty() ? member.email : member.displayName, content);
         memberName->setTextFormat(Qt::PlainText);
         QList<QWidget *> lines{memberName};
         if (!member.displayName.isEmpty())
@@ -408,13 +412,15 @@ void AccountScreen::fillGroup(const Group &group)
         if (!group.pendingInvitations.isEmpty()) {
             layout->addWidget(sectionHeading(tr("Pending Invitations"), content));
             for (const GroupInvitation &invitation : group.pendingInvitations) {
-                auto *email = new QLabel(invitation.invitedEmail.isEmpty() ? tr("Anyone with the code") : invitation.invitedEmail,
+                auto *email = new QLabel(invitation.invitedEmail.isEmpty() ? tr("Anyone with the code")
+                                                                           : invitation.invitedEmail,
                                          content);
                 email->setTextFormat(Qt::PlainText);
                 auto *code = smallerText(tr("Invite code: %1").arg(invitation.inviteCode), content);
                 code->setTextInteractionFlags(Qt::TextSelectableByMouse);
                 auto *revoke = new QPushButton(tr("Revoke"), content);
-                connect(revoke, &QPushButton::clicked, this, [this, invitation] { revokeInvitation(invitation); });
+                connect(revoke, &QPushButton::clicked, this,
+                        [this, invitation] { revokeInvitation(invitation); });
                 layout->addWidget(listRow({email, code}, {revoke}, content));
             }
         }
@@ -431,7 +437,8 @@ void AccountScreen::fillGroup(const Group &group)
 void AccountScreen::joinWithCode()
 {
     bool accepted = false;
-    const QString code = QInputDialog::getText(this, tr("Join Group"), tr("Enter invite code:"), QLineEdit::Normal, {}, &accepted)
+    const QString code = QInputDialog::getText(this, tr("Join Group"), tr("Enter invite code:"),
+                                               QLineEdit::Normal, {}, &accepted)
                              .trimmed();
     if (!accepted || code.isEmpty())
         return;
@@ -452,8 +459,7 @@ void AccountScreen::removeMember(const GroupMember &member)
 {
     const QString name = member.displayName.isEmpty() ? member.email : member.displayName;
     if (QMessageBox::question(this, tr("Remove Member"), tr("Remove %1 from the group?").arg(name),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QPointer<AccountScreen> guard(this);
     m_client->accountClient()->removeMember(member.accountId, [this, guard, name](bool ok) {
@@ -486,7 +492,8 @@ void AccountScreen::revokeInvitation(const GroupInvitation &invitation)
 void AccountScreen::inviteByEmail()
 {
     bool accepted = false;
-    const QString email = QInputDialog::getText(this, tr("Invite by Email"), tr("Email address:"), QLineEdit::Normal, {}, &accepted)
+    const QString email = QInputDialog::getText(this, tr("Invite by Email"), tr("Email address:"),
+                                                QLineEdit::Normal, {}, &accepted)
                               .trimmed();
     if (!accepted || email.isEmpty())
         return;
@@ -513,9 +520,10 @@ void AccountScreen::generateInviteCode()
             setStatus(tr("Failed to generate code."), false);
             return;
         }
-        QMessageBox box(QMessageBox::Information, tr("Invite Code"),
-                        tr("Share this code with the person you want to invite:\n\n%1").arg(invitation.inviteCode),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Information, tr("Invite Code"),
+            tr("Share this code with the person you want to invite:\n\n%1").arg(invitation.inviteCode),
+            QMessageBox::Ok, this);
         box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.exec();
         if (guard)
@@ -525,9 +533,9 @@ void AccountScreen::generateInviteCode()
 
 void AccountScreen::leaveGroup()
 {
-    if (QMessageBox::question(this, tr("Leave Group"), tr("Leave this group? You will lose access to shared data."),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+    if (QMessageBox::question(this, tr("Leave Group"),
+                              tr("Leave this group? You will lose access to shared data."),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QPointer<AccountScreen> guard(this);
     m_client->accountClient()->leaveGroup([this, guard](bool ok) {
@@ -573,7 +581,9 @@ void AccountScreen::refreshDevices()
             const QString name = device.deviceName.isEmpty() ? tr("Unknown Device") : device.deviceName;
             auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()), content);
             title->setTextFormat(Qt::RichText);
-            const QStringList details{device.platform, device.appVersion.isEmpty() ? QString() : tr("Version %1").arg(device.appVersion),
+            const QStringList details{device.platform,
+                                      device.appVersion.isEmpty() ? QString()
+                                                                  : tr("Version %1").arg(device.appVersion),
                                       tr("Last sync: %1").arg(relativeTime(device.lastSyncAt, current))};
             QStringList shown;
             for (const QString &detail : details) {
@@ -582,7 +592,8 @@ void AccountScreen::refreshDevices()
             }
             auto *remove = new QPushButton(tr("Remove"), content);
             connect(remove, &QPushButton::clicked, this, [this, device] { removeDevice(device); });
-            layout->addWidget(listRow({title, smallerText(shown.join(QStringLiteral("  ·  ")), content)}, {remove}, content));
+            layout->addWidget(listRow({title, smallerText(shown.join(QStringLiteral("  ·  ")), content)},
+                                      {remove}, content));
         }
     });
 }
@@ -590,9 +601,8 @@ void AccountScreen::refreshDevices()
 void AccountScreen::removeDevice(const Device &device)
 {
     const QString name = device.deviceName.isEmpty() ? tr("Unknown Device") : device.deviceName;
-    if (QMessageBox::question(this, tr("Remove Device"), tr("Remove %1?").arg(name), QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No)
-        != QMessageBox::Yes)
+    if (QMessageBox::question(this, tr("Remove Device"), tr("Remove %1?").arg(name),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QPointer<AccountScreen> guard(this);
     m_client->accountClient()->removeDevice(device.id, [this, guard](bool ok) {
@@ -628,17 +638,20 @@ void AccountScreen::changePassword()
 {
     const QString title = tr("Change Password");
     bool accepted = false;
-    const QString current = QInputDialog::getText(this, title, tr("Current password:"), QLineEdit::Password, {}, &accepted);
+    const QString current =
+        QInputDialog::getText(this, title, tr("Current password:"), QLineEdit::Password, {}, &accepted);
     if (!accepted)
         return;
-    const QString fresh = QInputDialog::getText(this, title, tr("New password (min 8 characters):"), QLineEdit::Password, {}, &accepted);
+    const QString fresh = QInputDialog::getText(this, title, tr("New password (min 8 characters):"),
+                                                QLineEdit::Password, {}, &accepted);
     if (!accepted)
         return;
     if (fresh.size() < 8) {
         setStatus(tr("Password must be at least 8 characters."), false);
         return;
     }
-    const QString confirmation = QInputDialog::getText(this, title, tr("Confirm new password:"), QLineEdit::Password, {}, &accepted);
+    const QString confirmation =
+        QInputDialog::getText(this, title, tr("Confirm new password:"), QLineEdit::Password, {}, &accepted);
     if (!accepted)
         return;
     if (confirmation != fresh) {
@@ -673,7 +686,8 @@ void AccountScreen::refreshSessions()
                 client = tr("Unknown client");
             else if (client.size() > userAgentShown)
                 client = client.left(userAgentShown) + QStringLiteral("...");
-            QString detail = session.isCurrent ? tr("This session") : relativeTime(session.lastActiveAt, current);
+            QString detail =
+                session.isCurrent ? tr("This session") : relativeTime(session.lastActiveAt, current);
             if (!session.ipAddress.isEmpty())
                 detail += QStringLiteral("  ·  %1").arg(session.ipAddress);
             auto *clientLine = new QLabel(client, content);
@@ -710,29 +724,32 @@ void AccountScreen::refreshPrivacy()
     QVBoxLayout *layout = resetContent(&m_privacy);
     QWidget *content = m_privacy.content;
     layout->addWidget(sectionHeading(tr("Danger Zone"), content));
-    layout->addWidget(wrappedText(tr("Permanently delete your account. This cannot be undone after 30 days."), content));
+    layout->addWidget(
+        wrappedText(tr("Permanently delete your account. This cannot be undone after 30 days."), content));
     auto *remove = new QPushButton(tr("Delete Account"), content);
     remove->setObjectName(QStringLiteral("deleteAccountButton"));
-    remove->setStyleSheet(QStringLiteral("QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
-                                         "padding: 6px 16px; font-weight: 600; }"
-                                         "QPushButton:hover { background: #B71C1C; }"
-                                         "QPushButton:disabled { background: #666; }"));
+    remove->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
+                       "padding: 6px 16px; font-weight: 600; }"
+                       "QPushButton:hover { background: #B71C1C; }"
+                       "QPushButton:disabled { background: #666; }"));
     connect(remove, &QPushButton::clicked, this, &AccountScreen::deleteAccount);
     layout->addWidget(remove, 0, Qt::AlignLeft);
     if (isGroupOwner()) {
         remove->setEnabled(false);
-        layout->addWidget(wrappedText(
-            tr("You are the group owner. Transfer ownership or remove all members before deleting your account."), content));
+        layout->addWidget(wrappedText(tr("You are the group owner. Transfer ownership or remove all members "
+                                         "before deleting your account."),
+                                      content));
     }
 }
 
 void AccountScreen::deleteAccount()
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(
-        this, tr("Delete Account"),
-        tr("This will schedule your account for permanent deletion after 30 days.\n\nType DELETE to confirm:"),
-        QLineEdit::Normal, {}, &accepted);
+    const QString answer = QInputDialog::getText(this, tr("Delete Account"),
+                                                 tr("This will schedule your account for permanent deletion "
+                                                    "after 30 days.\n\nType DELETE to confirm:"),
+                                                 QLineEdit::Normal, {}, &accepted);
     if (!accepted || answer != QLatin1String("DELETE"))
         return;
     QPointer<AccountScreen> guard(this);
@@ -743,9 +760,10 @@ void AccountScreen::deleteAccount()
             setStatus(tr("Failed to delete account."), false);
             return;
         }
-        QMessageBox::information(this, tr("Account Scheduled for Deletion"),
-                                 tr("Your account will be permanently deleted in 30 days. You can recover it by signing "
-                                    "in before then."));
+        QMessageBox::information(
+            this, tr("Account Scheduled for Deletion"),
+            tr("Your account will be permanently deleted in 30 days. You can recover it by signing "
+               "in before then."));
         if (guard)
             emit logoutRequested();
     });

@@ -61,7 +61,7 @@ private:
     {
         QVBoxLayout *layout = nullptr;
         QWidget *content = nullptr; // replaced on every refresh
-        int generation = 0; // answers of an older refresh are dropped
+        int generation = 0;         // answers of an older refresh are dropped
     };
 
     QWidget *createPage(Page *page, const QString &title, QWidget *fixedPart = nullptr);

@@ -206,8 +206,9 @@ void ShareMembersDialog::fillMemberChooser()
     for (const GroupMember &member : std::as_const(m_groupMembers)) {
         if (member.accountId.isEmpty() || excluded.contains(member.accountId))
             continue;
-        const QString label =
-            member.displayName.isEmpty() ? member.email : QStringLiteral("%1 (%2)").arg(member.displayName, member.email);
+        const QString label = member.displayName.isEmpty()
+                                  ? member.email
+                                  : QStringLiteral("%1 (%2)").arg(member.displayName, member.email);
         m_memberChooser->addItem(label, member.accountId);
     }
     m_addRow->show();
@@ -246,8 +247,9 @@ void ShareMembersDialog::onAddShare()
                                  loadShares();
                                  return;
                              }
-                             QMessageBox::warning(this, orDefault(m_texts.shareFailureTitle, windowTitle()),
-                                                  error.isEmpty() ? tr("Could not share with %1.").arg(memberLabel) : error);
+                             QMessageBox::warning(
+                                 this, orDefault(m_texts.shareFailureTitle, windowTitle()),
+                                 error.isEmpty() ? tr("Could not share with %1.").arg(memberLabel) : error);
                          });
 }
 
@@ -257,10 +259,10 @@ void ShareMembersDialog::onRemoveSelected()
     const QString userId = item ? item->data(Qt::UserRole).toString() : QString();
     if (userId.isEmpty())
         return;
-    const QString question = orDefault(m_texts.removeConfirmationText, tr("Remove %1's access to this item?")).arg(item->text());
+    const QString question =
+        orDefault(m_texts.removeConfirmationText, tr("Remove %1's access to this item?")).arg(item->text());
     if (QMessageBox::question(this, orDefault(m_texts.removeConfirmationTitle, tr("Remove Share")), question,
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QPointer<ShareMembersDialog> guard(this);
     m_backend->removeShare(m_accountId, userId, [this, guard](bool ok) {
@@ -271,7 +273,8 @@ void ShareMembersDialog::onRemoveSelected()
             loadShares();
             return;
         }
-        QMessageBox::warning(this, orDefault(m_texts.removeFailureTitle, windowTitle()), tr("Could not remove share."));
+        QMessageBox::warning(this, orDefault(m_texts.removeFailureTitle, windowTitle()),
+                             tr("Could not remove share."));
     });
 }
 

@@ -43,8 +43,8 @@ class ShareMembersDialog : public QDialog
 
 public:
     // `client` and `backend` are not owned and outlive the dialog.
-    ShareMembersDialog(Client *client, SharingBackend *backend, const QString &accountId, const ShareDialogTexts &texts,
-                       QWidget *parent = nullptr);
+    ShareMembersDialog(Client *client, SharingBackend *backend, const QString &accountId,
+                       const ShareDialogTexts &texts, QWidget *parent = nullptr);
 
 signals:
     void sharingChanged();

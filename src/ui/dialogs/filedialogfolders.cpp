@@ -11,8 +11,7 @@ FileDialogFolders::FileDialogFolders(QSettings *settings, QString homeFolder, QS
     , m_documentsFolder(documentsFolder.isEmpty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                             : std::move(documentsFolder))
-{
-}
+{}
 
 QString FileDialogFolders::settingsKey(const QString &kind)
 {
@@ -26,7 +25,8 @@ QString FileDialogFolders::folderFor(const QString &kind) const
         return remembered;
     // Some systems name a Documents folder that was never created; the dialog would then fall
     // back to wherever the program was started.
-    if (!m_documentsFolder.isEmpty() && m_documentsFolder != m_homeFolder && QFileInfo(m_documentsFolder).isDir())
+    if (!m_documentsFolder.isEmpty() && m_documentsFolder != m_homeFolder &&
+        QFileInfo(m_documentsFolder).isDir())
         return m_documentsFolder;
     return m_homeFolder;
 }

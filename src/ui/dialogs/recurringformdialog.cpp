@@ -19,12 +19,12 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHash>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
@@ -182,8 +182,8 @@ RecurringFormDialog::~RecurringFormDialog() = default;
 // A schedule needs an account to post into and a payee to show in the list.
 void RecurringFormDialog::updateOkButton()
 {
-    m_okButton->setEnabled(!m_accountCombo->currentData().toString().isEmpty()
-                           && !m_payeeEdit->text().trimmed().isEmpty());
+    m_okButton->setEnabled(!m_accountCombo->currentData().toString().isEmpty() &&
+                           !m_payeeEdit->text().trimmed().isEmpty());
 }
 
 void RecurringFormDialog::onAccountChanged()
@@ -219,7 +219,8 @@ void RecurringFormDialog::fill(const RecurringTransaction &recurring)
         m_accountCombo->setCurrentIndex(account);
     (recurring.amount < 0 ? m_paymentButton : m_depositButton)->setChecked(true);
     m_payeeEdit->setText(recurring.payee);
-    m_amountSpin->setValue(spinValueFromMoney(recurring.amount < 0 ? -recurring.amount : recurring.amount, Currency::USD));
+    m_amountSpin->setValue(
+        spinValueFromMoney(recurring.amount < 0 ? -recurring.amount : recurring.amount, Currency::USD));
     selectCategory(recurring.categoryId);
     m_memoEdit->setText(recurring.memo);
     const int frequency = m_frequencyCombo->findData(frequencyToString(recurring.frequency));
@@ -268,17 +269,20 @@ RecurringTransaction RecurringFormDialog::recurring() const
     result.frequency = frequencyFromString(m_frequencyCombo->currentData().toString());
 
     const QDate fieldDate = m_startDateEdit->date();
-    qInfo() << "RecurringFormDialog::recurring() — m_editMode=" << m_editMode << "isCreateFromSeed="
-            << m_createdFromSeed << "widget.date=" << fieldDate << "m_original.startDate=" << m_original.startDate
+    qInfo() << "RecurringFormDialog::recurring() — m_editMode=" << m_editMode
+            << "isCreateFromSeed=" << m_createdFromSeed << "widget.date=" << fieldDate
+            << "m_original.startDate=" << m_original.startDate
             << "m_original.nextDueDate=" << m_original.nextDueDate;
 
-    result.endDate = m_hasEndDateCheck->isChecked() ? std::optional<QDate>(m_endDateEdit->date()) : std::nullopt;
+    result.endDate =
+        m_hasEndDateCheck->isChecked() ? std::optional<QDate>(m_endDateEdit->date()) : std::nullopt;
     if (!(m_editMode && fieldDate == m_original.startDate)) {
         result.startDate = fieldDate;
         result.nextDueDate = fieldDate;
     }
     if (!result.startDate.isValid() || result.startDate < earliestDate()) {
-        qWarning() << "RecurringFormDialog: rejecting invalid startDate" << result.startDate << "— falling back to today";
+        qWarning() << "RecurringFormDialog: rejecting invalid startDate" << result.startDate
+                   << "— falling back to today";
         result.startDate = QDate::currentDate();
     }
     if (!result.nextDueDate.isValid() || result.nextDueDate < earliestDate()) {

@@ -1,6 +1,5 @@
 #include "spinboxmoney.h"
 
-
 #include <QDoubleSpinBox>
 #include <QString>
 

@@ -8,8 +8,8 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "ui/register/dateinput.h"
 #include "ui/register/datefield.h"
+#include "ui/register/dateinput.h"
 #include "ui/register/smartamountfield.h"
 
 #include <QButtonGroup>
@@ -18,8 +18,8 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHash>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>

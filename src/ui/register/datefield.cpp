@@ -34,8 +34,8 @@ void DateField::openCalendarPopup()
 
 void DateField::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F4
-        || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier))) {
+    if (event->key() == Qt::Key_F4 ||
+        (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier))) {
         openCalendarPopup();
         event->accept();
         return;

@@ -1,11 +1,11 @@
 #include "registerdelegate.h"
 
+#include "dateinput.h"
 #include "registercombobox.h"
 #include "registerlineedit.h"
 #include "registermodel.h"
 #include "registerstyle.h"
 #include "smartdateedit.h"
-#include "dateinput.h"
 #include "tabcompleter.h"
 
 #include "app/appstate.h"
@@ -75,7 +75,8 @@ RegisterDelegate::RegisterDelegate(AppState *appState, QObject *parent)
 {
     connect(appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
             [this] { m_payees.reset(); });
-    connect(appState->accountRepository(), &AccountRepository::accountsChanged, this, [this] { m_payees.reset(); });
+    connect(appState->accountRepository(), &AccountRepository::accountsChanged, this,
+            [this] { m_payees.reset(); });
 }
 
 void RegisterDelegate::setAccountId(const QString &accountId)
@@ -113,7 +114,8 @@ QList<QPair<QString, QString>> RegisterDelegate::categoryItems(const QList<Categ
     items.reserve(categories.size() + 1);
     items.append({QString(), QString()});
     for (const Category &category : categories) {
-        const auto parent = category.parentId.isEmpty() ? namesById.cend() : namesById.constFind(category.parentId);
+        const auto parent =
+            category.parentId.isEmpty() ? namesById.cend() : namesById.constFind(category.parentId);
         const QString text = parent != namesById.cend()
                                  ? QStringLiteral("%1 > %2").arg(*parent, category.name)
                                  : category.name;
@@ -126,7 +128,8 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
 {
     if (!model || model->editingRow() != -1 || payee.isEmpty())
         return;
-    const std::optional<Transaction> last = m_appState->transactionRepository()->lastByPayee(payee, m_accountId);
+    const std::optional<Transaction> last =
+        m_appState->transactionRepository()->lastByPayee(payee, m_accountId);
     if (!last)
         return;
     RegisterModel::PendingEdit pending = model->pendingEdit();
@@ -138,7 +141,8 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
         pending.deposit = formatAmount(last->amount, model->currency());
     }
     if (!last->categoryId.isEmpty()) {
-        if (const std::optional<Category> category = m_appState->categoryRepository()->findById(last->categoryId)) {
+        if (const std::optional<Category> category =
+                m_appState->categoryRepository()->findById(last->categoryId)) {
             pending.category = category->name;
             pending.categoryId = category->id;
         }
@@ -246,9 +250,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
                     if (found >= 0)
                         combo->setCurrentIndex(found);
                 });
-        connect(combo, &QComboBox::currentIndexChanged, combo, [combo](int current) {
-            combo->setProperty(categoryIdProperty, combo->itemData(current));
-        });
+        connect(combo, &QComboBox::currentIndexChanged, combo,
+                [combo](int current) { combo->setProperty(categoryIdProperty, combo->itemData(current)); });
         combo->setProperty(categoryIdProperty, combo->itemData(combo->currentIndex()));
         if (combo->lineEdit())
             watchInnerEditor(combo->lineEdit());
@@ -268,7 +271,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         edit->setAlignment(Qt::AlignCenter);
         edit->setProperty(clearedEditorProperty, true);
         // What the flag keys do not decide, pasting for one, is held to the flags too.
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[CcRr]?")), edit));
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[CcRr]?")), edit));
         editor = edit;
         break;
     }
@@ -310,7 +314,8 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
         edit->setText(value);
 }
 
-void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                    const QModelIndex &index) const
 {
     auto *registerModel = qobject_cast<RegisterModel *>(model);
     if (auto *dateEdit = qobject_cast<SmartDateEdit *>(editor)) {
@@ -356,7 +361,8 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
         return;
     }
     if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
-        const bool changed = index.column() == RegisterModel::PayeeColumn && payeeChanged(edit->text().trimmed());
+        const bool changed =
+            index.column() == RegisterModel::PayeeColumn && payeeChanged(edit->text().trimmed());
         model->setData(index, edit->text(), Qt::EditRole);
         if (changed && registerModel && registerModel->isBlankRow(index.row()))
             autofillPayee(registerModel, edit->text().trimmed());
@@ -387,7 +393,8 @@ void RegisterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionV
     editor->setGeometry(top);
 }
 
-void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const
 {
     if (!m_twoLine) {
         QStyledItemDelegate::paint(painter, option, index);
@@ -411,9 +418,9 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         QStyleOptionViewItem topOption(itemOption);
         topOption.rect.setHeight(oneLineHeight);
         style->drawControl(QStyle::CE_ItemViewItem, &topOption, painter, widget);
-        painter->fillRect(QRect(cell.left(), cell.top() + oneLineHeight, cell.width(),
-                                cell.height() - oneLineHeight),
-                          secondLineBackground);
+        painter->fillRect(
+            QRect(cell.left(), cell.top() + oneLineHeight, cell.width(), cell.height() - oneLineHeight),
+            secondLineBackground);
     }
 
     const QRect textRect = cell.adjusted(4, 0, -4, 0);
@@ -432,8 +439,8 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->setFont(itemOption.font);
 
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    if (index.column() == RegisterModel::PaymentColumn || index.column() == RegisterModel::DepositColumn
-        || index.column() == RegisterModel::BalanceColumn)
+    if (index.column() == RegisterModel::PaymentColumn || index.column() == RegisterModel::DepositColumn ||
+        index.column() == RegisterModel::BalanceColumn)
         alignment = Qt::AlignRight | Qt::AlignVCenter;
     else if (index.column() == RegisterModel::ClearedColumn)
         alignment = Qt::AlignHCenter | Qt::AlignVCenter;
@@ -441,8 +448,10 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
                       painter->fontMetrics().elidedText(text, Qt::ElideRight, topLine.width()));
 
     if (index.column() == RegisterModel::PayeeColumn || index.column() == RegisterModel::CategoryColumn) {
-        const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::DisplayRole).toString();
-        const bool isPlaceholder = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString().isEmpty();
+        const QString memo =
+            index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::DisplayRole).toString();
+        const bool isPlaceholder =
+            index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString().isEmpty();
         if (!memo.isEmpty() && !isPlaceholder) {
             painter->setFont(memoFont(option.font));
             painter->setPen(selected ? palette.color(QPalette::HighlightedText) : secondaryTextColor());
@@ -452,7 +461,8 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
                            cell.height() - oneLineHeight);
             if (const auto *view = qobject_cast<const QAbstractItemView *>(widget)) {
                 const QRect payeeCell = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn));
-                const QRect categoryCell = view->visualRect(index.siblingAtColumn(RegisterModel::CategoryColumn));
+                const QRect categoryCell =
+                    view->visualRect(index.siblingAtColumn(RegisterModel::CategoryColumn));
                 memoRect.setLeft(payeeCell.left() + 4);
                 if (categoryCell.isValid())
                     memoRect.setRight(categoryCell.right() - 4);
@@ -468,8 +478,8 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 bool RegisterDelegate::setClearedFlag(QLineEdit *edit, const QKeyEvent *event)
 {
     const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint()
-        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (text.isEmpty() || !text.at(0).isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     // C cleared, R reconciled, Space neither; each replaces the flag there was. Any other
     // character is swallowed: "3" is no flag.
@@ -493,7 +503,9 @@ void RegisterDelegate::takeCategoryCompletion(QCompleter *completer) const
         return;
     const QAbstractItemModel *offered = completer->completionModel();
     const auto offeredText = [&](int row) {
-        return offered->index(row, completer->completionColumn()).data(completer->completionRole()).toString();
+        return offered->index(row, completer->completionColumn())
+            .data(completer->completionRole())
+            .toString();
     };
     QString chosen;
     if (popup->currentIndex().isValid()) {
@@ -504,8 +516,8 @@ void RegisterDelegate::takeCategoryCompletion(QCompleter *completer) const
         const QString typed = combo->currentText().trimmed();
         for (int row = 0; row < offered->rowCount() && chosen.isEmpty(); ++row) {
             const QString text = offeredText(row);
-            if (text.compare(typed, Qt::CaseInsensitive) == 0
-                || text.endsWith(QStringLiteral(" > ") + typed, Qt::CaseInsensitive))
+            if (text.compare(typed, Qt::CaseInsensitive) == 0 ||
+                text.endsWith(QStringLiteral(" > ") + typed, Qt::CaseInsensitive))
                 chosen = text;
         }
         if (chosen.isEmpty() && offered->rowCount() > 0)
@@ -528,21 +540,22 @@ bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
         // on as usual. The list gets the keys first; the line edit when they are sent to it.
         QCompleter *completer =
             qobject_cast<QCompleter *>(object->property(categoryCompleterProperty).value<QObject *>());
-        if (auto *edit = qobject_cast<QLineEdit *>(object); !completer && edit && edit->completer()
-            && edit->completer()->popup()->property(categoryCompleterProperty).isValid())
+        if (auto *edit = qobject_cast<QLineEdit *>(object);
+            !completer && edit && edit->completer() &&
+            edit->completer()->popup()->property(categoryCompleterProperty).isValid())
             completer = edit->completer();
         if (completer)
             takeCategoryCompletion(completer);
     }
-    if (object->property(completerPopupProperty).toBool()
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
-        && !static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))
+    if (object->property(completerPopupProperty).toBool() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        !static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))
         return false;
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_keyHandler
-        && m_keyHandler->eventFilter(object, event))
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_keyHandler &&
+        m_keyHandler->eventFilter(object, event))
         return true;
-    if (event->type() == QEvent::KeyPress && object->property(clearedEditorProperty).toBool()
-        && setClearedFlag(static_cast<QLineEdit *>(object), static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && object->property(clearedEditorProperty).toBool() &&
+        setClearedFlag(static_cast<QLineEdit *>(object), static_cast<QKeyEvent *>(event)))
         return true;
     if (object->property(innerEditorProperty).toBool())
         return false;

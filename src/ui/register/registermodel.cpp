@@ -152,15 +152,14 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
             const QString text = pendingText(column);
             if (role == Qt::DisplayRole && text.isEmpty() && isIdleBlankRow(row)) {
                 static const char *const placeholders[] = {
-                    QT_TR_NOOP("Date"), QT_TR_NOOP("Chk #"), QT_TR_NOOP("Payee"),
-                    QT_TR_NOOP("Category"), QT_TR_NOOP("Memo"), QT_TR_NOOP("Payment"),
-                    QT_TR_NOOP("Deposit"), QT_TR_NOOP("Clr")};
+                    QT_TR_NOOP("Date"), QT_TR_NOOP("Chk #"),   QT_TR_NOOP("Payee"),   QT_TR_NOOP("Category"),
+                    QT_TR_NOOP("Memo"), QT_TR_NOOP("Payment"), QT_TR_NOOP("Deposit"), QT_TR_NOOP("Clr")};
                 return tr(placeholders[column]);
             }
             return text;
         }
-        if (role == Qt::ForegroundRole && isIdleBlankRow(row) && column != BalanceColumn
-            && pendingText(column).isEmpty())
+        if (role == Qt::ForegroundRole && isIdleBlankRow(row) && column != BalanceColumn &&
+            pendingText(column).isEmpty())
             return QBrush(secondaryTextColor());
         if (role == Qt::BackgroundRole && !m_twoLine)
             return QBrush(pendingRowBackground());
@@ -265,8 +264,8 @@ void RegisterModel::load(QList<RegisterRow> rows, bool newestFirst, Currency cur
     endResetModel();
 }
 
-void RegisterModel::loadIndex(RegisterIndex index, const TransactionRepository *transactions, bool newestFirst,
-                              Currency currency)
+void RegisterModel::loadIndex(RegisterIndex index, const TransactionRepository *transactions,
+                              bool newestFirst, Currency currency)
 {
     beginResetModel();
     m_rows.clear();

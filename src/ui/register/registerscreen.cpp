@@ -19,8 +19,8 @@
 #include "services/categoryservice.h"
 #include "services/transactionservice.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QHBoxLayout>
@@ -72,7 +72,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
 
     m_subtitleLabel->setFont(resizedFont(appFont, -2));
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(secondaryTextColor().name(QColor::HexRgb)));
+    m_subtitleLabel->setStyleSheet(
+        QStringLiteral("color: %1;").arg(secondaryTextColor().name(QColor::HexRgb)));
     m_subtitleLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -93,10 +94,12 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
         QStringLiteral("color: %1; padding: 2px 4px;").arg(secondaryTextColor().name(QColor::HexRgb)));
     // Elided in a narrow window rather than holding the window wider than the screen.
     auto *keysLabel = new ElidedLabel(
-        tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"), this);
+        tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"),
+        this);
     keysLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     keysLabel->setToolTip(keysLabel->fullText());
-    keysLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeManager::color(ThemeColor::KeysHint).name()));
+    keysLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeManager::color(ThemeColor::KeysHint).name()));
     hintBar->addWidget(m_hintLabel);
     hintBar->addStretch();
     hintBar->addWidget(keysLabel, 1);
@@ -127,8 +130,9 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     // Dates, amounts and flags as wide as their widest value in the fonts they are drawn in;
     // payee, category and memo share the rest; the memo gives way first, the payee last.
     m_columnFitter = new TableColumnFitter(m_view);
-    for (int column : {RegisterModel::CheckNumberColumn, RegisterModel::PaymentColumn, RegisterModel::DepositColumn,
-                       RegisterModel::ClearedColumn, RegisterModel::BalanceColumn})
+    for (int column :
+         {RegisterModel::CheckNumberColumn, RegisterModel::PaymentColumn, RegisterModel::DepositColumn,
+          RegisterModel::ClearedColumn, RegisterModel::BalanceColumn})
         m_columnFitter->setContentColumn(column);
     // The date editor shows its calendar button beside the text.
     m_columnFitter->setContentColumn(RegisterModel::DateColumn, calendarIcon(m_view).width() + 10);
@@ -242,7 +246,8 @@ void RegisterScreen::reload()
 
     // A register of small amounts still gets columns that take a four-digit figure.
     const QString floor = formatAmount(999999, account->currency);
-    for (int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
+    for (int column :
+         {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
         m_columnFitter->setExtraSamples(column, m_model->widestAmountTexts(column) << floor);
 
     const Money balance = m_model->accountBalance(account->startingBalance);
@@ -372,7 +377,8 @@ int RegisterScreen::nextVisibleColumn(int column) const
 
 int RegisterScreen::previousVisibleColumn(int column) const
 {
-    for (int candidate = std::min(column, int(RegisterModel::BalanceColumn)) - 1; candidate >= 0; --candidate) {
+    for (int candidate = std::min(column, int(RegisterModel::BalanceColumn)) - 1; candidate >= 0;
+         --candidate) {
         if (!m_view->isColumnHidden(candidate))
             return candidate;
     }
@@ -403,7 +409,8 @@ QModelIndex RegisterScreen::moveToField(bool forward)
     if (!current.isValid())
         return {};
     writeOpenEditor();
-    const int column = forward ? nextVisibleColumn(current.column()) : previousVisibleColumn(current.column());
+    const int column =
+        forward ? nextVisibleColumn(current.column()) : previousVisibleColumn(current.column());
     if (column < 0) {
         // The first or last field: nothing to move to, but the cell stays open for typing.
         if (!m_view->editorAt(current))
@@ -494,8 +501,8 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
             commitCurrentRow();
         } else {
             const QModelIndex current = m_view->currentIndex();
-            if (!current.isValid() || m_view->editorAt(current)
-                || !m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
+            if (!current.isValid() || m_view->editorAt(current) ||
+                !m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
                 enterMove();
             } else {
                 startEditingRow(current.row());
@@ -527,8 +534,8 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
         // Esc in the blank row gives up the entry being typed; in a stored row it only closes the
         // editor (the view's own handling), keeping what earlier moves wrote.
         const QModelIndex current = m_view->currentIndex();
-        if (event->modifiers() != Qt::NoModifier || m_model->editingRow() != -1 || !current.isValid()
-            || !m_model->isBlankRow(current.row()))
+        if (event->modifiers() != Qt::NoModifier || m_model->editingRow() != -1 || !current.isValid() ||
+            !m_model->isBlankRow(current.row()))
             return false;
         discardNewEntry();
         return true;
@@ -540,7 +547,8 @@ bool RegisterScreen::handleKeyPress(QKeyEvent *event)
         // An apostrophe copies from above only before anything is typed into the field, so
         // payees such as "Trader Joe's" can still be written.
         auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        if (edit && m_view->isAncestorOf(edit) && !edit->text().isEmpty() && edit->selectedText() != edit->text())
+        if (edit && m_view->isAncestorOf(edit) && !edit->text().isEmpty() &&
+            edit->selectedText() != edit->text())
             return false;
         copyFromAbove();
         return true;
@@ -600,8 +608,8 @@ void RegisterScreen::commitCurrentRow()
     const QString depositText = pending.deposit.trimmed();
     if (paymentText.isEmpty() && depositText.isEmpty())
         return refuse(tr("Enter a payment or deposit amount"));
-    const std::optional<Money> parsed = readAmount(paymentText.isEmpty() ? depositText : paymentText,
-                                                   account->currency);
+    const std::optional<Money> parsed =
+        readAmount(paymentText.isEmpty() ? depositText : paymentText, account->currency);
     if (!parsed)
         return refuse(tr("Enter a valid amount"));
     const Money amount = paymentText.isEmpty() ? *parsed : -*parsed;
@@ -635,12 +643,12 @@ void RegisterScreen::commitCurrentRow()
             categoryId = category->id;
         } else {
             const bool isPayment = !paymentText.isEmpty();
-            const QString question = isPayment
-                ? tr("There is no category \"%1\". Create it as an expense category?").arg(categoryText)
-                : tr("There is no category \"%1\". Create it as an income category?").arg(categoryText);
+            const QString question =
+                isPayment
+                    ? tr("There is no category \"%1\". Create it as an expense category?").arg(categoryText)
+                    : tr("There is no category \"%1\". Create it as an income category?").arg(categoryText);
             if (QMessageBox::question(this, tr("New Category"), question, QMessageBox::Yes | QMessageBox::No,
-                                      QMessageBox::Yes)
-                != QMessageBox::Yes) {
+                                      QMessageBox::Yes) != QMessageBox::Yes) {
                 // Back in the category cell with the name as typed, to correct it or pick another.
                 const int row = editingRow == -1 ? m_model->blankRow() : editingRow;
                 const QModelIndex cell = m_model->index(row, RegisterModel::CategoryColumn);
@@ -648,8 +656,8 @@ void RegisterScreen::commitCurrentRow()
                 openEditorAt(cell);
                 return;
             }
-            entry.newCategory =
-                categories->newCategoryFor(categoryText, isPayment ? CategoryType::Expense : CategoryType::Income);
+            entry.newCategory = categories->newCategoryFor(categoryText, isPayment ? CategoryType::Expense
+                                                                                   : CategoryType::Income);
         }
     }
 
@@ -741,12 +749,13 @@ void RegisterScreen::deleteRow(int row)
     const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
     const Currency currency = account ? account->currency : Currency::USD;
     const QString amount = formatMoney(qAbs(transaction.amount), currency);
-    const QString question = transaction.transferLinkId.isEmpty()
-        ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
-        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
-              .arg(transaction.payee, amount);
-    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+    const QString question =
+        transaction.transferLinkId.isEmpty()
+            ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
+            : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+                  .arg(transaction.payee, amount);
+    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
         return;
 
     if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
@@ -826,7 +835,8 @@ void RegisterScreen::memorize()
 void RegisterScreen::onContextMenu(const QPoint &position)
 {
     QMenu menu(this);
-    connect(menu.addAction(tr("&Insert New (Ctrl+I)")), &QAction::triggered, this, &RegisterScreen::insertNewEntry);
+    connect(menu.addAction(tr("&Insert New (Ctrl+I)")), &QAction::triggered, this,
+            &RegisterScreen::insertNewEntry);
     connect(menu.addAction(tr("&New Transaction... (Ctrl+N)")), &QAction::triggered, this,
             &RegisterScreen::newTransactionDialog);
     const int row = m_view->rowAt(position.y());
@@ -835,7 +845,8 @@ void RegisterScreen::onContextMenu(const QPoint &position)
         menu.addSeparator();
         const QString toggleText = record->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared");
         connect(menu.addAction(toggleText), &QAction::triggered, this, [this, row] { toggleCleared(row); });
-        connect(menu.addAction(tr("&Delete (Ctrl+D)")), &QAction::triggered, this, [this, row] { deleteRow(row); });
+        connect(menu.addAction(tr("&Delete (Ctrl+D)")), &QAction::triggered, this,
+                [this, row] { deleteRow(row); });
     }
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }

@@ -9,8 +9,7 @@
 RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
     : QTableView(parent)
     , m_screen(screen)
-{
-}
+{}
 
 bool RegisterTableView::focusIsInPayeeMemoEditor() const
 {

@@ -30,8 +30,8 @@ void SmartDateEdit::openCalendarPopup()
 
 void SmartDateEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F4
-        || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier))) {
+    if (event->key() == Qt::Key_F4 ||
+        (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier))) {
         openCalendarPopup();
         event->accept();
         return;

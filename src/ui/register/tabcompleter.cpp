@@ -28,7 +28,9 @@ void TabCompleter::applyMatchingRules()
     setFilterMode(Qt::MatchContains);
     setCompletionMode(QCompleter::PopupCompletion);
     if (QAbstractItemModel *items = model()) {
-        const auto forget = [this] { m_itemsWidth = -1; };
+        const auto forget = [this] {
+            m_itemsWidth = -1;
+        };
         connect(items, &QAbstractItemModel::modelReset, this, forget);
         connect(items, &QAbstractItemModel::rowsInserted, this, forget);
         connect(items, &QAbstractItemModel::rowsRemoved, this, forget);
@@ -62,7 +64,8 @@ bool TabCompleter::eventFilter(QObject *watched, QEvent *event)
     // The completer places its popup under the field, as wide as the field, each time the list
     // is filtered; it is widened after every such placement.
     // The event type is tested first: asking for the popup creates it, which sends events here.
-    if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) && !m_widening && watched == popup())
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) && !m_widening &&
+        watched == popup())
         widenPopup();
     return QCompleter::eventFilter(watched, event);
 }

@@ -39,7 +39,9 @@ void TableColumnFitter::watchModel()
     QAbstractItemModel *model = m_view->model();
     if (!model)
         return;
-    const auto remeasure = [this] { scheduleFit(true); };
+    const auto remeasure = [this] {
+        scheduleFit(true);
+    };
     connect(model, &QAbstractItemModel::modelReset, this, remeasure);
     connect(model, &QAbstractItemModel::layoutChanged, this, remeasure);
     connect(model, &QAbstractItemModel::rowsInserted, this, remeasure);
@@ -86,9 +88,9 @@ bool TableColumnFitter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize) {
         scheduleFit(false);
-    } else if (watched == m_view
-               && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
-                   || event->type() == QEvent::ApplicationFontChange)) {
+    } else if (watched == m_view &&
+               (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+                event->type() == QEvent::ApplicationFontChange)) {
         scheduleFit(true);
     }
     return QObject::eventFilter(watched, event);
@@ -164,7 +166,8 @@ void TableColumnFitter::measure()
             // A content column fits every value; a text column fits nine in ten of its texts, so
             // one long payee does not take the room the common ones need.
             std::sort(cellWidths.begin(), cellWidths.end());
-            const qsizetype pick = columnRule.content ? cellWidths.size() - 1 : (cellWidths.size() - 1) * 9 / 10;
+            const qsizetype pick =
+                columnRule.content ? cellWidths.size() - 1 : (cellWidths.size() - 1) * 9 / 10;
             needed = std::max(needed, cellWidths.at(pick));
         }
         m_needed[column] = needed + (columnRule.content ? columnRule.allowance : 0);
@@ -215,16 +218,17 @@ void TableColumnFitter::apply()
         }
         const int minimum = minimumWidth(column);
         const int maximum = std::max(minimum, columnRule.maximumCharacters * average + cellPadding);
-        texts.append({column, columnRule.weight, minimum, maximum, std::clamp(m_needed.at(column), minimum, maximum)});
+        texts.append(
+            {column, columnRule.weight, minimum, maximum, std::clamp(m_needed.at(column), minimum, maximum)});
     }
 
     const int room = available - contentTotal;
-    const int desiredTotal =
-        std::accumulate(texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.desired; });
-    const int minimumTotal =
-        std::accumulate(texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.minimum; });
-    const int weightTotal =
-        std::accumulate(texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.weight; });
+    const int desiredTotal = std::accumulate(
+        texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.desired; });
+    const int minimumTotal = std::accumulate(
+        texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.minimum; });
+    const int weightTotal = std::accumulate(
+        texts.cbegin(), texts.cend(), 0, [](int sum, const TextColumn &text) { return sum + text.weight; });
     if (room >= desiredTotal) {
         const int extra = room - desiredTotal;
         int given = 0;

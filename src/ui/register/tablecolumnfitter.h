@@ -11,9 +11,9 @@ class QTimer;
 // display scale. A content column (dates, amounts, flags) is exactly as wide as the widest of its
 // header, the texts of the sampled rows and the extra samples its owner gives, measured in the
 // fonts the cells are drawn in. The text columns share what is left: each gets what nine in ten
-// of its sampled texts need (capped), then, when the view fills its width, the rest by weight; when the room is
-// short the columns of least weight give way first, down to their minimums, and only below those
-// does a scroll bar appear.
+// of its sampled texts need (capped), then, when the view fills its width, the rest by weight; when the room
+// is short the columns of least weight give way first, down to their minimums, and only below those does a
+// scroll bar appear.
 //
 // The fitter samples the first and last rows of the model, so a register of 100,000 rows costs
 // what one of a few hundred does. It refits when the view is resized, its model reset, rows come

@@ -81,8 +81,9 @@ void CategoriesScreen::reload()
 void CategoriesScreen::onCreateCategory()
 {
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, tr("New Category"), tr("Category name:"), QLineEdit::Normal, QString(), &ok).trimmed();
+    const QString name = QInputDialog::getText(this, tr("New Category"), tr("Category name:"),
+                                               QLineEdit::Normal, QString(), &ok)
+                             .trimmed();
     if (!ok || name.isEmpty())
         return;
     // Two levels only: under a selected top-level category, otherwise at the top. It takes the
@@ -94,7 +95,8 @@ void CategoriesScreen::onCreateCategory()
     if (selected && m_model->isTopLevelCategory(current) && selected->parentId.isEmpty())
         parentId = selected->id;
     const CategoryType type = current.isValid() ? m_model->headingType(current) : CategoryType::Expense;
-    if (const std::optional<Category> category = m_appState->categoryService()->addCategory(name, type, parentId)) {
+    if (const std::optional<Category> category =
+            m_appState->categoryService()->addCategory(name, type, parentId)) {
         reload();
         m_view->setCurrentIndex(m_model->indexOf(category->id));
     }
@@ -107,8 +109,8 @@ void CategoriesScreen::onEditCategory()
         return;
     const QString id = selected->id;
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Edit Category"), tr("Category name:"), QLineEdit::Normal,
-                                               selected->name, &ok)
+    const QString name = QInputDialog::getText(this, tr("Edit Category"), tr("Category name:"),
+                                               QLineEdit::Normal, selected->name, &ok)
                              .trimmed();
     if (!ok || name.isEmpty())
         return;
@@ -125,8 +127,7 @@ void CategoriesScreen::onDeleteCategory()
     if (QMessageBox::question(this, tr("Delete Category"),
                               tr("Delete \"%1\"? Transactions using this category will become uncategorized.")
                                   .arg(selected->name),
-                              QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_appState->categoryService()->deleteCategory(id);
     reload();
@@ -140,10 +141,12 @@ void CategoriesScreen::onContextMenu(const QPoint &position)
     else
         m_view->setCurrentIndex({});
     QMenu menu(this);
-    connect(menu.addAction(tr("&New Category")), &QAction::triggered, this, &CategoriesScreen::onCreateCategory);
+    connect(menu.addAction(tr("&New Category")), &QAction::triggered, this,
+            &CategoriesScreen::onCreateCategory);
     if (m_model->category(index)) {
         connect(menu.addAction(tr("&Edit")), &QAction::triggered, this, &CategoriesScreen::onEditCategory);
-        connect(menu.addAction(tr("&Delete")), &QAction::triggered, this, &CategoriesScreen::onDeleteCategory);
+        connect(menu.addAction(tr("&Delete")), &QAction::triggered, this,
+                &CategoriesScreen::onDeleteCategory);
     }
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }

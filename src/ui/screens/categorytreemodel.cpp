@@ -32,8 +32,7 @@ QString typeName(CategoryType type)
 
 CategoryTreeModel::CategoryTreeModel(QObject *parent)
     : QAbstractItemModel(parent)
-{
-}
+{}
 
 CategoryTreeModel::~CategoryTreeModel() = default;
 
@@ -223,9 +222,10 @@ void CategoryTreeModel::load(const QList<Category> &categories)
         }
         return 2;
     };
-    std::stable_sort(m_root.children.begin(), m_root.children.end(), [&headingRank](const Node *a, const Node *b) {
-        return headingRank(a->category.type) < headingRank(b->category.type);
-    });
+    std::stable_sort(m_root.children.begin(), m_root.children.end(),
+                     [&headingRank](const Node *a, const Node *b) {
+                         return headingRank(a->category.type) < headingRank(b->category.type);
+                     });
     endResetModel();
 }
 

@@ -85,9 +85,10 @@ void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStri
     if (withNone)
         combo->addItem(ImportScreen::tr("(none)"), -1);
     for (int column = 0; column < columns; ++column) {
-        const QString text = column < firstRow.size()
-                                 ? ImportScreen::tr("Col %1: %2").arg(column + 1).arg(firstRow[column].left(20))
-                                 : ImportScreen::tr("Column %1").arg(column + 1);
+        const QString text =
+            column < firstRow.size()
+                ? ImportScreen::tr("Col %1: %2").arg(column + 1).arg(firstRow[column].left(20))
+                : ImportScreen::tr("Column %1").arg(column + 1);
         combo->addItem(text, column);
     }
 }
@@ -188,8 +189,9 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     m_delimiterCombo->addItem(tr("Semicolon"), SemicolonDelimiter);
     m_delimiterCombo->addItem(tr("Tab"), TabDelimiter);
     columns->addRow(tr("Delimiter:"), m_delimiterCombo);
-    m_dateFormatCombo->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"), QStringLiteral("yyyy-MM-dd"),
-                                 QStringLiteral("MM/dd/yy"), QStringLiteral("M/d/yyyy")});
+    m_dateFormatCombo->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                                 QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
+                                 QStringLiteral("M/d/yyyy")});
     columns->addRow(tr("Date format:"), m_dateFormatCombo);
     m_headerCheck->setChecked(true);
     columns->addRow(m_headerCheck);
@@ -203,9 +205,10 @@ ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
     auto *qifLayout = new QVBoxLayout(m_qifGroup);
     qifLayout->setContentsMargins(0, 0, 0, 0);
     qifLayout->addWidget(new QLabel(tr("QIF source accounts:"), m_qifGroup));
-    auto *note = new QLabel(tr("Choose where each Quicken account should be imported. Accounts mapped across the "
-                               "selected files will have their transfers linked automatically."),
-                            m_qifGroup);
+    auto *note =
+        new QLabel(tr("Choose where each Quicken account should be imported. Accounts mapped across the "
+                      "selected files will have their transfers linked automatically."),
+                   m_qifGroup);
     note->setWordWrap(true);
     qifLayout->addWidget(note);
     qifLayout->addLayout(m_qifMapRowsLayout);
@@ -350,7 +353,8 @@ void ImportScreen::selectFile()
     m_qifGroup->hide();
     if (m_qifButton->isChecked()) {
         const QStringList paths = QFileDialog::getOpenFileNames(
-            this, tr("Select QIF File(s)"), m_folders.folderFor(QStringLiteral("qifImport")), tr("QIF Files (*.qif)"));
+            this, tr("Select QIF File(s)"), m_folders.folderFor(QStringLiteral("qifImport")),
+            tr("QIF Files (*.qif)"));
         if (!paths.isEmpty()) {
             m_folders.remember(QStringLiteral("qifImport"), paths.first());
             chooseQifFiles(paths);
@@ -487,8 +491,8 @@ void ImportScreen::buildMappingRows(const QList<QifSourceEntry> &entries)
         int initial = 0;
         for (const Account &account : accounts) {
             combo->addItem(account.name, account.id);
-            if (initial == 0 && !entry.noAccountHeader
-                && account.name.compare(entry.displayName, Qt::CaseInsensitive) == 0)
+            if (initial == 0 && !entry.noAccountHeader &&
+                account.name.compare(entry.displayName, Qt::CaseInsensitive) == 0)
                 initial = combo->count() - 1;
         }
         combo->setCurrentIndex(initial);
@@ -501,9 +505,9 @@ bool ImportScreen::ensureTargetAccount()
 {
     if (!m_accountCombo->currentData().toString().isEmpty())
         return true;
-    if (QMessageBox::question(this, tr("No target account"), tr("Pick an account to import into, or create one now."),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        != QMessageBox::Yes)
+    if (QMessageBox::question(this, tr("No target account"),
+                              tr("Pick an account to import into, or create one now."),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
         return false;
     AccountFormDialog form(this);
     if (form.exec() != QDialog::Accepted)
@@ -511,7 +515,8 @@ bool ImportScreen::ensureTargetAccount()
     const Account entered = form.account();
     if (entered.name.isEmpty())
         return false;
-    const std::optional<Account> account = m_appState->accountService()->createAccount(entered, form.asOfDate());
+    const std::optional<Account> account =
+        m_appState->accountService()->createAccount(entered, form.asOfDate());
     if (!account)
         return false;
     refreshAccounts();
@@ -537,7 +542,8 @@ QifMapping ImportScreen::buildQifMapping()
             account.sortOrder = nextSortOrder++;
             account.createdAt = currentTimestamp();
             account.updatedAt = account.createdAt;
-            mapping.insert(row.entry.key, m_appState->accountRepository()->insert(account) ? account.id : QString());
+            mapping.insert(row.entry.key,
+                           m_appState->accountRepository()->insert(account) ? account.id : QString());
         } else {
             mapping.insert(row.entry.key, value);
         }
@@ -592,7 +598,8 @@ void ImportScreen::showSummary(const ImportResult &result)
     QStringList lines;
     if (result.aborted) {
         lines << tr("Import failed.") << QString()
-              << tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+              << tr("A database error stopped the import and all changes were rolled back. No transactions "
+                    "were added.");
         if (!result.failure.isEmpty())
             lines << result.failure;
     } else {
@@ -606,7 +613,8 @@ void ImportScreen::showSummary(const ImportResult &result)
         if (result.transfersLinked > 0) {
             lines << tr("%n transfer(s) linked across accounts", nullptr, result.transfersLinked);
             if (result.retroactiveLinks > 0)
-                lines << tr("  (including %n linked to previously imported row(s))", nullptr, result.retroactiveLinks);
+                lines << tr("  (including %n linked to previously imported row(s))", nullptr,
+                            result.retroactiveLinks);
         }
         if (result.duplicates > 0)
             lines << tr("%n duplicate(s) skipped", nullptr, result.duplicates);

@@ -75,7 +75,8 @@ std::optional<int> PayeeScreen::renamePayees(const QStringList &oldNames, const 
 {
     const std::optional<int> changed = m_appState->payeeService()->renamePayees(oldNames, newName);
     if (!changed)
-        QMessageBox::warning(this, tr("Rename Failed"), tr("The payees could not be renamed. Nothing was changed."));
+        QMessageBox::warning(this, tr("Rename Failed"),
+                             tr("The payees could not be renamed. Nothing was changed."));
     return changed;
 }
 
@@ -88,7 +89,8 @@ void PayeeScreen::onRename()
     const std::optional<int> changed = renamePayees(selected, newName);
     if (!changed)
         return;
-    QMessageBox::information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, *changed));
+    QMessageBox::information(this, tr("Rename Complete"),
+                             tr("Renamed %n transaction(s).", nullptr, *changed));
     reload();
     emit payeesChanged();
 }
@@ -105,8 +107,7 @@ void PayeeScreen::onMerge()
         target = selected.first();
     if (QMessageBox::question(this, tr("Merge Payees"),
                               tr("Merge %1 payees into \"%2\"?").arg(selected.size()).arg(target),
-                              QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const std::optional<int> changed = renamePayees(selected, target);
     if (!changed)

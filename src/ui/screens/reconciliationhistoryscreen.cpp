@@ -14,7 +14,13 @@
 
 namespace {
 
-enum Column { StatementDateColumn, StatementBalanceColumn, ReconciledBalanceColumn, CompletedColumn, ColumnCount };
+enum Column {
+    StatementDateColumn,
+    StatementBalanceColumn,
+    ReconciledBalanceColumn,
+    CompletedColumn,
+    ColumnCount
+};
 
 } // namespace
 
@@ -53,7 +59,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *state, QWidge
     layout->addWidget(m_table, 1);
 
     m_emptyLabel = new QLabel(
-        tr("No reconciliations yet. Reconcile your account from the register to see the history here."), this);
+        tr("No reconciliations yet. Reconcile your account from the register to see the history here."),
+        this);
     m_emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setWordWrap(true);
@@ -86,8 +93,8 @@ void ReconciliationHistoryScreen::reload()
             m_table->setItem(row, column, item);
             return item;
         };
-        addItem(StatementDateColumn, english.toString(reconciliation.statementDate, QStringLiteral("MMM d, yyyy")),
-                Qt::AlignLeft);
+        addItem(StatementDateColumn,
+                english.toString(reconciliation.statementDate, QStringLiteral("MMM d, yyyy")), Qt::AlignLeft);
         const auto addMoney = [&](int column, Money amount) {
             QTableWidgetItem *item = addItem(column, formatMoney(amount, currency), Qt::AlignRight);
             if (amount < 0)
@@ -95,9 +102,10 @@ void ReconciliationHistoryScreen::reload()
         };
         addMoney(StatementBalanceColumn, reconciliation.statementBalance);
         addMoney(ReconciledBalanceColumn, reconciliation.reconciledBalance);
-        addItem(CompletedColumn,
-                english.toString(reconciliation.completedAt.toLocalTime(), QStringLiteral("MMM d, yyyy h:mm ap")),
-                Qt::AlignLeft);
+        addItem(
+            CompletedColumn,
+            english.toString(reconciliation.completedAt.toLocalTime(), QStringLiteral("MMM d, yyyy h:mm ap")),
+            Qt::AlignLeft);
     }
     const bool empty = reconciliations.isEmpty();
     m_table->setVisible(!empty);

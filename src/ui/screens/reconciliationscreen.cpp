@@ -16,8 +16,8 @@
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHash>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,7 +78,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     statementRow->addWidget(m_statementBalanceSpin);
     statementRow->addStretch(1);
     layout->addLayout(statementRow);
-    connect(m_statementBalanceSpin, &QDoubleSpinBox::valueChanged, this, &ReconciliationScreen::updateDifference);
+    connect(m_statementBalanceSpin, &QDoubleSpinBox::valueChanged, this,
+            &ReconciliationScreen::updateDifference);
 
     auto *summary = new QGridLayout;
     summary->setColumnStretch(2, 1);
@@ -183,7 +184,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     updateDifference();
 }
 
-QLabel *ReconciliationScreen::addSummaryRow(QGridLayout *grid, int row, const QString &caption, bool muted, bool bold)
+QLabel *ReconciliationScreen::addSummaryRow(QGridLayout *grid, int row, const QString &caption, bool muted,
+                                            bool bold)
 {
     auto *captionLabel = new QLabel(caption, this);
     auto *valueLabel = new QLabel(this);
@@ -225,7 +227,8 @@ void ReconciliationScreen::setAccount(const QString &accountId)
     }
 
     // The next statement usually closes a month after the last one.
-    const std::optional<Reconciliation> latest = m_state->reconciliationRepository()->latestForAccount(accountId);
+    const std::optional<Reconciliation> latest =
+        m_state->reconciliationRepository()->latestForAccount(accountId);
     if (latest && (!latestReconciledDate.isValid() || latest->statementDate >= latestReconciledDate))
         m_statementDateField->setDate(latest->statementDate.addMonths(1));
     else if (latestReconciledDate.isValid())
@@ -264,7 +267,8 @@ void ReconciliationScreen::reloadTable()
         };
         addText(DateColumn, transaction.date.toString(QStringLiteral("MM/dd/yyyy")), Qt::AlignLeft);
         addText(PayeeColumn, transaction.payee, Qt::AlignLeft);
-        QTableWidgetItem *amount = addText(AmountColumn, formatMoney(transaction.amount, accountCurrency), Qt::AlignRight);
+        QTableWidgetItem *amount =
+            addText(AmountColumn, formatMoney(transaction.amount, accountCurrency), Qt::AlignRight);
         if (transaction.amount < 0)
             amount->setForeground(negativeColor());
         addText(ClearedColumn, transaction.cleared ? QStringLiteral("C") : QString(), Qt::AlignCenter);
@@ -399,9 +403,11 @@ void ReconciliationScreen::deleteSelectedTransaction()
     if (row < 0)
         return;
     const Transaction transaction = m_transactions.at(row);
-    const QString question = transaction.transferLinkId.isEmpty()
-        ? tr("Delete the transaction for %1?").arg(transaction.payee)
-        : tr("Delete the transfer for %1?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee);
+    const QString question =
+        transaction.transferLinkId.isEmpty()
+            ? tr("Delete the transaction for %1?").arg(transaction.payee)
+            : tr("Delete the transfer for %1?\n\nBoth sides of the transfer will be deleted.")
+                  .arg(transaction.payee);
     const auto answer = QMessageBox::question(this, tr("Delete Transaction"), question,
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
@@ -432,8 +438,8 @@ bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
         const auto *keyEvent = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
         const int key = keyEvent->key();
-        if ((modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)
-            && (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R)) {
+        if ((modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier) &&
+            (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R)) {
             toggleCurrentRow();
             return true;
         }

@@ -12,8 +12,7 @@
 RecurringModel::RecurringModel(AccountRepository *accounts, QObject *parent)
     : QAbstractTableModel(parent)
     , m_accounts(accounts)
-{
-}
+{}
 
 int RecurringModel::rowCount(const QModelIndex &parent) const
 {

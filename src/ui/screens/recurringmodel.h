@@ -15,7 +15,16 @@ class RecurringModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { AccountColumn, PayeeColumn, AmountColumn, FrequencyColumn, NextDueColumn, AutoColumn, StatusColumn, ColumnCount };
+    enum Column {
+        AccountColumn,
+        PayeeColumn,
+        AmountColumn,
+        FrequencyColumn,
+        NextDueColumn,
+        AutoColumn,
+        StatusColumn,
+        ColumnCount
+    };
 
     explicit RecurringModel(AccountRepository *accounts, QObject *parent = nullptr);
 

@@ -158,8 +158,7 @@ void RecurringScreen::deleteRow(int row)
         return;
     const QString id = item->id;
     if (QMessageBox::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(item->payee),
-                              QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_appState->recurringRepository()->softDelete(id);
     reload();

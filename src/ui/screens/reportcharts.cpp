@@ -12,12 +12,12 @@
 #include <QDate>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
-#include <QLocale>
-#include <QPieLegendMarker>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPalette>
+#include <QPieLegendMarker>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QValueAxis>
@@ -72,7 +72,8 @@ void styleAxis(QAbstractAxis *axis)
 QString wholeDollars(double value)
 {
     const qint64 dollars = qRound64(value);
-    const QString digits = QLocale(QLocale::English, QLocale::UnitedStates).toString(dollars < 0 ? -dollars : dollars);
+    const QString digits =
+        QLocale(QLocale::English, QLocale::UnitedStates).toString(dollars < 0 ? -dollars : dollars);
     return (dollars < 0 ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
 }
 
@@ -153,8 +154,9 @@ QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
     Money other = 0;
     for (int i = 0; i < spending.size(); ++i) {
         if (i < maximumSlices) {
-            const QString name = spending[i].name.isEmpty() ? QCoreApplication::translate("ReportCharts", "Uncategorized")
-                                                            : spending[i].name;
+            const QString name = spending[i].name.isEmpty()
+                                     ? QCoreApplication::translate("ReportCharts", "Uncategorized")
+                                     : spending[i].name;
             QPieSlice *slice = series->append(name, majorUnits(-spending[i].total));
             slice->setColor(sliceColor(i));
             slice->setBorderColor(QApplication::palette().color(QPalette::Base));
@@ -163,7 +165,8 @@ QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
         }
     }
     if (other > 0) {
-        QPieSlice *slice = series->append(QCoreApplication::translate("ReportCharts", "Other"), majorUnits(other));
+        QPieSlice *slice =
+            series->append(QCoreApplication::translate("ReportCharts", "Other"), majorUnits(other));
         slice->setColor(mutedColor());
         slice->setBorderColor(QApplication::palette().color(QPalette::Base));
     }
@@ -174,7 +177,8 @@ QChart *categorySpendingChart(const QList<CategoryTotal> &rows)
     for (QLegendMarker *marker : markers) {
         const auto *slice = qobject_cast<QPieSlice *>(static_cast<QPieLegendMarker *>(marker)->slice());
         if (slice)
-            marker->setLabel(QStringLiteral("%1  %2%").arg(slice->label()).arg(slice->percentage() * 100.0, 0, 'f', 1));
+            marker->setLabel(
+                QStringLiteral("%1  %2%").arg(slice->label()).arg(slice->percentage() * 100.0, 0, 'f', 1));
     }
     return chart;
 }
@@ -184,7 +188,9 @@ QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows, const QDate &from,
     const auto monthOf = [](const MonthlyFlow &row) {
         return QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
     };
-    const auto monthText = [](const QDate &month) { return month.toString(QStringLiteral("yyyy-MM")); };
+    const auto monthText = [](const QDate &month) {
+        return month.toString(QStringLiteral("yyyy-MM"));
+    };
     QList<MonthlyFlow> filled;
     const bool period = from.isValid() && to.isValid() && from <= to;
     const QDate firstMonth(period ? from.year() : 1, period ? from.month() : 1, 1);
@@ -211,7 +217,8 @@ QList<MonthlyFlow> everyMonth(const QList<MonthlyFlow> &rows, const QDate &from,
         filled.append(row);
     }
     if (period && !filled.isEmpty()) {
-        for (QDate month = monthOf(filled.constLast()).addMonths(1); month <= lastMonth; month = month.addMonths(1))
+        for (QDate month = monthOf(filled.constLast()).addMonths(1); month <= lastMonth;
+             month = month.addMonths(1))
             filled.append({monthText(month)});
     }
     return filled;
@@ -255,12 +262,14 @@ QChart *monthlyFlowChart(const QList<MonthlyFlow> &given, const QString &inLabel
     for (int i = 0; i < rows.size(); ++i) {
         const MonthlyFlow &row = rows[i];
         const QDate month = QDate::fromString(row.month + QStringLiteral("-01"), Qt::ISODate);
-        const bool labelled = month.isValid() ? ((month.year() * 12 + month.month() - 1) % step == 0 || rows.size() == 1)
-                                              : i % step == 0;
+        const bool labelled = month.isValid()
+                                  ? ((month.year() * 12 + month.month() - 1) % step == 0 || rows.size() == 1)
+                                  : i % step == 0;
         if (labelled) {
             QString label = row.month;
             if (month.isValid())
-                label = QLocale().toString(month, step >= 12 ? QStringLiteral("yyyy") : QStringLiteral("MMM yy"));
+                label =
+                    QLocale().toString(month, step >= 12 ? QStringLiteral("yyyy") : QStringLiteral("MMM yy"));
             monthAxis->append(label, i);
         }
         inflows->append(majorUnits(row.inflows));
@@ -292,9 +301,12 @@ QChart *yearOverYearChart(const QList<YearOverYearRow> &rows)
 {
     constexpr int maximumCategories = 8;
     QList<YearOverYearRow> largest = rows;
-    const auto size = [](const YearOverYearRow &row) { return std::max(std::abs(row.period1), std::abs(row.period2)); };
-    std::stable_sort(largest.begin(), largest.end(),
-                     [&size](const YearOverYearRow &a, const YearOverYearRow &b) { return size(a) > size(b); });
+    const auto size = [](const YearOverYearRow &row) {
+        return std::max(std::abs(row.period1), std::abs(row.period2));
+    };
+    std::stable_sort(
+        largest.begin(), largest.end(),
+        [&size](const YearOverYearRow &a, const YearOverYearRow &b) { return size(a) > size(b); });
     if (largest.size() > maximumCategories)
         largest.resize(maximumCategories);
     // Horizontal bars list from the bottom up; reversing puts the largest at the top.
@@ -307,8 +319,9 @@ QChart *yearOverYearChart(const QList<YearOverYearRow> &rows)
     double low = 0;
     double high = 0;
     for (const YearOverYearRow &row : std::as_const(largest)) {
-        categories.append(row.category.isEmpty() ? QCoreApplication::translate("ReportCharts", "Uncategorized")
-                                                 : row.category);
+        categories.append(row.category.isEmpty()
+                              ? QCoreApplication::translate("ReportCharts", "Uncategorized")
+                              : row.category);
         first->append(majorUnits(row.period1));
         second->append(majorUnits(row.period2));
         low = std::min({low, majorUnits(row.period1), majorUnits(row.period2)});
@@ -336,8 +349,10 @@ QChart *accountSummaryChart(const QList<AccountSummaryRow> &rows)
         cleared->append(majorUnits(it->clearedBalance));
         uncleared->append(majorUnits(it->unclearedTotal));
         // Stacked: the bar ends where the balance is, whatever the signs of its two parts.
-        const double positives = std::max(0.0, majorUnits(it->clearedBalance)) + std::max(0.0, majorUnits(it->unclearedTotal));
-        const double negatives = std::min(0.0, majorUnits(it->clearedBalance)) + std::min(0.0, majorUnits(it->unclearedTotal));
+        const double positives =
+            std::max(0.0, majorUnits(it->clearedBalance)) + std::max(0.0, majorUnits(it->unclearedTotal));
+        const double negatives =
+            std::min(0.0, majorUnits(it->clearedBalance)) + std::min(0.0, majorUnits(it->unclearedTotal));
         low = std::min(low, negatives);
         high = std::max(high, positives);
     }

@@ -27,12 +27,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
-#include <QScreen>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -98,7 +98,9 @@ void fillMonthlyFlows(QTableWidget *table, const QList<MonthlyFlow> &rows)
     Money net = 0;
     for (int row = 0; row < rows.size(); ++row) {
         const MonthlyFlow &flow = rows[row];
-        setRow(table, row, {textItem(flow.month), amountItem(flow.inflows), amountItem(flow.outflows), amountItem(flow.net)});
+        setRow(table, row,
+               {textItem(flow.month), amountItem(flow.inflows), amountItem(flow.outflows),
+                amountItem(flow.net)});
         inflows += flow.inflows;
         outflows += flow.outflows;
         net += flow.net;
@@ -106,7 +108,9 @@ void fillMonthlyFlows(QTableWidget *table, const QList<MonthlyFlow> &rows)
     if (rows.isEmpty())
         return;
     const int totalRow = int(rows.size());
-    setRow(table, totalRow, {textItem(ReportsScreen::tr("Total")), amountItem(inflows), amountItem(outflows), amountItem(net)});
+    setRow(
+        table, totalRow,
+        {textItem(ReportsScreen::tr("Total")), amountItem(inflows), amountItem(outflows), amountItem(net)});
     for (int column = 0; column < table->columnCount(); ++column) {
         QFont font = table->item(totalRow, column)->font();
         font.setBold(true);
@@ -189,7 +193,8 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     m_tables[IncomeVsExpensesTab] = newTable({tr("Month"), tr("Income"), tr("Expenses"), tr("Net")});
     m_tables[CashFlowTab] = newTable({tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net")});
     m_tables[YearOverYearTab] = newTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")});
-    m_tables[AccountSummaryTab] = newTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")});
+    m_tables[AccountSummaryTab] =
+        newTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")});
     m_transactionModel = new TransactionListModel(this);
     auto *transactions = new QTableView(this);
     transactions->setModel(m_transactionModel);
@@ -211,7 +216,8 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     list->setTextColumn(TransactionListModel::CategoryColumn, 3, 10);
     list->setTextColumn(TransactionListModel::MemoColumn, 2, 8);
     m_fitters[TransactionsTab] = list;
-    for (Tab tab : {CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab, YearOverYearTab, AccountSummaryTab}) {
+    for (Tab tab :
+         {CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab, YearOverYearTab, AccountSummaryTab}) {
         auto *view = new QChartView(this);
         view->setObjectName(QStringLiteral("chartView%1").arg(int(tab)));
         view->setRenderHint(QPainter::Antialiasing);
@@ -302,7 +308,8 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onTabChanged);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
-    connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this, &ReportsScreen::onDataChanged);
+    connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
+            &ReportsScreen::onDataChanged);
     connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
             &ReportsScreen::onDataChanged);
 
@@ -335,18 +342,20 @@ QList<ComparePeriods> ReportsScreen::comparePresets(const QDate &today)
     const int year = today.year();
     const QDate quarterStart = firstOfQuarter(today);
     return {
-        {tr("This Year vs Last Year"), QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1), today},
-        {tr("Last Year vs Year Before"), QDate(year - 2, 1, 1), QDate(year - 2, 12, 31), QDate(year - 1, 1, 1),
-         QDate(year - 1, 12, 31)},
-        {tr("This Quarter vs Last Quarter"), quarterStart.addMonths(-3), quarterStart.addDays(-1), quarterStart, today},
+        {tr("This Year vs Last Year"), QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1),
+         today},
+        {tr("Last Year vs Year Before"), QDate(year - 2, 1, 1), QDate(year - 2, 12, 31),
+         QDate(year - 1, 1, 1), QDate(year - 1, 12, 31)},
+        {tr("This Quarter vs Last Quarter"), quarterStart.addMonths(-3), quarterStart.addDays(-1),
+         quarterStart, today},
     };
 }
 
 QString ReportsScreen::defaultExportFileName(Tab tab)
 {
-    static const char *const names[TabCount] = {"category_spending.csv", "payee_summary.csv", "tax_report.csv",
-                                                "income_vs_expenses.csv", "cash_flow.csv", "year_over_year.csv",
-                                                "account_summary.csv", "transactions.csv"};
+    static const char *const names[TabCount] = {
+        "category_spending.csv", "payee_summary.csv",  "tax_report.csv",      "income_vs_expenses.csv",
+        "cash_flow.csv",         "year_over_year.csv", "account_summary.csv", "transactions.csv"};
     return QLatin1String(names[tab]);
 }
 
@@ -396,8 +405,9 @@ QSize ReportsScreen::sizeHint() const
 {
     QSize hint = QWidget::sizeHint();
     // The tab widget's own margins and frame, and the window's layout margins.
-    const int tabsWidth = m_tabs->tabBar()->sizeHint().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
-                          + layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
+    const int tabsWidth = m_tabs->tabBar()->sizeHint().width() +
+                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                          layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
     hint.setWidth(std::max(hint.width(), tabsWidth));
     if (const QScreen *where = screen())
         hint = hint.boundedTo(where->availableGeometry().size());
@@ -580,14 +590,16 @@ void ReportsScreen::ensureFilled(Tab tab)
         m_categorySpending = reports->categorySpending(from, to, accountId);
         table->setRowCount(int(m_categorySpending.size()));
         for (int row = 0; row < m_categorySpending.size(); ++row)
-            setRow(table, row, {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
+            setRow(table, row,
+                   {textItem(m_categorySpending[row].name), amountItem(m_categorySpending[row].total)});
         break;
     case PayeeSummaryTab: {
         const QList<PayeeTotal> payees = reports->payeeSummary(from, to, accountId);
         table->setRowCount(int(payees.size()));
         for (int row = 0; row < payees.size(); ++row)
-            setRow(table, row,
-                   {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
+            setRow(
+                table, row,
+                {textItem(payees[row].payee), amountItem(payees[row].total), numberItem(payees[row].count)});
         break;
     }
     case TaxReportTab: {
@@ -597,7 +609,8 @@ void ReportsScreen::ensureFilled(Tab tab)
             // The tax line by its name; the stored key stays at hand in the tooltip.
             QTableWidgetItem *taxItem = textItem(taxCategoryName(taxLines[row].taxCategory));
             taxItem->setToolTip(taxLines[row].taxCategory);
-            setRow(table, row, {textItem(taxLines[row].categoryName), taxItem, amountItem(taxLines[row].total)});
+            setRow(table, row,
+                   {textItem(taxLines[row].categoryName), taxItem, amountItem(taxLines[row].total)});
         }
         break;
     }
@@ -626,8 +639,9 @@ void ReportsScreen::ensureFilled(Tab tab)
         for (int row = 0; row < m_accountSummary.size(); ++row) {
             const AccountSummaryRow &line = m_accountSummary[row];
             setRow(table, row,
-                   {textItem(line.name), textItem(accountTypeText(line.accountType)), amountItem(line.clearedBalance),
-                    amountItem(line.unclearedTotal), amountItem(line.balance)});
+                   {textItem(line.name), textItem(accountTypeText(line.accountType)),
+                    amountItem(line.clearedBalance), amountItem(line.unclearedTotal),
+                    amountItem(line.balance)});
         }
         break;
     case TransactionsTab:
@@ -640,7 +654,8 @@ void ReportsScreen::ensureFilled(Tab tab)
     }
     // An empty table must not read as "nothing happened" when the report could not be computed.
     const QString error = reports->lastError();
-    m_errorLabel->setText(error.isEmpty() ? QString() : tr("This report could not be computed: %1").arg(error));
+    m_errorLabel->setText(error.isEmpty() ? QString()
+                                          : tr("This report could not be computed: %1").arg(error));
     m_errorLabel->setVisible(!error.isEmpty());
     if (table)
         colourNegatives(table);
@@ -659,8 +674,8 @@ void ReportsScreen::rebuildChart(Tab tab)
         chart = ReportCharts::categorySpendingChart(m_categorySpending);
         break;
     case IncomeVsExpensesTab:
-        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"), m_fromEdit->date(),
-                                               m_toEdit->date());
+        chart = ReportCharts::monthlyFlowChart(m_incomeVsExpenses, tr("Income"), tr("Expenses"),
+                                               m_fromEdit->date(), m_toEdit->date());
         break;
     case CashFlowTab:
         chart = ReportCharts::monthlyFlowChart(m_cashFlow, tr("Inflows"), tr("Outflows"), m_fromEdit->date(),
@@ -683,8 +698,8 @@ void ReportsScreen::rebuildChart(Tab tab)
 void ReportsScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        && !m_rebuildingCharts) {
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) &&
+        !m_rebuildingCharts) {
         m_rebuildingCharts = true;
         for (int tab = 0; tab < TabCount; ++tab) {
             if (QTableWidget *widget = widgetTable(Tab(tab)))
@@ -748,10 +763,9 @@ void ReportsScreen::exportCurrentTab()
     const auto tab = Tab(m_tabs->currentIndex());
     if (tab < 0 || tab >= TabCount || rowCount(tab) == 0)
         return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export CSV"),
-                                     m_folders.pathFor(QStringLiteral("reportExport"), defaultExportFileName(tab)),
-                                     tr("CSV Files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export CSV"), m_folders.pathFor(QStringLiteral("reportExport"), defaultExportFileName(tab)),
+        tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
     m_folders.remember(QStringLiteral("reportExport"), path);

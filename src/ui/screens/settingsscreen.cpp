@@ -29,18 +29,18 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QIcon>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QStyle>
 
@@ -137,7 +137,8 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
     // the list's and the item's padding, the icon and its gap around the text.
     int widestName = 0;
     for (int row = 0; row < m_sidebar->count(); ++row)
-        widestName = qMax(widestName, m_sidebar->fontMetrics().horizontalAdvance(m_sidebar->item(row)->text()));
+        widestName =
+            qMax(widestName, m_sidebar->fontMetrics().horizontalAdvance(m_sidebar->item(row)->text()));
     m_sidebar->setFixedWidth(qMax(180, widestName + 2 * 8 + 2 * 12 + 20 + 12 + 8));
     layout->addWidget(m_sidebar);
     layout->addWidget(m_pages, 1);
@@ -169,7 +170,8 @@ QSize SettingsScreen::sizeHint() const
     // Wide enough for the widest page without a horizontal scroll bar, whatever the language.
     int pageWidth = 0;
     for (int index = 0; index < m_pages->count(); ++index) {
-        if (const auto *scroll = qobject_cast<QScrollArea *>(m_pages->widget(index)); scroll && scroll->widget())
+        if (const auto *scroll = qobject_cast<QScrollArea *>(m_pages->widget(index));
+            scroll && scroll->widget())
             pageWidth = qMax(pageWidth, scroll->widget()->minimumSizeHint().width());
     }
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -190,7 +192,8 @@ QWidget *SettingsScreen::buildGeneralPage()
     m_themeCombo->addItem(tr("System Default"), QStringLiteral("system"));
     m_themeCombo->addItem(tr("Light"), QStringLiteral("light"));
     m_themeCombo->addItem(tr("Dark"), QStringLiteral("dark"));
-    m_themeCombo->setCurrentIndex(qMax(0, m_themeCombo->findData(preferences->value(themeKey, QStringLiteral("system")))));
+    m_themeCombo->setCurrentIndex(
+        qMax(0, m_themeCombo->findData(preferences->value(themeKey, QStringLiteral("system")))));
     auto *appearance = new QFormLayout;
     appearance->addRow(tr("Theme"), m_themeCombo);
 
@@ -223,7 +226,8 @@ QWidget *SettingsScreen::buildGeneralPage()
     updateCheck->setChecked(UpdateStartup::isCheckAtStartupEnabled(preferences));
     auto *updates = new QVBoxLayout;
     updates->addWidget(updateCheck);
-    updates->addWidget(hint(this, tr("When off, nothing is fetched at start; Help › Check for Updates still works.")));
+    updates->addWidget(
+        hint(this, tr("When off, nothing is fetched at start; Help › Check for Updates still works.")));
 
     connect(m_themeCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onThemeChanged);
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
@@ -231,9 +235,10 @@ QWidget *SettingsScreen::buildGeneralPage()
     connect(updateCheck, &QCheckBox::toggled, this,
             [preferences](bool checked) { UpdateStartup::setCheckAtStartupEnabled(preferences, checked); });
 
-    return page(this, {section(this, tr("Appearance"), tr("Control how Corvantis Zimbrel looks."), appearance),
-                       section(this, tr("Regional"), tr("Date and calendar preferences."), regional),
-                       section(this, tr("Updates"), tr("Look for newer versions of Corvantis Zimbrel."), updates)});
+    return page(this,
+                {section(this, tr("Appearance"), tr("Control how Corvantis Zimbrel looks."), appearance),
+                 section(this, tr("Regional"), tr("Date and calendar preferences."), regional),
+                 section(this, tr("Updates"), tr("Look for newer versions of Corvantis Zimbrel."), updates)});
 }
 
 QWidget *SettingsScreen::buildRegisterPage()
@@ -257,7 +262,8 @@ QWidget *SettingsScreen::buildRegisterPage()
     connect(m_newestFirstCheck, &QCheckBox::toggled, this, &SettingsScreen::onRegisterOrderChanged);
 
     return page(this, {section(this, tr("Display"), tr("How transactions appear in the register."), display),
-                       section(this, tr("Sorting"), tr("Control the order of transactions in the register."), sorting)});
+                       section(this, tr("Sorting"), tr("Control the order of transactions in the register."),
+                               sorting)});
 }
 
 QWidget *SettingsScreen::buildDataPage()
@@ -276,11 +282,12 @@ QWidget *SettingsScreen::buildDataPage()
     m_fullSyncButton->setEnabled(false);
     connect(m_syncNowButton, &QPushButton::clicked, this, [this] { startSync(false); });
     connect(m_fullSyncButton, &QPushButton::clicked, this, [this] {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, tr("Force Full Sync"),
-            tr("This will re-upload every local row to the server and re-download all server data. Use this if data "
-               "appears out of sync between devices.\n\nContinue?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const QMessageBox::StandardButton answer =
+            QMessageBox::question(this, tr("Force Full Sync"),
+                                  tr("This will re-upload every local row to the server and re-download all "
+                                     "server data. Use this if data "
+                                     "appears out of sync between devices.\n\nContinue?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer == QMessageBox::Yes)
             startSync(true);
     });
@@ -343,10 +350,11 @@ QWidget *SettingsScreen::buildDataPage()
     m_deletedSection =
         section(this, tr("Deleted Accounts"), tr("Accounts you've deleted can be restored here."), deleted);
     m_deletedSection->setObjectName(QStringLiteral("deletedAccountsSection"));
-    return page(this, {section(this, tr("Sync"), tr("Keep your checkbook in sync across all your devices."), sync),
-                       section(this, tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."),
-                               backup),
-                       m_deletedSection});
+    return page(this,
+                {section(this, tr("Sync"), tr("Keep your checkbook in sync across all your devices."), sync),
+                 section(this, tr("Backup & Restore"),
+                         tr("Save or restore your data to a portable backup file."), backup),
+                 m_deletedSection});
 }
 
 QWidget *SettingsScreen::buildAboutPage()
@@ -359,14 +367,15 @@ QWidget *SettingsScreen::buildAboutPage()
     name->setFont(nameFont);
     about->addWidget(name);
     about->addWidget(new QLabel(tr("Version %1").arg(QCoreApplication::applicationVersion()), this));
-    auto *description = new QLabel(tr("A digital checkbook register for tracking household finances. Keep your "
-                                       "accounts, reconcile them against your statements and see where the money "
-                                       "goes."),
-                                   this);
+    auto *description =
+        new QLabel(tr("A digital checkbook register for tracking household finances. Keep your "
+                      "accounts, reconcile them against your statements and see where the money "
+                      "goes."),
+                   this);
     description->setWordWrap(true);
     about->addWidget(description);
-    auto *smallPrint = new QLabel(tr("Copyright © Corvantis. All rights reserved.") + QLatin1Char('\n')
-                                      + tr("This application uses the Qt framework under the LGPL v3 license."),
+    auto *smallPrint = new QLabel(tr("Copyright © Corvantis. All rights reserved.") + QLatin1Char('\n') +
+                                      tr("This application uses the Qt framework under the LGPL v3 license."),
                                   this);
     QFont smallFont = smallPrint->font();
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
@@ -382,9 +391,10 @@ void SettingsScreen::applySidebarStyle()
     m_styling = true;
     const bool dark = isDarkPalette();
     m_sidebar->setStyleSheet(
-        QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  color: "
-                       "%2;  padding: 8px 12px;  border-radius: 6px;}QListWidget::item:hover {  background: "
-                       "%3;}QListWidget::item:selected {  background: %4;  color: %5;}")
+        QStringLiteral(
+            "QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  color: "
+            "%2;  padding: 8px 12px;  border-radius: 6px;}QListWidget::item:hover {  background: "
+            "%3;}QListWidget::item:selected {  background: %4;  color: %5;}")
             .arg(ThemeManager::color(ThemeColor::PageListBackground, dark).name(),
                  ThemeManager::color(ThemeColor::PageListText, dark).name(),
                  ThemeManager::color(ThemeColor::PageListHover, dark).name(),
@@ -405,7 +415,8 @@ void SettingsScreen::applySidebarStyle()
 void SettingsScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) && !m_styling)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) &&
+        !m_styling)
         applySidebarStyle();
 }
 
@@ -444,8 +455,9 @@ void SettingsScreen::refresh()
             color = QColor(QStringLiteral("#00897B"));
         else if (state == SyncEngine::SyncState::Error)
             color = negativeColor();
-        m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
-                                       .arg(identity.toHtmlEscaped(), color.name(), SyncEngine::statusText(state)));
+        m_syncStatusLabel->setText(
+            tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
+                .arg(identity.toHtmlEscaped(), color.name(), SyncEngine::statusText(state)));
     } else {
         m_syncStatusLabel->setText(tr("Not signed in.\nSign in via File › Sign In to enable sync."));
     }
@@ -457,14 +469,16 @@ void SettingsScreen::refresh()
     }
     // The sync cursor is the server's position, not a time: the time a sync last completed is
     // kept on its own.
-    const QString lastSync = m_appState->preferencesRepository()->value(SyncEngine::completedPreference, QString());
+    const QString lastSync =
+        m_appState->preferencesRepository()->value(SyncEngine::completedPreference, QString());
     if (lastSync.isEmpty()) {
         m_lastSyncLabel->setText(tr("Never synced"));
     } else {
         const QDateTime when = timestampFromText(lastSync);
         m_lastSyncLabel->setText(
-            tr("Last synced: %1").arg(when.isValid() ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
-                                                     : lastSync));
+            tr("Last synced: %1")
+                .arg(when.isValid() ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
+                                    : lastSync));
     }
     if (const SyncEngine *engine = m_appState->syncEngine(); engine && !engine->lastError().isEmpty())
         m_lastSyncLabel->setText(m_lastSyncLabel->text() + tr("\nError: %1").arg(engine->lastError()));
@@ -524,8 +538,9 @@ void SettingsScreen::onLanguageChanged(int index)
     if (code.isEmpty() || code == Application::resolveLanguage(false))
         return;
     Application::setLanguage(code);
-    QMessageBox::information(this, tr("Language Changed"),
-                             tr("The new language will take effect the next time you start Corvantis Zimbrel."));
+    QMessageBox::information(
+        this, tr("Language Changed"),
+        tr("The new language will take effect the next time you start Corvantis Zimbrel."));
 }
 
 void SettingsScreen::onRegisterOrderChanged(bool checked)
@@ -565,8 +580,10 @@ BackupImportResult SettingsScreen::importBackupFrom(const QString &filePath, Bac
 
 void SettingsScreen::exportBackup()
 {
-    const QString suggested = QStringLiteral("zimbrel-backup-%1.zip").arg(QDate::currentDate().toString(Qt::ISODate));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export Backup"), suggested, tr("ZIP Files (*.zip)"));
+    const QString suggested =
+        QStringLiteral("zimbrel-backup-%1.zip").arg(QDate::currentDate().toString(Qt::ISODate));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Backup"), suggested, tr("ZIP Files (*.zip)"));
     if (path.isEmpty())
         return;
     m_exportButton->setEnabled(false);
@@ -581,14 +598,15 @@ void SettingsScreen::exportBackup()
 
 void SettingsScreen::importBackup()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import Backup"), QString(), tr("ZIP Files (*.zip)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Import Backup"), QString(), tr("ZIP Files (*.zip)"));
     if (path.isEmpty())
         return;
     const QStringList modes = {tr("Replace all with backup data"), tr("Keep newer (compare timestamps)"),
                                tr("Skip existing items")};
     bool ok = false;
-    const QString choice =
-        QInputDialog::getItem(this, tr("Import Mode"), tr("How should existing data be handled?"), modes, 0, false, &ok);
+    const QString choice = QInputDialog::getItem(
+        this, tr("Import Mode"), tr("How should existing data be handled?"), modes, 0, false, &ok);
     if (!ok)
         return;
     const BackupImportMode mode = choice == modes[0]   ? BackupImportMode::ReplaceExisting
@@ -607,7 +625,8 @@ void SettingsScreen::importBackup()
         QMessageBox::warning(this, tr("Import Failed"), result.errors.first());
         return;
     }
-    QString message = tr("Imported %1 items, skipped %2.").arg(result.importedTotal()).arg(result.skippedTotal());
+    QString message =
+        tr("Imported %1 items, skipped %2.").arg(result.importedTotal()).arg(result.skippedTotal());
     if (!result.errors.isEmpty())
         message += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
     QMessageBox::information(this, tr("Import Complete"), message);
@@ -621,9 +640,9 @@ void SettingsScreen::showServerNote(const QString &message, bool error)
     const QStringList overrides = m_appState->cloudEndpointOverrides();
     if (!overrides.isEmpty()) {
         // The variables win over the field; say so, and where signing in really goes.
-        const QString overridden =
-            tr("The environment overrides this setting (%1): signing in goes to %2.")
-                .arg(overrides.join(QStringLiteral(", ")), m_appState->cloudConfiguration().client.authBaseUrl);
+        const QString overridden = tr("The environment overrides this setting (%1): signing in goes to %2.")
+                                       .arg(overrides.join(QStringLiteral(", ")),
+                                            m_appState->cloudConfiguration().client.authBaseUrl);
         text = text.isEmpty() ? overridden : text + QLatin1Char('\n') + overridden;
     }
     m_serverNote->setStyleSheet(error ? QStringLiteral("color: %1;").arg(negativeColor().name()) : QString());
@@ -642,9 +661,10 @@ void SettingsScreen::applyServerOrigin()
     const std::optional<QString> origin =
         text.isEmpty() ? std::optional<QString>(QString()) : CorvantisAccount::normalizedServerOrigin(text);
     if (!origin) {
-        showServerNote(tr("Not a server address: enter one such as https://cloud.example.org, or nothing for the "
-                          "built-in service."),
-                       true);
+        showServerNote(
+            tr("Not a server address: enter one such as https://cloud.example.org, or nothing for the "
+               "built-in service."),
+            true);
         return;
     }
     const QString current = m_appState->cloudServerOrigin();
@@ -697,7 +717,8 @@ void SettingsScreen::restoreSelectedAccount()
         return;
     const QString accountId = item->data(Qt::UserRole).toString();
     if (m_appState->accountService()->restoreAccount(accountId) == AccountService::Outcome::StorageFailed) {
-        QMessageBox::warning(this, tr("Restore Failed"), tr("The account could not be restored. Nothing was changed."));
+        QMessageBox::warning(this, tr("Restore Failed"),
+                             tr("The account could not be restored. Nothing was changed."));
         return;
     }
     refresh();

@@ -9,8 +9,7 @@
 
 TransactionListModel::TransactionListModel(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 int TransactionListModel::rowCount(const QModelIndex &parent) const
 {

@@ -12,7 +12,15 @@ class TransactionListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { DateColumn, AccountColumn, PayeeColumn, CategoryColumn, MemoColumn, AmountColumn, ColumnCount };
+    enum Column {
+        DateColumn,
+        AccountColumn,
+        PayeeColumn,
+        CategoryColumn,
+        MemoColumn,
+        AmountColumn,
+        ColumnCount
+    };
 
     explicit TransactionListModel(QObject *parent = nullptr);
 

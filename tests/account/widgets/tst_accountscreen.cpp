@@ -107,7 +107,8 @@ void TestAccountScreen::ownerAndMemberSeeDifferentControls()
     QVERIFY(QTest::qWaitFor([&] { return joined; }, 10000));
 
     auto ownerScreen = openScreen(owner.get(), AccountScreen::Tab::Group);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(ownerScreen.get(), QStringLiteral("Generate Invite Code")); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return visibleButton(ownerScreen.get(), QStringLiteral("Generate Invite Code")); }, 10000));
     QVERIFY(visibleButton(ownerScreen.get(), QStringLiteral("Invite by Email")));
     QVERIFY(showsText(ownerScreen.get(), QStringLiteral("2 of 6 seats used")));
     QVERIFY(showsText(ownerScreen.get(), QStringLiteral("Owner")));
@@ -115,7 +116,10 @@ void TestAccountScreen::ownerAndMemberSeeDifferentControls()
     // The pending invitation was used; the member can be removed, the owner cannot.
     const QList<QPushButton *> buttons = ownerScreen->findChildren<QPushButton *>();
     QCOMPARE(std::count_if(buttons.begin(), buttons.end(),
-                           [&](QPushButton *b) { return b->isVisibleTo(ownerScreen.get()) && b->text() == QLatin1String("Remove"); }),
+                           [&](QPushButton *b) {
+                               return b->isVisibleTo(ownerScreen.get()) &&
+                                      b->text() == QLatin1String("Remove");
+                           }),
              1);
 
     ownerScreen->showTab(AccountScreen::Tab::Privacy);
@@ -123,12 +127,14 @@ void TestAccountScreen::ownerAndMemberSeeDifferentControls()
     QVERIFY(ownerDelete);
     QVERIFY(!ownerDelete->isEnabled());
     QVERIFY(QTest::qWaitFor([&] {
-        return showsText(ownerScreen.get(), QStringLiteral("You are the group owner. Transfer ownership or remove all members "
-                                                           "before deleting your account."));
+        return showsText(ownerScreen.get(),
+                         QStringLiteral("You are the group owner. Transfer ownership or remove all members "
+                                        "before deleting your account."));
     }));
 
     auto memberScreen = openScreen(member.get(), AccountScreen::Tab::Group);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(memberScreen.get(), QStringLiteral("Leave Group")); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return visibleButton(memberScreen.get(), QStringLiteral("Leave Group")); },
+                            10000));
     QVERIFY(!visibleButton(memberScreen.get(), QStringLiteral("Generate Invite Code")));
     QVERIFY(!visibleButton(memberScreen.get(), QStringLiteral("Remove")));
     memberScreen->showTab(AccountScreen::Tab::Privacy);
@@ -137,13 +143,16 @@ void TestAccountScreen::ownerAndMemberSeeDifferentControls()
 
     // Leaving asks first, then the page shows the way back in.
     memberScreen->showTab(AccountScreen::Tab::Group);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(memberScreen.get(), QStringLiteral("Leave Group")); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return visibleButton(memberScreen.get(), QStringLiteral("Leave Group")); },
+                            10000));
     QString question;
     answerNextMessageBox(QMessageBox::Yes, &question);
     visibleButton(memberScreen.get(), QStringLiteral("Leave Group"))->click();
     QCOMPARE(question, QStringLiteral("Leave this group? You will lose access to shared data."));
-    QVERIFY(QTest::qWaitFor([&] { return memberScreen->statusText() == QLatin1String("Left group."); }, 10000));
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(memberScreen.get(), QStringLiteral("Join with Invite Code")); }, 10000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return memberScreen->statusText() == QLatin1String("Left group."); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return visibleButton(memberScreen.get(), QStringLiteral("Join with Invite Code")); }, 10000));
     QVERIFY(showsText(memberScreen.get(), QStringLiteral("No Group")));
 }
 
@@ -166,14 +175,16 @@ void TestAccountScreen::joiningWithACode()
     QVERIFY(!code.isEmpty());
 
     auto screen = openScreen(joiner.get(), AccountScreen::Tab::Group);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Join with Invite Code")); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return visibleButton(screen.get(), QStringLiteral("Join with Invite Code")); }, 10000));
     QString label;
     typeIntoNextPrompt(QStringLiteral("  %1 ").arg(code), &label);
     visibleButton(screen.get(), QStringLiteral("Join with Invite Code"))->click();
     QCOMPARE(label, QStringLiteral("Enter invite code:"));
     QVERIFY(QTest::qWaitFor([&] { return screen->statusText() == status; }, 10000));
     if (validCode) {
-        QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Leave Group")); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Leave Group")); },
+                                10000));
         QCOMPARE(joiner->client->claims().role, QStringLiteral("member"));
     } else {
         QVERIFY(joiner->client->claims().groupId.isEmpty());
@@ -185,23 +196,28 @@ void TestAccountScreen::firstInvitationFoundsTheGroup()
     auto founder = signedInClient(&m_fixture, QStringLiteral("founder"));
     QVERIFY(founder);
     auto screen = openScreen(founder.get(), AccountScreen::Tab::Group);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Generate Invite Code")); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return visibleButton(screen.get(), QStringLiteral("Generate Invite Code")); }, 10000));
     QVERIFY(showsText(screen.get(), QStringLiteral("No Group")));
 
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     visibleButton(screen.get(), QStringLiteral("Generate Invite Code"))->click();
     QVERIFY(QTest::qWaitFor([&] { return !text.isEmpty(); }, 10000));
-    QVERIFY2(text.startsWith(QStringLiteral("Share this code with the person you want to invite:\n\n")), qPrintable(text));
+    QVERIFY2(text.startsWith(QStringLiteral("Share this code with the person you want to invite:\n\n")),
+             qPrintable(text));
     const QString code = text.section(QLatin1Char('\n'), 2);
     // Now the owner's page: the code pending, invitations and removal at hand.
-    QVERIFY(QTest::qWaitFor([&] { return showsText(screen.get(), QStringLiteral("Invite code: %1").arg(code)); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return showsText(screen.get(), QStringLiteral("Invite code: %1").arg(code)); }, 10000));
     QVERIFY(showsText(screen.get(), QStringLiteral("Pending Invitations")));
     QCOMPARE(founder->client->claims().role, QStringLiteral("owner"));
 
     visibleButton(screen.get(), QStringLiteral("Revoke"))->click();
-    QVERIFY(QTest::qWaitFor([&] { return screen->statusText() == QLatin1String("Invitation revoked."); }, 10000));
-    QVERIFY(QTest::qWaitFor([&] { return !showsText(screen.get(), QStringLiteral("Pending Invitations")); }, 10000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return screen->statusText() == QLatin1String("Invitation revoked."); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return !showsText(screen.get(), QStringLiteral("Pending Invitations")); },
+                            10000));
 }
 
 void TestAccountScreen::displayNameIsEdited()
@@ -209,18 +225,22 @@ void TestAccountScreen::displayNameIsEdited()
     auto user = signedInClient(&m_fixture, QStringLiteral("named"));
     QVERIFY(user);
     auto screen = openScreen(user.get(), AccountScreen::Tab::Profile);
-    QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Edit Display Name")); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return visibleButton(screen.get(), QStringLiteral("Edit Display Name")); },
+                            10000));
     auto *email = screen->findChild<QLabel *>(QStringLiteral("profileEmail"));
     QVERIFY(email);
     QCOMPARE(email->text(), user->email());
 
     typeIntoNextPrompt(QStringLiteral("  Pat Doe  "));
     visibleButton(screen.get(), QStringLiteral("Edit Display Name"))->click();
-    QVERIFY(QTest::qWaitFor([&] { return screen->statusText() == QLatin1String("Display name updated."); }, 10000));
-    QVERIFY(QTest::qWaitFor([&] {
-        auto *name = screen->findChild<QLabel *>(QStringLiteral("profileDisplayName"));
-        return name && name->isVisibleTo(screen.get()) && name->text() == QLatin1String("Pat Doe");
-    }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return screen->statusText() == QLatin1String("Display name updated."); },
+                            10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            auto *name = screen->findChild<QLabel *>(QStringLiteral("profileDisplayName"));
+            return name && name->isVisibleTo(screen.get()) && name->text() == QLatin1String("Pat Doe");
+        },
+        10000));
 }
 
 void TestAccountScreen::passwordRules_data()
@@ -229,12 +249,15 @@ void TestAccountScreen::passwordRules_data()
     QTest::addColumn<QString>("fresh");
     QTest::addColumn<QString>("confirmation");
     QTest::addColumn<QString>("status");
-    QTest::newRow("seven characters") << QStringLiteral("correct horse 1") << QStringLiteral("1234567") << QString()
-                                      << QStringLiteral("Password must be at least 8 characters.");
-    QTest::newRow("confirmation differs") << QStringLiteral("correct horse 1") << QStringLiteral("battery staple 2")
-                                          << QStringLiteral("battery staple 3") << QStringLiteral("Passwords do not match.");
-    QTest::newRow("wrong current password") << QStringLiteral("not my password") << QStringLiteral("battery staple 2")
-                                            << QStringLiteral("battery staple 2") << QStringLiteral("Failed to change password.");
+    QTest::newRow("seven characters")
+        << QStringLiteral("correct horse 1") << QStringLiteral("1234567") << QString()
+        << QStringLiteral("Password must be at least 8 characters.");
+    QTest::newRow("confirmation differs")
+        << QStringLiteral("correct horse 1") << QStringLiteral("battery staple 2")
+        << QStringLiteral("battery staple 3") << QStringLiteral("Passwords do not match.");
+    QTest::newRow("wrong current password")
+        << QStringLiteral("not my password") << QStringLiteral("battery staple 2")
+        << QStringLiteral("battery staple 2") << QStringLiteral("Failed to change password.");
     QTest::newRow("changed") << QStringLiteral("correct horse 1") << QStringLiteral("battery staple 2")
                              << QStringLiteral("battery staple 2") << QStringLiteral("Password changed.");
 }
@@ -254,7 +277,8 @@ void TestAccountScreen::passwordRules()
     QStringList labels;
     QString label;
     // Each prompt is answered once the previous one has closed.
-    const QStringList answers = confirmation.isNull() ? QStringList{current, fresh} : QStringList{current, fresh, confirmation};
+    const QStringList answers =
+        confirmation.isNull() ? QStringList{current, fresh} : QStringList{current, fresh, confirmation};
     std::function<void(int)> answer = [&](int index) {
         whenModalShown([&, index](QWidget *modal) {
             auto *dialog = qobject_cast<QInputDialog *>(modal);
@@ -303,7 +327,8 @@ void TestAccountScreen::sessionsAndDevicesAreListed()
     visibleButton(screen.get(), QStringLiteral("Remove"))->click();
     QCOMPARE(question, QStringLiteral("Remove %1?").arg(QSysInfo::machineHostName()));
     QVERIFY(QTest::qWaitFor([&] { return screen->statusText() == QLatin1String("Device removed."); }, 10000));
-    QVERIFY(QTest::qWaitFor([&] { return showsText(screen.get(), QStringLiteral("No devices registered.")); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return showsText(screen.get(), QStringLiteral("No devices registered.")); },
+                            10000));
 }
 
 void TestAccountScreen::deletionNeedsTheExactWord()
@@ -329,8 +354,8 @@ void TestAccountScreen::deletionNeedsTheExactWord()
     QString confirmation;
     answerNextMessageBox(QMessageBox::Ok, &confirmation);
     QVERIFY(logout.wait(10000));
-    QCOMPARE(confirmation,
-             QStringLiteral("Your account will be permanently deleted in 30 days. You can recover it by signing in before then."));
+    QCOMPARE(confirmation, QStringLiteral("Your account will be permanently deleted in 30 days. You can "
+                                          "recover it by signing in before then."));
     QCOMPARE(user->raw->account("GET", QStringLiteral("/profile")).status, 401);
 }
 

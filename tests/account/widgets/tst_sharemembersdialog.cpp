@@ -113,7 +113,8 @@ void TestShareMembersDialog::sharesWithEveryMemberAndRemoves()
     QVERIFY(owner && first && second);
     for (SignedInClient *member : {first.get(), second.get()}) {
         QString code;
-        owner->client->accountClient()->generateInviteCode([&](const GroupInvitation &invitation) { code = invitation.inviteCode; });
+        owner->client->accountClient()->generateInviteCode(
+            [&](const GroupInvitation &invitation) { code = invitation.inviteCode; });
         QVERIFY(QTest::qWaitFor([&] { return !code.isEmpty(); }, 10000));
         bool joined = false;
         member->client->accountClient()->joinGroup(code, [&](bool ok) { joined = ok; });
@@ -138,7 +139,8 @@ void TestShareMembersDialog::sharesWithEveryMemberAndRemoves()
     QStringList offered = choices(chooser);
     offered.sort();
     QCOMPARE(offered, (QStringList{annLabel, boLabel}));
-    QVERIFY(QTest::qWaitFor([&] { return rows(list) == QStringList{QStringLiteral("Not shared with anyone yet.")}; }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return rows(list) == QStringList{QStringLiteral("Not shared with anyone yet.")}; }, 10000));
     QVERIFY(!remove->isEnabled());
 
     chooser->setCurrentIndex(chooser->findText(annLabel));
@@ -149,7 +151,9 @@ void TestShareMembersDialog::sharesWithEveryMemberAndRemoves()
 
     QTest::mouseClick(share, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return list->count() == 2; }, 10000));
-    QVERIFY(QTest::qWaitFor([&] { return choices(chooser) == QStringList{QStringLiteral("All group members already added")}; }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return choices(chooser) == QStringList{QStringLiteral("All group members already added")}; },
+        10000));
     QVERIFY(!share->isEnabled());
     QVERIFY(!chooser->isEnabled());
 
@@ -183,8 +187,9 @@ void TestShareMembersDialog::failuresAreShown_data()
 {
     QTest::addColumn<QString>("serviceError");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("the service's reason") << QStringLiteral("accounts can be shared only with members of your group")
-                                          << QStringLiteral("accounts can be shared only with members of your group");
+    QTest::newRow("the service's reason")
+        << QStringLiteral("accounts can be shared only with members of your group")
+        << QStringLiteral("accounts can be shared only with members of your group");
     QTest::newRow("no reason given") << QString() << QStringLiteral("Could not share with Ann (%1).");
 }
 
@@ -196,7 +201,8 @@ void TestShareMembersDialog::failuresAreShown()
     auto member = signedInClient(&m_fixture, QStringLiteral("Ann"));
     QVERIFY(owner && member);
     QString code;
-    owner->client->accountClient()->generateInviteCode([&](const GroupInvitation &invitation) { code = invitation.inviteCode; });
+    owner->client->accountClient()->generateInviteCode(
+        [&](const GroupInvitation &invitation) { code = invitation.inviteCode; });
     QVERIFY(QTest::qWaitFor([&] { return !code.isEmpty(); }, 10000));
     bool joined = false;
     member->client->accountClient()->joinGroup(code, [&](bool ok) { joined = ok; });
@@ -221,7 +227,11 @@ void TestShareMembersDialog::failuresAreShown()
     auto *remove = dialog.findChild<QPushButton *>(QStringLiteral("removeShareButton"));
     const QString annLabel = QStringLiteral("Ann (%1)").arg(member->email().toLower());
     // Whichever answer comes first, the rows end up named from the group.
-    QVERIFY(QTest::qWaitFor([&] { return rows(list) == QStringList({QStringLiteral("u-without-name"), annLabel}); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return rows(list) == QStringList({QStringLiteral("u-without-name"), annLabel});
+        },
+        10000));
 
     // With the member offered again, sharing fails as the backend says.
     canned.members = {ownerRow};
@@ -237,7 +247,8 @@ void TestShareMembersDialog::failuresAreShown()
 
     canned.members = {ownerRow, nameless};
     dialog.refreshAll();
-    QVERIFY(QTest::qWaitFor([&] { return rows(list) == QStringList{QStringLiteral("u-without-name")}; }, 10000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return rows(list) == QStringList{QStringLiteral("u-without-name")}; }, 10000));
     list->setCurrentRow(0);
     QString failure;
     answerNextMessageBox(QMessageBox::Yes);

@@ -6,24 +6,27 @@
 BrowserSession::BrowserSession(CloudHttp *http, const QString &realm)
     : m_http(http)
     , m_realm(realm)
-{
-}
+{}
 
 HttpResult BrowserSession::open(const QString &redirectUri, const QString &state, const QString &clientId)
 {
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("client_id"), clientId);
-    query.addQueryItem(QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
+    query.addQueryItem(QStringLiteral("redirect_uri"),
+                       QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
     if (!state.isEmpty())
         query.addQueryItem(QStringLiteral("state"), QString::fromLatin1(QUrl::toPercentEncoding(state)));
-    return openUrl(m_http->url(QStringLiteral("/%1/account/login?%2").arg(m_realm, query.toString(QUrl::FullyEncoded))));
+    return openUrl(
+        m_http->url(QStringLiteral("/%1/account/login?%2").arg(m_realm, query.toString(QUrl::FullyEncoded))));
 }
 
 HttpResult BrowserSession::openUrl(const QUrl &loginUrl)
 {
-    const HttpResult result = m_http->get(loginUrl.path(QUrl::FullyEncoded) + QLatin1Char('?') + loginUrl.query(QUrl::FullyEncoded));
+    const HttpResult result = m_http->get(loginUrl.path(QUrl::FullyEncoded) + QLatin1Char('?') +
+                                          loginUrl.query(QUrl::FullyEncoded));
     m_fields.clear();
-    static const QRegularExpression hidden(QStringLiteral(R"re(<input type="hidden" name="([a-z_]+)" value="([^"]*)">)re"));
+    static const QRegularExpression hidden(
+        QStringLiteral(R"re(<input type="hidden" name="([a-z_]+)" value="([^"]*)">)re"));
     auto matches = hidden.globalMatch(QString::fromUtf8(result.body));
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
@@ -71,7 +74,8 @@ SignInResult BrowserSession::submit(const QString &action, const QString &email,
     return signIn;
 }
 
-SignInResult BrowserSession::signUp(CloudHttp *http, const QString &email, const QString &password, const QString &displayName)
+SignInResult BrowserSession::signUp(CloudHttp *http, const QString &email, const QString &password,
+                                    const QString &displayName)
 {
     BrowserSession browser(http);
     browser.open();

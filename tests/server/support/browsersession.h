@@ -25,7 +25,8 @@ public:
 
     // The login page for a client listening on `redirectUri`; status and hidden fields kept.
     HttpResult open(const QString &redirectUri = QStringLiteral("http://localhost:19876/callback"),
-                    const QString &state = QStringLiteral("state-1234"), const QString &clientId = QStringLiteral("zimbrel-desktop"));
+                    const QString &state = QStringLiteral("state-1234"),
+                    const QString &clientId = QStringLiteral("zimbrel-desktop"));
     // The login page at exactly the address a client opened in the browser (on this service).
     HttpResult openUrl(const QUrl &loginUrl);
     // Submits the opened form; `action` is "signin" or "signup".
@@ -36,9 +37,11 @@ public:
     QString cookie() const { return m_cookie; }
 
     // Convenience: open and sign up (or in) in one go.
-    static SignInResult signUp(CloudHttp *http, const QString &email, const QString &password = QStringLiteral("correct horse 1"),
+    static SignInResult signUp(CloudHttp *http, const QString &email,
+                               const QString &password = QStringLiteral("correct horse 1"),
                                const QString &displayName = {});
-    static SignInResult signIn(CloudHttp *http, const QString &email, const QString &password = QStringLiteral("correct horse 1"));
+    static SignInResult signIn(CloudHttp *http, const QString &email,
+                               const QString &password = QStringLiteral("correct horse 1"));
 
 private:
     CloudHttp *m_http;

@@ -10,8 +10,7 @@
 
 CloudBackend::CloudBackend()
     : m_postgres(qEnvironmentVariable("ZIMBREL_CLOUD_TEST_BACKEND") == QLatin1String("postgresql"))
-{
-}
+{}
 
 CloudBackend::~CloudBackend() = default;
 
@@ -36,7 +35,8 @@ QString CloudBackend::freshDatabase()
     if (!m_postgres)
         return QStringLiteral("sqlite:%1/cloud-%2.db").arg(m_files.path()).arg(m_counter);
     QString reason;
-    const QString name = QStringLiteral("%1_%2").arg(QCoreApplication::applicationName().toLower()).arg(m_counter);
+    const QString name =
+        QStringLiteral("%1_%2").arg(QCoreApplication::applicationName().toLower()).arg(m_counter);
     return m_cluster ? m_cluster->createDatabase(name, &reason) : QString();
 }
 

@@ -23,7 +23,8 @@ public:
     QString freshDatabase();
     // Runs one statement directly on a service database, as an operator would; the first value
     // of the first row (or an invalid value).
-    static QVariant execute(const QString &databaseAddress, const QString &sql, const QVariantList &values = {});
+    static QVariant execute(const QString &databaseAddress, const QString &sql,
+                            const QVariantList &values = {});
 
 private:
     bool m_postgres = false;

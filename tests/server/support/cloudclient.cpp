@@ -9,20 +9,26 @@ namespace {
 
 QJsonObject corvClaims(const QString &token)
 {
-    const QByteArray payload = QByteArray::fromBase64(token.section(QLatin1Char('.'), 1, 1).toLatin1(), QByteArray::Base64UrlEncoding);
-    return QJsonDocument::fromJson(payload).object().value(QStringLiteral("custom")).toObject().value(QStringLiteral("corv")).toObject();
+    const QByteArray payload = QByteArray::fromBase64(token.section(QLatin1Char('.'), 1, 1).toLatin1(),
+                                                      QByteArray::Base64UrlEncoding);
+    return QJsonDocument::fromJson(payload)
+        .object()
+        .value(QStringLiteral("custom"))
+        .toObject()
+        .value(QStringLiteral("corv"))
+        .toObject();
 }
 
 } // namespace
 
 CloudClient::CloudClient(CloudHttp *http)
     : m_http(http)
-{
-}
+{}
 
 bool CloudClient::signUp(const QString &address, const QString &displayName)
 {
-    const SignInResult result = BrowserSession::signUp(m_http, address, QStringLiteral("correct horse 1"), displayName);
+    const SignInResult result =
+        BrowserSession::signUp(m_http, address, QStringLiteral("correct horse 1"), displayName);
     if (result.status != 303)
         return false;
     email = address;
@@ -60,7 +66,8 @@ HttpResult CloudClient::sync(const QByteArray &method, const QString &path, cons
 
 HttpResult CloudClient::send(const QByteArray &method, const QString &path, const QByteArray &body)
 {
-    return m_http->send(method, path, body, "application/json", {{"Authorization", "Bearer " + accessToken.toLatin1()}});
+    return m_http->send(method, path, body, "application/json",
+                        {{"Authorization", "Bearer " + accessToken.toLatin1()}});
 }
 
 HttpResult CloudClient::push(const QJsonArray &changes)
@@ -90,15 +97,21 @@ QString CloudClient::tokenRole() const
 QJsonObject CloudClient::newAccountChange(const QString &id, const QString &name)
 {
     const QString stamp = QStringLiteral("2026-03-31T14:05:09Z");
-    return {{QStringLiteral("entity_type"), QStringLiteral("account")},
-            {QStringLiteral("entity_id"), id},
-            {QStringLiteral("action"), QStringLiteral("upsert")},
-            {QStringLiteral("version"), 1},
-            {QStringLiteral("payload"),
-             QJsonObject{{QStringLiteral("client_id"), id}, {QStringLiteral("name"), name},
-                         {QStringLiteral("account_type"), QStringLiteral("checking")}, {QStringLiteral("currency"), QStringLiteral("USD")},
-                         {QStringLiteral("is_shared"), 0}, {QStringLiteral("institution"), QString()},
-                         {QStringLiteral("account_number_last4"), QString()}, {QStringLiteral("starting_balance"), 0},
-                         {QStringLiteral("sort_order"), 0}, {QStringLiteral("version"), 1},
-                         {QStringLiteral("created_at"), stamp}, {QStringLiteral("updated_at"), stamp}}}};
+    return {
+        {QStringLiteral("entity_type"), QStringLiteral("account")},
+        {QStringLiteral("entity_id"), id},
+        {QStringLiteral("action"), QStringLiteral("upsert")},
+        {QStringLiteral("version"), 1},
+        {QStringLiteral("payload"), QJsonObject{{QStringLiteral("client_id"), id},
+                                                {QStringLiteral("name"), name},
+                                                {QStringLiteral("account_type"), QStringLiteral("checking")},
+                                                {QStringLiteral("currency"), QStringLiteral("USD")},
+                                                {QStringLiteral("is_shared"), 0},
+                                                {QStringLiteral("institution"), QString()},
+                                                {QStringLiteral("account_number_last4"), QString()},
+                                                {QStringLiteral("starting_balance"), 0},
+                                                {QStringLiteral("sort_order"), 0},
+                                                {QStringLiteral("version"), 1},
+                                                {QStringLiteral("created_at"), stamp},
+                                                {QStringLiteral("updated_at"), stamp}}}};
 }

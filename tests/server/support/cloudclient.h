@@ -31,7 +31,8 @@ public:
 
     // A push change creating a checking account `id` named `name` (version 1): what a device
     // sends for a new account.
-    static QJsonObject newAccountChange(const QString &id, const QString &name = QStringLiteral("Joint Checking"));
+    static QJsonObject newAccountChange(const QString &id,
+                                        const QString &name = QStringLiteral("Joint Checking"));
 
     // The "custom" → "corv" claims of the current access token.
     QString tokenGroupId() const;

@@ -22,8 +22,7 @@ bool HttpResult::isJsonError() const
 
 CloudHttp::CloudHttp(const QUrl &baseUrl)
     : m_baseUrl(baseUrl)
-{
-}
+{}
 
 QUrl CloudHttp::url(const QString &path) const
 {
@@ -35,13 +34,14 @@ QUrl CloudHttp::url(const QString &path) const
     return url;
 }
 
-HttpResult CloudHttp::request(const QByteArray &method, const QString &path, const QJsonObject &body, const QString &token,
-                              const QList<QPair<QByteArray, QByteArray>> &headers)
+HttpResult CloudHttp::request(const QByteArray &method, const QString &path, const QJsonObject &body,
+                              const QString &token, const QList<QPair<QByteArray, QByteArray>> &headers)
 {
     QList<QPair<QByteArray, QByteArray>> all = headers;
     if (!token.isEmpty())
         all.append({"Authorization", "Bearer " + token.toLatin1()});
-    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const QByteArray bytes =
+        body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
     return send(method, path, bytes, "application/json", all);
 }
 

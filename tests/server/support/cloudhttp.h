@@ -36,10 +36,13 @@ public:
     {
         return request("POST", path, body, token);
     }
-    HttpResult del(const QString &path, const QString &token = {}) { return request("DELETE", path, {}, token); }
+    HttpResult del(const QString &path, const QString &token = {})
+    {
+        return request("DELETE", path, {}, token);
+    }
     // Sends `body` bytes as they are, with the given content type.
-    HttpResult send(const QByteArray &method, const QString &path, const QByteArray &body, const QByteArray &contentType,
-                    const QList<QPair<QByteArray, QByteArray>> &headers = {});
+    HttpResult send(const QByteArray &method, const QString &path, const QByteArray &body,
+                    const QByteArray &contentType, const QList<QPair<QByteArray, QByteArray>> &headers = {});
 
     // Writes `request` on a fresh connection and returns every byte read until the server closes it
     // (or 10 seconds pass).

@@ -29,8 +29,8 @@ void CloudService::launch(const QString &databaseAddress, const QStringList &arg
     m_process = std::make_unique<QProcess>();
     m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process->start(programPath(), QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                                QStringLiteral("--database"), databaseAddress}
-                                        + arguments);
+                                                QStringLiteral("--database"), databaseAddress} +
+                                        arguments);
 }
 
 bool CloudService::waitUntilListening(QString *error)

@@ -24,10 +24,12 @@ QString findBinDir()
     if (!onPath.isEmpty())
         return QFileInfo(onPath).absolutePath();
     QDir versions(QStringLiteral("/usr/lib/postgresql"));
-    const QStringList entries = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
+    const QStringList entries =
+        versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
     for (const QString &version : entries) {
         const QString bin = versions.filePath(version + QStringLiteral("/bin"));
-        if (QFileInfo::exists(bin + QStringLiteral("/initdb")) && QFileInfo::exists(bin + QStringLiteral("/postgres")))
+        if (QFileInfo::exists(bin + QStringLiteral("/initdb")) &&
+            QFileInfo::exists(bin + QStringLiteral("/postgres")))
             return bin;
     }
     return {};
@@ -120,13 +122,17 @@ bool PostgresCluster::start(QString *reason)
     prepare(&initdb, as);
     initdb.setWorkingDirectory(m_dir->path());
     initdb.start(m_binDir + QStringLiteral("/initdb"),
-                 {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("zimbrel"), QStringLiteral("--auth=trust"),
-                  QStringLiteral("--no-sync"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")});
-    if (!initdb.waitForFinished(120000) || initdb.exitStatus() != QProcess::NormalExit || initdb.exitCode() != 0) {
-        *reason = QStringLiteral("initdb failed (%1, exit code %2): %3")
-                      .arg(initdb.errorString())
-                      .arg(initdb.exitCode())
-                      .arg(QString::fromLocal8Bit(initdb.readAllStandardError() + initdb.readAllStandardOutput()).trimmed());
+                 {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("zimbrel"),
+                  QStringLiteral("--auth=trust"), QStringLiteral("--no-sync"), QStringLiteral("-E"),
+                  QStringLiteral("UTF8"), QStringLiteral("--locale=C")});
+    if (!initdb.waitForFinished(120000) || initdb.exitStatus() != QProcess::NormalExit ||
+        initdb.exitCode() != 0) {
+        *reason =
+            QStringLiteral("initdb failed (%1, exit code %2): %3")
+                .arg(initdb.errorString())
+                .arg(initdb.exitCode())
+                .arg(QString::fromLocal8Bit(initdb.readAllStandardError() + initdb.readAllStandardOutput())
+                         .trimmed());
         return false;
     }
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -136,17 +142,20 @@ bool PostgresCluster::start(QString *reason)
         m_server->setWorkingDirectory(m_dir->path());
         m_server->setProcessChannelMode(QProcess::MergedChannels);
         m_server->start(m_binDir + QStringLiteral("/postgres"),
-                        {QStringLiteral("-D"), data, QStringLiteral("-p"), QString::number(m_port), QStringLiteral("-k"),
-                         m_dir->path(), QStringLiteral("-c"), QStringLiteral("listen_addresses=127.0.0.1"),
-                         QStringLiteral("-c"), QStringLiteral("fsync=off"), QStringLiteral("-c"),
-                         QStringLiteral("synchronous_commit=off"), QStringLiteral("-c"), QStringLiteral("full_page_writes=off")});
+                        {QStringLiteral("-D"), data, QStringLiteral("-p"), QString::number(m_port),
+                         QStringLiteral("-k"), m_dir->path(), QStringLiteral("-c"),
+                         QStringLiteral("listen_addresses=127.0.0.1"), QStringLiteral("-c"),
+                         QStringLiteral("fsync=off"), QStringLiteral("-c"),
+                         QStringLiteral("synchronous_commit=off"), QStringLiteral("-c"),
+                         QStringLiteral("full_page_writes=off")});
         if (!m_server->waitForStarted(10000))
             continue;
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 30000 && m_server->state() == QProcess::Running) {
             {
-                QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("zimbrel_pg_probe"));
+                QSqlDatabase probe =
+                    QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("zimbrel_pg_probe"));
                 probe.setHostName(QStringLiteral("127.0.0.1"));
                 probe.setPort(m_port);
                 probe.setUserName(QStringLiteral("zimbrel"));
@@ -162,7 +171,8 @@ bool PostgresCluster::start(QString *reason)
             QSqlDatabase::removeDatabase(QStringLiteral("zimbrel_pg_probe"));
             QThread::msleep(100);
         }
-        *reason = QStringLiteral("postgres did not start: %1").arg(QString::fromLocal8Bit(m_server->readAll()).trimmed());
+        *reason = QStringLiteral("postgres did not start: %1")
+                      .arg(QString::fromLocal8Bit(m_server->readAll()).trimmed());
         m_server->kill();
         m_server->waitForFinished(5000);
     }

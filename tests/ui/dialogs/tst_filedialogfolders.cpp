@@ -27,8 +27,8 @@ void TestFileDialogFolders::startFolder_data()
     QTest::newRow("first time, Documents") << true << QString() << false << QStringLiteral("Documents");
     QTest::newRow("first time, no Documents") << false << QString() << false << QStringLiteral(".");
     QTest::newRow("remembered") << true << QStringLiteral("bank/2026") << true << QStringLiteral("bank/2026");
-    QTest::newRow("remembered folder gone") << true << QStringLiteral("bank/2026") << false
-                                            << QStringLiteral("Documents");
+    QTest::newRow("remembered folder gone")
+        << true << QStringLiteral("bank/2026") << false << QStringLiteral("Documents");
     QTest::newRow("gone, no Documents") << false << QStringLiteral("old") << false << QStringLiteral(".");
 }
 
@@ -47,12 +47,14 @@ void TestFileDialogFolders::startFolder()
         QVERIFY(homeDir.mkpath(remembered));
     QSettings settings(homeDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     if (!remembered.isEmpty())
-        settings.setValue(FileDialogFolders::settingsKey(QStringLiteral("csvImport")), homeDir.filePath(remembered));
+        settings.setValue(FileDialogFolders::settingsKey(QStringLiteral("csvImport")),
+                          homeDir.filePath(remembered));
 
     const FileDialogFolders folders(&settings, home.path(), homeDir.filePath(QStringLiteral("Documents")));
     QCOMPARE(QDir(folders.folderFor(QStringLiteral("csvImport"))), QDir(homeDir.filePath(expected)));
-    QCOMPARE(QDir(QFileInfo(folders.pathFor(QStringLiteral("csvImport"), QStringLiteral("a.csv"))).absolutePath()),
-             QDir(homeDir.filePath(expected)));
+    QCOMPARE(
+        QDir(QFileInfo(folders.pathFor(QStringLiteral("csvImport"), QStringLiteral("a.csv"))).absolutePath()),
+        QDir(homeDir.filePath(expected)));
 }
 
 void TestFileDialogFolders::remembersPerKind()

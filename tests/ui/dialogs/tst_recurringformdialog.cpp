@@ -7,9 +7,9 @@
 #include <QCompleter>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -122,7 +122,8 @@ void TestRecurringFormDialog::editDates_data()
 
     QTest::newRow("start untouched keeps the next due date")
         << QDate(2026, 1, 15) << QDate(2026, 1, 15) << QDate(2026, 7, 15);
-    QTest::newRow("a new start moves the next due date") << QDate(2026, 2, 1) << QDate(2026, 2, 1) << QDate(2026, 2, 1);
+    QTest::newRow("a new start moves the next due date")
+        << QDate(2026, 2, 1) << QDate(2026, 2, 1) << QDate(2026, 2, 1);
 }
 
 void TestRecurringFormDialog::editDates()
@@ -134,7 +135,8 @@ void TestRecurringFormDialog::editDates()
     RecurringFormDialog form(state.get());
     form.setRecurring(original);
     QCOMPARE(form.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
-    QCOMPARE(child<QComboBox>(&form, "frequencyCombo")->currentData().toString(), QStringLiteral("quarterly"));
+    QCOMPARE(child<QComboBox>(&form, "frequencyCombo")->currentData().toString(),
+             QStringLiteral("quarterly"));
     QCOMPARE(child<QDoubleSpinBox>(&form, "amountSpin")->value(), 1450.0);
     typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("New Landlord"));
     child<QDateEdit>(&form, "startDateEdit")->setDate(fieldDate);

@@ -65,7 +65,8 @@ void TestTransactionFormDialog::amountRounding()
     const Account account = state.addAccount(QStringLiteral("A"), 0, 0, Currency(currency));
     TransactionFormDialog form(state.get(), account.id);
     child<QDoubleSpinBox>(&form, "amountField")->setValue(value);
-    (payment ? child<QRadioButton>(&form, "paymentRadio") : child<QRadioButton>(&form, "depositRadio"))->setChecked(true);
+    (payment ? child<QRadioButton>(&form, "paymentRadio") : child<QRadioButton>(&form, "depositRadio"))
+        ->setChecked(true);
     QCOMPARE(form.transaction().amount, amount);
 }
 
@@ -161,7 +162,8 @@ void TestTransactionFormDialog::payeeCompletionFillsFromTheNewestTransaction()
     state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Hilltop Gas"), -4000, false, false,
                          QStringLiteral("old memo"), fuel.id);
     // The newest one has no memo: choosing the payee must clear a memo already typed.
-    state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Hilltop Gas"), 1999, false, false, {}, fuel.id);
+    state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Hilltop Gas"), 1999, false, false, {},
+                         fuel.id);
     // Another account's newer row with this payee is not where the form looks.
     state.addTransaction(other.id, QDate(2025, 3, 1), QStringLiteral("Hilltop Gas"), -99999);
 
@@ -209,8 +211,9 @@ void TestTransactionFormDialog::editModeLoadsAndKeepsIdentity()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
     const Category rent = state.addCategory(QStringLiteral("Rent"));
-    const Transaction stored = state.addTransaction(account.id, QDate(2024, 2, 29), QStringLiteral("Landlord"), -145000,
-                                                    true, false, QStringLiteral("March"), rent.id);
+    const Transaction stored =
+        state.addTransaction(account.id, QDate(2024, 2, 29), QStringLiteral("Landlord"), -145000, true, false,
+                             QStringLiteral("March"), rent.id);
 
     TransactionFormDialog form(state.get(), account.id);
     form.setTransaction(stored);

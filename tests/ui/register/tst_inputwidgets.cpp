@@ -1,5 +1,5 @@
-#include "ui/register/dateinput.h"
 #include "ui/register/datefield.h"
+#include "ui/register/dateinput.h"
 #include "ui/register/elidedlabel.h"
 #include "ui/register/smartamountfield.h"
 #include "ui/register/smartdateedit.h"

@@ -1,8 +1,8 @@
 #include "registerfixture.h"
 
 #include "ui/register/registerstyle.h"
-#include "ui/register/tablecolumnfitter.h"
 #include "ui/register/tabcompleter.h"
+#include "ui/register/tablecolumnfitter.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -91,8 +91,8 @@ void TestRegisterColumns::columnsShowTheirValuesAtEveryWidth()
     const QStringList categories = {QStringLiteral("Groceries"), QStringLiteral("Medical Expenses"),
                                     QStringLiteral("Dining & Restaurants")};
     for (int i = 0; i < 30; ++i) {
-        f.addTransaction(checking, QDate(2026, 1, 1).addDays(i), payees[i % 3], -(1000 + i), categories[i % 3],
-                         QStringLiteral("Weekly shopping for the household"));
+        f.addTransaction(checking, QDate(2026, 1, 1).addDays(i), payees[i % 3], -(1000 + i),
+                         categories[i % 3], QStringLiteral("Weekly shopping for the household"));
     }
     f.addTransaction(checking, QDate(2025, 1, 1), QStringLiteral("Employer"), 1234589);
     f.addTransaction(checking, QDate(2025, 1, 2), QStringLiteral("Builder"), -2876543);
@@ -126,9 +126,11 @@ void TestRegisterColumns::columnsShowTheirValuesAtEveryWidth()
         QVERIFY(view->columnWidth(column) >= fitter->minimumWidth(column));
     if (textsInFull) {
         for (const QString &payee : payees)
-            QVERIFY2(view->columnWidth(RegisterModel::PayeeColumn) > textWidth(text, payee), qPrintable(payee));
+            QVERIFY2(view->columnWidth(RegisterModel::PayeeColumn) > textWidth(text, payee),
+                     qPrintable(payee));
         for (const QString &category : categories)
-            QVERIFY2(view->columnWidth(RegisterModel::CategoryColumn) > textWidth(text, category), qPrintable(category));
+            QVERIFY2(view->columnWidth(RegisterModel::CategoryColumn) > textWidth(text, category),
+                     qPrintable(category));
     }
     if (withoutScrolling) {
         // No horizontal scroll bar, and the row ends at the table's edge.
@@ -145,12 +147,15 @@ void TestRegisterColumns::largestFigureAmongUnsampledRowsFits()
     QVERIFY(f.start());
     const QString checking = f.addAccount(QStringLiteral("Checking"));
     for (int i = 0; i < 500; ++i)
-        f.addTransaction(checking, QDate(2020, 1, 1).addDays(i), QStringLiteral("Cafe"), i == 250 ? 99999999999 : -100);
+        f.addTransaction(checking, QDate(2020, 1, 1).addDays(i), QStringLiteral("Cafe"),
+                         i == 250 ? 99999999999 : -100);
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 745));
     const QFont money = monospaceFont();
-    QVERIFY(f.view()->columnWidth(RegisterModel::DepositColumn) >= textWidth(money, QStringLiteral("999,999,999.99")));
-    QVERIFY(f.view()->columnWidth(RegisterModel::BalanceColumn) >= textWidth(money, QStringLiteral("999,999,999.74")));
+    QVERIFY(f.view()->columnWidth(RegisterModel::DepositColumn) >=
+            textWidth(money, QStringLiteral("999,999,999.99")));
+    QVERIFY(f.view()->columnWidth(RegisterModel::BalanceColumn) >=
+            textWidth(money, QStringLiteral("999,999,999.74")));
 }
 
 void TestRegisterColumns::oneLongPayeeDoesNotCrowdTheCommonOnes()
@@ -162,12 +167,14 @@ void TestRegisterColumns::oneLongPayeeDoesNotCrowdTheCommonOnes()
         f.addTransaction(checking, QDate(2026, 2, 1).addDays(i), QStringLiteral("Hilltop Gas"), -4200,
                          QStringLiteral("Dining & Restaurants"));
     f.addTransaction(checking, QDate(2026, 3, 1),
-                     QStringLiteral("Transfer from the joint household savings account at the credit union"), 100000);
+                     QStringLiteral("Transfer from the joint household savings account at the credit union"),
+                     100000);
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 700));
     const QFont text = f.view()->font();
     QTRY_COMPARE(f.view()->horizontalScrollBar()->maximum(), 0);
-    QVERIFY(f.view()->columnWidth(RegisterModel::CategoryColumn) > textWidth(text, QStringLiteral("Dining & Restaurants")));
+    QVERIFY(f.view()->columnWidth(RegisterModel::CategoryColumn) >
+            textWidth(text, QStringLiteral("Dining & Restaurants")));
 }
 
 void TestRegisterColumns::twoLineLayoutGivesTheMemoRoomToThePayee()
@@ -175,8 +182,8 @@ void TestRegisterColumns::twoLineLayoutGivesTheMemoRoomToThePayee()
     RegisterFixture f;
     QVERIFY(f.start());
     const QString checking = f.addAccount(QStringLiteral("Checking"));
-    f.addTransaction(checking, QDate(2026, 2, 1), QStringLiteral("Greenleaf Market"), -4200, QStringLiteral("Groceries"),
-                     QStringLiteral("Weekly shopping"));
+    f.addTransaction(checking, QDate(2026, 2, 1), QStringLiteral("Greenleaf Market"), -4200,
+                     QStringLiteral("Groceries"), QStringLiteral("Weekly shopping"));
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 745));
     const int oneLinePayee = f.view()->columnWidth(RegisterModel::PayeeColumn);
@@ -195,7 +202,8 @@ void TestRegisterColumns::completionListIsAsWideAsItsLongestItem()
     auto *edit = new QLineEdit(&window);
     edit->setGeometry(10, 10, 80, 24);
     const QString longest = QStringLiteral("[Transfer] Joint Household Savings at the Credit Union");
-    auto *completer = new TabCompleter(QStringList{QStringLiteral("Gas"), longest, QStringLiteral("Groceries")}, edit);
+    auto *completer =
+        new TabCompleter(QStringList{QStringLiteral("Gas"), longest, QStringLiteral("Groceries")}, edit);
     edit->setCompleter(completer);
     window.resize(300, 200);
     window.show();

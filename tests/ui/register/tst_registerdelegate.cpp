@@ -42,9 +42,10 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
     // New payees and accounts show up the next time the list is asked for.
     fixture.addTransaction(checking, QDate(2024, 1, 3), QStringLiteral("Apothecary"), -100);
     fixture.addAccount(QStringLiteral("Brokerage"));
-    QCOMPARE(delegate.payeeList(), (QStringList{QStringLiteral("Apothecary"), QStringLiteral("Bakery"),
-                                                QStringLiteral("[Transfer] Visa"), QStringLiteral("[Transfer] Brokerage"),
-                                                QStringLiteral("[Transfer] Savings")}));
+    QCOMPARE(delegate.payeeList(),
+             (QStringList{QStringLiteral("Apothecary"), QStringLiteral("Bakery"),
+                          QStringLiteral("[Transfer] Visa"), QStringLiteral("[Transfer] Brokerage"),
+                          QStringLiteral("[Transfer] Savings")}));
     delegate.setAccountId(savings);
     QVERIFY(delegate.payeeList().contains(QStringLiteral("[Transfer] Checking")));
     QVERIFY(!delegate.payeeList().contains(QStringLiteral("[Transfer] Savings")));
@@ -69,11 +70,12 @@ void TestRegisterDelegate::categoryItemsShowOneParentLevel()
     grandchild.parentId = QStringLiteral("e");
 
     const auto items = RegisterDelegate::categoryItems({electric, orphan, grandchild, utilities});
-    const QList<QPair<QString, QString>> expected = {{QString(), QString()},
-                                                     {QStringLiteral("Utilities > Electric"), QStringLiteral("e")},
-                                                     {QStringLiteral("Orphan"), QStringLiteral("o")},
-                                                     {QStringLiteral("Electric > Peak"), QStringLiteral("g")},
-                                                     {QStringLiteral("Utilities"), QStringLiteral("u")}};
+    const QList<QPair<QString, QString>> expected = {
+        {QString(), QString()},
+        {QStringLiteral("Utilities > Electric"), QStringLiteral("e")},
+        {QStringLiteral("Orphan"), QStringLiteral("o")},
+        {QStringLiteral("Electric > Peak"), QStringLiteral("g")},
+        {QStringLiteral("Utilities"), QStringLiteral("u")}};
     QCOMPARE(items, expected);
 }
 

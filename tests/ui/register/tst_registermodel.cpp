@@ -14,8 +14,8 @@
 
 namespace {
 
-RegisterRow makeRow(const QString &id, const QDate &date, Money amount, Money balance,
-                    bool cleared = false, bool reconciled = false)
+RegisterRow makeRow(const QString &id, const QDate &date, Money amount, Money balance, bool cleared = false,
+                    bool reconciled = false)
 {
     RegisterRow row;
     row.transaction.id = id;
@@ -95,8 +95,8 @@ void TestRegisterModel::headers()
 {
     RegisterModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    const QStringList expected = {"Date", "Chk #", "Payee", "Category", "Memo",
-                                  "Payment", "Deposit", "Clr", "Balance"};
+    const QStringList expected = {"Date",    "Chk #",   "Payee", "Category", "Memo",
+                                  "Payment", "Deposit", "Clr",   "Balance"};
     QCOMPARE(model.columnCount(), 9);
     for (int column = 0; column < 9; ++column)
         QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), expected.at(column));
@@ -117,8 +117,8 @@ void TestRegisterModel::emptyAccountShowsOnlyTheBlankRow()
     model.load({}, false);
     QCOMPARE(model.rowCount(), 1);
     QCOMPARE(model.blankRow(), 0);
-    const QStringList placeholders = {"Date", "Chk #", "Payee", "Category", "Memo",
-                                      "Payment", "Deposit", "Clr"};
+    const QStringList placeholders = {"Date", "Chk #",   "Payee",   "Category",
+                                      "Memo", "Payment", "Deposit", "Clr"};
     // The pending date is filled (today), so its placeholder does not show.
     QCOMPARE(text(model, 0, 0), QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
     for (int column = 1; column < 8; ++column) {
@@ -135,11 +135,13 @@ void TestRegisterModel::displayTextsOfTheNineColumns_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("payment") << 0
-        << QStringList{"1/5/2024", "101", "Payee 1", "Category 1", "Memo 1", "1,234.56", "", "", "-1,234.56"};
-    QTest::newRow("zero amount is a deposit") << 1
+    QTest::newRow("payment") << 0 << QStringList{"1/5/2024", "101", "Payee 1", "Category 1", "Memo 1",
+                                                 "1,234.56", "",    "",        "-1,234.56"};
+    QTest::newRow("zero amount is a deposit")
+        << 1
         << QStringList{"1/6/2024", "102", "Payee 2", "Category 2", "Memo 2", "", "0.00", "C", "-1,234.56"};
-    QTest::newRow("reconciled shows R though cleared") << 2
+    QTest::newRow("reconciled shows R though cleared")
+        << 2
         << QStringList{"1/7/2024", "103", "Payee 3", "Category 3", "Memo 3", "", "2,000.00", "R", "765.44"};
 }
 
@@ -222,7 +224,8 @@ void TestRegisterModel::setDataStoresPendingTextsAndRepaintsThatCell()
     model.load(sampleRows(), false);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
-    const QStringList texts = {"3/15/2024", "1001", "Grocer", "Food", "weekly", "12.50", "1.00", "c", "ignored"};
+    const QStringList texts = {"3/15/2024", "1001", "Grocer", "Food",   "weekly",
+                               "12.50",     "1.00", "c",      "ignored"};
     for (int column = 0; column < 9; ++column)
         QVERIFY(model.setData(model.index(3, column), texts.at(column)));
     QVERIFY(!model.setData(model.index(3, 2), QStringLiteral("x"), Qt::DisplayRole));
@@ -231,7 +234,7 @@ void TestRegisterModel::setDataStoresPendingTextsAndRepaintsThatCell()
     QCOMPARE(changed.at(2).at(1).value<QModelIndex>(), model.index(3, 2));
 
     const RegisterModel::PendingEdit expected{"3/15/2024", "1001", "Grocer", "weekly", "Food",
-                                              "12.50", "1.00", "c", ""};
+                                              "12.50",     "1.00", "c",      ""};
     QCOMPARE(model.pendingEdit(), expected);
     QCOMPARE(text(model, 3, 2), QStringLiteral("Grocer"));
     QVERIFY(!model.data(model.index(3, 2), Qt::ForegroundRole).isValid());
@@ -349,9 +352,10 @@ void TestRegisterModel::indexedLoadShowsTheSameCellsAsAFullLoad()
     {
         SqlTransaction guard(db.database()->connection());
         for (int i = 0; i < 600; ++i) {
-            Transaction t = TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(i / 3), (i % 7 - 3) * 1234,
-                                                      QStringLiteral("Payee %1").arg(i),
-                                                      QDateTime(QDate(2026, 1, 1), QTime(0, 0).addSecs(i), Qt::UTC));
+            Transaction t =
+                TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(i / 3), (i % 7 - 3) * 1234,
+                                          QStringLiteral("Payee %1").arg(i),
+                                          QDateTime(QDate(2026, 1, 1), QTime(0, 0).addSecs(i), Qt::UTC));
             t.cleared = i % 2;
             QVERIFY(transactions.insert(t));
             if (i == 77)

@@ -3,12 +3,12 @@
 #include "services/categoryservice.h"
 #include "ui/register/smartdateedit.h"
 
+#include "app/thememanager.h"
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
-#include "app/thememanager.h"
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -152,7 +152,8 @@ void TestRegisterScreen::typesAPaymentIntoTheBlankRowAndCommits()
     QCOMPARE(payment.payee, QStringLiteral("Corner Grocer"));
     QCOMPARE(payment.memo, QStringLiteral("weekly shop"));
     QCOMPARE(payment.amount, Money(-123456));
-    QCOMPARE(payment.categoryId, f.state()->categoryRepository()->findByName(QStringLiteral("Groceries"))->id);
+    QCOMPARE(payment.categoryId,
+             f.state()->categoryRepository()->findByName(QStringLiteral("Groceries"))->id);
     QCOMPARE(payment.version, 1);
     QCOMPARE(payment.syncStatus, SyncStatus::Pending);
     QVERIFY(!payment.cleared);
@@ -231,10 +232,18 @@ void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints_data()
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("empty payee") << "" << "12.00" << "Payee is required";
-    QTest::newRow("blank payee") << "   " << "12.00" << "Payee is required";
-    QTest::newRow("no amount") << "Grocer" << "" << "Enter a payment or deposit amount";
-    QTest::newRow("unreadable amount saved as zero") << "Grocer" << "12x" << "Enter a valid amount";
+    QTest::newRow("empty payee") << ""
+                                 << "12.00"
+                                 << "Payee is required";
+    QTest::newRow("blank payee") << "   "
+                                 << "12.00"
+                                 << "Payee is required";
+    QTest::newRow("no amount") << "Grocer"
+                               << ""
+                               << "Enter a payment or deposit amount";
+    QTest::newRow("unreadable amount saved as zero") << "Grocer"
+                                                     << "12x"
+                                                     << "Enter a valid amount";
 }
 
 void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints()
@@ -313,8 +322,8 @@ void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
     RegisterFixture &f = *m_fixture;
     f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Power Co"), -5000, QStringLiteral("Gas"),
                      QStringLiteral("old memo"));
-    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125, QStringLiteral("Electric"),
-                     QStringLiteral("February bill"));
+    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125,
+                     QStringLiteral("Electric"), QStringLiteral("February bill"));
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -371,8 +380,8 @@ void TestRegisterScreen::autofillKeepsAMemoTypedInTheTwoLineEditor()
 {
     RegisterFixture &f = *m_fixture;
     f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), true);
-    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125, QStringLiteral("Electric"),
-                     QStringLiteral("February bill"));
+    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125,
+                     QStringLiteral("Electric"), QStringLiteral("February bill"));
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -393,7 +402,8 @@ void TestRegisterScreen::commitsATransferWithBothLegs()
     const QString savings = f.addAccount(QStringLiteral("Savings"));
     QVERIFY(f.open(m_checking));
     // The main window reloads the register on every change; the two legs still cost one load.
-    connect(f.transactions(), &TransactionRepository::transactionsChanged, f.screen(), &RegisterScreen::reload);
+    connect(f.transactions(), &TransactionRepository::transactionsChanged, f.screen(),
+            &RegisterScreen::reload);
     QSignalSpy loads(f.model(), &QAbstractItemModel::modelReset);
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -434,10 +444,14 @@ void TestRegisterScreen::refusesTransfers_data()
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<bool>("currencyError");
-    QTest::newRow("name differs in case") << "[Transfer] savings" << "Transfer account not found" << false;
-    QTest::newRow("no such account") << "[Transfer] Brokerage" << "Transfer account not found" << false;
-    QTest::newRow("other currency") << "[Transfer] Euro Account" << "" << true;
-    QTest::newRow("to itself") << "[Transfer] Checking" << "Cannot transfer to the same account" << false;
+    QTest::newRow("name differs in case") << "[Transfer] savings"
+                                          << "Transfer account not found" << false;
+    QTest::newRow("no such account") << "[Transfer] Brokerage"
+                                     << "Transfer account not found" << false;
+    QTest::newRow("other currency") << "[Transfer] Euro Account"
+                                    << "" << true;
+    QTest::newRow("to itself") << "[Transfer] Checking"
+                               << "Cannot transfer to the same account" << false;
 }
 
 void TestRegisterScreen::refusesTransfers()
@@ -462,7 +476,8 @@ void TestRegisterScreen::refusesTransfers()
     QCOMPARE(f.screen()->hintText(), hint);
     QCOMPARE(errors.count(), currencyError ? 1 : 0);
     if (currencyError)
-        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Transfers require both accounts to use the same currency"));
+        QCOMPARE(errors.at(0).at(0).toString(),
+                 QStringLiteral("Transfers require both accounts to use the same currency"));
     QVERIFY(f.transactions()->byAccount(m_checking).isEmpty());
     QVERIFY(f.transactions()->byAccount(euro).isEmpty());
 }
@@ -470,7 +485,8 @@ void TestRegisterScreen::refusesTransfers()
 void TestRegisterScreen::editingARowRecomputesTheRunningBalances()
 {
     RegisterFixture &f = *m_fixture;
-    const QString salary = f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    const QString salary =
+        f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
     f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
     f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("Cafe"), -500);
     QVERIFY(f.open(m_checking));
@@ -522,7 +538,8 @@ void TestRegisterScreen::editingARowIntoATransferAddsTheOtherLeg()
 {
     RegisterFixture &f = *m_fixture;
     const QString savings = f.addAccount(QStringLiteral("Savings"));
-    const QString id = f.addTransaction(m_checking, QDate(2024, 4, 2), QStringLiteral("Savings top-up"), -2500);
+    const QString id =
+        f.addTransaction(m_checking, QDate(2024, 4, 2), QStringLiteral("Savings top-up"), -2500);
     QVERIFY(f.open(m_checking));
     f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
     f.press(Qt::Key_Return);
@@ -710,7 +727,8 @@ void TestRegisterScreen::balanceColumnIsNeverReachedByArrowKeys()
 void TestRegisterScreen::copyFromAboveAndApostropheInText()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000, QStringLiteral("Groceries"));
+    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000,
+                     QStringLiteral("Groceries"));
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -773,7 +791,8 @@ void TestRegisterScreen::shortcutSeamsAreSignals()
 {
     RegisterFixture &f = *m_fixture;
     f.addTransaction(m_checking, QDate(1999, 12, 31), QStringLiteral("Old"), -100);
-    f.addTransaction(m_checking, QDate(2024, 1, 5), QStringLiteral("Gym"), -4000, QStringLiteral("Groceries"));
+    f.addTransaction(m_checking, QDate(2024, 1, 5), QStringLiteral("Gym"), -4000,
+                     QStringLiteral("Groceries"));
     QSignalSpy newTransaction(f.screen(), &RegisterScreen::newTransactionRequested);
     QSignalSpy memorize(f.screen(), &RegisterScreen::memorizeRequested);
     QVERIFY(f.open(m_checking));
@@ -795,7 +814,8 @@ void TestRegisterScreen::shortcutSeamsAreSignals()
     f.press(Qt::Key_Up);
     f.press(Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(memorize.count(), 1);
-    QCOMPARE(f.screen()->hintText(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+    QCOMPARE(f.screen()->hintText(),
+             QStringLiteral("Cannot memorize: source transaction has an invalid date"));
 }
 
 void TestRegisterScreen::clearedToggleFlipsOnlyThatRow()
@@ -926,8 +946,8 @@ void TestRegisterScreen::balanceColourFollowsTheTheme()
     f.state()->themeManager()->setTheme(QStringLiteral("light"));
     QVERIFY(f.open(m_checking));
     const auto labels = f.screen()->findChildren<QLabel *>();
-    const auto balance = std::find_if(labels.begin(), labels.end(),
-                                      [](QLabel *label) { return label->text() == u"-$1.00"; });
+    const auto balance =
+        std::find_if(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == u"-$1.00"; });
     QVERIFY(balance != labels.end());
     QCOMPARE((*balance)->styleSheet(), QStringLiteral("color: #c62828;"));
     f.state()->themeManager()->setTheme(QStringLiteral("dark"));
@@ -938,12 +958,13 @@ void TestRegisterScreen::balanceColourFollowsTheTheme()
 void TestRegisterScreen::leavingTheCategoryTakesTheCompletion_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("downPresses"); // highlights in the completion list before leaving
+    QTest::addColumn<int>("downPresses");        // highlights in the completion list before leaving
     QTest::addColumn<bool>("commitFromTheCell"); // Ctrl+Enter in the category cell instead of Tab
     QTest::addColumn<QString>("expected");       // as the category editor shows it
     QTest::newRow("fragment with one offer dropped on Tab") << "Gro" << 0 << false << "Groceries";
     QTest::newRow("lower case fragment") << "dining" << 0 << false << "Dining & Restaurants";
-    QTest::newRow("highlighted second offer") << "Maintenance" << 2 << false << "Transportation > Maintenance";
+    QTest::newRow("highlighted second offer")
+        << "Maintenance" << 2 << false << "Transportation > Maintenance";
     QTest::newRow("a name offered whole beats the first offer") << "Fees" << 0 << false << "Fees";
     QTest::newRow("fragment dropped on Ctrl+Enter") << "Gro" << 0 << true << "Groceries";
 }
@@ -1001,14 +1022,17 @@ void TestRegisterScreen::unknownCategoryIsCreatedOrKept_data()
     QTest::addColumn<QString>("parent"); // of the created category; empty for top level
     QTest::addColumn<CategoryType>("type");
     QTest::newRow("payment creates an expense category")
-        << "Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "" << CategoryType::Expense;
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food"
+        << "" << CategoryType::Expense;
     QTest::newRow("deposit creates an income category")
-        << "Side Gigs" << int(RegisterModel::DepositColumn) << true << "Side Gigs" << "" << CategoryType::Income;
+        << "Side Gigs" << int(RegisterModel::DepositColumn) << true << "Side Gigs"
+        << "" << CategoryType::Income;
     QTest::newRow("under a known parent")
-        << "Pets > Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food" << "Pets"
-        << CategoryType::Expense;
+        << "Pets > Pet Food" << int(RegisterModel::PaymentColumn) << true << "Pet Food"
+        << "Pets" << CategoryType::Expense;
     QTest::newRow("no keeps the editor open and saves nothing")
-        << "Pet Food" << int(RegisterModel::PaymentColumn) << false << "" << "" << CategoryType::Expense;
+        << "Pet Food" << int(RegisterModel::PaymentColumn) << false << ""
+        << "" << CategoryType::Expense;
 }
 
 void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
@@ -1040,7 +1064,8 @@ void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
     if (!create) {
         QVERIFY(stored.isEmpty());
         QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore);
-        QCOMPARE(f.view()->currentIndex(), f.model()->index(f.model()->blankRow(), RegisterModel::CategoryColumn));
+        QCOMPARE(f.view()->currentIndex(),
+                 f.model()->index(f.model()->blankRow(), RegisterModel::CategoryColumn));
         auto *combo = qobject_cast<QComboBox *>(f.view()->editorAt(f.view()->currentIndex()));
         QVERIFY(combo);
         QCOMPARE(combo->currentText(), typed);
@@ -1049,11 +1074,13 @@ void TestRegisterScreen::unknownCategoryIsCreatedOrKept()
         return;
     }
     QCOMPARE(stored.size(), 1);
-    const std::optional<Category> created = f.state()->categoryRepository()->findById(stored.first().categoryId);
+    const std::optional<Category> created =
+        f.state()->categoryRepository()->findById(stored.first().categoryId);
     QVERIFY(created);
     QCOMPARE(created->name, name);
     QCOMPARE(created->type, type);
-    const QString parentId = parent.isEmpty() ? QString() : f.state()->categoryRepository()->findByName(parent)->id;
+    const QString parentId =
+        parent.isEmpty() ? QString() : f.state()->categoryRepository()->findByName(parent)->id;
     QCOMPARE(created->parentId, parentId);
     QCOMPARE(f.state()->categoryRepository()->countLive(), categoriesBefore + 1);
 }
@@ -1093,13 +1120,20 @@ void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("reconciled");
-    QTest::newRow("a digit is no flag") << "3" << "" << false << false;
-    QTest::newRow("a letter other than C or R") << "x" << "" << false << false;
-    QTest::newRow("c clears") << "c" << "C" << true << false;
-    QTest::newRow("R reconciles") << "R" << "R" << true << true;
-    QTest::newRow("r replaces c") << "cr" << "R" << true << true;
-    QTest::newRow("space takes the flag away") << "r " << "" << false << false;
-    QTest::newRow("junk after a flag keeps it") << "c7" << "C" << true << false;
+    QTest::newRow("a digit is no flag") << "3"
+                                        << "" << false << false;
+    QTest::newRow("a letter other than C or R") << "x"
+                                                << "" << false << false;
+    QTest::newRow("c clears") << "c"
+                              << "C" << true << false;
+    QTest::newRow("R reconciles") << "R"
+                                  << "R" << true << true;
+    QTest::newRow("r replaces c") << "cr"
+                                  << "R" << true << true;
+    QTest::newRow("space takes the flag away") << "r "
+                                               << "" << false << false;
+    QTest::newRow("junk after a flag keeps it") << "c7"
+                                                << "C" << true << false;
 }
 
 void TestRegisterScreen::clearedCellTakesOnlyItsFlagKeys()

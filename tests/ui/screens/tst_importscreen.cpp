@@ -43,10 +43,11 @@ private slots:
 
 namespace {
 
-const char twoAccountsQif[] = "!Option:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\nNVisa Card\nTCCard\n^\n"
-                              "!Clear:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\n!Type:Bank\nD01/05/2026\n"
-                              "T-45.00\nPGrocer\n^\nD01/06/2026\nT1,000.00\nPEmployer\n^\n!Account\nNVisa Card\n"
-                              "TCCard\n^\n!Type:CCard\nD01/07/2026\nT-20.00\nPCafe\n^\n";
+const char twoAccountsQif[] =
+    "!Option:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\nNVisa Card\nTCCard\n^\n"
+    "!Clear:AutoSwitch\n!Account\nNChecking Main\nTBank\n^\n!Type:Bank\nD01/05/2026\n"
+    "T-45.00\nPGrocer\n^\nD01/06/2026\nT1,000.00\nPEmployer\n^\n!Account\nNVisa Card\n"
+    "TCCard\n^\n!Type:CCard\nD01/07/2026\nT-20.00\nPCafe\n^\n";
 
 QString writeFile(const TestState &state, const QString &name, const QByteArray &content)
 {
@@ -143,8 +144,8 @@ void TestImportScreen::qifTwoAccountsIntoNewAccounts()
 void TestImportScreen::qifWithoutAccountHeader()
 {
     TestState state;
-    const QString path = writeFile(state, QStringLiteral("plain.file.qif"),
-                                   "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
+    const QString path =
+        writeFile(state, QStringLiteral("plain.file.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
     ImportScreen screen(state.get());
     press(child<QRadioButton>(&screen, "qifButton"));
     screen.chooseQifFiles({path});
@@ -166,8 +167,10 @@ void TestImportScreen::switchingToCsvDropsTheQifChoice()
 {
     TestState state;
     const QString first = writeFile(state, QStringLiteral("a.qif"), twoAccountsQif);
-    const QString second = writeFile(state, QStringLiteral("b.qif"), "!Type:Bank\nD01/05/2026\nT-1.00\nPX\n^\n");
-    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    const QString second =
+        writeFile(state, QStringLiteral("b.qif"), "!Type:Bank\nD01/05/2026\nT-1.00\nPX\n^\n");
+    const QString csv =
+        writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     state.addAccount(QStringLiteral("Checking"));
     ImportScreen screen(state.get());
     press(child<QRadioButton>(&screen, "qifButton"));
@@ -188,8 +191,9 @@ void TestImportScreen::csvPreviewFollowsTheDelimiter()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const QString csv = writeFile(state, QStringLiteral("semi.csv"),
-                                  "Date;Payee;Amount;Memo\n01/02/2026;Cafe;-4.50;latte\n01/03/2026;Shop;-10.00;\n");
+    const QString csv =
+        writeFile(state, QStringLiteral("semi.csv"),
+                  "Date;Payee;Amount;Memo\n01/02/2026;Cafe;-4.50;latte\n01/03/2026;Shop;-10.00;\n");
     ImportScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -238,9 +242,9 @@ void TestImportScreen::newFileStartsAFreshMapping()
     state.addAccount(QStringLiteral("Checking"));
     const QString first = writeFile(state, QStringLiteral("first.csv"),
                                     "Date;Payee;Amount;Memo;Category\n01/02/2026;Cafe;-4.50;latte;Food\n");
-    const QString second = nextIsQif
-                               ? writeFile(state, QStringLiteral("second.qif"), twoAccountsQif)
-                               : writeFile(state, QStringLiteral("second.csv"), "Date,Payee,Amount\n01/02/2026,Shop,-1.00\n");
+    const QString second = nextIsQif ? writeFile(state, QStringLiteral("second.qif"), twoAccountsQif)
+                                     : writeFile(state, QStringLiteral("second.csv"),
+                                                 "Date,Payee,Amount\n01/02/2026,Shop,-1.00\n");
     ImportScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -276,7 +280,8 @@ void TestImportScreen::newFileStartsAFreshMapping()
 void TestImportScreen::qifChoicesStayAtTheTop()
 {
     TestState state;
-    const QString path = writeFile(state, QStringLiteral("one.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
+    const QString path =
+        writeFile(state, QStringLiteral("one.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
     ImportScreen screen(state.get());
     screen.resize(700, 1000);
     screen.show();
@@ -292,7 +297,8 @@ void TestImportScreen::qifChoicesStayAtTheTop()
     QCoreApplication::processEvents();
     auto *group = child<QWidget>(&screen, "qifGroup");
     QVERIFY(group->isVisible());
-    const int gap = group->mapTo(&screen, QPoint()).y() - (browse->mapTo(&screen, QPoint()).y() + browse->height());
+    const int gap =
+        group->mapTo(&screen, QPoint()).y() - (browse->mapTo(&screen, QPoint()).y() + browse->height());
     QVERIFY2(gap < 60, qPrintable(QString::number(gap)));
 }
 
@@ -304,10 +310,12 @@ void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
     const QDir home(state.directory.path());
     QVERIFY(home.mkpath(QStringLiteral("Documents")));
     QVERIFY(home.mkpath(QStringLiteral("statements")));
-    const QString csv = writeFile(state, QStringLiteral("statements/june.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    const QString csv =
+        writeFile(state, QStringLiteral("statements/june.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     QSettings settings(home.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     ImportScreen screen(state.get());
-    screen.setFileDialogFolders(FileDialogFolders(&settings, home.path(), home.filePath(QStringLiteral("Documents"))));
+    screen.setFileDialogFolders(
+        FileDialogFolders(&settings, home.path(), home.filePath(QStringLiteral("Documents"))));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
 
@@ -338,7 +346,8 @@ void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
     QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("june.csv"));
     chooseFile(csv);
     press(child<QPushButton>(&screen, "browseButton"));
-    QCOMPARE(opened, (QStringList{home.filePath(QStringLiteral("Documents")), home.filePath(QStringLiteral("statements"))}));
+    QCOMPARE(opened, (QStringList{home.filePath(QStringLiteral("Documents")),
+                                  home.filePath(QStringLiteral("statements"))}));
     // The QIF dialog has a memory of its own.
     QCOMPARE(settings.value(FileDialogFolders::settingsKey(QStringLiteral("qifImport"))), QVariant());
 }
@@ -418,8 +427,8 @@ void TestImportScreen::fileWithoutRowsIsNotAComplete()
 
 void TestImportScreen::tabSeparatedBankExportIsDetected()
 {
-    const QString path = qEnvironmentVariable("ZIMBREL_CORPUS_DIR")
-                         + QStringLiteral("/csv/bank2ynab/test_delimiter_tab.csv");
+    const QString path =
+        qEnvironmentVariable("ZIMBREL_CORPUS_DIR") + QStringLiteral("/csv/bank2ynab/test_delimiter_tab.csv");
     if (!QFile::exists(path))
         QSKIP("the import corpus is not available");
     TestState state;
@@ -442,8 +451,9 @@ void TestImportScreen::csvImportCountsDuplicates()
     ImportScreen screen(state.get());
     screen.chooseCsvFile(csv);
     screen.runImport();
-    QCOMPARE(screen.summaryText(),
-             QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 record(s) skipped (unparseable)"));
+    QCOMPARE(
+        screen.summaryText(),
+        QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 record(s) skipped (unparseable)"));
     screen.reset();
     screen.chooseCsvFile(csv);
     screen.runImport();
@@ -455,7 +465,8 @@ void TestImportScreen::csvImportCountsDuplicates()
 void TestImportScreen::noTargetAccountCancelledImportsNothing()
 {
     TestState state;
-    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    const QString csv =
+        writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     ImportScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -491,7 +502,8 @@ void TestImportScreen::noTargetAccountCancelledImportsNothing()
 void TestImportScreen::newTargetAccountKeepsItsBalanceAsAnOpeningTransaction()
 {
     TestState state;
-    const QString csv = writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
+    const QString csv =
+        writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     ImportScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));

@@ -92,7 +92,8 @@ void TestPayeeAndCategoryScreens::renameAcrossAccounts()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("AMZN Mktp"), -100);
-    const Transaction other = state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("AMZN Mktp"), -200);
+    const Transaction other =
+        state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("AMZN Mktp"), -200);
     state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Cafe"), -300);
     PayeeScreen screen(state.get());
     screen.show();
@@ -259,10 +260,12 @@ void TestPayeeAndCategoryScreens::treeSortsByNameUnderTypeHeadings()
     };
     QCOMPARE(names(income), (QStringList{QStringLiteral("Interest Income"), QStringLiteral("Salary")}));
     QCOMPARE(names(expense), (QStringList{QStringLiteral("Auto"), QStringLiteral("utilities")}));
-    QCOMPARE(names(model.indexOf(utilities.id)), (QStringList{QStringLiteral("Electric"), QStringLiteral("Water")}));
+    QCOMPARE(names(model.indexOf(utilities.id)),
+             (QStringList{QStringLiteral("Electric"), QStringLiteral("Water")}));
 
     const QModelIndex interestRow = model.indexOf(interest.id);
-    QCOMPARE(interestRow.siblingAtColumn(CategoryTreeModel::TypeColumn).data().toString(), QStringLiteral("Income"));
+    QCOMPARE(interestRow.siblingAtColumn(CategoryTreeModel::TypeColumn).data().toString(),
+             QStringLiteral("Income"));
     QCOMPARE(model.indexOf(auto_.id).siblingAtColumn(CategoryTreeModel::TypeColumn).data().toString(),
              QStringLiteral("Expense"));
     QCOMPARE(interestRow.siblingAtColumn(CategoryTreeModel::TaxCodeColumn).data().toString(),
@@ -275,7 +278,9 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     CategoriesScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    const auto expense = [&screen] { return screen.model()->headingIndex(CategoryType::Expense); };
+    const auto expense = [&screen] {
+        return screen.model()->headingIndex(CategoryType::Expense);
+    };
     const int topLevel = screen.model()->rowCount(expense());
 
     // Nothing selected: a top-level category.
@@ -330,7 +335,8 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     QString question;
     acceptBox(&question);
     QTest::keyClick(screen.view(), Qt::Key_Delete);
-    QCOMPARE(question, QStringLiteral("Delete \"Pets\"? Transactions using this category will become uncategorized."));
+    QCOMPARE(question,
+             QStringLiteral("Delete \"Pets\"? Transactions using this category will become uncategorized."));
     QVERIFY(!screen.model()->indexOf(pets->id).isValid());
     // Its child stays, now at the top of its heading.
     QCOMPARE(screen.model()->indexOf(vet->id).parent(), expense());
@@ -346,7 +352,8 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     screen.view()->setCurrentIndex(screen.model()->indexOf(bonus->id));
     answerInput(QStringLiteral("Year End"));
     screen.onCreateCategory();
-    const std::optional<Category> yearEnd = state->categoryRepository()->findByName(QStringLiteral("Year End"));
+    const std::optional<Category> yearEnd =
+        state->categoryRepository()->findByName(QStringLiteral("Year End"));
     QVERIFY(yearEnd);
     QCOMPARE(yearEnd->type, CategoryType::Income);
     QCOMPARE(yearEnd->parentId, bonus->id);

@@ -66,9 +66,12 @@ void TestReconciliationScreens::reconcileFromTheKeyboard()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"), 100000);
     state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Old"), 50000, true, true);
-    const Transaction paycheck = state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Paycheck"), 30000);
-    const Transaction rent = state.addTransaction(account.id, QDate(2025, 2, 2), QStringLiteral("Rent"), -20000, true);
-    const Transaction later = state.addTransaction(account.id, QDate(2025, 2, 20), QStringLiteral("Later"), -1234);
+    const Transaction paycheck =
+        state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Paycheck"), 30000);
+    const Transaction rent =
+        state.addTransaction(account.id, QDate(2025, 2, 2), QStringLiteral("Rent"), -20000, true);
+    const Transaction later =
+        state.addTransaction(account.id, QDate(2025, 2, 20), QStringLiteral("Later"), -1234);
 
     ReconciliationScreen screen(state.get());
     screen.setAccount(account.id);
@@ -135,7 +138,8 @@ void TestReconciliationScreens::nothingTickedMatchesThePreviousBalance()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Cash"), 2500);
-    const Transaction open = state.addTransaction(account.id, QDate(2025, 3, 1), QStringLiteral("Shop"), -500);
+    const Transaction open =
+        state.addTransaction(account.id, QDate(2025, 3, 1), QStringLiteral("Shop"), -500);
     ReconciliationScreen screen(state.get());
     screen.setAccount(account.id);
     typeStatementBalance(&screen, QStringLiteral("25"));
@@ -157,7 +161,8 @@ void TestReconciliationScreens::failedFinishChangesNothing()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Transaction cleared = state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -500, true);
+    const Transaction cleared =
+        state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -500, true);
     QSqlQuery trigger(state->database()->connection());
     QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
@@ -172,7 +177,8 @@ void TestReconciliationScreens::failedFinishChangesNothing()
         title = box->windowTitle();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ReconciliationRepository::insert failed:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^ReconciliationRepository::insert failed:")));
     screen.finish();
     QCOMPARE(title, QStringLiteral("Reconciliation Failed"));
     QCOMPARE(completed.count(), 0);
@@ -224,7 +230,8 @@ void TestReconciliationScreens::deleteAsksFirst()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Transaction doomed = state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Typo"), -100);
+    const Transaction doomed =
+        state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Typo"), -100);
     ReconciliationScreen screen(state.get());
     screen.setAccount(account.id);
     screen.show();
@@ -244,9 +251,8 @@ void TestReconciliationScreens::deleteAsksFirst()
     screen.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
 
-    whenModalShown([](QWidget *modal) {
-        static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
-    });
+    whenModalShown(
+        [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
     QTest::keyClick(table, Qt::Key_Delete);
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(state->transactionRepository()->findById(doomed.id)->deletedAt.has_value());
@@ -323,7 +329,8 @@ void TestReconciliationScreens::statementDateDefault_data()
 
     QTest::newRow("month end clamps in a leap year") << QDate(2024, 1, 31) << QDate() << QDate(2024, 2, 29);
     QTest::newRow("month end clamps") << QDate(2025, 1, 31) << QDate(2025, 1, 20) << QDate(2025, 2, 28);
-    QTest::newRow("newer reconciled transaction wins") << QDate(2025, 1, 15) << QDate(2025, 3, 3) << QDate(2025, 4, 3);
+    QTest::newRow("newer reconciled transaction wins")
+        << QDate(2025, 1, 15) << QDate(2025, 3, 3) << QDate(2025, 4, 3);
     QTest::newRow("only reconciled transactions") << QDate() << QDate(2025, 6, 30) << QDate(2025, 7, 30);
     QTest::newRow("nothing reconciled keeps today") << QDate() << QDate() << QDate::currentDate();
 }

@@ -39,8 +39,8 @@ private slots:
 
 namespace {
 
-RecurringTransaction addSchedule(AppState *state, const QString &accountId, const QString &payee, Money amount,
-                                 const QDate &nextDue, bool active = true)
+RecurringTransaction addSchedule(AppState *state, const QString &accountId, const QString &payee,
+                                 Money amount, const QDate &nextDue, bool active = true)
 {
     RecurringTransaction recurring;
     recurring.id = newId();
@@ -117,7 +117,8 @@ void TestRecurringScreen::modelShowsTheSchedules()
              QColor(0, 136, 0));
     const int pay = rowOfPayee(&model, QStringLiteral("Pay"));
     QVERIFY(!model.index(pay, RecurringModel::NextDueColumn).data(Qt::ForegroundRole).isValid());
-    QCOMPARE(model.headerData(RecurringModel::NextDueColumn, Qt::Horizontal).toString(), QStringLiteral("Next Due"));
+    QCOMPARE(model.headerData(RecurringModel::NextDueColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Next Due"));
 }
 
 void TestRecurringScreen::confirmAndSkipDueItemsChangeTheRegister()
@@ -157,7 +158,8 @@ void TestRecurringScreen::confirmAndSkipDueItemsChangeTheRegister()
     QCOMPARE(posted.count(), 1);
     QCOMPARE(window.registerScreen()->model()->transactionCount(), before + 1);
     QCOMPARE(screen->dueCountText(), QString());
-    const RecurringTransaction *gym = screen->model()->item(rowOfPayee(screen->model(), QStringLiteral("Gym")));
+    const RecurringTransaction *gym =
+        screen->model()->item(rowOfPayee(screen->model(), QStringLiteral("Gym")));
     QCOMPARE(gym->nextDueDate, due.addMonths(1));
 }
 
@@ -188,7 +190,8 @@ void TestRecurringScreen::inactiveOverdueItemIsNotDue()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    addSchedule(state.get(), checking.id, QStringLiteral("Old"), -100, QDate::currentDate().addDays(-10), false);
+    addSchedule(state.get(), checking.id, QStringLiteral("Old"), -100, QDate::currentDate().addDays(-10),
+                false);
     RecurringScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -243,7 +246,8 @@ void TestRecurringScreen::deleteAsksFirst()
     screen.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     screen.view()->setFocus();
-    whenModalShown([](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+    whenModalShown(
+        [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
     QTest::keyClick(screen.view(), Qt::Key_Delete);
     QCOMPARE(screen.model()->rowCount(), 0);
     QCOMPARE(state->recurringRepository()->all().size(), 0);
@@ -274,8 +278,10 @@ void TestRecurringScreen::memorizeFromTheRegister()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Transaction paycheck = state.addTransaction(checking.id, QDate(2026, 3, 6), QStringLiteral("Employer"), 250000);
-    const Transaction old = state.addTransaction(checking.id, QDate(1999, 12, 1), QStringLiteral("Ancient"), -100);
+    const Transaction paycheck =
+        state.addTransaction(checking.id, QDate(2026, 3, 6), QStringLiteral("Employer"), 250000);
+    const Transaction old =
+        state.addTransaction(checking.id, QDate(1999, 12, 1), QStringLiteral("Ancient"), -100);
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -288,10 +294,11 @@ void TestRecurringScreen::memorizeFromTheRegister()
                                                          RegisterModel::PayeeColumn));
     view->setFocus();
     QTest::keyClick(view, Qt::Key_M, Qt::ControlModifier);
-    QCOMPARE(registerScreen->hintText(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+    QCOMPARE(registerScreen->hintText(),
+             QStringLiteral("Cannot memorize: source transaction has an invalid date"));
 
-    view->setCurrentIndex(registerScreen->model()->index(registerScreen->model()->rowOfTransaction(paycheck.id),
-                                                         RegisterModel::PayeeColumn));
+    view->setCurrentIndex(registerScreen->model()->index(
+        registerScreen->model()->rowOfTransaction(paycheck.id), RegisterModel::PayeeColumn));
     QString title;
     whenModalShown([&title](QWidget *modal) {
         title = modal->windowTitle();

@@ -11,8 +11,6 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
-#include <QHeaderView>
-#include <QTabBar>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -20,14 +18,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPieSeries>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -83,18 +83,20 @@ void TestReportsScreen::periodPresets_data()
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
 
-    QTest::newRow("last month on 31 March clamps to February") << QDate(2026, 3, 31) << "Last Month"
-                                                                << QDate(2026, 2, 1) << QDate(2026, 2, 28);
-    QTest::newRow("last month in a leap year") << QDate(2024, 3, 31) << "Last Month" << QDate(2024, 2, 1)
-                                               << QDate(2024, 2, 29);
-    QTest::newRow("last month in January is December") << QDate(2026, 1, 15) << "Last Month" << QDate(2025, 12, 1)
-                                                       << QDate(2025, 12, 31);
-    QTest::newRow("this quarter") << QDate(2026, 8, 20) << "This Quarter" << QDate(2026, 7, 1) << QDate(2026, 8, 20);
-    QTest::newRow("last quarter across the year") << QDate(2026, 1, 15) << "Last Quarter" << QDate(2025, 10, 1)
-                                                  << QDate(2025, 12, 31);
-    QTest::newRow("last year") << QDate(2026, 6, 1) << "Last Year" << QDate(2025, 1, 1) << QDate(2025, 12, 31);
-    QTest::newRow("last 12 months on 29 February") << QDate(2024, 2, 29) << "Last 12 Months" << QDate(2023, 2, 28)
-                                                   << QDate(2024, 2, 29);
+    QTest::newRow("last month on 31 March clamps to February")
+        << QDate(2026, 3, 31) << "Last Month" << QDate(2026, 2, 1) << QDate(2026, 2, 28);
+    QTest::newRow("last month in a leap year")
+        << QDate(2024, 3, 31) << "Last Month" << QDate(2024, 2, 1) << QDate(2024, 2, 29);
+    QTest::newRow("last month in January is December")
+        << QDate(2026, 1, 15) << "Last Month" << QDate(2025, 12, 1) << QDate(2025, 12, 31);
+    QTest::newRow("this quarter") << QDate(2026, 8, 20) << "This Quarter" << QDate(2026, 7, 1)
+                                  << QDate(2026, 8, 20);
+    QTest::newRow("last quarter across the year")
+        << QDate(2026, 1, 15) << "Last Quarter" << QDate(2025, 10, 1) << QDate(2025, 12, 31);
+    QTest::newRow("last year") << QDate(2026, 6, 1) << "Last Year" << QDate(2025, 1, 1)
+                               << QDate(2025, 12, 31);
+    QTest::newRow("last 12 months on 29 February")
+        << QDate(2024, 2, 29) << "Last 12 Months" << QDate(2023, 2, 28) << QDate(2024, 2, 29);
     QTest::newRow("all time") << QDate(2026, 6, 1) << "All Time" << QDate(2000, 1, 1) << QDate(2026, 6, 1);
 }
 
@@ -126,12 +128,13 @@ void TestReportsScreen::comparePresets_data()
     QTest::addColumn<QDate>("from2");
     QTest::addColumn<QDate>("to2");
 
-    QTest::newRow("this year vs last year") << QDate(2026, 5, 10) << 0 << QDate(2025, 1, 1) << QDate(2025, 12, 31)
-                                            << QDate(2026, 1, 1) << QDate(2026, 5, 10);
-    QTest::newRow("last year vs year before") << QDate(2026, 5, 10) << 1 << QDate(2024, 1, 1) << QDate(2024, 12, 31)
-                                              << QDate(2025, 1, 1) << QDate(2025, 12, 31);
-    QTest::newRow("quarters on 15 January") << QDate(2026, 1, 15) << 2 << QDate(2025, 10, 1) << QDate(2025, 12, 31)
-                                            << QDate(2026, 1, 1) << QDate(2026, 1, 15);
+    QTest::newRow("this year vs last year") << QDate(2026, 5, 10) << 0 << QDate(2025, 1, 1)
+                                            << QDate(2025, 12, 31) << QDate(2026, 1, 1) << QDate(2026, 5, 10);
+    QTest::newRow("last year vs year before")
+        << QDate(2026, 5, 10) << 1 << QDate(2024, 1, 1) << QDate(2024, 12, 31) << QDate(2025, 1, 1)
+        << QDate(2025, 12, 31);
+    QTest::newRow("quarters on 15 January") << QDate(2026, 1, 15) << 2 << QDate(2025, 10, 1)
+                                            << QDate(2025, 12, 31) << QDate(2026, 1, 1) << QDate(2026, 1, 15);
 }
 
 void TestReportsScreen::comparePresets()
@@ -164,8 +167,9 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     QTRY_COMPARE(runs.count(), 1);
     const PeriodPreset lastMonth = ReportsScreen::periodPresets(QDate::currentDate()).at(1);
     QCOMPARE(from->date(), lastMonth.from);
-    QCOMPARE(range->text(), QStringLiteral("%1 – %2").arg(QLocale().toString(lastMonth.from, QLocale::ShortFormat),
-                                                           QLocale().toString(lastMonth.to, QLocale::ShortFormat)));
+    QCOMPARE(range->text(),
+             QStringLiteral("%1 – %2").arg(QLocale().toString(lastMonth.from, QLocale::ShortFormat),
+                                           QLocale().toString(lastMonth.to, QLocale::ShortFormat)));
     QCOMPARE(screen.rowCount(ReportsScreen::PayeeSummaryTab), 0);
 
     QTest::keyClick(period, Qt::Key_End); // Custom: the edits show, the dates stay
@@ -274,15 +278,16 @@ void TestReportsScreen::failedReportSaysWhy()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Category food = state.addCategory(QStringLiteral("Food"));
     for (int i = 0; i < 2; ++i) {
-        state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Huge"), -6'000'000'000'000'000'000LL,
-                             false, false, {}, food.id);
+        state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Huge"),
+                             -6'000'000'000'000'000'000LL, false, false, {}, food.id);
     }
     ReportsScreen screen(state.get());
     auto *label = screen.findChild<QLabel *>(QStringLiteral("reportErrorLabel"));
     QVERIFY(label);
     QCOMPARE(screen.rowCount(ReportsScreen::CategorySpendingTab), 0);
     QVERIFY(!label->isHidden());
-    QVERIFY2(label->text().startsWith(QStringLiteral("This report could not be computed")), qPrintable(label->text()));
+    QVERIFY2(label->text().startsWith(QStringLiteral("This report could not be computed")),
+             qPrintable(label->text()));
 }
 
 void TestReportsScreen::tablesShowTheFiguresWithTotals()
@@ -293,7 +298,8 @@ void TestReportsScreen::tablesShowTheFiguresWithTotals()
     const Category food = state.addCategory(QStringLiteral("Food"));
     const QDate today = QDate::currentDate();
     state.addTransaction(checking.id, today, QStringLiteral("Employer"), 250000);
-    state.addTransaction(checking.id, today, QStringLiteral("Grocer \"Best\""), -4550, true, false, {}, food.id);
+    state.addTransaction(checking.id, today, QStringLiteral("Grocer \"Best\""), -4550, true, false, {},
+                         food.id);
     state.addTransaction(visa.id, today, QStringLiteral("Grocer \"Best\""), -1000, false, false, {}, food.id);
 
     ReportsScreen screen(state.get());
@@ -343,7 +349,8 @@ void TestReportsScreen::chartsFollowTheTables()
 
     ReportsScreen screen(state.get());
     QVERIFY(!screen.chartView(ReportsScreen::PayeeSummaryTab));
-    const QList<QAbstractSeries *> series = screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->series();
+    const QList<QAbstractSeries *> series =
+        screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->series();
     QCOMPARE(series.size(), 1);
     auto *pie = qobject_cast<QPieSeries *>(series.first());
     QVERIFY(pie);
@@ -357,10 +364,10 @@ void TestReportsScreen::chartsFollowTheTables()
     // The charts are drawn again in the colours of a new theme.
     state->themeManager()->setTheme(QStringLiteral("dark"));
     QTRY_COMPARE(screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->backgroundBrush().color(),
-             ThemeManager::darkPalette().color(QPalette::Base));
+                 ThemeManager::darkPalette().color(QPalette::Base));
     state->themeManager()->setTheme(QStringLiteral("light"));
     QTRY_COMPARE(screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->backgroundBrush().color(),
-             ThemeManager::lightPalette().color(QPalette::Base));
+                 ThemeManager::lightPalette().color(QPalette::Base));
 }
 
 // A month without figures is a month of zero, not a gap: the axis runs Feb, Mar, Apr.
@@ -372,7 +379,8 @@ void TestReportsScreen::monthAxisKeepsEmptyMonths()
     QCOMPARE(filled.size(), 3);
     QCOMPARE(filled[1], (MonthlyFlow{QStringLiteral("2026-03"), 0, 0, 0}));
 
-    const std::unique_ptr<QChart> chart(ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
+    const std::unique_ptr<QChart> chart(
+        ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
     auto *bars = qobject_cast<QBarSeries *>(chart->series().first());
     QVERIFY(bars);
     QCOMPARE(bars->barSets().first()->count(), 3);
@@ -394,15 +402,20 @@ void TestReportsScreen::monthAxisSpansThePeriod_data()
     QTest::addColumn<int>("count");
     const QStringList febApr{QStringLiteral("2026-02"), QStringLiteral("2026-04")};
     QTest::newRow("months before and after the figures")
-        << febApr << QDate(2026, 1, 1) << QDate(2026, 5, 15) << "2026-01" << "2026-05" << 5;
+        << febApr << QDate(2026, 1, 1) << QDate(2026, 5, 15) << "2026-01"
+        << "2026-05" << 5;
     QTest::newRow("last 12 months, figures in the last three")
         << QStringList{QStringLiteral("2026-10"), QStringLiteral("2026-12")} << QDate(2025, 12, 11)
-        << QDate(2026, 12, 11) << "2025-12" << "2026-12" << 13;
+        << QDate(2026, 12, 11) << "2025-12"
+        << "2026-12" << 13;
     QTest::newRow("all time starts with the figures")
-        << febApr << QDate(2000, 1, 1) << QDate(2026, 12, 11) << "2026-02" << "2026-12" << 11;
-    QTest::newRow("a quarter without figures") << QStringList() << QDate(2026, 1, 1) << QDate(2026, 3, 31)
-                                               << "2026-01" << "2026-03" << 3;
-    QTest::newRow("no period") << febApr << QDate() << QDate() << "2026-02" << "2026-04" << 3;
+        << febApr << QDate(2000, 1, 1) << QDate(2026, 12, 11) << "2026-02"
+        << "2026-12" << 11;
+    QTest::newRow("a quarter without figures")
+        << QStringList() << QDate(2026, 1, 1) << QDate(2026, 3, 31) << "2026-01"
+        << "2026-03" << 3;
+    QTest::newRow("no period") << febApr << QDate() << QDate() << "2026-02"
+                               << "2026-04" << 3;
 }
 
 // The axis of a period shows all its months, even those before the first and after the last
@@ -453,7 +466,8 @@ void TestReportsScreen::monthAxisLabelsAReadableNumber()
     QList<MonthlyFlow> rows;
     for (int i = 0; i < months; ++i)
         rows.append({QDate(2000, 1, 1).addMonths(i).toString(QStringLiteral("yyyy-MM")), 100, -50, 50});
-    const std::unique_ptr<QChart> chart(ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
+    const std::unique_ptr<QChart> chart(
+        ReportCharts::monthlyFlowChart(rows, QStringLiteral("In"), QStringLiteral("Out")));
     auto *axis = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).first());
     QVERIFY(axis);
     QVERIFY(axis->categoriesLabels().size() <= 12);
@@ -464,14 +478,16 @@ void TestReportsScreen::taxLinesReadByName()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const std::optional<Category> medical = state->categoryRepository()->findByName(QStringLiteral("Medical Expenses"));
+    const std::optional<Category> medical =
+        state->categoryRepository()->findByName(QStringLiteral("Medical Expenses"));
     QVERIFY(medical);
     QCOMPARE(medical->taxCategory, QStringLiteral("medical_dental"));
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Clinic"), -12000, false, false, {},
-                         medical->id);
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Clinic"), -12000, false, false,
+                         {}, medical->id);
     ReportsScreen screen(state.get());
     QCOMPARE(screen.rowCount(ReportsScreen::TaxReportTab), 1);
-    QCOMPARE(screen.cellText(ReportsScreen::TaxReportTab, 0, 1), QStringLiteral("Medical and dental expenses"));
+    QCOMPARE(screen.cellText(ReportsScreen::TaxReportTab, 0, 1),
+             QStringLiteral("Medical and dental expenses"));
 }
 
 void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
@@ -479,7 +495,8 @@ void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Category food = state.addCategory(QStringLiteral("Food"));
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Grocer"), -2500, false, false, {}, food.id);
+    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Grocer"), -2500, false, false, {},
+                         food.id);
     ReportsScreen screen(state.get());
     // The window opens wide enough for every report's tab, as far as the screen allows.
     const int available = screen.screen()->availableGeometry().width();
@@ -492,7 +509,8 @@ void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
     QTableView *table = screen.table(ReportsScreen::CategorySpendingTab);
     QTRY_VERIFY(table->columnWidth(0) > table->fontMetrics().horizontalAdvance(QStringLiteral("Food")));
     const int nameToTotal = table->columnViewportPosition(1) + table->columnWidth(1);
-    QVERIFY2(nameToTotal < 40 * table->fontMetrics().averageCharWidth() + 200, qPrintable(QString::number(nameToTotal)));
+    QVERIFY2(nameToTotal < 40 * table->fontMetrics().averageCharWidth() + 200,
+             qPrintable(QString::number(nameToTotal)));
     QVERIFY(table->columnWidth(1) >= table->fontMetrics().horizontalAdvance(QStringLiteral("-$25.00")));
 }
 
@@ -548,7 +566,8 @@ void TestReportsScreen::exportOfAnEmptyTabAsksNothing()
     screen.exportCurrentTab();
     QCoreApplication::processEvents();
     QVERIFY(!*asked);
-    QVERIFY(!screen.exportTab(ReportsScreen::TaxReportTab, state.directory.filePath(QStringLiteral("tax.csv"))));
+    QVERIFY(
+        !screen.exportTab(ReportsScreen::TaxReportTab, state.directory.filePath(QStringLiteral("tax.csv"))));
     QVERIFY(!QFile::exists(state.directory.filePath(QStringLiteral("tax.csv"))));
 }
 
@@ -587,7 +606,8 @@ void TestReportsScreen::benchmarkAllTime()
     QElapsedTimer timer;
     timer.start();
     period->setCurrentIndex(period->count() - 2); // All Time
-    qInfo().noquote() << QStringLiteral("All Time, the tab in view (Category Spending): %1 ms").arg(timer.elapsed());
+    qInfo().noquote()
+        << QStringLiteral("All Time, the tab in view (Category Spending): %1 ms").arg(timer.elapsed());
     for (int tab = 1; tab < ReportsScreen::TabCount; ++tab) {
         timer.restart();
         screen.tabs()->setCurrentIndex(tab);

@@ -123,8 +123,10 @@ void TestSearchScreen::filtersNarrowTheResults()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
     const Category food = state.addCategory(QStringLiteral("Food"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Market"), -100, true, false, {}, food.id);
-    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Market"), -200, false, false, {}, food.id);
+    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Market"), -100, true, false, {},
+                         food.id);
+    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Market"), -200, false, false, {},
+                         food.id);
     state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Market"), -300, true);
     SearchScreen screen(state.get());
     screen.show();
@@ -245,7 +247,8 @@ void TestSearchScreen::doubleClickAsksToEdit()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Transaction shop = state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Shop"), -100);
+    const Transaction shop =
+        state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Shop"), -100);
     SearchScreen screen(state.get());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));

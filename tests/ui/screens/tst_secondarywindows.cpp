@@ -48,8 +48,7 @@ Q_DECLARE_METATYPE(ScreenGetter)
 
 namespace {
 
-template<typename Screen, Screen *(MainWindow::*getter)() const>
-QWidget *screenOf(const MainWindow &window)
+template<typename Screen, Screen *(MainWindow::*getter)() const> QWidget *screenOf(const MainWindow &window)
 {
     return (window.*getter)();
 }
@@ -97,22 +96,27 @@ void TestSecondaryWindows::showFunctions_data()
     QTest::addColumn<QSize>("size");
 
     QTest::newRow("reports") << &MainWindow::showReportsWindow
-                             << &screenOf<ReportsScreen, &MainWindow::reportsScreen> << "Reports" << QSize(800, 600);
-    QTest::newRow("recurring") << &MainWindow::showRecurringWindow
-                               << &screenOf<RecurringScreen, &MainWindow::recurringScreen> << "Recurring Transactions"
-                               << QSize(700, 500);
-    QTest::newRow("search") << &MainWindow::showSearchWindow << &screenOf<SearchScreen, &MainWindow::searchScreen>
-                            << "Search Transactions" << QSize(800, 550);
+                             << &screenOf<ReportsScreen, &MainWindow::reportsScreen> << "Reports"
+                             << QSize(800, 600);
+    QTest::newRow("recurring")
+        << &MainWindow::showRecurringWindow
+        << &screenOf<RecurringScreen, &MainWindow::recurringScreen> << "Recurring Transactions"
+        << QSize(700, 500);
+    QTest::newRow("search") << &MainWindow::showSearchWindow
+                            << &screenOf<SearchScreen, &MainWindow::searchScreen> << "Search Transactions"
+                            << QSize(800, 550);
     QTest::newRow("categories") << &MainWindow::showCategoriesWindow
                                 << &screenOf<CategoriesScreen, &MainWindow::categoriesScreen> << "Categories"
                                 << QSize(600, 500);
     QTest::newRow("preferences") << &MainWindow::showSettingsWindow
                                  << &screenOf<SettingsScreen, &MainWindow::settingsScreen> << "Preferences"
                                  << QSize(500, 550);
-    QTest::newRow("import") << &MainWindow::showImportWindow << &screenOf<ImportScreen, &MainWindow::importScreen>
-                            << "Import Transactions" << QSize(650, 600);
-    QTest::newRow("payees") << &MainWindow::showPayeesWindow << &screenOf<PayeeScreen, &MainWindow::payeeScreen>
-                            << "Payee Management" << QSize(550, 500);
+    QTest::newRow("import") << &MainWindow::showImportWindow
+                            << &screenOf<ImportScreen, &MainWindow::importScreen> << "Import Transactions"
+                            << QSize(650, 600);
+    QTest::newRow("payees") << &MainWindow::showPayeesWindow
+                            << &screenOf<PayeeScreen, &MainWindow::payeeScreen> << "Payee Management"
+                            << QSize(550, 500);
 }
 
 void TestSecondaryWindows::showFunctions()
@@ -152,10 +156,10 @@ void TestSecondaryWindows::shortcutsOpenTheirWindows_data()
     QTest::addColumn<ScreenGetter>("screen");
     QTest::newRow("Ctrl+2 reports") << QKeySequence(Qt::CTRL | Qt::Key_2)
                                     << &screenOf<ReportsScreen, &MainWindow::reportsScreen>;
-    QTest::newRow("Ctrl+3 recurring") << QKeySequence(Qt::CTRL | Qt::Key_3)
-                                      << &screenOf<RecurringScreen, &MainWindow::recurringScreen>;
-    QTest::newRow("Ctrl+4 categories") << QKeySequence(Qt::CTRL | Qt::Key_4)
-                                       << &screenOf<CategoriesScreen, &MainWindow::categoriesScreen>;
+    QTest::newRow("Ctrl+3 recurring")
+        << QKeySequence(Qt::CTRL | Qt::Key_3) << &screenOf<RecurringScreen, &MainWindow::recurringScreen>;
+    QTest::newRow("Ctrl+4 categories")
+        << QKeySequence(Qt::CTRL | Qt::Key_4) << &screenOf<CategoriesScreen, &MainWindow::categoriesScreen>;
     QTest::newRow("Ctrl+F search") << QKeySequence(QKeySequence::Find)
                                    << &screenOf<SearchScreen, &MainWindow::searchScreen>;
 }
@@ -309,7 +313,8 @@ void TestSecondaryWindows::searchResultOpensItsRegister()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
-    const Transaction target = state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("Bookshop"), -200);
+    const Transaction target =
+        state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("Bookshop"), -200);
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -18,13 +18,13 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
-#include <QStandardPaths>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 
@@ -55,7 +55,8 @@ void answerFileDialog(const QString &path, std::function<void()> next = {})
 {
     whenModalShown([path, next](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY2(dialog, qPrintable(QString::fromLatin1(modal->metaObject()->className()) + u' ' + modal->windowTitle()));
+        QVERIFY2(dialog, qPrintable(QString::fromLatin1(modal->metaObject()->className()) + u' ' +
+                                    modal->windowTitle()));
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         if (next)
             next();
@@ -97,7 +98,8 @@ void TestSettingsScreen::generalSettingsTakeEffect()
     auto *theme = child<QComboBox>(&screen, "themeCombo");
     theme->setFocus();
     QTest::keyClick(theme, Qt::Key_End); // Dark
-    QCOMPARE(state->preferencesRepository()->value(QStringLiteral("theme"), QString()), QStringLiteral("dark"));
+    QCOMPARE(state->preferencesRepository()->value(QStringLiteral("theme"), QString()),
+             QStringLiteral("dark"));
     QVERIFY(isDarkPalette());
     QTest::keyClick(theme, Qt::Key_Up); // Light
     QVERIFY(!isDarkPalette());
@@ -106,7 +108,8 @@ void TestSettingsScreen::generalSettingsTakeEffect()
     week->setFocus();
     week->setCurrentIndex(week->findData(7));
     QTest::keyClick(week, Qt::Key_Down); // Monday
-    QCOMPARE(state->preferencesRepository()->value(QStringLiteral("weekStartDay"), QString()), QStringLiteral("1"));
+    QCOMPARE(state->preferencesRepository()->value(QStringLiteral("weekStartDay"), QString()),
+             QStringLiteral("1"));
     QCOMPARE(weekStartDay(), 1);
     QTest::keyClick(week, Qt::Key_Down); // Saturday
     QCOMPARE(weekStartDay(), 6);
@@ -297,17 +300,20 @@ void TestSettingsScreen::deleteAndRestoreAnAccount()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -450);
-    const Transaction removedEarlier = state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Typo"), -1);
+    const Transaction removedEarlier =
+        state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Typo"), -1);
     QVERIFY(state->transactionRepository()->softDelete(removedEarlier.id));
     // Deleted an hour before the account: the user's own deletion, not the cascade's.
     QSqlQuery query(state->database()->connection());
-    QVERIFY(query.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2020-01-01T00:00:00Z' WHERE id = '%1'")
-                           .arg(removedEarlier.id)));
+    QVERIFY(query.exec(
+        QStringLiteral("UPDATE transactions SET deleted_at = '2020-01-01T00:00:00Z' WHERE id = '%1'")
+            .arg(removedEarlier.id)));
 
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    whenModalShown([](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+    whenModalShown(
+        [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
     window.deleteAccount(checking.id);
     QCOMPARE(state->accountRepository()->all().size(), 1);
     QCOMPARE(window.shortcutAccountIds(), QStringList{savings.id});
@@ -360,14 +366,18 @@ void TestSettingsScreen::everyPageFitsInEveryLanguage()
     QCOMPARE(sidebar->horizontalScrollBar()->isVisible(), false);
     for (int row = 0; row < sidebar->count(); ++row) {
         const QRect text = sidebar->visualItemRect(sidebar->item(row));
-        QVERIFY2(sidebar->fontMetrics().horizontalAdvance(sidebar->item(row)->text()) + sidebar->iconSize().width() < text.width(),
+        QVERIFY2(sidebar->fontMetrics().horizontalAdvance(sidebar->item(row)->text()) +
+                         sidebar->iconSize().width() <
+                     text.width(),
                  qPrintable(sidebar->item(row)->text()));
         sidebar->setCurrentRow(row);
         auto *page = qobject_cast<QScrollArea *>(screen.findChild<QStackedWidget *>()->currentWidget());
         QVERIFY(page);
         QTest::qWait(50);
         QVERIFY2(!page->horizontalScrollBar()->isVisible(),
-                 qPrintable(QStringLiteral("%1: %2 wide for %3").arg(sidebar->item(row)->text()).arg(page->viewport()->width())
+                 qPrintable(QStringLiteral("%1: %2 wide for %3")
+                                .arg(sidebar->item(row)->text())
+                                .arg(page->viewport()->width())
                                 .arg(page->widget()->minimumSizeHint().width())));
     }
 }

@@ -10,9 +10,9 @@ bool DownloadFolder::start(QString *error, const QStringList &arguments)
         *error = QStringLiteral("no temporary folder");
         return false;
     }
-    return m_service.start(QStringLiteral("sqlite:") + m_dir.filePath(QStringLiteral("cloud.db")),
-                           QStringList{QStringLiteral("--files"), m_dir.filePath(QStringLiteral("files"))} + arguments,
-                           error);
+    return m_service.start(
+        QStringLiteral("sqlite:") + m_dir.filePath(QStringLiteral("cloud.db")),
+        QStringList{QStringLiteral("--files"), m_dir.filePath(QStringLiteral("files"))} + arguments, error);
 }
 
 bool DownloadFolder::write(const QString &relativePath, const QByteArray &content)

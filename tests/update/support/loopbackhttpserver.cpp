@@ -22,8 +22,7 @@ QByteArray LoopbackRequest::header(const QByteArray &name) const
 LoopbackHttpServer::LoopbackHttpServer(Handler handler, QObject *parent)
     : QObject(parent)
     , m_handler(std::move(handler))
-{
-}
+{}
 
 LoopbackHttpServer::~LoopbackHttpServer() = default;
 
@@ -85,7 +84,8 @@ void LoopbackHttpServer::serve(QTcpSocket *socket)
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const qsizetype colon = lines.at(i).indexOf(':');
             if (colon > 0)
-                request.headers.append({lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed()});
+                request.headers.append(
+                    {lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed()});
         }
         received->clear();
         m_requests.append(request);
@@ -94,7 +94,8 @@ void LoopbackHttpServer::serve(QTcpSocket *socket)
         QByteArray answer = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
         for (const auto &[name, value] : response.headers)
             answer += name + ": " + value + "\r\n";
-        answer += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
+        answer +=
+            "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
         answer += response.body;
         socket->write(answer);
         socket->disconnectFromHost();

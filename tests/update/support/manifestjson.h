@@ -7,7 +7,8 @@
 // Manifest texts for tests: a valid artifact to start from, changed member by member.
 namespace ManifestJson {
 
-inline QJsonObject artifact(const QString &version, const QString &url = QStringLiteral("https://example.com/zimbrel-setup.exe"))
+inline QJsonObject artifact(const QString &version,
+                            const QString &url = QStringLiteral("https://example.com/zimbrel-setup.exe"))
 {
     return QJsonObject{{QStringLiteral("version"), version},
                        {QStringLiteral("released_at"), QStringLiteral("2024-06-01T10:00:00Z")},
