@@ -5,6 +5,9 @@ cd "$(dirname "$0")"
 
 ./tools/install-deps.sh
 
+# Sources stay as .clang-format lays them out (pinned formatter; --fix rewrites them).
+./tools/format/check-format.sh
+
 build_dir=${ZIMBREL_BUILD_DIR:-build}
 jobs=$(nproc)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${ZIMBREL_CMAKE_ARGS:-}

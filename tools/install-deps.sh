@@ -8,7 +8,7 @@ packages=(
     qt6-translations-l10n libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-qpa-plugins libxkbcommon-dev
     fonts-dejavu-core sqlite3 libsqlite3-dev zlib1g-dev time
-    clang libfuzzer-14-dev
+    clang libfuzzer-14-dev clang-format-14
     qt6-httpserver-dev qt6-websockets-dev libqt6sql6-psql libsodium-dev postgresql
     qtkeychain-qt6-dev
 )
