@@ -1,23 +1,19 @@
 #include "clistorage.h"
 
-#include "data/database.h"
-
 CliStorage::CliStorage(Database *database)
-    : accounts(database)
-    , transactions(database)
-    , categories(database)
-    , recurring(database)
-    , reconciliations(database)
-    , accountService(database, &accounts, &transactions, &recurring, &reconciliations)
-    , transactionService(database, &transactions, &accounts, &categories)
-    , categoryService(&categories)
-    , payeeService(database, &transactions)
-    , reconciliationService(database, &accounts, &transactions, &reconciliations)
-    , recurringService(&recurring, &transactions, &accounts)
-{
-    if (!database->isReadOnly())
-        categoryService.ensureDefaults();
-}
+    : core(database)
+    , accounts(*core.accountRepository())
+    , transactions(*core.transactionRepository())
+    , categories(*core.categoryRepository())
+    , recurring(*core.recurringRepository())
+    , reconciliations(*core.reconciliationRepository())
+    , accountService(*core.accountService())
+    , transactionService(*core.transactionService())
+    , categoryService(*core.categoryService())
+    , payeeService(*core.payeeService())
+    , reconciliationService(*core.reconciliationService())
+    , recurringService(*core.recurringService())
+{}
 
 std::optional<Account> CliStorage::liveAccount(const QString &id) const
 {

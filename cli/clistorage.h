@@ -7,16 +7,18 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "services/categoryservice.h"
+#include "services/core.h"
 #include "services/payeeservice.h"
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
 
+#include <optional>
+
 class Database;
 
-// The repositories and services of one command run, on the context's database: the same services
-// the app writes through. Like the app, a writable database without live categories gets the
-// defaults first, so category names resolve from the start.
+// The repositories and services of one command run, on the context's database: the same Core the
+// app writes through, with names that keep the commands short.
 struct CliStorage
 {
     explicit CliStorage(Database *database);
@@ -28,15 +30,16 @@ struct CliStorage
     // The live category named `nameOrId` (its exact name, or its id).
     std::optional<Category> liveCategory(const QString &nameOrId) const;
 
-    AccountRepository accounts;
-    TransactionRepository transactions;
-    CategoryRepository categories;
-    RecurringRepository recurring;
-    ReconciliationRepository reconciliations;
-    AccountService accountService;
-    TransactionService transactionService;
-    CategoryService categoryService;
-    PayeeService payeeService;
-    ReconciliationService reconciliationService;
-    RecurringService recurringService;
+    Core core;
+    AccountRepository &accounts;
+    TransactionRepository &transactions;
+    CategoryRepository &categories;
+    RecurringRepository &recurring;
+    ReconciliationRepository &reconciliations;
+    AccountService &accountService;
+    TransactionService &transactionService;
+    CategoryService &categoryService;
+    PayeeService &payeeService;
+    ReconciliationService &reconciliationService;
+    RecurringService &recurringService;
 };

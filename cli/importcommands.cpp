@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/core.h"
 #include "services/csvreader.h"
 #include "services/importservice.h"
 #include "services/importtext.h"
@@ -55,22 +56,19 @@ int reportImport(CliContext &context, const ImportResult &result)
     return 0;
 }
 
-// The service with the repositories it writes through, all on the context's database.
+// The import on the context's database, through the same Core as every other command: a writable
+// database gets the default categories first, so imported category names meet them.
 struct ImportSetup
 {
     explicit ImportSetup(Database *database)
-        : accounts(database)
-        , transactions(database)
-        , categories(database)
-        , splitLines(database)
-        , service(database, &transactions, &categories, &splitLines)
+        : core(database)
+        , accounts(*core.accountRepository())
+        , service(*core.importService())
     {}
 
-    AccountRepository accounts;
-    TransactionRepository transactions;
-    CategoryRepository categories;
-    SplitLineRepository splitLines;
-    ImportService service;
+    Core core;
+    AccountRepository &accounts;
+    ImportService &service;
 };
 
 // A bar on standard error, only when a person is watching it: piped or redirected output stays

@@ -92,48 +92,27 @@ bool AppState::initialize()
     m_database = database.release();
     m_database->setParent(this);
 
-    m_accountRepository = new AccountRepository(m_database, this);
-    m_transactionRepository = new TransactionRepository(m_database, this);
-    m_categoryRepository = new CategoryRepository(m_database, this);
-    m_preferencesRepository = new PreferencesRepository(m_database, this);
-    m_splitLineRepository = new SplitLineRepository(m_database, this);
-    m_recurringRepository = new RecurringRepository(m_database, this);
-    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
-    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
-                                          m_recurringRepository, m_reconciliationRepository, this);
-    m_payeeService = new PayeeService(m_database, m_transactionRepository, this);
-    m_reconciliationService = new ReconciliationService(
-        m_database, m_accountRepository, m_transactionRepository, m_reconciliationRepository, this);
-    m_categoryService = new CategoryService(m_categoryRepository, this);
-    m_recurringService =
-        new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, this);
-    m_transactionService = new TransactionService(m_database, m_transactionRepository, m_accountRepository,
-                                                  m_categoryRepository, this);
-    m_reportService = new ReportService(m_database, this);
-    m_importService = new ImportService(m_database, m_transactionRepository, m_categoryRepository,
-                                        m_splitLineRepository, this);
-    m_backupService = new BackupService(m_database, this);
+    m_core = new Core(m_database, this);
 
-    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager = new ThemeManager(preferencesRepository(), this);
     m_themeManager->setTheme(
-        m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
+        preferencesRepository()->value(QStringLiteral("theme"), QStringLiteral("system")));
 
-    if (const std::optional<QString> stored = m_preferencesRepository->value(weekStartDayKey)) {
+    if (const std::optional<QString> stored = preferencesRepository()->value(weekStartDayKey)) {
         bool isNumber = false;
         const int day = stored->toInt(&isNumber);
         if (isNumber)
             setWeekStartDay(day);
     }
 
-    m_categoryService->ensureDefaults();
     m_cloudConfiguration = resolveCloudConfiguration(cloudServerOrigin());
     m_cloudClient = createCloudClient(m_cloudConfiguration);
     m_sharingService = new CorvantisAccount::AccountSharingService(m_cloudClient->syncApi(), m_cloudClient);
     m_cloudSession = new AccountCloudSession(m_cloudClient, m_sharingService, this);
 
-    m_syncEngine = new SyncEngine(m_cloudClient->syncApi(), m_accountRepository, m_transactionRepository,
-                                  m_categoryRepository, m_recurringRepository, m_reconciliationRepository,
-                                  m_preferencesRepository, this);
+    m_syncEngine = new SyncEngine(m_cloudClient->syncApi(), accountRepository(), transactionRepository(),
+                                  categoryRepository(), recurringRepository(), reconciliationRepository(),
+                                  preferencesRepository(), this);
     m_syncEngine->setSyncAllowedCheck([this] {
         if (!m_cloudClient)
             return false;
@@ -144,18 +123,18 @@ bool AppState::initialize()
     m_cloudSession->setSyncEngine(m_syncEngine);
     // Every synchronised table: a schedule or a reconciliation made here must not wait for the
     // five-minute timer either.
-    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
-    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
+    connect(accountRepository(), &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(transactionRepository(), &TransactionRepository::transactionsChanged, m_syncEngine,
             &SyncEngine::requestSync);
-    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine,
+    connect(categoryRepository(), &CategoryRepository::categoriesChanged, m_syncEngine,
             &SyncEngine::requestSync);
-    connect(m_recurringRepository, &RecurringRepository::recurringChanged, m_syncEngine,
+    connect(recurringRepository(), &RecurringRepository::recurringChanged, m_syncEngine,
             &SyncEngine::requestSync);
-    connect(m_reconciliationRepository, &ReconciliationRepository::reconciliationsChanged, m_syncEngine,
+    connect(reconciliationRepository(), &ReconciliationRepository::reconciliationsChanged, m_syncEngine,
             &SyncEngine::requestSync);
     connect(m_cloudSession, &CloudSession::sharingChanged, m_syncEngine, &SyncEngine::requestSync);
 
-    if (const std::optional<QString> stored = m_preferencesRepository->value(lastViewedAccountKey))
+    if (const std::optional<QString> stored = preferencesRepository()->value(lastViewedAccountKey))
         m_currentAccountId = *stored;
 
     emit databaseReady();
@@ -169,7 +148,7 @@ CloudSession *AppState::cloudSession() const
 
 QString AppState::cloudServerOrigin() const
 {
-    const QString stored = m_preferencesRepository->value(serverOriginKey, QString());
+    const QString stored = preferencesRepository()->value(serverOriginKey, QString());
     return CorvantisAccount::normalizedServerOrigin(stored).value_or(QString());
 }
 
@@ -217,7 +196,7 @@ AppState::ServerChange AppState::setCloudServerOrigin(const QString &text)
         return ServerChange::Invalid;
     if (*origin == cloudServerOrigin())
         return ServerChange::Unchanged;
-    if (!m_preferencesRepository->setValue(serverOriginKey, *origin))
+    if (!preferencesRepository()->setValue(serverOriginKey, *origin))
         return ServerChange::StorageFailed;
     const CorvantisAccount::CloudConfiguration configuration = resolveCloudConfiguration(*origin);
     if (configuration == m_cloudConfiguration)
@@ -302,7 +281,7 @@ void AppState::setCurrentAccount(const QString &accountId)
     if (accountId == m_currentAccountId)
         return;
     m_currentAccountId = accountId;
-    if (m_preferencesRepository)
-        m_preferencesRepository->setValue(lastViewedAccountKey, accountId);
+    if (preferencesRepository())
+        preferencesRepository()->setValue(lastViewedAccountKey, accountId);
     emit currentAccountChanged(accountId);
 }

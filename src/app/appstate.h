@@ -1,6 +1,7 @@
 #pragma once
 
 #include "account/cloudconfiguration.h"
+#include "services/core.h"
 
 #include <QObject>
 #include <QProcessEnvironment>
@@ -69,22 +70,42 @@ public:
 
     QString dataDirectory() const { return m_dataDirectory; }
     Database *database() const { return m_database; }
-    AccountRepository *accountRepository() const { return m_accountRepository; }
-    TransactionRepository *transactionRepository() const { return m_transactionRepository; }
-    CategoryRepository *categoryRepository() const { return m_categoryRepository; }
-    PreferencesRepository *preferencesRepository() const { return m_preferencesRepository; }
-    SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
-    RecurringRepository *recurringRepository() const { return m_recurringRepository; }
-    ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
-    AccountService *accountService() const { return m_accountService; }
-    CategoryService *categoryService() const { return m_categoryService; }
-    PayeeService *payeeService() const { return m_payeeService; }
-    ReconciliationService *reconciliationService() const { return m_reconciliationService; }
-    RecurringService *recurringService() const { return m_recurringService; }
-    TransactionService *transactionService() const { return m_transactionService; }
-    ReportService *reportService() const { return m_reportService; }
-    ImportService *importService() const { return m_importService; }
-    BackupService *backupService() const { return m_backupService; }
+    // The repositories and services on the database, as the command line and the tools build them.
+    Core *core() const { return m_core; }
+    AccountRepository *accountRepository() const { return m_core ? m_core->accountRepository() : nullptr; }
+    TransactionRepository *transactionRepository() const
+    {
+        return m_core ? m_core->transactionRepository() : nullptr;
+    }
+    CategoryRepository *categoryRepository() const { return m_core ? m_core->categoryRepository() : nullptr; }
+    PreferencesRepository *preferencesRepository() const
+    {
+        return m_core ? m_core->preferencesRepository() : nullptr;
+    }
+    SplitLineRepository *splitLineRepository() const
+    {
+        return m_core ? m_core->splitLineRepository() : nullptr;
+    }
+    RecurringRepository *recurringRepository() const
+    {
+        return m_core ? m_core->recurringRepository() : nullptr;
+    }
+    ReconciliationRepository *reconciliationRepository() const
+    {
+        return m_core ? m_core->reconciliationRepository() : nullptr;
+    }
+    AccountService *accountService() const { return m_core ? m_core->accountService() : nullptr; }
+    CategoryService *categoryService() const { return m_core ? m_core->categoryService() : nullptr; }
+    PayeeService *payeeService() const { return m_core ? m_core->payeeService() : nullptr; }
+    ReconciliationService *reconciliationService() const
+    {
+        return m_core ? m_core->reconciliationService() : nullptr;
+    }
+    RecurringService *recurringService() const { return m_core ? m_core->recurringService() : nullptr; }
+    TransactionService *transactionService() const { return m_core ? m_core->transactionService() : nullptr; }
+    ReportService *reportService() const { return m_core ? m_core->reportService() : nullptr; }
+    ImportService *importService() const { return m_core ? m_core->importService() : nullptr; }
+    BackupService *backupService() const { return m_core ? m_core->backupService() : nullptr; }
     ThemeManager *themeManager() const { return m_themeManager; }
     // Keeps the database and the cloud copy in step while signed in; follows the cloud client when
     // that is replaced.
@@ -151,22 +172,7 @@ private:
     CorvantisAccount::AccountSharingService *m_sharingService = nullptr;
     AccountCloudSession *m_cloudSession = nullptr;
     Database *m_database = nullptr;
-    AccountRepository *m_accountRepository = nullptr;
-    TransactionRepository *m_transactionRepository = nullptr;
-    CategoryRepository *m_categoryRepository = nullptr;
-    PreferencesRepository *m_preferencesRepository = nullptr;
-    SplitLineRepository *m_splitLineRepository = nullptr;
-    RecurringRepository *m_recurringRepository = nullptr;
-    ReconciliationRepository *m_reconciliationRepository = nullptr;
-    AccountService *m_accountService = nullptr;
-    CategoryService *m_categoryService = nullptr;
-    PayeeService *m_payeeService = nullptr;
-    ReconciliationService *m_reconciliationService = nullptr;
-    RecurringService *m_recurringService = nullptr;
-    TransactionService *m_transactionService = nullptr;
-    ReportService *m_reportService = nullptr;
-    ImportService *m_importService = nullptr;
-    BackupService *m_backupService = nullptr;
+    Core *m_core = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/recurringrepository.h"
@@ -12,13 +13,14 @@
 #include <QDebug>
 #include <QSet>
 #include <QSignalBlocker>
-#include <QSqlDatabase>
 
 #include <optional>
 
-RecurringService::RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
-                                   AccountRepository *accounts, QObject *parent, std::function<QDate()> today)
+RecurringService::RecurringService(Database *database, RecurringRepository *recurring,
+                                   TransactionRepository *transactions, AccountRepository *accounts,
+                                   QObject *parent, std::function<QDate()> today)
     : QObject(parent)
+    , m_database(database)
     , m_recurring(recurring)
     , m_transactions(transactions)
     , m_accounts(accounts)
@@ -172,8 +174,7 @@ bool RecurringService::post(RecurringTransaction recurring)
         // Listeners hear of the change only once it is committed, never of a rolled-back half.
         const QSignalBlocker blockTransactions(m_transactions);
         const QSignalBlocker blockRecurring(m_recurring);
-        // The repositories share the process's one connection, the SQL module's default one.
-        SqlTransaction guard(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+        SqlTransaction guard(m_database->connection());
         if (!guard.isActive())
             return false;
         if (!m_transactions->insert(occurrence))
@@ -227,7 +228,7 @@ int RecurringService::processDue()
         const QSignalBlocker blockTransactions(m_transactions);
         const QSignalBlocker blockRecurring(m_recurring);
         const QSignalBlocker blockSelf(this);
-        SqlTransaction run(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+        SqlTransaction run(m_database->connection());
         for (const RecurringTransaction &recurring : m_recurring->due(today)) {
             if (!recurring.autoPost)
                 continue;

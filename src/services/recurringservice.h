@@ -11,6 +11,7 @@
 #include <functional>
 
 class AccountRepository;
+class Database;
 class RecurringRepository;
 class TransactionRepository;
 
@@ -23,7 +24,7 @@ class RecurringService : public QObject
 
 public:
     // `today` decides what is due; the system date by default.
-    RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
+    RecurringService(Database *database, RecurringRepository *recurring, TransactionRepository *transactions,
                      AccountRepository *accounts, QObject *parent = nullptr,
                      std::function<QDate()> today = {});
 
@@ -68,6 +69,7 @@ private:
     // The catch-up of one schedule after its first posting; returns the postings it made.
     int catchUp(const QString &id, const QDate &today);
 
+    Database *m_database;
     RecurringRepository *m_recurring;
     TransactionRepository *m_transactions;
     AccountRepository *m_accounts;

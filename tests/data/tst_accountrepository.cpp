@@ -1,5 +1,5 @@
 #include "data/accountrepository.h"
-#include "testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

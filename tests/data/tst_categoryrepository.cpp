@@ -1,5 +1,5 @@
 #include "data/categoryrepository.h"
-#include "testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "data/accountrepository.h"
 #include "data/recurringrepository.h"
-#include "testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -3,7 +3,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 #include "data/categoryrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
-#include "testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 #include "data/accountrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "data/categoryrepository.h"
-#include "data/testdatabase.h"
 #include "services/categoryservice.h"
+#include "support/testdatabase.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

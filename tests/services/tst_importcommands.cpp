@@ -1,6 +1,6 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
-#include "data/testdatabase.h"
+#include "support/testdatabase.h"
 
 #include <QFile>
 #include <QJsonArray>

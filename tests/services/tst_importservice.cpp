@@ -1,12 +1,12 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "services/csvreader.h"
 #include "services/importservice.h"
 #include "services/importtext.h"
 #include "services/qifparser.h"
+#include "support/testdatabase.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "data/accountrepository.h"
 #include "data/recurringrepository.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
+#include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -56,8 +56,8 @@ void TestRecurringService::init()
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_recurring = std::make_unique<RecurringRepository>(m_db->database());
     m_today = QDate(2026, 4, 15);
-    m_service = std::make_unique<RecurringService>(m_recurring.get(), m_transactions.get(), m_accounts.get(),
-                                                   nullptr, [this] { return m_today; });
+    m_service = std::make_unique<RecurringService>(m_db->database(), m_recurring.get(), m_transactions.get(),
+                                                   m_accounts.get(), nullptr, [this] { return m_today; });
     m_accountId = addAccount(QStringLiteral("Checking"));
 }
 

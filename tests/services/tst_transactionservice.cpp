@@ -1,8 +1,8 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
+#include "support/testcore.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -34,11 +34,12 @@ private:
         return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt();
     }
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<CategoryRepository> m_categories;
-    std::unique_ptr<TransactionService> m_service;
+    std::unique_ptr<TestCore> m_core;
+    TestDatabase *m_db = nullptr;
+    AccountRepository *m_accounts = nullptr;
+    TransactionRepository *m_transactions = nullptr;
+    CategoryRepository *m_categories = nullptr;
+    TransactionService *m_service = nullptr;
     QDateTime m_now;
     QString m_checking;
     QString m_savings;
@@ -46,25 +47,23 @@ private:
 
 void TestTransactionService::init()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isReady());
-    m_accounts = std::make_unique<AccountRepository>(m_db->database());
-    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
-    m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_now = QDateTime(QDate(2026, 5, 1), QTime(10, 0), Qt::UTC);
-    m_service = std::make_unique<TransactionService>(m_db->database(), m_transactions.get(), m_accounts.get(),
-                                                     m_categories.get(), nullptr, [this] { return m_now; });
+    m_core = std::make_unique<TestCore>(Core::Clock{{}, [this] {
+                                                        return m_now;
+                                                    }});
+    QVERIFY(m_core->isReady());
+    m_db = &m_core->database();
+    m_accounts = (*m_core)->accountRepository();
+    m_transactions = (*m_core)->transactionRepository();
+    m_categories = (*m_core)->categoryRepository();
+    m_service = (*m_core)->transactionService();
     m_checking = addAccount(QStringLiteral("Checking"));
     m_savings = addAccount(QStringLiteral("Savings"));
 }
 
 void TestTransactionService::cleanup()
 {
-    m_service.reset();
-    m_categories.reset();
-    m_transactions.reset();
-    m_accounts.reset();
-    m_db.reset();
+    m_core.reset();
 }
 
 QString TestTransactionService::addAccount(const QString &name, Currency currency)
@@ -91,11 +90,10 @@ void TestTransactionService::transferStoresBothLegsAndAnnouncesAfterTheCommit()
     // A listener that reloads on the signal must find both legs stored, never one.
     QStringList announced;
     QList<int> legsSeen;
-    connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this,
-            [&](const QString &accountId) {
-                announced.append(accountId);
-                legsSeen.append(storedTransactions());
-            });
+    connect(m_transactions, &TransactionRepository::transactionsChanged, this, [&](const QString &accountId) {
+        announced.append(accountId);
+        legsSeen.append(storedTransactions());
+    });
 
     QCOMPARE(m_service->create(entry(-5000, m_savings)), Outcome::Saved);
 
@@ -154,7 +152,7 @@ void TestTransactionService::refusedEntriesWriteNothing()
                                                        "transactions"))
                                .toString();
 
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy changed(m_transactions, &TransactionRepository::transactionsChanged);
     TransactionEntry refused = entry(-7500, accounts.value(transferTo));
     refused.newCategory = TestDatabase::category(QStringLiteral("Never stored"));
     if (changingAStoredTransfer) {
@@ -183,7 +181,7 @@ void TestTransactionService::changeMovesTheOtherLegAlong()
     change.transaction.date = QDate(2026, 4, 22);
     change.transaction.memo = QStringLiteral("moved");
     change.transaction.version = 99;
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy changed(m_transactions, &TransactionRepository::transactionsChanged);
     QCOMPARE(m_service->update(change), Outcome::Saved);
     QCOMPARE(changed.count(), 2);
 
@@ -222,7 +220,7 @@ void TestTransactionService::removeDeletesBothLegs()
 {
     QCOMPARE(m_service->create(entry(-5000, m_savings)), Outcome::Saved);
     const Transaction received = m_transactions->byAccount(m_savings).first();
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy changed(m_transactions, &TransactionRepository::transactionsChanged);
     QCOMPARE(m_service->remove(received.id), Outcome::Saved);
     QCOMPARE(changed.count(), 2);
     QVERIFY(m_transactions->byAccount(m_checking).isEmpty());
@@ -238,7 +236,7 @@ void TestTransactionService::failingSecondLegLeavesNoFirstLeg()
 {
     TransactionEntry broken = entry(-5000, m_savings);
     broken.transaction.categoryId = QStringLiteral("no-such-category");
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy changed(m_transactions, &TransactionRepository::transactionsChanged);
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
     QCOMPARE(m_service->create(broken), Outcome::StorageFailed);
@@ -252,7 +250,7 @@ void TestTransactionService::newCategoryIsStoredWithTheTransaction()
     Category pets = TestDatabase::category(QStringLiteral("Pet Food"));
     pets.type = CategoryType::Expense;
     withCategory.newCategory = pets;
-    QSignalSpy categoriesChanged(m_categories.get(), &CategoryRepository::categoriesChanged);
+    QSignalSpy categoriesChanged(m_categories, &CategoryRepository::categoriesChanged);
     QCOMPARE(m_service->create(withCategory), Outcome::Saved);
     QCOMPARE(categoriesChanged.count(), 1);
     const std::optional<Category> stored = m_categories->findByName(QStringLiteral("Pet Food"));

@@ -1,8 +1,8 @@
 #include "data/preferencesrepository.h"
-#include "data/testdatabase.h"
 #include "loopbackhttpserver.h"
 #include "manifestjson.h"
 #include "services/updatestartup.h"
+#include "support/testdatabase.h"
 #include "update/client.h"
 
 #include <QSettings>

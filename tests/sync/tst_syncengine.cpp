@@ -10,8 +10,8 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
+#include "support/testdatabase.h"
 #include "sync/syncengine.h"
 #include "sync/syncrecords.h"
 

@@ -163,7 +163,7 @@ bool SyncDevice::open(const QUrl &origin)
         database, open->transactions.get(), open->accounts.get(), open->categories.get());
     open->categoryService = std::make_unique<CategoryService>(open->categories.get());
     open->recurringService = std::make_unique<RecurringService>(
-        open->recurring.get(), open->transactions.get(), open->accounts.get(), nullptr, checkToday);
+        database, open->recurring.get(), open->transactions.get(), open->accounts.get(), nullptr, checkToday);
     open->reconciliationService = std::make_unique<ReconciliationService>(
         database, open->accounts.get(), open->transactions.get(), open->reconciliations.get());
     open->categoryService->ensureDefaults();

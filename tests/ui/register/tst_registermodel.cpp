@@ -1,7 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/sqltransaction.h"
-#include "data/testdatabase.h"
 #include "data/transactionrepository.h"
+#include "support/testdatabase.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerstyle.h"
 
