@@ -6,7 +6,7 @@
 #include "cloudsession.h"
 #include "statusbar.h"
 #include "sync/syncengine.h"
-#include "thememanager.h"
+#include "ui/widgets/thememanager.h"
 #include "welcomescreen.h"
 #include "windowclosekeys.h"
 
@@ -24,10 +24,8 @@
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/elidedlabel.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
-#include "ui/register/registerstyle.h"
 #include "ui/register/registertableview.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/importscreen.h"
@@ -38,6 +36,8 @@
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/registerstyle.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
 

@@ -8,7 +8,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "spinboxmoney.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

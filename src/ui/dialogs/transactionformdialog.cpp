@@ -1,6 +1,6 @@
 #include "transactionformdialog.h"
 
-#include "spinboxmoney.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
@@ -8,9 +8,9 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "ui/register/datefield.h"
-#include "ui/register/dateinput.h"
-#include "ui/register/smartamountfield.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

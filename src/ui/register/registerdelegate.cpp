@@ -1,12 +1,12 @@
 #include "registerdelegate.h"
 
-#include "dateinput.h"
 #include "registercombobox.h"
 #include "registerlineedit.h"
 #include "registermodel.h"
-#include "registerstyle.h"
-#include "smartdateedit.h"
 #include "tabcompleter.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/smartdateedit.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"

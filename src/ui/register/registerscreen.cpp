@@ -1,15 +1,14 @@
 #include "registerscreen.h"
 
-#include "dateinput.h"
-#include "elidedlabel.h"
 #include "registerdelegate.h"
 #include "registermodel.h"
-#include "registerstyle.h"
 #include "registertableview.h"
-#include "tablecolumnfitter.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/tablecolumnfitter.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/datetext.h"
 #include "data/decimaltext.h"
@@ -18,6 +17,7 @@
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "services/transactionservice.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

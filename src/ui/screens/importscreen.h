@@ -1,7 +1,7 @@
 #pragma once
 
 #include "services/importrecords.h"
-#include "ui/dialogs/filedialogfolders.h"
+#include "ui/widgets/filedialogfolders.h"
 
 #include <QList>
 #include <QSettings>

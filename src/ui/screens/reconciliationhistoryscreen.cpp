@@ -4,7 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/reconciliation.h"
 #include "data/reconciliationrepository.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -8,10 +8,10 @@
 #include "data/transactionrepository.h"
 #include "services/reconciliationservice.h"
 #include "services/transactionservice.h"
-#include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/datefield.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include <QDoubleSpinBox>
 #include <QFrame>

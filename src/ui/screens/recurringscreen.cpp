@@ -5,7 +5,7 @@
 #include "recurringmodel.h"
 #include "services/recurringservice.h"
 #include "ui/dialogs/recurringformdialog.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -12,8 +12,8 @@
 #include "services/taxline.h"
 #include "services/transactionlistrow.h"
 #include "transactionlistmodel.h"
-#include "ui/register/registerstyle.h"
-#include "ui/register/tablecolumnfitter.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/tablecolumnfitter.h"
 
 #include <QChart>
 #include <QChartView>

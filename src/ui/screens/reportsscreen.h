@@ -5,7 +5,7 @@
 #include "services/categorytotal.h"
 #include "services/monthlyflow.h"
 #include "services/yearoveryearrow.h"
-#include "ui/dialogs/filedialogfolders.h"
+#include "ui/widgets/filedialogfolders.h"
 
 #include <QList>
 #include <QSettings>

@@ -6,7 +6,6 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/cloudsession.h"
-#include "app/thememanager.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -17,7 +16,8 @@
 #include "services/backupservice.h"
 #include "services/updatestartup.h"
 #include "sync/syncengine.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/transactionformdialog.h"
 
 #include "app/guitesthelpers.h"
-#include "ui/register/datefield.h"
+#include "ui/widgets/datefield.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

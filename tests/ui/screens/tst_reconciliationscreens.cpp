@@ -6,7 +6,7 @@
 #include "data/reconciliationrepository.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/datefield.h"
+#include "ui/widgets/datefield.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "ui/screens/reportsscreen.h"
 
 #include "app/guitesthelpers.h"
-#include "app/thememanager.h"
 #include "data/categoryrepository.h"
 #include "services/reportservice.h"
-#include "ui/register/tablecolumnfitter.h"
 #include "ui/screens/reportcharts.h"
+#include "ui/widgets/tablecolumnfitter.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QAbstractItemModelTester>
 #include <QBarSeries>

@@ -7,7 +7,7 @@
 #include "data/preferencesrepository.h"
 #include "data/weekstartday.h"
 #include "services/updatestartup.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
