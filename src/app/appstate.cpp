@@ -30,7 +30,7 @@
 #include "services/reportservice.h"
 #include "services/transactionservice.h"
 #include "sync/syncengine.h"
-#include "thememanager.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QCoreApplication>
 #include <QDebug>

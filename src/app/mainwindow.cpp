@@ -2,11 +2,13 @@
 
 #include "account/widgets/accountscreen.h"
 #include "accountlistwidget.h"
+#include "appsettingshost.h"
 #include "appstate.h"
 #include "cloudsession.h"
+#include "screenservicesof.h"
 #include "statusbar.h"
 #include "sync/syncengine.h"
-#include "thememanager.h"
+#include "ui/widgets/thememanager.h"
 #include "welcomescreen.h"
 #include "windowclosekeys.h"
 
@@ -24,10 +26,8 @@
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/elidedlabel.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
-#include "ui/register/registerstyle.h"
 #include "ui/register/registertableview.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/importscreen.h"
@@ -38,6 +38,8 @@
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/registerstyle.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
 
@@ -169,7 +171,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
 
     setupMenuBar();
 
-    m_registerScreen = new RegisterScreen(m_state, this);
+    m_registerScreen = new RegisterScreen(screenServicesOf(m_state), this);
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this,
             &MainWindow::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
@@ -761,7 +763,7 @@ void MainWindow::newTransactionForm(const QString &accountId)
 {
     if (accountId.isEmpty())
         return;
-    TransactionFormDialog form(m_state, accountId, this);
+    TransactionFormDialog form(screenServicesOf(m_state), accountId, this);
     if (form.exec() != QDialog::Accepted)
         return;
     TransactionEntry entry;
@@ -845,7 +847,7 @@ void MainWindow::showReconciliationWindow()
     if (!account)
         return;
     // A fresh screen each time: a half-finished reconciliation is not resumed.
-    auto *screen = new ReconciliationScreen(m_state);
+    auto *screen = new ReconciliationScreen(screenServicesOf(m_state));
     screen->setObjectName(QStringLiteral("reconciliationScreen"));
     screen->setAttribute(Qt::WA_DeleteOnClose);
     connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
@@ -864,7 +866,7 @@ void MainWindow::showReconciliationHistoryWindow()
     if (!hasCurrentAccount())
         return;
     if (!m_reconciliationHistoryScreen) {
-        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(m_state);
+        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(screenServicesOf(m_state));
         m_reconciliationHistoryScreen->setObjectName(QStringLiteral("reconciliationHistoryScreen"));
     }
     m_reconciliationHistoryScreen->setAccount(m_state->currentAccountId());
@@ -909,7 +911,7 @@ PayeeScreen *MainWindow::payeeScreen() const
 void MainWindow::showReportsWindow()
 {
     if (!m_reportsScreen) {
-        m_reportsScreen = new ReportsScreen(m_state);
+        m_reportsScreen = new ReportsScreen(screenServicesOf(m_state));
         m_reportsScreen->setObjectName(QStringLiteral("reportsScreen"));
     }
     m_reportsScreen->refresh();
@@ -919,7 +921,7 @@ void MainWindow::showReportsWindow()
 void MainWindow::showRecurringWindow()
 {
     if (!m_recurringScreen) {
-        m_recurringScreen = new RecurringScreen(m_state);
+        m_recurringScreen = new RecurringScreen(screenServicesOf(m_state));
         m_recurringScreen->setObjectName(QStringLiteral("recurringScreen"));
         connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, [this] {
             m_registerScreen->reload();
@@ -938,7 +940,7 @@ void MainWindow::showRecurringWindow()
 void MainWindow::showSearchWindow()
 {
     if (!m_searchScreen) {
-        m_searchScreen = new SearchScreen(m_state);
+        m_searchScreen = new SearchScreen(screenServicesOf(m_state));
         m_searchScreen->setObjectName(QStringLiteral("searchScreen"));
         connect(m_searchScreen, &SearchScreen::editTransactionRequested, this, &MainWindow::goToTransaction);
     }
@@ -950,7 +952,7 @@ void MainWindow::showSearchWindow()
 void MainWindow::showCategoriesWindow()
 {
     if (!m_categoriesScreen) {
-        m_categoriesScreen = new CategoriesScreen(m_state);
+        m_categoriesScreen = new CategoriesScreen(m_state->categoryRepository());
         m_categoriesScreen->setObjectName(QStringLiteral("categoriesScreen"));
     }
     m_categoriesScreen->reload();
@@ -960,7 +962,8 @@ void MainWindow::showCategoriesWindow()
 void MainWindow::showSettingsWindow()
 {
     if (!m_settingsScreen) {
-        m_settingsScreen = new SettingsScreen(m_state);
+        m_settingsScreen =
+            new SettingsScreen(screenServicesOf(m_state), std::make_unique<AppSettingsHost>(m_state));
         m_settingsScreen->setObjectName(QStringLiteral("settingsScreen"));
         connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this,
                 &MainWindow::onAccountsChanged);
@@ -972,7 +975,7 @@ void MainWindow::showSettingsWindow()
 void MainWindow::showImportWindow()
 {
     if (!m_importScreen) {
-        m_importScreen = new ImportScreen(m_state);
+        m_importScreen = new ImportScreen(screenServicesOf(m_state));
         m_importScreen->setObjectName(QStringLiteral("importScreen"));
         connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
             m_registerScreen->reload();
@@ -986,7 +989,7 @@ void MainWindow::showImportWindow()
 void MainWindow::showPayeesWindow()
 {
     if (!m_payeeScreen) {
-        m_payeeScreen = new PayeeScreen(m_state);
+        m_payeeScreen = new PayeeScreen(screenServicesOf(m_state));
         m_payeeScreen->setObjectName(QStringLiteral("payeeScreen"));
         connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
     }
@@ -996,7 +999,7 @@ void MainWindow::showPayeesWindow()
 
 void MainWindow::memorizeTransaction(const RecurringTransaction &seed)
 {
-    auto *form = new RecurringFormDialog(m_state, this);
+    auto *form = new RecurringFormDialog(screenServicesOf(m_state), this);
     form->setSeed(seed);
     if (form->exec() == QDialog::Accepted) {
         RecurringTransaction recurring = form->recurring();

@@ -1,7 +1,7 @@
 #include "statusbar.h"
 
-#include "app/thememanager.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #include "welcomescreen.h"
 
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QApplication>
 #include <QLabel>

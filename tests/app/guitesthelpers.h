@@ -5,6 +5,7 @@
 // boxes that a real key press opens.
 
 #include "app/appstate.h"
+#include "app/screenservicesof.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/category.h"
@@ -49,6 +50,7 @@ struct TestState
 
     AppState *operator->() const { return state.get(); }
     AppState *get() const { return state.get(); }
+    ScreenServices services() const { return screenServicesOf(state.get()); }
 
     Account addAccount(const QString &name, Money startingBalance = 0, int sortOrder = 0,
                        Currency currency = Currency::USD)

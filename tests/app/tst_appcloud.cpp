@@ -11,9 +11,11 @@
 #include "account/tokenstore.h"
 #include "account/widgets/accountscreen.h"
 #include "account/widgets/sharemembersdialog.h"
+#include "app/appsettingshost.h"
 #include "app/appstate.h"
 #include "app/cloudsession.h"
 #include "app/mainwindow.h"
+#include "app/screenservicesof.h"
 #include "app/statusbar.h"
 #include "browsersession.h"
 #include "cloudfixture.h"
@@ -317,7 +319,7 @@ void TestAppCloud::serverSetting()
     std::unique_ptr<AppState> state = newState(dataDir.path(), QProcessEnvironment(), nullptr);
     QVERIFY(state->initialize());
     const CorvantisAccount::ClientConfig builtIn = state->cloudClient()->config();
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));
@@ -346,7 +348,7 @@ void TestAppCloud::serverSetting()
     std::unique_ptr<AppState> next = newState(dataDir.path(), QProcessEnvironment(), nullptr);
     QVERIFY(next->initialize());
     QCOMPARE(next->cloudClient()->config().authBaseUrl, accepted ? stored : builtIn.authBaseUrl);
-    SettingsScreen nextScreen(next.get());
+    SettingsScreen nextScreen(screenServicesOf(next.get()), std::make_unique<AppSettingsHost>(next.get()));
     QCOMPARE(nextScreen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"))->text(), stored);
 
     // Emptied: back to the built-in service.
@@ -367,7 +369,7 @@ void TestAppCloud::serverSettingUnderEnvironment()
     std::unique_ptr<AppState> state = newState(dataDir.path(), environment(), nullptr);
     QVERIFY(state->initialize());
     CorvantisAccount::Client *client = state->cloudClient();
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));
@@ -485,7 +487,7 @@ void TestAppCloud::changingServerUnderTheSameSignIn()
     completeSignIn(opened.first(), QStringLiteral("same-sign-in@example.org"));
     QTRY_VERIFY(state->cloudSession()->isSignedIn());
 
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("serverOriginEdit"));

@@ -1,5 +1,5 @@
 #include "app/statusbar.h"
-#include "app/thememanager.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -6,7 +6,6 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
-#include "app/thememanager.h"
 #include "data/preferencesrepository.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -16,6 +15,7 @@
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QComboBox>
 #include <QCommandLineParser>

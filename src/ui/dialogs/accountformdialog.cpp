@@ -1,6 +1,6 @@
 #include "accountformdialog.h"
 
-#include "spinboxmoney.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include "data/datetext.h"
 #include "data/enums.h"

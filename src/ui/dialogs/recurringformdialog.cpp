@@ -1,6 +1,5 @@
 #include "recurringformdialog.h"
 
-#include "app/appstate.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/category.h"
@@ -8,7 +7,7 @@
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "spinboxmoney.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,9 +47,9 @@ QDateEdit *newDateEdit(QWidget *parent)
 
 } // namespace
 
-RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
+RecurringFormDialog::RecurringFormDialog(const ScreenServices &services, QWidget *parent)
     : QDialog(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_accountCombo(new QComboBox(this))
     , m_paymentButton(new QRadioButton(tr("Payment"), this))
     , m_depositButton(new QRadioButton(tr("Deposit"), this))
@@ -84,7 +83,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
     m_autoPostCheck->setObjectName(QStringLiteral("autoPostCheck"));
     m_activeCheck->setObjectName(QStringLiteral("activeCheck"));
 
-    for (const Account &account : m_appState->accountRepository()->all())
+    for (const Account &account : m_services.accountRepository->all())
         m_accountCombo->addItem(account.name, account.id);
 
     auto *typeGroup = new QButtonGroup(this);
@@ -111,7 +110,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *appState, QWidget *parent)
 
     m_categoryCombo->setEditable(true);
     m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
-    const QList<Category> categories = m_appState->categoryRepository()->all();
+    const QList<Category> categories = m_services.categoryRepository->all();
     QHash<QString, QString> names;
     for (const Category &category : categories)
         names.insert(category.id, category.name);
@@ -191,7 +190,7 @@ void RecurringFormDialog::onAccountChanged()
     updateOkButton();
     if (m_accountCombo->currentData().toString().isEmpty())
         return;
-    m_payeeModel->setStringList(m_appState->transactionRepository()->payees());
+    m_payeeModel->setStringList(m_services.transactionRepository->payees());
 }
 
 void RecurringFormDialog::selectCategory(const QString &categoryId)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/recurringtransaction.h"
+#include "ui/screens/screenservices.h"
 
 #include <QDialog>
 
-class AppState;
 class QCheckBox;
 class QComboBox;
 class QCompleter;
@@ -23,7 +23,7 @@ class RecurringFormDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit RecurringFormDialog(AppState *appState, QWidget *parent = nullptr);
+    explicit RecurringFormDialog(const ScreenServices &services, QWidget *parent = nullptr);
     ~RecurringFormDialog() override;
 
     void setRecurring(const RecurringTransaction &recurring);
@@ -41,7 +41,7 @@ private:
     void selectCategory(const QString &categoryId);
     QString selectedCategoryId() const;
 
-    AppState *m_appState;
+    ScreenServices m_services;
     RecurringTransaction m_original;
     bool m_editMode = false;
     bool m_createdFromSeed = false;

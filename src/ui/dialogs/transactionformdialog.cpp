@@ -1,16 +1,15 @@
 #include "transactionformdialog.h"
 
-#include "spinboxmoney.h"
+#include "ui/widgets/spinboxmoney.h"
 
-#include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datetext.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "ui/register/datefield.h"
-#include "ui/register/dateinput.h"
-#include "ui/register/smartamountfield.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -33,14 +32,15 @@ QDate s_lastDate;
 
 } // namespace
 
-TransactionFormDialog::TransactionFormDialog(AppState *state, const QString &accountId, QWidget *parent)
+TransactionFormDialog::TransactionFormDialog(const ScreenServices &services, const QString &accountId,
+                                             QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_services(services)
     , m_accountId(accountId)
 {
     setWindowTitle(tr("New Transaction"));
     setMinimumWidth(480);
-    if (const std::optional<Account> account = m_state->accountRepository()->findById(accountId))
+    if (const std::optional<Account> account = m_services.accountRepository->findById(accountId))
         m_currency = account->currency;
 
     m_paymentRadio = new QRadioButton(tr("Payment"), this);
@@ -64,7 +64,7 @@ TransactionFormDialog::TransactionFormDialog(AppState *state, const QString &acc
     m_payeeEdit = new QLineEdit(this);
     m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
-    auto *payeeCompleter = new QCompleter(m_state->transactionRepository()->payees(), this);
+    auto *payeeCompleter = new QCompleter(m_services.transactionRepository->payees(), this);
     payeeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     payeeCompleter->setFilterMode(Qt::MatchContains);
     payeeCompleter->setCompletionMode(QCompleter::PopupCompletion);
@@ -125,7 +125,7 @@ void TransactionFormDialog::setTransaction(const Transaction &transaction)
     m_accountId = transaction.accountId;
     m_editMode = true;
     setWindowTitle(tr("Edit Transaction"));
-    if (const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId)) {
+    if (const std::optional<Account> account = m_services.accountRepository->findById(m_accountId)) {
         m_currency = account->currency;
         applyCurrencyToSpinBox(m_amountField, m_currency);
     }
@@ -187,7 +187,7 @@ void TransactionFormDialog::resetLastDate()
 
 void TransactionFormDialog::onPayeeSelected(const QString &payee)
 {
-    const std::optional<Transaction> last = m_state->transactionRepository()->lastByPayee(payee, m_accountId);
+    const std::optional<Transaction> last = m_services.transactionRepository->lastByPayee(payee, m_accountId);
     if (!last)
         return;
     setAmount(last->amount);
@@ -204,7 +204,7 @@ QDate TransactionFormDialog::enteredDate() const
 
 void TransactionFormDialog::loadCategories()
 {
-    const QList<Category> categories = m_state->categoryRepository()->all();
+    const QList<Category> categories = m_services.categoryRepository->all();
     QHash<QString, QString> names;
     for (const Category &category : categories)
         names.insert(category.id, category.name);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/transaction.h"
+#include "ui/screens/screenservices.h"
 
 #include <QDate>
 #include <QDialog>
 
-class AppState;
 class DateField;
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,8 @@ class TransactionFormDialog : public QDialog
 
 public:
     // Create mode for the account: the date starts on the one entered in the last accepted form.
-    TransactionFormDialog(AppState *state, const QString &accountId, QWidget *parent = nullptr);
+    TransactionFormDialog(const ScreenServices &services, const QString &accountId,
+                          QWidget *parent = nullptr);
 
     // Switches to edit mode on a copy of `transaction` (which names the account).
     void setTransaction(const Transaction &transaction);
@@ -46,7 +47,7 @@ private:
     void selectCategory(const QString &categoryId);
     void setAmount(Money amount);
 
-    AppState *m_state;
+    ScreenServices m_services;
     QString m_accountId;
     Transaction m_transaction;
     bool m_editMode = false;

@@ -1,14 +1,13 @@
 #include "registerdelegate.h"
 
-#include "dateinput.h"
 #include "registercombobox.h"
 #include "registerlineedit.h"
 #include "registermodel.h"
-#include "registerstyle.h"
-#include "smartdateedit.h"
 #include "tabcompleter.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/smartdateedit.h"
 
-#include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/category.h"
 #include "data/categoryrepository.h"
@@ -69,13 +68,13 @@ bool readsAsNegative(const QString &text)
 
 } // namespace
 
-RegisterDelegate::RegisterDelegate(AppState *appState, QObject *parent)
+RegisterDelegate::RegisterDelegate(const ScreenServices &services, QObject *parent)
     : QStyledItemDelegate(parent)
-    , m_appState(appState)
+    , m_services(services)
 {
-    connect(appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+    connect(services.transactionRepository, &TransactionRepository::transactionsChanged, this,
             [this] { m_payees.reset(); });
-    connect(appState->accountRepository(), &AccountRepository::accountsChanged, this,
+    connect(services.accountRepository, &AccountRepository::accountsChanged, this,
             [this] { m_payees.reset(); });
 }
 
@@ -90,8 +89,8 @@ QStringList RegisterDelegate::payeeList() const
 {
     if (m_payees)
         return *m_payees;
-    QStringList payees = m_appState->transactionRepository()->payees();
-    const auto accounts = m_appState->accountRepository()->all();
+    QStringList payees = m_services.transactionRepository->payees();
+    const auto accounts = m_services.accountRepository->all();
     for (const Account &account : accounts) {
         if (account.id == m_accountId)
             continue;
@@ -128,8 +127,7 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
 {
     if (!model || model->editingRow() != -1 || payee.isEmpty())
         return;
-    const std::optional<Transaction> last =
-        m_appState->transactionRepository()->lastByPayee(payee, m_accountId);
+    const std::optional<Transaction> last = m_services.transactionRepository->lastByPayee(payee, m_accountId);
     if (!last)
         return;
     RegisterModel::PendingEdit pending = model->pendingEdit();
@@ -142,7 +140,7 @@ void RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee,
     }
     if (!last->categoryId.isEmpty()) {
         if (const std::optional<Category> category =
-                m_appState->categoryRepository()->findById(last->categoryId)) {
+                m_services.categoryRepository->findById(last->categoryId)) {
             pending.category = category->name;
             pending.categoryId = category->id;
         }
@@ -237,7 +235,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         auto *combo = new RegisterComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        const auto items = categoryItems(m_appState->categoryRepository()->all());
+        const auto items = categoryItems(m_services.categoryRepository->all());
         for (const auto &[text, id] : items)
             combo->addItem(text, id);
         auto *completer = new TabCompleter(combo->model(), combo);

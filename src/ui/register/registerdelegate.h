@@ -1,12 +1,13 @@
 #pragma once
 
+#include "ui/screens/screenservices.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QStyledItemDelegate>
 
 #include <optional>
 
-class AppState;
 struct Category;
 class RegisterModel;
 class QCompleter;
@@ -24,7 +25,7 @@ public:
     static constexpr int oneLineHeight = 36;
     static constexpr int twoLineHeight = 52;
 
-    explicit RegisterDelegate(AppState *appState, QObject *parent = nullptr);
+    explicit RegisterDelegate(const ScreenServices &services, QObject *parent = nullptr);
 
     void setAccountId(const QString &accountId);
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
@@ -65,7 +66,7 @@ private:
     // A printable key in the Clr editor: sets the flag it stands for, or nothing. True when handled.
     static bool setClearedFlag(QLineEdit *edit, const QKeyEvent *event);
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QString m_accountId;
     bool m_twoLine = false;
     QPointer<QObject> m_keyHandler;

@@ -1,7 +1,7 @@
 #include "registermodel.h"
 
-#include "dateinput.h"
-#include "registerstyle.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/registerstyle.h"
 
 #include "data/money.h"
 #include "data/transactionrepository.h"

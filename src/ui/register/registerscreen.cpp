@@ -1,15 +1,13 @@
 #include "registerscreen.h"
 
-#include "dateinput.h"
-#include "elidedlabel.h"
 #include "registerdelegate.h"
 #include "registermodel.h"
-#include "registerstyle.h"
 #include "registertableview.h"
-#include "tablecolumnfitter.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/tablecolumnfitter.h"
 
-#include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/datetext.h"
 #include "data/decimaltext.h"
@@ -18,6 +16,7 @@
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "services/transactionservice.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -51,11 +50,11 @@ QFont resizedFont(const QFont &base, qreal delta, int weight = -1)
 
 } // namespace
 
-RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
+RegisterScreen::RegisterScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_model(new RegisterModel(this))
-    , m_delegate(new RegisterDelegate(appState, this))
+    , m_delegate(new RegisterDelegate(services, this))
     , m_view(new RegisterTableView(this, this))
     , m_nameLabel(new ElidedLabel(this))
     , m_balanceLabel(new QLabel(this))
@@ -145,7 +144,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
     // The balance colour is a style sheet, which a new palette does not reach by itself.
-    if (ThemeManager *themes = m_appState->themeManager())
+    if (ThemeManager *themes = m_services.themeManager)
         connect(themes, &ThemeManager::themeChanged, this, &RegisterScreen::applyBalanceColor);
     connect(m_delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
         if (m_reloadPending)
@@ -212,7 +211,7 @@ void RegisterScreen::reload()
         return;
     }
     m_reloadPending = false;
-    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    const std::optional<Account> account = m_services.accountRepository->findById(m_accountId);
     if (!account)
         return;
     m_nameLabel->setText(account->name);
@@ -231,9 +230,9 @@ void RegisterScreen::reload()
     const QString currentId = currentRecord ? currentRecord->transaction.id : QString();
     const bool currentWasBlank = current.isValid() && m_model->isBlankRow(current.row());
 
-    TransactionRepository *transactions = m_appState->transactionRepository();
+    TransactionRepository *transactions = m_services.transactionRepository;
     RegisterIndex index = transactions->registerIndex(m_accountId);
-    PreferencesRepository *preferences = m_appState->preferencesRepository();
+    PreferencesRepository *preferences = m_services.preferencesRepository;
     const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
     m_delegate->setTwoLine(twoLine);
     m_view->setColumnHidden(RegisterModel::MemoColumn, twoLine);
@@ -596,7 +595,7 @@ void RegisterScreen::commitCurrentRow()
 
     const RegisterModel::PendingEdit pending = m_model->pendingEdit();
     const int editingRow = m_model->editingRow();
-    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    const std::optional<Account> account = m_services.accountRepository->findById(m_accountId);
     if (!account)
         return refuse(QString());
 
@@ -625,7 +624,7 @@ void RegisterScreen::commitCurrentRow()
     TransactionEntry entry;
     if (payee.startsWith(transferPrefix)) {
         const QString name = payee.mid(transferPrefix.size());
-        const QList<Account> accounts = m_appState->accountRepository()->all();
+        const QList<Account> accounts = m_services.accountRepository->all();
         const auto found = std::find_if(accounts.cbegin(), accounts.cend(),
                                         [&name](const Account &candidate) { return candidate.name == name; });
         if (found == accounts.cend())
@@ -638,7 +637,7 @@ void RegisterScreen::commitCurrentRow()
     QString categoryId = pending.categoryId;
     const QString categoryText = pending.category.trimmed();
     if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryService *categories = m_appState->categoryService();
+        CategoryService *categories = m_services.categoryService;
         if (const std::optional<Category> category = categories->findByTypedName(categoryText)) {
             categoryId = category->id;
         } else {
@@ -684,7 +683,7 @@ void RegisterScreen::commitCurrentRow()
         // The service announces both legs of a transfer; the register loads once, afterwards.
         m_writing = true;
         const auto writingDone = qScopeGuard([this] { m_writing = false; });
-        TransactionService *service = m_appState->transactionService();
+        TransactionService *service = m_services.transactionService;
         outcome = isNewEntry ? service->create(entry) : service->update(entry);
     }
     switch (outcome) {
@@ -746,7 +745,7 @@ void RegisterScreen::deleteRow(int row)
         return;
     }
     const Transaction transaction = record->transaction;
-    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    const std::optional<Account> account = m_services.accountRepository->findById(m_accountId);
     const Currency currency = account ? account->currency : Currency::USD;
     const QString amount = formatMoney(qAbs(transaction.amount), currency);
     const QString question =
@@ -761,7 +760,7 @@ void RegisterScreen::deleteRow(int row)
     if (QWidget *editor = m_view->editorAt(m_view->currentIndex()))
         m_view->closeEditorQuietly(editor);
     m_writing = true;
-    const TransactionService::Outcome outcome = m_appState->transactionService()->remove(transaction.id);
+    const TransactionService::Outcome outcome = m_services.transactionService->remove(transaction.id);
     m_writing = false;
     if (outcome != TransactionService::Outcome::Saved)
         emit errorMessage(tr("The transaction could not be deleted"));
@@ -800,8 +799,8 @@ void RegisterScreen::toggleCleared(int row)
     // A reconciled row stays reconciled only while it stays cleared.
     const bool cleared = !record->transaction.cleared;
     m_writing = true;
-    m_appState->transactionService()->setCleared(record->transaction.id, cleared,
-                                                 cleared && record->transaction.reconciled);
+    m_services.transactionService->setCleared(record->transaction.id, cleared,
+                                              cleared && record->transaction.reconciled);
     m_writing = false;
     reload();
 }

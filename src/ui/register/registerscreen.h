@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/recurringtransaction.h"
+#include "ui/screens/screenservices.h"
 
 #include <QString>
 #include <QWidget>
 
-class AppState;
 class QKeyEvent;
 class ElidedLabel;
 class QLabel;
@@ -24,7 +24,7 @@ class RegisterScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit RegisterScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit RegisterScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~RegisterScreen() override;
 
     void setAccount(const QString &accountId);
@@ -82,7 +82,7 @@ private:
     void openEditorAt(const QModelIndex &index);
     void applyBalanceColor();
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QString m_accountId;
     RegisterModel *m_model;
     RegisterDelegate *m_delegate;

@@ -1,6 +1,5 @@
 #include "categoriesscreen.h"
 
-#include "app/appstate.h"
 #include "categorytreemodel.h"
 #include "data/categoryrepository.h"
 #include "services/categoryservice.h"
@@ -18,9 +17,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-CategoriesScreen::CategoriesScreen(AppState *appState, QWidget *parent)
+CategoriesScreen::CategoriesScreen(CategoryRepository *categories, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_categories(categories)
+    , m_categoryService(new CategoryService(categories, this))
     , m_model(new CategoryTreeModel(this))
     , m_view(new QTreeView(this))
     , m_newButton(new QPushButton(tr("+ New Category"), this))
@@ -71,7 +71,7 @@ void CategoriesScreen::reload()
 {
     const Category *current = m_model->category(m_view->currentIndex());
     const QString currentId = current ? current->id : QString();
-    m_model->load(m_appState->categoryRepository()->all());
+    m_model->load(m_categories->all());
     m_view->expandAll();
     const QModelIndex index = m_model->indexOf(currentId);
     if (index.isValid())
@@ -95,8 +95,7 @@ void CategoriesScreen::onCreateCategory()
     if (selected && m_model->isTopLevelCategory(current) && selected->parentId.isEmpty())
         parentId = selected->id;
     const CategoryType type = current.isValid() ? m_model->headingType(current) : CategoryType::Expense;
-    if (const std::optional<Category> category =
-            m_appState->categoryService()->addCategory(name, type, parentId)) {
+    if (const std::optional<Category> category = m_categoryService->addCategory(name, type, parentId)) {
         reload();
         m_view->setCurrentIndex(m_model->indexOf(category->id));
     }
@@ -114,7 +113,7 @@ void CategoriesScreen::onEditCategory()
                              .trimmed();
     if (!ok || name.isEmpty())
         return;
-    m_appState->categoryService()->renameCategory(id, name);
+    m_categoryService->renameCategory(id, name);
     reload();
 }
 
@@ -129,7 +128,7 @@ void CategoriesScreen::onDeleteCategory()
                                   .arg(selected->name),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    m_appState->categoryService()->deleteCategory(id);
+    m_categoryService->deleteCategory(id);
     reload();
 }
 

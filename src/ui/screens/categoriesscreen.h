@@ -2,18 +2,20 @@
 
 #include <QWidget>
 
-class AppState;
+class CategoryRepository;
+class CategoryService;
 class CategoryTreeModel;
 class QPushButton;
 class QTreeView;
 
-// The category tree, with creation, renaming and (soft) deletion of categories.
+// The category tree, with creation, renaming and (soft) deletion of categories. Changes go through
+// a CategoryService of its own over `categories`, so that each carries its sync bookkeeping.
 class CategoriesScreen : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CategoriesScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit CategoriesScreen(CategoryRepository *categories, QWidget *parent = nullptr);
     ~CategoriesScreen() override;
 
     void reload();
@@ -27,7 +29,8 @@ public slots:
     void onContextMenu(const QPoint &position);
 
 private:
-    AppState *m_appState;
+    CategoryRepository *m_categories;
+    CategoryService *m_categoryService;
     CategoryTreeModel *m_model;
     QTreeView *m_view;
     QPushButton *m_newButton;

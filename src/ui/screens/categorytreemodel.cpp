@@ -1,7 +1,7 @@
 #include "categorytreemodel.h"
 
 #include "services/taxcategoryname.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QApplication>
 #include <QBrush>

@@ -1,6 +1,5 @@
 #include "importscreen.h"
 
-#include "app/appstate.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/datetext.h"
@@ -95,9 +94,9 @@ void refillColumnCombo(QComboBox *combo, bool withNone, int columns, const QStri
 
 } // namespace
 
-ImportScreen::ImportScreen(AppState *appState, QWidget *parent)
+ImportScreen::ImportScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_pages(new QStackedWidget(this))
     , m_csvButton(new QRadioButton(tr("CSV"), this))
     , m_qifButton(new QRadioButton(tr("QIF"), this))
@@ -270,7 +269,7 @@ void ImportScreen::refreshAccounts()
 {
     const QString previous = m_accountCombo->currentData().toString();
     m_accountCombo->clear();
-    for (const Account &account : m_appState->accountRepository()->all())
+    for (const Account &account : m_services.accountRepository->all())
         m_accountCombo->addItem(account.name, account.id);
     const int index = m_accountCombo->findData(previous);
     if (index >= 0)
@@ -390,7 +389,7 @@ void ImportScreen::chooseQifFiles(const QStringList &filePaths)
     progress.setMinimumDuration(200);
     progress.setCancelButton(nullptr);
     QApplication::processEvents();
-    const QifAnalysis analysis = m_appState->importService()->analyzeQif(filePaths);
+    const QifAnalysis analysis = m_services.importService->analyzeQif(filePaths);
     progress.close();
     if (!analysis.error.isEmpty())
         m_fileLabel->setText(tr("Cannot import: %1").arg(analysis.error));
@@ -483,7 +482,7 @@ void ImportScreen::applyColumnGuess(int columns, const QStringList &firstRow)
 
 void ImportScreen::buildMappingRows(const QList<QifSourceEntry> &entries)
 {
-    const QList<Account> accounts = m_appState->accountRepository()->all();
+    const QList<Account> accounts = m_services.accountRepository->all();
     for (const QifSourceEntry &entry : entries) {
         auto *combo = new QComboBox(m_qifGroup);
         combo->addItem(tr("— Create new account \"%1\" —").arg(newAccountName(entry)), createValue);
@@ -515,8 +514,7 @@ bool ImportScreen::ensureTargetAccount()
     const Account entered = form.account();
     if (entered.name.isEmpty())
         return false;
-    const std::optional<Account> account =
-        m_appState->accountService()->createAccount(entered, form.asOfDate());
+    const std::optional<Account> account = m_services.accountService->createAccount(entered, form.asOfDate());
     if (!account)
         return false;
     refreshAccounts();
@@ -528,7 +526,7 @@ QifMapping ImportScreen::buildQifMapping()
 {
     QifMapping mapping;
     int nextSortOrder = 0;
-    for (const Account &other : m_appState->accountRepository()->all())
+    for (const Account &other : m_services.accountRepository->all())
         nextSortOrder = qMax(nextSortOrder, other.sortOrder + 1);
     for (const MappingRow &row : std::as_const(m_mappingRows)) {
         const QString value = row.combo->currentData().toString();
@@ -543,7 +541,7 @@ QifMapping ImportScreen::buildQifMapping()
             account.createdAt = currentTimestamp();
             account.updatedAt = account.createdAt;
             mapping.insert(row.entry.key,
-                           m_appState->accountRepository()->insert(account) ? account.id : QString());
+                           m_services.accountRepository->insert(account) ? account.id : QString());
         } else {
             mapping.insert(row.entry.key, value);
         }
@@ -563,7 +561,7 @@ void ImportScreen::runImport()
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setCancelButton(nullptr);
-    ImportService *service = m_appState->importService();
+    ImportService *service = m_services.importService;
     connect(service, &ImportService::importStarted, &progress, [&progress](int total) {
         progress.setMaximum(total);
         progress.setValue(0);

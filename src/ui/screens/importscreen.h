@@ -1,14 +1,14 @@
 #pragma once
 
 #include "services/importrecords.h"
-#include "ui/dialogs/filedialogfolders.h"
+#include "ui/screens/screenservices.h"
+#include "ui/widgets/filedialogfolders.h"
 
 #include <QList>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
 
-class AppState;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -28,7 +28,7 @@ class ImportScreen : public QWidget
 public:
     enum Page { InputPage, SummaryPage };
 
-    explicit ImportScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit ImportScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~ImportScreen() override;
 
     // Back to the first page with no file, CSV mode and the account list refreshed.
@@ -81,7 +81,7 @@ private:
     void showSummary(const ImportResult &result);
     void finish();
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QString m_csvPath;
     QStringList m_qifPaths;
     QList<QStringList> m_csvRows;

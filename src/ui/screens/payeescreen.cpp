@@ -1,6 +1,5 @@
 #include "payeescreen.h"
 
-#include "app/appstate.h"
 #include "data/transactionrepository.h"
 #include "services/payeeservice.h"
 
@@ -12,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PayeeScreen::PayeeScreen(AppState *appState, QWidget *parent)
+PayeeScreen::PayeeScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_list(new QListWidget(this))
     , m_renameEdit(new QLineEdit(this))
     , m_renameButton(new QPushButton(tr("Rename Selected"), this))
@@ -57,7 +56,7 @@ PayeeScreen::~PayeeScreen() = default;
 void PayeeScreen::reload()
 {
     m_list->clear();
-    m_list->addItems(m_appState->transactionRepository()->payees());
+    m_list->addItems(m_services.transactionRepository->payees());
 }
 
 QStringList PayeeScreen::selectedPayees() const
@@ -73,7 +72,7 @@ QStringList PayeeScreen::selectedPayees() const
 
 std::optional<int> PayeeScreen::renamePayees(const QStringList &oldNames, const QString &newName)
 {
-    const std::optional<int> changed = m_appState->payeeService()->renamePayees(oldNames, newName);
+    const std::optional<int> changed = m_services.payeeService->renamePayees(oldNames, newName);
     if (!changed)
         QMessageBox::warning(this, tr("Rename Failed"),
                              tr("The payees could not be renamed. Nothing was changed."));

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ui/screens/screenservices.h"
+
 #include <QStringList>
 #include <QWidget>
 
 #include <optional>
 
-class AppState;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -16,7 +17,7 @@ class PayeeScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit PayeeScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit PayeeScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~PayeeScreen() override;
 
     void reload();
@@ -35,7 +36,7 @@ public slots:
 private:
     QStringList selectedPayees() const;
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QListWidget *m_list;
     QLineEdit *m_renameEdit;
     QPushButton *m_renameButton;

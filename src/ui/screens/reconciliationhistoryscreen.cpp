@@ -1,10 +1,9 @@
 #include "reconciliationhistoryscreen.h"
 
-#include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/reconciliation.h"
 #include "data/reconciliationrepository.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -24,9 +23,9 @@ enum Column {
 
 } // namespace
 
-ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *state, QWidget *parent)
+ReconciliationHistoryScreen::ReconciliationHistoryScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_state(state)
+    , m_services(services)
 {
     auto *layout = new QVBoxLayout(this);
 
@@ -77,12 +76,12 @@ void ReconciliationHistoryScreen::setAccount(const QString &accountId)
 
 void ReconciliationHistoryScreen::reload()
 {
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    const std::optional<Account> account = m_services.accountRepository->findById(m_accountId);
     const Currency currency = account ? account->currency : Currency::USD;
     if (account)
         m_header->setText(tr("Reconciliation History — %1").arg(account->name));
 
-    const QList<Reconciliation> reconciliations = m_state->reconciliationRepository()->byAccount(m_accountId);
+    const QList<Reconciliation> reconciliations = m_services.reconciliationRepository->byAccount(m_accountId);
     m_table->setRowCount(int(reconciliations.size()));
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (int row = 0; row < reconciliations.size(); ++row) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/screens/screenservices.h"
+
 #include <QWidget>
 
-class AppState;
 class QLabel;
 class QTableWidget;
 
@@ -12,7 +13,7 @@ class ReconciliationHistoryScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit ReconciliationHistoryScreen(AppState *state, QWidget *parent = nullptr);
+    explicit ReconciliationHistoryScreen(const ScreenServices &services, QWidget *parent = nullptr);
 
     // Stores the account and refills the screen from the database.
     void setAccount(const QString &accountId);
@@ -20,7 +21,7 @@ public:
 private:
     void reload();
 
-    AppState *m_state;
+    ScreenServices m_services;
     QString m_accountId;
     QLabel *m_header = nullptr;
     QTableWidget *m_table = nullptr;

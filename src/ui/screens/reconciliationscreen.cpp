@@ -1,6 +1,5 @@
 #include "reconciliationscreen.h"
 
-#include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/datetext.h"
 #include "data/reconciliation.h"
@@ -8,10 +7,10 @@
 #include "data/transactionrepository.h"
 #include "services/reconciliationservice.h"
 #include "services/transactionservice.h"
-#include "ui/dialogs/spinboxmoney.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/datefield.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/spinboxmoney.h"
 
 #include <QDoubleSpinBox>
 #include <QFrame>
@@ -43,9 +42,9 @@ QFrame *separatorLine(QWidget *parent)
 
 } // namespace
 
-ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
+ReconciliationScreen::ReconciliationScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_state(state)
+    , m_services(services)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
@@ -210,15 +209,15 @@ QLabel *ReconciliationScreen::addSummaryRow(QGridLayout *grid, int row, const QS
 void ReconciliationScreen::setAccount(const QString &accountId)
 {
     m_accountId = accountId;
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    const std::optional<Account> account = m_services.accountRepository->findById(accountId);
     if (!account)
         return;
     m_currency = account->currency;
     applyCurrencyToSpinBox(m_statementBalanceSpin, account->currency);
 
-    m_previousBalance = m_state->reconciliationService()->previousBalance(accountId).value_or(0);
+    m_previousBalance = m_services.reconciliationService->previousBalance(accountId).value_or(0);
     QDate latestReconciledDate;
-    const QList<Transaction> transactions = m_state->transactionRepository()->byAccount(accountId);
+    const QList<Transaction> transactions = m_services.transactionRepository->byAccount(accountId);
     for (const Transaction &transaction : transactions) {
         if (!transaction.reconciled)
             continue;
@@ -228,7 +227,7 @@ void ReconciliationScreen::setAccount(const QString &accountId)
 
     // The next statement usually closes a month after the last one.
     const std::optional<Reconciliation> latest =
-        m_state->reconciliationRepository()->latestForAccount(accountId);
+        m_services.reconciliationRepository->latestForAccount(accountId);
     if (latest && (!latestReconciledDate.isValid() || latest->statementDate >= latestReconciledDate))
         m_statementDateField->setDate(latest->statementDate.addMonths(1));
     else if (latestReconciledDate.isValid())
@@ -243,7 +242,7 @@ void ReconciliationScreen::reloadTable()
     for (qsizetype i = 0; i < m_transactions.size(); ++i)
         remembered.insert(m_transactions.at(i).id, m_ticked.at(i));
 
-    m_transactions = m_state->transactionRepository()->unreconciled(m_accountId);
+    m_transactions = m_services.transactionRepository->unreconciled(m_accountId);
     m_ticked.clear();
     for (const Transaction &transaction : std::as_const(m_transactions))
         m_ticked.append(remembered.value(transaction.id, transaction.cleared));
@@ -356,7 +355,7 @@ void ReconciliationScreen::finish()
         if (m_ticked.at(i))
             ticked.append(m_transactions.at(i).id);
     }
-    const ReconciliationService::Outcome outcome = m_state->reconciliationService()->finish(
+    const ReconciliationService::Outcome outcome = m_services.reconciliationService->finish(
         m_accountId, m_statementDateField->date(), statementBalance(), ticked);
     if (outcome != ReconciliationService::Outcome::Finished) {
         reloadTable();
@@ -372,12 +371,12 @@ void ReconciliationScreen::addTransaction()
 {
     if (m_accountId.isEmpty())
         return;
-    TransactionFormDialog form(m_state, m_accountId, this);
+    TransactionFormDialog form(m_services, m_accountId, this);
     if (form.exec() != QDialog::Accepted)
         return;
     TransactionEntry entry;
     entry.transaction = form.transaction();
-    m_state->transactionService()->create(entry);
+    m_services.transactionService->create(entry);
     reloadTable();
 }
 
@@ -386,14 +385,14 @@ void ReconciliationScreen::editSelectedTransaction()
     const int row = selectedRow();
     if (row < 0)
         return;
-    TransactionFormDialog form(m_state, m_accountId, this);
+    TransactionFormDialog form(m_services, m_accountId, this);
     form.setTransaction(m_transactions.at(row));
     if (form.exec() != QDialog::Accepted)
         return;
     // Through the service, so the other leg of a transfer changes with this one.
     TransactionEntry entry;
     entry.transaction = form.transaction();
-    m_state->transactionService()->update(entry);
+    m_services.transactionService->update(entry);
     reloadTable();
 }
 
@@ -412,7 +411,7 @@ void ReconciliationScreen::deleteSelectedTransaction()
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    m_state->transactionService()->remove(transaction.id);
+    m_services.transactionService->remove(transaction.id);
     reloadTable();
 }
 

@@ -2,11 +2,11 @@
 
 #include "data/money.h"
 #include "data/transaction.h"
+#include "ui/screens/screenservices.h"
 
 #include <QList>
 #include <QWidget>
 
-class AppState;
 class DateField;
 class QDoubleSpinBox;
 class QLabel;
@@ -22,7 +22,7 @@ class ReconciliationScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit ReconciliationScreen(AppState *state, QWidget *parent = nullptr);
+    explicit ReconciliationScreen(const ScreenServices &services, QWidget *parent = nullptr);
 
     void setAccount(const QString &accountId);
 
@@ -54,7 +54,7 @@ private:
     Currency currency() const;
     QLabel *addSummaryRow(class QGridLayout *grid, int row, const QString &caption, bool muted, bool bold);
 
-    AppState *m_state;
+    ScreenServices m_services;
     QString m_accountId;
     Currency m_currency = Currency::USD;
     Money m_previousBalance = 0;

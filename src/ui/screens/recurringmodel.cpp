@@ -1,10 +1,10 @@
 #include "recurringmodel.h"
 
-#include "app/thememanager.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QColor>
 #include <QLocale>

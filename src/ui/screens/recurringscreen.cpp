@@ -1,11 +1,10 @@
 #include "recurringscreen.h"
 
-#include "app/appstate.h"
 #include "data/recurringrepository.h"
 #include "recurringmodel.h"
 #include "services/recurringservice.h"
 #include "ui/dialogs/recurringformdialog.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -18,10 +17,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-RecurringScreen::RecurringScreen(AppState *appState, QWidget *parent)
+RecurringScreen::RecurringScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
-    , m_model(new RecurringModel(appState->accountRepository(), this))
+    , m_services(services)
+    , m_model(new RecurringModel(services.accountRepository, this))
     , m_view(new QTableView(this))
     , m_dueLabel(new QLabel(this))
     , m_confirmAllButton(new QPushButton(tr("Confirm All Due"), this))
@@ -84,10 +83,10 @@ RecurringScreen::~RecurringScreen() = default;
 void RecurringScreen::reload()
 {
     const int row = m_view->currentIndex().row();
-    m_model->load(m_appState->recurringService()->all());
+    m_model->load(m_services.recurringService->all());
     if (row >= 0 && m_model->rowCount() > 0)
         m_view->selectRow(qMin(row, m_model->rowCount() - 1));
-    const int due = m_appState->recurringService()->pendingCount();
+    const int due = m_services.recurringService->pendingCount();
     if (due < 1) {
         m_dueLabel->clear();
     } else {
@@ -103,10 +102,10 @@ QString RecurringScreen::dueCountText() const
 
 void RecurringScreen::showNewForm()
 {
-    RecurringFormDialog form(m_appState, this);
+    RecurringFormDialog form(m_services, this);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_appState->recurringService()->add(form.recurring());
+    m_services.recurringService->add(form.recurring());
     reload();
 }
 
@@ -115,17 +114,17 @@ void RecurringScreen::showEditForm(int row)
     const RecurringTransaction *item = m_model->item(row);
     if (!item)
         return;
-    RecurringFormDialog form(m_appState, this);
+    RecurringFormDialog form(m_services, this);
     form.setRecurring(*item);
     if (form.exec() != QDialog::Accepted)
         return;
-    m_appState->recurringRepository()->update(form.recurring());
+    m_services.recurringRepository->update(form.recurring());
     reload();
 }
 
 void RecurringScreen::confirmAllDue()
 {
-    if (m_appState->recurringService()->confirmAllDue() > 0) {
+    if (m_services.recurringService->confirmAllDue() > 0) {
         emit transactionsChanged();
         reload();
     }
@@ -137,7 +136,7 @@ void RecurringScreen::confirmRow(int row)
     if (!item || !RecurringModel::isDue(*item))
         return;
     const QString id = item->id;
-    if (m_appState->recurringService()->confirm(id))
+    if (m_services.recurringService->confirm(id))
         emit transactionsChanged();
     reload();
 }
@@ -147,7 +146,7 @@ void RecurringScreen::skipRow(int row)
     const RecurringTransaction *item = m_model->item(row);
     if (!item || !RecurringModel::isDue(*item))
         return;
-    m_appState->recurringService()->skip(item->id);
+    m_services.recurringService->skip(item->id);
     reload();
 }
 
@@ -160,7 +159,7 @@ void RecurringScreen::deleteRow(int row)
     if (QMessageBox::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(item->payee),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    m_appState->recurringRepository()->softDelete(id);
+    m_services.recurringRepository->softDelete(id);
     reload();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/screens/screenservices.h"
+
 #include <QWidget>
 
-class AppState;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -15,7 +16,7 @@ class RecurringScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit RecurringScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit RecurringScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~RecurringScreen() override;
 
     void reload();
@@ -41,7 +42,7 @@ private:
     void skipRow(int row);
     void deleteRow(int row);
 
-    AppState *m_appState;
+    ScreenServices m_services;
     RecurringModel *m_model;
     QTableView *m_view;
     QLabel *m_dueLabel;

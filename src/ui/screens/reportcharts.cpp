@@ -1,7 +1,7 @@
 #include "reportcharts.h"
 
-#include "app/thememanager.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>

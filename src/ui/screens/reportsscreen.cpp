@@ -1,6 +1,5 @@
 #include "reportsscreen.h"
 
-#include "app/appstate.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
@@ -12,8 +11,8 @@
 #include "services/taxline.h"
 #include "services/transactionlistrow.h"
 #include "transactionlistmodel.h"
-#include "ui/register/registerstyle.h"
-#include "ui/register/tablecolumnfitter.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/tablecolumnfitter.h"
 
 #include <QChart>
 #include <QChartView>
@@ -135,9 +134,9 @@ void colourNegatives(QTableWidget *table)
 
 } // namespace
 
-ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
+ReportsScreen::ReportsScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_accountCombo(new QComboBox(this))
     , m_periodCombo(new QComboBox(this))
     , m_fromEdit(newDateEdit())
@@ -308,9 +307,9 @@ ReportsScreen::ReportsScreen(AppState *appState, QWidget *parent)
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onTabChanged);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
-    connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
+    connect(m_services.accountRepository, &AccountRepository::accountsChanged, this,
             &ReportsScreen::onDataChanged);
-    connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+    connect(m_services.transactionRepository, &TransactionRepository::transactionsChanged, this,
             &ReportsScreen::onDataChanged);
 
     runReport();
@@ -442,7 +441,7 @@ void ReportsScreen::fillAccountCombo()
 {
     m_accountCombo->clear();
     m_accountCombo->addItem(tr("All Accounts"), QString());
-    for (const Account &account : m_appState->accountRepository()->all())
+    for (const Account &account : m_services.accountRepository->all())
         m_accountCombo->addItem(account.name, account.id);
 }
 
@@ -579,7 +578,7 @@ void ReportsScreen::ensureFilled(Tab tab)
     if (!m_dirty[tab])
         return;
     m_dirty[tab] = false;
-    const ReportService *reports = m_appState->reportService();
+    const ReportService *reports = m_services.reportService;
     const QString accountId = m_accountCombo->currentData().toString();
     const QDate from = m_fromEdit->date();
     const QDate to = m_toEdit->date();

@@ -5,13 +5,13 @@
 #include "services/categorytotal.h"
 #include "services/monthlyflow.h"
 #include "services/yearoveryearrow.h"
-#include "ui/dialogs/filedialogfolders.h"
+#include "ui/screens/screenservices.h"
+#include "ui/widgets/filedialogfolders.h"
 
 #include <QList>
 #include <QSettings>
 #include <QWidget>
 
-class AppState;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -45,7 +45,7 @@ public:
         TabCount
     };
 
-    explicit ReportsScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit ReportsScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~ReportsScreen() override;
 
     // Computed from `today` each time they are needed. The last preset is Custom, without dates.
@@ -109,7 +109,7 @@ private:
     void ensureFilled(Tab tab);
     void rebuildChart(Tab tab);
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QComboBox *m_accountCombo;
     QComboBox *m_periodCombo;
     QDateEdit *m_fromEdit;

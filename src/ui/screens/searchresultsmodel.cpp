@@ -2,8 +2,8 @@
 
 #include "data/account.h"
 #include "data/money.h"
-#include "ui/register/dateinput.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QBrush>
 

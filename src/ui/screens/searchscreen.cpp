@@ -1,6 +1,5 @@
 #include "searchscreen.h"
 
-#include "app/appstate.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/category.h"
@@ -22,9 +21,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-SearchScreen::SearchScreen(AppState *appState, QWidget *parent)
+SearchScreen::SearchScreen(const ScreenServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
     , m_queryEdit(new QLineEdit(this))
     , m_syntaxErrorLabel(new QLabel(this))
     , m_accountCombo(new QComboBox(this))
@@ -150,11 +149,11 @@ void SearchScreen::refresh()
     const QString categoryId = m_categoryCombo->currentData().toString();
     m_accountCombo->clear();
     m_accountCombo->addItem(tr("All Accounts"), QString());
-    for (const Account &account : m_appState->accountRepository()->all())
+    for (const Account &account : m_services.accountRepository->all())
         m_accountCombo->addItem(account.name, account.id);
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("All Categories"), QString());
-    for (const Category &category : m_appState->categoryRepository()->all())
+    for (const Category &category : m_services.categoryRepository->all())
         m_categoryCombo->addItem(category.name, category.id);
     m_accountCombo->setCurrentIndex(qMax(0, m_accountCombo->findData(accountId)));
     m_categoryCombo->setCurrentIndex(qMax(0, m_categoryCombo->findData(categoryId)));
@@ -186,7 +185,7 @@ void SearchScreen::performSearch()
     if (m_clearedCheck->isChecked())
         filter.cleared = true;
     const QString query = searchAsYouTypeQuery(m_queryEdit->text());
-    TransactionRepository *transactions = m_appState->transactionRepository();
+    TransactionRepository *transactions = m_services.transactionRepository;
     // A query the full-text syntax cannot read finds nothing; saying why beats an empty list.
     const QString syntaxError = transactions->searchSyntaxError(query);
     m_syntaxErrorLabel->setText(tr("Search syntax error: %1").arg(syntaxError));
@@ -198,7 +197,7 @@ void SearchScreen::performSearch()
         found == TransactionRepository::searchLimit ? transactions->searchCount(query, filter) : found;
     m_countLabel->setText(total > found ? tr("%1 newest of %2").arg(found).arg(QLocale().toString(total))
                                         : tr("%n transaction(s)", nullptr, found));
-    m_model->load(std::move(rows), m_appState->accountRepository()->all());
+    m_model->load(std::move(rows), m_services.accountRepository->all());
     emit searchFinished(found);
 }
 

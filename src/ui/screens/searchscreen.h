@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/screens/screenservices.h"
+
 #include <QWidget>
 
-class AppState;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -20,7 +21,7 @@ class SearchScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit SearchScreen(AppState *appState, QWidget *parent = nullptr);
+    explicit SearchScreen(const ScreenServices &services, QWidget *parent = nullptr);
     ~SearchScreen() override;
 
     // Refills the account and category filters; called before the window is shown.
@@ -43,7 +44,7 @@ public slots:
 private:
     void onDateChanged();
 
-    AppState *m_appState;
+    ScreenServices m_services;
     QLineEdit *m_queryEdit;
     QLabel *m_syntaxErrorLabel;
     QComboBox *m_accountCombo;

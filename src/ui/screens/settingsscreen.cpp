@@ -1,12 +1,7 @@
 #include "settingsscreen.h"
 
 #include "account/authclient.h"
-#include "account/client.h"
 #include "account/cloudconfiguration.h"
-#include "app/application.h"
-#include "app/appstate.h"
-#include "app/cloudsession.h"
-#include "app/thememanager.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -17,7 +12,8 @@
 #include "services/backupservice.h"
 #include "services/updatestartup.h"
 #include "sync/syncengine.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -120,9 +116,11 @@ QLabel *hint(QWidget *parent, const QString &text)
 
 } // namespace
 
-SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
+SettingsScreen::SettingsScreen(const ScreenServices &services, std::unique_ptr<SettingsHost> host,
+                               QWidget *parent)
     : QWidget(parent)
-    , m_appState(appState)
+    , m_services(services)
+    , m_host(std::move(host))
     , m_sidebar(new QListWidget(this))
     , m_pages(new QStackedWidget(this))
 {
@@ -152,14 +150,14 @@ SettingsScreen::SettingsScreen(AppState *appState, QWidget *parent)
     connect(m_sidebar, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
     m_sidebar->setCurrentRow(GeneralPage);
     // Signing in or out (in the main window, or by changing the server) shows here at once.
-    if (CloudSession *session = m_appState->cloudSession()) {
-        connect(session, &CloudSession::stateChanged, this, [this] {
+    // Signing in or out (in the main window, or by changing the server) shows here at once. A
+    // user fetch of a replaced client may never answer; the new client's user is fetched anew.
+    m_host->watchCloud(
+        [this] {
             if (isVisible())
                 refresh();
-        });
-    }
-    // A user fetch of a replaced client may never answer; the new client's user is fetched anew.
-    connect(m_appState, &AppState::cloudClientChanged, this, [this] { m_fetchingUser = false; });
+        },
+        [this] { m_fetchingUser = false; });
     refresh();
 }
 
@@ -185,7 +183,7 @@ int SettingsScreen::currentPage() const
 
 QWidget *SettingsScreen::buildGeneralPage()
 {
-    PreferencesRepository *preferences = m_appState->preferencesRepository();
+    PreferencesRepository *preferences = m_services.preferencesRepository;
 
     m_themeCombo = new QComboBox(this);
     m_themeCombo->setObjectName(QStringLiteral("themeCombo"));
@@ -216,7 +214,7 @@ QWidget *SettingsScreen::buildGeneralPage()
     m_languageCombo->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
     m_languageCombo->addItem(QStringLiteral("Français"), QStringLiteral("fr"));
     m_languageCombo->addItem(QStringLiteral("日本語"), QStringLiteral("ja"));
-    m_languageCombo->setCurrentIndex(qMax(0, m_languageCombo->findData(Application::resolveLanguage(false))));
+    m_languageCombo->setCurrentIndex(qMax(0, m_languageCombo->findData(m_host->language())));
     auto *regional = new QFormLayout;
     regional->addRow(tr("Week starts on"), m_weekStartCombo);
     regional->addRow(tr("Language"), m_languageCombo);
@@ -243,7 +241,7 @@ QWidget *SettingsScreen::buildGeneralPage()
 
 QWidget *SettingsScreen::buildRegisterPage()
 {
-    PreferencesRepository *preferences = m_appState->preferencesRepository();
+    PreferencesRepository *preferences = m_services.preferencesRepository;
     m_twoLineCheck = new QCheckBox(tr("Two-line rows"), this);
     m_twoLineCheck->setObjectName(QStringLiteral("twoLineCheck"));
     m_twoLineCheck->setChecked(preferences->boolValue(twoLineKey, false));
@@ -306,7 +304,7 @@ QWidget *SettingsScreen::buildDataPage()
     m_serverEdit->setPlaceholderText(tr("Built-in service"));
     m_serverEdit->setClearButtonEnabled(true);
     m_serverEdit->setMaxLength(2048);
-    m_serverEdit->setText(m_appState->cloudServerOrigin());
+    m_serverEdit->setText(m_host->serverOrigin());
     m_serverEdit->setToolTip(tr("The address of a self-hosted service, such as https://cloud.example.org. "
                                 "Leave it empty for the built-in service."));
     m_serverNote = new QLabel(this);
@@ -424,15 +422,14 @@ void SettingsScreen::refresh()
 {
     m_deletedList->clear();
     m_restoreButton->setEnabled(false);
-    const QList<Account> deleted = m_appState->accountRepository()->deleted();
+    const QList<Account> deleted = m_services.accountRepository->deleted();
     m_deletedSection->setVisible(!deleted.isEmpty());
     for (const Account &account : deleted) {
         auto *item = new QListWidgetItem(account.name, m_deletedList);
         item->setData(Qt::UserRole, account.id);
     }
 
-    CorvantisAccount::AuthClient *auth =
-        m_appState->cloudClient() ? m_appState->cloudClient()->authClient() : nullptr;
+    CorvantisAccount::AuthClient *auth = m_host->authClient();
     if (auth && auth->isAuthenticated()) {
         const CorvantisAccount::User user = auth->currentUser();
         QString identity = user.email.isEmpty() ? user.displayName : user.email;
@@ -446,7 +443,7 @@ void SettingsScreen::refresh()
                 screen->refresh();
             });
         }
-        const SyncEngine *engine = m_appState->syncEngine();
+        const SyncEngine *engine = m_host->syncEngine();
         const SyncEngine::SyncState state = engine ? engine->state() : SyncEngine::SyncState::Offline;
         QColor color = warningColor();
         if (state == SyncEngine::SyncState::Idle)
@@ -461,7 +458,7 @@ void SettingsScreen::refresh()
     } else {
         m_syncStatusLabel->setText(tr("Not signed in.\nSign in via File › Sign In to enable sync."));
     }
-    const bool canSync = auth && auth->isAuthenticated() && m_appState->syncEngine();
+    const bool canSync = auth && auth->isAuthenticated() && m_host->syncEngine();
     // A run started here re-enables its buttons when it ends.
     if (m_syncNowButton->text() != tr("Syncing...")) {
         m_syncNowButton->setEnabled(canSync);
@@ -470,7 +467,7 @@ void SettingsScreen::refresh()
     // The sync cursor is the server's position, not a time: the time a sync last completed is
     // kept on its own.
     const QString lastSync =
-        m_appState->preferencesRepository()->value(SyncEngine::completedPreference, QString());
+        m_services.preferencesRepository->value(SyncEngine::completedPreference, QString());
     if (lastSync.isEmpty()) {
         m_lastSyncLabel->setText(tr("Never synced"));
     } else {
@@ -480,13 +477,13 @@ void SettingsScreen::refresh()
                 .arg(when.isValid() ? QLocale().toString(when.toLocalTime(), QStringLiteral("MMM d, h:mm ap"))
                                     : lastSync));
     }
-    if (const SyncEngine *engine = m_appState->syncEngine(); engine && !engine->lastError().isEmpty())
+    if (const SyncEngine *engine = m_host->syncEngine(); engine && !engine->lastError().isEmpty())
         m_lastSyncLabel->setText(m_lastSyncLabel->text() + tr("\nError: %1").arg(engine->lastError()));
 }
 
 void SettingsScreen::startSync(bool full)
 {
-    SyncEngine *engine = m_appState->syncEngine();
+    SyncEngine *engine = m_host->syncEngine();
     if (!engine)
         return;
     m_syncNowButton->setEnabled(false);
@@ -520,7 +517,7 @@ void SettingsScreen::onCategoryChanged(int row)
 void SettingsScreen::onThemeChanged(int index)
 {
     if (index >= 0)
-        m_appState->themeManager()->setTheme(m_themeCombo->itemData(index).toString());
+        m_services.themeManager->setTheme(m_themeCombo->itemData(index).toString());
 }
 
 void SettingsScreen::onWeekStartChanged(int index)
@@ -529,15 +526,15 @@ void SettingsScreen::onWeekStartChanged(int index)
         return;
     const int day = m_weekStartCombo->itemData(index).toInt();
     setWeekStartDay(day);
-    m_appState->preferencesRepository()->setInt(weekStartKey, day);
+    m_services.preferencesRepository->setInt(weekStartKey, day);
 }
 
 void SettingsScreen::onLanguageChanged(int index)
 {
     const QString code = index >= 0 ? m_languageCombo->itemData(index).toString() : QString();
-    if (code.isEmpty() || code == Application::resolveLanguage(false))
+    if (code.isEmpty() || code == m_host->language())
         return;
-    Application::setLanguage(code);
+    m_host->setLanguage(code);
     QMessageBox::information(
         this, tr("Language Changed"),
         tr("The new language will take effect the next time you start Corvantis Zimbrel."));
@@ -545,12 +542,12 @@ void SettingsScreen::onLanguageChanged(int index)
 
 void SettingsScreen::onRegisterOrderChanged(bool checked)
 {
-    m_appState->preferencesRepository()->setBool(newestFirstKey, checked);
+    m_services.preferencesRepository->setBool(newestFirstKey, checked);
 }
 
 void SettingsScreen::onTwoLineModeChanged(bool checked)
 {
-    m_appState->preferencesRepository()->setBool(twoLineKey, checked);
+    m_services.preferencesRepository->setBool(twoLineKey, checked);
 }
 
 bool SettingsScreen::exportBackupTo(const QString &filePath)
@@ -560,7 +557,7 @@ bool SettingsScreen::exportBackupTo(const QString &filePath)
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!m_appState->backupService()->exportBackup(&file)) {
+    if (!m_services.backupService->exportBackup(&file)) {
         file.cancelWriting();
         return false;
     }
@@ -575,7 +572,7 @@ BackupImportResult SettingsScreen::importBackupFrom(const QString &filePath, Bac
         result.errors.append(tr("Could not read file."));
         return result;
     }
-    return m_appState->backupService()->importBackup(&file, mode);
+    return m_services.backupService->importBackup(&file, mode);
 }
 
 void SettingsScreen::exportBackup()
@@ -618,7 +615,7 @@ void SettingsScreen::importBackup()
         return;
     }
     m_importButton->setText(tr("Importing..."));
-    const BackupImportResult result = m_appState->backupService()->importBackup(&file, mode);
+    const BackupImportResult result = m_services.backupService->importBackup(&file, mode);
     m_importButton->setText(tr("Import Backup"));
     // An archive that is not a backup at all changes nothing; calling that complete would hide it.
     if (result.importedTotal() == 0 && result.skippedTotal() == 0 && !result.errors.isEmpty()) {
@@ -637,12 +634,11 @@ void SettingsScreen::importBackup()
 void SettingsScreen::showServerNote(const QString &message, bool error)
 {
     QString text = message;
-    const QStringList overrides = m_appState->cloudEndpointOverrides();
+    const QStringList overrides = m_host->endpointOverrides();
     if (!overrides.isEmpty()) {
         // The variables win over the field; say so, and where signing in really goes.
         const QString overridden = tr("The environment overrides this setting (%1): signing in goes to %2.")
-                                       .arg(overrides.join(QStringLiteral(", ")),
-                                            m_appState->cloudConfiguration().client.authBaseUrl);
+                                       .arg(overrides.join(QStringLiteral(", ")), m_host->authBaseUrl());
         text = text.isEmpty() ? overridden : text + QLatin1Char('\n') + overridden;
     }
     m_serverNote->setStyleSheet(error ? QStringLiteral("color: %1;").arg(negativeColor().name()) : QString());
@@ -667,17 +663,17 @@ void SettingsScreen::applyServerOrigin()
             true);
         return;
     }
-    const QString current = m_appState->cloudServerOrigin();
+    const QString current = m_host->serverOrigin();
     if (*origin == current) {
         m_serverEdit->setText(current);
         showServerNote(QString());
         return;
     }
-    if (m_appState->cloudSession()->isSignedIn() && m_appState->serverOriginEndsSession(*origin)) {
+    if (m_host->isSignedIn() && m_host->serverOriginEndsSession(*origin)) {
         const QMessageBox::StandardButton answer = QMessageBox::question(
             this, tr("Change Server"),
             tr("You are signed in to %1.\n\nChanging the server signs you out there. Change it?")
-                .arg(m_appState->cloudConfiguration().client.authBaseUrl),
+                .arg(m_host->authBaseUrl()),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             m_serverEdit->setText(current);
@@ -686,21 +682,20 @@ void SettingsScreen::applyServerOrigin()
         }
     }
 
-    const AppState::ServerChange change = m_appState->setCloudServerOrigin(*origin);
+    const SettingsHost::ServerChange change = m_host->setServerOrigin(*origin);
     switch (change) {
-    case AppState::ServerChange::Invalid:
-    case AppState::ServerChange::StorageFailed:
+    case SettingsHost::ServerChange::Failed:
         m_serverEdit->setText(current);
         showServerNote(tr("The server could not be saved in the data file; the setting is unchanged."), true);
         return;
-    case AppState::ServerChange::Unchanged:
-    case AppState::ServerChange::Saved:
+    case SettingsHost::ServerChange::Unchanged:
+    case SettingsHost::ServerChange::Saved:
         m_serverEdit->setText(*origin);
         showServerNote(QString());
         break;
-    case AppState::ServerChange::Switched:
+    case SettingsHost::ServerChange::Switched:
         m_serverEdit->setText(*origin);
-        if (m_appState->cloudSession()->isSignedIn())
+        if (m_host->isSignedIn())
             showServerNote(tr("Now using %1.").arg(origin->isEmpty() ? tr("the built-in service") : *origin));
         else
             showServerNote(tr("Now using %1. Sign in via File › Sign In.")
@@ -716,7 +711,7 @@ void SettingsScreen::restoreSelectedAccount()
     if (!item)
         return;
     const QString accountId = item->data(Qt::UserRole).toString();
-    if (m_appState->accountService()->restoreAccount(accountId) == AccountService::Outcome::StorageFailed) {
+    if (m_services.accountService->restoreAccount(accountId) == AccountService::Outcome::StorageFailed) {
         QMessageBox::warning(this, tr("Restore Failed"),
                              tr("The account could not be restored. Nothing was changed."));
         return;

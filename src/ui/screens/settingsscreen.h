@@ -2,10 +2,13 @@
 
 #include "services/backupimportmode.h"
 #include "services/backupimportresult.h"
+#include "ui/screens/screenservices.h"
+#include "ui/screens/settingshost.h"
 
 #include <QWidget>
 
-class AppState;
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -24,7 +27,8 @@ class SettingsScreen : public QWidget
 public:
     enum Page { GeneralPage, RegisterPage, DataPage, AboutPage, PageCount };
 
-    explicit SettingsScreen(AppState *appState, QWidget *parent = nullptr);
+    SettingsScreen(const ScreenServices &services, std::unique_ptr<SettingsHost> host,
+                   QWidget *parent = nullptr);
     ~SettingsScreen() override;
 
     QSize sizeHint() const override;
@@ -68,7 +72,8 @@ private:
     // Starts a sync run (after marking everything for upload when `full`); the buttons wait for it.
     void startSync(bool full);
 
-    AppState *m_appState;
+    ScreenServices m_services;
+    std::unique_ptr<SettingsHost> m_host;
     QListWidget *m_sidebar;
     QStackedWidget *m_pages;
     QComboBox *m_themeCombo = nullptr;

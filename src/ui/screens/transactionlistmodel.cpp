@@ -1,7 +1,7 @@
 #include "transactionlistmodel.h"
 
 #include "data/money.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QLocale>
 

@@ -67,7 +67,7 @@ void TestRecurringFormDialog::newFormFromTheKeyboard()
     const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
     const Category food = state.addCategory(QStringLiteral("Food"));
     state.addTransaction(savings.id, QDate(2026, 1, 2), QStringLiteral("Gym Corp"), -3000);
-    RecurringFormDialog form(state.get());
+    RecurringFormDialog form(state.services());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("New Recurring Transaction"));
@@ -132,7 +132,7 @@ void TestRecurringFormDialog::editDates()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const RecurringTransaction original = schedule(checking.id);
-    RecurringFormDialog form(state.get());
+    RecurringFormDialog form(state.services());
     form.setRecurring(original);
     QCOMPARE(form.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
     QCOMPARE(child<QComboBox>(&form, "frequencyCombo")->currentData().toString(),
@@ -156,7 +156,7 @@ void TestRecurringFormDialog::startBefore2000FallsBackToToday()
 {
     TestState state;
     state.addAccount(QStringLiteral("Checking"));
-    RecurringFormDialog form(state.get());
+    RecurringFormDialog form(state.services());
     child<QDateEdit>(&form, "startDateEdit")->setDate(QDate(1999, 12, 31));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid startDate")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid nextDueDate")));
@@ -174,7 +174,7 @@ void TestRecurringFormDialog::memorizeCreatesANewSchedule()
     seed.startDate = QDate(2026, 3, 3);
     seed.nextDueDate = seed.startDate;
     seed.amount = 250000;
-    RecurringFormDialog form(state.get());
+    RecurringFormDialog form(state.services());
     form.setSeed(seed);
     QCOMPARE(form.windowTitle(), QStringLiteral("Memorize Transaction"));
     QVERIFY(!form.isEditMode());
@@ -191,7 +191,7 @@ void TestRecurringFormDialog::endDateFollowsItsCheckBox()
 {
     TestState state;
     state.addAccount(QStringLiteral("Checking"));
-    RecurringFormDialog form(state.get());
+    RecurringFormDialog form(state.services());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *hasEnd = child<QCheckBox>(&form, "hasEndDateCheck");

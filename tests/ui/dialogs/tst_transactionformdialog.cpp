@@ -1,7 +1,7 @@
 #include "ui/dialogs/transactionformdialog.h"
 
 #include "app/guitesthelpers.h"
-#include "ui/register/datefield.h"
+#include "ui/widgets/datefield.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -63,7 +63,7 @@ void TestTransactionFormDialog::amountRounding()
 
     TestState state;
     const Account account = state.addAccount(QStringLiteral("A"), 0, 0, Currency(currency));
-    TransactionFormDialog form(state.get(), account.id);
+    TransactionFormDialog form(state.services(), account.id);
     child<QDoubleSpinBox>(&form, "amountField")->setValue(value);
     (payment ? child<QRadioButton>(&form, "paymentRadio") : child<QRadioButton>(&form, "depositRadio"))
         ->setChecked(true);
@@ -77,7 +77,7 @@ void TestTransactionFormDialog::enteredFromTheKeyboard()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
     const Category treats = state.addCategory(QStringLiteral("Bakery Treats"));
-    TransactionFormDialog form(state.get(), account.id);
+    TransactionFormDialog form(state.services(), account.id);
     QCOMPARE(form.windowTitle(), QStringLiteral("New Transaction"));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -123,7 +123,7 @@ void TestTransactionFormDialog::secondFormStartsOnTheLastDate()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
     {
-        TransactionFormDialog first(state.get(), account.id);
+        TransactionFormDialog first(state.services(), account.id);
         first.show();
         auto *dateField = child<DateField>(&first, "dateField");
         dateField->setFocus();
@@ -132,7 +132,7 @@ void TestTransactionFormDialog::secondFormStartsOnTheLastDate()
         QTest::keyClick(dateField, Qt::Key_Return);
         QCOMPARE(first.result(), int(QDialog::Accepted));
     }
-    TransactionFormDialog second(state.get(), account.id);
+    TransactionFormDialog second(state.services(), account.id);
     QCOMPARE(child<DateField>(&second, "dateField")->date(), QDate(2025, 1, 31));
 }
 
@@ -141,7 +141,7 @@ void TestTransactionFormDialog::cancelledFormLeavesTheDateAlone()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
     {
-        TransactionFormDialog first(state.get(), account.id);
+        TransactionFormDialog first(state.services(), account.id);
         first.show();
         auto *dateField = child<DateField>(&first, "dateField");
         dateField->setFocus();
@@ -149,7 +149,7 @@ void TestTransactionFormDialog::cancelledFormLeavesTheDateAlone()
         QTest::keyClick(dateField, Qt::Key_Escape);
         QCOMPARE(first.result(), int(QDialog::Rejected));
     }
-    TransactionFormDialog second(state.get(), account.id);
+    TransactionFormDialog second(state.services(), account.id);
     QCOMPARE(child<DateField>(&second, "dateField")->date(), QDate::currentDate());
 }
 
@@ -167,7 +167,7 @@ void TestTransactionFormDialog::payeeCompletionFillsFromTheNewestTransaction()
     // Another account's newer row with this payee is not where the form looks.
     state.addTransaction(other.id, QDate(2025, 3, 1), QStringLiteral("Hilltop Gas"), -99999);
 
-    TransactionFormDialog form(state.get(), account.id);
+    TransactionFormDialog form(state.services(), account.id);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     child<QLineEdit>(&form, "memoEdit")->setText(QStringLiteral("typed first"));
@@ -194,7 +194,7 @@ void TestTransactionFormDialog::categoriesShowTheirParent()
     const Category hobbies = state.addCategory(QStringLiteral("Hobbies"));
     state.addCategory(QStringLiteral("Pottery"), hobbies.id);
 
-    TransactionFormDialog form(state.get(), account.id);
+    TransactionFormDialog form(state.services(), account.id);
     auto *combo = child<QComboBox>(&form, "categoryCombo");
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i)
@@ -215,7 +215,7 @@ void TestTransactionFormDialog::editModeLoadsAndKeepsIdentity()
         state.addTransaction(account.id, QDate(2024, 2, 29), QStringLiteral("Landlord"), -145000, true, false,
                              QStringLiteral("March"), rent.id);
 
-    TransactionFormDialog form(state.get(), account.id);
+    TransactionFormDialog form(state.services(), account.id);
     form.setTransaction(stored);
     QCOMPARE(form.windowTitle(), QStringLiteral("Edit Transaction"));
     QCOMPARE(child<DateField>(&form, "dateField")->date(), QDate(2024, 2, 29));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appstate.h"
+#include "app/screenservicesof.h"
 #include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -33,7 +34,7 @@ public:
         m_state = std::make_unique<AppState>(m_directory.path());
         if (!m_state->initialize())
             return false;
-        m_screen = std::make_unique<RegisterScreen>(m_state.get());
+        m_screen = std::make_unique<RegisterScreen>(screenServicesOf(m_state.get()));
         m_screen->resize(1100, 600);
         return true;
     }

@@ -1,8 +1,8 @@
 #include "registerfixture.h"
 
-#include "ui/register/registerstyle.h"
 #include "ui/register/tabcompleter.h"
-#include "ui/register/tablecolumnfitter.h"
+#include "ui/widgets/registerstyle.h"
+#include "ui/widgets/tablecolumnfitter.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>

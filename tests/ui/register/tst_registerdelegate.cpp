@@ -34,7 +34,7 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
     // A payee that already reads like a transfer entry is not offered twice.
     fixture.addTransaction(savings, QDate(2024, 1, 2), QStringLiteral("[Transfer] Visa"), -100);
 
-    RegisterDelegate delegate(fixture.state());
+    RegisterDelegate delegate(screenServicesOf(fixture.state()));
     delegate.setAccountId(checking);
     QCOMPARE(delegate.payeeList(), (QStringList{QStringLiteral("Bakery"), QStringLiteral("[Transfer] Visa"),
                                                 QStringLiteral("[Transfer] Savings")}));
@@ -90,7 +90,7 @@ void TestRegisterDelegate::categoryEditorResolvesTheIdOfTheTextItShows()
     const auto electric = fixture.state()->categoryRepository()->findByName(QStringLiteral("Electric"));
     QVERIFY(electric);
 
-    RegisterDelegate delegate(fixture.state());
+    RegisterDelegate delegate(screenServicesOf(fixture.state()));
     QWidget host;
     std::unique_ptr<QWidget> editor(delegate.createEditor(&host, QStyleOptionViewItem(), category));
     auto *combo = qobject_cast<QComboBox *>(editor.get());

@@ -3,7 +3,7 @@
 #include "data/transactionrepository.h"
 #include "support/testdatabase.h"
 #include "ui/register/registermodel.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

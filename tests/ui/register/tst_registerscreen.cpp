@@ -1,9 +1,9 @@
 #include "registerfixture.h"
 
 #include "services/categoryservice.h"
-#include "ui/register/smartdateedit.h"
+#include "ui/widgets/smartdateedit.h"
 
-#include "app/thememanager.h"
+#include "ui/widgets/thememanager.h"
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QComboBox>

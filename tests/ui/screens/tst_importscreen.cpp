@@ -85,7 +85,7 @@ void TestImportScreen::qifTwoAccountsIntoNewAccounts()
 {
     TestState state;
     const QString path = writeFile(state, QStringLiteral("two.qif"), twoAccountsQif);
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy completed(&screen, &ImportScreen::importCompleted);
@@ -146,7 +146,7 @@ void TestImportScreen::qifWithoutAccountHeader()
     TestState state;
     const QString path =
         writeFile(state, QStringLiteral("plain.file.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     press(child<QRadioButton>(&screen, "qifButton"));
     screen.chooseQifFiles({path});
     auto *rows = screen.findChild<QFormLayout *>(QStringLiteral("qifMapRowsLayout"));
@@ -172,7 +172,7 @@ void TestImportScreen::switchingToCsvDropsTheQifChoice()
     const QString csv =
         writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     state.addAccount(QStringLiteral("Checking"));
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     press(child<QRadioButton>(&screen, "qifButton"));
     screen.chooseQifFiles({first, second});
     QCOMPARE(child<QLabel>(&screen, "fileLabel")->text(), QStringLiteral("2 file(s) selected"));
@@ -194,7 +194,7 @@ void TestImportScreen::csvPreviewFollowsTheDelimiter()
     const QString csv =
         writeFile(state, QStringLiteral("semi.csv"),
                   "Date;Payee;Amount;Memo\n01/02/2026;Cafe;-4.50;latte\n01/03/2026;Shop;-10.00;\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.chooseCsvFile(csv);
@@ -245,7 +245,7 @@ void TestImportScreen::newFileStartsAFreshMapping()
     const QString second = nextIsQif ? writeFile(state, QStringLiteral("second.qif"), twoAccountsQif)
                                      : writeFile(state, QStringLiteral("second.csv"),
                                                  "Date,Payee,Amount\n01/02/2026,Shop,-1.00\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.chooseCsvFile(first);
@@ -282,7 +282,7 @@ void TestImportScreen::qifChoicesStayAtTheTop()
     TestState state;
     const QString path =
         writeFile(state, QStringLiteral("one.qif"), "!Type:Bank\nD01/05/2026\nT-45.00\nPGrocer\n^\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.resize(700, 1000);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -313,7 +313,7 @@ void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
     const QString csv =
         writeFile(state, QStringLiteral("statements/june.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
     QSettings settings(home.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.setFileDialogFolders(
         FileDialogFolders(&settings, home.path(), home.filePath(QStringLiteral("Documents"))));
     screen.show();
@@ -358,7 +358,7 @@ void TestImportScreen::importWaitsForDatePayeeAndAmount()
     TestState state;
     state.addAccount(QStringLiteral("Checking"));
     const QString csv = writeFile(state, QStringLiteral("two.csv"), "Date,Amount\n01/02/2026,-4.50\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *import = child<QPushButton>(&screen, "importButton");
@@ -389,7 +389,7 @@ void TestImportScreen::csvColumnsFollowTheHeader()
     const QString csv = writeFile(state, QStringLiteral("bank.csv"),
                                   "Betrag;Verwendungszweck;Buchungstag;Empfänger;Kategorie;Schecknummer\n"
                                   "-12,50;Rechnung 7;02/01/2026;Bäckerei;Lebensmittel;1001\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.chooseCsvFile(csv);
@@ -418,7 +418,7 @@ void TestImportScreen::fileWithoutRowsIsNotAComplete()
     TestState state;
     state.addAccount(QStringLiteral("Checking"));
     const QString csv = writeFile(state, QStringLiteral("empty.csv"), "Date,Payee,Amount\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.chooseCsvFile(csv);
     screen.runImport();
     QCOMPARE(screen.summaryText(),
@@ -432,7 +432,7 @@ void TestImportScreen::tabSeparatedBankExportIsDetected()
     if (!QFile::exists(path))
         QSKIP("the import corpus is not available");
     TestState state;
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.chooseCsvFile(path);
     QCOMPARE(child<QComboBox>(&screen, "delimiterCombo")->currentText(), QStringLiteral("Auto (Tab)"));
     QCOMPARE(screen.effectiveDelimiter(), QLatin1Char('\t'));
@@ -448,7 +448,7 @@ void TestImportScreen::csvImportCountsDuplicates()
     state.addAccount(QStringLiteral("Checking"));
     const QString csv = writeFile(state, QStringLiteral("c.csv"),
                                   "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\nnot a date,Shop,-1.00\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.chooseCsvFile(csv);
     screen.runImport();
     QCOMPARE(
@@ -467,7 +467,7 @@ void TestImportScreen::noTargetAccountCancelledImportsNothing()
     TestState state;
     const QString csv =
         writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.chooseCsvFile(csv);
@@ -504,7 +504,7 @@ void TestImportScreen::newTargetAccountKeepsItsBalanceAsAnOpeningTransaction()
     TestState state;
     const QString csv =
         writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
-    ImportScreen screen(state.get());
+    ImportScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.chooseCsvFile(csv);

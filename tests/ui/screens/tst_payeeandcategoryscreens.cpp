@@ -2,7 +2,9 @@
 #include "ui/screens/payeescreen.h"
 
 #include "app/guitesthelpers.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
+#include "services/categoryservice.h"
 #include "ui/screens/categorytreemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -14,6 +16,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -79,6 +82,21 @@ void answerInput(const QString &text, QString *title = nullptr, QString *prefill
     });
 }
 
+// A database with the default categories and nothing else: all the categories screen needs.
+struct CategoryFixture
+{
+    QTemporaryDir directory;
+    Database database;
+    CategoryRepository categories{&database};
+
+    CategoryFixture()
+    {
+        if (!database.open(directory.filePath(QStringLiteral("zimbrel.db"))) || !database.runMigrations())
+            qFatal("CategoryFixture: the database could not be initialised");
+        CategoryService(&categories).ensureDefaults();
+    }
+};
+
 } // namespace
 
 void TestPayeeAndCategoryScreens::initTestCase()
@@ -95,7 +113,7 @@ void TestPayeeAndCategoryScreens::renameAcrossAccounts()
     const Transaction other =
         state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("AMZN Mktp"), -200);
     state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Cafe"), -300);
-    PayeeScreen screen(state.get());
+    PayeeScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
@@ -129,7 +147,7 @@ void TestPayeeAndCategoryScreens::renameToTheSameNameChangesNothing()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
-    PayeeScreen screen(state.get());
+    PayeeScreen screen(state.services());
     selectPayees(screen.list(), {QStringLiteral("Cafe")});
     child<QLineEdit>(&screen, "renameEdit")->setText(QStringLiteral("Cafe"));
     QString report;
@@ -145,7 +163,7 @@ void TestPayeeAndCategoryScreens::mergeIntoTheFirstSelected()
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
     state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("ACME Corp"), -100);
     state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("ACME Corp"), -100);
-    PayeeScreen screen(state.get());
+    PayeeScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
@@ -171,7 +189,7 @@ void TestPayeeAndCategoryScreens::mergeNeedsTwo()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
-    PayeeScreen screen(state.get());
+    PayeeScreen screen(state.services());
     QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
     selectPayees(screen.list(), {QStringLiteral("Acme")});
     QString text;
@@ -274,8 +292,9 @@ void TestPayeeAndCategoryScreens::treeSortsByNameUnderTypeHeadings()
 
 void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
 {
-    TestState state;
-    CategoriesScreen screen(state.get());
+    CategoryFixture fixture;
+    CategoryRepository *categories = &fixture.categories;
+    CategoriesScreen screen(categories);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     const auto expense = [&screen] {
@@ -290,7 +309,7 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     QTest::keyClick(child<QPushButton>(&screen, "newCategoryButton"), Qt::Key_Space);
     QCOMPARE(title, QStringLiteral("New Category"));
     QCOMPARE(screen.model()->rowCount(expense()), topLevel + 1);
-    const std::optional<Category> pets = state->categoryRepository()->findByName(QStringLiteral("Pets"));
+    const std::optional<Category> pets = categories->findByName(QStringLiteral("Pets"));
     QVERIFY(pets);
     QVERIFY(pets->parentId.isEmpty());
 
@@ -298,7 +317,7 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     screen.view()->setCurrentIndex(screen.model()->indexOf(pets->id));
     answerInput(QStringLiteral("Vet"));
     screen.onCreateCategory();
-    const std::optional<Category> vet = state->categoryRepository()->findByName(QStringLiteral("Vet"));
+    const std::optional<Category> vet = categories->findByName(QStringLiteral("Vet"));
     QVERIFY(vet);
     QCOMPARE(vet->parentId, pets->id);
 
@@ -306,7 +325,7 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     screen.view()->setCurrentIndex(screen.model()->indexOf(vet->id));
     answerInput(QStringLiteral("Toys"));
     screen.onCreateCategory();
-    QVERIFY(state->categoryRepository()->findByName(QStringLiteral("Toys"))->parentId.isEmpty());
+    QVERIFY(categories->findByName(QStringLiteral("Toys"))->parentId.isEmpty());
 
     // Rename from the keyboard (F2), with the old name offered.
     screen.view()->setCurrentIndex(screen.model()->indexOf(vet->id));
@@ -319,14 +338,14 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     QTest::keyClick(screen.view(), Qt::Key_F2);
     QCOMPARE(title, QStringLiteral("Edit Category"));
     QCOMPARE(prefilled, QStringLiteral("Vet"));
-    QCOMPARE(state->categoryRepository()->findById(vet->id)->name, QStringLiteral("Veterinary"));
+    QCOMPARE(categories->findById(vet->id)->name, QStringLiteral("Veterinary"));
 
     // A blank name changes nothing.
     answerInput(QStringLiteral("   "));
     screen.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     QTest::keyClick(screen.view(), Qt::Key_F2);
-    QCOMPARE(state->categoryRepository()->findById(vet->id)->name, QStringLiteral("Veterinary"));
+    QCOMPARE(categories->findById(vet->id)->name, QStringLiteral("Veterinary"));
 
     // Delete asks, then removes it from the tree.
     screen.view()->setCurrentIndex(screen.model()->indexOf(pets->id));
@@ -345,15 +364,14 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     screen.view()->setCurrentIndex(screen.model()->headingIndex(CategoryType::Income));
     answerInput(QStringLiteral("Bonus"));
     screen.onCreateCategory();
-    const std::optional<Category> bonus = state->categoryRepository()->findByName(QStringLiteral("Bonus"));
+    const std::optional<Category> bonus = categories->findByName(QStringLiteral("Bonus"));
     QVERIFY(bonus);
     QCOMPARE(bonus->type, CategoryType::Income);
     QVERIFY(bonus->parentId.isEmpty());
     screen.view()->setCurrentIndex(screen.model()->indexOf(bonus->id));
     answerInput(QStringLiteral("Year End"));
     screen.onCreateCategory();
-    const std::optional<Category> yearEnd =
-        state->categoryRepository()->findByName(QStringLiteral("Year End"));
+    const std::optional<Category> yearEnd = categories->findByName(QStringLiteral("Year End"));
     QVERIFY(yearEnd);
     QCOMPARE(yearEnd->type, CategoryType::Income);
     QCOMPARE(yearEnd->parentId, bonus->id);
@@ -361,7 +379,7 @@ void TestPayeeAndCategoryScreens::createRenameAndDeleteInTheTree()
     screen.view()->setCurrentIndex(screen.model()->headingIndex(CategoryType::Income));
     screen.onEditCategory();
     screen.onDeleteCategory();
-    QVERIFY(state->categoryRepository()->findByName(QStringLiteral("Bonus")));
+    QVERIFY(categories->findByName(QStringLiteral("Bonus")));
 }
 
 QTEST_MAIN(TestPayeeAndCategoryScreens)

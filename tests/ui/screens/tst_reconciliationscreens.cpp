@@ -6,7 +6,7 @@
 #include "data/reconciliationrepository.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/transactionformdialog.h"
-#include "ui/register/datefield.h"
+#include "ui/widgets/datefield.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -73,7 +73,7 @@ void TestReconciliationScreens::reconcileFromTheKeyboard()
     const Transaction later =
         state.addTransaction(account.id, QDate(2025, 2, 20), QStringLiteral("Later"), -1234);
 
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -128,7 +128,7 @@ void TestReconciliationScreens::reconcileFromTheKeyboard()
     QCOMPARE(history.first().statementDate, child<DateField>(&screen, "statementDateField")->date());
 
     // The next visit starts from the reconciled balance and lists only what is left.
-    ReconciliationScreen next(state.get());
+    ReconciliationScreen next(state.services());
     next.setAccount(account.id);
     QCOMPARE(next.previousBalance(), Money(160000));
     QCOMPARE(child<QTableWidget>(&next, "transactionTable")->rowCount(), 1);
@@ -140,7 +140,7 @@ void TestReconciliationScreens::nothingTickedMatchesThePreviousBalance()
     const Account account = state.addAccount(QStringLiteral("Cash"), 2500);
     const Transaction open =
         state.addTransaction(account.id, QDate(2025, 3, 1), QStringLiteral("Shop"), -500);
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     typeStatementBalance(&screen, QStringLiteral("25"));
     QCOMPARE(screen.difference(), Money(0));
@@ -167,7 +167,7 @@ void TestReconciliationScreens::failedFinishChangesNothing()
     QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
 
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     typeStatementBalance(&screen, QStringLiteral("-5"));
     QCOMPARE(screen.difference(), Money(0));
@@ -196,7 +196,7 @@ void TestReconciliationScreens::ticksSurviveAddingATransaction()
     state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("First"), -100);
     TransactionFormDialog::resetLastDate();
 
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -232,7 +232,7 @@ void TestReconciliationScreens::deleteAsksFirst()
     const Account account = state.addAccount(QStringLiteral("Checking"));
     const Transaction doomed =
         state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Typo"), -100);
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -283,7 +283,7 @@ void TestReconciliationScreens::transferLegChangesMoveBothLegs()
     const Transaction leg = transactions->byAccount(checking.id).first();
     const Transaction otherLeg = transactions->byAccount(savings.id).first();
 
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(checking.id);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -353,7 +353,7 @@ void TestReconciliationScreens::statementDateDefault()
         reconciliation.completedAt = currentTimestamp();
         QVERIFY(state->reconciliationRepository()->insert(reconciliation));
     }
-    ReconciliationScreen screen(state.get());
+    ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     QCOMPARE(child<DateField>(&screen, "statementDateField")->date(), expected);
 }
@@ -375,7 +375,7 @@ void TestReconciliationScreens::historyListsNewestFirst()
     add(QDate(2025, 1, 31), 123456);
     add(QDate(2025, 2, 28), -98765);
 
-    ReconciliationHistoryScreen screen(state.get());
+    ReconciliationHistoryScreen screen(state.services());
     screen.setAccount(account.id);
     auto *table = child<QTableWidget>(&screen, "historyTable");
     QVERIFY(!table->isHidden());
@@ -394,7 +394,7 @@ void TestReconciliationScreens::historyShowsTheEmptyText()
 {
     TestState state;
     const Account account = state.addAccount(QStringLiteral("New"));
-    ReconciliationHistoryScreen screen(state.get());
+    ReconciliationHistoryScreen screen(state.services());
     screen.setAccount(account.id);
     QVERIFY(child<QTableWidget>(&screen, "historyTable")->isHidden());
     QVERIFY(!child<QLabel>(&screen, "emptyLabel")->isHidden());

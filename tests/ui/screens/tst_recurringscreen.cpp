@@ -168,7 +168,7 @@ void TestRecurringScreen::confirmAllWithNothingDueDoesNothing()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     addSchedule(state.get(), checking.id, QStringLiteral("Later"), -100, QDate::currentDate().addDays(3));
-    RecurringScreen screen(state.get());
+    RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy posted(&screen, &RecurringScreen::transactionsChanged);
@@ -192,7 +192,7 @@ void TestRecurringScreen::inactiveOverdueItemIsNotDue()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     addSchedule(state.get(), checking.id, QStringLiteral("Old"), -100, QDate::currentDate().addDays(-10),
                 false);
-    RecurringScreen screen(state.get());
+    RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     const QModelIndex nextDue = screen.model()->index(0, RecurringModel::NextDueColumn);
@@ -214,7 +214,7 @@ void TestRecurringScreen::deleteAsksFirst()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     addSchedule(state.get(), checking.id, QStringLiteral("Gym"), -3000, QDate::currentDate().addDays(3));
-    RecurringScreen screen(state.get());
+    RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.view()->selectRow(0);
@@ -257,7 +257,7 @@ void TestRecurringScreen::newFormInsertsASchedule()
 {
     TestState state;
     state.addAccount(QStringLiteral("Checking"));
-    RecurringScreen screen(state.get());
+    RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     whenModalShown([](QWidget *modal) {

@@ -1,11 +1,11 @@
 #include "ui/screens/reportsscreen.h"
 
 #include "app/guitesthelpers.h"
-#include "app/thememanager.h"
 #include "data/categoryrepository.h"
 #include "services/reportservice.h"
-#include "ui/register/tablecolumnfitter.h"
 #include "ui/screens/reportcharts.h"
+#include "ui/widgets/tablecolumnfitter.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QAbstractItemModelTester>
 #include <QBarSeries>
@@ -153,7 +153,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
     TestState state;
     const Account account = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(account.id, QDate::currentDate(), QStringLiteral("Grocer"), -1234);
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
@@ -197,7 +197,7 @@ void TestReportsScreen::periodChangeRunsTheReportsOnce()
 void TestReportsScreen::periodRunsOnceTheChoiceSettles()
 {
     TestState state;
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
@@ -252,7 +252,7 @@ void TestReportsScreen::controlKeysStepThroughTheReports()
     QFETCH(int, firstStep);
     QFETCH(int, secondStep);
     TestState state;
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     screen.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
@@ -281,7 +281,7 @@ void TestReportsScreen::failedReportSaysWhy()
         state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Huge"),
                              -6'000'000'000'000'000'000LL, false, false, {}, food.id);
     }
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     auto *label = screen.findChild<QLabel *>(QStringLiteral("reportErrorLabel"));
     QVERIFY(label);
     QCOMPARE(screen.rowCount(ReportsScreen::CategorySpendingTab), 0);
@@ -302,7 +302,7 @@ void TestReportsScreen::tablesShowTheFiguresWithTotals()
                          food.id);
     state.addTransaction(visa.id, today, QStringLiteral("Grocer \"Best\""), -1000, false, false, {}, food.id);
 
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     using Tab = ReportsScreen;
     QCOMPARE(screen.rowCount(Tab::CategorySpendingTab), 1);
     QCOMPARE(screen.cellText(Tab::CategorySpendingTab, 0, 0), QStringLiteral("Food"));
@@ -347,7 +347,7 @@ void TestReportsScreen::chartsFollowTheTables()
     state.addTransaction(checking.id, today, QStringLiteral("Landlord"), -7500, false, false, {}, rent.id);
     state.addTransaction(checking.id, today, QStringLiteral("Refund"), 900, false, false, {}, food.id);
 
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     QVERIFY(!screen.chartView(ReportsScreen::PayeeSummaryTab));
     const QList<QAbstractSeries *> series =
         screen.chartView(ReportsScreen::CategorySpendingTab)->chart()->series();
@@ -484,7 +484,7 @@ void TestReportsScreen::taxLinesReadByName()
     QCOMPARE(medical->taxCategory, QStringLiteral("medical_dental"));
     state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Clinic"), -12000, false, false,
                          {}, medical->id);
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     QCOMPARE(screen.rowCount(ReportsScreen::TaxReportTab), 1);
     QCOMPARE(screen.cellText(ReportsScreen::TaxReportTab, 0, 1),
              QStringLiteral("Medical and dental expenses"));
@@ -497,7 +497,7 @@ void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
     const Category food = state.addCategory(QStringLiteral("Food"));
     state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Grocer"), -2500, false, false, {},
                          food.id);
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     // The window opens wide enough for every report's tab, as far as the screen allows.
     const int available = screen.screen()->availableGeometry().width();
     QVERIFY(screen.sizeHint().width() >= std::min(available, screen.tabs()->tabBar()->sizeHint().width()));
@@ -519,7 +519,7 @@ void TestReportsScreen::exportWritesTheTableThroughTheDialog()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Joe's \"Diner\""), -1250);
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
@@ -550,7 +550,7 @@ void TestReportsScreen::exportWritesTheTableThroughTheDialog()
 void TestReportsScreen::exportOfAnEmptyTabAsksNothing()
 {
     TestState state;
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.tabs()->setCurrentIndex(ReportsScreen::TaxReportTab);
@@ -575,7 +575,7 @@ void TestReportsScreen::dataChangesRefreshAVisibleScreen()
 {
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
-    ReportsScreen screen(state.get());
+    ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *account = child<QComboBox>(&screen, "accountCombo");
@@ -601,7 +601,7 @@ void TestReportsScreen::benchmarkAllTime()
         QSKIP("set ZIMBREL_BENCH_DATA_DIR to a generated data directory");
     AppState state(directory);
     QVERIFY(state.initialize());
-    ReportsScreen screen(&state);
+    ReportsScreen screen(screenServicesOf(&state));
     auto *period = child<QComboBox>(&screen, "periodCombo");
     QElapsedTimer timer;
     timer.start();

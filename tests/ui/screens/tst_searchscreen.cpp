@@ -62,7 +62,7 @@ void TestSearchScreen::typingRunsOneSearchPerBurst()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Grocer"), -100);
     state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Garage"), -200);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy searches(&screen, &SearchScreen::searchFinished);
@@ -92,7 +92,7 @@ void TestSearchScreen::wordBeingTypedMatchesAsPrefix()
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Greenleaf Market"), -100);
     state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Green Grocer"), -200);
     state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("Evergreen"), -300);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *query = child<QLineEdit>(&screen, "queryEdit");
@@ -128,7 +128,7 @@ void TestSearchScreen::filtersNarrowTheResults()
     state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Market"), -200, false, false, {},
                          food.id);
     state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Market"), -300, true);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy searches(&screen, &SearchScreen::searchFinished);
@@ -169,7 +169,7 @@ void TestSearchScreen::datesOnlyCountWhileTheRangeIsOn()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Early"), -100);
     state.addTransaction(checking.id, QDate(2026, 2, 2), QStringLiteral("Late"), -100);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy searches(&screen, &SearchScreen::searchFinished);
@@ -198,7 +198,7 @@ void TestSearchScreen::emptyQueryListsTheNewest()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     for (int day = 0; day < 205; ++day)
         state.addTransaction(checking.id, QDate(2025, 1, 1).addDays(day), QStringLiteral("Shop"), -100);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.performSearch();
     // Only results: no blank entry row of a register.
     QCOMPARE(screen.model()->rowCount(), 200);
@@ -228,7 +228,7 @@ void TestSearchScreen::resultsNameTheirAccount()
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Book Shop"), -1250, true);
     state.addTransaction(tokyo.id, QDate(2026, 1, 3), QStringLiteral("Book Shop"), 1500, true, true,
                          QStringLiteral("refund"));
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     SearchResultsModel *model = screen.model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     screen.performSearch();
@@ -249,7 +249,7 @@ void TestSearchScreen::doubleClickAsksToEdit()
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     const Transaction shop =
         state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Shop"), -100);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.performSearch();
@@ -270,7 +270,7 @@ void TestSearchScreen::syntaxErrorIsShownUnderTheField()
     TestState state;
     const Account checking = state.addAccount(QStringLiteral("Checking"));
     state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Grocer"), -100);
-    SearchScreen screen(state.get());
+    SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *query = child<QLineEdit>(&screen, "queryEdit");

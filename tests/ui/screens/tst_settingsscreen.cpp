@@ -1,13 +1,14 @@
 #include "ui/screens/settingsscreen.h"
 
 #include "app/application.h"
+#include "app/appsettingshost.h"
 #include "app/guitesthelpers.h"
 #include "app/mainwindow.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/weekstartday.h"
 #include "services/updatestartup.h"
-#include "ui/register/registerstyle.h"
+#include "ui/widgets/registerstyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,7 +91,7 @@ void TestSettingsScreen::initTestCase()
 void TestSettingsScreen::generalSettingsTakeEffect()
 {
     TestState state;
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QCOMPARE(screen.currentPage(), int(SettingsScreen::GeneralPage));
@@ -115,7 +116,7 @@ void TestSettingsScreen::generalSettingsTakeEffect()
     QCOMPARE(weekStartDay(), 6);
 
     // A new screen starts from what is stored.
-    SettingsScreen again(state.get());
+    SettingsScreen again(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     QCOMPARE(child<QComboBox>(&again, "themeCombo")->currentData().toString(), QStringLiteral("light"));
     QCOMPARE(child<QComboBox>(&again, "weekStartCombo")->currentData().toInt(), 6);
 }
@@ -123,7 +124,7 @@ void TestSettingsScreen::generalSettingsTakeEffect()
 void TestSettingsScreen::registerSettingsAreStored()
 {
     TestState state;
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *sidebar = child<QListWidget>(&screen, "settingsSidebar");
@@ -146,7 +147,7 @@ void TestSettingsScreen::registerSettingsAreStored()
 void TestSettingsScreen::startupUpdateCheckCanBeSwitchedOff()
 {
     TestState state;
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *check = child<QCheckBox>(&screen, "updateCheckAtStartupCheck");
@@ -157,7 +158,7 @@ void TestSettingsScreen::startupUpdateCheckCanBeSwitchedOff()
     QCOMPARE(state->preferencesRepository()->value(QStringLiteral("update_check_at_startup"), QString()),
              QStringLiteral("0"));
     // A new screen starts from what is stored.
-    SettingsScreen again(state.get());
+    SettingsScreen again(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     QVERIFY(!child<QCheckBox>(&again, "updateCheckAtStartupCheck")->isChecked());
 
     QTest::keyClick(check, Qt::Key_Space);
@@ -168,7 +169,7 @@ void TestSettingsScreen::languageChangeAsksForARestartOnce()
 {
     TestState state;
     Application::setLanguage(QStringLiteral("de"));
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     auto *language = child<QComboBox>(&screen, "languageCombo");
     QCOMPARE(language->currentData().toString(), QStringLiteral("de"));
 
@@ -198,7 +199,7 @@ void TestSettingsScreen::languageChangeAsksForARestartOnce()
 void TestSettingsScreen::syncShowsSignedOut()
 {
     TestState state;
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     QCOMPARE(child<QLabel>(&screen, "syncStatusLabel")->text(),
              QStringLiteral("Not signed in.\nSign in via File › Sign In to enable sync."));
     QCOMPARE(child<QLabel>(&screen, "lastSyncLabel")->text(), QStringLiteral("Never synced"));
@@ -227,7 +228,8 @@ void TestSettingsScreen::backupRoundTrip()
     source.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Pay"), 100000);
     const QString archive = source.directory.filePath(QStringLiteral("backup.zip"));
     {
-        SettingsScreen screen(source.get());
+        SettingsScreen screen(screenServicesOf(source.get()),
+                              std::make_unique<AppSettingsHost>(source.get()));
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         QString title;
@@ -242,7 +244,7 @@ void TestSettingsScreen::backupRoundTrip()
     // A fresh data directory: only its own default categories, the same rows as the source's.
     TestState target;
     const int defaults = target->categoryRepository()->countLive();
-    SettingsScreen screen(target.get());
+    SettingsScreen screen(screenServicesOf(target.get()), std::make_unique<AppSettingsHost>(target.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
@@ -277,7 +279,7 @@ void TestSettingsScreen::unreadableArchiveIsAFailure()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("just some text");
     file.close();
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
@@ -356,7 +358,7 @@ void TestSettingsScreen::everyPageFitsInEveryLanguage()
         QCoreApplication::installTranslator(&translator);
     }
     TestState state;
-    SettingsScreen screen(state.get());
+    SettingsScreen screen(screenServicesOf(state.get()), std::make_unique<AppSettingsHost>(state.get()));
     QCoreApplication::removeTranslator(&translator);
     screen.resize(screen.sizeHint().expandedTo(QSize(500, 550)));
     screen.show();

@@ -1,4 +1,4 @@
-#include "ui/dialogs/filedialogfolders.h"
+#include "ui/widgets/filedialogfolders.h"
 
 #include <QDir>
 #include <QSettings>

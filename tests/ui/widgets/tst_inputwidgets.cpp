@@ -1,8 +1,8 @@
-#include "ui/register/datefield.h"
-#include "ui/register/dateinput.h"
-#include "ui/register/elidedlabel.h"
-#include "ui/register/smartamountfield.h"
-#include "ui/register/smartdateedit.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/widgets/smartdateedit.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

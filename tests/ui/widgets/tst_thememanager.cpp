@@ -1,8 +1,8 @@
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "app/welcomescreen.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
+#include "ui/widgets/thememanager.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "registerstyle.h"
 
-#include "app/thememanager.h"
+#include "thememanager.h"
 
 #include <QApplication>
 #include <QPainter>
