@@ -161,7 +161,13 @@ SettingsScreen::SettingsScreen(const ScreenServices &services, std::unique_ptr<S
     refresh();
 }
 
-SettingsScreen::~SettingsScreen() = default;
+SettingsScreen::~SettingsScreen()
+{
+    // Closing the window takes the focus from the server field, which applies what was typed
+    // there: hide it while the host that applies it is still here.
+    if (isVisible())
+        hide();
+}
 
 QSize SettingsScreen::sizeHint() const
 {
