@@ -5,6 +5,7 @@
 #include "importpragmas.h"
 #include "importtext.h"
 #include "qifparser.h"
+#include "qifsource.h"
 
 #include "data/database.h"
 #include "data/datetext.h"
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -493,73 +495,130 @@ CategoryType splitCategoryType(const QifSplit &split)
                                                                         : CategoryType::Expense;
 }
 
-enum class Outcome { Waiting, Unmapped, Duplicate, Inserted, Failed };
+enum class Outcome : quint8 { Waiting, Unmapped, Duplicate, Inserted, Failed };
 
-struct WorkItem
+// The parts of a record that a transfer leg is resolved by, kept while the leg waits for its partner.
+struct LegInfo
 {
-    const QifTransaction *parsed = nullptr; // in the import's parsed files, which outlive the items
+    QString accountName;     // the source account
+    QString transferAccount; // the account the record names as its other side
+    QDate date;
+    qint64 cents = 0;
     QString targetAccountId;
-    int partnerIndex = -1;
-    QString id; // given when first needed: a re-import of duplicates needs none
-    QString payee;
-    qint64 amount = 0; // in the target account's minor units
-    Outcome outcome = Outcome::Waiting;
 };
 
-// Whether an item names a transfer to an account other than its own source.
-bool namesOtherAccount(const WorkItem &item)
+// Whether a record names a transfer to an account other than its own source.
+bool namesOtherAccount(const QString &accountName, const QString &transferAccount)
 {
-    return !item.parsed->transferAccount.isEmpty() &&
-           item.parsed->transferAccount.compare(item.parsed->accountName, Qt::CaseInsensitive) != 0;
+    return !transferAccount.isEmpty() && transferAccount.compare(accountName, Qt::CaseInsensitive) != 0;
 }
 
 // Pairs the two legs of each transfer inside the batch: for every leg, the first later leg in
 // another target with the same date, the opposite amount and the two account names crossed.
 // Legs are found through a hash on (date, amount, source, transfer account), so the pairing is
-// linear however far apart the two accounts' blocks are in the files. All legs of one bucket
-// share their source name and therefore their target.
-int pairTransfers(QList<WorkItem> &items)
+// linear however far apart the two accounts' blocks are in the files. Keys are numbers (names by
+// their index among the distinct lower-cased names) and each bucket is a chain through the legs,
+// so a leg costs a few words whatever the count of records. All legs of one bucket share their
+// source name and therefore their target.
+class TransferPairing
 {
-    const auto takesPart = [](const WorkItem &item) {
-        return item.partnerIndex == -1 && !item.parsed->accountName.isEmpty() &&
-               !item.targetAccountId.isEmpty() && namesOtherAccount(item);
-    };
-    const auto legKey = [](const QDate &date, qint64 amount, const QString &source, const QString &transfer) {
-        const QChar separator(0x1F); // a control character, so no two real names run together
-        return dateToText(date) + separator + QString::number(amount) + separator + source.toLower() +
-               separator + transfer.toLower();
-    };
-    QHash<QString, std::deque<int>> legs;
-    for (int j = 0; j < items.size(); ++j) {
-        const WorkItem &item = items[j];
-        if (takesPart(item))
-            legs[legKey(item.parsed->date, item.parsed->amount, item.parsed->accountName,
-                        item.parsed->transferAccount)]
-                .push_back(j);
+public:
+    // Legs are added in the order of the records; `target` tells target accounts apart.
+    void addLeg(int index, const QDate &date, qint64 cents, const QString &source, const QString &transfer,
+                int target)
+    {
+        const qint32 day = dayNumber(date);
+        const qint32 sourceName = nameIndex(source);
+        const qint32 transferName = nameIndex(transfer);
+        const int position = int(m_legs.size());
+        m_legs.push_back(Leg{Key{cents, day, sourceName, transferName},
+                             Key{-cents, day, transferName, sourceName}, index, target, -1});
+        Bucket &bucket = m_buckets[m_legs.back().key];
+        if (bucket.tail >= 0)
+            m_legs[bucket.tail].next = position;
+        else
+            bucket.head = position;
+        bucket.tail = position;
     }
-    int pairs = 0;
-    for (int i = 0; i < items.size(); ++i) {
-        WorkItem &item = items[i];
-        if (!takesPart(item))
-            continue;
-        const auto bucket = legs.find(legKey(item.parsed->date, -item.parsed->amount,
-                                             item.parsed->transferAccount, item.parsed->accountName));
-        if (bucket == legs.end())
-            continue;
-        std::deque<int> &queue = bucket.value();
-        // Earlier legs can never be chosen again (partners are always later), and paired ones are done.
-        while (!queue.empty() && (queue.front() <= i || items[queue.front()].partnerIndex != -1))
-            queue.pop_front();
-        if (queue.empty() || items[queue.front()].targetAccountId == item.targetAccountId)
-            continue;
-        const int j = queue.front();
-        queue.pop_front();
-        item.partnerIndex = j;
-        items[j].partnerIndex = i;
-        ++pairs;
+
+    // Sets `partners` (by record index, -1 for none) of every leg paired.
+    void pair(std::vector<qint32> &partners)
+    {
+        for (const Leg &leg : m_legs) {
+            const int i = leg.index;
+            if (partners[i] != -1)
+                continue;
+            const auto bucket = m_buckets.find(leg.reverse);
+            if (bucket == m_buckets.end())
+                continue;
+            int &head = bucket.value().head;
+            // Earlier legs can never be chosen again (partners are always later), and paired ones are done.
+            while (head >= 0 && (m_legs[head].index <= i || partners[m_legs[head].index] != -1))
+                head = m_legs[head].next;
+            if (head < 0 || m_legs[head].target == leg.target)
+                continue;
+            const int j = m_legs[head].index;
+            head = m_legs[head].next;
+            partners[i] = j;
+            partners[j] = i;
+        }
     }
-    return pairs;
-}
+
+    // The record indexes of the legs, in order.
+    template<typename Visit> void forEachLeg(Visit visit) const
+    {
+        for (const Leg &leg : m_legs)
+            visit(leg.index);
+    }
+
+    // The target of the leg at record `index`, -1 when it is no leg.
+    int targetOf(int index) const
+    {
+        const auto found = std::lower_bound(m_legs.cbegin(), m_legs.cend(), index,
+                                            [](const Leg &leg, int value) { return leg.index < value; });
+        return found != m_legs.cend() && found->index == index ? found->target : -1;
+    }
+
+private:
+    struct Key
+    {
+        qint64 amount;
+        qint32 day;
+        qint32 source;
+        qint32 transfer;
+
+        friend bool operator==(const Key &, const Key &) = default;
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.amount, key.day, key.source, key.transfer);
+        }
+    };
+    struct Leg
+    {
+        Key key;
+        Key reverse; // the key its partner has
+        qint32 index;
+        qint32 target;
+        qint32 next; // the next leg of its bucket, -1 at the end
+    };
+    struct Bucket
+    {
+        qint32 head = -1; // the first leg not yet passed over
+        qint32 tail = -1;
+    };
+
+    qint32 nameIndex(const QString &name)
+    {
+        const QString lower = name.toLower();
+        const auto found = m_names.constFind(lower);
+        return found != m_names.cend() ? found.value()
+                                       : m_names.insert(lower, qint32(m_names.size())).value();
+    }
+
+    std::vector<Leg> m_legs;
+    QHash<Key, Bucket> m_buckets;
+    QHash<QString, qint32> m_names;
+};
 
 } // namespace
 
@@ -768,16 +827,20 @@ QifAnalysis ImportService::analyzeQif(const QStringList &filePaths)
     QSet<QString> seen;
     for (const QString &path : filePaths) {
         QString refused;
-        const std::optional<QByteArray> bytes = readFile(path, &refused);
+        std::optional<QByteArray> bytes = readFile(path, &refused);
         if (!bytes && refused.isEmpty())
             continue;
-        const QifParseResult parsed = bytes ? QifParser::parse(decodeImportText(*bytes)) : QifParseResult();
+        // Counted as they are read: an analysis keeps no record.
+        int count = 0;
+        const QifParseResult parsed =
+            bytes ? QifParser::read(QifSource(std::move(*bytes)), [&count](QifTransaction &&) { ++count; })
+                  : QifParseResult();
         if (!bytes || !parsed.error.isEmpty()) {
             QifAnalysis failed;
             failed.error = bytes ? QStringLiteral("%1: %2").arg(path, parsed.error) : refused;
             return failed;
         }
-        analysis.totalTransactions += int(parsed.transactions.size());
+        analysis.totalTransactions += count;
         if (parsed.accounts.isEmpty()) {
             QifSourceEntry entry;
             entry.key = path;
@@ -847,49 +910,26 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
     QHash<QString, QString> targets;
     for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
         targets.insert(it.key().toLower(), it.value());
-
-    QList<QifCategory> parsedCategories;
-    QSet<QString> parsedCategoryNames;
-    // The records stay where the parser put them; the work items point at them. (A copy per item
-    // doubled the memory of a large import.) A deque never moves the lists it holds.
-    std::deque<QList<QifTransaction>> parsedFiles;
-    QList<WorkItem> items;
-    for (const QString &path : filePaths) {
-        QString refused;
-        std::optional<QByteArray> bytes = readFile(path, &refused);
-        if (!bytes && refused.isEmpty())
-            continue;
-        if (!bytes)
-            return refusal(refused);
-        // The file's bytes go as soon as they are text, and the text as soon as it is records.
-        QifParseResult parsed;
-        {
-            const QString text = decodeImportText(*bytes);
-            bytes.reset();
-            parsed = QifParser::parse(text);
+    // The target of a record: a run of records of one account asks the mapping once.
+    QString lastSourceKey;
+    QString lastTarget;
+    const auto targetOf = [&](const QString &path, const QifTransaction &transaction) -> const QString & {
+        const QString &key = transaction.accountName.isEmpty() ? path : transaction.accountName;
+        if (key != lastSourceKey || lastSourceKey.isNull()) {
+            lastSourceKey = key;
+            lastTarget = targets.value(key.toLower());
         }
-        if (!parsed.error.isEmpty())
-            return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
-        result.unparseable += parsed.unparseableCount;
-        result.metadataSkipped += parsed.skippedCount;
-        for (QifCategory &category : parsed.categories) {
-            if (!parsedCategoryNames.contains(category.name)) {
-                parsedCategoryNames.insert(category.name);
-                parsedCategories.append(std::move(category));
-            }
+        return lastTarget;
+    };
+    QStringList targetIds; // target accounts by their index in the transfer pairing
+    const auto targetIndex = [&targetIds](const QString &accountId) {
+        qsizetype index = targetIds.indexOf(accountId);
+        if (index < 0) {
+            index = targetIds.size();
+            targetIds.append(accountId);
         }
-        const QList<QifTransaction> &transactions = parsedFiles.emplace_back(std::move(parsed.transactions));
-        items.reserve(items.size() + transactions.size());
-        for (const QifTransaction &transaction : transactions) {
-            WorkItem item;
-            const QString key = transaction.accountName.isEmpty() ? path : transaction.accountName;
-            item.targetAccountId = targets.value(key.toLower());
-            item.parsed = &transaction;
-            items.append(std::move(item));
-        }
-        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
-    }
-    pairTransfers(items);
+        return int(index);
+    };
 
     QHash<QString, AccountState> states;
     // An account whose rows could not be read has no duplicates to offer: importing into it
@@ -905,44 +945,95 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         return it.value();
     };
 
-    // Duplicates are decided before anything is written: they depend only on the stored rows and
-    // the order of the records, and knowing them first lets a transfer whose other leg is a
-    // duplicate be imported as one-sided instead of pointing at a row that will never exist.
-    for (WorkItem &item : items) {
-        if (item.targetAccountId.isEmpty()) {
-            item.outcome = Outcome::Unmapped;
+    // The files are read twice, the records handed over one at a time and none of them kept: the
+    // first reading decides each record's fate, the second writes. Duplicates are decided before
+    // anything is written: they depend only on the stored rows and the order of the records, and
+    // knowing them first lets a transfer whose other leg is a duplicate be imported as one-sided
+    // instead of pointing at a row that will never exist. What the first reading keeps is a byte
+    // per record and a few words per transfer leg.
+    QList<QifCategory> parsedCategories;
+    QSet<QString> parsedCategoryNames;
+    struct SourceFile
+    {
+        QString path;
+        QifSource source;
+        int first = 0; // the index of its first record
+        int end = 0;
+    };
+    std::vector<SourceFile> sources;
+    std::vector<Outcome> outcomes;
+    TransferPairing pairing;
+    for (const QString &path : filePaths) {
+        QString refused;
+        std::optional<QByteArray> bytes = readFile(path, &refused);
+        if (!bytes && refused.isEmpty())
             continue;
+        if (!bytes)
+            return refusal(refused);
+        SourceFile &file =
+            sources.emplace_back(SourceFile{path, QifSource(std::move(*bytes)), int(outcomes.size()), 0});
+        bytes.reset();
+        const auto decide = [&](QifTransaction &&transaction) {
+            const int index = int(outcomes.size());
+            const QString &target = targetOf(path, transaction);
+            if (target.isEmpty()) {
+                outcomes.push_back(Outcome::Unmapped);
+                return;
+            }
+            if (!transaction.accountName.isEmpty() &&
+                namesOtherAccount(transaction.accountName, transaction.transferAccount))
+                pairing.addLeg(index, transaction.date, transaction.amount, transaction.accountName,
+                               transaction.transferAccount, targetIndex(target));
+            AccountState &state = stateOf(target);
+            const bool duplicate = state.duplicates.absorb(
+                transaction.date, centsToMinorUnits(transaction.amount, state.decimals),
+                qifPayee(transaction));
+            outcomes.push_back(duplicate ? Outcome::Duplicate : Outcome::Waiting);
+        };
+        QifParseResult parsed = QifParser::read(file.source, decide);
+        if (!parsed.error.isEmpty())
+            return refusal(QStringLiteral("%1: %2").arg(path, parsed.error));
+        file.end = int(outcomes.size());
+        result.unparseable += parsed.unparseableCount;
+        result.metadataSkipped += parsed.skippedCount;
+        for (QifCategory &category : parsed.categories) {
+            if (!parsedCategoryNames.contains(category.name)) {
+                parsedCategoryNames.insert(category.name);
+                parsedCategories.append(std::move(category));
+            }
         }
-        AccountState &state = stateOf(item.targetAccountId);
-        item.payee = qifPayee(*item.parsed);
-        item.amount = centsToMinorUnits(item.parsed->amount, state.decimals);
-        if (state.duplicates.absorb(item.parsed->date, item.amount, item.payee))
-            item.outcome = Outcome::Duplicate;
+        processEventsBriefly(); // reading a large file takes a moment; let the window repaint
     }
-    for (int i = 0; i < items.size(); ++i) {
-        const int partner = items[i].partnerIndex;
-        if (partner >= 0 && items[partner].outcome != Outcome::Waiting)
-            items[i].partnerIndex = -1;
-    }
-    for (WorkItem &item : items) {
-        if (item.outcome != Outcome::Waiting)
-            item.partnerIndex = -1;
-    }
+    const int total = int(outcomes.size());
+    std::vector<qint32> partners(outcomes.size(), -1);
+    pairing.pair(partners);
+    pairing.forEachLeg([&](int i) {
+        const int partner = partners[i];
+        if (partner >= 0 && outcomes[partner] != Outcome::Waiting)
+            partners[i] = -1;
+    });
+    pairing.forEachLeg([&](int i) {
+        if (outcomes[i] != Outcome::Waiting)
+            partners[i] = -1;
+    });
 
-    const auto idOf = [](WorkItem &item) -> const QString & {
-        if (item.id.isEmpty())
-            item.id = newId();
-        return item.id;
+    // Ids are given when first needed (a re-import of duplicates needs none); a leg's id is kept
+    // here from the moment its partner names it until both are written.
+    QHash<qint32, QString> ids;
+    const auto idOf = [&ids](int index) -> const QString & {
+        QString &id = ids[index];
+        if (id.isEmpty())
+            id = newId();
+        return id;
     };
 
     CategoryResolver categories(m_categories);
-    const int total = int(items.size());
     emit importStarted(total);
     SqlTransaction guard(connection);
     QSet<QString> touchedAccounts;
-    // Inserted legs whose partner comes later, by item index: should the partner fail, the leg is
-    // rewritten as one-sided.
-    QHash<int, Transaction> awaitingPartner;
+    // Inserted legs whose partner comes later, by record index: should the partner fail, the leg
+    // is rewritten as one-sided.
+    QHash<int, std::pair<Transaction, LegInfo>> awaitingPartner;
 
     const auto abort = [&](const QString &reason) {
         return abortImport("QIF", result, reason, guard, total);
@@ -964,16 +1055,15 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
 
     // For a leg without a partner in the batch: finds the one-sided transfer an earlier import
     // left in the other account, or else marks this leg's memo with the hint for a later import.
-    const auto resolveOneSided = [&](const WorkItem &item,
+    const auto resolveOneSided = [&](const LegInfo &leg,
                                      Transaction &transaction) -> std::optional<Candidate> {
-        if (!namesOtherAccount(item))
+        if (!namesOtherAccount(leg.accountName, leg.transferAccount))
             return std::nullopt;
-        const QString otherTarget = targets.value(item.parsed->transferAccount.toLower());
-        if (!otherTarget.isEmpty() && otherTarget != item.targetAccountId) {
+        const QString otherTarget = targets.value(leg.transferAccount.toLower());
+        if (!otherTarget.isEmpty() && otherTarget != leg.targetAccountId) {
             AccountState &other = stateOf(otherTarget);
-            const qint64 otherAmount = -centsToMinorUnits(item.parsed->amount, other.decimals);
-            const auto bucket =
-                other.candidates.find(candidateKey(item.parsed->accountName, item.parsed->date, otherAmount));
+            const qint64 otherAmount = -centsToMinorUnits(leg.cents, other.decimals);
+            const auto bucket = other.candidates.find(candidateKey(leg.accountName, leg.date, otherAmount));
             if (bucket != other.candidates.end() && !bucket.value().empty()) {
                 const QString candidateId = bucket.value().front();
                 bucket.value().pop_front();
@@ -982,7 +1072,7 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return Candidate{candidateId, otherTarget, bucket.key()};
             }
         }
-        transaction.memo = withTransferHint(item.parsed->transferAccount, transaction.memo);
+        transaction.memo = withTransferHint(leg.transferAccount, transaction.memo);
         return std::nullopt;
     };
 
@@ -1008,42 +1098,48 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
         return {};
     };
 
-    for (int n = 1; n <= total; ++n) {
+    // Writes the record at `index`; a result when the import ends there.
+    const auto writeRecord = [&](const QString &path, const QifTransaction &parsed,
+                                 int index) -> std::optional<ImportResult> {
+        const int n = index + 1;
         if (n % progressInterval == 0)
             reportProgress(n, total);
-        WorkItem &item = items[n - 1];
-        if (item.outcome == Outcome::Unmapped) {
+        if (outcomes[index] == Outcome::Unmapped) {
             ++result.unmappedSkipped;
-            continue;
+            return std::nullopt;
         }
-        if (item.outcome == Outcome::Duplicate) {
+        if (outcomes[index] == Outcome::Duplicate) {
             ++result.duplicates;
-            continue;
+            return std::nullopt;
         }
 
+        LegInfo leg{parsed.accountName, parsed.transferAccount, parsed.date, parsed.amount,
+                    targetOf(path, parsed)};
+        const int decimals = stateOf(leg.targetAccountId).decimals;
         Transaction transaction;
-        transaction.id = idOf(item);
-        transaction.accountId = item.targetAccountId;
-        transaction.date = item.parsed->date;
-        transaction.payee = item.payee;
-        transaction.amount = item.amount;
-        transaction.memo = item.parsed->memo;
-        transaction.checkNumber = item.parsed->checkNumber;
-        transaction.cleared = item.parsed->cleared;
-        transaction.reconciled = item.parsed->reconciled;
-        transaction.isSplit = !item.parsed->splits.isEmpty();
+        transaction.id = idOf(index);
+        transaction.accountId = leg.targetAccountId;
+        transaction.date = parsed.date;
+        transaction.payee = qifPayee(parsed);
+        transaction.amount = centsToMinorUnits(parsed.amount, decimals);
+        transaction.memo = parsed.memo;
+        transaction.checkNumber = parsed.checkNumber;
+        transaction.cleared = parsed.cleared;
+        transaction.reconciled = parsed.reconciled;
+        transaction.isSplit = !parsed.splits.isEmpty();
         transaction.createdAt = importedAt;
         transaction.updatedAt = transaction.createdAt;
-        transaction.categoryId = categories.idFor(item.parsed->category);
+        transaction.categoryId = categories.idFor(parsed.category);
         if (!categories.failedName().isEmpty())
             return abort(categoryFailure());
 
         std::optional<Candidate> candidate;
-        if (item.partnerIndex >= 0) {
-            transaction.transferLinkId = idOf(items[item.partnerIndex]);
-            transaction.transferDestAccountId = items[item.partnerIndex].targetAccountId;
+        const int partner = partners[index];
+        if (partner >= 0) {
+            transaction.transferLinkId = idOf(partner);
+            transaction.transferDestAccountId = targetIds.value(pairing.targetOf(partner));
         } else {
-            candidate = resolveOneSided(item, transaction);
+            candidate = resolveOneSided(leg, transaction);
         }
 
         if (!writer.insertTransaction(transaction)) {
@@ -1052,27 +1148,27 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return abort(error.text());
             if (staged) {
                 *retryRowByRow = true;
-                return {};
+                return ImportResult();
             }
             qWarning().noquote() << "QIF import: insert failed for" << dateToText(transaction.date)
                                  << transaction.payee << "amount" << transaction.amount << "account"
                                  << transaction.accountId;
             ++result.databaseErrors;
-            item.outcome = Outcome::Failed;
+            outcomes[index] = Outcome::Failed;
+            ids.remove(index);
             if (candidate) {
                 // Not linked after all: a later leg may still claim it.
                 stateOf(candidate->accountId).candidates[candidate->key].push_front(candidate->id);
             }
-            if (item.partnerIndex >= 0) {
-                WorkItem &partner = items[item.partnerIndex];
-                partner.partnerIndex = -1;
-                if (partner.outcome == Outcome::Inserted) {
+            if (partner >= 0) {
+                partners[partner] = -1;
+                if (outcomes[partner] == Outcome::Inserted) {
                     // The partner already points at this row, which does not exist: make it
                     // one-sided again, as if it never had a partner.
-                    Transaction repaired = awaitingPartner.take(item.partnerIndex);
+                    auto [repaired, partnerLeg] = awaitingPartner.take(partner);
                     repaired.transferLinkId.clear();
                     repaired.transferDestAccountId.clear();
-                    const std::optional<Candidate> partnerCandidate = resolveOneSided(partner, repaired);
+                    const std::optional<Candidate> partnerCandidate = resolveOneSided(partnerLeg, repaired);
                     if (!m_transactions->update(repaired))
                         return abort(QStringLiteral("failed to repair transfer partner"));
                     if (partnerCandidate) {
@@ -1082,9 +1178,9 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                             return abort(reason);
                     }
                 }
-                item.partnerIndex = -1;
+                partners[index] = -1;
             }
-            continue;
+            return std::nullopt;
         }
         touchedAccounts.insert(transaction.accountId);
 
@@ -1094,12 +1190,12 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 return abort(reason);
         }
 
-        for (const QifSplit &split : std::as_const(item.parsed->splits)) {
+        for (const QifSplit &split : parsed.splits) {
             SplitLine line;
             line.id = newId();
             line.transactionId = transaction.id;
             line.categoryId = categories.idFor(splitCategoryName(split), splitCategoryType(split));
-            line.amount = centsToMinorUnits(split.amount, stateOf(item.targetAccountId).decimals);
+            line.amount = centsToMinorUnits(split.amount, decimals);
             line.memo = split.transferAccount.isEmpty() ? split.memo
                                                         : withTransferHint(split.transferAccount, split.memo);
             line.createdAt = transaction.createdAt;
@@ -1114,25 +1210,59 @@ ImportResult ImportService::runQifImport(const QStringList &filePaths, const Qif
                 if (!staged || StorageError::isStorageError(error) || !guard.isIntact())
                     return abort(staged ? error.text() : QStringLiteral("failed to store a split line"));
                 *retryRowByRow = true;
-                return {};
+                return ImportResult();
             }
         }
 
-        item.outcome = Outcome::Inserted;
-        if (item.partnerIndex > n - 1)
-            awaitingPartner.insert(n - 1, std::move(transaction));
-        else if (item.partnerIndex >= 0)
-            awaitingPartner.remove(item.partnerIndex);
+        outcomes[index] = Outcome::Inserted;
+        if (partner > index) {
+            awaitingPartner.insert(index, {std::move(transaction), std::move(leg)});
+        } else {
+            ids.remove(index);
+            if (partner >= 0) {
+                awaitingPartner.remove(partner);
+                ids.remove(partner);
+            }
+        }
         ++result.imported;
-    }
+        return std::nullopt;
+    };
 
-    // Only links that exist: both legs of an in-batch pair were written.
-    for (int i = 0; i < items.size(); ++i) {
-        const int partner = items[i].partnerIndex;
-        if (partner > i && items[i].outcome == Outcome::Inserted &&
-            items[partner].outcome == Outcome::Inserted)
-            ++result.transfersLinked;
+    int written = 0;
+    std::optional<ImportResult> ended;
+    for (const SourceFile &file : sources) {
+        // A file with nothing to write (a re-import) is not read again: its counts are known.
+        if (std::none_of(outcomes.cbegin() + file.first, outcomes.cbegin() + file.end,
+                         [](Outcome outcome) { return outcome == Outcome::Waiting; })) {
+            for (int index = file.first; index < file.end; ++index) {
+                if ((index + 1) % progressInterval == 0)
+                    reportProgress(index + 1, total);
+                ++(outcomes[index] == Outcome::Unmapped ? result.unmappedSkipped : result.duplicates);
+            }
+            written = file.end;
+            continue;
+        }
+        const auto write = [&](QifTransaction &&transaction) {
+            if (ended)
+                return;
+            if (written >= file.end) {
+                ended = abort(QStringLiteral("%1 changed while it was read").arg(file.path));
+                return;
+            }
+            ended = writeRecord(file.path, transaction, written++);
+        };
+        const QifParseResult again = QifParser::read(file.source, write);
+        if (ended)
+            return *ended;
+        if (!again.error.isEmpty() || written != file.end)
+            return abort(QStringLiteral("%1 changed while it was read").arg(file.path));
     }
+    // Only links that exist: both legs of an in-batch pair were written.
+    pairing.forEachLeg([&](int i) {
+        const int partner = partners[i];
+        if (partner > i && outcomes[i] == Outcome::Inserted && outcomes[partner] == Outcome::Inserted)
+            ++result.transfersLinked;
+    });
 
     if (!unreadableAccount.isEmpty())
         return abort(unreadableAccount);

@@ -12,7 +12,15 @@ constexpr char16_t windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(const QByteArray &bytes)
+QString decodeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding)
+{
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+} // namespace
+
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -22,14 +30,6 @@ QString decodeWindows1252(const QByteArray &bytes)
     }
     return text;
 }
-
-QString decodeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding)
-{
-    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-} // namespace
 
 bool isWellFormedUtf8(const QByteArray &bytes)
 {

@@ -125,11 +125,12 @@ struct Field
 class QifReader
 {
 public:
-    explicit QifReader(QifDateOrder order) { m_result.dateOrder = order; }
-
-    // Room for about `count` transactions at once: growing a list of a million records step by
-    // step holds two copies of it for a moment.
-    void reserve(qsizetype count) { m_result.transactions.reserve(count); }
+    // Each complete transaction goes to `visit` at once; the reader keeps none of them.
+    QifReader(QifDateOrder order, const QifParser::TransactionVisitor &visit)
+        : m_visit(visit)
+    {
+        m_result.dateOrder = order;
+    }
 
     // One copy of each text that many records repeat (payees, categories, memos): a million
     // records name a few thousand payees. Bounded, so that a file of unique texts costs no more
@@ -420,7 +421,7 @@ private:
             return;
         }
         m_transaction.accountName = m_currentAccount;
-        m_result.transactions.append(std::move(m_transaction));
+        m_visit(std::move(m_transaction));
         if (!m_currentAccount.isEmpty()) {
             const QString key = m_currentAccount.toLower();
             if (!m_seenAccounts.contains(key)) {
@@ -444,6 +445,7 @@ private:
     }
 
     static constexpr qsizetype maxSharedTexts = 65536;
+    const QifParser::TransactionVisitor &m_visit;
     QSet<QString> m_sharedTexts;
     QifParseResult m_result;
     qsizetype m_lineNumber = 0;
@@ -461,6 +463,33 @@ private:
     bool m_hasContent = false;
     bool m_hasDate = false;
     bool m_hasAmount = false;
+};
+
+// DayFirst as soon as a date line starts with a value above 12; MonthFirst unless one does.
+class DateOrderDetector
+{
+public:
+    // False once the order is decided: the lines after it change nothing.
+    bool readLine(QStringView rawLine)
+    {
+        const QStringView line = preparedLine(rawLine);
+        if (line.size() <= 1 || line.front() != QLatin1Char('D'))
+            return true;
+        const QList<QStringView> parts = dateParts(line.sliced(1).trimmed(), &m_buffer);
+        if (parts.size() < 3 || !isAsciiDigits(parts[0]) || !isAsciiDigits(parts[2]) || parts[0].size() == 4)
+            return true;
+        if (partValue(parts[0]) > 12) {
+            m_order = QifDateOrder::DayFirst;
+            return false;
+        }
+        return true;
+    }
+
+    QifDateOrder order() const { return m_order; }
+
+private:
+    QifDateOrder m_order = QifDateOrder::MonthFirst;
+    QString m_buffer;
 };
 
 } // namespace
@@ -486,10 +515,34 @@ QString qifAccountTypeText(QifAccountType type)
 
 QifParseResult QifParser::parse(QStringView text, QifDateOrder dateOrder)
 {
-    QifReader reader(dateOrder == QifDateOrder::Auto ? detectDateOrder(text) : dateOrder);
-    // Every record ends with a "^" line; a caret inside a text only makes the room larger.
-    reader.reserve(text.count(QLatin1Char('^')));
+    QList<QifTransaction> transactions;
+    // Every record ends with a "^" line; a caret inside a text only makes the room larger. Growing
+    // a list of a million records step by step would hold two copies of it for a moment.
+    transactions.reserve(text.count(QLatin1Char('^')));
+    const TransactionVisitor collect = [&transactions](QifTransaction &&transaction) {
+        transactions.append(std::move(transaction));
+    };
+    QifReader reader(dateOrder == QifDateOrder::Auto ? detectDateOrder(text) : dateOrder, collect);
     forEachLine(text, [&reader](QStringView line) { reader.readLine(line); });
+    QifParseResult result = reader.finish();
+    if (result.error.isEmpty())
+        result.transactions = std::move(transactions);
+    return result;
+}
+
+QifParseResult QifParser::read(const QifSource &source, const TransactionVisitor &visit,
+                               QifDateOrder dateOrder)
+{
+    if (dateOrder == QifDateOrder::Auto) {
+        DateOrderDetector detector;
+        source.forEachLine([&detector](QStringView line) { return detector.readLine(line); });
+        dateOrder = detector.order();
+    }
+    QifReader reader(dateOrder, visit);
+    source.forEachLine([&reader](QStringView line) {
+        reader.readLine(line);
+        return true;
+    });
     return reader.finish();
 }
 
@@ -607,24 +660,10 @@ QDate QifParser::parseDate(QStringView text, QifDateOrder order)
 
 QifDateOrder QifParser::detectDateOrder(QStringView text)
 {
-    QifDateOrder order = QifDateOrder::MonthFirst;
+    DateOrderDetector detector;
     bool decided = false;
-    QString buffer;
-    forEachLine(text, [&](QStringView rawLine) {
-        if (decided)
-            return;
-        const QStringView line = preparedLine(rawLine);
-        if (line.size() <= 1 || line.front() != QLatin1Char('D'))
-            return;
-        const QList<QStringView> parts = dateParts(line.sliced(1).trimmed(), &buffer);
-        if (parts.size() < 3 || !isAsciiDigits(parts[0]) || !isAsciiDigits(parts[2]) || parts[0].size() == 4)
-            return;
-        if (partValue(parts[0]) > 12) {
-            order = QifDateOrder::DayFirst;
-            decided = true;
-        }
-    });
-    return order;
+    forEachLine(text, [&](QStringView line) { decided = decided || !detector.readLine(line); });
+    return detector.order();
 }
 
 void QifParser::splitCategoryField(QStringView text, QString *category, QString *transferAccount)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "qifrecords.h"
+#include "qifsource.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 // Reads the text of one Quicken Interchange Format file into plain records. Pure functions: no
@@ -23,6 +25,14 @@ public:
     // linearly with the text. A line or a record beyond the bounds above stops the parse with
     // `error` set.
     static QifParseResult parse(QStringView text, QifDateOrder dateOrder = QifDateOrder::Auto);
+
+    // The same parse, handing each transaction to `visit` as soon as its record ends instead of
+    // collecting them: memory then does not grow with the count of records. The result holds the
+    // rest (categories, counts, accounts, date order, error) and no transactions. With `error`
+    // set, what was handed over before is part of a file read only in part: the caller drops it.
+    using TransactionVisitor = std::function<void(QifTransaction &&)>;
+    static QifParseResult read(const QifSource &source, const TransactionVisitor &visit,
+                               QifDateOrder dateOrder = QifDateOrder::Auto);
 
     // The amount rule: parentheses or a leading minus for negatives, currency signs and blanks
     // ignored, a decimal comma or point told apart from grouping separators. The value is read

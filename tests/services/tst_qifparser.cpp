@@ -34,8 +34,28 @@ private slots:
     void hugeInputs();
     void boundsStopTheParse_data();
     void boundsStopTheParse();
+    void readHandsOverWhatParseCollects_data();
+    void readHandsOverWhatParseCollects();
     void corpus();
 };
+
+namespace {
+
+// The streaming parse, its transactions collected as parse() collects them.
+QifParseResult readCollected(const QByteArray &bytes, int *handedBack = nullptr)
+{
+    QList<QifTransaction> transactions;
+    QifParseResult result = QifParser::read(QifSource(bytes), [&transactions](QifTransaction &&transaction) {
+        transactions.append(std::move(transaction));
+    });
+    if (handedBack)
+        *handedBack = int(result.transactions.size());
+    if (result.error.isEmpty())
+        result.transactions = std::move(transactions);
+    return result;
+}
+
+} // namespace
 
 void TestQifParser::parseAmount_data()
 {
@@ -309,7 +329,9 @@ void TestQifParser::golden()
     const QJsonDocument expected = QJsonDocument::fromJson(expectedFile.readAll(), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
 
-    const QifParseResult result = QifParser::parse(decodeImportText(input.readAll()));
+    const QByteArray bytes = input.readAll();
+    const QifParseResult result = QifParser::parse(decodeImportText(bytes));
+    QVERIFY(readCollected(bytes) == result);
     const QJsonObject actual = qifParseResultToJson(result);
     // Compare key by key so that a failure names the part that differs.
     for (const QString &key : expected.object().keys())
@@ -350,6 +372,43 @@ void TestQifParser::hugeInputs()
     QCOMPARE(result.unparseableCount, 0);
 }
 
+// The streaming parse reads the bytes a line at a time: it must see the text that decoding the
+// whole file gives, whatever the encoding and line ends, and keep no transaction itself.
+void TestQifParser::readHandsOverWhatParseCollects_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray records =
+        "!Account\nNCaf\xC3\xA9 Card\nTCCard\n^\n!Type:CCard\nD31/1/24\nT-4.50\nPCaf\xC3\xA9 "
+        "\xE2\x82\xAC\nLDining\n^\nD2/2/24\nU1,234.00\nPRefund\nSGifts\n$-1000\nS[Bank]\n$-234\n^";
+    QTest::newRow("utf-8, last line unended") << records;
+    QTest::newRow("utf-8 with a mark, CRLF")
+        << QByteArray("\xEF\xBB\xBF" + QByteArray(records).replace("\n", "\r\n"));
+    QTest::newRow("CR line ends") << QByteArray(records).replace("\n", "\r");
+    QTest::newRow("mixed line ends, empty lines") << QByteArray(records).replace("^\n", "^\r\n\r\r\n");
+    QTest::newRow("windows-1252") << QByteArray("!Type:Bank\nD1/2/24\nT-1.00\nPCaf\xE9 \x80 \x9D\n^\n");
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : QString::fromUtf8(records))
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    QTest::newRow("utf-16 LE") << utf16;
+    QTest::newRow("a mark on every line") << QByteArray("\xEF\xBB\xBF!Type:Bank\n\xEF\xBB\xBF"
+                                                        "D1/2/24\nT-1\n^\n");
+    QTest::newRow("beyond the bounds") << QByteArray("!Type:Bank\nD1/2/24\nT-1.00\n^\nD1/3/24\n" +
+                                                     QByteArray(QifParser::maxLineLength + 1, 'x') + "\n^\n");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestQifParser::readHandsOverWhatParseCollects()
+{
+    QFETCH(QByteArray, bytes);
+    int kept = -1;
+    const QifParseResult read = readCollected(bytes, &kept);
+    const QifParseResult parsed = QifParser::parse(decodeImportText(bytes));
+    QCOMPARE(kept, 0);
+    QCOMPARE(read.error, parsed.error);
+    QCOMPARE(read.transactions.size(), parsed.transactions.size());
+    QVERIFY(read == parsed);
+}
+
 // Real files from other projects: no crash, and every record of a file is either a transaction,
 // a category, an account record, or counted.
 void TestQifParser::corpus()
@@ -365,8 +424,10 @@ void TestQifParser::corpus()
             continue;
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
-        const QString text = decodeImportText(file.readAll());
+        const QByteArray bytes = file.readAll();
+        const QString text = decodeImportText(bytes);
         const QifParseResult result = QifParser::parse(text);
+        QVERIFY2(readCollected(bytes) == result, qPrintable(path));
         ++files;
         QVERIFY(result.dateOrder != QifDateOrder::Auto);
         QSet<QString> accountNames;
