@@ -717,6 +717,10 @@ void MainWindow::selectAccount(const QString &accountId)
 
 void MainWindow::chooseStartPage()
 {
+    // The choice reads the list: a rebuild still waiting (accounts a sync has just brought in)
+    // must come first.
+    if (m_accountListRebuild->isActive())
+        rebuildAccountList();
     const QString current = m_state->currentAccountId();
     const std::optional<Account> remembered =
         current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);

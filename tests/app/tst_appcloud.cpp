@@ -20,6 +20,7 @@
 #include "browsersession.h"
 #include "cloudfixture.h"
 #include "data/account.h"
+#include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
 #include "services/accountservice.h"
 #include "ui/screens/settingsscreen.h"
@@ -56,6 +57,7 @@ private slots:
     void changingServerWhileSignedIn_data();
     void changingServerWhileSignedIn();
     void changingServerUnderTheSameSignIn();
+    void secondDeviceOpensTheSyncedAccount();
     // Last: it stops the service.
     void accountWindowAndSharingOnceSignedIn();
     // Stops the service: keep it last.
@@ -518,6 +520,40 @@ void TestAppCloud::changingServerUnderTheSameSignIn()
     QTRY_VERIFY(refreshed.has_value());
     QVERIFY(*refreshed);
     QVERIFY(state->cloudSession()->isSignedIn());
+}
+
+void TestAppCloud::secondDeviceOpensTheSyncedAccount()
+{
+    QList<QUrl> opened;
+    QString accountId;
+    {
+        QTemporaryDir firstDevice;
+        std::unique_ptr<AppState> state = newState(firstDevice.path(), environment(), &opened);
+        QVERIFY(state->initialize());
+        state->cloudSession()->signIn();
+        QCOMPARE(opened.size(), 1);
+        completeSignIn(opened.first(), QStringLiteral("two-devices@example.org"));
+        QTRY_VERIFY(state->cloudSession()->isSignedIn());
+        Account checking;
+        checking.name = QStringLiteral("Joint Checking");
+        const std::optional<Account> account =
+            state->accountService()->createAccount(checking, QDate(2026, 12, 1));
+        QVERIFY(account);
+        accountId = account->id;
+        QTRY_VERIFY_WITH_TIMEOUT(state->accountRepository()->pending().isEmpty(), 10000);
+    }
+
+    // The same sign-in on a computer without data: the window opens on the empty state and, once
+    // the first sync has brought the account in, on its register.
+    QTemporaryDir secondDevice;
+    std::unique_ptr<AppState> state = newState(secondDevice.path(), environment(), &opened);
+    QVERIFY(state->initialize());
+    QVERIFY(state->cloudSession()->isSignedIn());
+    MainWindow window(state.get());
+    window.show();
+    QCOMPARE(window.currentPage(), int(MainWindow::EmptyStatePage));
+    QTRY_COMPARE_WITH_TIMEOUT(window.currentPage(), int(MainWindow::RegisterPage), 10000);
+    QCOMPARE(state->currentAccountId(), accountId);
 }
 
 void TestAppCloud::startWithoutNetworkKeepsTheSession()
