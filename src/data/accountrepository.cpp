@@ -5,6 +5,8 @@
 #include "repositorysupport.h"
 #include "sqltransaction.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -61,6 +63,15 @@ std::optional<Account> AccountRepository::findById(const QString &id) const
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
+}
+
+QList<Account> AccountRepository::findByIds(const QStringList &ids, bool *ok) const
+{
+    // The ids travel as one JSON array, so any number of them fits one prepared statement.
+    return select(
+        QStringLiteral("SELECT %1 FROM accounts WHERE id IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact))},
+        ok);
 }
 
 QList<Account> AccountRepository::deleted() const

@@ -24,6 +24,9 @@ public:
 
     QList<Account> all() const;
     std::optional<Account> findById(const QString &id) const; // deleted rows included
+    // The rows with these ids, deleted ones included, in no particular order; one statement
+    // for any number of ids. `ok` is cleared when the read failed.
+    QList<Account> findByIds(const QStringList &ids, bool *ok = nullptr) const;
     QList<Account> deleted() const;
     QList<Account> pending(bool *ok = nullptr) const; // deleted rows included
 

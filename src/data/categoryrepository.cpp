@@ -4,6 +4,8 @@
 #include "datetext.h"
 #include "repositorysupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -86,6 +88,15 @@ std::optional<Category> CategoryRepository::findById(const QString &id) const
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
+}
+
+QList<Category> CategoryRepository::findByIds(const QStringList &ids, bool *ok) const
+{
+    // The ids travel as one JSON array, so any number of them fits one prepared statement.
+    return select(
+        QStringLiteral("SELECT %1 FROM categories WHERE id IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact))},
+        ok);
 }
 
 std::optional<Category> CategoryRepository::findByName(const QString &name) const

@@ -22,8 +22,11 @@ public:
     explicit CategoryRepository(Database *database, QObject *parent = nullptr);
 
     int countLive() const;
-    QList<Category> all() const;                                   // byte-wise name order
-    std::optional<Category> findById(const QString &id) const;     // deleted rows included
+    QList<Category> all() const;                               // byte-wise name order
+    std::optional<Category> findById(const QString &id) const; // deleted rows included
+    // The rows with these ids, deleted ones included, in no particular order; one statement
+    // for any number of ids. `ok` is cleared when the read failed.
+    QList<Category> findByIds(const QStringList &ids, bool *ok = nullptr) const;
     std::optional<Category> findByName(const QString &name) const; // exact; first live match
     QList<Category> pending(bool *ok = nullptr) const;             // deleted rows included
 

@@ -4,6 +4,8 @@
 #include "datetext.h"
 #include "repositorysupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -66,6 +68,15 @@ std::optional<Reconciliation> ReconciliationRepository::findById(const QString &
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
+}
+
+QList<Reconciliation> ReconciliationRepository::findByIds(const QStringList &ids, bool *ok) const
+{
+    // The ids travel as one JSON array, so any number of them fits one prepared statement.
+    return select(
+        QStringLiteral("SELECT %1 FROM reconciliations WHERE id IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact))},
+        ok);
 }
 
 std::optional<Reconciliation> ReconciliationRepository::latestForAccount(const QString &accountId) const

@@ -23,6 +23,9 @@ public:
 
     QList<Reconciliation> byAccount(const QString &accountId) const; // newest statement first
     std::optional<Reconciliation> findById(const QString &id) const; // deleted rows included
+    // The rows with these ids, deleted ones included, in no particular order; one statement
+    // for any number of ids. `ok` is cleared when the read failed.
+    QList<Reconciliation> findByIds(const QStringList &ids, bool *ok = nullptr) const;
     std::optional<Reconciliation> latestForAccount(const QString &accountId) const;
     QList<Reconciliation> pending(bool *ok = nullptr) const; // deleted rows included
 

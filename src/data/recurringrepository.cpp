@@ -5,6 +5,8 @@
 #include "repositorysupport.h"
 
 #include <QDebug>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 using namespace RepositorySupport;
@@ -108,6 +110,15 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
+}
+
+QList<RecurringTransaction> RecurringRepository::findByIds(const QStringList &ids, bool *ok) const
+{
+    // The ids travel as one JSON array, so any number of them fits one prepared statement.
+    return select(
+        QStringLiteral("SELECT %1 FROM recurring_transactions WHERE id IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact))},
+        ok);
 }
 
 QList<RecurringTransaction> RecurringRepository::due(const QDate &today) const

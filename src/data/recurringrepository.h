@@ -27,6 +27,9 @@ public:
 
     QList<RecurringTransaction> all() const; // live, active and inactive, by next-due date
     std::optional<RecurringTransaction> findById(const QString &id) const; // deleted rows included
+    // The rows with these ids, deleted ones included, in no particular order; one statement
+    // for any number of ids. `ok` is cleared when the read failed.
+    QList<RecurringTransaction> findByIds(const QStringList &ids, bool *ok = nullptr) const;
     // Live active schedules due on or before `today`, in storage order.
     QList<RecurringTransaction> due(const QDate &today = QDate::currentDate()) const;
     QList<RecurringTransaction> pending(bool *ok = nullptr) const; // deleted rows included

@@ -6,6 +6,8 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -131,6 +133,15 @@ std::optional<Transaction> TransactionRepository::findById(const QString &id) co
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
+}
+
+QList<Transaction> TransactionRepository::findByIds(const QStringList &ids, bool *ok) const
+{
+    // The ids travel as one JSON array, so any number of them fits one prepared statement.
+    return select(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.id IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact))},
+        ok);
 }
 
 QList<Transaction> TransactionRepository::pending(bool *ok) const

@@ -34,8 +34,11 @@ public:
 
     static constexpr int searchLimit = 200;
 
-    QList<Transaction> byAccount(const QString &accountId) const;    // newest first
-    std::optional<Transaction> findById(const QString &id) const;    // deleted rows included
+    QList<Transaction> byAccount(const QString &accountId) const; // newest first
+    std::optional<Transaction> findById(const QString &id) const; // deleted rows included
+    // The rows with these ids, deleted ones included, in no particular order; one statement
+    // for any number of ids. `ok` is cleared when the read failed.
+    QList<Transaction> findByIds(const QStringList &ids, bool *ok = nullptr) const;
     QList<Transaction> pending(bool *ok = nullptr) const;            // deleted rows included
     QList<Transaction> unreconciled(const QString &accountId) const; // oldest first
     // Exact, case-sensitive payee comparison.

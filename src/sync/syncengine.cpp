@@ -17,6 +17,7 @@
 
 #include <QDebug>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QSet>
 #include <QSignalBlocker>
@@ -248,22 +249,40 @@ void SyncEngine::collectAndPush()
     pushNextBatch();
 }
 
-std::optional<QJsonObject> SyncEngine::currentChange(const QString &entityType, const QString &id) const
+bool SyncEngine::currentChanges(const QList<QPair<QString, QString>> &keys, QJsonArray *changes) const
 {
-    const auto change = [](const auto &row) -> std::optional<QJsonObject> {
-        if (!row)
-            return std::nullopt;
-        return SyncRecords::changeFor(*row);
+    // One read per table for the whole batch: a statement per row would hold the event loop
+    // for most of a second on a batch of 500.
+    QHash<QString, QStringList> idsByType;
+    for (const auto &[entityType, id] : keys)
+        idsByType[entityType].append(id);
+    QHash<QString, QJsonObject> byKey;
+    bool ok = true;
+    const auto collect = [&](const QString &entityType, const auto &rows) {
+        for (const auto &row : rows)
+            byKey.insert(stampKey(entityType, row.id), SyncRecords::changeFor(row));
     };
-    if (entityType == SyncRecords::accountType)
-        return change(m_accounts->findById(id));
-    if (entityType == SyncRecords::categoryType)
-        return change(m_categories->findById(id));
-    if (entityType == SyncRecords::recurringType)
-        return change(m_recurring->findById(id));
-    if (entityType == SyncRecords::transactionType)
-        return change(m_transactions->findById(id));
-    return change(m_reconciliations->findById(id));
+    for (auto it = idsByType.constBegin(); ok && it != idsByType.constEnd(); ++it) {
+        const QString &type = it.key();
+        if (type == SyncRecords::accountType)
+            collect(type, m_accounts->findByIds(it.value(), &ok));
+        else if (type == SyncRecords::categoryType)
+            collect(type, m_categories->findByIds(it.value(), &ok));
+        else if (type == SyncRecords::recurringType)
+            collect(type, m_recurring->findByIds(it.value(), &ok));
+        else if (type == SyncRecords::transactionType)
+            collect(type, m_transactions->findByIds(it.value(), &ok));
+        else
+            collect(type, m_reconciliations->findByIds(it.value(), &ok));
+    }
+    if (!ok)
+        return false;
+    for (const auto &[entityType, id] : keys) {
+        const auto change = byKey.constFind(stampKey(entityType, id));
+        if (change != byKey.constEnd())
+            changes->append(*change);
+    }
+    return true;
 }
 
 void SyncEngine::pushNextBatch()
@@ -278,24 +297,20 @@ void SyncEngine::pushNextBatch()
     const qsizetype size = qMin<qsizetype>(pushBatchSize, m_changeQueue.size() - m_queuePosition);
     QJsonArray batch;
     m_batchStamps.clear();
-    const quint64 failuresBefore = RepositorySupport::failureCount();
-    for (qsizetype index = m_queuePosition; index < m_queuePosition + size; ++index) {
-        const auto &[entityType, id] = m_changeQueue.at(index);
-        // The row as it is now: an edit since the keys were taken goes out with its new version.
-        const std::optional<QJsonObject> change = currentChange(entityType, id);
-        if (!change)
-            continue;
-        batch.append(*change);
-        m_batchStamps.insert(stampKey(entityType, id),
-                             {change->value(QStringLiteral("version")).toInt(),
-                              timestampFromText(change->value(QStringLiteral("payload"))
+    // The rows as they are now: an edit since the keys were taken goes out with its new version.
+    if (!currentChanges(m_changeQueue.mid(m_queuePosition, size), &batch)) {
+        fail(storageFailure(RepositorySupport::lastFailure().text()));
+        return;
+    }
+    for (const QJsonValue &value : std::as_const(batch)) {
+        const QJsonObject change = value.toObject();
+        m_batchStamps.insert(stampKey(change.value(QStringLiteral("entity_type")).toString(),
+                                      change.value(QStringLiteral("entity_id")).toString()),
+                             {change.value(QStringLiteral("version")).toInt(),
+                              timestampFromText(change.value(QStringLiteral("payload"))
                                                     .toObject()
                                                     .value(QStringLiteral("updated_at"))
                                                     .toString())});
-    }
-    if (RepositorySupport::failureCount() != failuresBefore) {
-        fail(storageFailure(RepositorySupport::lastFailure().text()));
-        return;
     }
     m_queuePosition += size;
     qInfo().noquote() << "Push batch:" << size << "changes," << (m_changeQueue.size() - m_queuePosition)
@@ -338,11 +353,15 @@ void SyncEngine::handlePushAnswer(bool ok, int status, const QJsonObject &body)
 
 QString SyncEngine::markAccepted(const QJsonArray &results, int *accepted, int *errors)
 {
-    // One transaction for the batch: no other writer can change a row between the comparison of
-    // its stamp and the mark.
-    SqlTransaction guard(connection());
-    if (!guard.isActive())
-        return storageFailure(guard.lastError());
+    static const QHash<QString, QString> tables{
+        {SyncRecords::accountType, QStringLiteral("accounts")},
+        {SyncRecords::categoryType, QStringLiteral("categories")},
+        {SyncRecords::recurringType, QStringLiteral("recurring_transactions")},
+        {SyncRecords::transactionType, QStringLiteral("transactions")},
+        {SyncRecords::reconciliationType, QStringLiteral("reconciliations")},
+    };
+    // The accepted rows of each table: id -> server id.
+    QHash<QString, QHash<QString, QString>> acceptedByTable;
     for (const QJsonValue &value : results) {
         const QJsonObject result = value.toObject();
         const QString resultStatus = result.value(QStringLiteral("status")).toString();
@@ -357,24 +376,58 @@ QString SyncEngine::markAccepted(const QJsonArray &results, int *accepted, int *
             continue;
         }
         ++*accepted;
-        const auto stamp = m_batchStamps.constFind(stampKey(entityType, entityId));
-        if (stamp == m_batchStamps.constEnd())
-            continue; // not a change of this batch: nothing to compare it with
-        const int version = stamp->first;
-        const QDateTime &updatedAt = stamp->second;
-        bool written = true;
-        if (entityType == SyncRecords::accountType)
-            written = m_accounts->markSynced(entityId, serverId, version, updatedAt);
-        else if (entityType == SyncRecords::transactionType)
-            written = m_transactions->markSynced(entityId, serverId, version, updatedAt);
-        else if (entityType == SyncRecords::categoryType)
-            written = m_categories->markSynced(entityId, serverId, version, updatedAt);
-        else if (entityType == SyncRecords::recurringType)
-            written = m_recurring->markSynced(entityId, serverId, version, updatedAt);
-        else if (entityType == SyncRecords::reconciliationType)
-            written = m_reconciliations->markSynced(entityId, serverId, version, updatedAt);
-        if (!written)
-            return storageFailure(RepositorySupport::lastFailure().text());
+        // Not a change of this batch (or an unknown type): nothing to compare it with.
+        if (!tables.contains(entityType) || !m_batchStamps.contains(stampKey(entityType, entityId)))
+            continue;
+        acceptedByTable[tables.value(entityType)].insert(entityId, serverId);
+    }
+    // One transaction for the batch: no other writer can change a row between the comparison of
+    // its stamp and the mark.
+    SqlTransaction guard(connection());
+    if (!guard.isActive())
+        return storageFailure(guard.lastError());
+    for (auto table = acceptedByTable.constBegin(); table != acceptedByTable.constEnd(); ++table) {
+        const QString entityType = tables.key(table.key());
+        // A row is marked only while it still has the version and change time that were pushed;
+        // an edit or deletion since stays pending for the next cycle. The times are compared as
+        // read, not as text: a row stored by an older version may spell its time differently.
+        QSqlQuery read(connection());
+        read.setForwardOnly(true);
+        read.prepare(QStringLiteral("SELECT id, version, updated_at FROM %1 WHERE id IN "
+                                    "(SELECT value FROM json_each(?))")
+                         .arg(table.key()));
+        read.addBindValue(QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(table.value().keys())).toJson(QJsonDocument::Compact)));
+        if (!read.exec()) {
+            RepositorySupport::logFailure("SyncEngine::markSynced", read);
+            return storageFailure(read.lastError().text());
+        }
+        QJsonArray marks;
+        while (read.next()) {
+            const QString id = read.value(0).toString();
+            const QPair<int, QDateTime> stamp = m_batchStamps.value(stampKey(entityType, id));
+            if (read.value(1).toInt() != stamp.first ||
+                timestampFromText(read.value(2).toString()) != stamp.second)
+                continue;
+            marks.append(QJsonArray{id, table.value().value(id), stamp.first});
+        }
+        if (read.lastError().isValid()) {
+            RepositorySupport::logFailure("SyncEngine::markSynced", read);
+            return storageFailure(read.lastError().text());
+        }
+        read.finish();
+        if (marks.isEmpty())
+            continue;
+        QSqlQuery mark(connection());
+        mark.prepare(QStringLiteral("UPDATE %1 SET sync_status = 'synced', server_id = json_extract(m.value, "
+                                    "'$[1]') FROM json_each(?) AS m WHERE %1.id = json_extract(m.value, "
+                                    "'$[0]') AND %1.version = json_extract(m.value, '$[2]')")
+                         .arg(table.key()));
+        mark.addBindValue(QString::fromUtf8(QJsonDocument(marks).toJson(QJsonDocument::Compact)));
+        if (!mark.exec()) {
+            RepositorySupport::logFailure("SyncEngine::markSynced", mark);
+            return storageFailure(mark.lastError().text());
+        }
     }
     if (!guard.commit())
         return storageFailure(guard.lastError());
@@ -471,6 +524,20 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
         *error = storageFailure(guard.lastError());
         return false;
     }
+    m_knownAccounts = {};
+    m_knownCategories = {};
+    m_knownRecurring = {};
+    m_knownTransactions = {};
+    m_knownReconciliations = {};
+    if (!loadKnownRows(m_accounts, QStringLiteral("accounts"), accounts, &m_knownAccounts) ||
+        !loadKnownRows(m_categories, QStringLiteral("categories"), categories, &m_knownCategories) ||
+        !loadKnownRows(m_recurring, QStringLiteral("recurring_transactions"), recurring, &m_knownRecurring) ||
+        !loadKnownRows(m_transactions, QStringLiteral("transactions"), transactions, &m_knownTransactions) ||
+        !loadKnownRows(m_reconciliations, QStringLiteral("reconciliations"), reconciliations,
+                       &m_knownReconciliations)) {
+        *error = storageFailure(RepositorySupport::lastFailure().text());
+        return false;
+    }
     const auto applyAll = [&](const QJsonArray &array, bool *tableTouched,
                               Applied (SyncEngine::*apply)(const QJsonObject &, SqlTransaction &)) {
         for (const QJsonValue &value : array) {
@@ -525,9 +592,70 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
 }
 
 template<typename Record, typename Repository>
+bool SyncEngine::loadKnownRows(Repository *repository, const QString &table, const QJsonArray &array,
+                               KnownRows<Record> *known)
+{
+    QStringList clientIds;
+    QStringList serverIds;
+    for (const QJsonValue &value : array) {
+        const QJsonObject record = value.toObject();
+        const QString clientId = record.value(QStringLiteral("client_id")).toString();
+        const QString serverId = record.value(QStringLiteral("id")).toString();
+        if (!clientId.isEmpty())
+            clientIds.append(clientId);
+        if (!serverId.isEmpty())
+            serverIds.append(serverId);
+    }
+    bool ok = true;
+    if (!clientIds.isEmpty()) {
+        for (const Record &row : repository->findByIds(clientIds, &ok))
+            known->byId.insert(row.id, row);
+        if (!ok)
+            return false;
+    }
+    if (!serverIds.isEmpty()) {
+        // One pass over the table for the whole page: server_id has no index, and a lookup per
+        // record would walk the table once per record.
+        QSqlQuery query(connection());
+        query.setForwardOnly(true);
+        query.prepare(
+            QStringLiteral("SELECT server_id, id FROM %1 WHERE server_id IN (SELECT value FROM json_each(?))")
+                .arg(table));
+        query.addBindValue(QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(serverIds)).toJson(QJsonDocument::Compact)));
+        if (!query.exec()) {
+            RepositorySupport::logFailure("SyncEngine::localIdForServerId", query);
+            return false;
+        }
+        QStringList missing;
+        while (query.next()) {
+            const QString serverId = query.value(0).toString();
+            const QString id = query.value(1).toString();
+            // The first row with the id, as a lookup of one would take it.
+            if (!known->idByServerId.contains(serverId))
+                known->idByServerId.insert(serverId, id);
+            if (!known->byId.contains(id))
+                missing.append(id);
+        }
+        if (query.lastError().isValid()) {
+            RepositorySupport::logFailure("SyncEngine::localIdForServerId", query);
+            return false;
+        }
+        if (!missing.isEmpty()) {
+            for (const Record &row : repository->findByIds(missing, &ok))
+                known->byId.insert(row.id, row);
+            if (!ok)
+                return false;
+        }
+    }
+    known->loaded = true;
+    return true;
+}
+
+template<typename Record, typename Repository>
 SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QString &table,
                                             const char *operation, const QJsonObject &json, Record incoming,
-                                            SqlTransaction &guard,
+                                            SqlTransaction &guard, KnownRows<Record> &known,
                                             const std::function<QString(const Record &)> &brokenDate)
 {
     const quint64 failuresBefore = RepositorySupport::failureCount();
@@ -555,13 +683,23 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
     }
     const QString serverId = json.value(QStringLiteral("id")).toString();
     const QString clientId = json.value(QStringLiteral("client_id")).toString();
+    const auto findLocal = [&](const QString &id) -> std::optional<Record> {
+        if (!known.loaded || known.writtenIds.contains(id))
+            return repository->findById(id);
+        const auto row = known.byId.constFind(id);
+        if (row == known.byId.constEnd())
+            return std::nullopt;
+        return *row;
+    };
     std::optional<Record> local;
     if (!clientId.isEmpty())
-        local = repository->findById(clientId);
+        local = findLocal(clientId);
     if (!local && !serverId.isEmpty()) {
-        const QString localId = localIdForServerId(table, serverId);
+        const QString localId = !known.loaded || known.writtenServerIds.contains(serverId)
+                                    ? localIdForServerId(table, serverId)
+                                    : known.idByServerId.value(serverId);
         if (!localId.isEmpty())
-            local = repository->findById(localId);
+            local = findLocal(localId);
     }
     if (readFailed())
         return afterFailure();
@@ -581,6 +719,14 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
         }
     }
 
+    // Whatever is written below, later records of the page read this row (and whatever row
+    // holds these server ids) from the database again.
+    const auto noteWrite = [&] {
+        known.writtenIds.insert(incoming.id);
+        known.writtenServerIds.insert(incoming.serverId);
+        if (local)
+            known.writtenServerIds.insert(local->serverId);
+    };
     if (local) {
         if (incoming.version < local->version)
             return Applied::Unchanged; // a newer local edit wins and is pushed later
@@ -594,6 +740,7 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
         if (local->syncStatus == SyncStatus::Synced && incoming.version == local->version && sameContent &&
             incoming.serverId == local->serverId)
             return Applied::Unchanged;
+        noteWrite();
         if (!repository->update(incoming))
             return afterFailure();
         // The server's row wins whole, its deletion state included.
@@ -616,12 +763,14 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
         // refer to it (a transaction keeps its deleted category), and without it they could not
         // be stored. Other deleted rows unknown here are ignored.
         if constexpr (std::is_same_v<Record, Account> || std::is_same_v<Record, Category>) {
+            noteWrite();
             if (!repository->insert(incoming) || !repository->setDeletedAt(incoming.id, incoming.deletedAt))
                 return afterFailure();
             return Applied::Written;
         }
         return Applied::Unchanged;
     }
+    noteWrite();
     if (!repository->insert(incoming))
         return afterFailure();
     return Applied::Written;
@@ -630,13 +779,13 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
 SyncEngine::Applied SyncEngine::applyAccount(const QJsonObject &record, SqlTransaction &guard)
 {
     return applyRecord<Account>(m_accounts, QStringLiteral("accounts"), "applyAccount", record,
-                                SyncRecords::accountFromPulled(record), guard, {});
+                                SyncRecords::accountFromPulled(record), guard, m_knownAccounts, {});
 }
 
 SyncEngine::Applied SyncEngine::applyCategory(const QJsonObject &record, SqlTransaction &guard)
 {
     return applyRecord<Category>(m_categories, QStringLiteral("categories"), "applyCategory", record,
-                                 SyncRecords::categoryFromPulled(record), guard, {});
+                                 SyncRecords::categoryFromPulled(record), guard, m_knownCategories, {});
 }
 
 namespace {
@@ -653,7 +802,8 @@ SyncEngine::Applied SyncEngine::applyRecurring(const QJsonObject &record, SqlTra
     const QString dueText = record.value(QStringLiteral("next_due_date")).toString();
     return applyRecord<RecurringTransaction>(
         m_recurring, QStringLiteral("recurring_transactions"), "applyRecurring", record,
-        SyncRecords::recurringFromPulled(record), guard, [&dueText](const RecurringTransaction &recurring) {
+        SyncRecords::recurringFromPulled(record), guard, m_knownRecurring,
+        [&dueText](const RecurringTransaction &recurring) {
             if (!isBrokenDate(recurring.nextDueDate))
                 return QString();
             return QStringLiteral("applyRecurring: skipping server record with broken nextDueDate: %1 %2 %3")
@@ -666,7 +816,8 @@ SyncEngine::Applied SyncEngine::applyTransactionChange(const QJsonObject &record
     const QString dateText = record.value(QStringLiteral("date")).toString();
     return applyRecord<Transaction>(
         m_transactions, QStringLiteral("transactions"), "applyTransactionChange", record,
-        SyncRecords::transactionFromPulled(record), guard, [&dateText](const Transaction &transaction) {
+        SyncRecords::transactionFromPulled(record), guard, m_knownTransactions,
+        [&dateText](const Transaction &transaction) {
             if (!isBrokenDate(transaction.date))
                 return QString();
             return QStringLiteral("applyTransactionChange: skipping server record with broken date: %1 %2 %3")
@@ -679,7 +830,7 @@ SyncEngine::Applied SyncEngine::applyReconciliation(const QJsonObject &record, S
     const QString dateText = record.value(QStringLiteral("statement_date")).toString();
     return applyRecord<Reconciliation>(
         m_reconciliations, QStringLiteral("reconciliations"), "applyReconciliation", record,
-        SyncRecords::reconciliationFromPulled(record), guard,
+        SyncRecords::reconciliationFromPulled(record), guard, m_knownReconciliations,
         [&dateText](const Reconciliation &reconciliation) {
             if (!isBrokenDate(reconciliation.statementDate))
                 return QString();

@@ -2,6 +2,12 @@
 
 #include "synccycleresult.h"
 
+#include "data/account.h"
+#include "data/category.h"
+#include "data/reconciliation.h"
+#include "data/recurringtransaction.h"
+#include "data/transaction.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
@@ -9,6 +15,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -117,6 +124,16 @@ private:
         bool preferences = false;
     };
     enum class Applied { Unchanged, Written, Skipped, StorageFailed };
+    // The local rows a pull page refers to, read with one statement per table before the page is
+    // applied. A row the page has written since (or a server id it has moved) is read again.
+    template<typename Record> struct KnownRows
+    {
+        QHash<QString, Record> byId;
+        QHash<QString, QString> idByServerId;
+        QSet<QString> writtenIds;
+        QSet<QString> writtenServerIds;
+        bool loaded = false;
+    };
 
     void setState(SyncState state);
     void fail(const QString &error);
@@ -124,8 +141,9 @@ private:
 
     void collectAndPush();
     void pushNextBatch();
-    // The change object of the stored row; nothing when it is not stored (or could not be read).
-    std::optional<QJsonObject> currentChange(const QString &entityType, const QString &id) const;
+    // The change objects of the stored rows among `keys` ("entity type", id), in their order; rows
+    // no longer stored are left out. False when the database could not be read.
+    bool currentChanges(const QList<QPair<QString, QString>> &keys, QJsonArray *changes) const;
     void handlePushAnswer(bool ok, int status, const QJsonObject &body);
     // Marks the accepted rows of the batch synced, in one transaction; the error text when the
     // database failed (then nothing is marked).
@@ -145,7 +163,11 @@ private:
     template<typename Record, typename Repository>
     Applied applyRecord(Repository *repository, const QString &table, const char *operation,
                         const QJsonObject &json, Record incoming, SqlTransaction &guard,
-                        const std::function<QString(const Record &)> &brokenDate);
+                        KnownRows<Record> &known, const std::function<QString(const Record &)> &brokenDate);
+    // Reads the local rows the records of `array` name by client id or server id into `known`.
+    template<typename Record, typename Repository>
+    bool loadKnownRows(Repository *repository, const QString &table, const QJsonArray &array,
+                       KnownRows<Record> *known);
     void checkIntegrity(const QJsonObject &integrity);
     QString localIdForServerId(const QString &table, const QString &serverId);
     // Emits the change signals of the touched repositories once; the engine's own writes are not
@@ -181,4 +203,9 @@ private:
     QHash<QString, QPair<int, QDateTime>> m_batchStamps;
     SyncCycleResult m_cycle;
     SyncCycleResult m_lastCycle;
+    KnownRows<Account> m_knownAccounts;
+    KnownRows<Category> m_knownCategories;
+    KnownRows<RecurringTransaction> m_knownRecurring;
+    KnownRows<Transaction> m_knownTransactions;
+    KnownRows<Reconciliation> m_knownReconciliations;
 };
