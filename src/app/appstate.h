@@ -20,29 +20,13 @@ class TokenStore;
 } // namespace CorvantisAccount
 
 class AccountCloudSession;
-class AccountRepository;
-class AccountService;
-class BackupService;
-class CategoryRepository;
 class CloudSession;
-class CategoryService;
-class Database;
-class ImportService;
-class PayeeService;
-class PreferencesRepository;
-class ReconciliationRepository;
-class ReconciliationService;
-class RecurringRepository;
-class RecurringService;
-class ReportService;
-class SplitLineRepository;
 class SyncEngine;
 class ThemeManager;
-class TransactionRepository;
-class TransactionService;
 
-// The composition root: owns the database and every repository and service for the whole run
-// (as children) and hands out plain pointers. Screens never own what they get from here.
+// The GUI's composition root: owns the database and the Core of every repository and service on
+// it for the whole run (as children), adds what only the GUI needs, and hands out plain pointers.
+// Nothing that gets them from here owns them.
 class AppState : public QObject
 {
     Q_OBJECT
