@@ -193,6 +193,55 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="77"/>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="79"/>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="81"/>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="83"/>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="85"/>
+        <source>Investment</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="89"/>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="238"/>
+        <source>No accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="239"/>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/accountsidebar.cpp" line="239"/>
+        <location filename="../../src/app/accountsidebar.cpp" line="283"/>
+        <source>Out of range</source>
+        <translation>Außerhalb des Bereichs</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <location filename="../../src/app/application.cpp" line="98"/>
@@ -1773,36 +1822,6 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="123"/>
-        <source>Checking</source>
-        <translation>Girokonto</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="125"/>
-        <source>Savings</source>
-        <translation>Sparkonto</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="127"/>
-        <source>Credit Card</source>
-        <translation>Kreditkarte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="129"/>
-        <source>Cash</source>
-        <translation>Bargeld</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="131"/>
-        <source>Investment</source>
-        <translation>Depot</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="135"/>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="157"/>
         <source>Corvantis Zimbrel</source>
         <translation>Corvantis Zimbrel</translation>
@@ -1996,22 +2015,6 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <location filename="../../src/app/mainwindow.cpp" line="507"/>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="557"/>
-        <location filename="../../src/app/mainwindow.cpp" line="629"/>
-        <source>Out of range</source>
-        <translation>Außerhalb des Bereichs</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="628"/>
-        <source>No accounts</source>
-        <translation>Keine Konten</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="629"/>
-        <source>Total: %1</source>
-        <translation>Gesamt: %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="712"/>

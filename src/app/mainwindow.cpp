@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "account/widgets/accountscreen.h"
-#include "accountlistwidget.h"
+#include "accountsidebar.h"
 #include "appsettingshost.h"
 #include "appstate.h"
 #include "cloudsession.h"
@@ -38,7 +38,6 @@
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
-#include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/registerstyle.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
@@ -49,16 +48,15 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidgetItem>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,77 +65,10 @@ namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
-constexpr int accountShortcutCount = 10;
-constexpr int sidebarMinimumWidth = 160;
-
-QString accountListStyle()
-{
-    return QStringLiteral(
-               "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-               "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-               "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-               "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-               "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
-               "background: transparent;}")
-        .arg(ThemeManager::color(ThemeColor::SidebarBackground).name(),
-             ThemeManager::color(ThemeColor::SidebarText).name(),
-             ThemeManager::color(ThemeColor::SidebarHover).name(),
-             ThemeManager::color(ThemeColor::SidebarSelectedText).name(),
-             ThemeManager::color(ThemeColor::SidebarSelected).name(),
-             ThemeManager::color(ThemeColor::SidebarHeading).name());
-}
 
 QString colorStyle(ThemeColor color)
 {
     return QStringLiteral("color: %1;").arg(ThemeManager::color(color).name());
-}
-
-// The balance of a row in the sidebar: on the selected row in paler tints, which read on its
-// teal where the usual green and red do not.
-void styleBalanceLabel(QLabel *label, bool selected)
-{
-    const bool negative = label->property("negative").toBool();
-    label->setStyleSheet(colorStyle(
-        negative ? (selected ? ThemeColor::SidebarSelectedNegative : ThemeColor::SidebarNegative)
-                 : (selected ? ThemeColor::SidebarSelectedPositive : ThemeColor::SidebarPositive)));
-}
-
-QChar accountGlyph(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return QChar(0xE84F);
-    case AccountType::Savings:
-        return QChar(0xE2EB);
-    case AccountType::CreditCard:
-        return QChar(0xE870);
-    case AccountType::Cash:
-        return QChar(0xE57D);
-    case AccountType::Investment:
-        return QChar(0xE8E5);
-    case AccountType::Other:
-        break;
-    }
-    return QChar(0xE850);
-}
-
-QString accountTypeName(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return MainWindow::tr("Checking");
-    case AccountType::Savings:
-        return MainWindow::tr("Savings");
-    case AccountType::CreditCard:
-        return MainWindow::tr("Credit Card");
-    case AccountType::Cash:
-        return MainWindow::tr("Cash");
-    case AccountType::Investment:
-        return MainWindow::tr("Investment");
-    case AccountType::Other:
-        break;
-    }
-    return MainWindow::tr("Other");
 }
 
 qreal smallerPointSize(int less)
@@ -188,16 +119,6 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             if (registerKeys.contains(key))
                 m_registerScreen->reload();
         });
-    // A burst of writes (a reconciliation, an import) rebuilds the list once, after the burst, and
-    // never from inside the list's own drop handling.
-    m_accountListRebuild = new QTimer(this);
-    m_accountListRebuild->setSingleShot(true);
-    m_accountListRebuild->setInterval(0);
-    connect(m_accountListRebuild, &QTimer::timeout, this, &MainWindow::rebuildAccountList);
-    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            &MainWindow::onTransactionsChanged);
-    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
-            &MainWindow::onAccountRowsChanged);
 
     m_welcomeScreen = new WelcomeScreen(this);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_session, &CloudSession::signIn);
@@ -211,52 +132,14 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     m_stack->addWidget(m_registerScreen);
     m_stack->addWidget(m_emptyStatePage);
 
-    // Narrow enough for a small or scaled screen; account names elide before balances do.
-    auto *leftPanel = new QWidget(this);
-    leftPanel->setMinimumWidth(sidebarMinimumWidth);
-    leftPanel->setMaximumWidth(500);
-    auto *leftLayout = new QVBoxLayout(leftPanel);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->setSpacing(0);
-
-    m_accountList = new AccountListWidget(leftPanel);
-    m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(sidebarMinimumWidth);
-    // The keyboard stays in the register; accounts are switched with Alt+digit.
-    m_accountList->setFocusPolicy(Qt::NoFocus);
-    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_accountList->setStyleSheet(accountListStyle());
-    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_accountList, &QListWidget::itemSelectionChanged, this, [this] {
-        for (int row = 0; row < m_accountList->count(); ++row) {
-            QListWidgetItem *item = m_accountList->item(row);
-            if (QWidget *widget = m_accountList->itemWidget(item)) {
-                if (auto *balance = widget->findChild<QLabel *>(QStringLiteral("balanceLabel")))
-                    styleBalanceLabel(balance, item->isSelected());
-            }
-        }
-    });
-    connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
-    connect(m_accountList, &AccountListWidget::rowsReordered, this, &MainWindow::onAccountsReordered);
-    leftLayout->addWidget(m_accountList, 1);
-
-    m_totalLabel = new QLabel(leftPanel);
-    m_totalLabel->setObjectName(QStringLiteral("totalLabel"));
-    QFont totalFont = m_totalLabel->font();
-    totalFont.setWeight(QFont::Medium);
-    m_totalLabel->setFont(totalFont);
-    m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
-    m_totalLabel->setStyleSheet(
-        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg(ThemeManager::color(ThemeColor::SidebarTotalBackground).name(),
-                 ThemeManager::color(ThemeColor::SidebarText).name(),
-                 ThemeManager::color(ThemeColor::SidebarBackground).name()));
-    leftLayout->addWidget(m_totalLabel);
+    m_sidebar = new AccountSidebar(m_state->accountRepository(), m_state->transactionRepository(), this);
+    m_sidebar->setCurrentAccount(m_state->currentAccountId());
+    connect(m_state, &AppState::currentAccountChanged, m_sidebar, &AccountSidebar::setCurrentAccount);
+    connect(m_sidebar, &AccountSidebar::accountActivated, this, &MainWindow::selectAccount);
+    connect(m_sidebar, &AccountSidebar::contextMenuRequested, this, &MainWindow::onAccountContextMenu);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->addWidget(leftPanel);
+    m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -268,12 +151,13 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
                              !m_splitter->restoreState(settings.value(splitterKey).toByteArray());
     if (m_splitterSizesPending)
         m_splitter->setSizes({280, 1000});
-    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::onSplitterMoved);
+    connect(m_splitter, &QSplitter::splitterMoved, m_sidebar, &AccountSidebar::fitRowsToWidth);
     setCentralWidget(m_splitter);
 
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
     connect(m_state->themeManager(), &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyColors);
+    connect(m_sidebar, &AccountSidebar::accountsListed, m_statusBar, &StatusBar::setAccountCount);
 
     connect(m_session, &CloudSession::stateChanged, this, &MainWindow::updateAuthUI);
     connect(m_session, &CloudSession::loginSucceeded, this,
@@ -290,16 +174,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     });
     updateAuthUI();
 
-    for (int i = 0; i < accountShortcutCount; ++i) {
-        // Alt+1 ... Alt+9 for the first nine rows, Alt+0 for the tenth.
-        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + (i + 1) % 10)), this);
-        shortcut->setEnabled(false);
-        connect(shortcut, &QShortcut::activated, this, [this, i] {
-            if (i < m_shortcutAccountIds.size())
-                selectAccount(m_shortcutAccountIds.at(i));
-        });
-        m_accountShortcuts.append(shortcut);
-    }
+    m_sidebar->installAccountShortcuts(this);
 
     onAccountsChanged();
     runDueRecurring();
@@ -324,7 +199,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             m_statusBar->showMessage(tr("Sync failed: %1").arg(message), 5000);
         });
         connect(engine, &SyncEngine::dataChanged, this, [this] {
-            rebuildAccountList();
+            m_sidebar->rebuild();
             m_registerScreen->reload();
         });
     }
@@ -337,9 +212,14 @@ int MainWindow::currentPage() const
     return m_stack->currentIndex();
 }
 
+QStringList MainWindow::shortcutAccountIds() const
+{
+    return m_sidebar->shortcutAccountIds();
+}
+
 QString MainWindow::totalText() const
 {
-    return m_totalLabel->text();
+    return m_sidebar->totalText();
 }
 
 void MainWindow::setupMenuBar()
@@ -549,147 +429,10 @@ QWidget *MainWindow::buildEmptyStatePage()
     return page;
 }
 
-QWidget *MainWindow::buildAccountRow(const Account &account, std::optional<Money> balance)
-{
-    auto *row = new QWidget;
-    row->setAttribute(Qt::WA_TranslucentBackground);
-    auto *layout = new QHBoxLayout(row);
-    layout->setSpacing(8);
-    layout->setContentsMargins(6, 8, 8, 8);
-
-    auto *icon = new QLabel(QString(accountGlyph(account.type)), row);
-    QFont glyphFont = iconFont();
-    glyphFont.setPixelSize(22);
-    icon->setFont(glyphFont);
-    icon->setFixedSize(24, 24);
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(colorStyle(ThemeColor::SidebarIcon));
-    layout->addWidget(icon);
-
-    auto *block = new QVBoxLayout;
-    block->setSpacing(3);
-    auto *topLine = new QHBoxLayout;
-    topLine->setSpacing(8);
-    auto *name = new ElidedLabel(account.name, row);
-    QFont nameFont = QApplication::font();
-    nameFont.setWeight(QFont::Medium);
-    name->setFont(nameFont);
-    name->setStyleSheet(colorStyle(ThemeColor::SidebarSelectedText));
-    name->setToolTip(account.name);
-    topLine->addWidget(name, 1);
-
-    // A balance past the amount range is shown as such, never as a wrapped or zero figure.
-    auto *balanceLabel =
-        new QLabel(balance ? formatMoney(*balance, account.currency) : tr("Out of range"), row);
-    balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
-    balanceLabel->setFont(monospaceFont());
-    balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    balanceLabel->setProperty("negative", !balance || *balance < 0);
-    styleBalanceLabel(balanceLabel, false);
-    balanceLabel->setMinimumWidth(balanceLabel->fontMetrics().horizontalAdvance(balanceLabel->text()) + 4);
-    topLine->addWidget(balanceLabel);
-    block->addLayout(topLine);
-
-    QString detail = account.institution.isEmpty() ? accountTypeName(account.type) : account.institution;
-    if (!account.accountNumberLast4.isEmpty())
-        detail += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
-    auto *second = new ElidedLabel(detail, row);
-    second->setToolTip(detail);
-    QFont secondFont = QApplication::font();
-    secondFont.setPointSizeF(smallerPointSize(2));
-    second->setFont(secondFont);
-    second->setStyleSheet(colorStyle(ThemeColor::SidebarText));
-    block->addWidget(second);
-    layout->addLayout(block, 1);
-    return row;
-}
-
-void MainWindow::onTransactionsChanged(const QString &accountId)
-{
-    // Only the changed account is summed again: on a large register that sum is the cost.
-    if (accountId.isEmpty())
-        m_balances.clear();
-    else
-        m_balances.remove(accountId);
-    m_accountListRebuild->start();
-}
-
-void MainWindow::onAccountRowsChanged()
-{
-    // A starting balance may have changed.
-    m_balances.clear();
-    m_accountListRebuild->start();
-}
-
 void MainWindow::onAccountsChanged()
 {
     // Called after writes that announce nothing (sample data), so every balance is read afresh.
-    m_balances.clear();
-    rebuildAccountList();
-}
-
-void MainWindow::rebuildAccountList()
-{
-    m_accountListRebuild->stop();
-    m_accountList->clear();
-    const QList<Account> accounts = m_state->accountRepository()->all();
-    std::optional<Money> total = 0;
-    for (const Account &account : accounts) {
-        auto cached = m_balances.constFind(account.id);
-        if (cached == m_balances.cend()) {
-            bool ok = false;
-            const Money sum = m_state->transactionRepository()->balance(account.id, &ok);
-            cached = m_balances.insert(account.id, ok ? std::optional<Money>(sum) : std::nullopt);
-        }
-        const std::optional<Money> balance = *cached;
-        total = total && balance ? addAmounts(*total, *balance) : std::nullopt;
-        auto *item = new QListWidgetItem(m_accountList);
-        item->setData(Qt::UserRole, account.id);
-        QWidget *row = buildAccountRow(account, balance);
-        item->setSizeHint(m_accountList->rowSizeHint(row));
-        m_accountList->setItemWidget(item, row);
-    }
-    m_statusBar->setAccountCount(int(accounts.size()));
-    updateAccountShortcuts();
-    m_totalLabel->setText(
-        accounts.isEmpty()
-            ? tr("No accounts")
-            : tr("Total: %1").arg(total ? formatMoney(*total, Currency::USD) : tr("Out of range")));
-
-    const QString current = m_state->currentAccountId();
-    if (!current.isEmpty()) {
-        for (int row = 0; row < m_accountList->count(); ++row) {
-            if (m_accountList->item(row)->data(Qt::UserRole).toString() == current) {
-                m_accountList->setCurrentRow(row);
-                break;
-            }
-        }
-    }
-}
-
-void MainWindow::updateAccountShortcuts()
-{
-    m_shortcutAccountIds = m_accountList->accountIds().mid(0, accountShortcutCount);
-    for (int i = 0; i < m_accountShortcuts.size(); ++i)
-        m_accountShortcuts.at(i)->setEnabled(i < m_shortcutAccountIds.size());
-}
-
-void MainWindow::onAccountsReordered()
-{
-    QList<QPair<QString, int>> entries;
-    const QStringList ids = m_accountList->accountIds();
-    for (int row = 0; row < ids.size(); ++row)
-        entries.append({ids.at(row), row});
-    m_state->accountRepository()->updateSortOrders(entries);
-}
-
-void MainWindow::onSplitterMoved()
-{
-    const int width = m_accountList->viewport()->width();
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        QListWidgetItem *item = m_accountList->item(row);
-        item->setSizeHint(QSize(width, item->sizeHint().height()));
-    }
+    m_sidebar->reload();
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem *item)
@@ -704,12 +447,7 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccount(accountId);
     m_registerScreen->setAccount(accountId);
     m_stack->setCurrentIndex(RegisterPage);
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(row);
-            break;
-        }
-    }
+    m_sidebar->setCurrentAccount(accountId);
     // Typing starts in the register's blank row, without a click.
     m_registerScreen->focusNewEntryRow();
     m_registerScreen->view()->setFocus(Qt::OtherFocusReason);
@@ -719,8 +457,7 @@ void MainWindow::chooseStartPage()
 {
     // The choice reads the list: a rebuild still waiting (accounts a sync has just brought in)
     // must come first.
-    if (m_accountListRebuild->isActive())
-        rebuildAccountList();
+    m_sidebar->rebuildIfPending();
     const QString current = m_state->currentAccountId();
     const std::optional<Account> remembered =
         current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
@@ -728,7 +465,7 @@ void MainWindow::chooseStartPage()
         selectAccount(current);
         return;
     }
-    const QStringList ids = m_accountList->accountIds();
+    const QStringList ids = m_sidebar->accountIds();
     if (!ids.isEmpty()) {
         selectAccount(ids.first());
         return;
@@ -1078,8 +815,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
     QMenu menu(this);
     connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
             &MainWindow::showNewAccountDialog);
-    QListWidgetItem *item = m_accountList->itemAt(position);
-    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const QString id = m_sidebar->accountIdAt(position);
     if (!id.isEmpty()) {
         const std::optional<Account> account = m_state->accountRepository()->findById(id);
         const QString name = account ? account->name : QString();
@@ -1105,7 +841,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
         connect(menu.addAction(tr("Delete \"%1\"").arg(name)), &QAction::triggered, this,
                 [this, id] { deleteAccount(id); });
     }
-    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    menu.exec(m_sidebar->listPositionToGlobal(position));
 }
 
 void MainWindow::deleteAccount(const QString &accountId)
@@ -1229,9 +965,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_splitterSizesPending)
         return;
     m_splitterSizesPending = false;
-    // 280 beside the register in a window of 1280 or more; a smaller window (a laptop, a scaled
-    // display) gives the register the room its columns need.
-    const int sidebar = std::clamp(width() * 22 / 100, sidebarMinimumWidth + 40, 280);
+    const int sidebar = AccountSidebar::preferredWidth(width());
     m_splitter->setSizes({sidebar, std::max(1, width() - sidebar)});
 }
 

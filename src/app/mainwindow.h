@@ -1,25 +1,17 @@
 #pragma once
 
-#include "data/money.h"
 #include "update/updateconfig.h"
 
-#include <QHash>
-#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 
-#include <optional>
-
-class AccountListWidget;
+class AccountSidebar;
 class AppState;
 class CloudSession;
 class QAction;
-class QLabel;
 class QListWidgetItem;
-class QShortcut;
 class QSplitter;
-class QTimer;
 class QStackedWidget;
 class CategoriesScreen;
 class ImportScreen;
@@ -32,7 +24,6 @@ class SettingsScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
-struct Account;
 struct RecurringTransaction;
 namespace CorvantisAccount {
 class AccountScreen;
@@ -69,7 +60,7 @@ public:
     PayeeScreen *payeeScreen() const;
     StatusBar *statusBarWidget() const { return m_statusBar; }
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
-    QStringList shortcutAccountIds() const { return m_shortcutAccountIds; }
+    QStringList shortcutAccountIds() const;
     QString totalText() const;
     // Where Help › What's New and Check for Updates look: the download folder of the server the
     // cloud client uses (followed when the Server setting changes), unless set here.
@@ -109,14 +100,6 @@ private:
     void setupMenuBar();
     void updateAuthUI();
     QWidget *buildEmptyStatePage();
-    // `balance` is empty when it does not fit the amount range.
-    QWidget *buildAccountRow(const Account &account, std::optional<Money> balance);
-    void updateAccountShortcuts();
-    void rebuildAccountList();
-    void onTransactionsChanged(const QString &accountId);
-    void onAccountRowsChanged();
-    void onAccountsReordered();
-    void onSplitterMoved();
     void chooseStartPage();
     void runDueRecurring();
     void updateRecurringDue();
@@ -143,16 +126,10 @@ private:
     // Set from outside: a change of server leaves it alone.
     bool m_updateConfigSet = false;
 
-    AccountListWidget *m_accountList = nullptr;
+    AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;
     // No stored splitter state: the sizes follow the window's width when it is first shown.
     bool m_splitterSizesPending = false;
-    QLabel *m_totalLabel = nullptr;
-    QTimer *m_accountListRebuild = nullptr;
-    // Balances of the listed accounts, minor units; an entry goes when its account's rows change.
-    QHash<QString, std::optional<Money>> m_balances;
-    QList<QShortcut *> m_accountShortcuts;
-    QStringList m_shortcutAccountIds;
     WelcomeScreen *m_welcomeScreen = nullptr;
     RegisterScreen *m_registerScreen = nullptr;
     QWidget *m_emptyStatePage = nullptr;
