@@ -2040,59 +2040,9 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="831"/>
-        <source>Reconcile — %1</source>
-        <translation>Kontoabgleich — %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="843"/>
-        <source>Reconciliation History</source>
-        <translation>Abgleichverlauf</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="888"/>
-        <source>Reports</source>
-        <translation>Berichte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="906"/>
-        <source>Recurring Transactions</source>
-        <translation>Wiederkehrende Buchungen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="917"/>
-        <source>Search Transactions</source>
-        <translation>Buchungen suchen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="928"/>
-        <source>Categories</source>
-        <translation>Kategorien</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="939"/>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
-        <source>Import Transactions</source>
-        <translation>Buchungen importieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="964"/>
-        <source>Payee Management</source>
-        <translation>Empfänger verwalten</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Buchung als wiederkehrend gespeichert</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
-        <source>Corvantis Account</source>
-        <translation>Corvantis-Konto</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1028"/>
@@ -3728,6 +3678,59 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
             <numerusform>%n Buchung</numerusform>
             <numerusform>%n Buchungen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="101"/>
+        <source>Reconcile — %1</source>
+        <translation>Kontoabgleich — %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="111"/>
+        <source>Reconciliation History</source>
+        <translation>Abgleichverlauf</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="121"/>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="138"/>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="150"/>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="161"/>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="174"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="185"/>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="196"/>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="207"/>
+        <source>Corvantis Account</source>
+        <translation>Corvantis-Konto</translation>
     </message>
 </context>
 <context>

@@ -2040,59 +2040,9 @@ Escribe DELETE para confirmar:</translation>
         <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="831"/>
-        <source>Reconcile — %1</source>
-        <translation>Conciliar — %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="843"/>
-        <source>Reconciliation History</source>
-        <translation>Historial de conciliaciones</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="888"/>
-        <source>Reports</source>
-        <translation>Informes</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="906"/>
-        <source>Recurring Transactions</source>
-        <translation>Transacciones periódicas</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="917"/>
-        <source>Search Transactions</source>
-        <translation>Buscar transacciones</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="928"/>
-        <source>Categories</source>
-        <translation>Categorías</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="939"/>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
-        <source>Import Transactions</source>
-        <translation>Importar transacciones</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="964"/>
-        <source>Payee Management</source>
-        <translation>Gestión de beneficiarios</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Transacción memorizada como periódica</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
-        <source>Corvantis Account</source>
-        <translation>Cuenta Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1028"/>
@@ -3728,6 +3678,59 @@ Se eliminarán ambos lados de la transferencia.</translation>
             <numerusform>%n transacción</numerusform>
             <numerusform>%n transacciones</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="101"/>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="111"/>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="121"/>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="138"/>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="150"/>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="161"/>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="174"/>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="185"/>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="196"/>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="207"/>
+        <source>Corvantis Account</source>
+        <translation>Cuenta Corvantis</translation>
     </message>
 </context>
 <context>

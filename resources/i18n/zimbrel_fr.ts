@@ -2040,59 +2040,9 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
         <translation>Le compte n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="831"/>
-        <source>Reconcile — %1</source>
-        <translation>Rapprochement — %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="843"/>
-        <source>Reconciliation History</source>
-        <translation>Historique des rapprochements</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="888"/>
-        <source>Reports</source>
-        <translation>Rapports</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="906"/>
-        <source>Recurring Transactions</source>
-        <translation>Opérations récurrentes</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="917"/>
-        <source>Search Transactions</source>
-        <translation>Rechercher des opérations</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="928"/>
-        <source>Categories</source>
-        <translation>Catégories</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="939"/>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
-        <source>Import Transactions</source>
-        <translation>Importer des opérations</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="964"/>
-        <source>Payee Management</source>
-        <translation>Gestion des bénéficiaires</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>Opération mémorisée comme récurrente</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
-        <source>Corvantis Account</source>
-        <translation>Compte Corvantis</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1028"/>
@@ -3728,6 +3678,59 @@ Les deux côtés du virement seront supprimés.</translation>
             <numerusform>%n opération</numerusform>
             <numerusform>%n opérations</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="101"/>
+        <source>Reconcile — %1</source>
+        <translation>Rapprochement — %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="111"/>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="121"/>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="138"/>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="150"/>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="161"/>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="174"/>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="185"/>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="196"/>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="207"/>
+        <source>Corvantis Account</source>
+        <translation>Compte Corvantis</translation>
     </message>
 </context>
 <context>

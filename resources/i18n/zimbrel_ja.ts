@@ -2030,59 +2030,9 @@ Type DELETE to confirm:</source>
         <translation>口座を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="831"/>
-        <source>Reconcile — %1</source>
-        <translation>照合 — %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="843"/>
-        <source>Reconciliation History</source>
-        <translation>照合履歴</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="888"/>
-        <source>Reports</source>
-        <translation>レポート</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="906"/>
-        <source>Recurring Transactions</source>
-        <translation>定期取引</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="917"/>
-        <source>Search Transactions</source>
-        <translation>取引の検索</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="928"/>
-        <source>Categories</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="939"/>
-        <source>Preferences</source>
-        <translation>環境設定</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="953"/>
-        <source>Import Transactions</source>
-        <translation>取引のインポート</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="964"/>
-        <source>Payee Management</source>
-        <translation>取引先の管理</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="975"/>
         <source>Transaction memorized as recurring</source>
         <translation>取引を定期取引として登録しました</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1008"/>
-        <source>Corvantis Account</source>
-        <translation>Corvantis アカウント</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1028"/>
@@ -3715,6 +3665,59 @@ Both sides of the transfer will be deleted.</source>
         <translation>
             <numerusform>%n 件の取引</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="101"/>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="111"/>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="121"/>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="138"/>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="150"/>
+        <source>Search Transactions</source>
+        <translation>取引の検索</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="161"/>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="174"/>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="185"/>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="196"/>
+        <source>Payee Management</source>
+        <translation>取引先の管理</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/secondarywindows.cpp" line="207"/>
+        <source>Corvantis Account</source>
+        <translation>Corvantis アカウント</translation>
     </message>
 </context>
 <context>

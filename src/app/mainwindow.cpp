@@ -1,16 +1,14 @@
 #include "mainwindow.h"
 
-#include "account/widgets/accountscreen.h"
 #include "accountsidebar.h"
-#include "appsettingshost.h"
 #include "appstate.h"
 #include "cloudsession.h"
 #include "screenservicesof.h"
+#include "secondarywindows.h"
 #include "statusbar.h"
 #include "sync/syncengine.h"
 #include "ui/widgets/thememanager.h"
 #include "welcomescreen.h"
-#include "windowclosekeys.h"
 
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -29,15 +27,6 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
-#include "ui/screens/categoriesscreen.h"
-#include "ui/screens/importscreen.h"
-#include "ui/screens/payeescreen.h"
-#include "ui/screens/reconciliationhistoryscreen.h"
-#include "ui/screens/reconciliationscreen.h"
-#include "ui/screens/recurringscreen.h"
-#include "ui/screens/reportsscreen.h"
-#include "ui/screens/searchscreen.h"
-#include "ui/screens/settingsscreen.h"
 #include "ui/widgets/registerstyle.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
@@ -111,6 +100,16 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
             &MainWindow::newTransactionForm);
     connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
 
+    m_windows = new SecondaryWindows(m_state, this);
+    connect(m_windows, &SecondaryWindows::accountDataChanged, this, [this] {
+        m_registerScreen->reload();
+        onAccountsChanged();
+    });
+    connect(m_windows, &SecondaryWindows::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+    connect(m_windows, &SecondaryWindows::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    connect(m_windows, &SecondaryWindows::transactionActivated, this, &MainWindow::goToTransaction);
+    connect(m_windows, &SecondaryWindows::signOutRequested, m_session, &CloudSession::signOut);
+
     connect(
         m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
             static const QStringList registerKeys = {QStringLiteral("registerTwoLine"),
@@ -170,7 +169,7 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     connect(m_state, &AppState::cloudClientChanged, this, [this] {
         if (!m_updateConfigSet)
             m_updateConfig = CorvantisUpdate::zimbrelUpdateConfig(m_state->effectiveServerOrigin());
-        closeAccountScreen();
+        m_windows->closeAccountScreen();
     });
     updateAuthUI();
 
@@ -335,7 +334,7 @@ void MainWindow::updateAuthUI()
 {
     const bool signedIn = m_session->isSignedIn();
     if (!signedIn)
-        closeAccountScreen();
+        m_windows->closeAccountScreen();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
@@ -522,29 +521,6 @@ bool MainWindow::hasCurrentAccount()
     return false;
 }
 
-void MainWindow::showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
-                                     CloseKeys closeKeys)
-{
-    screen->setWindowTitle(title);
-    if (!screen->parentWidget()) {
-        screen->setParent(this, Qt::Window);
-        // At least as wide as the screen asks for (the reports' tab bar), never larger than the
-        // screen the window opens on.
-        QSize size = defaultSize.expandedTo(QSize(screen->sizeHint().width(), 0));
-        if (const QScreen *display = this->screen())
-            size = size.boundedTo(display->availableGeometry().size());
-        screen->resize(size);
-        if (closeKeys == CloseKeys::EscapeAndCtrlW)
-            WindowCloseKeys::install(screen);
-    }
-    if (screen->isMinimized())
-        screen->setWindowState(screen->windowState() & ~Qt::WindowMinimized);
-    if (screen->isHidden())
-        screen->show();
-    screen->raise();
-    screen->activateWindow();
-}
-
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog form(this);
@@ -587,155 +563,84 @@ void MainWindow::showReconciliationWindow()
         m_state->accountRepository()->findById(m_state->currentAccountId());
     if (!account)
         return;
-    // A fresh screen each time: a half-finished reconciliation is not resumed.
-    auto *screen = new ReconciliationScreen(screenServicesOf(m_state));
-    screen->setObjectName(QStringLiteral("reconciliationScreen"));
-    screen->setAttribute(Qt::WA_DeleteOnClose);
-    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
-        m_registerScreen->reload();
-        onAccountsChanged();
-        screen->close();
-    });
-    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
-    screen->setAccount(account->id);
-    // A stray Esc must not throw away the rows ticked so far.
-    showSecondaryWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720), CloseKeys::None);
+    m_windows->showReconciliation(*account);
 }
 
 void MainWindow::showReconciliationHistoryWindow()
 {
     if (!hasCurrentAccount())
         return;
-    if (!m_reconciliationHistoryScreen) {
-        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(screenServicesOf(m_state));
-        m_reconciliationHistoryScreen->setObjectName(QStringLiteral("reconciliationHistoryScreen"));
-    }
-    m_reconciliationHistoryScreen->setAccount(m_state->currentAccountId());
-    showSecondaryWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
+    m_windows->showReconciliationHistory(m_state->currentAccountId());
 }
 
 ReportsScreen *MainWindow::reportsScreen() const
 {
-    return m_reportsScreen;
+    return m_windows->reportsScreen();
 }
 
 RecurringScreen *MainWindow::recurringScreen() const
 {
-    return m_recurringScreen;
+    return m_windows->recurringScreen();
 }
 
 SearchScreen *MainWindow::searchScreen() const
 {
-    return m_searchScreen;
+    return m_windows->searchScreen();
 }
 
 CategoriesScreen *MainWindow::categoriesScreen() const
 {
-    return m_categoriesScreen;
+    return m_windows->categoriesScreen();
 }
 
 SettingsScreen *MainWindow::settingsScreen() const
 {
-    return m_settingsScreen;
+    return m_windows->settingsScreen();
 }
 
 ImportScreen *MainWindow::importScreen() const
 {
-    return m_importScreen;
+    return m_windows->importScreen();
 }
 
 PayeeScreen *MainWindow::payeeScreen() const
 {
-    return m_payeeScreen;
+    return m_windows->payeeScreen();
 }
 
 void MainWindow::showReportsWindow()
 {
-    if (!m_reportsScreen) {
-        m_reportsScreen = new ReportsScreen(screenServicesOf(m_state));
-        m_reportsScreen->setObjectName(QStringLiteral("reportsScreen"));
-    }
-    m_reportsScreen->refresh();
-    showSecondaryWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+    m_windows->showReports();
 }
 
 void MainWindow::showRecurringWindow()
 {
-    if (!m_recurringScreen) {
-        m_recurringScreen = new RecurringScreen(screenServicesOf(m_state));
-        m_recurringScreen->setObjectName(QStringLiteral("recurringScreen"));
-        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, [this] {
-            m_registerScreen->reload();
-            onAccountsChanged();
-        });
-        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen,
-                [this] {
-                    if (m_recurringScreen->isVisible())
-                        m_recurringScreen->reload();
-                });
-    }
-    m_recurringScreen->reload();
-    showSecondaryWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+    m_windows->showRecurring();
 }
 
 void MainWindow::showSearchWindow()
 {
-    if (!m_searchScreen) {
-        m_searchScreen = new SearchScreen(screenServicesOf(m_state));
-        m_searchScreen->setObjectName(QStringLiteral("searchScreen"));
-        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this, &MainWindow::goToTransaction);
-    }
-    m_searchScreen->refresh();
-    showSecondaryWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
-    m_searchScreen->focusQuery();
+    m_windows->showSearch();
 }
 
 void MainWindow::showCategoriesWindow()
 {
-    if (!m_categoriesScreen) {
-        m_categoriesScreen = new CategoriesScreen(m_state->categoryRepository());
-        m_categoriesScreen->setObjectName(QStringLiteral("categoriesScreen"));
-    }
-    m_categoriesScreen->reload();
-    showSecondaryWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
+    m_windows->showCategories();
 }
 
 void MainWindow::showSettingsWindow()
 {
-    if (!m_settingsScreen) {
-        m_settingsScreen =
-            new SettingsScreen(screenServicesOf(m_state), std::make_unique<AppSettingsHost>(m_state));
-        m_settingsScreen->setObjectName(QStringLiteral("settingsScreen"));
-        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this,
-                &MainWindow::onAccountsChanged);
-    }
-    m_settingsScreen->refresh();
-    showSecondaryWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+    m_windows->showSettings();
 }
 
 void MainWindow::showImportWindow()
 {
-    if (!m_importScreen) {
-        m_importScreen = new ImportScreen(screenServicesOf(m_state));
-        m_importScreen->setObjectName(QStringLiteral("importScreen"));
-        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
-            m_registerScreen->reload();
-            onAccountsChanged();
-        });
-    }
-    m_importScreen->reset();
-    showSecondaryWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
+    m_windows->showImport();
 }
 
 void MainWindow::showPayeesWindow()
 {
-    if (!m_payeeScreen) {
-        m_payeeScreen = new PayeeScreen(screenServicesOf(m_state));
-        m_payeeScreen->setObjectName(QStringLiteral("payeeScreen"));
-        connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
-    }
-    m_payeeScreen->reload();
-    showSecondaryWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
+    m_windows->showPayees();
 }
 
 void MainWindow::memorizeTransaction(const RecurringTransaction &seed)
@@ -775,22 +680,7 @@ void MainWindow::showCorvantisAccountScreen(int tab)
         m_welcomeScreen->setFocus();
         return;
     }
-    if (!m_accountScreen) {
-        m_accountScreen = new CorvantisAccount::AccountScreen(m_state->cloudClient());
-        m_accountScreen->setObjectName(QStringLiteral("corvantisAccountScreen"));
-        connect(m_accountScreen, &CorvantisAccount::AccountScreen::logoutRequested, m_session,
-                &CloudSession::signOut);
-    }
-    showSecondaryWindow(m_accountScreen, tr("Corvantis Account"), QSize(600, 550));
-    m_accountScreen->showTab(static_cast<CorvantisAccount::AccountScreen::Tab>(
-        qBound(0, tab, static_cast<int>(CorvantisAccount::AccountScreen::Tab::Privacy))));
-}
-
-void MainWindow::closeAccountScreen()
-{
-    // It shows one user's account of one server: gone with the sign-in or the server.
-    if (m_accountScreen)
-        m_accountScreen->deleteLater();
+    m_windows->showAccountScreen(tab);
 }
 
 void MainWindow::showShareAccountDialog()

@@ -3,7 +3,6 @@
 #include "update/updateconfig.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 class AccountSidebar;
@@ -16,18 +15,15 @@ class QStackedWidget;
 class CategoriesScreen;
 class ImportScreen;
 class PayeeScreen;
-class ReconciliationHistoryScreen;
 class RecurringScreen;
 class ReportsScreen;
 class SearchScreen;
+class SecondaryWindows;
 class SettingsScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
 struct RecurringTransaction;
-namespace CorvantisAccount {
-class AccountScreen;
-}
 namespace CorvantisUpdate {
 struct UpdateProgress;
 }
@@ -106,11 +102,6 @@ private:
     void onWelcomeDismissed();
     void newTransactionForm(const QString &accountId);
     bool hasCurrentAccount();
-    // Esc and Ctrl+W close a secondary window, except where closing would throw work away.
-    enum class CloseKeys { EscapeAndCtrlW, None };
-    void closeAccountScreen();
-    void showSecondaryWindow(QWidget *screen, const QString &title, const QSize &defaultSize,
-                             CloseKeys closeKeys = CloseKeys::EscapeAndCtrlW);
     void showAboutBox();
     void showShortcutsBox();
     void loadSampleData();
@@ -138,13 +129,5 @@ private:
     QAction *m_signOutAction = nullptr;
     StatusBar *m_statusBar = nullptr;
 
-    QPointer<ReconciliationHistoryScreen> m_reconciliationHistoryScreen;
-    QPointer<ReportsScreen> m_reportsScreen;
-    QPointer<RecurringScreen> m_recurringScreen;
-    QPointer<SearchScreen> m_searchScreen;
-    QPointer<CategoriesScreen> m_categoriesScreen;
-    QPointer<SettingsScreen> m_settingsScreen;
-    QPointer<ImportScreen> m_importScreen;
-    QPointer<PayeeScreen> m_payeeScreen;
-    QPointer<CorvantisAccount::AccountScreen> m_accountScreen;
+    SecondaryWindows *m_windows = nullptr;
 };
