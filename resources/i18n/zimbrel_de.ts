@@ -2713,6 +2713,29 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>RecurringService</name>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="109"/>
+        <source>The account no longer exists</source>
+        <translation>Das Konto existiert nicht mehr</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="111"/>
+        <source>A recurring transaction needs a payee</source>
+        <translation>Eine wiederkehrende Buchung braucht einen Empfänger</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="113"/>
+        <source>A recurring transaction needs a start date</source>
+        <translation>Eine wiederkehrende Buchung braucht ein Startdatum</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="120"/>
+        <source>The recurring transaction could not be saved</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>

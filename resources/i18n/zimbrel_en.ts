@@ -2699,6 +2699,29 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>RecurringService</name>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="109"/>
+        <source>The account no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="111"/>
+        <source>A recurring transaction needs a payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="113"/>
+        <source>A recurring transaction needs a start date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="120"/>
+        <source>The recurring transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>

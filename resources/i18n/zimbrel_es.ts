@@ -2713,6 +2713,29 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>RecurringService</name>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="109"/>
+        <source>The account no longer exists</source>
+        <translation>La cuenta ya no existe</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="111"/>
+        <source>A recurring transaction needs a payee</source>
+        <translation>Una transacción periódica necesita un beneficiario</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="113"/>
+        <source>A recurring transaction needs a start date</source>
+        <translation>Una transacción periódica necesita una fecha de inicio</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="120"/>
+        <source>The recurring transaction could not be saved</source>
+        <translation>No se pudo guardar la transacción periódica</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>

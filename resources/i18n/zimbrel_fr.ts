@@ -2713,6 +2713,29 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>RecurringService</name>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="109"/>
+        <source>The account no longer exists</source>
+        <translation>Le compte n’existe plus</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="111"/>
+        <source>A recurring transaction needs a payee</source>
+        <translation>Une opération récurrente nécessite un bénéficiaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="113"/>
+        <source>A recurring transaction needs a start date</source>
+        <translation>Une opération récurrente nécessite une date de début</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="120"/>
+        <source>The recurring transaction could not be saved</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>

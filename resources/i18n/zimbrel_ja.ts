@@ -2701,6 +2701,29 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>RecurringService</name>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="109"/>
+        <source>The account no longer exists</source>
+        <translation>この口座はもう存在しません</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="111"/>
+        <source>A recurring transaction needs a payee</source>
+        <translation>定期取引には取引先が必要です</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="113"/>
+        <source>A recurring transaction needs a start date</source>
+        <translation>定期取引には開始日が必要です</translation>
+    </message>
+    <message>
+        <location filename="../../src/services/recurringservice.cpp" line="120"/>
+        <source>The recurring transaction could not be saved</source>
+        <translation>定期取引を保存できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <location filename="../../src/ui/register/registerdelegate.cpp" line="190"/>

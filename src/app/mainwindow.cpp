@@ -648,10 +648,12 @@ void MainWindow::memorizeTransaction(const RecurringTransaction &seed)
     auto *form = new RecurringFormDialog(screenServicesOf(m_state), this);
     form->setSeed(seed);
     if (form->exec() == QDialog::Accepted) {
-        RecurringTransaction recurring = form->recurring();
-        recurring.updatedAt = recurring.createdAt;
-        if (m_state->recurringRepository()->insert(recurring))
+        const RecurringService::Memorized memorized =
+            m_state->recurringService()->memorize(form->recurring());
+        if (memorized.recurring)
             m_registerScreen->showHint(tr("Transaction memorized as recurring"), 3000);
+        else
+            m_statusBar->showMessage(memorized.error, 5000);
     }
     form->deleteLater();
 }

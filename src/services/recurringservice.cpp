@@ -102,21 +102,29 @@ void RecurringService::quarantine(const RecurringTransaction &recurring, const Q
     deactivate(recurring.id);
 }
 
-bool RecurringService::add(RecurringTransaction recurring)
+RecurringService::Memorized RecurringService::memorize(RecurringTransaction recurring)
 {
     const std::optional<Account> account = m_accounts->findById(recurring.accountId);
-    if (!account || account->deletedAt || recurring.payee.trimmed().isEmpty() ||
-        !recurring.startDate.isValid())
-        return false;
+    if (!account || account->deletedAt)
+        return {std::nullopt, tr("The account no longer exists")};
+    if (recurring.payee.trimmed().isEmpty())
+        return {std::nullopt, tr("A recurring transaction needs a payee")};
+    if (!recurring.startDate.isValid())
+        return {std::nullopt, tr("A recurring transaction needs a start date")};
     if (recurring.id.isEmpty())
         recurring.id = newId();
     if (!recurring.nextDueDate.isValid())
         recurring.nextDueDate = recurring.startDate;
     SyncStamp::stampNew(recurring, currentTimestamp());
     if (!m_recurring->insert(recurring))
-        return false;
+        return {std::nullopt, tr("The recurring transaction could not be saved")};
     emit pendingCountChanged(pendingCount());
-    return true;
+    return {recurring, QString()};
+}
+
+bool RecurringService::add(RecurringTransaction recurring)
+{
+    return memorize(std::move(recurring)).recurring.has_value();
 }
 
 bool RecurringService::confirm(const QString &id)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class AccountRepository;
 class Database;
@@ -39,10 +40,19 @@ public:
     // so posting the same occurrence twice fails instead of duplicating it.
     static Transaction occurrenceFor(const RecurringTransaction &recurring);
 
+    // What memorize() stored, or why it stored nothing.
+    struct Memorized
+    {
+        std::optional<RecurringTransaction> recurring;
+        QString error; // for the user; empty when stored
+    };
+
     QList<RecurringTransaction> all() const;
     // Stores a new schedule as version 1 (a new id when it has none; first due on its start date
-    // when no due date is set). False when its account is not live, it has no payee or start date,
-    // or the database refused.
+    // when no due date is set). Nothing is stored when its account is not live, it has no payee or
+    // start date, or the database refused; the reason is in the result.
+    Memorized memorize(RecurringTransaction recurring);
+    // memorize() for callers that need no reason.
     bool add(RecurringTransaction recurring);
     int pendingCount() const;
 

@@ -32,6 +32,8 @@ private slots:
     void confirmAllDuePostsOneEach();
     void processDueIgnoresManualSchedules();
     void processDueAnnouncesOnceAfterItsRun();
+    void memorize_data();
+    void memorize();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
@@ -371,6 +373,51 @@ void TestRecurringService::processDueAnnouncesOnceAfterItsRun()
 
     QCOMPARE(m_service->processDue(), 0);
     QCOMPARE(pendingCount.count(), 1);
+}
+
+void TestRecurringService::memorize_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("stored") << QString() << true;
+    QTest::newRow("accountDeleted") << QStringLiteral("accountDeleted") << false;
+    QTest::newRow("noPayee") << QStringLiteral("noPayee") << false;
+    QTest::newRow("noStartDate") << QStringLiteral("noStartDate") << false;
+    QTest::newRow("storageRefusedIsNotReportedAsStored") << QStringLiteral("duplicateId") << false;
+}
+
+void TestRecurringService::memorize()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, stored);
+
+    RecurringTransaction seed = TestDatabase::recurring(m_accountId, QDate(), -4500, Frequency::Monthly);
+    seed.startDate = QDate(2026, 5, 1);
+    if (fault == QLatin1String("accountDeleted"))
+        QVERIFY(m_accounts->softDelete(m_accountId));
+    else if (fault == QLatin1String("noPayee"))
+        seed.payee = QStringLiteral("  ");
+    else if (fault == QLatin1String("noStartDate"))
+        seed.startDate = QDate();
+    else if (fault == QLatin1String("duplicateId"))
+        QVERIFY(m_recurring->insert(seed));
+    const int before = m_recurring->all().size();
+    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+
+    const RecurringService::Memorized result = m_service->memorize(seed);
+
+    QCOMPARE(result.recurring.has_value(), stored);
+    QCOMPARE(result.error.isEmpty(), stored);
+    QCOMPARE(m_recurring->all().size(), before + (stored ? 1 : 0));
+    QCOMPARE(pendingCount.count(), stored ? 1 : 0);
+    if (stored) {
+        // Due first on its start date, as a new version-1 row waiting to be pushed.
+        QCOMPARE(result.recurring->nextDueDate, QDate(2026, 5, 1));
+        QCOMPARE(result.recurring->version, 1);
+        QCOMPARE(result.recurring->syncStatus, SyncStatus::Pending);
+        QCOMPARE(m_recurring->findById(result.recurring->id), result.recurring);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecurringService)
