@@ -1472,6 +1472,29 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
 </context>
 <context>
+    <name>EmptyStateScreen</name>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="37"/>
+        <source>Welcome to Corvantis Zimbrel</source>
+        <translation>Willkommen bei Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="45"/>
+        <source>Create your first account to get started.</source>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="55"/>
+        <source>Create Account</source>
+        <translation>Konto anlegen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="76"/>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
@@ -1820,6 +1843,174 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
 </context>
 <context>
+    <name>MainMenuBar</name>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="11"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="12"/>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Neue Buchung</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="15"/>
+        <source>New &amp;Account</source>
+        <translation>Neues &amp;Konto</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="19"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="25"/>
+        <source>&amp;Corvantis Account...</source>
+        <translation>&amp;Corvantis-Konto...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="28"/>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Anmelden...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="30"/>
+        <source>Sign &amp;Out</source>
+        <translation>Ab&amp;melden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="33"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="37"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="38"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="42"/>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="45"/>
+        <source>&amp;Account</source>
+        <translation>&amp;Konto</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="46"/>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="48"/>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Abgleichen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="51"/>
+        <source>Reconciliation &amp;History...</source>
+        <translation>Abgleich&amp;verlauf...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="53"/>
+        <source>Rename &amp;Payees...</source>
+        <translation>&amp;Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="56"/>
+        <source>&amp;Share...</source>
+        <translation>&amp;Teilen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="59"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="62"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="63"/>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="66"/>
+        <source>Re&amp;curring Transactions</source>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="69"/>
+        <source>C&amp;ategories</source>
+        <translation>&amp;Kategorien</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="73"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="74"/>
+        <source>&amp;About Corvantis Zimbrel</source>
+        <translation>Ü&amp;ber Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="76"/>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Neuigkeiten...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="79"/>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="83"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkombinationen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="87"/>
+        <source>Load &amp;Sample Data</source>
+        <translation>Beispieldaten &amp;laden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="89"/>
+        <source>&amp;Clear Sample Data</source>
+        <translation>Beispieldaten &amp;entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="103"/>
+        <source>About Corvantis Zimbrel</source>
+        <translation>Über Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="104"/>
+        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPLv3). Der Qt-Quellcode ist unter &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich; die Lizenzbedingungen finden Sie auf &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="117"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="118"/>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Kontoregister&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="157"/>
@@ -1847,174 +2038,9 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="337"/>
-        <source>&amp;New Transaction</source>
-        <translation>&amp;Neue Buchung</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="343"/>
-        <source>New &amp;Account</source>
-        <translation>Neues &amp;Konto</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
-        <source>&amp;Import...</source>
-        <translation>&amp;Importieren...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
-        <source>&amp;Corvantis Account...</source>
-        <translation>&amp;Corvantis-Konto...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="356"/>
-        <source>&amp;Sign In...</source>
-        <translation>&amp;Anmelden...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
-        <source>Sign &amp;Out</source>
-        <translation>Ab&amp;melden</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
-        <source>&amp;Find...</source>
-        <translation>&amp;Suchen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
-        <source>&amp;Preferences...</source>
-        <translation>&amp;Einstellungen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
-        <source>&amp;Account</source>
-        <translation>&amp;Konto</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="378"/>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Bearbeiten...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="379"/>
-        <source>&amp;Reconcile...</source>
-        <translation>&amp;Abgleichen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
-        <source>Reconciliation &amp;History...</source>
-        <translation>Abgleich&amp;verlauf...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="384"/>
-        <source>Rename &amp;Payees...</source>
-        <translation>&amp;Empfänger umbenennen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="386"/>
-        <source>&amp;Share...</source>
-        <translation>&amp;Teilen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="390"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="391"/>
-        <source>&amp;Reports</source>
-        <translation>&amp;Berichte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="394"/>
-        <source>Re&amp;curring Transactions</source>
-        <translation>&amp;Wiederkehrende Buchungen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="397"/>
-        <source>C&amp;ategories</source>
-        <translation>&amp;Kategorien</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="401"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="402"/>
-        <source>&amp;About Corvantis Zimbrel</source>
-        <translation>Ü&amp;ber Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="403"/>
-        <source>What&apos;s &amp;New...</source>
-        <translation>&amp;Neuigkeiten...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="408"/>
-        <source>Check for &amp;Updates...</source>
-        <translation>Nach &amp;Updates suchen...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="415"/>
-        <source>&amp;Keyboard Shortcuts</source>
-        <translation>&amp;Tastenkombinationen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="418"/>
-        <source>Load &amp;Sample Data</source>
-        <translation>Beispieldaten &amp;laden</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
-        <source>&amp;Clear Sample Data</source>
-        <translation>Beispieldaten &amp;entfernen</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Nicht angemeldet</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="469"/>
-        <source>Welcome to Corvantis Zimbrel</source>
-        <translation>Willkommen bei Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="477"/>
-        <source>Create your first account to get started.</source>
-        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
-        <source>Create Account</source>
-        <translation>Konto anlegen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="507"/>
-        <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="712"/>
@@ -2111,26 +2137,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>Das Konto konnte nicht gelöscht werden</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
-        <source>About Corvantis Zimbrel</source>
-        <translation>Über Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
-        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPLv3). Der Qt-Quellcode ist unter &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich; die Lizenzbedingungen finden Sie auf &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
-        <source>Keyboard Shortcuts</source>
-        <translation>Tastenkombinationen</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
-        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Kontoregister&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1144"/>

@@ -1472,6 +1472,29 @@ Escribe DELETE para confirmar:</translation>
     </message>
 </context>
 <context>
+    <name>EmptyStateScreen</name>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="37"/>
+        <source>Welcome to Corvantis Zimbrel</source>
+        <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="45"/>
+        <source>Create your first account to get started.</source>
+        <translation>Crea tu primera cuenta para empezar.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="55"/>
+        <source>Create Account</source>
+        <translation>Crear cuenta</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="76"/>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
@@ -1820,6 +1843,174 @@ Escribe DELETE para confirmar:</translation>
     </message>
 </context>
 <context>
+    <name>MainMenuBar</name>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="11"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="12"/>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Nueva transacción</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="15"/>
+        <source>New &amp;Account</source>
+        <translation>Nueva c&amp;uenta</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="19"/>
+        <source>&amp;Import...</source>
+        <translation>Im&amp;portar...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="25"/>
+        <source>&amp;Corvantis Account...</source>
+        <translation>Cuenta &amp;Corvantis...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="28"/>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Iniciar sesión...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="30"/>
+        <source>Sign &amp;Out</source>
+        <translation>Ce&amp;rrar sesión</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="33"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="37"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="38"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="42"/>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferencias...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="45"/>
+        <source>&amp;Account</source>
+        <translation>&amp;Cuenta</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="46"/>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="48"/>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Conciliar...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="51"/>
+        <source>Reconciliation &amp;History...</source>
+        <translation>&amp;Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="53"/>
+        <source>Rename &amp;Payees...</source>
+        <translation>Renombrar &amp;beneficiarios...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="56"/>
+        <source>&amp;Share...</source>
+        <translation>Com&amp;partir...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="59"/>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="62"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="63"/>
+        <source>&amp;Reports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="66"/>
+        <source>Re&amp;curring Transactions</source>
+        <translation>Transacciones &amp;periódicas</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="69"/>
+        <source>C&amp;ategories</source>
+        <translation>&amp;Categorías</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="73"/>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="74"/>
+        <source>&amp;About Corvantis Zimbrel</source>
+        <translation>&amp;Acerca de Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="76"/>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Novedades...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="79"/>
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar act&amp;ualizaciones...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="83"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="87"/>
+        <source>Load &amp;Sample Data</source>
+        <translation>&amp;Cargar datos de ejemplo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="89"/>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Borrar datos de ejemplo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="103"/>
+        <source>About Corvantis Zimbrel</source>
+        <translation>Acerca de Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="104"/>
+        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="117"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="118"/>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="157"/>
@@ -1847,174 +2038,9 @@ Escribe DELETE para confirmar:</translation>
         <translation>Error de sincronización: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="337"/>
-        <source>&amp;New Transaction</source>
-        <translation>&amp;Nueva transacción</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="343"/>
-        <source>New &amp;Account</source>
-        <translation>Nueva c&amp;uenta</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
-        <source>&amp;Import...</source>
-        <translation>Im&amp;portar...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
-        <source>&amp;Corvantis Account...</source>
-        <translation>Cuenta &amp;Corvantis...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="356"/>
-        <source>&amp;Sign In...</source>
-        <translation>&amp;Iniciar sesión...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
-        <source>Sign &amp;Out</source>
-        <translation>Ce&amp;rrar sesión</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
-        <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
-        <source>&amp;Find...</source>
-        <translation>&amp;Buscar...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
-        <source>&amp;Preferences...</source>
-        <translation>&amp;Preferencias...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
-        <source>&amp;Account</source>
-        <translation>&amp;Cuenta</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="378"/>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Editar...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="379"/>
-        <source>&amp;Reconcile...</source>
-        <translation>&amp;Conciliar...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
-        <source>Reconciliation &amp;History...</source>
-        <translation>&amp;Historial de conciliaciones...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="384"/>
-        <source>Rename &amp;Payees...</source>
-        <translation>Renombrar &amp;beneficiarios...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="386"/>
-        <source>&amp;Share...</source>
-        <translation>Com&amp;partir...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
-        <source>&amp;Delete</source>
-        <translation>E&amp;liminar</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="390"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="391"/>
-        <source>&amp;Reports</source>
-        <translation>&amp;Informes</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="394"/>
-        <source>Re&amp;curring Transactions</source>
-        <translation>Transacciones &amp;periódicas</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="397"/>
-        <source>C&amp;ategories</source>
-        <translation>&amp;Categorías</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="401"/>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="402"/>
-        <source>&amp;About Corvantis Zimbrel</source>
-        <translation>&amp;Acerca de Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="403"/>
-        <source>What&apos;s &amp;New...</source>
-        <translation>&amp;Novedades...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="408"/>
-        <source>Check for &amp;Updates...</source>
-        <translation>Buscar act&amp;ualizaciones...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="415"/>
-        <source>&amp;Keyboard Shortcuts</source>
-        <translation>Atajos de &amp;teclado</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="418"/>
-        <source>Load &amp;Sample Data</source>
-        <translation>&amp;Cargar datos de ejemplo</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
-        <source>&amp;Clear Sample Data</source>
-        <translation>&amp;Borrar datos de ejemplo</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Sesión no iniciada</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="469"/>
-        <source>Welcome to Corvantis Zimbrel</source>
-        <translation>Te damos la bienvenida a Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="477"/>
-        <source>Create your first account to get started.</source>
-        <translation>Crea tu primera cuenta para empezar.</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
-        <source>Create Account</source>
-        <translation>Crear cuenta</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="507"/>
-        <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation>También puedes importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="712"/>
@@ -2111,26 +2137,6 @@ Se quitarán todas las transacciones, transacciones periódicas e historial de c
         <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>No se pudo eliminar la cuenta</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
-        <source>About Corvantis Zimbrel</source>
-        <translation>Acerca de Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
-        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de talonario digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt, con licencia GNU Lesser General Public License versión 3 (LGPLv3). El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; consulta &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; para conocer los términos de la licencia.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
-        <source>Keyboard Shortcuts</source>
-        <translation>Atajos de teclado</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
-        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo superior&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones periódicas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1144"/>

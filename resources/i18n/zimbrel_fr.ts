@@ -1472,6 +1472,29 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>EmptyStateScreen</name>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="37"/>
+        <source>Welcome to Corvantis Zimbrel</source>
+        <translation>Bienvenue dans Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="45"/>
+        <source>Create your first account to get started.</source>
+        <translation>Créez votre premier compte pour commencer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="55"/>
+        <source>Create Account</source>
+        <translation>Créer un compte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/emptystatescreen.cpp" line="76"/>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <location filename="../../src/ui/screens/importscreen.cpp" line="67"/>
@@ -1820,6 +1843,174 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>MainMenuBar</name>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="11"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="12"/>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Nouvelle opération</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="15"/>
+        <source>New &amp;Account</source>
+        <translation>Nouveau &amp;compte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="19"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="25"/>
+        <source>&amp;Corvantis Account...</source>
+        <translation>Compte Co&amp;rvantis...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="28"/>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Se connecter...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="30"/>
+        <source>Sign &amp;Out</source>
+        <translation>Se &amp;déconnecter</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="33"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="37"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="38"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="42"/>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="45"/>
+        <source>&amp;Account</source>
+        <translation>&amp;Compte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="46"/>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="48"/>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Rapprocher...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="51"/>
+        <source>Reconciliation &amp;History...</source>
+        <translation>&amp;Historique des rapprochements...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="53"/>
+        <source>Rename &amp;Payees...</source>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="56"/>
+        <source>&amp;Share...</source>
+        <translation>&amp;Partager...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="59"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="62"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="63"/>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="66"/>
+        <source>Re&amp;curring Transactions</source>
+        <translation>&amp;Opérations récurrentes</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="69"/>
+        <source>C&amp;ategories</source>
+        <translation>&amp;Catégories</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="73"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="74"/>
+        <source>&amp;About Corvantis Zimbrel</source>
+        <translation>À &amp;propos de Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="76"/>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Nouveautés...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="79"/>
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="83"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="87"/>
+        <source>Load &amp;Sample Data</source>
+        <translation>Charger les &amp;données d’exemple</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="89"/>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Effacer les données d’exemple</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="103"/>
+        <source>About Corvantis Zimbrel</source>
+        <translation>À propos de Corvantis Zimbrel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="104"/>
+        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;&#xa0;; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="117"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/mainmenubar.cpp" line="118"/>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ au-dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="157"/>
@@ -1847,174 +2038,9 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
         <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/mainwindow.cpp" line="336"/>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="337"/>
-        <source>&amp;New Transaction</source>
-        <translation>&amp;Nouvelle opération</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="343"/>
-        <source>New &amp;Account</source>
-        <translation>Nouveau &amp;compte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="347"/>
-        <source>&amp;Import...</source>
-        <translation>&amp;Importer...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="353"/>
-        <source>&amp;Corvantis Account...</source>
-        <translation>Compte Co&amp;rvantis...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="356"/>
-        <source>&amp;Sign In...</source>
-        <translation>&amp;Se connecter...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="362"/>
-        <source>Sign &amp;Out</source>
-        <translation>Se &amp;déconnecter</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="365"/>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="369"/>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="370"/>
-        <source>&amp;Find...</source>
-        <translation>&amp;Rechercher...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="374"/>
-        <source>&amp;Preferences...</source>
-        <translation>&amp;Préférences...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="377"/>
-        <source>&amp;Account</source>
-        <translation>&amp;Compte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="378"/>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Modifier...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="379"/>
-        <source>&amp;Reconcile...</source>
-        <translation>&amp;Rapprocher...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="382"/>
-        <source>Reconciliation &amp;History...</source>
-        <translation>&amp;Historique des rapprochements...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="384"/>
-        <source>Rename &amp;Payees...</source>
-        <translation>Renommer les &amp;bénéficiaires...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="386"/>
-        <source>&amp;Share...</source>
-        <translation>&amp;Partager...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="388"/>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="390"/>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="391"/>
-        <source>&amp;Reports</source>
-        <translation>&amp;Rapports</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="394"/>
-        <source>Re&amp;curring Transactions</source>
-        <translation>&amp;Opérations récurrentes</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="397"/>
-        <source>C&amp;ategories</source>
-        <translation>&amp;Catégories</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="401"/>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="402"/>
-        <source>&amp;About Corvantis Zimbrel</source>
-        <translation>À &amp;propos de Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="403"/>
-        <source>What&apos;s &amp;New...</source>
-        <translation>&amp;Nouveautés...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="408"/>
-        <source>Check for &amp;Updates...</source>
-        <translation>Rechercher des &amp;mises à jour...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="415"/>
-        <source>&amp;Keyboard Shortcuts</source>
-        <translation>&amp;Raccourcis clavier</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="418"/>
-        <source>Load &amp;Sample Data</source>
-        <translation>Charger les &amp;données d’exemple</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="419"/>
-        <source>&amp;Clear Sample Data</source>
-        <translation>&amp;Effacer les données d’exemple</translation>
-    </message>
-    <message>
         <location filename="../../src/app/mainwindow.cpp" line="449"/>
         <source>Not signed in</source>
         <translation>Non connecté</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="469"/>
-        <source>Welcome to Corvantis Zimbrel</source>
-        <translation>Bienvenue dans Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="477"/>
-        <source>Create your first account to get started.</source>
-        <translation>Créez votre premier compte pour commencer.</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="487"/>
-        <source>Create Account</source>
-        <translation>Créer un compte</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="507"/>
-        <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
     </message>
     <message numerus="yes">
         <location filename="../../src/app/mainwindow.cpp" line="712"/>
@@ -2111,26 +2137,6 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
         <location filename="../../src/app/mainwindow.cpp" line="1085"/>
         <source>The account could not be deleted</source>
         <translation>Le compte n’a pas pu être supprimé</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1108"/>
-        <source>About Corvantis Zimbrel</source>
-        <translation>À propos de Corvantis Zimbrel</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1109"/>
-        <source>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital checkbook register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPLv3). The Qt source code is available from &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;; see &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt; for the licence terms.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Corvantis Zimbrel&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de chéquier numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt, distribué sous la licence GNU Lesser General Public License version 3 (LGPLv3). Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;download.qt.io&lt;/a&gt;&#xa0;; les conditions de la licence sont indiquées sur &lt;a href=&quot;https://www.qt.io/licensing/open-source-lgpl-obligations&quot;&gt;qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1122"/>
-        <source>Keyboard Shortcuts</source>
-        <translation>Raccourcis clavier</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainwindow.cpp" line="1123"/>
-        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ au-dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+N&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+1 &amp;ndash; Alt+9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <location filename="../../src/app/mainwindow.cpp" line="1144"/>

@@ -3,6 +3,8 @@
 #include "accountsidebar.h"
 #include "appstate.h"
 #include "cloudsession.h"
+#include "emptystatescreen.h"
+#include "mainmenubar.h"
 #include "screenservicesof.h"
 #include "secondarywindows.h"
 #include "statusbar.h"
@@ -27,26 +29,19 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
-#include "ui/widgets/registerstyle.h"
 #include "update/updateflows.h"
 #include "update/zimbrelupdateconfig.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidgetItem>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -54,16 +49,6 @@ namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
-
-QString colorStyle(ThemeColor color)
-{
-    return QStringLiteral("color: %1;").arg(ThemeManager::color(color).name());
-}
-
-qreal smallerPointSize(int less)
-{
-    return qMax<qreal>(7, QApplication::font().pointSizeF() - less);
-}
 
 bool developerItemsEnabled()
 {
@@ -124,12 +109,14 @@ MainWindow::MainWindow(AppState *state, CloudSession *session, QWidget *parent)
     connect(m_welcomeScreen, &WelcomeScreen::signOutRequested, m_session, &CloudSession::signOut);
     connect(m_welcomeScreen, &WelcomeScreen::dismissRequested, this, &MainWindow::onWelcomeDismissed);
 
-    m_emptyStatePage = buildEmptyStatePage();
+    m_emptyStateScreen = new EmptyStateScreen(this);
+    connect(m_emptyStateScreen, &EmptyStateScreen::createAccountRequested, this,
+            &MainWindow::showNewAccountDialog);
 
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(m_welcomeScreen);
     m_stack->addWidget(m_registerScreen);
-    m_stack->addWidget(m_emptyStatePage);
+    m_stack->addWidget(m_emptyStateScreen);
 
     m_sidebar = new AccountSidebar(m_state->accountRepository(), m_state->transactionRepository(), this);
     m_sidebar->setCurrentAccount(m_state->currentAccountId());
@@ -211,114 +198,46 @@ int MainWindow::currentPage() const
     return m_stack->currentIndex();
 }
 
-QStringList MainWindow::shortcutAccountIds() const
-{
-    return m_sidebar->shortcutAccountIds();
-}
-
-QString MainWindow::totalText() const
-{
-    return m_sidebar->totalText();
-}
-
 void MainWindow::setupMenuBar()
 {
-    QMenuBar *bar = menuBar();
-
-    QMenu *fileMenu = bar->addMenu(tr("&File"));
-    QAction *newTransaction = fileMenu->addAction(tr("&New Transaction"));
-    newTransaction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(newTransaction, &QAction::triggered, this, [this] {
+    m_menuBar = new MainMenuBar(developerItemsEnabled(), this);
+    setMenuBar(m_menuBar);
+    connect(m_menuBar, &MainMenuBar::newTransactionRequested, this, [this] {
         if (m_stack->currentIndex() == RegisterPage)
             m_registerScreen->insertNewEntry();
     });
-    QAction *newAccount = fileMenu->addAction(tr("New &Account"));
-    newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    fileMenu->addSeparator();
-    QAction *import = fileMenu->addAction(tr("&Import..."));
-    // Not Ctrl+I: that is the register's "insert new", and the register has the keyboard.
-    import->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
-    fileMenu->addSeparator();
-    // Every item of a menu needs a letter of its own, or Alt+letter reaches only the first of two.
-    QAction *cloudAccount = fileMenu->addAction(tr("&Corvantis Account..."));
-    connect(cloudAccount, &QAction::triggered, this, [this] { showCorvantisAccountScreen(0); });
-    fileMenu->addSeparator();
-    m_signInAction = fileMenu->addAction(tr("&Sign In..."));
-    connect(m_signInAction, &QAction::triggered, this, [this] {
+    connect(m_menuBar, &MainMenuBar::newAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_menuBar, &MainMenuBar::importRequested, this, &MainWindow::showImportWindow);
+    connect(m_menuBar, &MainMenuBar::cloudAccountRequested, this, [this] { showCorvantisAccountScreen(0); });
+    connect(m_menuBar, &MainMenuBar::signInRequested, this, [this] {
         m_stack->setCurrentIndex(WelcomePage);
         // The user asked to sign in: Enter or Space on the page does it.
         m_welcomeScreen->focusAccountButton();
     });
-    m_signOutAction = fileMenu->addAction(tr("Sign &Out"));
-    connect(m_signOutAction, &QAction::triggered, m_session, &CloudSession::signOut);
-    fileMenu->addSeparator();
-    QAction *quit = fileMenu->addAction(tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu *editMenu = bar->addMenu(tr("&Edit"));
-    QAction *find = editMenu->addAction(tr("&Find..."));
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-    editMenu->addSeparator();
-    QAction *preferences = editMenu->addAction(tr("&Preferences..."));
-    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
-
-    QMenu *accountMenu = bar->addMenu(tr("&Account"));
-    connect(accountMenu->addAction(tr("&Edit...")), &QAction::triggered, this,
-            &MainWindow::showEditAccountDialog);
-    QAction *reconcile = accountMenu->addAction(tr("&Reconcile..."));
-    reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    connect(accountMenu->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
+    connect(m_menuBar, &MainMenuBar::signOutRequested, m_session, &CloudSession::signOut);
+    connect(m_menuBar, &MainMenuBar::quitRequested, this, &QWidget::close);
+    connect(m_menuBar, &MainMenuBar::findRequested, this, &MainWindow::showSearchWindow);
+    connect(m_menuBar, &MainMenuBar::preferencesRequested, this, &MainWindow::showSettingsWindow);
+    connect(m_menuBar, &MainMenuBar::editAccountRequested, this, &MainWindow::showEditAccountDialog);
+    connect(m_menuBar, &MainMenuBar::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_menuBar, &MainMenuBar::reconciliationHistoryRequested, this,
             &MainWindow::showReconciliationHistoryWindow);
-    connect(accountMenu->addAction(tr("Rename &Payees...")), &QAction::triggered, this,
-            &MainWindow::showPayeesWindow);
-    accountMenu->addSeparator();
-    connect(accountMenu->addAction(tr("&Share...")), &QAction::triggered, this,
-            &MainWindow::showShareAccountDialog);
-    accountMenu->addSeparator();
-    connect(accountMenu->addAction(tr("&Delete")), &QAction::triggered, this,
-            &MainWindow::deleteCurrentAccount);
-
-    QMenu *viewMenu = bar->addMenu(tr("&View"));
-    QAction *reports = viewMenu->addAction(tr("&Reports"));
-    reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    QAction *recurring = viewMenu->addAction(tr("Re&curring Transactions"));
-    recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
-    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    QAction *categories = viewMenu->addAction(tr("C&ategories"));
-    categories->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
-    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-
-    QMenu *helpMenu = bar->addMenu(tr("&Help"));
-    connect(helpMenu->addAction(tr("&About Corvantis Zimbrel")), &QAction::triggered, this,
-            &MainWindow::showAboutBox);
-    QAction *whatsNew = helpMenu->addAction(tr("What's &New..."));
-    whatsNew->setObjectName(QStringLiteral("whatsNewAction"));
-    connect(whatsNew, &QAction::triggered, this, [this] {
+    connect(m_menuBar, &MainMenuBar::payeesRequested, this, &MainWindow::showPayeesWindow);
+    connect(m_menuBar, &MainMenuBar::shareAccountRequested, this, &MainWindow::showShareAccountDialog);
+    connect(m_menuBar, &MainMenuBar::deleteAccountRequested, this, &MainWindow::deleteCurrentAccount);
+    connect(m_menuBar, &MainMenuBar::reportsRequested, this, &MainWindow::showReportsWindow);
+    connect(m_menuBar, &MainMenuBar::recurringRequested, this, &MainWindow::showRecurringWindow);
+    connect(m_menuBar, &MainMenuBar::categoriesRequested, this, &MainWindow::showCategoriesWindow);
+    connect(m_menuBar, &MainMenuBar::whatsNewRequested, this, [this] {
         CorvantisUpdate::showReleaseNotes(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this,
                                           updateProgress());
     });
-    QAction *checkForUpdates = helpMenu->addAction(tr("Check for &Updates..."));
-    checkForUpdates->setObjectName(QStringLiteral("checkForUpdatesAction"));
-    connect(checkForUpdates, &QAction::triggered, this, [this] {
+    connect(m_menuBar, &MainMenuBar::checkForUpdatesRequested, this, [this] {
         CorvantisUpdate::checkForUpdatesInteractive(m_updateConfig, QStringLiteral("Corvantis Zimbrel"), this,
                                                     updateProgress());
     });
-    helpMenu->addSeparator();
-    connect(helpMenu->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
-            &MainWindow::showShortcutsBox);
-    if (developerItemsEnabled()) {
-        helpMenu->addSeparator();
-        connect(helpMenu->addAction(tr("Load &Sample Data")), &QAction::triggered, this,
-                &MainWindow::loadSampleData);
-        connect(helpMenu->addAction(tr("&Clear Sample Data")), &QAction::triggered, this,
-                &MainWindow::clearSampleData);
-    }
+    connect(m_menuBar, &MainMenuBar::loadSampleDataRequested, this, &MainWindow::loadSampleData);
+    connect(m_menuBar, &MainMenuBar::clearSampleDataRequested, this, &MainWindow::clearSampleData);
 }
 
 CorvantisUpdate::UpdateProgress MainWindow::updateProgress()
@@ -335,8 +254,7 @@ void MainWindow::updateAuthUI()
     const bool signedIn = m_session->isSignedIn();
     if (!signedIn)
         m_windows->closeAccountScreen();
-    m_signInAction->setVisible(!signedIn);
-    m_signOutAction->setVisible(signedIn);
+    m_menuBar->setSignedIn(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
     if (!m_statusBar)
         return;
@@ -351,81 +269,6 @@ void MainWindow::updateAuthUI()
     } else {
         m_statusBar->setSyncStateText(tr("Not signed in"));
     }
-}
-
-QWidget *MainWindow::buildEmptyStatePage()
-{
-    auto *page = new QWidget(this);
-    auto *layout = new QVBoxLayout(page);
-    layout->setSpacing(12);
-    layout->addStretch(1);
-
-    auto *glyph = new QLabel(QString(QChar(0xE850)), page);
-    QFont glyphFont = iconFont();
-    glyphFont.setPixelSize(96);
-    glyph->setFont(glyphFont);
-    glyph->setStyleSheet(colorStyle(ThemeColor::SidebarIcon));
-    glyph->setAlignment(Qt::AlignCenter);
-    layout->addWidget(glyph);
-    layout->addSpacing(8);
-
-    auto *title = new QLabel(tr("Welcome to Corvantis Zimbrel"), page);
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(QApplication::font().pointSizeF() + 8);
-    titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-
-    auto *subtitle = new QLabel(tr("Create your first account to get started."), page);
-    QFont subtitleFont = subtitle->font();
-    subtitleFont.setPointSizeF(QApplication::font().pointSizeF() + 1);
-    subtitleFont.setWeight(QFont::Medium);
-    subtitle->setFont(subtitleFont);
-    subtitle->setStyleSheet(colorStyle(ThemeColor::SecondaryText));
-    subtitle->setAlignment(Qt::AlignCenter);
-    layout->addWidget(subtitle);
-    layout->addSpacing(16);
-
-    auto *create = new QPushButton(tr("Create Account"), page);
-    create->setObjectName(QStringLiteral("createAccountButton"));
-    create->setMinimumSize(180, 40);
-    create->setCursor(Qt::PointingHandCursor);
-    // Enter presses it, as in a dialog: the page is reached from the keyboard.
-    create->setAutoDefault(true);
-    create->setStyleSheet(
-        QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: 2px solid transparent;  "
-                       "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
-                       "QPushButton:hover {  background-color: %2;}"
-                       "QPushButton:pressed {  background-color: %3;}"
-                       // The keyboard's place on the page, which the accent hides.
-                       "QPushButton:focus {  border-color: palette(window-text);}")
-            .arg(ThemeManager::color(ThemeColor::Accent).name(),
-                 ThemeManager::color(ThemeColor::AccentHover).name(),
-                 ThemeManager::color(ThemeColor::AccentPressed).name(),
-                 ThemeManager::color(ThemeColor::OnAccent).name()));
-    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
-    layout->addWidget(create, 0, Qt::AlignHCenter);
-    layout->addSpacing(12);
-
-    auto *hint = new QLabel(tr("You can also import transactions from a CSV file via File › Import."), page);
-    hint->setWordWrap(true);
-    hint->setMaximumWidth(480);
-    QFont hintFont = hint->font();
-    hintFont.setPointSizeF(smallerPointSize(2));
-    hint->setFont(hintFont);
-    hint->setStyleSheet(colorStyle(ThemeColor::SecondaryText));
-    hint->setAlignment(Qt::AlignCenter);
-    // Centred through stretches rather than an alignment flag, so the layout gives the wrapped
-    // text the height it needs.
-    auto *hintRow = new QHBoxLayout;
-    hintRow->addStretch(1);
-    hintRow->addWidget(hint, 4);
-    hintRow->addStretch(1);
-    layout->addLayout(hintRow);
-    layout->addStretch(1);
-    page->setFocusProxy(create);
-    return page;
 }
 
 void MainWindow::onAccountsChanged()
@@ -493,7 +336,7 @@ void MainWindow::onWelcomeDismissed()
     const QString current = m_state->currentAccountId();
     if (current.isEmpty()) {
         m_stack->setCurrentIndex(EmptyStatePage);
-        m_emptyStatePage->setFocus();
+        m_emptyStateScreen->setFocus();
     } else {
         selectAccount(current);
     }
@@ -571,76 +414,6 @@ void MainWindow::showReconciliationHistoryWindow()
     if (!hasCurrentAccount())
         return;
     m_windows->showReconciliationHistory(m_state->currentAccountId());
-}
-
-ReportsScreen *MainWindow::reportsScreen() const
-{
-    return m_windows->reportsScreen();
-}
-
-RecurringScreen *MainWindow::recurringScreen() const
-{
-    return m_windows->recurringScreen();
-}
-
-SearchScreen *MainWindow::searchScreen() const
-{
-    return m_windows->searchScreen();
-}
-
-CategoriesScreen *MainWindow::categoriesScreen() const
-{
-    return m_windows->categoriesScreen();
-}
-
-SettingsScreen *MainWindow::settingsScreen() const
-{
-    return m_windows->settingsScreen();
-}
-
-ImportScreen *MainWindow::importScreen() const
-{
-    return m_windows->importScreen();
-}
-
-PayeeScreen *MainWindow::payeeScreen() const
-{
-    return m_windows->payeeScreen();
-}
-
-void MainWindow::showReportsWindow()
-{
-    m_windows->showReports();
-}
-
-void MainWindow::showRecurringWindow()
-{
-    m_windows->showRecurring();
-}
-
-void MainWindow::showSearchWindow()
-{
-    m_windows->showSearch();
-}
-
-void MainWindow::showCategoriesWindow()
-{
-    m_windows->showCategories();
-}
-
-void MainWindow::showSettingsWindow()
-{
-    m_windows->showSettings();
-}
-
-void MainWindow::showImportWindow()
-{
-    m_windows->showImport();
-}
-
-void MainWindow::showPayeesWindow()
-{
-    m_windows->showPayees();
 }
 
 void MainWindow::memorizeTransaction(const RecurringTransaction &seed)
@@ -770,52 +543,6 @@ void MainWindow::deleteCurrentAccount()
     if (!hasCurrentAccount())
         return;
     deleteAccount(m_state->currentAccountId());
-}
-
-void MainWindow::showAboutBox()
-{
-    QMessageBox::about(
-        this, tr("About Corvantis Zimbrel"),
-        tr("<h3>Corvantis Zimbrel</h3><p>Version %1</p>"
-           "<p>A digital checkbook register for tracking household finances.</p>"
-           "<p><small>This application uses the Qt framework, licensed under the GNU Lesser General Public "
-           "License version 3 (LGPLv3). The Qt source code is available from "
-           "<a href=\"https://download.qt.io/official_releases/qt/\">download.qt.io</a>; see "
-           "<a href=\"https://www.qt.io/licensing/open-source-lgpl-obligations\">qt.io</a> for the licence "
-           "terms.</small></p>")
-            .arg(QCoreApplication::applicationVersion()));
-}
-
-void MainWindow::showShortcutsBox()
-{
-    QMessageBox::information(
-        this, tr("Keyboard Shortcuts"),
-        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>Ctrl+Enter</b></td><td>Save "
-           "transaction</td></tr>"
-           "<tr><td><b>Ctrl+I</b></td><td>Insert new "
-           "transaction</td></tr><tr><td><b>Ctrl+D</b></td><td>Delete "
-           "current transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous "
-           "field</td></tr>"
-           "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date "
-           "Field</h3>"
-           "<table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next "
-           "/ "
-           "previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of "
-           "month</td></tr><tr><td><b>y / "
-           "r</b></td><td>First / last day of year</td></tr><tr><td><b>w / k</b></td><td>First / last day of "
-           "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>Ctrl+N</b></td><td>New "
-           "transaction</td></tr><tr><td><b>Ctrl+Shift+N</b></td><td>New "
-           "account</td></tr><tr><td><b>Ctrl+R</b>"
-           "</td><td>Reconcile account</td></tr><tr><td><b>Ctrl+F</b></td><td>Search "
-           "transactions</td></tr><tr>"
-           "<td><b>Ctrl+Shift+I</b></td><td>Import</td></tr><tr><td><b>Ctrl+2</b></td><td>Reports</td></"
-           "tr><tr><td><b>"
-           "Ctrl+3</b></td><td>Recurring "
-           "transactions</td></tr><tr><td><b>Ctrl+4</b></td><td>Categories</td></tr>"
-           "</table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>Alt+1 &ndash; "
-           "Alt+9</b></td><td>Switch to "
-           "account 1&ndash;9</td></tr><tr><td><b>Alt+0</b></td><td>Switch to account 10</td></tr></table>"),
-        QMessageBox::Ok);
 }
 
 void MainWindow::loadSampleData()

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "accountsidebar.h"
+#include "secondarywindows.h"
 #include "update/updateconfig.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
-class AccountSidebar;
 class AppState;
 class CloudSession;
-class QAction;
+class EmptyStateScreen;
+class MainMenuBar;
 class QListWidgetItem;
 class QSplitter;
 class QStackedWidget;
@@ -18,7 +20,6 @@ class PayeeScreen;
 class RecurringScreen;
 class ReportsScreen;
 class SearchScreen;
-class SecondaryWindows;
 class SettingsScreen;
 class RegisterScreen;
 class StatusBar;
@@ -47,17 +48,17 @@ public:
     int currentPage() const;
     RegisterScreen *registerScreen() const { return m_registerScreen; }
     // The secondary screens, null until first shown.
-    ReportsScreen *reportsScreen() const;
-    RecurringScreen *recurringScreen() const;
-    SearchScreen *searchScreen() const;
-    CategoriesScreen *categoriesScreen() const;
-    SettingsScreen *settingsScreen() const;
-    ImportScreen *importScreen() const;
-    PayeeScreen *payeeScreen() const;
+    ReportsScreen *reportsScreen() const { return m_windows->reportsScreen(); }
+    RecurringScreen *recurringScreen() const { return m_windows->recurringScreen(); }
+    SearchScreen *searchScreen() const { return m_windows->searchScreen(); }
+    CategoriesScreen *categoriesScreen() const { return m_windows->categoriesScreen(); }
+    SettingsScreen *settingsScreen() const { return m_windows->settingsScreen(); }
+    ImportScreen *importScreen() const { return m_windows->importScreen(); }
+    PayeeScreen *payeeScreen() const { return m_windows->payeeScreen(); }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     // The account ids reachable through Alt+1 ... Alt+9, Alt+0, in that order.
-    QStringList shortcutAccountIds() const;
-    QString totalText() const;
+    QStringList shortcutAccountIds() const { return m_sidebar->shortcutAccountIds(); }
+    QString totalText() const { return m_sidebar->totalText(); }
     // Where Help › What's New and Check for Updates look: the download folder of the server the
     // cloud client uses (followed when the Server setting changes), unless set here.
     void setUpdateConfig(const CorvantisUpdate::UpdateConfig &config)
@@ -73,15 +74,15 @@ public slots:
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
     void showEditAccountDialog();
-    void showReportsWindow();
-    void showRecurringWindow();
-    void showSearchWindow();
-    void showCategoriesWindow();
-    void showSettingsWindow();
+    void showReportsWindow() { m_windows->showReports(); }
+    void showRecurringWindow() { m_windows->showRecurring(); }
+    void showSearchWindow() { m_windows->showSearch(); }
+    void showCategoriesWindow() { m_windows->showCategories(); }
+    void showSettingsWindow() { m_windows->showSettings(); }
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
-    void showImportWindow();
-    void showPayeesWindow();
+    void showImportWindow() { m_windows->showImport(); }
+    void showPayeesWindow() { m_windows->showPayees(); }
     void showShareAccountDialog();
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
@@ -95,15 +96,12 @@ protected:
 private:
     void setupMenuBar();
     void updateAuthUI();
-    QWidget *buildEmptyStatePage();
     void chooseStartPage();
     void runDueRecurring();
     void updateRecurringDue();
     void onWelcomeDismissed();
     void newTransactionForm(const QString &accountId);
     bool hasCurrentAccount();
-    void showAboutBox();
-    void showShortcutsBox();
     void loadSampleData();
     void memorizeTransaction(const RecurringTransaction &seed);
     void goToTransaction(const QString &transactionId);
@@ -123,10 +121,9 @@ private:
     bool m_splitterSizesPending = false;
     WelcomeScreen *m_welcomeScreen = nullptr;
     RegisterScreen *m_registerScreen = nullptr;
-    QWidget *m_emptyStatePage = nullptr;
+    EmptyStateScreen *m_emptyStateScreen = nullptr;
     QStackedWidget *m_stack = nullptr;
-    QAction *m_signInAction = nullptr;
-    QAction *m_signOutAction = nullptr;
+    MainMenuBar *m_menuBar = nullptr;
     StatusBar *m_statusBar = nullptr;
 
     SecondaryWindows *m_windows = nullptr;
