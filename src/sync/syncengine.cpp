@@ -14,6 +14,7 @@
 #include "data/sqltransaction.h"
 #include "data/storageerror.h"
 #include "data/transactionrepository.h"
+#include "services/importpragmas.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -519,6 +520,9 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
     const QSignalBlocker blockReconciliations(m_reconciliations);
     const QSignalBlocker blockPreferences(m_preferences);
 
+    // A page rewrites rows all over the file and its indexes: with the default cache and
+    // statement journals on disk, most of its time would go to the file system.
+    const ImportPragmas pragmas(connection(), true);
     SqlTransaction guard(connection());
     if (!guard.isActive()) {
         *error = storageFailure(guard.lastError());
