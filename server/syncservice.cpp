@@ -142,20 +142,21 @@ bool SyncService::accountAccess(const QString &userId, const QString &accountId,
 {
     *access = {};
     // The user's own account first, then one shared with the user; both lookups use an index.
-    auto own = m_database->exec(
+    QSqlQuery *own = m_database->execCached(
         "SyncService::accountAccess",
         QStringLiteral(
             "SELECT 1 FROM sync_rows WHERE owner_id = ? AND entity_type = 'account' AND entity_id = ?"),
         {userId, accountId});
     if (!own)
         return false;
-    if (own->next()) {
+    const bool isOwn = own->next();
+    own->finish();
+    if (isOwn) {
         access->ownerId = userId;
         access->isOwn = true;
         return true;
     }
-    own->finish();
-    auto shared = m_database->exec(
+    QSqlQuery *shared = m_database->execCached(
         "SyncService::accountAccess",
         QStringLiteral("SELECT s.owner_id FROM account_shares s JOIN sync_rows r ON r.owner_id = s.owner_id "
                        "AND r.entity_type = 'account' AND r.entity_id = s.account_id "
@@ -165,12 +166,13 @@ bool SyncService::accountAccess(const QString &userId, const QString &accountId,
         return false;
     if (shared->next())
         access->ownerId = shared->value(0).toString();
+    shared->finish();
     return true;
 }
 
 bool SyncService::findRow(const QString &sql, const QVariantList &values, StoredRow *row, bool *found)
 {
-    auto query = m_database->exec("SyncService::findRow", sql, values);
+    QSqlQuery *query = m_database->execCached("SyncService::findRow", sql, values);
     if (!query)
         return false;
     *found = query->next();
@@ -185,6 +187,8 @@ bool SyncService::findRow(const QString &sql, const QVariantList &values, Stored
         row->payload = query->value(7).toString();
         row->updatedBy = query->value(8).toString();
     }
+    // A statement left open would keep this connection reading an old snapshot.
+    query->finish();
     return true;
 }
 
@@ -193,13 +197,14 @@ bool SyncService::canWrite(const QString &userId, const StoredRow &row, bool *al
     *allowed = row.ownerId == userId;
     if (*allowed || row.accountId.isEmpty())
         return true;
-    auto query = m_database->exec(
+    QSqlQuery *query = m_database->execCached(
         "SyncService::canWrite",
         QStringLiteral("SELECT 1 FROM account_shares WHERE owner_id = ? AND account_id = ? AND user_id = ?"),
         {row.ownerId, row.accountId, userId});
     if (!query)
         return false;
     *allowed = query->next();
+    query->finish();
     return true;
 }
 
@@ -378,19 +383,20 @@ QJsonObject SyncService::applyChange(const QJsonValue &changeValue, const Access
                               QStringLiteral("the target account holds a row with this id"),
                               existing.serverId);
         }
-        if (m_database->execCount("SyncService::applyChange",
-                                  QStringLiteral("UPDATE sync_rows SET owner_id = ?, account_id = ?, version "
-                                                 "= ?, deleted = ?, payload = ?, "
-                                                 "seq = ?, updated_by = ?, updated_at = ? WHERE id = ?"),
-                                  {ownerId, accountColumn, version + 1, deleted, QString::fromUtf8(stored),
-                                   sequence, claims.userId, now(), existing.id}) < 0) {
+        if (m_database->execCountCached(
+                "SyncService::applyChange",
+                QStringLiteral("UPDATE sync_rows SET owner_id = ?, account_id = ?, version "
+                               "= ?, deleted = ?, payload = ?, "
+                               "seq = ?, updated_by = ?, updated_at = ? WHERE id = ?"),
+                {ownerId, accountColumn, version + 1, deleted, QString::fromUtf8(stored), sequence,
+                 claims.userId, now(), existing.id}) < 0) {
             *storageFailed = true;
             return {};
         }
         return result(type, entityId, QStringLiteral("ok"), existing.serverId);
     }
     const QString newServerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    if (m_database->execCount(
+    if (m_database->execCountCached(
             "SyncService::applyChange",
             QStringLiteral("INSERT INTO sync_rows (server_id, owner_id, entity_type, entity_id, account_id, "
                            "version, deleted, "
