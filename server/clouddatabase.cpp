@@ -92,6 +92,12 @@ const QList<Migration> &migrations()
              QStringLiteral("CREATE INDEX idx_sync_rows_owner_seq ON sync_rows (owner_id, seq, id)"),
              QStringLiteral("CREATE INDEX idx_sync_rows_account ON sync_rows (owner_id, account_id, seq)"),
          }},
+        // A shared account's rows older than the share are paged by row number.
+        {4,
+         "shared pages",
+         {
+             QStringLiteral("CREATE INDEX idx_sync_rows_account_id ON sync_rows (owner_id, account_id, id)"),
+         }},
     };
     return list;
 }
@@ -106,6 +112,7 @@ CloudDatabase::CloudDatabase()
 
 CloudDatabase::~CloudDatabase()
 {
+    m_statements.clear();
     if (QSqlDatabase::contains(m_connectionName)) {
         QSqlDatabase::database(m_connectionName, false).close();
         QSqlDatabase::removeDatabase(m_connectionName);
@@ -255,19 +262,52 @@ std::optional<QSqlQuery> CloudDatabase::exec(const char *operation, const QStrin
         qWarning().noquote() << operation << "failed:" << query.lastError().text();
         return std::nullopt;
     }
-    for (const QVariant &value : values) {
-        // Qt binds a null QString as SQL NULL; only nullText() is meant to be NULL, every other
-        // text (an absent optional field read as QString()) is stored as the empty text.
-        if (value.typeId() == QMetaType::QString && !value.isNull() && value.toString().isNull())
-            query.addBindValue(QString::fromLatin1(""));
-        else
-            query.addBindValue(value);
-    }
+    bindAll(query, values);
     if (!query.exec()) {
         qWarning().noquote() << operation << "failed:" << query.lastError().text();
         return std::nullopt;
     }
     return query;
+}
+
+void CloudDatabase::bindAll(QSqlQuery &query, const QVariantList &values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QVariant &value = values.at(i);
+        // Qt binds a null QString as SQL NULL; only nullText() is meant to be NULL, every other
+        // text (an absent optional field read as QString()) is stored as the empty text.
+        if (value.typeId() == QMetaType::QString && !value.isNull() && value.toString().isNull())
+            query.bindValue(int(i), QString::fromLatin1(""));
+        else
+            query.bindValue(int(i), value);
+    }
+}
+
+QSqlQuery *CloudDatabase::execCached(const char *operation, const QString &sql, const QVariantList &values)
+{
+    auto statement = m_statements.find(sql);
+    if (statement == m_statements.end()) {
+        QSqlQuery query(connection());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            qWarning().noquote() << operation << "failed:" << query.lastError().text();
+            return nullptr;
+        }
+        statement = m_statements.emplace(sql, std::move(query)).first;
+    }
+    QSqlQuery &query = statement->second;
+    bindAll(query, values);
+    if (!query.exec()) {
+        qWarning().noquote() << operation << "failed:" << query.lastError().text();
+        return nullptr;
+    }
+    return &query;
+}
+
+int CloudDatabase::execCountCached(const char *operation, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery *query = execCached(operation, sql, values);
+    return query ? query->numRowsAffected() : -1;
 }
 
 int CloudDatabase::execCount(const char *operation, const QString &sql, const QVariantList &values)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariantList>
 
+#include <map>
 #include <optional>
 
 // The service's one connection, to an SQLite file or a PostgreSQL database, and the versioned
@@ -35,6 +36,11 @@ public:
     std::optional<QSqlQuery> exec(const char *operation, const QString &sql, const QVariantList &values = {});
     // The number of rows a data-changing statement touched, or -1 on failure.
     int execCount(const char *operation, const QString &sql, const QVariantList &values = {});
+    // The same for a statement that runs once per pushed row: prepared once for the life of the
+    // connection. The query stays valid until the next run of the same statement; a reader calls
+    // finish() on it when done.
+    QSqlQuery *execCached(const char *operation, const QString &sql, const QVariantList &values);
+    int execCountCached(const char *operation, const QString &sql, const QVariantList &values);
 
     // Opens a write transaction: on SQLite it takes the write lock at once (BEGIN IMMEDIATE), so
     // two processes never deadlock upgrading read locks.
@@ -55,7 +61,10 @@ public:
 private:
     bool applyMigration(int version, const QStringList &statements, QString *error);
 
+    static void bindAll(QSqlQuery &query, const QVariantList &values);
+
     QString m_connectionName;
+    std::map<QString, QSqlQuery> m_statements;
     Kind m_kind = Kind::Sqlite;
     QByteArray m_secret;
 };

@@ -1,6 +1,8 @@
 #include "registerfixture.h"
 
 #include "services/categoryservice.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/dateshortcutrows.h"
 #include "ui/widgets/smartdateedit.h"
 
 #include "ui/widgets/thememanager.h"
@@ -50,6 +52,8 @@ private slots:
     void nextBlankRowStartsOnTheLastCommittedDate();
     void twoDigitYearInTheRegisterIsThisCentury();
     void dateShortcutsWorkInTheDateCell();
+    void dateCellShortcuts_data();
+    void dateCellShortcuts();
     void refusesAnEmptyPayeeOrAmountWithHints_data();
     void refusesAnEmptyPayeeOrAmountWithHints();
     void zeroAmountIsSavedAsADeposit();
@@ -215,6 +219,9 @@ void TestRegisterScreen::dateShortcutsWorkInTheDateCell()
     RegisterFixture &f = *m_fixture;
     QVERIFY(f.open(m_checking));
     f.type(QStringLiteral("1/31/2024"));
+    // A shortcut starts from the date the cell holds, so the typed date is read in first.
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
     f.press(Qt::Key_Plus);
     QCOMPARE(qobject_cast<QLineEdit *>(f.focus())->text(), QStringLiteral("2/1/2024"));
     f.press(Qt::Key_H);
@@ -225,6 +232,33 @@ void TestRegisterScreen::dateShortcutsWorkInTheDateCell()
     f.press(Qt::Key_T);
     f.press(Qt::Key_Tab);
     QCOMPARE(f.model()->pendingEdit().date, QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
+}
+
+void TestRegisterScreen::dateCellShortcuts_data()
+{
+    addDateShortcutRows();
+}
+
+// The same table drives the transaction form's date field.
+void TestRegisterScreen::dateCellShortcuts()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QString, key);
+    QFETCH(QDate, expected);
+
+    RegisterFixture &f = *m_fixture;
+    f.addTransaction(m_checking, shown, QStringLiteral("Corner Grocer"), -100);
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Return);
+    auto *editor = qobject_cast<SmartDateEdit *>(f.focus());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), dateToEditText(shown));
+
+    f.type(key);
+    QCOMPARE(editor->text(), dateToEditText(expected));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().date, dateToEditText(expected));
 }
 
 void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints_data()
