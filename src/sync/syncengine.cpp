@@ -41,6 +41,32 @@ QSqlDatabase connection()
     return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
 }
 
+// Commits that do not wait for the disk while it lives; the connection's setting comes back after.
+class DurabilityRelaxed
+{
+public:
+    explicit DurabilityRelaxed(const QSqlDatabase &connection)
+        : m_connection(connection)
+    {
+        QSqlQuery query(m_connection);
+        if (query.exec(QStringLiteral("PRAGMA synchronous")) && query.next())
+            m_previous = query.value(0).toInt();
+        query.finish();
+        query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    }
+    ~DurabilityRelaxed()
+    {
+        QSqlQuery query(m_connection);
+        query.exec(QStringLiteral("PRAGMA synchronous = %1").arg(m_previous));
+    }
+    DurabilityRelaxed(const DurabilityRelaxed &) = delete;
+    DurabilityRelaxed &operator=(const DurabilityRelaxed &) = delete;
+
+private:
+    QSqlDatabase m_connection;
+    int m_previous = 2; // FULL, SQLite's default
+};
+
 QString stampKey(const QString &entityType, const QString &entityId)
 {
     return entityType + QLatin1Char('/') + entityId;
@@ -211,43 +237,81 @@ QString SyncEngine::storageFailure(const QString &reason) const
     return tr("Sync stopped: the local database failed: %1").arg(reason);
 }
 
-void SyncEngine::collectAndPush()
+namespace {
+
+// Parents (accounts, categories) before the rows that refer to them.
+const QList<QPair<QString, QString>> &pushTables()
 {
-    // Only the keys are taken now, in one step; each batch reads its rows when it is sent. Building
-    // every change object of a large first upload at once would hold the event loop for seconds.
     static const QList<QPair<QString, QString>> tables{
-        // Parents (accounts, categories) before the rows that refer to them.
         {SyncRecords::accountType, QStringLiteral("accounts")},
         {SyncRecords::categoryType, QStringLiteral("categories")},
         {SyncRecords::recurringType, QStringLiteral("recurring_transactions")},
         {SyncRecords::transactionType, QStringLiteral("transactions")},
         {SyncRecords::reconciliationType, QStringLiteral("reconciliations")},
     };
-    QList<QPair<QString, QString>> queue;
-    for (const auto &[type, table] : tables) {
+    return tables;
+}
+
+} // namespace
+
+void SyncEngine::collectAndPush()
+{
+    // Only the keys are taken first; each batch reads its rows when it is sent. Building every
+    // change object of a large first upload at once would hold the event loop for seconds, and
+    // even the keys of a hundred thousand rows are read over several turns of it.
+    m_changeQueue.clear();
+    m_queuePosition = 0;
+    m_collectTable = 0;
+    m_collectAfterRow = 0;
+    collectKeys();
+}
+
+void SyncEngine::collectKeys()
+{
+    const auto &tables = pushTables();
+    while (m_collectTable < tables.size()) {
+        const auto &[type, table] = tables.at(m_collectTable);
         QSqlQuery query(connection());
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT id FROM %1 WHERE sync_status = 'pending'").arg(table))) {
+        query.prepare(QStringLiteral("SELECT rowid, id FROM %1 WHERE sync_status = 'pending' AND rowid > ? "
+                                     "ORDER BY rowid LIMIT ?")
+                          .arg(table));
+        query.addBindValue(m_collectAfterRow);
+        query.addBindValue(keysPerTurn);
+        if (!query.exec()) {
             RepositorySupport::logFailure("SyncEngine::collectAndPush", query);
             fail(storageFailure(query.lastError().text()));
             return;
         }
-        while (query.next())
-            queue.append({type, query.value(0).toString()});
+        int read = 0;
+        while (query.next()) {
+            m_collectAfterRow = query.value(0).toLongLong();
+            m_changeQueue.append({type, query.value(1).toString()});
+            ++read;
+        }
         if (query.lastError().isValid()) {
             RepositorySupport::logFailure("SyncEngine::collectAndPush", query);
             fail(storageFailure(query.lastError().text()));
             return;
         }
+        if (read == keysPerTurn) {
+            const quint64 generation = m_generation;
+            QTimer::singleShot(0, this, [this, generation] {
+                if (m_generation == generation)
+                    collectKeys();
+            });
+            return;
+        }
+        ++m_collectTable;
+        m_collectAfterRow = 0;
     }
     m_pageCount = 0;
-    if (queue.isEmpty()) {
+    if (m_changeQueue.isEmpty()) {
         pullChanges(m_preferences->value(cursorPreference, QString()));
         return;
     }
-    qInfo().noquote() << "Pushing" << queue.size() << "changes (in batches of" << pushBatchSize << ")";
-    m_changeQueue = queue;
-    m_queuePosition = 0;
+    qInfo().noquote() << "Pushing" << m_changeQueue.size() << "changes (in batches of" << pushBatchSize
+                      << ")";
     pushNextBatch();
 }
 
@@ -522,8 +586,11 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
     const QSignalBlocker blockPreferences(m_preferences);
 
     // A page rewrites rows all over the file and its indexes: with the default cache and
-    // statement journals on disk, most of its time would go to the file system.
+    // statement journals on disk, most of its time would go to the file system. Its commit need
+    // not wait for the disk either: the page and the cursor past it are one transaction, so a page
+    // lost to a power cut is simply pulled again, and the write-ahead log keeps the file whole.
     const ImportPragmas pragmas(connection(), true);
+    const DurabilityRelaxed relaxed(connection());
     SqlTransaction guard(connection());
     if (!guard.isActive()) {
         *error = storageFailure(guard.lastError());

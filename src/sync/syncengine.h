@@ -60,6 +60,8 @@ public:
     // A page carries at most pullPageSize rows plus the accounts and categories they refer to; a
     // page far beyond that is refused rather than held and applied on the GUI thread.
     static constexpr int maxRecordsPerPage = 5000;
+    // Pending keys read in one turn of the event loop when a push starts.
+    static constexpr int keysPerTurn = 20000;
 
     // The pull cursor: the server's "server_time" of the last applied page.
     static inline const QString cursorPreference = QStringLiteral("lastSyncTimestamp");
@@ -142,6 +144,7 @@ private:
     QString storageFailure(const QString &reason) const;
 
     void collectAndPush();
+    void collectKeys();
     void pushNextBatch();
     // The change objects of the stored rows among `keys` ("entity type", id), in their order; rows
     // no longer stored are left out. False when the database could not be read.
@@ -203,6 +206,9 @@ private:
     // The pending rows of the cycle as ("entity type", id), in push order; each batch reads its rows.
     QList<QPair<QString, QString>> m_changeQueue;
     qsizetype m_queuePosition = 0;
+    // Where the reading of pending keys stands: the table (of the push order) and its last rowid.
+    qsizetype m_collectTable = 0;
+    qint64 m_collectAfterRow = 0;
     // The version and change time of each change in the batch under way, by "type/id": what
     // markSynced compares against.
     QHash<QString, QPair<int, QDateTime>> m_batchStamps;
