@@ -2,13 +2,11 @@
 
 #include "app/appstate.h"
 #include "app/screenservicesof.h"
-#include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -23,7 +21,8 @@
 #include <memory>
 
 // Hosts a RegisterScreen on an AppState with its own temporary data directory, the way the main
-// window will, and types into it through real key events.
+// window will, and types into it through real key events. The test makes its rows with the record
+// builders on core().
 class RegisterFixture
 {
 public:
@@ -44,37 +43,8 @@ public:
     RegisterModel *model() const { return m_screen->model(); }
     RegisterTableView *view() const { return m_screen->view(); }
     TransactionRepository *transactions() const { return m_state->transactionRepository(); }
-
-    QString addAccount(const QString &name, Currency currency = Currency::USD, Money startingBalance = 0)
-    {
-        Account account;
-        account.id = newId();
-        account.name = name;
-        account.currency = currency;
-        account.startingBalance = startingBalance;
-        account.createdAt = currentTimestamp();
-        account.updatedAt = account.createdAt;
-        return m_state->accountRepository()->insert(account) ? account.id : QString();
-    }
-
-    QString addTransaction(const QString &accountId, const QDate &date, const QString &payee, Money amount,
-                           const QString &categoryName = {}, const QString &memo = {})
-    {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = accountId;
-        transaction.date = date;
-        transaction.payee = payee;
-        transaction.amount = amount;
-        transaction.memo = memo;
-        if (!categoryName.isEmpty()) {
-            if (const auto category = m_state->categoryRepository()->findByName(categoryName))
-                transaction.categoryId = category->id;
-        }
-        transaction.createdAt = currentTimestamp();
-        transaction.updatedAt = transaction.createdAt;
-        return transactions()->insert(transaction) ? transaction.id : QString();
-    }
+    // Where the test's rows go (support/recordbuilders.h).
+    Core *core() const { return m_state->core(); }
 
     // Shows the screen on the account with the keyboard in the register.
     bool open(const QString &accountId)
