@@ -4,7 +4,6 @@
 #include "app/guitesthelpers.h"
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
-#include "services/transactionservice.h"
 #include "support/recordbuilders.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/widgets/datefield.h"
@@ -290,12 +289,7 @@ void TestReconciliationScreens::transferLegChangesMoveBothLegs()
     TestState state;
     const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     const Account savings = Records::account(QStringLiteral("Savings")).addTo(state.core());
-    TransactionEntry entry;
-    entry.transaction.accountId = checking.id;
-    entry.transaction.date = QDate(2025, 3, 1);
-    entry.transaction.amount = -5000;
-    entry.transferAccountId = savings.id;
-    QCOMPARE(state->transactionService()->create(entry), TransactionService::Outcome::Saved);
+    Records::transfer(checking.id, savings.id, QDate(2025, 3, 1), -5000).addTo(state.core());
     TransactionRepository *transactions = state->transactionRepository();
     const Transaction leg = transactions->byAccount(checking.id).first();
     const Transaction otherLeg = transactions->byAccount(savings.id).first();
