@@ -92,6 +92,12 @@ const QList<Migration> &migrations()
              QStringLiteral("CREATE INDEX idx_sync_rows_owner_seq ON sync_rows (owner_id, seq, id)"),
              QStringLiteral("CREATE INDEX idx_sync_rows_account ON sync_rows (owner_id, account_id, seq)"),
          }},
+        // A shared account's rows older than the share are paged by row number.
+        {4,
+         "shared pages",
+         {
+             QStringLiteral("CREATE INDEX idx_sync_rows_account_id ON sync_rows (owner_id, account_id, id)"),
+         }},
     };
     return list;
 }

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QUuid>
 
+#include <algorithm>
+
 struct SyncService::StoredRow
 {
     qint64 id = 0;
@@ -408,6 +410,91 @@ bool SyncService::touchDevice(const AccessClaims &claims)
                                  {now(), claims.sessionId}) >= 0;
 }
 
+bool SyncService::readRows(const QString &sql, const QVariantList &values, std::optional<qint64> effective,
+                           QList<StoredRow> *rows)
+{
+    auto query = m_database->exec("SyncService::pull", sql, values);
+    if (!query)
+        return false;
+    while (query->next()) {
+        StoredRow row;
+        row.id = query->value(0).toLongLong();
+        row.serverId = query->value(1).toString();
+        row.ownerId = query->value(2).toString();
+        row.entityType = query->value(3).toString();
+        row.entityId = query->value(4).toString();
+        row.accountId = query->value(5).toString();
+        row.version = query->value(6).toInt();
+        row.payload = query->value(7).toString();
+        row.updatedBy = query->value(8).toString();
+        row.effectiveSequence = effective.value_or(query->value(9).toLongLong());
+        rows->append(row);
+    }
+    query->finish();
+    return true;
+}
+
+bool SyncService::readPageRows(const QString &userId, const SyncCursor &cursor, int count,
+                               QList<StoredRow> *rows)
+{
+    // Own rows come by their change number; the rows of an account shared with the user by the
+    // later of their change number and the share's, so that a new share brings the account's whole
+    // past. Each stream is read in that order from an index, at most `count` rows of it, and the
+    // streams are merged here: a page costs the same at the end of a large history as at its start.
+    QList<StoredRow> candidates;
+    if (!readRows(QStringLiteral("SELECT %1, r.seq FROM sync_rows r WHERE r.owner_id = ? AND (r.seq, r.id) > "
+                                 "(?, ?) ORDER BY r.seq, r.id LIMIT ?")
+                      .arg(rowColumns),
+                  {userId, cursor.sequence, cursor.rowId, count}, std::nullopt, &candidates))
+        return false;
+
+    struct Share
+    {
+        QString ownerId;
+        QString accountId;
+        qint64 grantedSequence;
+    };
+    QList<Share> shares;
+    auto shareQuery = m_database->exec(
+        "SyncService::pull",
+        QStringLiteral("SELECT owner_id, account_id, granted_seq FROM account_shares WHERE user_id = ?"),
+        {userId});
+    if (!shareQuery)
+        return false;
+    while (shareQuery->next())
+        shares.append({shareQuery->value(0).toString(), shareQuery->value(1).toString(),
+                       shareQuery->value(2).toLongLong()});
+    shareQuery->finish();
+    for (const Share &share : std::as_const(shares)) {
+        // Rows changed before the share all carry the share's number, so they follow one another
+        // by row number alone.
+        if (share.grantedSequence >= cursor.sequence) {
+            const qint64 after = share.grantedSequence == cursor.sequence ? cursor.rowId : qint64(-1);
+            if (!readRows(
+                    QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.account_id = ? "
+                                   "AND r.seq <= ? AND r.id > ? ORDER BY r.id LIMIT ?")
+                        .arg(rowColumns),
+                    {share.ownerId, share.accountId, share.grantedSequence, after, count},
+                    share.grantedSequence, &candidates))
+                return false;
+        }
+        if (!readRows(
+                QStringLiteral("SELECT %1, r.seq FROM sync_rows r WHERE r.owner_id = ? AND r.account_id = ? "
+                               "AND r.seq > ? AND (r.seq, r.id) > (?, ?) ORDER BY r.seq, r.id LIMIT ?")
+                    .arg(rowColumns),
+                {share.ownerId, share.accountId, share.grantedSequence, cursor.sequence, cursor.rowId, count},
+                std::nullopt, &candidates))
+            return false;
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const StoredRow &a, const StoredRow &b) {
+        return std::pair(a.effectiveSequence, a.id) < std::pair(b.effectiveSequence, b.id);
+    });
+    if (candidates.size() > count)
+        candidates.resize(count);
+    *rows = std::move(candidates);
+    return true;
+}
+
 QJsonObject SyncService::pullRecord(const StoredRow &row)
 {
     QJsonObject record = QJsonDocument::fromJson(row.payload.toUtf8()).object();
@@ -434,41 +521,9 @@ HttpResponse SyncService::pull(const HttpRequest &request, const AccessClaims &c
             return HttpResponse::error(400, QStringLiteral("limit must be from 1 to %1").arg(maxPageSize));
     }
 
-    // Own rows by their change number; rows of accounts shared with the user by the later of
-    // their change number and the share's, so that a new share brings the account's whole past.
-    const QString effective =
-        QStringLiteral("CASE WHEN r.seq > s.granted_seq THEN r.seq ELSE s.granted_seq END");
-    const QString sql =
-        QStringLiteral(
-            "SELECT * FROM ("
-            "SELECT %1, r.seq AS eff FROM sync_rows r WHERE r.owner_id = ? AND (r.seq, r.id) > (?, ?) "
-            "UNION ALL "
-            "SELECT %1, %2 AS eff FROM sync_rows r JOIN account_shares s "
-            "ON s.owner_id = r.owner_id AND s.account_id = r.account_id "
-            "WHERE s.user_id = ? AND (%2, r.id) > (?, ?)"
-            ") visible ORDER BY eff, id LIMIT ?")
-            .arg(rowColumns, effective);
-    auto query = m_database->exec("SyncService::pull", sql,
-                                  {claims.userId, cursor.sequence, cursor.rowId, claims.userId,
-                                   cursor.sequence, cursor.rowId, limit + 1});
-    if (!query)
-        return HttpResponse::storageFailure();
     QList<StoredRow> rows;
-    while (query->next()) {
-        StoredRow row;
-        row.id = query->value(0).toLongLong();
-        row.serverId = query->value(1).toString();
-        row.ownerId = query->value(2).toString();
-        row.entityType = query->value(3).toString();
-        row.entityId = query->value(4).toString();
-        row.accountId = query->value(5).toString();
-        row.version = query->value(6).toInt();
-        row.payload = query->value(7).toString();
-        row.updatedBy = query->value(8).toString();
-        row.effectiveSequence = query->value(9).toLongLong();
-        rows.append(row);
-    }
-    query->finish();
+    if (!readPageRows(claims.userId, cursor, limit + 1, &rows))
+        return HttpResponse::storageFailure();
     const bool hasMore = rows.size() > limit;
     if (hasMore)
         rows.removeLast();

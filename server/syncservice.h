@@ -65,6 +65,11 @@ private:
     bool findRow(const QString &sql, const QVariantList &values, StoredRow *row, bool *found);
     bool canWrite(const QString &userId, const StoredRow &row, bool *allowed);
     QJsonObject pullRecord(const StoredRow &row);
+    // The first `count` rows the user may see after `cursor`, in cursor order.
+    bool readPageRows(const QString &userId, const SyncCursor &cursor, int count, QList<StoredRow> *rows);
+    // Appends the rows `sql` selects (rowColumns, then the effective change number unless given).
+    bool readRows(const QString &sql, const QVariantList &values, std::optional<qint64> effective,
+                  QList<StoredRow> *rows);
     bool touchDevice(const AccessClaims &claims);
     // The answer refusing `userId` an owner's `action` on `accountId`; nothing when the user owns it.
     std::optional<HttpResponse> refuseUnlessOwner(const QString &userId, const QString &accountId,

@@ -4190,14 +4190,6 @@ Beim Wechsel des Servers werden Sie dort abgemeldet. Server wechseln?</translati
     </message>
 </context>
 <context>
-    <name>SmartDateEdit</name>
-    <message>
-        <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
-        <source>Open calendar (F4)</source>
-        <translation>Kalender öffnen (F4)</translation>
-    </message>
-</context>
-<context>
     <name>StatusBar</name>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="15"/>

@@ -4162,14 +4162,6 @@ Changing the server signs you out there. Change it?</source>
     </message>
 </context>
 <context>
-    <name>SmartDateEdit</name>
-    <message>
-        <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
-        <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>StatusBar</name>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="15"/>

@@ -4190,14 +4190,6 @@ Changer de serveur vous déconnectera de celui-ci. Changer quand même&#xa0;?</t
     </message>
 </context>
 <context>
-    <name>SmartDateEdit</name>
-    <message>
-        <location filename="../../src/ui/register/smartdateedit.cpp" line="16"/>
-        <source>Open calendar (F4)</source>
-        <translation>Ouvrir le calendrier (F4)</translation>
-    </message>
-</context>
-<context>
     <name>StatusBar</name>
     <message>
         <location filename="../../src/app/statusbar.cpp" line="15"/>

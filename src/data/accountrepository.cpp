@@ -86,7 +86,7 @@ QList<Account> AccountRepository::pending(bool *ok) const
 
 bool AccountRepository::insert(const Account &account)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
@@ -116,7 +116,7 @@ bool AccountRepository::insert(const Account &account)
 
 bool AccountRepository::update(const Account &account)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "

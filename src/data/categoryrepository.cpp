@@ -115,7 +115,7 @@ QList<Category> CategoryRepository::pending(bool *ok) const
 
 bool CategoryRepository::insert(const Category &category)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
@@ -135,12 +135,12 @@ bool CategoryRepository::insert(const Category &category)
 
 bool CategoryRepository::update(const Category &category)
 {
-    QSqlQuery query =
-        prepare(m_database,
-                QStringLiteral(
-                    "UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, "
-                    "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
-                    "server_id=?, updated_at=? WHERE id=?"));
+    QSqlQuery &query = prepareWrite(
+        m_database,
+        QStringLiteral(
+            "UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, "
+            "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
+            "server_id=?, updated_at=? WHERE id=?"));
     bindEditableValues(query, category);
     query.addBindValue(timestampToText(category.updatedAt));
     query.addBindValue(category.id);

@@ -29,6 +29,8 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
+    m_statements.clear();
+    m_unprepared = QSqlQuery();
     if (m_open) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -95,6 +97,18 @@ bool Database::isSchemaCurrent() const
 QSqlDatabase Database::connection() const
 {
     return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery &Database::cachedStatement(const QString &sql) const
+{
+    const auto cached = m_statements.find(sql);
+    if (cached != m_statements.end())
+        return cached->second;
+    QSqlQuery query(connection());
+    if (query.prepare(sql))
+        return m_statements.emplace(sql, std::move(query)).first->second;
+    m_unprepared = std::move(query);
+    return m_unprepared;
 }
 
 bool Database::runMigrations()

@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
+
+#include <map>
 
 // Owns the process's one SQLite connection (the toolkit's default connection, so code that asks
 // the SQL module for its default connection gets this one) and brings its schema up to date.
@@ -37,6 +40,13 @@ public:
     bool applyMigration(int version, const QString &name, const QString &sql);
 
     QSqlDatabase connection() const;
+    // `sql` prepared once for the life of the connection. For the writes a bulk operation runs once
+    // a row (an import, a sync page): preparing the statement anew each time costs about as much
+    // as running it. Only for statements whose rows nobody reads (INSERT, UPDATE), so that no caller
+    // still holds one when the next call runs it again. When preparing fails, the unprepared query
+    // is returned uncached and its exec() reports the driver's error. The reference holds until the
+    // next call.
+    QSqlQuery &cachedStatement(const QString &sql) const;
     bool isOpen() const { return m_open; }
     bool isReadOnly() const { return m_readOnly; }
 
@@ -53,6 +63,8 @@ private:
     void ensureLookupIndexes();
 
     QString m_connectionName;
+    mutable std::map<QString, QSqlQuery> m_statements;
+    mutable QSqlQuery m_unprepared;
     bool m_open = false;
     bool m_readOnly = false;
 };

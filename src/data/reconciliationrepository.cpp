@@ -97,7 +97,7 @@ QList<Reconciliation> ReconciliationRepository::pending(bool *ok) const
 
 bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
@@ -124,7 +124,7 @@ bool ReconciliationRepository::insert(const Reconciliation &reconciliation)
 
 bool ReconciliationRepository::update(const Reconciliation &reconciliation)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "UPDATE reconciliations SET account_id=?, statement_date=?, statement_balance=?, "

@@ -138,7 +138,7 @@ QList<RecurringTransaction> RecurringRepository::pending(bool *ok) const
 bool RecurringRepository::insert(const RecurringTransaction &recurring)
 {
     warnIfBroken("insert", recurring);
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, category_id, "
@@ -161,7 +161,7 @@ bool RecurringRepository::insert(const RecurringTransaction &recurring)
 bool RecurringRepository::update(const RecurringTransaction &recurring)
 {
     warnIfBroken("update", recurring);
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, "

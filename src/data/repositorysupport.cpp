@@ -23,6 +23,11 @@ QSqlQuery prepare(const Database *database, const QString &sql)
     return query;
 }
 
+QSqlQuery &prepareWrite(const Database *database, const QString &sql)
+{
+    return database->cachedStatement(sql);
+}
+
 int executeCounting(const Database *database, const QString &sql, const QVariantList &values,
                     const char *operation)
 {

@@ -19,6 +19,9 @@ namespace RepositorySupport {
 // A prepared statement on the database's connection; an unprepared query when that fails, whose
 // exec() then fails with the driver's error.
 QSqlQuery prepare(const Database *database, const QString &sql);
+// The same for an INSERT or UPDATE that runs once a row: prepared once per connection
+// (Database::cachedStatement); the reference holds until the next call.
+QSqlQuery &prepareWrite(const Database *database, const QString &sql);
 
 void recordFailure(const QSqlQuery &query);
 

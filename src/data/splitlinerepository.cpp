@@ -15,10 +15,10 @@ SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
 
 bool SplitLineRepository::insert(const SplitLine &line)
 {
-    QSqlQuery query =
-        prepare(m_database, QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
-                                           "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                                           "?, ?, ?)"));
+    QSqlQuery &query =
+        prepareWrite(m_database, QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
+                                                "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                                                "?, ?, ?)"));
     query.addBindValue(line.id);
     query.addBindValue(line.transactionId);
     query.addBindValue(line.categoryId);

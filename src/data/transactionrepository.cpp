@@ -497,7 +497,7 @@ int TransactionRepository::searchCount(const QString &text, const TransactionSea
 
 bool TransactionRepository::insert(const Transaction &transaction)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
@@ -519,7 +519,7 @@ bool TransactionRepository::insert(const Transaction &transaction)
 
 bool TransactionRepository::update(const Transaction &transaction)
 {
-    QSqlQuery query = prepare(
+    QSqlQuery &query = prepareWrite(
         m_database,
         QStringLiteral(
             "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "

@@ -14,11 +14,13 @@
 #include "data/sqltransaction.h"
 #include "data/storageerror.h"
 #include "data/transactionrepository.h"
+#include "services/importpragmas.h"
 
 #include <QDebug>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
@@ -519,11 +521,16 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
     const QSignalBlocker blockReconciliations(m_reconciliations);
     const QSignalBlocker blockPreferences(m_preferences);
 
+    // A page rewrites rows all over the file and its indexes: with the default cache and
+    // statement journals on disk, most of its time would go to the file system.
+    const ImportPragmas pragmas(connection(), true);
     SqlTransaction guard(connection());
     if (!guard.isActive()) {
         *error = storageFailure(guard.lastError());
         return false;
     }
+    m_bookkeepingStatements.clear();
+    const auto dropStatements = qScopeGuard([this] { m_bookkeepingStatements.clear(); });
     m_knownAccounts = {};
     m_knownCategories = {};
     m_knownRecurring = {};
@@ -741,6 +748,15 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
             incoming.serverId == local->serverId)
             return Applied::Unchanged;
         noteWrite();
+        // Most often the row comes back as it is here with the version the server raised (the
+        // pushing device pulls its own push): then only its bookkeeping is stored, since rewriting
+        // every column would rewrite each of the row's index entries as well.
+        if (sameContent) {
+            if (!storeBookkeeping(table, incoming.id, incoming.version, incoming.syncStatus,
+                                  incoming.serverId, incoming.updatedAt))
+                return afterFailure();
+            return Applied::Written;
+        }
         if (!repository->update(incoming))
             return afterFailure();
         // The server's row wins whole, its deletion state included.
@@ -838,6 +854,33 @@ SyncEngine::Applied SyncEngine::applyReconciliation(const QJsonObject &record, S
                        "applyReconciliation: skipping server record with broken statementDate: %1 %2")
                 .arg(reconciliation.id, dateText);
         });
+}
+
+bool SyncEngine::storeBookkeeping(const QString &table, const QString &id, int version, SyncStatus status,
+                                  const QString &serverId, const QDateTime &updatedAt)
+{
+    auto statement = m_bookkeepingStatements.find(table);
+    if (statement == m_bookkeepingStatements.end()) {
+        QSqlQuery query(connection());
+        if (!query.prepare(QStringLiteral("UPDATE %1 SET version = ?, sync_status = ?, server_id = ?, "
+                                          "updated_at = ? WHERE id = ?")
+                               .arg(table))) {
+            RepositorySupport::logFailure("SyncEngine::storeBookkeeping", query);
+            return false;
+        }
+        statement = m_bookkeepingStatements.emplace(table, std::move(query)).first;
+    }
+    QSqlQuery &query = statement->second;
+    query.addBindValue(version);
+    query.addBindValue(syncStatusToString(status));
+    query.addBindValue(serverId);
+    query.addBindValue(timestampToText(updatedAt));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        RepositorySupport::logFailure("SyncEngine::storeBookkeeping", query);
+        return false;
+    }
+    return true;
 }
 
 QString SyncEngine::localIdForServerId(const QString &table, const QString &serverId)

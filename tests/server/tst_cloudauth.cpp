@@ -467,7 +467,7 @@ void TestCloudAuth::processesStartingTogetherMigrateOnce()
     QVERIFY2(first.waitUntilListening(&error), qPrintable(error));
     QVERIFY2(second.waitUntilListening(&error), qPrintable(error));
     QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(),
-             3);
+             4);
     QCOMPARE(CloudBackend::execute(database,
                                    QStringLiteral("SELECT COUNT(*) FROM settings WHERE key = 'jwt_secret'"))
                  .toInt(),
@@ -483,7 +483,7 @@ void TestCloudAuth::processesStartingTogetherMigrateOnce()
     // A restart finds the schema current and changes nothing.
     QVERIFY2(first.start(database, {}, &error), qPrintable(error));
     QCOMPARE(CloudBackend::execute(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(),
-             3);
+             4);
     QCOMPARE(CloudHttp(first.baseUrl()).get(api(QStringLiteral("/users/me")), user.accessToken).status, 200);
 }
 

@@ -113,6 +113,7 @@ private slots:
     void badRequestsAreAnsweredWithJsonErrors();
     void anotherUsersRowsCannotBeWritten();
     void sharedAccountFlowsBothWays();
+    void sharedAndOwnRowsArePagedOneByOne();
     void removedShareStopsTheFlow_data();
     void removedShareStopsTheFlow();
     void outsiderIsRefusedWhateverItSends();
@@ -572,6 +573,58 @@ void TestCloudSync::sharedAccountFlowsBothWays()
     owner->push({transaction(QStringLiteral("joint-t3"), QStringLiteral("joint"))});
     QVERIFY(records(member->pull(memberCursor), QStringLiteral("transactions"))
                 .contains(QStringLiteral("joint-t3")));
+}
+
+void TestCloudSync::sharedAndOwnRowsArePagedOneByOne()
+{
+    // The member's own rows and the shared account's rows, older and newer than the share, come
+    // one page at a time in one order: each exactly once, whatever the page size.
+    auto owner = newUser(QStringLiteral("pageowner"));
+    auto member = newUser(QStringLiteral("pagemember"));
+    makeGroup(owner.get(), member.get());
+    QCOMPARE(
+        owner
+            ->push({account(QStringLiteral("pj")), transaction(QStringLiteral("pj-1"), QStringLiteral("pj")),
+                    transaction(QStringLiteral("pj-2"), QStringLiteral("pj")),
+                    transaction(QStringLiteral("pj-3"), QStringLiteral("pj"))})
+            .status,
+        200);
+    QCOMPARE(
+        member
+            ->push({account(QStringLiteral("pm")), transaction(QStringLiteral("pm-1"), QStringLiteral("pm")),
+                    transaction(QStringLiteral("pm-2"), QStringLiteral("pm"))})
+            .status,
+        200);
+    QCOMPARE(owner
+                 ->sync("POST", QStringLiteral("/accounts/pj/share"),
+                        {{QStringLiteral("user_id"), member->userId},
+                         {QStringLiteral("role"), QStringLiteral("member")}})
+                 .status,
+             201);
+    QCOMPARE(statuses(owner->push(
+                 {transaction(QStringLiteral("pj-2"), QStringLiteral("pj"), 2, QStringLiteral("Edited")),
+                  transaction(QStringLiteral("pj-4"), QStringLiteral("pj"))})),
+             (QStringList{QStringLiteral("ok"), QStringLiteral("ok")}));
+    QCOMPARE(member->push({transaction(QStringLiteral("pm-3"), QStringLiteral("pm"))}).status, 200);
+
+    const QStringList expected{QStringLiteral("pj-1"), QStringLiteral("pj-2"), QStringLiteral("pj-3"),
+                               QStringLiteral("pj-4"), QStringLiteral("pm-1"), QStringLiteral("pm-2"),
+                               QStringLiteral("pm-3")};
+    for (const int limit : {1, 2, 3, 200}) {
+        QStringList seen;
+        QString cursor;
+        for (int page = 0; page < 40; ++page) {
+            const HttpResult pull = member->pull(cursor, limit);
+            QCOMPARE(pull.status, 200);
+            for (const QJsonValue &value : pull.json.value(QStringLiteral("transactions")).toArray())
+                seen.append(value.toObject().value(QStringLiteral("client_id")).toString());
+            cursor = pull.json.value(QStringLiteral("server_time")).toString();
+            if (!pull.json.value(QStringLiteral("has_more")).toBool())
+                break;
+        }
+        seen.sort();
+        QCOMPARE(seen, expected);
+    }
 }
 
 void TestCloudSync::removedShareStopsTheFlow_data()

@@ -54,6 +54,7 @@ private slots:
     void integrityMismatchIsOnlyReported_data();
     void integrityMismatchIsOnlyReported();
     void forceFullSyncSendsEveryLiveRowAndPullsFromTheStart();
+    void pushedRowsComingBackKeepTheirContent();
 
 private:
     // Runs one cycle started by syncNow and waits for its end; false when it did not end.
@@ -736,6 +737,43 @@ void TestSyncEngine::forceFullSyncSendsEveryLiveRowAndPullsFromTheStart()
     QCOMPARE(m_server->requests.at(1).target, QByteArray("/zimbrel/v1/sync/pull?limit=200"));
     QCOMPARE(m_transactions->findById(gone.id)->syncStatus, SyncStatus::Synced);
     QCOMPARE(m_accounts->findById(account.id)->serverId, QStringLiteral("srv-a"));
+}
+
+void TestSyncEngine::pushedRowsComingBackKeepTheirContent()
+{
+    // The pushing device pulls its own rows back with the version the server raised: the content
+    // stays as it is here, the version, status, server id and change time become the server's.
+    const Account account = Records::account(QStringLiteral("Checking"));
+    storeSynced(m_accounts.get(), account, 1);
+    Transaction synced =
+        Records::transaction(account.id, QDate(2026, 3, 1), -100).payee(QStringLiteral("synced"));
+    synced.memo = QStringLiteral("note");
+    storeSynced(m_transactions.get(), synced, 1);
+    Transaction pushed =
+        Records::transaction(account.id, QDate(2026, 3, 2), -250).payee(QStringLiteral("pushed"));
+    pushed.cleared = true;
+    QVERIFY(m_transactions->insert(pushed));
+    m_server->answer(page(pushAnswer({result(QStringLiteral("transaction"), pushed.id, QStringLiteral("ok"),
+                                             QStringLiteral("srv-") + pushed.id)})));
+    Transaction syncedEcho = synced;
+    syncedEcho.updatedAt = synced.updatedAt.addSecs(60);
+    Transaction pushedEcho = *m_transactions->findById(pushed.id);
+    pushedEcho.updatedAt = pushedEcho.updatedAt.addSecs(90);
+    m_server->answer(
+        page({{QStringLiteral("transactions"), array({pulled(syncedEcho, 2), pulled(pushedEcho, 2)})},
+              {QStringLiteral("server_time"), QStringLiteral("v1.2.2")}}));
+    QVERIFY(runCycle());
+    QCOMPARE(m_engine->state(), SyncEngine::SyncState::Idle);
+
+    for (const Transaction &echo : {syncedEcho, pushedEcho}) {
+        const Transaction stored = *m_transactions->findById(echo.id);
+        QVERIFY2(SyncRecords::sameContent(stored, echo), qPrintable(echo.payee));
+        QCOMPARE(stored.version, 2);
+        QCOMPARE(stored.syncStatus, SyncStatus::Synced);
+        QCOMPARE(stored.serverId, QStringLiteral("srv-") + echo.id);
+        QCOMPARE(stored.updatedAt, echo.updatedAt);
+        QCOMPARE(stored.createdAt, echo.createdAt);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSyncEngine)

@@ -19,17 +19,16 @@ DateField::DateField(QWidget *parent)
 
 void DateField::setDate(const QDate &date)
 {
-    if (date == m_date)
-        return;
+    const bool moved = date != m_date;
     m_date = date;
     setText(dateToEditText(m_date));
-    emit dateChanged(m_date);
+    if (moved)
+        emit dateChanged(m_date);
 }
 
 void DateField::openCalendarPopup()
 {
-    const QDate shown = dateFromEditText(text());
-    openDatePopup(this, shown, [this](const QDate &picked) { setDate(picked); });
+    openDatePopup(this, dateFromEditText(text()), [this](const QDate &picked) { setDate(picked); });
 }
 
 void DateField::keyPressEvent(QKeyEvent *event)
@@ -42,11 +41,7 @@ void DateField::keyPressEvent(QKeyEvent *event)
     }
     QDate date = m_date;
     if (applyDateShortcut(event, date)) {
-        if (date != m_date) {
-            m_date = date;
-            setText(dateToEditText(m_date));
-            emit dateChanged(m_date);
-        }
+        setDate(date);
         selectAll();
         event->accept();
         return;
@@ -57,10 +52,6 @@ void DateField::keyPressEvent(QKeyEvent *event)
 void DateField::focusOutEvent(QFocusEvent *event)
 {
     const QDate typed = dateFromEditText(text());
-    if (typed.isValid() && typed != m_date) {
-        m_date = typed;
-        emit dateChanged(m_date);
-    }
-    setText(dateToEditText(m_date));
+    setDate(typed.isValid() ? typed : m_date);
     QLineEdit::focusOutEvent(event);
 }

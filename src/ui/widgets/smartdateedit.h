@@ -1,26 +1,16 @@
 #pragma once
 
-#include <QDate>
-#include <QLineEdit>
+#include "datefield.h"
 
-// The register's in-cell date editor. Shares the shortcuts and the calendar with DateField but has
-// no focus-out handling: the register delegate parses the text when it commits.
-class SmartDateEdit : public QLineEdit
+// The register's in-cell date editor: a DateField that leaves its text as typed when the focus
+// leaves, because the register delegate reads and parses the text itself when it commits.
+class SmartDateEdit : public DateField
 {
     Q_OBJECT
 
 public:
     explicit SmartDateEdit(QWidget *parent = nullptr);
 
-    QDate date() const { return m_date; }
-    void setDate(const QDate &date);
-
-public slots:
-    void openCalendarPopup();
-
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QDate m_date;
+    void focusOutEvent(QFocusEvent *event) override;
 };

@@ -3,6 +3,8 @@
 #include "app/guitesthelpers.h"
 #include "support/recordbuilders.h"
 #include "ui/widgets/datefield.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/dateshortcutrows.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -26,6 +28,8 @@ private slots:
     void enteredFromTheKeyboard();
     void secondFormStartsOnTheLastDate();
     void cancelledFormLeavesTheDateAlone();
+    void dateFieldShortcuts_data();
+    void dateFieldShortcuts();
     void payeeCompletionFillsFromTheNewestTransaction();
     void categoriesShowTheirParent();
     void editModeLoadsAndKeepsIdentity();
@@ -153,6 +157,37 @@ void TestTransactionFormDialog::cancelledFormLeavesTheDateAlone()
     }
     TransactionFormDialog second(state.services(), account.id);
     QCOMPARE(child<DateField>(&second, "dateField")->date(), QDate::currentDate());
+}
+
+void TestTransactionFormDialog::dateFieldShortcuts_data()
+{
+    addDateShortcutRows();
+}
+
+// The same table drives the register's date cell.
+void TestTransactionFormDialog::dateFieldShortcuts()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QString, key);
+    QFETCH(QDate, expected);
+
+    TestState state;
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Transaction stored;
+    stored.accountId = account.id;
+    stored.date = shown;
+    stored.payee = QStringLiteral("Corner Grocer");
+    TransactionFormDialog form(state.services(), account.id);
+    form.setTransaction(stored);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *dateField = child<DateField>(&form, "dateField");
+    QCOMPARE(QApplication::focusWidget(), dateField);
+    QCOMPARE(dateField->text(), dateToEditText(shown));
+
+    QTest::keyClick(dateField, key.front().toLatin1());
+    QCOMPARE(dateField->text(), dateToEditText(expected));
+    QCOMPARE(form.transaction().date, expected);
 }
 
 void TestTransactionFormDialog::payeeCompletionFillsFromTheNewestTransaction()

@@ -2,6 +2,8 @@
 
 #include "services/categoryservice.h"
 #include "support/recordbuilders.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/dateshortcutrows.h"
 #include "ui/widgets/smartdateedit.h"
 
 #include "ui/widgets/thememanager.h"
@@ -51,6 +53,8 @@ private slots:
     void nextBlankRowStartsOnTheLastCommittedDate();
     void twoDigitYearInTheRegisterIsThisCentury();
     void dateShortcutsWorkInTheDateCell();
+    void dateCellShortcuts_data();
+    void dateCellShortcuts();
     void refusesAnEmptyPayeeOrAmountWithHints_data();
     void refusesAnEmptyPayeeOrAmountWithHints();
     void zeroAmountIsSavedAsADeposit();
@@ -218,6 +222,9 @@ void TestRegisterScreen::dateShortcutsWorkInTheDateCell()
     RegisterFixture &f = *m_fixture;
     QVERIFY(f.open(m_checking));
     f.type(QStringLiteral("1/31/2024"));
+    // A shortcut starts from the date the cell holds, so the typed date is read in first.
+    f.press(Qt::Key_Tab);
+    f.press(Qt::Key_Backtab, Qt::ShiftModifier);
     f.press(Qt::Key_Plus);
     QCOMPARE(qobject_cast<QLineEdit *>(f.focus())->text(), QStringLiteral("2/1/2024"));
     f.press(Qt::Key_H);
@@ -228,6 +235,33 @@ void TestRegisterScreen::dateShortcutsWorkInTheDateCell()
     f.press(Qt::Key_T);
     f.press(Qt::Key_Tab);
     QCOMPARE(f.model()->pendingEdit().date, QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
+}
+
+void TestRegisterScreen::dateCellShortcuts_data()
+{
+    addDateShortcutRows();
+}
+
+// The same table drives the transaction form's date field.
+void TestRegisterScreen::dateCellShortcuts()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QString, key);
+    QFETCH(QDate, expected);
+
+    RegisterFixture &f = *m_fixture;
+    Records::transaction(m_checking, shown, -100).payee(QStringLiteral("Corner Grocer")).addTo(f.core());
+    QVERIFY(f.open(m_checking));
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Return);
+    auto *editor = qobject_cast<SmartDateEdit *>(f.focus());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), dateToEditText(shown));
+
+    f.type(key);
+    QCOMPARE(editor->text(), dateToEditText(expected));
+    f.press(Qt::Key_Tab);
+    QCOMPARE(f.model()->pendingEdit().date, dateToEditText(expected));
 }
 
 void TestRegisterScreen::refusesAnEmptyPayeeOrAmountWithHints_data()

@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <memory>
+
 class TestInputWidgets : public QObject
 {
     Q_OBJECT
@@ -25,7 +27,9 @@ private slots:
     void dateFieldAppliesShortcutsFromTheKeyboard();
     void dateFieldSnapsBackOnFocusOut();
     void dateFieldAcceptsATypedDate();
-    void smartDateEditUsesShortcutsOnWhatIsTyped();
+    void shortcutsStartFromTheHeldDate_data();
+    void shortcutsStartFromTheHeldDate();
+    void smartDateEditLeavesItsTextToTheDelegate();
     void calendarOpensWithF4AndPicksWithEnter();
     void amountSeparatorJumpsToCents_data();
     void amountSeparatorJumpsToCents();
@@ -163,20 +167,54 @@ void TestInputWidgets::dateFieldAcceptsATypedDate()
     QCOMPARE(changed.count(), 1);
 }
 
-void TestInputWidgets::smartDateEditUsesShortcutsOnWhatIsTyped()
+void TestInputWidgets::shortcutsStartFromTheHeldDate_data()
 {
-    SmartDateEdit edit;
-    edit.show();
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClicks(&edit, QStringLiteral("3/15/2024"));
-    QTest::keyClick(&edit, Qt::Key_Plus);
-    QCOMPARE(edit.text(), QStringLiteral("3/16/2024"));
-    QTest::keyClick(&edit, Qt::Key_K);
-    QCOMPARE(edit.text(), QStringLiteral("3/16/2024"));
-    QTest::keyClick(&edit, Qt::Key_W);
-    QCOMPARE(edit.date(), QDate(2024, 3, 10));
-    QCOMPARE(edit.selectedText(), edit.text());
+    QTest::addColumn<bool>("inRegister");
+    QTest::newRow("DateField") << false;
+    QTest::newRow("SmartDateEdit") << true;
+}
+
+// Both editors take a shortcut from the date they hold, never from text typed but not yet read,
+// and always show the date the shortcut chose, even when it is the one they already held.
+void TestInputWidgets::shortcutsStartFromTheHeldDate()
+{
+    QFETCH(bool, inRegister);
+    std::unique_ptr<DateField> field(inRegister ? new SmartDateEdit : new DateField);
+    field->setDate(QDate(2024, 3, 1));
+    field->show();
+    field->setFocus();
+    QSignalSpy changed(field.get(), &DateField::dateChanged);
+
+    field->selectAll();
+    QTest::keyClicks(field.get(), QStringLiteral("3/20/2024"));
+    QTest::keyClick(field.get(), Qt::Key_M);
+    QCOMPARE(field->date(), QDate(2024, 3, 1));
+    QCOMPARE(field->text(), QStringLiteral("3/1/2024"));
+    QCOMPARE(field->selectedText(), field->text());
+    QCOMPARE(changed.count(), 0);
+
+    QTest::keyClicks(field.get(), QStringLiteral("3/20/2024"));
+    QTest::keyClick(field.get(), Qt::Key_Plus);
+    QCOMPARE(field->date(), QDate(2024, 3, 2));
+    QCOMPARE(field->text(), QStringLiteral("3/2/2024"));
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestInputWidgets::smartDateEditLeavesItsTextToTheDelegate()
+{
+    QWidget window;
+    auto *edit = new SmartDateEdit(&window);
+    auto *other = new QLineEdit(&window);
+    edit->setDate(QDate(2024, 3, 15));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("soon"));
+    other->setFocus();
+    QCOMPARE(edit->text(), QStringLiteral("soon"));
+    QCOMPARE(edit->date(), QDate(2024, 3, 15));
 }
 
 void TestInputWidgets::calendarOpensWithF4AndPicksWithEnter()
