@@ -7,6 +7,7 @@
 #include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/weekstartday.h"
+#include "support/recordbuilders.h"
 
 #include <QFileInfo>
 #include <QProcessEnvironment>
@@ -137,10 +138,7 @@ void TestAppState::weekStartDayPreference()
 void TestAppState::currentAccountIsRememberedAcrossStarts()
 {
     QTemporaryDir root;
-    Account account;
-    account.id = newId();
-    account.name = QStringLiteral("Checking");
-    account.createdAt = account.updatedAt = currentTimestamp();
+    const Account account = Records::account(QStringLiteral("Checking"));
     {
         AppState state(root.path());
         QVERIFY(state.initialize());

@@ -12,6 +12,7 @@
 #include "loopbackhttpserver.h"
 #include "manifestjson.h"
 #include "services/updatestartup.h"
+#include "support/recordbuilders.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -170,9 +171,11 @@ void TestMainWindow::startPageWithoutAccounts()
 void TestMainWindow::opensOnTheLastViewedAccountWithFocusInTheBlankRow()
 {
     TestState state;
-    state.addAccount(QStringLiteral("First"), 0, 0);
-    const Account second = state.addAccount(QStringLiteral("Second"), 0, 1);
-    state.addTransaction(second.id, QDate(2025, 1, 2), QStringLiteral("Shop"), -500);
+    Records::account(QStringLiteral("First")).addTo(state.core());
+    const Account second = Records::account(QStringLiteral("Second")).sortOrder(1).addTo(state.core());
+    Records::transaction(second.id, QDate(2025, 1, 2), -500)
+        .payee(QStringLiteral("Shop"))
+        .addTo(state.core());
     state->setCurrentAccount(second.id);
 
     MainWindow window(state.get());
@@ -189,8 +192,8 @@ void TestMainWindow::opensOnTheLastViewedAccountWithFocusInTheBlankRow()
 void TestMainWindow::forgottenAccountFallsBackToTheFirst()
 {
     TestState state;
-    const Account first = state.addAccount(QStringLiteral("Alpha"), 0, 0);
-    state.addAccount(QStringLiteral("Beta"), 0, 1);
+    const Account first = Records::account(QStringLiteral("Alpha")).addTo(state.core());
+    Records::account(QStringLiteral("Beta")).sortOrder(1).addTo(state.core());
     state->setCurrentAccount(newId());
     MainWindow window(state.get());
     QCOMPARE(window.currentPage(), int(MainWindow::RegisterPage));
@@ -212,7 +215,7 @@ void TestMainWindow::newAccountWithStartingBalance()
     QFETCH(qint64, opening);
 
     TestState state;
-    const Account existing = state.addAccount(QStringLiteral("Existing"), 0, 4);
+    const Account existing = Records::account(QStringLiteral("Existing")).sortOrder(4).addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
 
@@ -283,8 +286,9 @@ void TestMainWindow::altDigitSwitchesAccounts()
     TestState state;
     QList<Account> accounts;
     for (int i = 0; i < 11; ++i)
-        accounts.append(
-            state.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), 0, i));
+        accounts.append(Records::account(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')))
+                            .sortOrder(i)
+                            .addTo(state.core()));
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     QCOMPARE(window.shortcutAccountIds().size(), 10);
@@ -305,9 +309,9 @@ void TestMainWindow::altDigitSwitchesAccounts()
 void TestMainWindow::movedRowsStoreTheSortOrder()
 {
     TestState state;
-    const Account a = state.addAccount(QStringLiteral("A"), 0, 0);
-    const Account b = state.addAccount(QStringLiteral("B"), 0, 1);
-    const Account c = state.addAccount(QStringLiteral("C"), 0, 2);
+    const Account a = Records::account(QStringLiteral("A")).addTo(state.core());
+    const Account b = Records::account(QStringLiteral("B")).sortOrder(1).addTo(state.core());
+    const Account c = Records::account(QStringLiteral("C")).sortOrder(2).addTo(state.core());
     MainWindow window(state.get());
     auto *list = window.findChild<AccountListWidget *>(QStringLiteral("accountList"));
     QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
@@ -329,9 +333,9 @@ void TestMainWindow::dragReordersAndStoresTheSortOrder()
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         QSKIP("drag and drop needs a windowing system");
     TestState state;
-    const Account a = state.addAccount(QStringLiteral("A"), 0, 0);
-    const Account b = state.addAccount(QStringLiteral("B"), 0, 1);
-    const Account c = state.addAccount(QStringLiteral("C"), 0, 2);
+    const Account a = Records::account(QStringLiteral("A")).addTo(state.core());
+    const Account b = Records::account(QStringLiteral("B")).sortOrder(1).addTo(state.core());
+    const Account c = Records::account(QStringLiteral("C")).sortOrder(2).addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     QListWidget *list = accountList(window);
@@ -489,7 +493,7 @@ void TestMainWindow::editAccountKeepsItsOpeningTransaction()
 void TestMainWindow::contextMenuOffersTheAccountActions()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"), 0, 0);
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     QListWidget *list = accountList(window);
@@ -524,10 +528,10 @@ void TestMainWindow::contextMenuOffersTheAccountActions()
 void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
 {
     TestState state;
-    const Account keep = state.addAccount(QStringLiteral("Keep"), 0, 0);
-    const Account doomed = state.addAccount(QStringLiteral("Doomed"), 0, 1);
-    state.addTransaction(doomed.id, QDate(2025, 1, 1), QStringLiteral("One"), -100);
-    state.addTransaction(doomed.id, QDate(2025, 1, 2), QStringLiteral("Two"), -200);
+    const Account keep = Records::account(QStringLiteral("Keep")).addTo(state.core());
+    const Account doomed = Records::account(QStringLiteral("Doomed")).sortOrder(1).addTo(state.core());
+    Records::transaction(doomed.id, QDate(2025, 1, 1), -100).payee(QStringLiteral("One")).addTo(state.core());
+    Records::transaction(doomed.id, QDate(2025, 1, 2), -200).payee(QStringLiteral("Two")).addTo(state.core());
     state->setCurrentAccount(doomed.id);
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
@@ -560,8 +564,8 @@ void TestMainWindow::deleteCurrentAccountLandsOnTheWelcomePage()
 void TestMainWindow::deleteOtherAccountKeepsTheRegister()
 {
     TestState state;
-    const Account keep = state.addAccount(QStringLiteral("Keep"), 0, 0);
-    const Account other = state.addAccount(QStringLiteral("Other"), 0, 1);
+    const Account keep = Records::account(QStringLiteral("Keep")).addTo(state.core());
+    const Account other = Records::account(QStringLiteral("Other")).sortOrder(1).addTo(state.core());
     state->setCurrentAccount(keep.id);
     MainWindow window(state.get());
     whenModalShown([](QWidget *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
@@ -590,12 +594,17 @@ void TestMainWindow::actionsWithoutAccountAskForOne()
 void TestMainWindow::reconcileThroughTheWindow()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"), 10000);
-    const Transaction pay = state.addTransaction(account.id, QDate(2025, 1, 3), QStringLiteral("Pay"), 50000);
-    const Transaction rent =
-        state.addTransaction(account.id, QDate(2025, 1, 4), QStringLiteral("Rent"), -30000);
-    const Transaction open =
-        state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Open"), -999);
+    const Account account =
+        Records::account(QStringLiteral("Checking")).startingBalance(10000).addTo(state.core());
+    const Transaction pay = Records::transaction(account.id, QDate(2025, 1, 3), 50000)
+                                .payee(QStringLiteral("Pay"))
+                                .addTo(state.core());
+    const Transaction rent = Records::transaction(account.id, QDate(2025, 1, 4), -30000)
+                                 .payee(QStringLiteral("Rent"))
+                                 .addTo(state.core());
+    const Transaction open = Records::transaction(account.id, QDate(2025, 1, 5), -999)
+                                 .payee(QStringLiteral("Open"))
+                                 .addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
 
@@ -647,7 +656,7 @@ void TestMainWindow::reconcileThroughTheWindow()
 void TestMainWindow::registerCtrlNOpensTheTransactionForm()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.registerScreen()->view()));
@@ -671,20 +680,11 @@ void TestMainWindow::registerCtrlNOpensTheTransactionForm()
 void TestMainWindow::dueRecurringIsPostedAtStart()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    RecurringTransaction recurring;
-    recurring.id = newId();
-    recurring.accountId = account.id;
-    recurring.payee = QStringLiteral("Rent");
-    recurring.amount = -100000;
-    recurring.frequency = Frequency::Monthly;
-    recurring.startDate = QDate::currentDate().addDays(-1);
-    recurring.nextDueDate = recurring.startDate;
-    recurring.autoPost = true;
-    recurring.isActive = true;
-    recurring.createdAt = currentTimestamp();
-    recurring.updatedAt = recurring.createdAt;
-    QVERIFY(state->recurringRepository()->insert(recurring));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    QVERIFY(state->recurringRepository()->insert(
+        Records::recurring(account.id, QDate::currentDate().addDays(-1), -100000)
+            .payee(QStringLiteral("Rent"))
+            .autoPost()));
 
     MainWindow window(state.get());
     QCOMPARE(window.statusBarWidget()->currentMessage(),
@@ -696,7 +696,7 @@ void TestMainWindow::dueRecurringIsPostedAtStart()
 void TestMainWindow::shareNeedsSignIn()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     QString title;
     whenModalShown([&title](QWidget *box) {
@@ -739,8 +739,11 @@ void TestMainWindow::windowNeverOpensLargerThanTheScreen()
 {
     TestState state;
     const Account account =
-        state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
-    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Employer"), 250000);
+        Records::account(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"))
+            .addTo(state.core());
+    Records::transaction(account.id, QDate(2025, 1, 1), 250000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(state.core());
     {
         MainWindow window(state.get());
         const QSize available = window.screen()->availableGeometry().size();
@@ -768,9 +771,12 @@ void TestMainWindow::sidebarRowsShowWholeAndNamesElideFirst()
 {
     TestState state;
     const Account account =
-        state.addAccount(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"));
-    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Builder"), -12345678);
-    state.addAccount(QStringLiteral("Savings"), 0, 1);
+        Records::account(QStringLiteral("Joint Household Checking at the Riverbend Credit Union"))
+            .addTo(state.core());
+    Records::transaction(account.id, QDate(2025, 1, 1), -12345678)
+        .payee(QStringLiteral("Builder"))
+        .addTo(state.core());
+    Records::account(QStringLiteral("Savings")).sortOrder(1).addTo(state.core());
     MainWindow window(state.get());
     window.resize(1024, 700);
     QVERIFY(showAndActivate(window));
@@ -796,7 +802,7 @@ void TestMainWindow::sidebarRowsShowWholeAndNamesElideFirst()
 void TestMainWindow::sidebarCanBeNarrowedAndCollapsed()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     window.resize(1024, 700);
     QVERIFY(showAndActivate(window));
@@ -815,10 +821,12 @@ void TestMainWindow::sidebarCanBeNarrowedAndCollapsed()
 void TestMainWindow::balancePastTheRangeIsShownAsSuch()
 {
     TestState state;
-    const Account huge = state.addAccount(QStringLiteral("Huge"), 0, 0);
-    state.addAccount(QStringLiteral("Visa"), 0, 1);
+    const Account huge = Records::account(QStringLiteral("Huge")).addTo(state.core());
+    Records::account(QStringLiteral("Visa")).sortOrder(1).addTo(state.core());
     for (int i = 0; i < 2; ++i)
-        state.addTransaction(huge.id, QDate(2025, 1, 1), QStringLiteral("Big"), 6'000'000'000'000'000'000LL);
+        Records::transaction(huge.id, QDate(2025, 1, 1), 6'000'000'000'000'000'000LL)
+            .payee(QStringLiteral("Big"))
+            .addTo(state.core());
     MainWindow window(state.get());
     QListWidget *list = accountList(window);
     QCOMPARE(list->count(), 2);
@@ -832,10 +840,15 @@ void TestMainWindow::balancePastTheRangeIsShownAsSuch()
 void TestMainWindow::listShowsBalancesAndTotal()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"), 100000, 0);
-    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
-    state.addTransaction(checking.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -2550);
-    state.addTransaction(visa.id, QDate(2025, 1, 1), QStringLiteral("Gadget"), -12345);
+    const Account checking =
+        Records::account(QStringLiteral("Checking")).startingBalance(100000).addTo(state.core());
+    const Account visa = Records::account(QStringLiteral("Visa")).sortOrder(1).addTo(state.core());
+    Records::transaction(checking.id, QDate(2025, 1, 1), -2550)
+        .payee(QStringLiteral("Shop"))
+        .addTo(state.core());
+    Records::transaction(visa.id, QDate(2025, 1, 1), -12345)
+        .payee(QStringLiteral("Gadget"))
+        .addTo(state.core());
     MainWindow window(state.get());
     QListWidget *list = accountList(window);
     QCOMPARE(list->count(), 2);
@@ -848,7 +861,9 @@ void TestMainWindow::listShowsBalancesAndTotal()
     QCOMPARE(window.statusBarWidget()->accountCountText(), QStringLiteral("2 account(s)"));
 
     // A new transaction anywhere updates the list.
-    state.addTransaction(visa.id, QDate(2025, 1, 2), QStringLiteral("Payment"), 12345);
+    Records::transaction(visa.id, QDate(2025, 1, 2), 12345)
+        .payee(QStringLiteral("Payment"))
+        .addTo(state.core());
     QTRY_COMPARE(window.totalText(), QStringLiteral("Total: $974.50"));
     QCOMPARE(balanceOf(1), QStringLiteral("$0.00"));
 
@@ -970,7 +985,7 @@ void TestMainWindow::helpMenuUpdateItemsWorkWithTheStartupCheckOff()
 void TestMainWindow::importShortcutWorksFromTheRegister()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     QVERIFY(showAndActivate(window));
     window.selectAccount(checking.id);

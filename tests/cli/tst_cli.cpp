@@ -1,7 +1,6 @@
 #include "data/database.h"
-#include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/recurringrepository.h"
+#include "support/recordbuilders.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -247,17 +246,10 @@ void TestCli::recurringProcessPrintsThePostedCount()
         Database database;
         QVERIFY(database.open(dir.filePath(QStringLiteral("zimbrel.db"))));
         RecurringRepository recurring(&database);
-        RecurringTransaction rent;
-        rent.id = newId();
-        rent.accountId = account;
-        rent.payee = QStringLiteral("Rent");
-        rent.amount = -90000;
-        rent.frequency = Frequency::Monthly;
-        rent.autoPost = true;
         // Three occurrences fall due by today, whatever today is.
-        rent.startDate = rent.nextDueDate = QDate::currentDate().addMonths(-2);
-        rent.createdAt = rent.updatedAt = currentTimestamp();
-        QVERIFY(recurring.insert(rent));
+        QVERIFY(recurring.insert(Records::recurring(account, QDate::currentDate().addMonths(-2), -90000)
+                                     .payee(QStringLiteral("Rent"))
+                                     .autoPost()));
     }
     QCOMPARE(
         runJson(dir.path(), {QStringLiteral("recurring-process")}).object()[QStringLiteral("posted")].toInt(),

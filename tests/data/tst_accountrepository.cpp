@@ -1,4 +1,5 @@
 #include "data/accountrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -45,7 +46,8 @@ void TestAccountRepository::cleanup()
 
 void TestAccountRepository::insertedAccountReadsBackEqual()
 {
-    Account account = TestDatabase::account(QStringLiteral("Checking"), -123456789012LL, Currency::JPY);
+    Account account =
+        Records::account(QStringLiteral("Checking")).startingBalance(-123456789012LL).currency(Currency::JPY);
     account.type = AccountType::CreditCard;
     account.institution = QStringLiteral("Bank");
     account.accountNumberLast4 = QStringLiteral("0042");
@@ -66,12 +68,12 @@ void TestAccountRepository::insertedAccountReadsBackEqual()
 
 void TestAccountRepository::allOrdersBySortOrderThenNameAndSkipsDeleted()
 {
-    Account zeta = TestDatabase::account(QStringLiteral("Zeta"));
-    Account alpha = TestDatabase::account(QStringLiteral("Alpha"));
+    Account zeta = Records::account(QStringLiteral("Zeta"));
+    Account alpha = Records::account(QStringLiteral("Alpha"));
     alpha.sortOrder = 2;
-    Account beta = TestDatabase::account(QStringLiteral("Beta"));
-    Account gone = TestDatabase::account(QStringLiteral("Gone"));
-    Account aardvark = TestDatabase::account(QStringLiteral("Aardvark"));
+    Account beta = Records::account(QStringLiteral("Beta"));
+    Account gone = Records::account(QStringLiteral("Gone"));
+    Account aardvark = Records::account(QStringLiteral("Aardvark"));
     for (const Account &account : {zeta, alpha, beta, gone, aardvark})
         QVERIFY(m_accounts->insert(account));
     QVERIFY(m_accounts->softDelete(gone.id));
@@ -91,7 +93,7 @@ void TestAccountRepository::allOrdersBySortOrderThenNameAndSkipsDeleted()
 
 void TestAccountRepository::pendingIncludesDeletedRows()
 {
-    const Account account = TestDatabase::account(QStringLiteral("A"));
+    const Account account = Records::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), account.id, QStringLiteral("srv")));
     QVERIFY(m_accounts->pending().isEmpty());
@@ -112,7 +114,7 @@ void TestAccountRepository::softDeleteOfUnknownIdStillAnnounces()
 
 void TestAccountRepository::restoreBringsTheRowBack()
 {
-    Account account = TestDatabase::account(QStringLiteral("A"));
+    Account account = Records::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QVERIFY(m_accounts->softDelete(account.id));
     QVERIFY(m_accounts->all().isEmpty());
@@ -126,7 +128,7 @@ void TestAccountRepository::restoreBringsTheRowBack()
 
 void TestAccountRepository::failedWriteLogsExactWarningAndEmitsNothing()
 {
-    const Account account = TestDatabase::account(QStringLiteral("A"));
+    const Account account = Records::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
     QTest::ignoreMessage(QtWarningMsg,
@@ -148,7 +150,7 @@ void TestAccountRepository::failedWriteLogsExactWarningAndEmitsNothing()
 
 void TestAccountRepository::markSyncedEmitsNothing()
 {
-    const Account account = TestDatabase::account(QStringLiteral("A"));
+    const Account account = Records::account(QStringLiteral("A"));
     QVERIFY(m_accounts->insert(account));
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
     QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), account.id, QStringLiteral("srv-9")));
@@ -160,9 +162,9 @@ void TestAccountRepository::markSyncedEmitsNothing()
 
 void TestAccountRepository::resyncCountsOnlyLiveRowsNotPending()
 {
-    const Account synced = TestDatabase::account(QStringLiteral("Synced"));
-    const Account pending = TestDatabase::account(QStringLiteral("Pending"));
-    const Account deleted = TestDatabase::account(QStringLiteral("Deleted"));
+    const Account synced = Records::account(QStringLiteral("Synced"));
+    const Account pending = Records::account(QStringLiteral("Pending"));
+    const Account deleted = Records::account(QStringLiteral("Deleted"));
     for (const Account &account : {synced, pending, deleted})
         QVERIFY(m_accounts->insert(account));
     QVERIFY(m_accounts->softDelete(deleted.id));
@@ -180,8 +182,8 @@ void TestAccountRepository::resyncCountsOnlyLiveRowsNotPending()
 
 void TestAccountRepository::updateSortOrdersKeepsRowsSyncedAndAnnouncesOnce()
 {
-    const Account first = TestDatabase::account(QStringLiteral("First"));
-    const Account second = TestDatabase::account(QStringLiteral("Second"));
+    const Account first = Records::account(QStringLiteral("First"));
+    const Account second = Records::account(QStringLiteral("Second"));
     QVERIFY(m_accounts->insert(first));
     QVERIFY(m_accounts->insert(second));
     QVERIFY(TestDatabase::markStoredSynced(m_accounts.get(), first.id, QStringLiteral("s1")));
@@ -199,8 +201,8 @@ void TestAccountRepository::updateSortOrdersKeepsRowsSyncedAndAnnouncesOnce()
 
 void TestAccountRepository::updateSortOrdersRollsBackEveryEntryOnFailure()
 {
-    const Account first = TestDatabase::account(QStringLiteral("First"));
-    const Account refused = TestDatabase::account(QStringLiteral("Refused"));
+    const Account first = Records::account(QStringLiteral("First"));
+    const Account refused = Records::account(QStringLiteral("Refused"));
     QVERIFY(m_accounts->insert(first));
     QVERIFY(m_accounts->insert(refused));
     QVERIFY(
@@ -219,7 +221,7 @@ void TestAccountRepository::updateSortOrdersRollsBackEveryEntryOnFailure()
 
 void TestAccountRepository::unknownStoredCurrencyReadsAsUsd()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Swiss"), 0, Currency::EUR);
+    const Account account = Records::account(QStringLiteral("Swiss")).currency(Currency::EUR);
     QVERIFY(m_accounts->insert(account));
     QVERIFY(m_db->exec(QStringLiteral("UPDATE accounts SET currency = 'CHF', account_type = 'boat'")));
     const std::optional<Account> stored = m_accounts->findById(account.id);

@@ -1,4 +1,5 @@
 #include "data/categoryrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -38,11 +39,11 @@ void TestCategoryRepository::cleanup()
 
 void TestCategoryRepository::allSortsByteWiseAndSkipsDeleted()
 {
-    const Category fees = TestDatabase::category(QStringLiteral("Fees"));
+    const Category fees = Records::category(QStringLiteral("Fees"));
     QVERIFY(m_categories->insert(fees));
     for (const QString &name : {QStringLiteral("auto"), QStringLiteral("Auto"), QStringLiteral("ATM Fees"),
                                 QStringLiteral("Deleted")}) {
-        QVERIFY(m_categories->insert(TestDatabase::category(name, fees.id)));
+        QVERIFY(m_categories->insert(Records::category(name).parent(fees.id)));
     }
     QVERIFY(m_categories->softDelete(m_categories->findByName(QStringLiteral("Deleted"))->id));
 
@@ -57,7 +58,7 @@ void TestCategoryRepository::allSortsByteWiseAndSkipsDeleted()
 
 void TestCategoryRepository::emptyParentAndAccountAreStoredAsNull()
 {
-    Category category = TestDatabase::category(QStringLiteral("Top"));
+    Category category = Records::category(QStringLiteral("Top"));
     category.type = CategoryType::Income;
     category.isTaxRelevant = true;
     category.taxCategory = QStringLiteral("interest_income");
@@ -78,14 +79,14 @@ void TestCategoryRepository::unknownParentFailsOnTheForeignKey()
     QTest::ignoreMessage(
         QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: FOREIGN KEY")));
     QVERIFY(
-        !m_categories->insert(TestDatabase::category(QStringLiteral("Child"), QStringLiteral("missing"))));
+        !m_categories->insert(Records::category(QStringLiteral("Child")).parent(QStringLiteral("missing"))));
     QCOMPARE(changed.count(), 0);
 }
 
 void TestCategoryRepository::softDeleteLeavesChildrenAlone()
 {
-    const Category parent = TestDatabase::category(QStringLiteral("Parent"));
-    const Category child = TestDatabase::category(QStringLiteral("Child"), parent.id);
+    const Category parent = Records::category(QStringLiteral("Parent"));
+    const Category child = Records::category(QStringLiteral("Child")).parent(parent.id);
     QVERIFY(m_categories->insert(parent));
     QVERIFY(m_categories->insert(child));
     QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
@@ -99,7 +100,7 @@ void TestCategoryRepository::softDeleteLeavesChildrenAlone()
 
 void TestCategoryRepository::findByNameIsExactAndLiveOnly()
 {
-    const Category groceries = TestDatabase::category(QStringLiteral("Groceries"));
+    const Category groceries = Records::category(QStringLiteral("Groceries"));
     QVERIFY(m_categories->insert(groceries));
     QCOMPARE(m_categories->findByName(QStringLiteral("Groceries"))->id, groceries.id);
     QVERIFY(!m_categories->findByName(QStringLiteral("groceries")));

@@ -1,5 +1,7 @@
 #include "data/accountrepository.h"
+#include "data/datetext.h"
 #include "data/recurringrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -32,7 +34,7 @@ void TestRecurringRepository::init()
     QVERIFY(m_db->isReady());
     m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_recurring = std::make_unique<RecurringRepository>(m_db->database());
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
     m_accountId = account.id;
 }
@@ -47,7 +49,7 @@ void TestRecurringRepository::cleanup()
 void TestRecurringRepository::roundTripKeepsOptionalEndDateAndNulls()
 {
     RecurringTransaction open =
-        TestDatabase::recurring(m_accountId, QDate(2026, 1, 31), -5000, Frequency::SemiAnnual);
+        Records::recurring(m_accountId, QDate(2026, 1, 31), -5000).frequency(Frequency::SemiAnnual);
     QVERIFY(m_recurring->insert(open));
     QCOMPARE(m_recurring->findById(open.id), std::optional<RecurringTransaction>(open));
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT end_date IS NULL AND category_id IS NULL FROM "
@@ -64,12 +66,12 @@ void TestRecurringRepository::roundTripKeepsOptionalEndDateAndNulls()
 void TestRecurringRepository::dueTakesOnlyLiveActiveRowsUpToToday()
 {
     const QDate today(2026, 4, 15);
-    const RecurringTransaction dueToday = TestDatabase::recurring(m_accountId, today, 1);
-    const RecurringTransaction overdue = TestDatabase::recurring(m_accountId, today.addDays(-40), 2);
-    const RecurringTransaction future = TestDatabase::recurring(m_accountId, today.addDays(1), 3);
-    RecurringTransaction inactive = TestDatabase::recurring(m_accountId, today.addDays(-1), 4);
+    const RecurringTransaction dueToday = Records::recurring(m_accountId, today, 1);
+    const RecurringTransaction overdue = Records::recurring(m_accountId, today.addDays(-40), 2);
+    const RecurringTransaction future = Records::recurring(m_accountId, today.addDays(1), 3);
+    RecurringTransaction inactive = Records::recurring(m_accountId, today.addDays(-1), 4);
     inactive.isActive = false;
-    const RecurringTransaction deleted = TestDatabase::recurring(m_accountId, today.addDays(-1), 5);
+    const RecurringTransaction deleted = Records::recurring(m_accountId, today.addDays(-1), 5);
     for (const RecurringTransaction &recurring : {dueToday, overdue, future, inactive, deleted})
         QVERIFY(m_recurring->insert(recurring));
     QVERIFY(m_recurring->softDelete(deleted.id));
@@ -97,7 +99,7 @@ void TestRecurringRepository::brokenNextDueDateIsWrittenAfterAWarning()
 {
     QFETCH(QDate, nextDue);
     RecurringTransaction broken =
-        TestDatabase::recurring(m_accountId, QDate(2026, 1, 1), -100, Frequency::Weekly);
+        Records::recurring(m_accountId, QDate(2026, 1, 1), -100).frequency(Frequency::Weekly);
     broken.nextDueDate = nextDue;
     broken.payee = QStringLiteral("Gym");
     const QString expected =
@@ -111,7 +113,7 @@ void TestRecurringRepository::brokenNextDueDateIsWrittenAfterAWarning()
 
 void TestRecurringRepository::accountCascadeDeletesAndRestores()
 {
-    const RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 1, 1), 1);
+    const RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 1, 1), 1);
     QVERIFY(m_recurring->insert(recurring));
     QSignalSpy changed(m_recurring.get(), &RecurringRepository::recurringChanged);
     QCOMPARE(m_recurring->softDeleteByAccount(m_accountId), 1);

@@ -1,8 +1,11 @@
 #include "data/accountrepository.h"
+#include "data/datetext.h"
+#include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -43,7 +46,7 @@ void TestSmallRepositories::init()
     m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_reconciliations = std::make_unique<ReconciliationRepository>(m_db->database());
     m_preferences = std::make_unique<PreferencesRepository>(m_db->database());
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
     m_accountId = account.id;
 }
@@ -58,14 +61,7 @@ void TestSmallRepositories::cleanup()
 
 Reconciliation TestSmallRepositories::reconciliation(const QDate &statementDate) const
 {
-    Reconciliation reconciliation;
-    reconciliation.id = newId();
-    reconciliation.accountId = m_accountId;
-    reconciliation.statementDate = statementDate;
-    reconciliation.statementBalance = 123456;
-    reconciliation.reconciledBalance = 123456;
-    reconciliation.completedAt = reconciliation.createdAt = reconciliation.updatedAt = currentTimestamp();
-    return reconciliation;
+    return Records::reconciliation(m_accountId, statementDate, 123456);
 }
 
 void TestSmallRepositories::latestForAccountSkipsDeletedRows()
@@ -99,7 +95,7 @@ void TestSmallRepositories::insertFillsInvalidTimestampsWithNow()
 
 void TestSmallRepositories::reconciliationUpdateMayMoveAccount()
 {
-    const Account other = TestDatabase::account(QStringLiteral("Other"));
+    const Account other = Records::account(QStringLiteral("Other"));
     QVERIFY(m_accounts->insert(other));
     Reconciliation moved = reconciliation(QDate(2026, 3, 31));
     QVERIFY(m_reconciliations->insert(moved));
@@ -129,7 +125,7 @@ void TestSmallRepositories::splitLineNeedsItsTransactionAndCategory()
     QVERIFY(!splitLines.insert(line));
 
     TransactionRepository transactions(m_db->database());
-    const Transaction parent = TestDatabase::transaction(m_accountId, QDate(2026, 1, 1), -100);
+    const Transaction parent = Records::transaction(m_accountId, QDate(2026, 1, 1), -100);
     QVERIFY(transactions.insert(parent));
     QVERIFY(m_db->exec(
         QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c', 'C', "

@@ -2,6 +2,7 @@
 #include "data/categoryrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -85,7 +86,7 @@ void TestTransactionRepository::cleanup()
 
 QString TestTransactionRepository::addAccount(Money startingBalance, const QString &name)
 {
-    const Account account = TestDatabase::account(name, startingBalance);
+    const Account account = Records::account(name).startingBalance(startingBalance);
     return m_accounts->insert(account) ? account.id : QString();
 }
 
@@ -94,7 +95,8 @@ Transaction TestTransactionRepository::add(const QString &accountId, const QDate
                                            const QString &payee)
 {
     m_created = m_created.addSecs(1);
-    const Transaction transaction = TestDatabase::transaction(accountId, date, amount, payee, m_created);
+    const Transaction transaction =
+        Records::transaction(accountId, date, amount).payee(payee).createdAt(m_created);
     if (!m_transactions->insert(transaction))
         return {};
     return transaction;
@@ -132,9 +134,9 @@ void TestTransactionRepository::registerRowsOpeningRowIsDatedTodayWithoutTransac
 void TestTransactionRepository::registerRowsWithoutStartingBalanceHaveNoOpeningRow()
 {
     const QString account = addAccount(0);
-    Category food = TestDatabase::category(QStringLiteral("Food"));
+    Category food = Records::category(QStringLiteral("Food"));
     QVERIFY(m_categories->insert(food));
-    Transaction transaction = TestDatabase::transaction(account, QDate(2026, 2, 1), -499);
+    Transaction transaction = Records::transaction(account, QDate(2026, 2, 1), -499);
     transaction.categoryId = food.id;
     QVERIFY(m_transactions->insert(transaction));
 
@@ -184,8 +186,9 @@ void TestTransactionRepository::sameSecondRowsKeepEntryOrder()
     const QList<Money> amounts{300, -100, 500, -700, 200, 0};
     QStringList entered;
     for (Money amount : amounts) {
-        const Transaction transaction =
-            TestDatabase::transaction(account, QDate(2026, 3, 1), amount, QStringLiteral("Import"), second);
+        const Transaction transaction = Records::transaction(account, QDate(2026, 3, 1), amount)
+                                            .payee(QStringLiteral("Import"))
+                                            .createdAt(second);
         QVERIFY(m_transactions->insert(transaction));
         entered.append(transaction.id);
     }
@@ -496,12 +499,12 @@ void TestTransactionRepository::foreignKeyFailureLogsAndEmitsNothing()
     const QString account = addAccount();
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
 
-    Transaction orphan = TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 1, 1), 1);
+    Transaction orphan = Records::transaction(QStringLiteral("no-such-account"), QDate(2026, 1, 1), 1);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^TransactionRepository::insert failed: FOREIGN KEY")));
     QVERIFY(!m_transactions->insert(orphan));
 
-    Transaction badCategory = TestDatabase::transaction(account, QDate(2026, 1, 1), 1);
+    Transaction badCategory = Records::transaction(account, QDate(2026, 1, 1), 1);
     badCategory.categoryId = QStringLiteral("no-such-category");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^TransactionRepository::insert failed: FOREIGN KEY")));
@@ -609,26 +612,26 @@ void TestTransactionRepository::search()
     QFETCH(TransactionSearchFilter, filter);
     QFETCH(QStringList, payees);
 
-    Account checking = TestDatabase::account(QStringLiteral("Checking"));
+    Account checking = Records::account(QStringLiteral("Checking"));
     checking.id = QStringLiteral("acc-checking");
     const QString savings = addAccount(0, QStringLiteral("Savings"));
     QVERIFY(m_accounts->insert(checking));
-    Category food = TestDatabase::category(QStringLiteral("Food"));
+    Category food = Records::category(QStringLiteral("Food"));
     food.id = QStringLiteral("cat-food");
     QVERIFY(m_categories->insert(food));
 
     Transaction club =
-        TestDatabase::transaction(checking.id, QDate(2026, 1, 20), -450, QStringLiteral("Coffee Club"));
+        Records::transaction(checking.id, QDate(2026, 1, 20), -450).payee(QStringLiteral("Coffee Club"));
     club.categoryId = food.id;
     club.cleared = true;
     Transaction toy =
-        TestDatabase::transaction(savings, QDate(2026, 2, 1), -2000, QStringLiteral("Toy Shop"));
+        Records::transaction(savings, QDate(2026, 2, 1), -2000).payee(QStringLiteral("Toy Shop"));
     toy.memo = QStringLiteral("Birthday present");
     toy.cleared = true;
     Transaction corner =
-        TestDatabase::transaction(savings, QDate(2026, 2, 10), -380, QStringLiteral("Corner Coffee"));
+        Records::transaction(savings, QDate(2026, 2, 10), -380).payee(QStringLiteral("Corner Coffee"));
     Transaction rent =
-        TestDatabase::transaction(checking.id, QDate(2026, 1, 1), -90000, QStringLiteral("Landlord"));
+        Records::transaction(checking.id, QDate(2026, 1, 1), -90000).payee(QStringLiteral("Landlord"));
     rent.checkNumber = QStringLiteral("1042");
     for (const Transaction &transaction : {club, toy, corner, rent})
         QVERIFY(m_transactions->insert(transaction));

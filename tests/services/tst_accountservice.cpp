@@ -1,9 +1,9 @@
 #include "data/accountrepository.h"
-#include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
-#include "support/testdatabase.h"
+#include "support/recordbuilders.h"
+#include "support/testcore.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -22,37 +22,32 @@ private slots:
     void deleteIsAllOrNothing();
 
 private:
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<RecurringRepository> m_recurring;
-    std::unique_ptr<ReconciliationRepository> m_reconciliations;
-    std::unique_ptr<AccountService> m_service;
+    std::unique_ptr<TestCore> m_core;
+    TestDatabase *m_db = nullptr;
+    AccountRepository *m_accounts = nullptr;
+    TransactionRepository *m_transactions = nullptr;
+    RecurringRepository *m_recurring = nullptr;
+    AccountService *m_service = nullptr;
     QDateTime m_now;
 };
 
 void TestAccountService::init()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isReady());
-    m_accounts = std::make_unique<AccountRepository>(m_db->database());
-    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_now = QDateTime(QDate(2026, 5, 1), QTime(10, 0), Qt::UTC);
-    m_recurring = std::make_unique<RecurringRepository>(m_db->database());
-    m_reconciliations = std::make_unique<ReconciliationRepository>(m_db->database());
-    m_service = std::make_unique<AccountService>(m_db->database(), m_accounts.get(), m_transactions.get(),
-                                                 m_recurring.get(), m_reconciliations.get(), nullptr,
-                                                 [this] { return m_now; });
+    m_core = std::make_unique<TestCore>(Core::Clock{{}, [this] {
+                                                        return m_now;
+                                                    }});
+    QVERIFY(m_core->isReady());
+    m_db = &m_core->database();
+    m_accounts = (*m_core)->accountRepository();
+    m_transactions = (*m_core)->transactionRepository();
+    m_recurring = (*m_core)->recurringRepository();
+    m_service = (*m_core)->accountService();
 }
 
 void TestAccountService::cleanup()
 {
-    m_service.reset();
-    m_reconciliations.reset();
-    m_recurring.reset();
-    m_transactions.reset();
-    m_accounts.reset();
-    m_db.reset();
+    m_core.reset();
 }
 
 void TestAccountService::startingBalanceBecomesTheOpeningTransaction_data()
@@ -65,7 +60,7 @@ void TestAccountService::startingBalanceBecomesTheOpeningTransaction_data()
 void TestAccountService::startingBalanceBecomesTheOpeningTransaction()
 {
     QFETCH(qint64, balance);
-    Account existing = TestDatabase::account(QStringLiteral("Existing"));
+    Account existing = Records::account(QStringLiteral("Existing"));
     existing.sortOrder = 7;
     QVERIFY(m_accounts->insert(existing));
 
@@ -74,8 +69,8 @@ void TestAccountService::startingBalanceBecomesTheOpeningTransaction()
     const auto look = [&] {
         balancesSeen.append(m_transactions->balance(m_accounts->all().last().id));
     };
-    connect(m_accounts.get(), &AccountRepository::accountsChanged, this, look);
-    connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this, look);
+    connect(m_accounts, &AccountRepository::accountsChanged, this, look);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, this, look);
 
     Account entered;
     entered.name = QStringLiteral("Visa");
@@ -107,7 +102,7 @@ void TestAccountService::refusedOpeningTransactionStoresNoAccount()
 {
     QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    QSignalSpy accountsChanged(m_accounts.get(), &AccountRepository::accountsChanged);
+    QSignalSpy accountsChanged(m_accounts, &AccountRepository::accountsChanged);
     Account entered;
     entered.name = QStringLiteral("Lost");
     entered.startingBalance = 100;
@@ -122,16 +117,16 @@ void TestAccountService::refusedOpeningTransactionStoresNoAccount()
 // of its rows live (or the reverse): the whole delete rolls back and says so.
 void TestAccountService::deleteIsAllOrNothing()
 {
-    Account account = TestDatabase::account(QStringLiteral("Checking"));
+    Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
-    Transaction transaction = TestDatabase::transaction(account.id, QDate(2026, 4, 2), -500);
+    Transaction transaction = Records::transaction(account.id, QDate(2026, 4, 2), -500);
     QVERIFY(m_transactions->insert(transaction));
-    RecurringTransaction recurring = TestDatabase::recurring(account.id, QDate(2026, 5, 1), -1000);
+    RecurringTransaction recurring = Records::recurring(account.id, QDate(2026, 5, 1), -1000);
     QVERIFY(m_recurring->insert(recurring));
 
     QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON recurring_transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    QSignalSpy accountsChanged(m_accounts.get(), &AccountRepository::accountsChanged);
+    QSignalSpy accountsChanged(m_accounts, &AccountRepository::accountsChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^RecurringRepository::softDeleteByAccount failed:")));
     QCOMPARE(m_service->deleteAccount(account.id), AccountService::Outcome::StorageFailed);

@@ -1,4 +1,5 @@
 #include "data/categoryrepository.h"
+#include "data/identifiers.h"
 #include "services/categoryservice.h"
 #include "support/testdatabase.h"
 

@@ -1,5 +1,6 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QFile>
@@ -80,7 +81,7 @@ QString TestImportCommands::addAccount(const QString &name) const
     if (!database.open(m_dataDir + QStringLiteral("/zimbrel.db")))
         return {};
     AccountRepository accounts(&database);
-    const Account account = TestDatabase::account(name);
+    const Account account = Records::account(name);
     return accounts.insert(account) ? account.id : QString();
 }
 

@@ -1,11 +1,13 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/datetext.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/csvreader.h"
 #include "services/importservice.h"
 #include "services/importtext.h"
 #include "services/qifparser.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 
 #include <QDirIterator>
@@ -134,7 +136,7 @@ QString TestImportService::writeFile(const QString &name, const QByteArray &byte
 
 QString TestImportService::addAccount(const QString &name, Currency currency)
 {
-    const Account account = TestDatabase::account(name, 0, currency);
+    const Account account = Records::account(name).currency(currency);
     return m_accounts->insert(account) ? account.id : QString();
 }
 
@@ -293,7 +295,7 @@ void TestImportService::duplicateOfAStoredRowIsSameDateAmountAndPayee()
 void TestImportService::csvCreatesEachCategoryOnce()
 {
     const QString account = addAccount(QStringLiteral("Checking"));
-    QVERIFY(m_categories->insert(TestDatabase::category(QStringLiteral("Groceries"))));
+    QVERIFY(m_categories->insert(Records::category(QStringLiteral("Groceries"))));
     CsvImportOptions options;
     options.memoColumn = 3;
     options.categoryColumn = 4;
@@ -445,7 +447,7 @@ void TestImportService::qifDuplicateLegLeavesPartnerOneSided()
     const QString checking = addAccount(QStringLiteral("Checking"));
     const QString savings = addAccount(QStringLiteral("Savings"));
     Transaction stored =
-        TestDatabase::transaction(checking, QDate(2024, 3, 1), -10000, QStringLiteral("To savings"));
+        Records::transaction(checking, QDate(2024, 3, 1), -10000).payee(QStringLiteral("To savings"));
     QVERIFY(m_transactions->insert(stored));
     const ImportResult result =
         m_service->importQif({writeFile(QStringLiteral("both.qif"), checkingSavingsQif)},
@@ -630,11 +632,11 @@ void TestImportService::qifResolvesParentChildCategories()
     QFETCH(QString, expected);
     QFETCH(int, categoriesAfter);
 
-    Category shopping = TestDatabase::category(QStringLiteral("Shopping"));
-    Category salary = TestDatabase::category(QStringLiteral("Salary"));
+    Category shopping = Records::category(QStringLiteral("Shopping"));
+    Category salary = Records::category(QStringLiteral("Salary"));
     salary.type = CategoryType::Income;
     QVERIFY(m_categories->insert(shopping));
-    QVERIFY(m_categories->insert(TestDatabase::category(QStringLiteral("Electronics"), shopping.id)));
+    QVERIFY(m_categories->insert(Records::category(QStringLiteral("Electronics")).parent(shopping.id)));
     QVERIFY(m_categories->insert(salary));
     const QString checking = addAccount(QStringLiteral("Checking"));
 

@@ -1,8 +1,10 @@
 #include "data/accountrepository.h"
+#include "data/datetext.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
-#include "support/testdatabase.h"
+#include "support/recordbuilders.h"
+#include "support/testcore.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -36,56 +38,32 @@ private slots:
     void memorize();
 
 private:
-    QString addAccount(const QString &name, Currency currency = Currency::USD);
-    RecurringTransaction addRecurring(const QDate &nextDue, Money amount,
-                                      Frequency frequency = Frequency::Monthly, bool autoPost = true);
     QList<Transaction> posted() const;
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<RecurringRepository> m_recurring;
-    std::unique_ptr<RecurringService> m_service;
+    std::unique_ptr<TestCore> m_core;
+    TestDatabase *m_db = nullptr;
+    TransactionRepository *m_transactions = nullptr;
+    RecurringRepository *m_recurring = nullptr;
+    RecurringService *m_service = nullptr;
     QDate m_today;
     QString m_accountId;
 };
 
 void TestRecurringService::init()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isReady());
-    m_accounts = std::make_unique<AccountRepository>(m_db->database());
-    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
-    m_recurring = std::make_unique<RecurringRepository>(m_db->database());
     m_today = QDate(2026, 4, 15);
-    m_service = std::make_unique<RecurringService>(m_db->database(), m_recurring.get(), m_transactions.get(),
-                                                   m_accounts.get(), nullptr, [this] { return m_today; });
-    m_accountId = addAccount(QStringLiteral("Checking"));
+    m_core = std::make_unique<TestCore>(Core::Clock{[this] { return m_today; }, {}});
+    QVERIFY(m_core->isReady());
+    m_db = &m_core->database();
+    m_transactions = (*m_core)->transactionRepository();
+    m_recurring = (*m_core)->recurringRepository();
+    m_service = (*m_core)->recurringService();
+    m_accountId = Records::account(QStringLiteral("Checking")).addTo(m_core->core()).id;
 }
 
 void TestRecurringService::cleanup()
 {
-    m_service.reset();
-    m_recurring.reset();
-    m_transactions.reset();
-    m_accounts.reset();
-    m_db.reset();
-}
-
-QString TestRecurringService::addAccount(const QString &name, Currency currency)
-{
-    const Account account = TestDatabase::account(name, 0, currency);
-    return m_accounts->insert(account) ? account.id : QString();
-}
-
-RecurringTransaction TestRecurringService::addRecurring(const QDate &nextDue, Money amount,
-                                                        Frequency frequency, bool autoPost)
-{
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, nextDue, amount, frequency);
-    recurring.autoPost = autoPost;
-    if (!m_recurring->insert(recurring))
-        return {};
-    return recurring;
+    m_core.reset();
 }
 
 QList<Transaction> TestRecurringService::posted() const
@@ -122,12 +100,12 @@ void TestRecurringService::advance()
 
 void TestRecurringService::occurrenceIdsAreTheReferenceIds()
 {
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 1, 31), -5000);
+    RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 1, 31), -5000);
     recurring.id = QStringLiteral("11111111-1111-4111-8111-111111111111");
     QCOMPARE(RecurringService::occurrenceFor(recurring).id,
              QStringLiteral("d8dabc23-2d20-51d7-baec-32cfffd37f0f"));
 
-    recurring.transferDestAccountId = addAccount(QStringLiteral("Savings"));
+    recurring.transferDestAccountId = Records::account(QStringLiteral("Savings")).addTo(m_core->core()).id;
     QVERIFY(m_recurring->insert(recurring));
     QVERIFY(m_service->confirm(recurring.id));
     const std::optional<Transaction> destination =
@@ -138,7 +116,8 @@ void TestRecurringService::occurrenceIdsAreTheReferenceIds()
 
 void TestRecurringService::monthlyFromJanuary31CatchesUpToApril()
 {
-    const RecurringTransaction recurring = addRecurring(QDate(2026, 1, 31), -120000);
+    const RecurringTransaction recurring =
+        Records::recurring(m_accountId, QDate(2026, 1, 31), -120000).autoPost().addTo(m_core->core());
     QCOMPARE(m_service->processDue(), 3);
 
     QList<QDate> dates;
@@ -172,7 +151,10 @@ void TestRecurringService::catchUp()
     QFETCH(int, expectedPosted);
     QFETCH(bool, quarantined);
     QFETCH(int, nextDueOffset);
-    const RecurringTransaction recurring = addRecurring(m_today.addDays(-daysBehind), -100, Frequency::Daily);
+    const RecurringTransaction recurring = Records::recurring(m_accountId, m_today.addDays(-daysBehind), -100)
+                                               .frequency(Frequency::Daily)
+                                               .autoPost()
+                                               .addTo(m_core->core());
     if (quarantined) {
         QTest::ignoreMessage(
             QtWarningMsg,
@@ -191,7 +173,7 @@ void TestRecurringService::catchUp()
 
 void TestRecurringService::endDateOccurrenceIsPostedThenScheduleStops()
 {
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -100);
+    RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 4, 1), -100);
     recurring.endDate = QDate(2026, 4, 1);
     QVERIFY(m_recurring->insert(recurring));
     QVERIFY(m_service->confirm(recurring.id));
@@ -204,7 +186,8 @@ void TestRecurringService::endDateOccurrenceIsPostedThenScheduleStops()
 
 void TestRecurringService::brokenDateIsQuarantinedNotPosted()
 {
-    const RecurringTransaction recurring = addRecurring(QDate(2026, 1, 1), -100);
+    const RecurringTransaction recurring =
+        Records::recurring(m_accountId, QDate(2026, 1, 1), -100).autoPost().addTo(m_core->core());
     QVERIFY(m_db->exec(
         QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31', sync_status = "
                        "'synced'")));
@@ -223,7 +206,8 @@ void TestRecurringService::brokenDateIsQuarantinedNotPosted()
 
 void TestRecurringService::brokenDateDuringAutoPostIsQuarantinedWithReason()
 {
-    const RecurringTransaction recurring = addRecurring(QDate(2026, 1, 1), -100);
+    const RecurringTransaction recurring =
+        Records::recurring(m_accountId, QDate(2026, 1, 1), -100).autoPost().addTo(m_core->core());
     QVERIFY(m_db->exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '1999-12-31'")));
     QTest::ignoreMessage(QtWarningMsg,
                          qPrintable(QStringLiteral("Quarantining recurring %1 Rent — auto-deactivating. "
@@ -237,8 +221,9 @@ void TestRecurringService::brokenDateDuringAutoPostIsQuarantinedWithReason()
 
 void TestRecurringService::currencyMismatchPostsNothingAndStaysDue()
 {
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -5000);
-    recurring.transferDestAccountId = addAccount(QStringLiteral("Euro"), Currency::EUR);
+    RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 4, 1), -5000);
+    recurring.transferDestAccountId =
+        Records::account(QStringLiteral("Euro")).currency(Currency::EUR).addTo(m_core->core()).id;
     QVERIFY(m_recurring->insert(recurring));
     QTest::ignoreMessage(QtWarningMsg,
                          qPrintable(QStringLiteral("RecurringService: skipping transfer post for %1 — "
@@ -252,14 +237,14 @@ void TestRecurringService::currencyMismatchPostsNothingAndStaysDue()
 
 void TestRecurringService::transferLegsAreLinkedBothWays()
 {
-    const QString savings = addAccount(QStringLiteral("Savings"));
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -5000);
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(m_core->core()).id;
+    RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 4, 1), -5000);
     recurring.transferDestAccountId = savings;
     QVERIFY(m_recurring->insert(recurring));
 
-    QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
-    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+    QSignalSpy transactionsChanged(m_transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy recurringChanged(m_recurring, &RecurringRepository::recurringChanged);
+    QSignalSpy pendingCount(m_service, &RecurringService::pendingCountChanged);
     QVERIFY(m_service->confirm(recurring.id));
 
     const Transaction source = m_transactions->byAccount(m_accountId).value(0);
@@ -283,12 +268,12 @@ void TestRecurringService::transferLegsAreLinkedBothWays()
 
 void TestRecurringService::failingSecondLegLeavesNothingHalfPosted()
 {
-    RecurringTransaction recurring = TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -5000);
+    RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 4, 1), -5000);
     recurring.transferDestAccountId = QStringLiteral("account-that-does-not-exist");
     QVERIFY(m_recurring->insert(recurring));
 
-    QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
+    QSignalSpy transactionsChanged(m_transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy recurringChanged(m_recurring, &RecurringRepository::recurringChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^TransactionRepository::insert failed: FOREIGN KEY")));
     QVERIFY(!m_service->confirm(recurring.id));
@@ -301,7 +286,8 @@ void TestRecurringService::failingSecondLegLeavesNothingHalfPosted()
 
 void TestRecurringService::secondConfirmOfSameOccurrenceCollides()
 {
-    const RecurringTransaction recurring = addRecurring(QDate(2026, 4, 1), -100);
+    const RecurringTransaction recurring =
+        Records::recurring(m_accountId, QDate(2026, 4, 1), -100).autoPost().addTo(m_core->core());
     QVERIFY(m_service->confirm(recurring.id));
     // Another device posted and synced the same occurrence, while this one still has the old date.
     QVERIFY(m_db->exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '2026-04-01'")));
@@ -314,8 +300,10 @@ void TestRecurringService::secondConfirmOfSameOccurrenceCollides()
 
 void TestRecurringService::skipAdvancesWithoutPosting()
 {
-    const RecurringTransaction recurring = addRecurring(QDate(2026, 4, 10), -100, Frequency::Weekly, false);
-    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+    const RecurringTransaction recurring = Records::recurring(m_accountId, QDate(2026, 4, 10), -100)
+                                               .frequency(Frequency::Weekly)
+                                               .addTo(m_core->core());
+    QSignalSpy pendingCount(m_service, &RecurringService::pendingCountChanged);
     QVERIFY(m_service->skip(recurring.id));
     QCOMPARE(m_recurring->findById(recurring.id)->nextDueDate, QDate(2026, 4, 17));
     QVERIFY(posted().isEmpty());
@@ -326,9 +314,9 @@ void TestRecurringService::skipAdvancesWithoutPosting()
 
 void TestRecurringService::confirmAllDuePostsOneEach()
 {
-    addRecurring(QDate(2026, 1, 1), -100, Frequency::Monthly, false);
-    addRecurring(QDate(2026, 4, 15), -200, Frequency::Monthly, false);
-    addRecurring(QDate(2026, 4, 16), -300, Frequency::Monthly, false);
+    Records::recurring(m_accountId, QDate(2026, 1, 1), -100).addTo(m_core->core());
+    Records::recurring(m_accountId, QDate(2026, 4, 15), -200).addTo(m_core->core());
+    Records::recurring(m_accountId, QDate(2026, 4, 16), -300).addTo(m_core->core());
     QCOMPARE(m_service->pendingCount(), 2);
     QCOMPARE(m_service->confirmAllDue(), 2);
     QCOMPARE(posted().size(), 2);
@@ -338,24 +326,24 @@ void TestRecurringService::confirmAllDuePostsOneEach()
 
 void TestRecurringService::processDueIgnoresManualSchedules()
 {
-    addRecurring(QDate(2026, 4, 1), -100, Frequency::Monthly, false);
+    Records::recurring(m_accountId, QDate(2026, 4, 1), -100).addTo(m_core->core());
     QCOMPARE(m_service->processDue(), 0);
     QVERIFY(posted().isEmpty());
 }
 
 void TestRecurringService::processDueAnnouncesOnceAfterItsRun()
 {
-    const QString savings = addAccount(QStringLiteral("Savings"));
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(m_core->core()).id;
     RecurringTransaction transfer =
-        TestDatabase::recurring(m_accountId, QDate(2026, 4, 1), -100, Frequency::Weekly);
+        Records::recurring(m_accountId, QDate(2026, 4, 1), -100).frequency(Frequency::Weekly);
     transfer.autoPost = true;
     transfer.transferDestAccountId = savings;
     QVERIFY(m_recurring->insert(transfer));
-    addRecurring(QDate(2026, 3, 1), -200, Frequency::Monthly);
+    Records::recurring(m_accountId, QDate(2026, 3, 1), -200).autoPost().addTo(m_core->core());
 
-    QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
-    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+    QSignalSpy transactionsChanged(m_transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy recurringChanged(m_recurring, &RecurringRepository::recurringChanged);
+    QSignalSpy pendingCount(m_service, &RecurringService::pendingCountChanged);
     // Weekly: 04-01 and 04-08 (04-15 too); monthly: 03-01 and 04-01.
     QCOMPARE(m_service->processDue(), 5);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 3 * 2 + 2);

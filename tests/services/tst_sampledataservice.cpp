@@ -1,12 +1,11 @@
-#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
-#include "services/categoryservice.h"
 #include "services/sampledataservice.h"
+#include "support/recordbuilders.h"
+#include "support/testcore.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -39,31 +38,26 @@ private:
     int scalar(const QString &sql) const;
     void exec(const QString &sql);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Database> m_database;
-    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<TestCore> m_core;
+    Database *m_database = nullptr;
+    TransactionRepository *m_transactions = nullptr;
     std::unique_ptr<SampleDataService> m_service;
 };
 
 void TestSampleDataService::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_database = std::make_unique<Database>();
-    QVERIFY(m_database->open(m_dir->filePath(QStringLiteral("zimbrel.db"))));
-    QVERIFY(m_database->runMigrations());
-    CategoryRepository categories(m_database.get());
-    CategoryService(&categories).ensureDefaults();
-    m_transactions = std::make_unique<TransactionRepository>(m_database.get());
-    m_service = std::make_unique<SampleDataService>(m_database.get());
+    // The Core stores the default categories, which the sample rows name.
+    m_core = std::make_unique<TestCore>();
+    QVERIFY(m_core->isReady());
+    m_database = (*m_core)->database();
+    m_transactions = (*m_core)->transactionRepository();
+    m_service = std::make_unique<SampleDataService>(m_database);
 }
 
 void TestSampleDataService::cleanup()
 {
     m_service.reset();
-    m_transactions.reset();
-    m_database.reset();
-    m_dir.reset();
+    m_core.reset();
 }
 
 int TestSampleDataService::scalar(const QString &sql) const
@@ -192,17 +186,23 @@ void TestSampleDataService::clearRemovesTheSet()
 void TestSampleDataService::clearKeepsRowsTheUserAdded()
 {
     QVERIFY(m_service->loadSampleData());
+    const QDateTime stamp(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+    Records::account(QStringLiteral("Mine"))
+        .id(QStringLiteral("mine"))
+        .createdAt(stamp)
+        .addTo(m_core->core());
+    Records::transaction(QStringLiteral("mine"), QDate(2026, 1, 2), -100)
+        .id(QStringLiteral("user-1"))
+        .payee(QStringLiteral("Own"))
+        .createdAt(stamp)
+        .addTo(m_core->core());
+    Records::transaction(visaId, QDate(2026, 1, 3), -200)
+        .id(QStringLiteral("user-2"))
+        .payee(QStringLiteral("Typed into the sample account"))
+        .createdAt(stamp)
+        .addTo(m_core->core());
+    // Neither a statement nor a split line has a builder: these two are written as stored.
     const QString stamps = QStringLiteral("'2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z'");
-    exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('mine', 'Mine', %1)")
-             .arg(stamps));
-    exec(QStringLiteral(
-             "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-             "VALUES ('user-1', 'mine', '2026-01-02', 'Own', -100, %1)")
-             .arg(stamps));
-    exec(QStringLiteral(
-             "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-             "VALUES ('user-2', '%1', '2026-01-03', 'Typed into the sample account', -200, %2)")
-             .arg(visaId, stamps));
     exec(QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
                         "reconciled_balance, completed_at, created_at, updated_at) VALUES ('user-r', '%1', "
                         "'2026-01-31', 0, 0, '2026-02-01T00:00:00Z', %2)")

@@ -2,6 +2,7 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
+#include "support/recordbuilders.h"
 #include "support/testcore.h"
 
 #include <QRegularExpression>
@@ -27,7 +28,6 @@ private slots:
     void newCategoryIsStoredWithTheTransaction();
 
 private:
-    QString addAccount(const QString &name, Currency currency = Currency::USD);
     TransactionEntry entry(Money amount, const QString &transferAccountId = {}) const;
     int storedTransactions()
     {
@@ -57,19 +57,13 @@ void TestTransactionService::init()
     m_transactions = (*m_core)->transactionRepository();
     m_categories = (*m_core)->categoryRepository();
     m_service = (*m_core)->transactionService();
-    m_checking = addAccount(QStringLiteral("Checking"));
-    m_savings = addAccount(QStringLiteral("Savings"));
+    m_checking = Records::account(QStringLiteral("Checking")).addTo(m_core->core()).id;
+    m_savings = Records::account(QStringLiteral("Savings")).addTo(m_core->core()).id;
 }
 
 void TestTransactionService::cleanup()
 {
     m_core.reset();
-}
-
-QString TestTransactionService::addAccount(const QString &name, Currency currency)
-{
-    const Account account = TestDatabase::account(name, 0, currency);
-    return m_accounts->insert(account) ? account.id : QString();
 }
 
 TransactionEntry TestTransactionService::entry(Money amount, const QString &transferAccountId) const
@@ -139,9 +133,10 @@ void TestTransactionService::refusedEntriesWriteNothing()
     QFETCH(Outcome, expected);
     const QHash<QString, QString> accounts{
         {QStringLiteral("Checking"), m_checking},
-        {QStringLiteral("Euro"), addAccount(QStringLiteral("Euro"), Currency::EUR)},
-        {QStringLiteral("Closed"), addAccount(QStringLiteral("Closed"))},
-        {QStringLiteral("Brokerage"), addAccount(QStringLiteral("Brokerage"))},
+        {QStringLiteral("Euro"),
+         Records::account(QStringLiteral("Euro")).currency(Currency::EUR).addTo(m_core->core()).id},
+        {QStringLiteral("Closed"), Records::account(QStringLiteral("Closed")).addTo(m_core->core()).id},
+        {QStringLiteral("Brokerage"), Records::account(QStringLiteral("Brokerage")).addTo(m_core->core()).id},
         {QStringLiteral("unknown"), QStringLiteral("no-such-account")},
     };
     QVERIFY(m_accounts->softDelete(accounts.value(QStringLiteral("Closed"))));
@@ -154,7 +149,7 @@ void TestTransactionService::refusedEntriesWriteNothing()
 
     QSignalSpy changed(m_transactions, &TransactionRepository::transactionsChanged);
     TransactionEntry refused = entry(-7500, accounts.value(transferTo));
-    refused.newCategory = TestDatabase::category(QStringLiteral("Never stored"));
+    refused.newCategory = Records::category(QStringLiteral("Never stored"));
     if (changingAStoredTransfer) {
         refused.transaction.id = m_transactions->byAccount(m_checking).first().id;
         QCOMPARE(m_service->update(refused), expected);
@@ -247,7 +242,7 @@ void TestTransactionService::failingSecondLegLeavesNoFirstLeg()
 void TestTransactionService::newCategoryIsStoredWithTheTransaction()
 {
     TransactionEntry withCategory = entry(-1200);
-    Category pets = TestDatabase::category(QStringLiteral("Pet Food"));
+    Category pets = Records::category(QStringLiteral("Pet Food"));
     pets.type = CategoryType::Expense;
     withCategory.newCategory = pets;
     QSignalSpy categoriesChanged(m_categories, &CategoryRepository::categoriesChanged);

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "data/account.h"
-#include "data/category.h"
 #include "data/database.h"
-#include "data/datetext.h"
-#include "data/identifiers.h"
-#include "data/recurringtransaction.h"
-#include "data/transaction.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A freshly migrated database in its own temporary directory, plus record builders that fill in
-// only what a test does not care about.
+// A freshly migrated database in its own temporary directory, for the tests of the repositories
+// themselves; rows come from the record builders (support/recordbuilders.h).
 class TestDatabase
 {
 public:
@@ -41,57 +35,6 @@ public:
         if (!query.exec(sql) || !query.next())
             return {};
         return query.value(0);
-    }
-
-    static Account account(const QString &name, Money startingBalance = 0, Currency currency = Currency::USD)
-    {
-        Account account;
-        account.id = newId();
-        account.name = name;
-        account.currency = currency;
-        account.startingBalance = startingBalance;
-        account.createdAt = account.updatedAt = currentTimestamp();
-        return account;
-    }
-
-    // createdAt is given explicitly where the order of rows on one date matters.
-    static Transaction transaction(const QString &accountId, const QDate &date, Money amount,
-                                   const QString &payee = QStringLiteral("Payee"),
-                                   const QDateTime &createdAt = currentTimestamp())
-    {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = accountId;
-        transaction.date = date;
-        transaction.amount = amount;
-        transaction.payee = payee;
-        transaction.createdAt = transaction.updatedAt = createdAt;
-        return transaction;
-    }
-
-    static Category category(const QString &name, const QString &parentId = {})
-    {
-        Category category;
-        category.id = newId();
-        category.name = name;
-        category.parentId = parentId;
-        category.createdAt = category.updatedAt = currentTimestamp();
-        return category;
-    }
-
-    static RecurringTransaction recurring(const QString &accountId, const QDate &nextDue, Money amount,
-                                          Frequency frequency = Frequency::Monthly)
-    {
-        RecurringTransaction recurring;
-        recurring.id = newId();
-        recurring.accountId = accountId;
-        recurring.payee = QStringLiteral("Rent");
-        recurring.amount = amount;
-        recurring.frequency = frequency;
-        recurring.startDate = nextDue;
-        recurring.nextDueDate = nextDue;
-        recurring.createdAt = recurring.updatedAt = currentTimestamp();
-        return recurring;
     }
 
     // Marks a stored row synced as an accepted push of it as it is now would; false unless it was.

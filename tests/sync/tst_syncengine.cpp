@@ -11,6 +11,7 @@
 #include "data/recurringrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 #include "sync/syncengine.h"
 #include "sync/syncrecords.h"
@@ -211,13 +212,13 @@ void TestSyncEngine::nothingPendingGoesStraightToThePull()
 
 void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
     {
         SqlTransaction bulk(m_db->database()->connection());
         for (int index = 0; index < 1200; ++index)
             QVERIFY(m_transactions->insert(
-                TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(index % 300), -index)));
+                Records::transaction(account.id, QDate(2026, 1, 1).addDays(index % 300), -index)));
         QVERIFY(bulk.commit());
     }
     for (int batch = 0; batch < 3; ++batch)
@@ -240,8 +241,8 @@ void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
 
 void TestSyncEngine::rejectedResultLeavesOnlyThatRowPending()
 {
-    const Account accepted = TestDatabase::account(QStringLiteral("Accepted"));
-    const Account refused = TestDatabase::account(QStringLiteral("Refused"));
+    const Account accepted = Records::account(QStringLiteral("Accepted"));
+    const Account refused = Records::account(QStringLiteral("Refused"));
     QVERIFY(m_accounts->insert(accepted));
     QVERIFY(m_accounts->insert(refused));
     m_server->answer(page(pushAnswer(
@@ -279,10 +280,10 @@ void TestSyncEngine::rowChangedWhilePushedStaysPending_data()
 void TestSyncEngine::rowChangedWhilePushedStaysPending()
 {
     QFETCH(bool, deleteIt);
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
     const Transaction pushed =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -500, QStringLiteral("Before"));
+        Records::transaction(account.id, QDate(2026, 3, 1), -500).payee(QStringLiteral("Before"));
     QVERIFY(m_transactions->insert(pushed));
     m_server->answer(page(pushAnswer(
         {result(QStringLiteral("account"), account.id, QStringLiteral("ok"), QStringLiteral("srv-a")),
@@ -327,10 +328,10 @@ void TestSyncEngine::rowChangedWhilePushedStaysPending()
 
 void TestSyncEngine::pulledRecordsMeetLocalRows()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
-    const auto local = [&](const QString &payee) {
-        return TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, payee);
+    const auto local = [&](const QString &payee) -> Transaction {
+        return Records::transaction(account.id, QDate(2026, 3, 1), -100).payee(payee);
     };
     const Transaction byServerId = local(QStringLiteral("by server id"));
     storeSynced(m_transactions.get(), byServerId, 1);
@@ -392,22 +393,18 @@ void TestSyncEngine::pulledRecordsMeetLocalRows()
 
 void TestSyncEngine::serverDeletionsAndRestores()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     const Transaction live =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Live"));
+        Records::transaction(account.id, QDate(2026, 3, 1), -100).payee(QStringLiteral("Live"));
     storeSynced(m_transactions.get(), live, 1);
     const Transaction deletedHere =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Gone here"));
+        Records::transaction(account.id, QDate(2026, 3, 2), -200).payee(QStringLiteral("Gone here"));
     QVERIFY(m_transactions->insert(deletedHere));
     QVERIFY(m_transactions->softDelete(deletedHere.id));
     QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), deletedHere.id,
                                            QStringLiteral("srv-") + deletedHere.id));
-    Reconciliation reconciliation;
-    reconciliation.id = newId();
-    reconciliation.accountId = account.id;
-    reconciliation.statementDate = QDate(2026, 2, 28);
-    reconciliation.completedAt = currentTimestamp();
+    const Reconciliation reconciliation = Records::reconciliation(account.id, QDate(2026, 2, 28), 0);
     storeSynced(m_reconciliations.get(), reconciliation, 1);
 
     const QDateTime deletion = QDateTime(QDate(2026, 3, 10), QTime(12, 0), Qt::UTC);
@@ -447,17 +444,17 @@ void TestSyncEngine::serverDeletionsAndRestores()
 
 void TestSyncEngine::brokenDatesAreSkippedWithAWarning()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     Transaction early =
-        TestDatabase::transaction(account.id, QDate(1999, 12, 31), -100, QStringLiteral("Early"));
+        Records::transaction(account.id, QDate(1999, 12, 31), -100).payee(QStringLiteral("Early"));
     Transaction unreadable =
-        TestDatabase::transaction(account.id, QDate(2026, 1, 1), -100, QStringLiteral("Unreadable"));
+        Records::transaction(account.id, QDate(2026, 1, 1), -100).payee(QStringLiteral("Unreadable"));
     QJsonObject unreadableRecord = pulled(unreadable, 1);
     unreadableRecord.insert(QStringLiteral("date"), QStringLiteral("31.12.2025"));
     const Transaction fine =
-        TestDatabase::transaction(account.id, QDate(2000, 1, 1), -100, QStringLiteral("Fine"));
-    RecurringTransaction schedule = TestDatabase::recurring(account.id, QDate(1970, 1, 1), -5000);
+        Records::transaction(account.id, QDate(2000, 1, 1), -100).payee(QStringLiteral("Fine"));
+    RecurringTransaction schedule = Records::recurring(account.id, QDate(1970, 1, 1), -5000);
     Reconciliation reconciliation;
     reconciliation.id = newId();
     reconciliation.accountId = account.id;
@@ -500,13 +497,13 @@ void TestSyncEngine::brokenDatesAreSkippedWithAWarning()
 void TestSyncEngine::rowsReferringToDeletedOrLaterParentsAreStored()
 {
     const QDateTime deletion = QDateTime(QDate(2026, 3, 10), QTime(12, 0), Qt::UTC);
-    Account closed = TestDatabase::account(QStringLiteral("Closed"));
+    Account closed = Records::account(QStringLiteral("Closed"));
     closed.deletedAt = deletion;
-    Category parent = TestDatabase::category(QStringLiteral("Household"));
+    Category parent = Records::category(QStringLiteral("Household"));
     parent.deletedAt = deletion;
-    const Category child = TestDatabase::category(QStringLiteral("Cleaning"), parent.id);
+    const Category child = Records::category(QStringLiteral("Cleaning")).parent(parent.id);
     Transaction kept =
-        TestDatabase::transaction(closed.id, QDate(2026, 3, 1), -100, QStringLiteral("Still live"));
+        Records::transaction(closed.id, QDate(2026, 3, 1), -100).payee(QStringLiteral("Still live"));
     kept.categoryId = child.id;
     // The child comes before its parent, and both rows refer to rows deleted on the server.
     m_server->answer(page({{QStringLiteral("accounts"), array({pulled(closed, 2)})},
@@ -526,11 +523,11 @@ void TestSyncEngine::rowsReferringToDeletedOrLaterParentsAreStored()
 
 void TestSyncEngine::rowOfAnUnknownAccountIsSkippedNotTheRest()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     const Transaction orphan =
-        TestDatabase::transaction(QStringLiteral("no-such-account"), QDate(2026, 3, 1), -100);
-    const Transaction fine = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100);
+        Records::transaction(QStringLiteral("no-such-account"), QDate(2026, 3, 1), -100);
+    const Transaction fine = Records::transaction(account.id, QDate(2026, 3, 1), -100);
     m_server->answer(page({{QStringLiteral("transactions"), array({pulled(orphan, 2), pulled(fine, 2)})},
                            {QStringLiteral("server_time"), QStringLiteral("v1.3.3")}}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
@@ -550,13 +547,13 @@ void TestSyncEngine::rowOfAnUnknownAccountIsSkippedNotTheRest()
 // of it and the cursor where it was, and the next cycle asks for the same page again.
 void TestSyncEngine::pageIsAppliedWholeOrNotAtAll()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     QVERIFY(m_preferences->setValue(SyncEngine::cursorPreference, QStringLiteral("v1.1.1")));
     const Transaction small =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("Small"));
+        Records::transaction(account.id, QDate(2026, 3, 1), -100).payee(QStringLiteral("Small"));
     Transaction large =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 2), -200, QStringLiteral("Large"));
+        Records::transaction(account.id, QDate(2026, 3, 2), -200).payee(QStringLiteral("Large"));
     large.memo = QString(60000, QLatin1Char('m'));
     const QByteArray answer =
         page({{QStringLiteral("transactions"), array({pulled(small, 2), pulled(large, 2)})},
@@ -694,8 +691,8 @@ void TestSyncEngine::integrityMismatchIsOnlyReported()
 {
     QFETCH(QJsonObject, integrity);
     QFETCH(bool, warns);
-    storeSynced(m_categories.get(), TestDatabase::category(QStringLiteral("Food")), 1);
-    storeSynced(m_categories.get(), TestDatabase::category(QStringLiteral("Rent")), 1);
+    storeSynced(m_categories.get(), Records::category(QStringLiteral("Food")).record(), 1);
+    storeSynced(m_categories.get(), Records::category(QStringLiteral("Rent")).record(), 1);
     QJsonObject answer{{QStringLiteral("server_time"), QStringLiteral("v1.1.1")}};
     if (!integrity.isEmpty())
         answer.insert(QStringLiteral("integrity"), integrity);
@@ -713,11 +710,11 @@ void TestSyncEngine::integrityMismatchIsOnlyReported()
 
 void TestSyncEngine::forceFullSyncSendsEveryLiveRowAndPullsFromTheStart()
 {
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 2);
-    const Transaction live = TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100);
+    const Transaction live = Records::transaction(account.id, QDate(2026, 3, 1), -100);
     storeSynced(m_transactions.get(), live, 2);
-    const Transaction gone = TestDatabase::transaction(account.id, QDate(2026, 3, 2), -100);
+    const Transaction gone = Records::transaction(account.id, QDate(2026, 3, 2), -100);
     QVERIFY(m_transactions->insert(gone));
     QVERIFY(m_transactions->softDelete(gone.id));
     QVERIFY(TestDatabase::markStoredSynced(m_transactions.get(), gone.id, QStringLiteral("srv-gone")));
@@ -746,14 +743,14 @@ void TestSyncEngine::pushedRowsComingBackKeepTheirContent()
 {
     // The pushing device pulls its own rows back with the version the server raised: the content
     // stays as it is here, the version, status, server id and change time become the server's.
-    const Account account = TestDatabase::account(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking"));
     storeSynced(m_accounts.get(), account, 1);
     Transaction synced =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 1), -100, QStringLiteral("synced"));
+        Records::transaction(account.id, QDate(2026, 3, 1), -100).payee(QStringLiteral("synced"));
     synced.memo = QStringLiteral("note");
     storeSynced(m_transactions.get(), synced, 1);
     Transaction pushed =
-        TestDatabase::transaction(account.id, QDate(2026, 3, 2), -250, QStringLiteral("pushed"));
+        Records::transaction(account.id, QDate(2026, 3, 2), -250).payee(QStringLiteral("pushed"));
     pushed.cleared = true;
     QVERIFY(m_transactions->insert(pushed));
     m_server->answer(page(pushAnswer({result(QStringLiteral("transaction"), pushed.id, QStringLiteral("ok"),

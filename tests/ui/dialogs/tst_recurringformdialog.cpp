@@ -1,6 +1,7 @@
 #include "ui/dialogs/recurringformdialog.h"
 
 #include "app/guitesthelpers.h"
+#include "support/recordbuilders.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,17 +33,12 @@ namespace {
 
 RecurringTransaction schedule(const QString &accountId)
 {
-    RecurringTransaction recurring;
-    recurring.id = newId();
-    recurring.accountId = accountId;
-    recurring.payee = QStringLiteral("Rent");
-    recurring.amount = -145000;
-    recurring.frequency = Frequency::Quarterly;
-    recurring.startDate = QDate(2026, 1, 15);
-    recurring.nextDueDate = QDate(2026, 7, 15);
+    RecurringTransaction recurring = Records::recurring(accountId, QDate(2026, 7, 15), -145000)
+                                         .payee(QStringLiteral("Rent"))
+                                         .frequency(Frequency::Quarterly)
+                                         .startDate(QDate(2026, 1, 15))
+                                         .createdAt(QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC));
     recurring.version = 4;
-    recurring.createdAt = QDateTime(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
-    recurring.updatedAt = recurring.createdAt;
     return recurring;
 }
 
@@ -63,10 +59,12 @@ void TestRecurringFormDialog::initTestCase()
 void TestRecurringFormDialog::newFormFromTheKeyboard()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
-    const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
-    const Category food = state.addCategory(QStringLiteral("Food"));
-    state.addTransaction(savings.id, QDate(2026, 1, 2), QStringLiteral("Gym Corp"), -3000);
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account savings = Records::account(QStringLiteral("Savings")).sortOrder(1).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
+    Records::transaction(savings.id, QDate(2026, 1, 2), -3000)
+        .payee(QStringLiteral("Gym Corp"))
+        .addTo(state.core());
     RecurringFormDialog form(state.services());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -130,7 +128,7 @@ void TestRecurringFormDialog::editDates()
 {
     QFETCH(QDate, fieldDate);
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     const RecurringTransaction original = schedule(checking.id);
     RecurringFormDialog form(state.services());
     form.setRecurring(original);
@@ -155,7 +153,7 @@ void TestRecurringFormDialog::editDates()
 void TestRecurringFormDialog::startBefore2000FallsBackToToday()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     RecurringFormDialog form(state.services());
     child<QDateEdit>(&form, "startDateEdit")->setDate(QDate(1999, 12, 31));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid startDate")));
@@ -168,7 +166,7 @@ void TestRecurringFormDialog::startBefore2000FallsBackToToday()
 void TestRecurringFormDialog::memorizeCreatesANewSchedule()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     RecurringTransaction seed = schedule(checking.id);
     seed.id.clear();
     seed.startDate = QDate(2026, 3, 3);
@@ -190,7 +188,7 @@ void TestRecurringFormDialog::memorizeCreatesANewSchedule()
 void TestRecurringFormDialog::endDateFollowsItsCheckBox()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     RecurringFormDialog form(state.services());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -1,6 +1,7 @@
 #include "ui/dialogs/transactionformdialog.h"
 
 #include "app/guitesthelpers.h"
+#include "support/recordbuilders.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/dateinput.h"
 #include "ui/widgets/dateshortcutrows.h"
@@ -66,7 +67,8 @@ void TestTransactionFormDialog::amountRounding()
     QFETCH(qint64, amount);
 
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("A"), 0, 0, Currency(currency));
+    const Account account =
+        Records::account(QStringLiteral("A")).currency(Currency(currency)).addTo(state.core());
     TransactionFormDialog form(state.services(), account.id);
     child<QDoubleSpinBox>(&form, "amountField")->setValue(value);
     (payment ? child<QRadioButton>(&form, "paymentRadio") : child<QRadioButton>(&form, "depositRadio"))
@@ -79,8 +81,8 @@ void TestTransactionFormDialog::amountRounding()
 void TestTransactionFormDialog::enteredFromTheKeyboard()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Category treats = state.addCategory(QStringLiteral("Bakery Treats"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category treats = Records::category(QStringLiteral("Bakery Treats")).addTo(state.core());
     TransactionFormDialog form(state.services(), account.id);
     QCOMPARE(form.windowTitle(), QStringLiteral("New Transaction"));
     form.show();
@@ -125,7 +127,7 @@ void TestTransactionFormDialog::enteredFromTheKeyboard()
 void TestTransactionFormDialog::secondFormStartsOnTheLastDate()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
     {
         TransactionFormDialog first(state.services(), account.id);
         first.show();
@@ -143,7 +145,7 @@ void TestTransactionFormDialog::secondFormStartsOnTheLastDate()
 void TestTransactionFormDialog::cancelledFormLeavesTheDateAlone()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
     {
         TransactionFormDialog first(state.services(), account.id);
         first.show();
@@ -170,7 +172,7 @@ void TestTransactionFormDialog::dateFieldShortcuts()
     QFETCH(QDate, expected);
 
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
     Transaction stored;
     stored.accountId = account.id;
     stored.date = shown;
@@ -191,16 +193,23 @@ void TestTransactionFormDialog::dateFieldShortcuts()
 void TestTransactionFormDialog::payeeCompletionFillsFromTheNewestTransaction()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Account other = state.addAccount(QStringLiteral("Savings"));
-    const Category fuel = state.addCategory(QStringLiteral("Fuel"));
-    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Hilltop Gas"), -4000, false, false,
-                         QStringLiteral("old memo"), fuel.id);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account other = Records::account(QStringLiteral("Savings")).addTo(state.core());
+    const Category fuel = Records::category(QStringLiteral("Fuel")).addTo(state.core());
+    Records::transaction(account.id, QDate(2025, 1, 1), -4000)
+        .payee(QStringLiteral("Hilltop Gas"))
+        .memo(QStringLiteral("old memo"))
+        .category(fuel.id)
+        .addTo(state.core());
     // The newest one has no memo: choosing the payee must clear a memo already typed.
-    state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Hilltop Gas"), 1999, false, false, {},
-                         fuel.id);
+    Records::transaction(account.id, QDate(2025, 2, 1), 1999)
+        .payee(QStringLiteral("Hilltop Gas"))
+        .category(fuel.id)
+        .addTo(state.core());
     // Another account's newer row with this payee is not where the form looks.
-    state.addTransaction(other.id, QDate(2025, 3, 1), QStringLiteral("Hilltop Gas"), -99999);
+    Records::transaction(other.id, QDate(2025, 3, 1), -99999)
+        .payee(QStringLiteral("Hilltop Gas"))
+        .addTo(state.core());
 
     TransactionFormDialog form(state.services(), account.id);
     form.show();
@@ -225,9 +234,9 @@ void TestTransactionFormDialog::payeeCompletionFillsFromTheNewestTransaction()
 void TestTransactionFormDialog::categoriesShowTheirParent()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Category hobbies = state.addCategory(QStringLiteral("Hobbies"));
-    state.addCategory(QStringLiteral("Pottery"), hobbies.id);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category hobbies = Records::category(QStringLiteral("Hobbies")).addTo(state.core());
+    Records::category(QStringLiteral("Pottery")).parent(hobbies.id).addTo(state.core());
 
     TransactionFormDialog form(state.services(), account.id);
     auto *combo = child<QComboBox>(&form, "categoryCombo");
@@ -244,11 +253,14 @@ void TestTransactionFormDialog::categoriesShowTheirParent()
 void TestTransactionFormDialog::editModeLoadsAndKeepsIdentity()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Category rent = state.addCategory(QStringLiteral("Rent"));
-    const Transaction stored =
-        state.addTransaction(account.id, QDate(2024, 2, 29), QStringLiteral("Landlord"), -145000, true, false,
-                             QStringLiteral("March"), rent.id);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category rent = Records::category(QStringLiteral("Rent")).addTo(state.core());
+    const Transaction stored = Records::transaction(account.id, QDate(2024, 2, 29), -145000)
+                                   .payee(QStringLiteral("Landlord"))
+                                   .cleared()
+                                   .memo(QStringLiteral("March"))
+                                   .category(rent.id)
+                                   .addTo(state.core());
 
     TransactionFormDialog form(state.services(), account.id);
     form.setTransaction(stored);

@@ -6,6 +6,7 @@
 
 #include "data/database.h"
 #include "data/sqltransaction.h"
+#include "support/recordbuilders.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -26,22 +27,19 @@ int main(int argc, char **argv)
         out << "cannot create the data directory\n";
         return 1;
     }
-    const QString accountId = fixture.addAccount(QStringLiteral("Checking"), Currency::USD, 100000);
+    const QString accountId =
+        Records::account(QStringLiteral("Checking")).startingBalance(100000).addTo(fixture.core()).id;
     QElapsedTimer timer;
     timer.start();
     {
         SqlTransaction guard(fixture.state()->database()->connection());
         const QDate first(2000, 1, 1);
         for (int index = 0; index < rowCount; ++index) {
-            Transaction transaction;
-            transaction.id = newId();
-            transaction.accountId = accountId;
-            transaction.date = first.addDays(index / 12);
-            transaction.payee = QStringLiteral("Payee %1").arg(index % 500);
-            transaction.memo = index % 3 ? QString() : QStringLiteral("memo %1").arg(index);
-            transaction.amount = (index % 7 ? -1 : 5) * Money(1000 + index % 9973);
-            transaction.createdAt = currentTimestamp();
-            transaction.updatedAt = transaction.createdAt;
+            const Transaction transaction =
+                Records::transaction(accountId, first.addDays(index / 12),
+                                     (index % 7 ? -1 : 5) * Money(1000 + index % 9973))
+                    .payee(QStringLiteral("Payee %1").arg(index % 500))
+                    .memo(index % 3 ? QString() : QStringLiteral("memo %1").arg(index));
             fixture.transactions()->insert(transaction);
         }
         guard.commit();

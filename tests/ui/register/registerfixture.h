@@ -1,14 +1,11 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/screenservicesof.h"
-#include "data/account.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/datetext.h"
-#include "data/identifiers.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
+#include "support/teststate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -16,65 +13,30 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
 
-// Hosts a RegisterScreen on an AppState with its own temporary data directory, the way the main
-// window will, and types into it through real key events.
+// Hosts a RegisterScreen on a TestState, the way the main window does, and types into it through
+// real key events. The test makes its rows with the record builders on core().
 class RegisterFixture
 {
 public:
     bool start()
     {
-        if (!m_directory.isValid())
-            return false;
-        m_state = std::make_unique<AppState>(m_directory.path());
-        if (!m_state->initialize())
-            return false;
-        m_screen = std::make_unique<RegisterScreen>(screenServicesOf(m_state.get()));
+        m_state = std::make_unique<TestState>();
+        m_screen = std::make_unique<RegisterScreen>(m_state->services());
         m_screen->resize(1100, 600);
-        return true;
+        return state()->core() != nullptr;
     }
 
-    AppState *state() const { return m_state.get(); }
+    AppState *state() const { return m_state->get(); }
     RegisterScreen *screen() const { return m_screen.get(); }
     RegisterModel *model() const { return m_screen->model(); }
     RegisterTableView *view() const { return m_screen->view(); }
-    TransactionRepository *transactions() const { return m_state->transactionRepository(); }
-
-    QString addAccount(const QString &name, Currency currency = Currency::USD, Money startingBalance = 0)
-    {
-        Account account;
-        account.id = newId();
-        account.name = name;
-        account.currency = currency;
-        account.startingBalance = startingBalance;
-        account.createdAt = currentTimestamp();
-        account.updatedAt = account.createdAt;
-        return m_state->accountRepository()->insert(account) ? account.id : QString();
-    }
-
-    QString addTransaction(const QString &accountId, const QDate &date, const QString &payee, Money amount,
-                           const QString &categoryName = {}, const QString &memo = {})
-    {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = accountId;
-        transaction.date = date;
-        transaction.payee = payee;
-        transaction.amount = amount;
-        transaction.memo = memo;
-        if (!categoryName.isEmpty()) {
-            if (const auto category = m_state->categoryRepository()->findByName(categoryName))
-                transaction.categoryId = category->id;
-        }
-        transaction.createdAt = currentTimestamp();
-        transaction.updatedAt = transaction.createdAt;
-        return transactions()->insert(transaction) ? transaction.id : QString();
-    }
+    TransactionRepository *transactions() const { return state()->transactionRepository(); }
+    Core *core() const { return m_state->core(); }
 
     // Shows the screen on the account with the keyboard in the register.
     bool open(const QString &accountId)
@@ -133,8 +95,7 @@ public:
     int currentColumn() const { return view()->currentIndex().column(); }
 
 private:
-    QTemporaryDir m_directory;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestState> m_state;
     std::unique_ptr<RegisterScreen> m_screen;
     QString m_lastQuestion;
 };

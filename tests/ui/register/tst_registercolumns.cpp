@@ -1,5 +1,6 @@
 #include "registerfixture.h"
 
+#include "support/recordbuilders.h"
 #include "ui/register/tabcompleter.h"
 #include "ui/widgets/registerstyle.h"
 #include "ui/widgets/tablecolumnfitter.h"
@@ -85,17 +86,24 @@ void TestRegisterColumns::columnsShowTheirValuesAtEveryWidth()
 
     RegisterFixture f;
     QVERIFY(f.start());
-    const QString checking = f.addAccount(QStringLiteral("Checking"));
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(f.core()).id;
     const QStringList payees = {QStringLiteral("Greenleaf Market"), QStringLiteral("Ridgeline Pharmacy"),
                                 QStringLiteral("Maplewood Diner")};
     const QStringList categories = {QStringLiteral("Groceries"), QStringLiteral("Medical Expenses"),
                                     QStringLiteral("Dining & Restaurants")};
     for (int i = 0; i < 30; ++i) {
-        f.addTransaction(checking, QDate(2026, 1, 1).addDays(i), payees[i % 3], -(1000 + i),
-                         categories[i % 3], QStringLiteral("Weekly shopping for the household"));
+        Records::transaction(checking, QDate(2026, 1, 1).addDays(i), -(1000 + i))
+            .payee(payees[i % 3])
+            .categoryNamed(categories[i % 3])
+            .memo(QStringLiteral("Weekly shopping for the household"))
+            .addTo(f.core());
     }
-    f.addTransaction(checking, QDate(2025, 1, 1), QStringLiteral("Employer"), 1234589);
-    f.addTransaction(checking, QDate(2025, 1, 2), QStringLiteral("Builder"), -2876543);
+    Records::transaction(checking, QDate(2025, 1, 1), 1234589)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
+    Records::transaction(checking, QDate(2025, 1, 2), -2876543)
+        .payee(QStringLiteral("Builder"))
+        .addTo(f.core());
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, tableWidth));
 
@@ -145,10 +153,11 @@ void TestRegisterColumns::largestFigureAmongUnsampledRowsFits()
 {
     RegisterFixture f;
     QVERIFY(f.start());
-    const QString checking = f.addAccount(QStringLiteral("Checking"));
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(f.core()).id;
     for (int i = 0; i < 500; ++i)
-        f.addTransaction(checking, QDate(2020, 1, 1).addDays(i), QStringLiteral("Cafe"),
-                         i == 250 ? 99999999999 : -100);
+        Records::transaction(checking, QDate(2020, 1, 1).addDays(i), i == 250 ? 99999999999 : -100)
+            .payee(QStringLiteral("Cafe"))
+            .addTo(f.core());
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 745));
     const QFont money = monospaceFont();
@@ -162,13 +171,15 @@ void TestRegisterColumns::oneLongPayeeDoesNotCrowdTheCommonOnes()
 {
     RegisterFixture f;
     QVERIFY(f.start());
-    const QString checking = f.addAccount(QStringLiteral("Checking"));
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(f.core()).id;
     for (int i = 0; i < 20; ++i)
-        f.addTransaction(checking, QDate(2026, 2, 1).addDays(i), QStringLiteral("Hilltop Gas"), -4200,
-                         QStringLiteral("Dining & Restaurants"));
-    f.addTransaction(checking, QDate(2026, 3, 1),
-                     QStringLiteral("Transfer from the joint household savings account at the credit union"),
-                     100000);
+        Records::transaction(checking, QDate(2026, 2, 1).addDays(i), -4200)
+            .payee(QStringLiteral("Hilltop Gas"))
+            .categoryNamed(QStringLiteral("Dining & Restaurants"))
+            .addTo(f.core());
+    Records::transaction(checking, QDate(2026, 3, 1), 100000)
+        .payee(QStringLiteral("Transfer from the joint household savings account at the credit union"))
+        .addTo(f.core());
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 700));
     const QFont text = f.view()->font();
@@ -181,9 +192,12 @@ void TestRegisterColumns::twoLineLayoutGivesTheMemoRoomToThePayee()
 {
     RegisterFixture f;
     QVERIFY(f.start());
-    const QString checking = f.addAccount(QStringLiteral("Checking"));
-    f.addTransaction(checking, QDate(2026, 2, 1), QStringLiteral("Greenleaf Market"), -4200,
-                     QStringLiteral("Groceries"), QStringLiteral("Weekly shopping"));
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(f.core()).id;
+    Records::transaction(checking, QDate(2026, 2, 1), -4200)
+        .payee(QStringLiteral("Greenleaf Market"))
+        .categoryNamed(QStringLiteral("Groceries"))
+        .memo(QStringLiteral("Weekly shopping"))
+        .addTo(f.core());
     QVERIFY(f.open(checking));
     QVERIFY(fitTable(f, 745));
     const int oneLinePayee = f.view()->columnWidth(RegisterModel::PayeeColumn);

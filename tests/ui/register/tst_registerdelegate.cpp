@@ -1,6 +1,7 @@
 #include "registerfixture.h"
 
 #include "data/category.h"
+#include "support/recordbuilders.h"
 #include "ui/register/registerdelegate.h"
 
 #include <QComboBox>
@@ -27,12 +28,16 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
 {
     RegisterFixture fixture;
     QVERIFY(fixture.start());
-    const QString checking = fixture.addAccount(QStringLiteral("Checking"));
-    const QString savings = fixture.addAccount(QStringLiteral("Savings"));
-    fixture.addAccount(QStringLiteral("Visa"));
-    fixture.addTransaction(savings, QDate(2024, 1, 1), QStringLiteral("Bakery"), -100);
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(fixture.core()).id;
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(fixture.core()).id;
+    Records::account(QStringLiteral("Visa")).addTo(fixture.core());
+    Records::transaction(savings, QDate(2024, 1, 1), -100)
+        .payee(QStringLiteral("Bakery"))
+        .addTo(fixture.core());
     // A payee that already reads like a transfer entry is not offered twice.
-    fixture.addTransaction(savings, QDate(2024, 1, 2), QStringLiteral("[Transfer] Visa"), -100);
+    Records::transaction(savings, QDate(2024, 1, 2), -100)
+        .payee(QStringLiteral("[Transfer] Visa"))
+        .addTo(fixture.core());
 
     RegisterDelegate delegate(screenServicesOf(fixture.state()));
     delegate.setAccountId(checking);
@@ -40,8 +45,10 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
                                                 QStringLiteral("[Transfer] Savings")}));
 
     // New payees and accounts show up the next time the list is asked for.
-    fixture.addTransaction(checking, QDate(2024, 1, 3), QStringLiteral("Apothecary"), -100);
-    fixture.addAccount(QStringLiteral("Brokerage"));
+    Records::transaction(checking, QDate(2024, 1, 3), -100)
+        .payee(QStringLiteral("Apothecary"))
+        .addTo(fixture.core());
+    Records::account(QStringLiteral("Brokerage")).addTo(fixture.core());
     QCOMPARE(delegate.payeeList(),
              (QStringList{QStringLiteral("Apothecary"), QStringLiteral("Bakery"),
                           QStringLiteral("[Transfer] Visa"), QStringLiteral("[Transfer] Brokerage"),
@@ -53,21 +60,13 @@ void TestRegisterDelegate::payeeListOffersTransfersToOtherAccountsOnly()
 
 void TestRegisterDelegate::categoryItemsShowOneParentLevel()
 {
-    Category utilities;
-    utilities.id = QStringLiteral("u");
-    utilities.name = QStringLiteral("Utilities");
-    Category electric;
-    electric.id = QStringLiteral("e");
-    electric.name = QStringLiteral("Electric");
-    electric.parentId = QStringLiteral("u");
-    Category orphan;
-    orphan.id = QStringLiteral("o");
-    orphan.name = QStringLiteral("Orphan");
-    orphan.parentId = QStringLiteral("gone");
-    Category grandchild;
-    grandchild.id = QStringLiteral("g");
-    grandchild.name = QStringLiteral("Peak");
-    grandchild.parentId = QStringLiteral("e");
+    const Category utilities = Records::category(QStringLiteral("Utilities")).id(QStringLiteral("u"));
+    const Category electric =
+        Records::category(QStringLiteral("Electric")).id(QStringLiteral("e")).parent(QStringLiteral("u"));
+    const Category orphan =
+        Records::category(QStringLiteral("Orphan")).id(QStringLiteral("o")).parent(QStringLiteral("gone"));
+    const Category grandchild =
+        Records::category(QStringLiteral("Peak")).id(QStringLiteral("g")).parent(QStringLiteral("e"));
 
     const auto items = RegisterDelegate::categoryItems({electric, orphan, grandchild, utilities});
     const QList<QPair<QString, QString>> expected = {
@@ -83,7 +82,7 @@ void TestRegisterDelegate::categoryEditorResolvesTheIdOfTheTextItShows()
 {
     RegisterFixture fixture;
     QVERIFY(fixture.start());
-    const QString checking = fixture.addAccount(QStringLiteral("Checking"));
+    const QString checking = Records::account(QStringLiteral("Checking")).addTo(fixture.core()).id;
     QVERIFY(fixture.open(checking));
     RegisterModel *model = fixture.model();
     const QModelIndex category = model->index(model->blankRow(), RegisterModel::CategoryColumn);

@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
+#include "support/recordbuilders.h"
 #include "support/testdatabase.h"
 #include "ui/register/registermodel.h"
 #include "ui/widgets/registerstyle.h"
@@ -345,7 +346,7 @@ void TestRegisterModel::indexedLoadShowsTheSameCellsAsAFullLoad()
     QVERIFY(db.isReady());
     AccountRepository accounts(db.database());
     TransactionRepository transactions(db.database());
-    const Account account = TestDatabase::account(QStringLiteral("Checking"), 10000);
+    const Account account = Records::account(QStringLiteral("Checking")).startingBalance(10000);
     QVERIFY(accounts.insert(account));
     QString deletedId;
     QString middleId;
@@ -353,9 +354,9 @@ void TestRegisterModel::indexedLoadShowsTheSameCellsAsAFullLoad()
         SqlTransaction guard(db.database()->connection());
         for (int i = 0; i < 600; ++i) {
             Transaction t =
-                TestDatabase::transaction(account.id, QDate(2026, 1, 1).addDays(i / 3), (i % 7 - 3) * 1234,
-                                          QStringLiteral("Payee %1").arg(i),
-                                          QDateTime(QDate(2026, 1, 1), QTime(0, 0).addSecs(i), Qt::UTC));
+                Records::transaction(account.id, QDate(2026, 1, 1).addDays(i / 3), (i % 7 - 3) * 1234)
+                    .payee(QStringLiteral("Payee %1").arg(i))
+                    .createdAt(QDateTime(QDate(2026, 1, 1), QTime(0, 0).addSecs(i), Qt::UTC));
             t.cleared = i % 2;
             QVERIFY(transactions.insert(t));
             if (i == 77)

@@ -1,6 +1,7 @@
 #include "registerfixture.h"
 
 #include "services/categoryservice.h"
+#include "support/recordbuilders.h"
 #include "ui/widgets/dateinput.h"
 #include "ui/widgets/dateshortcutrows.h"
 #include "ui/widgets/smartdateedit.h"
@@ -111,7 +112,7 @@ void TestRegisterScreen::init()
 {
     m_fixture = std::make_unique<RegisterFixture>();
     QVERIFY(m_fixture->start());
-    m_checking = m_fixture->addAccount(QStringLiteral("Checking"));
+    m_checking = Records::account(QStringLiteral("Checking")).addTo(m_fixture->core()).id;
     QVERIFY(!m_checking.isEmpty());
 }
 
@@ -123,7 +124,9 @@ void TestRegisterScreen::cleanup()
 void TestRegisterScreen::typesAPaymentIntoTheBlankRowAndCommits()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 3, 1), QStringLiteral("Employer"), 250000);
+    Records::transaction(m_checking, QDate(2024, 3, 1), 250000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     QAbstractItemModelTester tester(f.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
@@ -247,7 +250,7 @@ void TestRegisterScreen::dateCellShortcuts()
     QFETCH(QDate, expected);
 
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, shown, QStringLiteral("Corner Grocer"), -100);
+    Records::transaction(m_checking, shown, -100).payee(QStringLiteral("Corner Grocer")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Up);
     f.press(Qt::Key_Return);
@@ -327,7 +330,7 @@ void TestRegisterScreen::zeroAmountIsSavedAsADeposit()
 void TestRegisterScreen::yenAmountsAreWholeYen()
 {
     RegisterFixture &f = *m_fixture;
-    const QString yen = f.addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    const QString yen = Records::account(QStringLiteral("Tokyo")).currency(Currency::JPY).addTo(f.core()).id;
     QVERIFY(f.open(yen));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -354,10 +357,16 @@ void TestRegisterScreen::yenAmountsAreWholeYen()
 void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Power Co"), -5000, QStringLiteral("Gas"),
-                     QStringLiteral("old memo"));
-    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125,
-                     QStringLiteral("Electric"), QStringLiteral("February bill"));
+    Records::transaction(m_checking, QDate(2024, 1, 1), -5000)
+        .payee(QStringLiteral("Power Co"))
+        .categoryNamed(QStringLiteral("Gas"))
+        .memo(QStringLiteral("old memo"))
+        .addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 2, 1), -8125)
+        .payee(QStringLiteral("Power Co"))
+        .categoryNamed(QStringLiteral("Electric"))
+        .memo(QStringLiteral("February bill"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -392,8 +401,11 @@ void TestRegisterScreen::autofillsFromTheLastTransactionOfThePayee()
 void TestRegisterScreen::autofillDoesNotTouchAnExistingRow()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Power Co"), -5000, QStringLiteral("Gas"));
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Bakery"), -300);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -5000)
+        .payee(QStringLiteral("Power Co"))
+        .categoryNamed(QStringLiteral("Gas"))
+        .addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 2), -300).payee(QStringLiteral("Bakery")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Up);
     QCOMPARE(f.model()->editingRow(), 1);
@@ -414,8 +426,11 @@ void TestRegisterScreen::autofillKeepsAMemoTypedInTheTwoLineEditor()
 {
     RegisterFixture &f = *m_fixture;
     f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), true);
-    f.addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Power Co"), -8125,
-                     QStringLiteral("Electric"), QStringLiteral("February bill"));
+    Records::transaction(m_checking, QDate(2024, 2, 1), -8125)
+        .payee(QStringLiteral("Power Co"))
+        .categoryNamed(QStringLiteral("Electric"))
+        .memo(QStringLiteral("February bill"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -433,7 +448,7 @@ void TestRegisterScreen::autofillKeepsAMemoTypedInTheTwoLineEditor()
 void TestRegisterScreen::commitsATransferWithBothLegs()
 {
     RegisterFixture &f = *m_fixture;
-    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(f.core()).id;
     QVERIFY(f.open(m_checking));
     // The main window reloads the register on every change; the two legs still cost one load.
     connect(f.transactions(), &TransactionRepository::transactionsChanged, f.screen(),
@@ -494,8 +509,9 @@ void TestRegisterScreen::refusesTransfers()
     QFETCH(QString, hint);
     QFETCH(bool, currencyError);
     RegisterFixture &f = *m_fixture;
-    f.addAccount(QStringLiteral("Savings"));
-    const QString euro = f.addAccount(QStringLiteral("Euro Account"), Currency::EUR);
+    Records::account(QStringLiteral("Savings")).addTo(f.core());
+    const QString euro =
+        Records::account(QStringLiteral("Euro Account")).currency(Currency::EUR).addTo(f.core()).id;
     QSignalSpy errors(f.screen(), &RegisterScreen::errorMessage);
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
@@ -519,10 +535,12 @@ void TestRegisterScreen::refusesTransfers()
 void TestRegisterScreen::editingARowRecomputesTheRunningBalances()
 {
     RegisterFixture &f = *m_fixture;
-    const QString salary =
-        f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
-    f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("Cafe"), -500);
+    const QString salary = Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+                               .payee(QStringLiteral("Employer"))
+                               .addTo(f.core())
+                               .id;
+    Records::transaction(m_checking, QDate(2024, 1, 2), -60000).payee(QStringLiteral("Rent")).addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 3), -500).payee(QStringLiteral("Cafe")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     QCOMPARE(f.cell(2, RegisterModel::BalanceColumn), QStringLiteral("395.00"));
 
@@ -549,7 +567,7 @@ void TestRegisterScreen::editingARowRecomputesTheRunningBalances()
 void TestRegisterScreen::editingATransferKeepsTheOtherLegInStep()
 {
     RegisterFixture &f = *m_fixture;
-    const QString savings = f.addAccount(QStringLiteral("Savings"));
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(f.core()).id;
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -571,9 +589,11 @@ void TestRegisterScreen::editingATransferKeepsTheOtherLegInStep()
 void TestRegisterScreen::editingARowIntoATransferAddsTheOtherLeg()
 {
     RegisterFixture &f = *m_fixture;
-    const QString savings = f.addAccount(QStringLiteral("Savings"));
-    const QString id =
-        f.addTransaction(m_checking, QDate(2024, 4, 2), QStringLiteral("Savings top-up"), -2500);
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(f.core()).id;
+    const QString id = Records::transaction(m_checking, QDate(2024, 4, 2), -2500)
+                           .payee(QStringLiteral("Savings top-up"))
+                           .addTo(f.core())
+                           .id;
     QVERIFY(f.open(m_checking));
     f.view()->setCurrentIndex(f.model()->index(0, RegisterModel::PayeeColumn));
     f.press(Qt::Key_Return);
@@ -595,8 +615,10 @@ void TestRegisterScreen::editingARowIntoATransferAddsTheOtherLeg()
 void TestRegisterScreen::deletingOneLegOfATransferDeletesBoth()
 {
     RegisterFixture &f = *m_fixture;
-    const QString savings = f.addAccount(QStringLiteral("Savings"));
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(f.core()).id;
+    Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -623,8 +645,9 @@ void TestRegisterScreen::deletingOneLegOfATransferDeletesBoth()
 void TestRegisterScreen::deleteQuestionUsesTheAccountCurrency()
 {
     RegisterFixture &f = *m_fixture;
-    const QString euro = f.addAccount(QStringLiteral("Euro Account"), Currency::EUR);
-    f.addTransaction(euro, QDate(2024, 1, 1), QStringLiteral("Boulangerie"), -1250);
+    const QString euro =
+        Records::account(QStringLiteral("Euro Account")).currency(Currency::EUR).addTo(f.core()).id;
+    Records::transaction(euro, QDate(2024, 1, 1), -1250).payee(QStringLiteral("Boulangerie")).addTo(f.core());
     QVERIFY(f.open(euro));
     f.press(Qt::Key_Up);
 
@@ -748,7 +771,9 @@ void TestRegisterScreen::enterMovesOnAndCommitsFromTheClearedColumn()
 void TestRegisterScreen::balanceColumnIsNeverReachedByArrowKeys()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
+    Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Up);
     for (int step = 0; step < 10; ++step)
@@ -761,8 +786,10 @@ void TestRegisterScreen::balanceColumnIsNeverReachedByArrowKeys()
 void TestRegisterScreen::copyFromAboveAndApostropheInText()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000,
-                     QStringLiteral("Groceries"));
+    Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+        .payee(QStringLiteral("Employer"))
+        .categoryNamed(QStringLiteral("Groceries"))
+        .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -788,8 +815,10 @@ void TestRegisterScreen::newestFirstPutsTheBlankRowOnTopAndDeletesWork()
 {
     RegisterFixture &f = *m_fixture;
     f.state()->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), true);
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 2), -60000).payee(QStringLiteral("Rent")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     QCOMPARE(f.model()->blankRow(), 0);
     QCOMPARE(f.view()->currentIndex(), f.model()->index(0, 0));
@@ -810,12 +839,14 @@ void TestRegisterScreen::reloadKeepsTheCurrentTransaction()
 {
     RegisterFixture &f = *m_fixture;
     for (int day = 1; day <= 28; ++day)
-        f.addTransaction(m_checking, QDate(2024, 2, day), QStringLiteral("Shop %1").arg(day), -100 * day);
+        Records::transaction(m_checking, QDate(2024, 2, day), -100 * day)
+            .payee(QStringLiteral("Shop %1").arg(day))
+            .addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.view()->setCurrentIndex(f.model()->index(10, RegisterModel::CategoryColumn));
     const QString currentId = f.model()->registerRow(10)->transaction.id;
     // A row dated before it lands above it and shifts it down by one.
-    f.addTransaction(m_checking, QDate(2024, 1, 15), QStringLiteral("Earlier"), -1);
+    Records::transaction(m_checking, QDate(2024, 1, 15), -1).payee(QStringLiteral("Earlier")).addTo(f.core());
     f.screen()->reload();
     QCOMPARE(f.view()->currentIndex(), f.model()->index(11, RegisterModel::CategoryColumn));
     QCOMPARE(f.model()->registerRow(11)->transaction.id, currentId);
@@ -824,9 +855,11 @@ void TestRegisterScreen::reloadKeepsTheCurrentTransaction()
 void TestRegisterScreen::shortcutSeamsAreSignals()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(1999, 12, 31), QStringLiteral("Old"), -100);
-    f.addTransaction(m_checking, QDate(2024, 1, 5), QStringLiteral("Gym"), -4000,
-                     QStringLiteral("Groceries"));
+    Records::transaction(m_checking, QDate(1999, 12, 31), -100).payee(QStringLiteral("Old")).addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 5), -4000)
+        .payee(QStringLiteral("Gym"))
+        .categoryNamed(QStringLiteral("Groceries"))
+        .addTo(f.core());
     QSignalSpy newTransaction(f.screen(), &RegisterScreen::newTransactionRequested);
     QSignalSpy memorize(f.screen(), &RegisterScreen::memorizeRequested);
     QVERIFY(f.open(m_checking));
@@ -855,8 +888,14 @@ void TestRegisterScreen::shortcutSeamsAreSignals()
 void TestRegisterScreen::clearedToggleFlipsOnlyThatRow()
 {
     RegisterFixture &f = *m_fixture;
-    const QString first = f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
-    const QString second = f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    const QString first = Records::transaction(m_checking, QDate(2024, 1, 1), -100)
+                              .payee(QStringLiteral("A"))
+                              .addTo(f.core())
+                              .id;
+    const QString second = Records::transaction(m_checking, QDate(2024, 1, 2), -200)
+                               .payee(QStringLiteral("B"))
+                               .addTo(f.core())
+                               .id;
     QVERIFY(f.open(m_checking));
     f.screen()->toggleCleared(0);
     QVERIFY(f.transactions()->findById(first)->cleared);
@@ -870,18 +909,18 @@ void TestRegisterScreen::clearedToggleFlipsOnlyThatRow()
 void TestRegisterScreen::externalChangesKeepTheCursorOnTheEntryRow()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100).payee(QStringLiteral("A")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     QCOMPARE(f.view()->currentIndex(), f.model()->index(1, 0));
     // A change from elsewhere (a sync, another window) while the cursor waits on the entry row.
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+    Records::transaction(m_checking, QDate(2024, 1, 2), -200).payee(QStringLiteral("B")).addTo(f.core());
     f.screen()->reload();
     QCOMPARE(f.view()->currentIndex(), f.model()->index(2, 0));
     QCOMPARE(f.model()->editingRow(), -1);
 
     // While a cell is being edited the reload waits until the editor closes.
     f.type(QStringLiteral("3/1/2024"));
-    f.addTransaction(m_checking, QDate(2024, 1, 3), QStringLiteral("C"), -300);
+    Records::transaction(m_checking, QDate(2024, 1, 3), -300).payee(QStringLiteral("C")).addTo(f.core());
     f.screen()->reload();
     QCOMPARE(f.model()->rowCount(), 3);
     f.press(Qt::Key_Escape);
@@ -892,8 +931,8 @@ void TestRegisterScreen::externalChangesKeepTheCursorOnTheEntryRow()
 void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
 {
     RegisterFixture &f = *m_fixture;
-    const QString savings = f.addAccount(QStringLiteral("Savings"));
-    f.addTransaction(savings, QDate(2024, 1, 1), QStringLiteral("Interest"), 12);
+    const QString savings = Records::account(QStringLiteral("Savings")).addTo(f.core()).id;
+    Records::transaction(savings, QDate(2024, 1, 1), 12).payee(QStringLiteral("Interest")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -907,7 +946,7 @@ void TestRegisterScreen::switchingAccountsWhileEditingShowsTheNewAccount()
 void TestRegisterScreen::escapeDiscardsTheEntryAndInsertNewStartsClean()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100).payee(QStringLiteral("Stored")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Tab);
     f.press(Qt::Key_Tab);
@@ -938,8 +977,9 @@ void TestRegisterScreen::escapeDiscardsTheEntryAndInsertNewStartsClean()
 void TestRegisterScreen::openingBalanceRowCannotBeEditedOrDeleted()
 {
     RegisterFixture &f = *m_fixture;
-    const QString funded = f.addAccount(QStringLiteral("Funded"), Currency::USD, 50000);
-    f.addTransaction(funded, QDate(2024, 1, 5), QStringLiteral("Cafe"), -500);
+    const QString funded =
+        Records::account(QStringLiteral("Funded")).startingBalance(50000).addTo(f.core()).id;
+    Records::transaction(funded, QDate(2024, 1, 5), -500).payee(QStringLiteral("Cafe")).addTo(f.core());
     QVERIFY(f.open(funded));
     QCOMPARE(f.cell(0, RegisterModel::PayeeColumn), QStringLiteral("Opening Balance"));
     QCOMPARE(f.cell(0, RegisterModel::DateColumn), QStringLiteral("1/5/2024"));
@@ -957,8 +997,10 @@ void TestRegisterScreen::openingBalanceRowCannotBeEditedOrDeleted()
 void TestRegisterScreen::clickingACellStartsEditingItsRow()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Library"), -100);
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Museum"), -200);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100)
+        .payee(QStringLiteral("Library"))
+        .addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 2), -200).payee(QStringLiteral("Museum")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     const QModelIndex payee = f.model()->index(0, RegisterModel::PayeeColumn);
     QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {}, f.view()->visualRect(payee).center());
@@ -976,7 +1018,9 @@ void TestRegisterScreen::clickingACellStartsEditingItsRow()
 void TestRegisterScreen::balanceColourFollowsTheTheme()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Overdraft"), -100);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100)
+        .payee(QStringLiteral("Overdraft"))
+        .addTo(f.core());
     f.state()->themeManager()->setTheme(QStringLiteral("light"));
     QVERIFY(f.open(m_checking));
     const auto labels = f.screen()->findChildren<QLabel *>();
@@ -1010,11 +1054,7 @@ void TestRegisterScreen::leavingTheCategoryTakesTheCompletion()
     QFETCH(bool, commitFromTheCell);
     QFETCH(QString, expected);
     RegisterFixture &f = *m_fixture;
-    Category fees;
-    fees.id = newId();
-    fees.name = QStringLiteral("Fees");
-    fees.createdAt = fees.updatedAt = currentTimestamp();
-    QVERIFY(f.state()->categoryRepository()->insert(fees));
+    QVERIFY(f.state()->categoryRepository()->insert(Records::category(QStringLiteral("Fees"))));
     QVERIFY(f.open(m_checking));
     pressInWindow(f, Qt::Key_Tab);
     pressInWindow(f, Qt::Key_Tab);
@@ -1134,8 +1174,10 @@ void TestRegisterScreen::ctrlEndLandsOnTheDateOfTheLastRow()
     QFETCH(QString, payee);
     RegisterFixture &f = *m_fixture;
     f.state()->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Employer"), 100000);
-    f.addTransaction(m_checking, QDate(2024, 1, 2), QStringLiteral("Rent"), -60000);
+    Records::transaction(m_checking, QDate(2024, 1, 1), 100000)
+        .payee(QStringLiteral("Employer"))
+        .addTo(f.core());
+    Records::transaction(m_checking, QDate(2024, 1, 2), -60000).payee(QStringLiteral("Rent")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.view()->setCurrentIndex(f.model()->index(1, RegisterModel::PaymentColumn));
     f.press(Qt::Key_Home, Qt::ControlModifier);
@@ -1216,7 +1258,7 @@ void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow()
     QFETCH(bool, fromTheCompletionList);
     RegisterFixture &f = *m_fixture;
     f.state()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), twoLine);
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100).payee(QStringLiteral("Stored")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     const RegisterModel::PendingEdit blank = f.model()->pendingEdit();
     typeIntoWindow(f, QStringLiteral("3/15/2024"));
@@ -1261,7 +1303,7 @@ void TestRegisterScreen::escapeDiscardsWhatWasTypedInTheBlankRow()
 void TestRegisterScreen::escapeInAStoredRowOnlyClosesTheEditor()
 {
     RegisterFixture &f = *m_fixture;
-    f.addTransaction(m_checking, QDate(2024, 1, 1), QStringLiteral("Stored"), -100);
+    Records::transaction(m_checking, QDate(2024, 1, 1), -100).payee(QStringLiteral("Stored")).addTo(f.core());
     QVERIFY(f.open(m_checking));
     f.press(Qt::Key_Up);
     f.press(Qt::Key_Right);

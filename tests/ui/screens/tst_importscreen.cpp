@@ -1,6 +1,7 @@
 #include "ui/screens/importscreen.h"
 
 #include "app/guitesthelpers.h"
+#include "support/recordbuilders.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -171,7 +172,7 @@ void TestImportScreen::switchingToCsvDropsTheQifChoice()
         writeFile(state, QStringLiteral("b.qif"), "!Type:Bank\nD01/05/2026\nT-1.00\nPX\n^\n");
     const QString csv =
         writeFile(state, QStringLiteral("c.csv"), "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\n");
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     ImportScreen screen(state.services());
     press(child<QRadioButton>(&screen, "qifButton"));
     screen.chooseQifFiles({first, second});
@@ -190,7 +191,7 @@ void TestImportScreen::switchingToCsvDropsTheQifChoice()
 void TestImportScreen::csvPreviewFollowsTheDelimiter()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QString csv =
         writeFile(state, QStringLiteral("semi.csv"),
                   "Date;Payee;Amount;Memo\n01/02/2026;Cafe;-4.50;latte\n01/03/2026;Shop;-10.00;\n");
@@ -239,7 +240,7 @@ void TestImportScreen::newFileStartsAFreshMapping()
 {
     QFETCH(bool, nextIsQif);
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QString first = writeFile(state, QStringLiteral("first.csv"),
                                     "Date;Payee;Amount;Memo;Category\n01/02/2026;Cafe;-4.50;latte;Food\n");
     const QString second = nextIsQif ? writeFile(state, QStringLiteral("second.qif"), twoAccountsQif)
@@ -306,7 +307,7 @@ void TestImportScreen::qifChoicesStayAtTheTop()
 void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QDir home(state.directory.path());
     QVERIFY(home.mkpath(QStringLiteral("Documents")));
     QVERIFY(home.mkpath(QStringLiteral("statements")));
@@ -356,7 +357,7 @@ void TestImportScreen::browseStartsInDocumentsThenTheLastFolder()
 void TestImportScreen::importWaitsForDatePayeeAndAmount()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QString csv = writeFile(state, QStringLiteral("two.csv"), "Date,Amount\n01/02/2026,-4.50\n");
     ImportScreen screen(state.services());
     screen.show();
@@ -385,7 +386,7 @@ void TestImportScreen::importWaitsForDatePayeeAndAmount()
 void TestImportScreen::csvColumnsFollowTheHeader()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Girokonto"));
+    const Account checking = Records::account(QStringLiteral("Girokonto")).addTo(state.core());
     const QString csv = writeFile(state, QStringLiteral("bank.csv"),
                                   "Betrag;Verwendungszweck;Buchungstag;Empfänger;Kategorie;Schecknummer\n"
                                   "-12,50;Rechnung 7;02/01/2026;Bäckerei;Lebensmittel;1001\n");
@@ -416,7 +417,7 @@ void TestImportScreen::csvColumnsFollowTheHeader()
 void TestImportScreen::fileWithoutRowsIsNotAComplete()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QString csv = writeFile(state, QStringLiteral("empty.csv"), "Date,Payee,Amount\n");
     ImportScreen screen(state.services());
     screen.chooseCsvFile(csv);
@@ -445,7 +446,7 @@ void TestImportScreen::tabSeparatedBankExportIsDetected()
 void TestImportScreen::csvImportCountsDuplicates()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QString csv = writeFile(state, QStringLiteral("c.csv"),
                                   "Date,Payee,Amount\n01/02/2026,Cafe,-4.50\nnot a date,Shop,-1.00\n");
     ImportScreen screen(state.services());

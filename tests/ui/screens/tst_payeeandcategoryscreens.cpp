@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "services/categoryservice.h"
+#include "support/recordbuilders.h"
 #include "ui/screens/categorytreemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -107,12 +108,15 @@ void TestPayeeAndCategoryScreens::initTestCase()
 void TestPayeeAndCategoryScreens::renameAcrossAccounts()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("AMZN Mktp"), -100);
-    const Transaction other =
-        state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("AMZN Mktp"), -200);
-    state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Cafe"), -300);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account visa = Records::account(QStringLiteral("Visa")).sortOrder(1).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("AMZN Mktp"))
+        .addTo(state.core());
+    const Transaction other = Records::transaction(visa.id, QDate(2026, 1, 3), -200)
+                                  .payee(QStringLiteral("AMZN Mktp"))
+                                  .addTo(state.core());
+    Records::transaction(visa.id, QDate(2026, 1, 4), -300).payee(QStringLiteral("Cafe")).addTo(state.core());
     PayeeScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -145,8 +149,10 @@ void TestPayeeAndCategoryScreens::renameAcrossAccounts()
 void TestPayeeAndCategoryScreens::renameToTheSameNameChangesNothing()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(state.core());
     PayeeScreen screen(state.services());
     selectPayees(screen.list(), {QStringLiteral("Cafe")});
     child<QLineEdit>(&screen, "renameEdit")->setText(QStringLiteral("Cafe"));
@@ -159,10 +165,16 @@ void TestPayeeAndCategoryScreens::renameToTheSameNameChangesNothing()
 void TestPayeeAndCategoryScreens::mergeIntoTheFirstSelected()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
-    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("ACME Corp"), -100);
-    state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("ACME Corp"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Acme"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 3), -100)
+        .payee(QStringLiteral("ACME Corp"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 4), -100)
+        .payee(QStringLiteral("ACME Corp"))
+        .addTo(state.core());
     PayeeScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -187,8 +199,10 @@ void TestPayeeAndCategoryScreens::mergeIntoTheFirstSelected()
 void TestPayeeAndCategoryScreens::mergeNeedsTwo()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Acme"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Acme"))
+        .addTo(state.core());
     PayeeScreen screen(state.services());
     QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
     selectPayees(screen.list(), {QStringLiteral("Acme")});
@@ -202,12 +216,10 @@ void TestPayeeAndCategoryScreens::mergeNeedsTwo()
 void TestPayeeAndCategoryScreens::treeShowsOrphansAtTheTop()
 {
     TestState state;
-    const Category parent = state.addCategory(QStringLiteral("Home"));
-    const Category child = state.addCategory(QStringLiteral("Repairs"), parent.id);
-    Category orphan;
-    orphan.id = newId();
-    orphan.name = QStringLiteral("Lost");
-    orphan.parentId = newId(); // a parent this device never had
+    const Category parent = Records::category(QStringLiteral("Home")).addTo(state.core());
+    const Category child = Records::category(QStringLiteral("Repairs")).parent(parent.id).addTo(state.core());
+    // A parent this device never had.
+    const Category orphan = Records::category(QStringLiteral("Lost")).parent(newId());
 
     CategoryTreeModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -239,22 +251,16 @@ void TestPayeeAndCategoryScreens::treeShowsOrphansAtTheTop()
 // own, types and tax lines in words.
 void TestPayeeAndCategoryScreens::treeSortsByNameUnderTypeHeadings()
 {
-    const auto make = [](const QString &name, CategoryType type, const QString &parentId = {}) {
-        Category category;
-        category.id = newId();
-        category.name = name;
-        category.type = type;
-        category.parentId = parentId;
-        return category;
-    };
-    Category utilities = make(QStringLiteral("utilities"), CategoryType::Expense);
-    Category water = make(QStringLiteral("Water"), CategoryType::Expense, utilities.id);
-    Category electric = make(QStringLiteral("Electric"), CategoryType::Expense, utilities.id);
-    Category auto_ = make(QStringLiteral("Auto"), CategoryType::Expense);
-    Category salary = make(QStringLiteral("Salary"), CategoryType::Income);
-    Category interest = make(QStringLiteral("Interest Income"), CategoryType::Income);
-    interest.isTaxRelevant = true;
-    interest.taxCategory = QStringLiteral("interest_income");
+    Category utilities = Records::category(QStringLiteral("utilities")).type(CategoryType::Expense);
+    Category water =
+        Records::category(QStringLiteral("Water")).type(CategoryType::Expense).parent(utilities.id);
+    Category electric =
+        Records::category(QStringLiteral("Electric")).type(CategoryType::Expense).parent(utilities.id);
+    Category auto_ = Records::category(QStringLiteral("Auto")).type(CategoryType::Expense);
+    const Category salary = Records::category(QStringLiteral("Salary")).type(CategoryType::Income);
+    const Category interest = Records::category(QStringLiteral("Interest Income"))
+                                  .type(CategoryType::Income)
+                                  .taxCategory(QStringLiteral("interest_income"));
     // Ids ordered against the names: id order would read backwards.
     utilities.id = QStringLiteral("1");
     auto_.id = QStringLiteral("2");

@@ -4,7 +4,7 @@
 #include "app/guitesthelpers.h"
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
-#include "services/transactionservice.h"
+#include "support/recordbuilders.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/widgets/datefield.h"
 
@@ -64,14 +64,23 @@ void TestReconciliationScreens::initTestCase()
 void TestReconciliationScreens::reconcileFromTheKeyboard()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"), 100000);
-    state.addTransaction(account.id, QDate(2025, 1, 5), QStringLiteral("Old"), 50000, true, true);
-    const Transaction paycheck =
-        state.addTransaction(account.id, QDate(2025, 2, 1), QStringLiteral("Paycheck"), 30000);
-    const Transaction rent =
-        state.addTransaction(account.id, QDate(2025, 2, 2), QStringLiteral("Rent"), -20000, true);
-    const Transaction later =
-        state.addTransaction(account.id, QDate(2025, 2, 20), QStringLiteral("Later"), -1234);
+    const Account account =
+        Records::account(QStringLiteral("Checking")).startingBalance(100000).addTo(state.core());
+    Records::transaction(account.id, QDate(2025, 1, 5), 50000)
+        .payee(QStringLiteral("Old"))
+        .cleared()
+        .reconciled()
+        .addTo(state.core());
+    const Transaction paycheck = Records::transaction(account.id, QDate(2025, 2, 1), 30000)
+                                     .payee(QStringLiteral("Paycheck"))
+                                     .addTo(state.core());
+    const Transaction rent = Records::transaction(account.id, QDate(2025, 2, 2), -20000)
+                                 .payee(QStringLiteral("Rent"))
+                                 .cleared()
+                                 .addTo(state.core());
+    const Transaction later = Records::transaction(account.id, QDate(2025, 2, 20), -1234)
+                                  .payee(QStringLiteral("Later"))
+                                  .addTo(state.core());
 
     ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
@@ -137,9 +146,11 @@ void TestReconciliationScreens::reconcileFromTheKeyboard()
 void TestReconciliationScreens::nothingTickedMatchesThePreviousBalance()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Cash"), 2500);
-    const Transaction open =
-        state.addTransaction(account.id, QDate(2025, 3, 1), QStringLiteral("Shop"), -500);
+    const Account account =
+        Records::account(QStringLiteral("Cash")).startingBalance(2500).addTo(state.core());
+    const Transaction open = Records::transaction(account.id, QDate(2025, 3, 1), -500)
+                                 .payee(QStringLiteral("Shop"))
+                                 .addTo(state.core());
     ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     typeStatementBalance(&screen, QStringLiteral("25"));
@@ -160,9 +171,11 @@ void TestReconciliationScreens::nothingTickedMatchesThePreviousBalance()
 void TestReconciliationScreens::failedFinishChangesNothing()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Transaction cleared =
-        state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Shop"), -500, true);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Transaction cleared = Records::transaction(account.id, QDate(2025, 1, 1), -500)
+                                    .payee(QStringLiteral("Shop"))
+                                    .cleared()
+                                    .addTo(state.core());
     QSqlQuery trigger(state->database()->connection());
     QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
@@ -192,8 +205,10 @@ void TestReconciliationScreens::failedFinishChangesNothing()
 void TestReconciliationScreens::ticksSurviveAddingATransaction()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("First"), -100);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(account.id, QDate(2025, 1, 1), -100)
+        .payee(QStringLiteral("First"))
+        .addTo(state.core());
     TransactionFormDialog::resetLastDate();
 
     ReconciliationScreen screen(state.services());
@@ -229,9 +244,10 @@ void TestReconciliationScreens::ticksSurviveAddingATransaction()
 void TestReconciliationScreens::deleteAsksFirst()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    const Transaction doomed =
-        state.addTransaction(account.id, QDate(2025, 1, 1), QStringLiteral("Typo"), -100);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Transaction doomed = Records::transaction(account.id, QDate(2025, 1, 1), -100)
+                                   .payee(QStringLiteral("Typo"))
+                                   .addTo(state.core());
     ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
     screen.show();
@@ -271,14 +287,9 @@ void TestReconciliationScreens::transferLegChangesMoveBothLegs()
 {
     QFETCH(bool, deleting);
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account savings = state.addAccount(QStringLiteral("Savings"));
-    TransactionEntry entry;
-    entry.transaction.accountId = checking.id;
-    entry.transaction.date = QDate(2025, 3, 1);
-    entry.transaction.amount = -5000;
-    entry.transferAccountId = savings.id;
-    QCOMPARE(state->transactionService()->create(entry), TransactionService::Outcome::Saved);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account savings = Records::account(QStringLiteral("Savings")).addTo(state.core());
+    Records::transfer(checking.id, savings.id, QDate(2025, 3, 1), -5000).addTo(state.core());
     TransactionRepository *transactions = state->transactionRepository();
     const Transaction leg = transactions->byAccount(checking.id).first();
     const Transaction otherLeg = transactions->byAccount(savings.id).first();
@@ -342,16 +353,16 @@ void TestReconciliationScreens::statementDateDefault()
     QFETCH(QDate, expected);
 
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
     if (lastReconciledTransaction.isValid())
-        state.addTransaction(account.id, lastReconciledTransaction, QStringLiteral("Done"), 100, true, true);
+        Records::transaction(account.id, lastReconciledTransaction, 100)
+            .payee(QStringLiteral("Done"))
+            .cleared()
+            .reconciled()
+            .addTo(state.core());
     if (lastStatement.isValid()) {
-        Reconciliation reconciliation;
-        reconciliation.id = newId();
-        reconciliation.accountId = account.id;
-        reconciliation.statementDate = lastStatement;
-        reconciliation.completedAt = currentTimestamp();
-        QVERIFY(state->reconciliationRepository()->insert(reconciliation));
+        QVERIFY(
+            state->reconciliationRepository()->insert(Records::reconciliation(account.id, lastStatement, 0)));
     }
     ReconciliationScreen screen(state.services());
     screen.setAccount(account.id);
@@ -361,16 +372,11 @@ void TestReconciliationScreens::statementDateDefault()
 void TestReconciliationScreens::historyListsNewestFirst()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Visa"));
+    const Account account = Records::account(QStringLiteral("Visa")).addTo(state.core());
     const auto add = [&](const QDate &date, Money balance) {
-        Reconciliation reconciliation;
-        reconciliation.id = newId();
-        reconciliation.accountId = account.id;
-        reconciliation.statementDate = date;
-        reconciliation.statementBalance = balance;
-        reconciliation.reconciledBalance = balance;
-        reconciliation.completedAt = QDateTime(date, QTime(14, 5), Qt::UTC);
-        QVERIFY(state->reconciliationRepository()->insert(reconciliation));
+        QVERIFY(state->reconciliationRepository()->insert(
+            Records::reconciliation(account.id, date, balance)
+                .completedAt(QDateTime(date, QTime(14, 5), Qt::UTC))));
     };
     add(QDate(2025, 1, 31), 123456);
     add(QDate(2025, 2, 28), -98765);
@@ -393,7 +399,7 @@ void TestReconciliationScreens::historyListsNewestFirst()
 void TestReconciliationScreens::historyShowsTheEmptyText()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("New"));
+    const Account account = Records::account(QStringLiteral("New")).addTo(state.core());
     ReconciliationHistoryScreen screen(state.services());
     screen.setAccount(account.id);
     QVERIFY(child<QTableWidget>(&screen, "historyTable")->isHidden());

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "data/recurringrepository.h"
 #include "services/recurringservice.h"
+#include "support/recordbuilders.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -38,25 +39,6 @@ private slots:
 };
 
 namespace {
-
-RecurringTransaction addSchedule(AppState *state, const QString &accountId, const QString &payee,
-                                 Money amount, const QDate &nextDue, bool active = true)
-{
-    RecurringTransaction recurring;
-    recurring.id = newId();
-    recurring.accountId = accountId;
-    recurring.payee = payee;
-    recurring.amount = amount;
-    recurring.frequency = Frequency::Monthly;
-    recurring.startDate = nextDue;
-    recurring.nextDueDate = nextDue;
-    recurring.isActive = active;
-    recurring.createdAt = currentTimestamp();
-    recurring.updatedAt = recurring.createdAt;
-    if (!state->recurringRepository()->insert(recurring))
-        qFatal("fixture schedule not inserted");
-    return recurring;
-}
 
 int rowOfPayee(RecurringModel *model, const QString &payee)
 {
@@ -101,9 +83,13 @@ void TestRecurringScreen::initTestCase()
 void TestRecurringScreen::modelShowsTheSchedules()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    addSchedule(state.get(), checking.id, QStringLiteral("Rent"), -145000, QDate::currentDate().addDays(-1));
-    addSchedule(state.get(), checking.id, QStringLiteral("Pay"), 250000, QDate::currentDate().addDays(5));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate().addDays(-1), -145000)
+        .payee(QStringLiteral("Rent"))
+        .addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate().addDays(5), 250000)
+        .payee(QStringLiteral("Pay"))
+        .addTo(state.core());
     RecurringModel model(state->accountRepository());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.load(state->recurringService()->all());
@@ -124,10 +110,10 @@ void TestRecurringScreen::modelShowsTheSchedules()
 void TestRecurringScreen::confirmAndSkipDueItemsChangeTheRegister()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     const QDate due = QDate::currentDate().addDays(-2);
-    addSchedule(state.get(), checking.id, QStringLiteral("Rent"), -145000, due);
-    addSchedule(state.get(), checking.id, QStringLiteral("Gym"), -3000, due);
+    Records::recurring(checking.id, due, -145000).payee(QStringLiteral("Rent")).addTo(state.core());
+    Records::recurring(checking.id, due, -3000).payee(QStringLiteral("Gym")).addTo(state.core());
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -166,8 +152,10 @@ void TestRecurringScreen::confirmAndSkipDueItemsChangeTheRegister()
 void TestRecurringScreen::confirmAllWithNothingDueDoesNothing()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    addSchedule(state.get(), checking.id, QStringLiteral("Later"), -100, QDate::currentDate().addDays(3));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate().addDays(3), -100)
+        .payee(QStringLiteral("Later"))
+        .addTo(state.core());
     RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -179,8 +167,12 @@ void TestRecurringScreen::confirmAllWithNothingDueDoesNothing()
     QCOMPARE(state->transactionRepository()->byAccount(checking.id).size(), 0);
 
     // With two due, both are posted at once.
-    addSchedule(state.get(), checking.id, QStringLiteral("A"), -100, QDate::currentDate());
-    addSchedule(state.get(), checking.id, QStringLiteral("B"), -200, QDate::currentDate());
+    Records::recurring(checking.id, QDate::currentDate(), -100)
+        .payee(QStringLiteral("A"))
+        .addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate(), -200)
+        .payee(QStringLiteral("B"))
+        .addTo(state.core());
     QTest::keyClick(button, Qt::Key_Space);
     QCOMPARE(posted.count(), 1);
     QCOMPARE(state->transactionRepository()->byAccount(checking.id).size(), 2);
@@ -189,9 +181,11 @@ void TestRecurringScreen::confirmAllWithNothingDueDoesNothing()
 void TestRecurringScreen::inactiveOverdueItemIsNotDue()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    addSchedule(state.get(), checking.id, QStringLiteral("Old"), -100, QDate::currentDate().addDays(-10),
-                false);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate().addDays(-10), -100)
+        .payee(QStringLiteral("Old"))
+        .active(false)
+        .addTo(state.core());
     RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -212,8 +206,10 @@ void TestRecurringScreen::inactiveOverdueItemIsNotDue()
 void TestRecurringScreen::deleteAsksFirst()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    addSchedule(state.get(), checking.id, QStringLiteral("Gym"), -3000, QDate::currentDate().addDays(3));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::recurring(checking.id, QDate::currentDate().addDays(3), -3000)
+        .payee(QStringLiteral("Gym"))
+        .addTo(state.core());
     RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -256,7 +252,7 @@ void TestRecurringScreen::deleteAsksFirst()
 void TestRecurringScreen::newFormInsertsASchedule()
 {
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     RecurringScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -277,11 +273,13 @@ void TestRecurringScreen::newFormInsertsASchedule()
 void TestRecurringScreen::memorizeFromTheRegister()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Transaction paycheck =
-        state.addTransaction(checking.id, QDate(2026, 3, 6), QStringLiteral("Employer"), 250000);
-    const Transaction old =
-        state.addTransaction(checking.id, QDate(1999, 12, 1), QStringLiteral("Ancient"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Transaction paycheck = Records::transaction(checking.id, QDate(2026, 3, 6), 250000)
+                                     .payee(QStringLiteral("Employer"))
+                                     .addTo(state.core());
+    const Transaction old = Records::transaction(checking.id, QDate(1999, 12, 1), -100)
+                                .payee(QStringLiteral("Ancient"))
+                                .addTo(state.core());
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

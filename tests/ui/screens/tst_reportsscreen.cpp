@@ -3,6 +3,7 @@
 #include "app/guitesthelpers.h"
 #include "data/categoryrepository.h"
 #include "services/reportservice.h"
+#include "support/recordbuilders.h"
 #include "ui/screens/reportcharts.h"
 #include "ui/widgets/tablecolumnfitter.h"
 #include "ui/widgets/thememanager.h"
@@ -151,8 +152,10 @@ void TestReportsScreen::comparePresets()
 void TestReportsScreen::periodChangeRunsTheReportsOnce()
 {
     TestState state;
-    const Account account = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(account.id, QDate::currentDate(), QStringLiteral("Grocer"), -1234);
+    const Account account = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(account.id, QDate::currentDate(), -1234)
+        .payee(QStringLiteral("Grocer"))
+        .addTo(state.core());
     ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -275,11 +278,13 @@ void TestReportsScreen::controlKeysStepThroughTheReports()
 void TestReportsScreen::failedReportSaysWhy()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Category food = state.addCategory(QStringLiteral("Food"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
     for (int i = 0; i < 2; ++i) {
-        state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Huge"),
-                             -6'000'000'000'000'000'000LL, false, false, {}, food.id);
+        Records::transaction(checking.id, QDate::currentDate(), -6'000'000'000'000'000'000LL)
+            .payee(QStringLiteral("Huge"))
+            .category(food.id)
+            .addTo(state.core());
     }
     ReportsScreen screen(state.services());
     auto *label = screen.findChild<QLabel *>(QStringLiteral("reportErrorLabel"));
@@ -293,14 +298,21 @@ void TestReportsScreen::failedReportSaysWhy()
 void TestReportsScreen::tablesShowTheFiguresWithTotals()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"), 10000);
-    const Account visa = state.addAccount(QStringLiteral("Visa"));
-    const Category food = state.addCategory(QStringLiteral("Food"));
+    const Account checking =
+        Records::account(QStringLiteral("Checking")).startingBalance(10000).addTo(state.core());
+    const Account visa = Records::account(QStringLiteral("Visa")).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
     const QDate today = QDate::currentDate();
-    state.addTransaction(checking.id, today, QStringLiteral("Employer"), 250000);
-    state.addTransaction(checking.id, today, QStringLiteral("Grocer \"Best\""), -4550, true, false, {},
-                         food.id);
-    state.addTransaction(visa.id, today, QStringLiteral("Grocer \"Best\""), -1000, false, false, {}, food.id);
+    Records::transaction(checking.id, today, 250000).payee(QStringLiteral("Employer")).addTo(state.core());
+    Records::transaction(checking.id, today, -4550)
+        .payee(QStringLiteral("Grocer \"Best\""))
+        .cleared()
+        .category(food.id)
+        .addTo(state.core());
+    Records::transaction(visa.id, today, -1000)
+        .payee(QStringLiteral("Grocer \"Best\""))
+        .category(food.id)
+        .addTo(state.core());
 
     ReportsScreen screen(state.services());
     using Tab = ReportsScreen;
@@ -339,13 +351,22 @@ void TestReportsScreen::tablesShowTheFiguresWithTotals()
 void TestReportsScreen::chartsFollowTheTables()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Category food = state.addCategory(QStringLiteral("Food"));
-    const Category rent = state.addCategory(QStringLiteral("Rent"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
+    const Category rent = Records::category(QStringLiteral("Rent")).addTo(state.core());
     const QDate today = QDate::currentDate();
-    state.addTransaction(checking.id, today, QStringLiteral("Grocer"), -2500, false, false, {}, food.id);
-    state.addTransaction(checking.id, today, QStringLiteral("Landlord"), -7500, false, false, {}, rent.id);
-    state.addTransaction(checking.id, today, QStringLiteral("Refund"), 900, false, false, {}, food.id);
+    Records::transaction(checking.id, today, -2500)
+        .payee(QStringLiteral("Grocer"))
+        .category(food.id)
+        .addTo(state.core());
+    Records::transaction(checking.id, today, -7500)
+        .payee(QStringLiteral("Landlord"))
+        .category(rent.id)
+        .addTo(state.core());
+    Records::transaction(checking.id, today, 900)
+        .payee(QStringLiteral("Refund"))
+        .category(food.id)
+        .addTo(state.core());
 
     ReportsScreen screen(state.services());
     QVERIFY(!screen.chartView(ReportsScreen::PayeeSummaryTab));
@@ -477,13 +498,15 @@ void TestReportsScreen::monthAxisLabelsAReadableNumber()
 void TestReportsScreen::taxLinesReadByName()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     const std::optional<Category> medical =
         state->categoryRepository()->findByName(QStringLiteral("Medical Expenses"));
     QVERIFY(medical);
     QCOMPARE(medical->taxCategory, QStringLiteral("medical_dental"));
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Clinic"), -12000, false, false,
-                         {}, medical->id);
+    Records::transaction(checking.id, QDate::currentDate(), -12000)
+        .payee(QStringLiteral("Clinic"))
+        .category(medical->id)
+        .addTo(state.core());
     ReportsScreen screen(state.services());
     QCOMPARE(screen.rowCount(ReportsScreen::TaxReportTab), 1);
     QCOMPARE(screen.cellText(ReportsScreen::TaxReportTab, 0, 1),
@@ -493,10 +516,12 @@ void TestReportsScreen::taxLinesReadByName()
 void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Category food = state.addCategory(QStringLiteral("Food"));
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Grocer"), -2500, false, false, {},
-                         food.id);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
+    Records::transaction(checking.id, QDate::currentDate(), -2500)
+        .payee(QStringLiteral("Grocer"))
+        .category(food.id)
+        .addTo(state.core());
     ReportsScreen screen(state.services());
     // The window opens wide enough for every report's tab, as far as the screen allows.
     const int available = screen.screen()->availableGeometry().width();
@@ -517,8 +542,10 @@ void TestReportsScreen::tabsFitAndTotalsStayNearTheirNames()
 void TestReportsScreen::exportWritesTheTableThroughTheDialog()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Joe's \"Diner\""), -1250);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate::currentDate(), -1250)
+        .payee(QStringLiteral("Joe's \"Diner\""))
+        .addTo(state.core());
     ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -574,7 +601,7 @@ void TestReportsScreen::exportOfAnEmptyTabAsksNothing()
 void TestReportsScreen::dataChangesRefreshAVisibleScreen()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     ReportsScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -582,13 +609,17 @@ void TestReportsScreen::dataChangesRefreshAVisibleScreen()
     account->setCurrentIndex(account->findData(checking.id));
     QSignalSpy runs(&screen, &ReportsScreen::reportsUpdated);
 
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
+    Records::transaction(checking.id, QDate::currentDate(), -300)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(state.core());
     QCOMPARE(runs.count(), 1);
     QCOMPARE(account->currentIndex(), 0);
     QCOMPARE(screen.rowCount(ReportsScreen::TransactionsTab), 1);
 
     screen.hide();
-    state.addTransaction(checking.id, QDate::currentDate(), QStringLiteral("Cafe"), -300);
+    Records::transaction(checking.id, QDate::currentDate(), -300)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(state.core());
     QCOMPARE(runs.count(), 1);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/screens/searchscreen.h"
 
 #include "app/guitesthelpers.h"
+#include "support/recordbuilders.h"
 #include "ui/screens/searchresultsmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -59,9 +60,13 @@ void TestSearchScreen::initTestCase()
 void TestSearchScreen::typingRunsOneSearchPerBurst()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Grocer"), -100);
-    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Garage"), -200);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Grocer"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 3), -200)
+        .payee(QStringLiteral("Garage"))
+        .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -88,10 +93,16 @@ void TestSearchScreen::typingRunsOneSearchPerBurst()
 void TestSearchScreen::wordBeingTypedMatchesAsPrefix()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Greenleaf Market"), -100);
-    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Green Grocer"), -200);
-    state.addTransaction(checking.id, QDate(2026, 1, 4), QStringLiteral("Evergreen"), -300);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Greenleaf Market"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 3), -200)
+        .payee(QStringLiteral("Green Grocer"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 4), -300)
+        .payee(QStringLiteral("Evergreen"))
+        .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -120,14 +131,22 @@ void TestSearchScreen::wordBeingTypedMatchesAsPrefix()
 void TestSearchScreen::filtersNarrowTheResults()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
-    const Category food = state.addCategory(QStringLiteral("Food"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Market"), -100, true, false, {},
-                         food.id);
-    state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Market"), -200, false, false, {},
-                         food.id);
-    state.addTransaction(visa.id, QDate(2026, 1, 4), QStringLiteral("Market"), -300, true);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account visa = Records::account(QStringLiteral("Visa")).sortOrder(1).addTo(state.core());
+    const Category food = Records::category(QStringLiteral("Food")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Market"))
+        .cleared()
+        .category(food.id)
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 3), -200)
+        .payee(QStringLiteral("Market"))
+        .category(food.id)
+        .addTo(state.core());
+    Records::transaction(visa.id, QDate(2026, 1, 4), -300)
+        .payee(QStringLiteral("Market"))
+        .cleared()
+        .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -166,9 +185,13 @@ void TestSearchScreen::filtersNarrowTheResults()
 void TestSearchScreen::datesOnlyCountWhileTheRangeIsOn()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Early"), -100);
-    state.addTransaction(checking.id, QDate(2026, 2, 2), QStringLiteral("Late"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Early"))
+        .addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 2, 2), -100)
+        .payee(QStringLiteral("Late"))
+        .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -195,9 +218,11 @@ void TestSearchScreen::datesOnlyCountWhileTheRangeIsOn()
 void TestSearchScreen::emptyQueryListsTheNewest()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     for (int day = 0; day < 205; ++day)
-        state.addTransaction(checking.id, QDate(2025, 1, 1).addDays(day), QStringLiteral("Shop"), -100);
+        Records::transaction(checking.id, QDate(2025, 1, 1).addDays(day), -100)
+            .payee(QStringLiteral("Shop"))
+            .addTo(state.core());
     SearchScreen screen(state.services());
     screen.performSearch();
     // Only results: no blank entry row of a register.
@@ -223,11 +248,19 @@ void TestSearchScreen::emptyQueryListsTheNewest()
 void TestSearchScreen::resultsNameTheirAccount()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account tokyo = state.addAccount(QStringLiteral("Tokyo"), 0, 1, Currency::JPY);
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Book Shop"), -1250, true);
-    state.addTransaction(tokyo.id, QDate(2026, 1, 3), QStringLiteral("Book Shop"), 1500, true, true,
-                         QStringLiteral("refund"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account tokyo =
+        Records::account(QStringLiteral("Tokyo")).sortOrder(1).currency(Currency::JPY).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -1250)
+        .payee(QStringLiteral("Book Shop"))
+        .cleared()
+        .addTo(state.core());
+    Records::transaction(tokyo.id, QDate(2026, 1, 3), 1500)
+        .payee(QStringLiteral("Book Shop"))
+        .cleared()
+        .reconciled()
+        .memo(QStringLiteral("refund"))
+        .addTo(state.core());
     SearchScreen screen(state.services());
     SearchResultsModel *model = screen.model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -246,9 +279,10 @@ void TestSearchScreen::resultsNameTheirAccount()
 void TestSearchScreen::doubleClickAsksToEdit()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Transaction shop =
-        state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Shop"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Transaction shop = Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+                                 .payee(QStringLiteral("Shop"))
+                                 .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -268,8 +302,10 @@ void TestSearchScreen::doubleClickAsksToEdit()
 void TestSearchScreen::syntaxErrorIsShownUnderTheField()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Grocer"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Grocer"))
+        .addTo(state.core());
     SearchScreen screen(state.services());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));

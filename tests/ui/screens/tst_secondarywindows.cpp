@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/guitesthelpers.h"
+#include "support/recordbuilders.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -57,7 +58,7 @@ template<typename Screen, Screen *(MainWindow::*getter)() const> QWidget *screen
 struct ShownWindow
 {
     TestState state;
-    Account checking = state.addAccount(QStringLiteral("Checking"));
+    Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window{state.get()};
 
     ShownWindow()
@@ -124,7 +125,7 @@ void TestSecondaryWindows::showFunctions()
     QFETCH(ShowFunction, show);
     QFETCH(ScreenGetter, screen);
     TestState state;
-    state.addAccount(QStringLiteral("Checking"));
+    Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -169,7 +170,7 @@ void TestSecondaryWindows::shortcutsOpenTheirWindows()
     QFETCH(QKeySequence, keys);
     QFETCH(ScreenGetter, screen);
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
     MainWindow window(state.get());
     window.show();
     window.activateWindow();
@@ -310,11 +311,14 @@ void TestSecondaryWindows::importClosedOnItsSummaryFinishes()
 void TestSecondaryWindows::searchResultOpensItsRegister()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account visa = state.addAccount(QStringLiteral("Visa"), 0, 1);
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -100);
-    const Transaction target =
-        state.addTransaction(visa.id, QDate(2026, 1, 3), QStringLiteral("Bookshop"), -200);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account visa = Records::account(QStringLiteral("Visa")).sortOrder(1).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(state.core());
+    const Transaction target = Records::transaction(visa.id, QDate(2026, 1, 3), -200)
+                                   .payee(QStringLiteral("Bookshop"))
+                                   .addTo(state.core());
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -335,8 +339,10 @@ void TestSecondaryWindows::searchResultOpensItsRegister()
 void TestSecondaryWindows::payeeRenameReloadsTheRegister()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("AMZN"), -100);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -100)
+        .payee(QStringLiteral("AMZN"))
+        .addTo(state.core());
     MainWindow window(state.get());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -8,6 +8,7 @@
 #include "data/preferencesrepository.h"
 #include "data/weekstartday.h"
 #include "services/updatestartup.h"
+#include "support/recordbuilders.h"
 #include "ui/widgets/registerstyle.h"
 
 #include <QCheckBox>
@@ -223,9 +224,14 @@ void TestSettingsScreen::backupRoundTrip()
     QFETCH(int, modeRow);
     QFETCH(bool, categoriesReplaced);
     TestState source;
-    const Account checking = source.addAccount(QStringLiteral("Checking"), 5000);
-    source.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -450);
-    source.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Pay"), 100000);
+    const Account checking =
+        Records::account(QStringLiteral("Checking")).startingBalance(5000).addTo(source.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -450)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(source.core());
+    Records::transaction(checking.id, QDate(2026, 1, 3), 100000)
+        .payee(QStringLiteral("Pay"))
+        .addTo(source.core());
     const QString archive = source.directory.filePath(QStringLiteral("backup.zip"));
     {
         SettingsScreen screen(screenServicesOf(source.get()),
@@ -299,11 +305,14 @@ void TestSettingsScreen::unreadableArchiveIsAFailure()
 void TestSettingsScreen::deleteAndRestoreAnAccount()
 {
     TestState state;
-    const Account checking = state.addAccount(QStringLiteral("Checking"));
-    const Account savings = state.addAccount(QStringLiteral("Savings"), 0, 1);
-    state.addTransaction(checking.id, QDate(2026, 1, 2), QStringLiteral("Cafe"), -450);
-    const Transaction removedEarlier =
-        state.addTransaction(checking.id, QDate(2026, 1, 3), QStringLiteral("Typo"), -1);
+    const Account checking = Records::account(QStringLiteral("Checking")).addTo(state.core());
+    const Account savings = Records::account(QStringLiteral("Savings")).sortOrder(1).addTo(state.core());
+    Records::transaction(checking.id, QDate(2026, 1, 2), -450)
+        .payee(QStringLiteral("Cafe"))
+        .addTo(state.core());
+    const Transaction removedEarlier = Records::transaction(checking.id, QDate(2026, 1, 3), -1)
+                                           .payee(QStringLiteral("Typo"))
+                                           .addTo(state.core());
     QVERIFY(state->transactionRepository()->softDelete(removedEarlier.id));
     // Deleted an hour before the account: the user's own deletion, not the cascade's.
     QSqlQuery query(state->database()->connection());
