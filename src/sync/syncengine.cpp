@@ -277,7 +277,7 @@ void SyncEngine::collectKeys()
                                      "ORDER BY rowid LIMIT ?")
                           .arg(table));
         query.addBindValue(m_collectAfterRow);
-        query.addBindValue(keysPerTurn);
+        query.addBindValue(m_keysPerTurn);
         if (!query.exec()) {
             RepositorySupport::logFailure("SyncEngine::collectAndPush", query);
             fail(storageFailure(query.lastError().text()));
@@ -294,7 +294,7 @@ void SyncEngine::collectKeys()
             fail(storageFailure(query.lastError().text()));
             return;
         }
-        if (read == keysPerTurn) {
+        if (read == m_keysPerTurn) {
             const quint64 generation = m_generation;
             QTimer::singleShot(0, this, [this, generation] {
                 if (m_generation == generation)

@@ -82,6 +82,8 @@ public:
 
     // While the check returns false, no cycle starts (signed out).
     void setSyncAllowedCheck(const std::function<bool()> &check);
+    // How many pending keys one turn of the event loop reads (keysPerTurn unless set).
+    void setKeysPerTurn(int keys) { m_keysPerTurn = qMax(1, keys); }
 
     void syncNow();
     // Restarts the 2-second debounce; a burst of edits leads to one cycle.
@@ -209,6 +211,7 @@ private:
     // Where the reading of pending keys stands: the table (of the push order) and its last rowid.
     qsizetype m_collectTable = 0;
     qint64 m_collectAfterRow = 0;
+    int m_keysPerTurn = keysPerTurn;
     // The version and change time of each change in the batch under way, by "type/id": what
     // markSynced compares against.
     QHash<QString, QPair<int, QDateTime>> m_batchStamps;

@@ -380,10 +380,10 @@ void TestRecurringService::memorize()
     QFETCH(QString, fault);
     QFETCH(bool, stored);
 
-    RecurringTransaction seed = TestDatabase::recurring(m_accountId, QDate(), -4500, Frequency::Monthly);
+    RecurringTransaction seed = Records::recurring(m_accountId, QDate(), -4500).frequency(Frequency::Monthly);
     seed.startDate = QDate(2026, 5, 1);
     if (fault == QLatin1String("accountDeleted"))
-        QVERIFY(m_accounts->softDelete(m_accountId));
+        QVERIFY((*m_core)->accountRepository()->softDelete(m_accountId));
     else if (fault == QLatin1String("noPayee"))
         seed.payee = QStringLiteral("  ");
     else if (fault == QLatin1String("noStartDate"))
@@ -391,7 +391,7 @@ void TestRecurringService::memorize()
     else if (fault == QLatin1String("duplicateId"))
         QVERIFY(m_recurring->insert(seed));
     const int before = m_recurring->all().size();
-    QSignalSpy pendingCount(m_service.get(), &RecurringService::pendingCountChanged);
+    QSignalSpy pendingCount(m_service, &RecurringService::pendingCountChanged);
 
     const RecurringService::Memorized result = m_service->memorize(seed);
 

@@ -36,6 +36,7 @@ private slots:
     void init();
     void cleanup();
     void nothingPendingGoesStraightToThePull();
+    void pendingRowsGoInBatchesOf500ParentsFirst_data();
     void pendingRowsGoInBatchesOf500ParentsFirst();
     void rejectedResultLeavesOnlyThatRowPending();
     void rowChangedWhilePushedStaysPending_data();
@@ -210,8 +211,18 @@ void TestSyncEngine::nothingPendingGoesStraightToThePull()
     QCOMPARE(m_engine->state(), SyncEngine::SyncState::Idle);
 }
 
+void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst_data()
+{
+    QTest::addColumn<int>("keysPerTurn");
+    QTest::newRow("keys read at once") << SyncEngine::keysPerTurn;
+    // Reading the keys over many turns, the last of a turn not on a batch's edge.
+    QTest::newRow("keys read over turns") << 7;
+}
+
 void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
 {
+    QFETCH(int, keysPerTurn);
+    m_engine->setKeysPerTurn(keysPerTurn);
     const Account account = Records::account(QStringLiteral("Checking"));
     QVERIFY(m_accounts->insert(account));
     {
@@ -235,6 +246,13 @@ void TestSyncEngine::pendingRowsGoInBatchesOf500ParentsFirst()
              QStringLiteral("account"));
     QCOMPARE(m_server->requests.last().method, QByteArray("GET"));
     QCOMPARE(m_server->requests.size(), 4);
+    // Each pending row once.
+    QSet<QString> sent;
+    for (const FakeHttpServer::Request &post : posts) {
+        for (const QJsonValue &change : changesOf(post))
+            sent.insert(change.toObject().value(QStringLiteral("entity_id")).toString());
+    }
+    QCOMPARE(sent.size(), 1201);
     // No result object for a row: it stays pending for the next cycle.
     QCOMPARE(m_transactions->pending().size(), 1200);
 }
