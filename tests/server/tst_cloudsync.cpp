@@ -91,6 +91,26 @@ QHash<QString, QJsonObject> records(const HttpResult &pull, const QString &array
     return byId;
 }
 
+// The client ids of every transaction the user pulls from the start, `limit` records a page,
+// sorted; a repeat shows as a second entry.
+QStringList pagedTransactions(CloudClient *user, int limit)
+{
+    QStringList seen;
+    QString cursor;
+    for (int page = 0; page < 40; ++page) {
+        const HttpResult pull = user->pull(cursor, limit);
+        if (pull.status != 200)
+            return {QStringLiteral("HTTP %1").arg(pull.status)};
+        for (const QJsonValue &value : pull.json.value(QStringLiteral("transactions")).toArray())
+            seen.append(value.toObject().value(QStringLiteral("client_id")).toString());
+        cursor = pull.json.value(QStringLiteral("server_time")).toString();
+        if (!pull.json.value(QStringLiteral("has_more")).toBool())
+            break;
+    }
+    seen.sort();
+    return seen;
+}
+
 } // namespace
 
 // The sync API of zimbrel-cloud: push, pull, the conflict rule, the cursor, sharing and faults.
@@ -265,20 +285,9 @@ void TestCloudSync::rowsOfOneTransactionArePagedOneByOne()
         batch.append(transaction(QStringLiteral("t4-%1").arg(i), QStringLiteral("a4")));
     QCOMPARE(user->push(batch).status, 200);
     // All six rows share one change number; the cursor still moves past each exactly once.
-    QStringList seen;
-    QString cursor;
-    for (int page = 0; page < 10; ++page) {
-        const HttpResult pull = user->pull(cursor, 1);
-        QCOMPARE(pull.status, 200);
-        for (const QJsonValue &value : pull.json.value(QStringLiteral("transactions")).toArray())
-            seen.append(value.toObject().value(QStringLiteral("client_id")).toString());
-        cursor = pull.json.value(QStringLiteral("server_time")).toString();
-        if (!pull.json.value(QStringLiteral("has_more")).toBool())
-            break;
-    }
-    seen.sort();
-    QCOMPARE(seen, (QStringList{QStringLiteral("t4-0"), QStringLiteral("t4-1"), QStringLiteral("t4-2"),
-                                QStringLiteral("t4-3"), QStringLiteral("t4-4")}));
+    QCOMPARE(pagedTransactions(user.get(), 1),
+             (QStringList{QStringLiteral("t4-0"), QStringLiteral("t4-1"), QStringLiteral("t4-2"),
+                          QStringLiteral("t4-3"), QStringLiteral("t4-4")}));
 }
 
 void TestCloudSync::cursorNeverSkipsUnderConcurrentWriters()
@@ -610,21 +619,8 @@ void TestCloudSync::sharedAndOwnRowsArePagedOneByOne()
     const QStringList expected{QStringLiteral("pj-1"), QStringLiteral("pj-2"), QStringLiteral("pj-3"),
                                QStringLiteral("pj-4"), QStringLiteral("pm-1"), QStringLiteral("pm-2"),
                                QStringLiteral("pm-3")};
-    for (const int limit : {1, 2, 3, 200}) {
-        QStringList seen;
-        QString cursor;
-        for (int page = 0; page < 40; ++page) {
-            const HttpResult pull = member->pull(cursor, limit);
-            QCOMPARE(pull.status, 200);
-            for (const QJsonValue &value : pull.json.value(QStringLiteral("transactions")).toArray())
-                seen.append(value.toObject().value(QStringLiteral("client_id")).toString());
-            cursor = pull.json.value(QStringLiteral("server_time")).toString();
-            if (!pull.json.value(QStringLiteral("has_more")).toBool())
-                break;
-        }
-        seen.sort();
-        QCOMPARE(seen, expected);
-    }
+    for (const int limit : {1, 2, 3, 200})
+        QCOMPARE(pagedTransactions(member.get(), limit), expected);
 }
 
 void TestCloudSync::removedShareStopsTheFlow_data()
