@@ -392,6 +392,8 @@ void SyncEngine::pushNextBatch()
 
 void SyncEngine::handlePushAnswer(bool ok, int status, const QJsonObject &body)
 {
+    if (waitForOtherWrite([this, ok, status, body] { handlePushAnswer(ok, status, body); }))
+        return;
     if (!ok) {
         fail(tr("Push failed (HTTP %1)").arg(status));
         return;
@@ -519,6 +521,8 @@ void SyncEngine::pullChanges(const QString &since)
 
 void SyncEngine::handlePullAnswer(bool ok, int status, const QJsonObject &body)
 {
+    if (waitForOtherWrite([this, ok, status, body] { handlePullAnswer(ok, status, body); }))
+        return;
     if (!ok) {
         fail(tr("Pull failed (HTTP %1)").arg(status));
         return;
@@ -541,6 +545,21 @@ void SyncEngine::handlePullAnswer(bool ok, int status, const QJsonObject &body)
         return;
     }
     completeCycle(hasMore);
+}
+
+bool SyncEngine::waitForOtherWrite(const std::function<void()> &handle)
+{
+    // A long write elsewhere (an import letting the window repaint) can hand the event loop an
+    // answer while its transaction is open: the answer waits for it instead of joining it, so
+    // that neither can commit or roll back the other's rows.
+    if (!StorageError::isInTransaction(connection()))
+        return false;
+    const quint64 generation = m_generation;
+    QTimer::singleShot(otherWriteRetryMs, this, [this, generation, handle] {
+        if (m_generation == generation)
+            handle();
+    });
+    return true;
 }
 
 void SyncEngine::completeCycle(bool morePages)

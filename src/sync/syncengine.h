@@ -62,6 +62,8 @@ public:
     static constexpr int maxRecordsPerPage = 5000;
     // Pending keys read in one turn of the event loop when a push starts.
     static constexpr int keysPerTurn = 20000;
+    // How often an answer that arrived during another write's transaction looks again.
+    static constexpr int otherWriteRetryMs = 50;
 
     // The pull cursor: the server's "server_time" of the last applied page.
     static inline const QString cursorPreference = QStringLiteral("lastSyncTimestamp");
@@ -147,6 +149,8 @@ private:
 
     void collectAndPush();
     void collectKeys();
+    // True when another write's transaction is open: `handle` then runs once it may have ended.
+    bool waitForOtherWrite(const std::function<void()> &handle);
     void pushNextBatch();
     // The change objects of the stored rows among `keys` ("entity type", id), in their order; rows
     // no longer stored are left out. False when the database could not be read.

@@ -56,6 +56,7 @@ private slots:
     void integrityMismatchIsOnlyReported();
     void forceFullSyncSendsEveryLiveRowAndPullsFromTheStart();
     void pushedRowsComingBackKeepTheirContent();
+    void answerWaitsForAnotherWriteToEnd();
 
 private:
     // Runs one cycle started by syncNow and waits for its end; false when it did not end.
@@ -792,6 +793,30 @@ void TestSyncEngine::pushedRowsComingBackKeepTheirContent()
         QCOMPARE(stored.updatedAt, echo.updatedAt);
         QCOMPARE(stored.createdAt, echo.createdAt);
     }
+}
+
+void TestSyncEngine::answerWaitsForAnotherWriteToEnd()
+{
+    // An import lets the window repaint while its transaction is open; a page arriving then is
+    // applied after that transaction ends, not inside it.
+    const Account account = Records::account(QStringLiteral("Checking"));
+    storeSynced(m_accounts.get(), account, 1);
+    const Transaction incoming = Records::transaction(account.id, QDate(2026, 3, 1), -100);
+    m_server->answer(page({{QStringLiteral("transactions"), array({pulled(incoming, 1)})},
+                           {QStringLiteral("server_time"), QStringLiteral("v1.1.1")}}));
+    QSignalSpy completed(m_engine.get(), &SyncEngine::syncCompleted);
+    auto other = std::make_unique<SqlTransaction>(m_db->database()->connection());
+    QVERIFY(other->isActive());
+    m_engine->syncNow();
+    QTRY_COMPARE(requestsOf("GET").size(), 1);
+    QTest::qWait(4 * SyncEngine::otherWriteRetryMs);
+    QCOMPARE(completed.count(), 0);
+    QCOMPARE(m_engine->state(), SyncEngine::SyncState::Syncing);
+    QVERIFY(other->commit());
+    other.reset();
+    QTRY_COMPARE(completed.count(), 1);
+    QVERIFY(m_transactions->findById(incoming.id));
+    QCOMPARE(m_preferences->value(SyncEngine::cursorPreference, QString()), QStringLiteral("v1.1.1"));
 }
 
 QTEST_GUILESS_MAIN(TestSyncEngine)
