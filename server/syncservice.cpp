@@ -170,23 +170,29 @@ bool SyncService::accountAccess(const QString &userId, const QString &accountId,
     return true;
 }
 
+SyncService::StoredRow SyncService::storedRow(const QSqlQuery &query)
+{
+    StoredRow row;
+    row.id = query.value(0).toLongLong();
+    row.serverId = query.value(1).toString();
+    row.ownerId = query.value(2).toString();
+    row.entityType = query.value(3).toString();
+    row.entityId = query.value(4).toString();
+    row.accountId = query.value(5).toString();
+    row.version = query.value(6).toInt();
+    row.payload = query.value(7).toString();
+    row.updatedBy = query.value(8).toString();
+    return row;
+}
+
 bool SyncService::findRow(const QString &sql, const QVariantList &values, StoredRow *row, bool *found)
 {
     QSqlQuery *query = m_database->execCached("SyncService::findRow", sql, values);
     if (!query)
         return false;
     *found = query->next();
-    if (*found) {
-        row->id = query->value(0).toLongLong();
-        row->serverId = query->value(1).toString();
-        row->ownerId = query->value(2).toString();
-        row->entityType = query->value(3).toString();
-        row->entityId = query->value(4).toString();
-        row->accountId = query->value(5).toString();
-        row->version = query->value(6).toInt();
-        row->payload = query->value(7).toString();
-        row->updatedBy = query->value(8).toString();
-    }
+    if (*found)
+        *row = storedRow(*query);
     // A statement left open would keep this connection reading an old snapshot.
     query->finish();
     return true;
@@ -423,16 +429,7 @@ bool SyncService::readRows(const QString &sql, const QVariantList &values, std::
     if (!query)
         return false;
     while (query->next()) {
-        StoredRow row;
-        row.id = query->value(0).toLongLong();
-        row.serverId = query->value(1).toString();
-        row.ownerId = query->value(2).toString();
-        row.entityType = query->value(3).toString();
-        row.entityId = query->value(4).toString();
-        row.accountId = query->value(5).toString();
-        row.version = query->value(6).toInt();
-        row.payload = query->value(7).toString();
-        row.updatedBy = query->value(8).toString();
+        StoredRow row = storedRow(*query);
         row.effectiveSequence = effective.value_or(query->value(9).toLongLong());
         rows->append(row);
     }

@@ -10,6 +10,7 @@
 
 class CloudDatabase;
 class FaultPlan;
+class QSqlQuery;
 struct SyncCursor;
 
 // The sync API: push and pull of the synchronised rows, and the sharing of accounts.
@@ -62,6 +63,8 @@ private:
     // Whose account `accountId` is as `userId` sees it: the user's own, else one shared with the
     // user; an empty ownerId when neither. False on a storage failure.
     bool accountAccess(const QString &userId, const QString &accountId, AccountAccess *access);
+    // The row a query positioned on rowColumns holds.
+    static StoredRow storedRow(const QSqlQuery &query);
     bool findRow(const QString &sql, const QVariantList &values, StoredRow *row, bool *found);
     bool canWrite(const QString &userId, const StoredRow &row, bool *allowed);
     QJsonObject pullRecord(const StoredRow &row);
