@@ -226,3 +226,9 @@ bool AccountRepository::setDeletedAt(const QString &id, const std::optional<QDat
     return writeDeletedAt(m_database, QStringLiteral("accounts"), "AccountRepository::setDeletedAt", id,
                           deletedAt);
 }
+
+bool AccountRepository::storeBookkeeping(const Account &row)
+{
+    return writeBookkeeping(m_database, QStringLiteral("accounts"), "AccountRepository::storeBookkeeping",
+                            row.id, row.version, row.syncStatus, row.serverId, row.updatedAt);
+}

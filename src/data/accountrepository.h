@@ -47,6 +47,8 @@ public:
                     bool *marked = nullptr);
     // The deletion state pulled from the server (absent = live); status and version stay.
     bool setDeletedAt(const QString &id, const std::optional<QDateTime> &deletedAt);
+    // A pulled row that came back unchanged: its version, status, server id and change time only.
+    bool storeBookkeeping(const Account &row);
 
 signals:
     void accountsChanged();

@@ -214,3 +214,9 @@ bool CategoryRepository::setDeletedAt(const QString &id, const std::optional<QDa
     return writeDeletedAt(m_database, QStringLiteral("categories"), "CategoryRepository::setDeletedAt", id,
                           deletedAt);
 }
+
+bool CategoryRepository::storeBookkeeping(const Category &row)
+{
+    return writeBookkeeping(m_database, QStringLiteral("categories"), "CategoryRepository::storeBookkeeping",
+                            row.id, row.version, row.syncStatus, row.serverId, row.updatedAt);
+}

@@ -206,3 +206,10 @@ bool ReconciliationRepository::setDeletedAt(const QString &id, const std::option
     return writeDeletedAt(m_database, QStringLiteral("reconciliations"),
                           "ReconciliationRepository::setDeletedAt", id, deletedAt);
 }
+
+bool ReconciliationRepository::storeBookkeeping(const Reconciliation &row)
+{
+    return writeBookkeeping(m_database, QStringLiteral("reconciliations"),
+                            "ReconciliationRepository::storeBookkeeping", row.id, row.version, row.syncStatus,
+                            row.serverId, row.updatedAt);
+}

@@ -253,3 +253,10 @@ bool RecurringRepository::setDeletedAt(const QString &id, const std::optional<QD
     return writeDeletedAt(m_database, QStringLiteral("recurring_transactions"),
                           "RecurringRepository::setDeletedAt", id, deletedAt);
 }
+
+bool RecurringRepository::storeBookkeeping(const RecurringTransaction &row)
+{
+    return writeBookkeeping(m_database, QStringLiteral("recurring_transactions"),
+                            "RecurringRepository::storeBookkeeping", row.id, row.version, row.syncStatus,
+                            row.serverId, row.updatedAt);
+}

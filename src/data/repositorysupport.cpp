@@ -94,6 +94,26 @@ bool writeDeletedAt(const Database *database, const QString &table, const char *
     return true;
 }
 
+bool writeBookkeeping(const Database *database, const QString &table, const char *operation,
+                      const QString &id, int version, SyncStatus status, const QString &serverId,
+                      const QDateTime &updatedAt)
+{
+    QSqlQuery &query = prepareWrite(
+        database, QStringLiteral("UPDATE %1 SET version = ?, sync_status = ?, server_id = ?, updated_at = ? "
+                                 "WHERE id = ?")
+                      .arg(table));
+    query.addBindValue(version);
+    query.addBindValue(syncStatusToString(status));
+    query.addBindValue(serverId);
+    query.addBindValue(timestampToText(updatedAt));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logFailure(operation, query);
+        return false;
+    }
+    return true;
+}
+
 QVariant textOrNull(const QString &text)
 {
     if (text.isEmpty())

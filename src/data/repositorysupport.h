@@ -1,5 +1,7 @@
 #pragma once
 
+#include "enums.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -72,6 +74,13 @@ bool markSyncedIfUnchanged(const Database *database, const QString &table, const
 // version and change time stay as they are. False, after the warning, when the database failed.
 bool writeDeletedAt(const Database *database, const QString &table, const char *operation, const QString &id,
                     const std::optional<QDateTime> &deletedAt);
+
+// Writes the bookkeeping of a pulled row that came back with its content unchanged (version,
+// status, server id, change time), leaving the content and its index entries alone. False, after
+// the warning "<operation> failed:", when the database failed.
+bool writeBookkeeping(const Database *database, const QString &table, const char *operation,
+                      const QString &id, int version, SyncStatus status, const QString &serverId,
+                      const QDateTime &updatedAt);
 
 // Empty text is bound as SQL NULL: foreign keys must hold NULL, never ''.
 QVariant textOrNull(const QString &text);

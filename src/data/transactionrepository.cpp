@@ -613,3 +613,10 @@ bool TransactionRepository::setDeletedAt(const QString &id, const std::optional<
     return writeDeletedAt(m_database, QStringLiteral("transactions"), "TransactionRepository::setDeletedAt",
                           id, deletedAt);
 }
+
+bool TransactionRepository::storeBookkeeping(const Transaction &row)
+{
+    return writeBookkeeping(m_database, QStringLiteral("transactions"),
+                            "TransactionRepository::storeBookkeeping", row.id, row.version, row.syncStatus,
+                            row.serverId, row.updatedAt);
+}

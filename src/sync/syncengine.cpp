@@ -20,7 +20,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
@@ -615,8 +614,6 @@ bool SyncEngine::applyPage(const QJsonObject &body, bool completesCycle, Touched
         *error = storageFailure(guard.lastError());
         return false;
     }
-    m_bookkeepingStatements.clear();
-    const auto dropStatements = qScopeGuard([this] { m_bookkeepingStatements.clear(); });
     m_knownAccounts = {};
     m_knownCategories = {};
     m_knownRecurring = {};
@@ -838,8 +835,7 @@ SyncEngine::Applied SyncEngine::applyRecord(Repository *repository, const QStrin
         // pushing device pulls its own push): then only its bookkeeping is stored, since rewriting
         // every column would rewrite each of the row's index entries as well.
         if (sameContent) {
-            if (!storeBookkeeping(table, incoming.id, incoming.version, incoming.syncStatus,
-                                  incoming.serverId, incoming.updatedAt))
+            if (!repository->storeBookkeeping(incoming))
                 return afterFailure();
             return Applied::Written;
         }
@@ -940,33 +936,6 @@ SyncEngine::Applied SyncEngine::applyReconciliation(const QJsonObject &record, S
                        "applyReconciliation: skipping server record with broken statementDate: %1 %2")
                 .arg(reconciliation.id, dateText);
         });
-}
-
-bool SyncEngine::storeBookkeeping(const QString &table, const QString &id, int version, SyncStatus status,
-                                  const QString &serverId, const QDateTime &updatedAt)
-{
-    auto statement = m_bookkeepingStatements.find(table);
-    if (statement == m_bookkeepingStatements.end()) {
-        QSqlQuery query(connection());
-        if (!query.prepare(QStringLiteral("UPDATE %1 SET version = ?, sync_status = ?, server_id = ?, "
-                                          "updated_at = ? WHERE id = ?")
-                               .arg(table))) {
-            RepositorySupport::logFailure("SyncEngine::storeBookkeeping", query);
-            return false;
-        }
-        statement = m_bookkeepingStatements.emplace(table, std::move(query)).first;
-    }
-    QSqlQuery &query = statement->second;
-    query.addBindValue(version);
-    query.addBindValue(syncStatusToString(status));
-    query.addBindValue(serverId);
-    query.addBindValue(timestampToText(updatedAt));
-    query.addBindValue(id);
-    if (!query.exec()) {
-        RepositorySupport::logFailure("SyncEngine::storeBookkeeping", query);
-        return false;
-    }
-    return true;
 }
 
 QString SyncEngine::localIdForServerId(const QString &table, const QString &serverId)

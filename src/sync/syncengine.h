@@ -16,11 +16,9 @@
 #include <QObject>
 #include <QPair>
 #include <QSet>
-#include <QSqlQuery>
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <optional>
 
 class AccountRepository;
@@ -181,9 +179,6 @@ private:
                        KnownRows<Record> *known);
     void checkIntegrity(const QJsonObject &integrity);
     QString localIdForServerId(const QString &table, const QString &serverId);
-    // Stores a pulled row's version, status, server id and change time, its content left as it is.
-    bool storeBookkeeping(const QString &table, const QString &id, int version, SyncStatus status,
-                          const QString &serverId, const QDateTime &updatedAt);
     // Emits the change signals of the touched repositories once; the engine's own writes are not
     // local edits, so they do not request another cycle.
     void announce(const Touched &touched);
@@ -226,6 +221,4 @@ private:
     KnownRows<RecurringTransaction> m_knownRecurring;
     KnownRows<Transaction> m_knownTransactions;
     KnownRows<Reconciliation> m_knownReconciliations;
-    // Per table, the statement that stores a pulled row's bookkeeping alone; kept for one page.
-    std::map<QString, QSqlQuery> m_bookkeepingStatements;
 };
